@@ -1,0 +1,23 @@
+# Sourced by the other scripts: installs the Debian packages the build needs
+# when some are missing (as root), or says which command to run.
+tervane_require_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing ${missing[*]}..."
+        if ! DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null; then
+            apt-get update -qq &&
+                DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+        fi
+    else
+        echo "Missing packages. Run: sudo apt-get install -y ${missing[*]}" >&2
+        return 1
+    fi
+}
+
+TERVANE_BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev)

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds the program and starts it, on the folder given as argument if any.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/scripts/deps.sh"
+tervane_require_packages "${TERVANE_BUILD_PACKAGES[@]}"
+
+build="$root/build"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --target tervane -j"$(nproc)"
+exec "$build/src/tervane" "$@"

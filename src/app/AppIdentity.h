@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// Fixed for a build: the title names the settings file, the start-up lock and
+// every message box.
+inline const QString AppTitle = QStringLiteral("Tervane");
+inline constexpr int VersionMajor = 2;
+inline constexpr int VersionMinor = 4;
+inline constexpr int VersionRevision = 0;
+
+// "v2.4", "v1.2.7"; a revision of 100 or more is a beta: 1203 gives "v1.2 beta 3".
+QString GetVersionText(int major, int minor, int revision);
+QString GetVersionText();
+
+// "Tervane v2.4"
+QString GetTitleWithVersion();

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// Application-wide state, owned by the main window for the life of the
+// process. The three change flags only ever go from false to true.
+struct AppState {
+    QString SettingsFolderPath; // ends with the separator
+    QString SettingsFilePath;
+    QString InterfaceLanguage;  // "Français" or the base name of a language file
+    QString LanguageFilePath;   // empty for French
+    bool TreatmentSettingsChanged = false;
+    bool WindowOptionsChanged = false;
+    bool RestartRequired = false;
+    bool IsLoading = false;
+};
+
+inline const QString BuiltInLanguage = QStringLiteral("Français");

@@ -1,0 +1,67 @@
+#include "Application.h"
+
+#include "AppIdentity.h"
+#include "MainWindow.h"
+#include "platform/FileSystem.h"
+#include "platform/Launcher.h"
+#include "platform/QtServices.h"
+#include "platform/StartupLock.h"
+
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+bool hasDisplay()
+{
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
+    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+QString commandLineOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments.join(u' ');
+}
+
+} // namespace
+
+int RunTervane(int argc, char** argv)
+{
+    if (!hasDisplay()) {
+        std::fputs("tervane: no display found; run it under a virtual display with "
+                   "`xvfb-run -a tervane [FOLDER]`.\n",
+                   stderr);
+        return 1;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(AppTitle);
+    const StartupLock lock(AppTitle);
+
+    QtPrompter prompter(AppTitle);
+    QtClipboard clipboard;
+    QtDialogs dialogs;
+    PosixFileSystem fileSystem;
+    ProcessLauncher launcher;
+    AppContext context{prompter,
+                       clipboard,
+                       dialogs,
+                       fileSystem,
+                       launcher,
+                       QDir::cleanPath(QCoreApplication::applicationDirPath()),
+                       SpecialFolders::fromSystem(),
+                       commandLineOf(argc, argv)};
+
+    frmTervane window(context);
+    if (!window.Form_Load())
+        return 1;
+    window.showAsLoaded();
+    return QApplication::exec();
+}

@@ -1,0 +1,5 @@
+#pragma once
+
+// Runs the program: services, the start-up lock, the main window, the event
+// loop. Returns the process exit code.
+int RunTervane(int argc, char** argv);

@@ -1,0 +1,546 @@
+#include "MainWindow.h"
+
+#include "AppIdentity.h"
+#include "InitialFolder.h"
+#include "naming/FillWidthList.h"
+#include "naming/OptionsPanel.h"
+#include "platform/AppError.h"
+#include "platform/Controls.h"
+#include "platform/FileSystem.h"
+#include "platform/Launcher.h"
+#include "platform/Prompter.h"
+#include "platform/Twips.h"
+#include "settings/IniFile.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SettingsLocation.h"
+#include "workspace/ListModels.h"
+#include "workspace/PairedLists.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QToolButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+
+// Client size of the window as designed, options panel shown.
+constexpr int DesignClientWidth = 9495;
+constexpr int DesignClientHeight = 9880;
+constexpr int OptionsPanelTop = 4750;
+constexpr int OptionsPanelHeight = 5130;
+constexpr int ScreenBottomMargin = 500;
+
+template <typename Button>
+Button* makeButton(QWidget* parent, const QString& name, const QString& caption, QRect twips)
+{
+    auto* button = MakeControl<Button>(parent, name);
+    button->setText(caption);
+    PlaceInTwips(button, twips.x(), twips.y(), twips.width(), twips.height());
+    return button;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, QRect twips)
+{
+    return makeButton<QLabel>(parent, name, caption, twips);
+}
+
+QTreeView* makeListView(QWidget* parent, const QString& name, QRect twips)
+{
+    auto* list = MakeControl<QTreeView>(parent, name);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setHeaderHidden(true);
+    list->setItemsExpandable(false);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    PlaceInTwips(list, twips.x(), twips.y(), twips.width(), twips.height());
+    return list;
+}
+
+QAction* makeAction(QMenu* menu, const QString& name, const QString& caption,
+                    bool checkable = false)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setCheckable(checkable);
+    return action;
+}
+
+void makeSeparator(QMenu* menu, const QString& name)
+{
+    menu->addSeparator()->setObjectName(name);
+}
+
+QMenu* makeMenu(QMenuBar* bar, const QString& name, const QString& caption)
+{
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+} // namespace
+
+frmTervane::frmTervane(AppContext& context)
+    : m_context(context)
+{
+    setObjectName(QStringLiteral("frmTervane"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    createMenus();
+    createControls();
+    connectHandlers();
+    resize(pixels(DesignClientWidth),
+           pixels(DesignClientHeight) + menuBar()->sizeHint().height());
+}
+
+frmTervane::~frmTervane() = default;
+
+void frmTervane::createControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    client->setMinimumSize(pixels(DesignClientWidth), pixels(OptionsPanelTop));
+
+    lblRépertoire = makeLabel(client, QStringLiteral("lblRépertoire"), QStringLiteral("Répertoire"),
+                              {120, 285, 855, 255});
+    txtRépertoire = MakeControl<QLineEdit>(client, QStringLiteral("txtRépertoire"));
+    PlaceInTwips(txtRépertoire, 1080, 240, 7695, 285);
+    btnParcourir = makeButton<QPushButton>(client, QStringLiteral("btnParcourir"),
+                                           QStringLiteral("..."), {8880, 270, 375, 255});
+    lblFichiers = makeLabel(client, QStringLiteral("lblFichiers"), QStringLiteral("Fichiers"),
+                            {120, 1110, 735, 255});
+    btnRafraîchir = makeButton<QPushButton>(client, QStringLiteral("btnRafraîchir"), QString(),
+                                            {510, 1380, 360, 275});
+    btnRafraîchir->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+
+    lvwFichiers = makeListView(client, QStringLiteral("lvwFichiers"), {960, 1080, 3495, 3375});
+    lvwFichiers->setSelectionMode(QAbstractItemView::SingleSelection);
+    picSéparateur = MakeControl<QFrame>(client, QStringLiteral("picSéparateur"));
+    PlaceInTwips(picSéparateur, 4485, 1080, 60, 3375);
+    picSéparateur->setCursor(Qt::SplitHCursor);
+    picSéparateur->setAutoFillBackground(true);
+    lvwNoms = makeListView(client, QStringLiteral("lvwNoms"), {4560, 1080, 3495, 3375});
+    lvwNoms->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_fileModel = new FileListModel(m_workspace, this);
+    m_nameModel = new NameListModel(m_workspace, this);
+    lvwFichiers->setModel(m_fileModel);
+    lvwNoms->setModel(m_nameModel);
+    m_pairedLists = new PairedLists(m_workspace, lvwFichiers, lvwNoms, this);
+
+    btnColler = makeButton<QPushButton>(client, QStringLiteral("btnColler"),
+                                        QStringLiteral("&Coller"), {8160, 1080, 975, 375});
+    btnCollerPlus = makeButton<QToolButton>(client, QStringLiteral("btnCollerPlus"), QString(),
+                                            {9120, 1080, 255, 375});
+    btnCollerPlus->setArrowType(Qt::DownArrow);
+    btnViderListe = makeButton<QPushButton>(client, QStringLiteral("btnViderListe"),
+                                            QStringLiteral("&Vider la liste"), {8160, 1560, 1215, 375});
+    btnRenommer = makeButton<QPushButton>(client, QStringLiteral("btnRenommer"),
+                                          QStringLiteral("&Renommer"), {8160, 2160, 1215, 375});
+    btnAnnuler = makeButton<QPushButton>(client, QStringLiteral("btnAnnuler"),
+                                         QStringLiteral("&Annuler"), {8160, 2520, 1215, 375});
+    btnRéglages = makeButton<QPushButton>(client, QStringLiteral("btnRéglages"),
+                                          QStringLiteral("R&églages"), {8160, 3120, 1215, 375});
+    btnRéglages->setProperty("tag", QStringLiteral("*"));
+    btnQuitter = makeButton<QPushButton>(client, QStringLiteral("btnQuitter"),
+                                         QStringLiteral("&Quitter"), {8160, 3600, 1215, 840});
+
+    chkTriNum = makeButton<QCheckBox>(client, QStringLiteral("chkTriNum"),
+                                      QStringLiteral("Tri numérique"), {975, 4470, 1335, 255});
+    lblNbFichiers = makeLabel(client, QStringLiteral("lblNbFichiers"),
+                              QStringLiteral("Nb éléments :"), {2400, 4485, 1335, 255});
+    lblNbFichiersValeur = makeLabel(client, QStringLiteral("lblNbFichiersValeur"),
+                                    QStringLiteral("0"), {3960, 4485, 375, 255});
+    lblNbNoms = makeLabel(client, QStringLiteral("lblNbNoms"), QStringLiteral("Nb éléments :"),
+                          {5880, 4485, 1335, 255});
+    lblNbNomsValeur = makeLabel(client, QStringLiteral("lblNbNomsValeur"), QStringLiteral("0"),
+                                {7440, 4485, 375, 255});
+    const QColor highlight = palette().color(QPalette::Highlight);
+    for (QLabel* value : {lblNbFichiersValeur, lblNbNomsValeur}) {
+        QPalette colours = value->palette();
+        colours.setColor(QPalette::WindowText, highlight);
+        value->setPalette(colours);
+    }
+
+    picOptions = new OptionsPanel(client);
+    PlaceInTwips(picOptions, 0, OptionsPanelTop, DesignClientWidth, OptionsPanelHeight);
+}
+
+void frmTervane::createMenus()
+{
+    QMenuBar* bar = menuBar();
+    mnuFichier = makeMenu(bar, QStringLiteral("mnuFichier"), QStringLiteral("&Fichier"));
+    mnuFichierQuitter = makeAction(mnuFichier, QStringLiteral("mnuFichierQuitter"),
+                                   QStringLiteral("&Quitter"));
+    mnuFichierQuitter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    mnuOptions = makeMenu(bar, QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
+    mnuOptionsMémoriserPosition =
+        makeAction(mnuOptions, QStringLiteral("mnuOptionsMémoriserPosition"),
+                   QStringLiteral("Mémoriser la &position de la fenêtre"), true);
+    mnuOptionsMémoriserTaille =
+        makeAction(mnuOptions, QStringLiteral("mnuOptionsMémoriserTaille"),
+                   QStringLiteral("Mémoriser la &taille de la fenêtre"), true);
+    mnuOptionsMémoriserSéparateur =
+        makeAction(mnuOptions, QStringLiteral("mnuOptionsMémoriserSéparateur"),
+                   QStringLiteral("Mémoriser la p&osition du séparateur"), true);
+    makeSeparator(mnuOptions, QStringLiteral("mnuOptionsSep1"));
+    mnuOptionsMinimiserSystray =
+        makeAction(mnuOptions, QStringLiteral("mnuOptionsMinimiserSystray"),
+                   QStringLiteral("Minimiser dans la &systray"), true);
+    mnuOptionsToujoursAuDessus =
+        makeAction(mnuOptions, QStringLiteral("mnuOptionsToujoursAuDessus"),
+                   QStringLiteral("Fenêtre toujours au &dessus"), true);
+    makeSeparator(mnuOptions, QStringLiteral("mnuOptionsSep2"));
+    mnuOptionsAfficher = makeAction(mnuOptions, QStringLiteral("mnuOptionsAfficher"),
+                                    QStringLiteral("&Afficher les réglages"), true);
+
+    mnuAide = makeMenu(bar, QStringLiteral("mnuAide"), QStringLiteral("&?"));
+    mnuAideAPropos = makeAction(mnuAide, QStringLiteral("mnuAideAPropos"),
+                                QStringLiteral("&A propos de Tervane..."));
+    mnuAideAPropos->setShortcut(QKeySequence(Qt::Key_F1));
+
+    // Only ever shown as the popup of the notification-area icon.
+    mnuSystray = new QMenu(QStringLiteral("Systray"), this);
+    mnuSystray->setObjectName(QStringLiteral("mnuSystray"));
+    mnuSystray->menuAction()->setObjectName(QStringLiteral("mnuSystray"));
+    makeAction(mnuSystray, QStringLiteral("mnuSystrayRestaurer"), QStringLiteral("&Restaurer"));
+    makeSeparator(mnuSystray, QStringLiteral("mnuSystraySep1"));
+    makeAction(mnuSystray, QStringLiteral("mnuSystrayAnnuler"), QStringLiteral("&Annuler"));
+    makeSeparator(mnuSystray, QStringLiteral("mnuSystraySep2"));
+    QAction* quit =
+        makeAction(mnuSystray, QStringLiteral("mnuSystrayQuitter"), QStringLiteral("&Quitter"));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+void frmTervane::connectHandlers()
+{
+    connect(mnuFichierQuitter, &QAction::triggered, this, &QWidget::close);
+    connect(btnQuitter, &QPushButton::clicked, this, &QWidget::close);
+    connect(mnuAideAPropos, &QAction::triggered, this, &frmTervane::showAboutBox);
+    for (QAction* option : {mnuOptionsMémoriserPosition, mnuOptionsMémoriserTaille,
+                            mnuOptionsMémoriserSéparateur, mnuOptionsMinimiserSystray,
+                            mnuOptionsToujoursAuDessus})
+        connect(option, &QAction::triggered, this, [this] { m_state.WindowOptionsChanged = true; });
+    connect(mnuOptionsToujoursAuDessus, &QAction::triggered, this, &frmTervane::ApplyAlwaysOnTop);
+    connect(btnRéglages, &QPushButton::clicked, this, &frmTervane::btnRéglages_Click);
+    connect(mnuOptionsAfficher, &QAction::triggered, this, &frmTervane::btnRéglages_Click);
+    connect(picOptions, &OptionsPanel::treatmentSettingsEdited, this,
+            [this] { m_state.TreatmentSettingsChanged = true; });
+
+    tmrUnload.setObjectName(QStringLiteral("tmrUnload"));
+    tmrUnload.setInterval(50);
+    connect(&tmrUnload, &QTimer::timeout, this, &frmTervane::tmrUnload_Timer);
+}
+
+int frmTervane::twips(int pixelCount) const
+{
+    return PixelsToTwips(pixelCount, WidgetDpi(this));
+}
+
+int frmTervane::pixels(int twipCount) const
+{
+    return TwipsToPixels(twipCount, WidgetDpi(this));
+}
+
+int frmTervane::clientHeightTwips() const
+{
+    return twips(height() - menuBar()->sizeHint().height());
+}
+
+// ---------------------------------------------------------------- start-up
+
+bool frmTervane::Form_Load()
+{
+    Prompter& prompter = m_context.prompter;
+    try {
+        prompter.setBusy(true);
+        QCoreApplication::processEvents();
+        setWindowTitle(GetTitleWithVersion());
+        setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+        mnuSystray->menuAction()->setVisible(false);
+        locateSettings();
+        readInterfaceLanguage();
+        // Later: the language file, the catalogue with the translation of the
+        // window, and the notice of an incomplete translation.
+        CreateSettingsFolders(m_settingsLocation, m_context.folders);
+        MigrateEarlierSettings(m_settingsLocation);
+        fillLanguageList();
+        QPalette bar = picSéparateur->palette();
+        bar.setColor(QPalette::Window, palette().color(QPalette::Button));
+        picSéparateur->setPalette(bar);
+        FillWidthList(picOptions->cboNumérotationRemplissage, BuiltInFillWidthText);
+        // Later: the controls sized to their translated captions.
+        m_state.IsLoading = true;
+        applyStoredTreatmentSettings();
+        runDependentFieldHandlers();
+        applyWindowOptions();
+        chooseInitialFolder();
+        // Later: the first listing of the folder's files.
+        UpdateListCounters(false);
+        m_state.IsLoading = false;
+        prompter.setBusy(false);
+        return true;
+    } catch (const AppError& error) {
+        showInitialisationError(error.number(), error.description());
+    } catch (const std::exception& error) {
+        showInitialisationError(0, QString::fromLocal8Bit(error.what()));
+    }
+    return false;
+}
+
+void frmTervane::showInitialisationError(int number, const QString& description)
+{
+    m_context.prompter.setBusy(false);
+    m_context.prompter.message(
+        QStringLiteral("An error (%1) occurred while the application was starting:\n\n%2\n\n"
+                       "Please contact the author of the program if the problem persists...")
+            .arg(number)
+            .arg(description),
+        MessageIcon::Critical);
+}
+
+void frmTervane::locateSettings()
+{
+    m_settingsLocation = LocateSettings(m_context.programFolder, m_context.folders, AppTitle);
+    m_state.SettingsFolderPath = m_settingsLocation.folderPath;
+    m_state.SettingsFilePath = m_settingsLocation.filePath;
+}
+
+void frmTervane::readInterfaceLanguage()
+{
+    m_state.InterfaceLanguage =
+        ReadIniString(m_state.SettingsFilePath, SettingsKey::Section, SettingsKey::Language, {});
+    if (m_state.InterfaceLanguage.isEmpty()) {
+        // Later: the first run picks the language file matching the system.
+        m_state.InterfaceLanguage = BuiltInLanguage;
+        m_state.TreatmentSettingsChanged = true;
+    }
+}
+
+void frmTervane::fillLanguageList()
+{
+    // Later: one entry per language file next to the program.
+    picOptions->cboLangue->clear();
+    picOptions->cboLangue->addItem(m_state.InterfaceLanguage);
+    picOptions->cboLangue->setCurrentIndex(0);
+}
+
+void frmTervane::applyStoredTreatmentSettings()
+{
+    const QString& file = m_state.SettingsFilePath;
+    picOptions->setExtensions(
+        ReadIniString(file, SettingsKey::Section, SettingsKey::Extensions, DefaultExtensions));
+    picOptions->setTreatmentOptions(LoadTreatmentOptions(file));
+}
+
+void frmTervane::runDependentFieldHandlers()
+{
+    picOptions->chkSuppressionTermes_Click();
+    picOptions->chkSuppressionCaractères_Click();
+    picOptions->chkNumérotation_Click();
+    picOptions->chkAjoutChaîne_Click();
+    btnRéglages_Click();
+}
+
+void frmTervane::applyWindowOptions()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    m_window = ReadWindowSettings(m_state.SettingsFilePath, twips(width()), twips(height()),
+                                  twips(screen.width()), twips(screen.height()));
+    mnuOptionsMémoriserSéparateur->setChecked(m_window.rememberSplitter);
+    mnuOptionsMémoriserTaille->setChecked(m_window.rememberSize);
+    mnuOptionsMémoriserPosition->setChecked(m_window.rememberPosition);
+    setGeometry(pixels(m_window.left), pixels(m_window.top), pixels(m_window.width),
+                pixels(m_window.height));
+    mnuOptionsMinimiserSystray->setChecked(m_window.minimiseToTray);
+    mnuOptionsToujoursAuDessus->setChecked(m_window.alwaysOnTop);
+    ApplyAlwaysOnTop();
+}
+
+void frmTervane::chooseInitialFolder()
+{
+    const FileSystem& files = m_context.fileSystem;
+    const FolderTest folderExists = [&files](const QString& path) {
+        return files.folderExists(path);
+    };
+    QString folder = FolderFromCommandLine(m_context.commandLine, folderExists);
+    if (folder.isEmpty())
+        folder = ReadIniString(m_state.SettingsFilePath, SettingsKey::Section,
+                               SettingsKey::LastFolder, m_context.folders.get(DocumentsFolder));
+    folder = WalkUpToExistingFolder(folder, m_context.programFolder, folderExists);
+    txtRépertoire->setText(folder);
+    txtRépertoire->setCursorPosition(int(folder.size()));
+}
+
+void frmTervane::showAsLoaded()
+{
+    if (m_window.maximised)
+        showMaximized();
+    else
+        show();
+}
+
+// ---------------------------------------------------------------- running
+
+bool frmTervane::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        QTimer::singleShot(0, this, &frmTervane::Form_Activate);
+    return QMainWindow::event(event);
+}
+
+void frmTervane::Form_Activate()
+{
+    if (GetVersionText().contains(QStringLiteral("beta")))
+        m_context.prompter.message(QStringLiteral("ATTENTION, version bêta !"), MessageIcon::None);
+}
+
+void frmTervane::UpdateListCounters(bool layoutOnly)
+{
+    const auto placeCounter = [this](QLabel* caption, QLabel* value, const QTreeView* list,
+                                     qsizetype count) {
+        value->setText(QString::number(count));
+        const int valueWidth = twips(value->fontMetrics().horizontalAdvance(value->text()));
+        const int listRight = twips(list->x() + list->width());
+        const int top = twips(chkTriNum->y()) + 30;
+        const int valueLeft = listRight - 120 - valueWidth;
+        PlaceInTwips(value, valueLeft, top, valueWidth, twips(value->height()));
+        PlaceInTwips(caption, valueLeft - 60 - twips(caption->width()), top,
+                     twips(caption->width()), twips(caption->height()));
+    };
+    placeCounter(lblNbFichiers, lblNbFichiersValeur, lvwFichiers, m_workspace.FileRows.size());
+    placeCounter(lblNbNoms, lblNbNomsValeur, lvwNoms, qsizetype(m_workspace.NameRows.size()));
+    if (layoutOnly)
+        return;
+
+    const ListCounterState counters = ComputeListCounterState(m_workspace);
+    QPalette colours = lblNbNomsValeur->palette();
+    colours.setColor(QPalette::WindowText, counters.countsAgree
+                                               ? palette().color(QPalette::Highlight)
+                                               : QColor(255, 0, 0));
+    lblNbNomsValeur->setPalette(colours);
+    m_nameModel->refresh();
+    btnRenommer->setEnabled(counters.renameEnabled);
+    btnViderListe->setEnabled(counters.clearEnabled);
+    btnAnnuler->setEnabled(counters.undoEnabled);
+}
+
+void frmTervane::btnRéglages_Click()
+{
+    const bool show = btnRéglages->property("tag").toString().isEmpty();
+    btnRéglages->setProperty("tag", show ? QStringLiteral("*") : QString());
+    const int outside = twips(height()) - clientHeightTwips();
+    int windowHeight = outside + OptionsPanelTop + (show ? OptionsPanelHeight : 0);
+    int windowTop = twips(y());
+    const int screenHeight = twips(QGuiApplication::primaryScreen()->geometry().height());
+    if (show && windowTop + windowHeight > screenHeight - ScreenBottomMargin)
+        windowTop = screenHeight - windowHeight - ScreenBottomMargin;
+    centralWidget()->setMinimumHeight(pixels(windowHeight - outside));
+    setGeometry(x(), pixels(windowTop), width(), pixels(windowHeight));
+    mnuOptionsAfficher->setChecked(show);
+    picOptions->setEnabled(show);
+}
+
+void frmTervane::ApplyAlwaysOnTop()
+{
+    // Later: the About box joins the topmost band too.
+    const bool onTop = mnuOptionsToujoursAuDessus->isChecked();
+    if (onTop != bool(windowFlags() & Qt::WindowStaysOnTopHint)) {
+        const bool wasVisible = isVisible();
+        setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+        if (wasVisible)
+            show();
+    }
+}
+
+void frmTervane::showAboutBox()
+{
+    QDialog about(this);
+    about.setObjectName(QStringLiteral("frmAPropos"));
+    about.setWindowTitle(AppTitle);
+    auto* layout = new QVBoxLayout(&about);
+    auto* text = new QLabel(GetTitleWithVersion() + QStringLiteral("\n\nRenomme d'un coup les "
+                                                                   "fichiers d'un dossier."),
+                            &about);
+    layout->addWidget(text);
+    about.exec();
+    activateWindow();
+}
+
+void frmTervane::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    rememberNormalGeometry();
+}
+
+void frmTervane::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    rememberNormalGeometry();
+}
+
+void frmTervane::rememberNormalGeometry()
+{
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    m_window.left = twips(x());
+    m_window.top = twips(y());
+    m_window.width = twips(width());
+    m_window.height = twips(height());
+}
+
+// ---------------------------------------------------------------- shut-down
+
+void frmTervane::tmrUnload_Timer()
+{
+    if (m_state.RestartRequired)
+        close();
+}
+
+void frmTervane::closeEvent(QCloseEvent* event)
+{
+    if (!m_unloaded) {
+        m_unloaded = true;
+        Form_Unload();
+    }
+    event->accept();
+}
+
+void frmTervane::Form_Unload()
+{
+    const QString& file = m_state.SettingsFilePath;
+    if (m_state.TreatmentSettingsChanged) {
+        WriteIniString(file, SettingsKey::Section, SettingsKey::Language, m_state.InterfaceLanguage);
+        WriteIniString(file, SettingsKey::Section, SettingsKey::Extensions, picOptions->extensions());
+        SaveTreatmentOptions(file, picOptions->CurrentTreatmentOptions());
+    }
+    m_window.rememberSplitter = mnuOptionsMémoriserSéparateur->isChecked();
+    m_window.rememberSize = mnuOptionsMémoriserTaille->isChecked();
+    m_window.rememberPosition = mnuOptionsMémoriserPosition->isChecked();
+    m_window.minimiseToTray = mnuOptionsMinimiserSystray->isChecked();
+    m_window.alwaysOnTop = mnuOptionsToujoursAuDessus->isChecked();
+    if (m_state.WindowOptionsChanged)
+        WriteWindowOptions(file, m_window);
+    rememberNormalGeometry();
+    WriteWindowPosition(file, m_window);
+    if (m_window.rememberSize && !btnRéglages->property("tag").toString().isEmpty()) {
+        btnRéglages_Click();
+        rememberNormalGeometry();
+    }
+    m_window.maximised = isMaximized();
+    WriteWindowSize(file, m_window);
+    WriteIniString(file, SettingsKey::Section, SettingsKey::LastFolder, txtRépertoire->text());
+    if (m_state.RestartRequired)
+        m_context.launcher.relaunch();
+}

@@ -1,0 +1,126 @@
+#pragma once
+
+#include "AppState.h"
+#include "platform/AppContext.h"
+#include "settings/SettingsLocation.h"
+#include "settings/WindowSettings.h"
+#include "workspace/RenameWorkspace.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+class FileListModel;
+class NameListModel;
+class OptionsPanel;
+class PairedLists;
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QToolButton;
+class QTreeView;
+
+// The main window: owner of the workspace, the settings and every control,
+// and runner of the start-up and shut-down sequences.
+class frmTervane : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmTervane(AppContext& context);
+    ~frmTervane() override;
+
+    // Runs the load sequence. On failure the error has been shown and the
+    // window must be discarded without unloading: nothing is saved.
+    bool Form_Load();
+    // Shows the window in the state the settings asked for.
+    void showAsLoaded();
+
+    void UpdateListCounters(bool layoutOnly);
+    void btnRéglages_Click();
+
+    const AppState& state() const { return m_state; }
+    RenameWorkspace& workspace() { return m_workspace; }
+    PairedLists& pairedLists() { return *m_pairedLists; }
+
+    // Controls, named as the program names them.
+    QLabel* lblRépertoire = nullptr;
+    QLineEdit* txtRépertoire = nullptr;
+    QPushButton* btnParcourir = nullptr;
+    QLabel* lblFichiers = nullptr;
+    QPushButton* btnRafraîchir = nullptr;
+    QTreeView* lvwFichiers = nullptr;
+    QFrame* picSéparateur = nullptr;
+    QTreeView* lvwNoms = nullptr;
+    QPushButton* btnColler = nullptr;
+    QToolButton* btnCollerPlus = nullptr;
+    QPushButton* btnViderListe = nullptr;
+    QPushButton* btnRenommer = nullptr;
+    QPushButton* btnAnnuler = nullptr;
+    QPushButton* btnRéglages = nullptr;
+    QPushButton* btnQuitter = nullptr;
+    QCheckBox* chkTriNum = nullptr;
+    QLabel* lblNbFichiers = nullptr;
+    QLabel* lblNbFichiersValeur = nullptr;
+    QLabel* lblNbNoms = nullptr;
+    QLabel* lblNbNomsValeur = nullptr;
+    OptionsPanel* picOptions = nullptr;
+
+    QMenu* mnuFichier = nullptr;
+    QAction* mnuFichierQuitter = nullptr;
+    QMenu* mnuOptions = nullptr;
+    QAction* mnuOptionsMémoriserPosition = nullptr;
+    QAction* mnuOptionsMémoriserTaille = nullptr;
+    QAction* mnuOptionsMémoriserSéparateur = nullptr;
+    QAction* mnuOptionsMinimiserSystray = nullptr;
+    QAction* mnuOptionsToujoursAuDessus = nullptr;
+    QAction* mnuOptionsAfficher = nullptr;
+    QMenu* mnuAide = nullptr;
+    QAction* mnuAideAPropos = nullptr;
+    QMenu* mnuSystray = nullptr;
+
+    QTimer tmrUnload;
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void connectHandlers();
+
+    // Load steps that are more than one line.
+    void locateSettings();
+    void readInterfaceLanguage();
+    void fillLanguageList();
+    void applyStoredTreatmentSettings();
+    void runDependentFieldHandlers();
+    void applyWindowOptions();
+    void chooseInitialFolder();
+
+    void Form_Activate();
+    void Form_Unload();
+    void tmrUnload_Timer();
+    void rememberNormalGeometry();
+    void ApplyAlwaysOnTop();
+    void showAboutBox();
+
+    int twips(int pixels) const;
+    int pixels(int twips) const;
+    int clientHeightTwips() const;
+    void showInitialisationError(int number, const QString& description);
+
+    AppContext& m_context;
+    AppState m_state;
+    RenameWorkspace m_workspace;
+    SettingsLocation m_settingsLocation;
+    WindowSettings m_window; // the window keys and the normal-state geometry, in twips
+    FileListModel* m_fileModel = nullptr;
+    NameListModel* m_nameModel = nullptr;
+    PairedLists* m_pairedLists = nullptr;
+    bool m_unloaded = false;
+};

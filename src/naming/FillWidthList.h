@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+class QComboBox;
+
+// The zero-fill widths offered for the running number, in list order.
+struct FillWidthEntry {
+    int width;
+    const char16_t* textKey;
+};
+
+inline constexpr std::array<FillWidthEntry, 9> FillWidthEntries{{
+    {0, u"TXT_REMPLISSAGE0"},
+    {2, u"TXT_REMPLISSAGE2"},
+    {3, u"TXT_REMPLISSAGE3"},
+    {4, u"TXT_REMPLISSAGE4"},
+    {5, u"TXT_REMPLISSAGE5"},
+    {6, u"TXT_REMPLISSAGE6"},
+    {7, u"TXT_REMPLISSAGE7"},
+    {8, u"TXT_REMPLISSAGE8"},
+    {9, u"TXT_REMPLISSAGE9"},
+}};
+
+// Empties the list and adds the nine entries with their widths as item data;
+// the texts come from textOf(key).
+template <typename TextOf>
+void FillWidthList(QComboBox* list, TextOf textOf);
+
+void AddFillWidthEntry(QComboBox* list, const QString& text, int width);
+void ClearFillWidthList(QComboBox* list);
+
+// The built-in French text of an entry.
+QString BuiltInFillWidthText(const QString& key);
+
+// Selects the first entry of that width, or none when no entry has it.
+void SelectComboItemByData(QComboBox* list, int width);
+
+// The width of the selected entry; -1 when none is selected.
+int GetComboItemData(const QComboBox* list);
+
+template <typename TextOf>
+void FillWidthList(QComboBox* list, TextOf textOf)
+{
+    ClearFillWidthList(list);
+    for (const FillWidthEntry& entry : FillWidthEntries)
+        AddFillWidthEntry(list, textOf(QString::fromUtf16(entry.textKey)), entry.width);
+}

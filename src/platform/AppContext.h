@@ -1,0 +1,25 @@
+#pragma once
+
+#include "SpecialFolders.h"
+
+#include <QString>
+#include <QStringList>
+
+class Clipboard;
+class Dialogs;
+class FileSystem;
+class Launcher;
+class Prompter;
+
+// The services and places the program works with, passed to whoever needs
+// them so that a test can script every service and move every folder.
+struct AppContext {
+    Prompter& prompter;
+    Clipboard& clipboard;
+    Dialogs& dialogs;
+    FileSystem& fileSystem;
+    Launcher& launcher;
+    QString programFolder;  // where language files and a portable settings file live
+    SpecialFolders folders; // special folders, as GetSpecialFolder reports them
+    QString commandLine;    // the arguments after the program name, as one text
+};

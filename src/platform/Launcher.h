@@ -1,0 +1,13 @@
+#pragma once
+
+// Starts a new instance of the program (after a change of interface language).
+class Launcher {
+public:
+    virtual ~Launcher() = default;
+    virtual void relaunch() = 0;
+};
+
+class ProcessLauncher : public Launcher {
+public:
+    void relaunch() override;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+enum class MessageIcon { None, Information, Exclamation, Critical, Question };
+enum class MessageButtons { Ok, YesNo };
+
+// Message boxes, the system beep and the busy pointer. Every box carries the
+// application title as its caption; the program never sets one of its own.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    // Shows one box and returns true for OK or Yes.
+    virtual bool show(const QString& text, MessageIcon icon, MessageButtons buttons) = 0;
+    virtual void beep() = 0;
+    virtual void setBusy(bool busy) = 0;
+
+    void message(const QString& text, MessageIcon icon) { show(text, icon, MessageButtons::Ok); }
+    bool ask(const QString& text, MessageIcon icon = MessageIcon::Question)
+    {
+        return show(text, icon, MessageButtons::YesNo);
+    }
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+#include <memory>
+
+// A lock named after the application title, held for the life of the process.
+// Other instances may start anyway: nobody examines it.
+class StartupLock {
+public:
+    explicit StartupLock(const QString& title);
+
+private:
+    std::unique_ptr<QLockFile> m_lock;
+};

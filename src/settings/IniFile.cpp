@@ -1,0 +1,185 @@
+#include "IniFile.h"
+
+#include "platform/TextDecoding.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+QStringView trimBlanks(QStringView text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && isBlank(text[start]))
+        ++start;
+    while (end > start && isBlank(text[end - 1]))
+        --end;
+    return text.sliced(start, end - start);
+}
+
+// The name of a section line ("[name]"), or nothing for any other line.
+std::optional<QStringView> sectionName(QStringView trimmedLine)
+{
+    if (!trimmedLine.startsWith(u'['))
+        return std::nullopt;
+    QStringView inside = trimmedLine.sliced(1);
+    const qsizetype close = inside.indexOf(u']');
+    if (close >= 0)
+        inside = inside.first(close);
+    return trimBlanks(inside);
+}
+
+// The key of a key line, or nothing for a comment or a line without "=".
+std::optional<QStringView> keyName(QStringView trimmedLine)
+{
+    if (trimmedLine.startsWith(u';'))
+        return std::nullopt;
+    const qsizetype equals = trimmedLine.indexOf(u'=');
+    if (equals < 0)
+        return std::nullopt;
+    return trimBlanks(trimmedLine.first(equals));
+}
+
+bool sameName(QStringView a, QStringView b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+QString valueOf(QStringView trimmedLine)
+{
+    QStringView value = trimBlanks(trimmedLine.sliced(trimmedLine.indexOf(u'=') + 1));
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+        value.back() == value.front())
+        value = value.sliced(1, value.size() - 2);
+    return value.first(std::min<qsizetype>(value.size(), IniBufferSize - 1)).toString();
+}
+
+QString readWholeFile(const QString& file)
+{
+    QFile input(file);
+    if (!input.open(QIODevice::ReadOnly))
+        return {};
+    return DecodeText(input.readAll());
+}
+
+QStringList splitLines(const QString& text)
+{
+    QStringList lines = text.split(u'\n');
+    for (QString& line : lines)
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+struct SectionRange {
+    qsizetype header = -1; // line of "[section]", -1 when absent
+    qsizetype end = 0;     // first line after the section
+};
+
+SectionRange findSection(const QStringList& lines, QStringView section)
+{
+    SectionRange range;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const auto name = sectionName(trimBlanks(lines[i]));
+        if (!name)
+            continue;
+        if (range.header >= 0) {
+            range.end = i;
+            return range;
+        }
+        if (sameName(*name, section))
+            range.header = i;
+    }
+    range.end = lines.size();
+    return range;
+}
+
+qsizetype findKey(const QStringList& lines, const SectionRange& range, QStringView key)
+{
+    for (qsizetype i = range.header + 1; i < range.end; ++i) {
+        const auto name = keyName(trimBlanks(lines[i]));
+        if (name && sameName(*name, key))
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+std::optional<QString> LookupIniValue(const QString& text, const QString& section,
+                                      const QString& key)
+{
+    bool inSection = false;
+    bool sectionSeen = false;
+    for (QStringView rest = text; !rest.isEmpty();) {
+        qsizetype newline = rest.indexOf(u'\n');
+        if (newline < 0)
+            newline = rest.size();
+        QStringView line = rest.first(newline);
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        line = trimBlanks(line);
+        rest = rest.sliced(std::min(newline + 1, rest.size()));
+
+        if (const auto name = sectionName(line)) {
+            if (sectionSeen)
+                return std::nullopt; // only the first section of that name counts
+            inSection = sameName(*name, section);
+            sectionSeen = inSection;
+        } else if (inSection) {
+            const auto name = keyName(line);
+            if (name && sameName(*name, key))
+                return valueOf(line);
+        }
+    }
+    return std::nullopt;
+}
+
+QString ReadIniString(const QString& file, const QString& section, const QString& key,
+                      const QString& defaultValue)
+{
+    return LookupIniValue(readWholeFile(file), section, key).value_or(defaultValue);
+}
+
+void WriteIniString(const QString& file, const QString& section, const QString& key,
+                    const std::optional<QString>& value)
+{
+    const QString text = readWholeFile(file);
+    const QString newline = text.contains(u"\r\n") ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    QStringList lines = splitLines(text);
+    const QString keyLine = value ? key + u'=' + *value : QString();
+
+    const SectionRange range = findSection(lines, section);
+    if (range.header < 0) {
+        if (!value)
+            return;
+        lines << u'[' + section + u']' << keyLine;
+    } else if (const qsizetype found = findKey(lines, range, key); found >= 0) {
+        if (value)
+            lines[found] = keyLine;
+        else
+            lines.removeAt(found);
+    } else {
+        if (!value)
+            return;
+        qsizetype insertAt = range.end;
+        while (insertAt > range.header + 1 && trimBlanks(lines[insertAt - 1]).isEmpty())
+            --insertAt;
+        lines.insert(insertAt, keyLine);
+    }
+
+    QSaveFile output(file);
+    if (!output.open(QIODevice::WriteOnly))
+        return;
+    output.write((lines.join(newline) + newline).toUtf8());
+    output.commit();
+}

@@ -1,0 +1,66 @@
+#include "SettingsLocation.h"
+
+#include "Paths.h"
+#include "platform/AppError.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+bool isInside(const QString& folder, const QString& prefix)
+{
+    return !prefix.isEmpty() && folder.size() >= prefix.size() &&
+           QStringView(folder).first(prefix.size()).compare(prefix, Qt::CaseInsensitive) == 0;
+}
+
+QString makerFolder(const SpecialFolders& folders)
+{
+    return AddBackslash(folders.get(AppDataFolder)) + MakerFolderName + QDir::separator();
+}
+
+void createFolder(const QString& path)
+{
+    if (PathExists(path, DirectoryAttribute))
+        return;
+    if (!QDir().mkdir(path))
+        throw AppError(QFileDevice::WriteError,
+                       QStringLiteral("Cannot create the folder %1").arg(path));
+}
+
+} // namespace
+
+SettingsLocation LocateSettings(const QString& programFolder, const SpecialFolders& folders,
+                                const QString& title)
+{
+    SettingsLocation location;
+    location.folderPath = AddBackslash(makerFolder(folders) + title);
+    location.filePath = location.folderPath + title + QStringLiteral(".ini");
+    location.installed = isInside(programFolder, folders.get(ProgramFilesFolder));
+    const QString besideProgram = AddBackslash(programFolder) + title + QStringLiteral(".ini");
+    if (!location.installed) {
+        location.folderPath = AddBackslash(programFolder);
+        location.filePath = besideProgram;
+    } else if (!PathExists(location.filePath, 0) && PathExists(besideProgram, 0)) {
+        location.earlierFile = besideProgram;
+    }
+    return location;
+}
+
+void CreateSettingsFolders(const SettingsLocation& location, const SpecialFolders& folders)
+{
+    if (!location.installed)
+        return;
+    createFolder(makerFolder(folders));
+    createFolder(location.folderPath);
+}
+
+void MigrateEarlierSettings(const SettingsLocation& location)
+{
+    if (location.earlierFile.isEmpty())
+        return;
+    QFile earlier(location.earlierFile);
+    if (!earlier.copy(location.filePath))
+        throw AppError(earlier.error(), earlier.errorString());
+    QFile::remove(location.earlierFile);
+}

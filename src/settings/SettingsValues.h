@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// Encodings of the values of the settings file.
+
+// The number at the start of the text after leading spaces; 0 when the text
+// does not start with one.
+double NumericValue(const QString& text);
+
+// bool keys: ticked only when the text reads as -1; written "-1" or "0".
+bool ReadBoolValue(const QString& text);
+QString BoolText(bool ticked);
+
+// menu keys: a check mark for any non-zero number.
+bool ReadMenuValue(const QString& text);
+
+// number keys: the numeric value rounded to the nearest integer.
+int ReadNumberValue(const QString& text);
+
+// Free-text keys store every space as "&nbsp;", because the reader drops the
+// spaces around a value.
+QString EncodeSpaces(const QString& text);
+QString DecodeSpaces(const QString& stored);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+// The window keys of the settings file, in twips.
+struct WindowSettings {
+    bool rememberSplitter = false;
+    bool rememberSize = false;
+    bool rememberPosition = false;
+    bool maximised = false;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int splitterRatio = 50;
+    bool minimiseToTray = false;
+    bool alwaysOnTop = false;
+};
+
+// Reads the window keys in table order. Without the stored size the window
+// keeps its initial size; without the stored position it is centred.
+WindowSettings ReadWindowSettings(const QString& file, int initialWidth, int initialHeight,
+                                  int screenWidth, int screenHeight);
+
+// Group W: the check marks of the Options menu.
+void WriteWindowOptions(const QString& file, const WindowSettings& settings);
+// Group P: the position, when it is to be remembered.
+void WriteWindowPosition(const QString& file, const WindowSettings& settings);
+// Group S and the splitter ratio: the size when it is to be remembered, the
+// ratio (stored after the height) when the splitter is to be remembered.
+void WriteWindowSize(const QString& file, const WindowSettings& settings);

@@ -1,0 +1,144 @@
+#include "PairedLists.h"
+
+#include <QItemSelectionModel>
+#include <QTreeView>
+
+namespace {
+
+int rowCount(const QAbstractItemView* list)
+{
+    return list->model() ? list->model()->rowCount() : 0;
+}
+
+bool isRowSelected(const QAbstractItemView* list, int row)
+{
+    return list->selectionModel()->isRowSelected(row, {});
+}
+
+// Gives the row of the target list the selected state of the clicked row and
+// brings it into view.
+void echoRow(QAbstractItemView* target, int row, bool selected)
+{
+    const QModelIndex index = target->model()->index(row, 0);
+    target->selectionModel()->select(index, selected ? QItemSelectionModel::Select
+                                                     : QItemSelectionModel::Deselect);
+    target->scrollTo(index);
+}
+
+} // namespace
+
+PairedLists::PairedLists(RenameWorkspace& workspace, QTreeView* files, QTreeView* names,
+                         QObject* parent)
+    : QObject(parent)
+    , m_workspace(workspace)
+    , m_files(files)
+    , m_names(names)
+{
+    tmrTopIndex.setObjectName(QStringLiteral("tmrTopIndex"));
+    tmrTopIndex.setInterval(100);
+    connect(&tmrTopIndex, &QTimer::timeout, this, &PairedLists::tmrTopIndex_Timer);
+    tmrTopIndex.start();
+
+    connect(files, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& index) { lvwFichiers_ItemClick(index.row()); });
+    connect(names, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& index) { lvwNoms_ItemClick(index.row()); });
+}
+
+void PairedLists::lvwFichiers_ItemClick(int row)
+{
+    SetAllItemsSelected(m_names, false);
+    if (row >= 0 && row < rowCount(m_names))
+        echoRow(m_names, row, isRowSelected(m_files, row));
+}
+
+void PairedLists::lvwNoms_ItemClick(int row)
+{
+    if (GetSelectedCount(m_names) != 1)
+        return;
+    SetAllItemsSelected(m_files, false);
+    if (row >= 0 && row < rowCount(m_files))
+        echoRow(m_files, row, isRowSelected(m_names, row));
+}
+
+void PairedLists::tmrTopIndex_Timer()
+{
+    if (m_workspace.ScrollSyncBusy)
+        return;
+    const int topF = TopIndex(m_files);
+    const int topN = TopIndex(m_names);
+    if (topF != m_workspace.LastFilesTopIndex && topF != topN) {
+        m_workspace.ScrollSyncBusy = true;
+        m_workspace.LastNamesTopIndex = AlignTopIndex(m_files, topF, m_names, topN);
+        m_workspace.LastFilesTopIndex = topF;
+    } else if (topN != m_workspace.LastNamesTopIndex && topF != topN) {
+        m_workspace.ScrollSyncBusy = true;
+        m_workspace.LastFilesTopIndex = AlignTopIndex(m_names, topN, m_files, topF);
+        m_workspace.LastNamesTopIndex = topN;
+    }
+    m_workspace.ScrollSyncBusy = false;
+}
+
+int PairedLists::AlignTopIndex(QTreeView* source, int sourceTop, QTreeView* target, int targetTop)
+{
+    const int targetRows = rowCount(target);
+    if (targetRows == 0)
+        return targetTop;
+    if (targetTop < sourceTop) {
+        // Bring the row one page below the source's top into view: the target
+        // then scrolls down as far as it can towards the source.
+        const int k = std::min(sourceTop + CountPerPage(source), targetRows);
+        target->scrollTo(target->model()->index(k - 1, 0));
+        return TopIndex(target);
+    }
+    const int t = std::max(sourceTop, 0);
+    target->scrollTo(target->model()->index(std::min(t, targetRows - 1), 0));
+    return t;
+}
+
+void PairedLists::UpdateMoveAvailability()
+{
+    const int rows = rowCount(m_names);
+    int first = rows;
+    int last = -1;
+    for (const QModelIndex& index : m_names->selectionModel()->selectedRows()) {
+        first = std::min(first, index.row());
+        last = std::max(last, index.row());
+    }
+    const bool anySelected = last >= 0;
+    m_workspace.CanMoveUp = anySelected && first > 0;
+    m_workspace.CanMoveDown = anySelected && last < rows - 1;
+}
+
+int TopIndex(const QTreeView* list)
+{
+    const QModelIndex top = list->indexAt(QPoint(1, 1));
+    return top.isValid() ? top.row() : 0;
+}
+
+int CountPerPage(const QTreeView* list)
+{
+    const int rowHeight = list->sizeHintForRow(0);
+    return rowHeight > 0 ? list->viewport()->height() / rowHeight : 0;
+}
+
+void SetAllItemsSelected(QAbstractItemView* list, bool selected)
+{
+    if (!list->model() || !list->selectionModel())
+        return;
+    if (selected)
+        list->selectAll();
+    else
+        list->selectionModel()->clearSelection();
+}
+
+int GetSelectedCount(const QAbstractItemView* list)
+{
+    return list->selectionModel() ? int(list->selectionModel()->selectedRows().size()) : 0;
+}
+
+void SafeSetFocus(QWidget* control)
+{
+    if (control && control->isVisible() && control->isEnabled())
+        control->setFocus();
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "platform/AppContext.h"
+#include "platform/Clipboard.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/Launcher.h"
+#include "ScriptedPrompter.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+// Writes a file with the given bytes, creating its folder; returns its path.
+QString WriteFile(const QString& path, const QByteArray& bytes = {});
+QByteArray ReadFile(const QString& path);
+
+class FixedClipboard : public Clipboard {
+public:
+    QString text() const override { return content; }
+    QString content;
+};
+
+class ScriptedDialogs : public Dialogs {
+public:
+    std::optional<QString> openFileName(const QString&, const QString&, const QString&) override
+    {
+        return nextFile;
+    }
+    std::optional<QString> existingFolder(const QString&, const QString&) override
+    {
+        return nextFolder;
+    }
+    std::optional<QString> nextFile;
+    std::optional<QString> nextFolder;
+};
+
+class RecordingLauncher : public Launcher {
+public:
+    void relaunch() override { ++launches; }
+    int launches = 0;
+};
+
+// A whole program environment in a temporary folder: the program's folder
+// (portable settings next to it), application data, documents, an install
+// prefix, and scripted services.
+class TestEnvironment {
+public:
+    TestEnvironment();
+
+    QString path(const QString& relative) const { return m_root.filePath(relative); }
+    QString settingsFile() const;
+    AppContext& context() { return *m_context; }
+
+    ScriptedPrompter prompter;
+    FixedClipboard clipboard;
+    ScriptedDialogs dialogs;
+    PosixFileSystem fileSystem;
+    RecordingLauncher launcher;
+
+private:
+    QTemporaryDir m_root;
+    std::unique_ptr<AppContext> m_context;
+};
