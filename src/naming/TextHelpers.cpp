@@ -1,0 +1,173 @@
+#include "naming/TextHelpers.h"
+
+#include <QDir>
+#include <QLocale>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+Qt::CaseSensitivity sensitivity(CompareMode mode) {
+    return mode == CompareMode::Text ? Qt::CaseInsensitive : Qt::CaseSensitive;
+}
+
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// Whether c belongs to a bracketed list (the text between "[" and "]").
+bool matchesList(QChar c, QStringView list) {
+    const bool negated = list.startsWith(u'!');
+    if (negated) list = list.mid(1);
+    bool found = false;
+    for (qsizetype i = 0; i < list.size() && !found;) {
+        if (i + 2 < list.size() && list[i + 1] == u'-') {
+            found = c >= list[i] && c <= list[i + 2];
+            i += 3;
+        } else {
+            found = c == list[i];
+            ++i;
+        }
+    }
+    return found != negated;
+}
+
+} // namespace
+
+QString ReplaceText(const QString& expression, const QString& find, const QString& replacement,
+                    int start, CompareMode mode) {
+    // An empty find would be found again at the same place forever.
+    if (find.isEmpty()) return expression;
+    QString result = expression;
+    qsizetype from = std::max(start, 1) - 1;
+    for (;;) {
+        const qsizetype at = result.indexOf(find, from, sensitivity(mode));
+        if (at < 0) return result;
+        // Case folding maps one code unit to one, so the occurrence has find's length.
+        result.replace(at, find.size(), replacement);
+        from = at + replacement.size();
+    }
+}
+
+QStringList SplitText(const QString& expression, const QString& delimiter, int limit,
+                      CompareMode mode) {
+    if (limit == 0) return {};
+    if (delimiter.isEmpty()) return {expression};
+    QStringList pieces;
+    qsizetype from = 0;
+    while (limit < 0 || pieces.size() < limit - 1) {
+        const qsizetype at = expression.indexOf(delimiter, from, sensitivity(mode));
+        if (at < 0) break;
+        pieces.append(expression.mid(from, at - from));
+        from = at + delimiter.size();
+    }
+    pieces.append(expression.mid(from));
+    return pieces;
+}
+
+int FindLast(const QString& text, const QString& match, int start, CompareMode mode) {
+    const qsizetype length = match.size();
+    if (length == 0 || length > text.size()) return 0;
+    // Latest 0-based index at which an occurrence still ends at or before start.
+    const qsizetype lastFit = text.size() - length;
+    const qsizetype last = start == -1 ? lastFit : std::min<qsizetype>(start - length, lastFit);
+    // lastIndexOf reads a negative index as counted from the end: refuse it.
+    if (last < 0) return 0;
+    return int(text.lastIndexOf(match, last, sensitivity(mode)) + 1);
+}
+
+QString RepeatText(int count, const QString& text) {
+    return count < 1 ? QString() : text.repeated(count);
+}
+
+QString PadLeft(const QString& text, int width, QChar fill) {
+    // QString::right() returns everything for a negative count.
+    if (width <= 0) return QString();
+    if (text.size() >= width) return text.right(width);
+    return QString(width - text.size(), fill) + text;
+}
+
+QString TrimSpaces(const QString& text) {
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && text[first] == u' ')
+        ++first;
+    while (end > first && text[end - 1] == u' ')
+        --end;
+    return text.mid(first, end - first);
+}
+
+int ReadNumber(const QString& text) {
+    constexpr int highest = std::numeric_limits<int>::max();
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == u' ')
+        ++i;
+    int value = 0;
+    for (; i < text.size() && isDigit(text[i]); ++i) {
+        const int digit = text[i].unicode() - u'0';
+        if (value > (highest - digit) / 10) return highest;
+        value = value * 10 + digit;
+    }
+    return value;
+}
+
+QString LowerCase(const QString& text) {
+    // The locale decides the few letters whose small form depends on the
+    // language (the Turkish dotted and dotless i).
+    return QLocale().toLower(text);
+}
+
+bool MatchesPattern(const QString& text, const QString& pattern) {
+    // Every element takes exactly one character, so one forward walk decides.
+    qsizetype t = 0;
+    for (qsizetype p = 0; p < pattern.size(); ++p, ++t) {
+        if (t >= text.size()) return false;
+        const QChar c = text[t];
+        const QChar element = pattern[p];
+        const qsizetype close = element == u'[' ? pattern.indexOf(u']', p + 1) : -1;
+        bool ok;
+        if (close >= 0) {
+            ok = matchesList(c, QStringView(pattern).mid(p + 1, close - p - 1));
+            p = close;
+        } else if (element == u'#') {
+            ok = isDigit(c);
+        } else {
+            ok = element == u'?' || element == c;
+        }
+        if (!ok) return false;
+    }
+    return t == text.size();
+}
+
+QString GetBaseName(const QString& fileName) {
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    return dot < 0 ? fileName : fileName.left(dot);
+}
+
+QString GetExtension(const QString& fileName) {
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    return dot < 0 ? QString() : fileName.mid(dot);
+}
+
+QString GetLastPathComponent(const QString& path) {
+    const QChar separator = QDir::separator();
+    QString trimmed = path;
+    if (trimmed.endsWith(separator)) trimmed.chop(1);
+    return trimmed.mid(trimmed.lastIndexOf(separator) + 1);
+}
+
+QString RemoveForbiddenChars(const QString& text) {
+    static const QString forbidden = QStringLiteral(":\\/<>?*|\"\n\t");
+    QString result = text;
+    return result.removeIf([](QChar c) { return forbidden.contains(c); });
+}
+
+QString LowerAllButFirst(const QString& text) {
+    return text.left(1) + LowerCase(text.mid(1));
+}
+
+QString KeepDigits(const QString& text) {
+    QString result = text;
+    return result.removeIf([](QChar c) { return !isDigit(c) && c.unicode() >= 32; });
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <initializer_list>
+
+// String and file-name helpers used by the name pipeline, the numbering and the
+// paste sources. All are pure. Positions are 1-based and count UTF-16 code
+// units; several helpers deliberately differ from the Qt function of the same
+// purpose at the edges, and the generated names depend on those differences.
+
+// How searches compare text. Text folds letter case (Unicode case folding, so
+// accented capitals match their small letters too).
+enum class CompareMode { Binary = 0, Text = 1 };
+
+// Every occurrence of find at or after start replaced. The text before start is
+// kept, and each search resumes after the inserted replacement, so "aaa" with
+// find "aa" and an empty replacement gives "a". A start below 1 counts as 1; an
+// empty find leaves the expression unchanged.
+QString ReplaceText(const QString& expression, const QString& find, const QString& replacement,
+                    int start = 1, CompareMode mode = CompareMode::Binary);
+
+// The pieces between delimiters, at most limit of them (-1 or any negative
+// value: no limit); the last piece holds the rest of the text. An empty
+// expression gives one empty piece and a trailing delimiter a last empty piece.
+// An empty delimiter gives the whole expression as the only piece. A limit of 0
+// gives an empty list.
+QStringList SplitText(const QString& expression, const QString& delimiter, int limit = -1,
+                      CompareMode mode = CompareMode::Binary);
+
+// Position of the last occurrence of match that ends at or before start
+// (-1: the end of the text); 0 when there is none, when match is empty or when
+// start is below 1.
+int FindLast(const QString& text, const QString& match, int start = -1,
+             CompareMode mode = CompareMode::Binary);
+
+// text repeated count times; empty for a count below 1.
+QString RepeatText(int count, const QString& text);
+
+// The last width characters of width fill characters followed by text: a text
+// longer than width loses its leading characters ("123" to width 2 is "23").
+QString PadLeft(const QString& text, int width, QChar fill);
+
+// The first greatest (smallest) value of the list; a value-initialised T for an
+// empty list. Callers mix counts and constants, so name T when types differ:
+// MaxOf<qsizetype>({list.size(), 1}).
+template <typename T> T MaxOf(std::initializer_list<T> values) {
+    if (values.size() == 0) return T{};
+    T best = *values.begin();
+    for (const T& value : values)
+        if (best < value) best = value;
+    return best;
+}
+
+template <typename T> T MinOf(std::initializer_list<T> values) {
+    if (values.size() == 0) return T{};
+    T best = *values.begin();
+    for (const T& value : values)
+        if (value < best) best = value;
+    return best;
+}
+
+// Leading and trailing U+0020 removed; tabs, line breaks and no-break spaces
+// are kept, unlike QString::trimmed().
+QString TrimSpaces(const QString& text);
+
+// The number formed by the ASCII digits that follow any leading spaces; 0 when
+// there are none. Values are positions and counts, so anything beyond INT_MAX
+// saturates at INT_MAX instead of overflowing.
+int ReadNumber(const QString& text);
+
+// Lower-cased following the user's locale; accented capitals are lowered too.
+QString LowerCase(const QString& text);
+
+// Whether text matches pattern as a whole, one text character per pattern
+// element: "#" a digit 0-9, "?" any character, "[list]" one character of a list
+// of characters and ranges such as "[0-9A-Za-z]" ("[!list]" one character not
+// in it). Any other character matches itself, "*" included. Always
+// case-sensitive; ranges compare UTF-16 code units, so "é" is outside "[a-z]".
+// A "[" without a closing "]" is an ordinary character; "-" first or last in a
+// list is an ordinary character; a descending range such as "[z-a]" matches
+// nothing.
+bool MatchesPattern(const QString& text, const QString& pattern);
+
+// File-name helpers. Names are bare names (name and extension).
+
+// The text before the last "."; the whole name when it has none.
+QString GetBaseName(const QString& fileName);
+
+// The text from the last "." to the end, dot included; empty when there is none.
+QString GetExtension(const QString& fileName);
+
+// The text after the last separator once one trailing separator is removed:
+// the name of the last folder of a path. The root alone gives an empty text
+// here, a drive ("C:") on Windows.
+QString GetLastPathComponent(const QString& path);
+
+// text without the characters a file name may not hold:  : \ / < > ? * | "
+// line feed and tab. The carriage return is kept.
+QString RemoveForbiddenChars(const QString& text);
+
+// The first character as it is, the rest lower-cased.
+QString LowerAllButFirst(const QString& text);
+
+// Only the digits 0-9 and the control characters (below U+0020, such as a
+// backspace) are kept.
+QString KeepDigits(const QString& text);
