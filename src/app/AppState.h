@@ -7,8 +7,8 @@
 struct AppState {
     QString SettingsFolderPath; // ends with the separator
     QString SettingsFilePath;
-    QString InterfaceLanguage;  // "Français" or the base name of a language file
-    QString LanguageFilePath;   // empty for French
+    QString InterfaceLanguage; // "Français" or the base name of a language file
+    QString LanguageFilePath;  // empty for French
     bool TreatmentSettingsChanged = false;
     bool WindowOptionsChanged = false;
     bool RestartRequired = false;

@@ -60,8 +60,7 @@ int RunTervane(int argc, char** argv)
                        commandLineOf(argc, argv)};
 
     frmTervane window(context);
-    if (!window.Form_Load())
-        return 1;
+    if (!window.Form_Load()) return 1;
     window.showAsLoaded();
     return QApplication::exec();
 }

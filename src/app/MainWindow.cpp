@@ -99,8 +99,7 @@ frmTervane::frmTervane(AppContext& context)
     createMenus();
     createControls();
     connectHandlers();
-    resize(pixels(DesignClientWidth),
-           pixels(DesignClientHeight) + menuBar()->sizeHint().height());
+    resize(pixels(DesignClientWidth), pixels(DesignClientHeight) + menuBar()->sizeHint().height());
 }
 
 frmTervane::~frmTervane() = default;
@@ -143,8 +142,9 @@ void frmTervane::createControls()
     btnCollerPlus = makeButton<QToolButton>(client, QStringLiteral("btnCollerPlus"), QString(),
                                             {9120, 1080, 255, 375});
     btnCollerPlus->setArrowType(Qt::DownArrow);
-    btnViderListe = makeButton<QPushButton>(client, QStringLiteral("btnViderListe"),
-                                            QStringLiteral("&Vider la liste"), {8160, 1560, 1215, 375});
+    btnViderListe =
+        makeButton<QPushButton>(client, QStringLiteral("btnViderListe"),
+                                QStringLiteral("&Vider la liste"), {8160, 1560, 1215, 375});
     btnRenommer = makeButton<QPushButton>(client, QStringLiteral("btnRenommer"),
                                           QStringLiteral("&Renommer"), {8160, 2160, 1215, 375});
     btnAnnuler = makeButton<QPushButton>(client, QStringLiteral("btnAnnuler"),
@@ -180,8 +180,8 @@ void frmTervane::createMenus()
 {
     QMenuBar* bar = menuBar();
     mnuFichier = makeMenu(bar, QStringLiteral("mnuFichier"), QStringLiteral("&Fichier"));
-    mnuFichierQuitter = makeAction(mnuFichier, QStringLiteral("mnuFichierQuitter"),
-                                   QStringLiteral("&Quitter"));
+    mnuFichierQuitter =
+        makeAction(mnuFichier, QStringLiteral("mnuFichierQuitter"), QStringLiteral("&Quitter"));
     mnuFichierQuitter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     mnuOptions = makeMenu(bar, QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
@@ -228,9 +228,9 @@ void frmTervane::connectHandlers()
     connect(mnuFichierQuitter, &QAction::triggered, this, &QWidget::close);
     connect(btnQuitter, &QPushButton::clicked, this, &QWidget::close);
     connect(mnuAideAPropos, &QAction::triggered, this, &frmTervane::showAboutBox);
-    for (QAction* option : {mnuOptionsMémoriserPosition, mnuOptionsMémoriserTaille,
-                            mnuOptionsMémoriserSéparateur, mnuOptionsMinimiserSystray,
-                            mnuOptionsToujoursAuDessus})
+    for (QAction* option :
+         {mnuOptionsMémoriserPosition, mnuOptionsMémoriserTaille, mnuOptionsMémoriserSéparateur,
+          mnuOptionsMinimiserSystray, mnuOptionsToujoursAuDessus})
         connect(option, &QAction::triggered, this, [this] { m_state.WindowOptionsChanged = true; });
     connect(mnuOptionsToujoursAuDessus, &QAction::triggered, this, &frmTervane::ApplyAlwaysOnTop);
     connect(btnRéglages, &QPushButton::clicked, this, &frmTervane::btnRéglages_Click);
@@ -421,8 +421,7 @@ void frmTervane::UpdateListCounters(bool layoutOnly)
     };
     placeCounter(lblNbFichiers, lblNbFichiersValeur, lvwFichiers, m_workspace.FileRows.size());
     placeCounter(lblNbNoms, lblNbNomsValeur, lvwNoms, qsizetype(m_workspace.NameRows.size()));
-    if (layoutOnly)
-        return;
+    if (layoutOnly) return;
 
     const ListCounterState counters = ComputeListCounterState(m_workspace);
     QPalette colours = lblNbNomsValeur->palette();
@@ -446,7 +445,6 @@ void frmTervane::btnRéglages_Click()
     const int screenHeight = twips(QGuiApplication::primaryScreen()->geometry().height());
     if (show && windowTop + windowHeight > screenHeight - ScreenBottomMargin)
         windowTop = screenHeight - windowHeight - ScreenBottomMargin;
-    centralWidget()->setMinimumHeight(pixels(windowHeight - outside));
     setGeometry(x(), pixels(windowTop), width(), pixels(windowHeight));
     mnuOptionsAfficher->setChecked(show);
     picOptions->setEnabled(show);
@@ -459,8 +457,7 @@ void frmTervane::ApplyAlwaysOnTop()
     if (onTop != bool(windowFlags() & Qt::WindowStaysOnTopHint)) {
         const bool wasVisible = isVisible();
         setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-        if (wasVisible)
-            show();
+        if (wasVisible) show();
     }
 }
 
@@ -492,8 +489,7 @@ void frmTervane::resizeEvent(QResizeEvent* event)
 
 void frmTervane::rememberNormalGeometry()
 {
-    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
-        return;
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
     m_window.left = twips(x());
     m_window.top = twips(y());
     m_window.width = twips(width());
@@ -504,8 +500,7 @@ void frmTervane::rememberNormalGeometry()
 
 void frmTervane::tmrUnload_Timer()
 {
-    if (m_state.RestartRequired)
-        close();
+    if (m_state.RestartRequired) close();
 }
 
 void frmTervane::closeEvent(QCloseEvent* event)
@@ -521,8 +516,10 @@ void frmTervane::Form_Unload()
 {
     const QString& file = m_state.SettingsFilePath;
     if (m_state.TreatmentSettingsChanged) {
-        WriteIniString(file, SettingsKey::Section, SettingsKey::Language, m_state.InterfaceLanguage);
-        WriteIniString(file, SettingsKey::Section, SettingsKey::Extensions, picOptions->extensions());
+        WriteIniString(file, SettingsKey::Section, SettingsKey::Language,
+                       m_state.InterfaceLanguage);
+        WriteIniString(file, SettingsKey::Section, SettingsKey::Extensions,
+                       picOptions->extensions());
         SaveTreatmentOptions(file, picOptions->CurrentTreatmentOptions());
     }
     m_window.rememberSplitter = mnuOptionsMémoriserSéparateur->isChecked();
@@ -530,8 +527,7 @@ void frmTervane::Form_Unload()
     m_window.rememberPosition = mnuOptionsMémoriserPosition->isChecked();
     m_window.minimiseToTray = mnuOptionsMinimiserSystray->isChecked();
     m_window.alwaysOnTop = mnuOptionsToujoursAuDessus->isChecked();
-    if (m_state.WindowOptionsChanged)
-        WriteWindowOptions(file, m_window);
+    if (m_state.WindowOptionsChanged) WriteWindowOptions(file, m_window);
     rememberNormalGeometry();
     WriteWindowPosition(file, m_window);
     if (m_window.rememberSize && !btnRéglages->property("tag").toString().isEmpty()) {
@@ -541,6 +537,5 @@ void frmTervane::Form_Unload()
     m_window.maximised = isMaximized();
     WriteWindowSize(file, m_window);
     WriteIniString(file, SettingsKey::Section, SettingsKey::LastFolder, txtRépertoire->text());
-    if (m_state.RestartRequired)
-        m_context.launcher.relaunch();
+    if (m_state.RestartRequired) m_context.launcher.relaunch();
 }

@@ -36,7 +36,8 @@ QString BuiltInFillWidthText(const QString& key)
         {QStringLiteral("TXT_REMPLISSAGE5"), QStringLiteral("sur 5 caractères (00001-99999)")},
         {QStringLiteral("TXT_REMPLISSAGE6"), QStringLiteral("sur 6 caractères (000001-999999)")},
         {QStringLiteral("TXT_REMPLISSAGE7"), QStringLiteral("sur 7 caractères (0000001-9999999)")},
-        {QStringLiteral("TXT_REMPLISSAGE8"), QStringLiteral("sur 8 caractères (00000001-99999999)")},
+        {QStringLiteral("TXT_REMPLISSAGE8"),
+         QStringLiteral("sur 8 caractères (00000001-99999999)")},
         {QStringLiteral("TXT_REMPLISSAGE9"),
          QStringLiteral("sur 9 caractères (000000001-999999999)")},
     };

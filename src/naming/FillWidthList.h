@@ -25,8 +25,7 @@ inline constexpr std::array<FillWidthEntry, 9> FillWidthEntries{{
 
 // Empties the list and adds the nine entries with their widths as item data;
 // the texts come from textOf(key).
-template <typename TextOf>
-void FillWidthList(QComboBox* list, TextOf textOf);
+template <typename TextOf> void FillWidthList(QComboBox* list, TextOf textOf);
 
 void AddFillWidthEntry(QComboBox* list, const QString& text, int width);
 void ClearFillWidthList(QComboBox* list);
@@ -40,8 +39,7 @@ void SelectComboItemByData(QComboBox* list, int width);
 // The width of the selected entry; -1 when none is selected.
 int GetComboItemData(const QComboBox* list);
 
-template <typename TextOf>
-void FillWidthList(QComboBox* list, TextOf textOf)
+template <typename TextOf> void FillWidthList(QComboBox* list, TextOf textOf)
 {
     ClearFillWidthList(list);
     for (const FillWidthEntry& entry : FillWidthEntries)

@@ -74,8 +74,7 @@ template <std::size_t N>
 InsertPosition selectedPosition(const std::array<QRadioButton*, N>& options)
 {
     for (std::size_t i = 0; i < N; ++i)
-        if (options[i]->isChecked())
-            return InsertPosition(i);
+        if (options[i]->isChecked()) return InsertPosition(i);
     return InsertPosition::AtStart;
 }
 
@@ -83,8 +82,7 @@ template <std::size_t N>
 void selectPosition(const std::array<QRadioButton*, N>& options, InsertPosition position)
 {
     const auto index = std::size_t(position);
-    if (index < N)
-        options[index]->setChecked(true);
+    if (index < N) options[index]->setChecked(true);
 }
 
 } // namespace
@@ -108,8 +106,9 @@ void OptionsPanel::createExtensionRow()
         LinSéparateurOptions[i]->setFrameShadow(i == 0 ? QFrame::Sunken : QFrame::Plain);
         PlaceInTwips(LinSéparateurOptions[i], 0, i * 15, 9495, 15);
     }
-    lblExtensions = makeLabel(this, QStringLiteral("lblExtensions"),
-                              QStringLiteral("Extensions des fichiers à lister"), {140, 180, 2500, 255});
+    lblExtensions =
+        makeLabel(this, QStringLiteral("lblExtensions"),
+                  QStringLiteral("Extensions des fichiers à lister"), {140, 180, 2500, 255});
     txtExtensions = makeTextBox(this, QStringLiteral("txtExtensions"), {2700, 135, 4200, 285});
     lblExtensionsSéparateur =
         makeLabel(this, QStringLiteral("lblExtensionsSéparateur"),
@@ -133,27 +132,30 @@ void OptionsPanel::createTreatmentsFrame()
         QStringLiteral("Suppression des éventuels caractères non-alphanumériques en début de nom "
                        "(résiduels d'une ancienne numérotation)"),
         {120, 580, 9000, 255});
-    chkSuppressionDurées = makeCheckBox(f, QStringLiteral("chkSuppressionDurées"),
-                                        QStringLiteral("Suppression des durées"),
-                                        {120, 860, 4000, 255});
-    chkSuppressionTermes = makeCheckBox(f, QStringLiteral("chkSuppressionTermes"),
-                                        QStringLiteral("Suppression des termes suivants"),
-                                        {120, 1140, 2800, 255});
-    txtSuppressionTermes = makeTextBox(f, QStringLiteral("txtSuppressionTermes"), {2980, 1110, 3800, 285});
-    lblTermesSéparateur = makeLabel(f, QStringLiteral("lblTermesSéparateur"),
-                                    QStringLiteral("(séparateur : point-virgule)"),
-                                    {6900, 1155, 2200, 255});
+    chkSuppressionDurées =
+        makeCheckBox(f, QStringLiteral("chkSuppressionDurées"),
+                     QStringLiteral("Suppression des durées"), {120, 860, 4000, 255});
+    chkSuppressionTermes =
+        makeCheckBox(f, QStringLiteral("chkSuppressionTermes"),
+                     QStringLiteral("Suppression des termes suivants"), {120, 1140, 2800, 255});
+    txtSuppressionTermes =
+        makeTextBox(f, QStringLiteral("txtSuppressionTermes"), {2980, 1110, 3800, 285});
+    lblTermesSéparateur =
+        makeLabel(f, QStringLiteral("lblTermesSéparateur"),
+                  QStringLiteral("(séparateur : point-virgule)"), {6900, 1155, 2200, 255});
     chkSuppressionMajuscules = makeCheckBox(
         f, QStringLiteral("chkSuppressionMajuscules"),
         QStringLiteral("Suppression des majuscules (sauf la première)"), {120, 1440, 5000, 255});
-    chkSuppressionLignesVides = makeCheckBox(f, QStringLiteral("chkSuppressionLignesVides"),
-                                             QStringLiteral("Suppression des lignes vides"),
-                                             {120, 1720, 4000, 255});
+    chkSuppressionLignesVides =
+        makeCheckBox(f, QStringLiteral("chkSuppressionLignesVides"),
+                     QStringLiteral("Suppression des lignes vides"), {120, 1720, 4000, 255});
 
-    chkSuppressionCaractères = makeCheckBox(f, QStringLiteral("chkSuppressionCaractères"),
-                                            QStringLiteral("Suppression de"), {120, 2030, 1500, 255});
-    txtSuppressionCaractèresNombre = makeNumberBox(
-        f, QStringLiteral("txtSuppressionCaractèresNombre"), QStringLiteral("0"), {1680, 2000, 360, 285});
+    chkSuppressionCaractères =
+        makeCheckBox(f, QStringLiteral("chkSuppressionCaractères"),
+                     QStringLiteral("Suppression de"), {120, 2030, 1500, 255});
+    txtSuppressionCaractèresNombre =
+        makeNumberBox(f, QStringLiteral("txtSuppressionCaractèresNombre"), QStringLiteral("0"),
+                      {1680, 2000, 360, 285});
     lblSuppressionCaractères = makeLabel(f, QStringLiteral("lblSuppressionCaractères"),
                                          QStringLiteral("caractère(s)"), {2160, 2045, 1000, 255});
     picSuppressionCaractères =
@@ -162,8 +164,9 @@ void OptionsPanel::createTreatmentsFrame()
                    {QStringLiteral("au début"), QStringLiteral("à la fin"),
                     QStringLiteral("à partir de la position")},
                    {1100, 1100, 2400}, optSuppressionCaractèresPosition);
-    txtSuppressionCaractèresPosition = makeNumberBox(
-        f, QStringLiteral("txtSuppressionCaractèresPosition"), QStringLiteral("1"), {8370, 2000, 360, 285});
+    txtSuppressionCaractèresPosition =
+        makeNumberBox(f, QStringLiteral("txtSuppressionCaractèresPosition"), QStringLiteral("1"),
+                      {8370, 2000, 360, 285});
 
     chkNumérotation = makeCheckBox(f, QStringLiteral("chkNumérotation"),
                                    QStringLiteral("Ajout d'une numérotation automatique"),
@@ -173,20 +176,22 @@ void OptionsPanel::createTreatmentsFrame()
     makeOptions<2>(picNumérotationPosition, QStringLiteral("optNumérotationPosition"),
                    {QStringLiteral("au début"), QStringLiteral("à la fin")}, {1100, 1100},
                    optNumérotationPosition);
-    lblNumérotationRemplissage = makeLabel(f, QStringLiteral("lblNumérotationRemplissage"),
-                                           QStringLiteral("Remplissage (par des zéros)"),
-                                           {400, 2655, 2400, 255});
+    lblNumérotationRemplissage =
+        makeLabel(f, QStringLiteral("lblNumérotationRemplissage"),
+                  QStringLiteral("Remplissage (par des zéros)"), {400, 2655, 2400, 255});
     cboNumérotationRemplissage =
         MakeControl<QComboBox>(f, QStringLiteral("cboNumérotationRemplissage"));
     PlaceInTwips(cboNumérotationRemplissage, 2860, 2610, 3800, 315);
-    lblNumérotationPréfixe =
-        makeLabel(f, QStringLiteral("lblNumérotationPréfixe"),
-                  QStringLiteral("Préfixer la numérotation avec cette chaîne "), {400, 3005, 3500, 255});
-    txtNumérotationPréfixe = makeTextBox(f, QStringLiteral("txtNumérotationPréfixe"), {3960, 2960, 900, 285});
+    lblNumérotationPréfixe = makeLabel(
+        f, QStringLiteral("lblNumérotationPréfixe"),
+        QStringLiteral("Préfixer la numérotation avec cette chaîne "), {400, 3005, 3500, 255});
+    txtNumérotationPréfixe =
+        makeTextBox(f, QStringLiteral("txtNumérotationPréfixe"), {3960, 2960, 900, 285});
     lblNumérotationSuffixe =
         makeLabel(f, QStringLiteral("lblNumérotationSuffixe"),
                   QStringLiteral(" et/ou la suffixer avec cette chaîne "), {4920, 3005, 3000, 255});
-    txtNumérotationSuffixe = makeTextBox(f, QStringLiteral("txtNumérotationSuffixe"), {7980, 2960, 900, 285});
+    txtNumérotationSuffixe =
+        makeTextBox(f, QStringLiteral("txtNumérotationSuffixe"), {7980, 2960, 900, 285});
 
     chkAjoutChaîne = makeCheckBox(f, QStringLiteral("chkAjoutChaîne"),
                                   QStringLiteral("Ajout de la chaîne"), {120, 3350, 1800, 255});
@@ -226,8 +231,7 @@ void OptionsPanel::connectEdits()
         connect(box, &QLineEdit::textChanged, this, edited);
     for (QRadioButton* option : findChildren<QRadioButton*>())
         connect(option, &QRadioButton::toggled, this, [edited](bool on) {
-            if (on)
-                edited();
+            if (on) edited();
         });
     connect(cboNumérotationRemplissage, &QComboBox::currentIndexChanged, this, edited);
 }
@@ -302,8 +306,8 @@ TreatmentOptions OptionsPanel::CurrentTreatmentOptions() const
     o.RemoveCharactersMode = selectedPosition(optSuppressionCaractèresPosition);
     o.RemoveCharactersPosition = txtSuppressionCaractèresPosition->text();
     o.Numbering = chkNumérotation->isChecked();
-    o.NumberingPosition = optNumérotationPosition[0]->isChecked() ? InsertPosition::AtStart
-                                                                  : InsertPosition::AtEnd;
+    o.NumberingPosition =
+        optNumérotationPosition[0]->isChecked() ? InsertPosition::AtStart : InsertPosition::AtEnd;
     o.NumberingWidth = GetComboItemData(cboNumérotationRemplissage);
     o.NumberingPrefix = txtNumérotationPréfixe->text();
     o.NumberingSuffix = txtNumérotationSuffixe->text();

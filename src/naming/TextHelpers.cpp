@@ -8,16 +8,19 @@
 
 namespace {
 
-Qt::CaseSensitivity sensitivity(CompareMode mode) {
+Qt::CaseSensitivity sensitivity(CompareMode mode)
+{
     return mode == CompareMode::Text ? Qt::CaseInsensitive : Qt::CaseSensitive;
 }
 
-bool isDigit(QChar c) {
+bool isDigit(QChar c)
+{
     return c >= u'0' && c <= u'9';
 }
 
 // Whether c belongs to a bracketed list (the text between "[" and "]").
-bool matchesList(QChar c, QStringView list) {
+bool matchesList(QChar c, QStringView list)
+{
     const bool negated = list.startsWith(u'!');
     if (negated) list = list.mid(1);
     bool found = false;
@@ -36,7 +39,8 @@ bool matchesList(QChar c, QStringView list) {
 } // namespace
 
 QString ReplaceText(const QString& expression, const QString& find, const QString& replacement,
-                    int start, CompareMode mode) {
+                    int start, CompareMode mode)
+{
     // An empty find would be found again at the same place forever.
     if (find.isEmpty()) return expression;
     QString result = expression;
@@ -51,7 +55,8 @@ QString ReplaceText(const QString& expression, const QString& find, const QStrin
 }
 
 QStringList SplitText(const QString& expression, const QString& delimiter, int limit,
-                      CompareMode mode) {
+                      CompareMode mode)
+{
     if (limit == 0) return {};
     if (delimiter.isEmpty()) return {expression};
     QStringList pieces;
@@ -66,7 +71,8 @@ QStringList SplitText(const QString& expression, const QString& delimiter, int l
     return pieces;
 }
 
-int FindLast(const QString& text, const QString& match, int start, CompareMode mode) {
+int FindLast(const QString& text, const QString& match, int start, CompareMode mode)
+{
     const qsizetype length = match.size();
     if (length == 0 || length > text.size()) return 0;
     // Latest 0-based index at which an occurrence still ends at or before start.
@@ -77,18 +83,21 @@ int FindLast(const QString& text, const QString& match, int start, CompareMode m
     return int(text.lastIndexOf(match, last, sensitivity(mode)) + 1);
 }
 
-QString RepeatText(int count, const QString& text) {
+QString RepeatText(int count, const QString& text)
+{
     return count < 1 ? QString() : text.repeated(count);
 }
 
-QString PadLeft(const QString& text, int width, QChar fill) {
+QString PadLeft(const QString& text, int width, QChar fill)
+{
     // QString::right() returns everything for a negative count.
     if (width <= 0) return QString();
     if (text.size() >= width) return text.right(width);
     return QString(width - text.size(), fill) + text;
 }
 
-QString TrimSpaces(const QString& text) {
+QString TrimSpaces(const QString& text)
+{
     qsizetype first = 0;
     qsizetype end = text.size();
     while (first < end && text[first] == u' ')
@@ -98,7 +107,8 @@ QString TrimSpaces(const QString& text) {
     return text.mid(first, end - first);
 }
 
-int ReadNumber(const QString& text) {
+int ReadNumber(const QString& text)
+{
     constexpr int highest = std::numeric_limits<int>::max();
     qsizetype i = 0;
     while (i < text.size() && text[i] == u' ')
@@ -112,13 +122,15 @@ int ReadNumber(const QString& text) {
     return value;
 }
 
-QString LowerCase(const QString& text) {
+QString LowerCase(const QString& text)
+{
     // The locale decides the few letters whose small form depends on the
     // language (the Turkish dotted and dotless i).
     return QLocale().toLower(text);
 }
 
-bool MatchesPattern(const QString& text, const QString& pattern) {
+bool MatchesPattern(const QString& text, const QString& pattern)
+{
     // Every element takes exactly one character, so one forward walk decides.
     qsizetype t = 0;
     for (qsizetype p = 0; p < pattern.size(); ++p, ++t) {
@@ -140,34 +152,40 @@ bool MatchesPattern(const QString& text, const QString& pattern) {
     return t == text.size();
 }
 
-QString GetBaseName(const QString& fileName) {
+QString GetBaseName(const QString& fileName)
+{
     const qsizetype dot = fileName.lastIndexOf(u'.');
     return dot < 0 ? fileName : fileName.left(dot);
 }
 
-QString GetExtension(const QString& fileName) {
+QString GetExtension(const QString& fileName)
+{
     const qsizetype dot = fileName.lastIndexOf(u'.');
     return dot < 0 ? QString() : fileName.mid(dot);
 }
 
-QString GetLastPathComponent(const QString& path) {
+QString GetLastPathComponent(const QString& path)
+{
     const QChar separator = QDir::separator();
     QString trimmed = path;
     if (trimmed.endsWith(separator)) trimmed.chop(1);
     return trimmed.mid(trimmed.lastIndexOf(separator) + 1);
 }
 
-QString RemoveForbiddenChars(const QString& text) {
+QString RemoveForbiddenChars(const QString& text)
+{
     static const QString forbidden = QStringLiteral(":\\/<>?*|\"\n\t");
     QString result = text;
     return result.removeIf([](QChar c) { return forbidden.contains(c); });
 }
 
-QString LowerAllButFirst(const QString& text) {
+QString LowerAllButFirst(const QString& text)
+{
     return text.left(1) + LowerCase(text.mid(1));
 }
 
-QString KeepDigits(const QString& text) {
+QString KeepDigits(const QString& text)
+{
     QString result = text;
     return result.removeIf([](QChar c) { return !isDigit(c) && c.unicode() >= 32; });
 }

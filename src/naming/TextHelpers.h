@@ -45,7 +45,8 @@ QString PadLeft(const QString& text, int width, QChar fill);
 // The first greatest (smallest) value of the list; a value-initialised T for an
 // empty list. Callers mix counts and constants, so name T when types differ:
 // MaxOf<qsizetype>({list.size(), 1}).
-template <typename T> T MaxOf(std::initializer_list<T> values) {
+template <typename T> T MaxOf(std::initializer_list<T> values)
+{
     if (values.size() == 0) return T{};
     T best = *values.begin();
     for (const T& value : values)
@@ -53,7 +54,8 @@ template <typename T> T MaxOf(std::initializer_list<T> values) {
     return best;
 }
 
-template <typename T> T MinOf(std::initializer_list<T> values) {
+template <typename T> T MinOf(std::initializer_list<T> values)
+{
     if (values.size() == 0) return T{};
     T best = *values.begin();
     for (const T& value : values)

@@ -9,7 +9,9 @@ namespace {
 
 class TreatmentKeys {
 public:
-    explicit TreatmentKeys(const QString& file) : m_file(file) {}
+    explicit TreatmentKeys(const QString& file)
+        : m_file(file)
+    {}
 
     QString text(const QString& key, const QString& defaultValue) const
     {
@@ -27,11 +29,12 @@ public:
     {
         const int index = ReadNumberValue(text(key, QStringLiteral("0")));
         if (index < 0 || index >= buttonCount)
-            throw AppError(0, QStringLiteral("The setting \"%1\" holds %2, which names no option "
-                                             "(0 to %3): correct or delete it in the settings file.")
-                                  .arg(key)
-                                  .arg(index)
-                                  .arg(buttonCount - 1));
+            throw AppError(0,
+                           QStringLiteral("The setting \"%1\" holds %2, which names no option "
+                                          "(0 to %3): correct or delete it in the settings file.")
+                               .arg(key)
+                               .arg(index)
+                               .arg(buttonCount - 1));
         return static_cast<InsertPosition>(index);
     }
 
@@ -48,8 +51,7 @@ QString modeText(InsertPosition mode)
 
 int CorrectNumberingWidth(int width)
 {
-    if (width == 1)
-        return 2;
+    if (width == 1) return 2;
     return width < 0 || width > 9 ? 0 : width;
 }
 
@@ -74,7 +76,8 @@ TreatmentOptions LoadTreatmentOptions(const QString& settingsFile)
     o.Numbering = keys.flag(Numbering, d.Numbering);
     o.NumberingPosition = keys.mode(NumberingPosition, 2);
     const QString olderWidth = keys.text(NumberingDigitsOld, QStringLiteral("2"));
-    o.NumberingWidth = CorrectNumberingWidth(ReadNumberValue(keys.text(NumberingWidth, olderWidth)));
+    o.NumberingWidth =
+        CorrectNumberingWidth(ReadNumberValue(keys.text(NumberingWidth, olderWidth)));
     o.NumberingPrefix = keys.spaced(NumberingPrefix, d.NumberingPrefix);
     o.NumberingSuffix = keys.spaced(NumberingSuffix, d.NumberingSuffix);
     o.AddString = keys.flag(AddString, d.AddString);

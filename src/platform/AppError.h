@@ -11,8 +11,7 @@ public:
         : std::runtime_error(description.toStdString())
         , m_number(number)
         , m_description(std::move(description))
-    {
-    }
+    {}
     int number() const { return m_number; }
     const QString& description() const { return m_description; }
 

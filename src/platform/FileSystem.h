@@ -5,8 +5,8 @@
 
 struct RenameResult {
     bool ok = true;
-    int errorNumber = 0;  // the system's error number when !ok
-    QString description;  // the system's text for it
+    int errorNumber = 0; // the system's error number when !ok
+    QString description; // the system's text for it
 };
 
 // The file operations the program performs. Paths are full paths.

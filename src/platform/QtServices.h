@@ -9,7 +9,9 @@ class QWidget;
 // Message boxes over QMessageBox, parented to the active window.
 class QtPrompter : public Prompter {
 public:
-    explicit QtPrompter(QString title) : m_title(std::move(title)) {}
+    explicit QtPrompter(QString title)
+        : m_title(std::move(title))
+    {}
     bool show(const QString& text, MessageIcon icon, MessageButtons buttons) override;
     void beep() override;
     void setBusy(bool busy) override;

@@ -9,7 +9,8 @@ inline const QString Section = QStringLiteral("Config");
 inline const QString Language = QStringLiteral("Langue");
 inline const QString Extensions = QStringLiteral("Extensions");
 inline const QString RemoveLeadingDigits = QStringLiteral("SuppressionChiffresDébut");
-inline const QString RemoveLeadingNonAlphanumerics = QStringLiteral("SuppressionCaractèresNonAlpha");
+inline const QString RemoveLeadingNonAlphanumerics =
+    QStringLiteral("SuppressionCaractèresNonAlpha");
 inline const QString RemoveCapitals = QStringLiteral("SuppressionMajuscules");
 inline const QString RemoveDurations = QStringLiteral("SuppressionDurées");
 inline const QString RemoveTerms = QStringLiteral("SuppressionTermes");

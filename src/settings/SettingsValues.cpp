@@ -9,8 +9,7 @@ double NumericValue(const QString& text)
     while (i < text.size() && text[i] == u' ')
         ++i;
     const qsizetype start = i;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
-        ++i;
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) ++i;
     const qsizetype digitsStart = i;
     while (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
         ++i;
@@ -21,8 +20,7 @@ double NumericValue(const QString& text)
             ++i;
         anyDigit = anyDigit || i > fractionStart;
     }
-    if (!anyDigit)
-        return 0;
+    if (!anyDigit) return 0;
     bool ok = false;
     const double value = QStringView(text).sliced(start, i - start).toDouble(&ok);
     return ok && std::isfinite(value) ? value : 0;
@@ -48,7 +46,7 @@ int ReadNumberValue(const QString& text)
     const double rounded = std::nearbyint(NumericValue(text));
     constexpr double lowest = std::numeric_limits<int>::min();
     constexpr double highest = std::numeric_limits<int>::max();
-    return rounded < lowest ? std::numeric_limits<int>::min()
+    return rounded < lowest    ? std::numeric_limits<int>::min()
            : rounded > highest ? std::numeric_limits<int>::max()
                                : static_cast<int>(rounded);
 }

@@ -64,8 +64,7 @@ void WriteWindowOptions(const QString& file, const WindowSettings& s)
 
 void WriteWindowPosition(const QString& file, const WindowSettings& s)
 {
-    if (!s.rememberPosition)
-        return;
+    if (!s.rememberPosition) return;
     write(file, SettingsKey::WindowLeft, QString::number(s.left));
     write(file, SettingsKey::WindowTop, QString::number(s.top));
 }
@@ -78,6 +77,5 @@ void WriteWindowSize(const QString& file, const WindowSettings& s)
         write(file, WindowWidth, QString::number(s.width));
         write(file, WindowHeight, QString::number(s.height));
     }
-    if (s.rememberSplitter)
-        write(file, SplitterRatio, QString::number(s.splitterRatio));
+    if (s.rememberSplitter) write(file, SplitterRatio, QString::number(s.splitterRatio));
 }

@@ -10,11 +10,9 @@ int FileListModel::rowCount(const QModelIndex& parent) const
 
 QVariant FileListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= rowCount() ||
-        index.row() >= m_workspace.FileRows.size())
+    if (!index.isValid() || index.row() >= rowCount() || index.row() >= m_workspace.FileRows.size())
         return {};
-    if (role == Qt::DisplayRole)
-        return m_workspace.FileRows[index.row()];
+    if (role == Qt::DisplayRole) return m_workspace.FileRows[index.row()];
     return {};
 }
 
@@ -36,10 +34,8 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const
         index.row() >= int(m_workspace.NameRows.size()))
         return {};
     const NameRow& row = m_workspace.NameRows[std::size_t(index.row())];
-    if (role == Qt::DisplayRole)
-        return row.text;
-    if (role == Qt::ForegroundRole && row.duplicate)
-        return QBrush(QColor(255, 0, 0));
+    if (role == Qt::DisplayRole) return row.text;
+    if (role == Qt::ForegroundRole && row.duplicate) return QBrush(QColor(255, 0, 0));
     return {};
 }
 

@@ -11,8 +11,7 @@ public:
     explicit FileListModel(const RenameWorkspace& workspace, QObject* parent = nullptr)
         : QAbstractListModel(parent)
         , m_workspace(workspace)
-    {
-    }
+    {}
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
@@ -31,8 +30,7 @@ public:
     explicit NameListModel(const RenameWorkspace& workspace, QObject* parent = nullptr)
         : QAbstractListModel(parent)
         , m_workspace(workspace)
-    {
-    }
+    {}
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 

@@ -8,24 +8,21 @@
 namespace {
 
 // The comparison key of a name: names with equal keys are equal without
-// regard to case. Plain ASCII names, by far the most common, skip the
-// normalisation and the full case folding.
+// regard to case. Names made only of Latin characters below U+0300, by far
+// the most common, are already composed and need no normalisation; plain
+// ASCII even skips the case-folding table.
 QString comparisonKey(const QString& name)
 {
     QString key = name;
-    bool ascii = true;
     for (QChar& c : key) {
         const char16_t u = c.unicode();
-        if (u >= 0x80) {
-            ascii = false;
-            break;
-        }
-        if (u >= u'A' && u <= u'Z')
+        if (u >= 0x0300) return name.normalized(QString::NormalizationForm_C).toCaseFolded();
+        if (u >= 0x80)
+            c = c.toCaseFolded();
+        else if (u >= u'A' && u <= u'Z')
             c = QChar(u + (u'a' - u'A'));
     }
-    if (ascii)
-        return key;
-    return name.normalized(QString::NormalizationForm_C).toCaseFolded();
+    return key;
 }
 
 } // namespace
@@ -55,8 +52,7 @@ int CountNameProblems(std::vector<NameRow>& rows)
     for (qint64 size : groupSize)
         count += size * (size - 1) / 2;
     for (int i = 0; i < rowCount; ++i)
-        if (groupOfRow[i] >= 0 && groupSize[groupOfRow[i]] > 1)
-            rows[i].duplicate = true;
+        if (groupOfRow[i] >= 0 && groupSize[groupOfRow[i]] > 1) rows[i].duplicate = true;
     return int(std::min<qint64>(count, std::numeric_limits<int>::max()));
 }
 

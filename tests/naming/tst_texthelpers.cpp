@@ -7,7 +7,8 @@
 
 namespace {
 
-QString u8(const char* text) {
+QString u8(const char* text)
+{
     return QString::fromUtf8(text);
 }
 
@@ -20,7 +21,8 @@ class TstTextHelpers : public QObject {
     Q_OBJECT
 
 private slots:
-    void replaceText_data() {
+    void replaceText_data()
+    {
         QTest::addColumn<QString>("expression");
         QTest::addColumn<QString>("find");
         QTest::addColumn<QString>("replacement");
@@ -49,7 +51,8 @@ private slots:
         QTest::newRow("empty find") << u8("ab") << QString() << u8("x") << 1 << Binary << u8("ab");
     }
 
-    void replaceText() {
+    void replaceText()
+    {
         QFETCH(QString, expression);
         QFETCH(QString, find);
         QFETCH(QString, replacement);
@@ -59,7 +62,8 @@ private slots:
         QCOMPARE(ReplaceText(expression, find, replacement, start, mode), expected);
     }
 
-    void splitText_data() {
+    void splitText_data()
+    {
         QTest::addColumn<QString>("expression");
         QTest::addColumn<QString>("delimiter");
         QTest::addColumn<int>("limit");
@@ -89,7 +93,8 @@ private slots:
             << u8("ab") << QString() << -1 << Binary << QStringList{u8("ab")};
     }
 
-    void splitText() {
+    void splitText()
+    {
         QFETCH(QString, expression);
         QFETCH(QString, delimiter);
         QFETCH(int, limit);
@@ -98,7 +103,8 @@ private slots:
         QCOMPARE(SplitText(expression, delimiter, limit, mode), expected);
     }
 
-    void findLast_data() {
+    void findLast_data()
+    {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("match");
         QTest::addColumn<int>("start");
@@ -119,7 +125,8 @@ private slots:
         QTest::newRow("text") << u8("ABCabc") << u8("B") << -1 << Text << 5;
     }
 
-    void findLast() {
+    void findLast()
+    {
         QFETCH(QString, text);
         QFETCH(QString, match);
         QFETCH(int, start);
@@ -128,7 +135,8 @@ private slots:
         QCOMPARE(FindLast(text, match, start, mode), expected);
     }
 
-    void padLeft_data() {
+    void padLeft_data()
+    {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("width");
         QTest::addColumn<QString>("expected");
@@ -140,14 +148,16 @@ private slots:
         QTest::newRow("negative width") << u8("12") << -1 << QString();
     }
 
-    void padLeft() {
+    void padLeft()
+    {
         QFETCH(QString, text);
         QFETCH(int, width);
         QFETCH(QString, expected);
         QCOMPARE(PadLeft(text, width, u'0'), expected);
     }
 
-    void trimSpaces_data() {
+    void trimSpaces_data()
+    {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
 
@@ -157,13 +167,15 @@ private slots:
         QTest::newRow("empty") << QString() << QString();
     }
 
-    void trimSpaces() {
+    void trimSpaces()
+    {
         QFETCH(QString, text);
         QFETCH(QString, expected);
         QCOMPARE(TrimSpaces(text), expected);
     }
 
-    void readNumber_data() {
+    void readNumber_data()
+    {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("expected");
 
@@ -177,13 +189,15 @@ private slots:
         QTest::newRow("saturates") << u8("99999999999999999999") << std::numeric_limits<int>::max();
     }
 
-    void readNumber() {
+    void readNumber()
+    {
         QFETCH(QString, text);
         QFETCH(int, expected);
         QCOMPARE(ReadNumber(text), expected);
     }
 
-    void fileNameParts_data() {
+    void fileNameParts_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("base");
         QTest::addColumn<QString>("extension");
@@ -195,7 +209,8 @@ private slots:
         QTest::newRow("empty") << QString() << QString() << QString();
     }
 
-    void fileNameParts() {
+    void fileNameParts()
+    {
         QFETCH(QString, name);
         QFETCH(QString, base);
         QFETCH(QString, extension);
@@ -203,7 +218,8 @@ private slots:
         QCOMPARE(GetExtension(name), extension);
     }
 
-    void lastPathComponent_data() {
+    void lastPathComponent_data()
+    {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("expected");
 
@@ -215,13 +231,15 @@ private slots:
         QTest::newRow("empty") << QString() << QString();
     }
 
-    void lastPathComponent() {
+    void lastPathComponent()
+    {
         QFETCH(QString, path);
         QFETCH(QString, expected);
         QCOMPARE(GetLastPathComponent(path.replace(u'/', QDir::separator())), expected);
     }
 
-    void characterFilters_data() {
+    void characterFilters_data()
+    {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("withoutForbidden");
         QTest::addColumn<QString>("digitsOnly");
@@ -241,7 +259,8 @@ private slots:
         QTest::newRow("empty") << QString() << QString() << QString() << QString();
     }
 
-    void characterFilters() {
+    void characterFilters()
+    {
         QFETCH(QString, text);
         QFETCH(QString, withoutForbidden);
         QFETCH(QString, digitsOnly);
@@ -251,7 +270,8 @@ private slots:
         QCOMPARE(LowerAllButFirst(text), lowerButFirst);
     }
 
-    void matchesPattern_data() {
+    void matchesPattern_data()
+    {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<bool>("expected");
@@ -276,7 +296,8 @@ private slots:
         QTest::newRow("empty text") << QString() << u8("?") << false;
     }
 
-    void matchesPattern() {
+    void matchesPattern()
+    {
         QFETCH(QString, text);
         QFETCH(QString, pattern);
         QFETCH(bool, expected);

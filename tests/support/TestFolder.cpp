@@ -8,8 +8,7 @@ QString WriteFile(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
     return path;
 }
 

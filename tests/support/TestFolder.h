@@ -1,11 +1,11 @@
 #pragma once
 
+#include "ScriptedPrompter.h"
 #include "platform/AppContext.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Launcher.h"
-#include "ScriptedPrompter.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -15,6 +15,13 @@
 // Writes a file with the given bytes, creating its folder; returns its path.
 QString WriteFile(const QString& path, const QByteArray& bytes = {});
 QByteArray ReadFile(const QString& path);
+
+// The bytes of a literal, embedded NULs included.
+template <std::size_t N>
+QByteArray Bytes(const char (&raw)[N])
+{
+    return QByteArray(raw, N - 1);
+}
 
 class FixedClipboard : public Clipboard {
 public:

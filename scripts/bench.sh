@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds the benchmarks with optimisation and runs them (or the ones named).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/scripts/deps.sh"
+tervane_require_packages "${TERVANE_BUILD_PACKAGES[@]}" libbenchmark-dev
+
+build="$root/build-bench"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTERVANE_BENCH=ON >/dev/null
+cmake --build "$build" -j"$(nproc)"
+for bench in "$build"/bench/bench_*; do
+    [ -f "$bench" ] && [ -x "$bench" ] || continue
+    if [ $# -eq 0 ] || [[ " $* " == *" $(basename "$bench") "* ]]; then
+        "$bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+    fi
+done
