@@ -19,7 +19,8 @@ std::vector<NameRow> trackNames(bool accented)
                            .arg(i + 1, 5, 10, QLatin1Char('0'))
                            .arg(random.bounded(500))
                            .arg(random.bounded(100000));
-        if (accented) name += QStringLiteral(" Été");
+        if (accented)
+            name += QStringLiteral(" Été");
         rows.push_back({name, false});
     }
     return rows;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "i18n/LanguageChoice.h"
+#include "i18n/TranslationCatalogue.h"
+
 #include <QString>
 
 // Application-wide state, owned by the main window for the life of the
@@ -13,6 +16,5 @@ struct AppState {
     bool WindowOptionsChanged = false;
     bool RestartRequired = false;
     bool IsLoading = false;
+    colTraductions TranslationCatalogue;
 };
-
-inline const QString BuiltInLanguage = QStringLiteral("Français");

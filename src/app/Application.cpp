@@ -2,6 +2,7 @@
 
 #include "AppIdentity.h"
 #include "MainWindow.h"
+#include "i18n/LanguageChoice.h"
 #include "platform/FileSystem.h"
 #include "platform/Launcher.h"
 #include "platform/QtServices.h"
@@ -57,10 +58,12 @@ int RunTervane(int argc, char** argv)
                        launcher,
                        QDir::cleanPath(QCoreApplication::applicationDirPath()),
                        SpecialFolders::fromSystem(),
-                       commandLineOf(argc, argv)};
+                       commandLineOf(argc, argv),
+                       GetSystemLanguageCode()};
 
     frmTervane window(context);
-    if (!window.Form_Load()) return 1;
+    if (!window.Form_Load())
+        return 1;
     window.showAsLoaded();
     return QApplication::exec();
 }

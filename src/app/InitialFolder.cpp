@@ -35,7 +35,8 @@ QString WalkUpToExistingFolder(QString candidate, const QString& programFolder,
     const QChar separator = QDir::separator();
     while (!folderExists(candidate)) {
         const qsizetype last = candidate.lastIndexOf(separator);
-        if (candidate.size() < 4 || last < 0) return programFolder;
+        if (candidate.size() < 4 || last < 0)
+            return programFolder;
         candidate.truncate(last);
         if (candidate.isEmpty() || isDrive(candidate))
             candidate += separator; // the root of the file system or of a drive

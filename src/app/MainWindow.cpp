@@ -2,6 +2,10 @@
 
 #include "AppIdentity.h"
 #include "InitialFolder.h"
+#include "i18n/BuiltInTexts.h"
+#include "i18n/LanguageChoice.h"
+#include "i18n/LanguageFile.h"
+#include "i18n/TranslateForm.h"
 #include "naming/FillWidthList.h"
 #include "naming/OptionsPanel.h"
 #include "platform/AppError.h"
@@ -11,6 +15,7 @@
 #include "platform/Prompter.h"
 #include "platform/Twips.h"
 #include "settings/IniFile.h"
+#include "settings/Paths.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsLocation.h"
 #include "workspace/ListModels.h"
@@ -31,6 +36,8 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -235,6 +242,7 @@ void frmTervane::connectHandlers()
     connect(mnuOptionsToujoursAuDessus, &QAction::triggered, this, &frmTervane::ApplyAlwaysOnTop);
     connect(btnRéglages, &QPushButton::clicked, this, &frmTervane::btnRéglages_Click);
     connect(mnuOptionsAfficher, &QAction::triggered, this, &frmTervane::btnRéglages_Click);
+    connect(picOptions->cboLangue, &QComboBox::activated, this, &frmTervane::cboLangue_Click);
     connect(picOptions, &OptionsPanel::treatmentSettingsEdited, this,
             [this] { m_state.TreatmentSettingsChanged = true; });
 
@@ -271,15 +279,23 @@ bool frmTervane::Form_Load()
         mnuSystray->menuAction()->setVisible(false);
         locateSettings();
         readInterfaceLanguage();
-        // Later: the language file, the catalogue with the translation of the
-        // window, and the notice of an incomplete translation.
+        setLanguageFilePath();
+        m_languageFile = m_state.LanguageFilePath.isEmpty()
+                             ? LanguageFile()
+                             : LanguageFile::load(m_state.LanguageFilePath);
+        m_state.TranslationCatalogue = BuildTranslationCatalogue(m_languageFile);
+        m_catalogueBuilt = true;
+        TranslateForm(this, m_languageFile);
+        if (const QString notice = text(u"TraductionIncomplète"_s); !notice.isEmpty())
+            prompter.message(notice, MessageIcon::Exclamation);
         CreateSettingsFolders(m_settingsLocation, m_context.folders);
         MigrateEarlierSettings(m_settingsLocation);
         fillLanguageList();
         QPalette bar = picSéparateur->palette();
         bar.setColor(QPalette::Window, palette().color(QPalette::Button));
         picSéparateur->setPalette(bar);
-        FillWidthList(picOptions->cboNumérotationRemplissage, BuiltInFillWidthText);
+        FillWidthList(picOptions->cboNumérotationRemplissage,
+                      [this](const QString& key) { return text(key); });
         // Later: the controls sized to their translated captions.
         m_state.IsLoading = true;
         applyStoredTreatmentSettings();
@@ -301,13 +317,19 @@ bool frmTervane::Form_Load()
 
 void frmTervane::showInitialisationError(int number, const QString& description)
 {
+    // Before the catalogue exists its built-in French text stands in, so that
+    // an early failure never shows an empty box.
+    const QString key = u"MSG_ERREUR_INITIALISATION"_s;
+    const QString message =
+        m_catalogueBuilt ? text(key) : LookupTranslation({}, key, FrenchText(key));
     m_context.prompter.setBusy(false);
-    m_context.prompter.message(
-        QStringLiteral("An error (%1) occurred while the application was starting:\n\n%2\n\n"
-                       "Please contact the author of the program if the problem persists...")
-            .arg(number)
-            .arg(description),
-        MessageIcon::Critical);
+    m_context.prompter.message(InsertValues(message, {QString::number(number), description}),
+                               MessageIcon::Critical);
+}
+
+QString frmTervane::text(const QString& key) const
+{
+    return m_state.TranslationCatalogue.Item(key);
 }
 
 void frmTervane::locateSettings()
@@ -322,18 +344,48 @@ void frmTervane::readInterfaceLanguage()
     m_state.InterfaceLanguage =
         ReadIniString(m_state.SettingsFilePath, SettingsKey::Section, SettingsKey::Language, {});
     if (m_state.InterfaceLanguage.isEmpty()) {
-        // Later: the first run picks the language file matching the system.
-        m_state.InterfaceLanguage = BuiltInLanguage;
+        const FirstRunLanguage choice =
+            ChooseFirstRunLanguage(m_context.systemLanguageCode, m_context.programFolder);
+        m_state.InterfaceLanguage = choice.language;
+        if (choice.welcome)
+            m_context.prompter.message(WelcomeMessage(AppTitle), MessageIcon::Information);
         m_state.TreatmentSettingsChanged = true;
+    }
+}
+
+void frmTervane::setLanguageFilePath()
+{
+    m_state.LanguageFilePath =
+        LanguageFilePathFor(m_context.programFolder, m_state.InterfaceLanguage);
+    if (!m_state.LanguageFilePath.isEmpty() && !PathExists(m_state.LanguageFilePath, 0)) {
+        m_state.InterfaceLanguage = BuiltInLanguage;
+        m_state.LanguageFilePath.clear();
     }
 }
 
 void frmTervane::fillLanguageList()
 {
-    // Later: one entry per language file next to the program.
-    picOptions->cboLangue->clear();
-    picOptions->cboLangue->addItem(m_state.InterfaceLanguage);
-    picOptions->cboLangue->setCurrentIndex(0);
+    QComboBox* list = picOptions->cboLangue;
+    list->clear();
+    list->addItem(BuiltInLanguage);
+    list->addItems(LanguageNames(m_context.programFolder));
+    if (m_state.LanguageFilePath.isEmpty() || list->count() == 1) {
+        m_state.InterfaceLanguage = BuiltInLanguage;
+        list->setEnabled(list->count() > 1);
+    }
+    list->setCurrentIndex(list->findText(m_state.InterfaceLanguage));
+}
+
+void frmTervane::cboLangue_Click()
+{
+    const QString chosen = picOptions->cboLangue->currentText();
+    if (chosen == m_state.InterfaceLanguage || chosen.isEmpty())
+        return;
+    m_state.InterfaceLanguage = chosen;
+    m_context.prompter.message(text(u"MSG_CHANGEMENT_LANGUE"_s), MessageIcon::Exclamation);
+    m_state.TreatmentSettingsChanged = true;
+    m_state.RestartRequired = true;
+    tmrUnload.start();
 }
 
 void frmTervane::applyStoredTreatmentSettings()
@@ -421,7 +473,8 @@ void frmTervane::UpdateListCounters(bool layoutOnly)
     };
     placeCounter(lblNbFichiers, lblNbFichiersValeur, lvwFichiers, m_workspace.FileRows.size());
     placeCounter(lblNbNoms, lblNbNomsValeur, lvwNoms, qsizetype(m_workspace.NameRows.size()));
-    if (layoutOnly) return;
+    if (layoutOnly)
+        return;
 
     const ListCounterState counters = ComputeListCounterState(m_workspace);
     QPalette colours = lblNbNomsValeur->palette();
@@ -457,7 +510,8 @@ void frmTervane::ApplyAlwaysOnTop()
     if (onTop != bool(windowFlags() & Qt::WindowStaysOnTopHint)) {
         const bool wasVisible = isVisible();
         setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-        if (wasVisible) show();
+        if (wasVisible)
+            show();
     }
 }
 
@@ -489,7 +543,8 @@ void frmTervane::resizeEvent(QResizeEvent* event)
 
 void frmTervane::rememberNormalGeometry()
 {
-    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
     m_window.left = twips(x());
     m_window.top = twips(y());
     m_window.width = twips(width());
@@ -500,7 +555,8 @@ void frmTervane::rememberNormalGeometry()
 
 void frmTervane::tmrUnload_Timer()
 {
-    if (m_state.RestartRequired) close();
+    if (m_state.RestartRequired)
+        close();
 }
 
 void frmTervane::closeEvent(QCloseEvent* event)
@@ -527,7 +583,8 @@ void frmTervane::Form_Unload()
     m_window.rememberPosition = mnuOptionsMémoriserPosition->isChecked();
     m_window.minimiseToTray = mnuOptionsMinimiserSystray->isChecked();
     m_window.alwaysOnTop = mnuOptionsToujoursAuDessus->isChecked();
-    if (m_state.WindowOptionsChanged) WriteWindowOptions(file, m_window);
+    if (m_state.WindowOptionsChanged)
+        WriteWindowOptions(file, m_window);
     rememberNormalGeometry();
     WriteWindowPosition(file, m_window);
     if (m_window.rememberSize && !btnRéglages->property("tag").toString().isEmpty()) {
@@ -537,5 +594,6 @@ void frmTervane::Form_Unload()
     m_window.maximised = isMaximized();
     WriteWindowSize(file, m_window);
     WriteIniString(file, SettingsKey::Section, SettingsKey::LastFolder, txtRépertoire->text());
-    if (m_state.RestartRequired) m_context.launcher.relaunch();
+    if (m_state.RestartRequired)
+        m_context.launcher.relaunch();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppState.h"
+#include "i18n/LanguageFile.h"
 #include "platform/AppContext.h"
 #include "settings/SettingsLocation.h"
 #include "settings/WindowSettings.h"
@@ -96,7 +97,9 @@ private:
     // Load steps that are more than one line.
     void locateSettings();
     void readInterfaceLanguage();
+    void setLanguageFilePath();
     void fillLanguageList();
+    void cboLangue_Click();
     void applyStoredTreatmentSettings();
     void runDependentFieldHandlers();
     void applyWindowOptions();
@@ -113,11 +116,15 @@ private:
     int pixels(int twips) const;
     int clientHeightTwips() const;
     void showInitialisationError(int number, const QString& description);
+    // A text of the catalogue.
+    QString text(const QString& key) const;
 
     AppContext& m_context;
     AppState m_state;
     RenameWorkspace m_workspace;
     SettingsLocation m_settingsLocation;
+    LanguageFile m_languageFile;
+    bool m_catalogueBuilt = false;
     WindowSettings m_window; // the window keys and the normal-state geometry, in twips
     FileListModel* m_fileModel = nullptr;
     NameListModel* m_nameModel = nullptr;

@@ -30,9 +30,6 @@ template <typename TextOf> void FillWidthList(QComboBox* list, TextOf textOf);
 void AddFillWidthEntry(QComboBox* list, const QString& text, int width);
 void ClearFillWidthList(QComboBox* list);
 
-// The built-in French text of an entry.
-QString BuiltInFillWidthText(const QString& key);
-
 // Selects the first entry of that width, or none when no entry has it.
 void SelectComboItemByData(QComboBox* list, int width);
 

@@ -74,7 +74,8 @@ template <std::size_t N>
 InsertPosition selectedPosition(const std::array<QRadioButton*, N>& options)
 {
     for (std::size_t i = 0; i < N; ++i)
-        if (options[i]->isChecked()) return InsertPosition(i);
+        if (options[i]->isChecked())
+            return InsertPosition(i);
     return InsertPosition::AtStart;
 }
 
@@ -82,7 +83,8 @@ template <std::size_t N>
 void selectPosition(const std::array<QRadioButton*, N>& options, InsertPosition position)
 {
     const auto index = std::size_t(position);
-    if (index < N) options[index]->setChecked(true);
+    if (index < N)
+        options[index]->setChecked(true);
 }
 
 } // namespace
@@ -231,7 +233,8 @@ void OptionsPanel::connectEdits()
         connect(box, &QLineEdit::textChanged, this, edited);
     for (QRadioButton* option : findChildren<QRadioButton*>())
         connect(option, &QRadioButton::toggled, this, [edited](bool on) {
-            if (on) edited();
+            if (on)
+                edited();
         });
     connect(cboNumérotationRemplissage, &QComboBox::currentIndexChanged, this, edited);
 }

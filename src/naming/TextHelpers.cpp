@@ -22,7 +22,8 @@ bool isDigit(QChar c)
 bool matchesList(QChar c, QStringView list)
 {
     const bool negated = list.startsWith(u'!');
-    if (negated) list = list.mid(1);
+    if (negated)
+        list = list.mid(1);
     bool found = false;
     for (qsizetype i = 0; i < list.size() && !found;) {
         if (i + 2 < list.size() && list[i + 1] == u'-') {
@@ -42,12 +43,14 @@ QString ReplaceText(const QString& expression, const QString& find, const QStrin
                     int start, CompareMode mode)
 {
     // An empty find would be found again at the same place forever.
-    if (find.isEmpty()) return expression;
+    if (find.isEmpty())
+        return expression;
     QString result = expression;
     qsizetype from = std::max(start, 1) - 1;
     for (;;) {
         const qsizetype at = result.indexOf(find, from, sensitivity(mode));
-        if (at < 0) return result;
+        if (at < 0)
+            return result;
         // Case folding maps one code unit to one, so the occurrence has find's length.
         result.replace(at, find.size(), replacement);
         from = at + replacement.size();
@@ -57,13 +60,16 @@ QString ReplaceText(const QString& expression, const QString& find, const QStrin
 QStringList SplitText(const QString& expression, const QString& delimiter, int limit,
                       CompareMode mode)
 {
-    if (limit == 0) return {};
-    if (delimiter.isEmpty()) return {expression};
+    if (limit == 0)
+        return {};
+    if (delimiter.isEmpty())
+        return {expression};
     QStringList pieces;
     qsizetype from = 0;
     while (limit < 0 || pieces.size() < limit - 1) {
         const qsizetype at = expression.indexOf(delimiter, from, sensitivity(mode));
-        if (at < 0) break;
+        if (at < 0)
+            break;
         pieces.append(expression.mid(from, at - from));
         from = at + delimiter.size();
     }
@@ -74,12 +80,14 @@ QStringList SplitText(const QString& expression, const QString& delimiter, int l
 int FindLast(const QString& text, const QString& match, int start, CompareMode mode)
 {
     const qsizetype length = match.size();
-    if (length == 0 || length > text.size()) return 0;
+    if (length == 0 || length > text.size())
+        return 0;
     // Latest 0-based index at which an occurrence still ends at or before start.
     const qsizetype lastFit = text.size() - length;
     const qsizetype last = start == -1 ? lastFit : std::min<qsizetype>(start - length, lastFit);
     // lastIndexOf reads a negative index as counted from the end: refuse it.
-    if (last < 0) return 0;
+    if (last < 0)
+        return 0;
     return int(text.lastIndexOf(match, last, sensitivity(mode)) + 1);
 }
 
@@ -91,8 +99,10 @@ QString RepeatText(int count, const QString& text)
 QString PadLeft(const QString& text, int width, QChar fill)
 {
     // QString::right() returns everything for a negative count.
-    if (width <= 0) return QString();
-    if (text.size() >= width) return text.right(width);
+    if (width <= 0)
+        return QString();
+    if (text.size() >= width)
+        return text.right(width);
     return QString(width - text.size(), fill) + text;
 }
 
@@ -116,7 +126,8 @@ int ReadNumber(const QString& text)
     int value = 0;
     for (; i < text.size() && isDigit(text[i]); ++i) {
         const int digit = text[i].unicode() - u'0';
-        if (value > (highest - digit) / 10) return highest;
+        if (value > (highest - digit) / 10)
+            return highest;
         value = value * 10 + digit;
     }
     return value;
@@ -134,7 +145,8 @@ bool MatchesPattern(const QString& text, const QString& pattern)
     // Every element takes exactly one character, so one forward walk decides.
     qsizetype t = 0;
     for (qsizetype p = 0; p < pattern.size(); ++p, ++t) {
-        if (t >= text.size()) return false;
+        if (t >= text.size())
+            return false;
         const QChar c = text[t];
         const QChar element = pattern[p];
         const qsizetype close = element == u'[' ? pattern.indexOf(u']', p + 1) : -1;
@@ -147,7 +159,8 @@ bool MatchesPattern(const QString& text, const QString& pattern)
         } else {
             ok = element == u'?' || element == c;
         }
-        if (!ok) return false;
+        if (!ok)
+            return false;
     }
     return t == text.size();
 }
@@ -168,7 +181,8 @@ QString GetLastPathComponent(const QString& path)
 {
     const QChar separator = QDir::separator();
     QString trimmed = path;
-    if (trimmed.endsWith(separator)) trimmed.chop(1);
+    if (trimmed.endsWith(separator))
+        trimmed.chop(1);
     return trimmed.mid(trimmed.lastIndexOf(separator) + 1);
 }
 

@@ -47,19 +47,23 @@ QString PadLeft(const QString& text, int width, QChar fill);
 // MaxOf<qsizetype>({list.size(), 1}).
 template <typename T> T MaxOf(std::initializer_list<T> values)
 {
-    if (values.size() == 0) return T{};
+    if (values.size() == 0)
+        return T{};
     T best = *values.begin();
     for (const T& value : values)
-        if (best < value) best = value;
+        if (best < value)
+            best = value;
     return best;
 }
 
 template <typename T> T MinOf(std::initializer_list<T> values)
 {
-    if (values.size() == 0) return T{};
+    if (values.size() == 0)
+        return T{};
     T best = *values.begin();
     for (const T& value : values)
-        if (value < best) best = value;
+        if (value < best)
+            best = value;
     return best;
 }
 

@@ -1,6 +1,5 @@
 #include "TreatmentOptions.h"
 
-#include "platform/AppError.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsValues.h"
@@ -27,15 +26,10 @@ public:
     }
     InsertPosition mode(const QString& key, int buttonCount) const
     {
+        // A mode naming no option button reads as the first one.
         const int index = ReadNumberValue(text(key, QStringLiteral("0")));
-        if (index < 0 || index >= buttonCount)
-            throw AppError(0,
-                           QStringLiteral("The setting \"%1\" holds %2, which names no option "
-                                          "(0 to %3): correct or delete it in the settings file.")
-                               .arg(key)
-                               .arg(index)
-                               .arg(buttonCount - 1));
-        return static_cast<InsertPosition>(index);
+        return index < 0 || index >= buttonCount ? InsertPosition::AtStart
+                                                 : static_cast<InsertPosition>(index);
     }
 
 private:
@@ -51,7 +45,8 @@ QString modeText(InsertPosition mode)
 
 int CorrectNumberingWidth(int width)
 {
-    if (width == 1) return 2;
+    if (width == 1)
+        return 2;
     return width < 0 || width > 9 ? 0 : width;
 }
 

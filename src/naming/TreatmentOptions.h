@@ -36,8 +36,8 @@ struct TreatmentOptions {
 int CorrectNumberingWidth(int width);
 
 // Reads every treatment key of the settings file in its order, with the
-// defaults above for missing keys. Throws AppError when a stored mode names
-// no option button.
+// defaults above for missing keys. A stored mode naming no option button
+// reads as AtStart.
 TreatmentOptions LoadTreatmentOptions(const QString& settingsFile);
 
 // Writes every treatment key in its order; the older fill-width key is removed.

@@ -53,13 +53,15 @@ RenameResult PosixFileSystem::renameNoReplace(const QString& from, const QString
 {
     const QByteArray source = QFile::encodeName(from);
     const QByteArray target = QFile::encodeName(to);
-    if (source == target) return {};
+    if (source == target)
+        return {};
 
     bool sourceExists = false;
     bool targetExists = false;
     const struct stat sourceInfo = statOf(source, &sourceExists);
     const struct stat targetInfo = statOf(target, &targetExists);
-    if (!sourceExists) return failure(ENOENT);
+    if (!sourceExists)
+        return failure(ENOENT);
 
     // On a file system that ignores letter case the target may be the source
     // itself under another case: go through a temporary name, because a direct
@@ -81,7 +83,8 @@ RenameResult PosixFileSystem::renameNoReplace(const QString& from, const QString
     if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
         0)
         return {};
-    if (errno != EINVAL) return failure(errno);
+    if (errno != EINVAL)
+        return failure(errno);
 
     // The file system does not know RENAME_NOREPLACE: a hard link fails on an
     // existing target just as atomically.
@@ -89,12 +92,15 @@ RenameResult PosixFileSystem::renameNoReplace(const QString& from, const QString
         ::unlink(source.constData());
         return {};
     }
-    if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP) return failure(errno);
+    if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP)
+        return failure(errno);
 
     // No hard links either (FAT and the like): check, then rename. A file
     // created between the two calls could still be replaced; no better
     // primitive exists there.
-    if (targetExists) return failure(EEXIST);
-    if (::rename(source.constData(), target.constData()) != 0) return failure(errno);
+    if (targetExists)
+        return failure(EEXIST);
+    if (::rename(source.constData(), target.constData()) != 0)
+        return failure(errno);
     return {};
 }

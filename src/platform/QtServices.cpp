@@ -30,13 +30,15 @@ bool QtPrompter::show(const QString& text, MessageIcon icon, MessageButtons butt
 {
     // A box must never open under an hourglass.
     const bool wasBusy = m_busyDepth > 0;
-    if (wasBusy) QApplication::restoreOverrideCursor();
+    if (wasBusy)
+        QApplication::restoreOverrideCursor();
     const auto standardButtons = buttons == MessageButtons::YesNo
                                      ? QMessageBox::Yes | QMessageBox::No
                                      : QMessageBox::StandardButtons(QMessageBox::Ok);
     QMessageBox box(boxIcon(icon), m_title, text, standardButtons, QApplication::activeWindow());
     const int answer = box.exec();
-    if (wasBusy) QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (wasBusy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
     return answer == QMessageBox::Yes || answer == QMessageBox::Ok;
 }
 
@@ -66,7 +68,8 @@ std::optional<QString> QtDialogs::openFileName(const QString& title, const QStri
 {
     const QString chosen =
         QFileDialog::getOpenFileName(QApplication::activeWindow(), title, startFolder, filters);
-    if (chosen.isEmpty()) return std::nullopt;
+    if (chosen.isEmpty())
+        return std::nullopt;
     return chosen;
 }
 
@@ -74,6 +77,7 @@ std::optional<QString> QtDialogs::existingFolder(const QString& title, const QSt
 {
     const QString chosen = QFileDialog::getExistingDirectory(
         QApplication::activeWindow(), title, startFolder, QFileDialog::ShowDirsOnly);
-    if (chosen.isEmpty()) return std::nullopt;
+    if (chosen.isEmpty())
+        return std::nullopt;
     return chosen;
 }

@@ -27,19 +27,23 @@ QStringView trimBlanks(QStringView text)
 // The name of a section line ("[name]"), or nothing for any other line.
 std::optional<QStringView> sectionName(QStringView trimmedLine)
 {
-    if (!trimmedLine.startsWith(u'[')) return std::nullopt;
+    if (!trimmedLine.startsWith(u'['))
+        return std::nullopt;
     QStringView inside = trimmedLine.sliced(1);
     const qsizetype close = inside.indexOf(u']');
-    if (close >= 0) inside = inside.first(close);
+    if (close >= 0)
+        inside = inside.first(close);
     return trimBlanks(inside);
 }
 
 // The key of a key line, or nothing for a comment or a line without "=".
 std::optional<QStringView> keyName(QStringView trimmedLine)
 {
-    if (trimmedLine.startsWith(u';')) return std::nullopt;
+    if (trimmedLine.startsWith(u';'))
+        return std::nullopt;
     const qsizetype equals = trimmedLine.indexOf(u'=');
-    if (equals < 0) return std::nullopt;
+    if (equals < 0)
+        return std::nullopt;
     return trimBlanks(trimmedLine.first(equals));
 }
 
@@ -60,7 +64,8 @@ QString valueOf(QStringView trimmedLine)
 QString readWholeFile(const QString& file)
 {
     QFile input(file);
-    if (!input.open(QIODevice::ReadOnly)) return {};
+    if (!input.open(QIODevice::ReadOnly))
+        return {};
     return DecodeText(input.readAll());
 }
 
@@ -68,8 +73,10 @@ QStringList splitLines(const QString& text)
 {
     QStringList lines = text.split(u'\n');
     for (QString& line : lines)
-        if (line.endsWith(u'\r')) line.chop(1);
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
     return lines;
 }
 
@@ -83,12 +90,14 @@ SectionRange findSection(const QStringList& lines, QStringView section)
     SectionRange range;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const auto name = sectionName(trimBlanks(lines[i]));
-        if (!name) continue;
+        if (!name)
+            continue;
         if (range.header >= 0) {
             range.end = i;
             return range;
         }
-        if (sameName(*name, section)) range.header = i;
+        if (sameName(*name, section))
+            range.header = i;
     }
     range.end = lines.size();
     return range;
@@ -98,36 +107,71 @@ qsizetype findKey(const QStringList& lines, const SectionRange& range, QStringVi
 {
     for (qsizetype i = range.header + 1; i < range.end; ++i) {
         const auto name = keyName(trimBlanks(lines[i]));
-        if (name && sameName(*name, key)) return i;
+        if (name && sameName(*name, key))
+            return i;
     }
     return -1;
 }
 
 } // namespace
 
-std::optional<QString> LookupIniValue(const QString& text, const QString& section,
-                                      const QString& key)
+namespace {
+
+// Calls visit(trimmedLine) for every key line of the first section named
+// section, until visit returns false.
+template <typename Visit>
+void forEachKeyLine(const QString& text, const QString& section, Visit visit)
 {
     bool inSection = false;
     bool sectionSeen = false;
     for (QStringView rest = text; !rest.isEmpty();) {
         qsizetype newline = rest.indexOf(u'\n');
-        if (newline < 0) newline = rest.size();
+        if (newline < 0)
+            newline = rest.size();
         QStringView line = rest.first(newline);
-        if (line.endsWith(u'\r')) line.chop(1);
-        line = trimBlanks(line);
         rest = rest.sliced(std::min(newline + 1, rest.size()));
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        line = trimBlanks(line);
 
         if (const auto name = sectionName(line)) {
-            if (sectionSeen) return std::nullopt; // only the first section of that name counts
+            if (sectionSeen)
+                return; // only the first section of that name counts
             inSection = sameName(*name, section);
             sectionSeen = inSection;
         } else if (inSection) {
             const auto name = keyName(line);
-            if (name && sameName(*name, key)) return valueOf(line);
+            if (name && !visit(*name, line))
+                return;
         }
     }
-    return std::nullopt;
+}
+
+} // namespace
+
+QHash<QString, QString> ReadIniSection(const QString& text, const QString& section)
+{
+    QHash<QString, QString> values;
+    forEachKeyLine(text, section, [&values](QStringView key, QStringView line) {
+        const QString folded = key.toString().toCaseFolded();
+        if (!values.contains(folded))
+            values.insert(folded, valueOf(line));
+        return true;
+    });
+    return values;
+}
+
+std::optional<QString> LookupIniValue(const QString& text, const QString& section,
+                                      const QString& key)
+{
+    std::optional<QString> value;
+    forEachKeyLine(text, section, [&](QStringView name, QStringView line) {
+        if (!sameName(name, key))
+            return true;
+        value = valueOf(line);
+        return false;
+    });
+    return value;
 }
 
 QString ReadIniString(const QString& file, const QString& section, const QString& key,
@@ -146,7 +190,8 @@ void WriteIniString(const QString& file, const QString& section, const QString& 
 
     const SectionRange range = findSection(lines, section);
     if (range.header < 0) {
-        if (!value) return;
+        if (!value)
+            return;
         lines << u'[' + section + u']' << keyLine;
     } else if (const qsizetype found = findKey(lines, range, key); found >= 0) {
         if (value)
@@ -154,7 +199,8 @@ void WriteIniString(const QString& file, const QString& section, const QString& 
         else
             lines.removeAt(found);
     } else {
-        if (!value) return;
+        if (!value)
+            return;
         qsizetype insertAt = range.end;
         while (insertAt > range.header + 1 && trimBlanks(lines[insertAt - 1]).isEmpty())
             --insertAt;
@@ -162,7 +208,8 @@ void WriteIniString(const QString& file, const QString& section, const QString& 
     }
 
     QSaveFile output(file);
-    if (!output.open(QIODevice::WriteOnly)) return;
+    if (!output.open(QIODevice::WriteOnly))
+        return;
     output.write((lines.join(newline) + newline).toUtf8());
     output.commit();
 }

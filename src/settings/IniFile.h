@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <optional>
 
@@ -22,6 +23,10 @@ QString ReadIniString(const QString& file, const QString& section, const QString
 void WriteIniString(const QString& file, const QString& section, const QString& key,
                     const std::optional<QString>& value);
 
-// The same lookup over text already in memory (language files are read once).
+// Every key of the first section of that name in text already in memory, as
+// ReadIniString would find it: keys are case-folded, the first value wins.
+QHash<QString, QString> ReadIniSection(const QString& text, const QString& section);
+
+// The same lookup over text already in memory.
 std::optional<QString> LookupIniValue(const QString& text, const QString& section,
                                       const QString& key);

@@ -11,13 +11,19 @@ QString AddBackslash(const QString& path)
 
 bool PathExists(const QString& path, int attributes)
 {
-    if (path.isEmpty() || path.contains(QChar(0))) return false;
+    if (path.isEmpty() || path.contains(QChar(0)))
+        return false;
     const QFileInfo info(path);
-    if (!info.exists()) return false;
+    if (!info.exists())
+        return false;
     int present = 0;
-    if (info.isDir()) present |= DirectoryAttribute;
-    if (!info.isWritable()) present |= 1;
-    if (info.fileName().startsWith(u'.')) present |= 2;
-    if (attributes == 0) return !(present & DirectoryAttribute);
+    if (info.isDir())
+        present |= DirectoryAttribute;
+    if (!info.isWritable())
+        present |= 1;
+    if (info.fileName().startsWith(u'.'))
+        present |= 2;
+    if (attributes == 0)
+        return !(present & DirectoryAttribute);
     return (present & attributes) == attributes;
 }

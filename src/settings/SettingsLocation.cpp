@@ -21,7 +21,8 @@ QString makerFolder(const SpecialFolders& folders)
 
 void createFolder(const QString& path)
 {
-    if (PathExists(path, DirectoryAttribute)) return;
+    if (PathExists(path, DirectoryAttribute))
+        return;
     if (!QDir().mkdir(path))
         throw AppError(QFileDevice::WriteError,
                        QStringLiteral("Cannot create the folder %1").arg(path));
@@ -48,15 +49,18 @@ SettingsLocation LocateSettings(const QString& programFolder, const SpecialFolde
 
 void CreateSettingsFolders(const SettingsLocation& location, const SpecialFolders& folders)
 {
-    if (!location.installed) return;
+    if (!location.installed)
+        return;
     createFolder(makerFolder(folders));
     createFolder(location.folderPath);
 }
 
 void MigrateEarlierSettings(const SettingsLocation& location)
 {
-    if (location.earlierFile.isEmpty()) return;
+    if (location.earlierFile.isEmpty())
+        return;
     QFile earlier(location.earlierFile);
-    if (!earlier.copy(location.filePath)) throw AppError(earlier.error(), earlier.errorString());
+    if (!earlier.copy(location.filePath))
+        throw AppError(earlier.error(), earlier.errorString());
     QFile::remove(location.earlierFile);
 }

@@ -9,7 +9,8 @@ double NumericValue(const QString& text)
     while (i < text.size() && text[i] == u' ')
         ++i;
     const qsizetype start = i;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) ++i;
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
+        ++i;
     const qsizetype digitsStart = i;
     while (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
         ++i;
@@ -20,7 +21,8 @@ double NumericValue(const QString& text)
             ++i;
         anyDigit = anyDigit || i > fractionStart;
     }
-    if (!anyDigit) return 0;
+    if (!anyDigit)
+        return 0;
     bool ok = false;
     const double value = QStringView(text).sliced(start, i - start).toDouble(&ok);
     return ok && std::isfinite(value) ? value : 0;

@@ -64,7 +64,8 @@ void WriteWindowOptions(const QString& file, const WindowSettings& s)
 
 void WriteWindowPosition(const QString& file, const WindowSettings& s)
 {
-    if (!s.rememberPosition) return;
+    if (!s.rememberPosition)
+        return;
     write(file, SettingsKey::WindowLeft, QString::number(s.left));
     write(file, SettingsKey::WindowTop, QString::number(s.top));
 }
@@ -77,5 +78,6 @@ void WriteWindowSize(const QString& file, const WindowSettings& s)
         write(file, WindowWidth, QString::number(s.width));
         write(file, WindowHeight, QString::number(s.height));
     }
-    if (s.rememberSplitter) write(file, SplitterRatio, QString::number(s.splitterRatio));
+    if (s.rememberSplitter)
+        write(file, SplitterRatio, QString::number(s.splitterRatio));
 }

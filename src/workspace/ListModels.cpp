@@ -12,7 +12,8 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount() || index.row() >= m_workspace.FileRows.size())
         return {};
-    if (role == Qt::DisplayRole) return m_workspace.FileRows[index.row()];
+    if (role == Qt::DisplayRole)
+        return m_workspace.FileRows[index.row()];
     return {};
 }
 
@@ -34,8 +35,10 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const
         index.row() >= int(m_workspace.NameRows.size()))
         return {};
     const NameRow& row = m_workspace.NameRows[std::size_t(index.row())];
-    if (role == Qt::DisplayRole) return row.text;
-    if (role == Qt::ForegroundRole && row.duplicate) return QBrush(QColor(255, 0, 0));
+    if (role == Qt::DisplayRole)
+        return row.text;
+    if (role == Qt::ForegroundRole && row.duplicate)
+        return QBrush(QColor(255, 0, 0));
     return {};
 }
 

@@ -48,19 +48,23 @@ PairedLists::PairedLists(RenameWorkspace& workspace, QTreeView* files, QTreeView
 void PairedLists::lvwFichiers_ItemClick(int row)
 {
     SetAllItemsSelected(m_names, false);
-    if (row >= 0 && row < rowCount(m_names)) echoRow(m_names, row, isRowSelected(m_files, row));
+    if (row >= 0 && row < rowCount(m_names))
+        echoRow(m_names, row, isRowSelected(m_files, row));
 }
 
 void PairedLists::lvwNoms_ItemClick(int row)
 {
-    if (GetSelectedCount(m_names) != 1) return;
+    if (GetSelectedCount(m_names) != 1)
+        return;
     SetAllItemsSelected(m_files, false);
-    if (row >= 0 && row < rowCount(m_files)) echoRow(m_files, row, isRowSelected(m_names, row));
+    if (row >= 0 && row < rowCount(m_files))
+        echoRow(m_files, row, isRowSelected(m_names, row));
 }
 
 void PairedLists::tmrTopIndex_Timer()
 {
-    if (m_workspace.ScrollSyncBusy) return;
+    if (m_workspace.ScrollSyncBusy)
+        return;
     const int topF = TopIndex(m_files);
     const int topN = TopIndex(m_names);
     if (topF != m_workspace.LastFilesTopIndex && topF != topN) {
@@ -78,7 +82,8 @@ void PairedLists::tmrTopIndex_Timer()
 int PairedLists::AlignTopIndex(QTreeView* source, int sourceTop, QTreeView* target, int targetTop)
 {
     const int targetRows = rowCount(target);
-    if (targetRows == 0) return targetTop;
+    if (targetRows == 0)
+        return targetTop;
     if (targetTop < sourceTop) {
         // Bring the row one page below the source's top into view: the target
         // then scrolls down as far as it can towards the source.
@@ -119,7 +124,8 @@ int CountPerPage(const QTreeView* list)
 
 void SetAllItemsSelected(QAbstractItemView* list, bool selected)
 {
-    if (!list->model() || !list->selectionModel()) return;
+    if (!list->model() || !list->selectionModel())
+        return;
     if (selected)
         list->selectAll();
     else
@@ -133,5 +139,6 @@ int GetSelectedCount(const QAbstractItemView* list)
 
 void SafeSetFocus(QWidget* control)
 {
-    if (control && control->isVisible() && control->isEnabled()) control->setFocus();
+    if (control && control->isVisible() && control->isEnabled())
+        control->setFocus();
 }

@@ -16,7 +16,8 @@ QString comparisonKey(const QString& name)
     QString key = name;
     for (QChar& c : key) {
         const char16_t u = c.unicode();
-        if (u >= 0x0300) return name.normalized(QString::NormalizationForm_C).toCaseFolded();
+        if (u >= 0x0300)
+            return name.normalized(QString::NormalizationForm_C).toCaseFolded();
         if (u >= 0x80)
             c = c.toCaseFolded();
         else if (u >= u'A' && u <= u'Z')
@@ -52,7 +53,8 @@ int CountNameProblems(std::vector<NameRow>& rows)
     for (qint64 size : groupSize)
         count += size * (size - 1) / 2;
     for (int i = 0; i < rowCount; ++i)
-        if (groupOfRow[i] >= 0 && groupSize[groupOfRow[i]] > 1) rows[i].duplicate = true;
+        if (groupOfRow[i] >= 0 && groupSize[groupOfRow[i]] > 1)
+            rows[i].duplicate = true;
     return int(std::min<qint64>(count, std::numeric_limits<int>::max()));
 }
 

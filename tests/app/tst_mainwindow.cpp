@@ -162,16 +162,96 @@ private slots:
                  qPrintable(QString::number(storedHeight)));
     }
 
-    void damagedSettingFailsTheStartWithAClearMessage()
+    void failedStartShowsTheInitialisationMessage()
     {
         TestEnvironment env;
-        WriteFile(env.settingsFile(), "[Config]\nAjoutChaîneMode=5\nLangue=Français\n");
+        // Installed mode, with a file where the settings folder should go.
+        env.context().folders.programFiles = env.path(u"program"_s);
+        env.context().folders.appData = WriteFile(env.path(u"not-a-folder"_s));
         frmTervane window(env.context());
         QVERIFY(!window.Form_Load());
         QCOMPARE(env.prompter.boxes.size(), 1);
         QCOMPARE(env.prompter.boxes[0].icon, MessageIcon::Critical);
-        QVERIFY(env.prompter.boxes[0].text.contains(u"AjoutChaîneMode"_s));
+        QVERIFY2(env.prompter.boxes[0].text.startsWith(u"Une erreur ("_s),
+                 qPrintable(env.prompter.boxes[0].text));
+        QVERIFY(env.prompter.boxes[0].text.contains(u"Veuillez contacter"_s));
         QCOMPARE(env.prompter.busyDepth, 0);
+    }
+
+    void languageFileTranslatesTheWindow()
+    {
+        TestEnvironment env;
+        WriteFile(
+            env.path(u"program/English.lng"_s),
+            "[Traduction]\nCodeLangue=9\nfrmTervane=Renamer\n"
+            "chkSuppressionDurées=Remove durations\noptNumérotationPosition(1)=at the end\n"
+            "mnuFichierQuitter=&Quit\n"
+            "<TraductionIncomplète>Partial§translation</TraductionIncomplète>\n"
+            "<MSG_CHANGEMENT_LANGUE>Restart to change the language</MSG_CHANGEMENT_LANGUE>\n");
+        WriteFile(env.path(u"program/Deutsch.lng"_s), "[Traduction]\nCodeLangue=7\n");
+        WriteFile(env.settingsFile(), "[Config]\nLangue=English\n");
+        frmTervane window(env.context());
+        QVERIFY(window.Form_Load());
+        QCOMPARE(window.windowTitle(), u"Renamer"_s);
+        QCOMPARE(window.picOptions->chkSuppressionDurées->text(), u"Remove durations"_s);
+        QCOMPARE(window.picOptions->optNumérotationPosition[1]->text(), u"at the end"_s);
+        QCOMPARE(window.picOptions->optNumérotationPosition[0]->text(), u"au début"_s);
+        QCOMPARE(window.mnuFichierQuitter->text(), u"&Quit"_s);
+        QCOMPARE(env.prompter.boxes.size(), 1);
+        QCOMPARE(env.prompter.boxes[0].text, u"Partial\r\ntranslation"_s);
+        QCOMPARE(env.prompter.boxes[0].icon, MessageIcon::Exclamation);
+
+        // Choosing another language shows the message in the current one and
+        // restarts the program with the new one stored.
+        QComboBox* languages = window.picOptions->cboLangue;
+        QCOMPARE(languages->currentText(), u"English"_s);
+        QVERIFY(languages->isEnabledTo(window.picOptions));
+        languages->setCurrentIndex(languages->findText(u"Deutsch"_s));
+        emit languages->activated(languages->currentIndex());
+        QCOMPARE(env.prompter.boxes.last().text, u"Restart to change the language"_s);
+        window.show();
+        QTRY_VERIFY(!window.isVisible());
+        QCOMPARE(env.launcher.launches, 1);
+        QCOMPARE(stored(env, u"Langue"_s), u"Deutsch"_s);
+    }
+
+    void firstRunPicksTheSystemLanguage()
+    {
+        TestEnvironment env;
+        env.context().systemLanguageCode = 9;
+        WriteFile(env.path(u"program/English.lng"_s), "[Traduction]\nCodeLangue=9\n");
+        frmTervane window(env.context());
+        QVERIFY(window.Form_Load());
+        QCOMPARE(window.state().InterfaceLanguage, u"English"_s);
+        QVERIFY(env.prompter.boxes.isEmpty());
+    }
+
+    void firstRunWithoutAMatchWelcomesInFrench()
+    {
+        TestEnvironment env;
+        env.context().systemLanguageCode = 7;
+        WriteFile(env.path(u"program/English.lng"_s), "[Traduction]\nCodeLangue=9\n");
+        frmTervane window(env.context());
+        QVERIFY(window.Form_Load());
+        QCOMPARE(window.state().InterfaceLanguage, u"Français"_s);
+        QCOMPARE(env.prompter.boxes.size(), 1);
+        QVERIFY(env.prompter.boxes[0].text.startsWith(
+            u"First, thank you for having installed Tervane."_s));
+        window.close();
+        QCOMPARE(stored(env, u"Langue"_s), u"Français"_s);
+    }
+
+    void removedLanguageFileFallsBackToFrench()
+    {
+        TestEnvironment env;
+        WriteFile(env.settingsFile(), "[Config]\nLangue=Klingon\n");
+        frmTervane window(env.context());
+        QVERIFY(window.Form_Load());
+        QCOMPARE(window.state().InterfaceLanguage, u"Français"_s);
+        QVERIFY(!window.picOptions->cboLangue->isEnabledTo(window.picOptions));
+        QCOMPARE(window.picOptions->cboNumérotationRemplissage->itemText(1),
+                 u"sur 2 caractères (01-99)"_s);
+        QVERIFY(env.prompter.boxes.isEmpty());
     }
 
     void garbageSettingsReadAsDefaults()

@@ -58,8 +58,7 @@ private slots:
         QTest::newRow("Windows-1252 value")
             << QByteArray("[Config]\nKey=Caf\xe9\n") << u"Key"_s << QStringLiteral("Café");
         QTest::newRow("binary garbage")
-            << Bytes("\x00\xff\xfe[Conf\x00ig]\n\x01\x02=\x03\n") << u"Key"_s
-            << u"<default>"_s;
+            << Bytes("\x00\xff\xfe[Conf\x00ig]\n\x01\x02=\x03\n") << u"Key"_s << u"<default>"_s;
         QTest::newRow("unclosed section name")
             << QByteArray("[Config\nKey=v\n") << u"Key"_s << u"v"_s;
     }
@@ -127,7 +126,8 @@ private slots:
         QFETCH(QString, value);
         QFETCH(QByteArray, after);
         QFile::remove(file());
-        if (!before.isEmpty()) WriteFile(file(), before);
+        if (!before.isEmpty())
+            WriteFile(file(), before);
         const std::optional<QString> written =
             value == u"<null>" ? std::nullopt : std::optional<QString>(value);
         WriteIniString(file(), QStringLiteral("Config"), key, written);

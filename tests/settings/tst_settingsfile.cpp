@@ -226,10 +226,13 @@ private slots:
         QVERIFY(!LoadTreatmentOptions(settings()).RemoveDurations);
     }
 
-    void modeNamingNoButtonIsAnError()
+    void modeNamingNoButtonReadsAsAtStart()
     {
-        store("SuppressionCaractèresMode=5\n");
-        QVERIFY_THROWS_EXCEPTION(AppError, LoadTreatmentOptions(settings()));
+        store("SuppressionCaractèresMode=5\nNumérotationPosition=-1\nAjoutChaîneMode=2\n");
+        const TreatmentOptions o = LoadTreatmentOptions(settings());
+        QCOMPARE(o.RemoveCharactersMode, InsertPosition::AtStart);
+        QCOMPARE(o.NumberingPosition, InsertPosition::AtStart);
+        QCOMPARE(o.AddStringMode, InsertPosition::AtPosition);
     }
 };
 

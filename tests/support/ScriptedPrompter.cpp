@@ -3,7 +3,8 @@
 bool ScriptedPrompter::show(const QString& text, MessageIcon icon, MessageButtons buttons)
 {
     boxes.append({text, icon, buttons});
-    if (buttons == MessageButtons::Ok) return true;
+    if (buttons == MessageButtons::Ok)
+        return true;
     if (m_answers.isEmpty()) {
         ++unansweredQuestions;
         return false;

@@ -8,7 +8,8 @@ QString WriteFile(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
     return path;
 }
 
@@ -26,7 +27,7 @@ TestEnvironment::TestEnvironment()
         prompter, clipboard, dialogs, fileSystem, launcher, path(QStringLiteral("program")),
         SpecialFolders{path(QStringLiteral("appdata")), path(QStringLiteral("prefix")),
                        path(QStringLiteral("documents"))},
-        QString()});
+        QString(), FrenchLanguageCode});
 }
 
 QString TestEnvironment::settingsFile() const

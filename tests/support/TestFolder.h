@@ -17,8 +17,7 @@ QString WriteFile(const QString& path, const QByteArray& bytes = {});
 QByteArray ReadFile(const QString& path);
 
 // The bytes of a literal, embedded NULs included.
-template <std::size_t N>
-QByteArray Bytes(const char (&raw)[N])
+template <std::size_t N> QByteArray Bytes(const char (&raw)[N])
 {
     return QByteArray(raw, N - 1);
 }
@@ -52,6 +51,8 @@ public:
 // A whole program environment in a temporary folder: the program's folder
 // (portable settings next to it), application data, documents, an install
 // prefix, and scripted services.
+inline constexpr int FrenchLanguageCode = 12;
+
 class TestEnvironment {
 public:
     TestEnvironment();

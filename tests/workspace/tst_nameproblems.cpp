@@ -83,7 +83,8 @@ private slots:
         for (int i = 0; i < files; ++i)
             workspace.FileRows << QString::number(i);
         workspace.NameRows = rowsOf(names);
-        if (undo) workspace.UndoSet.push_back({u"a"_s, u"b"_s});
+        if (undo)
+            workspace.UndoSet.push_back({u"a"_s, u"b"_s});
         const ListCounterState state = ComputeListCounterState(workspace);
         QTEST(state.countsAgree, "agree");
         QTEST(state.renameEnabled, "rename");

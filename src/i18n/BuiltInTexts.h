@@ -1,0 +1,94 @@
+#pragma once
+
+#include <array>
+
+// The catalogue's keys with their built-in French texts, in catalogue order.
+// "§" is a line break, "%v" a value put in by InsertValues.
+struct BuiltInText {
+    const char16_t* key;
+    const char16_t* french;
+};
+
+inline constexpr std::array<BuiltInText, 42> BuiltInTexts{{
+    {u"TraductionIncomplète", u""},
+    {u"TXT_REGLAGES", u"R&églages"},
+    {u"TXT_PISTE_NUMERO", u"Piste n°[NUM]"},
+    {u"TXT_POPUP_NOMS_AJOUTER", u"&Ajouter..."},
+    {u"TXT_POPUP_NOMS_INSERER", u"&Insérer..."},
+    {u"TXT_POPUP_NOMS_MODIFIER", u"&Modifier..."},
+    {u"TXT_POPUP_NOMS_SUPPRIMER", u"&Supprimer"},
+    {u"TXT_POPUP_COLLER_DEPUIS_PRESSE_PAPIERS", u"Coller depuis &presse-papiers"},
+    {u"TXT_POPUP_COLLER_DEPUIS_FICHIER", u"Coller depuis un &fichier..."},
+    {u"TXT_POPUP_COLLER_NOMS_FICHIERS", u"Coller les &noms actuels des fichiers"},
+    {u"TXT_POPUP_COLLER_CHAINE", u"Coller une &chaîne de caractères..."},
+    {u"TXT_POPUP_COLLER_NOM_DOSSIER_01x01",
+     u"Coller le nom du dossier, format 01&x01 (option dédiée au renommage des épisodes d'un "
+     u"dossier contenant une série)..."},
+    {u"TXT_POPUP_COLLER_NOM_DOSSIER_S01E01",
+     u"Coller le nom du dossier, format &S01E01 (option dédiée au renommage des épisodes d'un "
+     u"dossier contenant une série)..."},
+    {u"TXT_FICHIERS_TXT", u"Fichiers texte"},
+    {u"TXT_TOUS_FICHIERS", u"Tous les fichiers"},
+    {u"TXT_VEUILLEZ_SELECTIONNER_FICHIER", u"Sélection du fichier à importer"},
+    {u"TXT_VEUILLEZ_SELECTIONNER_DOSSIER",
+     u"Veuillez sélectionner le répertoire dans lequel se trouvent les fichiers à renommer..."},
+    {u"TXT_VEUILLEZ_SAISIR_NOM", u"Veuillez saisir le nom du fichier n°%v..."},
+    {u"TXT_VEUILLEZ_SAISIR_NOM_REINIT",
+     u"Veuillez saisir la chaîne de caractères à coller. Vous pouvez y intégrer la chaîne '[NUM]' "
+     u"si vous souhaitez ajouter le n° d'ordre du fichier."},
+    {u"TXT_REMPLISSAGE0", u"aucun (1 - 999999999)"},
+    {u"TXT_REMPLISSAGE2", u"sur 2 caractères (01-99)"},
+    {u"TXT_REMPLISSAGE3", u"sur 3 caractères (001-999)"},
+    {u"TXT_REMPLISSAGE4", u"sur 4 caractères (0001-9999)"},
+    {u"TXT_REMPLISSAGE5", u"sur 5 caractères (00001-99999)"},
+    {u"TXT_REMPLISSAGE6", u"sur 6 caractères (000001-999999)"},
+    {u"TXT_REMPLISSAGE7", u"sur 7 caractères (0000001-9999999)"},
+    {u"TXT_REMPLISSAGE8", u"sur 8 caractères (00000001-99999999)"},
+    {u"TXT_REMPLISSAGE9", u"sur 9 caractères (000000001-999999999)"},
+    {u"MSG_ERREUR_VALEUR_REMPLISSAGE",
+     u"Cette valeur de remplissage n'est pas adaptée au nombre de fichiers à traiter..."},
+    {u"MSG_CONFLIT_DETECTE",
+     u"L'analyse préliminaire fait état d'un conflit : un des nouveaux noms correspond à un "
+     u"fichier déjà présent dans le dossier."},
+    {u"MSG_CONFLITS_DETECTES",
+     u"L'analyse préliminaire fait état de plusieurs conflits : %v nouveaux noms correspondent à "
+     u"des fichiers déjà présents dans le dossier."},
+    {u"MSG_OUTREPASSER_CONFLITS", u"Souhaitez-vous malgré tout tenter l'opération de renommage ?"},
+    {u"MSG_ERREUR_VALEUR_INCORRECTE_SUPPRESSION",
+     u"Valeur incorrecte : ce champ doit contenir un chiffre supérieur à 0..."},
+    {u"MSG_ERREUR_LISTE_FICHIERS_VIDE",
+     u"Cette opération n'est possible que lorsque la liste des fichiers contient des éléments. "
+     u"Sélectionnez un autre dossier ou modifiez la liste des extensions affichées..."},
+    {u"MSG_ERREUR_PRESSE-PAPIERS_VIDE",
+     u"Le presse-papiers ne contient aucune information utilisable..."},
+    {u"MSG_ERREUR_CONTENU_PRESSE-PAPIERS",
+     u"Une erreur est survenue lors du traitement du contenu du presse-papiers... Assurez-vous "
+     u"que celui-ci est correct."},
+    {u"MSG_ERREUR_CONTENU_FICHIER",
+     u"Une erreur est survenue lors du traitement du fichier... Assurez-vous que celui-ci est "
+     u"correct."},
+    {u"MSG_ERREUR_RENOMMAGE",
+     u"Une erreur (%v) est survenue lors du renommage du fichier '%v' en '%v' :§§%v"},
+    {u"MSG_ERREUR_RENOMMAGE_FICHIERS_TRAITES",
+     u"Les fichiers précédents ont toutefois été correctement traités. Souhaitez-vous annuler "
+     u"leur renommage ?"},
+    {u"MSG_ERREUR_ANNULATION_RENOMMAGE",
+     u"Une erreur (%v) est survenue lors de l'annulation du renommage du fichier '%v' :§§%v"},
+    {u"MSG_ERREUR_INITIALISATION",
+     u"Une erreur (%v) est survenue lors de l'initialisation de l'application :§§%v§§Veuillez "
+     u"contacter l'auteur du logiciel si le problème persiste..."},
+    {u"MSG_CHANGEMENT_LANGUE",
+     u"Le changement de langue de l'interface sera pris en compte après redémarrage du "
+     u"logiciel..."},
+}};
+
+#include <QString>
+
+// The built-in French text of a catalogue key; empty for an unknown key.
+inline QString FrenchText(const QString& key)
+{
+    for (const BuiltInText& text : BuiltInTexts)
+        if (key == QStringView(text.key))
+            return QString::fromUtf16(text.french);
+    return {};
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+class LanguageFile;
+class QWidget;
+
+// Replaces the caption of a window and the captions or texts of its controls
+// from the language file, by the names the controls carry. Labels, frames,
+// check boxes, option buttons, push buttons and menu items take a caption
+// (a member of a control array by the key "name(index)"); text boxes take
+// their text by their bare name; every other control is left alone.
+void TranslateForm(QWidget* window, const LanguageFile& file);

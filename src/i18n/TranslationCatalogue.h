@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class LanguageFile;
+
+// The texts the program composes at run time (messages, prompts, popup
+// entries), by key. Keys are compared without regard to case.
+class colTraductions {
+public:
+    // Adding a key twice is a programming error: throws std::logic_error.
+    void Add(const QString& key, const QString& text);
+    // The text of key; empty when the key is absent.
+    QString Item(const QString& key) const;
+    int Count() const { return int(m_entries.size()); }
+    void Remove(const QString& key);
+    // The texts in insertion order.
+    QStringList NewEnum() const;
+
+private:
+    struct Entry {
+        QString foldedKey;
+        QString text;
+    };
+    std::vector<Entry> m_entries;
+};
+
+using TranslationCatalogue = colTraductions;
+
+void AddTranslation(colTraductions& catalogue, const LanguageFile& file, const QString& key,
+                    const QString& french);
+
+// The catalogue of the built-in keys, texts taken from the language file over
+// the French defaults.
+colTraductions BuildTranslationCatalogue(const LanguageFile& file);
+
+// text with its "%v" markers (any case) replaced by the values in order; a
+// missing value is empty, extra values are ignored. Each search starts again
+// from the start of the text.
+QString InsertValues(QString text, const QStringList& values);
