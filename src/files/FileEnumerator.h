@@ -1,0 +1,2 @@
+#pragma once
+// The files of one folder that match a pattern list; written next.

@@ -1,0 +1,2 @@
+#pragma once
+// Numeric order of file names; written next.
