@@ -2,14 +2,17 @@
 
 #include "AppIdentity.h"
 #include "InitialFolder.h"
+#include "files/NaturalSort.h"
 #include "i18n/BuiltInTexts.h"
 #include "i18n/LanguageChoice.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/TranslateForm.h"
 #include "naming/FillWidthList.h"
+#include "naming/Numbering.h"
 #include "naming/OptionsPanel.h"
 #include "platform/AppError.h"
 #include "platform/Controls.h"
+#include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Launcher.h"
 #include "platform/Prompter.h"
@@ -26,10 +29,13 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -100,6 +106,7 @@ QMenu* makeMenu(QMenuBar* bar, const QString& name, const QString& caption)
 
 frmTervane::frmTervane(AppContext& context)
     : m_context(context)
+    , m_enumerator(context.fileSystem)
 {
     setObjectName(QStringLiteral("frmTervane"));
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -243,8 +250,18 @@ void frmTervane::connectHandlers()
     connect(btnRéglages, &QPushButton::clicked, this, &frmTervane::btnRéglages_Click);
     connect(mnuOptionsAfficher, &QAction::triggered, this, &frmTervane::btnRéglages_Click);
     connect(picOptions->cboLangue, &QComboBox::activated, this, &frmTervane::cboLangue_Click);
-    connect(picOptions, &OptionsPanel::treatmentSettingsEdited, this,
-            [this] { m_state.TreatmentSettingsChanged = true; });
+    connect(picOptions, &OptionsPanel::treatmentSettingsEdited, this, [this] {
+        m_state.TreatmentSettingsChanged = true;
+        RunNamePipeline(NameSource::Reapply);
+    });
+    connect(picOptions, &OptionsPanel::extensionsEdited, this, &frmTervane::txtExtensions_Change);
+    connect(txtRépertoire, &QLineEdit::textChanged, this, &frmTervane::txtRépertoire_Change);
+    connect(btnRafraîchir, &QPushButton::clicked, this, &frmTervane::btnRafraîchir_Click);
+    connect(btnViderListe, &QPushButton::clicked, this, &frmTervane::btnViderListe_Click);
+    connect(btnParcourir, &QPushButton::clicked, this, &frmTervane::btnParcourir_Click);
+    connect(chkTriNum, &QCheckBox::clicked, this, [this] { RefreshFileList(false); });
+    lvwNoms->setAcceptDrops(true);
+    lvwNoms->viewport()->installEventFilter(this);
 
     tmrUnload.setObjectName(QStringLiteral("tmrUnload"));
     tmrUnload.setInterval(50);
@@ -302,8 +319,7 @@ bool frmTervane::Form_Load()
         runDependentFieldHandlers();
         applyWindowOptions();
         chooseInitialFolder();
-        // Later: the first listing of the folder's files.
-        UpdateListCounters(false);
+        RefreshFileList(false);
         m_state.IsLoading = false;
         prompter.setBusy(false);
         return true;
@@ -596,4 +612,156 @@ void frmTervane::Form_Unload()
     WriteIniString(file, SettingsKey::Section, SettingsKey::LastFolder, txtRépertoire->text());
     if (m_state.RestartRequired)
         m_context.launcher.relaunch();
+}
+
+// ---------------------------------------------------------------- files and names
+
+void frmTervane::RefreshFileList(bool refreshFirst)
+{
+    if (refreshFirst)
+        m_enumerator.Refresh();
+    m_workspace.FileRows = m_enumerator.names();
+    if (!m_workspace.FileRows.isEmpty()) {
+        if (chkTriNum->isChecked())
+            SortNumerically(m_workspace.FileRows);
+        m_workspace.ListedFolder = m_enumerator.Path();
+        adjustFillWidth();
+    }
+    m_fileModel->reload();
+    UpdateListCounters(false);
+    FitListColumns();
+}
+
+// The fill width follows the number of files, unless no fill is chosen.
+void frmTervane::adjustFillWidth()
+{
+    QComboBox* widths = picOptions->cboNumérotationRemplissage;
+    const int needed = std::max(2, DigitCount(m_workspace.FileRows.size()));
+    const int selected = GetComboItemData(widths);
+    if ((selected != needed && selected > 0) || selected < 0) {
+        ComboSuppress = true;
+        SelectComboItemByData(widths, needed);
+        ComboSuppress = false;
+    }
+}
+
+void frmTervane::FitListColumns()
+{
+    FitListColumn(lvwFichiers);
+    FitListColumn(lvwNoms);
+}
+
+void frmTervane::RunNamePipeline(NameSource source)
+{
+    if (m_state.IsLoading || ComboSuppress)
+        return;
+    const qsizetype fileCount = m_workspace.FileRows.size();
+    if (fileCount == 0) {
+        m_context.prompter.message(text(u"MSG_ERREUR_LISTE_FICHIERS_VIDE"_s),
+                                   MessageIcon::Exclamation);
+        return;
+    }
+    if (!ValidateFillWidth(picOptions->cboNumérotationRemplissage, fileCount, m_context.prompter,
+                           text(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s))) {
+        btnRenommer->setEnabled(false);
+        return;
+    }
+    // Later: the paste sources obtain their lines here.
+    if (ObtainsOwnLines(source))
+        return;
+
+    m_context.prompter.setBusy(true);
+    try {
+        if (source != NameSource::Reapply)
+            m_workspace.SourceRecords = RecordsFromLines(m_workspace.PendingLines);
+        const QStringList names = GenerateNames(
+            m_workspace.SourceRecords, picOptions->CurrentTreatmentOptions(), m_workspace.FileRows);
+        m_workspace.NameRows.assign(std::size_t(names.size()), NameRow());
+        for (qsizetype i = 0; i < names.size(); ++i)
+            m_workspace.NameRows[std::size_t(i)].text = names[i];
+    } catch (const std::exception&) {
+        m_context.prompter.setBusy(false);
+        m_context.prompter.message(text(source == NameSource::Clipboard
+                                            ? u"MSG_ERREUR_CONTENU_PRESSE-PAPIERS"_s
+                                            : u"MSG_ERREUR_CONTENU_FICHIER"_s),
+                                   MessageIcon::Critical);
+        UpdateListCounters(false);
+        FitListColumns();
+        return;
+    }
+    UpdateListCounters(false);
+    FitListColumns();
+    m_context.prompter.setBusy(false);
+}
+
+void frmTervane::dropText(const QString& dropped)
+{
+    m_workspace.PendingLines = SplitIntoLines(NormaliseLineBreaks(dropped));
+    RunNamePipeline(NameSource::DroppedText);
+}
+
+bool frmTervane::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != lvwNoms->viewport())
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDropEvent*>(event);
+        if (drag->mimeData()->hasText()) {
+            drag->acceptProposedAction();
+            return true;
+        }
+        break;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (drop->mimeData()->hasText()) {
+            drop->acceptProposedAction();
+            dropText(drop->mimeData()->text());
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmTervane::btnRafraîchir_Click()
+{
+    RefreshFileList(true);
+}
+
+void frmTervane::btnViderListe_Click()
+{
+    m_workspace.NameRows.clear();
+    m_workspace.SourceRecords.clear();
+    UpdateListCounters(false);
+    FitListColumns();
+}
+
+void frmTervane::btnParcourir_Click()
+{
+    const auto folder = m_context.dialogs.existingFolder(
+        text(u"TXT_VEUILLEZ_SELECTIONNER_DOSSIER"_s), txtRépertoire->text());
+    if (folder)
+        txtRépertoire->setText(QDir::toNativeSeparators(*folder));
+}
+
+void frmTervane::txtExtensions_Change()
+{
+    m_enumerator.setPattern(picOptions->extensions());
+    if (!m_state.IsLoading)
+        RefreshFileList(false);
+    m_state.TreatmentSettingsChanged = true;
+}
+
+void frmTervane::txtRépertoire_Change()
+{
+    if (!m_enumerator.setPath(txtRépertoire->text()))
+        return;
+    if (!m_state.IsLoading)
+        RefreshFileList(false);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "AppState.h"
+#include "files/FileEnumerator.h"
 #include "i18n/LanguageFile.h"
+#include "naming/NamePipeline.h"
 #include "platform/AppContext.h"
 #include "settings/SettingsLocation.h"
 #include "settings/WindowSettings.h"
@@ -39,6 +41,11 @@ public:
     void showAsLoaded();
 
     void UpdateListCounters(bool layoutOnly);
+    void RunNamePipeline(NameSource source);
+    void RefreshFileList(bool refreshFirst);
+    void FitListColumns();
+    // Text dropped on the names list replaces the names.
+    void dropText(const QString& text);
     void btnRéglages_Click();
 
     const AppState& state() const { return m_state; }
@@ -85,6 +92,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -105,6 +113,12 @@ private:
     void applyWindowOptions();
     void chooseInitialFolder();
 
+    void adjustFillWidth();
+    void btnRafraîchir_Click();
+    void btnViderListe_Click();
+    void btnParcourir_Click();
+    void txtExtensions_Change();
+    void txtRépertoire_Change();
     void Form_Activate();
     void Form_Unload();
     void tmrUnload_Timer();
@@ -130,4 +144,6 @@ private:
     NameListModel* m_nameModel = nullptr;
     PairedLists* m_pairedLists = nullptr;
     bool m_unloaded = false;
+    FileEnumerator m_enumerator;
+    bool ComboSuppress = false;
 };

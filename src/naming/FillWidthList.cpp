@@ -1,5 +1,8 @@
 #include "FillWidthList.h"
 
+#include "Numbering.h"
+#include "platform/Prompter.h"
+
 #include <QComboBox>
 
 void ClearFillWidthList(QComboBox* list)
@@ -23,4 +26,21 @@ int GetComboItemData(const QComboBox* list)
 {
     const int index = list->currentIndex();
     return index < 0 ? -1 : list->itemData(index).toInt();
+}
+
+bool ValidateFillWidth(QComboBox* list, qint64 fileCount, Prompter& prompter,
+                       const QString& message)
+{
+    // The list's own state counts, not that of the panel around it.
+    if (list->testAttribute(Qt::WA_ForceDisabled))
+        return true;
+    const int width = GetComboItemData(list);
+    if (width < 0)
+        return false;
+    if (!FillWidthSuits(width, fileCount)) {
+        prompter.message(message, MessageIcon::Exclamation);
+        list->setFocus();
+        return false;
+    }
+    return true;
 }

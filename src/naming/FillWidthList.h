@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSignalBlocker>
 #include <QString>
 #include <array>
 
@@ -24,8 +25,10 @@ inline constexpr std::array<FillWidthEntry, 9> FillWidthEntries{{
 }};
 
 // Empties the list and adds the nine entries with their widths as item data;
-// the texts come from textOf(key).
-template <typename TextOf> void FillWidthList(QComboBox* list, TextOf textOf);
+// the texts come from textOf(key). Filling selects nothing and raises no
+// change of selection.
+template <typename TextOf>
+void FillWidthList(QComboBox* list, TextOf textOf);
 
 void AddFillWidthEntry(QComboBox* list, const QString& text, int width);
 void ClearFillWidthList(QComboBox* list);
@@ -36,9 +39,20 @@ void SelectComboItemByData(QComboBox* list, int width);
 // The width of the selected entry; -1 when none is selected.
 int GetComboItemData(const QComboBox* list);
 
-template <typename TextOf> void FillWidthList(QComboBox* list, TextOf textOf)
+template <typename TextOf>
+void FillWidthList(QComboBox* list, TextOf textOf)
 {
+    const QSignalBlocker quiet(list);
     ClearFillWidthList(list);
     for (const FillWidthEntry& entry : FillWidthEntries)
         AddFillWidthEntry(list, textOf(QString::fromUtf16(entry.textKey)), entry.width);
+    SelectComboItemByData(list, -1);
 }
+
+class Prompter;
+
+// Whether the selected width suits the number of files. A list the program
+// disabled always passes; no selection fails silently; a width too narrow for
+// the file count shows message and gives the list the focus.
+bool ValidateFillWidth(QComboBox* list, qint64 fileCount, Prompter& prompter,
+                       const QString& message);

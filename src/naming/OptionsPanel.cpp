@@ -229,8 +229,9 @@ void OptionsPanel::connectEdits()
     const auto edited = [this] { emit treatmentSettingsEdited(); };
     for (QCheckBox* box : findChildren<QCheckBox*>())
         connect(box, &QCheckBox::toggled, this, edited);
-    for (QLineEdit* box : findChildren<QLineEdit*>())
+    for (QLineEdit* box : fraTraitements->findChildren<QLineEdit*>())
         connect(box, &QLineEdit::textChanged, this, edited);
+    connect(txtExtensions, &QLineEdit::textChanged, this, &OptionsPanel::extensionsEdited);
     for (QRadioButton* option : findChildren<QRadioButton*>())
         connect(option, &QRadioButton::toggled, this, [edited](bool on) {
             if (on)

@@ -75,8 +75,10 @@ public:
     QLabel* lblRequiertRedémarrage = nullptr;
 
 signals:
-    // A treatment setting or the extension filter was edited.
+    // A treatment setting was edited.
     void treatmentSettingsEdited();
+    // The pattern list of the file listing was edited.
+    void extensionsEdited();
 
 private:
     void createExtensionRow();

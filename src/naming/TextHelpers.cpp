@@ -186,11 +186,30 @@ QString GetLastPathComponent(const QString& path)
     return trimmed.mid(trimmed.lastIndexOf(separator) + 1);
 }
 
+bool IsForbiddenChar(QChar c)
+{
+    switch (c.unicode()) {
+    case u':':
+    case u'\\':
+    case u'/':
+    case u'<':
+    case u'>':
+    case u'?':
+    case u'*':
+    case u'|':
+    case u'"':
+    case u'\n':
+    case u'\t':
+        return true;
+    default:
+        return false;
+    }
+}
+
 QString RemoveForbiddenChars(const QString& text)
 {
-    static const QString forbidden = QStringLiteral(":\\/<>?*|\"\n\t");
     QString result = text;
-    return result.removeIf([](QChar c) { return forbidden.contains(c); });
+    return result.removeIf(IsForbiddenChar);
 }
 
 QString LowerAllButFirst(const QString& text)

@@ -105,6 +105,7 @@ QString GetLastPathComponent(const QString& path);
 // text without the characters a file name may not hold:  : \ / < > ? * | "
 // line feed and tab. The carriage return is kept.
 QString RemoveForbiddenChars(const QString& text);
+bool IsForbiddenChar(QChar c);
 
 // The first character as it is, the rest lower-cased.
 QString LowerAllButFirst(const QString& text);

@@ -1,5 +1,6 @@
 #include "PairedLists.h"
 
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QTreeView>
 
@@ -141,4 +142,13 @@ void SafeSetFocus(QWidget* control)
 {
     if (control && control->isVisible() && control->isEnabled())
         control->setFocus();
+}
+
+void FitListColumn(QTreeView* list)
+{
+    list->header()->setStretchLastSection(false);
+    list->resizeColumnToContents(0);
+    const int minimum = list->viewport()->width();
+    if (list->columnWidth(0) < minimum)
+        list->setColumnWidth(0, minimum);
 }

@@ -38,3 +38,7 @@ void SetAllItemsSelected(QAbstractItemView* list, bool selected);
 int GetSelectedCount(const QAbstractItemView* list);
 // Gives a control the focus when it can take it; never fails.
 void SafeSetFocus(QWidget* control);
+
+// Fits the single column of a list to its widest entry, never narrower than
+// the visible width of the list.
+void FitListColumn(QTreeView* list);

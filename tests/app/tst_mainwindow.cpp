@@ -45,7 +45,7 @@ private slots:
         QCOMPARE(window.txtRépertoire->text(), env.path(u"documents"_s));
         QCOMPARE(window.picOptions->txtExtensions->text(), u"*.mp3;*.wma"_s);
         QVERIFY(window.state().TreatmentSettingsChanged);
-        QVERIFY(env.prompter.boxes.isEmpty());
+        QVERIFY2(env.prompter.boxes.isEmpty(), qPrintable(env.prompter.boxes.value(0).text));
         QCOMPARE(env.prompter.busyDepth, 0);
         window.close();
     }

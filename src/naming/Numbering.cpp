@@ -1,0 +1,46 @@
+#include "Numbering.h"
+
+#include "TextHelpers.h"
+
+int DigitCount(qint64 count)
+{
+    int digits = 1;
+    for (count = count < 0 ? -count : count; count >= 10; count /= 10)
+        ++digits;
+    return digits;
+}
+
+bool FillWidthSuits(int width, qint64 fileCount)
+{
+    return !(width >= 1 && width < DigitCount(fileCount));
+}
+
+QString NumberText(int index, int width)
+{
+    const QString number = QString::number(index);
+    return width >= 2 ? PadLeft(number, width, u'0') : number;
+}
+
+QString FormatTemplateName(const QString& name, int index, int width)
+{
+    return ReplaceText(name, NumberPlaceholder, NumberText(index, width), 1, CompareMode::Binary);
+}
+
+QString FormatNumberedName(const QString& name, int index, const TreatmentOptions& options)
+{
+    if (!options.Numbering)
+        return name;
+    const QString number = options.NumberingPrefix + NumberText(index, options.NumberingWidth) +
+                           options.NumberingSuffix;
+    return options.NumberingPosition == InsertPosition::AtEnd ? name + number : number + name;
+}
+
+QString InsertAddedString(const QString& name, const QString& text, int p)
+{
+    if (p == 1)
+        return text + name;
+    if (p == -1)
+        return name + text;
+    const qsizetype at = std::clamp<qsizetype>(p - 1, 0, name.size());
+    return name.left(at) + text + name.mid(at);
+}

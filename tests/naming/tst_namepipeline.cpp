@@ -1,0 +1,244 @@
+#include "naming/NamePipeline.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(TreatmentOptions)
+
+namespace {
+
+// The defaults with the numbering off: the base of most cases.
+TreatmentOptions plain()
+{
+    TreatmentOptions o;
+    o.Numbering = false;
+    return o;
+}
+
+// Nothing at all switched on.
+TreatmentOptions bare()
+{
+    TreatmentOptions o = plain();
+    o.RemoveLeadingDigits = false;
+    o.RemoveLeadingNonAlphanumerics = false;
+    o.RemoveDurations = false;
+    o.RemoveEmptyLines = false;
+    return o;
+}
+
+template <typename Change>
+TreatmentOptions with(TreatmentOptions o, Change change)
+{
+    change(o);
+    return o;
+}
+
+QStringList files(int count)
+{
+    QStringList rows;
+    for (int i = 1; i <= count; ++i)
+        rows << u"%1.mp3"_s.arg(i, 2, 10, QLatin1Char('0'));
+    return rows;
+}
+
+QStringList generate(const QString& text, const TreatmentOptions& options,
+                     const QStringList& fileRows)
+{
+    std::vector<NameRecord> records = RecordsFromLines(SplitIntoLines(text));
+    return GenerateNames(records, options, fileRows);
+}
+
+} // namespace
+
+class TestNamePipeline : public QObject {
+    Q_OBJECT
+
+private slots:
+    void names_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<TreatmentOptions>("options");
+        QTest::addColumn<QStringList>("expected");
+        const auto noExtension = [](TreatmentOptions& o) { o.DropOriginalExtension = true; };
+        const auto durationsOnly = with(bare(), [&](TreatmentOptions& o) {
+            o.RemoveDurations = true;
+            o.DropOriginalExtension = true;
+        });
+        const TreatmentOptions names = with(plain(), noExtension);
+
+        QTest::newRow("CR LF lines") << u"a\r\nb"_s << names << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("bare LF glues the pieces") << u"a\nb"_s << names << QStringList{u"ab"_s};
+        QTest::newRow("trailing break, empty lines removed")
+            << u"a\rb\r"_s << names << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("trailing break kept as an empty name")
+            << u"a\rb\r"_s << with(names, [](TreatmentOptions& o) { o.RemoveEmptyLines = false; })
+            << QStringList{u"a"_s, u"b"_s, QString()};
+        QTest::newRow("old numbers and shared junk")
+            << u"01 - Intro\r02 - Song"_s << names << QStringList{u"Intro"_s, u"Song"_s};
+        QTest::newRow("junk differs at the first character")
+            << u"01. Intro\r02 - Song"_s << names << QStringList{u". Intro"_s, u"- Song"_s};
+        QTest::newRow("single name loses its leading junk")
+            << u"-- Intro"_s << names << QStringList{u"Intro"_s};
+        QTest::newRow("junk shared whole")
+            << u"***\r***Live"_s
+            << with(names, [](TreatmentOptions& o) { o.RemoveEmptyLines = false; })
+            << QStringList{QString(), u"Live"_s};
+        QTest::newRow("accented first letters are junk")
+            << u"Été\rÉternel"_s << names << QStringList{u"té"_s, u"ternel"_s};
+        QTest::newRow("duration with the character after it")
+            << u"Song (3:45)"_s << durationsOnly << QStringList{u"Song ("_s};
+        QTest::newRow("h:mm:ss") << u"Song 12:34:56 x"_s << durationsOnly
+                                 << QStringList{u"Song x"_s};
+        QTest::newRow("one hour digit") << u"1:23:45"_s << durationsOnly << QStringList{u"45"_s};
+        QTest::newRow("duration first on the line")
+            << u"3:45 Intro"_s << durationsOnly << QStringList{u"Intro"_s};
+        QTest::newRow("durations off keep no colon")
+            << u"Song (3:45)"_s << with(bare(), noExtension) << QStringList{u"Song (345)"_s};
+        QTest::newRow("other forbidden characters")
+            << u"AC/DC: Live? *\t\"x\"|<>"_s << with(bare(), noExtension)
+            << QStringList{u"ACDC Live x"_s};
+        QTest::newRow("digits only disappear")
+            << u"Intro\r2001\rOutro"_s << names << QStringList{u"Intro"_s, u"Outro"_s};
+        QTest::newRow("terms") << u"A live B\rX (Remix)\rLIVE"_s
+                               << with(names,
+                                       [](TreatmentOptions& o) {
+                                           o.RemoveTerms = true;
+                                           o.TermsToRemove = u"live; (remix)"_s;
+                                       })
+                               << QStringList{u"A  B"_s, u"X"_s};
+        QTest::newRow("capitals") << u"ÉTÉ INDIEN\rhELLO"_s
+                                  << with(bare(),
+                                          [&](TreatmentOptions& o) {
+                                              o.RemoveCapitals = true;
+                                              noExtension(o);
+                                          })
+                                  << QStringList{u"Été indien"_s, u"hello"_s};
+        const auto removing = [&](InsertPosition mode, QString count, QString position) {
+            return with(bare(), [=](TreatmentOptions& o) {
+                o.RemoveCharacters = true;
+                o.RemoveCharactersMode = mode;
+                o.RemoveCharactersCount = count;
+                o.RemoveCharactersPosition = position;
+                o.DropOriginalExtension = true;
+            });
+        };
+        QTest::newRow("2 at the start keep the space")
+            << u"Ab Cd"_s << removing(InsertPosition::AtStart, u"2"_s, {}) << QStringList{u" Cd"_s};
+        QTest::newRow("more at the end than the name")
+            << u"Ab"_s << removing(InsertPosition::AtEnd, u"5"_s, {}) << QStringList{QString()};
+        QTest::newRow("3 from position 2")
+            << u"Abcdef"_s << removing(InsertPosition::AtPosition, u"3"_s, u"2"_s)
+            << QStringList{u"Aef"_s};
+        QTest::newRow("position beyond the end")
+            << u"Abcde"_s << removing(InsertPosition::AtPosition, u"3"_s, u"10"_s)
+            << QStringList{u"Abcde"_s};
+        QTest::newRow("count 0 does nothing")
+            << u"Abcde"_s << removing(InsertPosition::AtStart, u""_s, {})
+            << QStringList{u"Abcde"_s};
+        QTest::newRow("numbering after removing empty lines")
+            << u"Intro\r\rOutro"_s << with(names, [](TreatmentOptions& o) { o.Numbering = true; })
+            << QStringList{u"01 - Intro"_s, u"02 - Outro"_s};
+        QTest::newRow("numbering at the end") << u"Intro"_s << with(names, [](TreatmentOptions& o) {
+            o.Numbering = true;
+            o.NumberingPosition = InsertPosition::AtEnd;
+            o.NumberingPrefix = u" - "_s;
+            o.NumberingSuffix = QString();
+        }) << QStringList{u"Intro - 01"_s};
+        QTest::newRow("added string at position 3, forbidden characters dropped")
+            << u"Intro"_s
+            << with(names,
+                    [](TreatmentOptions& o) {
+                        o.AddString = true;
+                        o.AddStringText = u"(Li/ve)"_s;
+                        o.AddStringMode = InsertPosition::AtPosition;
+                        o.AddStringPosition = u"3"_s;
+                    })
+            << QStringList{u"In(Live)tro"_s};
+        QTest::newRow("added string at position 0 does nothing")
+            << u"Intro"_s
+            << with(names,
+                    [](TreatmentOptions& o) {
+                        o.AddString = true;
+                        o.AddStringText = u"x"_s;
+                        o.AddStringMode = InsertPosition::AtPosition;
+                        o.AddStringPosition = u"0"_s;
+                    })
+            << QStringList{u"Intro"_s};
+    }
+    void names()
+    {
+        QFETCH(QString, text);
+        QFETCH(TreatmentOptions, options);
+        QFETCH(QStringList, expected);
+        QCOMPARE(generate(text, options, files(9)), expected);
+    }
+
+    void extensionsFollowTheFileRows()
+    {
+        const QStringList fileRows{u"a.mp3"_s, u"b.WMA"_s, u"noext"_s};
+        QCOMPARE(generate(u"x\ry\rz\rw\rv"_s, plain(), fileRows),
+                 (QStringList{u"x.mp3"_s, u"y.WMA"_s, u"z"_s, u"w"_s, u"v"_s}));
+        QCOMPARE(generate(u"x"_s, plain(), fileRows), QStringList{u"x.mp3"_s});
+        TreatmentOptions whole = plain();
+        whole.DropOriginalExtension = true;
+        QCOMPARE(generate(u"Intro.ogg"_s, whole, {u"01.mp3"_s}), QStringList{u"Intro.ogg"_s});
+    }
+
+    void manyNamesForFewFiles()
+    {
+        QString text;
+        for (int i = 1; i <= 150; ++i)
+            text += u"n\r"_s;
+        TreatmentOptions o = plain();
+        o.Numbering = true;
+        o.NumberingSuffix = QString();
+        o.DropOriginalExtension = true;
+        const QStringList rows = generate(text, o, files(9));
+        QCOMPARE(rows.size(), 150);
+        QCOMPARE(rows[98], u"99n"_s);
+        QCOMPARE(rows[99], u"00n"_s);
+        QCOMPARE(rows[149], u"50n"_s);
+    }
+
+    void reapplyStartsAgainFromTheSourceText()
+    {
+        std::vector<NameRecord> records = RecordsFromLines(SplitIntoLines(u"01 - Intro"_s));
+        TreatmentOptions o = plain();
+        o.DropOriginalExtension = true;
+        QCOMPARE(GenerateNames(records, o, {}), QStringList{u"Intro"_s});
+        o.RemoveLeadingDigits = false;
+        o.RemoveLeadingNonAlphanumerics = false;
+        QCOMPARE(GenerateNames(records, o, {}), QStringList{u"01 - Intro"_s});
+        QCOMPARE(records[0].SourceText, u"01 - Intro"_s);
+    }
+
+    void hostileText()
+    {
+        // A very long line, NUL characters and lone surrogates are names like
+        // any other: nothing crashes and the record count holds.
+        const QString longLine(100000, u'a');
+        QString text = longLine + u"\r"_s + QString(QChar(0)) + u"x\r"_s + QChar(0xD800) + u"y"_s;
+        const QStringList rows = generate(text, plain(), files(3));
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows[0].size(), 100000 + 4);
+    }
+
+    void lineBreakNormalisation_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("normalised");
+        QTest::newRow("LF") << u"a\nb\n"_s << u"a\r\nb\r\n"_s;
+        QTest::newRow("CR LF kept") << u"a\r\nb"_s << u"a\r\nb"_s;
+        QTest::newRow("CR kept") << u"a\rb"_s << u"a\rb"_s;
+        QTest::newRow("leading LF") << u"\na"_s << u"\r\na"_s;
+    }
+    void lineBreakNormalisation()
+    {
+        QFETCH(QString, text);
+        QTEST(NormaliseLineBreaks(text), "normalised");
+    }
+};
+
+QTEST_APPLESS_MAIN(TestNamePipeline)
+#include "tst_namepipeline.moc"
