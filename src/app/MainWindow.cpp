@@ -647,8 +647,15 @@ void frmTervane::adjustFillWidth()
 
 void frmTervane::FitListColumns()
 {
-    FitListColumn(lvwFichiers);
-    FitListColumn(lvwNoms);
+    std::vector<qsizetype> lengths;
+    lengths.reserve(std::size_t(m_workspace.FileRows.size()));
+    for (const QString& file : std::as_const(m_workspace.FileRows))
+        lengths.push_back(file.size());
+    FitListColumn(lvwFichiers, lengths);
+    lengths.clear();
+    for (const NameRow& name : m_workspace.NameRows)
+        lengths.push_back(name.text.size());
+    FitListColumn(lvwNoms, lengths);
 }
 
 void frmTervane::RunNamePipeline(NameSource source)

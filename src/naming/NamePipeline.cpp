@@ -28,8 +28,25 @@ bool hasShapeAt(const QString& text, qsizetype i, QStringView shape)
     return true;
 }
 
+// The per-name steps below change their text in place: a run goes through
+// every name at every keystroke in an option box, and copies would dominate.
+
+void trimSpaces(QString& t)
+{
+    qsizetype end = t.size();
+    while (end > 0 && t[end - 1] == u' ')
+        --end;
+    if (end < t.size())
+        t.truncate(end);
+    qsizetype start = 0;
+    while (start < t.size() && t[start] == u' ')
+        ++start;
+    if (start > 0)
+        t.remove(0, start);
+}
+
 // Durations h:mm:ss, mm:ss and m:ss go, each with the character after it.
-QString removeDurations(QString t)
+void removeDurations(QString& t)
 {
     for (qsizetype i = 0; i + 1 < t.size();) {
         if (hasShapeAt(t, i, u"##:##:##"))
@@ -41,33 +58,64 @@ QString removeDurations(QString t)
         else
             ++i;
     }
-    return t;
 }
 
-QString removeLeadingDigits(const QString& t)
+void removeForbiddenChars(QString& t)
+{
+    if (std::any_of(t.cbegin(), t.cend(), IsForbiddenChar))
+        t.removeIf(IsForbiddenChar);
+}
+
+// Every occurrence of each term, whatever its case, searched in a case-folded
+// copy whose positions match the name's (simple folding keeps lengths). Each
+// search resumes where the removed text stood, as the text helpers' replace
+// does with an empty replacement.
+void removeTerms(QString& t, const QStringList& terms, const QStringList& foldedTerms)
+{
+    QString folded = FoldCase(t);
+    for (qsizetype i = 0; i < terms.size(); ++i) {
+        const QString& term = foldedTerms[i];
+        if (term.isEmpty())
+            continue;
+        bool removed = false;
+        for (qsizetype at = folded.indexOf(term); at >= 0; at = folded.indexOf(term, at)) {
+            t.remove(at, term.size());
+            folded.remove(at, term.size());
+            removed = true;
+        }
+        if (removed) {
+            trimSpaces(t);
+            trimSpaces(folded);
+        }
+    }
+}
+
+void removeLeadingDigits(QString& t)
 {
     qsizetype i = 0;
     while (i < t.size() && isDigit(t[i]))
         ++i;
-    return TrimSpaces(t.mid(i));
+    t.remove(0, i);
+    trimSpaces(t);
 }
 
 QString cleanRecord(const QString& sourceText, const TreatmentOptions& options,
-                    const QStringList& terms)
+                    const QStringList& terms, const QStringList& foldedTerms)
 {
-    QString t = TrimSpaces(sourceText);
+    QString t = sourceText;
+    trimSpaces(t);
     if (t.isEmpty())
         return t;
     if (options.RemoveDurations)
-        t = removeDurations(t);
-    t = TrimSpaces(RemoveForbiddenChars(t));
+        removeDurations(t);
+    removeForbiddenChars(t);
+    trimSpaces(t);
     if (options.RemoveTerms)
-        for (const QString& term : terms)
-            if (!term.isEmpty())
-                t = TrimSpaces(ReplaceText(t, term, QString(), 1, CompareMode::Text));
+        removeTerms(t, terms, foldedTerms);
     if (options.RemoveLeadingDigits)
-        t = removeLeadingDigits(t);
-    return TrimSpaces(t);
+        removeLeadingDigits(t);
+    trimSpaces(t);
+    return t;
 }
 
 // Length of the longest run of characters outside [0-9A-Za-z] that starts
@@ -98,9 +146,12 @@ void removeSharedLeadingJunk(std::vector<NameRecord>& records)
     const qsizetype n = sharedLeadingJunk(records);
     if (n < 1)
         return;
-    for (NameRecord& record : records)
-        if (!record.GeneratedName.isEmpty())
-            record.GeneratedName = TrimSpaces(record.GeneratedName.mid(n));
+    for (NameRecord& record : records) {
+        if (!record.GeneratedName.isEmpty()) {
+            record.GeneratedName.remove(0, n);
+            trimSpaces(record.GeneratedName);
+        }
+    }
 }
 
 // Where a treatment applies: 1 at the start, -1 at the end, else a position
@@ -118,15 +169,14 @@ int positionOf(InsertPosition mode, const QString& positionText)
     return ReadNumber(positionText);
 }
 
-QString removeCharacters(const QString& s, int p, int k)
+void removeCharacters(QString& s, int p, int k)
 {
     if (p == 1)
-        return s.mid(k);
-    if (p == -1)
-        return s.left(s.size() - std::min<qsizetype>(k, s.size()));
-    if (p - 1 >= s.size())
-        return s;
-    return s.left(p - 1) + s.mid(qsizetype(p) - 1 + k);
+        s.remove(0, k);
+    else if (p == -1)
+        s.chop(std::min<qsizetype>(k, s.size()));
+    else if (p - 1 < s.size())
+        s.remove(p - 1, k);
 }
 
 } // namespace
@@ -165,11 +215,14 @@ QStringList GenerateNames(std::vector<NameRecord>& records, const TreatmentOptio
 {
     QStringList terms =
         SplitText(options.TermsToRemove, QStringLiteral(";"), -1, CompareMode::Binary);
-    for (QString& term : terms)
+    QStringList foldedTerms;
+    for (QString& term : terms) {
         term = TrimSpaces(term);
+        foldedTerms << FoldCase(term);
+    }
 
     for (NameRecord& record : records)
-        record.GeneratedName = cleanRecord(record.SourceText, options, terms);
+        record.GeneratedName = cleanRecord(record.SourceText, options, terms, foldedTerms);
     if (options.RemoveLeadingNonAlphanumerics)
         removeSharedLeadingJunk(records);
     if (options.RemoveCapitals)
@@ -180,7 +233,7 @@ QStringList GenerateNames(std::vector<NameRecord>& records, const TreatmentOptio
         const int k = ReadNumber(options.RemoveCharactersCount);
         if (p != 0 && k > 0)
             for (NameRecord& record : records)
-                record.GeneratedName = removeCharacters(record.GeneratedName, p, k);
+                removeCharacters(record.GeneratedName, p, k);
     }
     if (options.RemoveEmptyLines)
         std::erase_if(records, [](const NameRecord& r) { return r.GeneratedName.isEmpty(); });

@@ -2,6 +2,8 @@
 
 #include "TextHelpers.h"
 
+#include <QStringBuilder>
+
 int DigitCount(qint64 count)
 {
     int digits = 1;
@@ -17,7 +19,17 @@ bool FillWidthSuits(int width, qint64 fileCount)
 
 QString NumberText(int index, int width)
 {
-    const QString number = QString::number(index);
+    // Written by hand: this runs for every name at every keystroke in an
+    // option box, and QString::number goes through the locale machinery.
+    char16_t digits[16];
+    int count = 0;
+    for (unsigned value = index < 0 ? 0u - unsigned(index) : unsigned(index); count == 0 || value;
+         value /= 10)
+        digits[count++] = char16_t(u'0' + value % 10);
+    QString number = index < 0 ? QStringLiteral("-") : QString();
+    number.reserve(std::max(width, count + 1));
+    for (int i = count; i-- > 0;)
+        number += QChar(digits[i]);
     return width >= 2 ? PadLeft(number, width, u'0') : number;
 }
 

@@ -39,20 +39,44 @@ bool matchesList(QChar c, QStringView list)
 
 } // namespace
 
+QString FoldCase(const QString& text)
+{
+    QString folded(text.size(), Qt::Uninitialized);
+    QChar* out = folded.data();
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80)
+            *out++ = QChar(u >= u'A' && u <= u'Z' ? u + (u'a' - u'A') : u);
+        else
+            *out++ = c.isSurrogate() ? c : c.toCaseFolded();
+    }
+    return folded;
+}
+
 QString ReplaceText(const QString& expression, const QString& find, const QString& replacement,
                     int start, CompareMode mode)
 {
     // An empty find would be found again at the same place forever.
     if (find.isEmpty())
         return expression;
+    // Text mode searches a case-folded copy: simple case folding maps each
+    // code unit to one, so positions agree, and an exact search is many times
+    // faster than a case-insensitive one.
+    const bool folding = mode == CompareMode::Text;
+    const QString needle = folding ? FoldCase(find) : find;
+    QString haystack = folding ? FoldCase(expression) : expression;
+    const QString foldedReplacement = folding ? FoldCase(replacement) : replacement;
     QString result = expression;
     qsizetype from = std::max(start, 1) - 1;
     for (;;) {
-        const qsizetype at = result.indexOf(find, from, sensitivity(mode));
+        const qsizetype at = haystack.indexOf(needle, from);
         if (at < 0)
             return result;
-        // Case folding maps one code unit to one, so the occurrence has find's length.
         result.replace(at, find.size(), replacement);
+        if (folding)
+            haystack.replace(at, needle.size(), foldedReplacement);
+        else
+            haystack = result;
         from = at + replacement.size();
     }
 }
@@ -135,9 +159,14 @@ int ReadNumber(const QString& text)
 
 QString LowerCase(const QString& text)
 {
-    // The locale decides the few letters whose small form depends on the
-    // language (the Turkish dotted and dotless i).
-    return QLocale().toLower(text);
+    // Only Turkish and Azerbaijani lower some letters (the dotted and dotless
+    // i) unlike Unicode's default; asking the locale costs far more than the
+    // default mapping, and this runs for every name at every keystroke.
+    static const bool languageSpecific = [] {
+        const QLocale::Language language = QLocale().language();
+        return language == QLocale::Turkish || language == QLocale::Azerbaijani;
+    }();
+    return languageSpecific ? QLocale().toLower(text) : text.toLower();
 }
 
 bool MatchesPattern(const QString& text, const QString& pattern)
@@ -214,7 +243,16 @@ QString RemoveForbiddenChars(const QString& text)
 
 QString LowerAllButFirst(const QString& text)
 {
-    return text.left(1) + LowerCase(text.mid(1));
+    // Plain ASCII, the common case, is lowered in place.
+    QString lowered = text;
+    for (qsizetype i = 1; i < lowered.size(); ++i) {
+        const char16_t u = lowered[i].unicode();
+        if (u >= 0x80)
+            return text.left(1) + LowerCase(text.mid(1));
+        if (u >= u'A' && u <= u'Z')
+            lowered[i] = QChar(u + (u'a' - u'A'));
+    }
+    return lowered;
 }
 
 QString KeepDigits(const QString& text)

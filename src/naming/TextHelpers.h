@@ -14,6 +14,11 @@
 // accented capitals match their small letters too).
 enum class CompareMode { Binary = 0, Text = 1 };
 
+// Simple case folding, one code unit for one (so positions agree with the
+// original), with a quick path for ASCII. Characters outside the basic plane
+// keep their case.
+QString FoldCase(const QString& text);
+
 // Every occurrence of find at or after start replaced. The text before start is
 // kept, and each search resumes after the inserted replacement, so "aaa" with
 // find "aa" and an empty replacement gives "a". A start below 1 counts as 1; an
@@ -45,7 +50,8 @@ QString PadLeft(const QString& text, int width, QChar fill);
 // The first greatest (smallest) value of the list; a value-initialised T for an
 // empty list. Callers mix counts and constants, so name T when types differ:
 // MaxOf<qsizetype>({list.size(), 1}).
-template <typename T> T MaxOf(std::initializer_list<T> values)
+template <typename T>
+T MaxOf(std::initializer_list<T> values)
 {
     if (values.size() == 0)
         return T{};
@@ -56,7 +62,8 @@ template <typename T> T MaxOf(std::initializer_list<T> values)
     return best;
 }
 
-template <typename T> T MinOf(std::initializer_list<T> values)
+template <typename T>
+T MinOf(std::initializer_list<T> values)
 {
     if (values.size() == 0)
         return T{};

@@ -13,7 +13,8 @@ double WidgetDpi(const QWidget* widget);
 void PlaceInTwips(QWidget* widget, int left, int top, int width, int height);
 
 // Creates a named child control with a caption-less constructor.
-template <typename Control> Control* MakeControl(QWidget* parent, const QString& name)
+template <typename Control>
+Control* MakeControl(QWidget* parent, const QString& name)
 {
     auto* control = new Control(parent);
     control->setObjectName(name);

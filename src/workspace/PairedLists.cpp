@@ -4,6 +4,8 @@
 #include <QItemSelectionModel>
 #include <QTreeView>
 
+#include <numeric>
+
 namespace {
 
 int rowCount(const QAbstractItemView* list)
@@ -144,11 +146,21 @@ void SafeSetFocus(QWidget* control)
         control->setFocus();
 }
 
-void FitListColumn(QTreeView* list)
+void FitListColumn(QTreeView* list, const std::vector<qsizetype>& textLengths)
 {
+    // Only the longest texts are measured: width follows length closely, and
+    // this keeps the refit cheap on lists of any size.
+    constexpr std::size_t Candidates = 32;
+    std::vector<int> rows(textLengths.size());
+    std::iota(rows.begin(), rows.end(), 0);
+    if (rows.size() > Candidates) {
+        std::nth_element(rows.begin(), rows.begin() + Candidates, rows.end(),
+                         [&](int a, int b) { return textLengths[a] > textLengths[b]; });
+        rows.resize(Candidates);
+    }
+    int widest = 0;
+    for (int row : rows)
+        widest = std::max(widest, list->sizeHintForIndex(list->model()->index(row, 0)).width());
     list->header()->setStretchLastSection(false);
-    list->resizeColumnToContents(0);
-    const int minimum = list->viewport()->width();
-    if (list->columnWidth(0) < minimum)
-        list->setColumnWidth(0, minimum);
+    list->setColumnWidth(0, std::max(widest, list->viewport()->width()));
 }

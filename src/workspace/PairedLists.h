@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <vector>
+
 class QTreeView;
 class QAbstractItemView;
 
@@ -40,5 +42,5 @@ int GetSelectedCount(const QAbstractItemView* list);
 void SafeSetFocus(QWidget* control);
 
 // Fits the single column of a list to its widest entry, never narrower than
-// the visible width of the list.
-void FitListColumn(QTreeView* list);
+// the visible width of the list. textLengths: the length of every row's text.
+void FitListColumn(QTreeView* list, const std::vector<qsizetype>& textLengths);

@@ -17,7 +17,8 @@ QString WriteFile(const QString& path, const QByteArray& bytes = {});
 QByteArray ReadFile(const QString& path);
 
 // The bytes of a literal, embedded NULs included.
-template <std::size_t N> QByteArray Bytes(const char (&raw)[N])
+template <std::size_t N>
+QByteArray Bytes(const char (&raw)[N])
 {
     return QByteArray(raw, N - 1);
 }

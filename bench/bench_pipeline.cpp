@@ -1,0 +1,160 @@
+// A re-apply run goes through every name at every keystroke in an option box,
+// and a listing reads the folder at every keystroke in the pattern box: both
+// measured at the largest list size, on the real main window (offscreen).
+#include "app/MainWindow.h"
+#include "naming/NamePipeline.h"
+#include "naming/OptionsPanel.h"
+#include "support/TestFolder.h"
+#include "workspace/ListModels.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDirIterator>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTreeView>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int ListSize = 32767;
+
+// One program session on a folder of ListSize files, every treatment on.
+struct Session {
+    TestEnvironment env;
+    std::unique_ptr<frmTervane> window;
+
+    Session()
+    {
+        const QString folder = env.path(QStringLiteral("music"));
+        QDir().mkpath(folder);
+        for (int i = 1; i <= ListSize; ++i) {
+            QFile file(
+                QStringLiteral("%1/track %2.mp3").arg(folder).arg(i, 5, 10, QLatin1Char('0')));
+            file.open(QIODevice::WriteOnly);
+        }
+        env.context().commandLine = folder;
+        window = std::make_unique<frmTervane>(env.context());
+        window->Form_Load();
+        window->showAsLoaded();
+        window->btnRéglages_Click();
+        OptionsPanel& panel = *window->picOptions;
+        panel.chkSuppressionTermes->setChecked(true);
+        panel.txtSuppressionTermes->setText(QStringLiteral("live;(remix);bonus"));
+        panel.chkSuppressionMajuscules->setChecked(true);
+        panel.chkSuppressionCaractères->setChecked(true);
+        panel.txtSuppressionCaractèresNombre->setText(QStringLiteral("1"));
+        panel.optSuppressionCaractèresPosition[1]->setChecked(true);
+        panel.chkAjoutChaîne->setChecked(true);
+        panel.txtAjoutChaîne->setText(QStringLiteral(" (Live)"));
+        panel.optAjoutChaînePosition[1]->setChecked(true);
+
+        QString text;
+        for (int i = 1; i <= ListSize; ++i)
+            text += QStringLiteral("%1. The Artist - A Song Title LIVE (Remix) %2 3:4%3\n")
+                        .arg(i)
+                        .arg(i * 7)
+                        .arg(i % 10);
+        window->dropText(text);
+    }
+};
+
+Session& session()
+{
+    static Session shared;
+    return shared;
+}
+
+void BM_ReapplyRun(benchmark::State& state)
+{
+    frmTervane& window = *session().window;
+    for (auto _ : state)
+        window.RunNamePipeline(NameSource::Reapply);
+    state.counters["names"] = double(window.workspace().NameRows.size());
+}
+BENCHMARK(BM_ReapplyRun)->Unit(benchmark::kMillisecond);
+
+// Baseline: the same run with the names list rewritten row by row, one model
+// notification per row, as a list control filled item by item would be.
+void BM_ReapplyRowByRow(benchmark::State& state)
+{
+    frmTervane& window = *session().window;
+    RenameWorkspace& workspace = window.workspace();
+    auto* model = static_cast<NameListModel*>(window.lvwNoms->model());
+    for (auto _ : state) {
+        const QStringList names =
+            GenerateNames(workspace.SourceRecords, window.picOptions->CurrentTreatmentOptions(),
+                          workspace.FileRows);
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            workspace.NameRows[std::size_t(i)] = {names[i], false};
+            const QModelIndex row = model->index(int(i));
+            emit model->dataChanged(row, row);
+        }
+        window.UpdateListCounters(false);
+        window.FitListColumns();
+    }
+}
+BENCHMARK(BM_ReapplyRowByRow)->Unit(benchmark::kMillisecond);
+
+void BM_GenerateNamesOnly(benchmark::State& state)
+{
+    frmTervane& window = *session().window;
+    std::vector<NameRecord> records = window.workspace().SourceRecords;
+    const TreatmentOptions options = window.picOptions->CurrentTreatmentOptions();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(GenerateNames(records, options, window.workspace().FileRows));
+}
+BENCHMARK(BM_GenerateNamesOnly)->Unit(benchmark::kMillisecond);
+
+// The parts of a run after the names are made.
+void BM_UpdateListCounters(benchmark::State& state)
+{
+    frmTervane& window = *session().window;
+    for (auto _ : state)
+        window.UpdateListCounters(false);
+}
+BENCHMARK(BM_UpdateListCounters)->Unit(benchmark::kMillisecond);
+
+void BM_FitListColumns(benchmark::State& state)
+{
+    frmTervane& window = *session().window;
+    for (auto _ : state)
+        window.FitListColumns();
+}
+BENCHMARK(BM_FitListColumns)->Unit(benchmark::kMillisecond);
+
+void BM_RefreshFileList(benchmark::State& state)
+{
+    frmTervane& window = *session().window;
+    for (auto _ : state)
+        window.RefreshFileList(true);
+}
+BENCHMARK(BM_RefreshFileList)->Unit(benchmark::kMillisecond);
+
+void BM_BareDirectoryListing(benchmark::State& state)
+{
+    const QString folder = session().env.path(QStringLiteral("music"));
+    for (auto _ : state) {
+        QStringList names;
+        QDirIterator it(folder, QDir::Files | QDir::NoDotAndDotDot);
+        while (it.hasNext()) {
+            it.next();
+            names.append(it.fileName());
+        }
+        benchmark::DoNotOptimize(names);
+    }
+}
+BENCHMARK(BM_BareDirectoryListing)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
