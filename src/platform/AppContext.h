@@ -9,6 +9,7 @@ class Clipboard;
 class Dialogs;
 class FileSystem;
 class Launcher;
+class NameAsker;
 class Prompter;
 
 // The services and places the program works with, passed to whoever needs
@@ -23,4 +24,5 @@ struct AppContext {
     SpecialFolders folders;     // special folders, as GetSpecialFolder reports them
     QString commandLine;        // the arguments after the program name, as one text
     int systemLanguageCode = 0; // the system's language, as a Windows primary language number
+    NameAsker* nameAsker = nullptr; // replaces the real name dialog (tests); none: the real one
 };

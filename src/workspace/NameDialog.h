@@ -1,0 +1,2 @@
+#pragma once
+// The name dialog; written next.

@@ -1,0 +1,2 @@
+#pragma once
+// The popup menu component; written next.
