@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -18,14 +20,107 @@ RenameResult failure(int errorNumber)
     return {false, errorNumber, QString::fromLocal8Bit(std::strerror(errorNumber))};
 }
 
-struct stat statOf(const QByteArray& path, bool* exists)
+// The folder, opened once so that every call below names files relative to
+// it: no path is ever joined, so no name can reach another folder.
+int openFolder(const QString& folder)
 {
-    struct stat info {};
-    *exists = ::lstat(path.constData(), &info) == 0;
-    return info;
+    return ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
+class FolderHandle {
+public:
+    // Opens the folder, or borrows the descriptor of a held one.
+    FolderHandle(const QString& folder, int heldFd)
+        : m_fd(heldFd >= 0 ? heldFd : openFolder(folder))
+        , m_owned(heldFd < 0)
+    {}
+    ~FolderHandle()
+    {
+        if (m_owned && m_fd >= 0)
+            ::close(m_fd);
+    }
+    FolderHandle(const FolderHandle&) = delete;
+    FolderHandle& operator=(const FolderHandle&) = delete;
+
+    int fd() const { return m_fd; }
+    bool stat(const QByteArray& name, struct stat* info) const
+    {
+        return ::fstatat(m_fd, name.constData(), info, AT_SYMLINK_NOFOLLOW) == 0;
+    }
+    bool exists(const QByteArray& name) const
+    {
+        struct stat info {};
+        return stat(name, &info);
+    }
+    int renameNoReplace(const QByteArray& from, const QByteArray& to) const
+    {
+        return ::renameat2(m_fd, from.constData(), m_fd, to.constData(), RENAME_NOREPLACE) == 0
+                   ? 0
+                   : errno;
+    }
+
+private:
+    int m_fd;
+    bool m_owned;
+};
+
+// A name of the folder that nothing uses, for a rename in two steps.
+QByteArray unusedName(const FolderHandle& folder, const QByteArray& near)
+{
+    for (int attempt = 0;; ++attempt) {
+        const QByteArray name = ".tervane-" + QByteArray::number(::getpid()) + '-' +
+                                QByteArray::number(attempt) + '-' + near.left(32);
+        if (!folder.exists(name))
+            return name;
+    }
+}
+
+// A rename where the file system does not know RENAME_NOREPLACE.
+int renameWithoutNoReplace(const FolderHandle& folder, const QByteArray& from, const QByteArray& to)
+{
+    // A hard link fails on an existing target just as atomically; the old
+    // name goes only once the new one exists.
+    if (::linkat(folder.fd(), from.constData(), folder.fd(), to.constData(), 0) == 0) {
+        ::unlinkat(folder.fd(), from.constData(), 0);
+        return 0;
+    }
+    if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP && errno != EMLINK)
+        return errno;
+    // No hard links either (FAT and the like): check, then rename. Another
+    // program creating the target between the two calls could still lose it;
+    // such file systems offer nothing better.
+    if (folder.exists(to))
+        return EEXIST;
+    return ::renameat(folder.fd(), from.constData(), folder.fd(), to.constData()) == 0 ? 0 : errno;
+}
+
+int renameOnce(const FolderHandle& folder, const QByteArray& from, const QByteArray& to)
+{
+    const int error = folder.renameNoReplace(from, to);
+    return error == EINVAL ? renameWithoutNoReplace(folder, from, to) : error;
+}
+
+// The target is the source under another case on a file system that ignores
+// case: a direct rename there may do nothing, so go through an unused name.
+int renameCaseOnly(const FolderHandle& folder, const QByteArray& from, const QByteArray& to)
+{
+    const QByteArray middle = unusedName(folder, to);
+    if (const int error = renameOnce(folder, from, middle))
+        return error;
+    if (const int error = renameOnce(folder, middle, to)) {
+        renameOnce(folder, middle, from);
+        return error;
+    }
+    return 0;
 }
 
 } // namespace
+
+bool IsBareFileName(const QString& name)
+{
+    return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') &&
+           !name.contains(QChar(0)) && !name.contains(QDir::separator());
+}
 
 bool PosixFileSystem::fileExists(const QString& path) const
 {
@@ -49,58 +144,51 @@ QStringList PosixFileSystem::listFiles(const QString& folder) const
     return names;
 }
 
-RenameResult PosixFileSystem::renameNoReplace(const QString& from, const QString& to)
+PosixFileSystem::~PosixFileSystem()
 {
+    releaseFolder();
+}
+
+void PosixFileSystem::holdFolder(const QString& folder)
+{
+    releaseFolder();
+    m_heldFolder = openFolder(folder);
+    m_heldPath = folder;
+}
+
+void PosixFileSystem::releaseFolder()
+{
+    if (m_heldFolder >= 0)
+        ::close(m_heldFolder);
+    m_heldFolder = -1;
+    m_heldPath.clear();
+}
+
+RenameResult PosixFileSystem::renameNoReplace(const QString& folder, const QString& from,
+                                              const QString& to)
+{
+    if (!IsBareFileName(from) || !IsBareFileName(to))
+        return failure(EINVAL);
+    const FolderHandle handle(folder, folder == m_heldPath ? m_heldFolder : -1);
+    if (handle.fd() < 0)
+        return failure(errno);
     const QByteArray source = QFile::encodeName(from);
     const QByteArray target = QFile::encodeName(to);
+
+    struct stat sourceInfo {};
+    if (!handle.stat(source, &sourceInfo))
+        return failure(errno);
+    if (S_ISDIR(sourceInfo.st_mode))
+        return failure(EISDIR); // only files are renamed
     if (source == target)
         return {};
-
-    bool sourceExists = false;
-    bool targetExists = false;
-    const struct stat sourceInfo = statOf(source, &sourceExists);
-    const struct stat targetInfo = statOf(target, &targetExists);
-    if (!sourceExists)
-        return failure(ENOENT);
-
-    // On a file system that ignores letter case the target may be the source
-    // itself under another case: go through a temporary name, because a direct
-    // rename there may silently do nothing.
-    if (targetExists && targetInfo.st_dev == sourceInfo.st_dev &&
-        targetInfo.st_ino == sourceInfo.st_ino) {
-        const QByteArray temporary = target + ".tervane-" + QByteArray::number(::getpid());
-        if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, temporary.constData(),
-                        RENAME_NOREPLACE) != 0)
-            return failure(errno);
-        if (::rename(temporary.constData(), target.constData()) != 0) {
-            const int error = errno;
-            ::rename(temporary.constData(), source.constData());
-            return failure(error);
-        }
-        return {};
-    }
-
-    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
-        0)
-        return {};
-    if (errno != EINVAL)
-        return failure(errno);
-
-    // The file system does not know RENAME_NOREPLACE: a hard link fails on an
-    // existing target just as atomically.
-    if (::link(source.constData(), target.constData()) == 0) {
-        ::unlink(source.constData());
-        return {};
-    }
-    if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP)
-        return failure(errno);
-
-    // No hard links either (FAT and the like): check, then rename. A file
-    // created between the two calls could still be replaced; no better
-    // primitive exists there.
-    if (targetExists)
-        return failure(EEXIST);
-    if (::rename(source.constData(), target.constData()) != 0)
-        return failure(errno);
-    return {};
+    // A change of letter case only may find the source itself under the new
+    // name, on a file system that ignores case.
+    struct stat targetInfo {};
+    const bool sameFile =
+        from.compare(to, Qt::CaseInsensitive) == 0 && handle.stat(target, &targetInfo) &&
+        targetInfo.st_dev == sourceInfo.st_dev && targetInfo.st_ino == sourceInfo.st_ino;
+    const int error =
+        sameFile ? renameCaseOnly(handle, source, target) : renameOnce(handle, source, target);
+    return error ? failure(error) : RenameResult{};
 }

@@ -19,14 +19,57 @@ public:
     virtual bool folderExists(const QString& path) const = 0;
     // Bare names of the visible regular files of a folder, in no set order.
     virtual QStringList listFiles(const QString& folder) const = 0;
-    // Renames without ever replacing an existing file or folder.
-    virtual RenameResult renameNoReplace(const QString& from, const QString& to) = 0;
+    // Renames the file from to to inside folder (bare names) without ever
+    // replacing an existing file or folder. Fails, touching nothing, when
+    // from is missing, to is taken by another file or a folder, either name
+    // is not a valid bare name, or access is refused. A target that is the
+    // source itself (the same name, or the same file in other letter case on
+    // a file system that ignores case) is no obstacle.
+    virtual RenameResult renameNoReplace(const QString& folder, const QString& from,
+                                         const QString& to) = 0;
+
+    // A command about to rename many files of one folder may ask for the
+    // folder to be opened once for all of them, until released.
+    virtual void holdFolder(const QString& folder) { (void)folder; }
+    virtual void releaseFolder() {}
+};
+
+// Holds a folder open for the life of a scope.
+class HeldFolder {
+public:
+    HeldFolder(FileSystem& fileSystem, const QString& folder)
+        : m_fileSystem(fileSystem)
+    {
+        m_fileSystem.holdFolder(folder);
+    }
+    ~HeldFolder() { m_fileSystem.releaseFolder(); }
+    HeldFolder(const HeldFolder&) = delete;
+    HeldFolder& operator=(const HeldFolder&) = delete;
+
+private:
+    FileSystem& m_fileSystem;
 };
 
 class PosixFileSystem : public FileSystem {
 public:
+    PosixFileSystem() = default;
+    ~PosixFileSystem() override;
+    PosixFileSystem(const PosixFileSystem&) = delete;
+    PosixFileSystem& operator=(const PosixFileSystem&) = delete;
+
     bool fileExists(const QString& path) const override;
     bool folderExists(const QString& path) const override;
     QStringList listFiles(const QString& folder) const override;
-    RenameResult renameNoReplace(const QString& from, const QString& to) override;
+    RenameResult renameNoReplace(const QString& folder, const QString& from,
+                                 const QString& to) override;
+    void holdFolder(const QString& folder) override;
+    void releaseFolder() override;
+
+private:
+    QString m_heldPath;
+    int m_heldFolder = -1;
 };
+
+// Whether a name can only mean a file of the folder it is joined to: not
+// empty, not "." or "..", no separator, no NUL.
+bool IsBareFileName(const QString& name);

@@ -18,7 +18,9 @@ struct NameRow {
     bool duplicate = false;
 };
 
-struct UndoEntry {
+// One step of a renaming, kept so that it can be undone: the file's bare
+// name before and after it.
+struct clsAnnulation {
     QString Ancien;
     QString Nouveau;
 };
@@ -31,7 +33,7 @@ struct RenameWorkspace {
     std::vector<NameRow> NameRows;
     std::vector<NameRecord> SourceRecords;
     QStringList PendingLines;
-    std::vector<UndoEntry> UndoSet;
+    std::vector<clsAnnulation> UndoSet;
     int LastFilesTopIndex = 0;
     int LastNamesTopIndex = 0;
     bool ScrollSyncBusy = false;

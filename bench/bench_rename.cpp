@@ -1,0 +1,106 @@
+// Renaming 10,000 files through the rename command (conflict analysis,
+// renaming with its undo set, reading the folder again) against a bare
+// renameat2 loop over the same files. Each iteration renames the files to the
+// other set of names, so the folder alternates between two states.
+#include "files/FileEnumerator.h"
+#include "i18n/LanguageFile.h"
+#include "i18n/TranslationCatalogue.h"
+#include "platform/Prompter.h"
+#include "rename/RenameCommand.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int FileCount = 10000;
+
+class SilentPrompter : public Prompter {
+public:
+    bool show(const QString&, MessageIcon, MessageButtons) override { return true; }
+    void beep() override {}
+    void setBusy(bool) override {}
+};
+
+QStringList names(const char* stem)
+{
+    QStringList list;
+    for (int i = 1; i <= FileCount; ++i)
+        list
+            << QStringLiteral("%1 %2.mp3").arg(QLatin1String(stem)).arg(i, 5, 10, QLatin1Char('0'));
+    return list;
+}
+
+QString makeFolder(const QTemporaryDir& dir, const QStringList& files)
+{
+    const QString folder = dir.filePath(QStringLiteral("music"));
+    QDir().mkpath(folder);
+    for (const QString& file : files)
+        QFile(folder + u'/' + file).open(QIODevice::WriteOnly);
+    return folder;
+}
+
+void BM_RenameCommand(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QStringList first = names("track");
+    const QStringList second = names("Titre");
+    const QString folder = makeFolder(dir, first);
+    PosixFileSystem fileSystem;
+    SilentPrompter prompter;
+    const colTraductions texts = BuildTranslationCatalogue(LanguageFile());
+    FileEnumerator enumerator(fileSystem);
+    enumerator.setPattern(QStringLiteral("*.mp3"));
+    enumerator.setPath(folder);
+
+    RenameWorkspace workspace;
+    bool forward = true;
+    for (auto _ : state) {
+        workspace.ListedFolder = folder;
+        workspace.FileRows = enumerator.names();
+        const QStringList& target = forward ? second : first;
+        workspace.NameRows.clear();
+        for (const QString& name : target)
+            workspace.NameRows.push_back({name, false});
+        RenameCommand(workspace, fileSystem, prompter, texts).run();
+        enumerator.Refresh();
+        forward = !forward;
+    }
+    if (enumerator.count() != FileCount || !workspace.UndoSet.size())
+        state.SkipWithError("the renaming did not go through");
+}
+BENCHMARK(BM_RenameCommand)->Unit(benchmark::kMillisecond);
+
+void BM_BareRenameLoop(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QStringList first = names("track");
+    const QStringList second = names("Titre");
+    const QString folder = makeFolder(dir, first);
+    std::vector<QByteArray> a, b;
+    for (int i = 0; i < FileCount; ++i) {
+        a.push_back(QFile::encodeName(first[i]));
+        b.push_back(QFile::encodeName(second[i]));
+    }
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    bool forward = true;
+    for (auto _ : state) {
+        const auto& from = forward ? a : b;
+        const auto& to = forward ? b : a;
+        for (int i = 0; i < FileCount; ++i)
+            ::renameat2(fd, from[i].constData(), fd, to[i].constData(), RENAME_NOREPLACE);
+        forward = !forward;
+    }
+    ::close(fd);
+}
+BENCHMARK(BM_BareRenameLoop)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

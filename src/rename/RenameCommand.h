@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+#include "workspace/RenameWorkspace.h"
+
+class colTraductions;
+class Prompter;
+
+clsAnnulation CreateUndoEntry(const QString& current, const QString& newName);
+
+// The changed rows whose new name is already a file of the folder.
+int CountConflicts(const RenameWorkspace& workspace, const FileSystem& fileSystem);
+
+enum class RenameOutcome {
+    NotPossible, // the two lists do not pair up
+    Declined,    // the user chose not to go on despite the conflicts
+    Finished,    // the files were renamed, or a step failed and was reported
+};
+
+// The rename command and its undo, on the workspace's listed folder. Every
+// rename goes through the file system's no-replace rename, so no file is
+// ever overwritten; what the command did is kept in the undo set, which is
+// always walked back from its last entry so that chains and swaps unwind.
+class RenameCommand {
+public:
+    RenameCommand(RenameWorkspace& workspace, FileSystem& fileSystem, Prompter& prompter,
+                  const colTraductions& texts);
+    ~RenameCommand();
+
+    // Analyses the plan, asks about conflicts, renames row by row and, when
+    // a step fails, reports it and offers to roll the earlier steps back.
+    // The caller then reads the folder again (unless declined).
+    RenameOutcome run();
+
+    // Renames the files of the last renaming back; the undo set is emptied
+    // whatever happens.
+    void undo();
+
+private:
+    bool confirmConflicts(int conflicts);
+    void execute();
+    void reportFailedStep(std::size_t row, const RenameResult& result);
+    // Walks the undo set back from its last entry, stops at the first
+    // failure with one message, and empties it.
+    void renameBack();
+    void setBusy(bool busy);
+
+    RenameWorkspace& m_workspace;
+    FileSystem& m_fileSystem;
+    Prompter& m_prompter;
+    const colTraductions& m_texts;
+    bool m_busy = false;
+};

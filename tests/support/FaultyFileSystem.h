@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+#include <QList>
+#include <functional>
+
+// The real file system with faults injected into chosen renames: refused
+// access, a source that vanished, an invalid name. Faults that root cannot
+// provoke with permissions come from here; everything else is real.
+class FaultyFileSystem : public FileSystem {
+public:
+    enum class Fault { None, AccessRefused, SourceVanished, InvalidName };
+
+    explicit FaultyFileSystem(FileSystem& real)
+        : m_real(real)
+    {}
+
+    // The fault of the rename with this 0-based number, counted over the
+    // life of the object.
+    void failRename(int renameNumber, Fault fault) { m_faults.append({renameNumber, fault}); }
+    int renames() const { return m_renames; }
+    int faultsInjected() const { return m_injected; }
+    // Where vanished files go (an existing folder outside the renamed one),
+    // and the names they had.
+    QString vanishedFolder;
+    QStringList vanishedNames;
+
+    bool fileExists(const QString& path) const override { return m_real.fileExists(path); }
+    bool folderExists(const QString& path) const override { return m_real.folderExists(path); }
+    QStringList listFiles(const QString& folder) const override { return m_real.listFiles(folder); }
+    RenameResult renameNoReplace(const QString& folder, const QString& from,
+                                 const QString& to) override;
+    void holdFolder(const QString& folder) override { m_real.holdFolder(folder); }
+    void releaseFolder() override { m_real.releaseFolder(); }
+
+private:
+    FileSystem& m_real;
+    QList<QPair<int, Fault>> m_faults;
+    int m_renames = 0;
+    int m_injected = 0;
+};
