@@ -10,19 +10,25 @@
 #include "naming/FillWidthList.h"
 #include "naming/Numbering.h"
 #include "naming/OptionsPanel.h"
+#include "naming/PasteSources.h"
+#include "naming/TextHelpers.h"
 #include "platform/AppError.h"
+#include "platform/Clipboard.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Launcher.h"
 #include "platform/Prompter.h"
 #include "platform/Twips.h"
+#include "rename/RenameCommand.h"
 #include "settings/IniFile.h"
 #include "settings/Paths.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsLocation.h"
 #include "workspace/ListModels.h"
+#include "workspace/NameDialog.h"
 #include "workspace/PairedLists.h"
+#include "workspace/PopupMenu.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -259,6 +265,10 @@ void frmTervane::connectHandlers()
     connect(btnRafraîchir, &QPushButton::clicked, this, &frmTervane::btnRafraîchir_Click);
     connect(btnViderListe, &QPushButton::clicked, this, &frmTervane::btnViderListe_Click);
     connect(btnParcourir, &QPushButton::clicked, this, &frmTervane::btnParcourir_Click);
+    connect(btnColler, &QPushButton::clicked, this, &frmTervane::btnColler_Click);
+    connect(btnRenommer, &QPushButton::clicked, this, &frmTervane::btnRenommer_Click);
+    connect(btnAnnuler, &QPushButton::clicked, this, &frmTervane::btnAnnuler_Click);
+    btnCollerPlus->installEventFilter(this);
     connect(chkTriNum, &QCheckBox::clicked, this, [this] { RefreshFileList(false); });
     lvwNoms->setAcceptDrops(true);
     lvwNoms->viewport()->installEventFilter(this);
@@ -673,12 +683,11 @@ void frmTervane::RunNamePipeline(NameSource source)
         btnRenommer->setEnabled(false);
         return;
     }
-    // Later: the paste sources obtain their lines here.
-    if (ObtainsOwnLines(source))
-        return;
-
-    m_context.prompter.setBusy(true);
+    bool failed = false;
     try {
+        if (ObtainsOwnLines(source) && !ObtainPendingLines(source))
+            return;
+        const BusyPointer busy(m_context.prompter);
         if (source != NameSource::Reapply)
             m_workspace.SourceRecords = RecordsFromLines(m_workspace.PendingLines);
         const QStringList names = GenerateNames(
@@ -687,18 +696,16 @@ void frmTervane::RunNamePipeline(NameSource source)
         for (qsizetype i = 0; i < names.size(); ++i)
             m_workspace.NameRows[std::size_t(i)].text = names[i];
     } catch (const std::exception&) {
-        m_context.prompter.setBusy(false);
+        // The names list stays as it was; the records keep what the run did.
+        failed = true;
+    }
+    if (failed)
         m_context.prompter.message(text(source == NameSource::Clipboard
                                             ? u"MSG_ERREUR_CONTENU_PRESSE-PAPIERS"_s
                                             : u"MSG_ERREUR_CONTENU_FICHIER"_s),
                                    MessageIcon::Critical);
-        UpdateListCounters(false);
-        FitListColumns();
-        return;
-    }
     UpdateListCounters(false);
     FitListColumns();
-    m_context.prompter.setBusy(false);
 }
 
 void frmTervane::dropText(const QString& dropped)
@@ -709,6 +716,10 @@ void frmTervane::dropText(const QString& dropped)
 
 bool frmTervane::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == btnCollerPlus && event->type() == QEvent::MouseButtonPress) {
+        btnCollerPlus_MouseDown();
+        return true;
+    }
     if (watched != lvwNoms->viewport())
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
@@ -767,8 +778,158 @@ void frmTervane::txtExtensions_Change()
 
 void frmTervane::txtRépertoire_Change()
 {
+    const QString previous = m_enumerator.Path();
     if (!m_enumerator.setPath(txtRépertoire->text()))
         return;
+    // The undo set names files of the folder it was made in.
+    if (m_enumerator.Path() != previous)
+        m_workspace.UndoSet.clear();
     if (!m_state.IsLoading)
         RefreshFileList(false);
+}
+
+// ---------------------------------------------------------------- paste sources
+
+namespace {
+
+enum PasteMenuItem {
+    PasteClipboard = 10,
+    PasteTextFile = 11,
+    PasteFileNames = 12,
+    PasteTemplate = 13,
+    PasteEpisodeX = 14,
+    PasteEpisodeSE = 15,
+};
+
+} // namespace
+
+bool frmTervane::fileListIsEmpty()
+{
+    if (!m_workspace.FileRows.isEmpty())
+        return false;
+    m_context.prompter.message(text(u"MSG_ERREUR_LISTE_FICHIERS_VIDE"_s), MessageIcon::Exclamation);
+    SafeSetFocus(lvwFichiers);
+    return true;
+}
+
+void frmTervane::btnColler_Click()
+{
+    if (!fileListIsEmpty())
+        RunNamePipeline(NameSource::Clipboard);
+}
+
+std::unique_ptr<clsPopupMenu> frmTervane::buildPasteMenu() const
+{
+    const bool series = SeriesFolderOf(GetLastPathComponent(txtRépertoire->text())).has_value();
+    const int folderState = series ? 0 : clsPopupMenu::Greyed;
+    auto menu = std::make_unique<clsPopupMenu>();
+    menu->AddItem(PasteClipboard,
+                  text(u"TXT_POPUP_COLLER_DEPUIS_PRESSE_PAPIERS"_s) + u"\tCtrl+V"_s);
+    menu->AddItem(PasteTextFile, text(u"TXT_POPUP_COLLER_DEPUIS_FICHIER"_s) + u"\tCtrl+W"_s);
+    menu->AddItem(PasteFileNames, text(u"TXT_POPUP_COLLER_NOMS_FICHIERS"_s) + u"\tCtrl+Y"_s);
+    menu->AddItem(0, u"-"_s);
+    menu->AddItem(PasteTemplate, text(u"TXT_POPUP_COLLER_CHAINE"_s));
+    menu->AddItem(PasteEpisodeX, text(u"TXT_POPUP_COLLER_NOM_DOSSIER_01x01"_s), folderState);
+    menu->AddItem(PasteEpisodeSE, text(u"TXT_POPUP_COLLER_NOM_DOSSIER_S01E01"_s), folderState);
+    return menu;
+}
+
+void frmTervane::btnCollerPlus_MouseDown()
+{
+    if (fileListIsEmpty())
+        return;
+    const int chosen = buildPasteMenu()->TrackPopup(this, -1, -1, btnCollerPlus, true);
+    if (chosen >= PasteClipboard && chosen <= PasteEpisodeSE)
+        RunNamePipeline(static_cast<NameSource>(chosen - PasteClipboard));
+}
+
+NameAsker& frmTervane::nameAsker()
+{
+    if (m_context.nameAsker)
+        return *m_context.nameAsker;
+    if (!m_nameDialog)
+        m_nameDialog = std::make_unique<NameDialogAsker>(m_state.TranslationCatalogue,
+                                                         m_languageFile, m_context.prompter);
+    return *m_nameDialog;
+}
+
+// Fills the pending lines from the source; false ends the run (nothing to
+// paste, or the user cancelled). Throws when a text cannot be read.
+bool frmTervane::ObtainPendingLines(NameSource source)
+{
+    switch (source) {
+    case NameSource::Clipboard: {
+        const auto lines = ClipboardLines(m_context.clipboard.text());
+        if (!lines) {
+            m_context.prompter.message(text(u"MSG_ERREUR_PRESSE-PAPIERS_VIDE"_s),
+                                       MessageIcon::Exclamation);
+            return false;
+        }
+        m_workspace.PendingLines = *lines;
+        return true;
+    }
+    case NameSource::TextFile: {
+        const QString filters = text(u"TXT_FICHIERS_TXT"_s) + u" (*.txt);;"_s +
+                                text(u"TXT_TOUS_FICHIERS"_s) + u" (*.*)"_s;
+        const auto file = m_context.dialogs.openFileName(
+            text(u"TXT_VEUILLEZ_SELECTIONNER_FICHIER"_s), filters, txtRépertoire->text());
+        if (!file)
+            return false;
+        m_workspace.PendingLines = TextFileLines(*file);
+        return true;
+    }
+    case NameSource::FileNames:
+        m_workspace.PendingLines = FileNameLines(m_workspace.FileRows);
+        return true;
+    case NameSource::TypedTemplate:
+        return askTemplateLines(CaptionOfEntry(text(u"TXT_POPUP_COLLER_CHAINE"_s)),
+                                text(u"TXT_PISTE_NUMERO"_s));
+    case NameSource::FolderEpisodeX:
+    case NameSource::FolderEpisodeSE: {
+        const auto series = SeriesFolderOf(GetLastPathComponent(txtRépertoire->text()));
+        if (!series)
+            return false;
+        const QString entry =
+            text(source == NameSource::FolderEpisodeX ? u"TXT_POPUP_COLLER_NOM_DOSSIER_01x01"_s
+                                                      : u"TXT_POPUP_COLLER_NOM_DOSSIER_S01E01"_s);
+        return askTemplateLines(CaptionOfFolderEntry(entry), EpisodeTemplate(*series, source));
+    }
+    case NameSource::DroppedText:
+    case NameSource::Reapply:
+        break;
+    }
+    return true;
+}
+
+bool frmTervane::askTemplateLines(const QString& caption, const QString& pattern)
+{
+    const qsizetype files = m_workspace.FileRows.size();
+    const auto answer = nameAsker().askName({caption, text(u"TXT_VEUILLEZ_SAISIR_NOM_REINIT"_s),
+                                             pattern, true, InitialTemplateWidth(files), files});
+    if (!answer)
+        return false;
+    m_workspace.PendingLines = TemplateLines(answer->text, answer->fillWidth, files);
+    return true;
+}
+
+// ---------------------------------------------------------------- renaming
+
+void frmTervane::btnRenommer_Click()
+{
+    RenameCommand command(m_workspace, m_context.fileSystem, m_context.prompter,
+                          m_state.TranslationCatalogue);
+    if (command.run() != RenameOutcome::Finished)
+        return;
+    RefreshFileList(true);
+    m_pairedLists->lvwNoms_ItemClick(0);
+}
+
+void frmTervane::btnAnnuler_Click()
+{
+    RenameCommand command(m_workspace, m_context.fileSystem, m_context.prompter,
+                          m_state.TranslationCatalogue);
+    command.undo();
+    RefreshFileList(true);
+    if (!m_workspace.NameRows.empty())
+        m_pairedLists->lvwNoms_ItemClick(0);
 }

@@ -11,8 +11,10 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <memory>
 
 class FileListModel;
+class clsPopupMenu;
 class NameListModel;
 class OptionsPanel;
 class PairedLists;
@@ -46,6 +48,12 @@ public:
     void FitListColumns();
     // Text dropped on the names list replaces the names.
     void dropText(const QString& text);
+    void btnColler_Click();
+    void btnRenommer_Click();
+    void btnAnnuler_Click();
+    // The paste menu of btnCollerPlus, built for one showing.
+    std::unique_ptr<clsPopupMenu> buildPasteMenu() const;
+    void btnCollerPlus_MouseDown();
     void btnRéglages_Click();
 
     const AppState& state() const { return m_state; }
@@ -114,6 +122,10 @@ private:
     void chooseInitialFolder();
 
     void adjustFillWidth();
+    bool ObtainPendingLines(NameSource source);
+    bool askTemplateLines(const QString& caption, const QString& pattern);
+    NameAsker& nameAsker();
+    bool fileListIsEmpty();
     void btnRafraîchir_Click();
     void btnViderListe_Click();
     void btnParcourir_Click();
@@ -146,4 +158,5 @@ private:
     bool m_unloaded = false;
     FileEnumerator m_enumerator;
     bool ComboSuppress = false;
+    std::unique_ptr<NameAsker> m_nameDialog;
 };

@@ -1,1 +1,54 @@
 #pragma once
+
+#include "NamePipeline.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// How the paste sources obtain their lines. All of them cut the text at
+// carriage returns; text from outside first has its bare line feeds turned
+// into CR LF.
+
+// The lines of the clipboard's text; nothing when the text is empty or only
+// spaces.
+std::optional<QStringList> ClipboardLines(const QString& clipboardText);
+
+// The largest text file the paste command takes.
+inline constexpr qint64 MaximumTextFileSize = 16 * 1024 * 1024;
+
+// The lines of a text file, read as UTF-8 when valid, else Windows-1252.
+// Throws AppError when the file cannot be read, is larger than
+// MaximumTextFileSize or is obviously not text (NUL bytes near its start).
+QStringList TextFileLines(const QString& path);
+
+// One line per file: its name without extension. Files whose base name is
+// empty before any other gives no line of their own.
+QStringList FileNameLines(const QStringList& fileRows);
+
+// One line per file, from a template whose "[NUM]" takes the running number
+// zero-filled to width, rid of the characters a file name may not hold.
+QStringList TemplateLines(const QString& pattern, int width, qsizetype fileCount);
+
+// A folder named after a series and its season: "Ma série S02".
+struct SeriesFolder {
+    QString series; // "Ma série"
+    QString season; // "02", possibly empty
+};
+
+// The folder qualifies when it holds " S" followed by digits only (or
+// nothing) after the last one.
+std::optional<SeriesFolder> SeriesFolderOf(const QString& folderName);
+
+// The template offered for the episodes of a series folder: "Ma série
+// 02x[NUM]" or "Ma série S02E[NUM]".
+QString EpisodeTemplate(const SeriesFolder& folder, NameSource source);
+
+// A dialog caption made of a menu entry: "&" and "..." removed.
+QString CaptionOfEntry(const QString& entry);
+// For the folder entries: "&" removed, cut before the first "(", trimmed.
+QString CaptionOfFolderEntry(const QString& entry);
+
+// The fill width the template dialog starts with: the file count's digits, at
+// least 2.
+int InitialTemplateWidth(qsizetype fileCount);

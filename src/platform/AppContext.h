@@ -20,9 +20,9 @@ struct AppContext {
     Dialogs& dialogs;
     FileSystem& fileSystem;
     Launcher& launcher;
-    QString programFolder;      // where language files and a portable settings file live
-    SpecialFolders folders;     // special folders, as GetSpecialFolder reports them
-    QString commandLine;        // the arguments after the program name, as one text
-    int systemLanguageCode = 0; // the system's language, as a Windows primary language number
+    QString programFolder;          // where language files and a portable settings file live
+    SpecialFolders folders;         // special folders, as GetSpecialFolder reports them
+    QString commandLine;            // the arguments after the program name, as one text
+    int systemLanguageCode = 0;     // the system's language, as a Windows primary language number
     NameAsker* nameAsker = nullptr; // replaces the real name dialog (tests); none: the real one
 };

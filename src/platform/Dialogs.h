@@ -18,10 +18,10 @@ public:
 struct NameRequest {
     QString caption;
     QString prompt;
-    QString text;              // the initial text
+    QString text;               // the initial text
     bool withFillWidth = false; // a template: the fill list is shown
-    int fillWidth = -1;        // the fill entry selected at first (-1: none)
-    qint64 fileCount = 0;      // the fill width is checked against it
+    int fillWidth = -1;         // the fill entry selected at first (-1: none)
+    qint64 fileCount = 0;       // the fill width is checked against it
 };
 
 struct NameAnswer {

@@ -22,3 +22,19 @@ public:
         return show(text, icon, MessageButtons::YesNo);
     }
 };
+
+// Shows the busy pointer for the life of a scope.
+class BusyPointer {
+public:
+    explicit BusyPointer(Prompter& prompter)
+        : m_prompter(prompter)
+    {
+        m_prompter.setBusy(true);
+    }
+    ~BusyPointer() { m_prompter.setBusy(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    Prompter& m_prompter;
+};

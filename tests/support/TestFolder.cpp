@@ -27,10 +27,18 @@ TestEnvironment::TestEnvironment()
         prompter, clipboard, dialogs, fileSystem, launcher, path(QStringLiteral("program")),
         SpecialFolders{path(QStringLiteral("appdata")), path(QStringLiteral("prefix")),
                        path(QStringLiteral("documents"))},
-        QString(), FrenchLanguageCode});
+        QString(), FrenchLanguageCode, &nameAsker});
 }
 
 QString TestEnvironment::settingsFile() const
 {
     return path(QStringLiteral("program/Tervane.ini"));
+}
+
+AppContext TestEnvironment::contextWith(Clipboard& otherClipboard) const
+{
+    const AppContext& c = *m_context;
+    return AppContext{c.prompter,           otherClipboard,  c.dialogs, c.fileSystem,
+                      c.launcher,           c.programFolder, c.folders, c.commandLine,
+                      c.systemLanguageCode, c.nameAsker};
 }

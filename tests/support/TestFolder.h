@@ -43,6 +43,18 @@ public:
     std::optional<QString> nextFolder;
 };
 
+// Answers the name dialog from a queue and records every question.
+class ScriptedNameAsker : public NameAsker {
+public:
+    std::optional<NameAnswer> askName(const NameRequest& request) override
+    {
+        requests.append(request);
+        return answers.isEmpty() ? std::nullopt : answers.takeFirst();
+    }
+    QList<NameRequest> requests;
+    QList<std::optional<NameAnswer>> answers;
+};
+
 class RecordingLauncher : public Launcher {
 public:
     void relaunch() override { ++launches; }
@@ -61,12 +73,15 @@ public:
     QString path(const QString& relative) const { return m_root.filePath(relative); }
     QString settingsFile() const;
     AppContext& context() { return *m_context; }
+    // The same context with another clipboard.
+    AppContext contextWith(Clipboard& otherClipboard) const;
 
     ScriptedPrompter prompter;
     FixedClipboard clipboard;
     ScriptedDialogs dialogs;
     PosixFileSystem fileSystem;
     RecordingLauncher launcher;
+    ScriptedNameAsker nameAsker;
 
 private:
     QTemporaryDir m_root;
