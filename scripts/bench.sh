@@ -3,11 +3,14 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/deps.sh"
-tervane_require_packages "${TERVANE_BUILD_PACKAGES[@]}" libbenchmark-dev
+tervane_require_packages "${TERVANE_BUILD_PACKAGES[@]}" libbenchmark-dev rename bc
 
 build="$root/build-bench"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTERVANE_BENCH=ON >/dev/null
 cmake --build "$build" -j"$(nproc)"
+if [ $# -eq 0 ] || [[ " $* " == *" cli_rename "* ]]; then
+    "$root/bench/cli_rename.sh" "$build"
+fi
 for bench in "$build"/bench/bench_*; do
     [ -f "$bench" ] && [ -x "$bench" ] || continue
     if [ $# -eq 0 ] || [[ " $* " == *" $(basename "$bench") "* ]]; then

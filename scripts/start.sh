@@ -7,5 +7,5 @@ tervane_require_packages "${TERVANE_BUILD_PACKAGES[@]}"
 
 build="$root/build"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --target tervane -j"$(nproc)"
+cmake --build "$build" --target tervane tervane-cli -j"$(nproc)"
 exec "$build/src/tervane" "$@"

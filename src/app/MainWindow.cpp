@@ -646,11 +646,11 @@ void frmTervane::RefreshFileList(bool refreshFirst)
 void frmTervane::adjustFillWidth()
 {
     QComboBox* widths = picOptions->cboNumérotationRemplissage;
-    const int needed = std::max(2, DigitCount(m_workspace.FileRows.size()));
     const int selected = GetComboItemData(widths);
-    if ((selected != needed && selected > 0) || selected < 0) {
+    const int wanted = FillWidthForListing(selected, m_workspace.FileRows.size());
+    if (wanted != selected) {
         ComboSuppress = true;
-        SelectComboItemByData(widths, needed);
+        SelectComboItemByData(widths, wanted);
         ComboSuppress = false;
     }
 }
@@ -918,7 +918,8 @@ void frmTervane::btnRenommer_Click()
 {
     RenameCommand command(m_workspace, m_context.fileSystem, m_context.prompter,
                           m_state.TranslationCatalogue);
-    if (command.run() != RenameOutcome::Finished)
+    const RenameOutcome outcome = command.run();
+    if (outcome == RenameOutcome::NotPossible || outcome == RenameOutcome::Declined)
         return;
     RefreshFileList(true);
     m_pairedLists->lvwNoms_ItemClick(0);

@@ -17,6 +17,12 @@ bool FillWidthSuits(int width, qint64 fileCount)
     return !(width >= 1 && width < DigitCount(fileCount));
 }
 
+int FillWidthForListing(int selectedWidth, qint64 fileCount)
+{
+    const int needed = std::max(2, DigitCount(fileCount));
+    return selectedWidth == 0 ? 0 : needed;
+}
+
 QString NumberText(int index, int width)
 {
     // Written by hand: this runs for every name at every keystroke in an

@@ -14,6 +14,10 @@ int DigitCount(qint64 count);
 // a fill narrower than the file count's digits does not.
 bool FillWidthSuits(int width, qint64 fileCount);
 
+// The fill width a listing of fileCount files moves the selection to: the
+// file count's digits (at least 2), unless no fill (0) is chosen.
+int FillWidthForListing(int selectedWidth, qint64 fileCount);
+
 // The running number: zero-filled to width when width is 2 or more (keeping
 // its last width digits), plain otherwise.
 QString NumberText(int index, int width);

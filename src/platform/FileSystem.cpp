@@ -1,7 +1,6 @@
 #include "FileSystem.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -9,6 +8,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -135,12 +135,25 @@ bool PosixFileSystem::folderExists(const QString& path) const
 
 QStringList PosixFileSystem::listFiles(const QString& folder) const
 {
+    // Read with the system's own directory calls: the entry types come with
+    // the names, where a QFileInfo per entry would cost far more.
     QStringList names;
-    QDirIterator it(folder, QDir::Files | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        it.next();
-        names.append(it.fileName());
+    DIR* directory = ::opendir(QFile::encodeName(folder).constData());
+    if (!directory)
+        return names;
+    const int fd = ::dirfd(directory);
+    while (const dirent* entry = ::readdir(directory)) {
+        if (entry->d_name[0] == '.')
+            continue; // hidden files, and the folder itself and its parent
+        bool regular = entry->d_type == DT_REG;
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            struct stat info {};
+            regular = ::fstatat(fd, entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
+        }
+        if (regular)
+            names.append(QFile::decodeName(entry->d_name));
     }
+    ::closedir(directory);
     return names;
 }
 
@@ -175,20 +188,23 @@ RenameResult PosixFileSystem::renameNoReplace(const QString& folder, const QStri
     const QByteArray source = QFile::encodeName(from);
     const QByteArray target = QFile::encodeName(to);
 
-    struct stat sourceInfo {};
-    if (!handle.stat(source, &sourceInfo))
-        return failure(errno);
-    if (S_ISDIR(sourceInfo.st_mode))
-        return failure(EISDIR); // only files are renamed
-    if (source == target)
-        return {};
-    // A change of letter case only may find the source itself under the new
-    // name, on a file system that ignores case.
-    struct stat targetInfo {};
-    const bool sameFile =
-        from.compare(to, Qt::CaseInsensitive) == 0 && handle.stat(target, &targetInfo) &&
-        targetInfo.st_dev == sourceInfo.st_dev && targetInfo.st_ino == sourceInfo.st_ino;
-    const int error =
-        sameFile ? renameCaseOnly(handle, source, target) : renameOnce(handle, source, target);
+    // Only the rare cases need the source's identity; a plain rename goes
+    // straight to the one system call.
+    if (source == target || from.compare(to, Qt::CaseInsensitive) == 0) {
+        struct stat sourceInfo {};
+        if (!handle.stat(source, &sourceInfo))
+            return failure(errno);
+        if (source == target)
+            return {};
+        // A change of letter case only may find the source itself under the
+        // new name, on a file system that ignores case.
+        struct stat targetInfo {};
+        if (handle.stat(target, &targetInfo) && targetInfo.st_dev == sourceInfo.st_dev &&
+            targetInfo.st_ino == sourceInfo.st_ino) {
+            const int error = renameCaseOnly(handle, source, target);
+            return error ? failure(error) : RenameResult{};
+        }
+    }
+    const int error = renameOnce(handle, source, target);
     return error ? failure(error) : RenameResult{};
 }

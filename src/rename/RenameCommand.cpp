@@ -1,7 +1,10 @@
 #include "RenameCommand.h"
 
 #include "i18n/TranslationCatalogue.h"
+#include "naming/TextHelpers.h"
 #include "platform/Prompter.h"
+
+#include <QSet>
 
 using namespace Qt::StringLiterals;
 
@@ -27,14 +30,30 @@ clsAnnulation CreateUndoEntry(const QString& current, const QString& newName)
 
 int CountConflicts(const RenameWorkspace& workspace, const FileSystem& fileSystem)
 {
+    // One reading of the folder answers for most names; the file system
+    // itself is asked only where its rules may differ from an exact
+    // comparison: hidden names, and names found in other letter case.
     const QString folder = workspace.ListedFolder + u'/';
+    const QStringList present = fileSystem.listFiles(workspace.ListedFolder);
+    const QSet<QString> exact(present.begin(), present.end());
+    QSet<QString> folded;
+    for (const QString& name : present)
+        folded.insert(FoldCase(name));
+    const auto exists = [&](const QString& name) {
+        if (exact.contains(name))
+            return true;
+        if (name.startsWith(u'.') || folded.contains(FoldCase(name)))
+            return fileSystem.fileExists(folder + name);
+        return false;
+    };
+
     int conflicts = 0;
     const std::size_t rows =
         std::min(std::size_t(workspace.FileRows.size()), workspace.NameRows.size());
     for (std::size_t i = 0; i < rows; ++i) {
         const QString& newName = workspace.NameRows[i].text;
         if (newName != workspace.FileRows[qsizetype(i)] && IsBareFileName(newName) &&
-            fileSystem.fileExists(folder + newName))
+            exists(newName))
             ++conflicts;
     }
     return conflicts;
@@ -68,8 +87,7 @@ RenameOutcome RenameCommand::run()
     const int conflicts = CountConflicts(m_workspace, m_fileSystem);
     if (conflicts > 0 && !confirmConflicts(conflicts))
         return RenameOutcome::Declined;
-    execute();
-    return RenameOutcome::Finished;
+    return execute() ? RenameOutcome::Finished : RenameOutcome::StepFailed;
 }
 
 bool RenameCommand::confirmConflicts(int conflicts)
@@ -85,7 +103,7 @@ bool RenameCommand::confirmConflicts(int conflicts)
     return true;
 }
 
-void RenameCommand::execute()
+bool RenameCommand::execute()
 {
     const QString& folder = m_workspace.ListedFolder;
     const HeldFolder held(m_fileSystem, folder);
@@ -96,7 +114,7 @@ void RenameCommand::execute()
         const RenameResult result = m_fileSystem.renameNoReplace(folder, current, newName);
         if (!result.ok) {
             reportFailedStep(i, result);
-            return;
+            return false;
         }
         // The previous renaming stays undoable until this one has begun.
         if (i == 0)
@@ -104,6 +122,7 @@ void RenameCommand::execute()
         m_workspace.UndoSet.push_back(CreateUndoEntry(current, newName));
     }
     setBusy(false);
+    return true;
 }
 
 void RenameCommand::reportFailedStep(std::size_t row, const RenameResult& result)
@@ -149,4 +168,35 @@ void RenameCommand::renameBack()
         }
     }
     entries.clear();
+}
+
+void RenameCommand::undoInterrupted(const std::vector<clsAnnulation>& plan)
+{
+    const QString folder = m_workspace.ListedFolder + u'/';
+    m_workspace.UndoSet.clear();
+    for (const clsAnnulation& step : plan)
+        if (IsBareFileName(step.Ancien) && IsBareFileName(step.Nouveau))
+            m_workspace.UndoSet.push_back(step);
+    // Later steps are undone first, so each test sees the folder as it was
+    // right after its own step.
+    setBusy(true);
+    const HeldFolder held(m_fileSystem, m_workspace.ListedFolder);
+    auto& steps = m_workspace.UndoSet;
+    for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
+        if (step->Ancien == step->Nouveau || !m_fileSystem.fileExists(folder + step->Nouveau) ||
+            m_fileSystem.fileExists(folder + step->Ancien))
+            continue;
+        const RenameResult result =
+            m_fileSystem.renameNoReplace(m_workspace.ListedFolder, step->Nouveau, step->Ancien);
+        if (!result.ok) {
+            setBusy(false);
+            m_prompter.message(InsertValues(m_texts.Item(u"MSG_ERREUR_ANNULATION_RENOMMAGE"_s),
+                                            {QString::number(result.errorNumber), step->Nouveau,
+                                             detailOf(result)}),
+                               MessageIcon::Critical);
+            break;
+        }
+    }
+    steps.clear();
+    setBusy(false);
 }

@@ -14,7 +14,8 @@ int CountConflicts(const RenameWorkspace& workspace, const FileSystem& fileSyste
 enum class RenameOutcome {
     NotPossible, // the two lists do not pair up
     Declined,    // the user chose not to go on despite the conflicts
-    Finished,    // the files were renamed, or a step failed and was reported
+    Finished,    // every file was renamed
+    StepFailed,  // a step failed and was reported (and maybe rolled back)
 };
 
 // The rename command and its undo, on the workspace's listed folder. Every
@@ -36,9 +37,14 @@ public:
     // whatever happens.
     void undo();
 
+    // Undoes a renaming that may have stopped anywhere (the process was
+    // killed): walking the plan back from its last step, a step counts as
+    // done when its new name exists and its old one does not.
+    void undoInterrupted(const std::vector<clsAnnulation>& plan);
+
 private:
     bool confirmConflicts(int conflicts);
-    void execute();
+    bool execute();
     void reportFailedStep(std::size_t row, const RenameResult& result);
     // Walks the undo set back from its last entry, stops at the first
     // failure with one message, and empties it.

@@ -85,7 +85,7 @@ private slots:
             return;
         }
         // Row 2 fails on the taken name; row 1 may be rolled back (answered No).
-        QCOMPARE(outcome, RenameOutcome::Finished);
+        QCOMPARE(outcome, RenameOutcome::StepFailed);
         QCOMPARE(folder.prompter.boxes.size(), 2);
         QVERIFY(folder.lastMessage().startsWith(
             u"Une erreur (%1) est survenue lors du renommage du fichier '2.mp3' en 'taken.mp3' :"
@@ -111,7 +111,7 @@ private slots:
         Folder folder({u"a.mp3"_s, u"b.mp3"_s});
         folder.plan({u"a.mp3>b.mp3"_s, u"b.mp3>c.mp3"_s});
         folder.prompter.queueAnswers({true});
-        QCOMPARE(folder.run(), RenameOutcome::Finished);
+        QCOMPARE(folder.run(), RenameOutcome::StepFailed);
         QVERIFY(folder.prompter.boxes[0].text.contains(u"d'un conflit"_s));
         QCOMPARE(folder.prompter.boxes[1].buttons, MessageButtons::Ok); // first step: no rollback
         QCOMPARE(folder.contents(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
@@ -122,7 +122,7 @@ private slots:
         Folder folder({u"a.mp3"_s, u"b.mp3"_s});
         QDir(folder.dir.path()).mkdir(u"x.mp3"_s);
         folder.plan({u"a.mp3>x.mp3"_s, u"b.mp3>y.mp3"_s});
-        QCOMPARE(folder.run(), RenameOutcome::Finished);
+        QCOMPARE(folder.run(), RenameOutcome::StepFailed);
         QCOMPARE(folder.prompter.boxes.size(), 1); // no conflict question, one failure
         QCOMPARE(folder.prompter.boxes[0].icon, MessageIcon::Critical);
         QCOMPARE(folder.contents(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
@@ -152,7 +152,7 @@ private slots:
         folder.fileSystem.failRename(2, FaultyFileSystem::Fault::AccessRefused);
         folder.plan({u"1.mp3>a.mp3"_s, u"2.mp3>b.mp3"_s, u"3.mp3>c.mp3"_s, u"4.mp3>d.mp3"_s});
         folder.prompter.queueAnswers({rollBack});
-        QCOMPARE(folder.run(), RenameOutcome::Finished);
+        QCOMPARE(folder.run(), RenameOutcome::StepFailed);
         QVERIFY(folder.lastMessage().contains(u"'3.mp3' en 'c.mp3'"_s));
         QCOMPARE(folder.prompter.boxes.last().icon, MessageIcon::Critical);
         if (rollBack) {
@@ -174,7 +174,7 @@ private slots:
         QCOMPARE(folder.run(), RenameOutcome::Finished);
         folder.fileSystem.failRename(2, FaultyFileSystem::Fault::InvalidName);
         folder.plan({u"x.mp3>p.mp3"_s, u"y.mp3>q.mp3"_s});
-        QCOMPARE(folder.run(), RenameOutcome::Finished);
+        QCOMPARE(folder.run(), RenameOutcome::StepFailed);
         QCOMPARE(folder.prompter.boxes.last().buttons, MessageButtons::Ok);
         folder.undo();
         QCOMPARE(folder.contents(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
@@ -227,7 +227,7 @@ private slots:
         folder.fileSystem.failRename(3, FaultyFileSystem::Fault::AccessRefused); // b back to 2
         folder.plan({u"1.mp3>a.mp3"_s, u"2.mp3>b.mp3"_s, u"3.mp3>c.mp3"_s});
         folder.prompter.queueAnswers({true});
-        QCOMPARE(folder.run(), RenameOutcome::Finished);
+        QCOMPARE(folder.run(), RenameOutcome::StepFailed);
         QVERIFY(folder.lastMessage().contains(u"l'annulation du renommage du fichier 'b.mp3'"_s));
         QVERIFY(folder.workspace.UndoSet.empty());
         QCOMPARE(folder.contents().size(), 3);

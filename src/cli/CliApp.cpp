@@ -1,0 +1,423 @@
+#include "CliApp.h"
+
+#include "app/AppIdentity.h"
+#include "files/FileEnumerator.h"
+#include "files/NaturalSort.h"
+#include "i18n/LanguageChoice.h"
+#include "i18n/LanguageFile.h"
+#include "i18n/TranslationCatalogue.h"
+#include "naming/NamePipeline.h"
+#include "naming/Numbering.h"
+#include "naming/PasteSources.h"
+#include "naming/TextHelpers.h"
+#include "naming/TreatmentOptions.h"
+#include "platform/AppError.h"
+#include "platform/Prompter.h"
+#include "platform/TextDecoding.h"
+#include "rename/RenameCommand.h"
+#include "rename/RenameJournal.h"
+#include "settings/IniFile.h"
+#include "settings/Paths.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SettingsLocation.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum ExitCode { Done = 0, StepFailed = 1, Usage = 2, Refused = 3 };
+
+void print(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = (text + u'\n').toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+}
+
+// A failure of the command line, with its exit code.
+struct CliError {
+    ExitCode code;
+    QString message;
+};
+
+// Messages go to standard error; questions get the answer that the command
+// line settled beforehand (go on only with --yes; always roll back).
+class CliPrompter : public Prompter {
+public:
+    bool show(const QString& text, MessageIcon icon, MessageButtons buttons) override
+    {
+        print(stderr, QString(text).replace(u"\r\n"_s, u"\n"_s));
+        if (icon == MessageIcon::Critical)
+            ++failures;
+        return buttons == MessageButtons::YesNo;
+    }
+    void beep() override {}
+    void setBusy(bool) override {}
+    int failures = 0;
+};
+
+struct Options {
+    QString command;
+    QString folder;
+    QString settingsFile;
+    bool explicitSettings = false;
+    QString pattern;
+    bool hasPattern = false;
+    bool numeric = false;
+    bool yes = false;
+    NameSource source = NameSource::TextFile;
+    QString namesFile = u"-"_s;
+    QString templateText;
+    int width = -1;
+};
+
+QString helpText(const QString& journalFolder)
+{
+    return uR"(Usage:
+  tervane-cli preview FOLDER [SOURCE] [OPTIONS]
+  tervane-cli rename  FOLDER [SOURCE] [OPTIONS] [--yes]
+  tervane-cli undo    FOLDER [--settings FILE]
+
+Builds the new names of the files of FOLDER as the Tervane window does
+(listing, cleaning treatments, numbering, extensions) and shows them
+(preview), applies them without ever overwriting a file (rename), or renames
+back the last renaming done here (undo).
+
+Source of the names (one of):
+  --names FILE         one name per line from a text file ("-": standard input, the default)
+  --file-names         the current file names
+  --template TEXT      a template where [NUM] is the running number
+  --width N            its zero-fill width (0, 2 to 9; default: the file count's digits, at least 2)
+  --episode x|se       the folder name as a series and season: 01x01 or S01E01 names
+
+Options:
+  --settings FILE      the settings file to read (default: the program's own)
+  --pattern PATTERNS   the files to list, such as "*.mp3;*.wma" (default: from the settings)
+  --numeric            list the files in numeric order
+  --yes                rename even when new names are already taken in the folder
+  --help, --version
+
+Exit codes: 0 done, 1 a renaming step failed (earlier steps rolled back),
+2 usage error or bad input, 3 refused (nothing renamed).
+
+The last renaming in each folder is kept in a journal in
+  %1
+so that undo works in a later run, even after an interrupted one.)"_s.arg(journalFolder);
+}
+
+QString programFolder()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath());
+}
+
+QString defaultSettingsFile()
+{
+    return LocateSettings(programFolder(), SpecialFolders::fromSystem(), AppTitle).filePath;
+}
+
+QString journalFolderFor(const QString& settingsFile)
+{
+    return QFileInfo(settingsFile).absolutePath() + u"/journal"_s;
+}
+
+Options parseOptions(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption names(u"names"_s, {}, u"FILE"_s);
+    const QCommandLineOption fileNames(u"file-names"_s);
+    const QCommandLineOption templateText(u"template"_s, {}, u"TEXT"_s);
+    const QCommandLineOption width(u"width"_s, {}, u"N"_s);
+    const QCommandLineOption episode(u"episode"_s, {}, u"FORMAT"_s);
+    const QCommandLineOption settings(u"settings"_s, {}, u"FILE"_s);
+    const QCommandLineOption pattern(u"pattern"_s, {}, u"PATTERNS"_s);
+    const QCommandLineOption numeric(u"numeric"_s);
+    const QCommandLineOption yes(u"yes"_s);
+    parser.addOptions(
+        {names, fileNames, templateText, width, episode, settings, pattern, numeric, yes});
+    if (!parser.parse(arguments))
+        throw CliError{Usage, parser.errorText()};
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 2)
+        throw CliError{Usage, u"expected a command and a folder; see --help"_s};
+    Options o;
+    o.command = positional[0];
+    o.folder = positional[1];
+    if (o.command != u"preview" && o.command != u"rename" && o.command != u"undo")
+        throw CliError{Usage, u"unknown command \"%1\"; see --help"_s.arg(o.command)};
+
+    const int sources = int(parser.isSet(names)) + int(parser.isSet(fileNames)) +
+                        int(parser.isSet(templateText)) + int(parser.isSet(episode));
+    if (sources > 1)
+        throw CliError{Usage, u"give one source of names at most"_s};
+    if (o.command == u"undo" && (sources > 0 || parser.isSet(pattern) || parser.isSet(numeric) ||
+                                 parser.isSet(yes) || parser.isSet(width)))
+        throw CliError{Usage, u"undo takes no source and no option but --settings"_s};
+    if (parser.isSet(width) && !parser.isSet(templateText) && !parser.isSet(episode))
+        throw CliError{Usage, u"--width goes with --template or --episode"_s};
+    if (parser.isSet(yes) && o.command != u"rename")
+        throw CliError{Usage, u"--yes goes with rename"_s};
+
+    if (parser.isSet(fileNames)) {
+        o.source = NameSource::FileNames;
+    } else if (parser.isSet(templateText)) {
+        o.source = NameSource::TypedTemplate;
+        o.templateText = parser.value(templateText);
+    } else if (parser.isSet(episode)) {
+        const QString format = parser.value(episode).toLower();
+        if (format != u"x" && format != u"se")
+            throw CliError{Usage, u"--episode takes x or se"_s};
+        o.source = format == u"x" ? NameSource::FolderEpisodeX : NameSource::FolderEpisodeSE;
+    } else if (parser.isSet(names)) {
+        o.namesFile = parser.value(names);
+    }
+    if (parser.isSet(width)) {
+        bool ok = false;
+        o.width = parser.value(width).toInt(&ok);
+        if (!ok || o.width == 1 || o.width < 0 || o.width > 9)
+            throw CliError{Usage, u"--width takes 0 or 2 to 9"_s};
+    }
+    o.explicitSettings = parser.isSet(settings);
+    o.settingsFile = o.explicitSettings ? parser.value(settings) : defaultSettingsFile();
+    o.hasPattern = parser.isSet(pattern);
+    o.pattern = parser.value(pattern);
+    o.numeric = parser.isSet(numeric);
+    o.yes = parser.isSet(yes);
+    return o;
+}
+
+// The interface texts in the language the settings file names.
+colTraductions catalogueFor(const QString& settingsFile)
+{
+    const QString language =
+        ReadIniString(settingsFile, SettingsKey::Section, SettingsKey::Language, BuiltInLanguage);
+    const QString path = LanguageFilePathFor(programFolder(), language);
+    LanguageFile file;
+    if (!path.isEmpty() && PathExists(path, 0)) {
+        try {
+            file = LanguageFile::load(path);
+        } catch (const AppError&) {
+            // An unreadable language file leaves the built-in French.
+        }
+    }
+    return BuildTranslationCatalogue(file);
+}
+
+QByteArray readStandardInput()
+{
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly))
+        throw AppError(input.error(), input.errorString());
+    const QByteArray bytes = input.read(MaximumTextFileSize + 1);
+    if (bytes.size() > MaximumTextFileSize)
+        throw AppError(EFBIG, u"The text is too large to be a list of names."_s);
+    return bytes;
+}
+
+class CliRun {
+public:
+    explicit CliRun(Options options)
+        : m_options(std::move(options))
+        , m_texts(catalogueFor(m_options.settingsFile))
+        , m_journal(journalFolderFor(m_options.settingsFile))
+    {}
+
+    int run()
+    {
+        m_workspace.ListedFolder = m_options.folder;
+        if (m_options.command == u"undo")
+            return undo();
+        listFiles();
+        const QStringList rows = generateNames();
+        printPlan(rows);
+        return m_options.command == u"rename" ? rename() : Done;
+    }
+
+private:
+    QString text(const QString& key) const { return m_texts.Item(key); }
+
+    void listFiles()
+    {
+        applyPattern();
+        m_enumerator.setPath(m_options.folder);
+        m_workspace.FileRows = m_enumerator.names();
+        if (m_options.numeric)
+            SortNumerically(m_workspace.FileRows);
+        if (m_workspace.FileRows.isEmpty())
+            throw CliError{Refused, text(u"MSG_ERREUR_LISTE_FICHIERS_VIDE"_s)};
+    }
+
+    void applyPattern()
+    {
+        const QString stored = ReadIniString(m_options.settingsFile, SettingsKey::Section,
+                                             SettingsKey::Extensions, DefaultExtensions);
+        m_enumerator.setPattern(m_options.hasPattern ? m_options.pattern : stored);
+    }
+
+    QStringList generateNames()
+    {
+        TreatmentOptions options = LoadTreatmentOptions(m_options.settingsFile);
+        const qsizetype files = m_workspace.FileRows.size();
+        options.NumberingWidth = FillWidthForListing(options.NumberingWidth, files);
+        if (!FillWidthSuits(options.NumberingWidth, files))
+            throw CliError{Refused, text(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s)};
+        m_workspace.SourceRecords = RecordsFromLines(sourceLines());
+        const QStringList rows =
+            GenerateNames(m_workspace.SourceRecords, options, m_workspace.FileRows);
+        for (const QString& row : rows)
+            m_workspace.NameRows.push_back({row, false});
+        return rows;
+    }
+
+    QStringList sourceLines() const
+    {
+        const qsizetype files = m_workspace.FileRows.size();
+        const int width = m_options.width >= 0 ? m_options.width : InitialTemplateWidth(files);
+        switch (m_options.source) {
+        case NameSource::FileNames:
+            return FileNameLines(m_workspace.FileRows);
+        case NameSource::TypedTemplate:
+            return TemplateLines(m_options.templateText, width, files);
+        case NameSource::FolderEpisodeX:
+        case NameSource::FolderEpisodeSE: {
+            const auto series =
+                SeriesFolderOf(GetLastPathComponent(QDir::cleanPath(m_options.folder)));
+            if (!series)
+                throw CliError{Refused, u"the folder name is not a series and season such as "
+                                        "\"Ma série S02\""_s};
+            return TemplateLines(EpisodeTemplate(*series, m_options.source), width, files);
+        }
+        default:
+            return namesFileLines();
+        }
+    }
+
+    QStringList namesFileLines() const
+    {
+        try {
+            if (m_options.namesFile == u"-")
+                return SplitIntoLines(NormaliseLineBreaks(DecodeText(readStandardInput())));
+            return TextFileLines(m_options.namesFile);
+        } catch (const AppError& error) {
+            throw CliError{Usage, text(u"MSG_ERREUR_CONTENU_FICHIER"_s) + u"\n\t"_s +
+                                      m_options.namesFile + u": "_s + error.description()};
+        }
+    }
+
+    void printPlan(const QStringList& rows) const
+    {
+        const qsizetype count = std::max(m_workspace.FileRows.size(), rows.size());
+        for (qsizetype i = 0; i < count; ++i)
+            print(stdout, m_workspace.FileRows.value(i) + u'\t' + rows.value(i));
+    }
+
+    int rename()
+    {
+        refuseUnpairedPlan();
+        const int conflicts = CountConflicts(m_workspace, m_fileSystem);
+        if (conflicts > 0 && !m_options.yes) {
+            const QString found = conflicts == 1 ? text(u"MSG_CONFLIT_DETECTE"_s)
+                                                 : InsertValues(text(u"MSG_CONFLITS_DETECTES"_s),
+                                                                {QString::number(conflicts)});
+            throw CliError{Refused, found + u"\n(--yes renames all the same)"_s};
+        }
+        std::vector<clsAnnulation> plan;
+        for (std::size_t i = 0; i < m_workspace.NameRows.size(); ++i)
+            plan.push_back({m_workspace.FileRows[qsizetype(i)], m_workspace.NameRows[i].text});
+        if (!m_journal.begin(m_options.folder, plan))
+            throw CliError{Refused,
+                           u"the journal cannot be written in %1; nothing was renamed"_s.arg(
+                               m_journal.location())};
+
+        const RenameOutcome outcome =
+            RenameCommand(m_workspace, m_fileSystem, m_prompter, m_texts).run();
+        m_journal.complete(m_options.folder, m_workspace.UndoSet);
+        if (outcome != RenameOutcome::Finished)
+            return StepFailed;
+        print(stdout, u"%1 files renamed."_s.arg(m_workspace.UndoSet.size()));
+        return Done;
+    }
+
+    void refuseUnpairedPlan()
+    {
+        const qsizetype files = m_workspace.FileRows.size();
+        const auto names = qsizetype(m_workspace.NameRows.size());
+        if (files != names)
+            throw CliError{
+                Refused, u"%1 files but %2 names: the lists must pair up"_s.arg(files).arg(names)};
+        if (CountNameProblems(m_workspace.NameRows) > 0) {
+            QStringList doubled;
+            for (const NameRow& row : m_workspace.NameRows)
+                if (row.duplicate || row.text.isEmpty())
+                    doubled << u"\"%1\""_s.arg(row.text);
+            throw CliError{Refused,
+                           u"a new name is empty or given twice (letter case ignored): "_s +
+                               doubled.join(u", "_s)};
+        }
+    }
+
+    int undo()
+    {
+        if (!m_fileSystem.folderExists(m_options.folder))
+            throw CliError{Usage, u"no such folder: %1"_s.arg(m_options.folder)};
+        const auto entry = m_journal.read(m_options.folder);
+        if (!entry)
+            throw CliError{Refused, u"no renaming to undo in %1"_s.arg(m_options.folder)};
+        RenameCommand command(m_workspace, m_fileSystem, m_prompter, m_texts);
+        if (entry->completed) {
+            m_workspace.UndoSet = entry->steps;
+            command.undo();
+        } else {
+            command.undoInterrupted(entry->steps);
+        }
+        m_journal.forget(m_options.folder);
+        if (m_prompter.failures > 0)
+            return StepFailed;
+        print(stdout, u"Renaming undone."_s);
+        return Done;
+    }
+
+    Options m_options;
+    colTraductions m_texts;
+    RenameJournal m_journal;
+    PosixFileSystem m_fileSystem;
+    FileEnumerator m_enumerator{m_fileSystem};
+    CliPrompter m_prompter;
+    RenameWorkspace m_workspace;
+};
+
+} // namespace
+
+int RunCli(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(u"tervane-cli"_s);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.contains(u"--help"_s) || arguments.contains(u"-h"_s)) {
+        print(stdout, helpText(journalFolderFor(defaultSettingsFile())));
+        return Done;
+    }
+    if (arguments.contains(u"--version"_s)) {
+        print(stdout, u"tervane-cli "_s + GetVersionText());
+        return Done;
+    }
+    try {
+        Options options = parseOptions(arguments);
+        if (!QFileInfo(options.folder).isDir())
+            throw CliError{Usage, u"no such folder: %1"_s.arg(options.folder)};
+        if (options.explicitSettings && !PathExists(options.settingsFile, 0))
+            throw CliError{Usage, u"no such settings file: %1"_s.arg(options.settingsFile)};
+        return CliRun(std::move(options)).run();
+    } catch (const CliError& error) {
+        print(stderr, u"tervane-cli: "_s + error.message);
+        return error.code;
+    }
+}
