@@ -1,19 +1,10 @@
 #include "InitialFolder.h"
 
+#include "naming/TextHelpers.h"
+
 #include <QDir>
 
 namespace {
-
-QString trimSpaces(const QString& text)
-{
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text[start] == u' ')
-        ++start;
-    while (end > start && text[end - 1] == u' ')
-        --end;
-    return text.mid(start, end - start);
-}
 
 bool isDrive(const QString& path)
 {
@@ -24,7 +15,7 @@ bool isDrive(const QString& path)
 
 QString FolderFromCommandLine(const QString& commandLine, const FolderTest& folderExists)
 {
-    QString folder = trimSpaces(commandLine);
+    QString folder = TrimSpaces(commandLine);
     folder.remove(u'"');
     return !folder.isEmpty() && folderExists(folder) ? folder : QString();
 }

@@ -60,20 +60,6 @@ constexpr int OptionsPanelTop = 4750;
 constexpr int OptionsPanelHeight = 5130;
 constexpr int ScreenBottomMargin = 500;
 
-template <typename Button>
-Button* makeButton(QWidget* parent, const QString& name, const QString& caption, QRect twips)
-{
-    auto* button = MakeControl<Button>(parent, name);
-    button->setText(caption);
-    PlaceInTwips(button, twips.x(), twips.y(), twips.width(), twips.height());
-    return button;
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, QRect twips)
-{
-    return makeButton<QLabel>(parent, name, caption, twips);
-}
-
 QTreeView* makeListView(QWidget* parent, const QString& name, QRect twips)
 {
     auto* list = MakeControl<QTreeView>(parent, name);
@@ -131,16 +117,16 @@ void frmTervane::createControls()
     setCentralWidget(client);
     client->setMinimumSize(pixels(DesignClientWidth), pixels(OptionsPanelTop));
 
-    lblRépertoire = makeLabel(client, QStringLiteral("lblRépertoire"), QStringLiteral("Répertoire"),
-                              {120, 285, 855, 255});
+    lblRépertoire = MakeCaptioned<QLabel>(client, QStringLiteral("lblRépertoire"),
+                                          QStringLiteral("Répertoire"), {120, 285, 855, 255});
     txtRépertoire = MakeControl<QLineEdit>(client, QStringLiteral("txtRépertoire"));
     PlaceInTwips(txtRépertoire, 1080, 240, 7695, 285);
-    btnParcourir = makeButton<QPushButton>(client, QStringLiteral("btnParcourir"),
-                                           QStringLiteral("..."), {8880, 270, 375, 255});
-    lblFichiers = makeLabel(client, QStringLiteral("lblFichiers"), QStringLiteral("Fichiers"),
-                            {120, 1110, 735, 255});
-    btnRafraîchir = makeButton<QPushButton>(client, QStringLiteral("btnRafraîchir"), QString(),
-                                            {510, 1380, 360, 275});
+    btnParcourir = MakeCaptioned<QPushButton>(client, QStringLiteral("btnParcourir"),
+                                              QStringLiteral("..."), {8880, 270, 375, 255});
+    lblFichiers = MakeCaptioned<QLabel>(client, QStringLiteral("lblFichiers"),
+                                        QStringLiteral("Fichiers"), {120, 1110, 735, 255});
+    btnRafraîchir = MakeCaptioned<QPushButton>(client, QStringLiteral("btnRafraîchir"), QString(),
+                                               {510, 1380, 360, 275});
     btnRafraîchir->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
 
     lvwFichiers = makeListView(client, QStringLiteral("lvwFichiers"), {960, 1080, 3495, 3375});
@@ -157,34 +143,34 @@ void frmTervane::createControls()
     lvwNoms->setModel(m_nameModel);
     m_pairedLists = new PairedLists(m_workspace, lvwFichiers, lvwNoms, this);
 
-    btnColler = makeButton<QPushButton>(client, QStringLiteral("btnColler"),
-                                        QStringLiteral("&Coller"), {8160, 1080, 975, 375});
-    btnCollerPlus = makeButton<QToolButton>(client, QStringLiteral("btnCollerPlus"), QString(),
-                                            {9120, 1080, 255, 375});
+    btnColler = MakeCaptioned<QPushButton>(client, QStringLiteral("btnColler"),
+                                           QStringLiteral("&Coller"), {8160, 1080, 975, 375});
+    btnCollerPlus = MakeCaptioned<QToolButton>(client, QStringLiteral("btnCollerPlus"), QString(),
+                                               {9120, 1080, 255, 375});
     btnCollerPlus->setArrowType(Qt::DownArrow);
     btnViderListe =
-        makeButton<QPushButton>(client, QStringLiteral("btnViderListe"),
-                                QStringLiteral("&Vider la liste"), {8160, 1560, 1215, 375});
-    btnRenommer = makeButton<QPushButton>(client, QStringLiteral("btnRenommer"),
-                                          QStringLiteral("&Renommer"), {8160, 2160, 1215, 375});
-    btnAnnuler = makeButton<QPushButton>(client, QStringLiteral("btnAnnuler"),
-                                         QStringLiteral("&Annuler"), {8160, 2520, 1215, 375});
-    btnRéglages = makeButton<QPushButton>(client, QStringLiteral("btnRéglages"),
-                                          QStringLiteral("R&églages"), {8160, 3120, 1215, 375});
+        MakeCaptioned<QPushButton>(client, QStringLiteral("btnViderListe"),
+                                   QStringLiteral("&Vider la liste"), {8160, 1560, 1215, 375});
+    btnRenommer = MakeCaptioned<QPushButton>(client, QStringLiteral("btnRenommer"),
+                                             QStringLiteral("&Renommer"), {8160, 2160, 1215, 375});
+    btnAnnuler = MakeCaptioned<QPushButton>(client, QStringLiteral("btnAnnuler"),
+                                            QStringLiteral("&Annuler"), {8160, 2520, 1215, 375});
+    btnRéglages = MakeCaptioned<QPushButton>(client, QStringLiteral("btnRéglages"),
+                                             QStringLiteral("R&églages"), {8160, 3120, 1215, 375});
     btnRéglages->setProperty("tag", QStringLiteral("*"));
-    btnQuitter = makeButton<QPushButton>(client, QStringLiteral("btnQuitter"),
-                                         QStringLiteral("&Quitter"), {8160, 3600, 1215, 840});
+    btnQuitter = MakeCaptioned<QPushButton>(client, QStringLiteral("btnQuitter"),
+                                            QStringLiteral("&Quitter"), {8160, 3600, 1215, 840});
 
-    chkTriNum = makeButton<QCheckBox>(client, QStringLiteral("chkTriNum"),
-                                      QStringLiteral("Tri numérique"), {975, 4470, 1335, 255});
-    lblNbFichiers = makeLabel(client, QStringLiteral("lblNbFichiers"),
-                              QStringLiteral("Nb éléments :"), {2400, 4485, 1335, 255});
-    lblNbFichiersValeur = makeLabel(client, QStringLiteral("lblNbFichiersValeur"),
-                                    QStringLiteral("0"), {3960, 4485, 375, 255});
-    lblNbNoms = makeLabel(client, QStringLiteral("lblNbNoms"), QStringLiteral("Nb éléments :"),
-                          {5880, 4485, 1335, 255});
-    lblNbNomsValeur = makeLabel(client, QStringLiteral("lblNbNomsValeur"), QStringLiteral("0"),
-                                {7440, 4485, 375, 255});
+    chkTriNum = MakeCaptioned<QCheckBox>(client, QStringLiteral("chkTriNum"),
+                                         QStringLiteral("Tri numérique"), {975, 4470, 1335, 255});
+    lblNbFichiers = MakeCaptioned<QLabel>(client, QStringLiteral("lblNbFichiers"),
+                                          QStringLiteral("Nb éléments :"), {2400, 4485, 1335, 255});
+    lblNbFichiersValeur = MakeCaptioned<QLabel>(client, QStringLiteral("lblNbFichiersValeur"),
+                                                QStringLiteral("0"), {3960, 4485, 375, 255});
+    lblNbNoms = MakeCaptioned<QLabel>(client, QStringLiteral("lblNbNoms"),
+                                      QStringLiteral("Nb éléments :"), {5880, 4485, 1335, 255});
+    lblNbNomsValeur = MakeCaptioned<QLabel>(client, QStringLiteral("lblNbNomsValeur"),
+                                            QStringLiteral("0"), {7440, 4485, 375, 255});
     const QColor highlight = palette().color(QPalette::Highlight);
     for (QLabel* value : {lblNbFichiersValeur, lblNbNomsValeur}) {
         QPalette colours = value->palette();

@@ -13,22 +13,6 @@
 
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, QRect twips)
-{
-    auto* label = MakeControl<QLabel>(parent, name);
-    label->setText(caption);
-    PlaceInTwips(label, twips.x(), twips.y(), twips.width(), twips.height());
-    return label;
-}
-
-QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QString& caption, QRect twips)
-{
-    auto* box = MakeControl<QCheckBox>(parent, name);
-    box->setText(caption);
-    PlaceInTwips(box, twips.x(), twips.y(), twips.width(), twips.height());
-    return box;
-}
-
 QLineEdit* makeTextBox(QWidget* parent, const QString& name, QRect twips)
 {
     auto* box = MakeControl<QLineEdit>(parent, name);
@@ -108,13 +92,13 @@ void OptionsPanel::createExtensionRow()
         LinSéparateurOptions[i]->setFrameShadow(i == 0 ? QFrame::Sunken : QFrame::Plain);
         PlaceInTwips(LinSéparateurOptions[i], 0, i * 15, 9495, 15);
     }
-    lblExtensions =
-        makeLabel(this, QStringLiteral("lblExtensions"),
-                  QStringLiteral("Extensions des fichiers à lister"), {140, 180, 2500, 255});
+    lblExtensions = MakeCaptioned<QLabel>(this, QStringLiteral("lblExtensions"),
+                                          QStringLiteral("Extensions des fichiers à lister"),
+                                          {140, 180, 2500, 255});
     txtExtensions = makeTextBox(this, QStringLiteral("txtExtensions"), {2700, 135, 4200, 285});
-    lblExtensionsSéparateur =
-        makeLabel(this, QStringLiteral("lblExtensionsSéparateur"),
-                  QStringLiteral("(séparateur : point-virgule)"), {7020, 180, 2200, 255});
+    lblExtensionsSéparateur = MakeCaptioned<QLabel>(this, QStringLiteral("lblExtensionsSéparateur"),
+                                                    QStringLiteral("(séparateur : point-virgule)"),
+                                                    {7020, 180, 2200, 255});
 }
 
 void OptionsPanel::createTreatmentsFrame()
@@ -124,42 +108,43 @@ void OptionsPanel::createTreatmentsFrame()
     PlaceInTwips(fraTraitements, 140, 555, 9240, 4050);
     QWidget* f = fraTraitements;
 
-    chkSuppressionChiffresDébut = makeCheckBox(
+    chkSuppressionChiffresDébut = MakeCaptioned<QCheckBox>(
         f, QStringLiteral("chkSuppressionChiffresDébut"),
         QStringLiteral("Suppression des éventuels chiffres en début de nom (ancienne numérotation "
                        "des pistes)"),
         {120, 300, 9000, 255});
-    chkSuppressionCaractèresNonAlpha = makeCheckBox(
+    chkSuppressionCaractèresNonAlpha = MakeCaptioned<QCheckBox>(
         f, QStringLiteral("chkSuppressionCaractèresNonAlpha"),
         QStringLiteral("Suppression des éventuels caractères non-alphanumériques en début de nom "
                        "(résiduels d'une ancienne numérotation)"),
         {120, 580, 9000, 255});
     chkSuppressionDurées =
-        makeCheckBox(f, QStringLiteral("chkSuppressionDurées"),
-                     QStringLiteral("Suppression des durées"), {120, 860, 4000, 255});
-    chkSuppressionTermes =
-        makeCheckBox(f, QStringLiteral("chkSuppressionTermes"),
-                     QStringLiteral("Suppression des termes suivants"), {120, 1140, 2800, 255});
+        MakeCaptioned<QCheckBox>(f, QStringLiteral("chkSuppressionDurées"),
+                                 QStringLiteral("Suppression des durées"), {120, 860, 4000, 255});
+    chkSuppressionTermes = MakeCaptioned<QCheckBox>(
+        f, QStringLiteral("chkSuppressionTermes"),
+        QStringLiteral("Suppression des termes suivants"), {120, 1140, 2800, 255});
     txtSuppressionTermes =
         makeTextBox(f, QStringLiteral("txtSuppressionTermes"), {2980, 1110, 3800, 285});
-    lblTermesSéparateur =
-        makeLabel(f, QStringLiteral("lblTermesSéparateur"),
-                  QStringLiteral("(séparateur : point-virgule)"), {6900, 1155, 2200, 255});
-    chkSuppressionMajuscules = makeCheckBox(
+    lblTermesSéparateur = MakeCaptioned<QLabel>(f, QStringLiteral("lblTermesSéparateur"),
+                                                QStringLiteral("(séparateur : point-virgule)"),
+                                                {6900, 1155, 2200, 255});
+    chkSuppressionMajuscules = MakeCaptioned<QCheckBox>(
         f, QStringLiteral("chkSuppressionMajuscules"),
         QStringLiteral("Suppression des majuscules (sauf la première)"), {120, 1440, 5000, 255});
-    chkSuppressionLignesVides =
-        makeCheckBox(f, QStringLiteral("chkSuppressionLignesVides"),
-                     QStringLiteral("Suppression des lignes vides"), {120, 1720, 4000, 255});
+    chkSuppressionLignesVides = MakeCaptioned<QCheckBox>(
+        f, QStringLiteral("chkSuppressionLignesVides"),
+        QStringLiteral("Suppression des lignes vides"), {120, 1720, 4000, 255});
 
     chkSuppressionCaractères =
-        makeCheckBox(f, QStringLiteral("chkSuppressionCaractères"),
-                     QStringLiteral("Suppression de"), {120, 2030, 1500, 255});
+        MakeCaptioned<QCheckBox>(f, QStringLiteral("chkSuppressionCaractères"),
+                                 QStringLiteral("Suppression de"), {120, 2030, 1500, 255});
     txtSuppressionCaractèresNombre =
         makeNumberBox(f, QStringLiteral("txtSuppressionCaractèresNombre"), QStringLiteral("0"),
                       {1680, 2000, 360, 285});
-    lblSuppressionCaractères = makeLabel(f, QStringLiteral("lblSuppressionCaractères"),
-                                         QStringLiteral("caractère(s)"), {2160, 2045, 1000, 255});
+    lblSuppressionCaractères =
+        MakeCaptioned<QLabel>(f, QStringLiteral("lblSuppressionCaractères"),
+                              QStringLiteral("caractère(s)"), {2160, 2045, 1000, 255});
     picSuppressionCaractères =
         makeOptionBox(f, QStringLiteral("picSuppressionCaractères"), {3310, 2030, 5000, 255});
     makeOptions<3>(picSuppressionCaractères, QStringLiteral("optSuppressionCaractèresPosition"),
@@ -170,33 +155,34 @@ void OptionsPanel::createTreatmentsFrame()
         makeNumberBox(f, QStringLiteral("txtSuppressionCaractèresPosition"), QStringLiteral("1"),
                       {8370, 2000, 360, 285});
 
-    chkNumérotation = makeCheckBox(f, QStringLiteral("chkNumérotation"),
-                                   QStringLiteral("Ajout d'une numérotation automatique"),
-                                   {120, 2340, 3600, 255});
+    chkNumérotation = MakeCaptioned<QCheckBox>(
+        f, QStringLiteral("chkNumérotation"),
+        QStringLiteral("Ajout d'une numérotation automatique"), {120, 2340, 3600, 255});
     picNumérotationPosition =
         makeOptionBox(f, QStringLiteral("picNumérotationPosition"), {3780, 2340, 2400, 255});
     makeOptions<2>(picNumérotationPosition, QStringLiteral("optNumérotationPosition"),
                    {QStringLiteral("au début"), QStringLiteral("à la fin")}, {1100, 1100},
                    optNumérotationPosition);
-    lblNumérotationRemplissage =
-        makeLabel(f, QStringLiteral("lblNumérotationRemplissage"),
-                  QStringLiteral("Remplissage (par des zéros)"), {400, 2655, 2400, 255});
+    lblNumérotationRemplissage = MakeCaptioned<QLabel>(
+        f, QStringLiteral("lblNumérotationRemplissage"),
+        QStringLiteral("Remplissage (par des zéros)"), {400, 2655, 2400, 255});
     cboNumérotationRemplissage =
         MakeControl<QComboBox>(f, QStringLiteral("cboNumérotationRemplissage"));
     PlaceInTwips(cboNumérotationRemplissage, 2860, 2610, 3800, 315);
-    lblNumérotationPréfixe = makeLabel(
+    lblNumérotationPréfixe = MakeCaptioned<QLabel>(
         f, QStringLiteral("lblNumérotationPréfixe"),
         QStringLiteral("Préfixer la numérotation avec cette chaîne "), {400, 3005, 3500, 255});
     txtNumérotationPréfixe =
         makeTextBox(f, QStringLiteral("txtNumérotationPréfixe"), {3960, 2960, 900, 285});
-    lblNumérotationSuffixe =
-        makeLabel(f, QStringLiteral("lblNumérotationSuffixe"),
-                  QStringLiteral(" et/ou la suffixer avec cette chaîne "), {4920, 3005, 3000, 255});
+    lblNumérotationSuffixe = MakeCaptioned<QLabel>(
+        f, QStringLiteral("lblNumérotationSuffixe"),
+        QStringLiteral(" et/ou la suffixer avec cette chaîne "), {4920, 3005, 3000, 255});
     txtNumérotationSuffixe =
         makeTextBox(f, QStringLiteral("txtNumérotationSuffixe"), {7980, 2960, 900, 285});
 
-    chkAjoutChaîne = makeCheckBox(f, QStringLiteral("chkAjoutChaîne"),
-                                  QStringLiteral("Ajout de la chaîne"), {120, 3350, 1800, 255});
+    chkAjoutChaîne =
+        MakeCaptioned<QCheckBox>(f, QStringLiteral("chkAjoutChaîne"),
+                                 QStringLiteral("Ajout de la chaîne"), {120, 3350, 1800, 255});
     txtAjoutChaîne = makeTextBox(f, QStringLiteral("txtAjoutChaîne"), {1980, 3320, 1300, 285});
     picAjoutChaîne = makeOptionBox(f, QStringLiteral("picAjoutChaîne"), {3430, 3350, 4900, 255});
     makeOptions<3>(picAjoutChaîne, QStringLiteral("optAjoutChaînePosition"),
@@ -206,22 +192,22 @@ void OptionsPanel::createTreatmentsFrame()
     txtAjoutChaînePosition = makeNumberBox(f, QStringLiteral("txtAjoutChaînePosition"),
                                            QStringLiteral("1"), {8390, 3320, 360, 285});
 
-    chkNePasReprendreExtensionOriginale =
-        makeCheckBox(f, QStringLiteral("chkNePasReprendreExtensionOriginale"),
-                     QStringLiteral("Ne pas reprendre l'extension d'origine (le nouveau nom doit "
-                                    "contenir l'extension)"),
-                     {120, 3680, 9000, 255});
+    chkNePasReprendreExtensionOriginale = MakeCaptioned<QCheckBox>(
+        f, QStringLiteral("chkNePasReprendreExtensionOriginale"),
+        QStringLiteral("Ne pas reprendre l'extension d'origine (le nouveau nom doit "
+                       "contenir l'extension)"),
+        {120, 3680, 9000, 255});
 }
 
 void OptionsPanel::createLanguageRow()
 {
-    lblLangue = makeLabel(this, QStringLiteral("lblLangue"), QStringLiteral("Langue"),
-                          {140, 4755, 900, 255});
+    lblLangue = MakeCaptioned<QLabel>(this, QStringLiteral("lblLangue"), QStringLiteral("Langue"),
+                                      {140, 4755, 900, 255});
     cboLangue = MakeControl<QComboBox>(this, QStringLiteral("cboLangue"));
     PlaceInTwips(cboLangue, 1160, 4710, 2400, 315);
-    lblRequiertRedémarrage =
-        makeLabel(this, QStringLiteral("lblRequiertRedémarrage"),
-                  QStringLiteral("(requiert un redémarrage du logiciel)"), {3680, 4755, 4000, 255});
+    lblRequiertRedémarrage = MakeCaptioned<QLabel>(
+        this, QStringLiteral("lblRequiertRedémarrage"),
+        QStringLiteral("(requiert un redémarrage du logiciel)"), {3680, 4755, 4000, 255});
 }
 
 void OptionsPanel::connectEdits()

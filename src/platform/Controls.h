@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -18,6 +19,18 @@ Control* MakeControl(QWidget* parent, const QString& name)
 {
     auto* control = new Control(parent);
     control->setObjectName(name);
+    return control;
+}
+
+// Creates a named child control (label, button, check box...) with its
+// caption, at a place given in twips.
+template <typename Control>
+Control* MakeCaptioned(QWidget* parent, const QString& name, const QString& caption,
+                       const QRect& twips)
+{
+    auto* control = MakeControl<Control>(parent, name);
+    control->setText(caption);
+    PlaceInTwips(control, twips.x(), twips.y(), twips.width(), twips.height());
     return control;
 }
 

@@ -143,6 +143,15 @@ void RenameCommand::reportFailedStep(std::size_t row, const RenameResult& result
         renameBack();
 }
 
+void RenameCommand::reportFailedUndo(const clsAnnulation& entry, const RenameResult& result)
+{
+    setBusy(false);
+    m_prompter.message(
+        InsertValues(m_texts.Item(u"MSG_ERREUR_ANNULATION_RENOMMAGE"_s),
+                     {QString::number(result.errorNumber), entry.Nouveau, detailOf(result)}),
+        MessageIcon::Critical);
+}
+
 void RenameCommand::undo()
 {
     setBusy(true);
@@ -159,11 +168,7 @@ void RenameCommand::renameBack()
         const RenameResult result =
             m_fileSystem.renameNoReplace(folder, entry->Nouveau, entry->Ancien);
         if (!result.ok) {
-            setBusy(false);
-            m_prompter.message(InsertValues(m_texts.Item(u"MSG_ERREUR_ANNULATION_RENOMMAGE"_s),
-                                            {QString::number(result.errorNumber), entry->Nouveau,
-                                             detailOf(result)}),
-                               MessageIcon::Critical);
+            reportFailedUndo(*entry, result);
             break;
         }
     }
@@ -189,11 +194,7 @@ void RenameCommand::undoInterrupted(const std::vector<clsAnnulation>& plan)
         const RenameResult result =
             m_fileSystem.renameNoReplace(m_workspace.ListedFolder, step->Nouveau, step->Ancien);
         if (!result.ok) {
-            setBusy(false);
-            m_prompter.message(InsertValues(m_texts.Item(u"MSG_ERREUR_ANNULATION_RENOMMAGE"_s),
-                                            {QString::number(result.errorNumber), step->Nouveau,
-                                             detailOf(result)}),
-                               MessageIcon::Critical);
+            reportFailedUndo(*step, result);
             break;
         }
     }

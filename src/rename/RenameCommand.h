@@ -46,6 +46,7 @@ private:
     bool confirmConflicts(int conflicts);
     bool execute();
     void reportFailedStep(std::size_t row, const RenameResult& result);
+    void reportFailedUndo(const clsAnnulation& entry, const RenameResult& result);
     // Walks the undo set back from its last entry, stops at the first
     // failure with one message, and empties it.
     void renameBack();

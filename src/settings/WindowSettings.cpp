@@ -16,11 +16,6 @@ void write(const QString& file, const QString& key, const QString& value)
     WriteIniString(file, SettingsKey::Section, key, value);
 }
 
-QString menuText(bool checked)
-{
-    return BoolText(checked);
-}
-
 } // namespace
 
 WindowSettings ReadWindowSettings(const QString& file, int initialWidth, int initialHeight,
@@ -55,11 +50,11 @@ WindowSettings ReadWindowSettings(const QString& file, int initialWidth, int ini
 void WriteWindowOptions(const QString& file, const WindowSettings& s)
 {
     using namespace SettingsKey;
-    write(file, RememberSplitter, menuText(s.rememberSplitter));
-    write(file, RememberSize, menuText(s.rememberSize));
-    write(file, RememberPosition, menuText(s.rememberPosition));
-    write(file, MinimiseToTray, menuText(s.minimiseToTray));
-    write(file, AlwaysOnTop, menuText(s.alwaysOnTop));
+    write(file, RememberSplitter, BoolText(s.rememberSplitter));
+    write(file, RememberSize, BoolText(s.rememberSize));
+    write(file, RememberPosition, BoolText(s.rememberPosition));
+    write(file, MinimiseToTray, BoolText(s.minimiseToTray));
+    write(file, AlwaysOnTop, BoolText(s.alwaysOnTop));
 }
 
 void WriteWindowPosition(const QString& file, const WindowSettings& s)

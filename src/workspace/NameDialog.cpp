@@ -37,18 +37,9 @@ constexpr Qt::WindowFlags DialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialo
                                         Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
-template <typename Control>
-Control* makeCaptioned(QWidget* parent, const QString& name, const QString& caption, QRect twips)
-{
-    auto* control = MakeControl<Control>(parent, name);
-    control->setText(caption);
-    PlaceInTwips(control, twips.x(), twips.y(), twips.width(), twips.height());
-    return control;
-}
-
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, QRect twips)
 {
-    auto* label = makeCaptioned<QLabel>(parent, name, caption, twips);
+    auto* label = MakeCaptioned<QLabel>(parent, name, caption, twips);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
@@ -90,10 +81,10 @@ void frmNom::createControls()
                   {CaptionLeft, 1335, 2175, 255});
     cboNumérotationRemplissage = MakeControl<QComboBox>(this, u"cboNumérotationRemplissage"_s);
     PlaceInTwips(cboNumérotationRemplissage, 2400, 1275, 3135, 315);
-    btnOK = makeCaptioned<QPushButton>(this, u"btnOK"_s, u"&OK"_s, {1560, 2040, 1215, 375});
+    btnOK = MakeCaptioned<QPushButton>(this, u"btnOK"_s, u"&OK"_s, {1560, 2040, 1215, 375});
     btnOK->setDefault(true);
     btnAnnuler =
-        makeCaptioned<QPushButton>(this, u"btnAnnuler"_s, u"A&nnuler"_s, {2880, 2040, 1215, 375});
+        MakeCaptioned<QPushButton>(this, u"btnAnnuler"_s, u"A&nnuler"_s, {2880, 2040, 1215, 375});
 
     // A mnemonic in a translated caption leads to the control beside it.
     lblNom->setBuddy(txtNom);
