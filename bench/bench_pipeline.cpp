@@ -60,10 +60,14 @@ struct Session {
     }
 };
 
+// Made on first use, and gone before the application object.
+std::unique_ptr<Session> sharedSession;
+
 Session& session()
 {
-    static Session shared;
-    return shared;
+    if (!sharedSession)
+        sharedSession = std::make_unique<Session>();
+    return *sharedSession;
 }
 
 void BM_ReapplyRun(benchmark::State& state)
@@ -156,5 +160,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    sharedSession.reset();
     return 0;
 }
