@@ -843,58 +843,12 @@ NameAsker& frmTervane::nameAsker()
 // paste, or the user cancelled). Throws when a text cannot be read.
 bool frmTervane::ObtainPendingLines(NameSource source)
 {
-    switch (source) {
-    case NameSource::Clipboard: {
-        const auto lines = ClipboardLines(m_context.clipboard.text());
-        if (!lines) {
-            m_context.prompter.message(text(u"MSG_ERREUR_PRESSE-PAPIERS_VIDE"_s),
-                                       MessageIcon::Exclamation);
-            return false;
-        }
-        m_workspace.PendingLines = *lines;
-        return true;
-    }
-    case NameSource::TextFile: {
-        const QString filters = text(u"TXT_FICHIERS_TXT"_s) + u" (*.txt);;"_s +
-                                text(u"TXT_TOUS_FICHIERS"_s) + u" (*.*)"_s;
-        const auto file = m_context.dialogs.openFileName(
-            text(u"TXT_VEUILLEZ_SELECTIONNER_FICHIER"_s), filters, txtRépertoire->text());
-        if (!file)
-            return false;
-        m_workspace.PendingLines = TextFileLines(*file);
-        return true;
-    }
-    case NameSource::FileNames:
-        m_workspace.PendingLines = FileNameLines(m_workspace.FileRows);
-        return true;
-    case NameSource::TypedTemplate:
-        return askTemplateLines(CaptionOfEntry(text(u"TXT_POPUP_COLLER_CHAINE"_s)),
-                                text(u"TXT_PISTE_NUMERO"_s));
-    case NameSource::FolderEpisodeX:
-    case NameSource::FolderEpisodeSE: {
-        const auto series = SeriesFolderOf(GetLastPathComponent(txtRépertoire->text()));
-        if (!series)
-            return false;
-        const QString entry =
-            text(source == NameSource::FolderEpisodeX ? u"TXT_POPUP_COLLER_NOM_DOSSIER_01x01"_s
-                                                      : u"TXT_POPUP_COLLER_NOM_DOSSIER_S01E01"_s);
-        return askTemplateLines(CaptionOfFolderEntry(entry), EpisodeTemplate(*series, source));
-    }
-    case NameSource::DroppedText:
-    case NameSource::Reapply:
-        break;
-    }
-    return true;
-}
-
-bool frmTervane::askTemplateLines(const QString& caption, const QString& pattern)
-{
-    const qsizetype files = m_workspace.FileRows.size();
-    const auto answer = nameAsker().askName({caption, text(u"TXT_VEUILLEZ_SAISIR_NOM_REINIT"_s),
-                                             pattern, true, InitialTemplateWidth(files), files});
-    if (!answer)
+    PasteSourceReader reader(m_context.clipboard, m_context.dialogs, nameAsker(),
+                             m_context.prompter, m_state.TranslationCatalogue);
+    const auto lines = reader.read(source, txtRépertoire->text(), m_workspace.FileRows);
+    if (!lines)
         return false;
-    m_workspace.PendingLines = TemplateLines(answer->text, answer->fillWidth, files);
+    m_workspace.PendingLines = *lines;
     return true;
 }
 

@@ -123,7 +123,6 @@ private:
 
     void adjustFillWidth();
     bool ObtainPendingLines(NameSource source);
-    bool askTemplateLines(const QString& caption, const QString& pattern);
     NameAsker& nameAsker();
     bool fileListIsEmpty();
     void btnRafraîchir_Click();

@@ -2,12 +2,18 @@
 
 #include "Numbering.h"
 #include "TextHelpers.h"
+#include "i18n/TranslationCatalogue.h"
 #include "platform/AppError.h"
+#include "platform/Clipboard.h"
+#include "platform/Dialogs.h"
+#include "platform/Prompter.h"
 #include "platform/TextDecoding.h"
 
 #include <QFile>
 
 #include <cerrno>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -103,4 +109,81 @@ QString CaptionOfFolderEntry(const QString& entry)
 int InitialTemplateWidth(qsizetype fileCount)
 {
     return std::max(2, DigitCount(fileCount));
+}
+
+PasteSourceReader::PasteSourceReader(const Clipboard& clipboard, Dialogs& dialogs,
+                                     NameAsker& nameAsker, Prompter& prompter,
+                                     const colTraductions& texts)
+    : m_clipboard(clipboard)
+    , m_dialogs(dialogs)
+    , m_nameAsker(nameAsker)
+    , m_prompter(prompter)
+    , m_texts(texts)
+{}
+
+QString PasteSourceReader::text(const QString& key) const
+{
+    return m_texts.Item(key);
+}
+
+std::optional<QStringList> PasteSourceReader::read(NameSource source, const QString& folderText,
+                                                   const QStringList& fileRows)
+{
+    switch (source) {
+    case NameSource::Clipboard:
+        return clipboardLines();
+    case NameSource::TextFile:
+        return textFileLines(folderText);
+    case NameSource::FileNames:
+        return FileNameLines(fileRows);
+    case NameSource::TypedTemplate:
+        return templateLines(CaptionOfEntry(text(u"TXT_POPUP_COLLER_CHAINE"_s)),
+                             text(u"TXT_PISTE_NUMERO"_s), fileRows.size());
+    case NameSource::FolderEpisodeX:
+    case NameSource::FolderEpisodeSE: {
+        const auto series = SeriesFolderOf(GetLastPathComponent(folderText));
+        if (!series)
+            return std::nullopt;
+        const QString entry =
+            text(source == NameSource::FolderEpisodeX ? u"TXT_POPUP_COLLER_NOM_DOSSIER_01x01"_s
+                                                      : u"TXT_POPUP_COLLER_NOM_DOSSIER_S01E01"_s);
+        return templateLines(CaptionOfFolderEntry(entry), EpisodeTemplate(*series, source),
+                             fileRows.size());
+    }
+    case NameSource::DroppedText:
+    case NameSource::Reapply:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::optional<QStringList> PasteSourceReader::clipboardLines()
+{
+    const auto lines = ClipboardLines(m_clipboard.text());
+    if (!lines)
+        m_prompter.message(text(u"MSG_ERREUR_PRESSE-PAPIERS_VIDE"_s), MessageIcon::Exclamation);
+    return lines;
+}
+
+std::optional<QStringList> PasteSourceReader::textFileLines(const QString& folderText)
+{
+    const QString filters =
+        text(u"TXT_FICHIERS_TXT"_s) + u" (*.txt);;"_s + text(u"TXT_TOUS_FICHIERS"_s) + u" (*.*)"_s;
+    const auto file =
+        m_dialogs.openFileName(text(u"TXT_VEUILLEZ_SELECTIONNER_FICHIER"_s), filters, folderText);
+    if (!file)
+        return std::nullopt;
+    return TextFileLines(*file);
+}
+
+std::optional<QStringList> PasteSourceReader::templateLines(const QString& caption,
+                                                            const QString& pattern,
+                                                            qsizetype fileCount)
+{
+    const auto answer =
+        m_nameAsker.askName({caption, text(u"TXT_VEUILLEZ_SAISIR_NOM_REINIT"_s), pattern, true,
+                             InitialTemplateWidth(fileCount), fileCount});
+    if (!answer)
+        return std::nullopt;
+    return TemplateLines(answer->text, answer->fillWidth, fileCount);
 }

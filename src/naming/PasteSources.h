@@ -52,3 +52,35 @@ QString CaptionOfFolderEntry(const QString& entry);
 // The fill width the template dialog starts with: the file count's digits, at
 // least 2.
 int InitialTemplateWidth(qsizetype fileCount);
+
+class Clipboard;
+class Dialogs;
+class NameAsker;
+class Prompter;
+class colTraductions;
+
+// Obtains the lines of one paste source, asking the user where the source
+// needs it (the file to read, the template to number).
+class PasteSourceReader {
+public:
+    PasteSourceReader(const Clipboard& clipboard, Dialogs& dialogs, NameAsker& nameAsker,
+                      Prompter& prompter, const colTraductions& texts);
+
+    // The lines; nothing when there is nothing to paste or the user
+    // cancelled. Throws AppError when a text file cannot be read.
+    std::optional<QStringList> read(NameSource source, const QString& folderText,
+                                    const QStringList& fileRows);
+
+private:
+    std::optional<QStringList> clipboardLines();
+    std::optional<QStringList> textFileLines(const QString& folderText);
+    std::optional<QStringList> templateLines(const QString& caption, const QString& pattern,
+                                             qsizetype fileCount);
+    QString text(const QString& key) const;
+
+    const Clipboard& m_clipboard;
+    Dialogs& m_dialogs;
+    NameAsker& m_nameAsker;
+    Prompter& m_prompter;
+    const colTraductions& m_texts;
+};

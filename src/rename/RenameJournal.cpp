@@ -31,7 +31,7 @@ QString RenameJournal::fileFor(const QString& folder) const
 {
     const QByteArray key =
         QCryptographicHash::hash(canonicalFolder(folder).toUtf8(), QCryptographicHash::Sha1);
-    return QDir(m_folder).filePath(QString::fromLatin1(key.toHex()) + u".json"_s);
+    return QDir(m_folder).filePath(QString::fromLatin1(key.toHex()) + u".journal"_s);
 }
 
 bool RenameJournal::begin(const QString& folder, const std::vector<clsAnnulation>& plan)
