@@ -2,7 +2,6 @@
 
 #include "TextHelpers.h"
 
-#include <QStringBuilder>
 
 int DigitCount(qint64 count)
 {
@@ -25,18 +24,21 @@ int FillWidthForListing(int selectedWidth, qint64 fileCount)
 
 QString NumberText(int index, int width)
 {
-    // Written by hand: this runs for every name at every keystroke in an
-    // option box, and QString::number goes through the locale machinery.
+    // Written by hand into one allocation: this runs for every name at every
+    // keystroke in an option box.
     char16_t digits[16];
     int count = 0;
     for (unsigned value = index < 0 ? 0u - unsigned(index) : unsigned(index); count == 0 || value;
          value /= 10)
         digits[count++] = char16_t(u'0' + value % 10);
-    QString number = index < 0 ? QStringLiteral("-") : QString();
-    number.reserve(std::max(width, count + 1));
-    for (int i = count; i-- > 0;)
-        number += QChar(digits[i]);
-    return width >= 2 ? PadLeft(number, width, u'0') : number;
+    if (index < 0)
+        digits[count++] = u'-';
+    // Zero-filled to width keeps the last width characters, as PadLeft does.
+    const int length = width >= 2 ? width : count;
+    QString number(length, u'0');
+    for (int i = 0; i < std::min(length, count); ++i)
+        number[length - 1 - i] = QChar(digits[i]);
+    return number;
 }
 
 QString FormatTemplateName(const QString& name, int index, int width)
@@ -48,9 +50,19 @@ QString FormatNumberedName(const QString& name, int index, const TreatmentOption
 {
     if (!options.Numbering)
         return name;
-    const QString number = options.NumberingPrefix + NumberText(index, options.NumberingWidth) +
-                           options.NumberingSuffix;
-    return options.NumberingPosition == InsertPosition::AtEnd ? name + number : number + name;
+    const QString number = NumberText(index, options.NumberingWidth);
+    const bool atEnd = options.NumberingPosition == InsertPosition::AtEnd;
+    QString result;
+    result.reserve(name.size() + options.NumberingPrefix.size() + number.size() +
+                   options.NumberingSuffix.size());
+    if (atEnd)
+        result += name;
+    result += options.NumberingPrefix;
+    result += number;
+    result += options.NumberingSuffix;
+    if (!atEnd)
+        result += name;
+    return result;
 }
 
 QString InsertAddedString(const QString& name, const QString& text, int p)
