@@ -49,6 +49,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -466,10 +468,17 @@ bool frmTervane::event(QEvent* event)
 
 void frmTervane::Form_Activate()
 {
-    if (GetVersionText().contains(QStringLiteral("beta")))
+    // The window becomes active again when the warning's own box closes:
+    // that activation is not one of the program's windows coming back.
+    if (std::exchange(m_activatedByWarning, false))
+        return;
+    if (GetVersionText().contains(QStringLiteral("beta"))) {
         m_context.prompter.message(QStringLiteral("ATTENTION, version bêta !"), MessageIcon::None);
+        m_activatedByWarning = true;
+    }
 }
 
+// Also redraws the names: the problem count marks the duplicates red.
 void frmTervane::UpdateListCounters(bool layoutOnly)
 {
     const auto placeCounter = [this](QLabel* caption, QLabel* value, const QTreeView* list,

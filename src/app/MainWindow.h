@@ -150,6 +150,7 @@ private:
     SettingsLocation m_settingsLocation;
     LanguageFile m_languageFile;
     bool m_catalogueBuilt = false;
+    bool m_activatedByWarning = false;
     WindowSettings m_window; // the window keys and the normal-state geometry, in twips
     FileListModel* m_fileModel = nullptr;
     NameListModel* m_nameModel = nullptr;

@@ -107,9 +107,11 @@ Options:
 Exit codes: 0 done, 1 a renaming step failed (earlier steps rolled back),
 2 usage error or bad input, 3 refused (nothing renamed).
 
-The last renaming in each folder is kept in a journal in
+The last renaming in each folder is kept in a journal beside the settings
+file in use, by default in
   %1
-so that undo works in a later run, even after an interrupted one.)"_s.arg(journalFolder);
+so that undo (given the same --settings) works in a later run, even after an
+interrupted one.)"_s.arg(journalFolder);
 }
 
 QString programFolder()
@@ -211,15 +213,12 @@ colTraductions catalogueFor(const QString& settingsFile)
     return BuildTranslationCatalogue(file);
 }
 
-QByteArray readStandardInput()
+QStringList standardInputLines()
 {
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly))
         throw AppError(input.error(), input.errorString());
-    const QByteArray bytes = input.read(MaximumTextFileSize + 1);
-    if (bytes.size() > MaximumTextFileSize)
-        throw AppError(EFBIG, u"The text is too large to be a list of names."_s);
-    return bytes;
+    return TextLinesOf(input);
 }
 
 class CliRun {
@@ -267,8 +266,6 @@ private:
         TreatmentOptions options = LoadTreatmentOptions(m_options.settingsFile);
         const qsizetype files = m_workspace.FileRows.size();
         options.NumberingWidth = FillWidthForListing(options.NumberingWidth, files);
-        if (!FillWidthSuits(options.NumberingWidth, files))
-            throw CliError{Refused, text(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s)};
         m_workspace.SourceRecords = RecordsFromLines(sourceLines());
         const QStringList rows =
             GenerateNames(m_workspace.SourceRecords, options, m_workspace.FileRows);
@@ -281,6 +278,9 @@ private:
     {
         const qsizetype files = m_workspace.FileRows.size();
         const int width = m_options.width >= 0 ? m_options.width : InitialTemplateWidth(files);
+        // As the name dialog does, a template's number must fit the file count.
+        if (!FillWidthSuits(width, files))
+            throw CliError{Refused, text(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s)};
         switch (m_options.source) {
         case NameSource::FileNames:
             return FileNameLines(m_workspace.FileRows);
@@ -304,7 +304,7 @@ private:
     {
         try {
             if (m_options.namesFile == u"-")
-                return SplitIntoLines(NormaliseLineBreaks(DecodeText(readStandardInput())));
+                return standardInputLines();
             return TextFileLines(m_options.namesFile);
         } catch (const AppError& error) {
             throw CliError{Usage, text(u"MSG_ERREUR_CONTENU_FICHIER"_s) + u"\n\t"_s +
@@ -323,12 +323,9 @@ private:
     {
         refuseUnpairedPlan();
         const int conflicts = CountConflicts(m_workspace, m_fileSystem);
-        if (conflicts > 0 && !m_options.yes) {
-            const QString found = conflicts == 1 ? text(u"MSG_CONFLIT_DETECTE"_s)
-                                                 : InsertValues(text(u"MSG_CONFLITS_DETECTES"_s),
-                                                                {QString::number(conflicts)});
-            throw CliError{Refused, found + u"\n(--yes renames all the same)"_s};
-        }
+        if (conflicts > 0 && !m_options.yes)
+            throw CliError{Refused, ConflictMessage(m_texts, conflicts) +
+                                        u"\n(--yes renames all the same)"_s};
         std::vector<clsAnnulation> plan;
         for (std::size_t i = 0; i < m_workspace.NameRows.size(); ++i)
             plan.push_back({m_workspace.FileRows[qsizetype(i)], m_workspace.NameRows[i].text});
@@ -337,9 +334,11 @@ private:
                            u"the journal cannot be written in %1; nothing was renamed"_s.arg(
                                m_journal.location())};
 
-        const RenameOutcome outcome =
-            RenameCommand(m_workspace, m_fileSystem, m_prompter, m_texts).run();
-        m_journal.complete(m_options.folder, m_workspace.UndoSet);
+        RenameCommand command(m_workspace, m_fileSystem, m_prompter, m_texts);
+        const RenameOutcome outcome = command.run(m_options.yes);
+        // What a failed rollback left renamed stays undoable.
+        m_journal.complete(m_options.folder, m_workspace.UndoSet.empty() ? command.unrestored()
+                                                                         : m_workspace.UndoSet);
         if (outcome != RenameOutcome::Finished)
             return StepFailed;
         print(stdout, u"%1 files renamed."_s.arg(m_workspace.UndoSet.size()));

@@ -2,7 +2,6 @@
 
 #include "TextHelpers.h"
 
-
 int DigitCount(qint64 count)
 {
     int digits = 1;

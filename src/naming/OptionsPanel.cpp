@@ -226,6 +226,9 @@ void OptionsPanel::connectEdits()
     connect(cboNumérotationRemplissage, &QComboBox::currentIndexChanged, this, edited);
 }
 
+// The click handlers of the check boxes that own dependent fields. Start-up
+// runs them once; for now they only report the edit (the greying of the
+// dependent fields is not built yet).
 void OptionsPanel::chkSuppressionTermes_Click()
 {
     emit treatmentSettingsEdited();

@@ -12,6 +12,8 @@
 #include <QFile>
 
 #include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -41,19 +43,34 @@ std::optional<QStringList> ClipboardLines(const QString& clipboardText)
     return SplitIntoLines(NormaliseLineBreaks(clipboardText));
 }
 
+QStringList TextLinesOf(QFile& file)
+{
+    // Read no more than the limit allows, whatever size the file claims: a
+    // pipe or a device may have none, or no end.
+    const QByteArray bytes = file.read(MaximumTextFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw AppError(file.error(), file.errorString());
+    if (bytes.size() > MaximumTextFileSize)
+        throw AppError(EFBIG, QStringLiteral("The file is too large to be a list of names."));
+    if (bytes.left(TextSniffSize).contains('\0'))
+        throw AppError(EINVAL, QStringLiteral("The file is not a text file."));
+    return SplitIntoLines(NormaliseLineBreaks(DecodeText(bytes)));
+}
+
 QStringList TextFileLines(const QString& path)
 {
+    // Only regular files: opening a named pipe could wait forever.
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        throw AppError(errno, QString::fromLocal8Bit(std::strerror(errno)));
+    if (!S_ISREG(info.st_mode))
+        throw AppError(EINVAL, QStringLiteral("This is not a text file."));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw AppError(file.error(), file.errorString());
     if (file.size() > MaximumTextFileSize)
         throw AppError(EFBIG, QStringLiteral("The file is too large to be a list of names."));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw AppError(file.error(), file.errorString());
-    if (bytes.left(TextSniffSize).contains('\0'))
-        throw AppError(EINVAL, QStringLiteral("The file is not a text file."));
-    return SplitIntoLines(NormaliseLineBreaks(DecodeText(bytes)));
+    return TextLinesOf(file);
 }
 
 QStringList FileNameLines(const QStringList& fileRows)

@@ -2,6 +2,7 @@
 
 #include "NamePipeline.h"
 
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -21,6 +22,8 @@ inline constexpr qint64 MaximumTextFileSize = 16 * 1024 * 1024;
 // Throws AppError when the file cannot be read, is larger than
 // MaximumTextFileSize or is obviously not text (NUL bytes near its start).
 QStringList TextFileLines(const QString& path);
+// The same from a file already open (standard input).
+QStringList TextLinesOf(QFile& file);
 
 // One line per file: its name without extension. Files whose base name is
 // empty before any other gives no line of their own.

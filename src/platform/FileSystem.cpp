@@ -65,11 +65,13 @@ private:
 };
 
 // A name of the folder that nothing uses, for a rename in two steps.
+// A visible name, keeping the target's extension, so that a file stranded
+// there by a failure would still show in the list.
 QByteArray unusedName(const FolderHandle& folder, const QByteArray& near)
 {
     for (int attempt = 0;; ++attempt) {
-        const QByteArray name = ".tervane-" + QByteArray::number(::getpid()) + '-' +
-                                QByteArray::number(attempt) + '-' + near.left(32);
+        const QByteArray name = "tervane-" + QByteArray::number(::getpid()) + '-' +
+                                QByteArray::number(attempt) + '-' + near.right(64);
         if (!folder.exists(name))
             return name;
     }
@@ -81,8 +83,11 @@ int renameWithoutNoReplace(const FolderHandle& folder, const QByteArray& from, c
     // A hard link fails on an existing target just as atomically; the old
     // name goes only once the new one exists.
     if (::linkat(folder.fd(), from.constData(), folder.fd(), to.constData(), 0) == 0) {
-        ::unlinkat(folder.fd(), from.constData(), 0);
-        return 0;
+        if (::unlinkat(folder.fd(), from.constData(), 0) == 0)
+            return 0;
+        const int error = errno;
+        ::unlinkat(folder.fd(), to.constData(), 0); // the file keeps its old name only
+        return error;
     }
     if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP && errno != EMLINK)
         return errno;
@@ -108,6 +113,8 @@ int renameCaseOnly(const FolderHandle& folder, const QByteArray& from, const QBy
     if (const int error = renameOnce(folder, from, middle))
         return error;
     if (const int error = renameOnce(folder, middle, to)) {
+        // Back to the old name; should even that fail, the file stays under
+        // the visible temporary name, which the error leaves to be seen.
         renameOnce(folder, middle, from);
         return error;
     }
@@ -119,7 +126,8 @@ int renameCaseOnly(const FolderHandle& folder, const QByteArray& from, const QBy
 bool IsBareFileName(const QString& name)
 {
     return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') &&
-           !name.contains(QChar(0)) && !name.contains(QDir::separator());
+           !name.contains(QChar(0)) && !name.contains(QDir::separator()) &&
+           QFile::decodeName(QFile::encodeName(name)) == name;
 }
 
 bool PosixFileSystem::fileExists(const QString& path) const
@@ -150,8 +158,11 @@ QStringList PosixFileSystem::listFiles(const QString& folder) const
             struct stat info {};
             regular = ::fstatat(fd, entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
         }
-        if (regular)
-            names.append(QFile::decodeName(entry->d_name));
+        // A name the system cannot give back as shown (bytes that are no
+        // text) is left out: renaming it could reach another file.
+        const QString name = QFile::decodeName(entry->d_name);
+        if (regular && QFile::encodeName(name) == entry->d_name)
+            names.append(name);
     }
     ::closedir(directory);
     return names;
@@ -159,22 +170,34 @@ QStringList PosixFileSystem::listFiles(const QString& folder) const
 
 PosixFileSystem::~PosixFileSystem()
 {
-    releaseFolder();
+    closeHeldFolder();
 }
 
 void PosixFileSystem::holdFolder(const QString& folder)
 {
-    releaseFolder();
+    if (m_holds > 0 && folder == m_heldPath) {
+        ++m_holds;
+        return;
+    }
+    closeHeldFolder();
     m_heldFolder = openFolder(folder);
     m_heldPath = folder;
+    m_holds = 1;
 }
 
 void PosixFileSystem::releaseFolder()
+{
+    if (m_holds > 0 && --m_holds == 0)
+        closeHeldFolder();
+}
+
+void PosixFileSystem::closeHeldFolder()
 {
     if (m_heldFolder >= 0)
         ::close(m_heldFolder);
     m_heldFolder = -1;
     m_heldPath.clear();
+    m_holds = 0;
 }
 
 RenameResult PosixFileSystem::renameNoReplace(const QString& folder, const QString& from,

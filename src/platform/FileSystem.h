@@ -66,10 +66,14 @@ public:
     void releaseFolder() override;
 
 private:
+    void closeHeldFolder();
+
     QString m_heldPath;
     int m_heldFolder = -1;
+    int m_holds = 0; // holds may nest, on the same folder
 };
 
 // Whether a name can only mean a file of the folder it is joined to: not
-// empty, not "." or "..", no separator, no NUL.
+// empty, not "." or "..", no separator, no NUL, and written on disk exactly
+// as it is shown.
 bool IsBareFileName(const QString& name);

@@ -28,16 +28,16 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
 
 bool QtPrompter::show(const QString& text, MessageIcon icon, MessageButtons buttons)
 {
-    // A box must never open under an hourglass.
-    const bool wasBusy = m_busyDepth > 0;
-    if (wasBusy)
+    // A box must never open under an hourglass, however many are stacked.
+    const int busyDepth = m_busyDepth;
+    for (int i = 0; i < busyDepth; ++i)
         QApplication::restoreOverrideCursor();
     const auto standardButtons = buttons == MessageButtons::YesNo
                                      ? QMessageBox::Yes | QMessageBox::No
                                      : QMessageBox::StandardButtons(QMessageBox::Ok);
     QMessageBox box(boxIcon(icon), m_title, text, standardButtons, QApplication::activeWindow());
     const int answer = box.exec();
-    if (wasBusy)
+    for (int i = 0; i < busyDepth; ++i)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     return answer == QMessageBox::Yes || answer == QMessageBox::Ok;
 }

@@ -79,24 +79,29 @@ void RenameCommand::setBusy(bool busy)
     m_busy = busy;
 }
 
-RenameOutcome RenameCommand::run()
+QString ConflictMessage(const colTraductions& texts, int conflicts)
+{
+    return conflicts == 1
+               ? texts.Item(u"MSG_CONFLIT_DETECTE"_s)
+               : InsertValues(texts.Item(u"MSG_CONFLITS_DETECTES"_s), {QString::number(conflicts)});
+}
+
+RenameOutcome RenameCommand::run(bool conflictsAccepted)
 {
     if (!plansPair(m_workspace))
         return RenameOutcome::NotPossible;
     setBusy(true);
     const int conflicts = CountConflicts(m_workspace, m_fileSystem);
-    if (conflicts > 0 && !confirmConflicts(conflicts))
+    if (conflicts > 0 && !conflictsAccepted && !confirmConflicts(conflicts))
         return RenameOutcome::Declined;
     return execute() ? RenameOutcome::Finished : RenameOutcome::StepFailed;
 }
 
 bool RenameCommand::confirmConflicts(int conflicts)
 {
-    const QString found = conflicts == 1 ? m_texts.Item(u"MSG_CONFLIT_DETECTE"_s)
-                                         : InsertValues(m_texts.Item(u"MSG_CONFLITS_DETECTES"_s),
-                                                        {QString::number(conflicts)});
     setBusy(false);
-    if (!m_prompter.ask(found + u"\r\n\r\n"_s + m_texts.Item(u"MSG_OUTREPASSER_CONFLITS"_s),
+    if (!m_prompter.ask(ConflictMessage(m_texts, conflicts) + u"\r\n\r\n"_s +
+                            m_texts.Item(u"MSG_OUTREPASSER_CONFLITS"_s),
                         MessageIcon::Exclamation))
         return false;
     setBusy(true);
@@ -140,64 +145,50 @@ void RenameCommand::reportFailedStep(std::size_t row, const RenameResult& result
         message + u"\r\n\r\n"_s + m_texts.Item(u"MSG_ERREUR_RENOMMAGE_FICHIERS_TRAITES"_s),
         MessageIcon::Critical);
     if (rollBack)
-        renameBack();
-}
-
-void RenameCommand::reportFailedUndo(const clsAnnulation& entry, const RenameResult& result)
-{
-    setBusy(false);
-    m_prompter.message(
-        InsertValues(m_texts.Item(u"MSG_ERREUR_ANNULATION_RENOMMAGE"_s),
-                     {QString::number(result.errorNumber), entry.Nouveau, detailOf(result)}),
-        MessageIcon::Critical);
+        renameBack(false);
 }
 
 void RenameCommand::undo()
 {
     setBusy(true);
-    renameBack();
+    renameBack(false);
     setBusy(false);
-}
-
-void RenameCommand::renameBack()
-{
-    const QString& folder = m_workspace.ListedFolder;
-    const HeldFolder held(m_fileSystem, folder);
-    auto& entries = m_workspace.UndoSet;
-    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
-        const RenameResult result =
-            m_fileSystem.renameNoReplace(folder, entry->Nouveau, entry->Ancien);
-        if (!result.ok) {
-            reportFailedUndo(*entry, result);
-            break;
-        }
-    }
-    entries.clear();
 }
 
 void RenameCommand::undoInterrupted(const std::vector<clsAnnulation>& plan)
 {
-    const QString folder = m_workspace.ListedFolder + u'/';
-    m_workspace.UndoSet.clear();
-    for (const clsAnnulation& step : plan)
-        if (IsBareFileName(step.Ancien) && IsBareFileName(step.Nouveau))
-            m_workspace.UndoSet.push_back(step);
-    // Later steps are undone first, so each test sees the folder as it was
-    // right after its own step.
+    m_workspace.UndoSet = plan;
     setBusy(true);
-    const HeldFolder held(m_fileSystem, m_workspace.ListedFolder);
-    auto& steps = m_workspace.UndoSet;
-    for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
-        if (step->Ancien == step->Nouveau || !m_fileSystem.fileExists(folder + step->Nouveau) ||
-            m_fileSystem.fileExists(folder + step->Ancien))
+    renameBack(true);
+    setBusy(false);
+}
+
+void RenameCommand::renameBack(bool onlyStepsDone)
+{
+    const QString& folder = m_workspace.ListedFolder;
+    const QString prefix = folder + u'/';
+    const HeldFolder held(m_fileSystem, folder);
+    auto& entries = m_workspace.UndoSet;
+    m_unrestored.clear();
+    // Later steps are undone first, so each one finds the folder as it was
+    // right after it: chains and swaps unwind.
+    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
+        if (onlyStepsDone &&
+            !(IsBareFileName(entry->Nouveau) && IsBareFileName(entry->Ancien) &&
+              entry->Ancien != entry->Nouveau && m_fileSystem.fileExists(prefix + entry->Nouveau) &&
+              !m_fileSystem.fileExists(prefix + entry->Ancien)))
             continue;
         const RenameResult result =
-            m_fileSystem.renameNoReplace(m_workspace.ListedFolder, step->Nouveau, step->Ancien);
+            m_fileSystem.renameNoReplace(folder, entry->Nouveau, entry->Ancien);
         if (!result.ok) {
-            reportFailedUndo(*step, result);
+            setBusy(false);
+            m_prompter.message(InsertValues(m_texts.Item(u"MSG_ERREUR_ANNULATION_RENOMMAGE"_s),
+                                            {QString::number(result.errorNumber), entry->Nouveau,
+                                             detailOf(result)}),
+                               MessageIcon::Critical);
+            m_unrestored.assign(entries.begin(), entry.base());
             break;
         }
     }
-    steps.clear();
-    setBusy(false);
+    entries.clear();
 }

@@ -11,6 +11,9 @@ clsAnnulation CreateUndoEntry(const QString& current, const QString& newName);
 // The changed rows whose new name is already a file of the folder.
 int CountConflicts(const RenameWorkspace& workspace, const FileSystem& fileSystem);
 
+// "One new name is taken" or "%v new names are taken", from the catalogue.
+QString ConflictMessage(const colTraductions& texts, int conflicts);
+
 enum class RenameOutcome {
     NotPossible, // the two lists do not pair up
     Declined,    // the user chose not to go on despite the conflicts
@@ -28,10 +31,11 @@ public:
                   const colTraductions& texts);
     ~RenameCommand();
 
-    // Analyses the plan, asks about conflicts, renames row by row and, when
-    // a step fails, reports it and offers to roll the earlier steps back.
-    // The caller then reads the folder again (unless declined).
-    RenameOutcome run();
+    // Analyses the plan, asks about conflicts (unless already accepted),
+    // renames row by row and, when a step fails, reports it and offers to
+    // roll the earlier steps back. The caller then reads the folder again
+    // (unless declined).
+    RenameOutcome run(bool conflictsAccepted = false);
 
     // Renames the files of the last renaming back; the undo set is emptied
     // whatever happens.
@@ -42,14 +46,18 @@ public:
     // done when its new name exists and its old one does not.
     void undoInterrupted(const std::vector<clsAnnulation>& plan);
 
+    // The entries a failed rollback or undo left renamed (its failed entry
+    // and those before it), still in the folder under their new names.
+    const std::vector<clsAnnulation>& unrestored() const { return m_unrestored; }
+
 private:
     bool confirmConflicts(int conflicts);
     bool execute();
     void reportFailedStep(std::size_t row, const RenameResult& result);
-    void reportFailedUndo(const clsAnnulation& entry, const RenameResult& result);
     // Walks the undo set back from its last entry, stops at the first
-    // failure with one message, and empties it.
-    void renameBack();
+    // failure with one message, and empties it. With onlyStepsDone, an entry
+    // is skipped unless its new name exists and its old one does not.
+    void renameBack(bool onlyStepsDone);
     void setBusy(bool busy);
 
     RenameWorkspace& m_workspace;
@@ -57,4 +65,5 @@ private:
     Prompter& m_prompter;
     const colTraductions& m_texts;
     bool m_busy = false;
+    std::vector<clsAnnulation> m_unrestored;
 };

@@ -186,7 +186,10 @@ void WriteIniString(const QString& file, const QString& section, const QString& 
     const QString text = readWholeFile(file);
     const QString newline = text.contains(u"\r\n") ? QStringLiteral("\r\n") : QStringLiteral("\n");
     QStringList lines = splitLines(text);
-    const QString keyLine = value ? key + u'=' + *value : QString();
+    // A line break inside a value would cut it into lines of their own.
+    QString oneLine = value.value_or(QString());
+    oneLine.remove(u'\r').remove(u'\n');
+    const QString keyLine = value ? key + u'=' + oneLine : QString();
 
     const SectionRange range = findSection(lines, section);
     if (range.header < 0) {

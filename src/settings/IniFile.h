@@ -18,8 +18,9 @@ QString ReadIniString(const QString& file, const QString& section, const QString
 
 // Replaces the value in place, or appends the key at the end of its section
 // (the section at the end of the file), creating the file when missing.
-// No value (std::nullopt), unlike an empty one, deletes the key. The file is
-// replaced atomically. Write failures are not reported.
+// No value (std::nullopt), unlike an empty one, deletes the key. Line breaks
+// inside a value are dropped. The file is replaced atomically. Write failures
+// are not reported.
 void WriteIniString(const QString& file, const QString& section, const QString& key,
                     const std::optional<QString>& value);
 

@@ -8,10 +8,15 @@
 
 namespace {
 
+// Letter case ignored, as the install folder's name is compared; the match
+// must end at a separator, so /usr/local2 is not inside /usr/local.
 bool isInside(const QString& folder, const QString& prefix)
 {
-    return !prefix.isEmpty() && folder.size() >= prefix.size() &&
-           QStringView(folder).first(prefix.size()).compare(prefix, Qt::CaseInsensitive) == 0;
+    if (prefix.isEmpty() || folder.size() < prefix.size() ||
+        QStringView(folder).first(prefix.size()).compare(prefix, Qt::CaseInsensitive) != 0)
+        return false;
+    return folder.size() == prefix.size() || prefix.endsWith(QDir::separator()) ||
+           folder[prefix.size()] == QDir::separator();
 }
 
 QString makerFolder(const SpecialFolders& folders)

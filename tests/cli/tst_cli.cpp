@@ -163,6 +163,19 @@ private slots:
         QCOMPARE(bench.onDisk(), QStringList{u"a.mp3=a.mp3"_s});
     }
 
+    void templateWidthMustFitTheFiles()
+    {
+        QStringList files;
+        for (int i = 0; i < 100; ++i)
+            files << u"t%1.mp3"_s.arg(i);
+        Workbench bench(files);
+        const Result result =
+            bench.cli(u"rename"_s, {u"--template"_s, u"x[NUM]"_s, u"--width"_s, u"2"_s});
+        QCOMPARE(result.exitCode, 3);
+        QVERIFY(result.err.contains(u"Cette valeur de remplissage n'est pas adaptée"_s));
+        QVERIFY(QFile::exists(bench.folder + u"/t0.mp3"_s));
+    }
+
     void seriesFolder()
     {
         QTemporaryDir root;

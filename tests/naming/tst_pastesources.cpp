@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 class TestPasteSources : public QObject {
@@ -68,6 +70,11 @@ private slots:
         QVERIFY(file.resize(100 * 1024 * 1024)); // sparse: no 100 MiB written
         file.close();
         QVERIFY_THROWS_EXCEPTION(AppError, TextFileLines(huge));
+        // Devices and pipes are no text files, and must not hang the program.
+        QVERIFY_THROWS_EXCEPTION(AppError, TextFileLines(u"/dev/zero"_s));
+        const QString pipe = m_dir.filePath(u"pipe"_s);
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        QVERIFY_THROWS_EXCEPTION(AppError, TextFileLines(pipe));
     }
 
     void fileNames()

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -62,6 +63,8 @@ private slots:
         QTest::newRow("separator") << u"a.mp3"_s << u"../escape.mp3"_s << EINVAL;
         QTest::newRow("into the sub-folder") << u"a.mp3"_s << u"folder.mp3/a.mp3"_s << EINVAL;
         QTest::newRow("NUL") << u"a.mp3"_s << u"x\0y.mp3"_s << EINVAL;
+        QTest::newRow("not writable as shown")
+            << u"a.mp3"_s << QString(QChar(0xD800)) + u"x"_s << EINVAL;
         QTest::newRow("source with a separator") << u"../a.mp3"_s << u"c.mp3"_s << EINVAL;
         QTest::newRow("too long") << u"a.mp3"_s << QString(300, u'x') << ENAMETOOLONG;
         QTest::newRow("too long in bytes") << u"a.mp3"_s << QString(200, u'é') << ENAMETOOLONG;
@@ -93,6 +96,16 @@ private slots:
         QCOMPARE(result.errorNumber, EEXIST);
         QVERIFY(QFile::exists(path(u"a.mp3"_s)) && QFile::exists(path(u"link.mp3"_s)));
         QCOMPARE(entries().size(), 4);
+    }
+
+    void namesThatAreNoTextAreNotListed()
+    {
+        // Bytes that are not UTF-8 could not be named back exactly as shown.
+        const QByteArray raw = QFile::encodeName(m_dir.path()) + "/\xff\xfe.mp3";
+        ::close(::open(raw.constData(), O_CREAT | O_WRONLY, 0644));
+        QStringList listed = m_fileSystem.listFiles(m_dir.path());
+        listed.sort();
+        QCOMPARE(listed, (QStringList{u"a.mp3"_s, u"b.mp3"_s}));
     }
 
     void missingFolder()

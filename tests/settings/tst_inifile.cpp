@@ -114,6 +114,9 @@ private slots:
             << QByteArray("[Config]\nA=1\n");
         QTest::newRow("CR LF kept") << QByteArray("[Config]\r\nA=1\r\n") << u"Key"_s << u"v"_s
                                     << QByteArray("[Config]\r\nA=1\r\nKey=v\r\n");
+        QTest::newRow("line breaks inside a value dropped")
+            << QByteArray("[Config]\n") << u"Key"_s << u"a\nb\r\n[Other]"_s
+            << QByteArray("[Config]\nKey=ab[Other]\n");
         QTest::newRow("Windows-1252 file rewritten as UTF-8")
             << QByteArray("[Config]\nA=Caf\xe9\n") << u"Key"_s << u"v"_s
             << QByteArray("[Config]\nA=Caf\xc3\xa9\nKey=v\n");

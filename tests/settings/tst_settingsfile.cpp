@@ -85,6 +85,14 @@ private slots:
         QCOMPARE(location.filePath, u"/home/me/apps/Tervane.ini"_s);
     }
 
+    void installFolderMustEndAtASeparator()
+    {
+        const SpecialFolders folders{u"/data"_s, u"/usr/local"_s, u"/docs"_s};
+        QVERIFY(!LocateSettings(u"/usr/local2/bin"_s, folders, u"Tervane"_s).installed);
+        QVERIFY(LocateSettings(u"/usr/local/bin"_s, folders, u"Tervane"_s).installed);
+        QVERIFY(LocateSettings(u"/USR/LOCAL"_s, folders, u"Tervane"_s).installed);
+    }
+
     void installedLocationMovesTheEarlierFile()
     {
         const QString program = m_dir.filePath(u"PREFIX/bin"_s);
