@@ -37,9 +37,10 @@ QString commandLineOf(int argc, char** argv)
 int RunTervane(int argc, char** argv)
 {
     if (!hasDisplay()) {
-        std::fputs("tervane: no display found; run it under a virtual display with "
-                   "`xvfb-run -a tervane [FOLDER]`.\n",
-                   stderr);
+        std::fprintf(stderr,
+                     "tervane: no display found; run it under a virtual one: xvfb-run -a %s "
+                     "[FOLDER]\n",
+                     argc > 0 ? argv[0] : "tervane");
         return 1;
     }
     QApplication application(argc, argv);
