@@ -227,7 +227,7 @@ QStringList GenerateNames(std::vector<NameRecord>& records, const TreatmentOptio
         removeSharedLeadingJunk(records);
     if (options.RemoveCapitals)
         for (NameRecord& record : records)
-            record.GeneratedName = LowerAllButFirst(record.GeneratedName);
+            LowerAllButFirstInPlace(record.GeneratedName);
     if (options.RemoveCharacters) {
         const int p = positionOf(options.RemoveCharactersMode, options.RemoveCharactersPosition);
         const int k = ReadNumber(options.RemoveCharactersCount);
@@ -246,16 +246,23 @@ QStringList GenerateNames(std::vector<NameRecord>& records, const TreatmentOptio
         const QString added = RemoveForbiddenChars(options.AddStringText);
         if (p != 0)
             for (NameRecord& record : records)
-                record.GeneratedName = InsertAddedString(record.GeneratedName, added, p);
+                record.GeneratedName.insert(AddedStringIndex(record.GeneratedName.size(), p),
+                                            added);
     }
 
     QStringList rows;
     rows.reserve(qsizetype(records.size()));
     for (std::size_t b = 0; b < records.size(); ++b) {
-        const bool paired = qsizetype(b) < fileRows.size();
-        rows << (paired && !options.DropOriginalExtension
-                     ? records[b].GeneratedName + GetExtension(fileRows[qsizetype(b)])
-                     : records[b].GeneratedName);
+        const QString& name = records[b].GeneratedName;
+        if (qsizetype(b) >= fileRows.size() || options.DropOriginalExtension) {
+            rows << name;
+            continue;
+        }
+        const QStringView extension = ExtensionOf(fileRows[qsizetype(b)]);
+        QString row;
+        row.reserve(name.size() + extension.size());
+        row.append(name).append(extension);
+        rows << row;
     }
     return rows;
 }

@@ -64,12 +64,15 @@ QString FormatNumberedName(const QString& name, int index, const TreatmentOption
     return result;
 }
 
+qsizetype AddedStringIndex(qsizetype nameLength, int p)
+{
+    if (p == -1)
+        return nameLength;
+    return std::clamp<qsizetype>(qsizetype(p) - 1, 0, nameLength);
+}
+
 QString InsertAddedString(const QString& name, const QString& text, int p)
 {
-    if (p == 1)
-        return text + name;
-    if (p == -1)
-        return name + text;
-    const qsizetype at = std::clamp<qsizetype>(p - 1, 0, name.size());
-    return name.left(at) + text + name.mid(at);
+    QString result = name;
+    return result.insert(AddedStringIndex(name.size(), p), text);
 }

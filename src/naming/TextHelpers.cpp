@@ -200,10 +200,15 @@ QString GetBaseName(const QString& fileName)
     return dot < 0 ? fileName : fileName.left(dot);
 }
 
-QString GetExtension(const QString& fileName)
+QStringView ExtensionOf(QStringView fileName)
 {
     const qsizetype dot = fileName.lastIndexOf(u'.');
-    return dot < 0 ? QString() : fileName.mid(dot);
+    return dot < 0 ? QStringView() : fileName.sliced(dot);
+}
+
+QString GetExtension(const QString& fileName)
+{
+    return ExtensionOf(fileName).toString();
 }
 
 QString GetLastPathComponent(const QString& path)
@@ -241,17 +246,24 @@ QString RemoveForbiddenChars(const QString& text)
     return result.removeIf(IsForbiddenChar);
 }
 
+void LowerAllButFirstInPlace(QString& text)
+{
+    // Plain ASCII, the common case, is lowered where it stands.
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (u >= 0x80) {
+            text = text.left(1) + LowerCase(text.mid(1));
+            return;
+        }
+        if (u >= u'A' && u <= u'Z')
+            text[i] = QChar(u + (u'a' - u'A'));
+    }
+}
+
 QString LowerAllButFirst(const QString& text)
 {
-    // Plain ASCII, the common case, is lowered in place.
     QString lowered = text;
-    for (qsizetype i = 1; i < lowered.size(); ++i) {
-        const char16_t u = lowered[i].unicode();
-        if (u >= 0x80)
-            return text.left(1) + LowerCase(text.mid(1));
-        if (u >= u'A' && u <= u'Z')
-            lowered[i] = QChar(u + (u'a' - u'A'));
-    }
+    LowerAllButFirstInPlace(lowered);
     return lowered;
 }
 

@@ -103,6 +103,8 @@ QString GetBaseName(const QString& fileName);
 
 // The text from the last "." to the end, dot included; empty when there is none.
 QString GetExtension(const QString& fileName);
+// The same, without a copy.
+QStringView ExtensionOf(QStringView fileName);
 
 // The text after the last separator once one trailing separator is removed:
 // the name of the last folder of a path. The root alone gives an empty text
@@ -116,6 +118,7 @@ bool IsForbiddenChar(QChar c);
 
 // The first character as it is, the rest lower-cased.
 QString LowerAllButFirst(const QString& text);
+void LowerAllButFirstInPlace(QString& text);
 
 // Only the digits 0-9 and the control characters (below U+0020, such as a
 // backspace) are kept.
