@@ -28,33 +28,79 @@ QString comparisonKey(const QString& name)
 
 } // namespace
 
+namespace {
+
+// A hash of a name's comparison key, made without building the key for
+// names that need no normalisation (the common case): equal keys give equal
+// hashes, so only names whose hash is met twice need their key built.
+constexpr size_t HashStart = 1469598103934665603ull;
+
+size_t mixed(size_t hash, char16_t unit)
+{
+    return (hash ^ unit) * 1099511628211ull;
+}
+
+size_t comparisonHash(const QString& name)
+{
+    size_t hash = HashStart;
+    for (QChar c : name) {
+        char16_t u = c.unicode();
+        if (u >= 0x0300) {
+            // The same hash over the key itself, built the long way.
+            hash = HashStart;
+            for (QChar k : comparisonKey(name))
+                hash = mixed(hash, k.unicode());
+            return hash;
+        }
+        if (u >= 0x80)
+            u = c.toCaseFolded().unicode();
+        else if (u >= u'A' && u <= u'Z')
+            u += u'a' - u'A';
+        hash = mixed(hash, u);
+    }
+    return hash;
+}
+
+} // namespace
+
 int CountNameProblems(std::vector<NameRow>& rows)
 {
     const auto rowCount = static_cast<int>(rows.size());
     qint64 count = 0;
-    QHash<QString, int> groupOfKey;
-    groupOfKey.reserve(rowCount);
-    std::vector<int> groupOfRow(rows.size(), -1);
-    std::vector<qint64> groupSize;
+
+    // First pass: rows whose hash is met only once cannot be duplicates.
+    QHash<size_t, int> firstRowOfHash;
+    firstRowOfHash.reserve(rowCount);
+    std::vector<bool> suspect(rows.size(), false);
     for (int i = 0; i < rowCount; ++i) {
         if (rows[i].text.isEmpty()) {
             ++count;
             continue;
         }
-        const QString key = comparisonKey(rows[i].text);
-        auto group = groupOfKey.constFind(key);
-        if (group == groupOfKey.constEnd()) {
-            group = groupOfKey.insert(key, int(groupSize.size()));
-            groupSize.push_back(0);
-        }
-        groupOfRow[i] = *group;
-        ++groupSize[*group];
+        const auto [first, added] = [&] {
+            const size_t hash = comparisonHash(rows[i].text);
+            const auto found = firstRowOfHash.constFind(hash);
+            if (found != firstRowOfHash.constEnd())
+                return std::pair(*found, false);
+            firstRowOfHash.insert(hash, i);
+            return std::pair(i, true);
+        }();
+        if (!added)
+            suspect[first] = suspect[i] = true;
     }
-    for (qint64 size : groupSize)
-        count += size * (size - 1) / 2;
+
+    // Second pass, on the few suspects: group them by their real key.
+    QHash<QString, std::vector<int>> groups;
     for (int i = 0; i < rowCount; ++i)
-        if (groupOfRow[i] >= 0 && groupSize[groupOfRow[i]] > 1)
-            rows[i].duplicate = true;
+        if (suspect[i])
+            groups[comparisonKey(rows[i].text)].push_back(i);
+    for (const std::vector<int>& group : std::as_const(groups)) {
+        const auto size = qint64(group.size());
+        count += size * (size - 1) / 2;
+        if (size > 1)
+            for (int row : group)
+                rows[row].duplicate = true;
+    }
     return int(std::min<qint64>(count, std::numeric_limits<int>::max()));
 }
 
