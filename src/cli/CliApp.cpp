@@ -276,16 +276,11 @@ private:
 
     QStringList sourceLines() const
     {
-        const qsizetype files = m_workspace.FileRows.size();
-        const int width = m_options.width >= 0 ? m_options.width : InitialTemplateWidth(files);
-        // As the name dialog does, a template's number must fit the file count.
-        if (!FillWidthSuits(width, files))
-            throw CliError{Refused, text(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s)};
         switch (m_options.source) {
         case NameSource::FileNames:
             return FileNameLines(m_workspace.FileRows);
         case NameSource::TypedTemplate:
-            return TemplateLines(m_options.templateText, width, files);
+            return templateLines(m_options.templateText);
         case NameSource::FolderEpisodeX:
         case NameSource::FolderEpisodeSE: {
             const auto series =
@@ -293,11 +288,23 @@ private:
             if (!series)
                 throw CliError{Refused, u"the folder name is not a series and season such as "
                                         "\"Ma série S02\""_s};
-            return TemplateLines(EpisodeTemplate(*series, m_options.source), width, files);
+            return templateLines(EpisodeTemplate(*series, m_options.source));
         }
         default:
             return namesFileLines();
         }
+    }
+
+    // As in the name dialog, the width must fit the file count when the
+    // template holds the number.
+    QStringList templateLines(const QString& pattern) const
+    {
+        const qsizetype files = m_workspace.FileRows.size();
+        const int width = m_options.width >= 0 ? m_options.width : InitialTemplateWidth(files);
+        if (pattern.contains(NumberPlaceholder, Qt::CaseInsensitive) &&
+            !FillWidthSuits(width, files))
+            throw CliError{Refused, text(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s)};
+        return TemplateLines(pattern, width, files);
     }
 
     QStringList namesFileLines() const
