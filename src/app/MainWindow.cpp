@@ -129,7 +129,12 @@ void frmTervane::createControls()
                                         QStringLiteral("Fichiers"), {120, 1110, 735, 255});
     btnRafraîchir = MakeCaptioned<QPushButton>(client, QStringLiteral("btnRafraîchir"), QString(),
                                                {510, 1380, 360, 275});
-    btnRafraîchir->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    // The button shows a picture only, centred on it; clicks go through it.
+    picRafraîchir = MakeControl<QLabel>(btnRafraîchir, QStringLiteral("picRafraîchir"));
+    picRafraîchir->setPixmap(style()->standardIcon(QStyle::SP_BrowserReload).pixmap(14, 14));
+    picRafraîchir->setAttribute(Qt::WA_TransparentForMouseEvents);
+    picRafraîchir->setGeometry(QRect(QPoint(0, 0), btnRafraîchir->size()));
+    picRafraîchir->setAlignment(Qt::AlignCenter);
 
     lvwFichiers = makeListView(client, QStringLiteral("lvwFichiers"), {960, 1080, 3495, 3375});
     lvwFichiers->setSelectionMode(QAbstractItemView::SingleSelection);

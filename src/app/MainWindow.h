@@ -66,6 +66,7 @@ public:
     QPushButton* btnParcourir = nullptr;
     QLabel* lblFichiers = nullptr;
     QPushButton* btnRafraîchir = nullptr;
+    QLabel* picRafraîchir = nullptr;
     QTreeView* lvwFichiers = nullptr;
     QFrame* picSéparateur = nullptr;
     QTreeView* lvwNoms = nullptr;

@@ -59,6 +59,7 @@ private slots:
                                  "btnParcourir",
                                  "lblFichiers",
                                  "btnRafraîchir",
+                                 "picRafraîchir",
                                  "lvwFichiers",
                                  "picSéparateur",
                                  "lvwNoms",
