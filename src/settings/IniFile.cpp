@@ -113,10 +113,6 @@ qsizetype findKey(const QStringList& lines, const SectionRange& range, QStringVi
     return -1;
 }
 
-} // namespace
-
-namespace {
-
 // Calls visit(trimmedLine) for every key line of the first section named
 // section, until visit returns false.
 template <typename Visit>
