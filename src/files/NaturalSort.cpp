@@ -1,5 +1,7 @@
 #include "NaturalSort.h"
 
+#include "naming/TextHelpers.h"
+
 #include <QCollator>
 #include <QLocale>
 
@@ -8,11 +10,6 @@
 #include <vector>
 
 namespace {
-
-bool isDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
 
 // Sort keys of the user's collation, ignoring case. Qt's keys for the C
 // locale are the bare text and disregard the case setting, so there the texts
@@ -69,7 +66,7 @@ void applyOrder(QStringList& texts, const Order& order)
 qsizetype numberPosition(const QStringList& names)
 {
     const auto startsWithDigit = [](const QString& name) {
-        return !name.isEmpty() && isDigit(name.front());
+        return !name.isEmpty() && IsAsciiDigit(name.front());
     };
     if (std::all_of(names.cbegin(), names.cend(), startsWithDigit))
         return 0;
@@ -89,7 +86,7 @@ qsizetype numberPosition(const QStringList& names)
 qsizetype digitRun(const QString& name, qsizetype at)
 {
     qsizetype end = at;
-    while (end < name.size() && isDigit(name[end]))
+    while (end < name.size() && IsAsciiDigit(name[end]))
         ++end;
     return end - at;
 }

@@ -5,14 +5,9 @@
 
 namespace {
 
-bool isDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
 bool isAsciiAlphanumeric(QChar c)
 {
-    return isDigit(c) || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+    return IsAsciiDigit(c) || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
 }
 
 // Whether the text at i has the shape given, "#" standing for a digit.
@@ -22,7 +17,7 @@ bool hasShapeAt(const QString& text, qsizetype i, QStringView shape)
         return false;
     for (qsizetype k = 0; k < shape.size(); ++k) {
         const QChar c = text[i + k];
-        if (shape[k] == u'#' ? !isDigit(c) : c != shape[k])
+        if (shape[k] == u'#' ? !IsAsciiDigit(c) : c != shape[k])
             return false;
     }
     return true;
@@ -93,7 +88,7 @@ void removeTerms(QString& t, const QStringList& terms, const QStringList& folded
 void removeLeadingDigits(QString& t)
 {
     qsizetype i = 0;
-    while (i < t.size() && isDigit(t[i]))
+    while (i < t.size() && IsAsciiDigit(t[i]))
         ++i;
     t.remove(0, i);
     trimSpaces(t);

@@ -13,11 +13,6 @@ Qt::CaseSensitivity sensitivity(CompareMode mode)
     return mode == CompareMode::Text ? Qt::CaseInsensitive : Qt::CaseSensitive;
 }
 
-bool isDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
 // Whether c belongs to a bracketed list (the text between "[" and "]").
 bool matchesList(QChar c, QStringView list)
 {
@@ -148,7 +143,7 @@ int ReadNumber(const QString& text)
     while (i < text.size() && text[i] == u' ')
         ++i;
     int value = 0;
-    for (; i < text.size() && isDigit(text[i]); ++i) {
+    for (; i < text.size() && IsAsciiDigit(text[i]); ++i) {
         const int digit = text[i].unicode() - u'0';
         if (value > (highest - digit) / 10)
             return highest;
@@ -184,7 +179,7 @@ bool MatchesPattern(const QString& text, const QString& pattern)
             ok = matchesList(c, QStringView(pattern).mid(p + 1, close - p - 1));
             p = close;
         } else if (element == u'#') {
-            ok = isDigit(c);
+            ok = IsAsciiDigit(c);
         } else {
             ok = element == u'?' || element == c;
         }
@@ -270,5 +265,5 @@ QString LowerAllButFirst(const QString& text)
 QString KeepDigits(const QString& text)
 {
     QString result = text;
-    return result.removeIf([](QChar c) { return !isDigit(c) && c.unicode() >= 32; });
+    return result.removeIf([](QChar c) { return !IsAsciiDigit(c) && c.unicode() >= 32; });
 }

@@ -111,6 +111,12 @@ QStringView ExtensionOf(QStringView fileName);
 // here, a drive ("C:") on Windows.
 QString GetLastPathComponent(const QString& path);
 
+// A decimal digit 0 to 9 (other scripts' digits do not count).
+inline bool IsAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
 // text without the characters a file name may not hold:  : \ / < > ? * | "
 // line feed and tab. The carriage return is kept.
 QString RemoveForbiddenChars(const QString& text);
