@@ -873,7 +873,8 @@ void frmTervane::btnRenommer_Click()
     RenameCommand command(m_workspace, m_context.fileSystem, m_context.prompter,
                           m_state.TranslationCatalogue);
     const RenameOutcome outcome = command.run();
-    if (outcome == RenameOutcome::NotPossible || outcome == RenameOutcome::Declined)
+    if (outcome == RenameOutcome::NotPossible || outcome == RenameOutcome::Declined ||
+        outcome == RenameOutcome::Busy)
         return;
     RefreshFileList(true);
     m_pairedLists->lvwNoms_ItemClick(0);
@@ -883,7 +884,8 @@ void frmTervane::btnAnnuler_Click()
 {
     RenameCommand command(m_workspace, m_context.fileSystem, m_context.prompter,
                           m_state.TranslationCatalogue);
-    command.undo();
+    if (command.undo() == RenameOutcome::Busy)
+        return;
     RefreshFileList(true);
     if (!m_workspace.NameRows.empty())
         m_pairedLists->lvwNoms_ItemClick(0);

@@ -14,6 +14,7 @@
 #include "platform/AppError.h"
 #include "platform/Prompter.h"
 #include "platform/TextDecoding.h"
+#include "rename/FolderLock.h"
 #include "rename/RenameCommand.h"
 #include "rename/RenameJournal.h"
 #include "settings/IniFile.h"
@@ -28,6 +29,7 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -35,10 +37,58 @@ namespace {
 
 enum ExitCode { Done = 0, StepFailed = 1, Usage = 2, Refused = 3 };
 
+void write(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+}
+
 void print(std::FILE* stream, const QString& text)
 {
-    const QByteArray bytes = (text + u'\n').toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+    write(stream, text + u'\n');
+}
+
+// A name as a terminal may show it: control characters written out (\t, \n,
+// \r, \xHH) and backslashes doubled, so that a row stays one line and no
+// name can drive the terminal.
+QString escaped(const QString& name)
+{
+    QString out;
+    out.reserve(name.size());
+    for (QChar c : name) {
+        switch (c.unicode()) {
+        case u'\\':
+            out += u"\\\\"_s;
+            break;
+        case u'\t':
+            out += u"\\t"_s;
+            break;
+        case u'\n':
+            out += u"\\n"_s;
+            break;
+        case u'\r':
+            out += u"\\r"_s;
+            break;
+        default:
+            if (IsControlChar(c))
+                out += u"\\x%1"_s.arg(int(c.unicode()), 2, 16, QChar(u'0'));
+            else
+                out += c;
+        }
+    }
+    return out;
+}
+
+// A message: its lines kept, any other control character written out.
+QString escapedMessage(const QString& text)
+{
+    QStringList lines = QString(text).replace(u"\r\n"_s, u"\n"_s).split(u'\n');
+    for (QString& line : lines) {
+        // The detail of a failure is indented with a tab.
+        const bool indented = line.startsWith(u'\t');
+        line = (indented ? u"\t"_s : QString()) + escaped(line.mid(indented ? 1 : 0));
+    }
+    return lines.join(u'\n');
 }
 
 // A failure of the command line, with its exit code.
@@ -53,7 +103,7 @@ class CliPrompter : public Prompter {
 public:
     bool show(const QString& text, MessageIcon icon, MessageButtons buttons) override
     {
-        print(stderr, QString(text).replace(u"\r\n"_s, u"\n"_s));
+        print(stderr, escapedMessage(text));
         if (icon == MessageIcon::Critical)
             ++failures;
         return buttons == MessageButtons::YesNo;
@@ -72,6 +122,7 @@ struct Options {
     bool hasPattern = false;
     bool numeric = false;
     bool yes = false;
+    bool nullSeparated = false;
     NameSource source = NameSource::TextFile;
     QString namesFile = u"-"_s;
     QString templateText;
@@ -102,7 +153,14 @@ Options:
   --pattern PATTERNS   the files to list, such as "*.mp3;*.wma" (default: from the settings)
   --numeric            list the files in numeric order
   --yes                rename even when new names are already taken in the folder
+  -z, --null           list the names raw, each ended by a NUL (current name,
+                       new name), as find -print0 does
   --help, --version
+
+Names are listed one row per file, the current name and the new name
+separated by a tab. Characters that would break a row or reach the terminal
+are written out: \t, \n, \r, \\ for a backslash, \xHH for any other control
+character.
 
 Exit codes: 0 done, 1 a renaming step failed (earlier steps rolled back),
 2 usage error or bad input, 3 refused (nothing renamed).
@@ -142,8 +200,9 @@ Options parseOptions(const QStringList& arguments)
     const QCommandLineOption pattern(u"pattern"_s, {}, u"PATTERNS"_s);
     const QCommandLineOption numeric(u"numeric"_s);
     const QCommandLineOption yes(u"yes"_s);
-    parser.addOptions(
-        {names, fileNames, templateText, width, episode, settings, pattern, numeric, yes});
+    const QCommandLineOption nullSeparated(QStringList{u"z"_s, u"null"_s});
+    parser.addOptions({names, fileNames, templateText, width, episode, settings, pattern, numeric,
+                       yes, nullSeparated});
     if (!parser.parse(arguments))
         throw CliError{Usage, parser.errorText()};
 
@@ -163,6 +222,8 @@ Options parseOptions(const QStringList& arguments)
     if (o.command == u"undo" && (sources > 0 || parser.isSet(pattern) || parser.isSet(numeric) ||
                                  parser.isSet(yes) || parser.isSet(width)))
         throw CliError{Usage, u"undo takes no source and no option but --settings"_s};
+    if (o.command == u"undo" && parser.isSet(nullSeparated))
+        throw CliError{Usage, u"--null goes with preview and rename"_s};
     if (parser.isSet(width) && !parser.isSet(templateText) && !parser.isSet(episode))
         throw CliError{Usage, u"--width goes with --template or --episode"_s};
     if (parser.isSet(yes) && o.command != u"rename")
@@ -193,6 +254,7 @@ Options parseOptions(const QStringList& arguments)
     o.pattern = parser.value(pattern);
     o.numeric = parser.isSet(numeric);
     o.yes = parser.isSet(yes);
+    o.nullSeparated = parser.isSet(nullSeparated);
     return o;
 }
 
@@ -221,10 +283,64 @@ QStringList standardInputLines()
     return TextLinesOf(input);
 }
 
+// Keeps the folder's journal in step with a renaming or an undo: the plan
+// takes the journal's place at the first changed step, progress is appended
+// as it goes (steps done in batches, settled entries one by one, since an
+// undo leaves nothing on disk to tell them apart), and what is left to undo
+// is written when the command ends.
+class JournalRecorder : public RenameRecorder {
+public:
+    // For a renaming: the plan, already prepared in the journal.
+    JournalRecorder(RenameJournal& journal, QString folder, std::vector<clsAnnulation> plan)
+        : m_journal(journal)
+        , m_folder(std::move(folder))
+        , m_plan(std::move(plan))
+    {}
+    // For an undo: the journal's index of each entry of the undo set.
+    JournalRecorder(RenameJournal& journal, QString folder, std::vector<std::size_t> journalIndex)
+        : m_journal(journal)
+        , m_folder(std::move(folder))
+        , m_journalIndex(std::move(journalIndex))
+        , m_committed(true)
+    {}
+
+    void stepDone(std::size_t index) override
+    {
+        if (!m_committed && m_plan[index].Ancien != m_plan[index].Nouveau)
+            m_committed = m_journal.commitPrepared(m_folder);
+        if ((index + 1) % ProgressBatch == 0)
+            m_journal.recordStepsDone(index + 1);
+    }
+    void entrySettled(std::size_t index) override
+    {
+        m_journal.recordSettled(m_journalIndex.empty() ? index : m_journalIndex[index]);
+    }
+    void finished(const std::vector<clsAnnulation>& undoSet) override
+    {
+        if (!m_committed) {
+            // Nothing changed on disk: the previous renaming stays undoable.
+            m_journal.discardPrepared(m_folder);
+            return;
+        }
+        m_saved = m_journal.rewrite(m_folder, undoSet);
+    }
+    bool saved() const { return m_saved; }
+
+private:
+    static constexpr std::size_t ProgressBatch = 64;
+    RenameJournal& m_journal;
+    QString m_folder;
+    std::vector<clsAnnulation> m_plan;
+    std::vector<std::size_t> m_journalIndex;
+    bool m_committed = false;
+    bool m_saved = true;
+};
+
 class CliRun {
 public:
-    explicit CliRun(Options options)
+    CliRun(Options options, FileSystem& fileSystem)
         : m_options(std::move(options))
+        , m_fileSystem(fileSystem)
         , m_texts(catalogueFor(m_options.settingsFile))
         , m_journal(journalFolderFor(m_options.settingsFile))
     {}
@@ -232,6 +348,14 @@ public:
     int run()
     {
         m_workspace.ListedFolder = m_options.folder;
+        // A renaming or an undo holds the folder for the whole command.
+        std::optional<FolderLock> lock;
+        if (m_options.command != u"preview") {
+            lock.emplace(m_options.folder);
+            if (!lock->isLocked())
+                throw CliError{Refused, InsertValues(text(u"MSG_RENOMMAGE_EN_COURS"_s),
+                                                     {escaped(m_options.folder)})};
+        }
         if (m_options.command == u"undo")
             return undo();
         listFiles();
@@ -322,8 +446,14 @@ private:
     void printPlan(const QStringList& rows) const
     {
         const qsizetype count = std::max(m_workspace.FileRows.size(), rows.size());
-        for (qsizetype i = 0; i < count; ++i)
-            print(stdout, m_workspace.FileRows.value(i) + u'\t' + rows.value(i));
+        for (qsizetype i = 0; i < count; ++i) {
+            const QString current = m_workspace.FileRows.value(i);
+            const QString next = rows.value(i);
+            if (m_options.nullSeparated)
+                write(stdout, current + QChar(0) + next + QChar(0));
+            else
+                print(stdout, escaped(current) + u'\t' + escaped(next));
+        }
     }
 
     int rename()
@@ -336,20 +466,33 @@ private:
         std::vector<clsAnnulation> plan;
         for (std::size_t i = 0; i < m_workspace.NameRows.size(); ++i)
             plan.push_back({m_workspace.FileRows[qsizetype(i)], m_workspace.NameRows[i].text});
-        if (!m_journal.begin(m_options.folder, plan))
+        if (!m_journal.prepare(m_options.folder, plan, m_fileSystem))
             throw CliError{Refused,
                            u"the journal cannot be written in %1; nothing was renamed"_s.arg(
                                m_journal.location())};
 
-        RenameCommand command(m_workspace, m_fileSystem, m_prompter, m_texts);
+        JournalRecorder recorder(m_journal, m_options.folder, plan);
+        RenameCommand command(m_workspace, m_fileSystem, m_prompter, m_texts, &recorder);
         const RenameOutcome outcome = command.run(m_options.yes);
-        // What a failed rollback left renamed stays undoable.
-        m_journal.complete(m_options.folder, m_workspace.UndoSet.empty() ? command.unrestored()
-                                                                         : m_workspace.UndoSet);
+        warnUnsavedJournal(recorder);
         if (outcome != RenameOutcome::Finished)
             return StepFailed;
-        print(stdout, u"%1 files renamed."_s.arg(m_workspace.UndoSet.size()));
+        report(u"%1 files renamed."_s.arg(m_workspace.UndoSet.size()));
         return Done;
+    }
+
+    // The summary goes with the listing, unless the listing is for programs.
+    void report(const QString& summary) const
+    {
+        print(m_options.nullSeparated ? stderr : stdout, summary);
+    }
+
+    void warnUnsavedJournal(const JournalRecorder& recorder) const
+    {
+        if (!recorder.saved())
+            print(stderr, u"tervane-cli: the journal %1 could not be brought up to date; "
+                          "undo will work out what was renamed from the folder itself"_s.arg(
+                              m_journal.fileFor(m_options.folder)));
     }
 
     void refuseUnpairedPlan()
@@ -372,29 +515,46 @@ private:
 
     int undo()
     {
-        if (!m_fileSystem.folderExists(m_options.folder))
-            throw CliError{Usage, u"no such folder: %1"_s.arg(m_options.folder)};
-        const auto entry = m_journal.read(m_options.folder);
-        if (!entry)
-            throw CliError{Refused, u"no renaming to undo in %1"_s.arg(m_options.folder)};
-        RenameCommand command(m_workspace, m_fileSystem, m_prompter, m_texts);
-        if (entry->completed) {
-            m_workspace.UndoSet = entry->steps;
-            command.undo();
-        } else {
-            command.undoInterrupted(entry->steps);
+        const RenameJournal::Reading reading = m_journal.read(m_options.folder, m_fileSystem);
+        if (reading.status == RenameJournal::Status::Missing)
+            throw CliError{Refused, u"no renaming to undo in %1"_s.arg(escaped(m_options.folder))};
+        if (reading.status == RenameJournal::Status::Damaged)
+            throw CliError{Usage, u"the journal %1 is damaged or cut short: nothing was renamed, "
+                                  "and the journal is kept as it is for inspection"_s.arg(
+                                      m_journal.fileFor(m_options.folder))};
+        const RenameJournal::Entry& entry = reading.entry;
+        std::size_t done = entry.steps.size();
+        if (!entry.completed) {
+            // Once the undo begins, the folder no longer shows how far the
+            // run went: record it first.
+            done = StepsDoneOfInterruptedRun(entry.steps, entry.knownDone, m_options.folder,
+                                             m_fileSystem);
+            m_journal.recordStepsDone(done);
         }
-        m_journal.forget(m_options.folder);
-        if (m_prompter.failures > 0)
+        std::vector<std::size_t> journalIndex;
+        for (std::size_t i = 0; i < done; ++i) {
+            if (!entry.settled[i]) {
+                m_workspace.UndoSet.push_back(entry.steps[i]);
+                journalIndex.push_back(i);
+            }
+        }
+        JournalRecorder recorder(m_journal, m_options.folder, std::move(journalIndex));
+        RenameCommand command(m_workspace, m_fileSystem, m_prompter, m_texts, &recorder);
+        const RenameOutcome outcome = command.undo();
+        warnUnsavedJournal(recorder);
+        if (outcome != RenameOutcome::Finished) {
+            print(stderr, u"tervane-cli: %1 files keep their new name; the journal keeps them "
+                          "for another undo"_s.arg(m_workspace.UndoSet.size()));
             return StepFailed;
+        }
         print(stdout, u"Renaming undone."_s);
         return Done;
     }
 
     Options m_options;
+    FileSystem& m_fileSystem;
     colTraductions m_texts;
     RenameJournal m_journal;
-    PosixFileSystem m_fileSystem;
     FileEnumerator m_enumerator{m_fileSystem};
     CliPrompter m_prompter;
     RenameWorkspace m_workspace;
@@ -402,11 +562,8 @@ private:
 
 } // namespace
 
-int RunCli(int argc, char** argv)
+int RunCliCommand(const QStringList& arguments, FileSystem& fileSystem)
 {
-    QCoreApplication application(argc, argv);
-    QCoreApplication::setApplicationName(u"tervane-cli"_s);
-    const QStringList arguments = QCoreApplication::arguments();
     if (arguments.contains(u"--help"_s) || arguments.contains(u"-h"_s)) {
         print(stdout, helpText(journalFolderFor(defaultSettingsFile())));
         return Done;
@@ -418,12 +575,25 @@ int RunCli(int argc, char** argv)
     try {
         Options options = parseOptions(arguments);
         if (!QFileInfo(options.folder).isDir())
-            throw CliError{Usage, u"no such folder: %1"_s.arg(options.folder)};
-        if (options.explicitSettings && !PathExists(options.settingsFile, 0))
-            throw CliError{Usage, u"no such settings file: %1"_s.arg(options.settingsFile)};
-        return CliRun(std::move(options)).run();
+            throw CliError{Usage, u"no such folder: %1"_s.arg(escaped(options.folder))};
+        if (options.explicitSettings) {
+            if (!PathExists(options.settingsFile, 0))
+                throw CliError{Usage, u"no such settings file: %1"_s.arg(options.settingsFile)};
+            if (const int problem = TextFileProblem(options.settingsFile))
+                throw CliError{Usage, u"the settings file %1 cannot be read: %2"_s.arg(
+                                          options.settingsFile, DescriptionOfError(problem))};
+        }
+        return CliRun(std::move(options), fileSystem).run();
     } catch (const CliError& error) {
         print(stderr, u"tervane-cli: "_s + error.message);
         return error.code;
     }
+}
+
+int RunCli(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(u"tervane-cli"_s);
+    PosixFileSystem fileSystem;
+    return RunCliCommand(QCoreApplication::arguments(), fileSystem);
 }

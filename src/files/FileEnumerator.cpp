@@ -1,6 +1,7 @@
 #include "FileEnumerator.h"
 
 #include "files/NaturalSort.h"
+#include "naming/NameKey.h"
 
 #include <algorithm>
 
@@ -21,31 +22,18 @@ CodePoint codePointAt(QStringView text, qsizetype i)
     return {c.unicode(), 1};
 }
 
-char32_t folded(char32_t c)
-{
-    if (c < 0x80)
-        return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c;
-    return QChar::toCaseFolded(c);
-}
-
-// Combining marks start at U+0300: below it, text is already composed.
-bool mayNeedComposing(QStringView text)
-{
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x0300; });
-}
-
 // The form patterns are kept in: composed, then case folded code point by
 // code point, exactly as names are folded while they are matched.
 QString preparedPattern(QStringView pattern)
 {
-    const QString composed = mayNeedComposing(pattern)
+    const QString composed = MayNeedComposing(pattern)
                                  ? pattern.toString().normalized(QString::NormalizationForm_C)
                                  : pattern.toString();
     QString result;
     result.reserve(composed.size());
     for (qsizetype i = 0; i < composed.size();) {
         const CodePoint c = codePointAt(composed, i);
-        const char32_t f = folded(c.value);
+        const char32_t f = FoldedCodePoint(c.value);
         if (QChar::requiresSurrogates(f))
             result.append(QChar(QChar::highSurrogate(f))).append(QChar(QChar::lowSurrogate(f)));
         else
@@ -79,7 +67,7 @@ bool matchComposed(QStringView name, QStringView pattern)
                 continue;
             }
             const CodePoint wanted = codePointAt(pattern, p);
-            if (wanted.value == folded(c.value)) {
+            if (wanted.value == FoldedCodePoint(c.value)) {
                 n += c.size;
                 p += wanted.size;
                 continue;
@@ -98,7 +86,7 @@ bool matchComposed(QStringView name, QStringView pattern)
 
 bool matchPrepared(QStringView name, QStringView pattern)
 {
-    if (mayNeedComposing(name))
+    if (MayNeedComposing(name))
         return matchComposed(name.toString().normalized(QString::NormalizationForm_C), pattern);
     return matchComposed(name, pattern);
 }

@@ -9,7 +9,7 @@ struct BuiltInText {
     const char16_t* french;
 };
 
-inline constexpr std::array<BuiltInText, 42> BuiltInTexts{{
+inline constexpr std::array<BuiltInText, 45> BuiltInTexts{{
     {u"TraductionIncomplète", u""},
     {u"TXT_REGLAGES", u"R&églages"},
     {u"TXT_PISTE_NUMERO", u"Piste n°[NUM]"},
@@ -74,6 +74,14 @@ inline constexpr std::array<BuiltInText, 42> BuiltInTexts{{
      u"leur renommage ?"},
     {u"MSG_ERREUR_ANNULATION_RENOMMAGE",
      u"Une erreur (%v) est survenue lors de l'annulation du renommage du fichier '%v' :§§%v"},
+    {u"MSG_ERREUR_ANNULATION_AUTRES",
+     u"%v autres fichiers n'ont pas pu retrouver leur ancien nom :"},
+    {u"MSG_ANNULATION_A_REPRENDRE",
+     u"Les fichiers non rétablis gardent leur nouveau nom ; une nouvelle annulation pourra les "
+     u"rétablir."},
+    {u"MSG_RENOMMAGE_EN_COURS",
+     u"Un autre renommage est en cours dans le dossier '%v'. Attendez qu'il soit terminé, puis "
+     u"recommencez."},
     {u"MSG_ERREUR_INITIALISATION",
      u"Une erreur (%v) est survenue lors de l'initialisation de l'application :§§%v§§Veuillez "
      u"contacter l'auteur du logiciel si le problème persiste..."},

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -22,6 +23,9 @@ LanguageFile LanguageFile::load(const QString& path)
 {
     LanguageFile file;
     file.m_path = path;
+    // Oversized files are handled below, as files that are no language file.
+    if (const int problem = TextFileProblem(path); problem != 0 && problem != EFBIG)
+        throw AppError(problem, DescriptionOfError(problem));
     QFile input(path);
     if (!input.open(QIODevice::ReadOnly))
         throw AppError(input.error(), input.errorString());

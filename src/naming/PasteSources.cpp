@@ -12,8 +12,6 @@
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
-#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -31,8 +29,6 @@ QStringList joinedLines(const QStringList& pieces)
     }
     return SplitIntoLines(text);
 }
-
-constexpr qint64 TextSniffSize = 8192;
 
 } // namespace
 
@@ -52,33 +48,28 @@ QStringList TextLinesOf(QFile& file)
         throw AppError(file.error(), file.errorString());
     if (bytes.size() > MaximumTextFileSize)
         throw AppError(EFBIG, QStringLiteral("The file is too large to be a list of names."));
-    if (bytes.left(TextSniffSize).contains('\0'))
+    if (bytes.contains('\0'))
         throw AppError(EINVAL, QStringLiteral("The file is not a text file."));
     return SplitIntoLines(NormaliseLineBreaks(DecodeText(bytes)));
 }
 
 QStringList TextFileLines(const QString& path)
 {
-    // Only regular files: opening a named pipe could wait forever.
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        throw AppError(errno, QString::fromLocal8Bit(std::strerror(errno)));
-    if (!S_ISREG(info.st_mode))
-        throw AppError(EINVAL, QStringLiteral("This is not a text file."));
+    if (const int problem = TextFileProblem(path))
+        throw AppError(problem, DescriptionOfError(problem));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw AppError(file.error(), file.errorString());
-    if (file.size() > MaximumTextFileSize)
-        throw AppError(EFBIG, QStringLiteral("The file is too large to be a list of names."));
     return TextLinesOf(file);
 }
 
 QStringList FileNameLines(const QStringList& fileRows)
 {
-    QStringList baseNames;
+    QStringList lines;
+    lines.reserve(fileRows.size());
     for (const QString& file : fileRows)
-        baseNames << GetBaseName(file);
-    return joinedLines(baseNames);
+        lines << GetBaseName(file).removeIf([](QChar c) { return IsControlChar(c); });
+    return lines;
 }
 
 QStringList TemplateLines(const QString& pattern, int width, qsizetype fileCount)

@@ -15,18 +15,16 @@
 // spaces.
 std::optional<QStringList> ClipboardLines(const QString& clipboardText);
 
-// The largest text file the paste command takes.
-inline constexpr qint64 MaximumTextFileSize = 16 * 1024 * 1024;
-
 // The lines of a text file, read as UTF-8 when valid, else Windows-1252.
 // Throws AppError when the file cannot be read, is larger than
-// MaximumTextFileSize or is obviously not text (NUL bytes near its start).
+// MaximumTextFileSize, is no regular file or is not text (holds a NUL byte).
 QStringList TextFileLines(const QString& path);
 // The same from a file already open (standard input).
 QStringList TextLinesOf(QFile& file);
 
-// One line per file: its name without extension. Files whose base name is
-// empty before any other gives no line of their own.
+// Exactly one line per file: its name without extension and without the
+// control characters a name may hold on disk (a carriage return would split
+// it in two lines, and shift the pairing of every later row).
 QStringList FileNameLines(const QStringList& fileRows);
 
 // One line per file, from a template whose "[NUM]" takes the running number

@@ -215,8 +215,15 @@ QString GetLastPathComponent(const QString& path)
     return trimmed.mid(trimmed.lastIndexOf(separator) + 1);
 }
 
+bool IsControlChar(QChar c)
+{
+    return c.unicode() < 0x20 || c.unicode() == 0x7F;
+}
+
 bool IsForbiddenChar(QChar c)
 {
+    if (IsControlChar(c))
+        return true;
     switch (c.unicode()) {
     case u':':
     case u'\\':
@@ -227,8 +234,6 @@ bool IsForbiddenChar(QChar c)
     case u'*':
     case u'|':
     case u'"':
-    case u'\n':
-    case u'\t':
         return true;
     default:
         return false;

@@ -118,9 +118,11 @@ inline bool IsAsciiDigit(QChar c)
 }
 
 // text without the characters a file name may not hold:  : \ / < > ? * | "
-// line feed and tab. The carriage return is kept.
+// and the control characters (U+0000 to U+001F, U+007F), line breaks and
+// tabs among them, which would break lines and listings.
 QString RemoveForbiddenChars(const QString& text);
 bool IsForbiddenChar(QChar c);
+bool IsControlChar(QChar c);
 
 // The first character as it is, the rest lower-cased.
 QString LowerAllButFirst(const QString& text);

@@ -1,6 +1,11 @@
 #include "TextDecoding.h"
 
+#include <QFile>
 #include <QStringDecoder>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 
 QString DecodeText(const QByteArray& bytes)
 {
@@ -15,4 +20,26 @@ QString DecodeText(const QByteArray& bytes)
     if (windows1252.isValid())
         return windows1252(bytes);
     return QString::fromLatin1(bytes);
+}
+
+int TextFileProblem(const QString& path)
+{
+    struct stat info {};
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return path.isEmpty() ? ENOENT : errno;
+    if (!S_ISREG(info.st_mode))
+        return EINVAL;
+    return info.st_size > MaximumTextFileSize ? EFBIG : 0;
+}
+
+QString DescriptionOfError(int errorNumber)
+{
+    switch (errorNumber) {
+    case EINVAL:
+        return QStringLiteral("This is not a text file.");
+    case EFBIG:
+        return QStringLiteral("The file is too large to be read as text.");
+    default:
+        return QString::fromLocal8Bit(std::strerror(errorNumber));
+    }
 }

@@ -6,3 +6,15 @@
 // Text brought in from files: UTF-8 when the bytes are valid UTF-8 (a byte
 // order mark is dropped), Windows-1252 otherwise.
 QString DecodeText(const QByteArray& bytes);
+
+// The largest text file the program reads (names, settings, languages).
+inline constexpr qint64 MaximumTextFileSize = 16 * 1024 * 1024;
+
+// Why a path cannot be read as a text file, as an error number: 0 for a
+// regular file (links followed) of at most MaximumTextFileSize; ENOENT when
+// missing; EINVAL for a folder, a pipe or a device (a pipe could block
+// forever, a device never end); EFBIG when too large.
+int TextFileProblem(const QString& path);
+
+// The system's description of such an error number.
+QString DescriptionOfError(int errorNumber);

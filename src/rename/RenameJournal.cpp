@@ -1,24 +1,166 @@
 #include "RenameJournal.h"
 
+#include "FolderLock.h"
+#include "platform/FileSystem.h"
+
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cstdio>
+
 using namespace Qt::StringLiterals;
+
+// The journal is a list of UTF-8 fields, each ended by a NUL (the one
+// character no file name can hold): after a header line, the folder, the
+// state, the step count, the old and new name of every step, a checksum of
+// all that (SHA-256 of the bytes before it, in hexadecimal) and "end".
+// Progress records follow: "d<count>" (steps done) and "s<index>" (entry
+// settled by an undo). A record cut short by a crash has no NUL and is left
+// out; a journal cut or altered before its end reads as damaged.
 
 namespace {
 
-const QByteArray JournalHeader = QByteArrayLiteral("tervane journal 1\n");
-const QString BegunState = QStringLiteral("begun");
-const QString CompletedState = QStringLiteral("completed");
+const QByteArray JournalHeader = QByteArrayLiteral("tervane journal 2\n");
+// Journals of the first version: no step count, no checksum, no progress.
+const QByteArray FirstHeader = QByteArrayLiteral("tervane journal 1\n");
+const QByteArray PlannedState = QByteArrayLiteral("begun");
+const QByteArray CompletedState = QByteArrayLiteral("completed");
+const QByteArray EndMarker = QByteArrayLiteral("end");
+constexpr qint64 MaximumJournalSize = qint64(1) << 30;
 
-// The same folder, however it was written on the command line.
-QString canonicalFolder(const QString& folder)
+QByteArray checksum(QByteArrayView bytes)
 {
-    const QString canonical = QFileInfo(folder).canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(QDir(folder).absolutePath()) : canonical;
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+QByteArray encoded(const QString& folder, bool completed, const std::vector<clsAnnulation>& steps)
+{
+    QByteArray bytes = JournalHeader;
+    const auto field = [&bytes](QByteArrayView text) {
+        bytes += text;
+        bytes += '\0';
+    };
+    field(CanonicalFolder(folder).toUtf8());
+    field(completed ? CompletedState : PlannedState);
+    field(QByteArray::number(qulonglong(steps.size())));
+    for (const clsAnnulation& step : steps) {
+        field(step.Ancien.toUtf8());
+        field(step.Nouveau.toUtf8());
+    }
+    field(checksum(bytes));
+    field(EndMarker);
+    return bytes;
+}
+
+using Reading = RenameJournal::Reading;
+using Status = RenameJournal::Status;
+
+Reading damaged()
+{
+    return {Status::Damaged, {}};
+}
+
+// Applies the progress records to the entry; the last field, complete or
+// not, is no record.
+void applyProgress(RenameJournal::Entry& entry, const QList<QByteArray>& fields, qsizetype from)
+{
+    for (qsizetype i = from; i + 1 < fields.size(); ++i) {
+        const QByteArray& record = fields[i];
+        bool ok = false;
+        const qulonglong value = record.mid(1).toULongLong(&ok);
+        if (!ok || value > entry.steps.size())
+            continue;
+        if (record.startsWith('d'))
+            entry.knownDone = std::max(entry.knownDone, std::size_t(value));
+        else if (record.startsWith('s') && value < entry.steps.size())
+            entry.settled[value] = true;
+    }
+}
+
+Reading decodedFirstVersion(const QByteArray& bytes, const QString& folder)
+{
+    QList<QByteArray> fields = bytes.sliced(FirstHeader.size()).split('\0');
+    if (fields.size() < 3 || fields.size() % 2 == 0 || !fields.last().isEmpty() ||
+        QString::fromUtf8(fields[0]) != CanonicalFolder(folder))
+        return damaged();
+    Reading reading{Status::Valid, {}};
+    RenameJournal::Entry& entry = reading.entry;
+    entry.completed = fields[1] == CompletedState;
+    for (qsizetype i = 2; i + 2 < fields.size(); i += 2)
+        entry.steps.push_back({QString::fromUtf8(fields[i]), QString::fromUtf8(fields[i + 1])});
+    entry.knownDone = entry.completed ? entry.steps.size() : 0;
+    entry.settled.assign(entry.steps.size(), false);
+    return reading;
+}
+
+Reading decoded(const QByteArray& bytes, const QString& folder)
+{
+    if (bytes.startsWith(FirstHeader))
+        return decodedFirstVersion(bytes, folder);
+    if (!bytes.startsWith(JournalHeader))
+        return damaged();
+    const QList<QByteArray> fields = bytes.sliced(JournalHeader.size()).split('\0');
+    // folder, state, count, names, checksum, end, then the progress records
+    if (fields.size() < 6)
+        return damaged();
+    bool ok = false;
+    const qulonglong count = fields[2].toULongLong(&ok);
+    if (!ok || count > qulonglong(fields.size()) / 2)
+        return damaged();
+    const qsizetype sumAt = 3 + 2 * qsizetype(count);
+    if (fields.size() < sumAt + 3 || fields[sumAt + 1] != EndMarker)
+        return damaged();
+    qsizetype summed = JournalHeader.size();
+    for (qsizetype i = 0; i < sumAt; ++i)
+        summed += fields[i].size() + 1;
+    if (fields[sumAt] != checksum(QByteArrayView(bytes).first(summed)) ||
+        QString::fromUtf8(fields[0]) != CanonicalFolder(folder))
+        return damaged();
+
+    Reading reading{Status::Valid, {}};
+    RenameJournal::Entry& entry = reading.entry;
+    entry.completed = fields[1] == CompletedState;
+    for (qsizetype i = 3; i < sumAt; i += 2)
+        entry.steps.push_back({QString::fromUtf8(fields[i]), QString::fromUtf8(fields[i + 1])});
+    entry.knownDone = entry.completed ? entry.steps.size() : 0;
+    entry.settled.assign(entry.steps.size(), false);
+    applyProgress(entry, fields, sumAt + 2);
+    return reading;
+}
+
+Reading readFile(const QString& path, const QString& folder)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    QFile file(path);
+    if (!info.isFile() || info.size() > MaximumJournalSize || !file.open(QIODevice::ReadOnly))
+        return damaged();
+    return decoded(file.readAll(), folder);
+}
+
+// The first step of a plan that changes a name was done: its new name is
+// there and its old one is gone.
+bool hasBegun(const std::vector<clsAnnulation>& plan, const QString& folder,
+              const FileSystem& fileSystem)
+{
+    const QString prefix = folder + u'/';
+    for (const clsAnnulation& step : plan) {
+        if (step.Ancien == step.Nouveau)
+            continue;
+        return IsBareFileName(step.Ancien) && IsBareFileName(step.Nouveau) &&
+               fileSystem.fileExists(prefix + step.Nouveau) &&
+               !fileSystem.fileExists(prefix + step.Ancien);
+    }
+    return false;
+}
+
+bool replaceFile(const QString& from, const QString& to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) ==
+           0;
 }
 
 } // namespace
@@ -30,68 +172,93 @@ RenameJournal::RenameJournal(QString journalFolder)
 QString RenameJournal::fileFor(const QString& folder) const
 {
     const QByteArray key =
-        QCryptographicHash::hash(canonicalFolder(folder).toUtf8(), QCryptographicHash::Sha1);
+        QCryptographicHash::hash(CanonicalFolder(folder).toUtf8(), QCryptographicHash::Sha1);
     return QDir(m_folder).filePath(QString::fromLatin1(key.toHex()) + u".journal"_s);
 }
 
-bool RenameJournal::begin(const QString& folder, const std::vector<clsAnnulation>& plan)
+QString RenameJournal::preparedFileFor(const QString& folder) const
 {
-    return write(folder, {false, plan});
+    return fileFor(folder) + u".prepared"_s;
 }
 
-bool RenameJournal::complete(const QString& folder, const std::vector<clsAnnulation>& done)
+RenameJournal::Reading RenameJournal::read(const QString& folder, const FileSystem& fileSystem)
 {
-    if (done.empty()) {
-        forget(folder);
-        return true;
-    }
-    return write(folder, {true, done});
+    settlePrepared(folder, fileSystem);
+    Reading reading = readFile(fileFor(folder), folder);
+    if (reading.status == Status::Valid)
+        openForProgress(folder);
+    return reading;
 }
 
-// The journal is a list of UTF-8 fields, each ended by a NUL (the one
-// character no file name can hold): a header, the folder, the state, then the
-// old and new name of every step.
-bool RenameJournal::write(const QString& folder, const Entry& entry)
+// A prepared plan whose run began takes the journal's place; one whose run
+// never began is dropped.
+void RenameJournal::settlePrepared(const QString& folder, const FileSystem& fileSystem)
 {
-    QByteArray bytes = JournalHeader;
-    const auto field = [&bytes](const QString& text) {
-        bytes += text.toUtf8();
-        bytes += '\0';
-    };
-    field(canonicalFolder(folder));
-    field(entry.completed ? CompletedState : BegunState);
-    for (const clsAnnulation& step : entry.steps) {
-        field(step.Ancien);
-        field(step.Nouveau);
-    }
+    const QString prepared = preparedFileFor(folder);
+    if (!QFileInfo::exists(prepared))
+        return;
+    const Reading reading = readFile(prepared, folder);
+    if (reading.status == Status::Valid && hasBegun(reading.entry.steps, folder, fileSystem))
+        replaceFile(prepared, fileFor(folder));
+    else
+        QFile::remove(prepared);
+}
+
+bool RenameJournal::prepare(const QString& folder, const std::vector<clsAnnulation>& plan,
+                            const FileSystem& fileSystem)
+{
+    settlePrepared(folder, fileSystem);
     if (!QDir().mkpath(m_folder))
         return false;
-    QSaveFile file(fileFor(folder));
+    const QByteArray bytes = encoded(folder, false, plan);
+    QSaveFile file(preparedFileFor(folder));
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
-std::optional<RenameJournal::Entry> RenameJournal::read(const QString& folder) const
+bool RenameJournal::commitPrepared(const QString& folder)
 {
-    QFile file(fileFor(folder));
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (!bytes.startsWith(JournalHeader))
-        return std::nullopt;
-    QList<QByteArray> fields = bytes.mid(JournalHeader.size()).split('\0');
-    if (fields.size() < 3 || fields.size() % 2 == 0 || !fields.last().isEmpty())
-        return std::nullopt; // every field ends with a NUL: an even count before the last
-    fields.removeLast();
-    if (QString::fromUtf8(fields[0]) != canonicalFolder(folder))
-        return std::nullopt;
-    Entry entry;
-    entry.completed = QString::fromUtf8(fields[1]) == CompletedState;
-    for (qsizetype i = 2; i + 1 < fields.size(); i += 2)
-        entry.steps.push_back({QString::fromUtf8(fields[i]), QString::fromUtf8(fields[i + 1])});
-    return entry;
+    if (!replaceFile(preparedFileFor(folder), fileFor(folder)))
+        return false;
+    openForProgress(folder);
+    return true;
 }
 
-void RenameJournal::forget(const QString& folder)
+void RenameJournal::discardPrepared(const QString& folder)
 {
-    QFile::remove(fileFor(folder));
+    QFile::remove(preparedFileFor(folder));
+}
+
+void RenameJournal::openForProgress(const QString& folder)
+{
+    m_progress.close();
+    m_progress.setFileName(fileFor(folder));
+    if (!m_progress.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        m_progress.setFileName(QString());
+}
+
+void RenameJournal::appendRecord(const QByteArray& record)
+{
+    if (m_progress.isOpen())
+        m_progress.write(record + '\0');
+}
+
+void RenameJournal::recordStepsDone(std::size_t count)
+{
+    appendRecord('d' + QByteArray::number(qulonglong(count)));
+}
+
+void RenameJournal::recordSettled(std::size_t index)
+{
+    appendRecord('s' + QByteArray::number(qulonglong(index)));
+}
+
+bool RenameJournal::rewrite(const QString& folder, const std::vector<clsAnnulation>& steps)
+{
+    m_progress.close();
+    if (steps.empty())
+        return QFile::remove(fileFor(folder)) || !QFileInfo::exists(fileFor(folder));
+    const QByteArray bytes = encoded(folder, true, steps);
+    QSaveFile file(fileFor(folder));
+    return QDir().mkpath(m_folder) && file.open(QIODevice::WriteOnly) &&
+           file.write(bytes) == bytes.size() && file.commit();
 }

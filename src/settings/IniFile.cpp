@@ -6,6 +6,8 @@
 #include <QSaveFile>
 #include <QStringList>
 
+#include <cerrno>
+
 namespace {
 
 bool isBlank(QChar c)
@@ -61,8 +63,12 @@ QString valueOf(QStringView trimmedLine)
     return value.first(std::min<qsizetype>(value.size(), IniBufferSize - 1)).toString();
 }
 
+// A settings or language file that is no regular text file reads as empty:
+// a pipe could block forever, a device never end.
 QString readWholeFile(const QString& file)
 {
+    if (TextFileProblem(file) != 0)
+        return {};
     QFile input(file);
     if (!input.open(QIODevice::ReadOnly))
         return {};
@@ -179,6 +185,9 @@ QString ReadIniString(const QString& file, const QString& section, const QString
 void WriteIniString(const QString& file, const QString& section, const QString& key,
                     const std::optional<QString>& value)
 {
+    // Never replace what is not a text file of ours.
+    if (const int problem = TextFileProblem(file); problem != 0 && problem != ENOENT)
+        return;
     const QString text = readWholeFile(file);
     const QString newline = text.contains(u"\r\n") ? QStringLiteral("\r\n") : QStringLiteral("\n");
     QStringList lines = splitLines(text);

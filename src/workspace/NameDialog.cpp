@@ -178,8 +178,11 @@ bool frmNom::txtNom_KeyPress(const QKeyEvent* event)
     // Tab and Backtab move the focus; they type nothing.
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
         return true;
+    // Control characters come from keys such as Enter, Escape or Backspace,
+    // which type nothing; a pasted one is removed by txtNom_Change.
     const QString typed = event->text();
-    if (std::none_of(typed.begin(), typed.end(), IsForbiddenChar))
+    if (std::none_of(typed.begin(), typed.end(),
+                     [](QChar c) { return IsForbiddenChar(c) && !IsControlChar(c); }))
         return true;
     m_prompter.beep();
     return false;

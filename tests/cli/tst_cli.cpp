@@ -1,13 +1,54 @@
+#include "cli/CliApp.h"
+#include "rename/FolderLock.h"
 #include "rename/RenameJournal.h"
+#include "support/FaultyFileSystem.h"
 #include "support/TestFolder.h"
 
 #include <QDir>
+#include <QLockFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
-// The real tervane-cli executable on temporary folders.
+// Throws away what this process writes to standard output and error while
+// it lives: the command line run in this process is talkative.
+class SilencedOutput {
+public:
+    SilencedOutput()
+    {
+        std::fflush(stdout);
+        std::fflush(stderr);
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        for (int fd : {1, 2}) {
+            m_saved[fd - 1] = ::dup(fd);
+            ::dup2(null, fd);
+        }
+        ::close(null);
+    }
+    ~SilencedOutput()
+    {
+        std::fflush(stdout);
+        std::fflush(stderr);
+        for (int fd : {1, 2}) {
+            ::dup2(m_saved[fd - 1], fd);
+            ::close(m_saved[fd - 1]);
+        }
+    }
+    SilencedOutput(const SilencedOutput&) = delete;
+    SilencedOutput& operator=(const SilencedOutput&) = delete;
+
+private:
+    int m_saved[2] = {-1, -1};
+};
+
+// The real tervane-cli executable on temporary folders, and the same command
+// line run in this process where faults must be injected.
 class TestCli : public QObject {
     Q_OBJECT
 
@@ -46,6 +87,18 @@ class TestCli : public QObject {
         {
             return run(QStringList{command, folder} + more + QStringList{u"--settings"_s, settings},
                        input);
+        }
+        // The same in this process, on the given file system.
+        int here(const QString& command, QStringList more, FileSystem& fileSystem) const
+        {
+            const SilencedOutput silenced;
+            return RunCliCommand(QStringList{u"tervane-cli"_s, command, folder} + more +
+                                     QStringList{u"--settings"_s, settings},
+                                 fileSystem);
+        }
+        QString journalFile() const
+        {
+            return RenameJournal(root.filePath(u"journal"_s)).fileFor(folder);
         }
         QStringList onDisk() const
         {
@@ -118,12 +171,220 @@ private slots:
         // A run killed between its two renames: the journal holds the whole
         // plan, the folder only the first step.
         Workbench bench({u"a.mp3"_s, u"b.mp3"_s});
-        RenameJournal journal(QFileInfo(bench.settings).absolutePath() + u"/journal"_s);
-        QVERIFY(journal.begin(bench.folder, {{u"b.mp3"_s, u"c.mp3"_s}, {u"a.mp3"_s, u"b.mp3"_s}}));
+        PosixFileSystem fileSystem;
+        RenameJournal journal(bench.root.filePath(u"journal"_s));
+        QVERIFY(journal.prepare(bench.folder, {{u"b.mp3"_s, u"c.mp3"_s}, {u"a.mp3"_s, u"b.mp3"_s}},
+                                fileSystem));
         QVERIFY(QFile::rename(bench.folder + u"/b.mp3"_s, bench.folder + u"/c.mp3"_s));
         const Result undone = bench.cli(u"undo"_s);
         QCOMPARE(undone.exitCode, 0);
         QCOMPARE(bench.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
+        QVERIFY(!QFile::exists(bench.journalFile()));
+    }
+
+    void damagedJournalIsRefusedAndKept_data()
+    {
+        QTest::addColumn<int>("cut");     // bytes cut from the end
+        QTest::addColumn<int>("altered"); // offset of a byte changed, or -1
+        QTest::newRow("cut after two of four steps") << 40 << -1;
+        QTest::newRow("end marker cut") << 2 << -1;
+        QTest::newRow("a name altered") << 0 << 60;
+    }
+    void damagedJournalIsRefusedAndKept()
+    {
+        QFETCH(int, cut);
+        QFETCH(int, altered);
+        Workbench bench({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s, u"d.mp3"_s});
+        QCOMPARE(bench.cli(u"rename"_s, {}, "w\nx\ny\nz\n").exitCode, 0);
+        QByteArray journal = ReadFile(bench.journalFile());
+        journal.chop(cut);
+        if (altered >= 0)
+            journal[altered] = journal[altered] == 'x' ? 'y' : 'x';
+        WriteFile(bench.journalFile(), journal);
+        const QStringList renamed = bench.onDisk();
+        const Result refused = bench.cli(u"undo"_s);
+        QCOMPARE(refused.exitCode, 2);
+        QVERIFY2(refused.err.contains(u"damaged"_s), qPrintable(refused.err));
+        QCOMPARE(bench.onDisk(), renamed);
+        QCOMPARE(ReadFile(bench.journalFile()), journal);
+    }
+
+    void undoReportsWhatItCannotRestoreAndKeepsIt()
+    {
+        Workbench bench({u"a.mp3"_s, u"b.mp3"_s}, "Numérotation=0\n");
+        QCOMPARE(bench.cli(u"rename"_s, {}, "x\ny\n").exitCode, 0);
+        WriteFile(bench.folder + u"/a.mp3"_s, "intruder"); // the old name, taken since
+        const Result partly = bench.cli(u"undo"_s);
+        QCOMPARE(partly.exitCode, 1);
+        QVERIFY(partly.err.contains(u"'x.mp3'"_s));
+        QCOMPARE(bench.onDisk(),
+                 (QStringList{u"a.mp3=intruder"_s, u"b.mp3=b.mp3"_s, u"x.mp3=a.mp3"_s}));
+        QFile::remove(bench.folder + u"/a.mp3"_s);
+        QCOMPARE(bench.cli(u"undo"_s).exitCode, 0);
+        QCOMPARE(bench.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
+    }
+
+    void renamingThatRenamesNothingKeepsThePreviousJournal()
+    {
+        Workbench bench({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s}, "Numérotation=0\n");
+        QCOMPARE(bench.cli(u"rename"_s, {}, "x\ny\nz\n").exitCode, 0);
+        QDir(bench.folder).mkdir(u"p.mp3"_s); // the first new name is a sub-folder's
+        QCOMPARE(bench.cli(u"rename"_s, {}, "p\nq\nr\n").exitCode, 1);
+        QCOMPARE(bench.cli(u"undo"_s).exitCode, 0);
+        QCOMPARE(bench.onDisk(),
+                 (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s, u"c.mp3=c.mp3"_s}));
+    }
+
+    void secondRunOnAFolderIsRefused()
+    {
+        Workbench bench({u"a.mp3"_s});
+        QCOMPARE(bench.cli(u"rename"_s, {}, "x\n").exitCode, 0);
+        QDir().mkpath(FolderLock::lockFolder());
+        QLockFile firstRun(FolderLock::lockFileFor(bench.folder));
+        QVERIFY(firstRun.tryLock(0));
+        for (const QString& command : {u"rename"_s, u"undo"_s}) {
+            const Result refused = bench.cli(command, {}, "y\n");
+            QCOMPARE(refused.exitCode, 3);
+            QVERIFY2(refused.err.contains(bench.folder), qPrintable(refused.err));
+        }
+        QCOMPARE(bench.onDisk(), QStringList{u"01 - x.mp3=a.mp3"_s});
+        firstRun.unlock();
+        QCOMPARE(bench.cli(u"undo"_s).exitCode, 0);
+    }
+
+    void concurrentRunsLoseNothing()
+    {
+        // A renaming and an undo started together: whichever runs first,
+        // one undo afterwards leaves the first names.
+        QStringList files;
+        for (int i = 0; i < 400; ++i)
+            files << u"t%1.mp3"_s.arg(i);
+        Workbench bench(files);
+        const QStringList original = bench.onDisk();
+        const QStringList tail{u"--settings"_s, bench.settings};
+        for (int round = 0; round < 4; ++round) {
+            QProcess rename;
+            QProcess undo;
+            rename.start(QStringLiteral(TERVANE_CLI),
+                         QStringList{u"rename"_s, bench.folder, u"--template"_s, u"r [NUM]"_s} +
+                             tail);
+            undo.start(QStringLiteral(TERVANE_CLI), QStringList{u"undo"_s, bench.folder} + tail);
+            QVERIFY(rename.waitForFinished(60000) && undo.waitForFinished(60000));
+            QVERIFY(rename.exitCode() == 0 || rename.exitCode() == 3);
+            QVERIFY(undo.exitCode() == 0 || undo.exitCode() == 3);
+            const int last = bench.cli(u"undo"_s).exitCode;
+            QVERIFY(last == 0 || last == 3);
+            QCOMPARE(bench.onDisk(), original);
+        }
+    }
+
+    void killedUndoIsResumed()
+    {
+        QStringList files;
+        for (int i = 0; i < 4000; ++i)
+            files << u"t%1.mp3"_s.arg(i);
+        Workbench bench(files);
+        const QStringList original = bench.onDisk();
+        QCOMPARE(bench.cli(u"rename"_s, {u"--template"_s, u"new [NUM]"_s}).exitCode, 0);
+        QProcess undo;
+        undo.start(QStringLiteral(TERVANE_CLI),
+                   {u"undo"_s, bench.folder, u"--settings"_s, bench.settings});
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(bench.folder + u"/t3999.mp3"_s), 30000);
+        undo.kill();
+        undo.waitForFinished();
+        const Result resumed = bench.cli(u"undo"_s);
+        QCOMPARE(resumed.exitCode, 0);
+        QCOMPARE(bench.onDisk(), original);
+    }
+
+    // A renaming and its undos killed at random steps, with files moved away
+    // by another program between steps, in this process: whatever happens,
+    // undoing until nothing is left gives every file still in the folder its
+    // first name back, and no content is lost.
+    void killedRunsAreUndoneToTheFirstNames()
+    {
+        int kills = 0;
+        int plans = 0;
+        const int seeds = qEnvironmentVariableIntValue("TERVANE_SAFETY_PLANS") > 0
+                              ? qEnvironmentVariableIntValue("TERVANE_SAFETY_PLANS")
+                              : 300;
+        for (int seed = 1; seed <= seeds; ++seed) {
+            QRandomGenerator random{quint32(seed)};
+            QStringList files;
+            const int count = 3 + int(random.bounded(25));
+            for (int i = 0; i < count; ++i)
+                files << u"f%1.mp3"_s.arg(i, 2, 10, QChar(u'0'));
+            Workbench bench(files, "Numérotation=0\n");
+            const QString vanished = bench.root.filePath(u"vanished"_s);
+            QDir().mkpath(vanished);
+            const QStringList original = bench.onDisk();
+            PosixFileSystem real;
+            const auto faulty = [&](int renames) {
+                auto fileSystem = std::make_unique<FaultyFileSystem>(real);
+                fileSystem->vanishedFolder = vanished;
+                if (random.bounded(3) > 0)
+                    fileSystem->failRename(int(random.bounded(quint32(renames))),
+                                           FaultyFileSystem::Fault::Killed);
+                if (random.bounded(6) == 0)
+                    fileSystem->failRename(int(random.bounded(quint32(renames))),
+                                           FaultyFileSystem::Fault::SourceVanished);
+                return fileSystem;
+            };
+            const auto runKillable = [&](const QString& command, const QStringList& more) {
+                auto fileSystem = faulty(2 * count);
+                try {
+                    return bench.here(command, more, *fileSystem);
+                } catch (const FaultyFileSystem::Killed&) {
+                    ++kills;
+                    return -1;
+                }
+            };
+            // Fresh names, or a chain: each row takes the name of the row
+            // before it, the first a fresh one.
+            QStringList names{u"fresh"_s};
+            for (int i = 0; i + 1 < count; ++i)
+                names << (random.bounded(2) ? u"f%1"_s.arg(i, 2, 10, QChar(u'0')) : u"n%1"_s.arg(i));
+            const QString namesFile = WriteFile(bench.root.filePath(u"names.txt"_s),
+                                                names.join(u'\n').toUtf8());
+            runKillable(u"rename"_s, {u"--names"_s, namesFile, u"--yes"_s});
+            ++plans;
+            int code = 0;
+            for (int attempt = 0; attempt < 8 && code != 3; ++attempt)
+                code = runKillable(u"undo"_s, {});
+            PosixFileSystem calm;
+            code = bench.here(u"undo"_s, {}, calm);
+            QVERIFY2(code == 3 || code == 1, qPrintable(u"seed %1: %2"_s.arg(seed).arg(code)));
+            QStringList now = bench.onDisk();
+            QStringList moved;
+            for (const QString& name : QDir(vanished).entryList(QDir::Files))
+                moved << QString::fromUtf8(ReadFile(vanished + u'/' + name));
+            // Nothing lost, and every file still here has its first name.
+            for (const QString& file : original) {
+                const QString content = file.section(u'=', 1);
+                QVERIFY2(now.contains(file) || moved.contains(content),
+                         qPrintable(u"seed %1: %2"_s.arg(seed).arg(file)));
+            }
+            QCOMPARE(now.size() + moved.size(), original.size());
+            // Only a file moved away can leave an entry to undo.
+            QCOMPARE(code == 1, !moved.isEmpty() && QFile::exists(bench.journalFile()));
+        }
+        qInfo("%d plans, %d kills, nothing lost", plans, kills);
+    }
+
+    void controlCharactersInNames()
+    {
+        Workbench bench({u"a\rb.mp3"_s, u"t\tx.mp3"_s, u"e\x1b[31m.mp3"_s, u"z\\.mp3"_s},
+                        "Numérotation=0\n");
+        const Result preview = bench.cli(u"preview"_s, {u"--file-names"_s});
+        QCOMPARE(preview.exitCode, 0);
+        QCOMPARE(preview.out, u"a\\rb.mp3\tab.mp3\ne\\x1b[31m.mp3\te[31m.mp3\n"
+                              "t\\tx.mp3\ttx.mp3\nz\\\\.mp3\tz.mp3\n"_s);
+        const Result raw = bench.cli(u"preview"_s, {u"--file-names"_s, u"-z"_s});
+        QCOMPARE(raw.out.split(QChar(0)).mid(0, 4),
+                 (QStringList{u"a\rb.mp3"_s, u"ab.mp3"_s, u"e\x1b[31m.mp3"_s, u"e[31m.mp3"_s}));
+        QCOMPARE(bench.cli(u"rename"_s, {u"--file-names"_s}).exitCode, 0);
+        QCOMPARE(bench.onDisk(), (QStringList{u"ab.mp3=a\rb.mp3"_s, u"e[31m.mp3=e\x1b[31m.mp3"_s,
+                                              u"tx.mp3=t\tx.mp3"_s, u"z.mp3=z\\.mp3"_s}));
     }
 
     void badInput_data()
@@ -148,6 +409,12 @@ private slots:
         QTest::newRow("bad width")
             << QStringList{u"preview"_s, u"@"_s, u"--template"_s, u"x"_s, u"--width"_s, u"1"_s} << 2
             << u"--width"_s;
+        QTest::newRow("settings from a device")
+            << QStringList{u"preview"_s, u"@"_s, u"--settings"_s, u"/dev/zero"_s} << 2
+            << u"cannot be read"_s;
+        QTest::newRow("settings from a pipe")
+            << QStringList{u"preview"_s, u"@"_s, u"--settings"_s, u"PIPE"_s} << 2
+            << u"cannot be read"_s;
         QTest::newRow("not a series folder")
             << QStringList{u"preview"_s, u"@"_s, u"--episode"_s, u"x"_s} << 3 << u"series"_s;
     }
@@ -156,6 +423,9 @@ private slots:
         QFETCH(QStringList, arguments);
         Workbench bench({u"a.mp3"_s});
         arguments.replaceInStrings(u"@"_s, bench.folder);
+        const QString pipe = bench.root.filePath(u"pipe"_s);
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        arguments.replaceInStrings(u"PIPE"_s, pipe);
         const Result result = bench.run(arguments);
         QTEST(result.exitCode, "exitCode");
         QFETCH(QString, message);
@@ -204,5 +474,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestCli)
+QTEST_GUILESS_MAIN(TestCli)
 #include "tst_cli.moc"

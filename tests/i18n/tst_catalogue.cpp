@@ -22,7 +22,7 @@ private slots:
     void frenchCatalogue()
     {
         const colTraductions catalogue = BuildTranslationCatalogue(LanguageFile());
-        QCOMPARE(catalogue.Count(), 42);
+        QCOMPARE(catalogue.Count(), 45);
         QCOMPARE(catalogue.NewEnum().first(), QString());
         QCOMPARE(catalogue.Item(u"txt_piste_numero"_s), u"Piste n°[NUM]"_s);
         QVERIFY(catalogue.Item(u"MSG_ERREUR_RENOMMAGE"_s).endsWith(u":\r\n\r\n%v"_s));

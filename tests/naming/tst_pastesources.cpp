@@ -64,6 +64,9 @@ private slots:
         const QString binary =
             WriteFile(m_dir.filePath(u"song.mp3"_s), Bytes("ID3\x03\x00\x00\x00"));
         QVERIFY_THROWS_EXCEPTION(AppError, TextFileLines(binary));
+        const QString lateNul = WriteFile(m_dir.filePath(u"late.txt"_s),
+                                          QByteArray(20000, 'a') + '\0' + "b\n");
+        QVERIFY_THROWS_EXCEPTION(AppError, TextFileLines(lateNul));
         const QString huge = m_dir.filePath(u"huge.txt"_s);
         QFile file(huge);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -81,8 +84,10 @@ private slots:
     {
         QCOMPARE(FileNameLines({u"01 Intro.mp3"_s, u"a.b.wma"_s, u"noext"_s}),
                  (QStringList{u"01 Intro"_s, u"a.b"_s, u"noext"_s}));
-        QCOMPARE(FileNameLines({u".mp3"_s, u"b.mp3"_s, u"c.mp3"_s}), (QStringList{u"b"_s, u"c"_s}));
-        QCOMPARE(FileNameLines({}), QStringList{QString()});
+        // One line per file, whatever its name holds.
+        QCOMPARE(FileNameLines({u".mp3"_s, u"a\rb.mp3"_s, u"t\tx\x1b.mp3"_s, u"c.mp3"_s}),
+                 (QStringList{QString(), u"ab"_s, u"tx"_s, u"c"_s}));
+        QCOMPARE(FileNameLines({}), QStringList());
     }
 
     void templates()

@@ -1,10 +1,12 @@
 #include "i18n/LanguageFile.h"
 #include "i18n/TranslationCatalogue.h"
+#include "rename/FolderLock.h"
 #include "rename/RenameCommand.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestFolder.h"
 
 #include <QDir>
+#include <QLockFile>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -39,7 +41,7 @@ class TestRenameCommand : public QObject {
             }
         }
         RenameOutcome run() { return RenameCommand(workspace, fileSystem, prompter, texts).run(); }
-        void undo() { RenameCommand(workspace, fileSystem, prompter, texts).undo(); }
+        RenameOutcome undo() { return RenameCommand(workspace, fileSystem, prompter, texts).undo(); }
         // "name=content" for every file, sorted.
         QStringList contents() const
         {
@@ -197,15 +199,76 @@ private slots:
         Folder folder({u"a.mp3"_s, u"b.mp3"_s});
         folder.plan({u"a.mp3>x.mp3"_s, u"b.mp3>y.mp3"_s});
         folder.run();
+        const QByteArray content = ReadFile(folder.dir.filePath(u"x.mp3"_s));
         QFile::remove(folder.dir.filePath(u"x.mp3"_s));
-        folder.undo();
-        // Walked back from the last entry: y is restored, then x is missing.
+        QCOMPARE(folder.undo(), RenameOutcome::StepFailed);
+        // Walked back from the last entry: y is restored, x is missing and
+        // stays in the undo set for another attempt.
         QCOMPARE(folder.contents(), QStringList{u"b.mp3=b.mp3"_s});
         QCOMPARE(folder.lastMessage(),
                  u"Une erreur (%1) est survenue lors de l'annulation du renommage du fichier "
-                 "'x.mp3' :\r\n\r\n\t%2"_s.arg(ENOENT)
+                 "'x.mp3' :\r\n\r\n\t%2\r\n\r\nLes fichiers non rétablis gardent leur nouveau "
+                 "nom ; une nouvelle annulation pourra les rétablir."_s.arg(ENOENT)
                      .arg(QString::fromLocal8Bit(strerror(ENOENT))));
+        QCOMPARE(folder.workspace.UndoSet.size(), std::size_t(1));
+        WriteFile(folder.dir.filePath(u"x.mp3"_s), content);
+        QCOMPARE(folder.undo(), RenameOutcome::Finished);
+        QCOMPARE(folder.contents(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
         QVERIFY(folder.workspace.UndoSet.empty());
+    }
+
+    void undoCountsFilesAlreadyRestored()
+    {
+        // An undo interrupted after y, or y renamed back by hand.
+        Folder folder({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s});
+        folder.plan({u"a.mp3>x.mp3"_s, u"b.mp3>y.mp3"_s, u"c.mp3>z.mp3"_s});
+        folder.run();
+        QVERIFY(QFile::rename(folder.dir.filePath(u"y.mp3"_s), folder.dir.filePath(u"b.mp3"_s)));
+        QCOMPARE(folder.undo(), RenameOutcome::Finished);
+        QVERIFY(folder.prompter.boxes.isEmpty());
+        QCOMPARE(folder.contents(),
+                 (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s, u"c.mp3=c.mp3"_s}));
+    }
+
+    void busyFolderIsRefused()
+    {
+        Folder folder({u"a.mp3"_s});
+        folder.workspace.UndoSet.push_back({u"a.mp3"_s, u"z.mp3"_s});
+        folder.plan({u"a.mp3>b.mp3"_s});
+        QLockFile otherRun(FolderLock::lockFileFor(folder.dir.path()));
+        QDir().mkpath(FolderLock::lockFolder());
+        QVERIFY(otherRun.tryLock(0));
+        QCOMPARE(folder.run(), RenameOutcome::Busy);
+        QCOMPARE(folder.undo(), RenameOutcome::Busy);
+        QCOMPARE(folder.prompter.boxes.size(), 2);
+        QVERIFY(folder.lastMessage().contains(folder.dir.path()));
+        QCOMPARE(folder.contents(), QStringList{u"a.mp3=a.mp3"_s});
+        QCOMPARE(folder.workspace.UndoSet.size(), std::size_t(1));
+        QCOMPARE(folder.prompter.busyDepth, 0);
+        otherRun.unlock();
+        QCOMPARE(folder.run(), RenameOutcome::Finished);
+    }
+
+    void conflictsCompareNamesAsTheListDoes_data()
+    {
+        QTest::addColumn<QString>("present");
+        QTest::addColumn<QString>("newName");
+        QTest::addColumn<int>("conflicts");
+        const QString composed = u"caf\u00e9.mp3"_s;
+        const QString decomposed = u"cafe\u0301.mp3"_s;
+        QTest::newRow("same name") << u"t.mp3"_s << u"t.mp3"_s << 1;
+        QTest::newRow("composed, decomposed on disk") << decomposed << composed << 1;
+        QTest::newRow("decomposed, composed on disk") << composed << decomposed << 1;
+        QTest::newRow("case only, the disk tells") << u"T.mp3"_s << u"t.mp3"_s << 0;
+        QTest::newRow("other name") << u"t.mp3"_s << u"u.mp3"_s << 0;
+    }
+    void conflictsCompareNamesAsTheListDoes()
+    {
+        QFETCH(QString, present);
+        QFETCH(QString, newName);
+        Folder folder({u"a.mp3"_s, present});
+        folder.plan({u"a.mp3>"_s + newName});
+        QTEST(CountConflicts(folder.workspace, folder.fileSystem), "conflicts");
     }
 
     void chainIsFullyUndone()
@@ -220,17 +283,31 @@ private slots:
         QCOMPARE(folder.prompter.boxes.size(), 1); // only the conflict question
     }
 
-    void rollbackFailureIsReportedAndTheCommandEnds()
+    void rollbackGoesPastFailingEntries()
     {
-        Folder folder({u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s});
-        folder.fileSystem.failRename(2, FaultyFileSystem::Fault::AccessRefused); // row 3
-        folder.fileSystem.failRename(3, FaultyFileSystem::Fault::AccessRefused); // b back to 2
-        folder.plan({u"1.mp3>a.mp3"_s, u"2.mp3>b.mp3"_s, u"3.mp3>c.mp3"_s});
+        Folder folder({u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s, u"4.mp3"_s, u"5.mp3"_s});
+        folder.fileSystem.failRename(4, FaultyFileSystem::Fault::AccessRefused); // row 5
+        folder.fileSystem.failRename(5, FaultyFileSystem::Fault::AccessRefused); // d back to 4
+        folder.fileSystem.failRename(7, FaultyFileSystem::Fault::AccessRefused); // b back to 2
+        folder.plan({u"1.mp3>a.mp3"_s, u"2.mp3>b.mp3"_s, u"3.mp3>c.mp3"_s, u"4.mp3>d.mp3"_s,
+                     u"5.mp3>e.mp3"_s});
         folder.prompter.queueAnswers({true});
         QCOMPARE(folder.run(), RenameOutcome::StepFailed);
+        QCOMPARE(folder.contents(), (QStringList{u"1.mp3=1.mp3"_s, u"3.mp3=3.mp3"_s,
+                                                 u"5.mp3=5.mp3"_s, u"b.mp3=2.mp3"_s,
+                                                 u"d.mp3=4.mp3"_s}));
+        // One message for both, in the order of the set; both kept.
+        QCOMPARE(folder.prompter.boxes.size(), 2);
         QVERIFY(folder.lastMessage().contains(u"l'annulation du renommage du fichier 'b.mp3'"_s));
-        QVERIFY(folder.workspace.UndoSet.empty());
-        QCOMPARE(folder.contents().size(), 3);
+        QVERIFY(folder.lastMessage().contains(
+            u"1 autres fichiers n'ont pas pu retrouver leur ancien nom :\r\n'd.mp3' (%1)"_s.arg(
+                EACCES)));
+        QCOMPARE(folder.workspace.UndoSet.size(), std::size_t(2));
+        QCOMPARE(folder.workspace.UndoSet[0].Nouveau, u"b.mp3"_s);
+        QCOMPARE(folder.workspace.UndoSet[1].Nouveau, u"d.mp3"_s);
+        QCOMPARE(folder.undo(), RenameOutcome::Finished);
+        QCOMPARE(folder.contents(), (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s, u"3.mp3=3.mp3"_s,
+                                                 u"4.mp3=4.mp3"_s, u"5.mp3=5.mp3"_s}));
     }
 };
 

@@ -2,7 +2,10 @@
 #include "support/TestFolder.h"
 
 #include <QTemporaryDir>
+#include <QFileInfo>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -77,6 +80,18 @@ private slots:
         QCOMPARE(ReadIniString(file(QStringLiteral("none.ini")), QStringLiteral("Config"),
                                QStringLiteral("Key"), QStringLiteral("d")),
                  QStringLiteral("d"));
+    }
+
+    void filesThatAreNoTextReadAsMissing()
+    {
+        const QString pipe = file(QStringLiteral("pipe.ini"));
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        for (const QString& path : {pipe, QStringLiteral("/dev/zero")})
+            QCOMPARE(ReadIniString(path, QStringLiteral("Config"), QStringLiteral("Key"),
+                                   QStringLiteral("d")),
+                     QStringLiteral("d"));
+        WriteIniString(pipe, QStringLiteral("Config"), QStringLiteral("Key"), QStringLiteral("v"));
+        QVERIFY(!QFileInfo(pipe).isFile()); // never replaced
     }
 
     void longValueIsCutToTheBuffer()

@@ -27,6 +27,8 @@ RenameResult FaultyFileSystem::renameNoReplace(const QString& folder, const QStr
             return failure(EACCES);
         case Fault::InvalidName:
             return failure(EINVAL);
+        case Fault::Killed:
+            throw Killed{};
         case Fault::SourceVanished:
             // Another program moved the file away: it is gone from the folder
             // for good, as far as this plan is concerned.

@@ -10,7 +10,10 @@
 // provoke with permissions come from here; everything else is real.
 class FaultyFileSystem : public FileSystem {
 public:
-    enum class Fault { None, AccessRefused, SourceVanished, InvalidName };
+    enum class Fault { None, AccessRefused, SourceVanished, InvalidName, Killed };
+    // Thrown instead of a rename with the fault Killed: the process dies
+    // there, so nothing after it runs, and only what is on disk remains.
+    struct Killed {};
 
     explicit FaultyFileSystem(FileSystem& real)
         : m_real(real)

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// How the program compares file names without regard to letter case or to
+// the Unicode form they were typed in: two names are the same name when their
+// keys are equal. The key is the composed form (NFC), case folded code point
+// by code point. Every comparison of names goes through here: doubled names,
+// names taken on disk, pattern matching.
+
+// One code point, case folded as names are.
+char32_t FoldedCodePoint(char32_t c);
+
+// Whether a text may need composing: combining marks start at U+0300, and
+// below it text is already composed.
+bool MayNeedComposing(QStringView text);
+
+// The comparison key of a name.
+QString NameKey(const QString& name);
+
+// A hash of NameKey(name), made without building the key for names that
+// need no composing (the common case): equal keys give equal hashes.
+size_t NameKeyHash(const QString& name);
