@@ -28,6 +28,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -53,6 +54,9 @@ void print(std::FILE* stream, const QString& text)
 // name can drive the terminal.
 QString escaped(const QString& name)
 {
+    if (std::none_of(name.begin(), name.end(),
+                     [](QChar c) { return c == u'\\' || IsControlChar(c); }))
+        return name;
     QString out;
     out.reserve(name.size());
     for (QChar c : name) {
@@ -162,8 +166,11 @@ separated by a tab. Characters that would break a row or reach the terminal
 are written out: \t, \n, \r, \\ for a backslash, \xHH for any other control
 character.
 
-Exit codes: 0 done, 1 a renaming step failed (earlier steps rolled back),
-2 usage error or bad input, 3 refused (nothing renamed).
+Exit codes: 0 done, 1 a renaming step failed (earlier steps rolled back) or
+an undo left files it could not restore (the journal keeps them for another
+undo), 2 usage error or bad input (a damaged journal is kept as it is), 3
+refused, nothing renamed (another renaming or undo runs on the folder, names
+taken without --yes, ...).
 
 The last renaming in each folder is kept in a journal beside the settings
 file in use, by default in
@@ -302,18 +309,29 @@ public:
         , m_folder(std::move(folder))
         , m_journalIndex(std::move(journalIndex))
         , m_committed(true)
+        , m_undoing(true)
     {}
 
     void stepDone(std::size_t index) override
     {
         if (!m_committed && m_plan[index].Ancien != m_plan[index].Nouveau)
             m_committed = m_journal.commitPrepared(m_folder);
-        if ((index + 1) % ProgressBatch == 0)
-            m_journal.recordStepsDone(index + 1);
+        m_stepsDone = index + 1;
+        if (m_stepsDone % ProgressBatch == 0)
+            m_journal.recordStepsDone(m_stepsDone);
     }
     void entrySettled(std::size_t index) override
     {
-        m_journal.recordSettled(m_journalIndex.empty() ? index : m_journalIndex[index]);
+        if (m_undoing) {
+            m_journal.recordSettled(m_journalIndex[index]);
+            return;
+        }
+        // A rollback: from now on the folder no longer shows how far the
+        // run went.
+        if (!m_endRecorded)
+            m_journal.recordRunEnd(m_stepsDone);
+        m_endRecorded = true;
+        m_journal.recordSettled(index);
     }
     void finished(const std::vector<clsAnnulation>& undoSet) override
     {
@@ -333,6 +351,9 @@ private:
     std::vector<clsAnnulation> m_plan;
     std::vector<std::size_t> m_journalIndex;
     bool m_committed = false;
+    bool m_undoing = false;
+    bool m_endRecorded = false;
+    std::size_t m_stepsDone = 0;
     bool m_saved = true;
 };
 
@@ -523,13 +544,13 @@ private:
                                   "and the journal is kept as it is for inspection"_s.arg(
                                       m_journal.fileFor(m_options.folder))};
         const RenameJournal::Entry& entry = reading.entry;
-        std::size_t done = entry.steps.size();
-        if (!entry.completed) {
+        std::size_t done = entry.knownDone;
+        if (!entry.doneIsExact) {
             // Once the undo begins, the folder no longer shows how far the
             // run went: record it first.
             done = StepsDoneOfInterruptedRun(entry.steps, entry.knownDone, m_options.folder,
                                              m_fileSystem);
-            m_journal.recordStepsDone(done);
+            m_journal.recordRunEnd(done);
         }
         std::vector<std::size_t> journalIndex;
         for (std::size_t i = 0; i < done; ++i) {

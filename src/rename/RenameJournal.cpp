@@ -15,9 +15,9 @@ using namespace Qt::StringLiterals;
 // The journal is a list of UTF-8 fields, each ended by a NUL (the one
 // character no file name can hold): after a header line, the folder, the
 // state, the step count, the old and new name of every step, a checksum of
-// all that (SHA-256 of the bytes before it, in hexadecimal) and "end".
-// Progress records follow: "d<count>" (steps done) and "s<index>" (entry
-// settled by an undo). A record cut short by a crash has no NUL and is left
+// all that (MD5 of the bytes before it, in hexadecimal) and "end".
+// Progress records follow: "d<count>" (steps done), "e<count>" (the run
+// did these steps and no more) and "s<index>" (entry settled by an undo). A record cut short by a crash has no NUL and is left
 // out; a journal cut or altered before its end reads as damaged.
 
 namespace {
@@ -32,7 +32,8 @@ constexpr qint64 MaximumJournalSize = qint64(1) << 30;
 
 QByteArray checksum(QByteArrayView bytes)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+    // A check against damage, not against forgery: MD5 is fast and stable.
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex();
 }
 
 QByteArray encoded(const QString& folder, bool completed, const std::vector<clsAnnulation>& steps)
@@ -72,8 +73,12 @@ void applyProgress(RenameJournal::Entry& entry, const QList<QByteArray>& fields,
         const qulonglong value = record.mid(1).toULongLong(&ok);
         if (!ok || value > entry.steps.size())
             continue;
-        if (record.startsWith('d'))
+        if (record.startsWith('d') && !entry.doneIsExact)
             entry.knownDone = std::max(entry.knownDone, std::size_t(value));
+        else if (record.startsWith('e') && !entry.doneIsExact) {
+            entry.knownDone = std::size_t(value);
+            entry.doneIsExact = true;
+        }
         else if (record.startsWith('s') && value < entry.steps.size())
             entry.settled[value] = true;
     }
@@ -91,6 +96,7 @@ Reading decodedFirstVersion(const QByteArray& bytes, const QString& folder)
     for (qsizetype i = 2; i + 2 < fields.size(); i += 2)
         entry.steps.push_back({QString::fromUtf8(fields[i]), QString::fromUtf8(fields[i + 1])});
     entry.knownDone = entry.completed ? entry.steps.size() : 0;
+    entry.doneIsExact = entry.completed;
     entry.settled.assign(entry.steps.size(), false);
     return reading;
 }
@@ -125,6 +131,7 @@ Reading decoded(const QByteArray& bytes, const QString& folder)
     for (qsizetype i = 3; i < sumAt; i += 2)
         entry.steps.push_back({QString::fromUtf8(fields[i]), QString::fromUtf8(fields[i + 1])});
     entry.knownDone = entry.completed ? entry.steps.size() : 0;
+    entry.doneIsExact = entry.completed;
     entry.settled.assign(entry.steps.size(), false);
     applyProgress(entry, fields, sumAt + 2);
     return reading;
@@ -245,6 +252,11 @@ void RenameJournal::appendRecord(const QByteArray& record)
 void RenameJournal::recordStepsDone(std::size_t count)
 {
     appendRecord('d' + QByteArray::number(qulonglong(count)));
+}
+
+void RenameJournal::recordRunEnd(std::size_t count)
+{
+    appendRecord('e' + QByteArray::number(qulonglong(count)));
 }
 
 void RenameJournal::recordSettled(std::size_t index)

@@ -17,7 +17,8 @@ class FileSystem;
 // nothing leaves the previous renaming undoable, and a crash in between
 // leaves both files, from which the next reading keeps the right one. While
 // the run goes on, progress records are appended: the count of steps done
-// (in batches), and each entry an undo has settled. When the command ends,
+// (in batches), where the run ended once a rollback or an undo begins, and
+// each entry an undo has settled. When the command ends,
 // the journal is rewritten with exactly what is left to undo.
 class RenameJournal {
 public:
@@ -30,6 +31,7 @@ public:
         bool completed = false;           // false: a run that may have stopped anywhere
         std::vector<clsAnnulation> steps; // in the order they were, or were to be, done
         std::size_t knownDone = 0;        // steps known done (all of them when completed)
+        bool doneIsExact = false;         // no later step was done (the run is over)
         std::vector<bool> settled;        // entries an undo has already given their old name
     };
     enum class Status { Missing, Valid, Damaged };
@@ -50,6 +52,9 @@ public:
     // Progress records, appended to the journal of the folder last prepared,
     // committed or read.
     void recordStepsDone(std::size_t count);
+    // The run did these steps and no more: it stopped, to roll back or to
+    // be undone, and the folder will soon no longer tell.
+    void recordRunEnd(std::size_t count);
     void recordSettled(std::size_t index);
     // Replaces the journal with the steps left to undo; none removes it.
     bool rewrite(const QString& folder, const std::vector<clsAnnulation>& steps);

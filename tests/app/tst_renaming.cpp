@@ -71,6 +71,24 @@ private slots:
         QCOMPARE(session.env.prompter.busyDepth, 0);
     }
 
+    void undoKeepsWhatItCouldNotRestore()
+    {
+        Session session({u"1.mp3"_s, u"2.mp3"_s});
+        session.window->dropText(u"One\nTwo"_s);
+        session.window->btnRenommer->click();
+        const QString moved = session.env.path(u"moved.mp3"_s);
+        QVERIFY(QFile::rename(session.folder() + u"/01 - One.mp3"_s, moved));
+        session.window->btnAnnuler->click();
+        QCOMPARE(session.env.prompter.boxes.size(), 1);
+        QVERIFY(session.env.prompter.boxes[0].text.contains(u"'01 - One.mp3'"_s));
+        QCOMPARE(session.onDisk(), QStringList{u"2.mp3=2.mp3"_s});
+        QVERIFY(session.window->btnAnnuler->isEnabled()); // another attempt is possible
+        QVERIFY(QFile::rename(moved, session.folder() + u"/01 - One.mp3"_s));
+        session.window->btnAnnuler->click();
+        QCOMPARE(session.onDisk(), (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s}));
+        QVERIFY(!session.window->btnAnnuler->isEnabled());
+    }
+
     void declinedConflictChangesNothing()
     {
         Session session({u"a.mp3"_s, u"b.mp3"_s});

@@ -224,6 +224,28 @@ private slots:
         QCOMPARE(bench.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
     }
 
+    void rollbackKeepsExactlyWhatItCouldNotRestore()
+    {
+        Workbench bench({u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s, u"4.mp3"_s, u"5.mp3"_s},
+                        "Numérotation=0\n");
+        PosixFileSystem real;
+        FaultyFileSystem faulty(real);
+        faulty.failRename(4, FaultyFileSystem::Fault::AccessRefused); // row 5
+        faulty.failRename(5, FaultyFileSystem::Fault::AccessRefused); // d back to 4
+        faulty.failRename(7, FaultyFileSystem::Fault::AccessRefused); // b back to 2
+        const QString names = WriteFile(bench.root.filePath(u"names.txt"_s), "a\nb\nc\nd\ne\n");
+        QCOMPARE(bench.here(u"rename"_s, {u"--names"_s, names}, faulty), 1);
+        QCOMPARE(bench.onDisk(), (QStringList{u"1.mp3=1.mp3"_s, u"3.mp3=3.mp3"_s, u"5.mp3=5.mp3"_s,
+                                              u"b.mp3=2.mp3"_s, u"d.mp3=4.mp3"_s}));
+        const auto journal =
+            RenameJournal(bench.root.filePath(u"journal"_s)).read(bench.folder, real);
+        QCOMPARE(journal.entry.steps.size(), std::size_t(2));
+        QCOMPARE(journal.entry.steps[1].Nouveau, u"d.mp3"_s);
+        QCOMPARE(bench.here(u"undo"_s, {}, real), 0);
+        QCOMPARE(bench.onDisk(), (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s, u"3.mp3=3.mp3"_s,
+                                              u"4.mp3=4.mp3"_s, u"5.mp3=5.mp3"_s}));
+    }
+
     void renamingThatRenamesNothingKeepsThePreviousJournal()
     {
         Workbench bench({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s}, "Numérotation=0\n");

@@ -160,6 +160,8 @@ private slots:
         QTest::newRow("only a forbidden one")
             << u"xy"_s << 1 << u"?"_s << false << u"xy"_s << 1 << 1;
         QTest::newRow("a line break") << u"x"_s << 1 << u"a\nb"_s << false << u"xab"_s << 3 << 1;
+        QTest::newRow("a carriage return and an escape")
+            << u"x"_s << 1 << u"a\rb\x1b"_s << false << u"xab"_s << 3 << 1;
         QTest::newRow("clean text") << u"x"_s << 1 << u"abc"_s << false << u"xabc"_s << 4 << 0;
     }
     void pastedForbiddenCharactersAreRemoved()
