@@ -87,11 +87,11 @@ void BM_ReapplyRowByRow(benchmark::State& state)
     RenameWorkspace& workspace = window.workspace();
     auto* model = static_cast<NameListModel*>(window.lvwNoms->model());
     for (auto _ : state) {
-        const QStringList names =
+        const std::vector<NameRow> names =
             GenerateNames(workspace.SourceRecords, window.picOptions->CurrentTreatmentOptions(),
                           workspace.FileRows);
-        for (qsizetype i = 0; i < names.size(); ++i) {
-            workspace.NameRows[std::size_t(i)] = {names[i], false};
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            workspace.NameRows[i] = names[i];
             const QModelIndex row = model->index(int(i));
             emit model->dataChanged(row, row);
         }

@@ -690,11 +690,8 @@ void frmTervane::RunNamePipeline(NameSource source)
         const BusyPointer busy(m_context.prompter);
         if (source != NameSource::Reapply)
             m_workspace.SourceRecords = RecordsFromLines(m_workspace.PendingLines);
-        const QStringList names = GenerateNames(
+        m_workspace.NameRows = GenerateNames(
             m_workspace.SourceRecords, picOptions->CurrentTreatmentOptions(), m_workspace.FileRows);
-        m_workspace.NameRows.assign(std::size_t(names.size()), NameRow());
-        for (qsizetype i = 0; i < names.size(); ++i)
-            m_workspace.NameRows[std::size_t(i)].text = names[i];
     } catch (const std::exception&) {
         // The names list stays as it was; the records keep what the run did.
         failed = true;

@@ -412,10 +412,11 @@ private:
         const qsizetype files = m_workspace.FileRows.size();
         options.NumberingWidth = FillWidthForListing(options.NumberingWidth, files);
         m_workspace.SourceRecords = RecordsFromLines(sourceLines());
-        const QStringList rows =
+        m_workspace.NameRows =
             GenerateNames(m_workspace.SourceRecords, options, m_workspace.FileRows);
-        for (const QString& row : rows)
-            m_workspace.NameRows.push_back({row, false});
+        QStringList rows;
+        for (const NameRow& row : m_workspace.NameRows)
+            rows << row.text;
         return rows;
     }
 
@@ -525,9 +526,11 @@ private:
                 Refused, u"%1 files but %2 names: the lists must pair up"_s.arg(files).arg(names)};
         if (CountNameProblems(m_workspace.NameRows) > 0) {
             QStringList doubled;
-            for (const NameRow& row : m_workspace.NameRows)
+            for (std::size_t i = 0; i < m_workspace.NameRows.size(); ++i) {
+                const NameRow& row = m_workspace.NameRows[i];
                 if (row.duplicate || row.text.isEmpty())
-                    doubled << u"\"%1\""_s.arg(row.text);
+                    doubled << u"row %1 \"%2\""_s.arg(i + 1).arg(escaped(row.text));
+            }
             throw CliError{Refused,
                            u"a new name is empty or given twice (letter case ignored): "_s +
                                doubled.join(u", "_s)};

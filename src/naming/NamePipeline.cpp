@@ -40,12 +40,15 @@ void trimSpaces(QString& t)
         t.remove(0, start);
 }
 
-// Durations h:mm:ss, mm:ss and m:ss go, each with the character after it.
+// Durations hh:mm:ss, h:mm:ss, mm:ss and m:ss go, each with the character
+// after it.
 void removeDurations(QString& t)
 {
     for (qsizetype i = 0; i + 1 < t.size();) {
         if (hasShapeAt(t, i, u"##:##:##"))
             t.remove(i, 9);
+        else if (hasShapeAt(t, i, u"#:##:##"))
+            t.remove(i, 8);
         else if (hasShapeAt(t, i, u"##:##"))
             t.remove(i, 6);
         else if (hasShapeAt(t, i, u"#:##"))
@@ -101,16 +104,24 @@ QString cleanRecord(const QString& sourceText, const TreatmentOptions& options,
     trimSpaces(t);
     if (t.isEmpty())
         return t;
+    // Terms first, then durations while the text still holds its colons,
+    // then what no name may hold, then the leading digits.
+    if (options.RemoveTerms)
+        removeTerms(t, terms, foldedTerms);
     if (options.RemoveDurations)
         removeDurations(t);
     removeForbiddenChars(t);
     trimSpaces(t);
-    if (options.RemoveTerms)
-        removeTerms(t, terms, foldedTerms);
     if (options.RemoveLeadingDigits)
         removeLeadingDigits(t);
     trimSpaces(t);
     return t;
+}
+
+// n, or n - 1 where n would cut a surrogate pair in two.
+qsizetype wholeCodePoints(const QString& text, qsizetype n)
+{
+    return n > 0 && text[n - 1].isHighSurrogate() ? n - 1 : n;
 }
 
 // Length of the longest run of characters outside [0-9A-Za-z] that starts
@@ -130,7 +141,7 @@ qsizetype sharedLeadingJunk(const std::vector<NameRecord>& records)
         for (auto other = first + 1; other != records.end(); ++other) {
             const QString& name = other->GeneratedName;
             if (!name.isEmpty() && (name.size() <= n || name[n] != c))
-                return n;
+                return wholeCodePoints(reference, n);
         }
     }
     return n;
@@ -164,14 +175,18 @@ int positionOf(InsertPosition mode, const QString& positionText)
     return ReadNumber(positionText);
 }
 
+// Counted in characters as a user sees them (code points).
 void removeCharacters(QString& s, int p, int k)
 {
-    if (p == 1)
-        s.remove(0, k);
-    else if (p == -1)
-        s.chop(std::min<qsizetype>(k, s.size()));
-    else if (p - 1 < s.size())
-        s.remove(p - 1, k);
+    if (p == 1) {
+        s.remove(0, UnitIndexOfCodePoint(s, k));
+    } else if (p == -1) {
+        const qsizetype count = CodePointCount(s);
+        s.truncate(UnitIndexOfCodePoint(s, count - std::min<qsizetype>(k, count)));
+    } else {
+        const qsizetype from = UnitIndexOfCodePoint(s, p - 1);
+        s.remove(from, UnitIndexOfCodePoint(s, qsizetype(p - 1) + k) - from);
+    }
 }
 
 } // namespace
@@ -200,13 +215,14 @@ std::vector<NameRecord> RecordsFromLines(const QStringList& lines)
     for (const QString& line : lines) {
         QString kept = line;
         kept.removeIf([](QChar c) { return c != u':' && IsForbiddenChar(c); });
+        RemoveLoneSurrogates(kept);
         records.push_back({TrimSpaces(kept), QString()});
     }
     return records;
 }
 
-QStringList GenerateNames(std::vector<NameRecord>& records, const TreatmentOptions& options,
-                          const QStringList& fileRows)
+std::vector<NameRow> GenerateNames(std::vector<NameRecord>& records,
+                                   const TreatmentOptions& options, const QStringList& fileRows)
 {
     QStringList terms =
         SplitText(options.TermsToRemove, QStringLiteral(";"), -1, CompareMode::Binary);
@@ -230,34 +246,43 @@ QStringList GenerateNames(std::vector<NameRecord>& records, const TreatmentOptio
             for (NameRecord& record : records)
                 removeCharacters(record.GeneratedName, p, k);
     }
-    if (options.RemoveEmptyLines)
-        std::erase_if(records, [](const NameRecord& r) { return r.GeneratedName.isEmpty(); });
 
-    for (std::size_t i = 0; i < records.size(); ++i)
-        records[i].GeneratedName =
-            FormatNumberedName(records[i].GeneratedName, int(i + 1), options);
-    if (options.AddString && !options.AddStringText.isEmpty()) {
-        const int p = positionOf(options.AddStringMode, options.AddStringPosition);
-        const QString added = RemoveForbiddenChars(options.AddStringText);
-        if (p != 0)
-            for (NameRecord& record : records)
-                record.GeneratedName.insert(AddedStringIndex(record.GeneratedName.size(), p),
-                                            added);
+    // Records left empty are hidden, not deleted: they take no row and no
+    // number, and come back when a later run gives them a name again.
+    std::vector<NameRow> rows;
+    rows.reserve(records.size());
+    for (std::size_t r = 0; r < records.size(); ++r) {
+        const bool empty = records[r].GeneratedName.isEmpty();
+        if (!(empty && options.RemoveEmptyLines))
+            rows.push_back({QString(), false, r, empty});
     }
 
-    QStringList rows;
-    rows.reserve(qsizetype(records.size()));
-    for (std::size_t b = 0; b < records.size(); ++b) {
-        const QString& name = records[b].GeneratedName;
+    TreatmentOptions numbering = options;
+    numbering.NumberingPrefix = CleanNamePart(options.NumberingPrefix);
+    numbering.NumberingSuffix = CleanNamePart(options.NumberingSuffix);
+    for (std::size_t b = 0; b < rows.size(); ++b) {
+        QString& name = records[rows[b].record].GeneratedName;
+        name = FormatNumberedName(name, int(b + 1), numbering);
+    }
+    if (options.AddString && !options.AddStringText.isEmpty()) {
+        const int p = positionOf(options.AddStringMode, options.AddStringPosition);
+        const QString added = CleanNamePart(options.AddStringText);
+        if (p != 0)
+            for (const NameRow& row : rows) {
+                QString& name = records[row.record].GeneratedName;
+                name.insert(AddedStringIndex(name, p), added);
+            }
+    }
+
+    for (std::size_t b = 0; b < rows.size(); ++b) {
+        const QString& name = records[rows[b].record].GeneratedName;
         if (qsizetype(b) >= fileRows.size() || options.DropOriginalExtension) {
-            rows << name;
+            rows[b].text = name;
             continue;
         }
         const QStringView extension = ExtensionOf(fileRows[qsizetype(b)]);
-        QString row;
-        row.reserve(name.size() + extension.size());
-        row.append(name).append(extension);
-        rows << row;
+        rows[b].text.reserve(name.size() + extension.size());
+        rows[b].text.append(name).append(extension);
     }
     return rows;
 }

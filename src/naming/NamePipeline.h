@@ -38,8 +38,9 @@ QString NormaliseLineBreaks(const QString& text);
 std::vector<NameRecord> RecordsFromLines(const QStringList& lines);
 
 // Cleans, numbers and completes every record's generated name from its source
-// text, as the options say; drops the records left empty when asked to.
-// Returns the texts of the name rows: each generated name with the extension
-// of the file in the same row.
-QStringList GenerateNames(std::vector<NameRecord>& records, const TreatmentOptions& options,
-                          const QStringList& fileRows);
+// text, as the options say. Returns the rows of the names list: each
+// generated name with the extension of the file in the same row, and the
+// record it shows. Records left empty take no row when the options say so;
+// they stay among the records.
+std::vector<NameRow> GenerateNames(std::vector<NameRecord>& records,
+                                   const TreatmentOptions& options, const QStringList& fileRows);

@@ -64,15 +64,15 @@ QString FormatNumberedName(const QString& name, int index, const TreatmentOption
     return result;
 }
 
-qsizetype AddedStringIndex(qsizetype nameLength, int p)
+qsizetype AddedStringIndex(QStringView name, int p)
 {
     if (p == -1)
-        return nameLength;
-    return std::clamp<qsizetype>(qsizetype(p) - 1, 0, nameLength);
+        return name.size();
+    return UnitIndexOfCodePoint(name, std::max(p - 1, 0));
 }
 
 QString InsertAddedString(const QString& name, const QString& text, int p)
 {
     QString result = name;
-    return result.insert(AddedStringIndex(name.size(), p), text);
+    return result.insert(AddedStringIndex(name, p), text);
 }

@@ -32,5 +32,6 @@ QString FormatNumberedName(const QString& name, int index, const TreatmentOption
 // text put into name at p: 1 before it, -1 after it, any other p before its
 // character at p (appended when p is beyond its end).
 QString InsertAddedString(const QString& name, const QString& text, int p);
-// Where InsertAddedString puts the text, 0-based.
-qsizetype AddedStringIndex(qsizetype nameLength, int p);
+// Where InsertAddedString puts the text, 0-based in UTF-16 units: before the
+// name's character (code point) at position p.
+qsizetype AddedStringIndex(QStringView name, int p);

@@ -246,6 +246,48 @@ QString RemoveForbiddenChars(const QString& text)
     return result.removeIf(IsForbiddenChar);
 }
 
+QString CleanNamePart(const QString& text)
+{
+    QString clean = RemoveForbiddenChars(text);
+    RemoveLoneSurrogates(clean);
+    return clean;
+}
+
+qsizetype CodePointCount(QStringView text)
+{
+    qsizetype count = text.size();
+    for (qsizetype i = 0; i + 1 < text.size(); ++i)
+        if (text[i].isHighSurrogate() && text[i + 1].isLowSurrogate())
+            --count;
+    return count;
+}
+
+qsizetype UnitIndexOfCodePoint(QStringView text, qsizetype p)
+{
+    qsizetype i = 0;
+    for (qsizetype seen = 0; seen < p && i < text.size(); ++seen)
+        i += text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
+                                                                                                : 1;
+    return i;
+}
+
+void RemoveLoneSurrogates(QString& text)
+{
+    if (std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSurrogate(); }))
+        return;
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            kept.append(c).append(text[++i]);
+        } else if (!c.isSurrogate()) {
+            kept.append(c);
+        }
+    }
+    text = kept;
+}
+
 void LowerAllButFirstInPlace(QString& text)
 {
     // Plain ASCII, the common case, is lowered where it stands.

@@ -124,6 +124,20 @@ QString RemoveForbiddenChars(const QString& text);
 bool IsForbiddenChar(QChar c);
 bool IsControlChar(QChar c);
 
+// A name part typed by the user (numbering prefix and suffix, added string):
+// without forbidden characters and without halves of surrogate pairs.
+QString CleanNamePart(const QString& text);
+
+// Counting in characters as a user sees them: a character outside the Basic
+// Multilingual Plane (an emoji) is one code point but two UTF-16 units, and
+// is never cut in two.
+qsizetype CodePointCount(QStringView text);
+// The UTF-16 index of the code point at 0-based position p (the text's size
+// when p is at or past its end).
+qsizetype UnitIndexOfCodePoint(QStringView text, qsizetype p);
+// text without lone surrogates (halves of pairs), which no file name holds.
+void RemoveLoneSurrogates(QString& text);
+
 // The first character as it is, the rest lower-cased.
 QString LowerAllButFirst(const QString& text);
 void LowerAllButFirstInPlace(QString& text);

@@ -1,5 +1,7 @@
 #include "TreatmentOptions.h"
 
+#include "TextHelpers.h"
+
 #include "settings/IniFile.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsValues.h"
@@ -73,10 +75,12 @@ TreatmentOptions LoadTreatmentOptions(const QString& settingsFile)
     const QString olderWidth = keys.text(NumberingDigitsOld, QStringLiteral("2"));
     o.NumberingWidth =
         CorrectNumberingWidth(ReadNumberValue(keys.text(NumberingWidth, olderWidth)));
-    o.NumberingPrefix = keys.spaced(NumberingPrefix, d.NumberingPrefix);
-    o.NumberingSuffix = keys.spaced(NumberingSuffix, d.NumberingSuffix);
+    // Parts of names: a settings file edited by hand may hold what no file
+    // name can.
+    o.NumberingPrefix = CleanNamePart(keys.spaced(NumberingPrefix, d.NumberingPrefix));
+    o.NumberingSuffix = CleanNamePart(keys.spaced(NumberingSuffix, d.NumberingSuffix));
     o.AddString = keys.flag(AddString, d.AddString);
-    o.AddStringText = keys.spaced(AddStringText, d.AddStringText);
+    o.AddStringText = CleanNamePart(keys.spaced(AddStringText, d.AddStringText));
     o.AddStringMode = keys.mode(AddStringMode, 3);
     o.AddStringPosition = keys.text(AddStringPosition, d.AddStringPosition);
     o.DropOriginalExtension = keys.flag(DropOriginalExtension, d.DropOriginalExtension);

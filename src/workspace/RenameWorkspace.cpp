@@ -17,7 +17,9 @@ int CountNameProblems(std::vector<NameRow>& rows)
     firstRowOfHash.reserve(rowCount);
     std::vector<bool> suspect(rows.size(), false);
     for (int i = 0; i < rowCount; ++i) {
-        if (rows[i].text.isEmpty()) {
+        if (rows[i].text.isEmpty() || rows[i].nameless) {
+            if (rows[i].nameless)
+                rows[i].duplicate = true;
             ++count;
             continue;
         }

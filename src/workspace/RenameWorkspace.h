@@ -11,11 +11,15 @@ struct NameRecord {
     QString GeneratedName;
 };
 
-// A row of the names list: the new name, extension included, and whether the
-// problem count marked it as a duplicate (shown in red).
+// A row of the names list: the new name, extension included; whether the
+// problem count marked it (shown in red); the source record it shows (the
+// row's tag); and whether the treatments left that record's name empty (an
+// empty name, even with the file's extension after it).
 struct NameRow {
     QString text;
     bool duplicate = false;
+    std::size_t record = 0;
+    bool nameless = false;
 };
 
 // One step of a renaming, kept so that it can be undone: the file's bare
@@ -43,9 +47,10 @@ struct RenameWorkspace {
     bool CanMoveDown = false;
 };
 
-// Counts the naming problems of the names list: every empty name, and every
-// pair of names equal without regard to case (so three equal names count 3).
-// Names of such pairs are marked as duplicates; no mark is ever cleared here.
+// Counts the naming problems of the names list: every empty name (a row
+// whose generated name is empty counts so, extension or not), and every pair
+// of names equal without regard to case (so three equal names count 3).
+// Rows with a problem are marked; no mark is ever cleared here.
 int CountNameProblems(std::vector<NameRow>& rows);
 
 // What the counters and the three action buttons show after a refresh.

@@ -42,11 +42,19 @@ QStringList files(int count)
     return rows;
 }
 
+QStringList textsOf(const std::vector<NameRow>& rows)
+{
+    QStringList texts;
+    for (const NameRow& row : rows)
+        texts << row.text;
+    return texts;
+}
+
 QStringList generate(const QString& text, const TreatmentOptions& options,
                      const QStringList& fileRows)
 {
     std::vector<NameRecord> records = RecordsFromLines(SplitIntoLines(text));
-    return GenerateNames(records, options, fileRows);
+    return textsOf(GenerateNames(records, options, fileRows));
 }
 
 } // namespace
@@ -90,7 +98,13 @@ private slots:
             << u"Song (3:45)"_s << durationsOnly << QStringList{u"Song ("_s};
         QTest::newRow("h:mm:ss") << u"Song 12:34:56 x"_s << durationsOnly
                                  << QStringList{u"Song x"_s};
-        QTest::newRow("one hour digit") << u"1:23:45"_s << durationsOnly << QStringList{u"45"_s};
+        QTest::newRow("one hour digit") << u"Song 1:02:03 x"_s << durationsOnly
+                                        << QStringList{u"Song x"_s};
+        QTest::newRow("terms before durations")
+            << u"Song 3:45Live"_s << with(durationsOnly, [](TreatmentOptions& o) {
+                   o.RemoveTerms = true;
+                   o.TermsToRemove = u"live"_s;
+               }) << QStringList{u"Song"_s};
         QTest::newRow("duration first on the line")
             << u"3:45 Intro"_s << durationsOnly << QStringList{u"Intro"_s};
         QTest::newRow("durations off keep no colon")
@@ -136,6 +150,34 @@ private slots:
         QTest::newRow("count 0 does nothing")
             << u"Abcde"_s << removing(InsertPosition::AtStart, u""_s, {})
             << QStringList{u"Abcde"_s};
+        const QString grin = u"\U0001F600"_s;
+        const QString beam = u"\U0001F601"_s;
+        QTest::newRow("emoji: junk differing in the second half is kept")
+            << grin + u" Intro\r"_s + beam + u" Song"_s << names
+            << QStringList{grin + u" Intro"_s, beam + u" Song"_s};
+        QTest::newRow("emoji: one character at the start")
+            << grin + u"Intro"_s << removing(InsertPosition::AtStart, u"1"_s, {})
+            << QStringList{u"Intro"_s};
+        QTest::newRow("emoji: one character at the end")
+            << u"Intro"_s + grin << removing(InsertPosition::AtEnd, u"1"_s, {})
+            << QStringList{u"Intro"_s};
+        QTest::newRow("emoji: counted as one before a position")
+            << grin + u"Intro"_s << removing(InsertPosition::AtPosition, u"2"_s, u"2"_s)
+            << QStringList{grin + u"tro"_s};
+        QTest::newRow("emoji: added string after it")
+            << grin + u"Intro"_s << with(bare(), [](TreatmentOptions& o) {
+                   o.DropOriginalExtension = true;
+                   o.AddString = true;
+                   o.AddStringText = u"-"_s;
+                   o.AddStringMode = InsertPosition::AtPosition;
+                   o.AddStringPosition = u"2"_s;
+               }) << QStringList{grin + u"-Intro"_s};
+        QTest::newRow("prefix and suffix cleaned of forbidden characters")
+            << u"a"_s << with(names, [](TreatmentOptions& o) {
+                   o.Numbering = true;
+                   o.NumberingPrefix = u"A:B/C|D"_s;
+                   o.NumberingSuffix = u" *- "_s;
+               }) << QStringList{u"ABCD01 - a"_s};
         QTest::newRow("numbering after removing empty lines")
             << u"Intro\r\rOutro"_s << with(names, [](TreatmentOptions& o) { o.Numbering = true; })
             << QStringList{u"01 - Intro"_s, u"02 - Outro"_s};
@@ -206,11 +248,46 @@ private slots:
         std::vector<NameRecord> records = RecordsFromLines(SplitIntoLines(u"01 - Intro"_s));
         TreatmentOptions o = plain();
         o.DropOriginalExtension = true;
-        QCOMPARE(GenerateNames(records, o, {}), QStringList{u"Intro"_s});
+        QCOMPARE(textsOf(GenerateNames(records, o, {})), QStringList{u"Intro"_s});
         o.RemoveLeadingDigits = false;
         o.RemoveLeadingNonAlphanumerics = false;
-        QCOMPARE(GenerateNames(records, o, {}), QStringList{u"01 - Intro"_s});
+        QCOMPARE(textsOf(GenerateNames(records, o, {})), QStringList{u"01 - Intro"_s});
         QCOMPARE(records[0].SourceText, u"01 - Intro"_s);
+    }
+
+    void emptyNamesAreHiddenNotLost()
+    {
+        // A treatment empties the short names: they take no row, and come
+        // back when it is undone.
+        std::vector<NameRecord> records = RecordsFromLines(SplitIntoLines(u"ab\rlong name\rcd"_s));
+        TreatmentOptions o = with(plain(), [](TreatmentOptions& t) {
+            t.Numbering = true;
+            t.RemoveCharacters = true;
+            t.RemoveCharactersMode = InsertPosition::AtEnd;
+            t.RemoveCharactersCount = u"15"_s;
+        });
+        std::vector<NameRow> rows = GenerateNames(records, o, files(3));
+        QCOMPARE(rows.size(), std::size_t(0));
+        o.RemoveCharactersCount = u"1"_s;
+        rows = GenerateNames(records, o, files(3));
+        QCOMPARE(textsOf(rows),
+                 (QStringList{u"01 - a.mp3"_s, u"02 - long nam.mp3"_s, u"03 - c.mp3"_s}));
+        // Kept as empty names, they count as such, extension or not.
+        o.RemoveCharactersCount = u"2"_s;
+        o.RemoveEmptyLines = false;
+        o.Numbering = false;
+        rows = GenerateNames(records, o, files(3));
+        QCOMPARE(textsOf(rows), (QStringList{u".mp3"_s, u"long na.mp3"_s, u".mp3"_s}));
+        QCOMPARE(rows[2].record, std::size_t(2));
+        QVERIFY(rows[0].nameless && !rows[1].nameless);
+        QCOMPARE(CountNameProblems(rows), 2);
+        QVERIFY(rows[0].duplicate && !rows[1].duplicate);
+        // With empty lines removed, row 1 shows the second record.
+        o.RemoveEmptyLines = true;
+        rows = GenerateNames(records, o, files(3));
+        QCOMPARE(rows.size(), std::size_t(1));
+        QCOMPARE(rows[0].record, std::size_t(1));
+        QCOMPARE(rows[0].text, u"long na.mp3"_s);
     }
 
     void hostileText()
@@ -222,6 +299,7 @@ private slots:
         const QStringList rows = generate(text, plain(), files(3));
         QCOMPARE(rows.size(), 3);
         QCOMPARE(rows[0].size(), 100000 + 4);
+        QCOMPARE(rows[2], u"y.mp3"_s); // no half of a surrogate pair
     }
 
     void lineBreakNormalisation_data()
