@@ -657,15 +657,13 @@ void frmTervane::adjustFillWidth()
 
 void frmTervane::FitListColumns()
 {
-    std::vector<qsizetype> lengths;
-    lengths.reserve(std::size_t(m_workspace.FileRows.size()));
-    for (const QString& file : std::as_const(m_workspace.FileRows))
-        lengths.push_back(file.size());
-    FitListColumn(lvwFichiers, lengths);
-    lengths.clear();
+    const std::vector<QStringView> files(m_workspace.FileRows.cbegin(),
+                                         m_workspace.FileRows.cend());
+    std::vector<QStringView> names;
+    names.reserve(m_workspace.NameRows.size());
     for (const NameRow& name : m_workspace.NameRows)
-        lengths.push_back(name.text.size());
-    FitListColumn(lvwNoms, lengths);
+        names.push_back(name.text);
+    FitPairedColumns(lvwFichiers, files, lvwNoms, names);
 }
 
 void frmTervane::RunNamePipeline(NameSource source)

@@ -1,9 +1,13 @@
 #include "PairedLists.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTreeView>
 
+#include <array>
 #include <numeric>
 
 namespace {
@@ -46,6 +50,18 @@ PairedLists::PairedLists(RenameWorkspace& workspace, QTreeView* files, QTreeView
             [this](const QModelIndex& index) { lvwFichiers_ItemClick(index.row()); });
     connect(names, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& index) { lvwNoms_ItemClick(index.row()); });
+    // A row selected from the keyboard (arrows, Home, End, pages) is echoed
+    // as a clicked one is.
+    connect(files->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    lvwFichiers_ItemClick(current.row());
+            });
+    connect(names->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    lvwNoms_ItemClick(current.row());
+            });
 }
 
 void PairedLists::lvwFichiers_ItemClick(int row)
@@ -146,21 +162,72 @@ void SafeSetFocus(QWidget* control)
         control->setFocus();
 }
 
-void FitListColumn(QTreeView* list, const std::vector<qsizetype>& textLengths)
+namespace {
+
+// Ranks texts by an estimate of their width in the list's font: the advance
+// of each character below U+0100 from a table, the widest advance for any
+// other. A pass over the characters, with no text laid out.
+std::vector<int> widestCandidates(const QTreeView* list, const std::vector<QStringView>& texts)
 {
-    // Only the longest texts are measured: width follows length closely, and
-    // this keeps the refit cheap on lists of any size.
-    constexpr std::size_t Candidates = 32;
-    std::vector<int> rows(textLengths.size());
+    constexpr std::size_t Candidates = 8;
+    const QFontMetrics metrics(list->font());
+    std::array<int, 256> advance{};
+    for (int c = 0; c < 256; ++c)
+        advance[std::size_t(c)] = metrics.horizontalAdvance(QChar(c));
+    const int widest = std::max(metrics.maxWidth(), 1);
+    std::vector<int> estimate(texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        int width = 0;
+        for (QChar c : texts[i])
+            width += c.unicode() < 256 ? advance[c.unicode()] : widest;
+        estimate[i] = width;
+    }
+    std::vector<int> rows(texts.size());
     std::iota(rows.begin(), rows.end(), 0);
     if (rows.size() > Candidates) {
         std::nth_element(rows.begin(), rows.begin() + Candidates, rows.end(),
-                         [&](int a, int b) { return textLengths[a] > textLengths[b]; });
+                         [&](int a, int b) { return estimate[a] > estimate[b]; });
         rows.resize(Candidates);
     }
+    return rows;
+}
+
+// The width the list's rows can have without a horizontal scroll bar.
+int availableWidth(const QTreeView* list)
+{
+    const QSize full = list->maximumViewportSize();
+    const int rows = rowCount(list);
+    const bool verticalBar = rows > 0 && list->sizeHintForRow(0) * rows > full.height();
+    const int bar = verticalBar ? list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
+                                                             list->verticalScrollBar())
+                                : 0;
+    return full.width() - bar;
+}
+
+} // namespace
+
+bool FitListColumn(QTreeView* list, const std::vector<QStringView>& texts)
+{
     int widest = 0;
-    for (int row : rows)
+    for (int row : widestCandidates(list, texts))
         widest = std::max(widest, list->sizeHintForIndex(list->model()->index(row, 0)).width());
-    list->header()->setStretchLastSection(false);
-    list->setColumnWidth(0, std::max(widest, list->viewport()->width()));
+    QHeaderView* header = list->header();
+    if (widest <= availableWidth(list)) {
+        header->setStretchLastSection(true);
+        return false;
+    }
+    header->setStretchLastSection(false);
+    list->setColumnWidth(0, widest);
+    return true;
+}
+
+void FitPairedColumns(QTreeView* files, const std::vector<QStringView>& fileTexts, QTreeView* names,
+                      const std::vector<QStringView>& nameTexts)
+{
+    const bool wide = FitListColumn(files, fileTexts) | FitListColumn(names, nameTexts);
+    // A horizontal bar in one list only would show one row less there, and
+    // the lists would no longer show the same rows.
+    const Qt::ScrollBarPolicy policy = wide ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+    files->setHorizontalScrollBarPolicy(policy);
+    names->setHorizontalScrollBarPolicy(policy);
 }

@@ -41,6 +41,11 @@ int GetSelectedCount(const QAbstractItemView* list);
 // Gives a control the focus when it can take it; never fails.
 void SafeSetFocus(QWidget* control);
 
-// Fits the single column of a list to its widest entry, never narrower than
-// the visible width of the list. textLengths: the length of every row's text.
-void FitListColumn(QTreeView* list, const std::vector<qsizetype>& textLengths);
+// Fits the single column of a list to its widest entry in pixels, never
+// narrower than the visible width of the list; texts: every row's text.
+// Returns whether the column is wider than the list can show.
+bool FitListColumn(QTreeView* list, const std::vector<QStringView>& texts);
+// Fits both lists, and gives both a horizontal scroll bar when either needs
+// one, so that they always show the same rows.
+void FitPairedColumns(QTreeView* files, const std::vector<QStringView>& fileTexts, QTreeView* names,
+                      const std::vector<QStringView>& nameTexts);

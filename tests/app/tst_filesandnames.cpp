@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "naming/OptionsPanel.h"
+#include "workspace/PairedLists.h"
 #include "support/TestFolder.h"
 
 #include <QCheckBox>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
@@ -167,6 +169,40 @@ private slots:
         QVERIFY(session.env.prompter.boxes.last().text.startsWith(
             u"Cette valeur de remplissage n'est pas adaptée"_s));
         QVERIFY(!session.window->btnRenommer->isEnabled());
+    }
+
+    void listsShowTheSameRowsWithScrollBars()
+    {
+        QStringList files;
+        for (int i = 1; i <= 41; ++i)
+            files << u"f%1.mp3"_s.arg(i, 2, 10, QChar(u'0'));
+        Session session(files);
+        // Forty narrow names and a wide one, longer in pixels only.
+        QStringList names(40, QString(40, u'i'));
+        names.insert(7, QString(25, u'W'));
+        session.window->dropText(names.join(u'\n'));
+        QTreeView* fileList = session.window->lvwFichiers;
+        QTreeView* nameList = session.window->lvwNoms;
+        const QModelIndex wide = nameList->model()->index(7, 0);
+        QVERIFY(nameList->columnWidth(0) >= nameList->sizeHintForIndex(wide).width());
+        QCOMPARE(fileList->horizontalScrollBarPolicy(), nameList->horizontalScrollBarPolicy());
+        QCOMPARE(fileList->viewport()->height(), nameList->viewport()->height());
+        fileList->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QTRY_COMPARE(TopIndex(nameList), TopIndex(fileList));
+        QVERIFY(TopIndex(fileList) > 0);
+    }
+
+    void keyboardSelectionIsEchoed()
+    {
+        Session session({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s});
+        session.window->dropText(u"x\ny\nz"_s);
+        QTreeView* fileList = session.window->lvwFichiers;
+        fileList->setFocus();
+        fileList->setCurrentIndex(fileList->model()->index(0, 0));
+        QTest::keyClick(fileList, Qt::Key_Down);
+        QCOMPARE(session.window->lvwNoms->selectionModel()->selectedRows().value(0).row(), 1);
+        QTest::keyClick(fileList, Qt::Key_End);
+        QCOMPARE(session.window->lvwNoms->selectionModel()->selectedRows().value(0).row(), 2);
     }
 
     void refreshShowsFilesChangedOutside()

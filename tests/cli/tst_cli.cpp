@@ -154,6 +154,16 @@ private slots:
         QCOMPARE(bench.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
     }
 
+    void emptyGeneratedNameIsRefused()
+    {
+        Workbench bench({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s, u"d.mp3"_s},
+                        "SuppressionLignesVides=0\nNumérotation=0\n");
+        const Result refused = bench.cli(u"rename"_s, {}, "x\n\ny\nz");
+        QCOMPARE(refused.exitCode, 3);
+        QVERIFY2(refused.err.contains(u"row 2 \".mp3\""_s), qPrintable(refused.err));
+        QVERIFY(QFile::exists(bench.folder + u"/b.mp3"_s));
+    }
+
     void failedStepIsRolledBack()
     {
         Workbench bench({u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s});
