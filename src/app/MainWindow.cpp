@@ -308,8 +308,6 @@ bool frmTervane::Form_Load()
         TranslateForm(this, m_languageFile);
         if (const QString notice = text(u"TraductionIncomplète"_s); !notice.isEmpty())
             prompter.message(notice, MessageIcon::Exclamation);
-        CreateSettingsFolders(m_settingsLocation, m_context.folders);
-        MigrateEarlierSettings(m_settingsLocation);
         fillLanguageList();
         QPalette bar = picSéparateur->palette();
         bar.setColor(QPalette::Window, palette().color(QPalette::Button));
@@ -356,6 +354,10 @@ void frmTervane::locateSettings()
     m_settingsLocation = LocateSettings(m_context.programFolder, m_context.folders, AppTitle);
     m_state.SettingsFolderPath = m_settingsLocation.folderPath;
     m_state.SettingsFilePath = m_settingsLocation.filePath;
+    // A settings file left next to an installed program moves before anything
+    // is read from it, its language first.
+    CreateSettingsFolders(m_settingsLocation, m_context.folders);
+    MigrateEarlierSettings(m_settingsLocation);
 }
 
 void frmTervane::readInterfaceLanguage()

@@ -286,7 +286,7 @@ QStringList standardInputLines()
 {
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly))
-        throw AppError(input.error(), input.errorString());
+        throw AppError(EBADF, DescriptionOfError(EBADF));
     return TextLinesOf(input);
 }
 

@@ -26,9 +26,8 @@ LanguageFile LanguageFile::load(const QString& path)
     // Oversized files are handled below, as files that are no language file.
     if (const int problem = TextFileProblem(path); problem != 0 && problem != EFBIG)
         throw AppError(problem, DescriptionOfError(problem));
-    QFile input(path);
-    if (!input.open(QIODevice::ReadOnly))
-        throw AppError(input.error(), input.errorString());
+    QFile input;
+    OpenForReading(input, path);
     file.m_loaded = true;
     if (input.size() > MaximumSize)
         return file;

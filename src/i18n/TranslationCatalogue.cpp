@@ -56,10 +56,13 @@ QString InsertValues(QString text, const QStringList& values)
 {
     const QString marker = QStringLiteral("%v");
     qsizetype k = 0;
-    for (qsizetype p = text.indexOf(marker, 0, Qt::CaseInsensitive); p >= 0;
-         p = text.indexOf(marker, 0, Qt::CaseInsensitive)) {
-        text.replace(p, marker.size(), k < values.size() ? values[k] : QString());
+    // The search goes on after each value put in: a value may itself hold
+    // "%v" (a file named "100%Vinyl.mp3").
+    for (qsizetype p = text.indexOf(marker, 0, Qt::CaseInsensitive); p >= 0;) {
+        const QString value = k < values.size() ? values[k] : QString();
+        text.replace(p, marker.size(), value);
         ++k;
+        p = text.indexOf(marker, p + value.size(), Qt::CaseInsensitive);
     }
     return text;
 }

@@ -45,7 +45,7 @@ QStringList TextLinesOf(QFile& file)
     // pipe or a device may have none, or no end.
     const QByteArray bytes = file.read(MaximumTextFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        throw AppError(file.error(), file.errorString());
+        throw AppError(EIO, DescriptionOfError(EIO));
     if (bytes.size() > MaximumTextFileSize)
         throw AppError(EFBIG, QStringLiteral("The file is too large to be a list of names."));
     if (bytes.contains('\0'))
@@ -57,9 +57,8 @@ QStringList TextFileLines(const QString& path)
 {
     if (const int problem = TextFileProblem(path))
         throw AppError(problem, DescriptionOfError(problem));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw AppError(file.error(), file.errorString());
+    QFile file;
+    OpenForReading(file, path);
     return TextLinesOf(file);
 }
 
@@ -176,9 +175,10 @@ std::optional<QStringList> PasteSourceReader::clipboardLines()
 std::optional<QStringList> PasteSourceReader::textFileLines(const QString& folderText)
 {
     const QString filters =
-        text(u"TXT_FICHIERS_TXT"_s) + u" (*.txt);;"_s + text(u"TXT_TOUS_FICHIERS"_s) + u" (*.*)"_s;
+        text(u"TXT_FICHIERS_TXT"_s) + u" (*.txt);;"_s + text(u"TXT_TOUS_FICHIERS"_s) + u" (*)"_s;
     const auto file =
-        m_dialogs.openFileName(text(u"TXT_VEUILLEZ_SELECTIONNER_FICHIER"_s), filters, folderText);
+        m_dialogs.openFileName(text(u"TXT_VEUILLEZ_SELECTIONNER_FICHIER"_s), filters, folderText,
+                               u"txt"_s);
     if (!file)
         return std::nullopt;
     return TextFileLines(*file);

@@ -7,8 +7,10 @@
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
+    // defaultSuffix is added to a name typed without one.
     virtual std::optional<QString> openFileName(const QString& title, const QString& filters,
-                                                const QString& startFolder) = 0;
+                                                const QString& startFolder,
+                                                const QString& defaultSuffix) = 0;
     virtual std::optional<QString> existingFolder(const QString& title,
                                                   const QString& startFolder) = 0;
 };

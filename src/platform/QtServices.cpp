@@ -64,13 +64,16 @@ QString QtClipboard::text() const
 }
 
 std::optional<QString> QtDialogs::openFileName(const QString& title, const QString& filters,
-                                               const QString& startFolder)
+                                               const QString& startFolder,
+                                               const QString& defaultSuffix)
 {
-    const QString chosen =
-        QFileDialog::getOpenFileName(QApplication::activeWindow(), title, startFolder, filters);
-    if (chosen.isEmpty())
+    QFileDialog dialog(QApplication::activeWindow(), title, startFolder, filters);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return chosen;
+    return dialog.selectedFiles().constFirst();
 }
 
 std::optional<QString> QtDialogs::existingFolder(const QString& title, const QString& startFolder)

@@ -29,7 +29,8 @@ public:
 class QtDialogs : public Dialogs {
 public:
     std::optional<QString> openFileName(const QString& title, const QString& filters,
-                                        const QString& startFolder) override;
+                                        const QString& startFolder,
+                                        const QString& defaultSuffix) override;
     std::optional<QString> existingFolder(const QString& title,
                                           const QString& startFolder) override;
 };

@@ -2,8 +2,13 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <QStringList>
+
+#include "AppError.h"
 
 #include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 #include <cstring>
 #include <sys/stat.h>
 
@@ -22,6 +27,18 @@ QString DecodeText(const QByteArray& bytes)
     return QString::fromLatin1(bytes);
 }
 
+QString DecodeTextLines(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString whole = utf8(bytes);
+    if (!utf8.hasError())
+        return DecodeText(bytes); // the common case: one valid UTF-8 text
+    QStringList lines;
+    for (const QByteArray& line : bytes.split('\n'))
+        lines << DecodeText(line);
+    return lines.join(u'\n');
+}
+
 int TextFileProblem(const QString& path)
 {
     struct stat info {};
@@ -30,6 +47,19 @@ int TextFileProblem(const QString& path)
     if (!S_ISREG(info.st_mode))
         return EINVAL;
     return info.st_size > MaximumTextFileSize ? EFBIG : 0;
+}
+
+void OpenForReading(QFile& file, const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        throw AppError(error, DescriptionOfError(error));
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw AppError(EIO, DescriptionOfError(EIO));
+    }
 }
 
 QString DescriptionOfError(int errorNumber)

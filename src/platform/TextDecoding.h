@@ -6,6 +6,9 @@
 // Text brought in from files: UTF-8 when the bytes are valid UTF-8 (a byte
 // order mark is dropped), Windows-1252 otherwise.
 QString DecodeText(const QByteArray& bytes);
+// The same, line by line: a file edited by hand may mix both, and each line
+// keeps its own encoding.
+QString DecodeTextLines(const QByteArray& bytes);
 
 // The largest text file the program reads (names, settings, languages).
 inline constexpr qint64 MaximumTextFileSize = 16 * 1024 * 1024;
@@ -18,3 +21,8 @@ int TextFileProblem(const QString& path);
 
 // The system's description of such an error number.
 QString DescriptionOfError(int errorNumber);
+
+class QFile;
+// Opens file for reading at path; throws AppError with the system's error
+// number (errno, such as 13 for a refused access) when it cannot.
+void OpenForReading(QFile& file, const QString& path);

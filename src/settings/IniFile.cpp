@@ -63,16 +63,20 @@ QString valueOf(QStringView trimmedLine)
     return value.first(std::min<qsizetype>(value.size(), IniBufferSize - 1)).toString();
 }
 
-// A settings or language file that is no regular text file reads as empty:
-// a pipe could block forever, a device never end.
-QString readWholeFile(const QString& file)
+// The text of a settings or language file: empty when missing or no regular
+// text file (a pipe could block forever, a device never end); nothing when
+// it exists but cannot be read.
+std::optional<QString> readWholeFile(const QString& file)
 {
-    if (TextFileProblem(file) != 0)
-        return {};
+    if (const int problem = TextFileProblem(file))
+        return problem == EACCES ? std::nullopt : std::optional<QString>(QString());
     QFile input(file);
     if (!input.open(QIODevice::ReadOnly))
-        return {};
-    return DecodeText(input.readAll());
+        return std::nullopt;
+    const QByteArray bytes = input.readAll();
+    if (input.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return DecodeTextLines(bytes);
 }
 
 QStringList splitLines(const QString& text)
@@ -179,16 +183,21 @@ std::optional<QString> LookupIniValue(const QString& text, const QString& sectio
 QString ReadIniString(const QString& file, const QString& section, const QString& key,
                       const QString& defaultValue)
 {
-    return LookupIniValue(readWholeFile(file), section, key).value_or(defaultValue);
+    return LookupIniValue(readWholeFile(file).value_or(QString()), section, key)
+        .value_or(defaultValue);
 }
 
 void WriteIniString(const QString& file, const QString& section, const QString& key,
                     const std::optional<QString>& value)
 {
-    // Never replace what is not a text file of ours.
+    // Never replace what is not a text file of ours, nor a file that could
+    // not be read: its other settings would be lost.
     if (const int problem = TextFileProblem(file); problem != 0 && problem != ENOENT)
         return;
-    const QString text = readWholeFile(file);
+    const std::optional<QString> read = readWholeFile(file);
+    if (!read)
+        return;
+    const QString& text = *read;
     const QString newline = text.contains(u"\r\n") ? QStringLiteral("\r\n") : QStringLiteral("\n");
     QStringList lines = splitLines(text);
     // A line break inside a value would cut it into lines of their own.
@@ -216,6 +225,9 @@ void WriteIniString(const QString& file, const QString& section, const QString& 
     }
 
     QSaveFile output(file);
+    // In a folder where no temporary file can be made, the file itself is
+    // written over.
+    output.setDirectWriteFallback(true);
     if (!output.open(QIODevice::WriteOnly))
         return;
     output.write((lines.join(newline) + newline).toUtf8());

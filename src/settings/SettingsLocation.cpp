@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <filesystem>
+
 namespace {
 
 // Letter case ignored, as the install folder's name is compared; the match
@@ -28,9 +30,10 @@ void createFolder(const QString& path)
 {
     if (PathExists(path, DirectoryAttribute))
         return;
-    if (!QDir().mkdir(path))
-        throw AppError(QFileDevice::WriteError,
-                       QStringLiteral("Cannot create the folder %1").arg(path));
+    std::error_code error;
+    if (!std::filesystem::create_directory(QFile::encodeName(path).toStdString(), error) && error)
+        throw AppError(error.value(), QStringLiteral("Cannot create the folder %1: %2")
+                                          .arg(path, QString::fromLocal8Bit(error.message())));
 }
 
 } // namespace
@@ -64,8 +67,10 @@ void MigrateEarlierSettings(const SettingsLocation& location)
 {
     if (location.earlierFile.isEmpty())
         return;
-    QFile earlier(location.earlierFile);
-    if (!earlier.copy(location.filePath))
-        throw AppError(earlier.error(), earlier.errorString());
+    std::error_code error;
+    std::filesystem::copy_file(QFile::encodeName(location.earlierFile).toStdString(),
+                               QFile::encodeName(location.filePath).toStdString(), error);
+    if (error)
+        throw AppError(error.value(), QString::fromLocal8Bit(error.message()));
     QFile::remove(location.earlierFile);
 }

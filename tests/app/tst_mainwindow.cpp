@@ -216,6 +216,24 @@ private slots:
         QCOMPARE(stored(env, u"Langue"_s), u"Deutsch"_s);
     }
 
+    void installedProgramMovesItsSettingsBeforeReadingThem()
+    {
+        TestEnvironment env;
+        env.context().programFolder = env.path(u"prefix/bin"_s);
+        WriteFile(env.path(u"prefix/bin/English.lng"_s), "[Traduction]\nCodeLangue=9\n");
+        WriteFile(env.path(u"prefix/bin/Tervane.ini"_s), "[Config]\nLangue=English\n");
+        {
+            frmTervane window(env.context());
+            QVERIFY(window.Form_Load());
+            QCOMPARE(window.state().InterfaceLanguage, u"English"_s);
+            window.mnuFichierQuitter->trigger();
+        }
+        QVERIFY(!QFile::exists(env.path(u"prefix/bin/Tervane.ini"_s)));
+        QCOMPARE(ReadIniString(env.path(u"appdata/Morvak/Tervane/Tervane.ini"_s), u"Config"_s,
+                               u"Langue"_s, {}),
+                 u"English"_s);
+    }
+
     void firstRunPicksTheSystemLanguage()
     {
         TestEnvironment env;

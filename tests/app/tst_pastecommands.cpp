@@ -126,6 +126,8 @@ private slots:
             WriteFile(session.folder(u"list.txt"_s), "Premi\xe8re\nSeconde\n");
         session.window->RunNamePipeline(NameSource::TextFile);
         QCOMPARE(session.names(), (QStringList{u"01 - Première.mp3"_s, u"02 - Seconde.mp3"_s}));
+        QCOMPARE(session.env.dialogs.lastSuffix, u"txt"_s);
+        QVERIFY(session.env.dialogs.lastFilters.endsWith(u" (*)"_s)); // names without a dot too
 
         session.env.dialogs.nextFile = WriteFile(session.folder(u"x.bin"_s), Bytes("\x00\x01\x02"));
         session.window->RunNamePipeline(NameSource::TextFile);

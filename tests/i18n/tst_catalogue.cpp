@@ -124,8 +124,11 @@ private slots:
         QTest::newRow("extra values ignored")
             << u"%v-%v"_s << QStringList{u"1"_s, u"2"_s, u"3"_s} << u"1-2"_s;
         QTest::newRow("upper-case marker") << u"a%Vb"_s << QStringList{u"x"_s} << u"axb"_s;
-        QTest::newRow("value holding a marker")
-            << u"[%v] [%v]"_s << QStringList{u"%v!"_s, u"y"_s, u"z"_s} << u"[y!] [z]"_s;
+        QTest::newRow("value holding a marker is kept as it is")
+            << u"[%v] [%v]"_s << QStringList{u"%v!"_s, u"y"_s, u"z"_s} << u"[%v!] [y]"_s;
+        QTest::newRow("file name holding a marker")
+            << u"'%v' en '%v'"_s << QStringList{u"100%Vinyl.mp3"_s, u"x.mp3"_s}
+            << u"'100%Vinyl.mp3' en 'x.mp3'"_s;
         QTest::newRow("no marker") << u"plain"_s << QStringList{u"x"_s} << u"plain"_s;
     }
     void insertValues()

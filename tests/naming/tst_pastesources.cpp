@@ -67,6 +67,17 @@ private slots:
         const QString lateNul = WriteFile(m_dir.filePath(u"late.txt"_s),
                                           QByteArray(20000, 'a') + '\0' + "b\n");
         QVERIFY_THROWS_EXCEPTION(AppError, TextFileLines(lateNul));
+        // The system's own error number: 13 for a refused access.
+        QFile::setPermissions(m_dir.path(), QFileDevice::Permissions(0x7777));
+        const QString locked = WriteFile(m_dir.filePath(u"locked.txt"_s), "a\n");
+        QFile::setPermissions(locked, QFileDevice::WriteOwner);
+        const AsOrdinaryUser user;
+        try {
+            TextFileLines(locked);
+            QFAIL("read");
+        } catch (const AppError& error) {
+            QCOMPARE(error.number(), EACCES);
+        }
         const QString huge = m_dir.filePath(u"huge.txt"_s);
         QFile file(huge);
         QVERIFY(file.open(QIODevice::WriteOnly));

@@ -1,13 +1,16 @@
 #include "settings/IniFile.h"
 #include "support/TestFolder.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QFileInfo>
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
+
 
 // The INI functions read and write files as the Windows profile functions do.
 class TestIniFile : public QObject {
@@ -57,6 +60,11 @@ private slots:
             << QByteArray("[Config]\nSuppressionDur\xe9"
                           "es=0\n")
             << QStringLiteral("SuppressionDurées") << u"0"_s;
+        QTest::newRow("UTF-8 with one Windows-1252 line")
+            << QByteArray("[Config]\nDernierDossier=/m\xe9"
+                          "dia\nSuppressionDur\xc3\xa9"
+                          "es=1\n")
+            << QStringLiteral("SuppressionDurées") << u"1"_s;
         QTest::newRow("BOM") << QByteArray("\xef\xbb\xbf[Config]\nKey=v\n") << u"Key"_s << u"v"_s;
         QTest::newRow("Windows-1252 value")
             << QByteArray("[Config]\nKey=Caf\xe9\n") << u"Key"_s << QStringLiteral("Café");
@@ -92,6 +100,27 @@ private slots:
                      QStringLiteral("d"));
         WriteIniString(pipe, QStringLiteral("Config"), QStringLiteral("Key"), QStringLiteral("v"));
         QVERIFY(!QFileInfo(pipe).isFile()); // never replaced
+    }
+
+    void unreadableFilesAreNeverWrittenAndReadOnlyFoldersWrittenInPlace()
+    {
+        // Checked as an ordinary user: root reads and writes whatever it likes.
+        QFile::setPermissions(m_dir.path(), QFileDevice::Permissions(0x7777));
+        const QString unreadable = WriteFile(file(u"unreadable.ini"_s), "[Config]\nKey=v\n");
+        ::chmod(QFile::encodeName(unreadable).constData(), 0222);
+        const QString folder = m_dir.filePath(u"readonly"_s);
+        QDir().mkpath(folder);
+        const QString inPlace = WriteFile(folder + u"/Tervane.ini"_s, "[Config]\nKey=v\n");
+        ::chmod(QFile::encodeName(inPlace).constData(), 0666);
+        ::chmod(QFile::encodeName(folder).constData(), 0555);
+        {
+            const AsOrdinaryUser user;
+            WriteIniString(unreadable, u"Config"_s, u"Other"_s, u"w"_s);
+            WriteIniString(inPlace, u"Config"_s, u"Other"_s, u"w"_s);
+        }
+        QCOMPARE(ReadFile(unreadable), QByteArray("[Config]\nKey=v\n"));
+        QCOMPARE(ReadFile(inPlace), QByteArray("[Config]\nKey=v\nOther=w\n"));
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
     }
 
     void longValueIsCutToTheBuffer()

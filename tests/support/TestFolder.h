@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
+#include <sys/fsuid.h>
+#include <unistd.h>
 
 // Writes a file with the given bytes, creating its folder; returns its path.
 QString WriteFile(const QString& path, const QByteArray& bytes = {});
@@ -23,6 +25,29 @@ QByteArray Bytes(const char (&raw)[N])
     return QByteArray(raw, N - 1);
 }
 
+// File permissions checked as an ordinary user's for the life of the object,
+// also when the tests run as root: the file-system identity of the thread
+// changes, and root's right to override permissions goes with it.
+class AsOrdinaryUser {
+public:
+    AsOrdinaryUser()
+    {
+        if (::geteuid() == 0) {
+            ::setfsgid(65534);
+            ::setfsuid(65534);
+        }
+    }
+    ~AsOrdinaryUser()
+    {
+        if (::geteuid() == 0) {
+            ::setfsuid(0);
+            ::setfsgid(0);
+        }
+    }
+    AsOrdinaryUser(const AsOrdinaryUser&) = delete;
+    AsOrdinaryUser& operator=(const AsOrdinaryUser&) = delete;
+};
+
 class FixedClipboard : public Clipboard {
 public:
     QString text() const override { return content; }
@@ -31,8 +56,11 @@ public:
 
 class ScriptedDialogs : public Dialogs {
 public:
-    std::optional<QString> openFileName(const QString&, const QString&, const QString&) override
+    std::optional<QString> openFileName(const QString&, const QString& filters, const QString&,
+                                        const QString& defaultSuffix) override
     {
+        lastFilters = filters;
+        lastSuffix = defaultSuffix;
         return nextFile;
     }
     std::optional<QString> existingFolder(const QString&, const QString&) override
@@ -40,6 +68,8 @@ public:
         return nextFolder;
     }
     std::optional<QString> nextFile;
+    QString lastFilters;
+    QString lastSuffix;
     std::optional<QString> nextFolder;
 };
 
