@@ -657,15 +657,19 @@ void frmTervane::adjustFillWidth()
     }
 }
 
-void frmTervane::FitListColumns()
+void frmTervane::FitListColumns(bool fileRowsChanged)
 {
-    const std::vector<QStringView> files(m_workspace.FileRows.cbegin(),
-                                         m_workspace.FileRows.cend());
+    if (fileRowsChanged) {
+        const std::vector<QStringView> files(m_workspace.FileRows.cbegin(),
+                                             m_workspace.FileRows.cend());
+        m_filesWide = FitListColumn(lvwFichiers, files);
+    }
     std::vector<QStringView> names;
     names.reserve(m_workspace.NameRows.size());
     for (const NameRow& name : m_workspace.NameRows)
         names.push_back(name.text);
-    FitPairedColumns(lvwFichiers, files, lvwNoms, names);
+    const bool namesWide = FitListColumn(lvwNoms, names);
+    ShareHorizontalScrollBar(lvwFichiers, lvwNoms, m_filesWide || namesWide);
 }
 
 void frmTervane::RunNamePipeline(NameSource source)
@@ -702,7 +706,7 @@ void frmTervane::RunNamePipeline(NameSource source)
                                             : u"MSG_ERREUR_CONTENU_FICHIER"_s),
                                    MessageIcon::Critical);
     UpdateListCounters(false);
-    FitListColumns();
+    FitListColumns(false);
 }
 
 void frmTervane::dropText(const QString& dropped)
@@ -754,7 +758,7 @@ void frmTervane::btnViderListe_Click()
     m_workspace.NameRows.clear();
     m_workspace.SourceRecords.clear();
     UpdateListCounters(false);
-    FitListColumns();
+    FitListColumns(false);
 }
 
 void frmTervane::btnParcourir_Click()

@@ -45,7 +45,8 @@ public:
     void UpdateListCounters(bool layoutOnly);
     void RunNamePipeline(NameSource source);
     void RefreshFileList(bool refreshFirst);
-    void FitListColumns();
+    // A name run leaves the file rows as they are, and their fit stands.
+    void FitListColumns(bool fileRowsChanged = true);
     // Text dropped on the names list replaces the names.
     void dropText(const QString& text);
     void btnColler_Click();
@@ -154,6 +155,7 @@ private:
     bool m_activatedByWarning = false;
     WindowSettings m_window; // the window keys and the normal-state geometry, in twips
     FileListModel* m_fileModel = nullptr;
+    bool m_filesWide = false; // the file list's column is wider than the list
     NameListModel* m_nameModel = nullptr;
     PairedLists* m_pairedLists = nullptr;
     bool m_unloaded = false;

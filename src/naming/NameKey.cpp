@@ -36,13 +36,6 @@ size_t mixed(size_t hash, char32_t c)
 
 } // namespace
 
-char32_t FoldedCodePoint(char32_t c)
-{
-    if (c < 0x80)
-        return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c;
-    return QChar::toCaseFolded(c);
-}
-
 bool MayNeedComposing(QStringView text)
 {
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x0300; });

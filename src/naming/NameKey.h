@@ -8,8 +8,14 @@
 // by code point. Every comparison of names goes through here: doubled names,
 // names taken on disk, pattern matching.
 
-// One code point, case folded as names are.
-char32_t FoldedCodePoint(char32_t c);
+// One code point, case folded as names are. Inline: it runs for every
+// character of every name at every keystroke in an option box.
+inline char32_t FoldedCodePoint(char32_t c)
+{
+    if (c < 0x80)
+        return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c;
+    return QChar::toCaseFolded(c);
+}
 
 // Whether a text may need composing: combining marks start at U+0300, and
 // below it text is already composed.

@@ -181,8 +181,10 @@ void removeCharacters(QString& s, int p, int k)
     if (p == 1) {
         s.remove(0, UnitIndexOfCodePoint(s, k));
     } else if (p == -1) {
-        const qsizetype count = CodePointCount(s);
-        s.truncate(UnitIndexOfCodePoint(s, count - std::min<qsizetype>(k, count)));
+        qsizetype end = s.size();
+        for (int removed = 0; removed < k && end > 0; ++removed)
+            end -= end >= 2 && s[end - 1].isLowSurrogate() && s[end - 2].isHighSurrogate() ? 2 : 1;
+        s.truncate(end);
     } else {
         const qsizetype from = UnitIndexOfCodePoint(s, p - 1);
         s.remove(from, UnitIndexOfCodePoint(s, qsizetype(p - 1) + k) - from);

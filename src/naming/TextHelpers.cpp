@@ -215,31 +215,6 @@ QString GetLastPathComponent(const QString& path)
     return trimmed.mid(trimmed.lastIndexOf(separator) + 1);
 }
 
-bool IsControlChar(QChar c)
-{
-    return c.unicode() < 0x20 || c.unicode() == 0x7F;
-}
-
-bool IsForbiddenChar(QChar c)
-{
-    if (IsControlChar(c))
-        return true;
-    switch (c.unicode()) {
-    case u':':
-    case u'\\':
-    case u'/':
-    case u'<':
-    case u'>':
-    case u'?':
-    case u'*':
-    case u'|':
-    case u'"':
-        return true;
-    default:
-        return false;
-    }
-}
-
 QString RemoveForbiddenChars(const QString& text)
 {
     QString result = text;

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 #include <initializer_list>
 
 // String and file-name helpers used by the name pipeline, the numbering and the
@@ -121,8 +123,27 @@ inline bool IsAsciiDigit(QChar c)
 // and the control characters (U+0000 to U+001F, U+007F), line breaks and
 // tabs among them, which would break lines and listings.
 QString RemoveForbiddenChars(const QString& text);
-bool IsForbiddenChar(QChar c);
-bool IsControlChar(QChar c);
+
+inline bool IsControlChar(QChar c)
+{
+    return c.unicode() < 0x20 || c.unicode() == 0x7F;
+}
+
+inline constexpr std::array<bool, 128> ForbiddenAscii = [] {
+    std::array<bool, 128> table{};
+    for (int i = 0; i < 0x20; ++i)
+        table[std::size_t(i)] = true;
+    for (const char c : {':', '\\', '/', '<', '>', '?', '*', '|', '"', '\x7f'})
+        table[std::size_t(c)] = true;
+    return table;
+}();
+
+// Inline, from a table: it runs for every character of every name at every
+// keystroke in an option box.
+inline bool IsForbiddenChar(QChar c)
+{
+    return c.unicode() < 128 && ForbiddenAscii[c.unicode()];
+}
 
 // A name part typed by the user (numbering prefix and suffix, added string):
 // without forbidden characters and without halves of surrogate pairs.

@@ -1,6 +1,7 @@
 #include "PairedLists.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QScrollBar>
@@ -164,22 +165,37 @@ void SafeSetFocus(QWidget* control)
 
 namespace {
 
-// Ranks texts by an estimate of their width in the list's font: the advance
-// of each character below U+0100 from a table, the widest advance for any
-// other. A pass over the characters, with no text laid out.
+// The advance of every UTF-16 unit in a font: measured below U+0100, the
+// widest advance of the font above. Kept for each font asked (the two lists
+// may differ): measuring at every run would cost more than the estimate.
+using Advances = std::vector<quint8>;
+
+const Advances& advancesFor(const QFont& font)
+{
+    static QHash<QString, Advances> cached;
+    const QString key = font.key();
+    if (const auto found = cached.constFind(key); found != cached.cend())
+        return *found;
+    const QFontMetrics metrics(font);
+    Advances advances(0x10000, quint8(std::clamp(metrics.maxWidth(), 1, 255)));
+    for (int c = 0; c < 256; ++c)
+        advances[std::size_t(c)] = quint8(std::clamp(metrics.horizontalAdvance(QChar(c)), 0, 255));
+    return *cached.insert(key, std::move(advances));
+}
+
+// Ranks texts by an estimate of their width in the list's font, from the
+// advances of their characters, with no text laid out.
 std::vector<int> widestCandidates(const QTreeView* list, const std::vector<QStringView>& texts)
 {
     constexpr std::size_t Candidates = 8;
-    const QFontMetrics metrics(list->font());
-    std::array<int, 256> advance{};
-    for (int c = 0; c < 256; ++c)
-        advance[std::size_t(c)] = metrics.horizontalAdvance(QChar(c));
-    const int widest = std::max(metrics.maxWidth(), 1);
+    const Advances& advances = advancesFor(list->font());
     std::vector<int> estimate(texts.size());
     for (std::size_t i = 0; i < texts.size(); ++i) {
         int width = 0;
-        for (QChar c : texts[i])
-            width += c.unicode() < 256 ? advance[c.unicode()] : widest;
+        const char16_t* text = texts[i].utf16();
+        const quint8* ofUnit = advances.data();
+        for (qsizetype k = 0, size = texts[i].size(); k < size; ++k)
+            width += ofUnit[text[k]];
         estimate[i] = width;
     }
     std::vector<int> rows(texts.size());
@@ -195,9 +211,12 @@ std::vector<int> widestCandidates(const QTreeView* list, const std::vector<QStri
 // The width the list's rows can have without a horizontal scroll bar.
 int availableWidth(const QTreeView* list)
 {
+    // The row height from the delegate: asking the view would lay it out now.
     const QSize full = list->maximumViewportSize();
     const int rows = rowCount(list);
-    const bool verticalBar = rows > 0 && list->sizeHintForRow(0) * rows > full.height();
+    const bool verticalBar =
+        rows > 0 && list->sizeHintForIndex(list->model()->index(0, 0)).height() * rows >
+                        full.height();
     const int bar = verticalBar ? list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
                                                              list->verticalScrollBar())
                                 : 0;
@@ -221,13 +240,12 @@ bool FitListColumn(QTreeView* list, const std::vector<QStringView>& texts)
     return true;
 }
 
-void FitPairedColumns(QTreeView* files, const std::vector<QStringView>& fileTexts, QTreeView* names,
-                      const std::vector<QStringView>& nameTexts)
+void ShareHorizontalScrollBar(QTreeView* files, QTreeView* names, bool wide)
 {
-    const bool wide = FitListColumn(files, fileTexts) | FitListColumn(names, nameTexts);
     // A horizontal bar in one list only would show one row less there, and
     // the lists would no longer show the same rows.
     const Qt::ScrollBarPolicy policy = wide ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
-    files->setHorizontalScrollBarPolicy(policy);
-    names->setHorizontalScrollBarPolicy(policy);
+    for (QTreeView* list : {files, names})
+        if (list->horizontalScrollBarPolicy() != policy)
+            list->setHorizontalScrollBarPolicy(policy);
 }

@@ -45,7 +45,6 @@ void SafeSetFocus(QWidget* control);
 // narrower than the visible width of the list; texts: every row's text.
 // Returns whether the column is wider than the list can show.
 bool FitListColumn(QTreeView* list, const std::vector<QStringView>& texts);
-// Fits both lists, and gives both a horizontal scroll bar when either needs
-// one, so that they always show the same rows.
-void FitPairedColumns(QTreeView* files, const std::vector<QStringView>& fileTexts, QTreeView* names,
-                      const std::vector<QStringView>& nameTexts);
+// Gives both lists a horizontal scroll bar when either is wide (needs one),
+// so that they always show the same rows.
+void ShareHorizontalScrollBar(QTreeView* files, QTreeView* names, bool wide);
