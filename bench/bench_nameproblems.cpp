@@ -1,6 +1,6 @@
 // The problem count runs at every refresh of the counters, so at every
 // keystroke in an option box: measured at the largest list size.
-#include "workspace/RenameWorkspace.h"
+#include "session/RenameWorkspace.h"
 
 #include <QRandomGenerator>
 #include <benchmark/benchmark.h>

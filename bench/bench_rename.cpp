@@ -5,8 +5,9 @@
 #include "files/FileEnumerator.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/TranslationCatalogue.h"
-#include "platform/Prompter.h"
+#include "services/Prompter.h"
 #include "rename/RenameCommand.h"
+#include "platform/PosixFileSystem.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,15 @@
 #include "Application.h"
 
-#include "AppIdentity.h"
-#include "MainWindow.h"
+#include "services/AppIdentity.h"
+#include "mainwindow/MainWindow.h"
 #include "i18n/LanguageChoice.h"
-#include "platform/FileSystem.h"
-#include "platform/Launcher.h"
-#include "platform/QtServices.h"
+#include "services/FileSystem.h"
+#include "services/Launcher.h"
+#include "qt/QtServices.h"
 #include "platform/StartupLock.h"
+#include "platform/PosixFileSystem.h"
+#include "platform/ProcessLauncher.h"
+#include "platform/SystemFolders.h"
 
 #include <QApplication>
 #include <QDir>
@@ -58,7 +61,7 @@ int RunTervane(int argc, char** argv)
                        fileSystem,
                        launcher,
                        QDir::cleanPath(QCoreApplication::applicationDirPath()),
-                       SpecialFolders::fromSystem(),
+                       SystemSpecialFolders(),
                        commandLineOf(argc, argv),
                        GetSystemLanguageCode()};
 

@@ -1,19 +1,19 @@
 #include "CliApp.h"
 
-#include "app/AppIdentity.h"
+#include "services/AppIdentity.h"
 #include "files/FileEnumerator.h"
-#include "files/NaturalSort.h"
+#include "text/NaturalSort.h"
 #include "i18n/LanguageChoice.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/TranslationCatalogue.h"
 #include "naming/NamePipeline.h"
 #include "naming/Numbering.h"
 #include "naming/PasteSources.h"
-#include "naming/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "naming/TreatmentOptions.h"
-#include "platform/AppError.h"
-#include "platform/Prompter.h"
-#include "platform/TextDecoding.h"
+#include "services/AppError.h"
+#include "services/Prompter.h"
+#include "text/TextDecoding.h"
 #include "rename/FolderLock.h"
 #include "rename/RenameCommand.h"
 #include "rename/RenameJournal.h"
@@ -21,6 +21,8 @@
 #include "settings/Paths.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsLocation.h"
+#include "platform/PosixFileSystem.h"
+#include "platform/SystemFolders.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -186,7 +188,7 @@ QString programFolder()
 
 QString defaultSettingsFile()
 {
-    return LocateSettings(programFolder(), SpecialFolders::fromSystem(), AppTitle).filePath;
+    return LocateSettings(programFolder(), SystemSpecialFolders(), AppTitle).filePath;
 }
 
 QString journalFolderFor(const QString& settingsFile)

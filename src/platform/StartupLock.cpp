@@ -1,4 +1,4 @@
-#include "StartupLock.h"
+#include "platform/StartupLock.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -2,7 +2,7 @@
 #include "rename/FolderLock.h"
 #include "rename/RenameJournal.h"
 #include "support/FaultyFileSystem.h"
-#include "support/TestFolder.h"
+#include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QLockFile>
@@ -508,3 +508,4 @@ private slots:
 
 QTEST_GUILESS_MAIN(TestCli)
 #include "tst_cli.moc"
+#include "platform/PosixFileSystem.h"

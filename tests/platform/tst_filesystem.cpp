@@ -1,5 +1,5 @@
-#include "platform/FileSystem.h"
-#include "support/TestFolder.h"
+#include "services/FileSystem.h"
+#include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QTest>
@@ -118,3 +118,4 @@ private slots:
 
 QTEST_APPLESS_MAIN(TestFileSystem)
 #include "tst_filesystem.moc"
+#include "platform/PosixFileSystem.h"

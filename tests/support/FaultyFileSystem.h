@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FileSystem.h"
+#include "services/FileSystem.h"
 
 #include <QList>
 #include <functional>

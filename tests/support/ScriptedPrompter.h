@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Prompter.h"
+#include "services/Prompter.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,0 @@
-#include "CliApp.h"
-
-int main(int argc, char** argv)
-{
-    return RunCli(argc, argv);
-}

@@ -1,0 +1,154 @@
+#include "files/FileEnumerator.h"
+
+#include "text/NaturalSort.h"
+#include "text/NameKey.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct CodePoint {
+    char32_t value;
+    qsizetype size; // in code units
+};
+
+CodePoint codePointAt(QStringView text, qsizetype i)
+{
+    const QChar c = text[i];
+    if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+        return {QChar::surrogateToUcs4(c, text[i + 1]), 2};
+    return {c.unicode(), 1};
+}
+
+// The form patterns are kept in: composed, then case folded code point by
+// code point, exactly as names are folded while they are matched.
+QString preparedPattern(QStringView pattern)
+{
+    const QString composed = MayNeedComposing(pattern)
+                                 ? pattern.toString().normalized(QString::NormalizationForm_C)
+                                 : pattern.toString();
+    QString result;
+    result.reserve(composed.size());
+    for (qsizetype i = 0; i < composed.size();) {
+        const CodePoint c = codePointAt(composed, i);
+        const char32_t f = FoldedCodePoint(c.value);
+        if (QChar::requiresSurrogates(f))
+            result.append(QChar(QChar::highSurrogate(f))).append(QChar(QChar::lowSurrogate(f)));
+        else
+            result.append(QChar(char16_t(f)));
+        i += c.size;
+    }
+    return result;
+}
+
+// Matches a composed name against a prepared pattern, folding the name as it
+// goes. Iterative: on a mismatch, the last "*" seen takes one more character
+// and matching resumes after it; earlier stars never need to move again, so
+// the usual patterns run in linear time.
+bool matchComposed(QStringView name, QStringView pattern)
+{
+    qsizetype n = 0;
+    qsizetype p = 0;
+    qsizetype starP = -1; // pattern position after the last "*"
+    qsizetype starN = 0;  // name position that star's run ends at
+    while (n < name.size()) {
+        if (p < pattern.size()) {
+            if (pattern[p] == u'*') {
+                starP = ++p;
+                starN = n;
+                continue;
+            }
+            const CodePoint c = codePointAt(name, n);
+            if (pattern[p] == u'?') {
+                n += c.size;
+                ++p;
+                continue;
+            }
+            const CodePoint wanted = codePointAt(pattern, p);
+            if (wanted.value == FoldedCodePoint(c.value)) {
+                n += c.size;
+                p += wanted.size;
+                continue;
+            }
+        }
+        if (starP < 0)
+            return false;
+        starN += codePointAt(name, starN).size;
+        n = starN;
+        p = starP;
+    }
+    while (p < pattern.size() && pattern[p] == u'*')
+        ++p;
+    return p == pattern.size();
+}
+
+bool matchPrepared(QStringView name, QStringView pattern)
+{
+    if (MayNeedComposing(name))
+        return matchComposed(name.toString().normalized(QString::NormalizationForm_C), pattern);
+    return matchComposed(name, pattern);
+}
+
+} // namespace
+
+bool MatchesWildcard(QStringView name, QStringView pattern)
+{
+    return matchPrepared(name, preparedPattern(pattern));
+}
+
+FileEnumerator::FileEnumerator(const FileSystem& fileSystem)
+    : m_fileSystem(fileSystem)
+{
+    setPattern(u"*.toto"_s); // placeholder until start-up hands over the real list
+}
+
+bool FileEnumerator::setPath(const QString& path)
+{
+    if (!m_fileSystem.folderExists(path))
+        return false;
+    m_path = path;
+    read();
+    return true;
+}
+
+void FileEnumerator::setPattern(const QString& patterns)
+{
+    m_pattern = patterns;
+    m_preparedPatterns.clear();
+    for (QStringView piece : QStringView(patterns).split(u';')) {
+        piece = piece.trimmed();
+        if (piece == u"*.*")
+            piece = u"*";
+        if (!piece.isEmpty())
+            m_preparedPatterns.append(preparedPattern(piece));
+    }
+    read();
+}
+
+void FileEnumerator::Refresh()
+{
+    read();
+}
+
+void FileEnumerator::read()
+{
+    if (m_path.isEmpty())
+        return;
+    if (m_preparedPatterns.isEmpty()) {
+        m_names.clear();
+        return;
+    }
+    // Checked first because a vanished folder lists as empty: the names of
+    // the last reading stay until the folder can be read again.
+    if (!m_fileSystem.folderExists(m_path))
+        return;
+    QStringList names = m_fileSystem.listFiles(m_path);
+    names.removeIf([this](const QString& name) {
+        return std::none_of(m_preparedPatterns.cbegin(), m_preparedPatterns.cend(),
+                            [&](const QString& pattern) { return matchPrepared(name, pattern); });
+    });
+    SortAlphabetically(names);
+    m_names = std::move(names);
+}

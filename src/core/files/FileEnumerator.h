@@ -1,0 +1,51 @@
+#pragma once
+
+#include "services/FileSystem.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+// The files of one folder whose names match a pattern list: the only source
+// of the file rows. Reads through the FileSystem, so folders and hidden files
+// are never listed.
+class FileEnumerator {
+public:
+    explicit FileEnumerator(const FileSystem& fileSystem);
+
+    // The folder listed, exactly as it was set; empty until one is set.
+    const QString& Path() const { return m_path; }
+    // Re-reads at once. Refused (false, previous Path and names kept) when
+    // path is not an existing folder.
+    bool setPath(const QString& path);
+
+    const QString& Pattern() const { return m_pattern; }
+    // Wildcard patterns separated by ";" (spaces around each one ignored); a
+    // name is listed when it matches any of them. "*.*" stands for every name,
+    // with or without a dot. A text without any pattern ("" or ";") lists
+    // nothing. Re-reads at once when a Path is set.
+    void setPattern(const QString& patterns);
+
+    // Re-reads the folder, keeping Path and Pattern. Any reading of a folder
+    // that no longer exists keeps the names of the last successful one.
+    void Refresh();
+
+    // The matching names, alphabetical without regard to case.
+    const QStringList& names() const { return m_names; }
+    int count() const { return int(m_names.size()); }
+
+private:
+    void read();
+
+    const FileSystem& m_fileSystem;
+    QString m_path;
+    QString m_pattern;
+    QStringList m_preparedPatterns;
+    QStringList m_names;
+};
+
+// Whether name matches a wildcard pattern: "*" stands for any run of
+// characters (none included), "?" for exactly one, anything else for itself
+// without regard to case (Unicode case folding; composed and decomposed
+// accents are the same).
+bool MatchesWildcard(QStringView name, QStringView pattern);

@@ -1,0 +1,68 @@
+#include "i18n/TranslationCatalogue.h"
+
+#include "i18n/BuiltInTexts.h"
+#include "i18n/LanguageFile.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+void colTraductions::Add(const QString& key, const QString& text)
+{
+    const QString folded = key.toCaseFolded();
+    if (std::any_of(m_entries.begin(), m_entries.end(),
+                    [&](const Entry& entry) { return entry.foldedKey == folded; }))
+        throw std::logic_error("translation key added twice: " + key.toStdString());
+    m_entries.push_back({folded, text});
+}
+
+QString colTraductions::Item(const QString& key) const
+{
+    const QString folded = key.toCaseFolded();
+    const auto entry = std::find_if(m_entries.begin(), m_entries.end(),
+                                    [&](const Entry& e) { return e.foldedKey == folded; });
+    return entry == m_entries.end() ? QString() : entry->text;
+}
+
+void colTraductions::Remove(const QString& key)
+{
+    const QString folded = key.toCaseFolded();
+    std::erase_if(m_entries, [&](const Entry& entry) { return entry.foldedKey == folded; });
+}
+
+QStringList colTraductions::NewEnum() const
+{
+    QStringList texts;
+    for (const Entry& entry : m_entries)
+        texts << entry.text;
+    return texts;
+}
+
+void AddTranslation(colTraductions& catalogue, const LanguageFile& file, const QString& key,
+                    const QString& french)
+{
+    catalogue.Add(key, LookupTranslation(file, key, french));
+}
+
+colTraductions BuildTranslationCatalogue(const LanguageFile& file)
+{
+    colTraductions catalogue;
+    for (const BuiltInText& text : BuiltInTexts)
+        AddTranslation(catalogue, file, QString::fromUtf16(text.key),
+                       QString::fromUtf16(text.french));
+    return catalogue;
+}
+
+QString InsertValues(QString text, const QStringList& values)
+{
+    const QString marker = QStringLiteral("%v");
+    qsizetype k = 0;
+    // The search goes on after each value put in: a value may itself hold
+    // "%v" (a file named "100%Vinyl.mp3").
+    for (qsizetype p = text.indexOf(marker, 0, Qt::CaseInsensitive); p >= 0;) {
+        const QString value = k < values.size() ? values[k] : QString();
+        text.replace(p, marker.size(), value);
+        ++k;
+        p = text.indexOf(marker, p + value.size(), Qt::CaseInsensitive);
+    }
+    return text;
+}

@@ -1,0 +1,290 @@
+#include "naming/NamePipeline.h"
+
+#include "naming/Numbering.h"
+#include "text/TextHelpers.h"
+
+namespace {
+
+bool isAsciiAlphanumeric(QChar c)
+{
+    return IsAsciiDigit(c) || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+// Whether the text at i has the shape given, "#" standing for a digit.
+bool hasShapeAt(const QString& text, qsizetype i, QStringView shape)
+{
+    if (i + shape.size() > text.size())
+        return false;
+    for (qsizetype k = 0; k < shape.size(); ++k) {
+        const QChar c = text[i + k];
+        if (shape[k] == u'#' ? !IsAsciiDigit(c) : c != shape[k])
+            return false;
+    }
+    return true;
+}
+
+// The per-name steps below change their text in place: a run goes through
+// every name at every keystroke in an option box, and copies would dominate.
+
+void trimSpaces(QString& t)
+{
+    qsizetype end = t.size();
+    while (end > 0 && t[end - 1] == u' ')
+        --end;
+    if (end < t.size())
+        t.truncate(end);
+    qsizetype start = 0;
+    while (start < t.size() && t[start] == u' ')
+        ++start;
+    if (start > 0)
+        t.remove(0, start);
+}
+
+// Durations hh:mm:ss, h:mm:ss, mm:ss and m:ss go, each with the character
+// after it.
+void removeDurations(QString& t)
+{
+    for (qsizetype i = 0; i + 1 < t.size();) {
+        if (hasShapeAt(t, i, u"##:##:##"))
+            t.remove(i, 9);
+        else if (hasShapeAt(t, i, u"#:##:##"))
+            t.remove(i, 8);
+        else if (hasShapeAt(t, i, u"##:##"))
+            t.remove(i, 6);
+        else if (hasShapeAt(t, i, u"#:##"))
+            t.remove(i, 5);
+        else
+            ++i;
+    }
+}
+
+void removeForbiddenChars(QString& t)
+{
+    if (std::any_of(t.cbegin(), t.cend(), IsForbiddenChar))
+        t.removeIf(IsForbiddenChar);
+}
+
+// Every occurrence of each term, whatever its case, searched in a case-folded
+// copy whose positions match the name's (simple folding keeps lengths). Each
+// search resumes where the removed text stood, as the text helpers' replace
+// does with an empty replacement.
+void removeTerms(QString& t, const QStringList& terms, const QStringList& foldedTerms)
+{
+    QString folded = FoldCase(t);
+    for (qsizetype i = 0; i < terms.size(); ++i) {
+        const QString& term = foldedTerms[i];
+        if (term.isEmpty())
+            continue;
+        bool removed = false;
+        for (qsizetype at = folded.indexOf(term); at >= 0; at = folded.indexOf(term, at)) {
+            t.remove(at, term.size());
+            folded.remove(at, term.size());
+            removed = true;
+        }
+        if (removed) {
+            trimSpaces(t);
+            trimSpaces(folded);
+        }
+    }
+}
+
+void removeLeadingDigits(QString& t)
+{
+    qsizetype i = 0;
+    while (i < t.size() && IsAsciiDigit(t[i]))
+        ++i;
+    t.remove(0, i);
+    trimSpaces(t);
+}
+
+QString cleanRecord(const QString& sourceText, const TreatmentOptions& options,
+                    const QStringList& terms, const QStringList& foldedTerms)
+{
+    QString t = sourceText;
+    trimSpaces(t);
+    if (t.isEmpty())
+        return t;
+    // Terms first, then durations while the text still holds its colons,
+    // then what no name may hold, then the leading digits.
+    if (options.RemoveTerms)
+        removeTerms(t, terms, foldedTerms);
+    if (options.RemoveDurations)
+        removeDurations(t);
+    removeForbiddenChars(t);
+    trimSpaces(t);
+    if (options.RemoveLeadingDigits)
+        removeLeadingDigits(t);
+    trimSpaces(t);
+    return t;
+}
+
+// n, or n - 1 where n would cut a surrogate pair in two.
+qsizetype wholeCodePoints(const QString& text, qsizetype n)
+{
+    return n > 0 && text[n - 1].isHighSurrogate() ? n - 1 : n;
+}
+
+// Length of the longest run of characters outside [0-9A-Za-z] that starts
+// every non-empty name.
+qsizetype sharedLeadingJunk(const std::vector<NameRecord>& records)
+{
+    const auto first = std::find_if(records.begin(), records.end(),
+                                    [](const NameRecord& r) { return !r.GeneratedName.isEmpty(); });
+    if (first == records.end())
+        return 0;
+    const QString& reference = first->GeneratedName;
+    qsizetype n = 0;
+    for (; n < reference.size(); ++n) {
+        const QChar c = reference[n];
+        if (isAsciiAlphanumeric(c))
+            return n;
+        for (auto other = first + 1; other != records.end(); ++other) {
+            const QString& name = other->GeneratedName;
+            if (!name.isEmpty() && (name.size() <= n || name[n] != c))
+                return wholeCodePoints(reference, n);
+        }
+    }
+    return n;
+}
+
+void removeSharedLeadingJunk(std::vector<NameRecord>& records)
+{
+    const qsizetype n = sharedLeadingJunk(records);
+    if (n < 1)
+        return;
+    for (NameRecord& record : records) {
+        if (!record.GeneratedName.isEmpty()) {
+            record.GeneratedName.remove(0, n);
+            trimSpaces(record.GeneratedName);
+        }
+    }
+}
+
+// Where a treatment applies: 1 at the start, -1 at the end, else a position
+// (0: nowhere).
+int positionOf(InsertPosition mode, const QString& positionText)
+{
+    switch (mode) {
+    case InsertPosition::AtStart:
+        return 1;
+    case InsertPosition::AtEnd:
+        return -1;
+    case InsertPosition::AtPosition:
+        break;
+    }
+    return ReadNumber(positionText);
+}
+
+// Counted in characters as a user sees them (code points).
+void removeCharacters(QString& s, int p, int k)
+{
+    if (p == 1) {
+        s.remove(0, UnitIndexOfCodePoint(s, k));
+    } else if (p == -1) {
+        qsizetype end = s.size();
+        for (int removed = 0; removed < k && end > 0; ++removed)
+            end -= end >= 2 && s[end - 1].isLowSurrogate() && s[end - 2].isHighSurrogate() ? 2 : 1;
+        s.truncate(end);
+    } else {
+        const qsizetype from = UnitIndexOfCodePoint(s, p - 1);
+        s.remove(from, UnitIndexOfCodePoint(s, qsizetype(p - 1) + k) - from);
+    }
+}
+
+} // namespace
+
+QStringList SplitIntoLines(const QString& text)
+{
+    return SplitText(text, QStringLiteral("\r"), -1, CompareMode::Binary);
+}
+
+QString NormaliseLineBreaks(const QString& text)
+{
+    QString result;
+    result.reserve(text.size() + text.size() / 32);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' && (i == 0 || text[i - 1] != u'\r'))
+            result += u'\r';
+        result += text[i];
+    }
+    return result;
+}
+
+std::vector<NameRecord> RecordsFromLines(const QStringList& lines)
+{
+    std::vector<NameRecord> records;
+    records.reserve(std::size_t(lines.size()));
+    for (const QString& line : lines) {
+        QString kept = line;
+        kept.removeIf([](QChar c) { return c != u':' && IsForbiddenChar(c); });
+        RemoveLoneSurrogates(kept);
+        records.push_back({TrimSpaces(kept), QString()});
+    }
+    return records;
+}
+
+std::vector<NameRow> GenerateNames(std::vector<NameRecord>& records,
+                                   const TreatmentOptions& options, const QStringList& fileRows)
+{
+    QStringList terms =
+        SplitText(options.TermsToRemove, QStringLiteral(";"), -1, CompareMode::Binary);
+    QStringList foldedTerms;
+    for (QString& term : terms) {
+        term = TrimSpaces(term);
+        foldedTerms << FoldCase(term);
+    }
+
+    for (NameRecord& record : records)
+        record.GeneratedName = cleanRecord(record.SourceText, options, terms, foldedTerms);
+    if (options.RemoveLeadingNonAlphanumerics)
+        removeSharedLeadingJunk(records);
+    if (options.RemoveCapitals)
+        for (NameRecord& record : records)
+            LowerAllButFirstInPlace(record.GeneratedName);
+    if (options.RemoveCharacters) {
+        const int p = positionOf(options.RemoveCharactersMode, options.RemoveCharactersPosition);
+        const int k = ReadNumber(options.RemoveCharactersCount);
+        if (p != 0 && k > 0)
+            for (NameRecord& record : records)
+                removeCharacters(record.GeneratedName, p, k);
+    }
+
+    // Records left empty are hidden, not deleted: they take no row and no
+    // number, and come back when a later run gives them a name again.
+    std::vector<NameRow> rows;
+    rows.reserve(records.size());
+    for (std::size_t r = 0; r < records.size(); ++r) {
+        const bool empty = records[r].GeneratedName.isEmpty();
+        if (!(empty && options.RemoveEmptyLines))
+            rows.push_back({QString(), false, r, empty});
+    }
+
+    TreatmentOptions numbering = options;
+    numbering.NumberingPrefix = CleanNamePart(options.NumberingPrefix);
+    numbering.NumberingSuffix = CleanNamePart(options.NumberingSuffix);
+    for (std::size_t b = 0; b < rows.size(); ++b) {
+        QString& name = records[rows[b].record].GeneratedName;
+        name = FormatNumberedName(name, int(b + 1), numbering);
+    }
+    if (options.AddString && !options.AddStringText.isEmpty()) {
+        const int p = positionOf(options.AddStringMode, options.AddStringPosition);
+        const QString added = CleanNamePart(options.AddStringText);
+        if (p != 0)
+            for (const NameRow& row : rows) {
+                QString& name = records[row.record].GeneratedName;
+                name.insert(AddedStringIndex(name, p), added);
+            }
+    }
+
+    for (std::size_t b = 0; b < rows.size(); ++b) {
+        const QString& name = records[rows[b].record].GeneratedName;
+        if (qsizetype(b) >= fileRows.size() || options.DropOriginalExtension) {
+            rows[b].text = name;
+            continue;
+        }
+        const QStringView extension = ExtensionOf(fileRows[qsizetype(b)]);
+        rows[b].text.reserve(name.size() + extension.size());
+        rows[b].text.append(name).append(extension);
+    }
+    return rows;
+}

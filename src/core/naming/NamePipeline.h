@@ -1,0 +1,46 @@
+#pragma once
+
+#include "naming/TreatmentOptions.h"
+#include "session/RenameWorkspace.h"
+
+#include <QStringList>
+#include <vector>
+
+// Why the names are generated: the source of new lines, or none (Reapply).
+enum class NameSource {
+    Clipboard = 0,
+    TextFile = 1,
+    FileNames = 2,
+    TypedTemplate = 3,
+    FolderEpisodeX = 4,
+    FolderEpisodeSE = 5,
+    DroppedText = 8,
+    Reapply = 9,
+};
+
+// Sources that obtain their lines themselves before a run.
+inline bool ObtainsOwnLines(NameSource source)
+{
+    return static_cast<int>(source) <= static_cast<int>(NameSource::FolderEpisodeSE);
+}
+
+// Pasted text cut into lines at carriage returns only.
+QStringList SplitIntoLines(const QString& text);
+
+// Text from outside (clipboard, file, drop) with every line feed that no
+// carriage return precedes turned into CR LF, so that Unix text splits into
+// the lines its user sees.
+QString NormaliseLineBreaks(const QString& text);
+
+// One source record per line: the line trimmed of spaces and rid of the
+// characters a file name may not hold, colons excepted (a duration is written
+// with colons and is only recognised later).
+std::vector<NameRecord> RecordsFromLines(const QStringList& lines);
+
+// Cleans, numbers and completes every record's generated name from its source
+// text, as the options say. Returns the rows of the names list: each
+// generated name with the extension of the file in the same row, and the
+// record it shows. Records left empty take no row when the options say so;
+// they stay among the records.
+std::vector<NameRow> GenerateNames(std::vector<NameRecord>& records,
+                                   const TreatmentOptions& options, const QStringList& fileRows);

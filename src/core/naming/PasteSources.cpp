@@ -1,0 +1,197 @@
+#include "naming/PasteSources.h"
+
+#include "naming/Numbering.h"
+#include "text/TextHelpers.h"
+#include "i18n/TranslationCatalogue.h"
+#include "services/AppError.h"
+#include "services/Clipboard.h"
+#include "services/Dialogs.h"
+#include "services/Prompter.h"
+#include "text/TextDecoding.h"
+
+#include <QFile>
+
+#include <cerrno>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Lines made of pieces joined by carriage returns, a piece adding no line
+// break while the text is still empty.
+QStringList joinedLines(const QStringList& pieces)
+{
+    QString text;
+    for (const QString& piece : pieces) {
+        if (!text.isEmpty())
+            text += u'\r';
+        text += piece;
+    }
+    return SplitIntoLines(text);
+}
+
+} // namespace
+
+std::optional<QStringList> ClipboardLines(const QString& clipboardText)
+{
+    if (TrimSpaces(clipboardText).isEmpty())
+        return std::nullopt;
+    return SplitIntoLines(NormaliseLineBreaks(clipboardText));
+}
+
+QStringList TextLinesOf(QFile& file)
+{
+    // Read no more than the limit allows, whatever size the file claims: a
+    // pipe or a device may have none, or no end.
+    const QByteArray bytes = file.read(MaximumTextFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw AppError(EIO, DescriptionOfError(EIO));
+    if (bytes.size() > MaximumTextFileSize)
+        throw AppError(EFBIG, QStringLiteral("The file is too large to be a list of names."));
+    if (bytes.contains('\0'))
+        throw AppError(EINVAL, QStringLiteral("The file is not a text file."));
+    return SplitIntoLines(NormaliseLineBreaks(DecodeText(bytes)));
+}
+
+QStringList TextFileLines(const QString& path)
+{
+    if (const int problem = TextFileProblem(path))
+        throw AppError(problem, DescriptionOfError(problem));
+    QFile file;
+    OpenForReading(file, path);
+    return TextLinesOf(file);
+}
+
+QStringList FileNameLines(const QStringList& fileRows)
+{
+    QStringList lines;
+    lines.reserve(fileRows.size());
+    for (const QString& file : fileRows)
+        lines << GetBaseName(file).removeIf([](QChar c) { return IsControlChar(c); });
+    return lines;
+}
+
+QStringList TemplateLines(const QString& pattern, int width, qsizetype fileCount)
+{
+    QStringList pieces;
+    for (qsizetype i = 1; i <= fileCount; ++i)
+        pieces << TrimSpaces(RemoveForbiddenChars(FormatTemplateName(pattern, int(i), width)));
+    return joinedLines(pieces);
+}
+
+std::optional<SeriesFolder> SeriesFolderOf(const QString& folderName)
+{
+    const int pos = FindLast(folderName, QStringLiteral(" S"), -1, CompareMode::Binary);
+    if (pos < 1)
+        return std::nullopt;
+    const QString season = folderName.mid(pos + 1);
+    if (!MatchesPattern(season, RepeatText(int(season.size()), QStringLiteral("[0-9]"))))
+        return std::nullopt;
+    return SeriesFolder{folderName.left(pos - 1), season};
+}
+
+QString EpisodeTemplate(const SeriesFolder& folder, NameSource source)
+{
+    if (source == NameSource::FolderEpisodeSE)
+        return folder.series + QStringLiteral(" S") + folder.season + u'E' + NumberPlaceholder;
+    return folder.series + u' ' + folder.season + u'x' + NumberPlaceholder;
+}
+
+QString CaptionOfEntry(const QString& entry)
+{
+    QString caption = entry;
+    return caption.remove(QStringLiteral("...")).remove(u'&');
+}
+
+QString CaptionOfFolderEntry(const QString& entry)
+{
+    QString caption = entry;
+    caption.remove(u'&');
+    const qsizetype bracket = caption.indexOf(u'(');
+    if (bracket >= 0)
+        caption.truncate(bracket);
+    return caption.trimmed();
+}
+
+int InitialTemplateWidth(qsizetype fileCount)
+{
+    return std::max(2, DigitCount(fileCount));
+}
+
+PasteSourceReader::PasteSourceReader(const Clipboard& clipboard, Dialogs& dialogs,
+                                     NameAsker& nameAsker, Prompter& prompter,
+                                     const colTraductions& texts)
+    : m_clipboard(clipboard)
+    , m_dialogs(dialogs)
+    , m_nameAsker(nameAsker)
+    , m_prompter(prompter)
+    , m_texts(texts)
+{}
+
+QString PasteSourceReader::text(const QString& key) const
+{
+    return m_texts.Item(key);
+}
+
+std::optional<QStringList> PasteSourceReader::read(NameSource source, const QString& folderText,
+                                                   const QStringList& fileRows)
+{
+    switch (source) {
+    case NameSource::Clipboard:
+        return clipboardLines();
+    case NameSource::TextFile:
+        return textFileLines(folderText);
+    case NameSource::FileNames:
+        return FileNameLines(fileRows);
+    case NameSource::TypedTemplate:
+        return templateLines(CaptionOfEntry(text(u"TXT_POPUP_COLLER_CHAINE"_s)),
+                             text(u"TXT_PISTE_NUMERO"_s), fileRows.size());
+    case NameSource::FolderEpisodeX:
+    case NameSource::FolderEpisodeSE: {
+        const auto series = SeriesFolderOf(GetLastPathComponent(folderText));
+        if (!series)
+            return std::nullopt;
+        const QString entry =
+            text(source == NameSource::FolderEpisodeX ? u"TXT_POPUP_COLLER_NOM_DOSSIER_01x01"_s
+                                                      : u"TXT_POPUP_COLLER_NOM_DOSSIER_S01E01"_s);
+        return templateLines(CaptionOfFolderEntry(entry), EpisodeTemplate(*series, source),
+                             fileRows.size());
+    }
+    case NameSource::DroppedText:
+    case NameSource::Reapply:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::optional<QStringList> PasteSourceReader::clipboardLines()
+{
+    const auto lines = ClipboardLines(m_clipboard.text());
+    if (!lines)
+        m_prompter.message(text(u"MSG_ERREUR_PRESSE-PAPIERS_VIDE"_s), MessageIcon::Exclamation);
+    return lines;
+}
+
+std::optional<QStringList> PasteSourceReader::textFileLines(const QString& folderText)
+{
+    const QString filters =
+        text(u"TXT_FICHIERS_TXT"_s) + u" (*.txt);;"_s + text(u"TXT_TOUS_FICHIERS"_s) + u" (*)"_s;
+    const auto file =
+        m_dialogs.openFileName(text(u"TXT_VEUILLEZ_SELECTIONNER_FICHIER"_s), filters, folderText,
+                               u"txt"_s);
+    if (!file)
+        return std::nullopt;
+    return TextFileLines(*file);
+}
+
+std::optional<QStringList> PasteSourceReader::templateLines(const QString& caption,
+                                                            const QString& pattern,
+                                                            qsizetype fileCount)
+{
+    const auto answer =
+        m_nameAsker.askName({caption, text(u"TXT_VEUILLEZ_SAISIR_NOM_REINIT"_s), pattern, true,
+                             InitialTemplateWidth(fileCount), fileCount});
+    if (!answer)
+        return std::nullopt;
+    return TemplateLines(answer->text, answer->fillWidth, fileCount);
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "naming/NamePipeline.h"
+
+#include <QFile>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// How the paste sources obtain their lines. All of them cut the text at
+// carriage returns; text from outside first has its bare line feeds turned
+// into CR LF.
+
+// The lines of the clipboard's text; nothing when the text is empty or only
+// spaces.
+std::optional<QStringList> ClipboardLines(const QString& clipboardText);
+
+// The lines of a text file, read as UTF-8 when valid, else Windows-1252.
+// Throws AppError when the file cannot be read, is larger than
+// MaximumTextFileSize, is no regular file or is not text (holds a NUL byte).
+QStringList TextFileLines(const QString& path);
+// The same from a file already open (standard input).
+QStringList TextLinesOf(QFile& file);
+
+// Exactly one line per file: its name without extension and without the
+// control characters a name may hold on disk (a carriage return would split
+// it in two lines, and shift the pairing of every later row).
+QStringList FileNameLines(const QStringList& fileRows);
+
+// One line per file, from a template whose "[NUM]" takes the running number
+// zero-filled to width, rid of the characters a file name may not hold.
+QStringList TemplateLines(const QString& pattern, int width, qsizetype fileCount);
+
+// A folder named after a series and its season: "Ma série S02".
+struct SeriesFolder {
+    QString series; // "Ma série"
+    QString season; // "02", possibly empty
+};
+
+// The folder qualifies when it holds " S" followed by digits only (or
+// nothing) after the last one.
+std::optional<SeriesFolder> SeriesFolderOf(const QString& folderName);
+
+// The template offered for the episodes of a series folder: "Ma série
+// 02x[NUM]" or "Ma série S02E[NUM]".
+QString EpisodeTemplate(const SeriesFolder& folder, NameSource source);
+
+// A dialog caption made of a menu entry: "&" and "..." removed.
+QString CaptionOfEntry(const QString& entry);
+// For the folder entries: "&" removed, cut before the first "(", trimmed.
+QString CaptionOfFolderEntry(const QString& entry);
+
+// The fill width the template dialog starts with: the file count's digits, at
+// least 2.
+int InitialTemplateWidth(qsizetype fileCount);
+
+class Clipboard;
+class Dialogs;
+class NameAsker;
+class Prompter;
+class colTraductions;
+
+// Obtains the lines of one paste source, asking the user where the source
+// needs it (the file to read, the template to number).
+class PasteSourceReader {
+public:
+    PasteSourceReader(const Clipboard& clipboard, Dialogs& dialogs, NameAsker& nameAsker,
+                      Prompter& prompter, const colTraductions& texts);
+
+    // The lines; nothing when there is nothing to paste or the user
+    // cancelled. Throws AppError when a text file cannot be read.
+    std::optional<QStringList> read(NameSource source, const QString& folderText,
+                                    const QStringList& fileRows);
+
+private:
+    std::optional<QStringList> clipboardLines();
+    std::optional<QStringList> textFileLines(const QString& folderText);
+    std::optional<QStringList> templateLines(const QString& caption, const QString& pattern,
+                                             qsizetype fileCount);
+    QString text(const QString& key) const;
+
+    const Clipboard& m_clipboard;
+    Dialogs& m_dialogs;
+    NameAsker& m_nameAsker;
+    Prompter& m_prompter;
+    const colTraductions& m_texts;
+};

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "services/FileSystem.h"
+#include "session/RenameWorkspace.h"
+
+class colTraductions;
+class Prompter;
+
+clsAnnulation CreateUndoEntry(const QString& current, const QString& newName);
+
+// The changed rows whose new name is already a file of the folder.
+int CountConflicts(const RenameWorkspace& workspace, const FileSystem& fileSystem);
+
+// "One new name is taken" or "%v new names are taken", from the catalogue.
+QString ConflictMessage(const colTraductions& texts, int conflicts);
+
+enum class RenameOutcome {
+    NotPossible, // the two lists do not pair up
+    Busy,        // another renaming or undo runs on the folder (reported)
+    Declined,    // the user chose not to go on despite the conflicts
+    Finished,    // every file was renamed (or, for an undo, restored)
+    StepFailed,  // a step failed and was reported (and maybe rolled back)
+};
+
+// Told of a renaming as it happens, so that it can be kept beyond the life of
+// the process (the command line's journal).
+class RenameRecorder {
+public:
+    virtual ~RenameRecorder() = default;
+    // Step index of the plan was renamed; steps succeed in order.
+    virtual void stepDone(std::size_t index) = 0;
+    // Entry index of the undo set being walked back is settled: its file
+    // has its old name again.
+    virtual void entrySettled(std::size_t index) = 0;
+    // The command is over; the undo set holds what is left to undo.
+    virtual void finished(const std::vector<clsAnnulation>& undoSet) = 0;
+};
+
+// The rename command and its undo, on the workspace's listed folder. Every
+// rename goes through the file system's no-replace rename, so no file is
+// ever overwritten; what the command did is kept in the undo set, which is
+// always walked back from its last entry so that chains and swaps unwind.
+// Each command holds the folder's lock while it runs.
+class RenameCommand {
+public:
+    RenameCommand(RenameWorkspace& workspace, FileSystem& fileSystem, Prompter& prompter,
+                  const colTraductions& texts, RenameRecorder* recorder = nullptr);
+    ~RenameCommand();
+
+    // Analyses the plan, asks about conflicts (unless already accepted),
+    // renames row by row and, when a step fails, reports it and offers to
+    // roll the earlier steps back. The caller then reads the folder again
+    // (unless declined or busy).
+    RenameOutcome run(bool conflictsAccepted = false);
+
+    // Renames the files of the undo set back, from its last entry to its
+    // first, going on past any entry that cannot be restored. Those entries
+    // are reported in one message and stay in the undo set, for a later
+    // attempt; an entry whose file already has its old name again (its old
+    // name present, its new one gone) counts as restored.
+    RenameOutcome undo();
+
+private:
+    bool confirmConflicts(int conflicts);
+    bool execute();
+    void reportFailedStep(std::size_t row, const RenameResult& result);
+    void renameBack();
+    bool alreadyRestored(const clsAnnulation& entry) const;
+    void reportUnrestored(const std::vector<std::pair<clsAnnulation, RenameResult>>& failures);
+    bool lockedOrReported(const class FolderLock& lock);
+    void setBusy(bool busy);
+
+    RenameWorkspace& m_workspace;
+    FileSystem& m_fileSystem;
+    Prompter& m_prompter;
+    const colTraductions& m_texts;
+    RenameRecorder* m_recorder;
+    bool m_busy = false;
+};
+
+// How many steps of a renaming that may have stopped anywhere (its process
+// was killed) were done, given the steps known done. Steps succeed in
+// order, so they are a first run of the plan, which the names on disk tell.
+std::size_t StepsDoneOfInterruptedRun(const std::vector<clsAnnulation>& steps,
+                                      std::size_t knownDone, const QString& folder,
+                                      const FileSystem& fileSystem);

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "session/RenameWorkspace.h"
+
+#include <QFile>
+#include <QString>
+#include <vector>
+
+class FileSystem;
+
+// The last renaming done from the command line in each folder, kept on disk
+// so that a later run can undo it, even when the run that did it, or an undo
+// of it, was killed halfway.
+//
+// A run's plan is first written beside the journal (prepared), and replaces
+// the journal only once its first changed step is done: a run that renames
+// nothing leaves the previous renaming undoable, and a crash in between
+// leaves both files, from which the next reading keeps the right one. While
+// the run goes on, progress records are appended: the count of steps done
+// (in batches), where the run ended once a rollback or an undo begins, and
+// each entry an undo has settled. When the command ends,
+// the journal is rewritten with exactly what is left to undo.
+class RenameJournal {
+public:
+    explicit RenameJournal(QString journalFolder);
+
+    const QString& location() const { return m_folder; }
+    QString fileFor(const QString& folder) const;
+
+    struct Entry {
+        bool completed = false;           // false: a run that may have stopped anywhere
+        std::vector<clsAnnulation> steps; // in the order they were, or were to be, done
+        std::size_t knownDone = 0;        // steps known done (all of them when completed)
+        bool doneIsExact = false;         // no later step was done (the run is over)
+        std::vector<bool> settled;        // entries an undo has already given their old name
+    };
+    enum class Status { Missing, Valid, Damaged };
+    struct Reading {
+        Status status = Status::Missing;
+        Entry entry;
+    };
+
+    // The journal of a folder, after settling a plan that a killed run left
+    // prepared. A journal cut short or altered reads as damaged.
+    Reading read(const QString& folder, const FileSystem& fileSystem);
+
+    // Each returns false when the journal could not be written.
+    bool prepare(const QString& folder, const std::vector<clsAnnulation>& plan,
+                 const FileSystem& fileSystem);
+    bool commitPrepared(const QString& folder);
+    void discardPrepared(const QString& folder);
+    // Progress records, appended to the journal of the folder last prepared,
+    // committed or read.
+    void recordStepsDone(std::size_t count);
+    // The run did these steps and no more: it stopped, to roll back or to
+    // be undone, and the folder will soon no longer tell.
+    void recordRunEnd(std::size_t count);
+    void recordSettled(std::size_t index);
+    // Replaces the journal with the steps left to undo; none removes it.
+    bool rewrite(const QString& folder, const std::vector<clsAnnulation>& steps);
+
+private:
+    QString preparedFileFor(const QString& folder) const;
+    void settlePrepared(const QString& folder, const FileSystem& fileSystem);
+    void appendRecord(const QByteArray& record);
+    void openForProgress(const QString& folder);
+
+    QString m_folder;
+    QFile m_progress;
+};

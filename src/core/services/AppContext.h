@@ -1,0 +1,28 @@
+#pragma once
+
+#include "services/SpecialFolders.h"
+
+#include <QString>
+#include <QStringList>
+
+class Clipboard;
+class Dialogs;
+class FileSystem;
+class Launcher;
+class NameAsker;
+class Prompter;
+
+// The services and places the program works with, passed to whoever needs
+// them so that a test can script every service and move every folder.
+struct AppContext {
+    Prompter& prompter;
+    Clipboard& clipboard;
+    Dialogs& dialogs;
+    FileSystem& fileSystem;
+    Launcher& launcher;
+    QString programFolder;          // where language files and a portable settings file live
+    SpecialFolders folders;         // special folders, as GetSpecialFolder reports them
+    QString commandLine;            // the arguments after the program name, as one text
+    int systemLanguageCode = 0;     // the system's language, as a Windows primary language number
+    NameAsker* nameAsker = nullptr; // replaces the real name dialog (tests); none: the real one
+};

@@ -1,0 +1,26 @@
+#include "services/AppIdentity.h"
+
+QString GetVersionText(int major, int minor, int revision)
+{
+    if (revision < 100) {
+        QString text = u'v' + QString::number(major) + u'.' + QString::number(minor);
+        if (revision > 0)
+            text += u'.' + QString::number(revision);
+        return text;
+    }
+    const QString digits = QStringLiteral("%1").arg(revision, 4, 10, QLatin1Char('0'));
+    QString text = u'v' + digits[0] + u'.' + digits[1];
+    if (digits[2] != u'0')
+        text += u'.' + digits[2];
+    return text + QStringLiteral(" beta ") + digits[3];
+}
+
+QString GetVersionText()
+{
+    return GetVersionText(VersionMajor, VersionMinor, VersionRevision);
+}
+
+QString GetTitleWithVersion()
+{
+    return AppTitle + u' ' + GetVersionText();
+}

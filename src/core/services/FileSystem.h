@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct RenameResult {
+    bool ok = true;
+    int errorNumber = 0; // the system's error number when !ok
+    QString description; // the system's text for it
+};
+
+// The file operations the program performs. Paths are full paths.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // An existing path that is not a folder.
+    virtual bool fileExists(const QString& path) const = 0;
+    virtual bool folderExists(const QString& path) const = 0;
+    // Bare names of the visible regular files of a folder, in no set order.
+    virtual QStringList listFiles(const QString& folder) const = 0;
+    // Renames the file from to to inside folder (bare names) without ever
+    // replacing an existing file or folder. Fails, touching nothing, when
+    // from is missing, to is taken by another file or a folder, either name
+    // is not a valid bare name, or access is refused. A target that is the
+    // source itself (the same name, or the same file in other letter case on
+    // a file system that ignores case) is no obstacle.
+    virtual RenameResult renameNoReplace(const QString& folder, const QString& from,
+                                         const QString& to) = 0;
+
+    // A command about to rename many files of one folder may ask for the
+    // folder to be opened once for all of them, until released.
+    virtual void holdFolder(const QString& folder) { (void)folder; }
+    virtual void releaseFolder() {}
+};
+
+// Holds a folder open for the life of a scope.
+class HeldFolder {
+public:
+    HeldFolder(FileSystem& fileSystem, const QString& folder)
+        : m_fileSystem(fileSystem)
+    {
+        m_fileSystem.holdFolder(folder);
+    }
+    ~HeldFolder() { m_fileSystem.releaseFolder(); }
+    HeldFolder(const HeldFolder&) = delete;
+    HeldFolder& operator=(const HeldFolder&) = delete;
+
+private:
+    FileSystem& m_fileSystem;
+};
+
+// Whether a name can only mean a file of the folder it is joined to: not
+// empty, not "." or "..", no separator, no NUL, and written on disk exactly
+// as it is shown.
+bool IsBareFileName(const QString& name);

@@ -1,0 +1,8 @@
+#pragma once
+
+// Starts a new instance of the program (after a change of interface language).
+class Launcher {
+public:
+    virtual ~Launcher() = default;
+    virtual void relaunch() = 0;
+};

@@ -1,0 +1,15 @@
+#include "services/SpecialFolders.h"
+
+QString SpecialFolders::get(int csidl) const
+{
+    switch (csidl) {
+    case AppDataFolder:
+        return appData;
+    case ProgramFilesFolder:
+        return programFiles;
+    case DocumentsFolder:
+        return documents;
+    default:
+        return {};
+    }
+}

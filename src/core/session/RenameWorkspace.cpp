@@ -1,0 +1,66 @@
+#include "session/RenameWorkspace.h"
+
+#include "text/NameKey.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <limits>
+
+int CountNameProblems(std::vector<NameRow>& rows)
+{
+    const auto rowCount = static_cast<int>(rows.size());
+    qint64 count = 0;
+
+    // First pass: rows whose hash is met only once cannot be duplicates.
+    QHash<size_t, int> firstRowOfHash;
+    firstRowOfHash.reserve(rowCount);
+    std::vector<bool> suspect(rows.size(), false);
+    for (int i = 0; i < rowCount; ++i) {
+        if (rows[i].text.isEmpty() || rows[i].nameless) {
+            if (rows[i].nameless)
+                rows[i].duplicate = true;
+            ++count;
+            continue;
+        }
+        const auto [first, added] = [&] {
+            const size_t hash = NameKeyHash(rows[i].text);
+            const auto found = firstRowOfHash.constFind(hash);
+            if (found != firstRowOfHash.constEnd())
+                return std::pair(*found, false);
+            firstRowOfHash.insert(hash, i);
+            return std::pair(i, true);
+        }();
+        if (!added)
+            suspect[first] = suspect[i] = true;
+    }
+
+    // Second pass, on the few suspects: group them by their real key.
+    QHash<QString, std::vector<int>> groups;
+    for (int i = 0; i < rowCount; ++i)
+        if (suspect[i])
+            groups[NameKey(rows[i].text)].push_back(i);
+    for (const std::vector<int>& group : std::as_const(groups)) {
+        const auto size = qint64(group.size());
+        count += size * (size - 1) / 2;
+        if (size > 1)
+            for (int row : group)
+                rows[row].duplicate = true;
+    }
+    return int(std::min<qint64>(count, std::numeric_limits<int>::max()));
+}
+
+ListCounterState ComputeListCounterState(RenameWorkspace& workspace)
+{
+    const auto names = static_cast<qsizetype>(workspace.NameRows.size());
+    const qsizetype files = workspace.FileRows.size();
+    // The problem count runs even when the counts differ: it also colours the
+    // duplicates.
+    const int problems = CountNameProblems(workspace.NameRows);
+    ListCounterState state;
+    state.countsAgree = names == files;
+    state.renameEnabled = names == files && names > 0 && problems == 0;
+    state.clearEnabled = names > 0;
+    state.undoEnabled = !workspace.UndoSet.empty();
+    return state;
+}

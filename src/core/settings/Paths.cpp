@@ -1,0 +1,29 @@
+#include "settings/Paths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString AddBackslash(const QString& path)
+{
+    const QChar separator = QDir::separator();
+    return path.endsWith(separator) ? path : path + separator;
+}
+
+bool PathExists(const QString& path, int attributes)
+{
+    if (path.isEmpty() || path.contains(QChar(0)))
+        return false;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return false;
+    int present = 0;
+    if (info.isDir())
+        present |= DirectoryAttribute;
+    if (!info.isWritable())
+        present |= 1;
+    if (info.fileName().startsWith(u'.'))
+        present |= 2;
+    if (attributes == 0)
+        return !(present & DirectoryAttribute);
+    return (present & attributes) == attributes;
+}

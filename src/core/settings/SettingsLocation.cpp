@@ -1,0 +1,76 @@
+#include "settings/SettingsLocation.h"
+
+#include "settings/Paths.h"
+#include "services/AppError.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <filesystem>
+
+namespace {
+
+// Letter case ignored, as the install folder's name is compared; the match
+// must end at a separator, so /usr/local2 is not inside /usr/local.
+bool isInside(const QString& folder, const QString& prefix)
+{
+    if (prefix.isEmpty() || folder.size() < prefix.size() ||
+        QStringView(folder).first(prefix.size()).compare(prefix, Qt::CaseInsensitive) != 0)
+        return false;
+    return folder.size() == prefix.size() || prefix.endsWith(QDir::separator()) ||
+           folder[prefix.size()] == QDir::separator();
+}
+
+QString makerFolder(const SpecialFolders& folders)
+{
+    return AddBackslash(folders.get(AppDataFolder)) + MakerFolderName + QDir::separator();
+}
+
+void createFolder(const QString& path)
+{
+    if (PathExists(path, DirectoryAttribute))
+        return;
+    std::error_code error;
+    if (!std::filesystem::create_directory(QFile::encodeName(path).toStdString(), error) && error)
+        throw AppError(error.value(), QStringLiteral("Cannot create the folder %1: %2")
+                                          .arg(path, QString::fromLocal8Bit(error.message())));
+}
+
+} // namespace
+
+SettingsLocation LocateSettings(const QString& programFolder, const SpecialFolders& folders,
+                                const QString& title)
+{
+    SettingsLocation location;
+    location.folderPath = AddBackslash(makerFolder(folders) + title);
+    location.filePath = location.folderPath + title + QStringLiteral(".ini");
+    location.installed = isInside(programFolder, folders.get(ProgramFilesFolder));
+    const QString besideProgram = AddBackslash(programFolder) + title + QStringLiteral(".ini");
+    if (!location.installed) {
+        location.folderPath = AddBackslash(programFolder);
+        location.filePath = besideProgram;
+    } else if (!PathExists(location.filePath, 0) && PathExists(besideProgram, 0)) {
+        location.earlierFile = besideProgram;
+    }
+    return location;
+}
+
+void CreateSettingsFolders(const SettingsLocation& location, const SpecialFolders& folders)
+{
+    if (!location.installed)
+        return;
+    createFolder(makerFolder(folders));
+    createFolder(location.folderPath);
+}
+
+void MigrateEarlierSettings(const SettingsLocation& location)
+{
+    if (location.earlierFile.isEmpty())
+        return;
+    std::error_code error;
+    std::filesystem::copy_file(QFile::encodeName(location.earlierFile).toStdString(),
+                               QFile::encodeName(location.filePath).toStdString(), error);
+    if (error)
+        throw AppError(error.value(), QString::fromLocal8Bit(error.message()));
+    QFile::remove(location.earlierFile);
+}

@@ -1,0 +1,66 @@
+#include "settings/SettingsValues.h"
+
+#include <cmath>
+#include <limits>
+
+double NumericValue(const QString& text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == u' ')
+        ++i;
+    const qsizetype start = i;
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
+        ++i;
+    const qsizetype digitsStart = i;
+    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
+        ++i;
+    bool anyDigit = i > digitsStart;
+    if (i < text.size() && text[i] == u'.') {
+        const qsizetype fractionStart = ++i;
+        while (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
+            ++i;
+        anyDigit = anyDigit || i > fractionStart;
+    }
+    if (!anyDigit)
+        return 0;
+    bool ok = false;
+    const double value = QStringView(text).sliced(start, i - start).toDouble(&ok);
+    return ok && std::isfinite(value) ? value : 0;
+}
+
+bool ReadBoolValue(const QString& text)
+{
+    return NumericValue(text) == -1;
+}
+
+QString BoolText(bool ticked)
+{
+    return ticked ? QStringLiteral("-1") : QStringLiteral("0");
+}
+
+bool ReadMenuValue(const QString& text)
+{
+    return NumericValue(text) != 0;
+}
+
+int ReadNumberValue(const QString& text)
+{
+    const double rounded = std::nearbyint(NumericValue(text));
+    constexpr double lowest = std::numeric_limits<int>::min();
+    constexpr double highest = std::numeric_limits<int>::max();
+    return rounded < lowest    ? std::numeric_limits<int>::min()
+           : rounded > highest ? std::numeric_limits<int>::max()
+                               : static_cast<int>(rounded);
+}
+
+QString EncodeSpaces(const QString& text)
+{
+    QString stored = text;
+    return stored.replace(u' ', QStringLiteral("&nbsp;"));
+}
+
+QString DecodeSpaces(const QString& stored)
+{
+    QString text = stored;
+    return text.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "), Qt::CaseSensitive);
+}

@@ -1,0 +1,73 @@
+#include "text/NameKey.h"
+
+#include <algorithm>
+
+namespace {
+
+// Calls fold(codePoint) for each code point of text, surrogate pairs joined.
+template <typename Fold>
+void forEachCodePoint(QStringView text, Fold fold)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            fold(QChar::surrogateToUcs4(c, text[i + 1]));
+            ++i;
+        } else {
+            fold(char32_t(c.unicode()));
+        }
+    }
+}
+
+void appendCodePoint(QString& text, char32_t c)
+{
+    if (QChar::requiresSurrogates(c))
+        text.append(QChar(QChar::highSurrogate(c))).append(QChar(QChar::lowSurrogate(c)));
+    else
+        text.append(QChar(char16_t(c)));
+}
+
+constexpr size_t HashStart = 1469598103934665603ull;
+
+size_t mixed(size_t hash, char32_t c)
+{
+    return (hash ^ c) * 1099511628211ull;
+}
+
+} // namespace
+
+bool MayNeedComposing(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x0300; });
+}
+
+QString NameKey(const QString& name)
+{
+    if (!MayNeedComposing(name)) {
+        // Below U+0300 every code unit is a code point of its own.
+        QString key(name.size(), Qt::Uninitialized);
+        std::transform(name.begin(), name.end(), key.begin(),
+                       [](QChar c) { return QChar(char16_t(FoldedCodePoint(c.unicode()))); });
+        return key;
+    }
+    QString key;
+    key.reserve(name.size());
+    forEachCodePoint(name.normalized(QString::NormalizationForm_C),
+                     [&key](char32_t c) { appendCodePoint(key, FoldedCodePoint(c)); });
+    return key;
+}
+
+size_t NameKeyHash(const QString& name)
+{
+    size_t hash = HashStart;
+    for (QChar c : name) {
+        if (c.unicode() >= 0x0300) {
+            // The same hash over the key itself, built the long way.
+            hash = HashStart;
+            forEachCodePoint(NameKey(name), [&hash](char32_t k) { hash = mixed(hash, k); });
+            return hash;
+        }
+        hash = mixed(hash, FoldedCodePoint(c.unicode()));
+    }
+    return hash;
+}

@@ -1,0 +1,75 @@
+#include "text/TextDecoding.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringList>
+
+#include "services/AppError.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+#include <cstring>
+#include <sys/stat.h>
+
+QString DecodeText(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError()) {
+        if (text.startsWith(QChar(0xFEFF)))
+            text.remove(0, 1);
+        return text;
+    }
+    QStringDecoder windows1252("Windows-1252");
+    if (windows1252.isValid())
+        return windows1252(bytes);
+    return QString::fromLatin1(bytes);
+}
+
+QString DecodeTextLines(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString whole = utf8(bytes);
+    if (!utf8.hasError())
+        return DecodeText(bytes); // the common case: one valid UTF-8 text
+    QStringList lines;
+    for (const QByteArray& line : bytes.split('\n'))
+        lines << DecodeText(line);
+    return lines.join(u'\n');
+}
+
+int TextFileProblem(const QString& path)
+{
+    struct stat info {};
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return path.isEmpty() ? ENOENT : errno;
+    if (!S_ISREG(info.st_mode))
+        return EINVAL;
+    return info.st_size > MaximumTextFileSize ? EFBIG : 0;
+}
+
+void OpenForReading(QFile& file, const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        throw AppError(error, DescriptionOfError(error));
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw AppError(EIO, DescriptionOfError(EIO));
+    }
+}
+
+QString DescriptionOfError(int errorNumber)
+{
+    switch (errorNumber) {
+    case EINVAL:
+        return QStringLiteral("This is not a text file.");
+    case EFBIG:
+        return QStringLiteral("The file is too large to be read as text.");
+    default:
+        return QString::fromLocal8Bit(std::strerror(errorNumber));
+    }
+}

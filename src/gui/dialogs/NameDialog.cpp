@@ -1,0 +1,256 @@
+#include "dialogs/NameDialog.h"
+
+#include "i18n/LanguageFile.h"
+#include "i18n/TranslateForm.h"
+#include "i18n/TranslationCatalogue.h"
+#include "options/FillWidthList.h"
+#include "naming/Numbering.h"
+#include "text/TextHelpers.h"
+#include "mainwindow/Controls.h"
+#include "services/Prompter.h"
+#include "mainwindow/Twips.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Client area and the places of the controls whose left or width follow
+// their captions, as designed (twips).
+constexpr int ClientWidth = 5655;
+constexpr int ClientHeight = 2535;
+constexpr int CaptionLeft = 240;
+constexpr int CaptionGap = 60;
+constexpr int RightMargin = 180;
+constexpr int ListMargin = 120; // around the fill list's entries, and right of the list
+
+// A fixed dialog border: title and close box, no minimise or maximise.
+constexpr Qt::WindowFlags DialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
+                                        Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, QRect twips)
+{
+    auto* label = MakeCaptioned<QLabel>(parent, name, caption, twips);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace
+
+frmNom::frmNom(const colTraductions& catalogue, const LanguageFile& language, Prompter& prompter,
+               QWidget* parent)
+    : QDialog(parent, DialogFlags)
+    , m_catalogue(catalogue)
+    , m_prompter(prompter)
+{
+    setObjectName(u"frmNom"_s);
+    setWindowTitle(u"Réinitialiser"_s);
+    createControls();
+    connectHandlers();
+
+    TranslateForm(this, language);
+    FillWidthList(cboNumérotationRemplissage,
+                  [this](const QString& key) { return m_catalogue.Item(key); });
+    fitCaptions();
+    txtNom_Change();
+    NameDialogCancelled = true;
+}
+
+void frmNom::createControls()
+{
+    setFixedSize(TwipsToPixels(ClientWidth, WidgetDpi(this)),
+                 TwipsToPixels(ClientHeight, WidgetDpi(this)));
+
+    lblInfo = makeLabel(this, u"lblInfo"_s, QString(), {120, 120, 5415, 615});
+    lblInfo->setWordWrap(true); // the prompt may take two lines
+    lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblNom = makeLabel(this, u"lblNom"_s, u"Nom"_s, {CaptionLeft, 885, 495, 255});
+    txtNom = MakeControl<QLineEdit>(this, u"txtNom"_s);
+    PlaceInTwips(txtNom, 840, 840, 4695, 285);
+    lblNumérotationRemplissage =
+        makeLabel(this, u"lblNumérotationRemplissage"_s, u"Remplissage (par des zéros)"_s,
+                  {CaptionLeft, 1335, 2175, 255});
+    cboNumérotationRemplissage = MakeControl<QComboBox>(this, u"cboNumérotationRemplissage"_s);
+    PlaceInTwips(cboNumérotationRemplissage, 2400, 1275, 3135, 315);
+    btnOK = MakeCaptioned<QPushButton>(this, u"btnOK"_s, u"&OK"_s, {1560, 2040, 1215, 375});
+    btnOK->setDefault(true);
+    btnAnnuler =
+        MakeCaptioned<QPushButton>(this, u"btnAnnuler"_s, u"A&nnuler"_s, {2880, 2040, 1215, 375});
+
+    // A mnemonic in a translated caption leads to the control beside it.
+    lblNom->setBuddy(txtNom);
+    lblNumérotationRemplissage->setBuddy(cboNumérotationRemplissage);
+    setTabOrder(txtNom, cboNumérotationRemplissage);
+    setTabOrder(cboNumérotationRemplissage, btnOK);
+    setTabOrder(btnOK, btnAnnuler);
+}
+
+void frmNom::connectHandlers()
+{
+    connect(btnOK, &QPushButton::clicked, this, &frmNom::btnOK_Click);
+    connect(btnAnnuler, &QPushButton::clicked, this, &frmNom::btnAnnuler_Click);
+    connect(txtNom, &QLineEdit::textChanged, this, &frmNom::txtNom_Change);
+    // Only the user's choice: a selection made by the program validates through
+    // the change rule instead, so that one action never shows two messages.
+    connect(cboNumérotationRemplissage, &QComboBox::activated, this,
+            &frmNom::cboNumérotationRemplissage_Click);
+    txtNom->installEventFilter(this);
+}
+
+int frmNom::textWidth(const QString& text) const
+{
+    // Measured in the font of lblNom, which the whole dialog shares.
+    const int pixels = lblNom->fontMetrics().size(Qt::TextShowMnemonic, text).width();
+    return PixelsToTwips(pixels, WidgetDpi(this));
+}
+
+// The text box and the fill list start right after their captions, which a
+// translation may have made longer or shorter.
+void frmNom::fitCaptions()
+{
+    const int nameWidth = textWidth(lblNom->text());
+    const int nameBoxLeft = CaptionLeft + nameWidth + CaptionGap;
+    PlaceInTwips(lblNom, CaptionLeft, 885, nameWidth, 255);
+    PlaceInTwips(txtNom, nameBoxLeft, 840, ClientWidth - nameBoxLeft - RightMargin, 285);
+
+    const int fillWidth = textWidth(lblNumérotationRemplissage->text());
+    PlaceInTwips(lblNumérotationRemplissage, CaptionLeft, 1335, fillWidth, 255);
+    const int listLeft = CaptionLeft + fillWidth + CaptionGap;
+    int widestEntry = 0;
+    for (int i = 0; i < cboNumérotationRemplissage->count(); ++i)
+        widestEntry = std::max(widestEntry, textWidth(cboNumérotationRemplissage->itemText(i)));
+    // A font wider than the design's would push the list, arrow included, out
+    // of the fixed client area; its open list still widens to its entries.
+    const int listWidth = std::min(widestEntry + ListMargin, ClientWidth - listLeft - ListMargin);
+    PlaceInTwips(cboNumérotationRemplissage, listLeft, 1275, listWidth, 315);
+}
+
+void frmNom::prepare(const NameRequest& request)
+{
+    setWindowTitle(request.caption);
+    lblInfo->setText(request.prompt);
+    m_fileCount = request.fileCount;
+    m_template = request.withFillWidth;
+    lblNumérotationRemplissage->setVisible(request.withFillWidth);
+    cboNumérotationRemplissage->setVisible(request.withFillWidth);
+    if (request.withFillWidth)
+        SelectComboItemByData(cboNumérotationRemplissage, request.fillWidth);
+    {
+        // The rule runs once below, on the text and the fill entry together.
+        const QSignalBlocker quiet(txtNom);
+        txtNom->setText(request.text);
+    }
+    txtNom_Change();
+}
+
+NameAnswer frmNom::answer() const
+{
+    return {txtNom->text(), m_template ? GetComboItemData(cboNumérotationRemplissage) : -1};
+}
+
+void frmNom::btnOK_Click()
+{
+    NameDialogCancelled = false;
+    accept();
+}
+
+void frmNom::btnAnnuler_Click()
+{
+    reject();
+}
+
+void frmNom::txtNom_GotFocus()
+{
+    txtNom->selectAll();
+}
+
+bool frmNom::txtNom_KeyPress(const QKeyEvent* event)
+{
+    // Tab and Backtab move the focus; they type nothing.
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
+        return true;
+    // Control characters come from keys such as Enter, Escape or Backspace,
+    // which type nothing; a pasted one is removed by txtNom_Change.
+    const QString typed = event->text();
+    if (std::none_of(typed.begin(), typed.end(),
+                     [](QChar c) { return IsForbiddenChar(c) && !IsControlChar(c); }))
+        return true;
+    m_prompter.beep();
+    return false;
+}
+
+void frmNom::txtNom_Change()
+{
+    QString text = txtNom->text();
+    const QString clean = RemoveForbiddenChars(text);
+    if (clean != text) {
+        // Pasted characters: the caret stays about where it was.
+        const qsizetype caret = txtNom->cursorPosition() - 1;
+        m_prompter.beep();
+        {
+            // This run goes on with the clean text; running again would
+            // validate, and perhaps show the same message, twice.
+            const QSignalBlocker quiet(txtNom);
+            txtNom->setText(clean);
+        }
+        txtNom->setCursorPosition(int(std::clamp<qsizetype>(caret, 0, clean.size())));
+        text = clean;
+    }
+    const bool hasNumber = text.contains(NumberPlaceholder, Qt::CaseInsensitive);
+    // Hidden for a single name, yet enabled all the same: a single name that
+    // holds "[NUM]" then finds an enabled list with no entry chosen, and is refused.
+    lblNumérotationRemplissage->setEnabled(hasNumber);
+    cboNumérotationRemplissage->setEnabled(hasNumber);
+    updateOkButton();
+}
+
+void frmNom::cboNumérotationRemplissage_Click()
+{
+    updateOkButton();
+}
+
+void frmNom::updateOkButton()
+{
+    // The fill width is checked even for an empty text, so that choosing an
+    // unsuitable width is reported at once.
+    const bool fillSuits = ValidateFillWidth(cboNumérotationRemplissage, m_fileCount, m_prompter,
+                                             m_catalogue.Item(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s));
+    btnOK->setEnabled(!txtNom->text().isEmpty() && fillSuits);
+}
+
+bool frmNom::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtNom) {
+        if (event->type() == QEvent::KeyPress && !txtNom_KeyPress(static_cast<QKeyEvent*>(event)))
+            return true;
+        if (event->type() == QEvent::FocusIn)
+            txtNom_GotFocus();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+NameDialogAsker::NameDialogAsker(const colTraductions& catalogue, const LanguageFile& language,
+                                 Prompter& prompter)
+    : m_catalogue(catalogue)
+    , m_language(language)
+    , m_prompter(prompter)
+{}
+
+std::optional<NameAnswer> NameDialogAsker::askName(const NameRequest& request)
+{
+    frmNom dialog(m_catalogue, m_language, m_prompter);
+    dialog.prepare(request);
+    dialog.exec();
+    if (dialog.NameDialogCancelled)
+        return std::nullopt;
+    return dialog.answer();
+}

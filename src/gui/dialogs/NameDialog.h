@@ -1,0 +1,79 @@
+#pragma once
+
+#include "services/Dialogs.h"
+
+#include <QDialog>
+
+class colTraductions;
+class LanguageFile;
+class Prompter;
+class QComboBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The name dialog: one line of text, either a single new name or a template
+// with "[NUM]" and its zero-fill width. Characters a file name may not hold
+// never reach the text, and OK is enabled only for an acceptable entry.
+// Build a fresh one for every question, so the fill list starts unselected.
+class frmNom : public QDialog {
+    Q_OBJECT
+public:
+    // Loads the dialog: translated, fill list filled, captions measured.
+    frmNom(const colTraductions& catalogue, const LanguageFile& language, Prompter& prompter,
+           QWidget* parent = nullptr);
+
+    // What the caller sets before showing it.
+    void prepare(const NameRequest& request);
+    // The entry; the fill width only for a template (-1 otherwise or when none is chosen).
+    NameAnswer answer() const;
+
+    void btnOK_Click();
+    void btnAnnuler_Click();
+    void txtNom_GotFocus();
+    // False when the key is refused.
+    bool txtNom_KeyPress(const QKeyEvent* event);
+    void txtNom_Change();
+    void cboNumérotationRemplissage_Click();
+
+    // True until the user confirms with OK.
+    bool NameDialogCancelled = true;
+
+    QLabel* lblInfo = nullptr;
+    QLabel* lblNom = nullptr;
+    QLineEdit* txtNom = nullptr;
+    QLabel* lblNumérotationRemplissage = nullptr;
+    QComboBox* cboNumérotationRemplissage = nullptr;
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnAnnuler = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void connectHandlers();
+    void fitCaptions();
+    void updateOkButton();
+    int textWidth(const QString& text) const;
+
+    const colTraductions& m_catalogue;
+    Prompter& m_prompter;
+    qint64 m_fileCount = 0;
+    bool m_template = false;
+};
+
+// The real dialog behind the NameAsker seam: a fresh frmNom per question,
+// shown modally without an owner.
+class NameDialogAsker : public NameAsker {
+public:
+    NameDialogAsker(const colTraductions& catalogue, const LanguageFile& language,
+                    Prompter& prompter);
+    std::optional<NameAnswer> askName(const NameRequest& request) override;
+
+private:
+    const colTraductions& m_catalogue;
+    const LanguageFile& m_language;
+    Prompter& m_prompter;
+};

@@ -1,0 +1,50 @@
+#include "i18n/TranslateForm.h"
+
+#include "i18n/LanguageFile.h"
+#include "mainwindow/Controls.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+
+namespace {
+
+QString lookup(const LanguageFile& file, const QString& key, const QString& current)
+{
+    return LookupTranslation(file, key, current);
+}
+
+void translateControl(QObject* control, const LanguageFile& file)
+{
+    if (control->objectName().isEmpty())
+        return;
+    const QString key = ControlKey(control);
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        if (label->pixmap().isNull())
+            label->setText(lookup(file, key, label->text()));
+    } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+        frame->setTitle(lookup(file, key, frame->title()));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setText(lookup(file, key, button->text()));
+    } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
+        box->setText(lookup(file, control->objectName(), box->text()));
+    } else if (auto* item = qobject_cast<QAction*>(control)) {
+        if (!item->isSeparator())
+            item->setText(lookup(file, key, item->text()));
+    }
+}
+
+} // namespace
+
+void TranslateForm(QWidget* window, const LanguageFile& file)
+{
+    if (!file.isLoaded() || !QFileInfo::exists(file.path()))
+        return;
+    window->setWindowTitle(lookup(file, window->objectName(), window->windowTitle()));
+    for (QObject* control : window->findChildren<QObject*>())
+        translateControl(control, file);
+}

@@ -1,0 +1,55 @@
+#include "lists/ListModels.h"
+
+#include <QBrush>
+#include <QColor>
+
+int FileListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_shownRows;
+}
+
+QVariant FileListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount() || index.row() >= m_workspace.FileRows.size())
+        return {};
+    if (role == Qt::DisplayRole)
+        return m_workspace.FileRows[index.row()];
+    return {};
+}
+
+void FileListModel::reload()
+{
+    beginResetModel();
+    m_shownRows = int(m_workspace.FileRows.size());
+    endResetModel();
+}
+
+int NameListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_shownRows;
+}
+
+QVariant NameListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount() ||
+        index.row() >= int(m_workspace.NameRows.size()))
+        return {};
+    const NameRow& row = m_workspace.NameRows[std::size_t(index.row())];
+    if (role == Qt::DisplayRole)
+        return row.text;
+    if (role == Qt::ForegroundRole && row.duplicate)
+        return QBrush(QColor(255, 0, 0));
+    return {};
+}
+
+void NameListModel::refresh()
+{
+    const int rows = int(m_workspace.NameRows.size());
+    if (rows != m_shownRows) {
+        beginResetModel();
+        m_shownRows = rows;
+        endResetModel();
+    } else if (rows > 0) {
+        emit dataChanged(index(0), index(rows - 1), {Qt::DisplayRole, Qt::ForegroundRole});
+    }
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "session/RenameWorkspace.h"
+
+#include <QAbstractListModel>
+
+// The rows of lvwFichiers: the current file names of the workspace.
+class FileListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    explicit FileListModel(const RenameWorkspace& workspace, QObject* parent = nullptr)
+        : QAbstractListModel(parent)
+        , m_workspace(workspace)
+    {}
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    // The workspace's file rows were replaced.
+    void reload();
+
+private:
+    const RenameWorkspace& m_workspace;
+    int m_shownRows = 0;
+};
+
+// The rows of lvwNoms: the new names, duplicates in red.
+class NameListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    explicit NameListModel(const RenameWorkspace& workspace, QObject* parent = nullptr)
+        : QAbstractListModel(parent)
+        , m_workspace(workspace)
+    {}
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    // The workspace's name rows changed: one reset when their number changed
+    // since the last call, else one dataChanged over every row.
+    void refresh();
+
+private:
+    const RenameWorkspace& m_workspace;
+    int m_shownRows = 0;
+};

@@ -1,0 +1,893 @@
+#include "mainwindow/MainWindow.h"
+
+#include "services/AppIdentity.h"
+#include "files/InitialFolder.h"
+#include "text/NaturalSort.h"
+#include "i18n/BuiltInTexts.h"
+#include "i18n/LanguageChoice.h"
+#include "i18n/LanguageFile.h"
+#include "i18n/TranslateForm.h"
+#include "options/FillWidthList.h"
+#include "naming/Numbering.h"
+#include "options/OptionsPanel.h"
+#include "naming/PasteSources.h"
+#include "text/TextHelpers.h"
+#include "services/AppError.h"
+#include "services/Clipboard.h"
+#include "mainwindow/Controls.h"
+#include "services/Dialogs.h"
+#include "services/FileSystem.h"
+#include "services/Launcher.h"
+#include "services/Prompter.h"
+#include "mainwindow/Twips.h"
+#include "rename/RenameCommand.h"
+#include "settings/IniFile.h"
+#include "settings/Paths.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SettingsLocation.h"
+#include "lists/ListModels.h"
+#include "dialogs/NameDialog.h"
+#include "lists/PairedLists.h"
+#include "dialogs/PopupMenu.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QToolButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Client size of the window as designed, options panel shown.
+constexpr int DesignClientWidth = 9495;
+constexpr int DesignClientHeight = 9880;
+constexpr int OptionsPanelTop = 4750;
+constexpr int OptionsPanelHeight = 5130;
+constexpr int ScreenBottomMargin = 500;
+
+QTreeView* makeListView(QWidget* parent, const QString& name, QRect twips)
+{
+    auto* list = MakeControl<QTreeView>(parent, name);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setHeaderHidden(true);
+    list->setItemsExpandable(false);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    PlaceInTwips(list, twips.x(), twips.y(), twips.width(), twips.height());
+    return list;
+}
+
+QAction* makeAction(QMenu* menu, const QString& name, const QString& caption,
+                    bool checkable = false)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setCheckable(checkable);
+    return action;
+}
+
+void makeSeparator(QMenu* menu, const QString& name)
+{
+    menu->addSeparator()->setObjectName(name);
+}
+
+QMenu* makeMenu(QMenuBar* bar, const QString& name, const QString& caption)
+{
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+} // namespace
+
+frmTervane::frmTervane(AppContext& context)
+    : m_context(context)
+    , m_enumerator(context.fileSystem)
+{
+    setObjectName(QStringLiteral("frmTervane"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    createMenus();
+    createControls();
+    connectHandlers();
+    resize(pixels(DesignClientWidth), pixels(DesignClientHeight) + menuBar()->sizeHint().height());
+}
+
+frmTervane::~frmTervane() = default;
+
+void frmTervane::createControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    client->setMinimumSize(pixels(DesignClientWidth), pixels(OptionsPanelTop));
+
+    lblRépertoire = MakeCaptioned<QLabel>(client, QStringLiteral("lblRépertoire"),
+                                          QStringLiteral("Répertoire"), {120, 285, 855, 255});
+    txtRépertoire = MakeControl<QLineEdit>(client, QStringLiteral("txtRépertoire"));
+    PlaceInTwips(txtRépertoire, 1080, 240, 7695, 285);
+    btnParcourir = MakeCaptioned<QPushButton>(client, QStringLiteral("btnParcourir"),
+                                              QStringLiteral("..."), {8880, 270, 375, 255});
+    lblFichiers = MakeCaptioned<QLabel>(client, QStringLiteral("lblFichiers"),
+                                        QStringLiteral("Fichiers"), {120, 1110, 735, 255});
+    btnRafraîchir = MakeCaptioned<QPushButton>(client, QStringLiteral("btnRafraîchir"), QString(),
+                                               {510, 1380, 360, 275});
+    // The button shows a picture only, centred on it; clicks go through it.
+    picRafraîchir = MakeControl<QLabel>(btnRafraîchir, QStringLiteral("picRafraîchir"));
+    picRafraîchir->setPixmap(style()->standardIcon(QStyle::SP_BrowserReload).pixmap(14, 14));
+    picRafraîchir->setAttribute(Qt::WA_TransparentForMouseEvents);
+    picRafraîchir->setGeometry(QRect(QPoint(0, 0), btnRafraîchir->size()));
+    picRafraîchir->setAlignment(Qt::AlignCenter);
+
+    lvwFichiers = makeListView(client, QStringLiteral("lvwFichiers"), {960, 1080, 3495, 3375});
+    lvwFichiers->setSelectionMode(QAbstractItemView::SingleSelection);
+    picSéparateur = MakeControl<QFrame>(client, QStringLiteral("picSéparateur"));
+    PlaceInTwips(picSéparateur, 4485, 1080, 60, 3375);
+    picSéparateur->setCursor(Qt::SplitHCursor);
+    picSéparateur->setAutoFillBackground(true);
+    lvwNoms = makeListView(client, QStringLiteral("lvwNoms"), {4560, 1080, 3495, 3375});
+    lvwNoms->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_fileModel = new FileListModel(m_workspace, this);
+    m_nameModel = new NameListModel(m_workspace, this);
+    lvwFichiers->setModel(m_fileModel);
+    lvwNoms->setModel(m_nameModel);
+    m_pairedLists = new PairedLists(m_workspace, lvwFichiers, lvwNoms, this);
+
+    btnColler = MakeCaptioned<QPushButton>(client, QStringLiteral("btnColler"),
+                                           QStringLiteral("&Coller"), {8160, 1080, 975, 375});
+    btnCollerPlus = MakeCaptioned<QToolButton>(client, QStringLiteral("btnCollerPlus"), QString(),
+                                               {9120, 1080, 255, 375});
+    btnCollerPlus->setArrowType(Qt::DownArrow);
+    btnViderListe =
+        MakeCaptioned<QPushButton>(client, QStringLiteral("btnViderListe"),
+                                   QStringLiteral("&Vider la liste"), {8160, 1560, 1215, 375});
+    btnRenommer = MakeCaptioned<QPushButton>(client, QStringLiteral("btnRenommer"),
+                                             QStringLiteral("&Renommer"), {8160, 2160, 1215, 375});
+    btnAnnuler = MakeCaptioned<QPushButton>(client, QStringLiteral("btnAnnuler"),
+                                            QStringLiteral("&Annuler"), {8160, 2520, 1215, 375});
+    btnRéglages = MakeCaptioned<QPushButton>(client, QStringLiteral("btnRéglages"),
+                                             QStringLiteral("R&églages"), {8160, 3120, 1215, 375});
+    btnRéglages->setProperty("tag", QStringLiteral("*"));
+    btnQuitter = MakeCaptioned<QPushButton>(client, QStringLiteral("btnQuitter"),
+                                            QStringLiteral("&Quitter"), {8160, 3600, 1215, 840});
+
+    chkTriNum = MakeCaptioned<QCheckBox>(client, QStringLiteral("chkTriNum"),
+                                         QStringLiteral("Tri numérique"), {975, 4470, 1335, 255});
+    lblNbFichiers = MakeCaptioned<QLabel>(client, QStringLiteral("lblNbFichiers"),
+                                          QStringLiteral("Nb éléments :"), {2400, 4485, 1335, 255});
+    lblNbFichiersValeur = MakeCaptioned<QLabel>(client, QStringLiteral("lblNbFichiersValeur"),
+                                                QStringLiteral("0"), {3960, 4485, 375, 255});
+    lblNbNoms = MakeCaptioned<QLabel>(client, QStringLiteral("lblNbNoms"),
+                                      QStringLiteral("Nb éléments :"), {5880, 4485, 1335, 255});
+    lblNbNomsValeur = MakeCaptioned<QLabel>(client, QStringLiteral("lblNbNomsValeur"),
+                                            QStringLiteral("0"), {7440, 4485, 375, 255});
+    const QColor highlight = palette().color(QPalette::Highlight);
+    for (QLabel* value : {lblNbFichiersValeur, lblNbNomsValeur}) {
+        QPalette colours = value->palette();
+        colours.setColor(QPalette::WindowText, highlight);
+        value->setPalette(colours);
+    }
+
+    picOptions = new OptionsPanel(client);
+    PlaceInTwips(picOptions, 0, OptionsPanelTop, DesignClientWidth, OptionsPanelHeight);
+}
+
+void frmTervane::createMenus()
+{
+    QMenuBar* bar = menuBar();
+    mnuFichier = makeMenu(bar, QStringLiteral("mnuFichier"), QStringLiteral("&Fichier"));
+    mnuFichierQuitter =
+        makeAction(mnuFichier, QStringLiteral("mnuFichierQuitter"), QStringLiteral("&Quitter"));
+    mnuFichierQuitter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    mnuOptions = makeMenu(bar, QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
+    mnuOptionsMémoriserPosition =
+        makeAction(mnuOptions, QStringLiteral("mnuOptionsMémoriserPosition"),
+                   QStringLiteral("Mémoriser la &position de la fenêtre"), true);
+    mnuOptionsMémoriserTaille =
+        makeAction(mnuOptions, QStringLiteral("mnuOptionsMémoriserTaille"),
+                   QStringLiteral("Mémoriser la &taille de la fenêtre"), true);
+    mnuOptionsMémoriserSéparateur =
+        makeAction(mnuOptions, QStringLiteral("mnuOptionsMémoriserSéparateur"),
+                   QStringLiteral("Mémoriser la p&osition du séparateur"), true);
+    makeSeparator(mnuOptions, QStringLiteral("mnuOptionsSep1"));
+    mnuOptionsMinimiserSystray =
+        makeAction(mnuOptions, QStringLiteral("mnuOptionsMinimiserSystray"),
+                   QStringLiteral("Minimiser dans la &systray"), true);
+    mnuOptionsToujoursAuDessus =
+        makeAction(mnuOptions, QStringLiteral("mnuOptionsToujoursAuDessus"),
+                   QStringLiteral("Fenêtre toujours au &dessus"), true);
+    makeSeparator(mnuOptions, QStringLiteral("mnuOptionsSep2"));
+    mnuOptionsAfficher = makeAction(mnuOptions, QStringLiteral("mnuOptionsAfficher"),
+                                    QStringLiteral("&Afficher les réglages"), true);
+
+    mnuAide = makeMenu(bar, QStringLiteral("mnuAide"), QStringLiteral("&?"));
+    mnuAideAPropos = makeAction(mnuAide, QStringLiteral("mnuAideAPropos"),
+                                QStringLiteral("&A propos de Tervane..."));
+    mnuAideAPropos->setShortcut(QKeySequence(Qt::Key_F1));
+
+    // Only ever shown as the popup of the notification-area icon.
+    mnuSystray = new QMenu(QStringLiteral("Systray"), this);
+    mnuSystray->setObjectName(QStringLiteral("mnuSystray"));
+    mnuSystray->menuAction()->setObjectName(QStringLiteral("mnuSystray"));
+    makeAction(mnuSystray, QStringLiteral("mnuSystrayRestaurer"), QStringLiteral("&Restaurer"));
+    makeSeparator(mnuSystray, QStringLiteral("mnuSystraySep1"));
+    makeAction(mnuSystray, QStringLiteral("mnuSystrayAnnuler"), QStringLiteral("&Annuler"));
+    makeSeparator(mnuSystray, QStringLiteral("mnuSystraySep2"));
+    QAction* quit =
+        makeAction(mnuSystray, QStringLiteral("mnuSystrayQuitter"), QStringLiteral("&Quitter"));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+void frmTervane::connectHandlers()
+{
+    connect(mnuFichierQuitter, &QAction::triggered, this, &QWidget::close);
+    connect(btnQuitter, &QPushButton::clicked, this, &QWidget::close);
+    connect(mnuAideAPropos, &QAction::triggered, this, &frmTervane::showAboutBox);
+    for (QAction* option :
+         {mnuOptionsMémoriserPosition, mnuOptionsMémoriserTaille, mnuOptionsMémoriserSéparateur,
+          mnuOptionsMinimiserSystray, mnuOptionsToujoursAuDessus})
+        connect(option, &QAction::triggered, this, [this] { m_state.WindowOptionsChanged = true; });
+    connect(mnuOptionsToujoursAuDessus, &QAction::triggered, this, &frmTervane::ApplyAlwaysOnTop);
+    connect(btnRéglages, &QPushButton::clicked, this, &frmTervane::btnRéglages_Click);
+    connect(mnuOptionsAfficher, &QAction::triggered, this, &frmTervane::btnRéglages_Click);
+    connect(picOptions->cboLangue, &QComboBox::activated, this, &frmTervane::cboLangue_Click);
+    connect(picOptions, &OptionsPanel::treatmentSettingsEdited, this, [this] {
+        m_state.TreatmentSettingsChanged = true;
+        RunNamePipeline(NameSource::Reapply);
+    });
+    connect(picOptions, &OptionsPanel::extensionsEdited, this, &frmTervane::txtExtensions_Change);
+    connect(txtRépertoire, &QLineEdit::textChanged, this, &frmTervane::txtRépertoire_Change);
+    connect(btnRafraîchir, &QPushButton::clicked, this, &frmTervane::btnRafraîchir_Click);
+    connect(btnViderListe, &QPushButton::clicked, this, &frmTervane::btnViderListe_Click);
+    connect(btnParcourir, &QPushButton::clicked, this, &frmTervane::btnParcourir_Click);
+    connect(btnColler, &QPushButton::clicked, this, &frmTervane::btnColler_Click);
+    connect(btnRenommer, &QPushButton::clicked, this, &frmTervane::btnRenommer_Click);
+    connect(btnAnnuler, &QPushButton::clicked, this, &frmTervane::btnAnnuler_Click);
+    btnCollerPlus->installEventFilter(this);
+    connect(chkTriNum, &QCheckBox::clicked, this, [this] { RefreshFileList(false); });
+    lvwNoms->setAcceptDrops(true);
+    lvwNoms->viewport()->installEventFilter(this);
+
+    tmrUnload.setObjectName(QStringLiteral("tmrUnload"));
+    tmrUnload.setInterval(50);
+    connect(&tmrUnload, &QTimer::timeout, this, &frmTervane::tmrUnload_Timer);
+}
+
+int frmTervane::twips(int pixelCount) const
+{
+    return PixelsToTwips(pixelCount, WidgetDpi(this));
+}
+
+int frmTervane::pixels(int twipCount) const
+{
+    return TwipsToPixels(twipCount, WidgetDpi(this));
+}
+
+int frmTervane::clientHeightTwips() const
+{
+    return twips(height() - menuBar()->sizeHint().height());
+}
+
+// ---------------------------------------------------------------- start-up
+
+bool frmTervane::Form_Load()
+{
+    Prompter& prompter = m_context.prompter;
+    try {
+        prompter.setBusy(true);
+        QCoreApplication::processEvents();
+        setWindowTitle(GetTitleWithVersion());
+        setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+        mnuSystray->menuAction()->setVisible(false);
+        locateSettings();
+        readInterfaceLanguage();
+        setLanguageFilePath();
+        m_languageFile = m_state.LanguageFilePath.isEmpty()
+                             ? LanguageFile()
+                             : LanguageFile::load(m_state.LanguageFilePath);
+        m_state.TranslationCatalogue = BuildTranslationCatalogue(m_languageFile);
+        m_catalogueBuilt = true;
+        TranslateForm(this, m_languageFile);
+        if (const QString notice = text(u"TraductionIncomplète"_s); !notice.isEmpty())
+            prompter.message(notice, MessageIcon::Exclamation);
+        fillLanguageList();
+        QPalette bar = picSéparateur->palette();
+        bar.setColor(QPalette::Window, palette().color(QPalette::Button));
+        picSéparateur->setPalette(bar);
+        FillWidthList(picOptions->cboNumérotationRemplissage,
+                      [this](const QString& key) { return text(key); });
+        // Later: the controls sized to their translated captions.
+        m_state.IsLoading = true;
+        applyStoredTreatmentSettings();
+        runDependentFieldHandlers();
+        applyWindowOptions();
+        chooseInitialFolder();
+        RefreshFileList(false);
+        m_state.IsLoading = false;
+        prompter.setBusy(false);
+        return true;
+    } catch (const AppError& error) {
+        showInitialisationError(error.number(), error.description());
+    } catch (const std::exception& error) {
+        showInitialisationError(0, QString::fromLocal8Bit(error.what()));
+    }
+    return false;
+}
+
+void frmTervane::showInitialisationError(int number, const QString& description)
+{
+    // Before the catalogue exists its built-in French text stands in, so that
+    // an early failure never shows an empty box.
+    const QString key = u"MSG_ERREUR_INITIALISATION"_s;
+    const QString message =
+        m_catalogueBuilt ? text(key) : LookupTranslation({}, key, FrenchText(key));
+    m_context.prompter.setBusy(false);
+    m_context.prompter.message(InsertValues(message, {QString::number(number), description}),
+                               MessageIcon::Critical);
+}
+
+QString frmTervane::text(const QString& key) const
+{
+    return m_state.TranslationCatalogue.Item(key);
+}
+
+void frmTervane::locateSettings()
+{
+    m_settingsLocation = LocateSettings(m_context.programFolder, m_context.folders, AppTitle);
+    m_state.SettingsFolderPath = m_settingsLocation.folderPath;
+    m_state.SettingsFilePath = m_settingsLocation.filePath;
+    // A settings file left next to an installed program moves before anything
+    // is read from it, its language first.
+    CreateSettingsFolders(m_settingsLocation, m_context.folders);
+    MigrateEarlierSettings(m_settingsLocation);
+}
+
+void frmTervane::readInterfaceLanguage()
+{
+    m_state.InterfaceLanguage =
+        ReadIniString(m_state.SettingsFilePath, SettingsKey::Section, SettingsKey::Language, {});
+    if (m_state.InterfaceLanguage.isEmpty()) {
+        const FirstRunLanguage choice =
+            ChooseFirstRunLanguage(m_context.systemLanguageCode, m_context.programFolder);
+        m_state.InterfaceLanguage = choice.language;
+        if (choice.welcome)
+            m_context.prompter.message(WelcomeMessage(AppTitle), MessageIcon::Information);
+        m_state.TreatmentSettingsChanged = true;
+    }
+}
+
+void frmTervane::setLanguageFilePath()
+{
+    m_state.LanguageFilePath =
+        LanguageFilePathFor(m_context.programFolder, m_state.InterfaceLanguage);
+    if (!m_state.LanguageFilePath.isEmpty() && !PathExists(m_state.LanguageFilePath, 0)) {
+        m_state.InterfaceLanguage = BuiltInLanguage;
+        m_state.LanguageFilePath.clear();
+    }
+}
+
+void frmTervane::fillLanguageList()
+{
+    QComboBox* list = picOptions->cboLangue;
+    list->clear();
+    list->addItem(BuiltInLanguage);
+    list->addItems(LanguageNames(m_context.programFolder));
+    if (m_state.LanguageFilePath.isEmpty() || list->count() == 1) {
+        m_state.InterfaceLanguage = BuiltInLanguage;
+        list->setEnabled(list->count() > 1);
+    }
+    list->setCurrentIndex(list->findText(m_state.InterfaceLanguage));
+}
+
+void frmTervane::cboLangue_Click()
+{
+    const QString chosen = picOptions->cboLangue->currentText();
+    if (chosen == m_state.InterfaceLanguage || chosen.isEmpty())
+        return;
+    m_state.InterfaceLanguage = chosen;
+    m_context.prompter.message(text(u"MSG_CHANGEMENT_LANGUE"_s), MessageIcon::Exclamation);
+    m_state.TreatmentSettingsChanged = true;
+    m_state.RestartRequired = true;
+    tmrUnload.start();
+}
+
+void frmTervane::applyStoredTreatmentSettings()
+{
+    const QString& file = m_state.SettingsFilePath;
+    picOptions->setExtensions(
+        ReadIniString(file, SettingsKey::Section, SettingsKey::Extensions, DefaultExtensions));
+    picOptions->setTreatmentOptions(LoadTreatmentOptions(file));
+}
+
+void frmTervane::runDependentFieldHandlers()
+{
+    picOptions->chkSuppressionTermes_Click();
+    picOptions->chkSuppressionCaractères_Click();
+    picOptions->chkNumérotation_Click();
+    picOptions->chkAjoutChaîne_Click();
+    btnRéglages_Click();
+}
+
+void frmTervane::applyWindowOptions()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    m_window = ReadWindowSettings(m_state.SettingsFilePath, twips(width()), twips(height()),
+                                  twips(screen.width()), twips(screen.height()));
+    mnuOptionsMémoriserSéparateur->setChecked(m_window.rememberSplitter);
+    mnuOptionsMémoriserTaille->setChecked(m_window.rememberSize);
+    mnuOptionsMémoriserPosition->setChecked(m_window.rememberPosition);
+    setGeometry(pixels(m_window.left), pixels(m_window.top), pixels(m_window.width),
+                pixels(m_window.height));
+    mnuOptionsMinimiserSystray->setChecked(m_window.minimiseToTray);
+    mnuOptionsToujoursAuDessus->setChecked(m_window.alwaysOnTop);
+    ApplyAlwaysOnTop();
+}
+
+void frmTervane::chooseInitialFolder()
+{
+    const FileSystem& files = m_context.fileSystem;
+    const FolderTest folderExists = [&files](const QString& path) {
+        return files.folderExists(path);
+    };
+    QString folder = FolderFromCommandLine(m_context.commandLine, folderExists);
+    if (folder.isEmpty())
+        folder = ReadIniString(m_state.SettingsFilePath, SettingsKey::Section,
+                               SettingsKey::LastFolder, m_context.folders.get(DocumentsFolder));
+    folder = WalkUpToExistingFolder(folder, m_context.programFolder, folderExists);
+    txtRépertoire->setText(folder);
+    txtRépertoire->setCursorPosition(int(folder.size()));
+}
+
+void frmTervane::showAsLoaded()
+{
+    if (m_window.maximised)
+        showMaximized();
+    else
+        show();
+}
+
+// ---------------------------------------------------------------- running
+
+bool frmTervane::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        QTimer::singleShot(0, this, &frmTervane::Form_Activate);
+    return QMainWindow::event(event);
+}
+
+void frmTervane::Form_Activate()
+{
+    // The window becomes active again when the warning's own box closes:
+    // that activation is not one of the program's windows coming back.
+    if (std::exchange(m_activatedByWarning, false))
+        return;
+    if (GetVersionText().contains(QStringLiteral("beta"))) {
+        m_context.prompter.message(QStringLiteral("ATTENTION, version bêta !"), MessageIcon::None);
+        m_activatedByWarning = true;
+    }
+}
+
+// Also redraws the names: the problem count marks the duplicates red.
+void frmTervane::UpdateListCounters(bool layoutOnly)
+{
+    const auto placeCounter = [this](QLabel* caption, QLabel* value, const QTreeView* list,
+                                     qsizetype count) {
+        value->setText(QString::number(count));
+        const int valueWidth = twips(value->fontMetrics().horizontalAdvance(value->text()));
+        const int listRight = twips(list->x() + list->width());
+        const int top = twips(chkTriNum->y()) + 30;
+        const int valueLeft = listRight - 120 - valueWidth;
+        PlaceInTwips(value, valueLeft, top, valueWidth, twips(value->height()));
+        PlaceInTwips(caption, valueLeft - 60 - twips(caption->width()), top,
+                     twips(caption->width()), twips(caption->height()));
+    };
+    placeCounter(lblNbFichiers, lblNbFichiersValeur, lvwFichiers, m_workspace.FileRows.size());
+    placeCounter(lblNbNoms, lblNbNomsValeur, lvwNoms, qsizetype(m_workspace.NameRows.size()));
+    if (layoutOnly)
+        return;
+
+    const ListCounterState counters = ComputeListCounterState(m_workspace);
+    QPalette colours = lblNbNomsValeur->palette();
+    colours.setColor(QPalette::WindowText, counters.countsAgree
+                                               ? palette().color(QPalette::Highlight)
+                                               : QColor(255, 0, 0));
+    lblNbNomsValeur->setPalette(colours);
+    m_nameModel->refresh();
+    btnRenommer->setEnabled(counters.renameEnabled);
+    btnViderListe->setEnabled(counters.clearEnabled);
+    btnAnnuler->setEnabled(counters.undoEnabled);
+}
+
+void frmTervane::btnRéglages_Click()
+{
+    const bool show = btnRéglages->property("tag").toString().isEmpty();
+    btnRéglages->setProperty("tag", show ? QStringLiteral("*") : QString());
+    const int outside = twips(height()) - clientHeightTwips();
+    int windowHeight = outside + OptionsPanelTop + (show ? OptionsPanelHeight : 0);
+    int windowTop = twips(y());
+    const int screenHeight = twips(QGuiApplication::primaryScreen()->geometry().height());
+    if (show && windowTop + windowHeight > screenHeight - ScreenBottomMargin)
+        windowTop = screenHeight - windowHeight - ScreenBottomMargin;
+    setGeometry(x(), pixels(windowTop), width(), pixels(windowHeight));
+    mnuOptionsAfficher->setChecked(show);
+    picOptions->setEnabled(show);
+}
+
+void frmTervane::ApplyAlwaysOnTop()
+{
+    // Later: the About box joins the topmost band too.
+    const bool onTop = mnuOptionsToujoursAuDessus->isChecked();
+    if (onTop != bool(windowFlags() & Qt::WindowStaysOnTopHint)) {
+        const bool wasVisible = isVisible();
+        setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+        if (wasVisible)
+            show();
+    }
+}
+
+void frmTervane::showAboutBox()
+{
+    QDialog about(this);
+    about.setObjectName(QStringLiteral("frmAPropos"));
+    about.setWindowTitle(AppTitle);
+    auto* layout = new QVBoxLayout(&about);
+    auto* text = new QLabel(GetTitleWithVersion() + QStringLiteral("\n\nRenomme d'un coup les "
+                                                                   "fichiers d'un dossier."),
+                            &about);
+    layout->addWidget(text);
+    about.exec();
+    activateWindow();
+}
+
+void frmTervane::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    rememberNormalGeometry();
+}
+
+void frmTervane::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    rememberNormalGeometry();
+}
+
+void frmTervane::rememberNormalGeometry()
+{
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    m_window.left = twips(x());
+    m_window.top = twips(y());
+    m_window.width = twips(width());
+    m_window.height = twips(height());
+}
+
+// ---------------------------------------------------------------- shut-down
+
+void frmTervane::tmrUnload_Timer()
+{
+    if (m_state.RestartRequired)
+        close();
+}
+
+void frmTervane::closeEvent(QCloseEvent* event)
+{
+    if (!m_unloaded) {
+        m_unloaded = true;
+        Form_Unload();
+    }
+    event->accept();
+}
+
+void frmTervane::Form_Unload()
+{
+    const QString& file = m_state.SettingsFilePath;
+    if (m_state.TreatmentSettingsChanged) {
+        WriteIniString(file, SettingsKey::Section, SettingsKey::Language,
+                       m_state.InterfaceLanguage);
+        WriteIniString(file, SettingsKey::Section, SettingsKey::Extensions,
+                       picOptions->extensions());
+        SaveTreatmentOptions(file, picOptions->CurrentTreatmentOptions());
+    }
+    m_window.rememberSplitter = mnuOptionsMémoriserSéparateur->isChecked();
+    m_window.rememberSize = mnuOptionsMémoriserTaille->isChecked();
+    m_window.rememberPosition = mnuOptionsMémoriserPosition->isChecked();
+    m_window.minimiseToTray = mnuOptionsMinimiserSystray->isChecked();
+    m_window.alwaysOnTop = mnuOptionsToujoursAuDessus->isChecked();
+    if (m_state.WindowOptionsChanged)
+        WriteWindowOptions(file, m_window);
+    rememberNormalGeometry();
+    WriteWindowPosition(file, m_window);
+    if (m_window.rememberSize && !btnRéglages->property("tag").toString().isEmpty()) {
+        btnRéglages_Click();
+        rememberNormalGeometry();
+    }
+    m_window.maximised = isMaximized();
+    WriteWindowSize(file, m_window);
+    WriteIniString(file, SettingsKey::Section, SettingsKey::LastFolder, txtRépertoire->text());
+    if (m_state.RestartRequired)
+        m_context.launcher.relaunch();
+}
+
+// ---------------------------------------------------------------- files and names
+
+void frmTervane::RefreshFileList(bool refreshFirst)
+{
+    if (refreshFirst)
+        m_enumerator.Refresh();
+    m_workspace.FileRows = m_enumerator.names();
+    if (!m_workspace.FileRows.isEmpty()) {
+        if (chkTriNum->isChecked())
+            SortNumerically(m_workspace.FileRows);
+        m_workspace.ListedFolder = m_enumerator.Path();
+        adjustFillWidth();
+    }
+    m_fileModel->reload();
+    UpdateListCounters(false);
+    FitListColumns();
+}
+
+// The fill width follows the number of files, unless no fill is chosen.
+void frmTervane::adjustFillWidth()
+{
+    QComboBox* widths = picOptions->cboNumérotationRemplissage;
+    const int selected = GetComboItemData(widths);
+    const int wanted = FillWidthForListing(selected, m_workspace.FileRows.size());
+    if (wanted != selected) {
+        ComboSuppress = true;
+        SelectComboItemByData(widths, wanted);
+        ComboSuppress = false;
+    }
+}
+
+void frmTervane::FitListColumns(bool fileRowsChanged)
+{
+    if (fileRowsChanged) {
+        const std::vector<QStringView> files(m_workspace.FileRows.cbegin(),
+                                             m_workspace.FileRows.cend());
+        m_filesWide = FitListColumn(lvwFichiers, files);
+    }
+    std::vector<QStringView> names;
+    names.reserve(m_workspace.NameRows.size());
+    for (const NameRow& name : m_workspace.NameRows)
+        names.push_back(name.text);
+    const bool namesWide = FitListColumn(lvwNoms, names);
+    ShareHorizontalScrollBar(lvwFichiers, lvwNoms, m_filesWide || namesWide);
+}
+
+void frmTervane::RunNamePipeline(NameSource source)
+{
+    if (m_state.IsLoading || ComboSuppress)
+        return;
+    const qsizetype fileCount = m_workspace.FileRows.size();
+    if (fileCount == 0) {
+        m_context.prompter.message(text(u"MSG_ERREUR_LISTE_FICHIERS_VIDE"_s),
+                                   MessageIcon::Exclamation);
+        return;
+    }
+    if (!ValidateFillWidth(picOptions->cboNumérotationRemplissage, fileCount, m_context.prompter,
+                           text(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s))) {
+        btnRenommer->setEnabled(false);
+        return;
+    }
+    bool failed = false;
+    try {
+        if (ObtainsOwnLines(source) && !ObtainPendingLines(source))
+            return;
+        const BusyPointer busy(m_context.prompter);
+        if (source != NameSource::Reapply)
+            m_workspace.SourceRecords = RecordsFromLines(m_workspace.PendingLines);
+        m_workspace.NameRows = GenerateNames(
+            m_workspace.SourceRecords, picOptions->CurrentTreatmentOptions(), m_workspace.FileRows);
+    } catch (const std::exception&) {
+        // The names list stays as it was; the records keep what the run did.
+        failed = true;
+    }
+    if (failed)
+        m_context.prompter.message(text(source == NameSource::Clipboard
+                                            ? u"MSG_ERREUR_CONTENU_PRESSE-PAPIERS"_s
+                                            : u"MSG_ERREUR_CONTENU_FICHIER"_s),
+                                   MessageIcon::Critical);
+    UpdateListCounters(false);
+    FitListColumns(false);
+}
+
+void frmTervane::dropText(const QString& dropped)
+{
+    m_workspace.PendingLines = SplitIntoLines(NormaliseLineBreaks(dropped));
+    RunNamePipeline(NameSource::DroppedText);
+}
+
+bool frmTervane::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == btnCollerPlus && event->type() == QEvent::MouseButtonPress) {
+        btnCollerPlus_MouseDown();
+        return true;
+    }
+    if (watched != lvwNoms->viewport())
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDropEvent*>(event);
+        if (drag->mimeData()->hasText()) {
+            drag->acceptProposedAction();
+            return true;
+        }
+        break;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (drop->mimeData()->hasText()) {
+            drop->acceptProposedAction();
+            dropText(drop->mimeData()->text());
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmTervane::btnRafraîchir_Click()
+{
+    RefreshFileList(true);
+}
+
+void frmTervane::btnViderListe_Click()
+{
+    m_workspace.NameRows.clear();
+    m_workspace.SourceRecords.clear();
+    UpdateListCounters(false);
+    FitListColumns(false);
+}
+
+void frmTervane::btnParcourir_Click()
+{
+    const auto folder = m_context.dialogs.existingFolder(
+        text(u"TXT_VEUILLEZ_SELECTIONNER_DOSSIER"_s), txtRépertoire->text());
+    if (folder)
+        txtRépertoire->setText(QDir::toNativeSeparators(*folder));
+}
+
+void frmTervane::txtExtensions_Change()
+{
+    m_enumerator.setPattern(picOptions->extensions());
+    if (!m_state.IsLoading)
+        RefreshFileList(false);
+    m_state.TreatmentSettingsChanged = true;
+}
+
+void frmTervane::txtRépertoire_Change()
+{
+    const QString previous = m_enumerator.Path();
+    if (!m_enumerator.setPath(txtRépertoire->text()))
+        return;
+    // The undo set names files of the folder it was made in.
+    if (m_enumerator.Path() != previous)
+        m_workspace.UndoSet.clear();
+    if (!m_state.IsLoading)
+        RefreshFileList(false);
+}
+
+// ---------------------------------------------------------------- paste sources
+
+namespace {
+
+enum PasteMenuItem {
+    PasteClipboard = 10,
+    PasteTextFile = 11,
+    PasteFileNames = 12,
+    PasteTemplate = 13,
+    PasteEpisodeX = 14,
+    PasteEpisodeSE = 15,
+};
+
+} // namespace
+
+bool frmTervane::fileListIsEmpty()
+{
+    if (!m_workspace.FileRows.isEmpty())
+        return false;
+    m_context.prompter.message(text(u"MSG_ERREUR_LISTE_FICHIERS_VIDE"_s), MessageIcon::Exclamation);
+    SafeSetFocus(lvwFichiers);
+    return true;
+}
+
+void frmTervane::btnColler_Click()
+{
+    if (!fileListIsEmpty())
+        RunNamePipeline(NameSource::Clipboard);
+}
+
+std::unique_ptr<clsPopupMenu> frmTervane::buildPasteMenu() const
+{
+    const bool series = SeriesFolderOf(GetLastPathComponent(txtRépertoire->text())).has_value();
+    const int folderState = series ? 0 : clsPopupMenu::Greyed;
+    auto menu = std::make_unique<clsPopupMenu>();
+    menu->AddItem(PasteClipboard,
+                  text(u"TXT_POPUP_COLLER_DEPUIS_PRESSE_PAPIERS"_s) + u"\tCtrl+V"_s);
+    menu->AddItem(PasteTextFile, text(u"TXT_POPUP_COLLER_DEPUIS_FICHIER"_s) + u"\tCtrl+W"_s);
+    menu->AddItem(PasteFileNames, text(u"TXT_POPUP_COLLER_NOMS_FICHIERS"_s) + u"\tCtrl+Y"_s);
+    menu->AddItem(0, u"-"_s);
+    menu->AddItem(PasteTemplate, text(u"TXT_POPUP_COLLER_CHAINE"_s));
+    menu->AddItem(PasteEpisodeX, text(u"TXT_POPUP_COLLER_NOM_DOSSIER_01x01"_s), folderState);
+    menu->AddItem(PasteEpisodeSE, text(u"TXT_POPUP_COLLER_NOM_DOSSIER_S01E01"_s), folderState);
+    return menu;
+}
+
+void frmTervane::btnCollerPlus_MouseDown()
+{
+    if (fileListIsEmpty())
+        return;
+    const int chosen = buildPasteMenu()->TrackPopup(this, -1, -1, btnCollerPlus, true);
+    if (chosen >= PasteClipboard && chosen <= PasteEpisodeSE)
+        RunNamePipeline(static_cast<NameSource>(chosen - PasteClipboard));
+}
+
+NameAsker& frmTervane::nameAsker()
+{
+    if (m_context.nameAsker)
+        return *m_context.nameAsker;
+    if (!m_nameDialog)
+        m_nameDialog = std::make_unique<NameDialogAsker>(m_state.TranslationCatalogue,
+                                                         m_languageFile, m_context.prompter);
+    return *m_nameDialog;
+}
+
+// Fills the pending lines from the source; false ends the run (nothing to
+// paste, or the user cancelled). Throws when a text cannot be read.
+bool frmTervane::ObtainPendingLines(NameSource source)
+{
+    PasteSourceReader reader(m_context.clipboard, m_context.dialogs, nameAsker(),
+                             m_context.prompter, m_state.TranslationCatalogue);
+    const auto lines = reader.read(source, txtRépertoire->text(), m_workspace.FileRows);
+    if (!lines)
+        return false;
+    m_workspace.PendingLines = *lines;
+    return true;
+}
+
+// ---------------------------------------------------------------- renaming
+
+void frmTervane::btnRenommer_Click()
+{
+    RenameCommand command(m_workspace, m_context.fileSystem, m_context.prompter,
+                          m_state.TranslationCatalogue);
+    const RenameOutcome outcome = command.run();
+    if (outcome == RenameOutcome::NotPossible || outcome == RenameOutcome::Declined ||
+        outcome == RenameOutcome::Busy)
+        return;
+    RefreshFileList(true);
+    m_pairedLists->lvwNoms_ItemClick(0);
+}
+
+void frmTervane::btnAnnuler_Click()
+{
+    RenameCommand command(m_workspace, m_context.fileSystem, m_context.prompter,
+                          m_state.TranslationCatalogue);
+    if (command.undo() == RenameOutcome::Busy)
+        return;
+    RefreshFileList(true);
+    if (!m_workspace.NameRows.empty())
+        m_pairedLists->lvwNoms_ItemClick(0);
+}

@@ -1,0 +1,165 @@
+#pragma once
+
+#include "session/AppState.h"
+#include "files/FileEnumerator.h"
+#include "i18n/LanguageFile.h"
+#include "naming/NamePipeline.h"
+#include "services/AppContext.h"
+#include "settings/SettingsLocation.h"
+#include "settings/WindowSettings.h"
+#include "session/RenameWorkspace.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <memory>
+
+class FileListModel;
+class clsPopupMenu;
+class NameListModel;
+class OptionsPanel;
+class PairedLists;
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QToolButton;
+class QTreeView;
+
+// The main window: owner of the workspace, the settings and every control,
+// and runner of the start-up and shut-down sequences.
+class frmTervane : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmTervane(AppContext& context);
+    ~frmTervane() override;
+
+    // Runs the load sequence. On failure the error has been shown and the
+    // window must be discarded without unloading: nothing is saved.
+    bool Form_Load();
+    // Shows the window in the state the settings asked for.
+    void showAsLoaded();
+
+    void UpdateListCounters(bool layoutOnly);
+    void RunNamePipeline(NameSource source);
+    void RefreshFileList(bool refreshFirst);
+    // A name run leaves the file rows as they are, and their fit stands.
+    void FitListColumns(bool fileRowsChanged = true);
+    // Text dropped on the names list replaces the names.
+    void dropText(const QString& text);
+    void btnColler_Click();
+    void btnRenommer_Click();
+    void btnAnnuler_Click();
+    // The paste menu of btnCollerPlus, built for one showing.
+    std::unique_ptr<clsPopupMenu> buildPasteMenu() const;
+    void btnCollerPlus_MouseDown();
+    void btnRéglages_Click();
+
+    const AppState& state() const { return m_state; }
+    RenameWorkspace& workspace() { return m_workspace; }
+    PairedLists& pairedLists() { return *m_pairedLists; }
+
+    // Controls, named as the program names them.
+    QLabel* lblRépertoire = nullptr;
+    QLineEdit* txtRépertoire = nullptr;
+    QPushButton* btnParcourir = nullptr;
+    QLabel* lblFichiers = nullptr;
+    QPushButton* btnRafraîchir = nullptr;
+    QLabel* picRafraîchir = nullptr;
+    QTreeView* lvwFichiers = nullptr;
+    QFrame* picSéparateur = nullptr;
+    QTreeView* lvwNoms = nullptr;
+    QPushButton* btnColler = nullptr;
+    QToolButton* btnCollerPlus = nullptr;
+    QPushButton* btnViderListe = nullptr;
+    QPushButton* btnRenommer = nullptr;
+    QPushButton* btnAnnuler = nullptr;
+    QPushButton* btnRéglages = nullptr;
+    QPushButton* btnQuitter = nullptr;
+    QCheckBox* chkTriNum = nullptr;
+    QLabel* lblNbFichiers = nullptr;
+    QLabel* lblNbFichiersValeur = nullptr;
+    QLabel* lblNbNoms = nullptr;
+    QLabel* lblNbNomsValeur = nullptr;
+    OptionsPanel* picOptions = nullptr;
+
+    QMenu* mnuFichier = nullptr;
+    QAction* mnuFichierQuitter = nullptr;
+    QMenu* mnuOptions = nullptr;
+    QAction* mnuOptionsMémoriserPosition = nullptr;
+    QAction* mnuOptionsMémoriserTaille = nullptr;
+    QAction* mnuOptionsMémoriserSéparateur = nullptr;
+    QAction* mnuOptionsMinimiserSystray = nullptr;
+    QAction* mnuOptionsToujoursAuDessus = nullptr;
+    QAction* mnuOptionsAfficher = nullptr;
+    QMenu* mnuAide = nullptr;
+    QAction* mnuAideAPropos = nullptr;
+    QMenu* mnuSystray = nullptr;
+
+    QTimer tmrUnload;
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void connectHandlers();
+
+    // Load steps that are more than one line.
+    void locateSettings();
+    void readInterfaceLanguage();
+    void setLanguageFilePath();
+    void fillLanguageList();
+    void cboLangue_Click();
+    void applyStoredTreatmentSettings();
+    void runDependentFieldHandlers();
+    void applyWindowOptions();
+    void chooseInitialFolder();
+
+    void adjustFillWidth();
+    bool ObtainPendingLines(NameSource source);
+    NameAsker& nameAsker();
+    bool fileListIsEmpty();
+    void btnRafraîchir_Click();
+    void btnViderListe_Click();
+    void btnParcourir_Click();
+    void txtExtensions_Change();
+    void txtRépertoire_Change();
+    void Form_Activate();
+    void Form_Unload();
+    void tmrUnload_Timer();
+    void rememberNormalGeometry();
+    void ApplyAlwaysOnTop();
+    void showAboutBox();
+
+    int twips(int pixels) const;
+    int pixels(int twips) const;
+    int clientHeightTwips() const;
+    void showInitialisationError(int number, const QString& description);
+    // A text of the catalogue.
+    QString text(const QString& key) const;
+
+    AppContext& m_context;
+    AppState m_state;
+    RenameWorkspace m_workspace;
+    SettingsLocation m_settingsLocation;
+    LanguageFile m_languageFile;
+    bool m_catalogueBuilt = false;
+    bool m_activatedByWarning = false;
+    WindowSettings m_window; // the window keys and the normal-state geometry, in twips
+    FileListModel* m_fileModel = nullptr;
+    bool m_filesWide = false; // the file list's column is wider than the list
+    NameListModel* m_nameModel = nullptr;
+    PairedLists* m_pairedLists = nullptr;
+    bool m_unloaded = false;
+    FileEnumerator m_enumerator;
+    bool ComboSuppress = false;
+    std::unique_ptr<NameAsker> m_nameDialog;
+};

@@ -1,0 +1,86 @@
+#include "qt/QtServices.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+bool QtPrompter::show(const QString& text, MessageIcon icon, MessageButtons buttons)
+{
+    // A box must never open under an hourglass, however many are stacked.
+    const int busyDepth = m_busyDepth;
+    for (int i = 0; i < busyDepth; ++i)
+        QApplication::restoreOverrideCursor();
+    const auto standardButtons = buttons == MessageButtons::YesNo
+                                     ? QMessageBox::Yes | QMessageBox::No
+                                     : QMessageBox::StandardButtons(QMessageBox::Ok);
+    QMessageBox box(boxIcon(icon), m_title, text, standardButtons, QApplication::activeWindow());
+    const int answer = box.exec();
+    for (int i = 0; i < busyDepth; ++i)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    return answer == QMessageBox::Yes || answer == QMessageBox::Ok;
+}
+
+void QtPrompter::beep()
+{
+    QApplication::beep();
+}
+
+void QtPrompter::setBusy(bool busy)
+{
+    if (busy) {
+        ++m_busyDepth;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (m_busyDepth > 0) {
+        --m_busyDepth;
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+QString QtClipboard::text() const
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+std::optional<QString> QtDialogs::openFileName(const QString& title, const QString& filters,
+                                               const QString& startFolder,
+                                               const QString& defaultSuffix)
+{
+    QFileDialog dialog(QApplication::activeWindow(), title, startFolder, filters);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtDialogs::existingFolder(const QString& title, const QString& startFolder)
+{
+    const QString chosen = QFileDialog::getExistingDirectory(
+        QApplication::activeWindow(), title, startFolder, QFileDialog::ShowDirsOnly);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
+}

@@ -1,0 +1,227 @@
+#include "platform/PosixFileSystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+RenameResult failure(int errorNumber)
+{
+    return {false, errorNumber, QString::fromLocal8Bit(std::strerror(errorNumber))};
+}
+
+// The folder, opened once so that every call below names files relative to
+// it: no path is ever joined, so no name can reach another folder.
+int openFolder(const QString& folder)
+{
+    return ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
+class FolderHandle {
+public:
+    // Opens the folder, or borrows the descriptor of a held one.
+    FolderHandle(const QString& folder, int heldFd)
+        : m_fd(heldFd >= 0 ? heldFd : openFolder(folder))
+        , m_owned(heldFd < 0)
+    {}
+    ~FolderHandle()
+    {
+        if (m_owned && m_fd >= 0)
+            ::close(m_fd);
+    }
+    FolderHandle(const FolderHandle&) = delete;
+    FolderHandle& operator=(const FolderHandle&) = delete;
+
+    int fd() const { return m_fd; }
+    bool stat(const QByteArray& name, struct stat* info) const
+    {
+        return ::fstatat(m_fd, name.constData(), info, AT_SYMLINK_NOFOLLOW) == 0;
+    }
+    bool exists(const QByteArray& name) const
+    {
+        struct stat info {};
+        return stat(name, &info);
+    }
+    int renameNoReplace(const QByteArray& from, const QByteArray& to) const
+    {
+        return ::renameat2(m_fd, from.constData(), m_fd, to.constData(), RENAME_NOREPLACE) == 0
+                   ? 0
+                   : errno;
+    }
+
+private:
+    int m_fd;
+    bool m_owned;
+};
+
+// A name of the folder that nothing uses, for a rename in two steps.
+// A visible name, keeping the target's extension, so that a file stranded
+// there by a failure would still show in the list.
+QByteArray unusedName(const FolderHandle& folder, const QByteArray& near)
+{
+    for (int attempt = 0;; ++attempt) {
+        const QByteArray name = "tervane-" + QByteArray::number(::getpid()) + '-' +
+                                QByteArray::number(attempt) + '-' + near.right(64);
+        if (!folder.exists(name))
+            return name;
+    }
+}
+
+// A rename where the file system does not know RENAME_NOREPLACE.
+int renameWithoutNoReplace(const FolderHandle& folder, const QByteArray& from, const QByteArray& to)
+{
+    // A hard link fails on an existing target just as atomically; the old
+    // name goes only once the new one exists.
+    if (::linkat(folder.fd(), from.constData(), folder.fd(), to.constData(), 0) == 0) {
+        if (::unlinkat(folder.fd(), from.constData(), 0) == 0)
+            return 0;
+        const int error = errno;
+        ::unlinkat(folder.fd(), to.constData(), 0); // the file keeps its old name only
+        return error;
+    }
+    if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP && errno != EMLINK)
+        return errno;
+    // No hard links either (FAT and the like): check, then rename. Another
+    // program creating the target between the two calls could still lose it;
+    // such file systems offer nothing better.
+    if (folder.exists(to))
+        return EEXIST;
+    return ::renameat(folder.fd(), from.constData(), folder.fd(), to.constData()) == 0 ? 0 : errno;
+}
+
+int renameOnce(const FolderHandle& folder, const QByteArray& from, const QByteArray& to)
+{
+    const int error = folder.renameNoReplace(from, to);
+    return error == EINVAL ? renameWithoutNoReplace(folder, from, to) : error;
+}
+
+// The target is the source under another case on a file system that ignores
+// case: a direct rename there may do nothing, so go through an unused name.
+int renameCaseOnly(const FolderHandle& folder, const QByteArray& from, const QByteArray& to)
+{
+    const QByteArray middle = unusedName(folder, to);
+    if (const int error = renameOnce(folder, from, middle))
+        return error;
+    if (const int error = renameOnce(folder, middle, to)) {
+        // Back to the old name; should even that fail, the file stays under
+        // the visible temporary name, which the error leaves to be seen.
+        renameOnce(folder, middle, from);
+        return error;
+    }
+    return 0;
+}
+
+} // namespace
+
+
+bool PosixFileSystem::fileExists(const QString& path) const
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir();
+}
+
+bool PosixFileSystem::folderExists(const QString& path) const
+{
+    return !path.isEmpty() && QFileInfo(path).isDir();
+}
+
+QStringList PosixFileSystem::listFiles(const QString& folder) const
+{
+    // Read with the system's own directory calls: the entry types come with
+    // the names, where a QFileInfo per entry would cost far more.
+    QStringList names;
+    DIR* directory = ::opendir(QFile::encodeName(folder).constData());
+    if (!directory)
+        return names;
+    const int fd = ::dirfd(directory);
+    while (const dirent* entry = ::readdir(directory)) {
+        if (entry->d_name[0] == '.')
+            continue; // hidden files, and the folder itself and its parent
+        bool regular = entry->d_type == DT_REG;
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            struct stat info {};
+            regular = ::fstatat(fd, entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
+        }
+        // A name the system cannot give back as shown (bytes that are no
+        // text) is left out: renaming it could reach another file.
+        const QString name = QFile::decodeName(entry->d_name);
+        if (regular && QFile::encodeName(name) == entry->d_name)
+            names.append(name);
+    }
+    ::closedir(directory);
+    return names;
+}
+
+PosixFileSystem::~PosixFileSystem()
+{
+    closeHeldFolder();
+}
+
+void PosixFileSystem::holdFolder(const QString& folder)
+{
+    if (m_holds > 0 && folder == m_heldPath) {
+        ++m_holds;
+        return;
+    }
+    closeHeldFolder();
+    m_heldFolder = openFolder(folder);
+    m_heldPath = folder;
+    m_holds = 1;
+}
+
+void PosixFileSystem::releaseFolder()
+{
+    if (m_holds > 0 && --m_holds == 0)
+        closeHeldFolder();
+}
+
+void PosixFileSystem::closeHeldFolder()
+{
+    if (m_heldFolder >= 0)
+        ::close(m_heldFolder);
+    m_heldFolder = -1;
+    m_heldPath.clear();
+    m_holds = 0;
+}
+
+RenameResult PosixFileSystem::renameNoReplace(const QString& folder, const QString& from,
+                                              const QString& to)
+{
+    if (!IsBareFileName(from) || !IsBareFileName(to))
+        return failure(EINVAL);
+    const FolderHandle handle(folder, folder == m_heldPath ? m_heldFolder : -1);
+    if (handle.fd() < 0)
+        return failure(errno);
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+
+    // Only the rare cases need the source's identity; a plain rename goes
+    // straight to the one system call.
+    if (source == target || from.compare(to, Qt::CaseInsensitive) == 0) {
+        struct stat sourceInfo {};
+        if (!handle.stat(source, &sourceInfo))
+            return failure(errno);
+        if (source == target)
+            return {};
+        // A change of letter case only may find the source itself under the
+        // new name, on a file system that ignores case.
+        struct stat targetInfo {};
+        if (handle.stat(target, &targetInfo) && targetInfo.st_dev == sourceInfo.st_dev &&
+            targetInfo.st_ino == sourceInfo.st_ino) {
+            const int error = renameCaseOnly(handle, source, target);
+            return error ? failure(error) : RenameResult{};
+        }
+    }
+    const int error = renameOnce(handle, source, target);
+    return error ? failure(error) : RenameResult{};
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "services/FileSystem.h"
+
+// The file system of the machine: POSIX calls on one open folder, renames
+// with renameat2(RENAME_NOREPLACE).
+class PosixFileSystem : public FileSystem {
+public:
+    PosixFileSystem() = default;
+    ~PosixFileSystem() override;
+    PosixFileSystem(const PosixFileSystem&) = delete;
+    PosixFileSystem& operator=(const PosixFileSystem&) = delete;
+
+    bool fileExists(const QString& path) const override;
+    bool folderExists(const QString& path) const override;
+    QStringList listFiles(const QString& folder) const override;
+    RenameResult renameNoReplace(const QString& folder, const QString& from,
+                                 const QString& to) override;
+    void holdFolder(const QString& folder) override;
+    void releaseFolder() override;
+
+private:
+    void closeHeldFolder();
+
+    QString m_heldPath;
+    int m_heldFolder = -1;
+    int m_holds = 0; // holds may nest, on the same folder
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "services/Launcher.h"
+
+// Relaunches this very executable, by its full path, with its arguments.
+class ProcessLauncher : public Launcher {
+public:
+    void relaunch() override;
+};

@@ -1,0 +1,154 @@
+#include "naming/PasteSources.h"
+#include "services/AppError.h"
+#include "support/TestEnvironment.h"
+
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+
+class TestPasteSources : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void clipboard_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("CR LF") << u"a\r\nb"_s << QStringList{u"a"_s, u"\nb"_s};
+        QTest::newRow("LF only") << u"a\nb\n"_s << QStringList{u"a"_s, u"\nb"_s, u"\n"_s};
+        QTest::newRow("CR only") << u"a\rb"_s << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("line breaks only are not empty")
+            << u"\r\n\r\n"_s << QStringList{QString(), u"\n"_s, u"\n"_s};
+    }
+    void clipboard()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, lines);
+        QCOMPARE(ClipboardLines(text), std::optional<QStringList>(lines));
+    }
+
+    void clipboardOfSpacesIsEmpty()
+    {
+        QCOMPARE(ClipboardLines(u"   "_s), std::nullopt);
+        QCOMPARE(ClipboardLines(QString()), std::nullopt);
+    }
+
+    void textFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf"
+                                                      "Caf\xc3\xa9\r\nB")
+                                        << QStringList{u"Café"_s, u"\nB"_s};
+        QTest::newRow("Windows-1252")
+            << QByteArray("Caf\xe9\nB") << QStringList{u"Café"_s, u"\nB"_s};
+        QTest::newRow("invalid UTF-8 reads as Windows-1252")
+            << QByteArray("a\xc3(b") << QStringList{u"aÃ(b"_s};
+        QTest::newRow("empty file: one empty line") << QByteArray() << QStringList{QString()};
+    }
+    void textFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        QCOMPARE(TextFileLines(WriteFile(m_dir.filePath(u"names.txt"_s), bytes)), lines);
+    }
+
+    void unusableFilesAreRefused()
+    {
+        QVERIFY_THROWS_EXCEPTION(AppError, TextFileLines(m_dir.filePath(u"missing.txt"_s)));
+        QVERIFY_THROWS_EXCEPTION(AppError, TextFileLines(m_dir.path()));
+        const QString binary =
+            WriteFile(m_dir.filePath(u"song.mp3"_s), Bytes("ID3\x03\x00\x00\x00"));
+        QVERIFY_THROWS_EXCEPTION(AppError, TextFileLines(binary));
+        const QString lateNul = WriteFile(m_dir.filePath(u"late.txt"_s),
+                                          QByteArray(20000, 'a') + '\0' + "b\n");
+        QVERIFY_THROWS_EXCEPTION(AppError, TextFileLines(lateNul));
+        // The system's own error number: 13 for a refused access.
+        QFile::setPermissions(m_dir.path(), QFileDevice::Permissions(0x7777));
+        const QString locked = WriteFile(m_dir.filePath(u"locked.txt"_s), "a\n");
+        QFile::setPermissions(locked, QFileDevice::WriteOwner);
+        const AsOrdinaryUser user;
+        try {
+            TextFileLines(locked);
+            QFAIL("read");
+        } catch (const AppError& error) {
+            QCOMPARE(error.number(), EACCES);
+        }
+        const QString huge = m_dir.filePath(u"huge.txt"_s);
+        QFile file(huge);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(100 * 1024 * 1024)); // sparse: no 100 MiB written
+        file.close();
+        QVERIFY_THROWS_EXCEPTION(AppError, TextFileLines(huge));
+        // Devices and pipes are no text files, and must not hang the program.
+        QVERIFY_THROWS_EXCEPTION(AppError, TextFileLines(u"/dev/zero"_s));
+        const QString pipe = m_dir.filePath(u"pipe"_s);
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        QVERIFY_THROWS_EXCEPTION(AppError, TextFileLines(pipe));
+    }
+
+    void fileNames()
+    {
+        QCOMPARE(FileNameLines({u"01 Intro.mp3"_s, u"a.b.wma"_s, u"noext"_s}),
+                 (QStringList{u"01 Intro"_s, u"a.b"_s, u"noext"_s}));
+        // One line per file, whatever its name holds.
+        QCOMPARE(FileNameLines({u".mp3"_s, u"a\rb.mp3"_s, u"t\tx\x1b.mp3"_s, u"c.mp3"_s}),
+                 (QStringList{QString(), u"ab"_s, u"tx"_s, u"c"_s}));
+        QCOMPARE(FileNameLines({}), QStringList());
+    }
+
+    void templates()
+    {
+        QCOMPARE(TemplateLines(u"Piste n°[NUM]"_s, 0, 3),
+                 (QStringList{u"Piste n°1"_s, u"Piste n°2"_s, u"Piste n°3"_s}));
+        QCOMPARE(TemplateLines(u"AC/DC [NUM]"_s, 3, 2),
+                 (QStringList{u"ACDC 001"_s, u"ACDC 002"_s}));
+        QCOMPARE(TemplateLines(u"  "_s, 2, 2), (QStringList{QString()}));
+        QCOMPARE(InitialTemplateWidth(120), 3);
+        QCOMPARE(InitialTemplateWidth(5), 2);
+    }
+
+    void seriesFolders_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("qualifies");
+        QTest::addColumn<QString>("episodesX");
+        QTest::addColumn<QString>("episodesSE");
+        QTest::newRow("Ma série S02")
+            << u"Ma série S02"_s << true << u"Ma série 02x[NUM]"_s << u"Ma série S02E[NUM]"_s;
+        QTest::newRow("Best of S")
+            << u"Best of S"_s << true << u"Best of x[NUM]"_s << u"Best of SE[NUM]"_s;
+        QTest::newRow("last S counts")
+            << u"A S1 S03"_s << true << u"A S1 03x[NUM]"_s << u"A S1 S03E[NUM]"_s;
+        QTest::newRow("Saison 1") << u"Saison 1"_s << false << QString() << QString();
+        QTest::newRow("S02") << u"S02"_s << false << QString() << QString();
+        QTest::newRow("letters after") << u"Show S02 HD"_s << false << QString() << QString();
+        QTest::newRow("lower-case s") << u"Show s02"_s << false << QString() << QString();
+    }
+    void seriesFolders()
+    {
+        QFETCH(QString, folder);
+        QFETCH(bool, qualifies);
+        const auto series = SeriesFolderOf(folder);
+        QCOMPARE(series.has_value(), qualifies);
+        if (series) {
+            QTEST(EpisodeTemplate(*series, NameSource::FolderEpisodeX), "episodesX");
+            QTEST(EpisodeTemplate(*series, NameSource::FolderEpisodeSE), "episodesSE");
+        }
+    }
+
+    void captions()
+    {
+        QCOMPARE(CaptionOfEntry(u"Coller une &chaîne de caractères..."_s),
+                 u"Coller une chaîne de caractères"_s);
+        QCOMPARE(CaptionOfFolderEntry(u"Coller le nom du dossier, format 01&x01 (option ...)..."_s),
+                 u"Coller le nom du dossier, format 01x01"_s);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPasteSources)
+#include "tst_pastesources.moc"

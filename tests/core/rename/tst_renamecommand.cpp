@@ -1,0 +1,316 @@
+#include "i18n/LanguageFile.h"
+#include "i18n/TranslationCatalogue.h"
+#include "rename/FolderLock.h"
+#include "rename/RenameCommand.h"
+#include "support/FaultyFileSystem.h"
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QLockFile>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// The rename command and its undo on real files: every file is written with
+// its own name as content, so a test can tell which file holds which name.
+class TestRenameCommand : public QObject {
+    Q_OBJECT
+
+    struct Folder {
+        QTemporaryDir dir;
+        RenameWorkspace workspace;
+        PosixFileSystem real;
+        FaultyFileSystem fileSystem{real};
+        ScriptedPrompter prompter;
+        colTraductions texts = BuildTranslationCatalogue(LanguageFile());
+
+        explicit Folder(const QStringList& files)
+        {
+            for (const QString& file : files)
+                WriteFile(dir.filePath(file), file.toUtf8());
+            workspace.ListedFolder = dir.path();
+        }
+        // Rows "current>new", in plan order.
+        void plan(const QStringList& rows)
+        {
+            workspace.FileRows.clear();
+            workspace.NameRows.clear();
+            for (const QString& row : rows) {
+                workspace.FileRows << row.section(u'>', 0, 0);
+                workspace.NameRows.push_back({row.section(u'>', 1, 1), false});
+            }
+        }
+        RenameOutcome run() { return RenameCommand(workspace, fileSystem, prompter, texts).run(); }
+        RenameOutcome undo() { return RenameCommand(workspace, fileSystem, prompter, texts).undo(); }
+        // "name=content" for every file, sorted.
+        QStringList contents() const
+        {
+            QStringList found;
+            for (const QString& name : QDir(dir.path()).entryList(QDir::Files))
+                found << name + u'=' + QString::fromUtf8(ReadFile(dir.filePath(name)));
+            return found;
+        }
+        QString lastMessage() const
+        {
+            return prompter.boxes.isEmpty() ? QString() : prompter.boxes.last().text;
+        }
+    };
+
+private slots:
+    void unrelatedFileTakenAsksOnce_data()
+    {
+        QTest::addColumn<bool>("goOn");
+        QTest::newRow("No") << false;
+        QTest::newRow("Yes") << true;
+    }
+    void unrelatedFileTakenAsksOnce()
+    {
+        QFETCH(bool, goOn);
+        Folder folder({u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s, u"taken.mp3"_s});
+        folder.workspace.UndoSet.push_back({u"old"_s, u"older"_s});
+        folder.plan({u"1.mp3>a.mp3"_s, u"2.mp3>taken.mp3"_s, u"3.mp3>c.mp3"_s});
+        folder.prompter.queueAnswers({goOn, false});
+        const RenameOutcome outcome = folder.run();
+        const auto& question = folder.prompter.boxes.first();
+        QCOMPARE(question.buttons, MessageButtons::YesNo);
+        QCOMPARE(question.icon, MessageIcon::Exclamation);
+        QCOMPARE(question.text,
+                 u"L'analyse préliminaire fait état d'un conflit : un des nouveaux noms correspond "
+                 "à un fichier déjà présent dans le dossier.\r\n\r\nSouhaitez-vous malgré tout "
+                 "tenter l'opération de renommage ?"_s);
+        QCOMPARE(folder.prompter.busyDepth, 0);
+        if (!goOn) {
+            QCOMPARE(outcome, RenameOutcome::Declined);
+            QCOMPARE(folder.contents(), (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s,
+                                                     u"3.mp3=3.mp3"_s, u"taken.mp3=taken.mp3"_s}));
+            QCOMPARE(folder.workspace.UndoSet.size(), std::size_t(1));
+            return;
+        }
+        // Row 2 fails on the taken name; row 1 may be rolled back (answered No).
+        QCOMPARE(outcome, RenameOutcome::StepFailed);
+        QCOMPARE(folder.prompter.boxes.size(), 2);
+        QVERIFY(folder.lastMessage().startsWith(
+            u"Une erreur (%1) est survenue lors du renommage du fichier '2.mp3' en 'taken.mp3' :"
+            "\r\n\r\n\t"_s.arg(EEXIST)));
+        QVERIFY(folder.lastMessage().endsWith(u"Souhaitez-vous annuler leur renommage ?"_s));
+        QCOMPARE(folder.contents(), (QStringList{u"2.mp3=2.mp3"_s, u"3.mp3=3.mp3"_s,
+                                                 u"a.mp3=1.mp3"_s, u"taken.mp3=taken.mp3"_s}));
+        QCOMPARE(folder.workspace.UndoSet.size(), std::size_t(1));
+    }
+
+    void twoConflictsUseThePlural()
+    {
+        Folder folder({u"1.mp3"_s, u"2.mp3"_s, u"x.mp3"_s, u"y.mp3"_s});
+        folder.plan({u"1.mp3>x.mp3"_s, u"2.mp3>y.mp3"_s});
+        folder.prompter.queueAnswers({false});
+        QCOMPARE(folder.run(), RenameOutcome::Declined);
+        QVERIFY(folder.prompter.boxes.first().text.startsWith(
+            u"L'analyse préliminaire fait état de plusieurs conflits : 2 nouveaux noms"_s));
+    }
+
+    void chainCountsOneConflictAndFailsAtItsFirstStep()
+    {
+        Folder folder({u"a.mp3"_s, u"b.mp3"_s});
+        folder.plan({u"a.mp3>b.mp3"_s, u"b.mp3>c.mp3"_s});
+        folder.prompter.queueAnswers({true});
+        QCOMPARE(folder.run(), RenameOutcome::StepFailed);
+        QVERIFY(folder.prompter.boxes[0].text.contains(u"d'un conflit"_s));
+        QCOMPARE(folder.prompter.boxes[1].buttons, MessageButtons::Ok); // first step: no rollback
+        QCOMPARE(folder.contents(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
+    }
+
+    void subFolderBearingANewName()
+    {
+        Folder folder({u"a.mp3"_s, u"b.mp3"_s});
+        QDir(folder.dir.path()).mkdir(u"x.mp3"_s);
+        folder.plan({u"a.mp3>x.mp3"_s, u"b.mp3>y.mp3"_s});
+        QCOMPARE(folder.run(), RenameOutcome::StepFailed);
+        QCOMPARE(folder.prompter.boxes.size(), 1); // no conflict question, one failure
+        QCOMPARE(folder.prompter.boxes[0].icon, MessageIcon::Critical);
+        QCOMPARE(folder.contents(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
+        QVERIFY(QFileInfo(folder.dir.filePath(u"x.mp3"_s)).isDir());
+    }
+
+    void unchangedNamesAreRenamedWithoutQuestion()
+    {
+        Folder folder({u"a.mp3"_s, u"b.mp3"_s});
+        folder.plan({u"a.mp3>a.mp3"_s, u"b.mp3>b.mp3"_s});
+        QCOMPARE(folder.run(), RenameOutcome::Finished);
+        QVERIFY(folder.prompter.boxes.isEmpty());
+        QCOMPARE(folder.workspace.UndoSet.size(), std::size_t(2));
+        QCOMPARE(folder.workspace.UndoSet[0].Ancien, u"a.mp3"_s);
+    }
+
+    void thirdOfFourFails_data()
+    {
+        QTest::addColumn<bool>("rollBack");
+        QTest::newRow("roll back") << true;
+        QTest::newRow("keep") << false;
+    }
+    void thirdOfFourFails()
+    {
+        QFETCH(bool, rollBack);
+        Folder folder({u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s, u"4.mp3"_s});
+        folder.fileSystem.failRename(2, FaultyFileSystem::Fault::AccessRefused);
+        folder.plan({u"1.mp3>a.mp3"_s, u"2.mp3>b.mp3"_s, u"3.mp3>c.mp3"_s, u"4.mp3>d.mp3"_s});
+        folder.prompter.queueAnswers({rollBack});
+        QCOMPARE(folder.run(), RenameOutcome::StepFailed);
+        QVERIFY(folder.lastMessage().contains(u"'3.mp3' en 'c.mp3'"_s));
+        QCOMPARE(folder.prompter.boxes.last().icon, MessageIcon::Critical);
+        if (rollBack) {
+            QCOMPARE(folder.contents(), (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s,
+                                                     u"3.mp3=3.mp3"_s, u"4.mp3=4.mp3"_s}));
+            QVERIFY(folder.workspace.UndoSet.empty());
+        } else {
+            QCOMPARE(folder.contents(), (QStringList{u"3.mp3=3.mp3"_s, u"4.mp3=4.mp3"_s,
+                                                     u"a.mp3=1.mp3"_s, u"b.mp3=2.mp3"_s}));
+            QCOMPARE(folder.workspace.UndoSet.size(), std::size_t(2));
+        }
+        QCOMPARE(folder.fileSystem.renames(), rollBack ? 5 : 3); // row 4 never attempted
+    }
+
+    void firstRowFailingKeepsThePreviousUndo()
+    {
+        Folder folder({u"a.mp3"_s, u"b.mp3"_s});
+        folder.plan({u"a.mp3>x.mp3"_s, u"b.mp3>y.mp3"_s});
+        QCOMPARE(folder.run(), RenameOutcome::Finished);
+        folder.fileSystem.failRename(2, FaultyFileSystem::Fault::InvalidName);
+        folder.plan({u"x.mp3>p.mp3"_s, u"y.mp3>q.mp3"_s});
+        QCOMPARE(folder.run(), RenameOutcome::StepFailed);
+        QCOMPARE(folder.prompter.boxes.last().buttons, MessageButtons::Ok);
+        folder.undo();
+        QCOMPARE(folder.contents(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
+    }
+
+    void undoRestoresEveryName()
+    {
+        Folder folder({u"a.mp3"_s, u"b.mp3"_s});
+        folder.plan({u"a.mp3>x.mp3"_s, u"b.mp3>y.mp3"_s});
+        folder.run();
+        folder.undo();
+        QCOMPARE(folder.contents(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
+        QVERIFY(folder.workspace.UndoSet.empty());
+        QVERIFY(folder.prompter.boxes.isEmpty());
+        QCOMPARE(folder.prompter.busyDepth, 0);
+    }
+
+    void undoWithAFileDeletedOutside()
+    {
+        Folder folder({u"a.mp3"_s, u"b.mp3"_s});
+        folder.plan({u"a.mp3>x.mp3"_s, u"b.mp3>y.mp3"_s});
+        folder.run();
+        const QByteArray content = ReadFile(folder.dir.filePath(u"x.mp3"_s));
+        QFile::remove(folder.dir.filePath(u"x.mp3"_s));
+        QCOMPARE(folder.undo(), RenameOutcome::StepFailed);
+        // Walked back from the last entry: y is restored, x is missing and
+        // stays in the undo set for another attempt.
+        QCOMPARE(folder.contents(), QStringList{u"b.mp3=b.mp3"_s});
+        QCOMPARE(folder.lastMessage(),
+                 u"Une erreur (%1) est survenue lors de l'annulation du renommage du fichier "
+                 "'x.mp3' :\r\n\r\n\t%2\r\n\r\nLes fichiers non rétablis gardent leur nouveau "
+                 "nom ; une nouvelle annulation pourra les rétablir."_s.arg(ENOENT)
+                     .arg(QString::fromLocal8Bit(strerror(ENOENT))));
+        QCOMPARE(folder.workspace.UndoSet.size(), std::size_t(1));
+        WriteFile(folder.dir.filePath(u"x.mp3"_s), content);
+        QCOMPARE(folder.undo(), RenameOutcome::Finished);
+        QCOMPARE(folder.contents(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
+        QVERIFY(folder.workspace.UndoSet.empty());
+    }
+
+    void undoCountsFilesAlreadyRestored()
+    {
+        // An undo interrupted after y, or y renamed back by hand.
+        Folder folder({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s});
+        folder.plan({u"a.mp3>x.mp3"_s, u"b.mp3>y.mp3"_s, u"c.mp3>z.mp3"_s});
+        folder.run();
+        QVERIFY(QFile::rename(folder.dir.filePath(u"y.mp3"_s), folder.dir.filePath(u"b.mp3"_s)));
+        QCOMPARE(folder.undo(), RenameOutcome::Finished);
+        QVERIFY(folder.prompter.boxes.isEmpty());
+        QCOMPARE(folder.contents(),
+                 (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s, u"c.mp3=c.mp3"_s}));
+    }
+
+    void busyFolderIsRefused()
+    {
+        Folder folder({u"a.mp3"_s});
+        folder.workspace.UndoSet.push_back({u"a.mp3"_s, u"z.mp3"_s});
+        folder.plan({u"a.mp3>b.mp3"_s});
+        QLockFile otherRun(FolderLock::lockFileFor(folder.dir.path()));
+        QDir().mkpath(FolderLock::lockFolder());
+        QVERIFY(otherRun.tryLock(0));
+        QCOMPARE(folder.run(), RenameOutcome::Busy);
+        QCOMPARE(folder.undo(), RenameOutcome::Busy);
+        QCOMPARE(folder.prompter.boxes.size(), 2);
+        QVERIFY(folder.lastMessage().contains(folder.dir.path()));
+        QCOMPARE(folder.contents(), QStringList{u"a.mp3=a.mp3"_s});
+        QCOMPARE(folder.workspace.UndoSet.size(), std::size_t(1));
+        QCOMPARE(folder.prompter.busyDepth, 0);
+        otherRun.unlock();
+        QCOMPARE(folder.run(), RenameOutcome::Finished);
+    }
+
+    void conflictsCompareNamesAsTheListDoes_data()
+    {
+        QTest::addColumn<QString>("present");
+        QTest::addColumn<QString>("newName");
+        QTest::addColumn<int>("conflicts");
+        const QString composed = u"caf\u00e9.mp3"_s;
+        const QString decomposed = u"cafe\u0301.mp3"_s;
+        QTest::newRow("same name") << u"t.mp3"_s << u"t.mp3"_s << 1;
+        QTest::newRow("composed, decomposed on disk") << decomposed << composed << 1;
+        QTest::newRow("decomposed, composed on disk") << composed << decomposed << 1;
+        QTest::newRow("case only, the disk tells") << u"T.mp3"_s << u"t.mp3"_s << 0;
+        QTest::newRow("other name") << u"t.mp3"_s << u"u.mp3"_s << 0;
+    }
+    void conflictsCompareNamesAsTheListDoes()
+    {
+        QFETCH(QString, present);
+        QFETCH(QString, newName);
+        Folder folder({u"a.mp3"_s, present});
+        folder.plan({u"a.mp3>"_s + newName});
+        QTEST(CountConflicts(folder.workspace, folder.fileSystem), "conflicts");
+    }
+
+    void chainIsFullyUndone()
+    {
+        Folder folder({u"a.mp3"_s, u"b.mp3"_s});
+        folder.plan({u"b.mp3>c.mp3"_s, u"a.mp3>b.mp3"_s});
+        folder.prompter.queueAnswers({true});
+        folder.run();
+        QCOMPARE(folder.contents(), (QStringList{u"b.mp3=a.mp3"_s, u"c.mp3=b.mp3"_s}));
+        folder.undo();
+        QCOMPARE(folder.contents(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
+        QCOMPARE(folder.prompter.boxes.size(), 1); // only the conflict question
+    }
+
+    void rollbackGoesPastFailingEntries()
+    {
+        Folder folder({u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s, u"4.mp3"_s, u"5.mp3"_s});
+        folder.fileSystem.failRename(4, FaultyFileSystem::Fault::AccessRefused); // row 5
+        folder.fileSystem.failRename(5, FaultyFileSystem::Fault::AccessRefused); // d back to 4
+        folder.fileSystem.failRename(7, FaultyFileSystem::Fault::AccessRefused); // b back to 2
+        folder.plan({u"1.mp3>a.mp3"_s, u"2.mp3>b.mp3"_s, u"3.mp3>c.mp3"_s, u"4.mp3>d.mp3"_s,
+                     u"5.mp3>e.mp3"_s});
+        folder.prompter.queueAnswers({true});
+        QCOMPARE(folder.run(), RenameOutcome::StepFailed);
+        QCOMPARE(folder.contents(), (QStringList{u"1.mp3=1.mp3"_s, u"3.mp3=3.mp3"_s,
+                                                 u"5.mp3=5.mp3"_s, u"b.mp3=2.mp3"_s,
+                                                 u"d.mp3=4.mp3"_s}));
+        // One message for both, in the order of the set; both kept.
+        QCOMPARE(folder.prompter.boxes.size(), 2);
+        QVERIFY(folder.lastMessage().contains(u"l'annulation du renommage du fichier 'b.mp3'"_s));
+        QVERIFY(folder.lastMessage().contains(
+            u"1 autres fichiers n'ont pas pu retrouver leur ancien nom :\r\n'd.mp3' (%1)"_s.arg(
+                EACCES)));
+        QCOMPARE(folder.workspace.UndoSet.size(), std::size_t(2));
+        QCOMPARE(folder.workspace.UndoSet[0].Nouveau, u"b.mp3"_s);
+        QCOMPARE(folder.workspace.UndoSet[1].Nouveau, u"d.mp3"_s);
+        QCOMPARE(folder.undo(), RenameOutcome::Finished);
+        QCOMPARE(folder.contents(), (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s, u"3.mp3=3.mp3"_s,
+                                                 u"4.mp3=4.mp3"_s, u"5.mp3=5.mp3"_s}));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestRenameCommand)
+#include "tst_renamecommand.moc"
+#include "platform/PosixFileSystem.h"

@@ -1,0 +1,199 @@
+#include "i18n/LanguageFile.h"
+#include "i18n/TranslationCatalogue.h"
+#include "rename/RenameCommand.h"
+#include "support/FaultyFileSystem.h"
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+// Random plans on real folders, with random answers and injected faults:
+// whatever happens, no file is lost or overwritten and the undo set can be
+// trusted. TERVANE_SAFETY_PLANS sets the number of plans for a longer run.
+class TestRenameSafety : public QObject {
+    Q_OBJECT
+
+    struct Trial {
+        QTemporaryDir root;
+        QString folder = root.filePath(u"folder"_s);
+        QString vanished = root.filePath(u"vanished"_s);
+        RenameWorkspace workspace;
+        PosixFileSystem real;
+        FaultyFileSystem fileSystem{real};
+        ScriptedPrompter prompter;
+        QRandomGenerator& random;
+        QStringList originalContents; // sorted, every file of the folder at the start
+
+        Trial(QRandomGenerator& generator)
+            : random(generator)
+        {
+            QDir().mkpath(folder);
+            QDir().mkpath(vanished);
+            fileSystem.vanishedFolder = vanished;
+            workspace.ListedFolder = folder;
+            const int files = 2 + int(random.bounded(39));
+            for (int i = 0; i < files; ++i)
+                WriteFile(folder + u"/f%1.mp3"_s.arg(i), "content " + QByteArray::number(i));
+            for (int i = 0; i < int(random.bounded(4)); ++i)
+                WriteFile(folder + u"/u%1.txt"_s.arg(i), "unrelated " + QByteArray::number(i));
+            for (int i = 0; i < int(random.bounded(3)); ++i)
+                QDir(folder).mkdir(u"d%1.mp3"_s.arg(i));
+            originalContents = allContents();
+        }
+
+        QStringList contentsOf(const QString& dir) const
+        {
+            QStringList contents;
+            for (const QString& name : QDir(dir).entryList(QDir::Files))
+                contents << QString::fromUtf8(ReadFile(dir + u'/' + name));
+            return contents;
+        }
+        QStringList allContents() const
+        {
+            QStringList contents = contentsOf(folder) + contentsOf(vanished);
+            contents.sort();
+            return contents;
+        }
+        QHash<QString, QString> contentByName() const
+        {
+            QHash<QString, QString> byName;
+            for (const QString& name : QDir(folder).entryList(QDir::Files))
+                byName.insert(name, QString::fromUtf8(ReadFile(folder + u'/' + name)));
+            return byName;
+        }
+
+        // Mostly fresh names, so that plans run long; now and then a chain or
+        // swap with another row, a taken name, a sub-folder, a doubled name.
+        QString randomNewName(const QStringList& current, qsizetype row, int noisePercent)
+        {
+            if (int(random.bounded(100)) >= noisePercent)
+                return u"new%1-%2.mp3"_s.arg(random.bounded(1000)).arg(row);
+            switch (random.bounded(4)) {
+            case 0:
+                return current[qsizetype(random.bounded(quint32(current.size())))];
+            case 1:
+            case 2:
+                return random.bounded(2) ? u"u%1.txt"_s.arg(random.bounded(4))
+                                         : u"d%1.mp3"_s.arg(random.bounded(3));
+            default:
+                return u"same%1.mp3"_s.arg(random.bounded(3));
+            }
+        }
+
+        void randomPlan()
+        {
+            QStringList current =
+                QDir(folder).entryList({u"f*.mp3"_s, u"new*.mp3"_s, u"same*.mp3"_s}, QDir::Files);
+            std::shuffle(current.begin(), current.end(), random);
+            workspace.FileRows = current;
+            workspace.NameRows.clear();
+            const int noise = std::array{0, 3, 10, 40}[random.bounded(4)];
+            for (qsizetype i = 0; i < current.size(); ++i)
+                workspace.NameRows.push_back({randomNewName(current, i, noise), false});
+        }
+
+        void randomFaultsAndAnswers()
+        {
+            const int renames = fileSystem.renames();
+            for (int i = 0; i < int(random.bounded(3)); ++i)
+                fileSystem.failRename(renames + int(random.bounded(120)),
+                                      FaultyFileSystem::Fault(1 + random.bounded(3)));
+            for (int i = 0; i < 3; ++i)
+                prompter.queueAnswers({random.bounded(2) == 1});
+        }
+    };
+
+    // Nothing lost, nothing left the folder (but what a fault moved away),
+    // and every undo entry names a file holding the content its old name had
+    // when that renaming began (unless a fault moved the file away since).
+    static void checkInvariants(const Trial& trial, const QHash<QString, QString>& undoBase)
+    {
+        QCOMPARE(trial.allContents(), trial.originalContents);
+        const QHash<QString, QString> now = trial.contentByName();
+        for (const clsAnnulation& entry : trial.workspace.UndoSet) {
+            if (trial.fileSystem.vanishedNames.contains(entry.Nouveau))
+                continue;
+            QVERIFY2(now.contains(entry.Nouveau), qPrintable(entry.Nouveau));
+            QCOMPARE(now.value(entry.Nouveau), undoBase.value(entry.Ancien));
+        }
+    }
+
+private slots:
+    void randomPlansLoseNothing()
+    {
+        const int plans = qEnvironmentVariableIntValue("TERVANE_SAFETY_PLANS") > 0
+                              ? qEnvironmentVariableIntValue("TERVANE_SAFETY_PLANS")
+                              : 2000;
+        const colTraductions texts = BuildTranslationCatalogue(LanguageFile());
+        int planCount = 0;
+        int renames = 0;
+        for (int seed = 1; planCount < plans; ++seed) {
+            QRandomGenerator random{quint32(seed)};
+            Trial trial(random);
+            // Two renamings in a row, then maybe an undo. The undo set is
+            // checked against the folder as it was when that set began.
+            QHash<QString, QString> undoBase;
+            for (int round = 0; round < 2 && planCount < plans; ++round, ++planCount) {
+                trial.randomPlan();
+                trial.randomFaultsAndAnswers();
+                const QHash<QString, QString> before = trial.contentByName();
+                const std::vector<clsAnnulation> previousUndo = trial.workspace.UndoSet;
+                RenameCommand(trial.workspace, trial.fileSystem, trial.prompter, texts).run();
+                const bool newUndoSet =
+                    !trial.workspace.UndoSet.empty() &&
+                    (previousUndo.empty() ||
+                     previousUndo.front().Ancien != trial.workspace.UndoSet.front().Ancien ||
+                     previousUndo.front().Nouveau != trial.workspace.UndoSet.front().Nouveau ||
+                     previousUndo.size() != trial.workspace.UndoSet.size());
+                if (newUndoSet)
+                    undoBase = before;
+                checkInvariants(trial, undoBase);
+                if (QTest::currentTestFailed())
+                    QFAIL(qPrintable(u"seed %1, round %2"_s.arg(seed).arg(round)));
+            }
+            if (random.bounded(2)) {
+                const int faults = trial.fileSystem.faultsInjected();
+                const bool untouched = trial.fileSystem.vanishedNames.isEmpty();
+                const bool restorable = !trial.workspace.UndoSet.empty();
+                RenameCommand(trial.workspace, trial.fileSystem, trial.prompter, texts).undo();
+                // What could not be restored is still in the undo set, and
+                // still where it says.
+                checkInvariants(trial, undoBase);
+                // Without interference, the undo restores the folder its
+                // renaming started from.
+                if (untouched && restorable && trial.fileSystem.faultsInjected() == faults)
+                    QCOMPARE(trial.contentByName(), undoBase);
+            }
+            renames += trial.fileSystem.renames();
+            QCOMPARE(trial.prompter.busyDepth, 0);
+        }
+        qInfo("%d plans, %d renames attempted, nothing lost", planCount, renames);
+    }
+
+    void undoWithoutFaultsRestoresEveryName()
+    {
+        const colTraductions texts = BuildTranslationCatalogue(LanguageFile());
+        for (int seed = 1; seed <= 300; ++seed) {
+            QRandomGenerator random{quint32(seed)};
+            Trial trial(random);
+            const QHash<QString, QString> start = trial.contentByName();
+            trial.randomPlan();
+            for (int i = 0; i < 3; ++i)
+                trial.prompter.queueAnswers({true});
+            RenameCommand(trial.workspace, trial.fileSystem, trial.prompter, texts).run();
+            // Undone, rolled back or never begun: the folder is as it was.
+            if (!trial.workspace.UndoSet.empty())
+                RenameCommand(trial.workspace, trial.fileSystem, trial.prompter, texts).undo();
+            QCOMPARE(trial.contentByName(), start);
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestRenameSafety)
+#include "tst_renamesafety.moc"
+#include "platform/PosixFileSystem.h"

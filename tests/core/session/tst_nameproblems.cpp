@@ -1,0 +1,106 @@
+#include "session/RenameWorkspace.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestNameProblems : public QObject {
+    Q_OBJECT
+
+    static std::vector<NameRow> rowsOf(const QStringList& names)
+    {
+        std::vector<NameRow> rows;
+        for (const QString& name : names)
+            rows.push_back({name, false});
+        return rows;
+    }
+
+private slots:
+    void count_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<int>("problems");
+        QTest::addColumn<QList<bool>>("red");
+        QTest::newRow("none") << QStringList{u"a"_s, u"b"_s} << 0 << QList<bool>{false, false};
+        QTest::newRow("case") << QStringList{u"Piste 1.mp3"_s, u"piste 1.MP3"_s, u"x"_s} << 1
+                              << QList<bool>{true, true, false};
+        QTest::newRow("three equal count 3")
+            << QStringList{u"a"_s, u"A"_s, u"a"_s} << 3 << QList<bool>{true, true, true};
+        QTest::newRow("empty counted, not red")
+            << QStringList{u""_s, u"a"_s, u""_s} << 2 << QList<bool>{false, false, false};
+        QTest::newRow("accented capitals")
+            << QStringList{u"ÉTÉ.mp3"_s, u"été.mp3"_s} << 1 << QList<bool>{true, true};
+        QTest::newRow("composed and decomposed")
+            << QStringList{u"\u00e9t\u00e9"_s, u"e\u0301te\u0301"_s} << 1
+            << QList<bool>{true, true};
+        QTest::newRow("Greek") << QStringList{u"ΑΒΓ"_s, u"αβγ"_s} << 1 << QList<bool>{true, true};
+        QTest::newRow("accents differ")
+            << QStringList{u"ete"_s, u"été"_s} << 0 << QList<bool>{false, false};
+    }
+    void count()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(int, problems);
+        QFETCH(QList<bool>, red);
+        std::vector<NameRow> rows = rowsOf(names);
+        QCOMPARE(CountNameProblems(rows), problems);
+        for (qsizetype i = 0; i < red.size(); ++i)
+            QCOMPARE(rows[std::size_t(i)].duplicate, red[i]);
+    }
+
+    void countNeverClearsAMark()
+    {
+        std::vector<NameRow> rows{{u"a"_s, true}, {u"b"_s, false}};
+        QCOMPARE(CountNameProblems(rows), 0);
+        QVERIFY(rows[0].duplicate);
+    }
+
+    void counterState_data()
+    {
+        QTest::addColumn<int>("files");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<bool>("undo");
+        QTest::addColumn<bool>("agree");
+        QTest::addColumn<bool>("rename");
+        QTest::addColumn<bool>("clear");
+        QTest::newRow("nothing") << 0 << QStringList() << false << true << false << false;
+        QTest::newRow("10 files, 9 names")
+            << 10 << QStringList(9, u"n"_s) << false << false << false << true;
+        QTest::newRow("names, no files")
+            << 0 << QStringList{u"a"_s} << false << false << false << true;
+        QTest::newRow("pairs") << 2 << QStringList{u"a"_s, u"b"_s} << true << true << true << true;
+        QTest::newRow("empty name")
+            << 2 << QStringList{u"a"_s, u""_s} << false << true << false << true;
+        QTest::newRow("duplicate")
+            << 2 << QStringList{u"a"_s, u"A"_s} << false << true << false << true;
+    }
+    void counterState()
+    {
+        QFETCH(int, files);
+        QFETCH(QStringList, names);
+        QFETCH(bool, undo);
+        RenameWorkspace workspace;
+        for (int i = 0; i < files; ++i)
+            workspace.FileRows << QString::number(i);
+        workspace.NameRows = rowsOf(names);
+        if (undo)
+            workspace.UndoSet.push_back({u"a"_s, u"b"_s});
+        const ListCounterState state = ComputeListCounterState(workspace);
+        QTEST(state.countsAgree, "agree");
+        QTEST(state.renameEnabled, "rename");
+        QTEST(state.clearEnabled, "clear");
+        QCOMPARE(state.undoEnabled, undo);
+    }
+
+    void duplicatesAreMarkedEvenWhenCountsDiffer()
+    {
+        RenameWorkspace workspace;
+        workspace.FileRows = QStringList{u"1"_s};
+        workspace.NameRows = rowsOf({u"a"_s, u"a"_s});
+        ComputeListCounterState(workspace);
+        QVERIFY(workspace.NameRows[0].duplicate && workspace.NameRows[1].duplicate);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestNameProblems)
+#include "tst_nameproblems.moc"

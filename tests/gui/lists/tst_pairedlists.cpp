@@ -1,0 +1,160 @@
+#include "lists/ListModels.h"
+#include "lists/PairedLists.h"
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QTest>
+#include <QTreeView>
+
+using namespace Qt::StringLiterals;
+
+// The two lists on real views: selection echo and scrolling together.
+class TestPairedLists : public QObject {
+    Q_OBJECT
+
+    struct Pair {
+        RenameWorkspace workspace;
+        QWidget window;
+        QTreeView* files = new QTreeView(&window);
+        QTreeView* names = new QTreeView(&window);
+        FileListModel fileModel{workspace};
+        NameListModel nameModel{workspace};
+        PairedLists lists{workspace, files, names, nullptr};
+
+        Pair(int fileCount, int nameCount)
+        {
+            for (int i = 0; i < fileCount; ++i)
+                workspace.FileRows << u"file %1.mp3"_s.arg(i);
+            for (int i = 0; i < nameCount; ++i)
+                workspace.NameRows.push_back({u"name %1.mp3"_s.arg(i), false});
+            for (QTreeView* view : {files, names}) {
+                view->setUniformRowHeights(true);
+                view->setRootIsDecorated(false);
+                view->setHeaderHidden(true);
+            }
+            files->setModel(&fileModel);
+            names->setModel(&nameModel);
+            names->setSelectionMode(QAbstractItemView::ExtendedSelection);
+            files->setGeometry(0, 0, 200, 200);
+            names->setGeometry(210, 0, 200, 200);
+            fileModel.reload();
+            nameModel.refresh();
+            window.resize(420, 200);
+            window.show();
+        }
+        void click(QTreeView* view, int row, Qt::KeyboardModifiers modifiers = {})
+        {
+            const QModelIndex index = view->model()->index(row, 0);
+            view->scrollTo(index);
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
+                              view->visualRect(index).center());
+        }
+        QList<int> selectedRows(QTreeView* view) const
+        {
+            QList<int> rows;
+            for (const QModelIndex& index : view->selectionModel()->selectedRows())
+                rows << index.row();
+            std::sort(rows.begin(), rows.end());
+            return rows;
+        }
+    };
+
+private slots:
+    void modelsPassTheModelTester()
+    {
+        Pair pair(5, 3);
+        QAbstractItemModelTester fileTester(&pair.fileModel);
+        QAbstractItemModelTester nameTester(&pair.nameModel);
+        pair.workspace.NameRows.push_back({u"x"_s, true});
+        pair.nameModel.refresh();
+        pair.workspace.NameRows[0].text = u"changed"_s;
+        pair.nameModel.refresh();
+        pair.workspace.FileRows.clear();
+        pair.fileModel.reload();
+        QCOMPARE(pair.nameModel.rowCount(), 4);
+        QCOMPARE(pair.nameModel.data(pair.nameModel.index(3), Qt::ForegroundRole)
+                     .value<QBrush>()
+                     .color(),
+                 QColor(255, 0, 0));
+    }
+
+    void fileClickEchoesToNames()
+    {
+        Pair pair(10, 10);
+        pair.click(pair.names, 1);
+        pair.click(pair.files, 4);
+        QCOMPARE(pair.selectedRows(pair.names), QList<int>{4});
+    }
+
+    void fileClickBeyondTheNamesSelectsNone()
+    {
+        Pair pair(12, 8);
+        pair.click(pair.names, 2);
+        pair.click(pair.files, 11);
+        QCOMPARE(pair.selectedRows(pair.names), QList<int>{});
+    }
+
+    void nameClickEchoesOnlyForASingleSelection()
+    {
+        Pair pair(10, 10);
+        pair.click(pair.names, 3);
+        QCOMPARE(pair.selectedRows(pair.files), QList<int>{3});
+        pair.click(pair.names, 5, Qt::ControlModifier);
+        pair.click(pair.names, 6, Qt::ControlModifier);
+        QCOMPARE(pair.selectedRows(pair.names), (QList<int>{3, 5, 6}));
+        QCOMPARE(pair.selectedRows(pair.files), QList<int>{3}); // unchanged
+    }
+
+    void scrollingTheFilesScrollsTheNames()
+    {
+        Pair pair(200, 200);
+        pair.files->scrollTo(pair.fileModel.index(3), QAbstractItemView::PositionAtTop);
+        QCOMPARE(TopIndex(pair.files), 3);
+        QTRY_COMPARE(TopIndex(pair.names), 3);
+        pair.names->scrollTo(pair.nameModel.index(0), QAbstractItemView::PositionAtTop);
+        QTRY_COMPARE(TopIndex(pair.files), 0);
+    }
+
+    void namesScrolledPastTheFilesLeaveTheFilesOnTheirLastPage()
+    {
+        Pair pair(30, 200);
+        pair.names->scrollTo(pair.nameModel.index(150), QAbstractItemView::PositionAtTop);
+        const int lastTop = 30 - CountPerPage(pair.files);
+        QTRY_COMPARE(TopIndex(pair.files), lastTop);
+    }
+
+    void alignWhenBothMovedFavoursTheFiles()
+    {
+        Pair pair(200, 200);
+        pair.lists.tmrTopIndex.stop();
+        pair.files->scrollTo(pair.fileModel.index(40), QAbstractItemView::PositionAtTop);
+        pair.names->scrollTo(pair.nameModel.index(90), QAbstractItemView::PositionAtTop);
+        pair.lists.tmrTopIndex_Timer();
+        QCOMPARE(TopIndex(pair.names), 40);
+    }
+
+    void moveAvailability()
+    {
+        Pair pair(5, 5);
+        pair.lists.UpdateMoveAvailability();
+        QVERIFY(!pair.workspace.CanMoveUp && !pair.workspace.CanMoveDown);
+        pair.click(pair.names, 0);
+        pair.lists.UpdateMoveAvailability();
+        QVERIFY(!pair.workspace.CanMoveUp && pair.workspace.CanMoveDown);
+        pair.click(pair.names, 4);
+        pair.lists.UpdateMoveAvailability();
+        QVERIFY(pair.workspace.CanMoveUp && !pair.workspace.CanMoveDown);
+    }
+
+    void selectAllAndCount()
+    {
+        Pair pair(5, 7);
+        SetAllItemsSelected(pair.names, true);
+        QCOMPARE(GetSelectedCount(pair.names), 7);
+        SetAllItemsSelected(pair.names, false);
+        QCOMPARE(GetSelectedCount(pair.names), 0);
+    }
+};
+
+QTEST_MAIN(TestPairedLists)
+#include "tst_pairedlists.moc"

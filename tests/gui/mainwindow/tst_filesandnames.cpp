@@ -1,0 +1,219 @@
+#include "mainwindow/MainWindow.h"
+#include "options/OptionsPanel.h"
+#include "lists/PairedLists.h"
+#include "support/TestEnvironment.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeView>
+
+using namespace Qt::StringLiterals;
+
+// The file list and the names list of the real main window, on real folders.
+class TestFilesAndNames : public QObject {
+    Q_OBJECT
+
+    struct Session {
+        TestEnvironment env;
+        std::unique_ptr<frmTervane> window;
+
+        explicit Session(const QStringList& files, const QByteArray& settings = {})
+        {
+            for (const QString& file : files)
+                WriteFile(folder() + u'/' + file);
+            QDir().mkpath(folder());
+            if (!settings.isEmpty())
+                WriteFile(env.settingsFile(), "[Config]\n" + settings);
+            env.context().commandLine = folder();
+            window = std::make_unique<frmTervane>(env.context());
+            if (!window->Form_Load())
+                qFatal("start-up failed");
+            window->showAsLoaded();
+            window->btnRéglages->click(); // the options panel opens, so its controls work
+        }
+        QString folder() const { return env.path(u"music"_s); }
+        QStringList rows(const QTreeView* list) const
+        {
+            QStringList texts;
+            for (int i = 0; i < list->model()->rowCount(); ++i)
+                texts << list->model()->index(i, 0).data().toString();
+            return texts;
+        }
+        QStringList fileRows() const { return rows(window->lvwFichiers); }
+        QStringList nameRows() const { return rows(window->lvwNoms); }
+        int fillWidth() const
+        {
+            return window->picOptions->cboNumérotationRemplissage->currentData().toInt();
+        }
+        void drop(const QString& text)
+        {
+            QMimeData data;
+            data.setText(text);
+            QWidget* target = window->lvwNoms->viewport();
+            const QPoint at = target->rect().center();
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(target, &enter);
+            QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(target, &drop);
+        }
+    };
+
+    static QStringList tracks(int count)
+    {
+        QStringList names;
+        for (int i = 1; i <= count; ++i)
+            names << u"track %1.mp3"_s.arg(i);
+        return names;
+    }
+
+private slots:
+    void listsTheMatchingFiles()
+    {
+        Session session({u"b.MP3"_s, u"a.wma"_s, u"c.txt"_s, u"d.mp3/inside.txt"_s});
+        QCOMPARE(session.fileRows(), (QStringList{u"a.wma"_s, u"b.MP3"_s}));
+        QCOMPARE(session.window->lblNbFichiersValeur->text(), u"2"_s);
+        QCOMPARE(session.window->workspace().ListedFolder, session.folder());
+
+        session.window->picOptions->txtExtensions->setText(u"*.txt"_s);
+        QCOMPARE(session.fileRows(), QStringList{u"c.txt"_s});
+    }
+
+    void numericOrderRelists()
+    {
+        Session session({u"Piste 10.mp3"_s, u"Piste 2.mp3"_s, u"Piste 1.mp3"_s});
+        QCOMPARE(session.fileRows(),
+                 (QStringList{u"Piste 1.mp3"_s, u"Piste 10.mp3"_s, u"Piste 2.mp3"_s}));
+        QTest::mouseClick(session.window->chkTriNum, Qt::LeftButton, {},
+                          QPoint(5, session.window->chkTriNum->height() / 2));
+        QCOMPARE(session.fileRows(),
+                 (QStringList{u"Piste 1.mp3"_s, u"Piste 2.mp3"_s, u"Piste 10.mp3"_s}));
+        session.window->chkTriNum->click();
+        QCOMPARE(session.fileRows().last(), u"Piste 2.mp3"_s);
+    }
+
+    void emptyFolder()
+    {
+        Session session({});
+        QCOMPARE(session.window->lblNbFichiersValeur->text(), u"0"_s);
+        QCOMPARE(session.window->lblNbNomsValeur->text(), u"0"_s);
+        QVERIFY(!session.window->btnRenommer->isEnabled());
+        session.window->picOptions->chkSuppressionMajuscules->click();
+        QCOMPARE(session.env.prompter.boxes.size(), 1);
+        QVERIFY(session.env.prompter.boxes[0].text.startsWith(u"Cette opération n'est possible"_s));
+    }
+
+    void droppedLinesBecomeNames()
+    {
+        Session session({u"a.mp3"_s, u"b.wma"_s, u"c.mp3"_s});
+        session.drop(u"01 - Intro\n02 - Song\n03 - Outro\n"_s);
+        QCOMPARE(session.nameRows(),
+                 (QStringList{u"01 - Intro.mp3"_s, u"02 - Song.wma"_s, u"03 - Outro.mp3"_s}));
+        QVERIFY(session.window->btnRenommer->isEnabled());
+        QVERIFY(session.window->btnViderListe->isEnabled());
+
+        // A treatment change is applied to the same source lines, in one
+        // update of the names model.
+        QSignalSpy changed(session.window->lvwNoms->model(), &QAbstractItemModel::dataChanged);
+        QSignalSpy reset(session.window->lvwNoms->model(), &QAbstractItemModel::modelReset);
+        session.window->picOptions->chkNumérotation->click();
+        QCOMPARE(session.nameRows(), (QStringList{u"Intro.mp3"_s, u"Song.wma"_s, u"Outro.mp3"_s}));
+        QCOMPARE(changed.size() + reset.size(), 1);
+
+        session.window->btnViderListe->click();
+        QVERIFY(session.nameRows().isEmpty());
+        QVERIFY(!session.window->btnViderListe->isEnabled());
+        QVERIFY(session.window->workspace().SourceRecords.empty());
+    }
+
+    void duplicateNamesTurnRed()
+    {
+        Session session({u"a.mp3"_s, u"b.mp3"_s});
+        session.window->picOptions->chkNumérotation->setChecked(false);
+        session.drop(u"Same\rsame"_s);
+        QVERIFY(!session.window->btnRenommer->isEnabled());
+        const QModelIndex first = session.window->lvwNoms->model()->index(0, 0);
+        QCOMPARE(first.data(Qt::ForegroundRole).value<QBrush>().color(), QColor(255, 0, 0));
+    }
+
+    void fillWidthFollowsTheFileCount()
+    {
+        Session session(tracks(120));
+        QCOMPARE(session.fillWidth(), 3);
+        QDir().mkpath(session.env.path(u"eight"_s));
+        for (const QString& name : tracks(8))
+            WriteFile(session.env.path(u"eight/"_s) + name);
+        session.window->txtRépertoire->setText(session.env.path(u"eight"_s));
+        QCOMPARE(session.fileRows().size(), 8);
+        QCOMPARE(session.fillWidth(), 2);
+    }
+
+    void noFillIsKept()
+    {
+        Session session(tracks(120), "NumérotationRemplissage=0\n");
+        QCOMPARE(session.fillWidth(), 0);
+    }
+
+    void tooNarrowAWidthStopsTheRun()
+    {
+        Session session(tracks(120));
+        session.drop(u"x"_s);
+        QComboBox* widths = session.window->picOptions->cboNumérotationRemplissage;
+        widths->setCurrentIndex(widths->findData(2));
+        QVERIFY(session.env.prompter.boxes.last().text.startsWith(
+            u"Cette valeur de remplissage n'est pas adaptée"_s));
+        QVERIFY(!session.window->btnRenommer->isEnabled());
+    }
+
+    void listsShowTheSameRowsWithScrollBars()
+    {
+        QStringList files;
+        for (int i = 1; i <= 41; ++i)
+            files << u"f%1.mp3"_s.arg(i, 2, 10, QChar(u'0'));
+        Session session(files);
+        // Forty narrow names and a wide one, longer in pixels only.
+        QStringList names(40, QString(40, u'i'));
+        names.insert(7, QString(25, u'W'));
+        session.window->dropText(names.join(u'\n'));
+        QTreeView* fileList = session.window->lvwFichiers;
+        QTreeView* nameList = session.window->lvwNoms;
+        const QModelIndex wide = nameList->model()->index(7, 0);
+        QVERIFY(nameList->columnWidth(0) >= nameList->sizeHintForIndex(wide).width());
+        QCOMPARE(fileList->horizontalScrollBarPolicy(), nameList->horizontalScrollBarPolicy());
+        QCOMPARE(fileList->viewport()->height(), nameList->viewport()->height());
+        fileList->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QTRY_COMPARE(TopIndex(nameList), TopIndex(fileList));
+        QVERIFY(TopIndex(fileList) > 0);
+    }
+
+    void keyboardSelectionIsEchoed()
+    {
+        Session session({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s});
+        session.window->dropText(u"x\ny\nz"_s);
+        QTreeView* fileList = session.window->lvwFichiers;
+        fileList->setFocus();
+        fileList->setCurrentIndex(fileList->model()->index(0, 0));
+        QTest::keyClick(fileList, Qt::Key_Down);
+        QCOMPARE(session.window->lvwNoms->selectionModel()->selectedRows().value(0).row(), 1);
+        QTest::keyClick(fileList, Qt::Key_End);
+        QCOMPARE(session.window->lvwNoms->selectionModel()->selectedRows().value(0).row(), 2);
+    }
+
+    void refreshShowsFilesChangedOutside()
+    {
+        Session session({u"a.mp3"_s});
+        WriteFile(session.folder() + u"/b.mp3"_s);
+        QCOMPARE(session.fileRows().size(), 1);
+        session.window->btnRafraîchir->click();
+        QCOMPARE(session.fileRows(), (QStringList{u"a.mp3"_s, u"b.mp3"_s}));
+    }
+};
+
+QTEST_MAIN(TestFilesAndNames)
+#include "tst_filesandnames.moc"

@@ -1,0 +1,206 @@
+#include "mainwindow/MainWindow.h"
+#include "qt/QtServices.h"
+#include "support/TestEnvironment.h"
+#include "dialogs/PopupMenu.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+
+using namespace Qt::StringLiterals;
+
+// The paste commands of the real main window on folders of real files.
+class TestPasteCommands : public QObject {
+    Q_OBJECT
+
+    struct Session {
+        TestEnvironment env;
+        QtClipboard systemClipboard;
+        std::unique_ptr<AppContext> context;
+        std::unique_ptr<frmTervane> window;
+
+        explicit Session(const QStringList& files, const QString& folderName = u"music"_s)
+        {
+            QDir().mkpath(folder(folderName));
+            for (const QString& file : files)
+                WriteFile(folder(folderName) + u'/' + file);
+            // The real clipboard of the (offscreen) platform.
+            context = std::make_unique<AppContext>(env.contextWith(systemClipboard));
+            context->commandLine = folder(folderName);
+            window = std::make_unique<frmTervane>(*context);
+            if (!window->Form_Load())
+                qFatal("start-up failed");
+            window->showAsLoaded();
+        }
+        QString folder(const QString& name) const { return env.path(name); }
+        QStringList names() const
+        {
+            QStringList texts;
+            const QAbstractItemModel* model = window->lvwNoms->model();
+            for (int i = 0; i < model->rowCount(); ++i)
+                texts << model->index(i, 0).data().toString();
+            return texts;
+        }
+        QString lastMessage() const
+        {
+            return env.prompter.boxes.isEmpty() ? QString() : env.prompter.boxes.last().text;
+        }
+    };
+
+    static QStringList tracks(int count)
+    {
+        QStringList names;
+        for (int i = 1; i <= count; ++i)
+            names << u"track %1.mp3"_s.arg(i, 3, 10, QLatin1Char('0'));
+        return names;
+    }
+
+private slots:
+    void pasteFromTheClipboard_data()
+    {
+        QTest::addColumn<QString>("clipboard");
+        QTest::newRow("CR LF") << u"1. Intro (3:45)\r\n2. Song (4:01)\r\n3. Outro\r\n"_s;
+        QTest::newRow("LF only") << u"1. Intro (3:45)\n2. Song (4:01)\n3. Outro\n"_s;
+        QTest::newRow("CR only") << u"1. Intro (3:45)\r2. Song (4:01)\r3. Outro\r"_s;
+    }
+    void pasteFromTheClipboard()
+    {
+        QFETCH(QString, clipboard);
+        Session session({u"a.mp3"_s, u"b.wma"_s, u"c.mp3"_s});
+        QGuiApplication::clipboard()->setText(clipboard);
+        QTest::mouseClick(session.window->btnColler, Qt::LeftButton);
+        QCOMPARE(session.names(),
+                 (QStringList{u"01 - Intro (.mp3"_s, u"02 - Song (.wma"_s, u"03 - Outro.mp3"_s}));
+        QVERIFY(session.window->btnRenommer->isEnabled());
+    }
+
+    void clipboardOfSpacesChangesNothing()
+    {
+        Session session({u"a.mp3"_s});
+        session.window->dropText(u"Kept"_s);
+        QGuiApplication::clipboard()->setText(u"    "_s);
+        session.window->btnColler->click();
+        QCOMPARE(session.lastMessage(),
+                 u"Le presse-papiers ne contient aucune information utilisable..."_s);
+        QCOMPARE(session.names(), QStringList{u"01 - Kept.mp3"_s});
+    }
+
+    void hundredThousandLines()
+    {
+        Session session({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s});
+        QString text;
+        for (int i = 0; i < 100000; ++i)
+            text += u"Line %1\n"_s.arg(i);
+        QGuiApplication::clipboard()->setText(text);
+        session.window->btnColler->click();
+        QCOMPARE(session.window->workspace().NameRows.size(), std::size_t(100000));
+        QVERIFY(!session.window->btnRenommer->isEnabled());
+    }
+
+    void emptyFileListRefusesAtOnce()
+    {
+        Session session({});
+        session.window->btnColler->click();
+        QVERIFY(session.lastMessage().startsWith(u"Cette opération n'est possible"_s));
+        QTest::mouseClick(session.window->btnCollerPlus, Qt::LeftButton);
+        QCOMPARE(session.env.prompter.boxes.size(), 2);
+    }
+
+    void currentFileNames()
+    {
+        Session session({u"01 Intro.mp3"_s, u"02 Song.mp3"_s});
+        session.window->RunNamePipeline(NameSource::FileNames);
+        QCOMPARE(session.names(), (QStringList{u"01 - Intro.mp3"_s, u"02 - Song.mp3"_s}));
+    }
+
+    void textFiles()
+    {
+        Session session({u"a.mp3"_s, u"b.mp3"_s});
+        session.env.dialogs.nextFile =
+            WriteFile(session.folder(u"list.txt"_s), "Premi\xe8re\nSeconde\n");
+        session.window->RunNamePipeline(NameSource::TextFile);
+        QCOMPARE(session.names(), (QStringList{u"01 - Première.mp3"_s, u"02 - Seconde.mp3"_s}));
+        QCOMPARE(session.env.dialogs.lastSuffix, u"txt"_s);
+        QVERIFY(session.env.dialogs.lastFilters.endsWith(u" (*)"_s)); // names without a dot too
+
+        session.env.dialogs.nextFile = WriteFile(session.folder(u"x.bin"_s), Bytes("\x00\x01\x02"));
+        session.window->RunNamePipeline(NameSource::TextFile);
+        QCOMPARE(session.env.prompter.boxes.last().icon, MessageIcon::Critical);
+        QVERIFY(session.lastMessage().startsWith(
+            u"Une erreur est survenue lors du traitement du fichier"_s));
+        QCOMPARE(session.names().size(), 2); // unchanged
+        QCOMPARE(session.env.prompter.busyDepth, 0);
+
+        const int boxes = int(session.env.prompter.boxes.size());
+        session.env.dialogs.nextFile = std::nullopt; // cancelled: nothing happens
+        session.window->RunNamePipeline(NameSource::TextFile);
+        QCOMPARE(session.env.prompter.boxes.size(), boxes);
+    }
+
+    void typedTemplate()
+    {
+        Session session(tracks(120));
+        session.env.nameAsker.answers.append(NameAnswer{u"Piste n°[NUM]"_s, 0});
+        session.window->RunNamePipeline(NameSource::TypedTemplate);
+        const NameRequest& asked = session.env.nameAsker.requests.first();
+        QCOMPARE(asked.caption, u"Coller une chaîne de caractères"_s);
+        QCOMPARE(asked.text, u"Piste n°[NUM]"_s);
+        QVERIFY(asked.withFillWidth);
+        QCOMPARE(asked.fillWidth, 3);
+        QCOMPARE(session.names().first(), u"001 - Piste n°1.mp3"_s);
+        QCOMPARE(session.names().last(), u"120 - Piste n°120.mp3"_s);
+    }
+
+    void seriesFolder()
+    {
+        Session session({u"e1.mp3"_s, u"e2.mp3"_s}, u"Ma série S02"_s);
+        const auto menu = session.window->buildPasteMenu();
+        const QList<QAction*> items = menu->menu()->actions();
+        QVERIFY(items[5]->isEnabled() && items[6]->isEnabled());
+
+        session.env.nameAsker.answers.append(NameAnswer{u"Ma série S02E[NUM]"_s, 2});
+        session.window->RunNamePipeline(NameSource::FolderEpisodeSE);
+        QVERIFY2(!session.env.nameAsker.requests.isEmpty(), qPrintable(session.lastMessage()));
+        QCOMPARE(session.env.nameAsker.requests.first().text, u"Ma série S02E[NUM]"_s);
+        QCOMPARE(session.env.nameAsker.requests.first().caption,
+                 u"Coller le nom du dossier, format S01E01"_s);
+        QCOMPARE(session.window->workspace().SourceRecords.front().SourceText,
+                 u"Ma série S02E01"_s);
+    }
+
+    void otherFoldersGreyTheSeriesEntries()
+    {
+        Session session({u"e1.mp3"_s}, u"Saison 1"_s);
+        const auto menu = session.window->buildPasteMenu();
+        const QList<QAction*> items = menu->menu()->actions();
+        QCOMPARE(items.size(), 7);
+        QVERIFY(!items[5]->isEnabled() && !items[6]->isEnabled());
+        QCOMPARE(items[0]->text(), u"Coller depuis &presse-papiers\tCtrl+V"_s);
+    }
+
+    void pasteMenuUnderItsButton()
+    {
+        Session session({u"a.mp3"_s, u"b.mp3"_s});
+        session.env.dialogs.nextFile = WriteFile(session.folder(u"l.txt"_s), "x\ny\n");
+        QTimer::singleShot(0, [] {
+            if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                QTest::keyClick(popup, Qt::Key_Down);
+                QTest::keyClick(popup, Qt::Key_Down);
+                QTest::keyClick(popup, Qt::Key_Return);
+                if (popup->isVisible())
+                    popup->close();
+            }
+        });
+        QTest::mousePress(session.window->btnCollerPlus, Qt::LeftButton);
+        QCOMPARE(session.names(), (QStringList{u"01 - x.mp3"_s, u"02 - y.mp3"_s}));
+    }
+};
+
+QTEST_MAIN(TestPasteCommands)
+#include "tst_pastecommands.moc"

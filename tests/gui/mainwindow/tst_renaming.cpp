@@ -1,0 +1,121 @@
+#include "mainwindow/MainWindow.h"
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeView>
+
+using namespace Qt::StringLiterals;
+
+// The rename and undo buttons of the real main window on real files.
+class TestRenaming : public QObject {
+    Q_OBJECT
+
+    struct Session {
+        TestEnvironment env;
+        std::unique_ptr<frmTervane> window;
+
+        explicit Session(const QStringList& files)
+        {
+            QDir().mkpath(folder());
+            for (const QString& file : files)
+                WriteFile(folder() + u'/' + file, file.toUtf8());
+            env.context().commandLine = folder();
+            window = std::make_unique<frmTervane>(env.context());
+            if (!window->Form_Load())
+                qFatal("start-up failed");
+            window->showAsLoaded();
+        }
+        QString folder() const { return env.path(u"music"_s); }
+        QStringList onDisk() const
+        {
+            QStringList found;
+            for (const QString& name : QDir(folder()).entryList(QDir::Files))
+                found << name + u'=' + QString::fromUtf8(ReadFile(folder() + u'/' + name));
+            return found;
+        }
+        QStringList fileRows() const
+        {
+            QStringList rows;
+            const QAbstractItemModel* model = window->lvwFichiers->model();
+            for (int i = 0; i < model->rowCount(); ++i)
+                rows << model->index(i, 0).data().toString();
+            return rows;
+        }
+    };
+
+private slots:
+    void renameThenUndo()
+    {
+        Session session({u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s});
+        session.window->dropText(u"Intro\nSong\nOutro"_s);
+        QVERIFY(session.window->btnRenommer->isEnabled());
+        QVERIFY(!session.window->btnAnnuler->isEnabled());
+
+        QTest::mouseClick(session.window->btnRenommer, Qt::LeftButton);
+        QCOMPARE(session.onDisk(), (QStringList{u"01 - Intro.mp3=1.mp3"_s, u"02 - Song.mp3=2.mp3"_s,
+                                                u"03 - Outro.mp3=3.mp3"_s}));
+        QCOMPARE(session.fileRows(),
+                 (QStringList{u"01 - Intro.mp3"_s, u"02 - Song.mp3"_s, u"03 - Outro.mp3"_s}));
+        QVERIFY(session.window->btnAnnuler->isEnabled());
+        QVERIFY(session.env.prompter.boxes.isEmpty());
+        QCOMPARE(session.window->lvwFichiers->selectionModel()->selectedRows().size(), 0);
+
+        QTest::mouseClick(session.window->btnAnnuler, Qt::LeftButton);
+        QCOMPARE(session.onDisk(),
+                 (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s, u"3.mp3=3.mp3"_s}));
+        QCOMPARE(session.fileRows(), (QStringList{u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s}));
+        QVERIFY(!session.window->btnAnnuler->isEnabled());
+        QCOMPARE(session.env.prompter.busyDepth, 0);
+    }
+
+    void undoKeepsWhatItCouldNotRestore()
+    {
+        Session session({u"1.mp3"_s, u"2.mp3"_s});
+        session.window->dropText(u"One\nTwo"_s);
+        session.window->btnRenommer->click();
+        const QString moved = session.env.path(u"moved.mp3"_s);
+        QVERIFY(QFile::rename(session.folder() + u"/01 - One.mp3"_s, moved));
+        session.window->btnAnnuler->click();
+        QCOMPARE(session.env.prompter.boxes.size(), 1);
+        QVERIFY(session.env.prompter.boxes[0].text.contains(u"'01 - One.mp3'"_s));
+        QCOMPARE(session.onDisk(), QStringList{u"2.mp3=2.mp3"_s});
+        QVERIFY(session.window->btnAnnuler->isEnabled()); // another attempt is possible
+        QVERIFY(QFile::rename(moved, session.folder() + u"/01 - One.mp3"_s));
+        session.window->btnAnnuler->click();
+        QCOMPARE(session.onDisk(), (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s}));
+        QVERIFY(!session.window->btnAnnuler->isEnabled());
+    }
+
+    void declinedConflictChangesNothing()
+    {
+        Session session({u"a.mp3"_s, u"b.mp3"_s});
+        session.window->dropText(u"b\nz"_s);
+        // Numbering off: a.mp3 -> b.mp3 is taken by the second file.
+        session.window->btnRéglages->click();
+        session.window->findChild<QWidget*>(u"chkNumérotation"_s)->setProperty("checked", false);
+        session.env.prompter.queueAnswers({false});
+        session.window->btnRenommer->click();
+        QCOMPARE(session.env.prompter.boxes.size(), 1);
+        QCOMPARE(session.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
+        QVERIFY(!session.window->btnAnnuler->isEnabled());
+    }
+
+    void anotherFolderForgetsTheUndo()
+    {
+        Session session({u"1.mp3"_s});
+        session.window->dropText(u"One"_s);
+        session.window->btnRenommer->click();
+        QVERIFY(session.window->btnAnnuler->isEnabled());
+        QDir().mkpath(session.env.path(u"other"_s));
+        WriteFile(session.env.path(u"other/x.mp3"_s));
+        session.window->txtRépertoire->setText(session.env.path(u"other"_s));
+        QVERIFY(!session.window->btnAnnuler->isEnabled());
+        QVERIFY(session.window->workspace().UndoSet.empty());
+    }
+};
+
+QTEST_MAIN(TestRenaming)
+#include "tst_renaming.moc"
