@@ -78,7 +78,7 @@ void BM_ReapplyRun(benchmark::State& state)
     frmTervane& window = *session().window;
     for (auto _ : state)
         window.RunNamePipeline(NameSource::Reapply);
-    state.counters["names"] = double(window.workspace().NameRows.size());
+    state.counters["names"] = double(window.workspace().nameRows.size());
 }
 BENCHMARK(BM_ReapplyRun)->Unit(benchmark::kMillisecond);
 
@@ -91,10 +91,10 @@ void BM_ReapplyRowByRow(benchmark::State& state)
     auto* model = static_cast<NameListModel*>(window.lvwNoms->model());
     for (auto _ : state) {
         const std::vector<NameRow> names =
-            GenerateNames(workspace.SourceRecords, window.picOptions->CurrentTreatmentOptions(),
-                          workspace.FileRows);
+            GenerateNames(workspace.sourceRecords, window.picOptions->CurrentTreatmentOptions(),
+                          workspace.fileRows);
         for (std::size_t i = 0; i < names.size(); ++i) {
-            workspace.NameRows[i] = names[i];
+            workspace.nameRows[i] = names[i];
             const QModelIndex row = model->index(int(i));
             emit model->dataChanged(row, row);
         }
@@ -107,10 +107,10 @@ BENCHMARK(BM_ReapplyRowByRow)->Unit(benchmark::kMillisecond);
 void BM_GenerateNamesOnly(benchmark::State& state)
 {
     frmTervane& window = *session().window;
-    std::vector<NameRecord> records = window.workspace().SourceRecords;
+    std::vector<NameRecord> records = window.workspace().sourceRecords;
     const TreatmentOptions options = window.picOptions->CurrentTreatmentOptions();
     for (auto _ : state)
-        benchmark::DoNotOptimize(GenerateNames(records, options, window.workspace().FileRows));
+        benchmark::DoNotOptimize(GenerateNames(records, options, window.workspace().fileRows));
 }
 BENCHMARK(BM_GenerateNamesOnly)->Unit(benchmark::kMillisecond);
 

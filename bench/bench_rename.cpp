@@ -7,6 +7,7 @@
 #include "i18n/TranslationCatalogue.h"
 #include "services/Prompter.h"
 #include "rename/RenameCommand.h"
+#include "session/RenameWorkspace.h"
 #include "platform/PosixFileSystem.h"
 
 #include <QDir>
@@ -55,7 +56,7 @@ void BM_RenameCommand(benchmark::State& state)
     const QString folder = makeFolder(dir, first);
     PosixFileSystem fileSystem;
     SilentPrompter prompter;
-    const colTraductions texts = BuildTranslationCatalogue(LanguageFile());
+    const TranslationCatalogue texts = BuildTranslationCatalogue(LanguageFile());
     FileEnumerator enumerator(fileSystem);
     enumerator.setPattern(QStringLiteral("*.mp3"));
     enumerator.setPath(folder);
@@ -63,17 +64,17 @@ void BM_RenameCommand(benchmark::State& state)
     RenameWorkspace workspace;
     bool forward = true;
     for (auto _ : state) {
-        workspace.ListedFolder = folder;
-        workspace.FileRows = enumerator.names();
+        workspace.listedFolder = folder;
+        workspace.fileRows = enumerator.names();
         const QStringList& target = forward ? second : first;
-        workspace.NameRows.clear();
+        workspace.nameRows.clear();
         for (const QString& name : target)
-            workspace.NameRows.push_back({name, false});
-        RenameCommand(workspace, fileSystem, prompter, texts).run();
+            workspace.nameRows.push_back({name, false});
+        RenameCommand(folder, fileSystem, prompter, texts).run(RenamePlan(workspace), workspace.undoSet);
         enumerator.Refresh();
         forward = !forward;
     }
-    if (enumerator.count() != FileCount || !workspace.UndoSet.size())
+    if (enumerator.count() != FileCount || !workspace.undoSet.size())
         state.SkipWithError("the renaming did not go through");
 }
 BENCHMARK(BM_RenameCommand)->Unit(benchmark::kMillisecond);

@@ -1,4 +1,4 @@
-#include "CliApp.h"
+#include "cli/CliApp.h"
 
 #include "services/AppIdentity.h"
 #include "files/FileEnumerator.h"
@@ -17,6 +17,7 @@
 #include "rename/FolderLock.h"
 #include "rename/RenameCommand.h"
 #include "rename/RenameJournal.h"
+#include "session/RenameWorkspace.h"
 #include "settings/IniFile.h"
 #include "settings/Paths.h"
 #include "settings/SettingsKeys.h"
@@ -268,7 +269,7 @@ Options parseOptions(const QStringList& arguments)
 }
 
 // The interface texts in the language the settings file names.
-colTraductions catalogueFor(const QString& settingsFile)
+TranslationCatalogue catalogueFor(const QString& settingsFile)
 {
     const QString language =
         ReadIniString(settingsFile, SettingsKey::Section, SettingsKey::Language, BuiltInLanguage);
@@ -300,7 +301,7 @@ QStringList standardInputLines()
 class JournalRecorder : public RenameRecorder {
 public:
     // For a renaming: the plan, already prepared in the journal.
-    JournalRecorder(RenameJournal& journal, QString folder, std::vector<clsAnnulation> plan)
+    JournalRecorder(RenameJournal& journal, QString folder, std::vector<RenameStep> plan)
         : m_journal(journal)
         , m_folder(std::move(folder))
         , m_plan(std::move(plan))
@@ -316,7 +317,7 @@ public:
 
     void stepDone(std::size_t index) override
     {
-        if (!m_committed && m_plan[index].Ancien != m_plan[index].Nouveau)
+        if (!m_committed && m_plan[index].from != m_plan[index].to)
             m_committed = m_journal.commitPrepared(m_folder);
         m_stepsDone = index + 1;
         if (m_stepsDone % ProgressBatch == 0)
@@ -335,7 +336,7 @@ public:
         m_endRecorded = true;
         m_journal.recordSettled(index);
     }
-    void finished(const std::vector<clsAnnulation>& undoSet) override
+    void finished(const std::vector<RenameStep>& undoSet) override
     {
         if (!m_committed) {
             // Nothing changed on disk: the previous renaming stays undoable.
@@ -350,7 +351,7 @@ private:
     static constexpr std::size_t ProgressBatch = 64;
     RenameJournal& m_journal;
     QString m_folder;
-    std::vector<clsAnnulation> m_plan;
+    std::vector<RenameStep> m_plan;
     std::vector<std::size_t> m_journalIndex;
     bool m_committed = false;
     bool m_undoing = false;
@@ -370,7 +371,7 @@ public:
 
     int run()
     {
-        m_workspace.ListedFolder = m_options.folder;
+        m_workspace.listedFolder = m_options.folder;
         // A renaming or an undo holds the folder for the whole command.
         std::optional<FolderLock> lock;
         if (m_options.command != u"preview") {
@@ -394,10 +395,10 @@ private:
     {
         applyPattern();
         m_enumerator.setPath(m_options.folder);
-        m_workspace.FileRows = m_enumerator.names();
+        m_workspace.fileRows = m_enumerator.names();
         if (m_options.numeric)
-            SortNumerically(m_workspace.FileRows);
-        if (m_workspace.FileRows.isEmpty())
+            SortNumerically(m_workspace.fileRows);
+        if (m_workspace.fileRows.isEmpty())
             throw CliError{Refused, text(u"MSG_ERREUR_LISTE_FICHIERS_VIDE"_s)};
     }
 
@@ -411,13 +412,13 @@ private:
     QStringList generateNames()
     {
         TreatmentOptions options = LoadTreatmentOptions(m_options.settingsFile);
-        const qsizetype files = m_workspace.FileRows.size();
+        const qsizetype files = m_workspace.fileRows.size();
         options.NumberingWidth = FillWidthForListing(options.NumberingWidth, files);
-        m_workspace.SourceRecords = RecordsFromLines(sourceLines());
-        m_workspace.NameRows =
-            GenerateNames(m_workspace.SourceRecords, options, m_workspace.FileRows);
+        m_workspace.sourceRecords = RecordsFromLines(sourceLines());
+        m_workspace.nameRows =
+            GenerateNames(m_workspace.sourceRecords, options, m_workspace.fileRows);
         QStringList rows;
-        for (const NameRow& row : m_workspace.NameRows)
+        for (const NameRow& row : m_workspace.nameRows)
             rows << row.text;
         return rows;
     }
@@ -426,7 +427,7 @@ private:
     {
         switch (m_options.source) {
         case NameSource::FileNames:
-            return FileNameLines(m_workspace.FileRows);
+            return FileNameLines(m_workspace.fileRows);
         case NameSource::TypedTemplate:
             return templateLines(m_options.templateText);
         case NameSource::FolderEpisodeX:
@@ -447,7 +448,7 @@ private:
     // template holds the number.
     QStringList templateLines(const QString& pattern) const
     {
-        const qsizetype files = m_workspace.FileRows.size();
+        const qsizetype files = m_workspace.fileRows.size();
         const int width = m_options.width >= 0 ? m_options.width : InitialTemplateWidth(files);
         if (pattern.contains(NumberPlaceholder, Qt::CaseInsensitive) &&
             !FillWidthSuits(width, files))
@@ -469,9 +470,9 @@ private:
 
     void printPlan(const QStringList& rows) const
     {
-        const qsizetype count = std::max(m_workspace.FileRows.size(), rows.size());
+        const qsizetype count = std::max(m_workspace.fileRows.size(), rows.size());
         for (qsizetype i = 0; i < count; ++i) {
-            const QString current = m_workspace.FileRows.value(i);
+            const QString current = m_workspace.fileRows.value(i);
             const QString next = rows.value(i);
             if (m_options.nullSeparated)
                 write(stdout, current + QChar(0) + next + QChar(0));
@@ -483,25 +484,23 @@ private:
     int rename()
     {
         refuseUnpairedPlan();
-        const int conflicts = CountConflicts(m_workspace, m_fileSystem);
+        const std::vector<RenameStep> plan = RenamePlan(m_workspace);
+        const int conflicts = CountConflicts(m_options.folder, plan, m_fileSystem);
         if (conflicts > 0 && !m_options.yes)
             throw CliError{Refused, ConflictMessage(m_texts, conflicts) +
                                         u"\n(--yes renames all the same)"_s};
-        std::vector<clsAnnulation> plan;
-        for (std::size_t i = 0; i < m_workspace.NameRows.size(); ++i)
-            plan.push_back({m_workspace.FileRows[qsizetype(i)], m_workspace.NameRows[i].text});
         if (!m_journal.prepare(m_options.folder, plan, m_fileSystem))
             throw CliError{Refused,
                            u"the journal cannot be written in %1; nothing was renamed"_s.arg(
                                m_journal.location())};
 
         JournalRecorder recorder(m_journal, m_options.folder, plan);
-        RenameCommand command(m_workspace, m_fileSystem, m_prompter, m_texts, &recorder);
-        const RenameOutcome outcome = command.run(m_options.yes);
+        RenameCommand command(m_options.folder, m_fileSystem, m_prompter, m_texts, &recorder);
+        const RenameOutcome outcome = command.run(plan, m_workspace.undoSet, m_options.yes);
         warnUnsavedJournal(recorder);
         if (outcome != RenameOutcome::Finished)
             return StepFailed;
-        report(u"%1 files renamed."_s.arg(m_workspace.UndoSet.size()));
+        report(u"%1 files renamed."_s.arg(m_workspace.undoSet.size()));
         return Done;
     }
 
@@ -521,15 +520,15 @@ private:
 
     void refuseUnpairedPlan()
     {
-        const qsizetype files = m_workspace.FileRows.size();
-        const auto names = qsizetype(m_workspace.NameRows.size());
+        const qsizetype files = m_workspace.fileRows.size();
+        const auto names = qsizetype(m_workspace.nameRows.size());
         if (files != names)
             throw CliError{
                 Refused, u"%1 files but %2 names: the lists must pair up"_s.arg(files).arg(names)};
-        if (CountNameProblems(m_workspace.NameRows) > 0) {
+        if (CountNameProblems(m_workspace.nameRows) > 0) {
             QStringList doubled;
-            for (std::size_t i = 0; i < m_workspace.NameRows.size(); ++i) {
-                const NameRow& row = m_workspace.NameRows[i];
+            for (std::size_t i = 0; i < m_workspace.nameRows.size(); ++i) {
+                const NameRow& row = m_workspace.nameRows[i];
                 if (row.duplicate || row.text.isEmpty())
                     doubled << u"row %1 \"%2\""_s.arg(i + 1).arg(escaped(row.text));
             }
@@ -560,17 +559,17 @@ private:
         std::vector<std::size_t> journalIndex;
         for (std::size_t i = 0; i < done; ++i) {
             if (!entry.settled[i]) {
-                m_workspace.UndoSet.push_back(entry.steps[i]);
+                m_workspace.undoSet.push_back(entry.steps[i]);
                 journalIndex.push_back(i);
             }
         }
         JournalRecorder recorder(m_journal, m_options.folder, std::move(journalIndex));
-        RenameCommand command(m_workspace, m_fileSystem, m_prompter, m_texts, &recorder);
-        const RenameOutcome outcome = command.undo();
+        RenameCommand command(m_options.folder, m_fileSystem, m_prompter, m_texts, &recorder);
+        const RenameOutcome outcome = command.undo(m_workspace.undoSet);
         warnUnsavedJournal(recorder);
         if (outcome != RenameOutcome::Finished) {
             print(stderr, u"tervane-cli: %1 files keep their new name; the journal keeps them "
-                          "for another undo"_s.arg(m_workspace.UndoSet.size()));
+                          "for another undo"_s.arg(m_workspace.undoSet.size()));
             return StepFailed;
         }
         print(stdout, u"Renaming undone."_s);
@@ -579,7 +578,7 @@ private:
 
     Options m_options;
     FileSystem& m_fileSystem;
-    colTraductions m_texts;
+    TranslationCatalogue m_texts;
     RenameJournal m_journal;
     FileEnumerator m_enumerator{m_fileSystem};
     CliPrompter m_prompter;

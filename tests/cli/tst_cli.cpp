@@ -250,7 +250,7 @@ private slots:
         const auto journal =
             RenameJournal(bench.root.filePath(u"journal"_s)).read(bench.folder, real);
         QCOMPARE(journal.entry.steps.size(), std::size_t(2));
-        QCOMPARE(journal.entry.steps[1].Nouveau, u"d.mp3"_s);
+        QCOMPARE(journal.entry.steps[1].to, u"d.mp3"_s);
         QCOMPARE(bench.here(u"undo"_s, {}, real), 0);
         QCOMPARE(bench.onDisk(), (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s, u"3.mp3=3.mp3"_s,
                                               u"4.mp3=4.mp3"_s, u"5.mp3=5.mp3"_s}));

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-void colTraductions::Add(const QString& key, const QString& text)
+void TranslationCatalogue::Add(const QString& key, const QString& text)
 {
     const QString folded = key.toCaseFolded();
     if (std::any_of(m_entries.begin(), m_entries.end(),
@@ -15,7 +15,7 @@ void colTraductions::Add(const QString& key, const QString& text)
     m_entries.push_back({folded, text});
 }
 
-QString colTraductions::Item(const QString& key) const
+QString TranslationCatalogue::Item(const QString& key) const
 {
     const QString folded = key.toCaseFolded();
     const auto entry = std::find_if(m_entries.begin(), m_entries.end(),
@@ -23,13 +23,13 @@ QString colTraductions::Item(const QString& key) const
     return entry == m_entries.end() ? QString() : entry->text;
 }
 
-void colTraductions::Remove(const QString& key)
+void TranslationCatalogue::Remove(const QString& key)
 {
     const QString folded = key.toCaseFolded();
     std::erase_if(m_entries, [&](const Entry& entry) { return entry.foldedKey == folded; });
 }
 
-QStringList colTraductions::NewEnum() const
+QStringList TranslationCatalogue::NewEnum() const
 {
     QStringList texts;
     for (const Entry& entry : m_entries)
@@ -37,15 +37,15 @@ QStringList colTraductions::NewEnum() const
     return texts;
 }
 
-void AddTranslation(colTraductions& catalogue, const LanguageFile& file, const QString& key,
+void AddTranslation(TranslationCatalogue& catalogue, const LanguageFile& file, const QString& key,
                     const QString& french)
 {
     catalogue.Add(key, LookupTranslation(file, key, french));
 }
 
-colTraductions BuildTranslationCatalogue(const LanguageFile& file)
+TranslationCatalogue BuildTranslationCatalogue(const LanguageFile& file)
 {
-    colTraductions catalogue;
+    TranslationCatalogue catalogue;
     for (const BuiltInText& text : BuiltInTexts)
         AddTranslation(catalogue, file, QString::fromUtf16(text.key),
                        QString::fromUtf16(text.french));

@@ -9,7 +9,7 @@ class LanguageFile;
 
 // The texts the program composes at run time (messages, prompts, popup
 // entries), by key. Keys are compared without regard to case.
-class colTraductions {
+class TranslationCatalogue {
 public:
     // Adding a key twice is a programming error: throws std::logic_error.
     void Add(const QString& key, const QString& text);
@@ -28,14 +28,13 @@ private:
     std::vector<Entry> m_entries;
 };
 
-using TranslationCatalogue = colTraductions;
 
-void AddTranslation(colTraductions& catalogue, const LanguageFile& file, const QString& key,
+void AddTranslation(TranslationCatalogue& catalogue, const LanguageFile& file, const QString& key,
                     const QString& french);
 
 // The catalogue of the built-in keys, texts taken from the language file over
 // the French defaults.
-colTraductions BuildTranslationCatalogue(const LanguageFile& file);
+TranslationCatalogue BuildTranslationCatalogue(const LanguageFile& file);
 
 // text with its "%v" markers (any case) replaced by the values in order; a
 // missing value is empty, extra values are ignored. Each search starts again

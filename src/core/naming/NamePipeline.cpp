@@ -129,17 +129,17 @@ qsizetype wholeCodePoints(const QString& text, qsizetype n)
 qsizetype sharedLeadingJunk(const std::vector<NameRecord>& records)
 {
     const auto first = std::find_if(records.begin(), records.end(),
-                                    [](const NameRecord& r) { return !r.GeneratedName.isEmpty(); });
+                                    [](const NameRecord& r) { return !r.generatedName.isEmpty(); });
     if (first == records.end())
         return 0;
-    const QString& reference = first->GeneratedName;
+    const QString& reference = first->generatedName;
     qsizetype n = 0;
     for (; n < reference.size(); ++n) {
         const QChar c = reference[n];
         if (isAsciiAlphanumeric(c))
             return n;
         for (auto other = first + 1; other != records.end(); ++other) {
-            const QString& name = other->GeneratedName;
+            const QString& name = other->generatedName;
             if (!name.isEmpty() && (name.size() <= n || name[n] != c))
                 return wholeCodePoints(reference, n);
         }
@@ -153,9 +153,9 @@ void removeSharedLeadingJunk(std::vector<NameRecord>& records)
     if (n < 1)
         return;
     for (NameRecord& record : records) {
-        if (!record.GeneratedName.isEmpty()) {
-            record.GeneratedName.remove(0, n);
-            trimSpaces(record.GeneratedName);
+        if (!record.generatedName.isEmpty()) {
+            record.generatedName.remove(0, n);
+            trimSpaces(record.generatedName);
         }
     }
 }
@@ -235,18 +235,18 @@ std::vector<NameRow> GenerateNames(std::vector<NameRecord>& records,
     }
 
     for (NameRecord& record : records)
-        record.GeneratedName = cleanRecord(record.SourceText, options, terms, foldedTerms);
+        record.generatedName = cleanRecord(record.sourceText, options, terms, foldedTerms);
     if (options.RemoveLeadingNonAlphanumerics)
         removeSharedLeadingJunk(records);
     if (options.RemoveCapitals)
         for (NameRecord& record : records)
-            LowerAllButFirstInPlace(record.GeneratedName);
+            LowerAllButFirstInPlace(record.generatedName);
     if (options.RemoveCharacters) {
         const int p = positionOf(options.RemoveCharactersMode, options.RemoveCharactersPosition);
         const int k = ReadNumber(options.RemoveCharactersCount);
         if (p != 0 && k > 0)
             for (NameRecord& record : records)
-                removeCharacters(record.GeneratedName, p, k);
+                removeCharacters(record.generatedName, p, k);
     }
 
     // Records left empty are hidden, not deleted: they take no row and no
@@ -254,7 +254,7 @@ std::vector<NameRow> GenerateNames(std::vector<NameRecord>& records,
     std::vector<NameRow> rows;
     rows.reserve(records.size());
     for (std::size_t r = 0; r < records.size(); ++r) {
-        const bool empty = records[r].GeneratedName.isEmpty();
+        const bool empty = records[r].generatedName.isEmpty();
         if (!(empty && options.RemoveEmptyLines))
             rows.push_back({QString(), false, r, empty});
     }
@@ -263,7 +263,7 @@ std::vector<NameRow> GenerateNames(std::vector<NameRecord>& records,
     numbering.NumberingPrefix = CleanNamePart(options.NumberingPrefix);
     numbering.NumberingSuffix = CleanNamePart(options.NumberingSuffix);
     for (std::size_t b = 0; b < rows.size(); ++b) {
-        QString& name = records[rows[b].record].GeneratedName;
+        QString& name = records[rows[b].record].generatedName;
         name = FormatNumberedName(name, int(b + 1), numbering);
     }
     if (options.AddString && !options.AddStringText.isEmpty()) {
@@ -271,13 +271,13 @@ std::vector<NameRow> GenerateNames(std::vector<NameRecord>& records,
         const QString added = CleanNamePart(options.AddStringText);
         if (p != 0)
             for (const NameRow& row : rows) {
-                QString& name = records[row.record].GeneratedName;
+                QString& name = records[row.record].generatedName;
                 name.insert(AddedStringIndex(name, p), added);
             }
     }
 
     for (std::size_t b = 0; b < rows.size(); ++b) {
-        const QString& name = records[rows[b].record].GeneratedName;
+        const QString& name = records[rows[b].record].generatedName;
         if (qsizetype(b) >= fileRows.size() || options.DropOriginalExtension) {
             rows[b].text = name;
             continue;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "naming/TreatmentOptions.h"
-#include "session/RenameWorkspace.h"
+#include "naming/NameRecord.h"
 
 #include <QStringList>
 #include <vector>

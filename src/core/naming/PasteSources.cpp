@@ -120,7 +120,7 @@ int InitialTemplateWidth(qsizetype fileCount)
 
 PasteSourceReader::PasteSourceReader(const Clipboard& clipboard, Dialogs& dialogs,
                                      NameAsker& nameAsker, Prompter& prompter,
-                                     const colTraductions& texts)
+                                     const TranslationCatalogue& texts)
     : m_clipboard(clipboard)
     , m_dialogs(dialogs)
     , m_nameAsker(nameAsker)

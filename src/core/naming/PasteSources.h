@@ -58,14 +58,14 @@ class Clipboard;
 class Dialogs;
 class NameAsker;
 class Prompter;
-class colTraductions;
+class TranslationCatalogue;
 
 // Obtains the lines of one paste source, asking the user where the source
 // needs it (the file to read, the template to number).
 class PasteSourceReader {
 public:
     PasteSourceReader(const Clipboard& clipboard, Dialogs& dialogs, NameAsker& nameAsker,
-                      Prompter& prompter, const colTraductions& texts);
+                      Prompter& prompter, const TranslationCatalogue& texts);
 
     // The lines; nothing when there is nothing to paste or the user
     // cancelled. Throws AppError when a text file cannot be read.
@@ -83,5 +83,5 @@ private:
     Dialogs& m_dialogs;
     NameAsker& m_nameAsker;
     Prompter& m_prompter;
-    const colTraductions& m_texts;
+    const TranslationCatalogue& m_texts;
 };

@@ -15,12 +15,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool plansPair(const RenameWorkspace& workspace)
-{
-    return !workspace.FileRows.isEmpty() &&
-           std::size_t(workspace.FileRows.size()) == workspace.NameRows.size();
-}
-
 QString detailOf(const RenameResult& result)
 {
     return u'\t' + result.description;
@@ -28,19 +22,15 @@ QString detailOf(const RenameResult& result)
 
 } // namespace
 
-clsAnnulation CreateUndoEntry(const QString& current, const QString& newName)
-{
-    return {current, newName};
-}
-
-int CountConflicts(const RenameWorkspace& workspace, const FileSystem& fileSystem)
+int CountConflicts(const QString& folderPath, const std::vector<RenameStep>& plan,
+                   const FileSystem& fileSystem)
 {
     // One reading of the folder answers for most names. A name present in
     // its other Unicode form is taken, as the names list counts the two as
     // one name; the file system itself decides about letter case and about
     // hidden names, which the reading leaves out.
-    const QString folder = workspace.ListedFolder + u'/';
-    const QStringList present = fileSystem.listFiles(workspace.ListedFolder);
+    const QString folder = folderPath + u'/';
+    const QStringList present = fileSystem.listFiles(folderPath);
     const QSet<QString> exact(present.begin(), present.end());
     QSet<QString> keys;
     QSet<QString> composed; // present names that were not composed, composed
@@ -61,20 +51,15 @@ int CountConflicts(const RenameWorkspace& workspace, const FileSystem& fileSyste
     };
 
     int conflicts = 0;
-    const std::size_t rows =
-        std::min(std::size_t(workspace.FileRows.size()), workspace.NameRows.size());
-    for (std::size_t i = 0; i < rows; ++i) {
-        const QString& newName = workspace.NameRows[i].text;
-        if (newName != workspace.FileRows[qsizetype(i)] && IsBareFileName(newName) &&
-            taken(newName))
+    for (const RenameStep& step : plan)
+        if (step.to != step.from && IsBareFileName(step.to) && taken(step.to))
             ++conflicts;
-    }
     return conflicts;
 }
 
-RenameCommand::RenameCommand(RenameWorkspace& workspace, FileSystem& fileSystem, Prompter& prompter,
-                             const colTraductions& texts, RenameRecorder* recorder)
-    : m_workspace(workspace)
+RenameCommand::RenameCommand(QString folder, FileSystem& fileSystem, Prompter& prompter,
+                             const TranslationCatalogue& texts, RenameRecorder* recorder)
+    : m_folder(std::move(folder))
     , m_fileSystem(fileSystem)
     , m_prompter(prompter)
     , m_texts(texts)
@@ -93,7 +78,7 @@ void RenameCommand::setBusy(bool busy)
     m_busy = busy;
 }
 
-QString ConflictMessage(const colTraductions& texts, int conflicts)
+QString ConflictMessage(const TranslationCatalogue& texts, int conflicts)
 {
     return conflicts == 1
                ? texts.Item(u"MSG_CONFLIT_DETECTE"_s)
@@ -105,25 +90,26 @@ bool RenameCommand::lockedOrReported(const FolderLock& lock)
     if (lock.isLocked())
         return true;
     m_prompter.message(InsertValues(m_texts.Item(u"MSG_RENOMMAGE_EN_COURS"_s),
-                                    {QDir::toNativeSeparators(m_workspace.ListedFolder)}),
+                                    {QDir::toNativeSeparators(m_folder)}),
                        MessageIcon::Exclamation);
     return false;
 }
 
-RenameOutcome RenameCommand::run(bool conflictsAccepted)
+RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,
+                                 std::vector<RenameStep>& undoSet, bool conflictsAccepted)
 {
-    if (!plansPair(m_workspace))
+    if (plan.empty())
         return RenameOutcome::NotPossible;
-    const FolderLock lock(m_workspace.ListedFolder);
+    const FolderLock lock(m_folder);
     if (!lockedOrReported(lock))
         return RenameOutcome::Busy;
     setBusy(true);
-    const int conflicts = CountConflicts(m_workspace, m_fileSystem);
+    const int conflicts = CountConflicts(m_folder, plan, m_fileSystem);
     RenameOutcome outcome = RenameOutcome::Declined;
     if (conflicts == 0 || conflictsAccepted || confirmConflicts(conflicts))
-        outcome = execute() ? RenameOutcome::Finished : RenameOutcome::StepFailed;
+        outcome = execute(plan, undoSet) ? RenameOutcome::Finished : RenameOutcome::StepFailed;
     if (m_recorder)
-        m_recorder->finished(m_workspace.UndoSet);
+        m_recorder->finished(undoSet);
     return outcome;
 }
 
@@ -138,23 +124,20 @@ bool RenameCommand::confirmConflicts(int conflicts)
     return true;
 }
 
-bool RenameCommand::execute()
+bool RenameCommand::execute(const std::vector<RenameStep>& plan, std::vector<RenameStep>& undoSet)
 {
-    const QString& folder = m_workspace.ListedFolder;
-    const HeldFolder held(m_fileSystem, folder);
-    const std::size_t rows = m_workspace.NameRows.size();
-    for (std::size_t i = 0; i < rows; ++i) {
-        const QString current = m_workspace.FileRows[qsizetype(i)];
-        const QString newName = m_workspace.NameRows[i].text;
-        const RenameResult result = m_fileSystem.renameNoReplace(folder, current, newName);
+    const HeldFolder held(m_fileSystem, m_folder);
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        const RenameStep& step = plan[i];
+        const RenameResult result = m_fileSystem.renameNoReplace(m_folder, step.from, step.to);
         if (!result.ok) {
-            reportFailedStep(i, result);
+            reportFailedStep(step, i, result, undoSet);
             return false;
         }
         // The previous renaming stays undoable until this one has begun.
         if (i == 0)
-            m_workspace.UndoSet.clear();
-        m_workspace.UndoSet.push_back(CreateUndoEntry(current, newName));
+            undoSet.clear();
+        undoSet.push_back(step);
         if (m_recorder)
             m_recorder->stepDone(i);
     }
@@ -162,13 +145,13 @@ bool RenameCommand::execute()
     return true;
 }
 
-void RenameCommand::reportFailedStep(std::size_t row, const RenameResult& result)
+void RenameCommand::reportFailedStep(const RenameStep& step, std::size_t row,
+                                     const RenameResult& result, std::vector<RenameStep>& undoSet)
 {
     setBusy(false);
     const QString message =
         InsertValues(m_texts.Item(u"MSG_ERREUR_RENOMMAGE"_s),
-                     {QString::number(result.errorNumber), m_workspace.FileRows[qsizetype(row)],
-                      m_workspace.NameRows[row].text, detailOf(result)});
+                     {QString::number(result.errorNumber), step.from, step.to, detailOf(result)});
     if (row == 0) {
         m_prompter.message(message, MessageIcon::Critical);
         return;
@@ -177,46 +160,45 @@ void RenameCommand::reportFailedStep(std::size_t row, const RenameResult& result
         message + u"\r\n\r\n"_s + m_texts.Item(u"MSG_ERREUR_RENOMMAGE_FICHIERS_TRAITES"_s),
         MessageIcon::Critical);
     if (rollBack)
-        renameBack();
+        renameBack(undoSet);
 }
 
-RenameOutcome RenameCommand::undo()
+RenameOutcome RenameCommand::undo(std::vector<RenameStep>& undoSet)
 {
-    const FolderLock lock(m_workspace.ListedFolder);
+    const FolderLock lock(m_folder);
     if (!lockedOrReported(lock))
         return RenameOutcome::Busy;
     setBusy(true);
-    renameBack();
+    renameBack(undoSet);
     setBusy(false);
     if (m_recorder)
-        m_recorder->finished(m_workspace.UndoSet);
-    return m_workspace.UndoSet.empty() ? RenameOutcome::Finished : RenameOutcome::StepFailed;
+        m_recorder->finished(undoSet);
+    return undoSet.empty() ? RenameOutcome::Finished : RenameOutcome::StepFailed;
 }
 
-void RenameCommand::renameBack()
+void RenameCommand::renameBack(std::vector<RenameStep>& entries)
 {
-    const QString& folder = m_workspace.ListedFolder;
+    const QString& folder = m_folder;
     const HeldFolder held(m_fileSystem, folder);
-    auto& entries = m_workspace.UndoSet;
     std::vector<bool> kept(entries.size(), false);
     QHash<QString, std::size_t> keptByNewName;
-    std::vector<std::pair<clsAnnulation, RenameResult>> failures;
+    std::vector<std::pair<RenameStep, RenameResult>> failures;
     // Later steps are undone first, so each one finds the folder as it was
     // right after it: chains and swaps unwind.
     for (std::size_t i = entries.size(); i-- > 0;) {
-        const clsAnnulation& entry = entries[i];
-        if (entry.Ancien != entry.Nouveau) {
+        const RenameStep& entry = entries[i];
+        if (entry.from != entry.to) {
             const RenameResult result =
-                m_fileSystem.renameNoReplace(folder, entry.Nouveau, entry.Ancien);
+                m_fileSystem.renameNoReplace(folder, entry.to, entry.from);
             if (!result.ok && !alreadyRestored(entry)) {
                 kept[i] = true;
-                keptByNewName.insert(entry.Nouveau, i);
+                keptByNewName.insert(entry.to, i);
                 failures.emplace_back(entry, result);
                 continue;
             }
             // A kept entry whose new name this file now has again had lost
             // its file (moved away): another attempt would move this one.
-            if (const auto stale = keptByNewName.constFind(entry.Ancien);
+            if (const auto stale = keptByNewName.constFind(entry.from);
                 stale != keptByNewName.cend()) {
                 kept[*stale] = false;
                 if (m_recorder)
@@ -227,7 +209,7 @@ void RenameCommand::renameBack()
         if (m_recorder)
             m_recorder->entrySettled(i);
     }
-    std::vector<clsAnnulation> left;
+    std::vector<RenameStep> left;
     for (std::size_t i = 0; i < entries.size(); ++i)
         if (kept[i])
             left.push_back(entries[i]);
@@ -240,31 +222,31 @@ void RenameCommand::renameBack()
 
 // The file was given its old name back already: by an undo that was
 // interrupted, or by hand.
-bool RenameCommand::alreadyRestored(const clsAnnulation& entry) const
+bool RenameCommand::alreadyRestored(const RenameStep& entry) const
 {
-    const QString prefix = m_workspace.ListedFolder + u'/';
-    return IsBareFileName(entry.Ancien) && IsBareFileName(entry.Nouveau) &&
-           m_fileSystem.fileExists(prefix + entry.Ancien) &&
-           !m_fileSystem.fileExists(prefix + entry.Nouveau);
+    const QString prefix = m_folder + u'/';
+    return IsBareFileName(entry.from) && IsBareFileName(entry.to) &&
+           m_fileSystem.fileExists(prefix + entry.from) &&
+           !m_fileSystem.fileExists(prefix + entry.to);
 }
 
 // One message for every entry left unrestored, in the order of the set: the
 // first in full, the others listed, then what becomes of them.
 void RenameCommand::reportUnrestored(
-    const std::vector<std::pair<clsAnnulation, RenameResult>>& failures)
+    const std::vector<std::pair<RenameStep, RenameResult>>& failures)
 {
     constexpr std::size_t Listed = 20;
     setBusy(false);
     const auto& [first, firstResult] = failures.front();
     QString text = InsertValues(m_texts.Item(u"MSG_ERREUR_ANNULATION_RENOMMAGE"_s),
-                                {QString::number(firstResult.errorNumber), first.Nouveau,
+                                {QString::number(firstResult.errorNumber), first.to,
                                  detailOf(firstResult)});
     if (failures.size() > 1) {
         text += u"\r\n\r\n"_s + InsertValues(m_texts.Item(u"MSG_ERREUR_ANNULATION_AUTRES"_s),
                                                {QString::number(failures.size() - 1)});
         for (std::size_t i = 1; i < failures.size() && i <= Listed; ++i) {
             const auto& [entry, result] = failures[i];
-            text += u"\r\n'%1' (%2) : %3"_s.arg(entry.Nouveau).arg(result.errorNumber).arg(
+            text += u"\r\n'%1' (%2) : %3"_s.arg(entry.to).arg(result.errorNumber).arg(
                 result.description);
         }
         if (failures.size() > Listed + 1)
@@ -274,26 +256,26 @@ void RenameCommand::reportUnrestored(
     m_prompter.message(text, MessageIcon::Critical);
 }
 
-std::size_t StepsDoneOfInterruptedRun(const std::vector<clsAnnulation>& steps,
+std::size_t StepsDoneOfInterruptedRun(const std::vector<RenameStep>& steps,
                                       std::size_t knownDone, const QString& folder,
                                       const FileSystem& fileSystem)
 {
     const QString prefix = folder + u'/';
-    const auto changed = [](const clsAnnulation& step) {
-        return step.Ancien != step.Nouveau && IsBareFileName(step.Ancien) &&
-               IsBareFileName(step.Nouveau);
+    const auto changed = [](const RenameStep& step) {
+        return step.from != step.to && IsBareFileName(step.from) &&
+               IsBareFileName(step.to);
     };
     // A step done keeps its new name (no later step of the run takes it,
     // as its file was the old name of none), so the run stopped before the
     // first step whose new name is missing.
     std::size_t end = knownDone;
     while (end < steps.size() &&
-           (!changed(steps[end]) || fileSystem.fileExists(prefix + steps[end].Nouveau)))
+           (!changed(steps[end]) || fileSystem.fileExists(prefix + steps[end].to)))
         ++end;
     // Before that, at the last step that looks done: its old name is gone
     // too (a later step may give an old name back, as in a chain).
     for (std::size_t i = end; i-- > knownDone;) {
-        if (changed(steps[i]) && !fileSystem.fileExists(prefix + steps[i].Ancien))
+        if (changed(steps[i]) && !fileSystem.fileExists(prefix + steps[i].from))
             return i + 1;
     }
     return knownDone;

@@ -1,21 +1,22 @@
 #pragma once
 
+#include "rename/RenameStep.h"
 #include "services/FileSystem.h"
-#include "session/RenameWorkspace.h"
 
-class colTraductions;
+#include <vector>
+
+class TranslationCatalogue;
 class Prompter;
 
-clsAnnulation CreateUndoEntry(const QString& current, const QString& newName);
-
-// The changed rows whose new name is already a file of the folder.
-int CountConflicts(const RenameWorkspace& workspace, const FileSystem& fileSystem);
+// The changed steps whose new name is already a file of the folder.
+int CountConflicts(const QString& folder, const std::vector<RenameStep>& plan,
+                   const FileSystem& fileSystem);
 
 // "One new name is taken" or "%v new names are taken", from the catalogue.
-QString ConflictMessage(const colTraductions& texts, int conflicts);
+QString ConflictMessage(const TranslationCatalogue& texts, int conflicts);
 
 enum class RenameOutcome {
-    NotPossible, // the two lists do not pair up
+    NotPossible, // no plan: the two lists do not pair up
     Busy,        // another renaming or undo runs on the folder (reported)
     Declined,    // the user chose not to go on despite the conflicts
     Finished,    // every file was renamed (or, for an undo, restored)
@@ -33,47 +34,50 @@ public:
     // has its old name again.
     virtual void entrySettled(std::size_t index) = 0;
     // The command is over; the undo set holds what is left to undo.
-    virtual void finished(const std::vector<clsAnnulation>& undoSet) = 0;
+    virtual void finished(const std::vector<RenameStep>& undoSet) = 0;
 };
 
-// The rename command and its undo, on the workspace's listed folder. Every
+// The rename command and its undo, on one folder. Every
 // rename goes through the file system's no-replace rename, so no file is
 // ever overwritten; what the command did is kept in the undo set, which is
 // always walked back from its last entry so that chains and swaps unwind.
 // Each command holds the folder's lock while it runs.
 class RenameCommand {
 public:
-    RenameCommand(RenameWorkspace& workspace, FileSystem& fileSystem, Prompter& prompter,
-                  const colTraductions& texts, RenameRecorder* recorder = nullptr);
+    RenameCommand(QString folder, FileSystem& fileSystem, Prompter& prompter,
+                  const TranslationCatalogue& texts, RenameRecorder* recorder = nullptr);
     ~RenameCommand();
 
     // Analyses the plan, asks about conflicts (unless already accepted),
-    // renames row by row and, when a step fails, reports it and offers to
-    // roll the earlier steps back. The caller then reads the folder again
-    // (unless declined or busy).
-    RenameOutcome run(bool conflictsAccepted = false);
+    // renames step by step and, when a step fails, reports it and offers to
+    // roll the earlier steps back. undoSet is replaced by the steps done once
+    // the first succeeds. The caller then reads the folder again (unless
+    // declined or busy).
+    RenameOutcome run(const std::vector<RenameStep>& plan, std::vector<RenameStep>& undoSet,
+                      bool conflictsAccepted = false);
 
     // Renames the files of the undo set back, from its last entry to its
     // first, going on past any entry that cannot be restored. Those entries
     // are reported in one message and stay in the undo set, for a later
     // attempt; an entry whose file already has its old name again (its old
     // name present, its new one gone) counts as restored.
-    RenameOutcome undo();
+    RenameOutcome undo(std::vector<RenameStep>& undoSet);
 
 private:
     bool confirmConflicts(int conflicts);
-    bool execute();
-    void reportFailedStep(std::size_t row, const RenameResult& result);
-    void renameBack();
-    bool alreadyRestored(const clsAnnulation& entry) const;
-    void reportUnrestored(const std::vector<std::pair<clsAnnulation, RenameResult>>& failures);
+    bool execute(const std::vector<RenameStep>& plan, std::vector<RenameStep>& undoSet);
+    void reportFailedStep(const RenameStep& step, std::size_t row, const RenameResult& result,
+                          std::vector<RenameStep>& undoSet);
+    void renameBack(std::vector<RenameStep>& entries);
+    bool alreadyRestored(const RenameStep& entry) const;
+    void reportUnrestored(const std::vector<std::pair<RenameStep, RenameResult>>& failures);
     bool lockedOrReported(const class FolderLock& lock);
     void setBusy(bool busy);
 
-    RenameWorkspace& m_workspace;
+    QString m_folder;
     FileSystem& m_fileSystem;
     Prompter& m_prompter;
-    const colTraductions& m_texts;
+    const TranslationCatalogue& m_texts;
     RenameRecorder* m_recorder;
     bool m_busy = false;
 };
@@ -81,6 +85,6 @@ private:
 // How many steps of a renaming that may have stopped anywhere (its process
 // was killed) were done, given the steps known done. Steps succeed in
 // order, so they are a first run of the plan, which the names on disk tell.
-std::size_t StepsDoneOfInterruptedRun(const std::vector<clsAnnulation>& steps,
+std::size_t StepsDoneOfInterruptedRun(const std::vector<RenameStep>& steps,
                                       std::size_t knownDone, const QString& folder,
                                       const FileSystem& fileSystem);

@@ -36,7 +36,7 @@ QByteArray checksum(QByteArrayView bytes)
     return QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex();
 }
 
-QByteArray encoded(const QString& folder, bool completed, const std::vector<clsAnnulation>& steps)
+QByteArray encoded(const QString& folder, bool completed, const std::vector<RenameStep>& steps)
 {
     QByteArray bytes = JournalHeader;
     const auto field = [&bytes](QByteArrayView text) {
@@ -46,9 +46,9 @@ QByteArray encoded(const QString& folder, bool completed, const std::vector<clsA
     field(CanonicalFolder(folder).toUtf8());
     field(completed ? CompletedState : PlannedState);
     field(QByteArray::number(qulonglong(steps.size())));
-    for (const clsAnnulation& step : steps) {
-        field(step.Ancien.toUtf8());
-        field(step.Nouveau.toUtf8());
+    for (const RenameStep& step : steps) {
+        field(step.from.toUtf8());
+        field(step.to.toUtf8());
     }
     field(checksum(bytes));
     field(EndMarker);
@@ -150,16 +150,16 @@ Reading readFile(const QString& path, const QString& folder)
 
 // The first step of a plan that changes a name was done: its new name is
 // there and its old one is gone.
-bool hasBegun(const std::vector<clsAnnulation>& plan, const QString& folder,
+bool hasBegun(const std::vector<RenameStep>& plan, const QString& folder,
               const FileSystem& fileSystem)
 {
     const QString prefix = folder + u'/';
-    for (const clsAnnulation& step : plan) {
-        if (step.Ancien == step.Nouveau)
+    for (const RenameStep& step : plan) {
+        if (step.from == step.to)
             continue;
-        return IsBareFileName(step.Ancien) && IsBareFileName(step.Nouveau) &&
-               fileSystem.fileExists(prefix + step.Nouveau) &&
-               !fileSystem.fileExists(prefix + step.Ancien);
+        return IsBareFileName(step.from) && IsBareFileName(step.to) &&
+               fileSystem.fileExists(prefix + step.to) &&
+               !fileSystem.fileExists(prefix + step.from);
     }
     return false;
 }
@@ -211,7 +211,7 @@ void RenameJournal::settlePrepared(const QString& folder, const FileSystem& file
         QFile::remove(prepared);
 }
 
-bool RenameJournal::prepare(const QString& folder, const std::vector<clsAnnulation>& plan,
+bool RenameJournal::prepare(const QString& folder, const std::vector<RenameStep>& plan,
                             const FileSystem& fileSystem)
 {
     settlePrepared(folder, fileSystem);
@@ -264,7 +264,7 @@ void RenameJournal::recordSettled(std::size_t index)
     appendRecord('s' + QByteArray::number(qulonglong(index)));
 }
 
-bool RenameJournal::rewrite(const QString& folder, const std::vector<clsAnnulation>& steps)
+bool RenameJournal::rewrite(const QString& folder, const std::vector<RenameStep>& steps)
 {
     m_progress.close();
     if (steps.empty())

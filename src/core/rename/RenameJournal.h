@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/RenameWorkspace.h"
+#include "rename/RenameStep.h"
 
 #include <QFile>
 #include <QString>
@@ -29,7 +29,7 @@ public:
 
     struct Entry {
         bool completed = false;           // false: a run that may have stopped anywhere
-        std::vector<clsAnnulation> steps; // in the order they were, or were to be, done
+        std::vector<RenameStep> steps; // in the order they were, or were to be, done
         std::size_t knownDone = 0;        // steps known done (all of them when completed)
         bool doneIsExact = false;         // no later step was done (the run is over)
         std::vector<bool> settled;        // entries an undo has already given their old name
@@ -45,7 +45,7 @@ public:
     Reading read(const QString& folder, const FileSystem& fileSystem);
 
     // Each returns false when the journal could not be written.
-    bool prepare(const QString& folder, const std::vector<clsAnnulation>& plan,
+    bool prepare(const QString& folder, const std::vector<RenameStep>& plan,
                  const FileSystem& fileSystem);
     bool commitPrepared(const QString& folder);
     void discardPrepared(const QString& folder);
@@ -57,7 +57,7 @@ public:
     void recordRunEnd(std::size_t count);
     void recordSettled(std::size_t index);
     // Replaces the journal with the steps left to undo; none removes it.
-    bool rewrite(const QString& folder, const std::vector<clsAnnulation>& steps);
+    bool rewrite(const QString& folder, const std::vector<RenameStep>& steps);
 
 private:
     QString preparedFileFor(const QString& folder) const;

@@ -16,5 +16,5 @@ struct AppState {
     bool WindowOptionsChanged = false;
     bool RestartRequired = false;
     bool IsLoading = false;
-    colTraductions TranslationCatalogue;
+    TranslationCatalogue catalogue;
 };

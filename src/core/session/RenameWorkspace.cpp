@@ -7,6 +7,17 @@
 #include <algorithm>
 #include <limits>
 
+std::vector<RenameStep> RenamePlan(const RenameWorkspace& workspace)
+{
+    std::vector<RenameStep> plan;
+    if (std::size_t(workspace.fileRows.size()) != workspace.nameRows.size())
+        return plan;
+    plan.reserve(workspace.nameRows.size());
+    for (std::size_t i = 0; i < workspace.nameRows.size(); ++i)
+        plan.push_back({workspace.fileRows[qsizetype(i)], workspace.nameRows[i].text});
+    return plan;
+}
+
 int CountNameProblems(std::vector<NameRow>& rows)
 {
     const auto rowCount = static_cast<int>(rows.size());
@@ -52,15 +63,15 @@ int CountNameProblems(std::vector<NameRow>& rows)
 
 ListCounterState ComputeListCounterState(RenameWorkspace& workspace)
 {
-    const auto names = static_cast<qsizetype>(workspace.NameRows.size());
-    const qsizetype files = workspace.FileRows.size();
+    const auto names = static_cast<qsizetype>(workspace.nameRows.size());
+    const qsizetype files = workspace.fileRows.size();
     // The problem count runs even when the counts differ: it also colours the
     // duplicates.
-    const int problems = CountNameProblems(workspace.NameRows);
+    const int problems = CountNameProblems(workspace.nameRows);
     ListCounterState state;
     state.countsAgree = names == files;
     state.renameEnabled = names == files && names > 0 && problems == 0;
     state.clearEnabled = names > 0;
-    state.undoEnabled = !workspace.UndoSet.empty();
+    state.undoEnabled = !workspace.undoSet.empty();
     return state;
 }

@@ -1,51 +1,25 @@
 #pragma once
 
-#include <QString>
+#include "naming/NameRecord.h"
+#include "rename/RenameStep.h"
+
 #include <QStringList>
 #include <vector>
-
-// One name row's origin: the text it is made from and the name the treatments
-// made of it, without extension.
-struct NameRecord {
-    QString SourceText;
-    QString GeneratedName;
-};
-
-// A row of the names list: the new name, extension included; whether the
-// problem count marked it (shown in red); the source record it shows (the
-// row's tag); and whether the treatments left that record's name empty (an
-// empty name, even with the file's extension after it).
-struct NameRow {
-    QString text;
-    bool duplicate = false;
-    std::size_t record = 0;
-    bool nameless = false;
-};
-
-// One step of a renaming, kept so that it can be undone: the file's bare
-// name before and after it.
-struct clsAnnulation {
-    QString Ancien;
-    QString Nouveau;
-};
 
 // The state behind the two paired lists: name row i is the new name of file
 // row i, and nothing else links them.
 struct RenameWorkspace {
-    QString ListedFolder;
-    QStringList FileRows;
-    std::vector<NameRow> NameRows;
-    std::vector<NameRecord> SourceRecords;
-    QStringList PendingLines;
-    std::vector<clsAnnulation> UndoSet;
-    int LastFilesTopIndex = 0;
-    int LastNamesTopIndex = 0;
-    bool ScrollSyncBusy = false;
-    int PressedRow = -1;
-    int DragRow = -1;
-    bool CanMoveUp = false;
-    bool CanMoveDown = false;
+    QString listedFolder;
+    QStringList fileRows;
+    std::vector<NameRow> nameRows;
+    std::vector<NameRecord> sourceRecords;
+    QStringList pendingLines;
+    std::vector<RenameStep> undoSet;
 };
+
+// The renaming the two lists describe: file row i to name row i, in row
+// order; none when they do not pair up (no rows, or counts that differ).
+std::vector<RenameStep> RenamePlan(const RenameWorkspace& workspace);
 
 // Counts the naming problems of the names list: every empty name (a row
 // whose generated name is empty counts so, extension or not), and every pair

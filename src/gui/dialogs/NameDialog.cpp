@@ -46,7 +46,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
 
 } // namespace
 
-frmNom::frmNom(const colTraductions& catalogue, const LanguageFile& language, Prompter& prompter,
+frmNom::frmNom(const TranslationCatalogue& catalogue, const LanguageFile& language, Prompter& prompter,
                QWidget* parent)
     : QDialog(parent, DialogFlags)
     , m_catalogue(catalogue)
@@ -238,7 +238,7 @@ bool frmNom::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-NameDialogAsker::NameDialogAsker(const colTraductions& catalogue, const LanguageFile& language,
+NameDialogAsker::NameDialogAsker(const TranslationCatalogue& catalogue, const LanguageFile& language,
                                  Prompter& prompter)
     : m_catalogue(catalogue)
     , m_language(language)

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-class colTraductions;
+class TranslationCatalogue;
 class LanguageFile;
 class Prompter;
 class QComboBox;
@@ -21,7 +21,7 @@ class frmNom : public QDialog {
     Q_OBJECT
 public:
     // Loads the dialog: translated, fill list filled, captions measured.
-    frmNom(const colTraductions& catalogue, const LanguageFile& language, Prompter& prompter,
+    frmNom(const TranslationCatalogue& catalogue, const LanguageFile& language, Prompter& prompter,
            QWidget* parent = nullptr);
 
     // What the caller sets before showing it.
@@ -58,7 +58,7 @@ private:
     void updateOkButton();
     int textWidth(const QString& text) const;
 
-    const colTraductions& m_catalogue;
+    const TranslationCatalogue& m_catalogue;
     Prompter& m_prompter;
     qint64 m_fileCount = 0;
     bool m_template = false;
@@ -68,12 +68,12 @@ private:
 // shown modally without an owner.
 class NameDialogAsker : public NameAsker {
 public:
-    NameDialogAsker(const colTraductions& catalogue, const LanguageFile& language,
+    NameDialogAsker(const TranslationCatalogue& catalogue, const LanguageFile& language,
                     Prompter& prompter);
     std::optional<NameAnswer> askName(const NameRequest& request) override;
 
 private:
-    const colTraductions& m_catalogue;
+    const TranslationCatalogue& m_catalogue;
     const LanguageFile& m_language;
     Prompter& m_prompter;
 };

@@ -10,17 +10,17 @@ int FileListModel::rowCount(const QModelIndex& parent) const
 
 QVariant FileListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= rowCount() || index.row() >= m_workspace.FileRows.size())
+    if (!index.isValid() || index.row() >= rowCount() || index.row() >= m_workspace.fileRows.size())
         return {};
     if (role == Qt::DisplayRole)
-        return m_workspace.FileRows[index.row()];
+        return m_workspace.fileRows[index.row()];
     return {};
 }
 
 void FileListModel::reload()
 {
     beginResetModel();
-    m_shownRows = int(m_workspace.FileRows.size());
+    m_shownRows = int(m_workspace.fileRows.size());
     endResetModel();
 }
 
@@ -32,9 +32,9 @@ int NameListModel::rowCount(const QModelIndex& parent) const
 QVariant NameListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount() ||
-        index.row() >= int(m_workspace.NameRows.size()))
+        index.row() >= int(m_workspace.nameRows.size()))
         return {};
-    const NameRow& row = m_workspace.NameRows[std::size_t(index.row())];
+    const NameRow& row = m_workspace.nameRows[std::size_t(index.row())];
     if (role == Qt::DisplayRole)
         return row.text;
     if (role == Qt::ForegroundRole && row.duplicate)
@@ -44,7 +44,7 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const
 
 void NameListModel::refresh()
 {
-    const int rows = int(m_workspace.NameRows.size());
+    const int rows = int(m_workspace.nameRows.size());
     if (rows != m_shownRows) {
         beginResetModel();
         m_shownRows = rows;

@@ -83,20 +83,20 @@ void PairedLists::lvwNoms_ItemClick(int row)
 
 void PairedLists::tmrTopIndex_Timer()
 {
-    if (m_workspace.ScrollSyncBusy)
+    if (m_scrollSyncBusy)
         return;
     const int topF = TopIndex(m_files);
     const int topN = TopIndex(m_names);
-    if (topF != m_workspace.LastFilesTopIndex && topF != topN) {
-        m_workspace.ScrollSyncBusy = true;
-        m_workspace.LastNamesTopIndex = AlignTopIndex(m_files, topF, m_names, topN);
-        m_workspace.LastFilesTopIndex = topF;
-    } else if (topN != m_workspace.LastNamesTopIndex && topF != topN) {
-        m_workspace.ScrollSyncBusy = true;
-        m_workspace.LastFilesTopIndex = AlignTopIndex(m_names, topN, m_files, topF);
-        m_workspace.LastNamesTopIndex = topN;
+    if (topF != m_lastFilesTopIndex && topF != topN) {
+        m_scrollSyncBusy = true;
+        m_lastNamesTopIndex = AlignTopIndex(m_files, topF, m_names, topN);
+        m_lastFilesTopIndex = topF;
+    } else if (topN != m_lastNamesTopIndex && topF != topN) {
+        m_scrollSyncBusy = true;
+        m_lastFilesTopIndex = AlignTopIndex(m_names, topN, m_files, topF);
+        m_lastNamesTopIndex = topN;
     }
-    m_workspace.ScrollSyncBusy = false;
+    m_scrollSyncBusy = false;
 }
 
 int PairedLists::AlignTopIndex(QTreeView* source, int sourceTop, QTreeView* target, int targetTop)
@@ -126,8 +126,8 @@ void PairedLists::UpdateMoveAvailability()
         last = std::max(last, index.row());
     }
     const bool anySelected = last >= 0;
-    m_workspace.CanMoveUp = anySelected && first > 0;
-    m_workspace.CanMoveDown = anySelected && last < rows - 1;
+    m_canMoveUp = anySelected && first > 0;
+    m_canMoveDown = anySelected && last < rows - 1;
 }
 
 int TopIndex(const QTreeView* list)

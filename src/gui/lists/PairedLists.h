@@ -25,9 +25,17 @@ public:
     void UpdateMoveAvailability();
 
     QTimer tmrTopIndex;
+    // Whether the selected names can move up or down a row.
+    bool canMoveUp() const { return m_canMoveUp; }
+    bool canMoveDown() const { return m_canMoveDown; }
 
 private:
     RenameWorkspace& m_workspace;
+    int m_lastFilesTopIndex = 0;
+    int m_lastNamesTopIndex = 0;
+    bool m_scrollSyncBusy = false;
+    bool m_canMoveUp = false;
+    bool m_canMoveDown = false;
     QTreeView* m_files;
     QTreeView* m_names;
 };

@@ -303,7 +303,7 @@ bool frmTervane::Form_Load()
         m_languageFile = m_state.LanguageFilePath.isEmpty()
                              ? LanguageFile()
                              : LanguageFile::load(m_state.LanguageFilePath);
-        m_state.TranslationCatalogue = BuildTranslationCatalogue(m_languageFile);
+        m_state.catalogue = BuildTranslationCatalogue(m_languageFile);
         m_catalogueBuilt = true;
         TranslateForm(this, m_languageFile);
         if (const QString notice = text(u"TraductionIncomplète"_s); !notice.isEmpty())
@@ -346,7 +346,7 @@ void frmTervane::showInitialisationError(int number, const QString& description)
 
 QString frmTervane::text(const QString& key) const
 {
-    return m_state.TranslationCatalogue.Item(key);
+    return m_state.catalogue.Item(key);
 }
 
 void frmTervane::locateSettings()
@@ -499,8 +499,8 @@ void frmTervane::UpdateListCounters(bool layoutOnly)
         PlaceInTwips(caption, valueLeft - 60 - twips(caption->width()), top,
                      twips(caption->width()), twips(caption->height()));
     };
-    placeCounter(lblNbFichiers, lblNbFichiersValeur, lvwFichiers, m_workspace.FileRows.size());
-    placeCounter(lblNbNoms, lblNbNomsValeur, lvwNoms, qsizetype(m_workspace.NameRows.size()));
+    placeCounter(lblNbFichiers, lblNbFichiersValeur, lvwFichiers, m_workspace.fileRows.size());
+    placeCounter(lblNbNoms, lblNbNomsValeur, lvwNoms, qsizetype(m_workspace.nameRows.size()));
     if (layoutOnly)
         return;
 
@@ -632,11 +632,11 @@ void frmTervane::RefreshFileList(bool refreshFirst)
 {
     if (refreshFirst)
         m_enumerator.Refresh();
-    m_workspace.FileRows = m_enumerator.names();
-    if (!m_workspace.FileRows.isEmpty()) {
+    m_workspace.fileRows = m_enumerator.names();
+    if (!m_workspace.fileRows.isEmpty()) {
         if (chkTriNum->isChecked())
-            SortNumerically(m_workspace.FileRows);
-        m_workspace.ListedFolder = m_enumerator.Path();
+            SortNumerically(m_workspace.fileRows);
+        m_workspace.listedFolder = m_enumerator.Path();
         adjustFillWidth();
     }
     m_fileModel->reload();
@@ -649,7 +649,7 @@ void frmTervane::adjustFillWidth()
 {
     QComboBox* widths = picOptions->cboNumérotationRemplissage;
     const int selected = GetComboItemData(widths);
-    const int wanted = FillWidthForListing(selected, m_workspace.FileRows.size());
+    const int wanted = FillWidthForListing(selected, m_workspace.fileRows.size());
     if (wanted != selected) {
         ComboSuppress = true;
         SelectComboItemByData(widths, wanted);
@@ -660,13 +660,13 @@ void frmTervane::adjustFillWidth()
 void frmTervane::FitListColumns(bool fileRowsChanged)
 {
     if (fileRowsChanged) {
-        const std::vector<QStringView> files(m_workspace.FileRows.cbegin(),
-                                             m_workspace.FileRows.cend());
+        const std::vector<QStringView> files(m_workspace.fileRows.cbegin(),
+                                             m_workspace.fileRows.cend());
         m_filesWide = FitListColumn(lvwFichiers, files);
     }
     std::vector<QStringView> names;
-    names.reserve(m_workspace.NameRows.size());
-    for (const NameRow& name : m_workspace.NameRows)
+    names.reserve(m_workspace.nameRows.size());
+    for (const NameRow& name : m_workspace.nameRows)
         names.push_back(name.text);
     const bool namesWide = FitListColumn(lvwNoms, names);
     ShareHorizontalScrollBar(lvwFichiers, lvwNoms, m_filesWide || namesWide);
@@ -676,7 +676,7 @@ void frmTervane::RunNamePipeline(NameSource source)
 {
     if (m_state.IsLoading || ComboSuppress)
         return;
-    const qsizetype fileCount = m_workspace.FileRows.size();
+    const qsizetype fileCount = m_workspace.fileRows.size();
     if (fileCount == 0) {
         m_context.prompter.message(text(u"MSG_ERREUR_LISTE_FICHIERS_VIDE"_s),
                                    MessageIcon::Exclamation);
@@ -693,9 +693,9 @@ void frmTervane::RunNamePipeline(NameSource source)
             return;
         const BusyPointer busy(m_context.prompter);
         if (source != NameSource::Reapply)
-            m_workspace.SourceRecords = RecordsFromLines(m_workspace.PendingLines);
-        m_workspace.NameRows = GenerateNames(
-            m_workspace.SourceRecords, picOptions->CurrentTreatmentOptions(), m_workspace.FileRows);
+            m_workspace.sourceRecords = RecordsFromLines(m_workspace.pendingLines);
+        m_workspace.nameRows = GenerateNames(
+            m_workspace.sourceRecords, picOptions->CurrentTreatmentOptions(), m_workspace.fileRows);
     } catch (const std::exception&) {
         // The names list stays as it was; the records keep what the run did.
         failed = true;
@@ -711,7 +711,7 @@ void frmTervane::RunNamePipeline(NameSource source)
 
 void frmTervane::dropText(const QString& dropped)
 {
-    m_workspace.PendingLines = SplitIntoLines(NormaliseLineBreaks(dropped));
+    m_workspace.pendingLines = SplitIntoLines(NormaliseLineBreaks(dropped));
     RunNamePipeline(NameSource::DroppedText);
 }
 
@@ -755,8 +755,8 @@ void frmTervane::btnRafraîchir_Click()
 
 void frmTervane::btnViderListe_Click()
 {
-    m_workspace.NameRows.clear();
-    m_workspace.SourceRecords.clear();
+    m_workspace.nameRows.clear();
+    m_workspace.sourceRecords.clear();
     UpdateListCounters(false);
     FitListColumns(false);
 }
@@ -784,7 +784,7 @@ void frmTervane::txtRépertoire_Change()
         return;
     // The undo set names files of the folder it was made in.
     if (m_enumerator.Path() != previous)
-        m_workspace.UndoSet.clear();
+        m_workspace.undoSet.clear();
     if (!m_state.IsLoading)
         RefreshFileList(false);
 }
@@ -806,7 +806,7 @@ enum PasteMenuItem {
 
 bool frmTervane::fileListIsEmpty()
 {
-    if (!m_workspace.FileRows.isEmpty())
+    if (!m_workspace.fileRows.isEmpty())
         return false;
     m_context.prompter.message(text(u"MSG_ERREUR_LISTE_FICHIERS_VIDE"_s), MessageIcon::Exclamation);
     SafeSetFocus(lvwFichiers);
@@ -849,7 +849,7 @@ NameAsker& frmTervane::nameAsker()
     if (m_context.nameAsker)
         return *m_context.nameAsker;
     if (!m_nameDialog)
-        m_nameDialog = std::make_unique<NameDialogAsker>(m_state.TranslationCatalogue,
+        m_nameDialog = std::make_unique<NameDialogAsker>(m_state.catalogue,
                                                          m_languageFile, m_context.prompter);
     return *m_nameDialog;
 }
@@ -859,11 +859,11 @@ NameAsker& frmTervane::nameAsker()
 bool frmTervane::ObtainPendingLines(NameSource source)
 {
     PasteSourceReader reader(m_context.clipboard, m_context.dialogs, nameAsker(),
-                             m_context.prompter, m_state.TranslationCatalogue);
-    const auto lines = reader.read(source, txtRépertoire->text(), m_workspace.FileRows);
+                             m_context.prompter, m_state.catalogue);
+    const auto lines = reader.read(source, txtRépertoire->text(), m_workspace.fileRows);
     if (!lines)
         return false;
-    m_workspace.PendingLines = *lines;
+    m_workspace.pendingLines = *lines;
     return true;
 }
 
@@ -871,9 +871,9 @@ bool frmTervane::ObtainPendingLines(NameSource source)
 
 void frmTervane::btnRenommer_Click()
 {
-    RenameCommand command(m_workspace, m_context.fileSystem, m_context.prompter,
-                          m_state.TranslationCatalogue);
-    const RenameOutcome outcome = command.run();
+    RenameCommand command(m_workspace.listedFolder, m_context.fileSystem, m_context.prompter,
+                          m_state.catalogue);
+    const RenameOutcome outcome = command.run(RenamePlan(m_workspace), m_workspace.undoSet);
     if (outcome == RenameOutcome::NotPossible || outcome == RenameOutcome::Declined ||
         outcome == RenameOutcome::Busy)
         return;
@@ -883,11 +883,11 @@ void frmTervane::btnRenommer_Click()
 
 void frmTervane::btnAnnuler_Click()
 {
-    RenameCommand command(m_workspace, m_context.fileSystem, m_context.prompter,
-                          m_state.TranslationCatalogue);
-    if (command.undo() == RenameOutcome::Busy)
+    RenameCommand command(m_workspace.listedFolder, m_context.fileSystem, m_context.prompter,
+                          m_state.catalogue);
+    if (command.undo(m_workspace.undoSet) == RenameOutcome::Busy)
         return;
     RefreshFileList(true);
-    if (!m_workspace.NameRows.empty())
+    if (!m_workspace.nameRows.empty())
         m_pairedLists->lvwNoms_ItemClick(0);
 }

@@ -21,7 +21,7 @@ class TestCatalogue : public QObject {
 private slots:
     void frenchCatalogue()
     {
-        const colTraductions catalogue = BuildTranslationCatalogue(LanguageFile());
+        const TranslationCatalogue catalogue = BuildTranslationCatalogue(LanguageFile());
         QCOMPARE(catalogue.Count(), 45);
         QCOMPARE(catalogue.NewEnum().first(), QString());
         QCOMPARE(catalogue.Item(u"txt_piste_numero"_s), u"Piste n°[NUM]"_s);
@@ -31,7 +31,7 @@ private slots:
 
     void catalogueKeys()
     {
-        colTraductions catalogue;
+        TranslationCatalogue catalogue;
         catalogue.Add(u"Key"_s, u"a"_s);
         QVERIFY_THROWS_EXCEPTION(std::logic_error, catalogue.Add(u"KEY"_s, u"b"_s));
         catalogue.Remove(u"kEy"_s);
@@ -106,7 +106,7 @@ private slots:
             content += "KEY_" + QByteArray::number(content.size()) + "=<x> value\n";
         content += "<LAST>end</LAST>";
         const LanguageFile file = languageFile(content);
-        const colTraductions catalogue = BuildTranslationCatalogue(file);
+        const TranslationCatalogue catalogue = BuildTranslationCatalogue(file);
         QCOMPARE(catalogue.Item(u"MSG_CHANGEMENT_LANGUE"_s),
                  FrenchText(u"MSG_CHANGEMENT_LANGUE"_s));
         QCOMPARE(LookupTranslation(file, u"last"_s, {}), u"end"_s);

@@ -1,4 +1,5 @@
 #include "naming/NamePipeline.h"
+#include "session/RenameWorkspace.h"
 
 #include <QTest>
 
@@ -252,7 +253,7 @@ private slots:
         o.RemoveLeadingDigits = false;
         o.RemoveLeadingNonAlphanumerics = false;
         QCOMPARE(textsOf(GenerateNames(records, o, {})), QStringList{u"01 - Intro"_s});
-        QCOMPARE(records[0].SourceText, u"01 - Intro"_s);
+        QCOMPARE(records[0].sourceText, u"01 - Intro"_s);
     }
 
     void emptyNamesAreHiddenNotLost()

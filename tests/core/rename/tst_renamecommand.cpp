@@ -2,6 +2,7 @@
 #include "i18n/TranslationCatalogue.h"
 #include "rename/FolderLock.h"
 #include "rename/RenameCommand.h"
+#include "session/RenameWorkspace.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestEnvironment.h"
 
@@ -22,26 +23,27 @@ class TestRenameCommand : public QObject {
         PosixFileSystem real;
         FaultyFileSystem fileSystem{real};
         ScriptedPrompter prompter;
-        colTraductions texts = BuildTranslationCatalogue(LanguageFile());
+        TranslationCatalogue texts = BuildTranslationCatalogue(LanguageFile());
 
         explicit Folder(const QStringList& files)
         {
             for (const QString& file : files)
                 WriteFile(dir.filePath(file), file.toUtf8());
-            workspace.ListedFolder = dir.path();
+            workspace.listedFolder = dir.path();
         }
         // Rows "current>new", in plan order.
         void plan(const QStringList& rows)
         {
-            workspace.FileRows.clear();
-            workspace.NameRows.clear();
+            workspace.fileRows.clear();
+            workspace.nameRows.clear();
             for (const QString& row : rows) {
-                workspace.FileRows << row.section(u'>', 0, 0);
-                workspace.NameRows.push_back({row.section(u'>', 1, 1), false});
+                workspace.fileRows << row.section(u'>', 0, 0);
+                workspace.nameRows.push_back({row.section(u'>', 1, 1), false});
             }
         }
-        RenameOutcome run() { return RenameCommand(workspace, fileSystem, prompter, texts).run(); }
-        RenameOutcome undo() { return RenameCommand(workspace, fileSystem, prompter, texts).undo(); }
+        RenameCommand command() { return {workspace.listedFolder, fileSystem, prompter, texts}; }
+        RenameOutcome run() { return command().run(RenamePlan(workspace), workspace.undoSet); }
+        RenameOutcome undo() { return command().undo(workspace.undoSet); }
         // "name=content" for every file, sorted.
         QStringList contents() const
         {
@@ -67,7 +69,7 @@ private slots:
     {
         QFETCH(bool, goOn);
         Folder folder({u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s, u"taken.mp3"_s});
-        folder.workspace.UndoSet.push_back({u"old"_s, u"older"_s});
+        folder.workspace.undoSet.push_back({u"old"_s, u"older"_s});
         folder.plan({u"1.mp3>a.mp3"_s, u"2.mp3>taken.mp3"_s, u"3.mp3>c.mp3"_s});
         folder.prompter.queueAnswers({goOn, false});
         const RenameOutcome outcome = folder.run();
@@ -83,7 +85,7 @@ private slots:
             QCOMPARE(outcome, RenameOutcome::Declined);
             QCOMPARE(folder.contents(), (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s,
                                                      u"3.mp3=3.mp3"_s, u"taken.mp3=taken.mp3"_s}));
-            QCOMPARE(folder.workspace.UndoSet.size(), std::size_t(1));
+            QCOMPARE(folder.workspace.undoSet.size(), std::size_t(1));
             return;
         }
         // Row 2 fails on the taken name; row 1 may be rolled back (answered No).
@@ -95,7 +97,7 @@ private slots:
         QVERIFY(folder.lastMessage().endsWith(u"Souhaitez-vous annuler leur renommage ?"_s));
         QCOMPARE(folder.contents(), (QStringList{u"2.mp3=2.mp3"_s, u"3.mp3=3.mp3"_s,
                                                  u"a.mp3=1.mp3"_s, u"taken.mp3=taken.mp3"_s}));
-        QCOMPARE(folder.workspace.UndoSet.size(), std::size_t(1));
+        QCOMPARE(folder.workspace.undoSet.size(), std::size_t(1));
     }
 
     void twoConflictsUseThePlural()
@@ -137,8 +139,8 @@ private slots:
         folder.plan({u"a.mp3>a.mp3"_s, u"b.mp3>b.mp3"_s});
         QCOMPARE(folder.run(), RenameOutcome::Finished);
         QVERIFY(folder.prompter.boxes.isEmpty());
-        QCOMPARE(folder.workspace.UndoSet.size(), std::size_t(2));
-        QCOMPARE(folder.workspace.UndoSet[0].Ancien, u"a.mp3"_s);
+        QCOMPARE(folder.workspace.undoSet.size(), std::size_t(2));
+        QCOMPARE(folder.workspace.undoSet[0].from, u"a.mp3"_s);
     }
 
     void thirdOfFourFails_data()
@@ -160,11 +162,11 @@ private slots:
         if (rollBack) {
             QCOMPARE(folder.contents(), (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s,
                                                      u"3.mp3=3.mp3"_s, u"4.mp3=4.mp3"_s}));
-            QVERIFY(folder.workspace.UndoSet.empty());
+            QVERIFY(folder.workspace.undoSet.empty());
         } else {
             QCOMPARE(folder.contents(), (QStringList{u"3.mp3=3.mp3"_s, u"4.mp3=4.mp3"_s,
                                                      u"a.mp3=1.mp3"_s, u"b.mp3=2.mp3"_s}));
-            QCOMPARE(folder.workspace.UndoSet.size(), std::size_t(2));
+            QCOMPARE(folder.workspace.undoSet.size(), std::size_t(2));
         }
         QCOMPARE(folder.fileSystem.renames(), rollBack ? 5 : 3); // row 4 never attempted
     }
@@ -189,7 +191,7 @@ private slots:
         folder.run();
         folder.undo();
         QCOMPARE(folder.contents(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
-        QVERIFY(folder.workspace.UndoSet.empty());
+        QVERIFY(folder.workspace.undoSet.empty());
         QVERIFY(folder.prompter.boxes.isEmpty());
         QCOMPARE(folder.prompter.busyDepth, 0);
     }
@@ -210,11 +212,11 @@ private slots:
                  "'x.mp3' :\r\n\r\n\t%2\r\n\r\nLes fichiers non rétablis gardent leur nouveau "
                  "nom ; une nouvelle annulation pourra les rétablir."_s.arg(ENOENT)
                      .arg(QString::fromLocal8Bit(strerror(ENOENT))));
-        QCOMPARE(folder.workspace.UndoSet.size(), std::size_t(1));
+        QCOMPARE(folder.workspace.undoSet.size(), std::size_t(1));
         WriteFile(folder.dir.filePath(u"x.mp3"_s), content);
         QCOMPARE(folder.undo(), RenameOutcome::Finished);
         QCOMPARE(folder.contents(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
-        QVERIFY(folder.workspace.UndoSet.empty());
+        QVERIFY(folder.workspace.undoSet.empty());
     }
 
     void undoCountsFilesAlreadyRestored()
@@ -233,7 +235,7 @@ private slots:
     void busyFolderIsRefused()
     {
         Folder folder({u"a.mp3"_s});
-        folder.workspace.UndoSet.push_back({u"a.mp3"_s, u"z.mp3"_s});
+        folder.workspace.undoSet.push_back({u"a.mp3"_s, u"z.mp3"_s});
         folder.plan({u"a.mp3>b.mp3"_s});
         QLockFile otherRun(FolderLock::lockFileFor(folder.dir.path()));
         QDir().mkpath(FolderLock::lockFolder());
@@ -243,7 +245,7 @@ private slots:
         QCOMPARE(folder.prompter.boxes.size(), 2);
         QVERIFY(folder.lastMessage().contains(folder.dir.path()));
         QCOMPARE(folder.contents(), QStringList{u"a.mp3=a.mp3"_s});
-        QCOMPARE(folder.workspace.UndoSet.size(), std::size_t(1));
+        QCOMPARE(folder.workspace.undoSet.size(), std::size_t(1));
         QCOMPARE(folder.prompter.busyDepth, 0);
         otherRun.unlock();
         QCOMPARE(folder.run(), RenameOutcome::Finished);
@@ -268,7 +270,8 @@ private slots:
         QFETCH(QString, newName);
         Folder folder({u"a.mp3"_s, present});
         folder.plan({u"a.mp3>"_s + newName});
-        QTEST(CountConflicts(folder.workspace, folder.fileSystem), "conflicts");
+        QTEST(CountConflicts(folder.dir.path(), RenamePlan(folder.workspace), folder.fileSystem),
+              "conflicts");
     }
 
     void chainIsFullyUndone()
@@ -302,9 +305,9 @@ private slots:
         QVERIFY(folder.lastMessage().contains(
             u"1 autres fichiers n'ont pas pu retrouver leur ancien nom :\r\n'd.mp3' (%1)"_s.arg(
                 EACCES)));
-        QCOMPARE(folder.workspace.UndoSet.size(), std::size_t(2));
-        QCOMPARE(folder.workspace.UndoSet[0].Nouveau, u"b.mp3"_s);
-        QCOMPARE(folder.workspace.UndoSet[1].Nouveau, u"d.mp3"_s);
+        QCOMPARE(folder.workspace.undoSet.size(), std::size_t(2));
+        QCOMPARE(folder.workspace.undoSet[0].to, u"b.mp3"_s);
+        QCOMPARE(folder.workspace.undoSet[1].to, u"d.mp3"_s);
         QCOMPARE(folder.undo(), RenameOutcome::Finished);
         QCOMPARE(folder.contents(), (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s, u"3.mp3=3.mp3"_s,
                                                  u"4.mp3=4.mp3"_s, u"5.mp3=5.mp3"_s}));

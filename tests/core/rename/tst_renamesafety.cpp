@@ -1,6 +1,7 @@
 #include "i18n/LanguageFile.h"
 #include "i18n/TranslationCatalogue.h"
 #include "rename/RenameCommand.h"
+#include "session/RenameWorkspace.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestEnvironment.h"
 
@@ -35,7 +36,7 @@ class TestRenameSafety : public QObject {
             QDir().mkpath(folder);
             QDir().mkpath(vanished);
             fileSystem.vanishedFolder = vanished;
-            workspace.ListedFolder = folder;
+            workspace.listedFolder = folder;
             const int files = 2 + int(random.bounded(39));
             for (int i = 0; i < files; ++i)
                 WriteFile(folder + u"/f%1.mp3"_s.arg(i), "content " + QByteArray::number(i));
@@ -90,11 +91,11 @@ class TestRenameSafety : public QObject {
             QStringList current =
                 QDir(folder).entryList({u"f*.mp3"_s, u"new*.mp3"_s, u"same*.mp3"_s}, QDir::Files);
             std::shuffle(current.begin(), current.end(), random);
-            workspace.FileRows = current;
-            workspace.NameRows.clear();
+            workspace.fileRows = current;
+            workspace.nameRows.clear();
             const int noise = std::array{0, 3, 10, 40}[random.bounded(4)];
             for (qsizetype i = 0; i < current.size(); ++i)
-                workspace.NameRows.push_back({randomNewName(current, i, noise), false});
+                workspace.nameRows.push_back({randomNewName(current, i, noise), false});
         }
 
         void randomFaultsAndAnswers()
@@ -115,11 +116,11 @@ class TestRenameSafety : public QObject {
     {
         QCOMPARE(trial.allContents(), trial.originalContents);
         const QHash<QString, QString> now = trial.contentByName();
-        for (const clsAnnulation& entry : trial.workspace.UndoSet) {
-            if (trial.fileSystem.vanishedNames.contains(entry.Nouveau))
+        for (const RenameStep& entry : trial.workspace.undoSet) {
+            if (trial.fileSystem.vanishedNames.contains(entry.to))
                 continue;
-            QVERIFY2(now.contains(entry.Nouveau), qPrintable(entry.Nouveau));
-            QCOMPARE(now.value(entry.Nouveau), undoBase.value(entry.Ancien));
+            QVERIFY2(now.contains(entry.to), qPrintable(entry.to));
+            QCOMPARE(now.value(entry.to), undoBase.value(entry.from));
         }
     }
 
@@ -129,7 +130,7 @@ private slots:
         const int plans = qEnvironmentVariableIntValue("TERVANE_SAFETY_PLANS") > 0
                               ? qEnvironmentVariableIntValue("TERVANE_SAFETY_PLANS")
                               : 2000;
-        const colTraductions texts = BuildTranslationCatalogue(LanguageFile());
+        const TranslationCatalogue texts = BuildTranslationCatalogue(LanguageFile());
         int planCount = 0;
         int renames = 0;
         for (int seed = 1; planCount < plans; ++seed) {
@@ -142,14 +143,15 @@ private slots:
                 trial.randomPlan();
                 trial.randomFaultsAndAnswers();
                 const QHash<QString, QString> before = trial.contentByName();
-                const std::vector<clsAnnulation> previousUndo = trial.workspace.UndoSet;
-                RenameCommand(trial.workspace, trial.fileSystem, trial.prompter, texts).run();
+                const std::vector<RenameStep> previousUndo = trial.workspace.undoSet;
+                RenameCommand(trial.folder, trial.fileSystem, trial.prompter, texts)
+                    .run(RenamePlan(trial.workspace), trial.workspace.undoSet);
                 const bool newUndoSet =
-                    !trial.workspace.UndoSet.empty() &&
+                    !trial.workspace.undoSet.empty() &&
                     (previousUndo.empty() ||
-                     previousUndo.front().Ancien != trial.workspace.UndoSet.front().Ancien ||
-                     previousUndo.front().Nouveau != trial.workspace.UndoSet.front().Nouveau ||
-                     previousUndo.size() != trial.workspace.UndoSet.size());
+                     previousUndo.front().from != trial.workspace.undoSet.front().from ||
+                     previousUndo.front().to != trial.workspace.undoSet.front().to ||
+                     previousUndo.size() != trial.workspace.undoSet.size());
                 if (newUndoSet)
                     undoBase = before;
                 checkInvariants(trial, undoBase);
@@ -159,8 +161,9 @@ private slots:
             if (random.bounded(2)) {
                 const int faults = trial.fileSystem.faultsInjected();
                 const bool untouched = trial.fileSystem.vanishedNames.isEmpty();
-                const bool restorable = !trial.workspace.UndoSet.empty();
-                RenameCommand(trial.workspace, trial.fileSystem, trial.prompter, texts).undo();
+                const bool restorable = !trial.workspace.undoSet.empty();
+                RenameCommand(trial.folder, trial.fileSystem, trial.prompter, texts)
+                    .undo(trial.workspace.undoSet);
                 // What could not be restored is still in the undo set, and
                 // still where it says.
                 checkInvariants(trial, undoBase);
@@ -177,7 +180,7 @@ private slots:
 
     void undoWithoutFaultsRestoresEveryName()
     {
-        const colTraductions texts = BuildTranslationCatalogue(LanguageFile());
+        const TranslationCatalogue texts = BuildTranslationCatalogue(LanguageFile());
         for (int seed = 1; seed <= 300; ++seed) {
             QRandomGenerator random{quint32(seed)};
             Trial trial(random);
@@ -185,10 +188,12 @@ private slots:
             trial.randomPlan();
             for (int i = 0; i < 3; ++i)
                 trial.prompter.queueAnswers({true});
-            RenameCommand(trial.workspace, trial.fileSystem, trial.prompter, texts).run();
+            RenameCommand(trial.folder, trial.fileSystem, trial.prompter, texts)
+                    .run(RenamePlan(trial.workspace), trial.workspace.undoSet);
             // Undone, rolled back or never begun: the folder is as it was.
-            if (!trial.workspace.UndoSet.empty())
-                RenameCommand(trial.workspace, trial.fileSystem, trial.prompter, texts).undo();
+            if (!trial.workspace.undoSet.empty())
+                RenameCommand(trial.folder, trial.fileSystem, trial.prompter, texts)
+                    .undo(trial.workspace.undoSet);
             QCOMPARE(trial.contentByName(), start);
         }
     }

@@ -81,10 +81,10 @@ private slots:
         QFETCH(bool, undo);
         RenameWorkspace workspace;
         for (int i = 0; i < files; ++i)
-            workspace.FileRows << QString::number(i);
-        workspace.NameRows = rowsOf(names);
+            workspace.fileRows << QString::number(i);
+        workspace.nameRows = rowsOf(names);
         if (undo)
-            workspace.UndoSet.push_back({u"a"_s, u"b"_s});
+            workspace.undoSet.push_back({u"a"_s, u"b"_s});
         const ListCounterState state = ComputeListCounterState(workspace);
         QTEST(state.countsAgree, "agree");
         QTEST(state.renameEnabled, "rename");
@@ -95,10 +95,10 @@ private slots:
     void duplicatesAreMarkedEvenWhenCountsDiffer()
     {
         RenameWorkspace workspace;
-        workspace.FileRows = QStringList{u"1"_s};
-        workspace.NameRows = rowsOf({u"a"_s, u"a"_s});
+        workspace.fileRows = QStringList{u"1"_s};
+        workspace.nameRows = rowsOf({u"a"_s, u"a"_s});
         ComputeListCounterState(workspace);
-        QVERIFY(workspace.NameRows[0].duplicate && workspace.NameRows[1].duplicate);
+        QVERIFY(workspace.nameRows[0].duplicate && workspace.nameRows[1].duplicate);
     }
 };
 

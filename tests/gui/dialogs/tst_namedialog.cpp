@@ -40,7 +40,7 @@ NameRequest nameTemplate(const QString& text)
 // A dialog as a caller prepares and shows it, on the built-in texts.
 struct Shown {
     ScriptedPrompter prompter;
-    colTraductions catalogue = BuildTranslationCatalogue(LanguageFile());
+    TranslationCatalogue catalogue = BuildTranslationCatalogue(LanguageFile());
     frmNom dialog{catalogue, LanguageFile(), prompter};
 
     explicit Shown(const NameRequest& request)
@@ -258,7 +258,7 @@ private slots:
                       "[Traduction]\nfrmNom=Rename\nlblNom=The new name of the file\n"
                       "btnAnnuler=&Cancel\n"));
         ScriptedPrompter prompter;
-        const colTraductions catalogue = BuildTranslationCatalogue(english);
+        const TranslationCatalogue catalogue = BuildTranslationCatalogue(english);
         frmNom dialog(catalogue, english, prompter);
         QCOMPARE(dialog.windowTitle(), u"Rename"_s);
         QCOMPARE(dialog.lblNom->text(), u"The new name of the file"_s);
@@ -291,7 +291,7 @@ private slots:
         QFETCH(bool, confirmed);
         ScriptedPrompter prompter;
         const LanguageFile french;
-        const colTraductions catalogue = BuildTranslationCatalogue(french);
+        const TranslationCatalogue catalogue = BuildTranslationCatalogue(french);
         NameDialogAsker asker(catalogue, french, prompter);
         const NameRequest request =
             isTemplate ? nameTemplate(u"Piste n°[NUM]"_s) : singleName(u"Nouveau"_s);

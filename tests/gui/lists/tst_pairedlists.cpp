@@ -24,9 +24,9 @@ class TestPairedLists : public QObject {
         Pair(int fileCount, int nameCount)
         {
             for (int i = 0; i < fileCount; ++i)
-                workspace.FileRows << u"file %1.mp3"_s.arg(i);
+                workspace.fileRows << u"file %1.mp3"_s.arg(i);
             for (int i = 0; i < nameCount; ++i)
-                workspace.NameRows.push_back({u"name %1.mp3"_s.arg(i), false});
+                workspace.nameRows.push_back({u"name %1.mp3"_s.arg(i), false});
             for (QTreeView* view : {files, names}) {
                 view->setUniformRowHeights(true);
                 view->setRootIsDecorated(false);
@@ -65,11 +65,11 @@ private slots:
         Pair pair(5, 3);
         QAbstractItemModelTester fileTester(&pair.fileModel);
         QAbstractItemModelTester nameTester(&pair.nameModel);
-        pair.workspace.NameRows.push_back({u"x"_s, true});
+        pair.workspace.nameRows.push_back({u"x"_s, true});
         pair.nameModel.refresh();
-        pair.workspace.NameRows[0].text = u"changed"_s;
+        pair.workspace.nameRows[0].text = u"changed"_s;
         pair.nameModel.refresh();
-        pair.workspace.FileRows.clear();
+        pair.workspace.fileRows.clear();
         pair.fileModel.reload();
         QCOMPARE(pair.nameModel.rowCount(), 4);
         QCOMPARE(pair.nameModel.data(pair.nameModel.index(3), Qt::ForegroundRole)
@@ -137,13 +137,13 @@ private slots:
     {
         Pair pair(5, 5);
         pair.lists.UpdateMoveAvailability();
-        QVERIFY(!pair.workspace.CanMoveUp && !pair.workspace.CanMoveDown);
+        QVERIFY(!pair.lists.canMoveUp() && !pair.lists.canMoveDown());
         pair.click(pair.names, 0);
         pair.lists.UpdateMoveAvailability();
-        QVERIFY(!pair.workspace.CanMoveUp && pair.workspace.CanMoveDown);
+        QVERIFY(!pair.lists.canMoveUp() && pair.lists.canMoveDown());
         pair.click(pair.names, 4);
         pair.lists.UpdateMoveAvailability();
-        QVERIFY(pair.workspace.CanMoveUp && !pair.workspace.CanMoveDown);
+        QVERIFY(pair.lists.canMoveUp() && !pair.lists.canMoveDown());
     }
 
     void selectAllAndCount()

@@ -79,7 +79,7 @@ private slots:
         Session session({u"b.MP3"_s, u"a.wma"_s, u"c.txt"_s, u"d.mp3/inside.txt"_s});
         QCOMPARE(session.fileRows(), (QStringList{u"a.wma"_s, u"b.MP3"_s}));
         QCOMPARE(session.window->lblNbFichiersValeur->text(), u"2"_s);
-        QCOMPARE(session.window->workspace().ListedFolder, session.folder());
+        QCOMPARE(session.window->workspace().listedFolder, session.folder());
 
         session.window->picOptions->txtExtensions->setText(u"*.txt"_s);
         QCOMPARE(session.fileRows(), QStringList{u"c.txt"_s});
@@ -129,7 +129,7 @@ private slots:
         session.window->btnViderListe->click();
         QVERIFY(session.nameRows().isEmpty());
         QVERIFY(!session.window->btnViderListe->isEnabled());
-        QVERIFY(session.window->workspace().SourceRecords.empty());
+        QVERIFY(session.window->workspace().sourceRecords.empty());
     }
 
     void duplicateNamesTurnRed()

@@ -99,7 +99,7 @@ private slots:
             text += u"Line %1\n"_s.arg(i);
         QGuiApplication::clipboard()->setText(text);
         session.window->btnColler->click();
-        QCOMPARE(session.window->workspace().NameRows.size(), std::size_t(100000));
+        QCOMPARE(session.window->workspace().nameRows.size(), std::size_t(100000));
         QVERIFY(!session.window->btnRenommer->isEnabled());
     }
 
@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(session.env.nameAsker.requests.first().text, u"Ma série S02E[NUM]"_s);
         QCOMPARE(session.env.nameAsker.requests.first().caption,
                  u"Coller le nom du dossier, format S01E01"_s);
-        QCOMPARE(session.window->workspace().SourceRecords.front().SourceText,
+        QCOMPARE(session.window->workspace().sourceRecords.front().sourceText,
                  u"Ma série S02E01"_s);
     }
 

@@ -113,7 +113,7 @@ private slots:
         WriteFile(session.env.path(u"other/x.mp3"_s));
         session.window->txtRépertoire->setText(session.env.path(u"other"_s));
         QVERIFY(!session.window->btnAnnuler->isEnabled());
-        QVERIFY(session.window->workspace().UndoSet.empty());
+        QVERIFY(session.window->workspace().undoSet.empty());
     }
 };
 

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// One step of a renaming, kept so that it can be undone: the file's bare
+// name before and after it.
+struct RenameStep {
+    QString from;
+    QString to;
+};
