@@ -2,8 +2,8 @@
 // refresh, so the listing is measured at the largest list size against a bare
 // reading of the same folder; the numeric order runs when its box is checked.
 #include "files/FileEnumerator.h"
-#include "text/NaturalSort.h"
 #include "platform/PosixFileSystem.h"
+#include "text/NaturalSort.h"
 
 #include <QDirIterator>
 #include <QFile>

@@ -1,11 +1,11 @@
 // A re-apply run goes through every name at every keystroke in an option box,
 // and a listing reads the folder at every keystroke in the pattern box: both
 // measured at the largest list size, on the real main window (offscreen).
+#include "lists/ListModels.h"
 #include "mainwindow/MainWindow.h"
 #include "naming/NamePipeline.h"
 #include "options/OptionsPanel.h"
 #include "support/TestEnvironment.h"
-#include "lists/ListModels.h"
 
 #include <QApplication>
 #include <QCheckBox>

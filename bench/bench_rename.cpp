@@ -5,10 +5,10 @@
 #include "files/FileEnumerator.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/TranslationCatalogue.h"
-#include "services/Prompter.h"
-#include "rename/RenameCommand.h"
-#include "session/RenameWorkspace.h"
 #include "platform/PosixFileSystem.h"
+#include "rename/RenameCommand.h"
+#include "services/Prompter.h"
+#include "session/RenameWorkspace.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,7 +70,8 @@ void BM_RenameCommand(benchmark::State& state)
         workspace.nameRows.clear();
         for (const QString& name : target)
             workspace.nameRows.push_back({name, false});
-        RenameCommand(folder, fileSystem, prompter, texts).run(RenamePlan(workspace), workspace.undoSet);
+        RenameCommand(folder, fileSystem, prompter, texts)
+            .run(RenamePlan(workspace), workspace.undoSet);
         enumerator.Refresh();
         forward = !forward;
     }

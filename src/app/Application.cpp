@@ -1,15 +1,15 @@
 #include "Application.h"
 
-#include "services/AppIdentity.h"
-#include "mainwindow/MainWindow.h"
 #include "i18n/LanguageChoice.h"
-#include "services/FileSystem.h"
-#include "services/Launcher.h"
-#include "qt/QtServices.h"
-#include "platform/StartupLock.h"
+#include "mainwindow/MainWindow.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/ProcessLauncher.h"
+#include "platform/StartupLock.h"
 #include "platform/SystemFolders.h"
+#include "qt/QtServices.h"
+#include "services/AppIdentity.h"
+#include "services/FileSystem.h"
+#include "services/Launcher.h"
 
 #include <QApplication>
 #include <QDir>

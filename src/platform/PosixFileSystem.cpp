@@ -123,7 +123,6 @@ int renameCaseOnly(const FolderHandle& folder, const QByteArray& from, const QBy
 
 } // namespace
 
-
 bool PosixFileSystem::fileExists(const QString& path) const
 {
     const QFileInfo info(path);

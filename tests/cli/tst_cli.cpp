@@ -375,9 +375,10 @@ private slots:
             // before it, the first a fresh one.
             QStringList names{u"fresh"_s};
             for (int i = 0; i + 1 < count; ++i)
-                names << (random.bounded(2) ? u"f%1"_s.arg(i, 2, 10, QChar(u'0')) : u"n%1"_s.arg(i));
-            const QString namesFile = WriteFile(bench.root.filePath(u"names.txt"_s),
-                                                names.join(u'\n').toUtf8());
+                names << (random.bounded(2) ? u"f%1"_s.arg(i, 2, 10, QChar(u'0'))
+                                            : u"n%1"_s.arg(i));
+            const QString namesFile =
+                WriteFile(bench.root.filePath(u"names.txt"_s), names.join(u'\n').toUtf8());
             runKillable(u"rename"_s, {u"--names"_s, namesFile, u"--yes"_s});
             ++plans;
             int code = 0;
@@ -507,5 +508,5 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestCli)
-#include "tst_cli.moc"
 #include "platform/PosixFileSystem.h"
+#include "tst_cli.moc"

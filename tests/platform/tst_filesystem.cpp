@@ -117,5 +117,5 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(TestFileSystem)
-#include "tst_filesystem.moc"
 #include "platform/PosixFileSystem.h"
+#include "tst_filesystem.moc"

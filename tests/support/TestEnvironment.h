@@ -1,12 +1,12 @@
 #pragma once
 
-#include "support/ScriptedPrompter.h"
+#include "platform/PosixFileSystem.h"
 #include "services/AppContext.h"
 #include "services/Clipboard.h"
 #include "services/Dialogs.h"
 #include "services/FileSystem.h"
 #include "services/Launcher.h"
-#include "platform/PosixFileSystem.h"
+#include "support/ScriptedPrompter.h"
 
 #include <QByteArray>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "files/FileEnumerator.h"
 
-#include "text/NaturalSort.h"
 #include "text/NameKey.h"
+#include "text/NaturalSort.h"
 
 #include <algorithm>
 

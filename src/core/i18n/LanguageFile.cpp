@@ -1,8 +1,8 @@
 #include "i18n/LanguageFile.h"
 
 #include "services/AppError.h"
-#include "text/TextDecoding.h"
 #include "settings/IniFile.h"
+#include "text/TextDecoding.h"
 
 #include <QFile>
 #include <algorithm>

@@ -28,7 +28,6 @@ private:
     std::vector<Entry> m_entries;
 };
 
-
 void AddTranslation(TranslationCatalogue& catalogue, const LanguageFile& file, const QString& key,
                     const QString& french);
 

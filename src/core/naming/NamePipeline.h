@@ -1,7 +1,7 @@
 #pragma once
 
-#include "naming/TreatmentOptions.h"
 #include "naming/NameRecord.h"
+#include "naming/TreatmentOptions.h"
 
 #include <QStringList>
 #include <vector>

@@ -1,13 +1,13 @@
 #include "naming/PasteSources.h"
 
-#include "naming/Numbering.h"
-#include "text/TextHelpers.h"
 #include "i18n/TranslationCatalogue.h"
+#include "naming/Numbering.h"
 #include "services/AppError.h"
 #include "services/Clipboard.h"
 #include "services/Dialogs.h"
 #include "services/Prompter.h"
 #include "text/TextDecoding.h"
+#include "text/TextHelpers.h"
 
 #include <QFile>
 
@@ -176,9 +176,8 @@ std::optional<QStringList> PasteSourceReader::textFileLines(const QString& folde
 {
     const QString filters =
         text(u"TXT_FICHIERS_TXT"_s) + u" (*.txt);;"_s + text(u"TXT_TOUS_FICHIERS"_s) + u" (*)"_s;
-    const auto file =
-        m_dialogs.openFileName(text(u"TXT_VEUILLEZ_SELECTIONNER_FICHIER"_s), filters, folderText,
-                               u"txt"_s);
+    const auto file = m_dialogs.openFileName(text(u"TXT_VEUILLEZ_SELECTIONNER_FICHIER"_s), filters,
+                                             folderText, u"txt"_s);
     if (!file)
         return std::nullopt;
     return TextFileLines(*file);

@@ -55,8 +55,8 @@ FolderLock::FolderLock(const QString& folder)
     const QString lockFolderPath = QFileInfo(m_file).path();
     if (!QDir().mkpath(lockFolderPath))
         return;
-    QFile::setPermissions(lockFolderPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ExeOwner);
+    QFile::setPermissions(lockFolderPath,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     m_lock = std::make_unique<QLockFile>(m_file);
     // A renaming may take minutes: only a dead owner makes a lock stale.
     m_lock->setStaleLockTime(0);

@@ -1,9 +1,9 @@
 #include "rename/RenameCommand.h"
 
-#include "rename/FolderLock.h"
 #include "i18n/TranslationCatalogue.h"
-#include "text/NameKey.h"
+#include "rename/FolderLock.h"
 #include "services/Prompter.h"
+#include "text/NameKey.h"
 
 #include <QDir>
 #include <QHash>
@@ -47,7 +47,8 @@ int CountConflicts(const QString& folderPath, const std::vector<RenameStep>& pla
         if (!keys.contains(NameKey(name)))
             return false;
         const QString nfc = name.normalized(QString::NormalizationForm_C);
-        return exact.contains(nfc) || composed.contains(nfc) || fileSystem.fileExists(folder + name);
+        return exact.contains(nfc) || composed.contains(nfc) ||
+               fileSystem.fileExists(folder + name);
     };
 
     int conflicts = 0;
@@ -188,8 +189,7 @@ void RenameCommand::renameBack(std::vector<RenameStep>& entries)
     for (std::size_t i = entries.size(); i-- > 0;) {
         const RenameStep& entry = entries[i];
         if (entry.from != entry.to) {
-            const RenameResult result =
-                m_fileSystem.renameNoReplace(folder, entry.to, entry.from);
+            const RenameResult result = m_fileSystem.renameNoReplace(folder, entry.to, entry.from);
             if (!result.ok && !alreadyRestored(entry)) {
                 kept[i] = true;
                 keptByNewName.insert(entry.to, i);
@@ -238,16 +238,17 @@ void RenameCommand::reportUnrestored(
     constexpr std::size_t Listed = 20;
     setBusy(false);
     const auto& [first, firstResult] = failures.front();
-    QString text = InsertValues(m_texts.Item(u"MSG_ERREUR_ANNULATION_RENOMMAGE"_s),
-                                {QString::number(firstResult.errorNumber), first.to,
-                                 detailOf(firstResult)});
+    QString text =
+        InsertValues(m_texts.Item(u"MSG_ERREUR_ANNULATION_RENOMMAGE"_s),
+                     {QString::number(firstResult.errorNumber), first.to, detailOf(firstResult)});
     if (failures.size() > 1) {
         text += u"\r\n\r\n"_s + InsertValues(m_texts.Item(u"MSG_ERREUR_ANNULATION_AUTRES"_s),
-                                               {QString::number(failures.size() - 1)});
+                                             {QString::number(failures.size() - 1)});
         for (std::size_t i = 1; i < failures.size() && i <= Listed; ++i) {
             const auto& [entry, result] = failures[i];
-            text += u"\r\n'%1' (%2) : %3"_s.arg(entry.to).arg(result.errorNumber).arg(
-                result.description);
+            text += u"\r\n'%1' (%2) : %3"_s.arg(entry.to)
+                        .arg(result.errorNumber)
+                        .arg(result.description);
         }
         if (failures.size() > Listed + 1)
             text += u"\r\n..."_s;
@@ -256,14 +257,12 @@ void RenameCommand::reportUnrestored(
     m_prompter.message(text, MessageIcon::Critical);
 }
 
-std::size_t StepsDoneOfInterruptedRun(const std::vector<RenameStep>& steps,
-                                      std::size_t knownDone, const QString& folder,
-                                      const FileSystem& fileSystem)
+std::size_t StepsDoneOfInterruptedRun(const std::vector<RenameStep>& steps, std::size_t knownDone,
+                                      const QString& folder, const FileSystem& fileSystem)
 {
     const QString prefix = folder + u'/';
     const auto changed = [](const RenameStep& step) {
-        return step.from != step.to && IsBareFileName(step.from) &&
-               IsBareFileName(step.to);
+        return step.from != step.to && IsBareFileName(step.from) && IsBareFileName(step.to);
     };
     // A step done keeps its new name (no later step of the run takes it,
     // as its file was the old name of none), so the run stopped before the

@@ -85,6 +85,5 @@ private:
 // How many steps of a renaming that may have stopped anywhere (its process
 // was killed) were done, given the steps known done. Steps succeed in
 // order, so they are a first run of the plan, which the names on disk tell.
-std::size_t StepsDoneOfInterruptedRun(const std::vector<RenameStep>& steps,
-                                      std::size_t knownDone, const QString& folder,
-                                      const FileSystem& fileSystem);
+std::size_t StepsDoneOfInterruptedRun(const std::vector<RenameStep>& steps, std::size_t knownDone,
+                                      const QString& folder, const FileSystem& fileSystem);

@@ -17,8 +17,8 @@ using namespace Qt::StringLiterals;
 // state, the step count, the old and new name of every step, a checksum of
 // all that (MD5 of the bytes before it, in hexadecimal) and "end".
 // Progress records follow: "d<count>" (steps done), "e<count>" (the run
-// did these steps and no more) and "s<index>" (entry settled by an undo). A record cut short by a crash has no NUL and is left
-// out; a journal cut or altered before its end reads as damaged.
+// did these steps and no more) and "s<index>" (entry settled by an undo). A record cut short by a
+// crash has no NUL and is left out; a journal cut or altered before its end reads as damaged.
 
 namespace {
 
@@ -78,8 +78,7 @@ void applyProgress(RenameJournal::Entry& entry, const QList<QByteArray>& fields,
         else if (record.startsWith('e') && !entry.doneIsExact) {
             entry.knownDone = std::size_t(value);
             entry.doneIsExact = true;
-        }
-        else if (record.startsWith('s') && value < entry.steps.size())
+        } else if (record.startsWith('s') && value < entry.steps.size())
             entry.settled[value] = true;
     }
 }
@@ -166,8 +165,7 @@ bool hasBegun(const std::vector<RenameStep>& plan, const QString& folder,
 
 bool replaceFile(const QString& from, const QString& to)
 {
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) ==
-           0;
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
 } // namespace

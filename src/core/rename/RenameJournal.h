@@ -28,11 +28,11 @@ public:
     QString fileFor(const QString& folder) const;
 
     struct Entry {
-        bool completed = false;           // false: a run that may have stopped anywhere
+        bool completed = false;        // false: a run that may have stopped anywhere
         std::vector<RenameStep> steps; // in the order they were, or were to be, done
-        std::size_t knownDone = 0;        // steps known done (all of them when completed)
-        bool doneIsExact = false;         // no later step was done (the run is over)
-        std::vector<bool> settled;        // entries an undo has already given their old name
+        std::size_t knownDone = 0;     // steps known done (all of them when completed)
+        bool doneIsExact = false;      // no later step was done (the run is over)
+        std::vector<bool> settled;     // entries an undo has already given their old name
     };
     enum class Status { Missing, Valid, Damaged };
     struct Reading {

@@ -1,7 +1,7 @@
 #include "settings/SettingsLocation.h"
 
-#include "settings/Paths.h"
 #include "services/AppError.h"
+#include "settings/Paths.h"
 
 #include <QDir>
 #include <QFile>

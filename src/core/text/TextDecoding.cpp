@@ -7,10 +7,10 @@
 #include "services/AppError.h"
 
 #include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 QString DecodeText(const QByteArray& bytes)
 {

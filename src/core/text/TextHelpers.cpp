@@ -242,7 +242,7 @@ qsizetype UnitIndexOfCodePoint(QStringView text, qsizetype p)
     qsizetype i = 0;
     for (qsizetype seen = 0; seen < p && i < text.size(); ++seen)
         i += text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
-                                                                                                : 1;
+                                                                                              : 1;
     return i;
 }
 

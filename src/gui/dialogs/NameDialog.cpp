@@ -3,12 +3,12 @@
 #include "i18n/LanguageFile.h"
 #include "i18n/TranslateForm.h"
 #include "i18n/TranslationCatalogue.h"
-#include "options/FillWidthList.h"
-#include "naming/Numbering.h"
-#include "text/TextHelpers.h"
 #include "mainwindow/Controls.h"
-#include "services/Prompter.h"
 #include "mainwindow/Twips.h"
+#include "naming/Numbering.h"
+#include "options/FillWidthList.h"
+#include "services/Prompter.h"
+#include "text/TextHelpers.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -46,8 +46,8 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
 
 } // namespace
 
-frmNom::frmNom(const TranslationCatalogue& catalogue, const LanguageFile& language, Prompter& prompter,
-               QWidget* parent)
+frmNom::frmNom(const TranslationCatalogue& catalogue, const LanguageFile& language,
+               Prompter& prompter, QWidget* parent)
     : QDialog(parent, DialogFlags)
     , m_catalogue(catalogue)
     , m_prompter(prompter)
@@ -238,8 +238,8 @@ bool frmNom::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-NameDialogAsker::NameDialogAsker(const TranslationCatalogue& catalogue, const LanguageFile& language,
-                                 Prompter& prompter)
+NameDialogAsker::NameDialogAsker(const TranslationCatalogue& catalogue,
+                                 const LanguageFile& language, Prompter& prompter)
     : m_catalogue(catalogue)
     , m_language(language)
     , m_prompter(prompter)

@@ -215,8 +215,8 @@ int availableWidth(const QTreeView* list)
     const QSize full = list->maximumViewportSize();
     const int rows = rowCount(list);
     const bool verticalBar =
-        rows > 0 && list->sizeHintForIndex(list->model()->index(0, 0)).height() * rows >
-                        full.height();
+        rows > 0 &&
+        list->sizeHintForIndex(list->model()->index(0, 0)).height() * rows > full.height();
     const int bar = verticalBar ? list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
                                                              list->verticalScrollBar())
                                 : 0;

@@ -1,34 +1,34 @@
 #include "mainwindow/MainWindow.h"
 
-#include "services/AppIdentity.h"
+#include "dialogs/NameDialog.h"
+#include "dialogs/PopupMenu.h"
 #include "files/InitialFolder.h"
-#include "text/NaturalSort.h"
 #include "i18n/BuiltInTexts.h"
 #include "i18n/LanguageChoice.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/TranslateForm.h"
-#include "options/FillWidthList.h"
-#include "naming/Numbering.h"
-#include "options/OptionsPanel.h"
-#include "naming/PasteSources.h"
-#include "text/TextHelpers.h"
-#include "services/AppError.h"
-#include "services/Clipboard.h"
+#include "lists/ListModels.h"
+#include "lists/PairedLists.h"
 #include "mainwindow/Controls.h"
+#include "mainwindow/Twips.h"
+#include "naming/Numbering.h"
+#include "naming/PasteSources.h"
+#include "options/FillWidthList.h"
+#include "options/OptionsPanel.h"
+#include "rename/RenameCommand.h"
+#include "services/AppError.h"
+#include "services/AppIdentity.h"
+#include "services/Clipboard.h"
 #include "services/Dialogs.h"
 #include "services/FileSystem.h"
 #include "services/Launcher.h"
 #include "services/Prompter.h"
-#include "mainwindow/Twips.h"
-#include "rename/RenameCommand.h"
 #include "settings/IniFile.h"
 #include "settings/Paths.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsLocation.h"
-#include "lists/ListModels.h"
-#include "dialogs/NameDialog.h"
-#include "lists/PairedLists.h"
-#include "dialogs/PopupMenu.h"
+#include "text/NaturalSort.h"
+#include "text/TextHelpers.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -849,8 +849,8 @@ NameAsker& frmTervane::nameAsker()
     if (m_context.nameAsker)
         return *m_context.nameAsker;
     if (!m_nameDialog)
-        m_nameDialog = std::make_unique<NameDialogAsker>(m_state.catalogue,
-                                                         m_languageFile, m_context.prompter);
+        m_nameDialog = std::make_unique<NameDialogAsker>(m_state.catalogue, m_languageFile,
+                                                         m_context.prompter);
     return *m_nameDialog;
 }
 

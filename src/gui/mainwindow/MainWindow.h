@@ -1,13 +1,13 @@
 #pragma once
 
-#include "session/AppState.h"
 #include "files/FileEnumerator.h"
 #include "i18n/LanguageFile.h"
 #include "naming/NamePipeline.h"
 #include "services/AppContext.h"
+#include "session/AppState.h"
+#include "session/RenameWorkspace.h"
 #include "settings/SettingsLocation.h"
 #include "settings/WindowSettings.h"
-#include "session/RenameWorkspace.h"
 
 #include <QMainWindow>
 #include <QTimer>

@@ -1,7 +1,7 @@
 #include "options/OptionsPanel.h"
 
-#include "options/FillWidthList.h"
 #include "mainwindow/Controls.h"
+#include "options/FillWidthList.h"
 
 #include <QCheckBox>
 #include <QComboBox>

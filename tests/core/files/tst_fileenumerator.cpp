@@ -144,5 +144,5 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(TestFileEnumerator)
-#include "tst_fileenumerator.moc"
 #include "platform/PosixFileSystem.h"
+#include "tst_fileenumerator.moc"

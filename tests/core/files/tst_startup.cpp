@@ -1,5 +1,5 @@
-#include "services/AppIdentity.h"
 #include "files/InitialFolder.h"
+#include "services/AppIdentity.h"
 
 #include <QSet>
 #include <QTest>

@@ -99,13 +99,15 @@ private slots:
             << u"Song (3:45)"_s << durationsOnly << QStringList{u"Song ("_s};
         QTest::newRow("h:mm:ss") << u"Song 12:34:56 x"_s << durationsOnly
                                  << QStringList{u"Song x"_s};
-        QTest::newRow("one hour digit") << u"Song 1:02:03 x"_s << durationsOnly
-                                        << QStringList{u"Song x"_s};
-        QTest::newRow("terms before durations")
-            << u"Song 3:45Live"_s << with(durationsOnly, [](TreatmentOptions& o) {
-                   o.RemoveTerms = true;
-                   o.TermsToRemove = u"live"_s;
-               }) << QStringList{u"Song"_s};
+        QTest::newRow("one hour digit")
+            << u"Song 1:02:03 x"_s << durationsOnly << QStringList{u"Song x"_s};
+        QTest::newRow("terms before durations") << u"Song 3:45Live"_s
+                                                << with(durationsOnly,
+                                                        [](TreatmentOptions& o) {
+                                                            o.RemoveTerms = true;
+                                                            o.TermsToRemove = u"live"_s;
+                                                        })
+                                                << QStringList{u"Song"_s};
         QTest::newRow("duration first on the line")
             << u"3:45 Intro"_s << durationsOnly << QStringList{u"Intro"_s};
         QTest::newRow("durations off keep no colon")
@@ -166,19 +168,25 @@ private slots:
             << grin + u"Intro"_s << removing(InsertPosition::AtPosition, u"2"_s, u"2"_s)
             << QStringList{grin + u"tro"_s};
         QTest::newRow("emoji: added string after it")
-            << grin + u"Intro"_s << with(bare(), [](TreatmentOptions& o) {
-                   o.DropOriginalExtension = true;
-                   o.AddString = true;
-                   o.AddStringText = u"-"_s;
-                   o.AddStringMode = InsertPosition::AtPosition;
-                   o.AddStringPosition = u"2"_s;
-               }) << QStringList{grin + u"-Intro"_s};
+            << grin + u"Intro"_s
+            << with(bare(),
+                    [](TreatmentOptions& o) {
+                        o.DropOriginalExtension = true;
+                        o.AddString = true;
+                        o.AddStringText = u"-"_s;
+                        o.AddStringMode = InsertPosition::AtPosition;
+                        o.AddStringPosition = u"2"_s;
+                    })
+            << QStringList{grin + u"-Intro"_s};
         QTest::newRow("prefix and suffix cleaned of forbidden characters")
-            << u"a"_s << with(names, [](TreatmentOptions& o) {
-                   o.Numbering = true;
-                   o.NumberingPrefix = u"A:B/C|D"_s;
-                   o.NumberingSuffix = u" *- "_s;
-               }) << QStringList{u"ABCD01 - a"_s};
+            << u"a"_s
+            << with(names,
+                    [](TreatmentOptions& o) {
+                        o.Numbering = true;
+                        o.NumberingPrefix = u"A:B/C|D"_s;
+                        o.NumberingSuffix = u" *- "_s;
+                    })
+            << QStringList{u"ABCD01 - a"_s};
         QTest::newRow("numbering after removing empty lines")
             << u"Intro\r\rOutro"_s << with(names, [](TreatmentOptions& o) { o.Numbering = true; })
             << QStringList{u"01 - Intro"_s, u"02 - Outro"_s};

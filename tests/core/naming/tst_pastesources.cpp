@@ -64,8 +64,8 @@ private slots:
         const QString binary =
             WriteFile(m_dir.filePath(u"song.mp3"_s), Bytes("ID3\x03\x00\x00\x00"));
         QVERIFY_THROWS_EXCEPTION(AppError, TextFileLines(binary));
-        const QString lateNul = WriteFile(m_dir.filePath(u"late.txt"_s),
-                                          QByteArray(20000, 'a') + '\0' + "b\n");
+        const QString lateNul =
+            WriteFile(m_dir.filePath(u"late.txt"_s), QByteArray(20000, 'a') + '\0' + "b\n");
         QVERIFY_THROWS_EXCEPTION(AppError, TextFileLines(lateNul));
         // The system's own error number: 13 for a refused access.
         QFile::setPermissions(m_dir.path(), QFileDevice::Permissions(0x7777));

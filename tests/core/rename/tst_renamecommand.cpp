@@ -296,9 +296,9 @@ private slots:
                      u"5.mp3>e.mp3"_s});
         folder.prompter.queueAnswers({true});
         QCOMPARE(folder.run(), RenameOutcome::StepFailed);
-        QCOMPARE(folder.contents(), (QStringList{u"1.mp3=1.mp3"_s, u"3.mp3=3.mp3"_s,
-                                                 u"5.mp3=5.mp3"_s, u"b.mp3=2.mp3"_s,
-                                                 u"d.mp3=4.mp3"_s}));
+        QCOMPARE(folder.contents(),
+                 (QStringList{u"1.mp3=1.mp3"_s, u"3.mp3=3.mp3"_s, u"5.mp3=5.mp3"_s,
+                              u"b.mp3=2.mp3"_s, u"d.mp3=4.mp3"_s}));
         // One message for both, in the order of the set; both kept.
         QCOMPARE(folder.prompter.boxes.size(), 2);
         QVERIFY(folder.lastMessage().contains(u"l'annulation du renommage du fichier 'b.mp3'"_s));
@@ -309,11 +309,12 @@ private slots:
         QCOMPARE(folder.workspace.undoSet[0].to, u"b.mp3"_s);
         QCOMPARE(folder.workspace.undoSet[1].to, u"d.mp3"_s);
         QCOMPARE(folder.undo(), RenameOutcome::Finished);
-        QCOMPARE(folder.contents(), (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s, u"3.mp3=3.mp3"_s,
-                                                 u"4.mp3=4.mp3"_s, u"5.mp3=5.mp3"_s}));
+        QCOMPARE(folder.contents(),
+                 (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s, u"3.mp3=3.mp3"_s,
+                              u"4.mp3=4.mp3"_s, u"5.mp3=5.mp3"_s}));
     }
 };
 
 QTEST_APPLESS_MAIN(TestRenameCommand)
-#include "tst_renamecommand.moc"
 #include "platform/PosixFileSystem.h"
+#include "tst_renamecommand.moc"

@@ -189,7 +189,7 @@ private slots:
             for (int i = 0; i < 3; ++i)
                 trial.prompter.queueAnswers({true});
             RenameCommand(trial.folder, trial.fileSystem, trial.prompter, texts)
-                    .run(RenamePlan(trial.workspace), trial.workspace.undoSet);
+                .run(RenamePlan(trial.workspace), trial.workspace.undoSet);
             // Undone, rolled back or never begun: the folder is as it was.
             if (!trial.workspace.undoSet.empty())
                 RenameCommand(trial.folder, trial.fileSystem, trial.prompter, texts)
@@ -200,5 +200,5 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(TestRenameSafety)
-#include "tst_renamesafety.moc"
 #include "platform/PosixFileSystem.h"
+#include "tst_renamesafety.moc"

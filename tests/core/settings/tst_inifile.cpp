@@ -2,15 +2,14 @@
 #include "support/TestEnvironment.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
-
 
 // The INI functions read and write files as the Windows profile functions do.
 class TestIniFile : public QObject {

@@ -250,8 +250,9 @@ private slots:
         QTest::newRow("every forbidden character")
             << u8("a:b\\c/d<e>f?g*h|i\"j\nk\tl") << u8("abcdefghijkl") << u8("\n\t")
             << u8("a:b\\c/d<e>f?g*h|i\"j\nk\tl");
-        QTest::newRow("carriage return and controls") << u8("1\r2\b3\x1f x\x7f") << u8("123 x")
-                                                      << u8("1\r2\b3\x1f") << u8("1\r2\b3\x1f x\x7f");
+        QTest::newRow("carriage return and controls")
+            << u8("1\r2\b3\x1f x\x7f") << u8("123 x") << u8("1\r2\b3\x1f")
+            << u8("1\r2\b3\x1f x\x7f");
         QTest::newRow("accented capitals")
             << u8("ÉTÉ INDIEN") << u8("ÉTÉ INDIEN") << QString() << u8("Été indien");
         QTest::newRow("first kept small")

@@ -1,9 +1,9 @@
+#include "dialogs/NameDialog.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/TranslationCatalogue.h"
 #include "options/FillWidthList.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
-#include "dialogs/NameDialog.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

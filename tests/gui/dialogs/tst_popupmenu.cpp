@@ -1,5 +1,5 @@
-#include "services/AppError.h"
 #include "dialogs/PopupMenu.h"
+#include "services/AppError.h"
 
 #include <QApplication>
 #include <QMenu>

@@ -1,6 +1,6 @@
+#include "lists/PairedLists.h"
 #include "mainwindow/MainWindow.h"
 #include "options/OptionsPanel.h"
-#include "lists/PairedLists.h"
 #include "support/TestEnvironment.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
+#include "dialogs/PopupMenu.h"
 #include "mainwindow/MainWindow.h"
 #include "qt/QtServices.h"
 #include "support/TestEnvironment.h"
-#include "dialogs/PopupMenu.h"
 
 #include <QApplication>
 #include <QClipboard>
