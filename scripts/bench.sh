@@ -6,8 +6,7 @@ source "$root/scripts/deps.sh"
 tervane_require_packages "${TERVANE_BUILD_PACKAGES[@]}" libbenchmark-dev rename bc
 
 build="$root/build-bench"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTERVANE_BENCH=ON >/dev/null
-cmake --build "$build" -j"$(nproc)"
+(cd "$root" && cmake --preset bench >/dev/null && cmake --build --preset bench -j"$(nproc)")
 if [ $# -eq 0 ] || [[ " $* " == *" cli_rename "* ]]; then
     "$root/bench/cli_rename.sh" "$build"
 fi

@@ -6,6 +6,6 @@ source "$root/scripts/deps.sh"
 tervane_require_packages "${TERVANE_BUILD_PACKAGES[@]}"
 
 build="$root/build"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --target tervane tervane-cli -j"$(nproc)"
+(cd "$root" && cmake --preset dev >/dev/null &&
+    cmake --build --preset dev --target tervane tervane-cli -j"$(nproc)")
 exec "$build/src/tervane" "$@"

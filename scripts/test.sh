@@ -6,9 +6,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/deps.sh"
 tervane_require_packages "${TERVANE_BUILD_PACKAGES[@]}"
 
-build="$root/build-tests"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DTERVANE_TESTS=ON -DTERVANE_SANITIZE=ON \
-    -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
-cmake --build "$build" -j"$(nproc)"
-cd "$build"
-ctest --output-on-failure -j"$(nproc)"
+cd "$root"
+cmake --preset asan >/dev/null
+cmake --build --preset asan -j"$(nproc)"
+ctest --preset asan -j"$(nproc)"
