@@ -1,5 +1,9 @@
 #include "cli/CliApp.h"
 
+#include "cli/CliOptions.h"
+#include "cli/CliOutput.h"
+#include "cli/JournalRecorder.h"
+
 #include "files/FileEnumerator.h"
 #include "i18n/LanguageChoice.h"
 #include "i18n/LanguageFile.h"
@@ -37,236 +41,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace tervane::cli {
 namespace {
-
-enum ExitCode { Done = 0, StepFailed = 1, Usage = 2, Refused = 3 };
-
-void write(std::FILE* stream, const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
-}
-
-void print(std::FILE* stream, const QString& text)
-{
-    write(stream, text + u'\n');
-}
-
-// A name as a terminal may show it: control characters written out (\t, \n,
-// \r, \xHH) and backslashes doubled, so that a row stays one line and no
-// name can drive the terminal.
-QString escaped(const QString& name)
-{
-    if (std::none_of(name.begin(), name.end(),
-                     [](QChar c) { return c == u'\\' || IsControlChar(c); }))
-        return name;
-    QString out;
-    out.reserve(name.size());
-    for (QChar c : name) {
-        switch (c.unicode()) {
-        case u'\\':
-            out += u"\\\\"_s;
-            break;
-        case u'\t':
-            out += u"\\t"_s;
-            break;
-        case u'\n':
-            out += u"\\n"_s;
-            break;
-        case u'\r':
-            out += u"\\r"_s;
-            break;
-        default:
-            if (IsControlChar(c))
-                out += u"\\x%1"_s.arg(int(c.unicode()), 2, 16, QChar(u'0'));
-            else
-                out += c;
-        }
-    }
-    return out;
-}
-
-// A message: its lines kept, any other control character written out.
-QString escapedMessage(const QString& text)
-{
-    QStringList lines = QString(text).replace(u"\r\n"_s, u"\n"_s).split(u'\n');
-    for (QString& line : lines) {
-        // The detail of a failure is indented with a tab.
-        const bool indented = line.startsWith(u'\t');
-        line = (indented ? u"\t"_s : QString()) + escaped(line.mid(indented ? 1 : 0));
-    }
-    return lines.join(u'\n');
-}
-
-// A failure of the command line, with its exit code.
-struct CliError {
-    ExitCode code;
-    QString message;
-};
-
-// Messages go to standard error; questions get the answer that the command
-// line settled beforehand (go on only with --yes; always roll back).
-class CliPrompter : public Prompter {
-public:
-    bool show(const QString& text, MessageIcon icon, MessageButtons buttons) override
-    {
-        print(stderr, escapedMessage(text));
-        if (icon == MessageIcon::Critical)
-            ++failures;
-        return buttons == MessageButtons::YesNo;
-    }
-    void beep() override {}
-    void setBusy(bool) override {}
-    int failures = 0;
-};
-
-struct Options {
-    QString command;
-    QString folder;
-    QString settingsFile;
-    bool explicitSettings = false;
-    QString pattern;
-    bool hasPattern = false;
-    bool numeric = false;
-    bool yes = false;
-    bool nullSeparated = false;
-    NameSource source = NameSource::TextFile;
-    QString namesFile = u"-"_s;
-    QString templateText;
-    int width = -1;
-};
-
-QString helpText(const QString& journalFolder)
-{
-    return uR"(Usage:
-  tervane-cli preview FOLDER [SOURCE] [OPTIONS]
-  tervane-cli rename  FOLDER [SOURCE] [OPTIONS] [--yes]
-  tervane-cli undo    FOLDER [--settings FILE]
-
-Builds the new names of the files of FOLDER as the Tervane window does
-(listing, cleaning treatments, numbering, extensions) and shows them
-(preview), applies them without ever overwriting a file (rename), or renames
-back the last renaming done here (undo).
-
-Source of the names (one of):
-  --names FILE         one name per line from a text file ("-": standard input, the default)
-  --file-names         the current file names
-  --template TEXT      a template where [NUM] is the running number
-  --width N            its zero-fill width (0, 2 to 9; default: the file count's digits, at least 2)
-  --episode x|se       the folder name as a series and season: 01x01 or S01E01 names
-
-Options:
-  --settings FILE      the settings file to read (default: the program's own)
-  --pattern PATTERNS   the files to list, such as "*.mp3;*.wma" (default: from the settings)
-  --numeric            list the files in numeric order
-  --yes                rename even when new names are already taken in the folder
-  -z, --null           list the names raw, each ended by a NUL (current name,
-                       new name), as find -print0 does
-  --help, --version
-
-Names are listed one row per file, the current name and the new name
-separated by a tab. Characters that would break a row or reach the terminal
-are written out: \t, \n, \r, \\ for a backslash, \xHH for any other control
-character.
-
-Exit codes: 0 done, 1 a renaming step failed (earlier steps rolled back) or
-an undo left files it could not restore (the journal keeps them for another
-undo), 2 usage error or bad input (a damaged journal is kept as it is), 3
-refused, nothing renamed (another renaming or undo runs on the folder, names
-taken without --yes, ...).
-
-The last renaming in each folder is kept in a journal beside the settings
-file in use, by default in
-  %1
-so that undo (given the same --settings) works in a later run, even after an
-interrupted one.)"_s.arg(journalFolder);
-}
-
-QString programFolder()
-{
-    return QDir::cleanPath(QCoreApplication::applicationDirPath());
-}
-
-QString defaultSettingsFile()
-{
-    return LocateSettings(programFolder(), SystemSpecialFolders(), AppTitle).filePath;
-}
-
-QString journalFolderFor(const QString& settingsFile)
-{
-    return QFileInfo(settingsFile).absolutePath() + u"/journal"_s;
-}
-
-Options parseOptions(const QStringList& arguments)
-{
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption names(u"names"_s, {}, u"FILE"_s);
-    const QCommandLineOption fileNames(u"file-names"_s);
-    const QCommandLineOption templateText(u"template"_s, {}, u"TEXT"_s);
-    const QCommandLineOption width(u"width"_s, {}, u"N"_s);
-    const QCommandLineOption episode(u"episode"_s, {}, u"FORMAT"_s);
-    const QCommandLineOption settings(u"settings"_s, {}, u"FILE"_s);
-    const QCommandLineOption pattern(u"pattern"_s, {}, u"PATTERNS"_s);
-    const QCommandLineOption numeric(u"numeric"_s);
-    const QCommandLineOption yes(u"yes"_s);
-    const QCommandLineOption nullSeparated(QStringList{u"z"_s, u"null"_s});
-    parser.addOptions({names, fileNames, templateText, width, episode, settings, pattern, numeric,
-                       yes, nullSeparated});
-    if (!parser.parse(arguments))
-        throw CliError{Usage, parser.errorText()};
-
-    const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 2)
-        throw CliError{Usage, u"expected a command and a folder; see --help"_s};
-    Options o;
-    o.command = positional[0];
-    o.folder = positional[1];
-    if (o.command != u"preview" && o.command != u"rename" && o.command != u"undo")
-        throw CliError{Usage, u"unknown command \"%1\"; see --help"_s.arg(o.command)};
-
-    const int sources = int(parser.isSet(names)) + int(parser.isSet(fileNames)) +
-                        int(parser.isSet(templateText)) + int(parser.isSet(episode));
-    if (sources > 1)
-        throw CliError{Usage, u"give one source of names at most"_s};
-    if (o.command == u"undo" && (sources > 0 || parser.isSet(pattern) || parser.isSet(numeric) ||
-                                 parser.isSet(yes) || parser.isSet(width)))
-        throw CliError{Usage, u"undo takes no source and no option but --settings"_s};
-    if (o.command == u"undo" && parser.isSet(nullSeparated))
-        throw CliError{Usage, u"--null goes with preview and rename"_s};
-    if (parser.isSet(width) && !parser.isSet(templateText) && !parser.isSet(episode))
-        throw CliError{Usage, u"--width goes with --template or --episode"_s};
-    if (parser.isSet(yes) && o.command != u"rename")
-        throw CliError{Usage, u"--yes goes with rename"_s};
-
-    if (parser.isSet(fileNames)) {
-        o.source = NameSource::FileNames;
-    } else if (parser.isSet(templateText)) {
-        o.source = NameSource::TypedTemplate;
-        o.templateText = parser.value(templateText);
-    } else if (parser.isSet(episode)) {
-        const QString format = parser.value(episode).toLower();
-        if (format != u"x" && format != u"se")
-            throw CliError{Usage, u"--episode takes x or se"_s};
-        o.source = format == u"x" ? NameSource::FolderEpisodeX : NameSource::FolderEpisodeSE;
-    } else if (parser.isSet(names)) {
-        o.namesFile = parser.value(names);
-    }
-    if (parser.isSet(width)) {
-        bool ok = false;
-        o.width = parser.value(width).toInt(&ok);
-        if (!ok || o.width == 1 || o.width < 0 || o.width > 9)
-            throw CliError{Usage, u"--width takes 0 or 2 to 9"_s};
-    }
-    o.explicitSettings = parser.isSet(settings);
-    o.settingsFile = o.explicitSettings ? parser.value(settings) : defaultSettingsFile();
-    o.hasPattern = parser.isSet(pattern);
-    o.pattern = parser.value(pattern);
-    o.numeric = parser.isSet(numeric);
-    o.yes = parser.isSet(yes);
-    o.nullSeparated = parser.isSet(nullSeparated);
-    return o;
-}
 
 // The interface texts in the language the settings file names.
 TranslationCatalogue catalogueFor(const QString& settingsFile)
@@ -292,73 +68,6 @@ QStringList standardInputLines()
         throw AppError(EBADF, DescriptionOfError(EBADF));
     return TextLinesOf(input);
 }
-
-// Keeps the folder's journal in step with a renaming or an undo: the plan
-// takes the journal's place at the first changed step, progress is appended
-// as it goes (steps done in batches, settled entries one by one, since an
-// undo leaves nothing on disk to tell them apart), and what is left to undo
-// is written when the command ends.
-class JournalRecorder : public RenameRecorder {
-public:
-    // For a renaming: the plan, already prepared in the journal.
-    JournalRecorder(RenameJournal& journal, QString folder, std::vector<RenameStep> plan)
-        : m_journal(journal)
-        , m_folder(std::move(folder))
-        , m_plan(std::move(plan))
-    {}
-    // For an undo: the journal's index of each entry of the undo set.
-    JournalRecorder(RenameJournal& journal, QString folder, std::vector<std::size_t> journalIndex)
-        : m_journal(journal)
-        , m_folder(std::move(folder))
-        , m_journalIndex(std::move(journalIndex))
-        , m_committed(true)
-        , m_undoing(true)
-    {}
-
-    void stepDone(std::size_t index) override
-    {
-        if (!m_committed && m_plan[index].from != m_plan[index].to)
-            m_committed = m_journal.commitPrepared(m_folder);
-        m_stepsDone = index + 1;
-        if (m_stepsDone % ProgressBatch == 0)
-            m_journal.recordStepsDone(m_stepsDone);
-    }
-    void entrySettled(std::size_t index) override
-    {
-        if (m_undoing) {
-            m_journal.recordSettled(m_journalIndex[index]);
-            return;
-        }
-        // A rollback: from now on the folder no longer shows how far the
-        // run went.
-        if (!m_endRecorded)
-            m_journal.recordRunEnd(m_stepsDone);
-        m_endRecorded = true;
-        m_journal.recordSettled(index);
-    }
-    void finished(const std::vector<RenameStep>& undoSet) override
-    {
-        if (!m_committed) {
-            // Nothing changed on disk: the previous renaming stays undoable.
-            m_journal.discardPrepared(m_folder);
-            return;
-        }
-        m_saved = m_journal.rewrite(m_folder, undoSet);
-    }
-    bool saved() const { return m_saved; }
-
-private:
-    static constexpr std::size_t ProgressBatch = 64;
-    RenameJournal& m_journal;
-    QString m_folder;
-    std::vector<RenameStep> m_plan;
-    std::vector<std::size_t> m_journalIndex;
-    bool m_committed = false;
-    bool m_undoing = false;
-    bool m_endRecorded = false;
-    std::size_t m_stepsDone = 0;
-    bool m_saved = true;
-};
 
 class CliRun {
 public:
@@ -586,6 +295,9 @@ private:
 };
 
 } // namespace
+} // namespace tervane::cli
+
+using namespace tervane::cli;
 
 int RunCliCommand(const QStringList& arguments, FileSystem& fileSystem)
 {

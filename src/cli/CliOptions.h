@@ -1,0 +1,37 @@
+#pragma once
+
+#include "naming/NamePipeline.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace tervane::cli {
+
+// What the command line asks for.
+struct Options {
+    QString command;
+    QString folder;
+    QString settingsFile;
+    bool explicitSettings = false;
+    QString pattern;
+    bool hasPattern = false;
+    bool numeric = false;
+    bool yes = false;
+    bool nullSeparated = false;
+    NameSource source = NameSource::TextFile;
+    QString namesFile = QStringLiteral("-");
+    QString templateText;
+    int width = -1;
+};
+
+// The usage text, naming where the journals live.
+QString helpText(const QString& journalFolder);
+// The folder of the executable: language files and a portable settings file.
+QString programFolder();
+QString defaultSettingsFile();
+// Journals live beside the settings file in use.
+QString journalFolderFor(const QString& settingsFile);
+// Throws CliError (exit code 2) for arguments that make no command.
+Options parseOptions(const QStringList& arguments);
+
+} // namespace tervane::cli

@@ -1,0 +1,74 @@
+#include "cli/CliOutput.h"
+
+#include "text/TextHelpers.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace tervane::cli {
+
+void write(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+}
+
+void print(std::FILE* stream, const QString& text)
+{
+    write(stream, text + u'\n');
+}
+
+QString escaped(const QString& name)
+{
+    if (std::none_of(name.begin(), name.end(),
+                     [](QChar c) { return c == u'\\' || IsControlChar(c); }))
+        return name;
+    QString out;
+    out.reserve(name.size());
+    for (QChar c : name) {
+        switch (c.unicode()) {
+        case u'\\':
+            out += u"\\\\"_s;
+            break;
+        case u'\t':
+            out += u"\\t"_s;
+            break;
+        case u'\n':
+            out += u"\\n"_s;
+            break;
+        case u'\r':
+            out += u"\\r"_s;
+            break;
+        default:
+            if (IsControlChar(c))
+                out += u"\\x%1"_s.arg(int(c.unicode()), 2, 16, QChar(u'0'));
+            else
+                out += c;
+        }
+    }
+    return out;
+}
+
+QString escapedMessage(const QString& text)
+{
+    QStringList lines = QString(text).replace(u"\r\n"_s, u"\n"_s).split(u'\n');
+    for (QString& line : lines) {
+        // The detail of a failure is indented with a tab.
+        const bool indented = line.startsWith(u'\t');
+        line = (indented ? u"\t"_s : QString()) + escaped(line.mid(indented ? 1 : 0));
+    }
+    return lines.join(u'\n');
+}
+
+bool CliPrompter::show(const QString& text, MessageIcon icon, MessageButtons buttons)
+{
+    print(stderr, escapedMessage(text));
+    if (icon == MessageIcon::Critical)
+        ++failures;
+    return buttons == MessageButtons::YesNo;
+}
+
+} // namespace tervane::cli

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "services/Prompter.h"
+
+#include <QString>
+#include <cstdio>
+
+namespace tervane::cli {
+
+enum ExitCode { Done = 0, StepFailed = 1, Usage = 2, Refused = 3 };
+
+// A failure of the command line, with its exit code.
+struct CliError {
+    ExitCode code;
+    QString message;
+};
+
+// Text written as UTF-8, as it is, or as one line.
+void write(std::FILE* stream, const QString& text);
+void print(std::FILE* stream, const QString& text);
+
+// A name as a terminal may show it: control characters written out (\t, \n,
+// \r, \xHH) and backslashes doubled, so that a row stays one line and no
+// name can drive the terminal.
+QString escaped(const QString& name);
+
+// A message: its lines kept, any other control character written out.
+QString escapedMessage(const QString& text);
+
+// Messages go to standard error; questions get the answer that the command
+// line settled beforehand (go on only with --yes; always roll back).
+class CliPrompter : public Prompter {
+public:
+    bool show(const QString& text, MessageIcon icon, MessageButtons buttons) override;
+    void beep() override {}
+    void setBusy(bool) override {}
+    int failures = 0;
+};
+
+} // namespace tervane::cli
