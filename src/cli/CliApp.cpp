@@ -4,7 +4,6 @@
 #include "cli/CliOutput.h"
 #include "cli/JournalRecorder.h"
 
-#include "files/FileEnumerator.h"
 #include "i18n/LanguageChoice.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/TranslationCatalogue.h"
@@ -20,7 +19,7 @@
 #include "services/AppError.h"
 #include "services/AppIdentity.h"
 #include "services/Prompter.h"
-#include "session/RenameWorkspace.h"
+#include "session/RenameSession.h"
 #include "settings/IniFile.h"
 #include "settings/Paths.h"
 #include "settings/SettingsKeys.h"
@@ -103,10 +102,8 @@ private:
     void listFiles()
     {
         applyPattern();
-        m_enumerator.setPath(m_options.folder);
-        m_workspace.fileRows = m_enumerator.names();
-        if (m_options.numeric)
-            SortNumerically(m_workspace.fileRows);
+        m_session.setFolder(m_options.folder);
+        m_session.listFiles(false, m_options.numeric);
         if (m_workspace.fileRows.isEmpty())
             throw CliError{Refused, text(u"MSG_ERREUR_LISTE_FICHIERS_VIDE"_s)};
     }
@@ -115,7 +112,7 @@ private:
     {
         const QString stored = ReadIniString(m_options.settingsFile, SettingsKey::Section,
                                              SettingsKey::Extensions, DefaultExtensions);
-        m_enumerator.setPattern(m_options.hasPattern ? m_options.pattern : stored);
+        m_session.setPattern(m_options.hasPattern ? m_options.pattern : stored);
     }
 
     QStringList generateNames()
@@ -123,9 +120,7 @@ private:
         TreatmentOptions options = LoadTreatmentOptions(m_options.settingsFile);
         const qsizetype files = m_workspace.fileRows.size();
         options.NumberingWidth = FillWidthForListing(options.NumberingWidth, files);
-        m_workspace.sourceRecords = RecordsFromLines(sourceLines());
-        m_workspace.nameRows =
-            GenerateNames(m_workspace.sourceRecords, options, m_workspace.fileRows);
+        m_session.generateNames(options, sourceLines());
         QStringList rows;
         for (const NameRow& row : m_workspace.nameRows)
             rows << row.text;
@@ -204,8 +199,8 @@ private:
                                m_journal.location())};
 
         JournalRecorder recorder(m_journal, m_options.folder, plan);
-        RenameCommand command(m_options.folder, m_fileSystem, m_prompter, m_texts, &recorder);
-        const RenameOutcome outcome = command.run(plan, m_workspace.undoSet, m_options.yes);
+        const RenameOutcome outcome =
+            m_session.rename(m_prompter, m_texts, m_options.yes, &recorder);
         warnUnsavedJournal(recorder);
         if (outcome != RenameOutcome::Finished)
             return StepFailed;
@@ -273,8 +268,7 @@ private:
             }
         }
         JournalRecorder recorder(m_journal, m_options.folder, std::move(journalIndex));
-        RenameCommand command(m_options.folder, m_fileSystem, m_prompter, m_texts, &recorder);
-        const RenameOutcome outcome = command.undo(m_workspace.undoSet);
+        const RenameOutcome outcome = m_session.undo(m_prompter, m_texts, &recorder);
         warnUnsavedJournal(recorder);
         if (outcome != RenameOutcome::Finished) {
             print(stderr, u"tervane-cli: %1 files keep their new name; the journal keeps them "
@@ -289,9 +283,9 @@ private:
     FileSystem& m_fileSystem;
     TranslationCatalogue m_texts;
     RenameJournal m_journal;
-    FileEnumerator m_enumerator{m_fileSystem};
+    RenameSession m_session{m_fileSystem};
     CliPrompter m_prompter;
-    RenameWorkspace m_workspace;
+    RenameWorkspace& m_workspace = m_session.workspace();
 };
 
 } // namespace

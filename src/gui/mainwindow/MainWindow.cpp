@@ -100,7 +100,7 @@ QMenu* makeMenu(QMenuBar* bar, const QString& name, const QString& caption)
 
 frmTervane::frmTervane(AppContext& context)
     : m_context(context)
-    , m_enumerator(context.fileSystem)
+    , m_session(context.fileSystem)
 {
     setObjectName(QStringLiteral("frmTervane"));
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -149,6 +149,18 @@ void frmTervane::createControls()
     lvwFichiers->setModel(m_fileModel);
     lvwNoms->setModel(m_nameModel);
     m_pairedLists = new PairedLists(m_workspace, lvwFichiers, lvwNoms, this);
+    // The lists follow the session: whatever changed its rows, they show them.
+    connect(&m_session, &RenameSession::filesChanged, this, [this] {
+        m_fileModel->reload();
+        UpdateListCounters(false);
+        FitListColumns(true);
+    });
+    connect(&m_session, &RenameSession::namesChanged, this, [this] {
+        UpdateListCounters(false);
+        FitListColumns(false);
+    });
+    connect(&m_session, &RenameSession::undoChanged, this,
+            [this] { btnAnnuler->setEnabled(!m_workspace.undoSet.empty()); });
 
     btnColler = MakeCaptioned<QPushButton>(client, QStringLiteral("btnColler"),
                                            QStringLiteral("&Coller"), {8160, 1080, 975, 375});
@@ -630,18 +642,9 @@ void frmTervane::Form_Unload()
 
 void frmTervane::RefreshFileList(bool refreshFirst)
 {
-    if (refreshFirst)
-        m_enumerator.Refresh();
-    m_workspace.fileRows = m_enumerator.names();
-    if (!m_workspace.fileRows.isEmpty()) {
-        if (chkTriNum->isChecked())
-            SortNumerically(m_workspace.fileRows);
-        m_workspace.listedFolder = m_enumerator.Path();
+    m_session.listFiles(refreshFirst, chkTriNum->isChecked());
+    if (!m_workspace.fileRows.isEmpty())
         adjustFillWidth();
-    }
-    m_fileModel->reload();
-    UpdateListCounters(false);
-    FitListColumns();
 }
 
 // The fill width follows the number of files, unless no fill is chosen.
@@ -692,10 +695,10 @@ void frmTervane::RunNamePipeline(NameSource source)
         if (ObtainsOwnLines(source) && !ObtainPendingLines(source))
             return;
         const BusyPointer busy(m_context.prompter);
-        if (source != NameSource::Reapply)
-            m_workspace.sourceRecords = RecordsFromLines(m_workspace.pendingLines);
-        m_workspace.nameRows = GenerateNames(
-            m_workspace.sourceRecords, picOptions->CurrentTreatmentOptions(), m_workspace.fileRows);
+        m_session.generateNames(picOptions->CurrentTreatmentOptions(),
+                                source == NameSource::Reapply
+                                    ? std::nullopt
+                                    : std::optional<QStringList>(m_workspace.pendingLines));
     } catch (const std::exception&) {
         // The names list stays as it was; the records keep what the run did.
         failed = true;
@@ -705,8 +708,6 @@ void frmTervane::RunNamePipeline(NameSource source)
                                             ? u"MSG_ERREUR_CONTENU_PRESSE-PAPIERS"_s
                                             : u"MSG_ERREUR_CONTENU_FICHIER"_s),
                                    MessageIcon::Critical);
-    UpdateListCounters(false);
-    FitListColumns(false);
 }
 
 void frmTervane::dropText(const QString& dropped)
@@ -755,10 +756,7 @@ void frmTervane::btnRafraîchir_Click()
 
 void frmTervane::btnViderListe_Click()
 {
-    m_workspace.nameRows.clear();
-    m_workspace.sourceRecords.clear();
-    UpdateListCounters(false);
-    FitListColumns(false);
+    m_session.clearNames();
 }
 
 void frmTervane::btnParcourir_Click()
@@ -771,7 +769,7 @@ void frmTervane::btnParcourir_Click()
 
 void frmTervane::txtExtensions_Change()
 {
-    m_enumerator.setPattern(picOptions->extensions());
+    m_session.setPattern(picOptions->extensions());
     if (!m_state.IsLoading)
         RefreshFileList(false);
     m_state.TreatmentSettingsChanged = true;
@@ -779,12 +777,8 @@ void frmTervane::txtExtensions_Change()
 
 void frmTervane::txtRépertoire_Change()
 {
-    const QString previous = m_enumerator.Path();
-    if (!m_enumerator.setPath(txtRépertoire->text()))
+    if (!m_session.setFolder(txtRépertoire->text()))
         return;
-    // The undo set names files of the folder it was made in.
-    if (m_enumerator.Path() != previous)
-        m_workspace.undoSet.clear();
     if (!m_state.IsLoading)
         RefreshFileList(false);
 }
@@ -871,9 +865,7 @@ bool frmTervane::ObtainPendingLines(NameSource source)
 
 void frmTervane::btnRenommer_Click()
 {
-    RenameCommand command(m_workspace.listedFolder, m_context.fileSystem, m_context.prompter,
-                          m_state.catalogue);
-    const RenameOutcome outcome = command.run(RenamePlan(m_workspace), m_workspace.undoSet);
+    const RenameOutcome outcome = m_session.rename(m_context.prompter, m_state.catalogue);
     if (outcome == RenameOutcome::NotPossible || outcome == RenameOutcome::Declined ||
         outcome == RenameOutcome::Busy)
         return;
@@ -883,9 +875,7 @@ void frmTervane::btnRenommer_Click()
 
 void frmTervane::btnAnnuler_Click()
 {
-    RenameCommand command(m_workspace.listedFolder, m_context.fileSystem, m_context.prompter,
-                          m_state.catalogue);
-    if (command.undo(m_workspace.undoSet) == RenameOutcome::Busy)
+    if (m_session.undo(m_context.prompter, m_state.catalogue) == RenameOutcome::Busy)
         return;
     RefreshFileList(true);
     if (!m_workspace.nameRows.empty())

@@ -5,7 +5,7 @@
 #include "naming/NamePipeline.h"
 #include "services/AppContext.h"
 #include "session/AppState.h"
-#include "session/RenameWorkspace.h"
+#include "session/RenameSession.h"
 #include "settings/SettingsLocation.h"
 #include "settings/WindowSettings.h"
 
@@ -148,7 +148,8 @@ private:
 
     AppContext& m_context;
     AppState m_state;
-    RenameWorkspace m_workspace;
+    RenameSession m_session;
+    RenameWorkspace& m_workspace = m_session.workspace();
     SettingsLocation m_settingsLocation;
     LanguageFile m_languageFile;
     bool m_catalogueBuilt = false;
@@ -159,7 +160,6 @@ private:
     NameListModel* m_nameModel = nullptr;
     PairedLists* m_pairedLists = nullptr;
     bool m_unloaded = false;
-    FileEnumerator m_enumerator;
     bool ComboSuppress = false;
     std::unique_ptr<NameAsker> m_nameDialog;
 };

@@ -1,0 +1,75 @@
+#include "session/RenameSession.h"
+
+#include "naming/NamePipeline.h"
+#include "text/NaturalSort.h"
+
+RenameSession::RenameSession(FileSystem& fileSystem, QObject* parent)
+    : QObject(parent)
+    , m_fileSystem(fileSystem)
+    , m_enumerator(fileSystem)
+{}
+
+bool RenameSession::setFolder(const QString& folder)
+{
+    const QString previous = m_enumerator.Path();
+    if (!m_enumerator.setPath(folder))
+        return false;
+    if (m_enumerator.Path() != previous && !m_workspace.undoSet.empty()) {
+        m_workspace.undoSet.clear();
+        emit undoChanged();
+    }
+    return true;
+}
+
+void RenameSession::setPattern(const QString& patterns)
+{
+    m_enumerator.setPattern(patterns);
+}
+
+void RenameSession::listFiles(bool readAgain, bool numeric)
+{
+    if (readAgain)
+        m_enumerator.Refresh();
+    m_workspace.fileRows = m_enumerator.names();
+    if (!m_workspace.fileRows.isEmpty()) {
+        if (numeric)
+            SortNumerically(m_workspace.fileRows);
+        m_workspace.listedFolder = m_enumerator.Path();
+    }
+    emit filesChanged();
+}
+
+void RenameSession::generateNames(const TreatmentOptions& options,
+                                  const std::optional<QStringList>& lines)
+{
+    if (lines)
+        m_workspace.sourceRecords = RecordsFromLines(*lines);
+    m_workspace.nameRows = GenerateNames(m_workspace.sourceRecords, options, m_workspace.fileRows);
+    emit namesChanged();
+}
+
+void RenameSession::clearNames()
+{
+    m_workspace.nameRows.clear();
+    m_workspace.sourceRecords.clear();
+    emit namesChanged();
+}
+
+RenameOutcome RenameSession::rename(Prompter& prompter, const TranslationCatalogue& texts,
+                                    bool conflictsAccepted, RenameRecorder* recorder)
+{
+    RenameCommand command(m_workspace.listedFolder, m_fileSystem, prompter, texts, recorder);
+    const RenameOutcome outcome =
+        command.run(RenamePlan(m_workspace), m_workspace.undoSet, conflictsAccepted);
+    emit undoChanged();
+    return outcome;
+}
+
+RenameOutcome RenameSession::undo(Prompter& prompter, const TranslationCatalogue& texts,
+                                  RenameRecorder* recorder)
+{
+    RenameCommand command(m_workspace.listedFolder, m_fileSystem, prompter, texts, recorder);
+    const RenameOutcome outcome = command.undo(m_workspace.undoSet);
+    emit undoChanged();
+    return outcome;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "files/FileEnumerator.h"
+#include "naming/TreatmentOptions.h"
+#include "rename/RenameCommand.h"
+#include "session/RenameWorkspace.h"
+
+#include <QObject>
+#include <optional>
+
+class Prompter;
+class TranslationCatalogue;
+
+// One folder's renaming, as both front ends drive it: the listing of its
+// files, the names made from a source of lines, the rename and its undo. It
+// owns the workspace behind the two lists and says when files, names or the
+// undo set change, so that views can follow.
+class RenameSession : public QObject {
+    Q_OBJECT
+public:
+    explicit RenameSession(FileSystem& fileSystem, QObject* parent = nullptr);
+
+    const RenameWorkspace& workspace() const { return m_workspace; }
+    // For the editing commands and tests; whoever changes it says so.
+    RenameWorkspace& workspace() { return m_workspace; }
+    FileEnumerator& enumerator() { return m_enumerator; }
+
+    // Chooses the folder to list; false when the path is no folder (nothing
+    // changes). Another folder than before forgets the undo set: it names
+    // files of the folder it was made in.
+    bool setFolder(const QString& folder);
+    void setPattern(const QString& patterns);
+    // Lists the folder's matching files, read again from disk when asked,
+    // in numeric order when asked.
+    void listFiles(bool readAgain, bool numeric);
+
+    // Makes the names: from new lines (a paste) or, without, again from the
+    // records kept (a change of the treatments or of a name).
+    void generateNames(const TreatmentOptions& options,
+                       const std::optional<QStringList>& lines = std::nullopt);
+    void clearNames();
+
+    // Renames the listed files to the names, row against row, on the listed
+    // folder; then the caller lists the folder again.
+    RenameOutcome rename(Prompter& prompter, const TranslationCatalogue& texts,
+                         bool conflictsAccepted = false, RenameRecorder* recorder = nullptr);
+    RenameOutcome undo(Prompter& prompter, const TranslationCatalogue& texts,
+                       RenameRecorder* recorder = nullptr);
+
+signals:
+    void filesChanged();
+    void namesChanged();
+    void undoChanged();
+
+private:
+    FileSystem& m_fileSystem;
+    FileEnumerator m_enumerator;
+    RenameWorkspace m_workspace;
+};
