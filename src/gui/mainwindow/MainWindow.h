@@ -2,6 +2,7 @@
 
 #include "files/FileEnumerator.h"
 #include "i18n/LanguageFile.h"
+#include "mainwindow/MainWindowControls.h"
 #include "naming/NamePipeline.h"
 #include "services/AppContext.h"
 #include "session/AppState.h"
@@ -30,7 +31,7 @@ class QTreeView;
 
 // The main window: owner of the workspace, the settings and every control,
 // and runner of the start-up and shut-down sequences.
-class frmTervane : public QMainWindow {
+class frmTervane : public QMainWindow, public MainWindowControls {
     Q_OBJECT
 public:
     explicit frmTervane(AppContext& context);
@@ -61,43 +62,6 @@ public:
     RenameWorkspace& workspace() { return m_workspace; }
     PairedLists& pairedLists() { return *m_pairedLists; }
 
-    // Controls, named as the program names them.
-    QLabel* lblRépertoire = nullptr;
-    QLineEdit* txtRépertoire = nullptr;
-    QPushButton* btnParcourir = nullptr;
-    QLabel* lblFichiers = nullptr;
-    QPushButton* btnRafraîchir = nullptr;
-    QLabel* picRafraîchir = nullptr;
-    QTreeView* lvwFichiers = nullptr;
-    QFrame* picSéparateur = nullptr;
-    QTreeView* lvwNoms = nullptr;
-    QPushButton* btnColler = nullptr;
-    QToolButton* btnCollerPlus = nullptr;
-    QPushButton* btnViderListe = nullptr;
-    QPushButton* btnRenommer = nullptr;
-    QPushButton* btnAnnuler = nullptr;
-    QPushButton* btnRéglages = nullptr;
-    QPushButton* btnQuitter = nullptr;
-    QCheckBox* chkTriNum = nullptr;
-    QLabel* lblNbFichiers = nullptr;
-    QLabel* lblNbFichiersValeur = nullptr;
-    QLabel* lblNbNoms = nullptr;
-    QLabel* lblNbNomsValeur = nullptr;
-    OptionsPanel* picOptions = nullptr;
-
-    QMenu* mnuFichier = nullptr;
-    QAction* mnuFichierQuitter = nullptr;
-    QMenu* mnuOptions = nullptr;
-    QAction* mnuOptionsMémoriserPosition = nullptr;
-    QAction* mnuOptionsMémoriserTaille = nullptr;
-    QAction* mnuOptionsMémoriserSéparateur = nullptr;
-    QAction* mnuOptionsMinimiserSystray = nullptr;
-    QAction* mnuOptionsToujoursAuDessus = nullptr;
-    QAction* mnuOptionsAfficher = nullptr;
-    QMenu* mnuAide = nullptr;
-    QAction* mnuAideAPropos = nullptr;
-    QMenu* mnuSystray = nullptr;
-
     QTimer tmrUnload;
 
 protected:
@@ -108,8 +72,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void createControls();
-    void createMenus();
+    void connectLists();
     void connectHandlers();
 
     // Load steps that are more than one line.

@@ -1,0 +1,174 @@
+#include "mainwindow/MainWindowControls.h"
+
+#include "mainwindow/Controls.h"
+#include "mainwindow/Twips.h"
+#include "options/OptionsPanel.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QTreeView>
+
+namespace {
+
+QTreeView* makeListView(QWidget* parent, const QString& name, QRect twips)
+{
+    auto* list = MakeControl<QTreeView>(parent, name);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setHeaderHidden(true);
+    list->setItemsExpandable(false);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    PlaceInTwips(list, twips.x(), twips.y(), twips.width(), twips.height());
+    return list;
+}
+
+QAction* makeAction(QMenu* menu, const QString& name, const QString& caption,
+                    bool checkable = false)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setCheckable(checkable);
+    return action;
+}
+
+void makeSeparator(QMenu* menu, const QString& name)
+{
+    menu->addSeparator()->setObjectName(name);
+}
+
+QMenu* makeMenu(QMenuBar* bar, const QString& name, const QString& caption)
+{
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+} // namespace
+
+void MainWindowControls::createControls(QMainWindow& window)
+{
+    auto* client = new QWidget(&window);
+    client->setObjectName(QStringLiteral("client"));
+    window.setCentralWidget(client);
+    client->setMinimumSize(TwipsToPixels(DesignClientWidth, WidgetDpi(&window)),
+                           TwipsToPixels(OptionsPanelTop, WidgetDpi(&window)));
+
+    lblRépertoire = MakeCaptioned<QLabel>(client, QStringLiteral("lblRépertoire"),
+                                          QStringLiteral("Répertoire"), {120, 285, 855, 255});
+    txtRépertoire = MakeControl<QLineEdit>(client, QStringLiteral("txtRépertoire"));
+    PlaceInTwips(txtRépertoire, 1080, 240, 7695, 285);
+    btnParcourir = MakeCaptioned<QPushButton>(client, QStringLiteral("btnParcourir"),
+                                              QStringLiteral("..."), {8880, 270, 375, 255});
+    lblFichiers = MakeCaptioned<QLabel>(client, QStringLiteral("lblFichiers"),
+                                        QStringLiteral("Fichiers"), {120, 1110, 735, 255});
+    btnRafraîchir = MakeCaptioned<QPushButton>(client, QStringLiteral("btnRafraîchir"), QString(),
+                                               {510, 1380, 360, 275});
+    // The button shows a picture only, centred on it; clicks go through it.
+    picRafraîchir = MakeControl<QLabel>(btnRafraîchir, QStringLiteral("picRafraîchir"));
+    picRafraîchir->setPixmap(window.style()->standardIcon(QStyle::SP_BrowserReload).pixmap(14, 14));
+    picRafraîchir->setAttribute(Qt::WA_TransparentForMouseEvents);
+    picRafraîchir->setGeometry(QRect(QPoint(0, 0), btnRafraîchir->size()));
+    picRafraîchir->setAlignment(Qt::AlignCenter);
+
+    lvwFichiers = makeListView(client, QStringLiteral("lvwFichiers"), {960, 1080, 3495, 3375});
+    lvwFichiers->setSelectionMode(QAbstractItemView::SingleSelection);
+    picSéparateur = MakeControl<QFrame>(client, QStringLiteral("picSéparateur"));
+    PlaceInTwips(picSéparateur, 4485, 1080, 60, 3375);
+    picSéparateur->setCursor(Qt::SplitHCursor);
+    picSéparateur->setAutoFillBackground(true);
+    lvwNoms = makeListView(client, QStringLiteral("lvwNoms"), {4560, 1080, 3495, 3375});
+    lvwNoms->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    btnColler = MakeCaptioned<QPushButton>(client, QStringLiteral("btnColler"),
+                                           QStringLiteral("&Coller"), {8160, 1080, 975, 375});
+    btnCollerPlus = MakeCaptioned<QToolButton>(client, QStringLiteral("btnCollerPlus"), QString(),
+                                               {9120, 1080, 255, 375});
+    btnCollerPlus->setArrowType(Qt::DownArrow);
+    btnViderListe =
+        MakeCaptioned<QPushButton>(client, QStringLiteral("btnViderListe"),
+                                   QStringLiteral("&Vider la liste"), {8160, 1560, 1215, 375});
+    btnRenommer = MakeCaptioned<QPushButton>(client, QStringLiteral("btnRenommer"),
+                                             QStringLiteral("&Renommer"), {8160, 2160, 1215, 375});
+    btnAnnuler = MakeCaptioned<QPushButton>(client, QStringLiteral("btnAnnuler"),
+                                            QStringLiteral("&Annuler"), {8160, 2520, 1215, 375});
+    btnRéglages = MakeCaptioned<QPushButton>(client, QStringLiteral("btnRéglages"),
+                                             QStringLiteral("R&églages"), {8160, 3120, 1215, 375});
+    btnRéglages->setProperty("tag", QStringLiteral("*"));
+    btnQuitter = MakeCaptioned<QPushButton>(client, QStringLiteral("btnQuitter"),
+                                            QStringLiteral("&Quitter"), {8160, 3600, 1215, 840});
+
+    chkTriNum = MakeCaptioned<QCheckBox>(client, QStringLiteral("chkTriNum"),
+                                         QStringLiteral("Tri numérique"), {975, 4470, 1335, 255});
+    lblNbFichiers = MakeCaptioned<QLabel>(client, QStringLiteral("lblNbFichiers"),
+                                          QStringLiteral("Nb éléments :"), {2400, 4485, 1335, 255});
+    lblNbFichiersValeur = MakeCaptioned<QLabel>(client, QStringLiteral("lblNbFichiersValeur"),
+                                                QStringLiteral("0"), {3960, 4485, 375, 255});
+    lblNbNoms = MakeCaptioned<QLabel>(client, QStringLiteral("lblNbNoms"),
+                                      QStringLiteral("Nb éléments :"), {5880, 4485, 1335, 255});
+    lblNbNomsValeur = MakeCaptioned<QLabel>(client, QStringLiteral("lblNbNomsValeur"),
+                                            QStringLiteral("0"), {7440, 4485, 375, 255});
+    const QColor highlight = window.palette().color(QPalette::Highlight);
+    for (QLabel* value : {lblNbFichiersValeur, lblNbNomsValeur}) {
+        QPalette colours = value->palette();
+        colours.setColor(QPalette::WindowText, highlight);
+        value->setPalette(colours);
+    }
+
+    picOptions = new OptionsPanel(client);
+    PlaceInTwips(picOptions, 0, OptionsPanelTop, DesignClientWidth, OptionsPanelHeight);
+}
+
+void MainWindowControls::createMenus(QMainWindow& window)
+{
+    QMenuBar* bar = window.menuBar();
+    mnuFichier = makeMenu(bar, QStringLiteral("mnuFichier"), QStringLiteral("&Fichier"));
+    mnuFichierQuitter =
+        makeAction(mnuFichier, QStringLiteral("mnuFichierQuitter"), QStringLiteral("&Quitter"));
+    mnuFichierQuitter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    mnuOptions = makeMenu(bar, QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
+    mnuOptionsMémoriserPosition =
+        makeAction(mnuOptions, QStringLiteral("mnuOptionsMémoriserPosition"),
+                   QStringLiteral("Mémoriser la &position de la fenêtre"), true);
+    mnuOptionsMémoriserTaille =
+        makeAction(mnuOptions, QStringLiteral("mnuOptionsMémoriserTaille"),
+                   QStringLiteral("Mémoriser la &taille de la fenêtre"), true);
+    mnuOptionsMémoriserSéparateur =
+        makeAction(mnuOptions, QStringLiteral("mnuOptionsMémoriserSéparateur"),
+                   QStringLiteral("Mémoriser la p&osition du séparateur"), true);
+    makeSeparator(mnuOptions, QStringLiteral("mnuOptionsSep1"));
+    mnuOptionsMinimiserSystray =
+        makeAction(mnuOptions, QStringLiteral("mnuOptionsMinimiserSystray"),
+                   QStringLiteral("Minimiser dans la &systray"), true);
+    mnuOptionsToujoursAuDessus =
+        makeAction(mnuOptions, QStringLiteral("mnuOptionsToujoursAuDessus"),
+                   QStringLiteral("Fenêtre toujours au &dessus"), true);
+    makeSeparator(mnuOptions, QStringLiteral("mnuOptionsSep2"));
+    mnuOptionsAfficher = makeAction(mnuOptions, QStringLiteral("mnuOptionsAfficher"),
+                                    QStringLiteral("&Afficher les réglages"), true);
+
+    mnuAide = makeMenu(bar, QStringLiteral("mnuAide"), QStringLiteral("&?"));
+    mnuAideAPropos = makeAction(mnuAide, QStringLiteral("mnuAideAPropos"),
+                                QStringLiteral("&A propos de Tervane..."));
+    mnuAideAPropos->setShortcut(QKeySequence(Qt::Key_F1));
+
+    // Only ever shown as the popup of the notification-area icon.
+    mnuSystray = new QMenu(QStringLiteral("Systray"), &window);
+    mnuSystray->setObjectName(QStringLiteral("mnuSystray"));
+    mnuSystray->menuAction()->setObjectName(QStringLiteral("mnuSystray"));
+    makeAction(mnuSystray, QStringLiteral("mnuSystrayRestaurer"), QStringLiteral("&Restaurer"));
+    makeSeparator(mnuSystray, QStringLiteral("mnuSystraySep1"));
+    makeAction(mnuSystray, QStringLiteral("mnuSystrayAnnuler"), QStringLiteral("&Annuler"));
+    makeSeparator(mnuSystray, QStringLiteral("mnuSystraySep2"));
+    QAction* quit =
+        makeAction(mnuSystray, QStringLiteral("mnuSystrayQuitter"), QStringLiteral("&Quitter"));
+    QObject::connect(quit, &QAction::triggered, &window, &QWidget::close);
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+class OptionsPanel;
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMainWindow;
+class QMenu;
+class QPushButton;
+class QToolButton;
+class QTreeView;
+
+// Client size and panel place of the main window as designed, in twips, with
+// the options panel shown.
+inline constexpr int DesignClientWidth = 9495;
+inline constexpr int DesignClientHeight = 9880;
+inline constexpr int OptionsPanelTop = 4750;
+inline constexpr int OptionsPanelHeight = 5130;
+inline constexpr int ScreenBottomMargin = 500;
+
+// The controls and menus of the main window, made and placed as designed,
+// each carrying its name as its objectName (language files and tests find
+// controls by it). The window owns them through Qt's parent links.
+struct MainWindowControls {
+    // Makes every control in a new central widget of window.
+    void createControls(QMainWindow& window);
+    // Makes the menus of window's menu bar, and the notification-area menu.
+    void createMenus(QMainWindow& window);
+
+    // Controls, named as the program names them.
+    QLabel* lblRépertoire = nullptr;
+    QLineEdit* txtRépertoire = nullptr;
+    QPushButton* btnParcourir = nullptr;
+    QLabel* lblFichiers = nullptr;
+    QPushButton* btnRafraîchir = nullptr;
+    QLabel* picRafraîchir = nullptr;
+    QTreeView* lvwFichiers = nullptr;
+    QFrame* picSéparateur = nullptr;
+    QTreeView* lvwNoms = nullptr;
+    QPushButton* btnColler = nullptr;
+    QToolButton* btnCollerPlus = nullptr;
+    QPushButton* btnViderListe = nullptr;
+    QPushButton* btnRenommer = nullptr;
+    QPushButton* btnAnnuler = nullptr;
+    QPushButton* btnRéglages = nullptr;
+    QPushButton* btnQuitter = nullptr;
+    QCheckBox* chkTriNum = nullptr;
+    QLabel* lblNbFichiers = nullptr;
+    QLabel* lblNbFichiersValeur = nullptr;
+    QLabel* lblNbNoms = nullptr;
+    QLabel* lblNbNomsValeur = nullptr;
+    OptionsPanel* picOptions = nullptr;
+
+    QMenu* mnuFichier = nullptr;
+    QAction* mnuFichierQuitter = nullptr;
+    QMenu* mnuOptions = nullptr;
+    QAction* mnuOptionsMémoriserPosition = nullptr;
+    QAction* mnuOptionsMémoriserTaille = nullptr;
+    QAction* mnuOptionsMémoriserSéparateur = nullptr;
+    QAction* mnuOptionsMinimiserSystray = nullptr;
+    QAction* mnuOptionsToujoursAuDessus = nullptr;
+    QAction* mnuOptionsAfficher = nullptr;
+    QMenu* mnuAide = nullptr;
+    QAction* mnuAideAPropos = nullptr;
+    QMenu* mnuSystray = nullptr;
+};
