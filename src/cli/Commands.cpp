@@ -1,0 +1,267 @@
+#include "cli/Commands.h"
+
+#include "i18n/LanguageChoice.h"
+#include "i18n/LanguageFile.h"
+#include "naming/Numbering.h"
+#include "naming/PasteSources.h"
+#include "services/AppError.h"
+#include "settings/IniFile.h"
+#include "settings/Paths.h"
+#include "settings/SettingsKeys.h"
+#include "text/TextDecoding.h"
+#include "text/TextHelpers.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace tervane::cli {
+
+namespace {
+
+// The interface texts in the language the settings file names.
+TranslationCatalogue catalogueFor(const QString& settingsFile)
+{
+    const QString language =
+        ReadIniString(settingsFile, SettingsKey::Section, SettingsKey::Language, BuiltInLanguage);
+    const QString path = LanguageFilePathFor(programFolder(), language);
+    LanguageFile file;
+    if (!path.isEmpty() && PathExists(path, 0)) {
+        try {
+            file = LanguageFile::load(path);
+        } catch (const AppError&) {
+            // An unreadable language file leaves the built-in French.
+        }
+    }
+    return BuildTranslationCatalogue(file);
+}
+
+QStringList standardInputLines()
+{
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly))
+        throw AppError(EBADF, DescriptionOfError(EBADF));
+    return TextLinesOf(input);
+}
+
+} // namespace
+
+CommandContext::CommandContext(Options commandOptions, FileSystem& files)
+    : options(std::move(commandOptions))
+    , fileSystem(files)
+    , texts(catalogueFor(options.settingsFile))
+    , journal(journalFolderFor(options.settingsFile))
+    , session(files)
+{}
+
+PreviewCommand::PreviewCommand(CommandContext& context)
+    : m_context(context)
+{}
+
+int PreviewCommand::run()
+{
+    makePlan();
+    return Done;
+}
+
+void PreviewCommand::makePlan()
+{
+    listFiles();
+    printPlan(generateNames());
+}
+
+void PreviewCommand::listFiles()
+{
+    applyPattern();
+    m_context.session.setFolder(m_context.options.folder);
+    m_context.session.listFiles(false, m_context.options.numeric);
+    if (m_context.workspace().fileRows.isEmpty())
+        throw CliError{Refused, m_context.text(u"MSG_ERREUR_LISTE_FICHIERS_VIDE"_s)};
+}
+
+void PreviewCommand::applyPattern()
+{
+    const QString stored = ReadIniString(m_context.options.settingsFile, SettingsKey::Section,
+                                         SettingsKey::Extensions, DefaultExtensions);
+    m_context.session.setPattern(m_context.options.hasPattern ? m_context.options.pattern : stored);
+}
+
+QStringList PreviewCommand::generateNames()
+{
+    TreatmentOptions options = LoadTreatmentOptions(m_context.options.settingsFile);
+    const qsizetype files = m_context.workspace().fileRows.size();
+    options.NumberingWidth = FillWidthForListing(options.NumberingWidth, files);
+    m_context.session.generateNames(options, sourceLines());
+    QStringList rows;
+    for (const NameRow& row : m_context.workspace().nameRows)
+        rows << row.text;
+    return rows;
+}
+
+QStringList PreviewCommand::sourceLines() const
+{
+    switch (m_context.options.source) {
+    case NameSource::FileNames:
+        return FileNameLines(m_context.workspace().fileRows);
+    case NameSource::TypedTemplate:
+        return templateLines(m_context.options.templateText);
+    case NameSource::FolderEpisodeX:
+    case NameSource::FolderEpisodeSE: {
+        const auto series =
+            SeriesFolderOf(GetLastPathComponent(QDir::cleanPath(m_context.options.folder)));
+        if (!series)
+            throw CliError{Refused, u"the folder name is not a series and season such as "
+                                    "\"Ma série S02\""_s};
+        return templateLines(EpisodeTemplate(*series, m_context.options.source));
+    }
+    default:
+        return namesFileLines();
+    }
+}
+
+// As in the name dialog, the width must fit the file count when the
+// template holds the number.
+QStringList PreviewCommand::templateLines(const QString& pattern) const
+{
+    const qsizetype files = m_context.workspace().fileRows.size();
+    const int width =
+        m_context.options.width >= 0 ? m_context.options.width : InitialTemplateWidth(files);
+    if (pattern.contains(NumberPlaceholder, Qt::CaseInsensitive) && !FillWidthSuits(width, files))
+        throw CliError{Refused, m_context.text(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s)};
+    return TemplateLines(pattern, width, files);
+}
+
+QStringList PreviewCommand::namesFileLines() const
+{
+    try {
+        if (m_context.options.namesFile == u"-")
+            return standardInputLines();
+        return TextFileLines(m_context.options.namesFile);
+    } catch (const AppError& error) {
+        throw CliError{Usage, m_context.text(u"MSG_ERREUR_CONTENU_FICHIER"_s) + u"\n\t"_s +
+                                  m_context.options.namesFile + u": "_s + error.description()};
+    }
+}
+
+void PreviewCommand::printPlan(const QStringList& rows) const
+{
+    const qsizetype count = std::max(m_context.workspace().fileRows.size(), rows.size());
+    for (qsizetype i = 0; i < count; ++i) {
+        const QString current = m_context.workspace().fileRows.value(i);
+        const QString next = rows.value(i);
+        if (m_context.options.nullSeparated)
+            write(stdout, current + QChar(0) + next + QChar(0));
+        else
+            print(stdout, escaped(current) + u'\t' + escaped(next));
+    }
+}
+
+void PreviewCommand::refuseUnpairedPlan()
+{
+    const qsizetype files = m_context.workspace().fileRows.size();
+    const auto names = qsizetype(m_context.workspace().nameRows.size());
+    if (files != names)
+        throw CliError{Refused,
+                       u"%1 files but %2 names: the lists must pair up"_s.arg(files).arg(names)};
+    if (CountNameProblems(m_context.workspace().nameRows) > 0) {
+        QStringList doubled;
+        for (std::size_t i = 0; i < m_context.workspace().nameRows.size(); ++i) {
+            const NameRow& row = m_context.workspace().nameRows[i];
+            if (row.duplicate || row.text.isEmpty())
+                doubled << u"row %1 \"%2\""_s.arg(i + 1).arg(escaped(row.text));
+        }
+        throw CliError{Refused, u"a new name is empty or given twice (letter case ignored): "_s +
+                                    doubled.join(u", "_s)};
+    }
+}
+
+// The summary goes with the listing, unless the listing is for programs.
+void PreviewCommand::report(const QString& summary) const
+{
+    print(m_context.options.nullSeparated ? stderr : stdout, summary);
+}
+
+void WarnUnsavedJournal(const CommandContext& context, const JournalRecorder& recorder)
+{
+    if (!recorder.saved())
+        print(stderr, u"tervane-cli: the journal %1 could not be brought up to date; "
+                      "undo will work out what was renamed from the folder itself"_s.arg(
+                          context.journal.fileFor(context.options.folder)));
+}
+
+int RenameFilesCommand::run()
+{
+    makePlan();
+    return renameFiles();
+}
+
+int RenameFilesCommand::renameFiles()
+{
+    refuseUnpairedPlan();
+    const std::vector<RenameStep> plan = RenamePlan(m_context.workspace());
+    const int conflicts = CountConflicts(m_context.options.folder, plan, m_context.fileSystem);
+    if (conflicts > 0 && !m_context.options.yes)
+        throw CliError{Refused, ConflictMessage(m_context.texts, conflicts) +
+                                    u"\n(--yes renames all the same)"_s};
+    if (!m_context.journal.prepare(m_context.options.folder, plan, m_context.fileSystem))
+        throw CliError{Refused, u"the journal cannot be written in %1; nothing was renamed"_s.arg(
+                                    m_context.journal.location())};
+
+    JournalRecorder recorder(m_context.journal, m_context.options.folder, plan);
+    const RenameOutcome outcome = m_context.session.rename(m_context.prompter, m_context.texts,
+                                                           m_context.options.yes, &recorder);
+    WarnUnsavedJournal(m_context, recorder);
+    if (outcome != RenameOutcome::Finished)
+        return StepFailed;
+    report(u"%1 files renamed."_s.arg(m_context.workspace().undoSet.size()));
+    return Done;
+}
+
+UndoCommand::UndoCommand(CommandContext& context)
+    : m_context(context)
+{}
+
+int UndoCommand::run()
+{
+    const RenameJournal::Reading reading =
+        m_context.journal.read(m_context.options.folder, m_context.fileSystem);
+    if (reading.status == RenameJournal::Status::Missing)
+        throw CliError{Refused,
+                       u"no renaming to undo in %1"_s.arg(escaped(m_context.options.folder))};
+    if (reading.status == RenameJournal::Status::Damaged)
+        throw CliError{Usage, u"the journal %1 is damaged or cut short: nothing was renamed, "
+                              "and the journal is kept as it is for inspection"_s.arg(
+                                  m_context.journal.fileFor(m_context.options.folder))};
+    const RenameJournal::Entry& entry = reading.entry;
+    std::size_t done = entry.knownDone;
+    if (!entry.doneIsExact) {
+        // Once the undo begins, the folder no longer shows how far the
+        // run went: record it first.
+        done = StepsDoneOfInterruptedRun(entry.steps, entry.knownDone, m_context.options.folder,
+                                         m_context.fileSystem);
+        m_context.journal.recordRunEnd(done);
+    }
+    std::vector<std::size_t> journalIndex;
+    for (std::size_t i = 0; i < done; ++i) {
+        if (!entry.settled[i]) {
+            m_context.workspace().undoSet.push_back(entry.steps[i]);
+            journalIndex.push_back(i);
+        }
+    }
+    JournalRecorder recorder(m_context.journal, m_context.options.folder, std::move(journalIndex));
+    const RenameOutcome outcome =
+        m_context.session.undo(m_context.prompter, m_context.texts, &recorder);
+    WarnUnsavedJournal(m_context, recorder);
+    if (outcome != RenameOutcome::Finished) {
+        print(stderr, u"tervane-cli: %1 files keep their new name; the journal keeps them "
+                      "for another undo"_s.arg(m_context.workspace().undoSet.size()));
+        return StepFailed;
+    }
+    print(stdout, u"Renaming undone."_s);
+    return Done;
+}
+
+} // namespace tervane::cli

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "cli/CliOptions.h"
+#include "cli/CliOutput.h"
+#include "cli/JournalRecorder.h"
+#include "i18n/TranslationCatalogue.h"
+#include "rename/RenameJournal.h"
+#include "session/RenameSession.h"
+
+#include <QStringList>
+
+namespace tervane::cli {
+
+// What every command works with: its options, the file system, the texts
+// in the language of the settings, the journals and one session.
+struct CommandContext {
+    CommandContext(Options commandOptions, FileSystem& files);
+    QString text(const QString& key) const { return texts.Item(key); }
+    RenameWorkspace& workspace() { return session.workspace(); }
+    const RenameWorkspace& workspace() const { return session.workspace(); }
+
+    Options options;
+    FileSystem& fileSystem;
+    TranslationCatalogue texts;
+    RenameJournal journal;
+    RenameSession session;
+    CliPrompter prompter;
+};
+
+// Lists the files, makes their new names and prints the two side by side.
+class PreviewCommand {
+public:
+    explicit PreviewCommand(CommandContext& context);
+    virtual ~PreviewCommand() = default;
+    virtual int run();
+
+protected:
+    void makePlan();
+    // Refuses a plan whose lists do not pair up, or with an empty or doubled name.
+    void refuseUnpairedPlan();
+    // The summary goes with the listing, unless the listing is for programs.
+    void report(const QString& summary) const;
+
+    CommandContext& m_context;
+
+private:
+    void listFiles();
+    void applyPattern();
+    QStringList generateNames();
+    QStringList sourceLines() const;
+    QStringList templateLines(const QString& pattern) const;
+    QStringList namesFileLines() const;
+    void printPlan(const QStringList& rows) const;
+};
+
+// The preview, then the renaming itself, kept in the folder's journal.
+class RenameFilesCommand : public PreviewCommand {
+public:
+    using PreviewCommand::PreviewCommand;
+    int run() override;
+
+private:
+    int renameFiles();
+};
+
+// Renames back the last renaming of the folder, from its journal, resuming
+// one that was interrupted.
+class UndoCommand {
+public:
+    explicit UndoCommand(CommandContext& context);
+    int run();
+
+private:
+    CommandContext& m_context;
+};
+
+// Says on standard error when the journal could not be brought up to date.
+void WarnUnsavedJournal(const CommandContext& context, const JournalRecorder& recorder);
+
+} // namespace tervane::cli
