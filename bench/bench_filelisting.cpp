@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+using namespace tervane;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+using namespace tervane;
+
 namespace {
 
 constexpr int ControlCount = 200;

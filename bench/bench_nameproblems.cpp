@@ -5,6 +5,8 @@
 #include <QRandomGenerator>
 #include <benchmark/benchmark.h>
 
+using namespace tervane;
+
 namespace {
 
 constexpr int ListSize = 32767;

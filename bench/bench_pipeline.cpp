@@ -16,6 +16,8 @@
 #include <QTreeView>
 #include <benchmark/benchmark.h>
 
+using namespace tervane;
+
 namespace {
 
 constexpr int ListSize = 32767;

@@ -19,6 +19,8 @@
 #include <stdio.h>
 #include <unistd.h>
 
+using namespace tervane;
+
 namespace {
 
 constexpr int FileCount = 10000;

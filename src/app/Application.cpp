@@ -16,6 +16,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace tervane {
+
 namespace {
 
 bool hasDisplay()
@@ -71,3 +73,5 @@ int RunTervane(int argc, char** argv)
     window.showAsLoaded();
     return QApplication::exec();
 }
+
+} // namespace tervane

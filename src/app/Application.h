@@ -1,5 +1,9 @@
 #pragma once
 
+namespace tervane {
+
 // Runs the program: services, the start-up lock, the main window, the event
 // loop. Returns the process exit code.
 int RunTervane(int argc, char** argv);
+
+} // namespace tervane

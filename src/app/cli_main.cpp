@@ -2,5 +2,5 @@
 
 int main(int argc, char** argv)
 {
-    return RunCli(argc, argv);
+    return tervane::RunCli(argc, argv);
 }

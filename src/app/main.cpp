@@ -2,5 +2,5 @@
 
 int main(int argc, char** argv)
 {
-    return RunTervane(argc, argv);
+    return tervane::RunTervane(argc, argv);
 }

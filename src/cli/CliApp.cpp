@@ -15,6 +15,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace tervane {
+
 using namespace tervane::cli;
 
 namespace {
@@ -73,3 +75,5 @@ int RunCli(int argc, char** argv)
     PosixFileSystem fileSystem;
     return RunCliCommand(QCoreApplication::arguments(), fileSystem);
 }
+
+} // namespace tervane

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+namespace tervane {
+
 // The command-line front end: preview, rename and undo on the same core as
 // the window. Returns the exit code: 0 done, 1 a step failed, 2 usage or bad
 // input, 3 refused (nothing renamed).
@@ -13,3 +15,5 @@ class FileSystem;
 // file system given: a test runs the command in its own process. A
 // QCoreApplication must exist.
 int RunCliCommand(const QStringList& arguments, FileSystem& fileSystem);
+
+} // namespace tervane

@@ -13,6 +13,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace tervane {
+
 namespace {
 
 RenameResult failure(int errorNumber)
@@ -224,3 +226,5 @@ RenameResult PosixFileSystem::renameNoReplace(const QString& folder, const QStri
     const int error = renameOnce(handle, source, target);
     return error ? failure(error) : RenameResult{};
 }
+
+} // namespace tervane

@@ -2,6 +2,8 @@
 
 #include "services/FileSystem.h"
 
+namespace tervane {
+
 // The file system of the machine: POSIX calls on one open folder, renames
 // with renameat2(RENAME_NOREPLACE).
 class PosixFileSystem : public FileSystem {
@@ -26,3 +28,5 @@ private:
     int m_heldFolder = -1;
     int m_holds = 0; // holds may nest, on the same folder
 };
+
+} // namespace tervane

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
+namespace tervane {
+
 StartupLock::StartupLock(const QString& title)
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -12,3 +14,5 @@ StartupLock::StartupLock(const QString& title)
     m_lock->setStaleLockTime(0);
     (void)m_lock->tryLock(0);
 }
+
+} // namespace tervane

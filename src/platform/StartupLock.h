@@ -4,6 +4,8 @@
 #include <QString>
 #include <memory>
 
+namespace tervane {
+
 // A lock named after the application title, held for the life of the process.
 // Other instances may start anyway: nobody examines it.
 class StartupLock {
@@ -13,3 +15,5 @@ public:
 private:
     std::unique_ptr<QLockFile> m_lock;
 };
+
+} // namespace tervane

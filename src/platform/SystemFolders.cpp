@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
+namespace tervane {
+
 QString GetSpecialFolder(int csidl)
 {
     switch (csidl) {
@@ -25,3 +27,5 @@ SpecialFolders SystemSpecialFolders()
     return {GetSpecialFolder(AppDataFolder), GetSpecialFolder(ProgramFilesFolder),
             GetSpecialFolder(DocumentsFolder)};
 }
+
+} // namespace tervane

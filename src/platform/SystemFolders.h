@@ -2,9 +2,13 @@
 
 #include "services/SpecialFolders.h"
 
+namespace tervane {
+
 // The system's answer for one special folder, without a trailing separator;
 // empty for a number the program does not use.
 QString GetSpecialFolder(int csidl);
 
 // The three special folders as the system reports them.
 SpecialFolders SystemSpecialFolders();
+
+} // namespace tervane

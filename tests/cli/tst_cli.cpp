@@ -14,6 +14,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace tervane;
+
 using namespace Qt::StringLiterals;
 
 // Throws away what this process writes to standard output and error while

@@ -8,6 +8,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+using namespace tervane;
+
 using namespace Qt::StringLiterals;
 
 // The rename that never overwrites, on the real file system.

@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <cstring>
 
+using namespace tervane;
+
 namespace {
 
 RenameResult failure(int error)

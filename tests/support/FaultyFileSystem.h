@@ -5,6 +5,8 @@
 #include <QList>
 #include <functional>
 
+using namespace tervane;
+
 // The real file system with faults injected into chosen renames: refused
 // access, a source that vanished, an invalid name. Faults that root cannot
 // provoke with permissions come from here; everything else is real.

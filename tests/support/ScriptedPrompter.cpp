@@ -1,5 +1,7 @@
 #include "ScriptedPrompter.h"
 
+using namespace tervane;
+
 bool ScriptedPrompter::show(const QString& text, MessageIcon icon, MessageButtons buttons)
 {
     boxes.append({text, icon, buttons});

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+using namespace tervane;
+
 // A Prompter for tests: records every box and answers questions from a queue.
 class ScriptedPrompter : public Prompter {
 public:

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+using namespace tervane;
+
 QString WriteFile(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());

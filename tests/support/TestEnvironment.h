@@ -15,6 +15,8 @@
 #include <sys/fsuid.h>
 #include <unistd.h>
 
+using namespace tervane;
+
 // Writes a file with the given bytes, creating its folder; returns its path.
 QString WriteFile(const QString& path, const QByteArray& bytes = {});
 QByteArray ReadFile(const QString& path);

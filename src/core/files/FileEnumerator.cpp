@@ -7,6 +7,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace tervane {
+
 namespace {
 
 struct CodePoint {
@@ -152,3 +154,5 @@ void FileEnumerator::read()
     SortAlphabetically(names);
     m_names = std::move(names);
 }
+
+} // namespace tervane

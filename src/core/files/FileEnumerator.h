@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QStringView>
 
+namespace tervane {
+
 // The files of one folder whose names match a pattern list: the only source
 // of the file rows. Reads through the FileSystem, so folders and hidden files
 // are never listed.
@@ -49,3 +51,5 @@ private:
 // without regard to case (Unicode case folding; composed and decomposed
 // accents are the same).
 bool MatchesWildcard(QStringView name, QStringView pattern);
+
+} // namespace tervane

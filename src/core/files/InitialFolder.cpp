@@ -4,6 +4,8 @@
 
 #include <QDir>
 
+namespace tervane {
+
 namespace {
 
 bool isDrive(const QString& path)
@@ -34,3 +36,5 @@ QString WalkUpToExistingFolder(QString candidate, const QString& programFolder,
     }
     return candidate;
 }
+
+} // namespace tervane

@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+namespace tervane {
+
 using FolderTest = std::function<bool(const QString&)>;
 
 // The folder named on the command line: trimmed of spaces, rid of every double
@@ -13,3 +15,5 @@ QString FolderFromCommandLine(const QString& commandLine, const FolderTest& fold
 // to walk up (or without a separator to cut at) gives the program's folder.
 QString WalkUpToExistingFolder(QString candidate, const QString& programFolder,
                                const FolderTest& folderExists);
+
+} // namespace tervane

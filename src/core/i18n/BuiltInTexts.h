@@ -92,6 +92,8 @@ inline constexpr std::array<BuiltInText, 45> BuiltInTexts{{
 
 #include <QString>
 
+namespace tervane {
+
 // The built-in French text of a catalogue key; empty for an unknown key.
 inline QString FrenchText(const QString& key)
 {
@@ -100,3 +102,5 @@ inline QString FrenchText(const QString& key)
             return QString::fromUtf16(text.french);
     return {};
 }
+
+} // namespace tervane

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QLocale>
 
+namespace tervane {
+
 int GetSystemLanguageCode()
 {
     switch (QLocale::system().language()) {
@@ -122,3 +124,5 @@ QString WelcomeMessage(const QString& title)
                           "l'auteur de ce logiciel pour qu'il l'ajoute au package d'installation. "
                           "D'autres utilisateurs pourront ainsi en bénéficier. Merci d'avance !");
 }
+
+} // namespace tervane

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace tervane {
+
 // The language built into the program.
 inline const QString BuiltInLanguage = QStringLiteral("Français");
 
@@ -25,3 +27,5 @@ FirstRunLanguage ChooseFirstRunLanguage(int systemCode, const QString& programFo
 
 // The bilingual welcome of a first run without a matching language file.
 QString WelcomeMessage(const QString& title);
+
+} // namespace tervane

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cerrno>
 
+namespace tervane {
+
 namespace {
 
 const QString TranslationSection = QStringLiteral("Traduction");
@@ -99,3 +101,5 @@ QString ApplyEscapes(QString text)
         .replace(u'§', QStringLiteral("\r\n"))
         .replace(QStringLiteral("{167}"), QStringLiteral("'§'"));
 }
+
+} // namespace tervane

@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+namespace tervane {
+
 // A language file, read once: its section "Traduction" and the texts written
 // between <KEY> and </KEY> tags anywhere in the file. Lookups are answered
 // from memory, so a sparse file that sends most lookups to the tags costs one
@@ -44,3 +46,5 @@ private:
 // "'§'" stays as it is.
 QString LookupTranslation(const LanguageFile& file, const QString& key, const QString& defaultText);
 QString ApplyEscapes(QString text);
+
+} // namespace tervane

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+namespace tervane {
+
 void TranslationCatalogue::Add(const QString& key, const QString& text)
 {
     const QString folded = key.toCaseFolded();
@@ -66,3 +68,5 @@ QString InsertValues(QString text, const QStringList& values)
     }
     return text;
 }
+
+} // namespace tervane

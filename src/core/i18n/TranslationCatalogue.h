@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <vector>
 
+namespace tervane {
+
 class LanguageFile;
 
 // The texts the program composes at run time (messages, prompts, popup
@@ -39,3 +41,5 @@ TranslationCatalogue BuildTranslationCatalogue(const LanguageFile& file);
 // missing value is empty, extra values are ignored. Each search starts again
 // from the start of the text.
 QString InsertValues(QString text, const QStringList& values);
+
+} // namespace tervane

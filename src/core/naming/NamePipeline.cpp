@@ -3,6 +3,8 @@
 #include "naming/Numbering.h"
 #include "text/TextHelpers.h"
 
+namespace tervane {
+
 namespace {
 
 bool isAsciiAlphanumeric(QChar c)
@@ -288,3 +290,5 @@ std::vector<NameRow> GenerateNames(std::vector<NameRecord>& records,
     }
     return rows;
 }
+
+} // namespace tervane

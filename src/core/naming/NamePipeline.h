@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <vector>
 
+namespace tervane {
+
 // Why the names are generated: the source of new lines, or none (Reapply).
 enum class NameSource {
     Clipboard = 0,
@@ -44,3 +46,5 @@ std::vector<NameRecord> RecordsFromLines(const QStringList& lines);
 // they stay among the records.
 std::vector<NameRow> GenerateNames(std::vector<NameRecord>& records,
                                    const TreatmentOptions& options, const QStringList& fileRows);
+
+} // namespace tervane

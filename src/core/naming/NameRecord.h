@@ -3,6 +3,8 @@
 #include <QString>
 #include <cstddef>
 
+namespace tervane {
+
 // One name row's origin: the text it is made from and the name the treatments
 // made of it, without extension.
 struct NameRecord {
@@ -20,3 +22,5 @@ struct NameRow {
     std::size_t record = 0;
     bool nameless = false;
 };
+
+} // namespace tervane

@@ -2,6 +2,8 @@
 
 #include "text/TextHelpers.h"
 
+namespace tervane {
+
 int DigitCount(qint64 count)
 {
     int digits = 1;
@@ -76,3 +78,5 @@ QString InsertAddedString(const QString& name, const QString& text, int p)
     QString result = name;
     return result.insert(AddedStringIndex(name, p), text);
 }
+
+} // namespace tervane

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace tervane {
+
 // The placeholder a typed template carries for the running number.
 inline const QString NumberPlaceholder = QStringLiteral("[NUM]");
 
@@ -35,3 +37,5 @@ QString InsertAddedString(const QString& name, const QString& text, int p);
 // Where InsertAddedString puts the text, 0-based in UTF-16 units: before the
 // name's character (code point) at position p.
 qsizetype AddedStringIndex(QStringView name, int p);
+
+} // namespace tervane

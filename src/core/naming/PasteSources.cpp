@@ -15,6 +15,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace tervane {
+
 namespace {
 
 // Lines made of pieces joined by carriage returns, a piece adding no line
@@ -194,3 +196,5 @@ std::optional<QStringList> PasteSourceReader::templateLines(const QString& capti
         return std::nullopt;
     return TemplateLines(answer->text, answer->fillWidth, fileCount);
 }
+
+} // namespace tervane

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <optional>
 
+namespace tervane {
+
 // How the paste sources obtain their lines. All of them cut the text at
 // carriage returns; text from outside first has its bare line feeds turned
 // into CR LF.
@@ -85,3 +87,5 @@ private:
     Prompter& m_prompter;
     const TranslationCatalogue& m_texts;
 };
+
+} // namespace tervane

@@ -6,6 +6,8 @@
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsValues.h"
 
+namespace tervane {
+
 namespace {
 
 class TreatmentKeys {
@@ -116,3 +118,5 @@ void SaveTreatmentOptions(const QString& settingsFile, const TreatmentOptions& o
     write(AddStringPosition, o.AddStringPosition);
     write(DropOriginalExtension, BoolText(o.DropOriginalExtension));
 }
+
+} // namespace tervane

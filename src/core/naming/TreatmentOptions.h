@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace tervane {
+
 enum class InsertPosition { AtStart = 0, AtEnd = 1, AtPosition = 2 };
 
 // Every setting that shapes the generated names. Number fields keep the raw
@@ -42,3 +44,5 @@ TreatmentOptions LoadTreatmentOptions(const QString& settingsFile);
 
 // Writes every treatment key in its order; the older fill-width key is removed.
 void SaveTreatmentOptions(const QString& settingsFile, const TreatmentOptions& options);
+
+} // namespace tervane

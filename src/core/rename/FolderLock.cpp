@@ -11,6 +11,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace tervane {
+
 namespace {
 
 // The lock files this process holds, with their nesting depth. Commands run
@@ -74,3 +76,5 @@ FolderLock::~FolderLock()
         heldLocks().erase(held);
     // The QLockFile, if this object made it, unlocks as it goes.
 }
+
+} // namespace tervane

@@ -5,6 +5,8 @@
 
 class QLockFile;
 
+namespace tervane {
+
 // Only one renaming or undo may run on a folder at a time, whichever program
 // runs it: the window and the command line take this lock for a whole
 // command. The lock is a lock file named after the folder in a folder of the
@@ -36,3 +38,5 @@ private:
 // The same folder, however its path was written: the canonical path when the
 // folder exists, else the cleaned absolute path.
 QString CanonicalFolder(const QString& folder);
+
+} // namespace tervane

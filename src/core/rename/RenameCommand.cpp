@@ -13,6 +13,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace tervane {
+
 namespace {
 
 QString detailOf(const RenameResult& result)
@@ -279,3 +281,5 @@ std::size_t StepsDoneOfInterruptedRun(const std::vector<RenameStep>& steps, std:
     }
     return knownDone;
 }
+
+} // namespace tervane

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+namespace tervane {
+
 class TranslationCatalogue;
 class Prompter;
 
@@ -87,3 +89,5 @@ private:
 // order, so they are a first run of the plan, which the names on disk tell.
 std::size_t StepsDoneOfInterruptedRun(const std::vector<RenameStep>& steps, std::size_t knownDone,
                                       const QString& folder, const FileSystem& fileSystem);
+
+} // namespace tervane

@@ -12,6 +12,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace tervane {
+
 // The journal is a list of UTF-8 fields, each ended by a NUL (the one
 // character no file name can hold): after a header line, the folder, the
 // state, the step count, the old and new name of every step, a checksum of
@@ -272,3 +274,5 @@ bool RenameJournal::rewrite(const QString& folder, const std::vector<RenameStep>
     return QDir().mkpath(m_folder) && file.open(QIODevice::WriteOnly) &&
            file.write(bytes) == bytes.size() && file.commit();
 }
+
+} // namespace tervane

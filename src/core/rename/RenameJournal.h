@@ -6,6 +6,8 @@
 #include <QString>
 #include <vector>
 
+namespace tervane {
+
 class FileSystem;
 
 // The last renaming done from the command line in each folder, kept on disk
@@ -68,3 +70,5 @@ private:
     QString m_folder;
     QFile m_progress;
 };
+
+} // namespace tervane

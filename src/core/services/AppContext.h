@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace tervane {
+
 class Clipboard;
 class Dialogs;
 class FileSystem;
@@ -26,3 +28,5 @@ struct AppContext {
     int systemLanguageCode = 0;     // the system's language, as a Windows primary language number
     NameAsker* nameAsker = nullptr; // replaces the real name dialog (tests); none: the real one
 };
+
+} // namespace tervane

@@ -3,6 +3,8 @@
 #include <QString>
 #include <stdexcept>
 
+namespace tervane {
+
 // A failure with the system's error number and its description, as shown in
 // the program's error messages.
 class AppError : public std::runtime_error {
@@ -19,3 +21,5 @@ private:
     int m_number;
     QString m_description;
 };
+
+} // namespace tervane

@@ -1,5 +1,7 @@
 #include "services/AppIdentity.h"
 
+namespace tervane {
+
 QString GetVersionText(int major, int minor, int revision)
 {
     if (revision < 100) {
@@ -24,3 +26,5 @@ QString GetTitleWithVersion()
 {
     return AppTitle + u' ' + GetVersionText();
 }
+
+} // namespace tervane

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace tervane {
+
 // Fixed for a build: the title names the settings file, the start-up lock and
 // every message box.
 inline const QString AppTitle = QStringLiteral("Tervane");
@@ -16,3 +18,5 @@ QString GetVersionText();
 
 // "Tervane v2.4"
 QString GetTitleWithVersion();
+
+} // namespace tervane

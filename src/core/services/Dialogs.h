@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+namespace tervane {
+
 // The standard file dialogs; nothing is returned when the user cancels.
 class Dialogs {
 public:
@@ -37,3 +39,5 @@ public:
     // Nothing when the user cancels.
     virtual std::optional<NameAnswer> askName(const NameRequest& request) = 0;
 };
+
+} // namespace tervane

@@ -3,9 +3,13 @@
 #include <QDir>
 #include <QFile>
 
+namespace tervane {
+
 bool IsBareFileName(const QString& name)
 {
     return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') &&
            !name.contains(QChar(0)) && !name.contains(QDir::separator()) &&
            QFile::decodeName(QFile::encodeName(name)) == name;
 }
+
+} // namespace tervane

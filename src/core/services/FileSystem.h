@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace tervane {
+
 struct RenameResult {
     bool ok = true;
     int errorNumber = 0; // the system's error number when !ok
@@ -54,3 +56,5 @@ private:
 // empty, not "." or "..", no separator, no NUL, and written on disk exactly
 // as it is shown.
 bool IsBareFileName(const QString& name);
+
+} // namespace tervane

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace tervane {
+
 enum class MessageIcon { None, Information, Exclamation, Critical, Question };
 enum class MessageButtons { Ok, YesNo };
 
@@ -38,3 +40,5 @@ public:
 private:
     Prompter& m_prompter;
 };
+
+} // namespace tervane

@@ -1,5 +1,7 @@
 #include "services/SpecialFolders.h"
 
+namespace tervane {
+
 QString SpecialFolders::get(int csidl) const
 {
     switch (csidl) {
@@ -13,3 +15,5 @@ QString SpecialFolders::get(int csidl) const
         return {};
     }
 }
+
+} // namespace tervane

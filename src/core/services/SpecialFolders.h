@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace tervane {
+
 // Special folder numbers the program asks for.
 enum SpecialFolderId { AppDataFolder = 26, ProgramFilesFolder = 38, DocumentsFolder = 5 };
 
@@ -14,3 +16,5 @@ struct SpecialFolders {
 
     QString get(int csidl) const;
 };
+
+} // namespace tervane

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+namespace tervane {
+
 // Application-wide state, owned by the main window for the life of the
 // process. The three change flags only ever go from false to true.
 struct AppState {
@@ -18,3 +20,5 @@ struct AppState {
     bool IsLoading = false;
     TranslationCatalogue catalogue;
 };
+
+} // namespace tervane

@@ -3,6 +3,8 @@
 #include "naming/NamePipeline.h"
 #include "text/NaturalSort.h"
 
+namespace tervane {
+
 RenameSession::RenameSession(FileSystem& fileSystem, QObject* parent)
     : QObject(parent)
     , m_fileSystem(fileSystem)
@@ -73,3 +75,5 @@ RenameOutcome RenameSession::undo(Prompter& prompter, const TranslationCatalogue
     emit undoChanged();
     return outcome;
 }
+
+} // namespace tervane

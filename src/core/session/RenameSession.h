@@ -8,6 +8,8 @@
 #include <QObject>
 #include <optional>
 
+namespace tervane {
+
 class Prompter;
 class TranslationCatalogue;
 
@@ -57,3 +59,5 @@ private:
     FileEnumerator m_enumerator;
     RenameWorkspace m_workspace;
 };
+
+} // namespace tervane

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <limits>
 
+namespace tervane {
+
 std::vector<RenameStep> RenamePlan(const RenameWorkspace& workspace)
 {
     std::vector<RenameStep> plan;
@@ -75,3 +77,5 @@ ListCounterState ComputeListCounterState(RenameWorkspace& workspace)
     state.undoEnabled = !workspace.undoSet.empty();
     return state;
 }
+
+} // namespace tervane

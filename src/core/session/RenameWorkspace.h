@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <vector>
 
+namespace tervane {
+
 // The state behind the two paired lists: name row i is the new name of file
 // row i, and nothing else links them.
 struct RenameWorkspace {
@@ -37,3 +39,5 @@ struct ListCounterState {
 
 // Marks duplicates as a side effect, like the problem count it runs.
 ListCounterState ComputeListCounterState(RenameWorkspace& workspace);
+
+} // namespace tervane

@@ -8,6 +8,8 @@
 
 #include <cerrno>
 
+namespace tervane {
+
 namespace {
 
 bool isBlank(QChar c)
@@ -233,3 +235,5 @@ void WriteIniString(const QString& file, const QString& section, const QString& 
     output.write((lines.join(newline) + newline).toUtf8());
     output.commit();
 }
+
+} // namespace tervane

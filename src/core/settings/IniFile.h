@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+namespace tervane {
+
 // INI access with the semantics of the Windows profile functions, which stored
 // settings and language files rely on: section and key names match without
 // regard to case; a value is the text after the first "=", trimmed of spaces
@@ -31,3 +33,5 @@ QHash<QString, QString> ReadIniSection(const QString& text, const QString& secti
 // The same lookup over text already in memory.
 std::optional<QString> LookupIniValue(const QString& text, const QString& section,
                                       const QString& key);
+
+} // namespace tervane

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace tervane {
+
 QString AddBackslash(const QString& path)
 {
     const QChar separator = QDir::separator();
@@ -27,3 +29,5 @@ bool PathExists(const QString& path, int attributes)
         return !(present & DirectoryAttribute);
     return (present & attributes) == attributes;
 }
+
+} // namespace tervane

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace tervane {
+
 inline constexpr int DirectoryAttribute = 16;
 
 // The path followed by the separator unless it already ends with one.
@@ -11,3 +13,5 @@ QString AddBackslash(const QString& path);
 // no bit requested, true only for an existing path that is not a folder.
 // Bits: 1 read-only, 2 hidden (a dot-file), 16 folder.
 bool PathExists(const QString& path, int attributes);
+
+} // namespace tervane

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace tervane {
+
 // Names of the settings file's section and keys, in reading order.
 namespace SettingsKey {
 inline const QString Section = QStringLiteral("Config");
@@ -47,3 +49,5 @@ inline const QString LastFolder = QStringLiteral("DernierDossier");
 } // namespace SettingsKey
 
 inline const QString DefaultExtensions = QStringLiteral("*.mp3;*.wma");
+
+} // namespace tervane

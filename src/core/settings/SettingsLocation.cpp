@@ -8,6 +8,8 @@
 
 #include <filesystem>
 
+namespace tervane {
+
 namespace {
 
 // Letter case ignored, as the install folder's name is compared; the match
@@ -74,3 +76,5 @@ void MigrateEarlierSettings(const SettingsLocation& location)
         throw AppError(error.value(), QString::fromLocal8Bit(error.message()));
     QFile::remove(location.earlierFile);
 }
+
+} // namespace tervane

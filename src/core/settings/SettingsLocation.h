@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace tervane {
+
 // Where the settings file lives: under the application-data folder when the
 // program is installed under the install prefix, next to the program
 // otherwise (portable mode).
@@ -26,3 +28,5 @@ void CreateSettingsFolders(const SettingsLocation& location, const SpecialFolder
 // Moves a settings file left next to the program to its installed place:
 // a failed copy throws AppError, a failed deletion is ignored.
 void MigrateEarlierSettings(const SettingsLocation& location);
+
+} // namespace tervane

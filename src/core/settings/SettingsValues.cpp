@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+namespace tervane {
+
 double NumericValue(const QString& text)
 {
     qsizetype i = 0;
@@ -64,3 +66,5 @@ QString DecodeSpaces(const QString& stored)
     QString text = stored;
     return text.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "), Qt::CaseSensitive);
 }
+
+} // namespace tervane

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace tervane {
+
 // Encodings of the values of the settings file.
 
 // The number at the start of the text after leading spaces; 0 when the text
@@ -22,3 +24,5 @@ int ReadNumberValue(const QString& text);
 // spaces around a value.
 QString EncodeSpaces(const QString& text);
 QString DecodeSpaces(const QString& stored);
+
+} // namespace tervane

@@ -4,6 +4,8 @@
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsValues.h"
 
+namespace tervane {
+
 namespace {
 
 QString read(const QString& file, const QString& key, const QString& defaultValue = {})
@@ -76,3 +78,5 @@ void WriteWindowSize(const QString& file, const WindowSettings& s)
     if (s.rememberSplitter)
         write(file, SplitterRatio, QString::number(s.splitterRatio));
 }
+
+} // namespace tervane

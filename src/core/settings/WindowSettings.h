@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace tervane {
+
 // The window keys of the settings file, in twips.
 struct WindowSettings {
     bool rememberSplitter = false;
@@ -29,3 +31,5 @@ void WriteWindowPosition(const QString& file, const WindowSettings& settings);
 // Group S and the splitter ratio: the size when it is to be remembered, the
 // ratio (stored after the height) when the splitter is to be remembered.
 void WriteWindowSize(const QString& file, const WindowSettings& settings);
+
+} // namespace tervane

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace tervane {
+
 namespace {
 
 // Calls fold(codePoint) for each code point of text, surrogate pairs joined.
@@ -71,3 +73,5 @@ size_t NameKeyHash(const QString& name)
     }
     return hash;
 }
+
+} // namespace tervane

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace tervane {
+
 // How the program compares file names without regard to letter case or to
 // the Unicode form they were typed in: two names are the same name when their
 // keys are equal. The key is the composed form (NFC), case folded code point
@@ -27,3 +29,5 @@ QString NameKey(const QString& name);
 // A hash of NameKey(name), made without building the key for names that
 // need no composing (the common case): equal keys give equal hashes.
 size_t NameKeyHash(const QString& name);
+
+} // namespace tervane

@@ -9,6 +9,8 @@
 #include <numeric>
 #include <vector>
 
+namespace tervane {
+
 namespace {
 
 // Sort keys of the user's collation, ignoring case. Qt's keys for the C
@@ -168,3 +170,5 @@ void SortNumerically(QStringList& names)
     }
     applyOrder(names, order);
 }
+
+} // namespace tervane

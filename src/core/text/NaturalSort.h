@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+namespace tervane {
+
 // Orders of file names. Both compare text without regard to letter case,
 // following the collation of the user's locale.
 
@@ -20,3 +22,5 @@ void SortAlphabetically(QStringList& names);
 // numbers are ordered by the whole names, and names that are equal even then
 // keep their incoming order.
 void SortNumerically(QStringList& names);
+
+} // namespace tervane

@@ -12,6 +12,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace tervane {
+
 QString DecodeText(const QByteArray& bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -73,3 +75,5 @@ QString DescriptionOfError(int errorNumber)
         return QString::fromLocal8Bit(std::strerror(errorNumber));
     }
 }
+
+} // namespace tervane

@@ -3,6 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
+class QFile;
+
+namespace tervane {
+
 // Text brought in from files: UTF-8 when the bytes are valid UTF-8 (a byte
 // order mark is dropped), Windows-1252 otherwise.
 QString DecodeText(const QByteArray& bytes);
@@ -22,7 +26,8 @@ int TextFileProblem(const QString& path);
 // The system's description of such an error number.
 QString DescriptionOfError(int errorNumber);
 
-class QFile;
 // Opens file for reading at path; throws AppError with the system's error
 // number (errno, such as 13 for a refused access) when it cannot.
 void OpenForReading(QFile& file, const QString& path);
+
+} // namespace tervane

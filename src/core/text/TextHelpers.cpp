@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <limits>
 
+namespace tervane {
+
 namespace {
 
 Qt::CaseSensitivity sensitivity(CompareMode mode)
@@ -289,3 +291,5 @@ QString KeepDigits(const QString& text)
     QString result = text;
     return result.removeIf([](QChar c) { return !IsAsciiDigit(c) && c.unicode() >= 32; });
 }
+
+} // namespace tervane

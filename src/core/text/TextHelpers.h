@@ -7,6 +7,8 @@
 
 #include <initializer_list>
 
+namespace tervane {
+
 // String and file-name helpers used by the name pipeline, the numbering and the
 // paste sources. All are pure. Positions are 1-based and count UTF-16 code
 // units; several helpers deliberately differ from the Qt function of the same
@@ -166,3 +168,5 @@ void LowerAllButFirstInPlace(QString& text);
 // Only the digits 0-9 and the control characters (below U+0020, such as a
 // backspace) are kept.
 QString KeepDigits(const QString& text);
+
+} // namespace tervane

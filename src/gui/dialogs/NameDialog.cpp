@@ -21,6 +21,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace tervane {
+
 namespace {
 
 // Client area and the places of the controls whose left or width follow
@@ -254,3 +256,5 @@ std::optional<NameAnswer> NameDialogAsker::askName(const NameRequest& request)
         return std::nullopt;
     return dialog.answer();
 }
+
+} // namespace tervane

@@ -4,14 +4,17 @@
 
 #include <QDialog>
 
-class TranslationCatalogue;
-class LanguageFile;
-class Prompter;
 class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace tervane {
+
+class TranslationCatalogue;
+class LanguageFile;
+class Prompter;
 
 // The name dialog: one line of text, either a single new name or a template
 // with "[NUM]" and its zero-fill width. Characters a file name may not hold
@@ -77,3 +80,5 @@ private:
     const LanguageFile& m_language;
     Prompter& m_prompter;
 };
+
+} // namespace tervane

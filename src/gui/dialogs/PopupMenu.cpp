@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QVariant>
 
+namespace tervane {
+
 namespace {
 
 // The program's top-level window: the active one, else the first visible one.
@@ -98,3 +100,5 @@ int clsPopupMenu::TrackPopup(QWidget* owner, int x, int y, QWidget* control, boo
     const QAction* chosen = m_menu->exec(at);
     return chosen && chosen->isEnabled() ? IdentifierOf(chosen) : 0;
 }
+
+} // namespace tervane

@@ -7,6 +7,8 @@ class QAction;
 class QMenu;
 class QWidget;
 
+namespace tervane {
+
 // A popup menu built item by item, shown once where the caller asks, that
 // answers with the identifier of the chosen item so that the caller runs the
 // command itself. Building and showing are separate, so the built menu can be
@@ -47,3 +49,5 @@ private:
 
     std::unique_ptr<QMenu> m_menu;
 };
+
+} // namespace tervane

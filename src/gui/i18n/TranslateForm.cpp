@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QMenu>
 
+namespace tervane {
+
 namespace {
 
 QString lookup(const LanguageFile& file, const QString& key, const QString& current)
@@ -48,3 +50,5 @@ void TranslateForm(QWidget* window, const LanguageFile& file)
     for (QObject* control : window->findChildren<QObject*>())
         translateControl(control, file);
 }
+
+} // namespace tervane

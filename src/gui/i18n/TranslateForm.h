@@ -1,7 +1,10 @@
 #pragma once
 
-class LanguageFile;
 class QWidget;
+
+namespace tervane {
+
+class LanguageFile;
 
 // Replaces the caption of a window and the captions or texts of its controls
 // from the language file, by the names the controls carry. Labels, frames,
@@ -9,3 +12,5 @@ class QWidget;
 // (a member of a control array by the key "name(index)"); text boxes take
 // their text by their bare name; every other control is left alone.
 void TranslateForm(QWidget* window, const LanguageFile& file);
+
+} // namespace tervane

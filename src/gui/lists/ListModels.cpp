@@ -3,6 +3,8 @@
 #include <QBrush>
 #include <QColor>
 
+namespace tervane {
+
 int FileListModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : m_shownRows;
@@ -53,3 +55,5 @@ void NameListModel::refresh()
         emit dataChanged(index(0), index(rows - 1), {Qt::DisplayRole, Qt::ForegroundRole});
     }
 }
+
+} // namespace tervane

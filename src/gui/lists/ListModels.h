@@ -4,6 +4,8 @@
 
 #include <QAbstractListModel>
 
+namespace tervane {
+
 // The rows of lvwFichiers: the current file names of the workspace.
 class FileListModel : public QAbstractListModel {
     Q_OBJECT
@@ -42,3 +44,5 @@ private:
     const RenameWorkspace& m_workspace;
     int m_shownRows = 0;
 };
+
+} // namespace tervane

@@ -11,6 +11,8 @@
 #include <array>
 #include <numeric>
 
+namespace tervane {
+
 namespace {
 
 int rowCount(const QAbstractItemView* list)
@@ -249,3 +251,5 @@ void ShareHorizontalScrollBar(QTreeView* files, QTreeView* names, bool wide)
         if (list->horizontalScrollBarPolicy() != policy)
             list->setHorizontalScrollBarPolicy(policy);
 }
+
+} // namespace tervane

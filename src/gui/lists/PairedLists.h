@@ -10,6 +10,8 @@
 class QTreeView;
 class QAbstractItemView;
 
+namespace tervane {
+
 // Keeps the two lists usable as a pair: the selection of a row is echoed to
 // the same row of the other list, and the lists scroll together.
 class PairedLists : public QObject {
@@ -56,3 +58,5 @@ bool FitListColumn(QTreeView* list, const std::vector<QStringView>& texts);
 // Gives both lists a horizontal scroll bar when either is wide (needs one),
 // so that they always show the same rows.
 void ShareHorizontalScrollBar(QTreeView* files, QTreeView* names, bool wide);
+
+} // namespace tervane

@@ -4,6 +4,8 @@
 
 #include <QVariant>
 
+namespace tervane {
+
 double WidgetDpi(const QWidget* widget)
 {
     return widget->logicalDpiX();
@@ -31,3 +33,5 @@ QString ControlKey(const QObject* control)
     return index < 0 ? control->objectName()
                      : control->objectName() + u'(' + QString::number(index) + u')';
 }
+
+} // namespace tervane

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+namespace tervane {
+
 // Helpers for building windows the way the program describes them: every
 // control carries its name as objectName (language files find controls by
 // it), and sits at a place given in twips.
@@ -39,3 +41,5 @@ Control* MakeCaptioned(QWidget* parent, const QString& name, const QString& capt
 void SetArrayIndex(QObject* control, int index);
 int ArrayIndex(const QObject* control);
 QString ControlKey(const QObject* control);
+
+} // namespace tervane

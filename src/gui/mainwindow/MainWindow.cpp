@@ -53,6 +53,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace tervane {
+
 frmTervane::frmTervane(AppContext& context)
     : m_context(context)
     , m_session(context.fileSystem)
@@ -497,3 +499,5 @@ void frmTervane::btnAnnuler_Click()
     if (!m_workspace.nameRows.empty())
         m_pairedLists->lvwNoms_ItemClick(0);
 }
+
+} // namespace tervane

@@ -14,11 +14,6 @@
 #include <QTimer>
 #include <memory>
 
-class FileListModel;
-class clsPopupMenu;
-class NameListModel;
-class OptionsPanel;
-class PairedLists;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -28,6 +23,14 @@ class QMenu;
 class QPushButton;
 class QToolButton;
 class QTreeView;
+
+namespace tervane {
+
+class FileListModel;
+class clsPopupMenu;
+class NameListModel;
+class OptionsPanel;
+class PairedLists;
 
 // The main window: owner of the workspace, the settings and every control,
 // and runner of the start-up and shut-down sequences.
@@ -126,3 +129,5 @@ private:
     bool ComboSuppress = false;
     std::unique_ptr<NameAsker> m_nameDialog;
 };
+
+} // namespace tervane

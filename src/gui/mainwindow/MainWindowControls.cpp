@@ -16,6 +16,8 @@
 #include <QToolButton>
 #include <QTreeView>
 
+namespace tervane {
+
 namespace {
 
 QTreeView* makeListView(QWidget* parent, const QString& name, QRect twips)
@@ -172,3 +174,5 @@ void MainWindowControls::createMenus(QMainWindow& window)
         makeAction(mnuSystray, QStringLiteral("mnuSystrayQuitter"), QStringLiteral("&Quitter"));
     QObject::connect(quit, &QAction::triggered, &window, &QWidget::close);
 }
+
+} // namespace tervane

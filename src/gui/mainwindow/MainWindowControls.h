@@ -1,6 +1,5 @@
 #pragma once
 
-class OptionsPanel;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -11,6 +10,10 @@ class QMenu;
 class QPushButton;
 class QToolButton;
 class QTreeView;
+
+namespace tervane {
+
+class OptionsPanel;
 
 // Client size and panel place of the main window as designed, in twips, with
 // the options panel shown.
@@ -66,3 +69,5 @@ struct MainWindowControls {
     QAction* mnuAideAPropos = nullptr;
     QMenu* mnuSystray = nullptr;
 };
+
+} // namespace tervane

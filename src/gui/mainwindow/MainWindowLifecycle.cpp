@@ -55,6 +55,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace tervane {
+
 // ---------------------------------------------------------------- start-up
 
 bool frmTervane::Form_Load()
@@ -279,3 +281,5 @@ void frmTervane::Form_Unload()
     if (m_state.RestartRequired)
         m_context.launcher.relaunch();
 }
+
+} // namespace tervane

@@ -5,6 +5,8 @@
 
 #include <QComboBox>
 
+namespace tervane {
+
 void ClearFillWidthList(QComboBox* list)
 {
     list->clear();
@@ -44,3 +46,5 @@ bool ValidateFillWidth(QComboBox* list, qint64 fileCount, Prompter& prompter,
     }
     return true;
 }
+
+} // namespace tervane

@@ -6,6 +6,8 @@
 
 class QComboBox;
 
+namespace tervane {
+
 // The zero-fill widths offered for the running number, in list order.
 struct FillWidthEntry {
     int width;
@@ -56,3 +58,5 @@ class Prompter;
 // the file count shows message and gives the list the focus.
 bool ValidateFillWidth(QComboBox* list, qint64 fileCount, Prompter& prompter,
                        const QString& message);
+
+} // namespace tervane

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+namespace tervane {
+
 namespace {
 
 QLineEdit* makeTextBox(QWidget* parent, const QString& name, QRect twips)
@@ -311,3 +313,5 @@ TreatmentOptions OptionsPanel::CurrentTreatmentOptions() const
     o.DropOriginalExtension = chkNePasReprendreExtensionOriginale->isChecked();
     return o;
 }
+
+} // namespace tervane

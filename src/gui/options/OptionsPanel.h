@@ -13,6 +13,8 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
+namespace tervane {
+
 // The options panel under the lists: the extension filter, the treatments
 // frame and the interface language row. It holds the treatment settings in its
 // controls; every edit is reported through treatmentSettingsEdited().
@@ -86,3 +88,5 @@ private:
     void createLanguageRow();
     void connectEdits();
 };
+
+} // namespace tervane

@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+namespace tervane {
+
 namespace {
 
 QMessageBox::Icon boxIcon(MessageIcon icon)
@@ -84,3 +86,5 @@ std::optional<QString> QtDialogs::existingFolder(const QString& title, const QSt
         return std::nullopt;
     return chosen;
 }
+
+} // namespace tervane

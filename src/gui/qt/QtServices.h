@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace tervane {
+
 // Message boxes over QMessageBox, parented to the active window.
 class QtPrompter : public Prompter {
 public:
@@ -34,3 +36,5 @@ public:
     std::optional<QString> existingFolder(const QString& title,
                                           const QString& startFolder) override;
 };
+
+} // namespace tervane

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QTest>
 
+using namespace tervane;
+
 using namespace Qt::StringLiterals;
 
 class TestFileEnumerator : public QObject {

@@ -4,6 +4,8 @@
 #include <QSet>
 #include <QTest>
 
+using namespace tervane;
+
 using namespace Qt::StringLiterals;
 
 class TestStartup : public QObject {

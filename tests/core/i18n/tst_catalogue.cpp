@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+using namespace tervane;
+
 using namespace Qt::StringLiterals;
 
 class TestCatalogue : public QObject {

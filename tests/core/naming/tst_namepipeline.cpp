@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace tervane;
+
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(TreatmentOptions)

@@ -6,6 +6,8 @@
 
 #include <sys/stat.h>
 
+using namespace tervane;
+
 using namespace Qt::StringLiterals;
 
 class TestPasteSources : public QObject {

@@ -10,6 +10,8 @@
 #include <QLockFile>
 #include <QTest>
 
+using namespace tervane;
+
 using namespace Qt::StringLiterals;
 
 // The rename command and its undo on real files: every file is written with

@@ -11,6 +11,8 @@
 
 #include <array>
 
+using namespace tervane;
+
 using namespace Qt::StringLiterals;
 
 // Random plans on real folders, with random answers and injected faults:

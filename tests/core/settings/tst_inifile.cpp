@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace tervane;
+
 using namespace Qt::StringLiterals;
 
 // The INI functions read and write files as the Windows profile functions do.

@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QTest>
 
+using namespace tervane;
+
 using namespace Qt::StringLiterals;
 
 class TestSettingsFile : public QObject {

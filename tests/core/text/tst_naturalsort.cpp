@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace tervane;
+
 using namespace Qt::StringLiterals;
 
 class TestNaturalSort : public QObject {

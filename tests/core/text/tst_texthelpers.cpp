@@ -5,6 +5,8 @@
 
 #include <limits>
 
+using namespace tervane;
+
 namespace {
 
 QString u8(const char* text)

@@ -18,6 +18,8 @@
 
 #include <functional>
 
+using namespace tervane;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace tervane;
+
 using namespace Qt::StringLiterals;
 
 // The popup menu component, read as built and driven as shown.

@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+using namespace tervane;
+
 using namespace Qt::StringLiterals;
 
 // Which controls a language file reaches, and by which key.

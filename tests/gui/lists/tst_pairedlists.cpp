@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QTreeView>
 
+using namespace tervane;
+
 using namespace Qt::StringLiterals;
 
 // The two lists on real views: selection echo and scrolling together.

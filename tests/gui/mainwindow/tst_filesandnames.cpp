@@ -14,6 +14,8 @@
 #include <QTest>
 #include <QTreeView>
 
+using namespace tervane;
+
 using namespace Qt::StringLiterals;
 
 // The file list and the names list of the real main window, on real folders.

@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QTreeView>
 
+using namespace tervane;
+
 using namespace Qt::StringLiterals;
 
 // The real main window, started on a temporary program folder.

@@ -13,6 +13,8 @@
 #include <QToolButton>
 #include <QTreeView>
 
+using namespace tervane;
+
 using namespace Qt::StringLiterals;
 
 // The paste commands of the real main window on folders of real files.

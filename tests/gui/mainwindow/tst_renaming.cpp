@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QTreeView>
 
+using namespace tervane;
+
 using namespace Qt::StringLiterals;
 
 // The rename and undo buttons of the real main window on real files.
