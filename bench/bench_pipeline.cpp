@@ -25,7 +25,7 @@ constexpr int ListSize = 32767;
 // One program session on a folder of ListSize files, every treatment on.
 struct Session {
     TestEnvironment env;
-    std::unique_ptr<frmTervane> window;
+    std::unique_ptr<MainWindow> window;
 
     Session()
     {
@@ -37,20 +37,20 @@ struct Session {
             file.open(QIODevice::WriteOnly);
         }
         env.context().commandLine = folder;
-        window = std::make_unique<frmTervane>(env.context());
+        window = std::make_unique<MainWindow>(env.context());
         window->Form_Load();
         window->showAsLoaded();
-        window->btnRéglages_Click();
+        window->btnReglages_Click();
         OptionsPanel& panel = *window->picOptions;
         panel.chkSuppressionTermes->setChecked(true);
         panel.txtSuppressionTermes->setText(QStringLiteral("live;(remix);bonus"));
         panel.chkSuppressionMajuscules->setChecked(true);
-        panel.chkSuppressionCaractères->setChecked(true);
-        panel.txtSuppressionCaractèresNombre->setText(QStringLiteral("1"));
-        panel.optSuppressionCaractèresPosition[1]->setChecked(true);
-        panel.chkAjoutChaîne->setChecked(true);
-        panel.txtAjoutChaîne->setText(QStringLiteral(" (Live)"));
-        panel.optAjoutChaînePosition[1]->setChecked(true);
+        panel.chkSuppressionCaracteres->setChecked(true);
+        panel.txtSuppressionCaracteresNombre->setText(QStringLiteral("1"));
+        panel.optSuppressionCaracteresPosition[1]->setChecked(true);
+        panel.chkAjoutChaine->setChecked(true);
+        panel.txtAjoutChaine->setText(QStringLiteral(" (Live)"));
+        panel.optAjoutChainePosition[1]->setChecked(true);
 
         QString text;
         for (int i = 1; i <= ListSize; ++i)
@@ -77,7 +77,7 @@ Session& session()
 
 void BM_ReapplyRun(benchmark::State& state)
 {
-    frmTervane& window = *session().window;
+    MainWindow& window = *session().window;
     for (auto _ : state)
         window.RunNamePipeline(NameSource::Reapply);
     state.counters["names"] = double(window.workspace().nameRows.size());
@@ -88,7 +88,7 @@ BENCHMARK(BM_ReapplyRun)->Unit(benchmark::kMillisecond);
 // notification per row, as a list control filled item by item would be.
 void BM_ReapplyRowByRow(benchmark::State& state)
 {
-    frmTervane& window = *session().window;
+    MainWindow& window = *session().window;
     RenameWorkspace& workspace = window.workspace();
     auto* model = static_cast<NameListModel*>(window.lvwNoms->model());
     for (auto _ : state) {
@@ -108,7 +108,7 @@ BENCHMARK(BM_ReapplyRowByRow)->Unit(benchmark::kMillisecond);
 
 void BM_GenerateNamesOnly(benchmark::State& state)
 {
-    frmTervane& window = *session().window;
+    MainWindow& window = *session().window;
     std::vector<NameRecord> records = window.workspace().sourceRecords;
     const TreatmentOptions options = window.picOptions->CurrentTreatmentOptions();
     for (auto _ : state)
@@ -119,7 +119,7 @@ BENCHMARK(BM_GenerateNamesOnly)->Unit(benchmark::kMillisecond);
 // The parts of a run after the names are made.
 void BM_UpdateListCounters(benchmark::State& state)
 {
-    frmTervane& window = *session().window;
+    MainWindow& window = *session().window;
     for (auto _ : state)
         window.UpdateListCounters(false);
 }
@@ -127,7 +127,7 @@ BENCHMARK(BM_UpdateListCounters)->Unit(benchmark::kMillisecond);
 
 void BM_FitListColumns(benchmark::State& state)
 {
-    frmTervane& window = *session().window;
+    MainWindow& window = *session().window;
     for (auto _ : state)
         window.FitListColumns();
 }
@@ -135,7 +135,7 @@ BENCHMARK(BM_FitListColumns)->Unit(benchmark::kMillisecond);
 
 void BM_RefreshFileList(benchmark::State& state)
 {
-    frmTervane& window = *session().window;
+    MainWindow& window = *session().window;
     for (auto _ : state)
         window.RefreshFileList(true);
 }

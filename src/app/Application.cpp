@@ -67,7 +67,7 @@ int RunTervane(int argc, char** argv)
                        commandLineOf(argc, argv),
                        GetSystemLanguageCode()};
 
-    frmTervane window(context);
+    MainWindow window(context);
     if (!window.Form_Load())
         return 1;
     window.showAsLoaded();

@@ -48,8 +48,8 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
 
 } // namespace
 
-frmNom::frmNom(const TranslationCatalogue& catalogue, const LanguageFile& language,
-               Prompter& prompter, QWidget* parent)
+NameDialog::NameDialog(const TranslationCatalogue& catalogue, const LanguageFile& language,
+                       Prompter& prompter, QWidget* parent)
     : QDialog(parent, DialogFlags)
     , m_catalogue(catalogue)
     , m_prompter(prompter)
@@ -60,14 +60,14 @@ frmNom::frmNom(const TranslationCatalogue& catalogue, const LanguageFile& langua
     connectHandlers();
 
     TranslateForm(this, language);
-    FillWidthList(cboNumérotationRemplissage,
+    FillWidthList(cboNumerotationRemplissage,
                   [this](const QString& key) { return m_catalogue.Item(key); });
     fitCaptions();
     txtNom_Change();
     NameDialogCancelled = true;
 }
 
-void frmNom::createControls()
+void NameDialog::createControls()
 {
     setFixedSize(TwipsToPixels(ClientWidth, WidgetDpi(this)),
                  TwipsToPixels(ClientHeight, WidgetDpi(this)));
@@ -78,11 +78,11 @@ void frmNom::createControls()
     lblNom = makeLabel(this, u"lblNom"_s, u"Nom"_s, {CaptionLeft, 885, 495, 255});
     txtNom = MakeControl<QLineEdit>(this, u"txtNom"_s);
     PlaceInTwips(txtNom, 840, 840, 4695, 285);
-    lblNumérotationRemplissage =
+    lblNumerotationRemplissage =
         makeLabel(this, u"lblNumérotationRemplissage"_s, u"Remplissage (par des zéros)"_s,
                   {CaptionLeft, 1335, 2175, 255});
-    cboNumérotationRemplissage = MakeControl<QComboBox>(this, u"cboNumérotationRemplissage"_s);
-    PlaceInTwips(cboNumérotationRemplissage, 2400, 1275, 3135, 315);
+    cboNumerotationRemplissage = MakeControl<QComboBox>(this, u"cboNumérotationRemplissage"_s);
+    PlaceInTwips(cboNumerotationRemplissage, 2400, 1275, 3135, 315);
     btnOK = MakeCaptioned<QPushButton>(this, u"btnOK"_s, u"&OK"_s, {1560, 2040, 1215, 375});
     btnOK->setDefault(true);
     btnAnnuler =
@@ -90,25 +90,25 @@ void frmNom::createControls()
 
     // A mnemonic in a translated caption leads to the control beside it.
     lblNom->setBuddy(txtNom);
-    lblNumérotationRemplissage->setBuddy(cboNumérotationRemplissage);
-    setTabOrder(txtNom, cboNumérotationRemplissage);
-    setTabOrder(cboNumérotationRemplissage, btnOK);
+    lblNumerotationRemplissage->setBuddy(cboNumerotationRemplissage);
+    setTabOrder(txtNom, cboNumerotationRemplissage);
+    setTabOrder(cboNumerotationRemplissage, btnOK);
     setTabOrder(btnOK, btnAnnuler);
 }
 
-void frmNom::connectHandlers()
+void NameDialog::connectHandlers()
 {
-    connect(btnOK, &QPushButton::clicked, this, &frmNom::btnOK_Click);
-    connect(btnAnnuler, &QPushButton::clicked, this, &frmNom::btnAnnuler_Click);
-    connect(txtNom, &QLineEdit::textChanged, this, &frmNom::txtNom_Change);
+    connect(btnOK, &QPushButton::clicked, this, &NameDialog::btnOK_Click);
+    connect(btnAnnuler, &QPushButton::clicked, this, &NameDialog::btnAnnuler_Click);
+    connect(txtNom, &QLineEdit::textChanged, this, &NameDialog::txtNom_Change);
     // Only the user's choice: a selection made by the program validates through
     // the change rule instead, so that one action never shows two messages.
-    connect(cboNumérotationRemplissage, &QComboBox::activated, this,
-            &frmNom::cboNumérotationRemplissage_Click);
+    connect(cboNumerotationRemplissage, &QComboBox::activated, this,
+            &NameDialog::cboNumerotationRemplissage_Click);
     txtNom->installEventFilter(this);
 }
 
-int frmNom::textWidth(const QString& text) const
+int NameDialog::textWidth(const QString& text) const
 {
     // Measured in the font of lblNom, which the whole dialog shares.
     const int pixels = lblNom->fontMetrics().size(Qt::TextShowMnemonic, text).width();
@@ -117,35 +117,35 @@ int frmNom::textWidth(const QString& text) const
 
 // The text box and the fill list start right after their captions, which a
 // translation may have made longer or shorter.
-void frmNom::fitCaptions()
+void NameDialog::fitCaptions()
 {
     const int nameWidth = textWidth(lblNom->text());
     const int nameBoxLeft = CaptionLeft + nameWidth + CaptionGap;
     PlaceInTwips(lblNom, CaptionLeft, 885, nameWidth, 255);
     PlaceInTwips(txtNom, nameBoxLeft, 840, ClientWidth - nameBoxLeft - RightMargin, 285);
 
-    const int fillWidth = textWidth(lblNumérotationRemplissage->text());
-    PlaceInTwips(lblNumérotationRemplissage, CaptionLeft, 1335, fillWidth, 255);
+    const int fillWidth = textWidth(lblNumerotationRemplissage->text());
+    PlaceInTwips(lblNumerotationRemplissage, CaptionLeft, 1335, fillWidth, 255);
     const int listLeft = CaptionLeft + fillWidth + CaptionGap;
     int widestEntry = 0;
-    for (int i = 0; i < cboNumérotationRemplissage->count(); ++i)
-        widestEntry = std::max(widestEntry, textWidth(cboNumérotationRemplissage->itemText(i)));
+    for (int i = 0; i < cboNumerotationRemplissage->count(); ++i)
+        widestEntry = std::max(widestEntry, textWidth(cboNumerotationRemplissage->itemText(i)));
     // A font wider than the design's would push the list, arrow included, out
     // of the fixed client area; its open list still widens to its entries.
     const int listWidth = std::min(widestEntry + ListMargin, ClientWidth - listLeft - ListMargin);
-    PlaceInTwips(cboNumérotationRemplissage, listLeft, 1275, listWidth, 315);
+    PlaceInTwips(cboNumerotationRemplissage, listLeft, 1275, listWidth, 315);
 }
 
-void frmNom::prepare(const NameRequest& request)
+void NameDialog::prepare(const NameRequest& request)
 {
     setWindowTitle(request.caption);
     lblInfo->setText(request.prompt);
     m_fileCount = request.fileCount;
     m_template = request.withFillWidth;
-    lblNumérotationRemplissage->setVisible(request.withFillWidth);
-    cboNumérotationRemplissage->setVisible(request.withFillWidth);
+    lblNumerotationRemplissage->setVisible(request.withFillWidth);
+    cboNumerotationRemplissage->setVisible(request.withFillWidth);
     if (request.withFillWidth)
-        SelectComboItemByData(cboNumérotationRemplissage, request.fillWidth);
+        SelectComboItemByData(cboNumerotationRemplissage, request.fillWidth);
     {
         // The rule runs once below, on the text and the fill entry together.
         const QSignalBlocker quiet(txtNom);
@@ -154,28 +154,28 @@ void frmNom::prepare(const NameRequest& request)
     txtNom_Change();
 }
 
-NameAnswer frmNom::answer() const
+NameAnswer NameDialog::answer() const
 {
-    return {txtNom->text(), m_template ? GetComboItemData(cboNumérotationRemplissage) : -1};
+    return {txtNom->text(), m_template ? GetComboItemData(cboNumerotationRemplissage) : -1};
 }
 
-void frmNom::btnOK_Click()
+void NameDialog::btnOK_Click()
 {
     NameDialogCancelled = false;
     accept();
 }
 
-void frmNom::btnAnnuler_Click()
+void NameDialog::btnAnnuler_Click()
 {
     reject();
 }
 
-void frmNom::txtNom_GotFocus()
+void NameDialog::txtNom_GotFocus()
 {
     txtNom->selectAll();
 }
 
-bool frmNom::txtNom_KeyPress(const QKeyEvent* event)
+bool NameDialog::txtNom_KeyPress(const QKeyEvent* event)
 {
     // Tab and Backtab move the focus; they type nothing.
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
@@ -190,7 +190,7 @@ bool frmNom::txtNom_KeyPress(const QKeyEvent* event)
     return false;
 }
 
-void frmNom::txtNom_Change()
+void NameDialog::txtNom_Change()
 {
     QString text = txtNom->text();
     const QString clean = RemoveForbiddenChars(text);
@@ -210,26 +210,26 @@ void frmNom::txtNom_Change()
     const bool hasNumber = text.contains(NumberPlaceholder, Qt::CaseInsensitive);
     // Hidden for a single name, yet enabled all the same: a single name that
     // holds "[NUM]" then finds an enabled list with no entry chosen, and is refused.
-    lblNumérotationRemplissage->setEnabled(hasNumber);
-    cboNumérotationRemplissage->setEnabled(hasNumber);
+    lblNumerotationRemplissage->setEnabled(hasNumber);
+    cboNumerotationRemplissage->setEnabled(hasNumber);
     updateOkButton();
 }
 
-void frmNom::cboNumérotationRemplissage_Click()
+void NameDialog::cboNumerotationRemplissage_Click()
 {
     updateOkButton();
 }
 
-void frmNom::updateOkButton()
+void NameDialog::updateOkButton()
 {
     // The fill width is checked even for an empty text, so that choosing an
     // unsuitable width is reported at once.
-    const bool fillSuits = ValidateFillWidth(cboNumérotationRemplissage, m_fileCount, m_prompter,
+    const bool fillSuits = ValidateFillWidth(cboNumerotationRemplissage, m_fileCount, m_prompter,
                                              m_catalogue.Item(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s));
     btnOK->setEnabled(!txtNom->text().isEmpty() && fillSuits);
 }
 
-bool frmNom::eventFilter(QObject* watched, QEvent* event)
+bool NameDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtNom) {
         if (event->type() == QEvent::KeyPress && !txtNom_KeyPress(static_cast<QKeyEvent*>(event)))
@@ -249,7 +249,7 @@ NameDialogAsker::NameDialogAsker(const TranslationCatalogue& catalogue,
 
 std::optional<NameAnswer> NameDialogAsker::askName(const NameRequest& request)
 {
-    frmNom dialog(m_catalogue, m_language, m_prompter);
+    NameDialog dialog(m_catalogue, m_language, m_prompter);
     dialog.prepare(request);
     dialog.exec();
     if (dialog.NameDialogCancelled)

@@ -20,12 +20,12 @@ class Prompter;
 // with "[NUM]" and its zero-fill width. Characters a file name may not hold
 // never reach the text, and OK is enabled only for an acceptable entry.
 // Build a fresh one for every question, so the fill list starts unselected.
-class frmNom : public QDialog {
+class NameDialog : public QDialog {
     Q_OBJECT
 public:
     // Loads the dialog: translated, fill list filled, captions measured.
-    frmNom(const TranslationCatalogue& catalogue, const LanguageFile& language, Prompter& prompter,
-           QWidget* parent = nullptr);
+    NameDialog(const TranslationCatalogue& catalogue, const LanguageFile& language,
+               Prompter& prompter, QWidget* parent = nullptr);
 
     // What the caller sets before showing it.
     void prepare(const NameRequest& request);
@@ -38,7 +38,7 @@ public:
     // False when the key is refused.
     bool txtNom_KeyPress(const QKeyEvent* event);
     void txtNom_Change();
-    void cboNumérotationRemplissage_Click();
+    void cboNumerotationRemplissage_Click();
 
     // True until the user confirms with OK.
     bool NameDialogCancelled = true;
@@ -46,8 +46,8 @@ public:
     QLabel* lblInfo = nullptr;
     QLabel* lblNom = nullptr;
     QLineEdit* txtNom = nullptr;
-    QLabel* lblNumérotationRemplissage = nullptr;
-    QComboBox* cboNumérotationRemplissage = nullptr;
+    QLabel* lblNumerotationRemplissage = nullptr;
+    QComboBox* cboNumerotationRemplissage = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnAnnuler = nullptr;
 

@@ -25,19 +25,19 @@ QWidget* programWindow()
 // Qt menus have no columns: a new column starts after a separating bar.
 void startColumn(QMenu* menu, int attributes)
 {
-    if (attributes & clsPopupMenu::NewColumn)
+    if (attributes & PopupMenu::NewColumn)
         menu->addSeparator();
 }
 
 } // namespace
 
-clsPopupMenu::clsPopupMenu()
+PopupMenu::PopupMenu()
     : m_menu(std::make_unique<QMenu>())
 {}
 
-clsPopupMenu::~clsPopupMenu() = default;
+PopupMenu::~PopupMenu() = default;
 
-void clsPopupMenu::AddItem(int nID, const QString& item, int attributes)
+void PopupMenu::AddItem(int nID, const QString& item, int attributes)
 {
     QAction* added = nullptr;
     if (item == u"-") {
@@ -53,14 +53,14 @@ void clsPopupMenu::AddItem(int nID, const QString& item, int attributes)
     applyAttributes(added, nID, attributes);
 }
 
-void clsPopupMenu::AddItem(int nID, clsPopupMenu& submenu, int attributes)
+void PopupMenu::AddItem(int nID, PopupMenu& submenu, int attributes)
 {
     startColumn(m_menu.get(), attributes);
     submenu.m_menu->setTitle(submenu.Caption);
     applyAttributes(m_menu->addMenu(submenu.m_menu.get()), nID, attributes);
 }
 
-void clsPopupMenu::applyAttributes(QAction* added, int nID, int attributes)
+void PopupMenu::applyAttributes(QAction* added, int nID, int attributes)
 {
     added->setData(nID);
     if (attributes & (Greyed | Disabled))
@@ -68,7 +68,7 @@ void clsPopupMenu::applyAttributes(QAction* added, int nID, int attributes)
             item->setEnabled(false);
 }
 
-QAction* clsPopupMenu::findItem(int nID) const
+QAction* PopupMenu::findItem(int nID) const
 {
     for (QAction* action : m_menu->actions())
         if (IdentifierOf(action) == nID)
@@ -76,12 +76,12 @@ QAction* clsPopupMenu::findItem(int nID) const
     return nullptr;
 }
 
-int clsPopupMenu::IdentifierOf(const QAction* action)
+int PopupMenu::IdentifierOf(const QAction* action)
 {
     return action ? action->data().toInt() : 0;
 }
 
-int clsPopupMenu::TrackPopup(QWidget* owner, int x, int y, QWidget* control, bool alignRight)
+int PopupMenu::TrackPopup(QWidget* owner, int x, int y, QWidget* control, bool alignRight)
 {
     if (!owner)
         owner = programWindow();

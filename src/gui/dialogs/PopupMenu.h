@@ -13,14 +13,14 @@ namespace tervane {
 // answers with the identifier of the chosen item so that the caller runs the
 // command itself. Building and showing are separate, so the built menu can be
 // read without being shown.
-class clsPopupMenu {
+class PopupMenu {
 public:
     enum Attribute { Greyed = 1, Disabled = 2, Checked = 8, NewColumn = 16 };
 
-    clsPopupMenu();
-    ~clsPopupMenu();
-    clsPopupMenu(const clsPopupMenu&) = delete;
-    clsPopupMenu& operator=(const clsPopupMenu&) = delete;
+    PopupMenu();
+    ~PopupMenu();
+    PopupMenu(const PopupMenu&) = delete;
+    PopupMenu& operator=(const PopupMenu&) = delete;
 
     // The text under which this menu is listed as a submenu of another one.
     QString Caption;
@@ -30,7 +30,7 @@ public:
     // item carrying the identifier nID.
     void AddItem(int nID, const QString& item, int attributes = 0);
     // Appends a submenu, listed under its Caption. It must outlive this menu.
-    void AddItem(int nID, clsPopupMenu& submenu, int attributes = 0);
+    void AddItem(int nID, PopupMenu& submenu, int attributes = 0);
 
     // Shows the menu and waits: at (x, y) on the screen, -1 standing for the
     // mouse pointer's coordinate; or, when control is given, under it, its

@@ -55,7 +55,7 @@ using namespace Qt::StringLiterals;
 
 namespace tervane {
 
-frmTervane::frmTervane(AppContext& context)
+MainWindow::MainWindow(AppContext& context)
     : m_context(context)
     , m_session(context.fileSystem)
 {
@@ -68,9 +68,9 @@ frmTervane::frmTervane(AppContext& context)
     resize(pixels(DesignClientWidth), pixels(DesignClientHeight) + menuBar()->sizeHint().height());
 }
 
-frmTervane::~frmTervane() = default;
+MainWindow::~MainWindow() = default;
 
-void frmTervane::connectLists()
+void MainWindow::connectLists()
 {
     m_fileModel = new FileListModel(m_workspace, this);
     m_nameModel = new NameListModel(m_workspace, this);
@@ -91,31 +91,31 @@ void frmTervane::connectLists()
             [this] { btnAnnuler->setEnabled(!m_workspace.undoSet.empty()); });
 }
 
-void frmTervane::connectHandlers()
+void MainWindow::connectHandlers()
 {
     connect(mnuFichierQuitter, &QAction::triggered, this, &QWidget::close);
     connect(btnQuitter, &QPushButton::clicked, this, &QWidget::close);
-    connect(mnuAideAPropos, &QAction::triggered, this, &frmTervane::showAboutBox);
+    connect(mnuAideAPropos, &QAction::triggered, this, &MainWindow::showAboutBox);
     for (QAction* option :
-         {mnuOptionsMémoriserPosition, mnuOptionsMémoriserTaille, mnuOptionsMémoriserSéparateur,
+         {mnuOptionsMemoriserPosition, mnuOptionsMemoriserTaille, mnuOptionsMemoriserSeparateur,
           mnuOptionsMinimiserSystray, mnuOptionsToujoursAuDessus})
         connect(option, &QAction::triggered, this, [this] { m_state.WindowOptionsChanged = true; });
-    connect(mnuOptionsToujoursAuDessus, &QAction::triggered, this, &frmTervane::ApplyAlwaysOnTop);
-    connect(btnRéglages, &QPushButton::clicked, this, &frmTervane::btnRéglages_Click);
-    connect(mnuOptionsAfficher, &QAction::triggered, this, &frmTervane::btnRéglages_Click);
-    connect(picOptions->cboLangue, &QComboBox::activated, this, &frmTervane::cboLangue_Click);
+    connect(mnuOptionsToujoursAuDessus, &QAction::triggered, this, &MainWindow::ApplyAlwaysOnTop);
+    connect(btnReglages, &QPushButton::clicked, this, &MainWindow::btnReglages_Click);
+    connect(mnuOptionsAfficher, &QAction::triggered, this, &MainWindow::btnReglages_Click);
+    connect(picOptions->cboLangue, &QComboBox::activated, this, &MainWindow::cboLangue_Click);
     connect(picOptions, &OptionsPanel::treatmentSettingsEdited, this, [this] {
         m_state.TreatmentSettingsChanged = true;
         RunNamePipeline(NameSource::Reapply);
     });
-    connect(picOptions, &OptionsPanel::extensionsEdited, this, &frmTervane::txtExtensions_Change);
-    connect(txtRépertoire, &QLineEdit::textChanged, this, &frmTervane::txtRépertoire_Change);
-    connect(btnRafraîchir, &QPushButton::clicked, this, &frmTervane::btnRafraîchir_Click);
-    connect(btnViderListe, &QPushButton::clicked, this, &frmTervane::btnViderListe_Click);
-    connect(btnParcourir, &QPushButton::clicked, this, &frmTervane::btnParcourir_Click);
-    connect(btnColler, &QPushButton::clicked, this, &frmTervane::btnColler_Click);
-    connect(btnRenommer, &QPushButton::clicked, this, &frmTervane::btnRenommer_Click);
-    connect(btnAnnuler, &QPushButton::clicked, this, &frmTervane::btnAnnuler_Click);
+    connect(picOptions, &OptionsPanel::extensionsEdited, this, &MainWindow::txtExtensions_Change);
+    connect(txtRepertoire, &QLineEdit::textChanged, this, &MainWindow::txtRepertoire_Change);
+    connect(btnRafraichir, &QPushButton::clicked, this, &MainWindow::btnRafraichir_Click);
+    connect(btnViderListe, &QPushButton::clicked, this, &MainWindow::btnViderListe_Click);
+    connect(btnParcourir, &QPushButton::clicked, this, &MainWindow::btnParcourir_Click);
+    connect(btnColler, &QPushButton::clicked, this, &MainWindow::btnColler_Click);
+    connect(btnRenommer, &QPushButton::clicked, this, &MainWindow::btnRenommer_Click);
+    connect(btnAnnuler, &QPushButton::clicked, this, &MainWindow::btnAnnuler_Click);
     btnCollerPlus->installEventFilter(this);
     connect(chkTriNum, &QCheckBox::clicked, this, [this] { RefreshFileList(false); });
     lvwNoms->setAcceptDrops(true);
@@ -123,34 +123,34 @@ void frmTervane::connectHandlers()
 
     tmrUnload.setObjectName(QStringLiteral("tmrUnload"));
     tmrUnload.setInterval(50);
-    connect(&tmrUnload, &QTimer::timeout, this, &frmTervane::tmrUnload_Timer);
+    connect(&tmrUnload, &QTimer::timeout, this, &MainWindow::tmrUnload_Timer);
 }
 
-int frmTervane::twips(int pixelCount) const
+int MainWindow::twips(int pixelCount) const
 {
     return PixelsToTwips(pixelCount, WidgetDpi(this));
 }
 
-int frmTervane::pixels(int twipCount) const
+int MainWindow::pixels(int twipCount) const
 {
     return TwipsToPixels(twipCount, WidgetDpi(this));
 }
 
-int frmTervane::clientHeightTwips() const
+int MainWindow::clientHeightTwips() const
 {
     return twips(height() - menuBar()->sizeHint().height());
 }
 
 // ---------------------------------------------------------------- running
 
-bool frmTervane::event(QEvent* event)
+bool MainWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)
-        QTimer::singleShot(0, this, &frmTervane::Form_Activate);
+        QTimer::singleShot(0, this, &MainWindow::Form_Activate);
     return QMainWindow::event(event);
 }
 
-void frmTervane::Form_Activate()
+void MainWindow::Form_Activate()
 {
     // The window becomes active again when the warning's own box closes:
     // that activation is not one of the program's windows coming back.
@@ -163,7 +163,7 @@ void frmTervane::Form_Activate()
 }
 
 // Also redraws the names: the problem count marks the duplicates red.
-void frmTervane::UpdateListCounters(bool layoutOnly)
+void MainWindow::UpdateListCounters(bool layoutOnly)
 {
     const auto placeCounter = [this](QLabel* caption, QLabel* value, const QTreeView* list,
                                      qsizetype count) {
@@ -193,10 +193,10 @@ void frmTervane::UpdateListCounters(bool layoutOnly)
     btnAnnuler->setEnabled(counters.undoEnabled);
 }
 
-void frmTervane::btnRéglages_Click()
+void MainWindow::btnReglages_Click()
 {
-    const bool show = btnRéglages->property("tag").toString().isEmpty();
-    btnRéglages->setProperty("tag", show ? QStringLiteral("*") : QString());
+    const bool show = btnReglages->property("tag").toString().isEmpty();
+    btnReglages->setProperty("tag", show ? QStringLiteral("*") : QString());
     const int outside = twips(height()) - clientHeightTwips();
     int windowHeight = outside + OptionsPanelTop + (show ? OptionsPanelHeight : 0);
     int windowTop = twips(y());
@@ -208,7 +208,7 @@ void frmTervane::btnRéglages_Click()
     picOptions->setEnabled(show);
 }
 
-void frmTervane::ApplyAlwaysOnTop()
+void MainWindow::ApplyAlwaysOnTop()
 {
     // Later: the About box joins the topmost band too.
     const bool onTop = mnuOptionsToujoursAuDessus->isChecked();
@@ -220,7 +220,7 @@ void frmTervane::ApplyAlwaysOnTop()
     }
 }
 
-void frmTervane::showAboutBox()
+void MainWindow::showAboutBox()
 {
     QDialog about(this);
     about.setObjectName(QStringLiteral("frmAPropos"));
@@ -234,19 +234,19 @@ void frmTervane::showAboutBox()
     activateWindow();
 }
 
-void frmTervane::moveEvent(QMoveEvent* event)
+void MainWindow::moveEvent(QMoveEvent* event)
 {
     QMainWindow::moveEvent(event);
     rememberNormalGeometry();
 }
 
-void frmTervane::resizeEvent(QResizeEvent* event)
+void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     rememberNormalGeometry();
 }
 
-void frmTervane::rememberNormalGeometry()
+void MainWindow::rememberNormalGeometry()
 {
     if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
         return;
@@ -258,7 +258,7 @@ void frmTervane::rememberNormalGeometry()
 
 // ---------------------------------------------------------------- files and names
 
-void frmTervane::RefreshFileList(bool refreshFirst)
+void MainWindow::RefreshFileList(bool refreshFirst)
 {
     m_session.listFiles(refreshFirst, chkTriNum->isChecked());
     if (!m_workspace.fileRows.isEmpty())
@@ -266,9 +266,9 @@ void frmTervane::RefreshFileList(bool refreshFirst)
 }
 
 // The fill width follows the number of files, unless no fill is chosen.
-void frmTervane::adjustFillWidth()
+void MainWindow::adjustFillWidth()
 {
-    QComboBox* widths = picOptions->cboNumérotationRemplissage;
+    QComboBox* widths = picOptions->cboNumerotationRemplissage;
     const int selected = GetComboItemData(widths);
     const int wanted = FillWidthForListing(selected, m_workspace.fileRows.size());
     if (wanted != selected) {
@@ -278,7 +278,7 @@ void frmTervane::adjustFillWidth()
     }
 }
 
-void frmTervane::FitListColumns(bool fileRowsChanged)
+void MainWindow::FitListColumns(bool fileRowsChanged)
 {
     if (fileRowsChanged) {
         const std::vector<QStringView> files(m_workspace.fileRows.cbegin(),
@@ -293,7 +293,7 @@ void frmTervane::FitListColumns(bool fileRowsChanged)
     ShareHorizontalScrollBar(lvwFichiers, lvwNoms, m_filesWide || namesWide);
 }
 
-void frmTervane::RunNamePipeline(NameSource source)
+void MainWindow::RunNamePipeline(NameSource source)
 {
     if (m_state.IsLoading || ComboSuppress)
         return;
@@ -303,7 +303,7 @@ void frmTervane::RunNamePipeline(NameSource source)
                                    MessageIcon::Exclamation);
         return;
     }
-    if (!ValidateFillWidth(picOptions->cboNumérotationRemplissage, fileCount, m_context.prompter,
+    if (!ValidateFillWidth(picOptions->cboNumerotationRemplissage, fileCount, m_context.prompter,
                            text(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s))) {
         btnRenommer->setEnabled(false);
         return;
@@ -328,13 +328,13 @@ void frmTervane::RunNamePipeline(NameSource source)
                                    MessageIcon::Critical);
 }
 
-void frmTervane::dropText(const QString& dropped)
+void MainWindow::dropText(const QString& dropped)
 {
     m_workspace.pendingLines = SplitIntoLines(NormaliseLineBreaks(dropped));
     RunNamePipeline(NameSource::DroppedText);
 }
 
-bool frmTervane::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == btnCollerPlus && event->type() == QEvent::MouseButtonPress) {
         btnCollerPlus_MouseDown();
@@ -367,25 +367,25 @@ bool frmTervane::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmTervane::btnRafraîchir_Click()
+void MainWindow::btnRafraichir_Click()
 {
     RefreshFileList(true);
 }
 
-void frmTervane::btnViderListe_Click()
+void MainWindow::btnViderListe_Click()
 {
     m_session.clearNames();
 }
 
-void frmTervane::btnParcourir_Click()
+void MainWindow::btnParcourir_Click()
 {
     const auto folder = m_context.dialogs.existingFolder(
-        text(u"TXT_VEUILLEZ_SELECTIONNER_DOSSIER"_s), txtRépertoire->text());
+        text(u"TXT_VEUILLEZ_SELECTIONNER_DOSSIER"_s), txtRepertoire->text());
     if (folder)
-        txtRépertoire->setText(QDir::toNativeSeparators(*folder));
+        txtRepertoire->setText(QDir::toNativeSeparators(*folder));
 }
 
-void frmTervane::txtExtensions_Change()
+void MainWindow::txtExtensions_Change()
 {
     m_session.setPattern(picOptions->extensions());
     if (!m_state.IsLoading)
@@ -393,9 +393,9 @@ void frmTervane::txtExtensions_Change()
     m_state.TreatmentSettingsChanged = true;
 }
 
-void frmTervane::txtRépertoire_Change()
+void MainWindow::txtRepertoire_Change()
 {
-    if (!m_session.setFolder(txtRépertoire->text()))
+    if (!m_session.setFolder(txtRepertoire->text()))
         return;
     if (!m_state.IsLoading)
         RefreshFileList(false);
@@ -416,7 +416,7 @@ enum PasteMenuItem {
 
 } // namespace
 
-bool frmTervane::fileListIsEmpty()
+bool MainWindow::fileListIsEmpty()
 {
     if (!m_workspace.fileRows.isEmpty())
         return false;
@@ -425,17 +425,17 @@ bool frmTervane::fileListIsEmpty()
     return true;
 }
 
-void frmTervane::btnColler_Click()
+void MainWindow::btnColler_Click()
 {
     if (!fileListIsEmpty())
         RunNamePipeline(NameSource::Clipboard);
 }
 
-std::unique_ptr<clsPopupMenu> frmTervane::buildPasteMenu() const
+std::unique_ptr<PopupMenu> MainWindow::buildPasteMenu() const
 {
-    const bool series = SeriesFolderOf(GetLastPathComponent(txtRépertoire->text())).has_value();
-    const int folderState = series ? 0 : clsPopupMenu::Greyed;
-    auto menu = std::make_unique<clsPopupMenu>();
+    const bool series = SeriesFolderOf(GetLastPathComponent(txtRepertoire->text())).has_value();
+    const int folderState = series ? 0 : PopupMenu::Greyed;
+    auto menu = std::make_unique<PopupMenu>();
     menu->AddItem(PasteClipboard,
                   text(u"TXT_POPUP_COLLER_DEPUIS_PRESSE_PAPIERS"_s) + u"\tCtrl+V"_s);
     menu->AddItem(PasteTextFile, text(u"TXT_POPUP_COLLER_DEPUIS_FICHIER"_s) + u"\tCtrl+W"_s);
@@ -447,7 +447,7 @@ std::unique_ptr<clsPopupMenu> frmTervane::buildPasteMenu() const
     return menu;
 }
 
-void frmTervane::btnCollerPlus_MouseDown()
+void MainWindow::btnCollerPlus_MouseDown()
 {
     if (fileListIsEmpty())
         return;
@@ -456,7 +456,7 @@ void frmTervane::btnCollerPlus_MouseDown()
         RunNamePipeline(static_cast<NameSource>(chosen - PasteClipboard));
 }
 
-NameAsker& frmTervane::nameAsker()
+NameAsker& MainWindow::nameAsker()
 {
     if (m_context.nameAsker)
         return *m_context.nameAsker;
@@ -468,11 +468,11 @@ NameAsker& frmTervane::nameAsker()
 
 // Fills the pending lines from the source; false ends the run (nothing to
 // paste, or the user cancelled). Throws when a text cannot be read.
-bool frmTervane::ObtainPendingLines(NameSource source)
+bool MainWindow::ObtainPendingLines(NameSource source)
 {
     PasteSourceReader reader(m_context.clipboard, m_context.dialogs, nameAsker(),
                              m_context.prompter, m_state.catalogue);
-    const auto lines = reader.read(source, txtRépertoire->text(), m_workspace.fileRows);
+    const auto lines = reader.read(source, txtRepertoire->text(), m_workspace.fileRows);
     if (!lines)
         return false;
     m_workspace.pendingLines = *lines;
@@ -481,7 +481,7 @@ bool frmTervane::ObtainPendingLines(NameSource source)
 
 // ---------------------------------------------------------------- renaming
 
-void frmTervane::btnRenommer_Click()
+void MainWindow::btnRenommer_Click()
 {
     const RenameOutcome outcome = m_session.rename(m_context.prompter, m_state.catalogue);
     if (outcome == RenameOutcome::NotPossible || outcome == RenameOutcome::Declined ||
@@ -491,7 +491,7 @@ void frmTervane::btnRenommer_Click()
     m_pairedLists->lvwNoms_ItemClick(0);
 }
 
-void frmTervane::btnAnnuler_Click()
+void MainWindow::btnAnnuler_Click()
 {
     if (m_session.undo(m_context.prompter, m_state.catalogue) == RenameOutcome::Busy)
         return;

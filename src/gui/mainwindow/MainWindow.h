@@ -27,18 +27,18 @@ class QTreeView;
 namespace tervane {
 
 class FileListModel;
-class clsPopupMenu;
+class PopupMenu;
 class NameListModel;
 class OptionsPanel;
 class PairedLists;
 
 // The main window: owner of the workspace, the settings and every control,
 // and runner of the start-up and shut-down sequences.
-class frmTervane : public QMainWindow, public MainWindowControls {
+class MainWindow : public QMainWindow, public MainWindowControls {
     Q_OBJECT
 public:
-    explicit frmTervane(AppContext& context);
-    ~frmTervane() override;
+    explicit MainWindow(AppContext& context);
+    ~MainWindow() override;
 
     // Runs the load sequence. On failure the error has been shown and the
     // window must be discarded without unloading: nothing is saved.
@@ -57,9 +57,9 @@ public:
     void btnRenommer_Click();
     void btnAnnuler_Click();
     // The paste menu of btnCollerPlus, built for one showing.
-    std::unique_ptr<clsPopupMenu> buildPasteMenu() const;
+    std::unique_ptr<PopupMenu> buildPasteMenu() const;
     void btnCollerPlus_MouseDown();
-    void btnRéglages_Click();
+    void btnReglages_Click();
 
     const AppState& state() const { return m_state; }
     RenameWorkspace& workspace() { return m_workspace; }
@@ -93,11 +93,11 @@ private:
     bool ObtainPendingLines(NameSource source);
     NameAsker& nameAsker();
     bool fileListIsEmpty();
-    void btnRafraîchir_Click();
+    void btnRafraichir_Click();
     void btnViderListe_Click();
     void btnParcourir_Click();
     void txtExtensions_Change();
-    void txtRépertoire_Change();
+    void txtRepertoire_Change();
     void Form_Activate();
     void Form_Unload();
     void tmrUnload_Timer();

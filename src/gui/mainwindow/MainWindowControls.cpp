@@ -64,29 +64,29 @@ void MainWindowControls::createControls(QMainWindow& window)
     client->setMinimumSize(TwipsToPixels(DesignClientWidth, WidgetDpi(&window)),
                            TwipsToPixels(OptionsPanelTop, WidgetDpi(&window)));
 
-    lblRépertoire = MakeCaptioned<QLabel>(client, QStringLiteral("lblRépertoire"),
+    lblRepertoire = MakeCaptioned<QLabel>(client, QStringLiteral("lblRépertoire"),
                                           QStringLiteral("Répertoire"), {120, 285, 855, 255});
-    txtRépertoire = MakeControl<QLineEdit>(client, QStringLiteral("txtRépertoire"));
-    PlaceInTwips(txtRépertoire, 1080, 240, 7695, 285);
+    txtRepertoire = MakeControl<QLineEdit>(client, QStringLiteral("txtRépertoire"));
+    PlaceInTwips(txtRepertoire, 1080, 240, 7695, 285);
     btnParcourir = MakeCaptioned<QPushButton>(client, QStringLiteral("btnParcourir"),
                                               QStringLiteral("..."), {8880, 270, 375, 255});
     lblFichiers = MakeCaptioned<QLabel>(client, QStringLiteral("lblFichiers"),
                                         QStringLiteral("Fichiers"), {120, 1110, 735, 255});
-    btnRafraîchir = MakeCaptioned<QPushButton>(client, QStringLiteral("btnRafraîchir"), QString(),
+    btnRafraichir = MakeCaptioned<QPushButton>(client, QStringLiteral("btnRafraîchir"), QString(),
                                                {510, 1380, 360, 275});
     // The button shows a picture only, centred on it; clicks go through it.
-    picRafraîchir = MakeControl<QLabel>(btnRafraîchir, QStringLiteral("picRafraîchir"));
-    picRafraîchir->setPixmap(window.style()->standardIcon(QStyle::SP_BrowserReload).pixmap(14, 14));
-    picRafraîchir->setAttribute(Qt::WA_TransparentForMouseEvents);
-    picRafraîchir->setGeometry(QRect(QPoint(0, 0), btnRafraîchir->size()));
-    picRafraîchir->setAlignment(Qt::AlignCenter);
+    picRafraichir = MakeControl<QLabel>(btnRafraichir, QStringLiteral("picRafraîchir"));
+    picRafraichir->setPixmap(window.style()->standardIcon(QStyle::SP_BrowserReload).pixmap(14, 14));
+    picRafraichir->setAttribute(Qt::WA_TransparentForMouseEvents);
+    picRafraichir->setGeometry(QRect(QPoint(0, 0), btnRafraichir->size()));
+    picRafraichir->setAlignment(Qt::AlignCenter);
 
     lvwFichiers = makeListView(client, QStringLiteral("lvwFichiers"), {960, 1080, 3495, 3375});
     lvwFichiers->setSelectionMode(QAbstractItemView::SingleSelection);
-    picSéparateur = MakeControl<QFrame>(client, QStringLiteral("picSéparateur"));
-    PlaceInTwips(picSéparateur, 4485, 1080, 60, 3375);
-    picSéparateur->setCursor(Qt::SplitHCursor);
-    picSéparateur->setAutoFillBackground(true);
+    picSeparateur = MakeControl<QFrame>(client, QStringLiteral("picSéparateur"));
+    PlaceInTwips(picSeparateur, 4485, 1080, 60, 3375);
+    picSeparateur->setCursor(Qt::SplitHCursor);
+    picSeparateur->setAutoFillBackground(true);
     lvwNoms = makeListView(client, QStringLiteral("lvwNoms"), {4560, 1080, 3495, 3375});
     lvwNoms->setSelectionMode(QAbstractItemView::ExtendedSelection);
     btnColler = MakeCaptioned<QPushButton>(client, QStringLiteral("btnColler"),
@@ -101,9 +101,9 @@ void MainWindowControls::createControls(QMainWindow& window)
                                              QStringLiteral("&Renommer"), {8160, 2160, 1215, 375});
     btnAnnuler = MakeCaptioned<QPushButton>(client, QStringLiteral("btnAnnuler"),
                                             QStringLiteral("&Annuler"), {8160, 2520, 1215, 375});
-    btnRéglages = MakeCaptioned<QPushButton>(client, QStringLiteral("btnRéglages"),
+    btnReglages = MakeCaptioned<QPushButton>(client, QStringLiteral("btnRéglages"),
                                              QStringLiteral("R&églages"), {8160, 3120, 1215, 375});
-    btnRéglages->setProperty("tag", QStringLiteral("*"));
+    btnReglages->setProperty("tag", QStringLiteral("*"));
     btnQuitter = MakeCaptioned<QPushButton>(client, QStringLiteral("btnQuitter"),
                                             QStringLiteral("&Quitter"), {8160, 3600, 1215, 840});
 
@@ -137,13 +137,13 @@ void MainWindowControls::createMenus(QMainWindow& window)
     mnuFichierQuitter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     mnuOptions = makeMenu(bar, QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
-    mnuOptionsMémoriserPosition =
+    mnuOptionsMemoriserPosition =
         makeAction(mnuOptions, QStringLiteral("mnuOptionsMémoriserPosition"),
                    QStringLiteral("Mémoriser la &position de la fenêtre"), true);
-    mnuOptionsMémoriserTaille =
+    mnuOptionsMemoriserTaille =
         makeAction(mnuOptions, QStringLiteral("mnuOptionsMémoriserTaille"),
                    QStringLiteral("Mémoriser la &taille de la fenêtre"), true);
-    mnuOptionsMémoriserSéparateur =
+    mnuOptionsMemoriserSeparateur =
         makeAction(mnuOptions, QStringLiteral("mnuOptionsMémoriserSéparateur"),
                    QStringLiteral("Mémoriser la p&osition du séparateur"), true);
     makeSeparator(mnuOptions, QStringLiteral("mnuOptionsSep1"));

@@ -33,21 +33,21 @@ struct MainWindowControls {
     void createMenus(QMainWindow& window);
 
     // Controls, named as the program names them.
-    QLabel* lblRépertoire = nullptr;
-    QLineEdit* txtRépertoire = nullptr;
+    QLabel* lblRepertoire = nullptr;
+    QLineEdit* txtRepertoire = nullptr;
     QPushButton* btnParcourir = nullptr;
     QLabel* lblFichiers = nullptr;
-    QPushButton* btnRafraîchir = nullptr;
-    QLabel* picRafraîchir = nullptr;
+    QPushButton* btnRafraichir = nullptr;
+    QLabel* picRafraichir = nullptr;
     QTreeView* lvwFichiers = nullptr;
-    QFrame* picSéparateur = nullptr;
+    QFrame* picSeparateur = nullptr;
     QTreeView* lvwNoms = nullptr;
     QPushButton* btnColler = nullptr;
     QToolButton* btnCollerPlus = nullptr;
     QPushButton* btnViderListe = nullptr;
     QPushButton* btnRenommer = nullptr;
     QPushButton* btnAnnuler = nullptr;
-    QPushButton* btnRéglages = nullptr;
+    QPushButton* btnReglages = nullptr;
     QPushButton* btnQuitter = nullptr;
     QCheckBox* chkTriNum = nullptr;
     QLabel* lblNbFichiers = nullptr;
@@ -59,9 +59,9 @@ struct MainWindowControls {
     QMenu* mnuFichier = nullptr;
     QAction* mnuFichierQuitter = nullptr;
     QMenu* mnuOptions = nullptr;
-    QAction* mnuOptionsMémoriserPosition = nullptr;
-    QAction* mnuOptionsMémoriserTaille = nullptr;
-    QAction* mnuOptionsMémoriserSéparateur = nullptr;
+    QAction* mnuOptionsMemoriserPosition = nullptr;
+    QAction* mnuOptionsMemoriserTaille = nullptr;
+    QAction* mnuOptionsMemoriserSeparateur = nullptr;
     QAction* mnuOptionsMinimiserSystray = nullptr;
     QAction* mnuOptionsToujoursAuDessus = nullptr;
     QAction* mnuOptionsAfficher = nullptr;

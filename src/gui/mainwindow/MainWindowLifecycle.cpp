@@ -59,7 +59,7 @@ namespace tervane {
 
 // ---------------------------------------------------------------- start-up
 
-bool frmTervane::Form_Load()
+bool MainWindow::Form_Load()
 {
     Prompter& prompter = m_context.prompter;
     try {
@@ -80,10 +80,10 @@ bool frmTervane::Form_Load()
         if (const QString notice = text(u"TraductionIncomplète"_s); !notice.isEmpty())
             prompter.message(notice, MessageIcon::Exclamation);
         fillLanguageList();
-        QPalette bar = picSéparateur->palette();
+        QPalette bar = picSeparateur->palette();
         bar.setColor(QPalette::Window, palette().color(QPalette::Button));
-        picSéparateur->setPalette(bar);
-        FillWidthList(picOptions->cboNumérotationRemplissage,
+        picSeparateur->setPalette(bar);
+        FillWidthList(picOptions->cboNumerotationRemplissage,
                       [this](const QString& key) { return text(key); });
         // Later: the controls sized to their translated captions.
         m_state.IsLoading = true;
@@ -103,7 +103,7 @@ bool frmTervane::Form_Load()
     return false;
 }
 
-void frmTervane::showInitialisationError(int number, const QString& description)
+void MainWindow::showInitialisationError(int number, const QString& description)
 {
     // Before the catalogue exists its built-in French text stands in, so that
     // an early failure never shows an empty box.
@@ -115,12 +115,12 @@ void frmTervane::showInitialisationError(int number, const QString& description)
                                MessageIcon::Critical);
 }
 
-QString frmTervane::text(const QString& key) const
+QString MainWindow::text(const QString& key) const
 {
     return m_state.catalogue.Item(key);
 }
 
-void frmTervane::locateSettings()
+void MainWindow::locateSettings()
 {
     m_settingsLocation = LocateSettings(m_context.programFolder, m_context.folders, AppTitle);
     m_state.SettingsFolderPath = m_settingsLocation.folderPath;
@@ -131,7 +131,7 @@ void frmTervane::locateSettings()
     MigrateEarlierSettings(m_settingsLocation);
 }
 
-void frmTervane::readInterfaceLanguage()
+void MainWindow::readInterfaceLanguage()
 {
     m_state.InterfaceLanguage =
         ReadIniString(m_state.SettingsFilePath, SettingsKey::Section, SettingsKey::Language, {});
@@ -145,7 +145,7 @@ void frmTervane::readInterfaceLanguage()
     }
 }
 
-void frmTervane::setLanguageFilePath()
+void MainWindow::setLanguageFilePath()
 {
     m_state.LanguageFilePath =
         LanguageFilePathFor(m_context.programFolder, m_state.InterfaceLanguage);
@@ -155,7 +155,7 @@ void frmTervane::setLanguageFilePath()
     }
 }
 
-void frmTervane::fillLanguageList()
+void MainWindow::fillLanguageList()
 {
     QComboBox* list = picOptions->cboLangue;
     list->clear();
@@ -168,7 +168,7 @@ void frmTervane::fillLanguageList()
     list->setCurrentIndex(list->findText(m_state.InterfaceLanguage));
 }
 
-void frmTervane::cboLangue_Click()
+void MainWindow::cboLangue_Click()
 {
     const QString chosen = picOptions->cboLangue->currentText();
     if (chosen == m_state.InterfaceLanguage || chosen.isEmpty())
@@ -180,7 +180,7 @@ void frmTervane::cboLangue_Click()
     tmrUnload.start();
 }
 
-void frmTervane::applyStoredTreatmentSettings()
+void MainWindow::applyStoredTreatmentSettings()
 {
     const QString& file = m_state.SettingsFilePath;
     picOptions->setExtensions(
@@ -188,23 +188,23 @@ void frmTervane::applyStoredTreatmentSettings()
     picOptions->setTreatmentOptions(LoadTreatmentOptions(file));
 }
 
-void frmTervane::runDependentFieldHandlers()
+void MainWindow::runDependentFieldHandlers()
 {
     picOptions->chkSuppressionTermes_Click();
-    picOptions->chkSuppressionCaractères_Click();
-    picOptions->chkNumérotation_Click();
-    picOptions->chkAjoutChaîne_Click();
-    btnRéglages_Click();
+    picOptions->chkSuppressionCaracteres_Click();
+    picOptions->chkNumerotation_Click();
+    picOptions->chkAjoutChaine_Click();
+    btnReglages_Click();
 }
 
-void frmTervane::applyWindowOptions()
+void MainWindow::applyWindowOptions()
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     m_window = ReadWindowSettings(m_state.SettingsFilePath, twips(width()), twips(height()),
                                   twips(screen.width()), twips(screen.height()));
-    mnuOptionsMémoriserSéparateur->setChecked(m_window.rememberSplitter);
-    mnuOptionsMémoriserTaille->setChecked(m_window.rememberSize);
-    mnuOptionsMémoriserPosition->setChecked(m_window.rememberPosition);
+    mnuOptionsMemoriserSeparateur->setChecked(m_window.rememberSplitter);
+    mnuOptionsMemoriserTaille->setChecked(m_window.rememberSize);
+    mnuOptionsMemoriserPosition->setChecked(m_window.rememberPosition);
     setGeometry(pixels(m_window.left), pixels(m_window.top), pixels(m_window.width),
                 pixels(m_window.height));
     mnuOptionsMinimiserSystray->setChecked(m_window.minimiseToTray);
@@ -212,7 +212,7 @@ void frmTervane::applyWindowOptions()
     ApplyAlwaysOnTop();
 }
 
-void frmTervane::chooseInitialFolder()
+void MainWindow::chooseInitialFolder()
 {
     const FileSystem& files = m_context.fileSystem;
     const FolderTest folderExists = [&files](const QString& path) {
@@ -223,11 +223,11 @@ void frmTervane::chooseInitialFolder()
         folder = ReadIniString(m_state.SettingsFilePath, SettingsKey::Section,
                                SettingsKey::LastFolder, m_context.folders.get(DocumentsFolder));
     folder = WalkUpToExistingFolder(folder, m_context.programFolder, folderExists);
-    txtRépertoire->setText(folder);
-    txtRépertoire->setCursorPosition(int(folder.size()));
+    txtRepertoire->setText(folder);
+    txtRepertoire->setCursorPosition(int(folder.size()));
 }
 
-void frmTervane::showAsLoaded()
+void MainWindow::showAsLoaded()
 {
     if (m_window.maximised)
         showMaximized();
@@ -237,13 +237,13 @@ void frmTervane::showAsLoaded()
 
 // ---------------------------------------------------------------- shut-down
 
-void frmTervane::tmrUnload_Timer()
+void MainWindow::tmrUnload_Timer()
 {
     if (m_state.RestartRequired)
         close();
 }
 
-void frmTervane::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_unloaded) {
         m_unloaded = true;
@@ -252,7 +252,7 @@ void frmTervane::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void frmTervane::Form_Unload()
+void MainWindow::Form_Unload()
 {
     const QString& file = m_state.SettingsFilePath;
     if (m_state.TreatmentSettingsChanged) {
@@ -262,22 +262,22 @@ void frmTervane::Form_Unload()
                        picOptions->extensions());
         SaveTreatmentOptions(file, picOptions->CurrentTreatmentOptions());
     }
-    m_window.rememberSplitter = mnuOptionsMémoriserSéparateur->isChecked();
-    m_window.rememberSize = mnuOptionsMémoriserTaille->isChecked();
-    m_window.rememberPosition = mnuOptionsMémoriserPosition->isChecked();
+    m_window.rememberSplitter = mnuOptionsMemoriserSeparateur->isChecked();
+    m_window.rememberSize = mnuOptionsMemoriserTaille->isChecked();
+    m_window.rememberPosition = mnuOptionsMemoriserPosition->isChecked();
     m_window.minimiseToTray = mnuOptionsMinimiserSystray->isChecked();
     m_window.alwaysOnTop = mnuOptionsToujoursAuDessus->isChecked();
     if (m_state.WindowOptionsChanged)
         WriteWindowOptions(file, m_window);
     rememberNormalGeometry();
     WriteWindowPosition(file, m_window);
-    if (m_window.rememberSize && !btnRéglages->property("tag").toString().isEmpty()) {
-        btnRéglages_Click();
+    if (m_window.rememberSize && !btnReglages->property("tag").toString().isEmpty()) {
+        btnReglages_Click();
         rememberNormalGeometry();
     }
     m_window.maximised = isMaximized();
     WriteWindowSize(file, m_window);
-    WriteIniString(file, SettingsKey::Section, SettingsKey::LastFolder, txtRépertoire->text());
+    WriteIniString(file, SettingsKey::Section, SettingsKey::LastFolder, txtRepertoire->text());
     if (m_state.RestartRequired)
         m_context.launcher.relaunch();
 }

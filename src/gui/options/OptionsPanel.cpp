@@ -88,17 +88,17 @@ OptionsPanel::OptionsPanel(QWidget* parent)
 void OptionsPanel::createExtensionRow()
 {
     for (int i = 0; i < 2; ++i) {
-        LinSéparateurOptions[i] = MakeControl<QFrame>(this, QStringLiteral("LinSéparateurOptions"));
-        SetArrayIndex(LinSéparateurOptions[i], i);
-        LinSéparateurOptions[i]->setFrameShape(QFrame::HLine);
-        LinSéparateurOptions[i]->setFrameShadow(i == 0 ? QFrame::Sunken : QFrame::Plain);
-        PlaceInTwips(LinSéparateurOptions[i], 0, i * 15, 9495, 15);
+        LinSeparateurOptions[i] = MakeControl<QFrame>(this, QStringLiteral("LinSéparateurOptions"));
+        SetArrayIndex(LinSeparateurOptions[i], i);
+        LinSeparateurOptions[i]->setFrameShape(QFrame::HLine);
+        LinSeparateurOptions[i]->setFrameShadow(i == 0 ? QFrame::Sunken : QFrame::Plain);
+        PlaceInTwips(LinSeparateurOptions[i], 0, i * 15, 9495, 15);
     }
     lblExtensions = MakeCaptioned<QLabel>(this, QStringLiteral("lblExtensions"),
                                           QStringLiteral("Extensions des fichiers à lister"),
                                           {140, 180, 2500, 255});
     txtExtensions = makeTextBox(this, QStringLiteral("txtExtensions"), {2700, 135, 4200, 285});
-    lblExtensionsSéparateur = MakeCaptioned<QLabel>(this, QStringLiteral("lblExtensionsSéparateur"),
+    lblExtensionsSeparateur = MakeCaptioned<QLabel>(this, QStringLiteral("lblExtensionsSéparateur"),
                                                     QStringLiteral("(séparateur : point-virgule)"),
                                                     {7020, 180, 2200, 255});
 }
@@ -110,17 +110,17 @@ void OptionsPanel::createTreatmentsFrame()
     PlaceInTwips(fraTraitements, 140, 555, 9240, 4050);
     QWidget* f = fraTraitements;
 
-    chkSuppressionChiffresDébut = MakeCaptioned<QCheckBox>(
+    chkSuppressionChiffresDebut = MakeCaptioned<QCheckBox>(
         f, QStringLiteral("chkSuppressionChiffresDébut"),
         QStringLiteral("Suppression des éventuels chiffres en début de nom (ancienne numérotation "
                        "des pistes)"),
         {120, 300, 9000, 255});
-    chkSuppressionCaractèresNonAlpha = MakeCaptioned<QCheckBox>(
+    chkSuppressionCaracteresNonAlpha = MakeCaptioned<QCheckBox>(
         f, QStringLiteral("chkSuppressionCaractèresNonAlpha"),
         QStringLiteral("Suppression des éventuels caractères non-alphanumériques en début de nom "
                        "(résiduels d'une ancienne numérotation)"),
         {120, 580, 9000, 255});
-    chkSuppressionDurées =
+    chkSuppressionDurees =
         MakeCaptioned<QCheckBox>(f, QStringLiteral("chkSuppressionDurées"),
                                  QStringLiteral("Suppression des durées"), {120, 860, 4000, 255});
     chkSuppressionTermes = MakeCaptioned<QCheckBox>(
@@ -128,7 +128,7 @@ void OptionsPanel::createTreatmentsFrame()
         QStringLiteral("Suppression des termes suivants"), {120, 1140, 2800, 255});
     txtSuppressionTermes =
         makeTextBox(f, QStringLiteral("txtSuppressionTermes"), {2980, 1110, 3800, 285});
-    lblTermesSéparateur = MakeCaptioned<QLabel>(f, QStringLiteral("lblTermesSéparateur"),
+    lblTermesSeparateur = MakeCaptioned<QLabel>(f, QStringLiteral("lblTermesSéparateur"),
                                                 QStringLiteral("(séparateur : point-virgule)"),
                                                 {6900, 1155, 2200, 255});
     chkSuppressionMajuscules = MakeCaptioned<QCheckBox>(
@@ -138,60 +138,60 @@ void OptionsPanel::createTreatmentsFrame()
         f, QStringLiteral("chkSuppressionLignesVides"),
         QStringLiteral("Suppression des lignes vides"), {120, 1720, 4000, 255});
 
-    chkSuppressionCaractères =
+    chkSuppressionCaracteres =
         MakeCaptioned<QCheckBox>(f, QStringLiteral("chkSuppressionCaractères"),
                                  QStringLiteral("Suppression de"), {120, 2030, 1500, 255});
-    txtSuppressionCaractèresNombre =
+    txtSuppressionCaracteresNombre =
         makeNumberBox(f, QStringLiteral("txtSuppressionCaractèresNombre"), QStringLiteral("0"),
                       {1680, 2000, 360, 285});
-    lblSuppressionCaractères =
+    lblSuppressionCaracteres =
         MakeCaptioned<QLabel>(f, QStringLiteral("lblSuppressionCaractères"),
                               QStringLiteral("caractère(s)"), {2160, 2045, 1000, 255});
-    picSuppressionCaractères =
+    picSuppressionCaracteres =
         makeOptionBox(f, QStringLiteral("picSuppressionCaractères"), {3310, 2030, 5000, 255});
-    makeOptions<3>(picSuppressionCaractères, QStringLiteral("optSuppressionCaractèresPosition"),
+    makeOptions<3>(picSuppressionCaracteres, QStringLiteral("optSuppressionCaractèresPosition"),
                    {QStringLiteral("au début"), QStringLiteral("à la fin"),
                     QStringLiteral("à partir de la position")},
-                   {1100, 1100, 2400}, optSuppressionCaractèresPosition);
-    txtSuppressionCaractèresPosition =
+                   {1100, 1100, 2400}, optSuppressionCaracteresPosition);
+    txtSuppressionCaracteresPosition =
         makeNumberBox(f, QStringLiteral("txtSuppressionCaractèresPosition"), QStringLiteral("1"),
                       {8370, 2000, 360, 285});
 
-    chkNumérotation = MakeCaptioned<QCheckBox>(
+    chkNumerotation = MakeCaptioned<QCheckBox>(
         f, QStringLiteral("chkNumérotation"),
         QStringLiteral("Ajout d'une numérotation automatique"), {120, 2340, 3600, 255});
-    picNumérotationPosition =
+    picNumerotationPosition =
         makeOptionBox(f, QStringLiteral("picNumérotationPosition"), {3780, 2340, 2400, 255});
-    makeOptions<2>(picNumérotationPosition, QStringLiteral("optNumérotationPosition"),
+    makeOptions<2>(picNumerotationPosition, QStringLiteral("optNumérotationPosition"),
                    {QStringLiteral("au début"), QStringLiteral("à la fin")}, {1100, 1100},
-                   optNumérotationPosition);
-    lblNumérotationRemplissage = MakeCaptioned<QLabel>(
+                   optNumerotationPosition);
+    lblNumerotationRemplissage = MakeCaptioned<QLabel>(
         f, QStringLiteral("lblNumérotationRemplissage"),
         QStringLiteral("Remplissage (par des zéros)"), {400, 2655, 2400, 255});
-    cboNumérotationRemplissage =
+    cboNumerotationRemplissage =
         MakeControl<QComboBox>(f, QStringLiteral("cboNumérotationRemplissage"));
-    PlaceInTwips(cboNumérotationRemplissage, 2860, 2610, 3800, 315);
-    lblNumérotationPréfixe = MakeCaptioned<QLabel>(
+    PlaceInTwips(cboNumerotationRemplissage, 2860, 2610, 3800, 315);
+    lblNumerotationPrefixe = MakeCaptioned<QLabel>(
         f, QStringLiteral("lblNumérotationPréfixe"),
         QStringLiteral("Préfixer la numérotation avec cette chaîne "), {400, 3005, 3500, 255});
-    txtNumérotationPréfixe =
+    txtNumerotationPrefixe =
         makeTextBox(f, QStringLiteral("txtNumérotationPréfixe"), {3960, 2960, 900, 285});
-    lblNumérotationSuffixe = MakeCaptioned<QLabel>(
+    lblNumerotationSuffixe = MakeCaptioned<QLabel>(
         f, QStringLiteral("lblNumérotationSuffixe"),
         QStringLiteral(" et/ou la suffixer avec cette chaîne "), {4920, 3005, 3000, 255});
-    txtNumérotationSuffixe =
+    txtNumerotationSuffixe =
         makeTextBox(f, QStringLiteral("txtNumérotationSuffixe"), {7980, 2960, 900, 285});
 
-    chkAjoutChaîne =
+    chkAjoutChaine =
         MakeCaptioned<QCheckBox>(f, QStringLiteral("chkAjoutChaîne"),
                                  QStringLiteral("Ajout de la chaîne"), {120, 3350, 1800, 255});
-    txtAjoutChaîne = makeTextBox(f, QStringLiteral("txtAjoutChaîne"), {1980, 3320, 1300, 285});
-    picAjoutChaîne = makeOptionBox(f, QStringLiteral("picAjoutChaîne"), {3430, 3350, 4900, 255});
-    makeOptions<3>(picAjoutChaîne, QStringLiteral("optAjoutChaînePosition"),
+    txtAjoutChaine = makeTextBox(f, QStringLiteral("txtAjoutChaîne"), {1980, 3320, 1300, 285});
+    picAjoutChaine = makeOptionBox(f, QStringLiteral("picAjoutChaîne"), {3430, 3350, 4900, 255});
+    makeOptions<3>(picAjoutChaine, QStringLiteral("optAjoutChaînePosition"),
                    {QStringLiteral("au début"), QStringLiteral("à la fin"),
                     QStringLiteral("à partir de la position")},
-                   {1100, 1100, 2400}, optAjoutChaînePosition);
-    txtAjoutChaînePosition = makeNumberBox(f, QStringLiteral("txtAjoutChaînePosition"),
+                   {1100, 1100, 2400}, optAjoutChainePosition);
+    txtAjoutChainePosition = makeNumberBox(f, QStringLiteral("txtAjoutChaînePosition"),
                                            QStringLiteral("1"), {8390, 3320, 360, 285});
 
     chkNePasReprendreExtensionOriginale = MakeCaptioned<QCheckBox>(
@@ -207,7 +207,7 @@ void OptionsPanel::createLanguageRow()
                                       {140, 4755, 900, 255});
     cboLangue = MakeControl<QComboBox>(this, QStringLiteral("cboLangue"));
     PlaceInTwips(cboLangue, 1160, 4710, 2400, 315);
-    lblRequiertRedémarrage = MakeCaptioned<QLabel>(
+    lblRequiertRedemarrage = MakeCaptioned<QLabel>(
         this, QStringLiteral("lblRequiertRedémarrage"),
         QStringLiteral("(requiert un redémarrage du logiciel)"), {3680, 4755, 4000, 255});
 }
@@ -225,7 +225,7 @@ void OptionsPanel::connectEdits()
             if (on)
                 edited();
         });
-    connect(cboNumérotationRemplissage, &QComboBox::currentIndexChanged, this, edited);
+    connect(cboNumerotationRemplissage, &QComboBox::currentIndexChanged, this, edited);
 }
 
 // The click handlers of the check boxes that own dependent fields. Start-up
@@ -236,17 +236,17 @@ void OptionsPanel::chkSuppressionTermes_Click()
     emit treatmentSettingsEdited();
 }
 
-void OptionsPanel::chkSuppressionCaractères_Click()
+void OptionsPanel::chkSuppressionCaracteres_Click()
 {
     emit treatmentSettingsEdited();
 }
 
-void OptionsPanel::chkNumérotation_Click()
+void OptionsPanel::chkNumerotation_Click()
 {
     emit treatmentSettingsEdited();
 }
 
-void OptionsPanel::chkAjoutChaîne_Click()
+void OptionsPanel::chkAjoutChaine_Click()
 {
     emit treatmentSettingsEdited();
 }
@@ -263,53 +263,53 @@ void OptionsPanel::setExtensions(const QString& patterns)
 
 void OptionsPanel::setTreatmentOptions(const TreatmentOptions& o)
 {
-    chkSuppressionChiffresDébut->setChecked(o.RemoveLeadingDigits);
-    chkSuppressionCaractèresNonAlpha->setChecked(o.RemoveLeadingNonAlphanumerics);
+    chkSuppressionChiffresDebut->setChecked(o.RemoveLeadingDigits);
+    chkSuppressionCaracteresNonAlpha->setChecked(o.RemoveLeadingNonAlphanumerics);
     chkSuppressionMajuscules->setChecked(o.RemoveCapitals);
-    chkSuppressionDurées->setChecked(o.RemoveDurations);
+    chkSuppressionDurees->setChecked(o.RemoveDurations);
     chkSuppressionTermes->setChecked(o.RemoveTerms);
     txtSuppressionTermes->setText(o.TermsToRemove);
     chkSuppressionLignesVides->setChecked(o.RemoveEmptyLines);
-    chkSuppressionCaractères->setChecked(o.RemoveCharacters);
-    txtSuppressionCaractèresNombre->setText(o.RemoveCharactersCount);
-    selectPosition(optSuppressionCaractèresPosition, o.RemoveCharactersMode);
-    txtSuppressionCaractèresPosition->setText(o.RemoveCharactersPosition);
-    chkNumérotation->setChecked(o.Numbering);
-    selectPosition(optNumérotationPosition, o.NumberingPosition);
-    SelectComboItemByData(cboNumérotationRemplissage, o.NumberingWidth);
-    txtNumérotationPréfixe->setText(o.NumberingPrefix);
-    txtNumérotationSuffixe->setText(o.NumberingSuffix);
-    chkAjoutChaîne->setChecked(o.AddString);
-    txtAjoutChaîne->setText(o.AddStringText);
-    selectPosition(optAjoutChaînePosition, o.AddStringMode);
-    txtAjoutChaînePosition->setText(o.AddStringPosition);
+    chkSuppressionCaracteres->setChecked(o.RemoveCharacters);
+    txtSuppressionCaracteresNombre->setText(o.RemoveCharactersCount);
+    selectPosition(optSuppressionCaracteresPosition, o.RemoveCharactersMode);
+    txtSuppressionCaracteresPosition->setText(o.RemoveCharactersPosition);
+    chkNumerotation->setChecked(o.Numbering);
+    selectPosition(optNumerotationPosition, o.NumberingPosition);
+    SelectComboItemByData(cboNumerotationRemplissage, o.NumberingWidth);
+    txtNumerotationPrefixe->setText(o.NumberingPrefix);
+    txtNumerotationSuffixe->setText(o.NumberingSuffix);
+    chkAjoutChaine->setChecked(o.AddString);
+    txtAjoutChaine->setText(o.AddStringText);
+    selectPosition(optAjoutChainePosition, o.AddStringMode);
+    txtAjoutChainePosition->setText(o.AddStringPosition);
     chkNePasReprendreExtensionOriginale->setChecked(o.DropOriginalExtension);
 }
 
 TreatmentOptions OptionsPanel::CurrentTreatmentOptions() const
 {
     TreatmentOptions o;
-    o.RemoveLeadingDigits = chkSuppressionChiffresDébut->isChecked();
-    o.RemoveLeadingNonAlphanumerics = chkSuppressionCaractèresNonAlpha->isChecked();
-    o.RemoveDurations = chkSuppressionDurées->isChecked();
+    o.RemoveLeadingDigits = chkSuppressionChiffresDebut->isChecked();
+    o.RemoveLeadingNonAlphanumerics = chkSuppressionCaracteresNonAlpha->isChecked();
+    o.RemoveDurations = chkSuppressionDurees->isChecked();
     o.RemoveTerms = chkSuppressionTermes->isChecked();
     o.TermsToRemove = txtSuppressionTermes->text();
     o.RemoveCapitals = chkSuppressionMajuscules->isChecked();
     o.RemoveEmptyLines = chkSuppressionLignesVides->isChecked();
-    o.RemoveCharacters = chkSuppressionCaractères->isChecked();
-    o.RemoveCharactersCount = txtSuppressionCaractèresNombre->text();
-    o.RemoveCharactersMode = selectedPosition(optSuppressionCaractèresPosition);
-    o.RemoveCharactersPosition = txtSuppressionCaractèresPosition->text();
-    o.Numbering = chkNumérotation->isChecked();
+    o.RemoveCharacters = chkSuppressionCaracteres->isChecked();
+    o.RemoveCharactersCount = txtSuppressionCaracteresNombre->text();
+    o.RemoveCharactersMode = selectedPosition(optSuppressionCaracteresPosition);
+    o.RemoveCharactersPosition = txtSuppressionCaracteresPosition->text();
+    o.Numbering = chkNumerotation->isChecked();
     o.NumberingPosition =
-        optNumérotationPosition[0]->isChecked() ? InsertPosition::AtStart : InsertPosition::AtEnd;
-    o.NumberingWidth = GetComboItemData(cboNumérotationRemplissage);
-    o.NumberingPrefix = txtNumérotationPréfixe->text();
-    o.NumberingSuffix = txtNumérotationSuffixe->text();
-    o.AddString = chkAjoutChaîne->isChecked();
-    o.AddStringText = txtAjoutChaîne->text();
-    o.AddStringMode = selectedPosition(optAjoutChaînePosition);
-    o.AddStringPosition = txtAjoutChaînePosition->text();
+        optNumerotationPosition[0]->isChecked() ? InsertPosition::AtStart : InsertPosition::AtEnd;
+    o.NumberingWidth = GetComboItemData(cboNumerotationRemplissage);
+    o.NumberingPrefix = txtNumerotationPrefixe->text();
+    o.NumberingSuffix = txtNumerotationSuffixe->text();
+    o.AddString = chkAjoutChaine->isChecked();
+    o.AddStringText = txtAjoutChaine->text();
+    o.AddStringMode = selectedPosition(optAjoutChainePosition);
+    o.AddStringPosition = txtAjoutChainePosition->text();
     o.DropOriginalExtension = chkNePasReprendreExtensionOriginale->isChecked();
     return o;
 }

@@ -32,49 +32,49 @@ public:
 
     // The click handlers of the four check boxes that own dependent fields.
     void chkSuppressionTermes_Click();
-    void chkSuppressionCaractères_Click();
-    void chkNumérotation_Click();
-    void chkAjoutChaîne_Click();
+    void chkSuppressionCaracteres_Click();
+    void chkNumerotation_Click();
+    void chkAjoutChaine_Click();
 
-    std::array<QFrame*, 2> LinSéparateurOptions{};
+    std::array<QFrame*, 2> LinSeparateurOptions{};
     QLabel* lblExtensions = nullptr;
     QLineEdit* txtExtensions = nullptr;
-    QLabel* lblExtensionsSéparateur = nullptr;
+    QLabel* lblExtensionsSeparateur = nullptr;
 
     QGroupBox* fraTraitements = nullptr;
-    QCheckBox* chkSuppressionChiffresDébut = nullptr;
-    QCheckBox* chkSuppressionCaractèresNonAlpha = nullptr;
-    QCheckBox* chkSuppressionDurées = nullptr;
+    QCheckBox* chkSuppressionChiffresDebut = nullptr;
+    QCheckBox* chkSuppressionCaracteresNonAlpha = nullptr;
+    QCheckBox* chkSuppressionDurees = nullptr;
     QCheckBox* chkSuppressionTermes = nullptr;
     QLineEdit* txtSuppressionTermes = nullptr;
-    QLabel* lblTermesSéparateur = nullptr;
+    QLabel* lblTermesSeparateur = nullptr;
     QCheckBox* chkSuppressionMajuscules = nullptr;
     QCheckBox* chkSuppressionLignesVides = nullptr;
-    QCheckBox* chkSuppressionCaractères = nullptr;
-    QLineEdit* txtSuppressionCaractèresNombre = nullptr;
-    QLabel* lblSuppressionCaractères = nullptr;
-    QWidget* picSuppressionCaractères = nullptr;
-    std::array<QRadioButton*, 3> optSuppressionCaractèresPosition{};
-    QLineEdit* txtSuppressionCaractèresPosition = nullptr;
-    QCheckBox* chkNumérotation = nullptr;
-    QWidget* picNumérotationPosition = nullptr;
-    std::array<QRadioButton*, 2> optNumérotationPosition{};
-    QLabel* lblNumérotationRemplissage = nullptr;
-    QComboBox* cboNumérotationRemplissage = nullptr;
-    QLabel* lblNumérotationPréfixe = nullptr;
-    QLineEdit* txtNumérotationPréfixe = nullptr;
-    QLabel* lblNumérotationSuffixe = nullptr;
-    QLineEdit* txtNumérotationSuffixe = nullptr;
-    QCheckBox* chkAjoutChaîne = nullptr;
-    QLineEdit* txtAjoutChaîne = nullptr;
-    QWidget* picAjoutChaîne = nullptr;
-    std::array<QRadioButton*, 3> optAjoutChaînePosition{};
-    QLineEdit* txtAjoutChaînePosition = nullptr;
+    QCheckBox* chkSuppressionCaracteres = nullptr;
+    QLineEdit* txtSuppressionCaracteresNombre = nullptr;
+    QLabel* lblSuppressionCaracteres = nullptr;
+    QWidget* picSuppressionCaracteres = nullptr;
+    std::array<QRadioButton*, 3> optSuppressionCaracteresPosition{};
+    QLineEdit* txtSuppressionCaracteresPosition = nullptr;
+    QCheckBox* chkNumerotation = nullptr;
+    QWidget* picNumerotationPosition = nullptr;
+    std::array<QRadioButton*, 2> optNumerotationPosition{};
+    QLabel* lblNumerotationRemplissage = nullptr;
+    QComboBox* cboNumerotationRemplissage = nullptr;
+    QLabel* lblNumerotationPrefixe = nullptr;
+    QLineEdit* txtNumerotationPrefixe = nullptr;
+    QLabel* lblNumerotationSuffixe = nullptr;
+    QLineEdit* txtNumerotationSuffixe = nullptr;
+    QCheckBox* chkAjoutChaine = nullptr;
+    QLineEdit* txtAjoutChaine = nullptr;
+    QWidget* picAjoutChaine = nullptr;
+    std::array<QRadioButton*, 3> optAjoutChainePosition{};
+    QLineEdit* txtAjoutChainePosition = nullptr;
     QCheckBox* chkNePasReprendreExtensionOriginale = nullptr;
 
     QLabel* lblLangue = nullptr;
     QComboBox* cboLangue = nullptr;
-    QLabel* lblRequiertRedémarrage = nullptr;
+    QLabel* lblRequiertRedemarrage = nullptr;
 
 signals:
     // A treatment setting was edited.

@@ -43,7 +43,7 @@ NameRequest nameTemplate(const QString& text)
 struct Shown {
     ScriptedPrompter prompter;
     TranslationCatalogue catalogue = BuildTranslationCatalogue(LanguageFile());
-    frmNom dialog{catalogue, LanguageFile(), prompter};
+    NameDialog dialog{catalogue, LanguageFile(), prompter};
 
     explicit Shown(const NameRequest& request)
     {
@@ -106,14 +106,14 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, typed);
         Shown shown(isTemplate ? nameTemplate(text) : singleName(text));
-        frmNom& d = shown.dialog;
+        NameDialog& d = shown.dialog;
         QTest::keyClicks(d.txtNom, typed);
         QCOMPARE(d.txtNom->text(), text + typed);
         QTEST(d.btnOK->isEnabled(), "okEnabled");
-        QTEST(d.cboNumérotationRemplissage->isEnabled(), "fillEnabled");
-        QTEST(d.lblNumérotationRemplissage->isEnabled(), "fillEnabled");
-        QCOMPARE(d.cboNumérotationRemplissage->isHidden(), !isTemplate);
-        QCOMPARE(GetComboItemData(d.cboNumérotationRemplissage), isTemplate ? 3 : -1);
+        QTEST(d.cboNumerotationRemplissage->isEnabled(), "fillEnabled");
+        QTEST(d.lblNumerotationRemplissage->isEnabled(), "fillEnabled");
+        QCOMPARE(d.cboNumerotationRemplissage->isHidden(), !isTemplate);
+        QCOMPARE(GetComboItemData(d.cboNumerotationRemplissage), isTemplate ? 3 : -1);
         QVERIFY(shown.prompter.boxes.isEmpty());
     }
 
@@ -130,8 +130,8 @@ private slots:
         QFETCH(int, width);
         QFETCH(bool, okEnabled);
         Shown shown(nameTemplate(u"Piste n°[NUM]"_s));
-        choose(shown.dialog.cboNumérotationRemplissage, width);
-        QTRY_COMPARE(GetComboItemData(shown.dialog.cboNumérotationRemplissage), width);
+        choose(shown.dialog.cboNumerotationRemplissage, width);
+        QTRY_COMPARE(GetComboItemData(shown.dialog.cboNumerotationRemplissage), width);
         QCOMPARE(shown.dialog.btnOK->isEnabled(), okEnabled);
         // One choice, at most one message.
         QCOMPARE(shown.prompter.boxes.size(), okEnabled ? 0 : 1);
@@ -237,7 +237,7 @@ private slots:
         QFETCH(QString, how);
         QFETCH(QString, text);
         Shown shown(singleName(text));
-        frmNom& d = shown.dialog;
+        NameDialog& d = shown.dialog;
         if (how == u"escape")
             QTest::keyClick(d.txtNom, Qt::Key_Escape);
         else if (how == u"cancel")
@@ -261,18 +261,18 @@ private slots:
                       "btnAnnuler=&Cancel\n"));
         ScriptedPrompter prompter;
         const TranslationCatalogue catalogue = BuildTranslationCatalogue(english);
-        frmNom dialog(catalogue, english, prompter);
+        NameDialog dialog(catalogue, english, prompter);
         QCOMPARE(dialog.windowTitle(), u"Rename"_s);
         QCOMPARE(dialog.lblNom->text(), u"The new name of the file"_s);
         QCOMPARE(dialog.btnAnnuler->text(), u"&Cancel"_s);
         QCOMPARE(dialog.btnOK->text(), u"&OK"_s);
-        QCOMPARE(dialog.lblNumérotationRemplissage->text(), u"Remplissage (par des zéros)"_s);
+        QCOMPARE(dialog.lblNumerotationRemplissage->text(), u"Remplissage (par des zéros)"_s);
         // The entry moves right of the longer caption; both boxes stay inside the dialog.
         const QLabel* label = dialog.lblNom;
         QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
         QVERIFY(dialog.txtNom->x() > label->x() + label->width());
         QVERIFY(dialog.txtNom->x() + dialog.txtNom->width() < dialog.width());
-        const QComboBox* list = dialog.cboNumérotationRemplissage;
+        const QComboBox* list = dialog.cboNumerotationRemplissage;
         QVERIFY(list->x() + list->width() < dialog.width());
     }
 
@@ -300,7 +300,7 @@ private slots:
         QString caption;
         QString prompt;
         whenModal([&](QWidget* modal) {
-            auto* dialog = qobject_cast<frmNom*>(modal);
+            auto* dialog = qobject_cast<NameDialog*>(modal);
             QVERIFY(dialog);
             caption = dialog->windowTitle();
             prompt = dialog->lblInfo->text();

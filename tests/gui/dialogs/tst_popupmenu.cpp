@@ -29,15 +29,15 @@ class TestPopupMenu : public QObject {
         });
     }
 
-    static std::unique_ptr<clsPopupMenu> sample()
+    static std::unique_ptr<PopupMenu> sample()
     {
-        auto menu = std::make_unique<clsPopupMenu>();
+        auto menu = std::make_unique<PopupMenu>();
         menu->AddItem(10, u"&First\tCtrl+V"_s);
         menu->AddItem(0, u"-"_s);
-        menu->AddItem(11, u"Greyed"_s, clsPopupMenu::Greyed);
-        menu->AddItem(12, u"Checked"_s, clsPopupMenu::Checked);
+        menu->AddItem(11, u"Greyed"_s, PopupMenu::Greyed);
+        menu->AddItem(12, u"Checked"_s, PopupMenu::Checked);
         menu->AddItem(0, u"-"_s);
-        menu->AddItem(13, u"Last"_s, clsPopupMenu::Disabled);
+        menu->AddItem(13, u"Last"_s, PopupMenu::Disabled);
         return menu;
     }
 
@@ -58,20 +58,20 @@ private slots:
         QCOMPARE(items.size(), 6);
         QCOMPARE(items[0]->text(), u"&First\tCtrl+V"_s);
         QVERIFY(items[1]->isSeparator() && items[4]->isSeparator());
-        QCOMPARE(clsPopupMenu::IdentifierOf(items[1]), 0);
+        QCOMPARE(PopupMenu::IdentifierOf(items[1]), 0);
         QVERIFY(!items[2]->isEnabled());
         QVERIFY(items[3]->isChecked());
         QVERIFY(!items[5]->isEnabled());
-        QCOMPARE(clsPopupMenu::IdentifierOf(items[5]), 13);
+        QCOMPARE(PopupMenu::IdentifierOf(items[5]), 13);
     }
 
     void submenuIsListedUnderItsCaption()
     {
-        clsPopupMenu sub;
+        PopupMenu sub;
         sub.Caption = u"More"_s;
         sub.AddItem(21, u"Inner"_s);
-        clsPopupMenu menu;
-        menu.AddItem(20, sub, clsPopupMenu::NewColumn);
+        PopupMenu menu;
+        menu.AddItem(20, sub, PopupMenu::NewColumn);
         const QList<QAction*> items = menu.menu()->actions();
         QCOMPARE(items.last()->text(), u"More"_s);
         QCOMPARE(items.last()->menu(), sub.menu());
@@ -98,7 +98,7 @@ private slots:
         whenShown({Qt::Key_Escape});
         QCOMPARE(menu->TrackPopup(&m_owner, -1, -1, nullptr, false), 0);
 
-        clsPopupMenu separators;
+        PopupMenu separators;
         separators.AddItem(0, u"-"_s);
         separators.AddItem(0, u"-"_s);
         whenShown({Qt::Key_Down, Qt::Key_Return, Qt::Key_Escape});
@@ -127,7 +127,7 @@ private slots:
     void noOwnerWindowIsAnError()
     {
         m_owner.hide();
-        clsPopupMenu menu;
+        PopupMenu menu;
         menu.AddItem(1, u"x"_s);
         QVERIFY_THROWS_EXCEPTION(AppError, menu.TrackPopup(nullptr, 0, 0, nullptr, false));
         m_owner.show();

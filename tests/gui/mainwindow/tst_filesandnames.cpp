@@ -24,7 +24,7 @@ class TestFilesAndNames : public QObject {
 
     struct Session {
         TestEnvironment env;
-        std::unique_ptr<frmTervane> window;
+        std::unique_ptr<MainWindow> window;
 
         explicit Session(const QStringList& files, const QByteArray& settings = {})
         {
@@ -34,11 +34,11 @@ class TestFilesAndNames : public QObject {
             if (!settings.isEmpty())
                 WriteFile(env.settingsFile(), "[Config]\n" + settings);
             env.context().commandLine = folder();
-            window = std::make_unique<frmTervane>(env.context());
+            window = std::make_unique<MainWindow>(env.context());
             if (!window->Form_Load())
                 qFatal("start-up failed");
             window->showAsLoaded();
-            window->btnRéglages->click(); // the options panel opens, so its controls work
+            window->btnReglages->click(); // the options panel opens, so its controls work
         }
         QString folder() const { return env.path(u"music"_s); }
         QStringList rows(const QTreeView* list) const
@@ -52,7 +52,7 @@ class TestFilesAndNames : public QObject {
         QStringList nameRows() const { return rows(window->lvwNoms); }
         int fillWidth() const
         {
-            return window->picOptions->cboNumérotationRemplissage->currentData().toInt();
+            return window->picOptions->cboNumerotationRemplissage->currentData().toInt();
         }
         void drop(const QString& text)
         {
@@ -124,7 +124,7 @@ private slots:
         // update of the names model.
         QSignalSpy changed(session.window->lvwNoms->model(), &QAbstractItemModel::dataChanged);
         QSignalSpy reset(session.window->lvwNoms->model(), &QAbstractItemModel::modelReset);
-        session.window->picOptions->chkNumérotation->click();
+        session.window->picOptions->chkNumerotation->click();
         QCOMPARE(session.nameRows(), (QStringList{u"Intro.mp3"_s, u"Song.wma"_s, u"Outro.mp3"_s}));
         QCOMPARE(changed.size() + reset.size(), 1);
 
@@ -137,7 +137,7 @@ private slots:
     void duplicateNamesTurnRed()
     {
         Session session({u"a.mp3"_s, u"b.mp3"_s});
-        session.window->picOptions->chkNumérotation->setChecked(false);
+        session.window->picOptions->chkNumerotation->setChecked(false);
         session.drop(u"Same\rsame"_s);
         QVERIFY(!session.window->btnRenommer->isEnabled());
         const QModelIndex first = session.window->lvwNoms->model()->index(0, 0);
@@ -151,7 +151,7 @@ private slots:
         QDir().mkpath(session.env.path(u"eight"_s));
         for (const QString& name : tracks(8))
             WriteFile(session.env.path(u"eight/"_s) + name);
-        session.window->txtRépertoire->setText(session.env.path(u"eight"_s));
+        session.window->txtRepertoire->setText(session.env.path(u"eight"_s));
         QCOMPARE(session.fileRows().size(), 8);
         QCOMPARE(session.fillWidth(), 2);
     }
@@ -166,7 +166,7 @@ private slots:
     {
         Session session(tracks(120));
         session.drop(u"x"_s);
-        QComboBox* widths = session.window->picOptions->cboNumérotationRemplissage;
+        QComboBox* widths = session.window->picOptions->cboNumerotationRemplissage;
         widths->setCurrentIndex(widths->findData(2));
         QVERIFY(session.env.prompter.boxes.last().text.startsWith(
             u"Cette valeur de remplissage n'est pas adaptée"_s));
@@ -212,7 +212,7 @@ private slots:
         Session session({u"a.mp3"_s});
         WriteFile(session.folder() + u"/b.mp3"_s);
         QCOMPARE(session.fileRows().size(), 1);
-        session.window->btnRafraîchir->click();
+        session.window->btnRafraichir->click();
         QCOMPARE(session.fileRows(), (QStringList{u"a.mp3"_s, u"b.mp3"_s}));
     }
 };

@@ -32,7 +32,7 @@ private slots:
     void startsWithEmptyListsAndThePanelCollapsed()
     {
         TestEnvironment env;
-        frmTervane window(env.context());
+        MainWindow window(env.context());
         QVERIFY(window.Form_Load());
         window.showAsLoaded();
         QCOMPARE(window.windowTitle(), u"Tervane v2.4"_s);
@@ -41,10 +41,10 @@ private slots:
         QVERIFY(!window.btnRenommer->isEnabled());
         QVERIFY(!window.btnViderListe->isEnabled());
         QVERIFY(!window.btnAnnuler->isEnabled());
-        QVERIFY(window.btnRéglages->property("tag").toString().isEmpty());
+        QVERIFY(window.btnReglages->property("tag").toString().isEmpty());
         QVERIFY(!window.mnuOptionsAfficher->isChecked());
         QVERIFY(!window.mnuSystray->menuAction()->isVisible());
-        QCOMPARE(window.txtRépertoire->text(), env.path(u"documents"_s));
+        QCOMPARE(window.txtRepertoire->text(), env.path(u"documents"_s));
         QCOMPARE(window.picOptions->txtExtensions->text(), u"*.mp3;*.wma"_s);
         QVERIFY(window.state().TreatmentSettingsChanged);
         QVERIFY2(env.prompter.boxes.isEmpty(), qPrintable(env.prompter.boxes.value(0).text));
@@ -55,7 +55,7 @@ private slots:
     void controlsAndMenusCarryTheirNames()
     {
         TestEnvironment env;
-        frmTervane window(env.context());
+        MainWindow window(env.context());
         for (const char* name : {"lblRépertoire",
                                  "txtRépertoire",
                                  "btnParcourir",
@@ -86,7 +86,7 @@ private slots:
             QVERIFY2(window.findChild<QWidget*>(QString::fromUtf8(name)), name);
         QCOMPARE(window.mnuFichierQuitter->shortcut(), QKeySequence(u"Ctrl+Q"_s));
         QCOMPARE(window.mnuAideAPropos->shortcut(), QKeySequence(Qt::Key_F1));
-        QCOMPARE(window.mnuOptionsMémoriserSéparateur->text(),
+        QCOMPARE(window.mnuOptionsMemoriserSeparateur->text(),
                  u"Mémoriser la p&osition du séparateur"_s);
         const auto options =
             window.picOptions->findChildren<QWidget*>(u"optNumérotationPosition"_s);
@@ -100,10 +100,10 @@ private slots:
         const QString music = env.path(u"music"_s);
         QDir().mkpath(music);
         env.context().commandLine = u"\"%1\""_s.arg(music);
-        frmTervane window(env.context());
+        MainWindow window(env.context());
         QVERIFY(window.Form_Load());
         window.showAsLoaded();
-        window.picOptions->txtNumérotationSuffixe->setText(u" _ "_s);
+        window.picOptions->txtNumerotationSuffixe->setText(u" _ "_s);
         window.mnuFichierQuitter->trigger();
         QVERIFY(!window.isVisible());
         QCOMPARE(stored(env, u"Langue"_s), u"Français"_s);
@@ -123,13 +123,13 @@ private slots:
                                       "NumérotationNbChiffres=3\nNumérotationPosition=1\n"
                                       "FenêtreMémoriserTaille=-1\nFenêtreLargeur=12000\n"
                                       "FenêtreHauteur=7000\nDernierDossier=/nonexistent/x/y\n");
-        frmTervane window(env.context());
+        MainWindow window(env.context());
         QVERIFY(window.Form_Load());
         QCOMPARE(window.picOptions->txtExtensions->text(), u"*.flac"_s);
-        QVERIFY(window.picOptions->optNumérotationPosition[1]->isChecked());
-        QCOMPARE(window.picOptions->cboNumérotationRemplissage->currentData().toInt(), 3);
-        QVERIFY(window.mnuOptionsMémoriserTaille->isChecked());
-        QCOMPARE(window.txtRépertoire->text(), u"/"_s);
+        QVERIFY(window.picOptions->optNumerotationPosition[1]->isChecked());
+        QCOMPARE(window.picOptions->cboNumerotationRemplissage->currentData().toInt(), 3);
+        QVERIFY(window.mnuOptionsMemoriserTaille->isChecked());
+        QCOMPARE(window.txtRepertoire->text(), u"/"_s);
         window.close();
         QCOMPARE(stored(env, u"NumérotationRemplissage"_s), u"3"_s);
         QCOMPARE(stored(env, u"NumérotationNbChiffres"_s), u"<missing>"_s);
@@ -139,9 +139,9 @@ private slots:
     void optionsMenuMarksAreSavedWhenToggled()
     {
         TestEnvironment env;
-        frmTervane window(env.context());
+        MainWindow window(env.context());
         QVERIFY(window.Form_Load());
-        window.mnuOptionsMémoriserPosition->trigger();
+        window.mnuOptionsMemoriserPosition->trigger();
         window.close();
         QCOMPARE(stored(env, u"FenêtreMémoriserPosition"_s), u"-1"_s);
         QCOMPARE(stored(env, u"FenêtreMémoriserTaille"_s), u"0"_s);
@@ -152,11 +152,11 @@ private slots:
     {
         TestEnvironment env;
         WriteFile(env.settingsFile(), "[Config]\nFenêtreMémoriserTaille=-1\n");
-        frmTervane window(env.context());
+        MainWindow window(env.context());
         QVERIFY(window.Form_Load());
         window.showAsLoaded();
         const int collapsed = window.height();
-        window.btnRéglages->click();
+        window.btnReglages->click();
         QVERIFY(window.height() > collapsed);
         QVERIFY(window.mnuOptionsAfficher->isChecked());
         window.close();
@@ -171,7 +171,7 @@ private slots:
         // Installed mode, with a file where the settings folder should go.
         env.context().folders.programFiles = env.path(u"program"_s);
         env.context().folders.appData = WriteFile(env.path(u"not-a-folder"_s));
-        frmTervane window(env.context());
+        MainWindow window(env.context());
         QVERIFY(!window.Form_Load());
         QCOMPARE(env.prompter.boxes.size(), 1);
         QCOMPARE(env.prompter.boxes[0].icon, MessageIcon::Critical);
@@ -193,12 +193,12 @@ private slots:
             "<MSG_CHANGEMENT_LANGUE>Restart to change the language</MSG_CHANGEMENT_LANGUE>\n");
         WriteFile(env.path(u"program/Deutsch.lng"_s), "[Traduction]\nCodeLangue=7\n");
         WriteFile(env.settingsFile(), "[Config]\nLangue=English\n");
-        frmTervane window(env.context());
+        MainWindow window(env.context());
         QVERIFY(window.Form_Load());
         QCOMPARE(window.windowTitle(), u"Renamer"_s);
-        QCOMPARE(window.picOptions->chkSuppressionDurées->text(), u"Remove durations"_s);
-        QCOMPARE(window.picOptions->optNumérotationPosition[1]->text(), u"at the end"_s);
-        QCOMPARE(window.picOptions->optNumérotationPosition[0]->text(), u"au début"_s);
+        QCOMPARE(window.picOptions->chkSuppressionDurees->text(), u"Remove durations"_s);
+        QCOMPARE(window.picOptions->optNumerotationPosition[1]->text(), u"at the end"_s);
+        QCOMPARE(window.picOptions->optNumerotationPosition[0]->text(), u"au début"_s);
         QCOMPARE(window.mnuFichierQuitter->text(), u"&Quit"_s);
         QCOMPARE(env.prompter.boxes.size(), 1);
         QCOMPARE(env.prompter.boxes[0].text, u"Partial\r\ntranslation"_s);
@@ -225,7 +225,7 @@ private slots:
         WriteFile(env.path(u"prefix/bin/English.lng"_s), "[Traduction]\nCodeLangue=9\n");
         WriteFile(env.path(u"prefix/bin/Tervane.ini"_s), "[Config]\nLangue=English\n");
         {
-            frmTervane window(env.context());
+            MainWindow window(env.context());
             QVERIFY(window.Form_Load());
             QCOMPARE(window.state().InterfaceLanguage, u"English"_s);
             window.mnuFichierQuitter->trigger();
@@ -241,7 +241,7 @@ private slots:
         TestEnvironment env;
         env.context().systemLanguageCode = 9;
         WriteFile(env.path(u"program/English.lng"_s), "[Traduction]\nCodeLangue=9\n");
-        frmTervane window(env.context());
+        MainWindow window(env.context());
         QVERIFY(window.Form_Load());
         QCOMPARE(window.state().InterfaceLanguage, u"English"_s);
         QVERIFY(env.prompter.boxes.isEmpty());
@@ -252,7 +252,7 @@ private slots:
         TestEnvironment env;
         env.context().systemLanguageCode = 7;
         WriteFile(env.path(u"program/English.lng"_s), "[Traduction]\nCodeLangue=9\n");
-        frmTervane window(env.context());
+        MainWindow window(env.context());
         QVERIFY(window.Form_Load());
         QCOMPARE(window.state().InterfaceLanguage, u"Français"_s);
         QCOMPARE(env.prompter.boxes.size(), 1);
@@ -266,11 +266,11 @@ private slots:
     {
         TestEnvironment env;
         WriteFile(env.settingsFile(), "[Config]\nLangue=Klingon\n");
-        frmTervane window(env.context());
+        MainWindow window(env.context());
         QVERIFY(window.Form_Load());
         QCOMPARE(window.state().InterfaceLanguage, u"Français"_s);
         QVERIFY(!window.picOptions->cboLangue->isEnabledTo(window.picOptions));
-        QCOMPARE(window.picOptions->cboNumérotationRemplissage->itemText(1),
+        QCOMPARE(window.picOptions->cboNumerotationRemplissage->itemText(1),
                  u"sur 2 caractères (01-99)"_s);
         QVERIFY(env.prompter.boxes.isEmpty());
     }
@@ -281,10 +281,10 @@ private slots:
         QByteArray garbage(200000, '\xff');
         garbage.insert(1000, Bytes("\n[Config]\n\x00\x01="));
         WriteFile(env.settingsFile(), garbage);
-        frmTervane window(env.context());
+        MainWindow window(env.context());
         QVERIFY(window.Form_Load());
         QCOMPARE(window.picOptions->txtExtensions->text(), u"*.mp3;*.wma"_s);
-        QVERIFY(window.picOptions->chkSuppressionDurées->isChecked());
+        QVERIFY(window.picOptions->chkSuppressionDurees->isChecked());
     }
 };
 

@@ -25,7 +25,7 @@ class TestPasteCommands : public QObject {
         TestEnvironment env;
         QtClipboard systemClipboard;
         std::unique_ptr<AppContext> context;
-        std::unique_ptr<frmTervane> window;
+        std::unique_ptr<MainWindow> window;
 
         explicit Session(const QStringList& files, const QString& folderName = u"music"_s)
         {
@@ -35,7 +35,7 @@ class TestPasteCommands : public QObject {
             // The real clipboard of the (offscreen) platform.
             context = std::make_unique<AppContext>(env.contextWith(systemClipboard));
             context->commandLine = folder(folderName);
-            window = std::make_unique<frmTervane>(*context);
+            window = std::make_unique<MainWindow>(*context);
             if (!window->Form_Load())
                 qFatal("start-up failed");
             window->showAsLoaded();

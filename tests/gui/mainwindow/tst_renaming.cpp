@@ -17,7 +17,7 @@ class TestRenaming : public QObject {
 
     struct Session {
         TestEnvironment env;
-        std::unique_ptr<frmTervane> window;
+        std::unique_ptr<MainWindow> window;
 
         explicit Session(const QStringList& files)
         {
@@ -25,7 +25,7 @@ class TestRenaming : public QObject {
             for (const QString& file : files)
                 WriteFile(folder() + u'/' + file, file.toUtf8());
             env.context().commandLine = folder();
-            window = std::make_unique<frmTervane>(env.context());
+            window = std::make_unique<MainWindow>(env.context());
             if (!window->Form_Load())
                 qFatal("start-up failed");
             window->showAsLoaded();
@@ -96,7 +96,7 @@ private slots:
         Session session({u"a.mp3"_s, u"b.mp3"_s});
         session.window->dropText(u"b\nz"_s);
         // Numbering off: a.mp3 -> b.mp3 is taken by the second file.
-        session.window->btnRéglages->click();
+        session.window->btnReglages->click();
         session.window->findChild<QWidget*>(u"chkNumérotation"_s)->setProperty("checked", false);
         session.env.prompter.queueAnswers({false});
         session.window->btnRenommer->click();
@@ -113,7 +113,7 @@ private slots:
         QVERIFY(session.window->btnAnnuler->isEnabled());
         QDir().mkpath(session.env.path(u"other"_s));
         WriteFile(session.env.path(u"other/x.mp3"_s));
-        session.window->txtRépertoire->setText(session.env.path(u"other"_s));
+        session.window->txtRepertoire->setText(session.env.path(u"other"_s));
         QVERIFY(!session.window->btnAnnuler->isEnabled());
         QVERIFY(session.window->workspace().undoSet.empty());
     }
