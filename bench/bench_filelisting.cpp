@@ -84,7 +84,7 @@ void BM_MatchPatterns(benchmark::State& state)
     for (auto _ : state) {
         int matched = 0;
         for (const QString& name : names)
-            matched += MatchesWildcard(name, u"*.mp3"_s) || MatchesWildcard(name, u"*.wma"_s);
+            matched += matchesWildcard(name, u"*.mp3"_s) || matchesWildcard(name, u"*.wma"_s);
         benchmark::DoNotOptimize(matched);
     }
 }
@@ -95,7 +95,7 @@ void BM_SortAlphabetically(benchmark::State& state)
     const QStringList names = PosixFileSystem().listFiles(trackFolder().path());
     for (auto _ : state) {
         QStringList copy = names;
-        SortAlphabetically(copy);
+        sortAlphabetically(copy);
         benchmark::DoNotOptimize(copy.size());
     }
 }
@@ -127,7 +127,7 @@ void BM_SortNumerically(benchmark::State& state)
         QStringList copy = names;
         copy.detach();
         state.ResumeTiming();
-        SortNumerically(copy);
+        sortNumerically(copy);
         benchmark::DoNotOptimize(copy.size());
     }
 }

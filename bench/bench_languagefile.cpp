@@ -61,9 +61,9 @@ void BM_StartupLookups(benchmark::State& state)
     const QStringList controls = controlKeys();
     for (auto _ : state) {
         const LanguageFile file = LanguageFile::load(path);
-        benchmark::DoNotOptimize(BuildTranslationCatalogue(file));
+        benchmark::DoNotOptimize(buildTranslationCatalogue(file));
         for (const QString& key : controls)
-            benchmark::DoNotOptimize(LookupTranslation(file, key, key));
+            benchmark::DoNotOptimize(lookupTranslation(file, key, key));
     }
 }
 BENCHMARK(BM_StartupLookups)->Unit(benchmark::kMillisecond);
@@ -72,7 +72,7 @@ BENCHMARK(BM_StartupLookups)->Unit(benchmark::kMillisecond);
 // value reads the whole file again to search for its tags.
 QString naiveLookup(const QString& path, const QString& key)
 {
-    QString value = ReadIniString(path, QStringLiteral("Traduction"), key, {});
+    QString value = readIniString(path, QStringLiteral("Traduction"), key, {});
     if (!value.isEmpty())
         return value;
     QFile file(path);

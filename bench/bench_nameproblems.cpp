@@ -51,7 +51,7 @@ void BM_CountNameProblems(benchmark::State& state)
 {
     std::vector<NameRow> rows = trackNames(state.range(0) != 0);
     for (auto _ : state)
-        benchmark::DoNotOptimize(CountNameProblems(rows));
+        benchmark::DoNotOptimize(countNameProblems(rows));
 }
 BENCHMARK(BM_CountNameProblems)->Arg(0)->Arg(1)->ArgName("accented")->Unit(benchmark::kMillisecond);
 

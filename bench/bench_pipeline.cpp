@@ -38,9 +38,9 @@ struct Session {
         }
         env.context().commandLine = folder;
         window = std::make_unique<MainWindow>(env.context());
-        window->Form_Load();
+        window->formLoad();
         window->showAsLoaded();
-        window->btnReglages_Click();
+        window->btnReglagesClick();
         OptionsPanel& panel = *window->picOptions;
         panel.chkSuppressionTermes->setChecked(true);
         panel.txtSuppressionTermes->setText(QStringLiteral("live;(remix);bonus"));
@@ -79,7 +79,7 @@ void BM_ReapplyRun(benchmark::State& state)
 {
     MainWindow& window = *session().window;
     for (auto _ : state)
-        window.RunNamePipeline(NameSource::Reapply);
+        window.runNamePipeline(NameSource::Reapply);
     state.counters["names"] = double(window.workspace().nameRows.size());
 }
 BENCHMARK(BM_ReapplyRun)->Unit(benchmark::kMillisecond);
@@ -93,15 +93,15 @@ void BM_ReapplyRowByRow(benchmark::State& state)
     auto* model = static_cast<NameListModel*>(window.lvwNoms->model());
     for (auto _ : state) {
         const std::vector<NameRow> names =
-            GenerateNames(workspace.sourceRecords, window.picOptions->CurrentTreatmentOptions(),
+            GenerateNames(workspace.sourceRecords, window.picOptions->currentTreatmentOptions(),
                           workspace.fileRows);
         for (std::size_t i = 0; i < names.size(); ++i) {
             workspace.nameRows[i] = names[i];
             const QModelIndex row = model->index(int(i));
             emit model->dataChanged(row, row);
         }
-        window.UpdateListCounters(false);
-        window.FitListColumns();
+        window.updateListCounters(false);
+        window.fitListColumns();
     }
 }
 BENCHMARK(BM_ReapplyRowByRow)->Unit(benchmark::kMillisecond);
@@ -110,7 +110,7 @@ void BM_GenerateNamesOnly(benchmark::State& state)
 {
     MainWindow& window = *session().window;
     std::vector<NameRecord> records = window.workspace().sourceRecords;
-    const TreatmentOptions options = window.picOptions->CurrentTreatmentOptions();
+    const TreatmentOptions options = window.picOptions->currentTreatmentOptions();
     for (auto _ : state)
         benchmark::DoNotOptimize(GenerateNames(records, options, window.workspace().fileRows));
 }
@@ -121,7 +121,7 @@ void BM_UpdateListCounters(benchmark::State& state)
 {
     MainWindow& window = *session().window;
     for (auto _ : state)
-        window.UpdateListCounters(false);
+        window.updateListCounters(false);
 }
 BENCHMARK(BM_UpdateListCounters)->Unit(benchmark::kMillisecond);
 
@@ -129,7 +129,7 @@ void BM_FitListColumns(benchmark::State& state)
 {
     MainWindow& window = *session().window;
     for (auto _ : state)
-        window.FitListColumns();
+        window.fitListColumns();
 }
 BENCHMARK(BM_FitListColumns)->Unit(benchmark::kMillisecond);
 
@@ -137,7 +137,7 @@ void BM_RefreshFileList(benchmark::State& state)
 {
     MainWindow& window = *session().window;
     for (auto _ : state)
-        window.RefreshFileList(true);
+        window.refreshFileList(true);
 }
 BENCHMARK(BM_RefreshFileList)->Unit(benchmark::kMillisecond);
 

@@ -58,7 +58,7 @@ void BM_RenameCommand(benchmark::State& state)
     const QString folder = makeFolder(dir, first);
     PosixFileSystem fileSystem;
     SilentPrompter prompter;
-    const TranslationCatalogue texts = BuildTranslationCatalogue(LanguageFile());
+    const TranslationCatalogue texts = buildTranslationCatalogue(LanguageFile());
     FileEnumerator enumerator(fileSystem);
     enumerator.setPattern(QStringLiteral("*.mp3"));
     enumerator.setPath(folder);
@@ -73,7 +73,7 @@ void BM_RenameCommand(benchmark::State& state)
         for (const QString& name : target)
             workspace.nameRows.push_back({name, false});
         RenameCommand(folder, fileSystem, prompter, texts)
-            .run(RenamePlan(workspace), workspace.undoSet);
+            .run(renamePlan(workspace), workspace.undoSet);
         enumerator.Refresh();
         forward = !forward;
     }

@@ -39,7 +39,7 @@ QString commandLineOf(int argc, char** argv)
 
 } // namespace
 
-int RunTervane(int argc, char** argv)
+int runTervane(int argc, char** argv)
 {
     if (!hasDisplay()) {
         std::fprintf(stderr,
@@ -63,12 +63,12 @@ int RunTervane(int argc, char** argv)
                        fileSystem,
                        launcher,
                        QDir::cleanPath(QCoreApplication::applicationDirPath()),
-                       SystemSpecialFolders(),
+                       systemSpecialFolders(),
                        commandLineOf(argc, argv),
-                       GetSystemLanguageCode()};
+                       getSystemLanguageCode()};
 
     MainWindow window(context);
-    if (!window.Form_Load())
+    if (!window.formLoad())
         return 1;
     window.showAsLoaded();
     return QApplication::exec();

@@ -4,6 +4,6 @@ namespace tervane {
 
 // Runs the program: services, the start-up lock, the main window, the event
 // loop. Returns the process exit code.
-int RunTervane(int argc, char** argv);
+int runTervane(int argc, char** argv);
 
 } // namespace tervane

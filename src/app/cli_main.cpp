@@ -2,5 +2,5 @@
 
 int main(int argc, char** argv)
 {
-    return tervane::RunCli(argc, argv);
+    return tervane::runCli(argc, argv);
 }

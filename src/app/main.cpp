@@ -2,5 +2,5 @@
 
 int main(int argc, char** argv)
 {
-    return tervane::RunTervane(argc, argv);
+    return tervane::runTervane(argc, argv);
 }

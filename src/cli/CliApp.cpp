@@ -40,14 +40,14 @@ int runCommand(Options options, FileSystem& fileSystem)
 
 } // namespace
 
-int RunCliCommand(const QStringList& arguments, FileSystem& fileSystem)
+int runCliCommand(const QStringList& arguments, FileSystem& fileSystem)
 {
     if (arguments.contains(u"--help"_s) || arguments.contains(u"-h"_s)) {
         print(stdout, helpText(journalFolderFor(defaultSettingsFile())));
         return Done;
     }
     if (arguments.contains(u"--version"_s)) {
-        print(stdout, u"tervane-cli "_s + GetVersionText());
+        print(stdout, u"tervane-cli "_s + getVersionText());
         return Done;
     }
     try {
@@ -55,11 +55,11 @@ int RunCliCommand(const QStringList& arguments, FileSystem& fileSystem)
         if (!QFileInfo(options.folder).isDir())
             throw CliError{Usage, u"no such folder: %1"_s.arg(escaped(options.folder))};
         if (options.explicitSettings) {
-            if (!PathExists(options.settingsFile, 0))
+            if (!pathExists(options.settingsFile, 0))
                 throw CliError{Usage, u"no such settings file: %1"_s.arg(options.settingsFile)};
-            if (const int problem = TextFileProblem(options.settingsFile))
+            if (const int problem = textFileProblem(options.settingsFile))
                 throw CliError{Usage, u"the settings file %1 cannot be read: %2"_s.arg(
-                                          options.settingsFile, DescriptionOfError(problem))};
+                                          options.settingsFile, descriptionOfError(problem))};
         }
         return runCommand(std::move(options), fileSystem);
     } catch (const CliError& error) {
@@ -68,12 +68,12 @@ int RunCliCommand(const QStringList& arguments, FileSystem& fileSystem)
     }
 }
 
-int RunCli(int argc, char** argv)
+int runCli(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(u"tervane-cli"_s);
     PosixFileSystem fileSystem;
-    return RunCliCommand(QCoreApplication::arguments(), fileSystem);
+    return runCliCommand(QCoreApplication::arguments(), fileSystem);
 }
 
 } // namespace tervane

@@ -7,13 +7,13 @@ namespace tervane {
 // The command-line front end: preview, rename and undo on the same core as
 // the window. Returns the exit code: 0 done, 1 a step failed, 2 usage or bad
 // input, 3 refused (nothing renamed).
-int RunCli(int argc, char** argv);
+int runCli(int argc, char** argv);
 
 class FileSystem;
 
 // The same on arguments already parsed (the program's name first), with the
 // file system given: a test runs the command in its own process. A
 // QCoreApplication must exist.
-int RunCliCommand(const QStringList& arguments, FileSystem& fileSystem);
+int runCliCommand(const QStringList& arguments, FileSystem& fileSystem);
 
 } // namespace tervane

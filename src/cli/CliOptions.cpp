@@ -67,7 +67,7 @@ QString programFolder()
 
 QString defaultSettingsFile()
 {
-    return LocateSettings(programFolder(), SystemSpecialFolders(), AppTitle).filePath;
+    return LocateSettings(programFolder(), systemSpecialFolders(), AppTitle).filePath;
 }
 
 QString journalFolderFor(const QString& settingsFile)

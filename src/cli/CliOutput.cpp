@@ -24,7 +24,7 @@ void print(std::FILE* stream, const QString& text)
 QString escaped(const QString& name)
 {
     if (std::none_of(name.begin(), name.end(),
-                     [](QChar c) { return c == u'\\' || IsControlChar(c); }))
+                     [](QChar c) { return c == u'\\' || isControlChar(c); }))
         return name;
     QString out;
     out.reserve(name.size());
@@ -43,7 +43,7 @@ QString escaped(const QString& name)
             out += u"\\r"_s;
             break;
         default:
-            if (IsControlChar(c))
+            if (isControlChar(c))
                 out += u"\\x%1"_s.arg(int(c.unicode()), 2, 16, QChar(u'0'));
             else
                 out += c;

@@ -26,25 +26,25 @@ namespace {
 TranslationCatalogue catalogueFor(const QString& settingsFile)
 {
     const QString language =
-        ReadIniString(settingsFile, SettingsKey::Section, SettingsKey::Language, BuiltInLanguage);
-    const QString path = LanguageFilePathFor(programFolder(), language);
+        readIniString(settingsFile, SettingsKey::Section, SettingsKey::Language, BuiltInLanguage);
+    const QString path = languageFilePathFor(programFolder(), language);
     LanguageFile file;
-    if (!path.isEmpty() && PathExists(path, 0)) {
+    if (!path.isEmpty() && pathExists(path, 0)) {
         try {
             file = LanguageFile::load(path);
         } catch (const AppError&) {
             // An unreadable language file leaves the built-in French.
         }
     }
-    return BuildTranslationCatalogue(file);
+    return buildTranslationCatalogue(file);
 }
 
 QStringList standardInputLines()
 {
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly))
-        throw AppError(EBADF, DescriptionOfError(EBADF));
-    return TextLinesOf(input);
+        throw AppError(EBADF, descriptionOfError(EBADF));
+    return textLinesOf(input);
 }
 
 } // namespace
@@ -84,16 +84,16 @@ void PreviewCommand::listFiles()
 
 void PreviewCommand::applyPattern()
 {
-    const QString stored = ReadIniString(m_context.options.settingsFile, SettingsKey::Section,
+    const QString stored = readIniString(m_context.options.settingsFile, SettingsKey::Section,
                                          SettingsKey::Extensions, DefaultExtensions);
     m_context.session.setPattern(m_context.options.hasPattern ? m_context.options.pattern : stored);
 }
 
 QStringList PreviewCommand::generateNames()
 {
-    TreatmentOptions options = LoadTreatmentOptions(m_context.options.settingsFile);
+    TreatmentOptions options = loadTreatmentOptions(m_context.options.settingsFile);
     const qsizetype files = m_context.workspace().fileRows.size();
-    options.NumberingWidth = FillWidthForListing(options.NumberingWidth, files);
+    options.numberingWidth = fillWidthForListing(options.numberingWidth, files);
     m_context.session.generateNames(options, sourceLines());
     QStringList rows;
     for (const NameRow& row : m_context.workspace().nameRows)
@@ -105,17 +105,17 @@ QStringList PreviewCommand::sourceLines() const
 {
     switch (m_context.options.source) {
     case NameSource::FileNames:
-        return FileNameLines(m_context.workspace().fileRows);
+        return fileNameLines(m_context.workspace().fileRows);
     case NameSource::TypedTemplate:
         return templateLines(m_context.options.templateText);
     case NameSource::FolderEpisodeX:
     case NameSource::FolderEpisodeSE: {
         const auto series =
-            SeriesFolderOf(GetLastPathComponent(QDir::cleanPath(m_context.options.folder)));
+            seriesFolderOf(getLastPathComponent(QDir::cleanPath(m_context.options.folder)));
         if (!series)
             throw CliError{Refused, u"the folder name is not a series and season such as "
                                     "\"Ma série S02\""_s};
-        return templateLines(EpisodeTemplate(*series, m_context.options.source));
+        return templateLines(episodeTemplate(*series, m_context.options.source));
     }
     default:
         return namesFileLines();
@@ -128,7 +128,7 @@ QStringList PreviewCommand::templateLines(const QString& pattern) const
 {
     const qsizetype files = m_context.workspace().fileRows.size();
     const int width =
-        m_context.options.width >= 0 ? m_context.options.width : InitialTemplateWidth(files);
+        m_context.options.width >= 0 ? m_context.options.width : initialTemplateWidth(files);
     if (pattern.contains(NumberPlaceholder, Qt::CaseInsensitive) && !FillWidthSuits(width, files))
         throw CliError{Refused, m_context.text(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s)};
     return TemplateLines(pattern, width, files);
@@ -166,7 +166,7 @@ void PreviewCommand::refuseUnpairedPlan()
     if (files != names)
         throw CliError{Refused,
                        u"%1 files but %2 names: the lists must pair up"_s.arg(files).arg(names)};
-    if (CountNameProblems(m_context.workspace().nameRows) > 0) {
+    if (countNameProblems(m_context.workspace().nameRows) > 0) {
         QStringList doubled;
         for (std::size_t i = 0; i < m_context.workspace().nameRows.size(); ++i) {
             const NameRow& row = m_context.workspace().nameRows[i];
@@ -184,7 +184,7 @@ void PreviewCommand::report(const QString& summary) const
     print(m_context.options.nullSeparated ? stderr : stdout, summary);
 }
 
-void WarnUnsavedJournal(const CommandContext& context, const JournalRecorder& recorder)
+void warnUnsavedJournal(const CommandContext& context, const JournalRecorder& recorder)
 {
     if (!recorder.saved())
         print(stderr, u"tervane-cli: the journal %1 could not be brought up to date; "
@@ -201,10 +201,10 @@ int RenameFilesCommand::run()
 int RenameFilesCommand::renameFiles()
 {
     refuseUnpairedPlan();
-    const std::vector<RenameStep> plan = RenamePlan(m_context.workspace());
-    const int conflicts = CountConflicts(m_context.options.folder, plan, m_context.fileSystem);
+    const std::vector<RenameStep> plan = renamePlan(m_context.workspace());
+    const int conflicts = countConflicts(m_context.options.folder, plan, m_context.fileSystem);
     if (conflicts > 0 && !m_context.options.yes)
-        throw CliError{Refused, ConflictMessage(m_context.texts, conflicts) +
+        throw CliError{Refused, conflictMessage(m_context.texts, conflicts) +
                                     u"\n(--yes renames all the same)"_s};
     if (!m_context.journal.prepare(m_context.options.folder, plan, m_context.fileSystem))
         throw CliError{Refused, u"the journal cannot be written in %1; nothing was renamed"_s.arg(
@@ -213,7 +213,7 @@ int RenameFilesCommand::renameFiles()
     JournalRecorder recorder(m_context.journal, m_context.options.folder, plan);
     const RenameOutcome outcome = m_context.session.rename(m_context.prompter, m_context.texts,
                                                            m_context.options.yes, &recorder);
-    WarnUnsavedJournal(m_context, recorder);
+    warnUnsavedJournal(m_context, recorder);
     if (outcome != RenameOutcome::Finished)
         return StepFailed;
     report(u"%1 files renamed."_s.arg(m_context.workspace().undoSet.size()));
@@ -240,7 +240,7 @@ int UndoCommand::run()
     if (!entry.doneIsExact) {
         // Once the undo begins, the folder no longer shows how far the
         // run went: record it first.
-        done = StepsDoneOfInterruptedRun(entry.steps, entry.knownDone, m_context.options.folder,
+        done = stepsDoneOfInterruptedRun(entry.steps, entry.knownDone, m_context.options.folder,
                                          m_context.fileSystem);
         m_context.journal.recordRunEnd(done);
     }
@@ -254,7 +254,7 @@ int UndoCommand::run()
     JournalRecorder recorder(m_context.journal, m_context.options.folder, std::move(journalIndex));
     const RenameOutcome outcome =
         m_context.session.undo(m_context.prompter, m_context.texts, &recorder);
-    WarnUnsavedJournal(m_context, recorder);
+    warnUnsavedJournal(m_context, recorder);
     if (outcome != RenameOutcome::Finished) {
         print(stderr, u"tervane-cli: %1 files keep their new name; the journal keeps them "
                       "for another undo"_s.arg(m_context.workspace().undoSet.size()));

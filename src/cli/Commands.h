@@ -75,6 +75,6 @@ private:
 };
 
 // Says on standard error when the journal could not be brought up to date.
-void WarnUnsavedJournal(const CommandContext& context, const JournalRecorder& recorder);
+void warnUnsavedJournal(const CommandContext& context, const JournalRecorder& recorder);
 
 } // namespace tervane::cli

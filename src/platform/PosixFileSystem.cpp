@@ -198,7 +198,7 @@ void PosixFileSystem::closeHeldFolder()
 RenameResult PosixFileSystem::renameNoReplace(const QString& folder, const QString& from,
                                               const QString& to)
 {
-    if (!IsBareFileName(from) || !IsBareFileName(to))
+    if (!isBareFileName(from) || !isBareFileName(to))
         return failure(EINVAL);
     const FolderHandle handle(folder, folder == m_heldPath ? m_heldFolder : -1);
     if (handle.fd() < 0)

@@ -5,7 +5,7 @@
 
 namespace tervane {
 
-QString GetSpecialFolder(int csidl)
+QString getSpecialFolder(int csidl)
 {
     switch (csidl) {
     case AppDataFolder:
@@ -22,10 +22,10 @@ QString GetSpecialFolder(int csidl)
     }
 }
 
-SpecialFolders SystemSpecialFolders()
+SpecialFolders systemSpecialFolders()
 {
-    return {GetSpecialFolder(AppDataFolder), GetSpecialFolder(ProgramFilesFolder),
-            GetSpecialFolder(DocumentsFolder)};
+    return {getSpecialFolder(AppDataFolder), getSpecialFolder(ProgramFilesFolder),
+            getSpecialFolder(DocumentsFolder)};
 }
 
 } // namespace tervane

@@ -6,9 +6,9 @@ namespace tervane {
 
 // The system's answer for one special folder, without a trailing separator;
 // empty for a number the program does not use.
-QString GetSpecialFolder(int csidl);
+QString getSpecialFolder(int csidl);
 
 // The three special folders as the system reports them.
-SpecialFolders SystemSpecialFolders();
+SpecialFolders systemSpecialFolders();
 
 } // namespace tervane

@@ -94,7 +94,7 @@ class TestCli : public QObject {
         int here(const QString& command, QStringList more, FileSystem& fileSystem) const
         {
             const SilencedOutput silenced;
-            return RunCliCommand(QStringList{u"tervane-cli"_s, command, folder} + more +
+            return runCliCommand(QStringList{u"tervane-cli"_s, command, folder} + more +
                                      QStringList{u"--settings"_s, settings},
                                  fileSystem);
         }

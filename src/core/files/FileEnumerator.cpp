@@ -28,14 +28,14 @@ CodePoint codePointAt(QStringView text, qsizetype i)
 // code point, exactly as names are folded while they are matched.
 QString preparedPattern(QStringView pattern)
 {
-    const QString composed = MayNeedComposing(pattern)
+    const QString composed = mayNeedComposing(pattern)
                                  ? pattern.toString().normalized(QString::NormalizationForm_C)
                                  : pattern.toString();
     QString result;
     result.reserve(composed.size());
     for (qsizetype i = 0; i < composed.size();) {
         const CodePoint c = codePointAt(composed, i);
-        const char32_t f = FoldedCodePoint(c.value);
+        const char32_t f = foldedCodePoint(c.value);
         if (QChar::requiresSurrogates(f))
             result.append(QChar(QChar::highSurrogate(f))).append(QChar(QChar::lowSurrogate(f)));
         else
@@ -69,7 +69,7 @@ bool matchComposed(QStringView name, QStringView pattern)
                 continue;
             }
             const CodePoint wanted = codePointAt(pattern, p);
-            if (wanted.value == FoldedCodePoint(c.value)) {
+            if (wanted.value == foldedCodePoint(c.value)) {
                 n += c.size;
                 p += wanted.size;
                 continue;
@@ -88,14 +88,14 @@ bool matchComposed(QStringView name, QStringView pattern)
 
 bool matchPrepared(QStringView name, QStringView pattern)
 {
-    if (MayNeedComposing(name))
+    if (mayNeedComposing(name))
         return matchComposed(name.toString().normalized(QString::NormalizationForm_C), pattern);
     return matchComposed(name, pattern);
 }
 
 } // namespace
 
-bool MatchesWildcard(QStringView name, QStringView pattern)
+bool matchesWildcard(QStringView name, QStringView pattern)
 {
     return matchPrepared(name, preparedPattern(pattern));
 }
@@ -151,7 +151,7 @@ void FileEnumerator::read()
         return std::none_of(m_preparedPatterns.cbegin(), m_preparedPatterns.cend(),
                             [&](const QString& pattern) { return matchPrepared(name, pattern); });
     });
-    SortAlphabetically(names);
+    sortAlphabetically(names);
     m_names = std::move(names);
 }
 

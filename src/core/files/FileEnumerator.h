@@ -50,6 +50,6 @@ private:
 // characters (none included), "?" for exactly one, anything else for itself
 // without regard to case (Unicode case folding; composed and decomposed
 // accents are the same).
-bool MatchesWildcard(QStringView name, QStringView pattern);
+bool matchesWildcard(QStringView name, QStringView pattern);
 
 } // namespace tervane

@@ -15,14 +15,14 @@ bool isDrive(const QString& path)
 
 } // namespace
 
-QString FolderFromCommandLine(const QString& commandLine, const FolderTest& folderExists)
+QString folderFromCommandLine(const QString& commandLine, const FolderTest& folderExists)
 {
     QString folder = TrimSpaces(commandLine);
     folder.remove(u'"');
     return !folder.isEmpty() && folderExists(folder) ? folder : QString();
 }
 
-QString WalkUpToExistingFolder(QString candidate, const QString& programFolder,
+QString walkUpToExistingFolder(QString candidate, const QString& programFolder,
                                const FolderTest& folderExists)
 {
     const QChar separator = QDir::separator();

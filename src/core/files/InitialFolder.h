@@ -9,11 +9,11 @@ using FolderTest = std::function<bool(const QString&)>;
 
 // The folder named on the command line: trimmed of spaces, rid of every double
 // quote, kept only when it is an existing folder.
-QString FolderFromCommandLine(const QString& commandLine, const FolderTest& folderExists);
+QString folderFromCommandLine(const QString& commandLine, const FolderTest& folderExists);
 
 // Walks a candidate up to its nearest existing folder. A candidate too short
 // to walk up (or without a separator to cut at) gives the program's folder.
-QString WalkUpToExistingFolder(QString candidate, const QString& programFolder,
+QString walkUpToExistingFolder(QString candidate, const QString& programFolder,
                                const FolderTest& folderExists);
 
 } // namespace tervane

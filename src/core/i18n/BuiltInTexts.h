@@ -95,7 +95,7 @@ inline constexpr std::array<BuiltInText, 45> BuiltInTexts{{
 namespace tervane {
 
 // The built-in French text of a catalogue key; empty for an unknown key.
-inline QString FrenchText(const QString& key)
+inline QString frenchText(const QString& key)
 {
     for (const BuiltInText& text : BuiltInTexts)
         if (key == QStringView(text.key))

@@ -9,7 +9,7 @@
 
 namespace tervane {
 
-int GetSystemLanguageCode()
+int getSystemLanguageCode()
 {
     switch (QLocale::system().language()) {
     case QLocale::Arabic:
@@ -73,7 +73,7 @@ int GetSystemLanguageCode()
     }
 }
 
-QStringList LanguageNames(const QString& programFolder)
+QStringList languageNames(const QString& programFolder)
 {
     QStringList names =
         QDir(programFolder).entryList({QStringLiteral("*.lng")}, QDir::Files, QDir::Name);
@@ -82,20 +82,20 @@ QStringList LanguageNames(const QString& programFolder)
     return names;
 }
 
-QString LanguageFilePathFor(const QString& programFolder, const QString& language)
+QString languageFilePathFor(const QString& programFolder, const QString& language)
 {
     if (language == BuiltInLanguage)
         return {};
-    return AddBackslash(programFolder) + language + QStringLiteral(".lng");
+    return addBackslash(programFolder) + language + QStringLiteral(".lng");
 }
 
-FirstRunLanguage ChooseFirstRunLanguage(int systemCode, const QString& programFolder)
+FirstRunLanguage chooseFirstRunLanguage(int systemCode, const QString& programFolder)
 {
     if (systemCode == 12)
         return {BuiltInLanguage, false};
-    for (const QString& name : LanguageNames(programFolder)) {
+    for (const QString& name : languageNames(programFolder)) {
         const QString declared =
-            ReadIniString(LanguageFilePathFor(programFolder, name), QStringLiteral("Traduction"),
+            readIniString(languageFilePathFor(programFolder, name), QStringLiteral("Traduction"),
                           QStringLiteral("CodeLangue"), QStringLiteral("0"));
         if (NumericValue(declared) == systemCode)
             return {name, false};
@@ -103,7 +103,7 @@ FirstRunLanguage ChooseFirstRunLanguage(int systemCode, const QString& programFo
     return {BuiltInLanguage, true};
 }
 
-QString WelcomeMessage(const QString& title)
+QString welcomeMessage(const QString& title)
 {
     const QString paragraph = QStringLiteral("\r\n\r\n");
     return QStringLiteral("First, thank you for having installed ") + title + u'.' + paragraph +

@@ -10,22 +10,22 @@ inline const QString BuiltInLanguage = QStringLiteral("Français");
 
 // The system's language as a Windows primary language number (French 12,
 // English 9, German 7...); 0 when it has none.
-int GetSystemLanguageCode();
+int getSystemLanguageCode();
 
 // Base names of the language files (*.lng) next to the program, sorted.
-QStringList LanguageNames(const QString& programFolder);
+QStringList languageNames(const QString& programFolder);
 
 // The full path of a language's file; empty for the built-in French.
-QString LanguageFilePathFor(const QString& programFolder, const QString& language);
+QString languageFilePathFor(const QString& programFolder, const QString& language);
 
 // First run: the language whose file declares the system's code, else French.
 struct FirstRunLanguage {
     QString language;
     bool welcome = false; // no file matched: show the welcome message
 };
-FirstRunLanguage ChooseFirstRunLanguage(int systemCode, const QString& programFolder);
+FirstRunLanguage chooseFirstRunLanguage(int systemCode, const QString& programFolder);
 
 // The bilingual welcome of a first run without a matching language file.
-QString WelcomeMessage(const QString& title);
+QString welcomeMessage(const QString& title);
 
 } // namespace tervane

@@ -26,15 +26,15 @@ LanguageFile LanguageFile::load(const QString& path)
     LanguageFile file;
     file.m_path = path;
     // Oversized files are handled below, as files that are no language file.
-    if (const int problem = TextFileProblem(path); problem != 0 && problem != EFBIG)
-        throw AppError(problem, DescriptionOfError(problem));
+    if (const int problem = textFileProblem(path); problem != 0 && problem != EFBIG)
+        throw AppError(problem, descriptionOfError(problem));
     QFile input;
-    OpenForReading(input, path);
+    openForReading(input, path);
     file.m_loaded = true;
     if (input.size() > MaximumSize)
         return file;
-    file.m_text = DecodeText(input.readAll());
-    file.m_values = ReadIniSection(file.m_text, TranslationSection);
+    file.m_text = decodeText(input.readAll());
+    file.m_values = readIniSection(file.m_text, TranslationSection);
     file.indexTags();
     return file;
 }
@@ -83,19 +83,19 @@ std::optional<QString> LanguageFile::element(const QString& key) const
     return m_text.mid(*start, *end - *start);
 }
 
-QString LookupTranslation(const LanguageFile& file, const QString& key, const QString& defaultText)
+QString lookupTranslation(const LanguageFile& file, const QString& key, const QString& defaultText)
 {
     if (!file.isLoaded())
-        return ApplyEscapes(defaultText);
+        return applyEscapes(defaultText);
     QString text = file.value(key);
     if (isAlias(text))
         text = file.value(text.mid(1, text.size() - 2));
     if (text.isEmpty())
         text = file.element(key).value_or(defaultText);
-    return ApplyEscapes(text);
+    return applyEscapes(text);
 }
 
-QString ApplyEscapes(QString text)
+QString applyEscapes(QString text)
 {
     return text.replace(QStringLiteral("'§'"), QStringLiteral("{167}"))
         .replace(u'§', QStringLiteral("\r\n"))

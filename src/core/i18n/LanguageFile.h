@@ -44,7 +44,7 @@ private:
 // The text of key: the INI value (an alias {OTHERKEY} followed once), else the
 // element form, else the default; then the escapes: "§" becomes a line break,
 // "'§'" stays as it is.
-QString LookupTranslation(const LanguageFile& file, const QString& key, const QString& defaultText);
-QString ApplyEscapes(QString text);
+QString lookupTranslation(const LanguageFile& file, const QString& key, const QString& defaultText);
+QString applyEscapes(QString text);
 
 } // namespace tervane

@@ -8,7 +8,7 @@
 
 namespace tervane {
 
-void TranslationCatalogue::Add(const QString& key, const QString& text)
+void TranslationCatalogue::add(const QString& key, const QString& text)
 {
     const QString folded = key.toCaseFolded();
     if (std::any_of(m_entries.begin(), m_entries.end(),
@@ -31,7 +31,7 @@ void TranslationCatalogue::Remove(const QString& key)
     std::erase_if(m_entries, [&](const Entry& entry) { return entry.foldedKey == folded; });
 }
 
-QStringList TranslationCatalogue::NewEnum() const
+QStringList TranslationCatalogue::newEnum() const
 {
     QStringList texts;
     for (const Entry& entry : m_entries)
@@ -39,17 +39,17 @@ QStringList TranslationCatalogue::NewEnum() const
     return texts;
 }
 
-void AddTranslation(TranslationCatalogue& catalogue, const LanguageFile& file, const QString& key,
+void addTranslation(TranslationCatalogue& catalogue, const LanguageFile& file, const QString& key,
                     const QString& french)
 {
-    catalogue.Add(key, LookupTranslation(file, key, french));
+    catalogue.add(key, lookupTranslation(file, key, french));
 }
 
-TranslationCatalogue BuildTranslationCatalogue(const LanguageFile& file)
+TranslationCatalogue buildTranslationCatalogue(const LanguageFile& file)
 {
     TranslationCatalogue catalogue;
     for (const BuiltInText& text : BuiltInTexts)
-        AddTranslation(catalogue, file, QString::fromUtf16(text.key),
+        addTranslation(catalogue, file, QString::fromUtf16(text.key),
                        QString::fromUtf16(text.french));
     return catalogue;
 }

@@ -14,13 +14,13 @@ class LanguageFile;
 class TranslationCatalogue {
 public:
     // Adding a key twice is a programming error: throws std::logic_error.
-    void Add(const QString& key, const QString& text);
+    void add(const QString& key, const QString& text);
     // The text of key; empty when the key is absent.
     QString Item(const QString& key) const;
     int Count() const { return int(m_entries.size()); }
     void Remove(const QString& key);
     // The texts in insertion order.
-    QStringList NewEnum() const;
+    QStringList newEnum() const;
 
 private:
     struct Entry {
@@ -30,12 +30,12 @@ private:
     std::vector<Entry> m_entries;
 };
 
-void AddTranslation(TranslationCatalogue& catalogue, const LanguageFile& file, const QString& key,
+void addTranslation(TranslationCatalogue& catalogue, const LanguageFile& file, const QString& key,
                     const QString& french);
 
 // The catalogue of the built-in keys, texts taken from the language file over
 // the French defaults.
-TranslationCatalogue BuildTranslationCatalogue(const LanguageFile& file);
+TranslationCatalogue buildTranslationCatalogue(const LanguageFile& file);
 
 // text with its "%v" markers (any case) replaced by the values in order; a
 // missing value is empty, extra values are ignored. Each search starts again

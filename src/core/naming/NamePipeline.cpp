@@ -9,7 +9,7 @@ namespace {
 
 bool isAsciiAlphanumeric(QChar c)
 {
-    return IsAsciiDigit(c) || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+    return isAsciiDigit(c) || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
 }
 
 // Whether the text at i has the shape given, "#" standing for a digit.
@@ -19,7 +19,7 @@ bool hasShapeAt(const QString& text, qsizetype i, QStringView shape)
         return false;
     for (qsizetype k = 0; k < shape.size(); ++k) {
         const QChar c = text[i + k];
-        if (shape[k] == u'#' ? !IsAsciiDigit(c) : c != shape[k])
+        if (shape[k] == u'#' ? !isAsciiDigit(c) : c != shape[k])
             return false;
     }
     return true;
@@ -62,8 +62,8 @@ void removeDurations(QString& t)
 
 void removeForbiddenChars(QString& t)
 {
-    if (std::any_of(t.cbegin(), t.cend(), IsForbiddenChar))
-        t.removeIf(IsForbiddenChar);
+    if (std::any_of(t.cbegin(), t.cend(), isForbiddenChar))
+        t.removeIf(isForbiddenChar);
 }
 
 // Every occurrence of each term, whatever its case, searched in a case-folded
@@ -72,7 +72,7 @@ void removeForbiddenChars(QString& t)
 // does with an empty replacement.
 void removeTerms(QString& t, const QStringList& terms, const QStringList& foldedTerms)
 {
-    QString folded = FoldCase(t);
+    QString folded = foldCase(t);
     for (qsizetype i = 0; i < terms.size(); ++i) {
         const QString& term = foldedTerms[i];
         if (term.isEmpty())
@@ -93,7 +93,7 @@ void removeTerms(QString& t, const QStringList& terms, const QStringList& folded
 void removeLeadingDigits(QString& t)
 {
     qsizetype i = 0;
-    while (i < t.size() && IsAsciiDigit(t[i]))
+    while (i < t.size() && isAsciiDigit(t[i]))
         ++i;
     t.remove(0, i);
     trimSpaces(t);
@@ -108,13 +108,13 @@ QString cleanRecord(const QString& sourceText, const TreatmentOptions& options,
         return t;
     // Terms first, then durations while the text still holds its colons,
     // then what no name may hold, then the leading digits.
-    if (options.RemoveTerms)
+    if (options.removeTerms)
         removeTerms(t, terms, foldedTerms);
-    if (options.RemoveDurations)
+    if (options.removeDurations)
         removeDurations(t);
     removeForbiddenChars(t);
     trimSpaces(t);
-    if (options.RemoveLeadingDigits)
+    if (options.removeLeadingDigits)
         removeLeadingDigits(t);
     trimSpaces(t);
     return t;
@@ -181,26 +181,26 @@ int positionOf(InsertPosition mode, const QString& positionText)
 void removeCharacters(QString& s, int p, int k)
 {
     if (p == 1) {
-        s.remove(0, UnitIndexOfCodePoint(s, k));
+        s.remove(0, unitIndexOfCodePoint(s, k));
     } else if (p == -1) {
         qsizetype end = s.size();
         for (int removed = 0; removed < k && end > 0; ++removed)
             end -= end >= 2 && s[end - 1].isLowSurrogate() && s[end - 2].isHighSurrogate() ? 2 : 1;
         s.truncate(end);
     } else {
-        const qsizetype from = UnitIndexOfCodePoint(s, p - 1);
-        s.remove(from, UnitIndexOfCodePoint(s, qsizetype(p - 1) + k) - from);
+        const qsizetype from = unitIndexOfCodePoint(s, p - 1);
+        s.remove(from, unitIndexOfCodePoint(s, qsizetype(p - 1) + k) - from);
     }
 }
 
 } // namespace
 
-QStringList SplitIntoLines(const QString& text)
+QStringList splitIntoLines(const QString& text)
 {
     return SplitText(text, QStringLiteral("\r"), -1, CompareMode::Binary);
 }
 
-QString NormaliseLineBreaks(const QString& text)
+QString normaliseLineBreaks(const QString& text)
 {
     QString result;
     result.reserve(text.size() + text.size() / 32);
@@ -212,14 +212,14 @@ QString NormaliseLineBreaks(const QString& text)
     return result;
 }
 
-std::vector<NameRecord> RecordsFromLines(const QStringList& lines)
+std::vector<NameRecord> recordsFromLines(const QStringList& lines)
 {
     std::vector<NameRecord> records;
     records.reserve(std::size_t(lines.size()));
     for (const QString& line : lines) {
         QString kept = line;
-        kept.removeIf([](QChar c) { return c != u':' && IsForbiddenChar(c); });
-        RemoveLoneSurrogates(kept);
+        kept.removeIf([](QChar c) { return c != u':' && isForbiddenChar(c); });
+        removeLoneSurrogates(kept);
         records.push_back({TrimSpaces(kept), QString()});
     }
     return records;
@@ -229,23 +229,23 @@ std::vector<NameRow> GenerateNames(std::vector<NameRecord>& records,
                                    const TreatmentOptions& options, const QStringList& fileRows)
 {
     QStringList terms =
-        SplitText(options.TermsToRemove, QStringLiteral(";"), -1, CompareMode::Binary);
+        SplitText(options.termsToRemove, QStringLiteral(";"), -1, CompareMode::Binary);
     QStringList foldedTerms;
     for (QString& term : terms) {
         term = TrimSpaces(term);
-        foldedTerms << FoldCase(term);
+        foldedTerms << foldCase(term);
     }
 
     for (NameRecord& record : records)
         record.generatedName = cleanRecord(record.sourceText, options, terms, foldedTerms);
-    if (options.RemoveLeadingNonAlphanumerics)
+    if (options.removeLeadingNonAlphanumerics)
         removeSharedLeadingJunk(records);
-    if (options.RemoveCapitals)
+    if (options.removeCapitals)
         for (NameRecord& record : records)
-            LowerAllButFirstInPlace(record.generatedName);
-    if (options.RemoveCharacters) {
-        const int p = positionOf(options.RemoveCharactersMode, options.RemoveCharactersPosition);
-        const int k = ReadNumber(options.RemoveCharactersCount);
+            lowerAllButFirstInPlace(record.generatedName);
+    if (options.removeCharacters) {
+        const int p = positionOf(options.removeCharactersMode, options.removeCharactersPosition);
+        const int k = ReadNumber(options.removeCharactersCount);
         if (p != 0 && k > 0)
             for (NameRecord& record : records)
                 removeCharacters(record.generatedName, p, k);
@@ -257,34 +257,34 @@ std::vector<NameRow> GenerateNames(std::vector<NameRecord>& records,
     rows.reserve(records.size());
     for (std::size_t r = 0; r < records.size(); ++r) {
         const bool empty = records[r].generatedName.isEmpty();
-        if (!(empty && options.RemoveEmptyLines))
+        if (!(empty && options.removeEmptyLines))
             rows.push_back({QString(), false, r, empty});
     }
 
     TreatmentOptions numbering = options;
-    numbering.NumberingPrefix = CleanNamePart(options.NumberingPrefix);
-    numbering.NumberingSuffix = CleanNamePart(options.NumberingSuffix);
+    numbering.numberingPrefix = cleanNamePart(options.numberingPrefix);
+    numbering.numberingSuffix = cleanNamePart(options.numberingSuffix);
     for (std::size_t b = 0; b < rows.size(); ++b) {
         QString& name = records[rows[b].record].generatedName;
-        name = FormatNumberedName(name, int(b + 1), numbering);
+        name = formatNumberedName(name, int(b + 1), numbering);
     }
-    if (options.AddString && !options.AddStringText.isEmpty()) {
-        const int p = positionOf(options.AddStringMode, options.AddStringPosition);
-        const QString added = CleanNamePart(options.AddStringText);
+    if (options.addString && !options.addStringText.isEmpty()) {
+        const int p = positionOf(options.addStringMode, options.addStringPosition);
+        const QString added = cleanNamePart(options.addStringText);
         if (p != 0)
             for (const NameRow& row : rows) {
                 QString& name = records[row.record].generatedName;
-                name.insert(AddedStringIndex(name, p), added);
+                name.insert(addedStringIndex(name, p), added);
             }
     }
 
     for (std::size_t b = 0; b < rows.size(); ++b) {
         const QString& name = records[rows[b].record].generatedName;
-        if (qsizetype(b) >= fileRows.size() || options.DropOriginalExtension) {
+        if (qsizetype(b) >= fileRows.size() || options.dropOriginalExtension) {
             rows[b].text = name;
             continue;
         }
-        const QStringView extension = ExtensionOf(fileRows[qsizetype(b)]);
+        const QStringView extension = extensionOf(fileRows[qsizetype(b)]);
         rows[b].text.reserve(name.size() + extension.size());
         rows[b].text.append(name).append(extension);
     }

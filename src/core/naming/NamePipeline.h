@@ -21,23 +21,23 @@ enum class NameSource {
 };
 
 // Sources that obtain their lines themselves before a run.
-inline bool ObtainsOwnLines(NameSource source)
+inline bool obtainsOwnLines(NameSource source)
 {
     return static_cast<int>(source) <= static_cast<int>(NameSource::FolderEpisodeSE);
 }
 
 // Pasted text cut into lines at carriage returns only.
-QStringList SplitIntoLines(const QString& text);
+QStringList splitIntoLines(const QString& text);
 
 // Text from outside (clipboard, file, drop) with every line feed that no
 // carriage return precedes turned into CR LF, so that Unix text splits into
 // the lines its user sees.
-QString NormaliseLineBreaks(const QString& text);
+QString normaliseLineBreaks(const QString& text);
 
 // One source record per line: the line trimmed of spaces and rid of the
 // characters a file name may not hold, colons excepted (a duration is written
 // with colons and is only recognised later).
-std::vector<NameRecord> RecordsFromLines(const QStringList& lines);
+std::vector<NameRecord> recordsFromLines(const QStringList& lines);
 
 // Cleans, numbers and completes every record's generated name from its source
 // text, as the options say. Returns the rows of the names list: each

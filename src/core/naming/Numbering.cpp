@@ -4,7 +4,7 @@
 
 namespace tervane {
 
-int DigitCount(qint64 count)
+int digitCount(qint64 count)
 {
     int digits = 1;
     for (count = count < 0 ? -count : count; count >= 10; count /= 10)
@@ -14,16 +14,16 @@ int DigitCount(qint64 count)
 
 bool FillWidthSuits(int width, qint64 fileCount)
 {
-    return !(width >= 1 && width < DigitCount(fileCount));
+    return !(width >= 1 && width < digitCount(fileCount));
 }
 
-int FillWidthForListing(int selectedWidth, qint64 fileCount)
+int fillWidthForListing(int selectedWidth, qint64 fileCount)
 {
-    const int needed = std::max(2, DigitCount(fileCount));
+    const int needed = std::max(2, digitCount(fileCount));
     return selectedWidth == 0 ? 0 : needed;
 }
 
-QString NumberText(int index, int width)
+QString numberText(int index, int width)
 {
     // Written by hand into one allocation: this runs for every name at every
     // keystroke in an option box.
@@ -42,41 +42,41 @@ QString NumberText(int index, int width)
     return number;
 }
 
-QString FormatTemplateName(const QString& name, int index, int width)
+QString formatTemplateName(const QString& name, int index, int width)
 {
-    return ReplaceText(name, NumberPlaceholder, NumberText(index, width), 1, CompareMode::Binary);
+    return ReplaceText(name, NumberPlaceholder, numberText(index, width), 1, CompareMode::Binary);
 }
 
-QString FormatNumberedName(const QString& name, int index, const TreatmentOptions& options)
+QString formatNumberedName(const QString& name, int index, const TreatmentOptions& options)
 {
-    if (!options.Numbering)
+    if (!options.numbering)
         return name;
-    const QString number = NumberText(index, options.NumberingWidth);
-    const bool atEnd = options.NumberingPosition == InsertPosition::AtEnd;
+    const QString number = numberText(index, options.numberingWidth);
+    const bool atEnd = options.numberingPosition == InsertPosition::AtEnd;
     QString result;
-    result.reserve(name.size() + options.NumberingPrefix.size() + number.size() +
-                   options.NumberingSuffix.size());
+    result.reserve(name.size() + options.numberingPrefix.size() + number.size() +
+                   options.numberingSuffix.size());
     if (atEnd)
         result += name;
-    result += options.NumberingPrefix;
+    result += options.numberingPrefix;
     result += number;
-    result += options.NumberingSuffix;
+    result += options.numberingSuffix;
     if (!atEnd)
         result += name;
     return result;
 }
 
-qsizetype AddedStringIndex(QStringView name, int p)
+qsizetype addedStringIndex(QStringView name, int p)
 {
     if (p == -1)
         return name.size();
-    return UnitIndexOfCodePoint(name, std::max(p - 1, 0));
+    return unitIndexOfCodePoint(name, std::max(p - 1, 0));
 }
 
-QString InsertAddedString(const QString& name, const QString& text, int p)
+QString insertAddedString(const QString& name, const QString& text, int p)
 {
     QString result = name;
-    return result.insert(AddedStringIndex(name, p), text);
+    return result.insert(addedStringIndex(name, p), text);
 }
 
 } // namespace tervane

@@ -10,7 +10,7 @@ namespace tervane {
 inline const QString NumberPlaceholder = QStringLiteral("[NUM]");
 
 // Number of decimal digits of a count (1 for 0).
-int DigitCount(qint64 count);
+int digitCount(qint64 count);
 
 // Whether a zero-fill width suits a number of files: no fill (0) always does,
 // a fill narrower than the file count's digits does not.
@@ -18,24 +18,24 @@ bool FillWidthSuits(int width, qint64 fileCount);
 
 // The fill width a listing of fileCount files moves the selection to: the
 // file count's digits (at least 2), unless no fill (0) is chosen.
-int FillWidthForListing(int selectedWidth, qint64 fileCount);
+int fillWidthForListing(int selectedWidth, qint64 fileCount);
 
 // The running number: zero-filled to width when width is 2 or more (keeping
 // its last width digits), plain otherwise.
-QString NumberText(int index, int width);
+QString numberText(int index, int width);
 
 // Template use (width >= 0): every "[NUM]" of name becomes the number.
-QString FormatTemplateName(const QString& name, int index, int width);
+QString formatTemplateName(const QString& name, int index, int width);
 
 // Pipeline use: the name numbered as the options say (unchanged when the
 // numbering is off); a "[NUM]" in it is plain text.
-QString FormatNumberedName(const QString& name, int index, const TreatmentOptions& options);
+QString formatNumberedName(const QString& name, int index, const TreatmentOptions& options);
 
 // text put into name at p: 1 before it, -1 after it, any other p before its
 // character at p (appended when p is beyond its end).
-QString InsertAddedString(const QString& name, const QString& text, int p);
+QString insertAddedString(const QString& name, const QString& text, int p);
 // Where InsertAddedString puts the text, 0-based in UTF-16 units: before the
 // name's character (code point) at position p.
-qsizetype AddedStringIndex(QStringView name, int p);
+qsizetype addedStringIndex(QStringView name, int p);
 
 } // namespace tervane

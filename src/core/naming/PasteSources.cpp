@@ -29,7 +29,7 @@ QStringList joinedLines(const QStringList& pieces)
             text += u'\r';
         text += piece;
     }
-    return SplitIntoLines(text);
+    return splitIntoLines(text);
 }
 
 } // namespace
@@ -38,38 +38,38 @@ std::optional<QStringList> ClipboardLines(const QString& clipboardText)
 {
     if (TrimSpaces(clipboardText).isEmpty())
         return std::nullopt;
-    return SplitIntoLines(NormaliseLineBreaks(clipboardText));
+    return splitIntoLines(normaliseLineBreaks(clipboardText));
 }
 
-QStringList TextLinesOf(QFile& file)
+QStringList textLinesOf(QFile& file)
 {
     // Read no more than the limit allows, whatever size the file claims: a
     // pipe or a device may have none, or no end.
     const QByteArray bytes = file.read(MaximumTextFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        throw AppError(EIO, DescriptionOfError(EIO));
+        throw AppError(EIO, descriptionOfError(EIO));
     if (bytes.size() > MaximumTextFileSize)
         throw AppError(EFBIG, QStringLiteral("The file is too large to be a list of names."));
     if (bytes.contains('\0'))
         throw AppError(EINVAL, QStringLiteral("The file is not a text file."));
-    return SplitIntoLines(NormaliseLineBreaks(DecodeText(bytes)));
+    return splitIntoLines(normaliseLineBreaks(decodeText(bytes)));
 }
 
 QStringList TextFileLines(const QString& path)
 {
-    if (const int problem = TextFileProblem(path))
-        throw AppError(problem, DescriptionOfError(problem));
+    if (const int problem = textFileProblem(path))
+        throw AppError(problem, descriptionOfError(problem));
     QFile file;
-    OpenForReading(file, path);
-    return TextLinesOf(file);
+    openForReading(file, path);
+    return textLinesOf(file);
 }
 
-QStringList FileNameLines(const QStringList& fileRows)
+QStringList fileNameLines(const QStringList& fileRows)
 {
     QStringList lines;
     lines.reserve(fileRows.size());
     for (const QString& file : fileRows)
-        lines << GetBaseName(file).removeIf([](QChar c) { return IsControlChar(c); });
+        lines << getBaseName(file).removeIf([](QChar c) { return isControlChar(c); });
     return lines;
 }
 
@@ -77,35 +77,35 @@ QStringList TemplateLines(const QString& pattern, int width, qsizetype fileCount
 {
     QStringList pieces;
     for (qsizetype i = 1; i <= fileCount; ++i)
-        pieces << TrimSpaces(RemoveForbiddenChars(FormatTemplateName(pattern, int(i), width)));
+        pieces << TrimSpaces(RemoveForbiddenChars(formatTemplateName(pattern, int(i), width)));
     return joinedLines(pieces);
 }
 
-std::optional<SeriesFolder> SeriesFolderOf(const QString& folderName)
+std::optional<SeriesFolder> seriesFolderOf(const QString& folderName)
 {
     const int pos = FindLast(folderName, QStringLiteral(" S"), -1, CompareMode::Binary);
     if (pos < 1)
         return std::nullopt;
     const QString season = folderName.mid(pos + 1);
-    if (!MatchesPattern(season, RepeatText(int(season.size()), QStringLiteral("[0-9]"))))
+    if (!MatchesPattern(season, repeatText(int(season.size()), QStringLiteral("[0-9]"))))
         return std::nullopt;
     return SeriesFolder{folderName.left(pos - 1), season};
 }
 
-QString EpisodeTemplate(const SeriesFolder& folder, NameSource source)
+QString episodeTemplate(const SeriesFolder& folder, NameSource source)
 {
     if (source == NameSource::FolderEpisodeSE)
         return folder.series + QStringLiteral(" S") + folder.season + u'E' + NumberPlaceholder;
     return folder.series + u' ' + folder.season + u'x' + NumberPlaceholder;
 }
 
-QString CaptionOfEntry(const QString& entry)
+QString captionOfEntry(const QString& entry)
 {
     QString caption = entry;
     return caption.remove(QStringLiteral("...")).remove(u'&');
 }
 
-QString CaptionOfFolderEntry(const QString& entry)
+QString captionOfFolderEntry(const QString& entry)
 {
     QString caption = entry;
     caption.remove(u'&');
@@ -115,9 +115,9 @@ QString CaptionOfFolderEntry(const QString& entry)
     return caption.trimmed();
 }
 
-int InitialTemplateWidth(qsizetype fileCount)
+int initialTemplateWidth(qsizetype fileCount)
 {
-    return std::max(2, DigitCount(fileCount));
+    return std::max(2, digitCount(fileCount));
 }
 
 PasteSourceReader::PasteSourceReader(const Clipboard& clipboard, Dialogs& dialogs,
@@ -144,19 +144,19 @@ std::optional<QStringList> PasteSourceReader::read(NameSource source, const QStr
     case NameSource::TextFile:
         return textFileLines(folderText);
     case NameSource::FileNames:
-        return FileNameLines(fileRows);
+        return fileNameLines(fileRows);
     case NameSource::TypedTemplate:
-        return templateLines(CaptionOfEntry(text(u"TXT_POPUP_COLLER_CHAINE"_s)),
+        return templateLines(captionOfEntry(text(u"TXT_POPUP_COLLER_CHAINE"_s)),
                              text(u"TXT_PISTE_NUMERO"_s), fileRows.size());
     case NameSource::FolderEpisodeX:
     case NameSource::FolderEpisodeSE: {
-        const auto series = SeriesFolderOf(GetLastPathComponent(folderText));
+        const auto series = seriesFolderOf(getLastPathComponent(folderText));
         if (!series)
             return std::nullopt;
         const QString entry =
             text(source == NameSource::FolderEpisodeX ? u"TXT_POPUP_COLLER_NOM_DOSSIER_01x01"_s
                                                       : u"TXT_POPUP_COLLER_NOM_DOSSIER_S01E01"_s);
-        return templateLines(CaptionOfFolderEntry(entry), EpisodeTemplate(*series, source),
+        return templateLines(captionOfFolderEntry(entry), episodeTemplate(*series, source),
                              fileRows.size());
     }
     case NameSource::DroppedText:
@@ -191,7 +191,7 @@ std::optional<QStringList> PasteSourceReader::templateLines(const QString& capti
 {
     const auto answer =
         m_nameAsker.askName({caption, text(u"TXT_VEUILLEZ_SAISIR_NOM_REINIT"_s), pattern, true,
-                             InitialTemplateWidth(fileCount), fileCount});
+                             initialTemplateWidth(fileCount), fileCount});
     if (!answer)
         return std::nullopt;
     return TemplateLines(answer->text, answer->fillWidth, fileCount);

@@ -22,12 +22,12 @@ std::optional<QStringList> ClipboardLines(const QString& clipboardText);
 // MaximumTextFileSize, is no regular file or is not text (holds a NUL byte).
 QStringList TextFileLines(const QString& path);
 // The same from a file already open (standard input).
-QStringList TextLinesOf(QFile& file);
+QStringList textLinesOf(QFile& file);
 
 // Exactly one line per file: its name without extension and without the
 // control characters a name may hold on disk (a carriage return would split
 // it in two lines, and shift the pairing of every later row).
-QStringList FileNameLines(const QStringList& fileRows);
+QStringList fileNameLines(const QStringList& fileRows);
 
 // One line per file, from a template whose "[NUM]" takes the running number
 // zero-filled to width, rid of the characters a file name may not hold.
@@ -41,20 +41,20 @@ struct SeriesFolder {
 
 // The folder qualifies when it holds " S" followed by digits only (or
 // nothing) after the last one.
-std::optional<SeriesFolder> SeriesFolderOf(const QString& folderName);
+std::optional<SeriesFolder> seriesFolderOf(const QString& folderName);
 
 // The template offered for the episodes of a series folder: "Ma série
 // 02x[NUM]" or "Ma série S02E[NUM]".
-QString EpisodeTemplate(const SeriesFolder& folder, NameSource source);
+QString episodeTemplate(const SeriesFolder& folder, NameSource source);
 
 // A dialog caption made of a menu entry: "&" and "..." removed.
-QString CaptionOfEntry(const QString& entry);
+QString captionOfEntry(const QString& entry);
 // For the folder entries: "&" removed, cut before the first "(", trimmed.
-QString CaptionOfFolderEntry(const QString& entry);
+QString captionOfFolderEntry(const QString& entry);
 
 // The fill width the template dialog starts with: the file count's digits, at
 // least 2.
-int InitialTemplateWidth(qsizetype fileCount);
+int initialTemplateWidth(qsizetype fileCount);
 
 class Clipboard;
 class Dialogs;

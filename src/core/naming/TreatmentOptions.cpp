@@ -18,20 +18,20 @@ public:
 
     QString text(const QString& key, const QString& defaultValue) const
     {
-        return ReadIniString(m_file, SettingsKey::Section, key, defaultValue);
+        return readIniString(m_file, SettingsKey::Section, key, defaultValue);
     }
     bool flag(const QString& key, bool defaultValue) const
     {
-        return ReadBoolValue(text(key, BoolText(defaultValue)));
+        return readBoolValue(text(key, boolText(defaultValue)));
     }
     QString spaced(const QString& key, const QString& defaultValue) const
     {
-        return DecodeSpaces(text(key, EncodeSpaces(defaultValue)));
+        return decodeSpaces(text(key, encodeSpaces(defaultValue)));
     }
     InsertPosition mode(const QString& key, int buttonCount) const
     {
         // A mode naming no option button reads as the first one.
-        const int index = ReadNumberValue(text(key, QStringLiteral("0")));
+        const int index = readNumberValue(text(key, QStringLiteral("0")));
         return index < 0 || index >= buttonCount ? InsertPosition::AtStart
                                                  : static_cast<InsertPosition>(index);
     }
@@ -47,76 +47,76 @@ QString modeText(InsertPosition mode)
 
 } // namespace
 
-int CorrectNumberingWidth(int width)
+int correctNumberingWidth(int width)
 {
     if (width == 1)
         return 2;
     return width < 0 || width > 9 ? 0 : width;
 }
 
-TreatmentOptions LoadTreatmentOptions(const QString& settingsFile)
+TreatmentOptions loadTreatmentOptions(const QString& settingsFile)
 {
     using namespace SettingsKey;
     const TreatmentKeys keys(settingsFile);
     const TreatmentOptions d;
     TreatmentOptions o;
-    o.RemoveLeadingDigits = keys.flag(RemoveLeadingDigits, d.RemoveLeadingDigits);
-    o.RemoveLeadingNonAlphanumerics =
-        keys.flag(RemoveLeadingNonAlphanumerics, d.RemoveLeadingNonAlphanumerics);
-    o.RemoveCapitals = keys.flag(RemoveCapitals, d.RemoveCapitals);
-    o.RemoveDurations = keys.flag(RemoveDurations, d.RemoveDurations);
-    o.RemoveTerms = keys.flag(RemoveTerms, d.RemoveTerms);
-    o.TermsToRemove = keys.spaced(TermsToRemove, d.TermsToRemove);
-    o.RemoveEmptyLines = keys.flag(RemoveEmptyLines, d.RemoveEmptyLines);
-    o.RemoveCharacters = keys.flag(RemoveCharacters, d.RemoveCharacters);
-    o.RemoveCharactersCount = keys.text(RemoveCharactersCount, d.RemoveCharactersCount);
-    o.RemoveCharactersMode = keys.mode(RemoveCharactersMode, 3);
-    o.RemoveCharactersPosition = keys.text(RemoveCharactersPosition, d.RemoveCharactersPosition);
-    o.Numbering = keys.flag(Numbering, d.Numbering);
-    o.NumberingPosition = keys.mode(NumberingPosition, 2);
+    o.removeLeadingDigits = keys.flag(removeLeadingDigits, d.removeLeadingDigits);
+    o.removeLeadingNonAlphanumerics =
+        keys.flag(removeLeadingNonAlphanumerics, d.removeLeadingNonAlphanumerics);
+    o.removeCapitals = keys.flag(removeCapitals, d.removeCapitals);
+    o.removeDurations = keys.flag(removeDurations, d.removeDurations);
+    o.removeTerms = keys.flag(removeTerms, d.removeTerms);
+    o.termsToRemove = keys.spaced(termsToRemove, d.termsToRemove);
+    o.removeEmptyLines = keys.flag(removeEmptyLines, d.removeEmptyLines);
+    o.removeCharacters = keys.flag(removeCharacters, d.removeCharacters);
+    o.removeCharactersCount = keys.text(removeCharactersCount, d.removeCharactersCount);
+    o.removeCharactersMode = keys.mode(removeCharactersMode, 3);
+    o.removeCharactersPosition = keys.text(removeCharactersPosition, d.removeCharactersPosition);
+    o.numbering = keys.flag(numbering, d.numbering);
+    o.numberingPosition = keys.mode(numberingPosition, 2);
     const QString olderWidth = keys.text(NumberingDigitsOld, QStringLiteral("2"));
-    o.NumberingWidth =
-        CorrectNumberingWidth(ReadNumberValue(keys.text(NumberingWidth, olderWidth)));
+    o.numberingWidth =
+        correctNumberingWidth(readNumberValue(keys.text(numberingWidth, olderWidth)));
     // Parts of names: a settings file edited by hand may hold what no file
     // name can.
-    o.NumberingPrefix = CleanNamePart(keys.spaced(NumberingPrefix, d.NumberingPrefix));
-    o.NumberingSuffix = CleanNamePart(keys.spaced(NumberingSuffix, d.NumberingSuffix));
-    o.AddString = keys.flag(AddString, d.AddString);
-    o.AddStringText = CleanNamePart(keys.spaced(AddStringText, d.AddStringText));
-    o.AddStringMode = keys.mode(AddStringMode, 3);
-    o.AddStringPosition = keys.text(AddStringPosition, d.AddStringPosition);
-    o.DropOriginalExtension = keys.flag(DropOriginalExtension, d.DropOriginalExtension);
+    o.numberingPrefix = cleanNamePart(keys.spaced(numberingPrefix, d.numberingPrefix));
+    o.numberingSuffix = cleanNamePart(keys.spaced(numberingSuffix, d.numberingSuffix));
+    o.addString = keys.flag(addString, d.addString);
+    o.addStringText = cleanNamePart(keys.spaced(addStringText, d.addStringText));
+    o.addStringMode = keys.mode(addStringMode, 3);
+    o.addStringPosition = keys.text(addStringPosition, d.addStringPosition);
+    o.dropOriginalExtension = keys.flag(dropOriginalExtension, d.dropOriginalExtension);
     return o;
 }
 
-void SaveTreatmentOptions(const QString& settingsFile, const TreatmentOptions& o)
+void saveTreatmentOptions(const QString& settingsFile, const TreatmentOptions& o)
 {
     using namespace SettingsKey;
     const auto write = [&](const QString& key, const std::optional<QString>& value) {
-        WriteIniString(settingsFile, Section, key, value);
+        writeIniString(settingsFile, Section, key, value);
     };
-    write(RemoveLeadingDigits, BoolText(o.RemoveLeadingDigits));
-    write(RemoveLeadingNonAlphanumerics, BoolText(o.RemoveLeadingNonAlphanumerics));
-    write(RemoveCapitals, BoolText(o.RemoveCapitals));
-    write(RemoveDurations, BoolText(o.RemoveDurations));
-    write(RemoveTerms, BoolText(o.RemoveTerms));
-    write(TermsToRemove, EncodeSpaces(o.TermsToRemove));
-    write(RemoveEmptyLines, BoolText(o.RemoveEmptyLines));
-    write(RemoveCharacters, BoolText(o.RemoveCharacters));
-    write(RemoveCharactersCount, o.RemoveCharactersCount);
-    write(RemoveCharactersMode, modeText(o.RemoveCharactersMode));
-    write(RemoveCharactersPosition, o.RemoveCharactersPosition);
-    write(Numbering, BoolText(o.Numbering));
-    write(NumberingPosition, modeText(o.NumberingPosition));
+    write(removeLeadingDigits, boolText(o.removeLeadingDigits));
+    write(removeLeadingNonAlphanumerics, boolText(o.removeLeadingNonAlphanumerics));
+    write(removeCapitals, boolText(o.removeCapitals));
+    write(removeDurations, boolText(o.removeDurations));
+    write(removeTerms, boolText(o.removeTerms));
+    write(termsToRemove, encodeSpaces(o.termsToRemove));
+    write(removeEmptyLines, boolText(o.removeEmptyLines));
+    write(removeCharacters, boolText(o.removeCharacters));
+    write(removeCharactersCount, o.removeCharactersCount);
+    write(removeCharactersMode, modeText(o.removeCharactersMode));
+    write(removeCharactersPosition, o.removeCharactersPosition);
+    write(numbering, boolText(o.numbering));
+    write(numberingPosition, modeText(o.numberingPosition));
     write(NumberingDigitsOld, std::nullopt);
-    write(NumberingWidth, QString::number(o.NumberingWidth));
-    write(NumberingPrefix, EncodeSpaces(o.NumberingPrefix));
-    write(NumberingSuffix, EncodeSpaces(o.NumberingSuffix));
-    write(AddString, BoolText(o.AddString));
-    write(AddStringText, EncodeSpaces(o.AddStringText));
-    write(AddStringMode, modeText(o.AddStringMode));
-    write(AddStringPosition, o.AddStringPosition);
-    write(DropOriginalExtension, BoolText(o.DropOriginalExtension));
+    write(numberingWidth, QString::number(o.numberingWidth));
+    write(numberingPrefix, encodeSpaces(o.numberingPrefix));
+    write(numberingSuffix, encodeSpaces(o.numberingSuffix));
+    write(addString, boolText(o.addString));
+    write(addStringText, encodeSpaces(o.addStringText));
+    write(addStringMode, modeText(o.addStringMode));
+    write(addStringPosition, o.addStringPosition);
+    write(dropOriginalExtension, boolText(o.dropOriginalExtension));
 }
 
 } // namespace tervane

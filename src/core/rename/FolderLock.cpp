@@ -25,7 +25,7 @@ QHash<QString, int>& heldLocks()
 
 } // namespace
 
-QString CanonicalFolder(const QString& folder)
+QString canonicalFolder(const QString& folder)
 {
     const QString canonical = QFileInfo(folder).canonicalFilePath();
     return canonical.isEmpty() ? QDir::cleanPath(QDir(folder).absolutePath()) : canonical;
@@ -42,7 +42,7 @@ QString FolderLock::lockFolder()
 QString FolderLock::lockFileFor(const QString& folder)
 {
     const QByteArray key =
-        QCryptographicHash::hash(CanonicalFolder(folder).toUtf8(), QCryptographicHash::Sha1);
+        QCryptographicHash::hash(canonicalFolder(folder).toUtf8(), QCryptographicHash::Sha1);
     return lockFolder() + u'/' + QString::fromLatin1(key.toHex()) + u".lock"_s;
 }
 

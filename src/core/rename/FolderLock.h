@@ -37,6 +37,6 @@ private:
 
 // The same folder, however its path was written: the canonical path when the
 // folder exists, else the cleaned absolute path.
-QString CanonicalFolder(const QString& folder);
+QString canonicalFolder(const QString& folder);
 
 } // namespace tervane

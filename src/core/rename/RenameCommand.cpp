@@ -24,7 +24,7 @@ QString detailOf(const RenameResult& result)
 
 } // namespace
 
-int CountConflicts(const QString& folderPath, const std::vector<RenameStep>& plan,
+int countConflicts(const QString& folderPath, const std::vector<RenameStep>& plan,
                    const FileSystem& fileSystem)
 {
     // One reading of the folder answers for most names. A name present in
@@ -37,8 +37,8 @@ int CountConflicts(const QString& folderPath, const std::vector<RenameStep>& pla
     QSet<QString> keys;
     QSet<QString> composed; // present names that were not composed, composed
     for (const QString& name : present) {
-        keys.insert(NameKey(name));
-        if (MayNeedComposing(name))
+        keys.insert(nameKey(name));
+        if (mayNeedComposing(name))
             composed.insert(name.normalized(QString::NormalizationForm_C));
     }
     const auto taken = [&](const QString& name) {
@@ -46,7 +46,7 @@ int CountConflicts(const QString& folderPath, const std::vector<RenameStep>& pla
             return true;
         if (name.startsWith(u'.'))
             return fileSystem.fileExists(folder + name);
-        if (!keys.contains(NameKey(name)))
+        if (!keys.contains(nameKey(name)))
             return false;
         const QString nfc = name.normalized(QString::NormalizationForm_C);
         return exact.contains(nfc) || composed.contains(nfc) ||
@@ -55,7 +55,7 @@ int CountConflicts(const QString& folderPath, const std::vector<RenameStep>& pla
 
     int conflicts = 0;
     for (const RenameStep& step : plan)
-        if (step.to != step.from && IsBareFileName(step.to) && taken(step.to))
+        if (step.to != step.from && isBareFileName(step.to) && taken(step.to))
             ++conflicts;
     return conflicts;
 }
@@ -81,7 +81,7 @@ void RenameCommand::setBusy(bool busy)
     m_busy = busy;
 }
 
-QString ConflictMessage(const TranslationCatalogue& texts, int conflicts)
+QString conflictMessage(const TranslationCatalogue& texts, int conflicts)
 {
     return conflicts == 1
                ? texts.Item(u"MSG_CONFLIT_DETECTE"_s)
@@ -107,7 +107,7 @@ RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,
     if (!lockedOrReported(lock))
         return RenameOutcome::Busy;
     setBusy(true);
-    const int conflicts = CountConflicts(m_folder, plan, m_fileSystem);
+    const int conflicts = countConflicts(m_folder, plan, m_fileSystem);
     RenameOutcome outcome = RenameOutcome::Declined;
     if (conflicts == 0 || conflictsAccepted || confirmConflicts(conflicts))
         outcome = execute(plan, undoSet) ? RenameOutcome::Finished : RenameOutcome::StepFailed;
@@ -119,7 +119,7 @@ RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,
 bool RenameCommand::confirmConflicts(int conflicts)
 {
     setBusy(false);
-    if (!m_prompter.ask(ConflictMessage(m_texts, conflicts) + u"\r\n\r\n"_s +
+    if (!m_prompter.ask(conflictMessage(m_texts, conflicts) + u"\r\n\r\n"_s +
                             m_texts.Item(u"MSG_OUTREPASSER_CONFLITS"_s),
                         MessageIcon::Exclamation))
         return false;
@@ -227,7 +227,7 @@ void RenameCommand::renameBack(std::vector<RenameStep>& entries)
 bool RenameCommand::alreadyRestored(const RenameStep& entry) const
 {
     const QString prefix = m_folder + u'/';
-    return IsBareFileName(entry.from) && IsBareFileName(entry.to) &&
+    return isBareFileName(entry.from) && isBareFileName(entry.to) &&
            m_fileSystem.fileExists(prefix + entry.from) &&
            !m_fileSystem.fileExists(prefix + entry.to);
 }
@@ -259,12 +259,12 @@ void RenameCommand::reportUnrestored(
     m_prompter.message(text, MessageIcon::Critical);
 }
 
-std::size_t StepsDoneOfInterruptedRun(const std::vector<RenameStep>& steps, std::size_t knownDone,
+std::size_t stepsDoneOfInterruptedRun(const std::vector<RenameStep>& steps, std::size_t knownDone,
                                       const QString& folder, const FileSystem& fileSystem)
 {
     const QString prefix = folder + u'/';
     const auto changed = [](const RenameStep& step) {
-        return step.from != step.to && IsBareFileName(step.from) && IsBareFileName(step.to);
+        return step.from != step.to && isBareFileName(step.from) && isBareFileName(step.to);
     };
     // A step done keeps its new name (no later step of the run takes it,
     // as its file was the old name of none), so the run stopped before the

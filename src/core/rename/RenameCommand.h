@@ -11,11 +11,11 @@ class TranslationCatalogue;
 class Prompter;
 
 // The changed steps whose new name is already a file of the folder.
-int CountConflicts(const QString& folder, const std::vector<RenameStep>& plan,
+int countConflicts(const QString& folder, const std::vector<RenameStep>& plan,
                    const FileSystem& fileSystem);
 
 // "One new name is taken" or "%v new names are taken", from the catalogue.
-QString ConflictMessage(const TranslationCatalogue& texts, int conflicts);
+QString conflictMessage(const TranslationCatalogue& texts, int conflicts);
 
 enum class RenameOutcome {
     NotPossible, // no plan: the two lists do not pair up
@@ -87,7 +87,7 @@ private:
 // How many steps of a renaming that may have stopped anywhere (its process
 // was killed) were done, given the steps known done. Steps succeed in
 // order, so they are a first run of the plan, which the names on disk tell.
-std::size_t StepsDoneOfInterruptedRun(const std::vector<RenameStep>& steps, std::size_t knownDone,
+std::size_t stepsDoneOfInterruptedRun(const std::vector<RenameStep>& steps, std::size_t knownDone,
                                       const QString& folder, const FileSystem& fileSystem);
 
 } // namespace tervane

@@ -45,7 +45,7 @@ QByteArray encoded(const QString& folder, bool completed, const std::vector<Rena
         bytes += text;
         bytes += '\0';
     };
-    field(CanonicalFolder(folder).toUtf8());
+    field(canonicalFolder(folder).toUtf8());
     field(completed ? CompletedState : PlannedState);
     field(QByteArray::number(qulonglong(steps.size())));
     for (const RenameStep& step : steps) {
@@ -89,7 +89,7 @@ Reading decodedFirstVersion(const QByteArray& bytes, const QString& folder)
 {
     QList<QByteArray> fields = bytes.sliced(FirstHeader.size()).split('\0');
     if (fields.size() < 3 || fields.size() % 2 == 0 || !fields.last().isEmpty() ||
-        QString::fromUtf8(fields[0]) != CanonicalFolder(folder))
+        QString::fromUtf8(fields[0]) != canonicalFolder(folder))
         return damaged();
     Reading reading{Status::Valid, {}};
     RenameJournal::Entry& entry = reading.entry;
@@ -123,7 +123,7 @@ Reading decoded(const QByteArray& bytes, const QString& folder)
     for (qsizetype i = 0; i < sumAt; ++i)
         summed += fields[i].size() + 1;
     if (fields[sumAt] != checksum(QByteArrayView(bytes).first(summed)) ||
-        QString::fromUtf8(fields[0]) != CanonicalFolder(folder))
+        QString::fromUtf8(fields[0]) != canonicalFolder(folder))
         return damaged();
 
     Reading reading{Status::Valid, {}};
@@ -158,7 +158,7 @@ bool hasBegun(const std::vector<RenameStep>& plan, const QString& folder,
     for (const RenameStep& step : plan) {
         if (step.from == step.to)
             continue;
-        return IsBareFileName(step.from) && IsBareFileName(step.to) &&
+        return isBareFileName(step.from) && isBareFileName(step.to) &&
                fileSystem.fileExists(prefix + step.to) &&
                !fileSystem.fileExists(prefix + step.from);
     }
@@ -179,7 +179,7 @@ RenameJournal::RenameJournal(QString journalFolder)
 QString RenameJournal::fileFor(const QString& folder) const
 {
     const QByteArray key =
-        QCryptographicHash::hash(CanonicalFolder(folder).toUtf8(), QCryptographicHash::Sha1);
+        QCryptographicHash::hash(canonicalFolder(folder).toUtf8(), QCryptographicHash::Sha1);
     return QDir(m_folder).filePath(QString::fromLatin1(key.toHex()) + u".journal"_s);
 }
 

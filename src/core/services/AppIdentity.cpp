@@ -2,7 +2,7 @@
 
 namespace tervane {
 
-QString GetVersionText(int major, int minor, int revision)
+QString getVersionText(int major, int minor, int revision)
 {
     if (revision < 100) {
         QString text = u'v' + QString::number(major) + u'.' + QString::number(minor);
@@ -17,14 +17,14 @@ QString GetVersionText(int major, int minor, int revision)
     return text + QStringLiteral(" beta ") + digits[3];
 }
 
-QString GetVersionText()
+QString getVersionText()
 {
-    return GetVersionText(VersionMajor, VersionMinor, VersionRevision);
+    return getVersionText(VersionMajor, VersionMinor, VersionRevision);
 }
 
-QString GetTitleWithVersion()
+QString getTitleWithVersion()
 {
-    return AppTitle + u' ' + GetVersionText();
+    return AppTitle + u' ' + getVersionText();
 }
 
 } // namespace tervane

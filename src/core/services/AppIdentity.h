@@ -13,10 +13,10 @@ inline constexpr int VersionMinor = TERVANE_VERSION_MINOR;
 inline constexpr int VersionRevision = TERVANE_VERSION_PATCH;
 
 // "v2.4", "v1.2.7"; a revision of 100 or more is a beta: 1203 gives "v1.2 beta 3".
-QString GetVersionText(int major, int minor, int revision);
-QString GetVersionText();
+QString getVersionText(int major, int minor, int revision);
+QString getVersionText();
 
 // "Tervane v2.4"
-QString GetTitleWithVersion();
+QString getTitleWithVersion();
 
 } // namespace tervane

@@ -5,7 +5,7 @@
 
 namespace tervane {
 
-bool IsBareFileName(const QString& name)
+bool isBareFileName(const QString& name)
 {
     return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') &&
            !name.contains(QChar(0)) && !name.contains(QDir::separator()) &&

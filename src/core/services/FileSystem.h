@@ -55,6 +55,6 @@ private:
 // Whether a name can only mean a file of the folder it is joined to: not
 // empty, not "." or "..", no separator, no NUL, and written on disk exactly
 // as it is shown.
-bool IsBareFileName(const QString& name);
+bool isBareFileName(const QString& name);
 
 } // namespace tervane

@@ -10,14 +10,14 @@ namespace tervane {
 // Application-wide state, owned by the main window for the life of the
 // process. The three change flags only ever go from false to true.
 struct AppState {
-    QString SettingsFolderPath; // ends with the separator
-    QString SettingsFilePath;
-    QString InterfaceLanguage; // "Français" or the base name of a language file
-    QString LanguageFilePath;  // empty for French
-    bool TreatmentSettingsChanged = false;
-    bool WindowOptionsChanged = false;
-    bool RestartRequired = false;
-    bool IsLoading = false;
+    QString settingsFolderPath; // ends with the separator
+    QString settingsFilePath;
+    QString interfaceLanguage; // "Français" or the base name of a language file
+    QString languageFilePath;  // empty for French
+    bool treatmentSettingsChanged = false;
+    bool windowOptionsChanged = false;
+    bool restartRequired = false;
+    bool isLoading = false;
     TranslationCatalogue catalogue;
 };
 

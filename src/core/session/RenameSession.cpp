@@ -35,7 +35,7 @@ void RenameSession::listFiles(bool readAgain, bool numeric)
     m_workspace.fileRows = m_enumerator.names();
     if (!m_workspace.fileRows.isEmpty()) {
         if (numeric)
-            SortNumerically(m_workspace.fileRows);
+            sortNumerically(m_workspace.fileRows);
         m_workspace.listedFolder = m_enumerator.Path();
     }
     emit filesChanged();
@@ -45,7 +45,7 @@ void RenameSession::generateNames(const TreatmentOptions& options,
                                   const std::optional<QStringList>& lines)
 {
     if (lines)
-        m_workspace.sourceRecords = RecordsFromLines(*lines);
+        m_workspace.sourceRecords = recordsFromLines(*lines);
     m_workspace.nameRows = GenerateNames(m_workspace.sourceRecords, options, m_workspace.fileRows);
     emit namesChanged();
 }
@@ -62,7 +62,7 @@ RenameOutcome RenameSession::rename(Prompter& prompter, const TranslationCatalog
 {
     RenameCommand command(m_workspace.listedFolder, m_fileSystem, prompter, texts, recorder);
     const RenameOutcome outcome =
-        command.run(RenamePlan(m_workspace), m_workspace.undoSet, conflictsAccepted);
+        command.run(renamePlan(m_workspace), m_workspace.undoSet, conflictsAccepted);
     emit undoChanged();
     return outcome;
 }

@@ -9,7 +9,7 @@
 
 namespace tervane {
 
-std::vector<RenameStep> RenamePlan(const RenameWorkspace& workspace)
+std::vector<RenameStep> renamePlan(const RenameWorkspace& workspace)
 {
     std::vector<RenameStep> plan;
     if (std::size_t(workspace.fileRows.size()) != workspace.nameRows.size())
@@ -20,7 +20,7 @@ std::vector<RenameStep> RenamePlan(const RenameWorkspace& workspace)
     return plan;
 }
 
-int CountNameProblems(std::vector<NameRow>& rows)
+int countNameProblems(std::vector<NameRow>& rows)
 {
     const auto rowCount = static_cast<int>(rows.size());
     qint64 count = 0;
@@ -37,7 +37,7 @@ int CountNameProblems(std::vector<NameRow>& rows)
             continue;
         }
         const auto [first, added] = [&] {
-            const size_t hash = NameKeyHash(rows[i].text);
+            const size_t hash = nameKeyHash(rows[i].text);
             const auto found = firstRowOfHash.constFind(hash);
             if (found != firstRowOfHash.constEnd())
                 return std::pair(*found, false);
@@ -52,7 +52,7 @@ int CountNameProblems(std::vector<NameRow>& rows)
     QHash<QString, std::vector<int>> groups;
     for (int i = 0; i < rowCount; ++i)
         if (suspect[i])
-            groups[NameKey(rows[i].text)].push_back(i);
+            groups[nameKey(rows[i].text)].push_back(i);
     for (const std::vector<int>& group : std::as_const(groups)) {
         const auto size = qint64(group.size());
         count += size * (size - 1) / 2;
@@ -63,13 +63,13 @@ int CountNameProblems(std::vector<NameRow>& rows)
     return int(std::min<qint64>(count, std::numeric_limits<int>::max()));
 }
 
-ListCounterState ComputeListCounterState(RenameWorkspace& workspace)
+ListCounterState computeListCounterState(RenameWorkspace& workspace)
 {
     const auto names = static_cast<qsizetype>(workspace.nameRows.size());
     const qsizetype files = workspace.fileRows.size();
     // The problem count runs even when the counts differ: it also colours the
     // duplicates.
-    const int problems = CountNameProblems(workspace.nameRows);
+    const int problems = countNameProblems(workspace.nameRows);
     ListCounterState state;
     state.countsAgree = names == files;
     state.renameEnabled = names == files && names > 0 && problems == 0;

@@ -21,13 +21,13 @@ struct RenameWorkspace {
 
 // The renaming the two lists describe: file row i to name row i, in row
 // order; none when they do not pair up (no rows, or counts that differ).
-std::vector<RenameStep> RenamePlan(const RenameWorkspace& workspace);
+std::vector<RenameStep> renamePlan(const RenameWorkspace& workspace);
 
 // Counts the naming problems of the names list: every empty name (a row
 // whose generated name is empty counts so, extension or not), and every pair
 // of names equal without regard to case (so three equal names count 3).
 // Rows with a problem are marked; no mark is ever cleared here.
-int CountNameProblems(std::vector<NameRow>& rows);
+int countNameProblems(std::vector<NameRow>& rows);
 
 // What the counters and the three action buttons show after a refresh.
 struct ListCounterState {
@@ -38,6 +38,6 @@ struct ListCounterState {
 };
 
 // Marks duplicates as a side effect, like the problem count it runs.
-ListCounterState ComputeListCounterState(RenameWorkspace& workspace);
+ListCounterState computeListCounterState(RenameWorkspace& workspace);
 
 } // namespace tervane

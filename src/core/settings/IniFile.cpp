@@ -70,7 +70,7 @@ QString valueOf(QStringView trimmedLine)
 // it exists but cannot be read.
 std::optional<QString> readWholeFile(const QString& file)
 {
-    if (const int problem = TextFileProblem(file))
+    if (const int problem = textFileProblem(file))
         return problem == EACCES ? std::nullopt : std::optional<QString>(QString());
     QFile input(file);
     if (!input.open(QIODevice::ReadOnly))
@@ -78,7 +78,7 @@ std::optional<QString> readWholeFile(const QString& file)
     const QByteArray bytes = input.readAll();
     if (input.error() != QFileDevice::NoError)
         return std::nullopt;
-    return DecodeTextLines(bytes);
+    return decodeTextLines(bytes);
 }
 
 QStringList splitLines(const QString& text)
@@ -157,7 +157,7 @@ void forEachKeyLine(const QString& text, const QString& section, Visit visit)
 
 } // namespace
 
-QHash<QString, QString> ReadIniSection(const QString& text, const QString& section)
+QHash<QString, QString> readIniSection(const QString& text, const QString& section)
 {
     QHash<QString, QString> values;
     forEachKeyLine(text, section, [&values](QStringView key, QStringView line) {
@@ -169,7 +169,7 @@ QHash<QString, QString> ReadIniSection(const QString& text, const QString& secti
     return values;
 }
 
-std::optional<QString> LookupIniValue(const QString& text, const QString& section,
+std::optional<QString> lookupIniValue(const QString& text, const QString& section,
                                       const QString& key)
 {
     std::optional<QString> value;
@@ -182,19 +182,19 @@ std::optional<QString> LookupIniValue(const QString& text, const QString& sectio
     return value;
 }
 
-QString ReadIniString(const QString& file, const QString& section, const QString& key,
+QString readIniString(const QString& file, const QString& section, const QString& key,
                       const QString& defaultValue)
 {
-    return LookupIniValue(readWholeFile(file).value_or(QString()), section, key)
+    return lookupIniValue(readWholeFile(file).value_or(QString()), section, key)
         .value_or(defaultValue);
 }
 
-void WriteIniString(const QString& file, const QString& section, const QString& key,
+void writeIniString(const QString& file, const QString& section, const QString& key,
                     const std::optional<QString>& value)
 {
     // Never replace what is not a text file of ours, nor a file that could
     // not be read: its other settings would be lost.
-    if (const int problem = TextFileProblem(file); problem != 0 && problem != ENOENT)
+    if (const int problem = textFileProblem(file); problem != 0 && problem != ENOENT)
         return;
     const std::optional<QString> read = readWholeFile(file);
     if (!read)

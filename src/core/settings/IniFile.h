@@ -15,7 +15,7 @@ namespace tervane {
 
 inline constexpr int IniBufferSize = 32000;
 
-QString ReadIniString(const QString& file, const QString& section, const QString& key,
+QString readIniString(const QString& file, const QString& section, const QString& key,
                       const QString& defaultValue);
 
 // Replaces the value in place, or appends the key at the end of its section
@@ -23,15 +23,15 @@ QString ReadIniString(const QString& file, const QString& section, const QString
 // No value (std::nullopt), unlike an empty one, deletes the key. Line breaks
 // inside a value are dropped. The file is replaced atomically. Write failures
 // are not reported.
-void WriteIniString(const QString& file, const QString& section, const QString& key,
+void writeIniString(const QString& file, const QString& section, const QString& key,
                     const std::optional<QString>& value);
 
 // Every key of the first section of that name in text already in memory, as
 // ReadIniString would find it: keys are case-folded, the first value wins.
-QHash<QString, QString> ReadIniSection(const QString& text, const QString& section);
+QHash<QString, QString> readIniSection(const QString& text, const QString& section);
 
 // The same lookup over text already in memory.
-std::optional<QString> LookupIniValue(const QString& text, const QString& section,
+std::optional<QString> lookupIniValue(const QString& text, const QString& section,
                                       const QString& key);
 
 } // namespace tervane

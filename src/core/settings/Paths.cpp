@@ -5,13 +5,13 @@
 
 namespace tervane {
 
-QString AddBackslash(const QString& path)
+QString addBackslash(const QString& path)
 {
     const QChar separator = QDir::separator();
     return path.endsWith(separator) ? path : path + separator;
 }
 
-bool PathExists(const QString& path, int attributes)
+bool pathExists(const QString& path, int attributes)
 {
     if (path.isEmpty() || path.contains(QChar(0)))
         return false;

@@ -7,11 +7,11 @@ namespace tervane {
 inline constexpr int DirectoryAttribute = 16;
 
 // The path followed by the separator unless it already ends with one.
-QString AddBackslash(const QString& path);
+QString addBackslash(const QString& path);
 
 // True when the path exists and carries every requested attribute bit; with
 // no bit requested, true only for an existing path that is not a folder.
 // Bits: 1 read-only, 2 hidden (a dot-file), 16 folder.
-bool PathExists(const QString& path, int attributes);
+bool pathExists(const QString& path, int attributes);
 
 } // namespace tervane

@@ -25,12 +25,12 @@ bool isInside(const QString& folder, const QString& prefix)
 
 QString makerFolder(const SpecialFolders& folders)
 {
-    return AddBackslash(folders.get(AppDataFolder)) + MakerFolderName + QDir::separator();
+    return addBackslash(folders.get(AppDataFolder)) + MakerFolderName + QDir::separator();
 }
 
 void createFolder(const QString& path)
 {
-    if (PathExists(path, DirectoryAttribute))
+    if (pathExists(path, DirectoryAttribute))
         return;
     std::error_code error;
     if (!std::filesystem::create_directory(QFile::encodeName(path).toStdString(), error) && error)
@@ -44,20 +44,20 @@ SettingsLocation LocateSettings(const QString& programFolder, const SpecialFolde
                                 const QString& title)
 {
     SettingsLocation location;
-    location.folderPath = AddBackslash(makerFolder(folders) + title);
+    location.folderPath = addBackslash(makerFolder(folders) + title);
     location.filePath = location.folderPath + title + QStringLiteral(".ini");
     location.installed = isInside(programFolder, folders.get(ProgramFilesFolder));
-    const QString besideProgram = AddBackslash(programFolder) + title + QStringLiteral(".ini");
+    const QString besideProgram = addBackslash(programFolder) + title + QStringLiteral(".ini");
     if (!location.installed) {
-        location.folderPath = AddBackslash(programFolder);
+        location.folderPath = addBackslash(programFolder);
         location.filePath = besideProgram;
-    } else if (!PathExists(location.filePath, 0) && PathExists(besideProgram, 0)) {
+    } else if (!pathExists(location.filePath, 0) && pathExists(besideProgram, 0)) {
         location.earlierFile = besideProgram;
     }
     return location;
 }
 
-void CreateSettingsFolders(const SettingsLocation& location, const SpecialFolders& folders)
+void createSettingsFolders(const SettingsLocation& location, const SpecialFolders& folders)
 {
     if (!location.installed)
         return;
@@ -65,7 +65,7 @@ void CreateSettingsFolders(const SettingsLocation& location, const SpecialFolder
     createFolder(location.folderPath);
 }
 
-void MigrateEarlierSettings(const SettingsLocation& location)
+void migrateEarlierSettings(const SettingsLocation& location)
 {
     if (location.earlierFile.isEmpty())
         return;

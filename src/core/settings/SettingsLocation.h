@@ -23,10 +23,10 @@ SettingsLocation LocateSettings(const QString& programFolder, const SpecialFolde
 
 // Installed mode: creates the maker folder and the settings folder where
 // missing. Throws AppError when a folder cannot be created.
-void CreateSettingsFolders(const SettingsLocation& location, const SpecialFolders& folders);
+void createSettingsFolders(const SettingsLocation& location, const SpecialFolders& folders);
 
 // Moves a settings file left next to the program to its installed place:
 // a failed copy throws AppError, a failed deletion is ignored.
-void MigrateEarlierSettings(const SettingsLocation& location);
+void migrateEarlierSettings(const SettingsLocation& location);
 
 } // namespace tervane

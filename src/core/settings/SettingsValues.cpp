@@ -30,22 +30,22 @@ double NumericValue(const QString& text)
     return ok && std::isfinite(value) ? value : 0;
 }
 
-bool ReadBoolValue(const QString& text)
+bool readBoolValue(const QString& text)
 {
     return NumericValue(text) == -1;
 }
 
-QString BoolText(bool ticked)
+QString boolText(bool ticked)
 {
     return ticked ? QStringLiteral("-1") : QStringLiteral("0");
 }
 
-bool ReadMenuValue(const QString& text)
+bool readMenuValue(const QString& text)
 {
     return NumericValue(text) != 0;
 }
 
-int ReadNumberValue(const QString& text)
+int readNumberValue(const QString& text)
 {
     const double rounded = std::nearbyint(NumericValue(text));
     constexpr double lowest = std::numeric_limits<int>::min();
@@ -55,13 +55,13 @@ int ReadNumberValue(const QString& text)
                                : static_cast<int>(rounded);
 }
 
-QString EncodeSpaces(const QString& text)
+QString encodeSpaces(const QString& text)
 {
     QString stored = text;
     return stored.replace(u' ', QStringLiteral("&nbsp;"));
 }
 
-QString DecodeSpaces(const QString& stored)
+QString decodeSpaces(const QString& stored)
 {
     QString text = stored;
     return text.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "), Qt::CaseSensitive);

@@ -11,18 +11,18 @@ namespace tervane {
 double NumericValue(const QString& text);
 
 // bool keys: ticked only when the text reads as -1; written "-1" or "0".
-bool ReadBoolValue(const QString& text);
-QString BoolText(bool ticked);
+bool readBoolValue(const QString& text);
+QString boolText(bool ticked);
 
 // menu keys: a check mark for any non-zero number.
-bool ReadMenuValue(const QString& text);
+bool readMenuValue(const QString& text);
 
 // number keys: the numeric value rounded to the nearest integer.
-int ReadNumberValue(const QString& text);
+int readNumberValue(const QString& text);
 
 // Free-text keys store every space as "&nbsp;", because the reader drops the
 // spaces around a value.
-QString EncodeSpaces(const QString& text);
-QString DecodeSpaces(const QString& stored);
+QString encodeSpaces(const QString& text);
+QString decodeSpaces(const QString& stored);
 
 } // namespace tervane

@@ -10,56 +10,56 @@ namespace {
 
 QString read(const QString& file, const QString& key, const QString& defaultValue = {})
 {
-    return ReadIniString(file, SettingsKey::Section, key, defaultValue);
+    return readIniString(file, SettingsKey::Section, key, defaultValue);
 }
 
 void write(const QString& file, const QString& key, const QString& value)
 {
-    WriteIniString(file, SettingsKey::Section, key, value);
+    writeIniString(file, SettingsKey::Section, key, value);
 }
 
 } // namespace
 
-WindowSettings ReadWindowSettings(const QString& file, int initialWidth, int initialHeight,
+WindowSettings readWindowSettings(const QString& file, int initialWidth, int initialHeight,
                                   int screenWidth, int screenHeight)
 {
     using namespace SettingsKey;
     WindowSettings s;
-    s.rememberSplitter = ReadMenuValue(read(file, RememberSplitter));
-    s.rememberSize = ReadMenuValue(read(file, RememberSize));
-    s.rememberPosition = ReadMenuValue(read(file, RememberPosition));
+    s.rememberSplitter = readMenuValue(read(file, RememberSplitter));
+    s.rememberSize = readMenuValue(read(file, RememberSize));
+    s.rememberPosition = readMenuValue(read(file, RememberPosition));
     s.width = initialWidth;
     s.height = initialHeight;
     if (s.rememberSize) {
-        s.maximised = ReadNumberValue(read(file, WindowState, QStringLiteral("0"))) == 2;
-        s.height = ReadNumberValue(read(file, WindowHeight, QStringLiteral("5000")));
-        s.width = ReadNumberValue(read(file, WindowWidth, QStringLiteral("5000")));
+        s.maximised = readNumberValue(read(file, WindowState, QStringLiteral("0"))) == 2;
+        s.height = readNumberValue(read(file, WindowHeight, QStringLiteral("5000")));
+        s.width = readNumberValue(read(file, WindowWidth, QStringLiteral("5000")));
     }
     if (s.rememberPosition) {
-        s.left = ReadNumberValue(read(file, WindowLeft, QStringLiteral("1000")));
-        s.top = ReadNumberValue(read(file, WindowTop, QStringLiteral("1000")));
+        s.left = readNumberValue(read(file, WindowLeft, QStringLiteral("1000")));
+        s.top = readNumberValue(read(file, WindowTop, QStringLiteral("1000")));
     } else {
         s.left = (screenWidth - s.width) / 2;
         s.top = (screenHeight - s.height) / 2;
     }
     if (s.rememberSplitter)
-        s.splitterRatio = ReadNumberValue(read(file, SplitterRatio, QStringLiteral("50")));
-    s.minimiseToTray = ReadMenuValue(read(file, MinimiseToTray));
-    s.alwaysOnTop = ReadMenuValue(read(file, AlwaysOnTop));
+        s.splitterRatio = readNumberValue(read(file, SplitterRatio, QStringLiteral("50")));
+    s.minimiseToTray = readMenuValue(read(file, MinimiseToTray));
+    s.alwaysOnTop = readMenuValue(read(file, AlwaysOnTop));
     return s;
 }
 
-void WriteWindowOptions(const QString& file, const WindowSettings& s)
+void writeWindowOptions(const QString& file, const WindowSettings& s)
 {
     using namespace SettingsKey;
-    write(file, RememberSplitter, BoolText(s.rememberSplitter));
-    write(file, RememberSize, BoolText(s.rememberSize));
-    write(file, RememberPosition, BoolText(s.rememberPosition));
-    write(file, MinimiseToTray, BoolText(s.minimiseToTray));
-    write(file, AlwaysOnTop, BoolText(s.alwaysOnTop));
+    write(file, RememberSplitter, boolText(s.rememberSplitter));
+    write(file, RememberSize, boolText(s.rememberSize));
+    write(file, RememberPosition, boolText(s.rememberPosition));
+    write(file, MinimiseToTray, boolText(s.minimiseToTray));
+    write(file, AlwaysOnTop, boolText(s.alwaysOnTop));
 }
 
-void WriteWindowPosition(const QString& file, const WindowSettings& s)
+void writeWindowPosition(const QString& file, const WindowSettings& s)
 {
     if (!s.rememberPosition)
         return;
@@ -67,7 +67,7 @@ void WriteWindowPosition(const QString& file, const WindowSettings& s)
     write(file, SettingsKey::WindowTop, QString::number(s.top));
 }
 
-void WriteWindowSize(const QString& file, const WindowSettings& s)
+void writeWindowSize(const QString& file, const WindowSettings& s)
 {
     using namespace SettingsKey;
     if (s.rememberSize) {

@@ -21,15 +21,15 @@ struct WindowSettings {
 
 // Reads the window keys in table order. Without the stored size the window
 // keeps its initial size; without the stored position it is centred.
-WindowSettings ReadWindowSettings(const QString& file, int initialWidth, int initialHeight,
+WindowSettings readWindowSettings(const QString& file, int initialWidth, int initialHeight,
                                   int screenWidth, int screenHeight);
 
 // Group W: the check marks of the Options menu.
-void WriteWindowOptions(const QString& file, const WindowSettings& settings);
+void writeWindowOptions(const QString& file, const WindowSettings& settings);
 // Group P: the position, when it is to be remembered.
-void WriteWindowPosition(const QString& file, const WindowSettings& settings);
+void writeWindowPosition(const QString& file, const WindowSettings& settings);
 // Group S and the splitter ratio: the size when it is to be remembered, the
 // ratio (stored after the height) when the splitter is to be remembered.
-void WriteWindowSize(const QString& file, const WindowSettings& settings);
+void writeWindowSize(const QString& file, const WindowSettings& settings);
 
 } // namespace tervane

@@ -38,38 +38,38 @@ size_t mixed(size_t hash, char32_t c)
 
 } // namespace
 
-bool MayNeedComposing(QStringView text)
+bool mayNeedComposing(QStringView text)
 {
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x0300; });
 }
 
-QString NameKey(const QString& name)
+QString nameKey(const QString& name)
 {
-    if (!MayNeedComposing(name)) {
+    if (!mayNeedComposing(name)) {
         // Below U+0300 every code unit is a code point of its own.
         QString key(name.size(), Qt::Uninitialized);
         std::transform(name.begin(), name.end(), key.begin(),
-                       [](QChar c) { return QChar(char16_t(FoldedCodePoint(c.unicode()))); });
+                       [](QChar c) { return QChar(char16_t(foldedCodePoint(c.unicode()))); });
         return key;
     }
     QString key;
     key.reserve(name.size());
     forEachCodePoint(name.normalized(QString::NormalizationForm_C),
-                     [&key](char32_t c) { appendCodePoint(key, FoldedCodePoint(c)); });
+                     [&key](char32_t c) { appendCodePoint(key, foldedCodePoint(c)); });
     return key;
 }
 
-size_t NameKeyHash(const QString& name)
+size_t nameKeyHash(const QString& name)
 {
     size_t hash = HashStart;
     for (QChar c : name) {
         if (c.unicode() >= 0x0300) {
             // The same hash over the key itself, built the long way.
             hash = HashStart;
-            forEachCodePoint(NameKey(name), [&hash](char32_t k) { hash = mixed(hash, k); });
+            forEachCodePoint(nameKey(name), [&hash](char32_t k) { hash = mixed(hash, k); });
             return hash;
         }
-        hash = mixed(hash, FoldedCodePoint(c.unicode()));
+        hash = mixed(hash, foldedCodePoint(c.unicode()));
     }
     return hash;
 }

@@ -12,7 +12,7 @@ namespace tervane {
 
 // One code point, case folded as names are. Inline: it runs for every
 // character of every name at every keystroke in an option box.
-inline char32_t FoldedCodePoint(char32_t c)
+inline char32_t foldedCodePoint(char32_t c)
 {
     if (c < 0x80)
         return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c;
@@ -21,13 +21,13 @@ inline char32_t FoldedCodePoint(char32_t c)
 
 // Whether a text may need composing: combining marks start at U+0300, and
 // below it text is already composed.
-bool MayNeedComposing(QStringView text);
+bool mayNeedComposing(QStringView text);
 
 // The comparison key of a name.
-QString NameKey(const QString& name);
+QString nameKey(const QString& name);
 
 // A hash of NameKey(name), made without building the key for names that
 // need no composing (the common case): equal keys give equal hashes.
-size_t NameKeyHash(const QString& name);
+size_t nameKeyHash(const QString& name);
 
 } // namespace tervane

@@ -68,7 +68,7 @@ void applyOrder(QStringList& texts, const Order& order)
 qsizetype numberPosition(const QStringList& names)
 {
     const auto startsWithDigit = [](const QString& name) {
-        return !name.isEmpty() && IsAsciiDigit(name.front());
+        return !name.isEmpty() && isAsciiDigit(name.front());
     };
     if (std::all_of(names.cbegin(), names.cend(), startsWithDigit))
         return 0;
@@ -88,7 +88,7 @@ qsizetype numberPosition(const QStringList& names)
 qsizetype digitRun(const QString& name, qsizetype at)
 {
     qsizetype end = at;
-    while (end < name.size() && IsAsciiDigit(name[end]))
+    while (end < name.size() && isAsciiDigit(name[end]))
         ++end;
     return end - at;
 }
@@ -108,7 +108,7 @@ bool lessNumber(QStringView a, QStringView b)
 
 } // namespace
 
-void SortAlphabetically(QStringList& names)
+void sortAlphabetically(QStringList& names)
 {
     const QStringList& input = names;
     const std::vector<QCollatorSortKey> keys = collationKeys(input);
@@ -120,7 +120,7 @@ void SortAlphabetically(QStringList& names)
     applyOrder(names, order);
 }
 
-void SortNumerically(QStringList& names)
+void sortNumerically(QStringList& names)
 {
     // Read through a constant reference: views into the names must not see
     // the list detach before the final reordering.

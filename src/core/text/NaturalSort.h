@@ -9,7 +9,7 @@ namespace tervane {
 
 // Alphabetical order ignoring case. Names that differ only in case (possible
 // on this file system) keep a fixed order between them: code units decide.
-void SortAlphabetically(QStringList& names);
+void sortAlphabetically(QStringList& names);
 
 // Numeric order by the run of ASCII digits that every name holds at one
 // position, the rest of each name being the same before it:
@@ -21,6 +21,6 @@ void SortAlphabetically(QStringList& names);
 // Runs compare as numbers of any length (leading zeros do not count); equal
 // numbers are ordered by the whole names, and names that are equal even then
 // keep their incoming order.
-void SortNumerically(QStringList& names);
+void sortNumerically(QStringList& names);
 
 } // namespace tervane

@@ -14,7 +14,7 @@
 
 namespace tervane {
 
-QString DecodeText(const QByteArray& bytes)
+QString decodeText(const QByteArray& bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8(bytes);
@@ -29,19 +29,19 @@ QString DecodeText(const QByteArray& bytes)
     return QString::fromLatin1(bytes);
 }
 
-QString DecodeTextLines(const QByteArray& bytes)
+QString decodeTextLines(const QByteArray& bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString whole = utf8(bytes);
     if (!utf8.hasError())
-        return DecodeText(bytes); // the common case: one valid UTF-8 text
+        return decodeText(bytes); // the common case: one valid UTF-8 text
     QStringList lines;
     for (const QByteArray& line : bytes.split('\n'))
-        lines << DecodeText(line);
+        lines << decodeText(line);
     return lines.join(u'\n');
 }
 
-int TextFileProblem(const QString& path)
+int textFileProblem(const QString& path)
 {
     struct stat info {};
     if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
@@ -51,20 +51,20 @@ int TextFileProblem(const QString& path)
     return info.st_size > MaximumTextFileSize ? EFBIG : 0;
 }
 
-void OpenForReading(QFile& file, const QString& path)
+void openForReading(QFile& file, const QString& path)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
-        throw AppError(error, DescriptionOfError(error));
+        throw AppError(error, descriptionOfError(error));
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        throw AppError(EIO, DescriptionOfError(EIO));
+        throw AppError(EIO, descriptionOfError(EIO));
     }
 }
 
-QString DescriptionOfError(int errorNumber)
+QString descriptionOfError(int errorNumber)
 {
     switch (errorNumber) {
     case EINVAL:

@@ -9,10 +9,10 @@ namespace tervane {
 
 // Text brought in from files: UTF-8 when the bytes are valid UTF-8 (a byte
 // order mark is dropped), Windows-1252 otherwise.
-QString DecodeText(const QByteArray& bytes);
+QString decodeText(const QByteArray& bytes);
 // The same, line by line: a file edited by hand may mix both, and each line
 // keeps its own encoding.
-QString DecodeTextLines(const QByteArray& bytes);
+QString decodeTextLines(const QByteArray& bytes);
 
 // The largest text file the program reads (names, settings, languages).
 inline constexpr qint64 MaximumTextFileSize = 16 * 1024 * 1024;
@@ -21,13 +21,13 @@ inline constexpr qint64 MaximumTextFileSize = 16 * 1024 * 1024;
 // regular file (links followed) of at most MaximumTextFileSize; ENOENT when
 // missing; EINVAL for a folder, a pipe or a device (a pipe could block
 // forever, a device never end); EFBIG when too large.
-int TextFileProblem(const QString& path);
+int textFileProblem(const QString& path);
 
 // The system's description of such an error number.
-QString DescriptionOfError(int errorNumber);
+QString descriptionOfError(int errorNumber);
 
 // Opens file for reading at path; throws AppError with the system's error
 // number (errno, such as 13 for a refused access) when it cannot.
-void OpenForReading(QFile& file, const QString& path);
+void openForReading(QFile& file, const QString& path);
 
 } // namespace tervane

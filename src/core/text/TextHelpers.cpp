@@ -36,7 +36,7 @@ bool matchesList(QChar c, QStringView list)
 
 } // namespace
 
-QString FoldCase(const QString& text)
+QString foldCase(const QString& text)
 {
     QString folded(text.size(), Qt::Uninitialized);
     QChar* out = folded.data();
@@ -60,9 +60,9 @@ QString ReplaceText(const QString& expression, const QString& find, const QStrin
     // code unit to one, so positions agree, and an exact search is many times
     // faster than a case-insensitive one.
     const bool folding = mode == CompareMode::Text;
-    const QString needle = folding ? FoldCase(find) : find;
-    QString haystack = folding ? FoldCase(expression) : expression;
-    const QString foldedReplacement = folding ? FoldCase(replacement) : replacement;
+    const QString needle = folding ? foldCase(find) : find;
+    QString haystack = folding ? foldCase(expression) : expression;
+    const QString foldedReplacement = folding ? foldCase(replacement) : replacement;
     QString result = expression;
     qsizetype from = std::max(start, 1) - 1;
     for (;;) {
@@ -112,7 +112,7 @@ int FindLast(const QString& text, const QString& match, int start, CompareMode m
     return int(text.lastIndexOf(match, last, sensitivity(mode)) + 1);
 }
 
-QString RepeatText(int count, const QString& text)
+QString repeatText(int count, const QString& text)
 {
     return count < 1 ? QString() : text.repeated(count);
 }
@@ -145,7 +145,7 @@ int ReadNumber(const QString& text)
     while (i < text.size() && text[i] == u' ')
         ++i;
     int value = 0;
-    for (; i < text.size() && IsAsciiDigit(text[i]); ++i) {
+    for (; i < text.size() && isAsciiDigit(text[i]); ++i) {
         const int digit = text[i].unicode() - u'0';
         if (value > (highest - digit) / 10)
             return highest;
@@ -154,7 +154,7 @@ int ReadNumber(const QString& text)
     return value;
 }
 
-QString LowerCase(const QString& text)
+QString lowerCase(const QString& text)
 {
     // Only Turkish and Azerbaijani lower some letters (the dotted and dotless
     // i) unlike Unicode's default; asking the locale costs far more than the
@@ -181,7 +181,7 @@ bool MatchesPattern(const QString& text, const QString& pattern)
             ok = matchesList(c, QStringView(pattern).mid(p + 1, close - p - 1));
             p = close;
         } else if (element == u'#') {
-            ok = IsAsciiDigit(c);
+            ok = isAsciiDigit(c);
         } else {
             ok = element == u'?' || element == c;
         }
@@ -191,24 +191,24 @@ bool MatchesPattern(const QString& text, const QString& pattern)
     return t == text.size();
 }
 
-QString GetBaseName(const QString& fileName)
+QString getBaseName(const QString& fileName)
 {
     const qsizetype dot = fileName.lastIndexOf(u'.');
     return dot < 0 ? fileName : fileName.left(dot);
 }
 
-QStringView ExtensionOf(QStringView fileName)
+QStringView extensionOf(QStringView fileName)
 {
     const qsizetype dot = fileName.lastIndexOf(u'.');
     return dot < 0 ? QStringView() : fileName.sliced(dot);
 }
 
-QString GetExtension(const QString& fileName)
+QString getExtension(const QString& fileName)
 {
-    return ExtensionOf(fileName).toString();
+    return extensionOf(fileName).toString();
 }
 
-QString GetLastPathComponent(const QString& path)
+QString getLastPathComponent(const QString& path)
 {
     const QChar separator = QDir::separator();
     QString trimmed = path;
@@ -220,17 +220,17 @@ QString GetLastPathComponent(const QString& path)
 QString RemoveForbiddenChars(const QString& text)
 {
     QString result = text;
-    return result.removeIf(IsForbiddenChar);
+    return result.removeIf(isForbiddenChar);
 }
 
-QString CleanNamePart(const QString& text)
+QString cleanNamePart(const QString& text)
 {
     QString clean = RemoveForbiddenChars(text);
-    RemoveLoneSurrogates(clean);
+    removeLoneSurrogates(clean);
     return clean;
 }
 
-qsizetype CodePointCount(QStringView text)
+qsizetype codePointCount(QStringView text)
 {
     qsizetype count = text.size();
     for (qsizetype i = 0; i + 1 < text.size(); ++i)
@@ -239,7 +239,7 @@ qsizetype CodePointCount(QStringView text)
     return count;
 }
 
-qsizetype UnitIndexOfCodePoint(QStringView text, qsizetype p)
+qsizetype unitIndexOfCodePoint(QStringView text, qsizetype p)
 {
     qsizetype i = 0;
     for (qsizetype seen = 0; seen < p && i < text.size(); ++seen)
@@ -248,7 +248,7 @@ qsizetype UnitIndexOfCodePoint(QStringView text, qsizetype p)
     return i;
 }
 
-void RemoveLoneSurrogates(QString& text)
+void removeLoneSurrogates(QString& text)
 {
     if (std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSurrogate(); }))
         return;
@@ -265,13 +265,13 @@ void RemoveLoneSurrogates(QString& text)
     text = kept;
 }
 
-void LowerAllButFirstInPlace(QString& text)
+void lowerAllButFirstInPlace(QString& text)
 {
     // Plain ASCII, the common case, is lowered where it stands.
     for (qsizetype i = 1; i < text.size(); ++i) {
         const char16_t u = text[i].unicode();
         if (u >= 0x80) {
-            text = text.left(1) + LowerCase(text.mid(1));
+            text = text.left(1) + lowerCase(text.mid(1));
             return;
         }
         if (u >= u'A' && u <= u'Z')
@@ -279,17 +279,17 @@ void LowerAllButFirstInPlace(QString& text)
     }
 }
 
-QString LowerAllButFirst(const QString& text)
+QString lowerAllButFirst(const QString& text)
 {
     QString lowered = text;
-    LowerAllButFirstInPlace(lowered);
+    lowerAllButFirstInPlace(lowered);
     return lowered;
 }
 
-QString KeepDigits(const QString& text)
+QString keepDigits(const QString& text)
 {
     QString result = text;
-    return result.removeIf([](QChar c) { return !IsAsciiDigit(c) && c.unicode() >= 32; });
+    return result.removeIf([](QChar c) { return !isAsciiDigit(c) && c.unicode() >= 32; });
 }
 
 } // namespace tervane

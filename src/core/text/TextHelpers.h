@@ -21,7 +21,7 @@ enum class CompareMode { Binary = 0, Text = 1 };
 // Simple case folding, one code unit for one (so positions agree with the
 // original), with a quick path for ASCII. Characters outside the basic plane
 // keep their case.
-QString FoldCase(const QString& text);
+QString foldCase(const QString& text);
 
 // Every occurrence of find at or after start replaced. The text before start is
 // kept, and each search resumes after the inserted replacement, so "aaa" with
@@ -45,7 +45,7 @@ int FindLast(const QString& text, const QString& match, int start = -1,
              CompareMode mode = CompareMode::Binary);
 
 // text repeated count times; empty for a count below 1.
-QString RepeatText(int count, const QString& text);
+QString repeatText(int count, const QString& text);
 
 // The last width characters of width fill characters followed by text: a text
 // longer than width loses its leading characters ("123" to width 2 is "23").
@@ -55,7 +55,7 @@ QString PadLeft(const QString& text, int width, QChar fill);
 // empty list. Callers mix counts and constants, so name T when types differ:
 // MaxOf<qsizetype>({list.size(), 1}).
 template <typename T>
-T MaxOf(std::initializer_list<T> values)
+T maxOf(std::initializer_list<T> values)
 {
     if (values.size() == 0)
         return T{};
@@ -67,7 +67,7 @@ T MaxOf(std::initializer_list<T> values)
 }
 
 template <typename T>
-T MinOf(std::initializer_list<T> values)
+T minOf(std::initializer_list<T> values)
 {
     if (values.size() == 0)
         return T{};
@@ -88,7 +88,7 @@ QString TrimSpaces(const QString& text);
 int ReadNumber(const QString& text);
 
 // Lower-cased following the user's locale; accented capitals are lowered too.
-QString LowerCase(const QString& text);
+QString lowerCase(const QString& text);
 
 // Whether text matches pattern as a whole, one text character per pattern
 // element: "#" a digit 0-9, "?" any character, "[list]" one character of a list
@@ -103,20 +103,20 @@ bool MatchesPattern(const QString& text, const QString& pattern);
 // File-name helpers. Names are bare names (name and extension).
 
 // The text before the last "."; the whole name when it has none.
-QString GetBaseName(const QString& fileName);
+QString getBaseName(const QString& fileName);
 
 // The text from the last "." to the end, dot included; empty when there is none.
-QString GetExtension(const QString& fileName);
+QString getExtension(const QString& fileName);
 // The same, without a copy.
-QStringView ExtensionOf(QStringView fileName);
+QStringView extensionOf(QStringView fileName);
 
 // The text after the last separator once one trailing separator is removed:
 // the name of the last folder of a path. The root alone gives an empty text
 // here, a drive ("C:") on Windows.
-QString GetLastPathComponent(const QString& path);
+QString getLastPathComponent(const QString& path);
 
 // A decimal digit 0 to 9 (other scripts' digits do not count).
-inline bool IsAsciiDigit(QChar c)
+inline bool isAsciiDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
 }
@@ -126,7 +126,7 @@ inline bool IsAsciiDigit(QChar c)
 // tabs among them, which would break lines and listings.
 QString RemoveForbiddenChars(const QString& text);
 
-inline bool IsControlChar(QChar c)
+inline bool isControlChar(QChar c)
 {
     return c.unicode() < 0x20 || c.unicode() == 0x7F;
 }
@@ -142,31 +142,31 @@ inline constexpr std::array<bool, 128> ForbiddenAscii = [] {
 
 // Inline, from a table: it runs for every character of every name at every
 // keystroke in an option box.
-inline bool IsForbiddenChar(QChar c)
+inline bool isForbiddenChar(QChar c)
 {
     return c.unicode() < 128 && ForbiddenAscii[c.unicode()];
 }
 
 // A name part typed by the user (numbering prefix and suffix, added string):
 // without forbidden characters and without halves of surrogate pairs.
-QString CleanNamePart(const QString& text);
+QString cleanNamePart(const QString& text);
 
 // Counting in characters as a user sees them: a character outside the Basic
 // Multilingual Plane (an emoji) is one code point but two UTF-16 units, and
 // is never cut in two.
-qsizetype CodePointCount(QStringView text);
+qsizetype codePointCount(QStringView text);
 // The UTF-16 index of the code point at 0-based position p (the text's size
 // when p is at or past its end).
-qsizetype UnitIndexOfCodePoint(QStringView text, qsizetype p);
+qsizetype unitIndexOfCodePoint(QStringView text, qsizetype p);
 // text without lone surrogates (halves of pairs), which no file name holds.
-void RemoveLoneSurrogates(QString& text);
+void removeLoneSurrogates(QString& text);
 
 // The first character as it is, the rest lower-cased.
-QString LowerAllButFirst(const QString& text);
-void LowerAllButFirstInPlace(QString& text);
+QString lowerAllButFirst(const QString& text);
+void lowerAllButFirstInPlace(QString& text);
 
 // Only the digits 0-9 and the control characters (below U+0020, such as a
 // backspace) are kept.
-QString KeepDigits(const QString& text);
+QString keepDigits(const QString& text);
 
 } // namespace tervane

@@ -41,7 +41,7 @@ constexpr Qt::WindowFlags DialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialo
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, QRect twips)
 {
-    auto* label = MakeCaptioned<QLabel>(parent, name, caption, twips);
+    auto* label = makeCaptioned<QLabel>(parent, name, caption, twips);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
@@ -59,34 +59,34 @@ NameDialog::NameDialog(const TranslationCatalogue& catalogue, const LanguageFile
     createControls();
     connectHandlers();
 
-    TranslateForm(this, language);
-    FillWidthList(cboNumerotationRemplissage,
+    translateForm(this, language);
+    fillWidthList(cboNumerotationRemplissage,
                   [this](const QString& key) { return m_catalogue.Item(key); });
     fitCaptions();
-    txtNom_Change();
+    txtNomChange();
     NameDialogCancelled = true;
 }
 
 void NameDialog::createControls()
 {
-    setFixedSize(TwipsToPixels(ClientWidth, WidgetDpi(this)),
-                 TwipsToPixels(ClientHeight, WidgetDpi(this)));
+    setFixedSize(twipsToPixels(ClientWidth, widgetDpi(this)),
+                 twipsToPixels(ClientHeight, widgetDpi(this)));
 
     lblInfo = makeLabel(this, u"lblInfo"_s, QString(), {120, 120, 5415, 615});
     lblInfo->setWordWrap(true); // the prompt may take two lines
     lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblNom = makeLabel(this, u"lblNom"_s, u"Nom"_s, {CaptionLeft, 885, 495, 255});
-    txtNom = MakeControl<QLineEdit>(this, u"txtNom"_s);
-    PlaceInTwips(txtNom, 840, 840, 4695, 285);
+    txtNom = makeControl<QLineEdit>(this, u"txtNom"_s);
+    placeInTwips(txtNom, 840, 840, 4695, 285);
     lblNumerotationRemplissage =
         makeLabel(this, u"lblNumérotationRemplissage"_s, u"Remplissage (par des zéros)"_s,
                   {CaptionLeft, 1335, 2175, 255});
-    cboNumerotationRemplissage = MakeControl<QComboBox>(this, u"cboNumérotationRemplissage"_s);
-    PlaceInTwips(cboNumerotationRemplissage, 2400, 1275, 3135, 315);
-    btnOK = MakeCaptioned<QPushButton>(this, u"btnOK"_s, u"&OK"_s, {1560, 2040, 1215, 375});
+    cboNumerotationRemplissage = makeControl<QComboBox>(this, u"cboNumérotationRemplissage"_s);
+    placeInTwips(cboNumerotationRemplissage, 2400, 1275, 3135, 315);
+    btnOK = makeCaptioned<QPushButton>(this, u"btnOK"_s, u"&OK"_s, {1560, 2040, 1215, 375});
     btnOK->setDefault(true);
     btnAnnuler =
-        MakeCaptioned<QPushButton>(this, u"btnAnnuler"_s, u"A&nnuler"_s, {2880, 2040, 1215, 375});
+        makeCaptioned<QPushButton>(this, u"btnAnnuler"_s, u"A&nnuler"_s, {2880, 2040, 1215, 375});
 
     // A mnemonic in a translated caption leads to the control beside it.
     lblNom->setBuddy(txtNom);
@@ -98,13 +98,13 @@ void NameDialog::createControls()
 
 void NameDialog::connectHandlers()
 {
-    connect(btnOK, &QPushButton::clicked, this, &NameDialog::btnOK_Click);
-    connect(btnAnnuler, &QPushButton::clicked, this, &NameDialog::btnAnnuler_Click);
-    connect(txtNom, &QLineEdit::textChanged, this, &NameDialog::txtNom_Change);
+    connect(btnOK, &QPushButton::clicked, this, &NameDialog::btnOKClick);
+    connect(btnAnnuler, &QPushButton::clicked, this, &NameDialog::btnAnnulerClick);
+    connect(txtNom, &QLineEdit::textChanged, this, &NameDialog::txtNomChange);
     // Only the user's choice: a selection made by the program validates through
     // the change rule instead, so that one action never shows two messages.
     connect(cboNumerotationRemplissage, &QComboBox::activated, this,
-            &NameDialog::cboNumerotationRemplissage_Click);
+            &NameDialog::cboNumerotationRemplissageClick);
     txtNom->installEventFilter(this);
 }
 
@@ -112,7 +112,7 @@ int NameDialog::textWidth(const QString& text) const
 {
     // Measured in the font of lblNom, which the whole dialog shares.
     const int pixels = lblNom->fontMetrics().size(Qt::TextShowMnemonic, text).width();
-    return PixelsToTwips(pixels, WidgetDpi(this));
+    return pixelsToTwips(pixels, widgetDpi(this));
 }
 
 // The text box and the fill list start right after their captions, which a
@@ -121,11 +121,11 @@ void NameDialog::fitCaptions()
 {
     const int nameWidth = textWidth(lblNom->text());
     const int nameBoxLeft = CaptionLeft + nameWidth + CaptionGap;
-    PlaceInTwips(lblNom, CaptionLeft, 885, nameWidth, 255);
-    PlaceInTwips(txtNom, nameBoxLeft, 840, ClientWidth - nameBoxLeft - RightMargin, 285);
+    placeInTwips(lblNom, CaptionLeft, 885, nameWidth, 255);
+    placeInTwips(txtNom, nameBoxLeft, 840, ClientWidth - nameBoxLeft - RightMargin, 285);
 
     const int fillWidth = textWidth(lblNumerotationRemplissage->text());
-    PlaceInTwips(lblNumerotationRemplissage, CaptionLeft, 1335, fillWidth, 255);
+    placeInTwips(lblNumerotationRemplissage, CaptionLeft, 1335, fillWidth, 255);
     const int listLeft = CaptionLeft + fillWidth + CaptionGap;
     int widestEntry = 0;
     for (int i = 0; i < cboNumerotationRemplissage->count(); ++i)
@@ -133,7 +133,7 @@ void NameDialog::fitCaptions()
     // A font wider than the design's would push the list, arrow included, out
     // of the fixed client area; its open list still widens to its entries.
     const int listWidth = std::min(widestEntry + ListMargin, ClientWidth - listLeft - ListMargin);
-    PlaceInTwips(cboNumerotationRemplissage, listLeft, 1275, listWidth, 315);
+    placeInTwips(cboNumerotationRemplissage, listLeft, 1275, listWidth, 315);
 }
 
 void NameDialog::prepare(const NameRequest& request)
@@ -145,37 +145,37 @@ void NameDialog::prepare(const NameRequest& request)
     lblNumerotationRemplissage->setVisible(request.withFillWidth);
     cboNumerotationRemplissage->setVisible(request.withFillWidth);
     if (request.withFillWidth)
-        SelectComboItemByData(cboNumerotationRemplissage, request.fillWidth);
+        selectComboItemByData(cboNumerotationRemplissage, request.fillWidth);
     {
         // The rule runs once below, on the text and the fill entry together.
         const QSignalBlocker quiet(txtNom);
         txtNom->setText(request.text);
     }
-    txtNom_Change();
+    txtNomChange();
 }
 
 NameAnswer NameDialog::answer() const
 {
-    return {txtNom->text(), m_template ? GetComboItemData(cboNumerotationRemplissage) : -1};
+    return {txtNom->text(), m_template ? getComboItemData(cboNumerotationRemplissage) : -1};
 }
 
-void NameDialog::btnOK_Click()
+void NameDialog::btnOKClick()
 {
     NameDialogCancelled = false;
     accept();
 }
 
-void NameDialog::btnAnnuler_Click()
+void NameDialog::btnAnnulerClick()
 {
     reject();
 }
 
-void NameDialog::txtNom_GotFocus()
+void NameDialog::txtNomGotFocus()
 {
     txtNom->selectAll();
 }
 
-bool NameDialog::txtNom_KeyPress(const QKeyEvent* event)
+bool NameDialog::txtNomKeyPress(const QKeyEvent* event)
 {
     // Tab and Backtab move the focus; they type nothing.
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
@@ -184,13 +184,13 @@ bool NameDialog::txtNom_KeyPress(const QKeyEvent* event)
     // which type nothing; a pasted one is removed by txtNom_Change.
     const QString typed = event->text();
     if (std::none_of(typed.begin(), typed.end(),
-                     [](QChar c) { return IsForbiddenChar(c) && !IsControlChar(c); }))
+                     [](QChar c) { return isForbiddenChar(c) && !isControlChar(c); }))
         return true;
     m_prompter.beep();
     return false;
 }
 
-void NameDialog::txtNom_Change()
+void NameDialog::txtNomChange()
 {
     QString text = txtNom->text();
     const QString clean = RemoveForbiddenChars(text);
@@ -215,7 +215,7 @@ void NameDialog::txtNom_Change()
     updateOkButton();
 }
 
-void NameDialog::cboNumerotationRemplissage_Click()
+void NameDialog::cboNumerotationRemplissageClick()
 {
     updateOkButton();
 }
@@ -224,7 +224,7 @@ void NameDialog::updateOkButton()
 {
     // The fill width is checked even for an empty text, so that choosing an
     // unsuitable width is reported at once.
-    const bool fillSuits = ValidateFillWidth(cboNumerotationRemplissage, m_fileCount, m_prompter,
+    const bool fillSuits = validateFillWidth(cboNumerotationRemplissage, m_fileCount, m_prompter,
                                              m_catalogue.Item(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s));
     btnOK->setEnabled(!txtNom->text().isEmpty() && fillSuits);
 }
@@ -232,10 +232,10 @@ void NameDialog::updateOkButton()
 bool NameDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtNom) {
-        if (event->type() == QEvent::KeyPress && !txtNom_KeyPress(static_cast<QKeyEvent*>(event)))
+        if (event->type() == QEvent::KeyPress && !txtNomKeyPress(static_cast<QKeyEvent*>(event)))
             return true;
         if (event->type() == QEvent::FocusIn)
-            txtNom_GotFocus();
+            txtNomGotFocus();
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -32,13 +32,13 @@ public:
     // The entry; the fill width only for a template (-1 otherwise or when none is chosen).
     NameAnswer answer() const;
 
-    void btnOK_Click();
-    void btnAnnuler_Click();
-    void txtNom_GotFocus();
+    void btnOKClick();
+    void btnAnnulerClick();
+    void txtNomGotFocus();
     // False when the key is refused.
-    bool txtNom_KeyPress(const QKeyEvent* event);
-    void txtNom_Change();
-    void cboNumerotationRemplissage_Click();
+    bool txtNomKeyPress(const QKeyEvent* event);
+    void txtNomChange();
+    void cboNumerotationRemplissageClick();
 
     // True until the user confirms with OK.
     bool NameDialogCancelled = true;

@@ -71,17 +71,17 @@ void PopupMenu::applyAttributes(QAction* added, int nID, int attributes)
 QAction* PopupMenu::findItem(int nID) const
 {
     for (QAction* action : m_menu->actions())
-        if (IdentifierOf(action) == nID)
+        if (identifierOf(action) == nID)
             return action;
     return nullptr;
 }
 
-int PopupMenu::IdentifierOf(const QAction* action)
+int PopupMenu::identifierOf(const QAction* action)
 {
     return action ? action->data().toInt() : 0;
 }
 
-int PopupMenu::TrackPopup(QWidget* owner, int x, int y, QWidget* control, bool alignRight)
+int PopupMenu::trackPopup(QWidget* owner, int x, int y, QWidget* control, bool alignRight)
 {
     if (!owner)
         owner = programWindow();
@@ -98,7 +98,7 @@ int PopupMenu::TrackPopup(QWidget* owner, int x, int y, QWidget* control, bool a
         at = QPoint(x == -1 ? pointer.x() : x, y == -1 ? pointer.y() : y);
     }
     const QAction* chosen = m_menu->exec(at);
-    return chosen && chosen->isEnabled() ? IdentifierOf(chosen) : 0;
+    return chosen && chosen->isEnabled() ? identifierOf(chosen) : 0;
 }
 
 } // namespace tervane

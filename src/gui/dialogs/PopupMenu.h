@@ -38,10 +38,10 @@ public:
     // chosen item's identifier, 0 when the menu was dismissed. Without an
     // owner, the program's own window owns it; with none at all, throws
     // AppError.
-    int TrackPopup(QWidget* owner, int x, int y, QWidget* control, bool alignRight);
+    int trackPopup(QWidget* owner, int x, int y, QWidget* control, bool alignRight);
 
     QMenu* menu() const { return m_menu.get(); }
-    static int IdentifierOf(const QAction* action);
+    static int identifierOf(const QAction* action);
 
 private:
     QAction* findItem(int nID) const;

@@ -17,14 +17,14 @@ namespace {
 
 QString lookup(const LanguageFile& file, const QString& key, const QString& current)
 {
-    return LookupTranslation(file, key, current);
+    return lookupTranslation(file, key, current);
 }
 
 void translateControl(QObject* control, const LanguageFile& file)
 {
     if (control->objectName().isEmpty())
         return;
-    const QString key = ControlKey(control);
+    const QString key = controlKey(control);
     if (auto* label = qobject_cast<QLabel*>(control)) {
         if (label->pixmap().isNull())
             label->setText(lookup(file, key, label->text()));
@@ -42,7 +42,7 @@ void translateControl(QObject* control, const LanguageFile& file)
 
 } // namespace
 
-void TranslateForm(QWidget* window, const LanguageFile& file)
+void translateForm(QWidget* window, const LanguageFile& file)
 {
     if (!file.isLoaded() || !QFileInfo::exists(file.path()))
         return;

@@ -11,6 +11,6 @@ class LanguageFile;
 // check boxes, option buttons, push buttons and menu items take a caption
 // (a member of a control array by the key "name(index)"); text boxes take
 // their text by their bare name; every other control is left alone.
-void TranslateForm(QWidget* window, const LanguageFile& file);
+void translateForm(QWidget* window, const LanguageFile& file);
 
 } // namespace tervane

@@ -46,62 +46,62 @@ PairedLists::PairedLists(RenameWorkspace& workspace, QTreeView* files, QTreeView
 {
     tmrTopIndex.setObjectName(QStringLiteral("tmrTopIndex"));
     tmrTopIndex.setInterval(100);
-    connect(&tmrTopIndex, &QTimer::timeout, this, &PairedLists::tmrTopIndex_Timer);
+    connect(&tmrTopIndex, &QTimer::timeout, this, &PairedLists::tmrTopIndexTimer);
     tmrTopIndex.start();
 
     connect(files, &QAbstractItemView::clicked, this,
-            [this](const QModelIndex& index) { lvwFichiers_ItemClick(index.row()); });
+            [this](const QModelIndex& index) { lvwFichiersItemClick(index.row()); });
     connect(names, &QAbstractItemView::clicked, this,
-            [this](const QModelIndex& index) { lvwNoms_ItemClick(index.row()); });
+            [this](const QModelIndex& index) { lvwNomsItemClick(index.row()); });
     // A row selected from the keyboard (arrows, Home, End, pages) is echoed
     // as a clicked one is.
     connect(files->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid())
-                    lvwFichiers_ItemClick(current.row());
+                    lvwFichiersItemClick(current.row());
             });
     connect(names->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid())
-                    lvwNoms_ItemClick(current.row());
+                    lvwNomsItemClick(current.row());
             });
 }
 
-void PairedLists::lvwFichiers_ItemClick(int row)
+void PairedLists::lvwFichiersItemClick(int row)
 {
-    SetAllItemsSelected(m_names, false);
+    setAllItemsSelected(m_names, false);
     if (row >= 0 && row < rowCount(m_names))
         echoRow(m_names, row, isRowSelected(m_files, row));
 }
 
-void PairedLists::lvwNoms_ItemClick(int row)
+void PairedLists::lvwNomsItemClick(int row)
 {
-    if (GetSelectedCount(m_names) != 1)
+    if (getSelectedCount(m_names) != 1)
         return;
-    SetAllItemsSelected(m_files, false);
+    setAllItemsSelected(m_files, false);
     if (row >= 0 && row < rowCount(m_files))
         echoRow(m_files, row, isRowSelected(m_names, row));
 }
 
-void PairedLists::tmrTopIndex_Timer()
+void PairedLists::tmrTopIndexTimer()
 {
     if (m_scrollSyncBusy)
         return;
-    const int topF = TopIndex(m_files);
-    const int topN = TopIndex(m_names);
+    const int topF = topIndex(m_files);
+    const int topN = topIndex(m_names);
     if (topF != m_lastFilesTopIndex && topF != topN) {
         m_scrollSyncBusy = true;
-        m_lastNamesTopIndex = AlignTopIndex(m_files, topF, m_names, topN);
+        m_lastNamesTopIndex = alignTopIndex(m_files, topF, m_names, topN);
         m_lastFilesTopIndex = topF;
     } else if (topN != m_lastNamesTopIndex && topF != topN) {
         m_scrollSyncBusy = true;
-        m_lastFilesTopIndex = AlignTopIndex(m_names, topN, m_files, topF);
+        m_lastFilesTopIndex = alignTopIndex(m_names, topN, m_files, topF);
         m_lastNamesTopIndex = topN;
     }
     m_scrollSyncBusy = false;
 }
 
-int PairedLists::AlignTopIndex(QTreeView* source, int sourceTop, QTreeView* target, int targetTop)
+int PairedLists::alignTopIndex(QTreeView* source, int sourceTop, QTreeView* target, int targetTop)
 {
     const int targetRows = rowCount(target);
     if (targetRows == 0)
@@ -109,16 +109,16 @@ int PairedLists::AlignTopIndex(QTreeView* source, int sourceTop, QTreeView* targ
     if (targetTop < sourceTop) {
         // Bring the row one page below the source's top into view: the target
         // then scrolls down as far as it can towards the source.
-        const int k = std::min(sourceTop + CountPerPage(source), targetRows);
+        const int k = std::min(sourceTop + countPerPage(source), targetRows);
         target->scrollTo(target->model()->index(k - 1, 0));
-        return TopIndex(target);
+        return topIndex(target);
     }
     const int t = std::max(sourceTop, 0);
     target->scrollTo(target->model()->index(std::min(t, targetRows - 1), 0));
     return t;
 }
 
-void PairedLists::UpdateMoveAvailability()
+void PairedLists::updateMoveAvailability()
 {
     const int rows = rowCount(m_names);
     int first = rows;
@@ -132,19 +132,19 @@ void PairedLists::UpdateMoveAvailability()
     m_canMoveDown = anySelected && last < rows - 1;
 }
 
-int TopIndex(const QTreeView* list)
+int topIndex(const QTreeView* list)
 {
     const QModelIndex top = list->indexAt(QPoint(1, 1));
     return top.isValid() ? top.row() : 0;
 }
 
-int CountPerPage(const QTreeView* list)
+int countPerPage(const QTreeView* list)
 {
     const int rowHeight = list->sizeHintForRow(0);
     return rowHeight > 0 ? list->viewport()->height() / rowHeight : 0;
 }
 
-void SetAllItemsSelected(QAbstractItemView* list, bool selected)
+void setAllItemsSelected(QAbstractItemView* list, bool selected)
 {
     if (!list->model() || !list->selectionModel())
         return;
@@ -154,12 +154,12 @@ void SetAllItemsSelected(QAbstractItemView* list, bool selected)
         list->selectionModel()->clearSelection();
 }
 
-int GetSelectedCount(const QAbstractItemView* list)
+int getSelectedCount(const QAbstractItemView* list)
 {
     return list->selectionModel() ? int(list->selectionModel()->selectedRows().size()) : 0;
 }
 
-void SafeSetFocus(QWidget* control)
+void safeSetFocus(QWidget* control)
 {
     if (control && control->isVisible() && control->isEnabled())
         control->setFocus();
@@ -227,7 +227,7 @@ int availableWidth(const QTreeView* list)
 
 } // namespace
 
-bool FitListColumn(QTreeView* list, const std::vector<QStringView>& texts)
+bool fitListColumn(QTreeView* list, const std::vector<QStringView>& texts)
 {
     int widest = 0;
     for (int row : widestCandidates(list, texts))
@@ -242,7 +242,7 @@ bool FitListColumn(QTreeView* list, const std::vector<QStringView>& texts)
     return true;
 }
 
-void ShareHorizontalScrollBar(QTreeView* files, QTreeView* names, bool wide)
+void shareHorizontalScrollBar(QTreeView* files, QTreeView* names, bool wide)
 {
     // A horizontal bar in one list only would show one row less there, and
     // the lists would no longer show the same rows.

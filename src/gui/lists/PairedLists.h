@@ -19,12 +19,12 @@ class PairedLists : public QObject {
 public:
     PairedLists(RenameWorkspace& workspace, QTreeView* files, QTreeView* names, QObject* parent);
 
-    void lvwFichiers_ItemClick(int row);
-    void lvwNoms_ItemClick(int row);
-    void tmrTopIndex_Timer();
+    void lvwFichiersItemClick(int row);
+    void lvwNomsItemClick(int row);
+    void tmrTopIndexTimer();
     // Scrolls target so that its top row follows sourceTop; returns its new top.
-    int AlignTopIndex(QTreeView* source, int sourceTop, QTreeView* target, int targetTop);
-    void UpdateMoveAvailability();
+    int alignTopIndex(QTreeView* source, int sourceTop, QTreeView* target, int targetTop);
+    void updateMoveAvailability();
 
     QTimer tmrTopIndex;
     // Whether the selected names can move up or down a row.
@@ -43,20 +43,20 @@ private:
 };
 
 // Index of the row at the top of the visible area (0 for an empty list).
-int TopIndex(const QTreeView* list);
+int topIndex(const QTreeView* list);
 // Number of rows that fit in the visible area.
-int CountPerPage(const QTreeView* list);
-void SetAllItemsSelected(QAbstractItemView* list, bool selected);
-int GetSelectedCount(const QAbstractItemView* list);
+int countPerPage(const QTreeView* list);
+void setAllItemsSelected(QAbstractItemView* list, bool selected);
+int getSelectedCount(const QAbstractItemView* list);
 // Gives a control the focus when it can take it; never fails.
-void SafeSetFocus(QWidget* control);
+void safeSetFocus(QWidget* control);
 
 // Fits the single column of a list to its widest entry in pixels, never
 // narrower than the visible width of the list; texts: every row's text.
 // Returns whether the column is wider than the list can show.
-bool FitListColumn(QTreeView* list, const std::vector<QStringView>& texts);
+bool fitListColumn(QTreeView* list, const std::vector<QStringView>& texts);
 // Gives both lists a horizontal scroll bar when either is wide (needs one),
 // so that they always show the same rows.
-void ShareHorizontalScrollBar(QTreeView* files, QTreeView* names, bool wide);
+void shareHorizontalScrollBar(QTreeView* files, QTreeView* names, bool wide);
 
 } // namespace tervane

@@ -6,30 +6,30 @@
 
 namespace tervane {
 
-double WidgetDpi(const QWidget* widget)
+double widgetDpi(const QWidget* widget)
 {
     return widget->logicalDpiX();
 }
 
-void PlaceInTwips(QWidget* widget, int left, int top, int width, int height)
+void placeInTwips(QWidget* widget, int left, int top, int width, int height)
 {
-    widget->setGeometry(TwipsToPixels(QRect(left, top, width, height), WidgetDpi(widget)));
+    widget->setGeometry(twipsToPixels(QRect(left, top, width, height), widgetDpi(widget)));
 }
 
-void SetArrayIndex(QObject* control, int index)
+void setArrayIndex(QObject* control, int index)
 {
     control->setProperty("index", index);
 }
 
-int ArrayIndex(const QObject* control)
+int arrayIndex(const QObject* control)
 {
     const QVariant index = control->property("index");
     return index.isValid() ? index.toInt() : -1;
 }
 
-QString ControlKey(const QObject* control)
+QString controlKey(const QObject* control)
 {
-    const int index = ArrayIndex(control);
+    const int index = arrayIndex(control);
     return index < 0 ? control->objectName()
                      : control->objectName() + u'(' + QString::number(index) + u')';
 }

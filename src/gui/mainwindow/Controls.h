@@ -10,14 +10,14 @@ namespace tervane {
 // control carries its name as objectName (language files find controls by
 // it), and sits at a place given in twips.
 
-double WidgetDpi(const QWidget* widget);
+double widgetDpi(const QWidget* widget);
 
 // Places a child at a rectangle given in twips.
-void PlaceInTwips(QWidget* widget, int left, int top, int width, int height);
+void placeInTwips(QWidget* widget, int left, int top, int width, int height);
 
 // Creates a named child control with a caption-less constructor.
 template <typename Control>
-Control* MakeControl(QWidget* parent, const QString& name)
+Control* makeControl(QWidget* parent, const QString& name)
 {
     auto* control = new Control(parent);
     control->setObjectName(name);
@@ -27,19 +27,19 @@ Control* MakeControl(QWidget* parent, const QString& name)
 // Creates a named child control (label, button, check box...) with its
 // caption, at a place given in twips.
 template <typename Control>
-Control* MakeCaptioned(QWidget* parent, const QString& name, const QString& caption,
+Control* makeCaptioned(QWidget* parent, const QString& name, const QString& caption,
                        const QRect& twips)
 {
-    auto* control = MakeControl<Control>(parent, name);
+    auto* control = makeControl<Control>(parent, name);
     control->setText(caption);
-    PlaceInTwips(control, twips.x(), twips.y(), twips.width(), twips.height());
+    placeInTwips(control, twips.x(), twips.y(), twips.width(), twips.height());
     return control;
 }
 
 // Names a member of a control array: base name as objectName, index as the
 // "index" property; its translation key is "name(index)".
-void SetArrayIndex(QObject* control, int index);
-int ArrayIndex(const QObject* control);
-QString ControlKey(const QObject* control);
+void setArrayIndex(QObject* control, int index);
+int arrayIndex(const QObject* control);
+QString controlKey(const QObject* control);
 
 } // namespace tervane

@@ -80,12 +80,12 @@ void MainWindow::connectLists()
     // The lists follow the session: whatever changed its rows, they show them.
     connect(&m_session, &RenameSession::filesChanged, this, [this] {
         m_fileModel->reload();
-        UpdateListCounters(false);
-        FitListColumns(true);
+        updateListCounters(false);
+        fitListColumns(true);
     });
     connect(&m_session, &RenameSession::namesChanged, this, [this] {
-        UpdateListCounters(false);
-        FitListColumns(false);
+        updateListCounters(false);
+        fitListColumns(false);
     });
     connect(&m_session, &RenameSession::undoChanged, this,
             [this] { btnAnnuler->setEnabled(!m_workspace.undoSet.empty()); });
@@ -99,41 +99,41 @@ void MainWindow::connectHandlers()
     for (QAction* option :
          {mnuOptionsMemoriserPosition, mnuOptionsMemoriserTaille, mnuOptionsMemoriserSeparateur,
           mnuOptionsMinimiserSystray, mnuOptionsToujoursAuDessus})
-        connect(option, &QAction::triggered, this, [this] { m_state.WindowOptionsChanged = true; });
-    connect(mnuOptionsToujoursAuDessus, &QAction::triggered, this, &MainWindow::ApplyAlwaysOnTop);
-    connect(btnReglages, &QPushButton::clicked, this, &MainWindow::btnReglages_Click);
-    connect(mnuOptionsAfficher, &QAction::triggered, this, &MainWindow::btnReglages_Click);
-    connect(picOptions->cboLangue, &QComboBox::activated, this, &MainWindow::cboLangue_Click);
+        connect(option, &QAction::triggered, this, [this] { m_state.windowOptionsChanged = true; });
+    connect(mnuOptionsToujoursAuDessus, &QAction::triggered, this, &MainWindow::applyAlwaysOnTop);
+    connect(btnReglages, &QPushButton::clicked, this, &MainWindow::btnReglagesClick);
+    connect(mnuOptionsAfficher, &QAction::triggered, this, &MainWindow::btnReglagesClick);
+    connect(picOptions->cboLangue, &QComboBox::activated, this, &MainWindow::cboLangueClick);
     connect(picOptions, &OptionsPanel::treatmentSettingsEdited, this, [this] {
-        m_state.TreatmentSettingsChanged = true;
-        RunNamePipeline(NameSource::Reapply);
+        m_state.treatmentSettingsChanged = true;
+        runNamePipeline(NameSource::Reapply);
     });
-    connect(picOptions, &OptionsPanel::extensionsEdited, this, &MainWindow::txtExtensions_Change);
-    connect(txtRepertoire, &QLineEdit::textChanged, this, &MainWindow::txtRepertoire_Change);
-    connect(btnRafraichir, &QPushButton::clicked, this, &MainWindow::btnRafraichir_Click);
-    connect(btnViderListe, &QPushButton::clicked, this, &MainWindow::btnViderListe_Click);
-    connect(btnParcourir, &QPushButton::clicked, this, &MainWindow::btnParcourir_Click);
-    connect(btnColler, &QPushButton::clicked, this, &MainWindow::btnColler_Click);
-    connect(btnRenommer, &QPushButton::clicked, this, &MainWindow::btnRenommer_Click);
-    connect(btnAnnuler, &QPushButton::clicked, this, &MainWindow::btnAnnuler_Click);
+    connect(picOptions, &OptionsPanel::extensionsEdited, this, &MainWindow::txtExtensionsChange);
+    connect(txtRepertoire, &QLineEdit::textChanged, this, &MainWindow::txtRepertoireChange);
+    connect(btnRafraichir, &QPushButton::clicked, this, &MainWindow::btnRafraichirClick);
+    connect(btnViderListe, &QPushButton::clicked, this, &MainWindow::btnViderListeClick);
+    connect(btnParcourir, &QPushButton::clicked, this, &MainWindow::btnParcourirClick);
+    connect(btnColler, &QPushButton::clicked, this, &MainWindow::btnCollerClick);
+    connect(btnRenommer, &QPushButton::clicked, this, &MainWindow::btnRenommerClick);
+    connect(btnAnnuler, &QPushButton::clicked, this, &MainWindow::btnAnnulerClick);
     btnCollerPlus->installEventFilter(this);
-    connect(chkTriNum, &QCheckBox::clicked, this, [this] { RefreshFileList(false); });
+    connect(chkTriNum, &QCheckBox::clicked, this, [this] { refreshFileList(false); });
     lvwNoms->setAcceptDrops(true);
     lvwNoms->viewport()->installEventFilter(this);
 
     tmrUnload.setObjectName(QStringLiteral("tmrUnload"));
     tmrUnload.setInterval(50);
-    connect(&tmrUnload, &QTimer::timeout, this, &MainWindow::tmrUnload_Timer);
+    connect(&tmrUnload, &QTimer::timeout, this, &MainWindow::tmrUnloadTimer);
 }
 
 int MainWindow::twips(int pixelCount) const
 {
-    return PixelsToTwips(pixelCount, WidgetDpi(this));
+    return pixelsToTwips(pixelCount, widgetDpi(this));
 }
 
 int MainWindow::pixels(int twipCount) const
 {
-    return TwipsToPixels(twipCount, WidgetDpi(this));
+    return twipsToPixels(twipCount, widgetDpi(this));
 }
 
 int MainWindow::clientHeightTwips() const
@@ -146,24 +146,24 @@ int MainWindow::clientHeightTwips() const
 bool MainWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)
-        QTimer::singleShot(0, this, &MainWindow::Form_Activate);
+        QTimer::singleShot(0, this, &MainWindow::formActivate);
     return QMainWindow::event(event);
 }
 
-void MainWindow::Form_Activate()
+void MainWindow::formActivate()
 {
     // The window becomes active again when the warning's own box closes:
     // that activation is not one of the program's windows coming back.
     if (std::exchange(m_activatedByWarning, false))
         return;
-    if (GetVersionText().contains(QStringLiteral("beta"))) {
+    if (getVersionText().contains(QStringLiteral("beta"))) {
         m_context.prompter.message(QStringLiteral("ATTENTION, version bêta !"), MessageIcon::None);
         m_activatedByWarning = true;
     }
 }
 
 // Also redraws the names: the problem count marks the duplicates red.
-void MainWindow::UpdateListCounters(bool layoutOnly)
+void MainWindow::updateListCounters(bool layoutOnly)
 {
     const auto placeCounter = [this](QLabel* caption, QLabel* value, const QTreeView* list,
                                      qsizetype count) {
@@ -172,8 +172,8 @@ void MainWindow::UpdateListCounters(bool layoutOnly)
         const int listRight = twips(list->x() + list->width());
         const int top = twips(chkTriNum->y()) + 30;
         const int valueLeft = listRight - 120 - valueWidth;
-        PlaceInTwips(value, valueLeft, top, valueWidth, twips(value->height()));
-        PlaceInTwips(caption, valueLeft - 60 - twips(caption->width()), top,
+        placeInTwips(value, valueLeft, top, valueWidth, twips(value->height()));
+        placeInTwips(caption, valueLeft - 60 - twips(caption->width()), top,
                      twips(caption->width()), twips(caption->height()));
     };
     placeCounter(lblNbFichiers, lblNbFichiersValeur, lvwFichiers, m_workspace.fileRows.size());
@@ -181,7 +181,7 @@ void MainWindow::UpdateListCounters(bool layoutOnly)
     if (layoutOnly)
         return;
 
-    const ListCounterState counters = ComputeListCounterState(m_workspace);
+    const ListCounterState counters = computeListCounterState(m_workspace);
     QPalette colours = lblNbNomsValeur->palette();
     colours.setColor(QPalette::WindowText, counters.countsAgree
                                                ? palette().color(QPalette::Highlight)
@@ -193,7 +193,7 @@ void MainWindow::UpdateListCounters(bool layoutOnly)
     btnAnnuler->setEnabled(counters.undoEnabled);
 }
 
-void MainWindow::btnReglages_Click()
+void MainWindow::btnReglagesClick()
 {
     const bool show = btnReglages->property("tag").toString().isEmpty();
     btnReglages->setProperty("tag", show ? QStringLiteral("*") : QString());
@@ -208,7 +208,7 @@ void MainWindow::btnReglages_Click()
     picOptions->setEnabled(show);
 }
 
-void MainWindow::ApplyAlwaysOnTop()
+void MainWindow::applyAlwaysOnTop()
 {
     // Later: the About box joins the topmost band too.
     const bool onTop = mnuOptionsToujoursAuDessus->isChecked();
@@ -226,7 +226,7 @@ void MainWindow::showAboutBox()
     about.setObjectName(QStringLiteral("frmAPropos"));
     about.setWindowTitle(AppTitle);
     auto* layout = new QVBoxLayout(&about);
-    auto* text = new QLabel(GetTitleWithVersion() + QStringLiteral("\n\nRenomme d'un coup les "
+    auto* text = new QLabel(getTitleWithVersion() + QStringLiteral("\n\nRenomme d'un coup les "
                                                                    "fichiers d'un dossier."),
                             &about);
     layout->addWidget(text);
@@ -258,7 +258,7 @@ void MainWindow::rememberNormalGeometry()
 
 // ---------------------------------------------------------------- files and names
 
-void MainWindow::RefreshFileList(bool refreshFirst)
+void MainWindow::refreshFileList(bool refreshFirst)
 {
     m_session.listFiles(refreshFirst, chkTriNum->isChecked());
     if (!m_workspace.fileRows.isEmpty())
@@ -269,33 +269,33 @@ void MainWindow::RefreshFileList(bool refreshFirst)
 void MainWindow::adjustFillWidth()
 {
     QComboBox* widths = picOptions->cboNumerotationRemplissage;
-    const int selected = GetComboItemData(widths);
-    const int wanted = FillWidthForListing(selected, m_workspace.fileRows.size());
+    const int selected = getComboItemData(widths);
+    const int wanted = fillWidthForListing(selected, m_workspace.fileRows.size());
     if (wanted != selected) {
-        ComboSuppress = true;
-        SelectComboItemByData(widths, wanted);
-        ComboSuppress = false;
+        m_comboSuppress = true;
+        selectComboItemByData(widths, wanted);
+        m_comboSuppress = false;
     }
 }
 
-void MainWindow::FitListColumns(bool fileRowsChanged)
+void MainWindow::fitListColumns(bool fileRowsChanged)
 {
     if (fileRowsChanged) {
         const std::vector<QStringView> files(m_workspace.fileRows.cbegin(),
                                              m_workspace.fileRows.cend());
-        m_filesWide = FitListColumn(lvwFichiers, files);
+        m_filesWide = fitListColumn(lvwFichiers, files);
     }
     std::vector<QStringView> names;
     names.reserve(m_workspace.nameRows.size());
     for (const NameRow& name : m_workspace.nameRows)
         names.push_back(name.text);
-    const bool namesWide = FitListColumn(lvwNoms, names);
-    ShareHorizontalScrollBar(lvwFichiers, lvwNoms, m_filesWide || namesWide);
+    const bool namesWide = fitListColumn(lvwNoms, names);
+    shareHorizontalScrollBar(lvwFichiers, lvwNoms, m_filesWide || namesWide);
 }
 
-void MainWindow::RunNamePipeline(NameSource source)
+void MainWindow::runNamePipeline(NameSource source)
 {
-    if (m_state.IsLoading || ComboSuppress)
+    if (m_state.isLoading || m_comboSuppress)
         return;
     const qsizetype fileCount = m_workspace.fileRows.size();
     if (fileCount == 0) {
@@ -303,17 +303,17 @@ void MainWindow::RunNamePipeline(NameSource source)
                                    MessageIcon::Exclamation);
         return;
     }
-    if (!ValidateFillWidth(picOptions->cboNumerotationRemplissage, fileCount, m_context.prompter,
+    if (!validateFillWidth(picOptions->cboNumerotationRemplissage, fileCount, m_context.prompter,
                            text(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s))) {
         btnRenommer->setEnabled(false);
         return;
     }
     bool failed = false;
     try {
-        if (ObtainsOwnLines(source) && !ObtainPendingLines(source))
+        if (obtainsOwnLines(source) && !obtainPendingLines(source))
             return;
         const BusyPointer busy(m_context.prompter);
-        m_session.generateNames(picOptions->CurrentTreatmentOptions(),
+        m_session.generateNames(picOptions->currentTreatmentOptions(),
                                 source == NameSource::Reapply
                                     ? std::nullopt
                                     : std::optional<QStringList>(m_workspace.pendingLines));
@@ -330,14 +330,14 @@ void MainWindow::RunNamePipeline(NameSource source)
 
 void MainWindow::dropText(const QString& dropped)
 {
-    m_workspace.pendingLines = SplitIntoLines(NormaliseLineBreaks(dropped));
-    RunNamePipeline(NameSource::DroppedText);
+    m_workspace.pendingLines = splitIntoLines(normaliseLineBreaks(dropped));
+    runNamePipeline(NameSource::DroppedText);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == btnCollerPlus && event->type() == QEvent::MouseButtonPress) {
-        btnCollerPlus_MouseDown();
+        btnCollerPlusMouseDown();
         return true;
     }
     if (watched != lvwNoms->viewport())
@@ -367,17 +367,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::btnRafraichir_Click()
+void MainWindow::btnRafraichirClick()
 {
-    RefreshFileList(true);
+    refreshFileList(true);
 }
 
-void MainWindow::btnViderListe_Click()
+void MainWindow::btnViderListeClick()
 {
     m_session.clearNames();
 }
 
-void MainWindow::btnParcourir_Click()
+void MainWindow::btnParcourirClick()
 {
     const auto folder = m_context.dialogs.existingFolder(
         text(u"TXT_VEUILLEZ_SELECTIONNER_DOSSIER"_s), txtRepertoire->text());
@@ -385,20 +385,20 @@ void MainWindow::btnParcourir_Click()
         txtRepertoire->setText(QDir::toNativeSeparators(*folder));
 }
 
-void MainWindow::txtExtensions_Change()
+void MainWindow::txtExtensionsChange()
 {
     m_session.setPattern(picOptions->extensions());
-    if (!m_state.IsLoading)
-        RefreshFileList(false);
-    m_state.TreatmentSettingsChanged = true;
+    if (!m_state.isLoading)
+        refreshFileList(false);
+    m_state.treatmentSettingsChanged = true;
 }
 
-void MainWindow::txtRepertoire_Change()
+void MainWindow::txtRepertoireChange()
 {
     if (!m_session.setFolder(txtRepertoire->text()))
         return;
-    if (!m_state.IsLoading)
-        RefreshFileList(false);
+    if (!m_state.isLoading)
+        refreshFileList(false);
 }
 
 // ---------------------------------------------------------------- paste sources
@@ -421,19 +421,19 @@ bool MainWindow::fileListIsEmpty()
     if (!m_workspace.fileRows.isEmpty())
         return false;
     m_context.prompter.message(text(u"MSG_ERREUR_LISTE_FICHIERS_VIDE"_s), MessageIcon::Exclamation);
-    SafeSetFocus(lvwFichiers);
+    safeSetFocus(lvwFichiers);
     return true;
 }
 
-void MainWindow::btnColler_Click()
+void MainWindow::btnCollerClick()
 {
     if (!fileListIsEmpty())
-        RunNamePipeline(NameSource::Clipboard);
+        runNamePipeline(NameSource::Clipboard);
 }
 
 std::unique_ptr<PopupMenu> MainWindow::buildPasteMenu() const
 {
-    const bool series = SeriesFolderOf(GetLastPathComponent(txtRepertoire->text())).has_value();
+    const bool series = seriesFolderOf(getLastPathComponent(txtRepertoire->text())).has_value();
     const int folderState = series ? 0 : PopupMenu::Greyed;
     auto menu = std::make_unique<PopupMenu>();
     menu->AddItem(PasteClipboard,
@@ -447,13 +447,13 @@ std::unique_ptr<PopupMenu> MainWindow::buildPasteMenu() const
     return menu;
 }
 
-void MainWindow::btnCollerPlus_MouseDown()
+void MainWindow::btnCollerPlusMouseDown()
 {
     if (fileListIsEmpty())
         return;
-    const int chosen = buildPasteMenu()->TrackPopup(this, -1, -1, btnCollerPlus, true);
+    const int chosen = buildPasteMenu()->trackPopup(this, -1, -1, btnCollerPlus, true);
     if (chosen >= PasteClipboard && chosen <= PasteEpisodeSE)
-        RunNamePipeline(static_cast<NameSource>(chosen - PasteClipboard));
+        runNamePipeline(static_cast<NameSource>(chosen - PasteClipboard));
 }
 
 NameAsker& MainWindow::nameAsker()
@@ -468,7 +468,7 @@ NameAsker& MainWindow::nameAsker()
 
 // Fills the pending lines from the source; false ends the run (nothing to
 // paste, or the user cancelled). Throws when a text cannot be read.
-bool MainWindow::ObtainPendingLines(NameSource source)
+bool MainWindow::obtainPendingLines(NameSource source)
 {
     PasteSourceReader reader(m_context.clipboard, m_context.dialogs, nameAsker(),
                              m_context.prompter, m_state.catalogue);
@@ -481,23 +481,23 @@ bool MainWindow::ObtainPendingLines(NameSource source)
 
 // ---------------------------------------------------------------- renaming
 
-void MainWindow::btnRenommer_Click()
+void MainWindow::btnRenommerClick()
 {
     const RenameOutcome outcome = m_session.rename(m_context.prompter, m_state.catalogue);
     if (outcome == RenameOutcome::NotPossible || outcome == RenameOutcome::Declined ||
         outcome == RenameOutcome::Busy)
         return;
-    RefreshFileList(true);
-    m_pairedLists->lvwNoms_ItemClick(0);
+    refreshFileList(true);
+    m_pairedLists->lvwNomsItemClick(0);
 }
 
-void MainWindow::btnAnnuler_Click()
+void MainWindow::btnAnnulerClick()
 {
     if (m_session.undo(m_context.prompter, m_state.catalogue) == RenameOutcome::Busy)
         return;
-    RefreshFileList(true);
+    refreshFileList(true);
     if (!m_workspace.nameRows.empty())
-        m_pairedLists->lvwNoms_ItemClick(0);
+        m_pairedLists->lvwNomsItemClick(0);
 }
 
 } // namespace tervane

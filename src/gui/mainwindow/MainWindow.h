@@ -42,24 +42,24 @@ public:
 
     // Runs the load sequence. On failure the error has been shown and the
     // window must be discarded without unloading: nothing is saved.
-    bool Form_Load();
+    bool formLoad();
     // Shows the window in the state the settings asked for.
     void showAsLoaded();
 
-    void UpdateListCounters(bool layoutOnly);
-    void RunNamePipeline(NameSource source);
-    void RefreshFileList(bool refreshFirst);
+    void updateListCounters(bool layoutOnly);
+    void runNamePipeline(NameSource source);
+    void refreshFileList(bool refreshFirst);
     // A name run leaves the file rows as they are, and their fit stands.
-    void FitListColumns(bool fileRowsChanged = true);
+    void fitListColumns(bool fileRowsChanged = true);
     // Text dropped on the names list replaces the names.
     void dropText(const QString& text);
-    void btnColler_Click();
-    void btnRenommer_Click();
-    void btnAnnuler_Click();
+    void btnCollerClick();
+    void btnRenommerClick();
+    void btnAnnulerClick();
     // The paste menu of btnCollerPlus, built for one showing.
     std::unique_ptr<PopupMenu> buildPasteMenu() const;
-    void btnCollerPlus_MouseDown();
-    void btnReglages_Click();
+    void btnCollerPlusMouseDown();
+    void btnReglagesClick();
 
     const AppState& state() const { return m_state; }
     RenameWorkspace& workspace() { return m_workspace; }
@@ -83,26 +83,26 @@ private:
     void readInterfaceLanguage();
     void setLanguageFilePath();
     void fillLanguageList();
-    void cboLangue_Click();
+    void cboLangueClick();
     void applyStoredTreatmentSettings();
     void runDependentFieldHandlers();
     void applyWindowOptions();
     void chooseInitialFolder();
 
     void adjustFillWidth();
-    bool ObtainPendingLines(NameSource source);
+    bool obtainPendingLines(NameSource source);
     NameAsker& nameAsker();
     bool fileListIsEmpty();
-    void btnRafraichir_Click();
-    void btnViderListe_Click();
-    void btnParcourir_Click();
-    void txtExtensions_Change();
-    void txtRepertoire_Change();
-    void Form_Activate();
-    void Form_Unload();
-    void tmrUnload_Timer();
+    void btnRafraichirClick();
+    void btnViderListeClick();
+    void btnParcourirClick();
+    void txtExtensionsChange();
+    void txtRepertoireChange();
+    void formActivate();
+    void formUnload();
+    void tmrUnloadTimer();
     void rememberNormalGeometry();
-    void ApplyAlwaysOnTop();
+    void applyAlwaysOnTop();
     void showAboutBox();
 
     int twips(int pixels) const;
@@ -126,7 +126,7 @@ private:
     NameListModel* m_nameModel = nullptr;
     PairedLists* m_pairedLists = nullptr;
     bool m_unloaded = false;
-    bool ComboSuppress = false;
+    bool m_comboSuppress = false;
     std::unique_ptr<NameAsker> m_nameDialog;
 };
 

@@ -22,13 +22,13 @@ namespace {
 
 QTreeView* makeListView(QWidget* parent, const QString& name, QRect twips)
 {
-    auto* list = MakeControl<QTreeView>(parent, name);
+    auto* list = makeControl<QTreeView>(parent, name);
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setHeaderHidden(true);
     list->setItemsExpandable(false);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    PlaceInTwips(list, twips.x(), twips.y(), twips.width(), twips.height());
+    placeInTwips(list, twips.x(), twips.y(), twips.width(), twips.height());
     return list;
 }
 
@@ -61,21 +61,21 @@ void MainWindowControls::createControls(QMainWindow& window)
     auto* client = new QWidget(&window);
     client->setObjectName(QStringLiteral("client"));
     window.setCentralWidget(client);
-    client->setMinimumSize(TwipsToPixels(DesignClientWidth, WidgetDpi(&window)),
-                           TwipsToPixels(OptionsPanelTop, WidgetDpi(&window)));
+    client->setMinimumSize(twipsToPixels(DesignClientWidth, widgetDpi(&window)),
+                           twipsToPixels(OptionsPanelTop, widgetDpi(&window)));
 
-    lblRepertoire = MakeCaptioned<QLabel>(client, QStringLiteral("lblRépertoire"),
+    lblRepertoire = makeCaptioned<QLabel>(client, QStringLiteral("lblRépertoire"),
                                           QStringLiteral("Répertoire"), {120, 285, 855, 255});
-    txtRepertoire = MakeControl<QLineEdit>(client, QStringLiteral("txtRépertoire"));
-    PlaceInTwips(txtRepertoire, 1080, 240, 7695, 285);
-    btnParcourir = MakeCaptioned<QPushButton>(client, QStringLiteral("btnParcourir"),
+    txtRepertoire = makeControl<QLineEdit>(client, QStringLiteral("txtRépertoire"));
+    placeInTwips(txtRepertoire, 1080, 240, 7695, 285);
+    btnParcourir = makeCaptioned<QPushButton>(client, QStringLiteral("btnParcourir"),
                                               QStringLiteral("..."), {8880, 270, 375, 255});
-    lblFichiers = MakeCaptioned<QLabel>(client, QStringLiteral("lblFichiers"),
+    lblFichiers = makeCaptioned<QLabel>(client, QStringLiteral("lblFichiers"),
                                         QStringLiteral("Fichiers"), {120, 1110, 735, 255});
-    btnRafraichir = MakeCaptioned<QPushButton>(client, QStringLiteral("btnRafraîchir"), QString(),
+    btnRafraichir = makeCaptioned<QPushButton>(client, QStringLiteral("btnRafraîchir"), QString(),
                                                {510, 1380, 360, 275});
     // The button shows a picture only, centred on it; clicks go through it.
-    picRafraichir = MakeControl<QLabel>(btnRafraichir, QStringLiteral("picRafraîchir"));
+    picRafraichir = makeControl<QLabel>(btnRafraichir, QStringLiteral("picRafraîchir"));
     picRafraichir->setPixmap(window.style()->standardIcon(QStyle::SP_BrowserReload).pixmap(14, 14));
     picRafraichir->setAttribute(Qt::WA_TransparentForMouseEvents);
     picRafraichir->setGeometry(QRect(QPoint(0, 0), btnRafraichir->size()));
@@ -83,39 +83,39 @@ void MainWindowControls::createControls(QMainWindow& window)
 
     lvwFichiers = makeListView(client, QStringLiteral("lvwFichiers"), {960, 1080, 3495, 3375});
     lvwFichiers->setSelectionMode(QAbstractItemView::SingleSelection);
-    picSeparateur = MakeControl<QFrame>(client, QStringLiteral("picSéparateur"));
-    PlaceInTwips(picSeparateur, 4485, 1080, 60, 3375);
+    picSeparateur = makeControl<QFrame>(client, QStringLiteral("picSéparateur"));
+    placeInTwips(picSeparateur, 4485, 1080, 60, 3375);
     picSeparateur->setCursor(Qt::SplitHCursor);
     picSeparateur->setAutoFillBackground(true);
     lvwNoms = makeListView(client, QStringLiteral("lvwNoms"), {4560, 1080, 3495, 3375});
     lvwNoms->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    btnColler = MakeCaptioned<QPushButton>(client, QStringLiteral("btnColler"),
+    btnColler = makeCaptioned<QPushButton>(client, QStringLiteral("btnColler"),
                                            QStringLiteral("&Coller"), {8160, 1080, 975, 375});
-    btnCollerPlus = MakeCaptioned<QToolButton>(client, QStringLiteral("btnCollerPlus"), QString(),
+    btnCollerPlus = makeCaptioned<QToolButton>(client, QStringLiteral("btnCollerPlus"), QString(),
                                                {9120, 1080, 255, 375});
     btnCollerPlus->setArrowType(Qt::DownArrow);
     btnViderListe =
-        MakeCaptioned<QPushButton>(client, QStringLiteral("btnViderListe"),
+        makeCaptioned<QPushButton>(client, QStringLiteral("btnViderListe"),
                                    QStringLiteral("&Vider la liste"), {8160, 1560, 1215, 375});
-    btnRenommer = MakeCaptioned<QPushButton>(client, QStringLiteral("btnRenommer"),
+    btnRenommer = makeCaptioned<QPushButton>(client, QStringLiteral("btnRenommer"),
                                              QStringLiteral("&Renommer"), {8160, 2160, 1215, 375});
-    btnAnnuler = MakeCaptioned<QPushButton>(client, QStringLiteral("btnAnnuler"),
+    btnAnnuler = makeCaptioned<QPushButton>(client, QStringLiteral("btnAnnuler"),
                                             QStringLiteral("&Annuler"), {8160, 2520, 1215, 375});
-    btnReglages = MakeCaptioned<QPushButton>(client, QStringLiteral("btnRéglages"),
+    btnReglages = makeCaptioned<QPushButton>(client, QStringLiteral("btnRéglages"),
                                              QStringLiteral("R&églages"), {8160, 3120, 1215, 375});
     btnReglages->setProperty("tag", QStringLiteral("*"));
-    btnQuitter = MakeCaptioned<QPushButton>(client, QStringLiteral("btnQuitter"),
+    btnQuitter = makeCaptioned<QPushButton>(client, QStringLiteral("btnQuitter"),
                                             QStringLiteral("&Quitter"), {8160, 3600, 1215, 840});
 
-    chkTriNum = MakeCaptioned<QCheckBox>(client, QStringLiteral("chkTriNum"),
+    chkTriNum = makeCaptioned<QCheckBox>(client, QStringLiteral("chkTriNum"),
                                          QStringLiteral("Tri numérique"), {975, 4470, 1335, 255});
-    lblNbFichiers = MakeCaptioned<QLabel>(client, QStringLiteral("lblNbFichiers"),
+    lblNbFichiers = makeCaptioned<QLabel>(client, QStringLiteral("lblNbFichiers"),
                                           QStringLiteral("Nb éléments :"), {2400, 4485, 1335, 255});
-    lblNbFichiersValeur = MakeCaptioned<QLabel>(client, QStringLiteral("lblNbFichiersValeur"),
+    lblNbFichiersValeur = makeCaptioned<QLabel>(client, QStringLiteral("lblNbFichiersValeur"),
                                                 QStringLiteral("0"), {3960, 4485, 375, 255});
-    lblNbNoms = MakeCaptioned<QLabel>(client, QStringLiteral("lblNbNoms"),
+    lblNbNoms = makeCaptioned<QLabel>(client, QStringLiteral("lblNbNoms"),
                                       QStringLiteral("Nb éléments :"), {5880, 4485, 1335, 255});
-    lblNbNomsValeur = MakeCaptioned<QLabel>(client, QStringLiteral("lblNbNomsValeur"),
+    lblNbNomsValeur = makeCaptioned<QLabel>(client, QStringLiteral("lblNbNomsValeur"),
                                             QStringLiteral("0"), {7440, 4485, 375, 255});
     const QColor highlight = window.palette().color(QPalette::Highlight);
     for (QLabel* value : {lblNbFichiersValeur, lblNbNomsValeur}) {
@@ -125,7 +125,7 @@ void MainWindowControls::createControls(QMainWindow& window)
     }
 
     picOptions = new OptionsPanel(client);
-    PlaceInTwips(picOptions, 0, OptionsPanelTop, DesignClientWidth, OptionsPanelHeight);
+    placeInTwips(picOptions, 0, OptionsPanelTop, DesignClientWidth, OptionsPanelHeight);
 }
 
 void MainWindowControls::createMenus(QMainWindow& window)

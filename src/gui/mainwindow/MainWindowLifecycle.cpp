@@ -59,40 +59,40 @@ namespace tervane {
 
 // ---------------------------------------------------------------- start-up
 
-bool MainWindow::Form_Load()
+bool MainWindow::formLoad()
 {
     Prompter& prompter = m_context.prompter;
     try {
         prompter.setBusy(true);
         QCoreApplication::processEvents();
-        setWindowTitle(GetTitleWithVersion());
+        setWindowTitle(getTitleWithVersion());
         setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
         mnuSystray->menuAction()->setVisible(false);
         locateSettings();
         readInterfaceLanguage();
         setLanguageFilePath();
-        m_languageFile = m_state.LanguageFilePath.isEmpty()
+        m_languageFile = m_state.languageFilePath.isEmpty()
                              ? LanguageFile()
-                             : LanguageFile::load(m_state.LanguageFilePath);
-        m_state.catalogue = BuildTranslationCatalogue(m_languageFile);
+                             : LanguageFile::load(m_state.languageFilePath);
+        m_state.catalogue = buildTranslationCatalogue(m_languageFile);
         m_catalogueBuilt = true;
-        TranslateForm(this, m_languageFile);
+        translateForm(this, m_languageFile);
         if (const QString notice = text(u"TraductionIncomplète"_s); !notice.isEmpty())
             prompter.message(notice, MessageIcon::Exclamation);
         fillLanguageList();
         QPalette bar = picSeparateur->palette();
         bar.setColor(QPalette::Window, palette().color(QPalette::Button));
         picSeparateur->setPalette(bar);
-        FillWidthList(picOptions->cboNumerotationRemplissage,
+        fillWidthList(picOptions->cboNumerotationRemplissage,
                       [this](const QString& key) { return text(key); });
         // Later: the controls sized to their translated captions.
-        m_state.IsLoading = true;
+        m_state.isLoading = true;
         applyStoredTreatmentSettings();
         runDependentFieldHandlers();
         applyWindowOptions();
         chooseInitialFolder();
-        RefreshFileList(false);
-        m_state.IsLoading = false;
+        refreshFileList(false);
+        m_state.isLoading = false;
         prompter.setBusy(false);
         return true;
     } catch (const AppError& error) {
@@ -109,7 +109,7 @@ void MainWindow::showInitialisationError(int number, const QString& description)
     // an early failure never shows an empty box.
     const QString key = u"MSG_ERREUR_INITIALISATION"_s;
     const QString message =
-        m_catalogueBuilt ? text(key) : LookupTranslation({}, key, FrenchText(key));
+        m_catalogueBuilt ? text(key) : lookupTranslation({}, key, frenchText(key));
     m_context.prompter.setBusy(false);
     m_context.prompter.message(InsertValues(message, {QString::number(number), description}),
                                MessageIcon::Critical);
@@ -123,35 +123,35 @@ QString MainWindow::text(const QString& key) const
 void MainWindow::locateSettings()
 {
     m_settingsLocation = LocateSettings(m_context.programFolder, m_context.folders, AppTitle);
-    m_state.SettingsFolderPath = m_settingsLocation.folderPath;
-    m_state.SettingsFilePath = m_settingsLocation.filePath;
+    m_state.settingsFolderPath = m_settingsLocation.folderPath;
+    m_state.settingsFilePath = m_settingsLocation.filePath;
     // A settings file left next to an installed program moves before anything
     // is read from it, its language first.
-    CreateSettingsFolders(m_settingsLocation, m_context.folders);
-    MigrateEarlierSettings(m_settingsLocation);
+    createSettingsFolders(m_settingsLocation, m_context.folders);
+    migrateEarlierSettings(m_settingsLocation);
 }
 
 void MainWindow::readInterfaceLanguage()
 {
-    m_state.InterfaceLanguage =
-        ReadIniString(m_state.SettingsFilePath, SettingsKey::Section, SettingsKey::Language, {});
-    if (m_state.InterfaceLanguage.isEmpty()) {
+    m_state.interfaceLanguage =
+        readIniString(m_state.settingsFilePath, SettingsKey::Section, SettingsKey::Language, {});
+    if (m_state.interfaceLanguage.isEmpty()) {
         const FirstRunLanguage choice =
-            ChooseFirstRunLanguage(m_context.systemLanguageCode, m_context.programFolder);
-        m_state.InterfaceLanguage = choice.language;
+            chooseFirstRunLanguage(m_context.systemLanguageCode, m_context.programFolder);
+        m_state.interfaceLanguage = choice.language;
         if (choice.welcome)
-            m_context.prompter.message(WelcomeMessage(AppTitle), MessageIcon::Information);
-        m_state.TreatmentSettingsChanged = true;
+            m_context.prompter.message(welcomeMessage(AppTitle), MessageIcon::Information);
+        m_state.treatmentSettingsChanged = true;
     }
 }
 
 void MainWindow::setLanguageFilePath()
 {
-    m_state.LanguageFilePath =
-        LanguageFilePathFor(m_context.programFolder, m_state.InterfaceLanguage);
-    if (!m_state.LanguageFilePath.isEmpty() && !PathExists(m_state.LanguageFilePath, 0)) {
-        m_state.InterfaceLanguage = BuiltInLanguage;
-        m_state.LanguageFilePath.clear();
+    m_state.languageFilePath =
+        languageFilePathFor(m_context.programFolder, m_state.interfaceLanguage);
+    if (!m_state.languageFilePath.isEmpty() && !pathExists(m_state.languageFilePath, 0)) {
+        m_state.interfaceLanguage = BuiltInLanguage;
+        m_state.languageFilePath.clear();
     }
 }
 
@@ -160,47 +160,47 @@ void MainWindow::fillLanguageList()
     QComboBox* list = picOptions->cboLangue;
     list->clear();
     list->addItem(BuiltInLanguage);
-    list->addItems(LanguageNames(m_context.programFolder));
-    if (m_state.LanguageFilePath.isEmpty() || list->count() == 1) {
-        m_state.InterfaceLanguage = BuiltInLanguage;
+    list->addItems(languageNames(m_context.programFolder));
+    if (m_state.languageFilePath.isEmpty() || list->count() == 1) {
+        m_state.interfaceLanguage = BuiltInLanguage;
         list->setEnabled(list->count() > 1);
     }
-    list->setCurrentIndex(list->findText(m_state.InterfaceLanguage));
+    list->setCurrentIndex(list->findText(m_state.interfaceLanguage));
 }
 
-void MainWindow::cboLangue_Click()
+void MainWindow::cboLangueClick()
 {
     const QString chosen = picOptions->cboLangue->currentText();
-    if (chosen == m_state.InterfaceLanguage || chosen.isEmpty())
+    if (chosen == m_state.interfaceLanguage || chosen.isEmpty())
         return;
-    m_state.InterfaceLanguage = chosen;
+    m_state.interfaceLanguage = chosen;
     m_context.prompter.message(text(u"MSG_CHANGEMENT_LANGUE"_s), MessageIcon::Exclamation);
-    m_state.TreatmentSettingsChanged = true;
-    m_state.RestartRequired = true;
+    m_state.treatmentSettingsChanged = true;
+    m_state.restartRequired = true;
     tmrUnload.start();
 }
 
 void MainWindow::applyStoredTreatmentSettings()
 {
-    const QString& file = m_state.SettingsFilePath;
+    const QString& file = m_state.settingsFilePath;
     picOptions->setExtensions(
-        ReadIniString(file, SettingsKey::Section, SettingsKey::Extensions, DefaultExtensions));
-    picOptions->setTreatmentOptions(LoadTreatmentOptions(file));
+        readIniString(file, SettingsKey::Section, SettingsKey::Extensions, DefaultExtensions));
+    picOptions->setTreatmentOptions(loadTreatmentOptions(file));
 }
 
 void MainWindow::runDependentFieldHandlers()
 {
-    picOptions->chkSuppressionTermes_Click();
-    picOptions->chkSuppressionCaracteres_Click();
-    picOptions->chkNumerotation_Click();
-    picOptions->chkAjoutChaine_Click();
-    btnReglages_Click();
+    picOptions->chkSuppressionTermesClick();
+    picOptions->chkSuppressionCaracteresClick();
+    picOptions->chkNumerotationClick();
+    picOptions->chkAjoutChaineClick();
+    btnReglagesClick();
 }
 
 void MainWindow::applyWindowOptions()
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    m_window = ReadWindowSettings(m_state.SettingsFilePath, twips(width()), twips(height()),
+    m_window = readWindowSettings(m_state.settingsFilePath, twips(width()), twips(height()),
                                   twips(screen.width()), twips(screen.height()));
     mnuOptionsMemoriserSeparateur->setChecked(m_window.rememberSplitter);
     mnuOptionsMemoriserTaille->setChecked(m_window.rememberSize);
@@ -209,7 +209,7 @@ void MainWindow::applyWindowOptions()
                 pixels(m_window.height));
     mnuOptionsMinimiserSystray->setChecked(m_window.minimiseToTray);
     mnuOptionsToujoursAuDessus->setChecked(m_window.alwaysOnTop);
-    ApplyAlwaysOnTop();
+    applyAlwaysOnTop();
 }
 
 void MainWindow::chooseInitialFolder()
@@ -218,11 +218,11 @@ void MainWindow::chooseInitialFolder()
     const FolderTest folderExists = [&files](const QString& path) {
         return files.folderExists(path);
     };
-    QString folder = FolderFromCommandLine(m_context.commandLine, folderExists);
+    QString folder = folderFromCommandLine(m_context.commandLine, folderExists);
     if (folder.isEmpty())
-        folder = ReadIniString(m_state.SettingsFilePath, SettingsKey::Section,
+        folder = readIniString(m_state.settingsFilePath, SettingsKey::Section,
                                SettingsKey::LastFolder, m_context.folders.get(DocumentsFolder));
-    folder = WalkUpToExistingFolder(folder, m_context.programFolder, folderExists);
+    folder = walkUpToExistingFolder(folder, m_context.programFolder, folderExists);
     txtRepertoire->setText(folder);
     txtRepertoire->setCursorPosition(int(folder.size()));
 }
@@ -237,9 +237,9 @@ void MainWindow::showAsLoaded()
 
 // ---------------------------------------------------------------- shut-down
 
-void MainWindow::tmrUnload_Timer()
+void MainWindow::tmrUnloadTimer()
 {
-    if (m_state.RestartRequired)
+    if (m_state.restartRequired)
         close();
 }
 
@@ -247,38 +247,38 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_unloaded) {
         m_unloaded = true;
-        Form_Unload();
+        formUnload();
     }
     event->accept();
 }
 
-void MainWindow::Form_Unload()
+void MainWindow::formUnload()
 {
-    const QString& file = m_state.SettingsFilePath;
-    if (m_state.TreatmentSettingsChanged) {
-        WriteIniString(file, SettingsKey::Section, SettingsKey::Language,
-                       m_state.InterfaceLanguage);
-        WriteIniString(file, SettingsKey::Section, SettingsKey::Extensions,
+    const QString& file = m_state.settingsFilePath;
+    if (m_state.treatmentSettingsChanged) {
+        writeIniString(file, SettingsKey::Section, SettingsKey::Language,
+                       m_state.interfaceLanguage);
+        writeIniString(file, SettingsKey::Section, SettingsKey::Extensions,
                        picOptions->extensions());
-        SaveTreatmentOptions(file, picOptions->CurrentTreatmentOptions());
+        saveTreatmentOptions(file, picOptions->currentTreatmentOptions());
     }
     m_window.rememberSplitter = mnuOptionsMemoriserSeparateur->isChecked();
     m_window.rememberSize = mnuOptionsMemoriserTaille->isChecked();
     m_window.rememberPosition = mnuOptionsMemoriserPosition->isChecked();
     m_window.minimiseToTray = mnuOptionsMinimiserSystray->isChecked();
     m_window.alwaysOnTop = mnuOptionsToujoursAuDessus->isChecked();
-    if (m_state.WindowOptionsChanged)
-        WriteWindowOptions(file, m_window);
+    if (m_state.windowOptionsChanged)
+        writeWindowOptions(file, m_window);
     rememberNormalGeometry();
-    WriteWindowPosition(file, m_window);
+    writeWindowPosition(file, m_window);
     if (m_window.rememberSize && !btnReglages->property("tag").toString().isEmpty()) {
-        btnReglages_Click();
+        btnReglagesClick();
         rememberNormalGeometry();
     }
     m_window.maximised = isMaximized();
-    WriteWindowSize(file, m_window);
-    WriteIniString(file, SettingsKey::Section, SettingsKey::LastFolder, txtRepertoire->text());
-    if (m_state.RestartRequired)
+    writeWindowSize(file, m_window);
+    writeIniString(file, SettingsKey::Section, SettingsKey::LastFolder, txtRepertoire->text());
+    if (m_state.restartRequired)
         m_context.launcher.relaunch();
 }
 

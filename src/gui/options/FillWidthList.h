@@ -30,25 +30,25 @@ inline constexpr std::array<FillWidthEntry, 9> FillWidthEntries{{
 // the texts come from textOf(key). Filling selects nothing and raises no
 // change of selection.
 template <typename TextOf>
-void FillWidthList(QComboBox* list, TextOf textOf);
+void fillWidthList(QComboBox* list, TextOf textOf);
 
-void AddFillWidthEntry(QComboBox* list, const QString& text, int width);
-void ClearFillWidthList(QComboBox* list);
+void addFillWidthEntry(QComboBox* list, const QString& text, int width);
+void clearFillWidthList(QComboBox* list);
 
 // Selects the first entry of that width, or none when no entry has it.
-void SelectComboItemByData(QComboBox* list, int width);
+void selectComboItemByData(QComboBox* list, int width);
 
 // The width of the selected entry; -1 when none is selected.
-int GetComboItemData(const QComboBox* list);
+int getComboItemData(const QComboBox* list);
 
 template <typename TextOf>
-void FillWidthList(QComboBox* list, TextOf textOf)
+void fillWidthList(QComboBox* list, TextOf textOf)
 {
     const QSignalBlocker quiet(list);
-    ClearFillWidthList(list);
+    clearFillWidthList(list);
     for (const FillWidthEntry& entry : FillWidthEntries)
-        AddFillWidthEntry(list, textOf(QString::fromUtf16(entry.textKey)), entry.width);
-    SelectComboItemByData(list, -1);
+        addFillWidthEntry(list, textOf(QString::fromUtf16(entry.textKey)), entry.width);
+    selectComboItemByData(list, -1);
 }
 
 class Prompter;
@@ -56,7 +56,7 @@ class Prompter;
 // Whether the selected width suits the number of files. A list the program
 // disabled always passes; no selection fails silently; a width too narrow for
 // the file count shows message and gives the list the focus.
-bool ValidateFillWidth(QComboBox* list, qint64 fileCount, Prompter& prompter,
+bool validateFillWidth(QComboBox* list, qint64 fileCount, Prompter& prompter,
                        const QString& message);
 
 } // namespace tervane

@@ -17,8 +17,8 @@ namespace {
 
 QLineEdit* makeTextBox(QWidget* parent, const QString& name, QRect twips)
 {
-    auto* box = MakeControl<QLineEdit>(parent, name);
-    PlaceInTwips(box, twips.x(), twips.y(), twips.width(), twips.height());
+    auto* box = makeControl<QLineEdit>(parent, name);
+    placeInTwips(box, twips.x(), twips.y(), twips.width(), twips.height());
     return box;
 }
 
@@ -36,8 +36,8 @@ QLineEdit* makeNumberBox(QWidget* parent, const QString& name, const QString& te
 // one exclusive group.
 QWidget* makeOptionBox(QWidget* parent, const QString& name, QRect twips)
 {
-    auto* box = MakeControl<QWidget>(parent, name);
-    PlaceInTwips(box, twips.x(), twips.y(), twips.width(), twips.height());
+    auto* box = makeControl<QWidget>(parent, name);
+    placeInTwips(box, twips.x(), twips.y(), twips.width(), twips.height());
     return box;
 }
 
@@ -47,10 +47,10 @@ void makeOptions(QWidget* box, const QString& name, const std::array<QString, N>
 {
     int left = 0;
     for (std::size_t i = 0; i < N; ++i) {
-        options[i] = MakeControl<QRadioButton>(box, name);
-        SetArrayIndex(options[i], int(i));
+        options[i] = makeControl<QRadioButton>(box, name);
+        setArrayIndex(options[i], int(i));
         options[i]->setText(captions[i]);
-        PlaceInTwips(options[i], left, 0, widths[i], 255);
+        placeInTwips(options[i], left, 0, widths[i], 255);
         left += widths[i] + 150;
     }
     options[0]->setChecked(true);
@@ -88,64 +88,64 @@ OptionsPanel::OptionsPanel(QWidget* parent)
 void OptionsPanel::createExtensionRow()
 {
     for (int i = 0; i < 2; ++i) {
-        LinSeparateurOptions[i] = MakeControl<QFrame>(this, QStringLiteral("LinSéparateurOptions"));
-        SetArrayIndex(LinSeparateurOptions[i], i);
+        LinSeparateurOptions[i] = makeControl<QFrame>(this, QStringLiteral("LinSéparateurOptions"));
+        setArrayIndex(LinSeparateurOptions[i], i);
         LinSeparateurOptions[i]->setFrameShape(QFrame::HLine);
         LinSeparateurOptions[i]->setFrameShadow(i == 0 ? QFrame::Sunken : QFrame::Plain);
-        PlaceInTwips(LinSeparateurOptions[i], 0, i * 15, 9495, 15);
+        placeInTwips(LinSeparateurOptions[i], 0, i * 15, 9495, 15);
     }
-    lblExtensions = MakeCaptioned<QLabel>(this, QStringLiteral("lblExtensions"),
+    lblExtensions = makeCaptioned<QLabel>(this, QStringLiteral("lblExtensions"),
                                           QStringLiteral("Extensions des fichiers à lister"),
                                           {140, 180, 2500, 255});
     txtExtensions = makeTextBox(this, QStringLiteral("txtExtensions"), {2700, 135, 4200, 285});
-    lblExtensionsSeparateur = MakeCaptioned<QLabel>(this, QStringLiteral("lblExtensionsSéparateur"),
+    lblExtensionsSeparateur = makeCaptioned<QLabel>(this, QStringLiteral("lblExtensionsSéparateur"),
                                                     QStringLiteral("(séparateur : point-virgule)"),
                                                     {7020, 180, 2200, 255});
 }
 
 void OptionsPanel::createTreatmentsFrame()
 {
-    fraTraitements = MakeControl<QGroupBox>(this, QStringLiteral("fraTraitements"));
+    fraTraitements = makeControl<QGroupBox>(this, QStringLiteral("fraTraitements"));
     fraTraitements->setTitle(QStringLiteral(" Traitements à effectuer "));
-    PlaceInTwips(fraTraitements, 140, 555, 9240, 4050);
+    placeInTwips(fraTraitements, 140, 555, 9240, 4050);
     QWidget* f = fraTraitements;
 
-    chkSuppressionChiffresDebut = MakeCaptioned<QCheckBox>(
+    chkSuppressionChiffresDebut = makeCaptioned<QCheckBox>(
         f, QStringLiteral("chkSuppressionChiffresDébut"),
         QStringLiteral("Suppression des éventuels chiffres en début de nom (ancienne numérotation "
                        "des pistes)"),
         {120, 300, 9000, 255});
-    chkSuppressionCaracteresNonAlpha = MakeCaptioned<QCheckBox>(
+    chkSuppressionCaracteresNonAlpha = makeCaptioned<QCheckBox>(
         f, QStringLiteral("chkSuppressionCaractèresNonAlpha"),
         QStringLiteral("Suppression des éventuels caractères non-alphanumériques en début de nom "
                        "(résiduels d'une ancienne numérotation)"),
         {120, 580, 9000, 255});
     chkSuppressionDurees =
-        MakeCaptioned<QCheckBox>(f, QStringLiteral("chkSuppressionDurées"),
+        makeCaptioned<QCheckBox>(f, QStringLiteral("chkSuppressionDurées"),
                                  QStringLiteral("Suppression des durées"), {120, 860, 4000, 255});
-    chkSuppressionTermes = MakeCaptioned<QCheckBox>(
+    chkSuppressionTermes = makeCaptioned<QCheckBox>(
         f, QStringLiteral("chkSuppressionTermes"),
         QStringLiteral("Suppression des termes suivants"), {120, 1140, 2800, 255});
     txtSuppressionTermes =
         makeTextBox(f, QStringLiteral("txtSuppressionTermes"), {2980, 1110, 3800, 285});
-    lblTermesSeparateur = MakeCaptioned<QLabel>(f, QStringLiteral("lblTermesSéparateur"),
+    lblTermesSeparateur = makeCaptioned<QLabel>(f, QStringLiteral("lblTermesSéparateur"),
                                                 QStringLiteral("(séparateur : point-virgule)"),
                                                 {6900, 1155, 2200, 255});
-    chkSuppressionMajuscules = MakeCaptioned<QCheckBox>(
+    chkSuppressionMajuscules = makeCaptioned<QCheckBox>(
         f, QStringLiteral("chkSuppressionMajuscules"),
         QStringLiteral("Suppression des majuscules (sauf la première)"), {120, 1440, 5000, 255});
-    chkSuppressionLignesVides = MakeCaptioned<QCheckBox>(
+    chkSuppressionLignesVides = makeCaptioned<QCheckBox>(
         f, QStringLiteral("chkSuppressionLignesVides"),
         QStringLiteral("Suppression des lignes vides"), {120, 1720, 4000, 255});
 
     chkSuppressionCaracteres =
-        MakeCaptioned<QCheckBox>(f, QStringLiteral("chkSuppressionCaractères"),
+        makeCaptioned<QCheckBox>(f, QStringLiteral("chkSuppressionCaractères"),
                                  QStringLiteral("Suppression de"), {120, 2030, 1500, 255});
     txtSuppressionCaracteresNombre =
         makeNumberBox(f, QStringLiteral("txtSuppressionCaractèresNombre"), QStringLiteral("0"),
                       {1680, 2000, 360, 285});
     lblSuppressionCaracteres =
-        MakeCaptioned<QLabel>(f, QStringLiteral("lblSuppressionCaractères"),
+        makeCaptioned<QLabel>(f, QStringLiteral("lblSuppressionCaractères"),
                               QStringLiteral("caractère(s)"), {2160, 2045, 1000, 255});
     picSuppressionCaracteres =
         makeOptionBox(f, QStringLiteral("picSuppressionCaractères"), {3310, 2030, 5000, 255});
@@ -157,7 +157,7 @@ void OptionsPanel::createTreatmentsFrame()
         makeNumberBox(f, QStringLiteral("txtSuppressionCaractèresPosition"), QStringLiteral("1"),
                       {8370, 2000, 360, 285});
 
-    chkNumerotation = MakeCaptioned<QCheckBox>(
+    chkNumerotation = makeCaptioned<QCheckBox>(
         f, QStringLiteral("chkNumérotation"),
         QStringLiteral("Ajout d'une numérotation automatique"), {120, 2340, 3600, 255});
     picNumerotationPosition =
@@ -165,25 +165,25 @@ void OptionsPanel::createTreatmentsFrame()
     makeOptions<2>(picNumerotationPosition, QStringLiteral("optNumérotationPosition"),
                    {QStringLiteral("au début"), QStringLiteral("à la fin")}, {1100, 1100},
                    optNumerotationPosition);
-    lblNumerotationRemplissage = MakeCaptioned<QLabel>(
+    lblNumerotationRemplissage = makeCaptioned<QLabel>(
         f, QStringLiteral("lblNumérotationRemplissage"),
         QStringLiteral("Remplissage (par des zéros)"), {400, 2655, 2400, 255});
     cboNumerotationRemplissage =
-        MakeControl<QComboBox>(f, QStringLiteral("cboNumérotationRemplissage"));
-    PlaceInTwips(cboNumerotationRemplissage, 2860, 2610, 3800, 315);
-    lblNumerotationPrefixe = MakeCaptioned<QLabel>(
+        makeControl<QComboBox>(f, QStringLiteral("cboNumérotationRemplissage"));
+    placeInTwips(cboNumerotationRemplissage, 2860, 2610, 3800, 315);
+    lblNumerotationPrefixe = makeCaptioned<QLabel>(
         f, QStringLiteral("lblNumérotationPréfixe"),
         QStringLiteral("Préfixer la numérotation avec cette chaîne "), {400, 3005, 3500, 255});
     txtNumerotationPrefixe =
         makeTextBox(f, QStringLiteral("txtNumérotationPréfixe"), {3960, 2960, 900, 285});
-    lblNumerotationSuffixe = MakeCaptioned<QLabel>(
+    lblNumerotationSuffixe = makeCaptioned<QLabel>(
         f, QStringLiteral("lblNumérotationSuffixe"),
         QStringLiteral(" et/ou la suffixer avec cette chaîne "), {4920, 3005, 3000, 255});
     txtNumerotationSuffixe =
         makeTextBox(f, QStringLiteral("txtNumérotationSuffixe"), {7980, 2960, 900, 285});
 
     chkAjoutChaine =
-        MakeCaptioned<QCheckBox>(f, QStringLiteral("chkAjoutChaîne"),
+        makeCaptioned<QCheckBox>(f, QStringLiteral("chkAjoutChaîne"),
                                  QStringLiteral("Ajout de la chaîne"), {120, 3350, 1800, 255});
     txtAjoutChaine = makeTextBox(f, QStringLiteral("txtAjoutChaîne"), {1980, 3320, 1300, 285});
     picAjoutChaine = makeOptionBox(f, QStringLiteral("picAjoutChaîne"), {3430, 3350, 4900, 255});
@@ -194,7 +194,7 @@ void OptionsPanel::createTreatmentsFrame()
     txtAjoutChainePosition = makeNumberBox(f, QStringLiteral("txtAjoutChaînePosition"),
                                            QStringLiteral("1"), {8390, 3320, 360, 285});
 
-    chkNePasReprendreExtensionOriginale = MakeCaptioned<QCheckBox>(
+    chkNePasReprendreExtensionOriginale = makeCaptioned<QCheckBox>(
         f, QStringLiteral("chkNePasReprendreExtensionOriginale"),
         QStringLiteral("Ne pas reprendre l'extension d'origine (le nouveau nom doit "
                        "contenir l'extension)"),
@@ -203,11 +203,11 @@ void OptionsPanel::createTreatmentsFrame()
 
 void OptionsPanel::createLanguageRow()
 {
-    lblLangue = MakeCaptioned<QLabel>(this, QStringLiteral("lblLangue"), QStringLiteral("Langue"),
+    lblLangue = makeCaptioned<QLabel>(this, QStringLiteral("lblLangue"), QStringLiteral("Langue"),
                                       {140, 4755, 900, 255});
-    cboLangue = MakeControl<QComboBox>(this, QStringLiteral("cboLangue"));
-    PlaceInTwips(cboLangue, 1160, 4710, 2400, 315);
-    lblRequiertRedemarrage = MakeCaptioned<QLabel>(
+    cboLangue = makeControl<QComboBox>(this, QStringLiteral("cboLangue"));
+    placeInTwips(cboLangue, 1160, 4710, 2400, 315);
+    lblRequiertRedemarrage = makeCaptioned<QLabel>(
         this, QStringLiteral("lblRequiertRedémarrage"),
         QStringLiteral("(requiert un redémarrage du logiciel)"), {3680, 4755, 4000, 255});
 }
@@ -231,22 +231,22 @@ void OptionsPanel::connectEdits()
 // The click handlers of the check boxes that own dependent fields. Start-up
 // runs them once; for now they only report the edit (the greying of the
 // dependent fields is not built yet).
-void OptionsPanel::chkSuppressionTermes_Click()
+void OptionsPanel::chkSuppressionTermesClick()
 {
     emit treatmentSettingsEdited();
 }
 
-void OptionsPanel::chkSuppressionCaracteres_Click()
+void OptionsPanel::chkSuppressionCaracteresClick()
 {
     emit treatmentSettingsEdited();
 }
 
-void OptionsPanel::chkNumerotation_Click()
+void OptionsPanel::chkNumerotationClick()
 {
     emit treatmentSettingsEdited();
 }
 
-void OptionsPanel::chkAjoutChaine_Click()
+void OptionsPanel::chkAjoutChaineClick()
 {
     emit treatmentSettingsEdited();
 }
@@ -263,54 +263,54 @@ void OptionsPanel::setExtensions(const QString& patterns)
 
 void OptionsPanel::setTreatmentOptions(const TreatmentOptions& o)
 {
-    chkSuppressionChiffresDebut->setChecked(o.RemoveLeadingDigits);
-    chkSuppressionCaracteresNonAlpha->setChecked(o.RemoveLeadingNonAlphanumerics);
-    chkSuppressionMajuscules->setChecked(o.RemoveCapitals);
-    chkSuppressionDurees->setChecked(o.RemoveDurations);
-    chkSuppressionTermes->setChecked(o.RemoveTerms);
-    txtSuppressionTermes->setText(o.TermsToRemove);
-    chkSuppressionLignesVides->setChecked(o.RemoveEmptyLines);
-    chkSuppressionCaracteres->setChecked(o.RemoveCharacters);
-    txtSuppressionCaracteresNombre->setText(o.RemoveCharactersCount);
-    selectPosition(optSuppressionCaracteresPosition, o.RemoveCharactersMode);
-    txtSuppressionCaracteresPosition->setText(o.RemoveCharactersPosition);
-    chkNumerotation->setChecked(o.Numbering);
-    selectPosition(optNumerotationPosition, o.NumberingPosition);
-    SelectComboItemByData(cboNumerotationRemplissage, o.NumberingWidth);
-    txtNumerotationPrefixe->setText(o.NumberingPrefix);
-    txtNumerotationSuffixe->setText(o.NumberingSuffix);
-    chkAjoutChaine->setChecked(o.AddString);
-    txtAjoutChaine->setText(o.AddStringText);
-    selectPosition(optAjoutChainePosition, o.AddStringMode);
-    txtAjoutChainePosition->setText(o.AddStringPosition);
-    chkNePasReprendreExtensionOriginale->setChecked(o.DropOriginalExtension);
+    chkSuppressionChiffresDebut->setChecked(o.removeLeadingDigits);
+    chkSuppressionCaracteresNonAlpha->setChecked(o.removeLeadingNonAlphanumerics);
+    chkSuppressionMajuscules->setChecked(o.removeCapitals);
+    chkSuppressionDurees->setChecked(o.removeDurations);
+    chkSuppressionTermes->setChecked(o.removeTerms);
+    txtSuppressionTermes->setText(o.termsToRemove);
+    chkSuppressionLignesVides->setChecked(o.removeEmptyLines);
+    chkSuppressionCaracteres->setChecked(o.removeCharacters);
+    txtSuppressionCaracteresNombre->setText(o.removeCharactersCount);
+    selectPosition(optSuppressionCaracteresPosition, o.removeCharactersMode);
+    txtSuppressionCaracteresPosition->setText(o.removeCharactersPosition);
+    chkNumerotation->setChecked(o.numbering);
+    selectPosition(optNumerotationPosition, o.numberingPosition);
+    selectComboItemByData(cboNumerotationRemplissage, o.numberingWidth);
+    txtNumerotationPrefixe->setText(o.numberingPrefix);
+    txtNumerotationSuffixe->setText(o.numberingSuffix);
+    chkAjoutChaine->setChecked(o.addString);
+    txtAjoutChaine->setText(o.addStringText);
+    selectPosition(optAjoutChainePosition, o.addStringMode);
+    txtAjoutChainePosition->setText(o.addStringPosition);
+    chkNePasReprendreExtensionOriginale->setChecked(o.dropOriginalExtension);
 }
 
-TreatmentOptions OptionsPanel::CurrentTreatmentOptions() const
+TreatmentOptions OptionsPanel::currentTreatmentOptions() const
 {
     TreatmentOptions o;
-    o.RemoveLeadingDigits = chkSuppressionChiffresDebut->isChecked();
-    o.RemoveLeadingNonAlphanumerics = chkSuppressionCaracteresNonAlpha->isChecked();
-    o.RemoveDurations = chkSuppressionDurees->isChecked();
-    o.RemoveTerms = chkSuppressionTermes->isChecked();
-    o.TermsToRemove = txtSuppressionTermes->text();
-    o.RemoveCapitals = chkSuppressionMajuscules->isChecked();
-    o.RemoveEmptyLines = chkSuppressionLignesVides->isChecked();
-    o.RemoveCharacters = chkSuppressionCaracteres->isChecked();
-    o.RemoveCharactersCount = txtSuppressionCaracteresNombre->text();
-    o.RemoveCharactersMode = selectedPosition(optSuppressionCaracteresPosition);
-    o.RemoveCharactersPosition = txtSuppressionCaracteresPosition->text();
-    o.Numbering = chkNumerotation->isChecked();
-    o.NumberingPosition =
+    o.removeLeadingDigits = chkSuppressionChiffresDebut->isChecked();
+    o.removeLeadingNonAlphanumerics = chkSuppressionCaracteresNonAlpha->isChecked();
+    o.removeDurations = chkSuppressionDurees->isChecked();
+    o.removeTerms = chkSuppressionTermes->isChecked();
+    o.termsToRemove = txtSuppressionTermes->text();
+    o.removeCapitals = chkSuppressionMajuscules->isChecked();
+    o.removeEmptyLines = chkSuppressionLignesVides->isChecked();
+    o.removeCharacters = chkSuppressionCaracteres->isChecked();
+    o.removeCharactersCount = txtSuppressionCaracteresNombre->text();
+    o.removeCharactersMode = selectedPosition(optSuppressionCaracteresPosition);
+    o.removeCharactersPosition = txtSuppressionCaracteresPosition->text();
+    o.numbering = chkNumerotation->isChecked();
+    o.numberingPosition =
         optNumerotationPosition[0]->isChecked() ? InsertPosition::AtStart : InsertPosition::AtEnd;
-    o.NumberingWidth = GetComboItemData(cboNumerotationRemplissage);
-    o.NumberingPrefix = txtNumerotationPrefixe->text();
-    o.NumberingSuffix = txtNumerotationSuffixe->text();
-    o.AddString = chkAjoutChaine->isChecked();
-    o.AddStringText = txtAjoutChaine->text();
-    o.AddStringMode = selectedPosition(optAjoutChainePosition);
-    o.AddStringPosition = txtAjoutChainePosition->text();
-    o.DropOriginalExtension = chkNePasReprendreExtensionOriginale->isChecked();
+    o.numberingWidth = getComboItemData(cboNumerotationRemplissage);
+    o.numberingPrefix = txtNumerotationPrefixe->text();
+    o.numberingSuffix = txtNumerotationSuffixe->text();
+    o.addString = chkAjoutChaine->isChecked();
+    o.addStringText = txtAjoutChaine->text();
+    o.addStringMode = selectedPosition(optAjoutChainePosition);
+    o.addStringPosition = txtAjoutChainePosition->text();
+    o.dropOriginalExtension = chkNePasReprendreExtensionOriginale->isChecked();
     return o;
 }
 

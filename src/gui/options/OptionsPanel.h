@@ -25,16 +25,16 @@ public:
 
     // Puts stored settings into the controls through their own change handlers.
     void setTreatmentOptions(const TreatmentOptions& options);
-    TreatmentOptions CurrentTreatmentOptions() const;
+    TreatmentOptions currentTreatmentOptions() const;
 
     QString extensions() const;
     void setExtensions(const QString& patterns);
 
     // The click handlers of the four check boxes that own dependent fields.
-    void chkSuppressionTermes_Click();
-    void chkSuppressionCaracteres_Click();
-    void chkNumerotation_Click();
-    void chkAjoutChaine_Click();
+    void chkSuppressionTermesClick();
+    void chkSuppressionCaracteresClick();
+    void chkNumerotationClick();
+    void chkAjoutChaineClick();
 
     std::array<QFrame*, 2> LinSeparateurOptions{};
     QLabel* lblExtensions = nullptr;

@@ -141,7 +141,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, pattern);
         QFETCH(bool, matches);
-        QCOMPARE(MatchesWildcard(name, pattern), matches);
+        QCOMPARE(matchesWildcard(name, pattern), matches);
     }
 };
 

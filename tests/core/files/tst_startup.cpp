@@ -31,10 +31,10 @@ private slots:
         QFETCH(int, minor);
         QFETCH(int, revision);
         QFETCH(QString, text);
-        QCOMPARE(GetVersionText(major, minor, revision), text);
+        QCOMPARE(getVersionText(major, minor, revision), text);
     }
 
-    void caption() { QCOMPARE(GetTitleWithVersion(), u"Tervane v2.4"_s); }
+    void caption() { QCOMPARE(getTitleWithVersion(), u"Tervane v2.4"_s); }
 
     void commandLine_data()
     {
@@ -50,7 +50,7 @@ private slots:
         QFETCH(QString, commandLine);
         QFETCH(QString, folder);
         const FolderTest exists = [](const QString& path) { return path == u"/music/Ma série"; };
-        QCOMPARE(FolderFromCommandLine(commandLine, exists), folder);
+        QCOMPARE(folderFromCommandLine(commandLine, exists), folder);
     }
 
     void walkUp_data()
@@ -70,7 +70,7 @@ private slots:
         QFETCH(QString, folder);
         const QSet<QString> existing{u"/"_s, u"/music"_s, u"/music/old"_s, u"/program"_s};
         const FolderTest exists = [&](const QString& path) { return existing.contains(path); };
-        QCOMPARE(WalkUpToExistingFolder(candidate, u"/program"_s, exists), folder);
+        QCOMPARE(walkUpToExistingFolder(candidate, u"/program"_s, exists), folder);
     }
 };
 

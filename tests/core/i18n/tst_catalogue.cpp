@@ -23,9 +23,9 @@ class TestCatalogue : public QObject {
 private slots:
     void frenchCatalogue()
     {
-        const TranslationCatalogue catalogue = BuildTranslationCatalogue(LanguageFile());
+        const TranslationCatalogue catalogue = buildTranslationCatalogue(LanguageFile());
         QCOMPARE(catalogue.Count(), 45);
-        QCOMPARE(catalogue.NewEnum().first(), QString());
+        QCOMPARE(catalogue.newEnum().first(), QString());
         QCOMPARE(catalogue.Item(u"txt_piste_numero"_s), u"Piste n°[NUM]"_s);
         QVERIFY(catalogue.Item(u"MSG_ERREUR_RENOMMAGE"_s).endsWith(u":\r\n\r\n%v"_s));
         QCOMPARE(catalogue.Item(u"NO_SUCH_KEY"_s), QString());
@@ -34,8 +34,8 @@ private slots:
     void catalogueKeys()
     {
         TranslationCatalogue catalogue;
-        catalogue.Add(u"Key"_s, u"a"_s);
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, catalogue.Add(u"KEY"_s, u"b"_s));
+        catalogue.add(u"Key"_s, u"a"_s);
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, catalogue.add(u"KEY"_s, u"b"_s));
         catalogue.Remove(u"kEy"_s);
         QCOMPARE(catalogue.Count(), 0);
     }
@@ -85,12 +85,12 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, key);
         QFETCH(QString, expected);
-        QCOMPARE(LookupTranslation(languageFile(file), key, u"défaut"_s), expected);
+        QCOMPARE(lookupTranslation(languageFile(file), key, u"défaut"_s), expected);
     }
 
     void defaultsAreEscapedToo()
     {
-        QCOMPARE(LookupTranslation(LanguageFile(), u"K"_s, u"a§b"_s), u"a\r\nb"_s);
+        QCOMPARE(lookupTranslation(LanguageFile(), u"K"_s, u"a§b"_s), u"a\r\nb"_s);
     }
 
     void unreadableFileIsAnError()
@@ -108,10 +108,10 @@ private slots:
             content += "KEY_" + QByteArray::number(content.size()) + "=<x> value\n";
         content += "<LAST>end</LAST>";
         const LanguageFile file = languageFile(content);
-        const TranslationCatalogue catalogue = BuildTranslationCatalogue(file);
+        const TranslationCatalogue catalogue = buildTranslationCatalogue(file);
         QCOMPARE(catalogue.Item(u"MSG_CHANGEMENT_LANGUE"_s),
-                 FrenchText(u"MSG_CHANGEMENT_LANGUE"_s));
-        QCOMPARE(LookupTranslation(file, u"last"_s, {}), u"end"_s);
+                 frenchText(u"MSG_CHANGEMENT_LANGUE"_s));
+        QCOMPARE(lookupTranslation(file, u"last"_s, {}), u"end"_s);
     }
 
     void insertValues_data()
@@ -119,7 +119,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("values");
         QTest::addColumn<QString>("expected");
-        const QString renaming = FrenchText(u"MSG_ERREUR_RENOMMAGE"_s);
+        const QString renaming = frenchText(u"MSG_ERREUR_RENOMMAGE"_s);
         QTest::newRow("three of four")
             << renaming << QStringList{u"2"_s, u"a.mp3"_s, u"b.mp3"_s}
             << u"Une erreur (2) est survenue lors du renommage du fichier 'a.mp3' en 'b.mp3' :§§"_s;

@@ -15,7 +15,7 @@ namespace {
 TreatmentOptions plain()
 {
     TreatmentOptions o;
-    o.Numbering = false;
+    o.numbering = false;
     return o;
 }
 
@@ -23,10 +23,10 @@ TreatmentOptions plain()
 TreatmentOptions bare()
 {
     TreatmentOptions o = plain();
-    o.RemoveLeadingDigits = false;
-    o.RemoveLeadingNonAlphanumerics = false;
-    o.RemoveDurations = false;
-    o.RemoveEmptyLines = false;
+    o.removeLeadingDigits = false;
+    o.removeLeadingNonAlphanumerics = false;
+    o.removeDurations = false;
+    o.removeEmptyLines = false;
     return o;
 }
 
@@ -56,7 +56,7 @@ QStringList textsOf(const std::vector<NameRow>& rows)
 QStringList generate(const QString& text, const TreatmentOptions& options,
                      const QStringList& fileRows)
 {
-    std::vector<NameRecord> records = RecordsFromLines(SplitIntoLines(text));
+    std::vector<NameRecord> records = recordsFromLines(splitIntoLines(text));
     return textsOf(GenerateNames(records, options, fileRows));
 }
 
@@ -71,10 +71,10 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<TreatmentOptions>("options");
         QTest::addColumn<QStringList>("expected");
-        const auto noExtension = [](TreatmentOptions& o) { o.DropOriginalExtension = true; };
+        const auto noExtension = [](TreatmentOptions& o) { o.dropOriginalExtension = true; };
         const auto durationsOnly = with(bare(), [&](TreatmentOptions& o) {
-            o.RemoveDurations = true;
-            o.DropOriginalExtension = true;
+            o.removeDurations = true;
+            o.dropOriginalExtension = true;
         });
         const TreatmentOptions names = with(plain(), noExtension);
 
@@ -83,7 +83,7 @@ private slots:
         QTest::newRow("trailing break, empty lines removed")
             << u"a\rb\r"_s << names << QStringList{u"a"_s, u"b"_s};
         QTest::newRow("trailing break kept as an empty name")
-            << u"a\rb\r"_s << with(names, [](TreatmentOptions& o) { o.RemoveEmptyLines = false; })
+            << u"a\rb\r"_s << with(names, [](TreatmentOptions& o) { o.removeEmptyLines = false; })
             << QStringList{u"a"_s, u"b"_s, QString()};
         QTest::newRow("old numbers and shared junk")
             << u"01 - Intro\r02 - Song"_s << names << QStringList{u"Intro"_s, u"Song"_s};
@@ -93,7 +93,7 @@ private slots:
             << u"-- Intro"_s << names << QStringList{u"Intro"_s};
         QTest::newRow("junk shared whole")
             << u"***\r***Live"_s
-            << with(names, [](TreatmentOptions& o) { o.RemoveEmptyLines = false; })
+            << with(names, [](TreatmentOptions& o) { o.removeEmptyLines = false; })
             << QStringList{QString(), u"Live"_s};
         QTest::newRow("accented first letters are junk")
             << u"Été\rÉternel"_s << names << QStringList{u"té"_s, u"ternel"_s};
@@ -106,8 +106,8 @@ private slots:
         QTest::newRow("terms before durations") << u"Song 3:45Live"_s
                                                 << with(durationsOnly,
                                                         [](TreatmentOptions& o) {
-                                                            o.RemoveTerms = true;
-                                                            o.TermsToRemove = u"live"_s;
+                                                            o.removeTerms = true;
+                                                            o.termsToRemove = u"live"_s;
                                                         })
                                                 << QStringList{u"Song"_s};
         QTest::newRow("duration first on the line")
@@ -122,24 +122,24 @@ private slots:
         QTest::newRow("terms") << u"A live B\rX (Remix)\rLIVE"_s
                                << with(names,
                                        [](TreatmentOptions& o) {
-                                           o.RemoveTerms = true;
-                                           o.TermsToRemove = u"live; (remix)"_s;
+                                           o.removeTerms = true;
+                                           o.termsToRemove = u"live; (remix)"_s;
                                        })
                                << QStringList{u"A  B"_s, u"X"_s};
         QTest::newRow("capitals") << u"ÉTÉ INDIEN\rhELLO"_s
                                   << with(bare(),
                                           [&](TreatmentOptions& o) {
-                                              o.RemoveCapitals = true;
+                                              o.removeCapitals = true;
                                               noExtension(o);
                                           })
                                   << QStringList{u"Été indien"_s, u"hello"_s};
         const auto removing = [&](InsertPosition mode, QString count, QString position) {
             return with(bare(), [=](TreatmentOptions& o) {
-                o.RemoveCharacters = true;
-                o.RemoveCharactersMode = mode;
-                o.RemoveCharactersCount = count;
-                o.RemoveCharactersPosition = position;
-                o.DropOriginalExtension = true;
+                o.removeCharacters = true;
+                o.removeCharactersMode = mode;
+                o.removeCharactersCount = count;
+                o.removeCharactersPosition = position;
+                o.dropOriginalExtension = true;
             });
         };
         QTest::newRow("2 at the start keep the space")
@@ -173,49 +173,49 @@ private slots:
             << grin + u"Intro"_s
             << with(bare(),
                     [](TreatmentOptions& o) {
-                        o.DropOriginalExtension = true;
-                        o.AddString = true;
-                        o.AddStringText = u"-"_s;
-                        o.AddStringMode = InsertPosition::AtPosition;
-                        o.AddStringPosition = u"2"_s;
+                        o.dropOriginalExtension = true;
+                        o.addString = true;
+                        o.addStringText = u"-"_s;
+                        o.addStringMode = InsertPosition::AtPosition;
+                        o.addStringPosition = u"2"_s;
                     })
             << QStringList{grin + u"-Intro"_s};
         QTest::newRow("prefix and suffix cleaned of forbidden characters")
             << u"a"_s
             << with(names,
                     [](TreatmentOptions& o) {
-                        o.Numbering = true;
-                        o.NumberingPrefix = u"A:B/C|D"_s;
-                        o.NumberingSuffix = u" *- "_s;
+                        o.numbering = true;
+                        o.numberingPrefix = u"A:B/C|D"_s;
+                        o.numberingSuffix = u" *- "_s;
                     })
             << QStringList{u"ABCD01 - a"_s};
         QTest::newRow("numbering after removing empty lines")
-            << u"Intro\r\rOutro"_s << with(names, [](TreatmentOptions& o) { o.Numbering = true; })
+            << u"Intro\r\rOutro"_s << with(names, [](TreatmentOptions& o) { o.numbering = true; })
             << QStringList{u"01 - Intro"_s, u"02 - Outro"_s};
         QTest::newRow("numbering at the end") << u"Intro"_s << with(names, [](TreatmentOptions& o) {
-            o.Numbering = true;
-            o.NumberingPosition = InsertPosition::AtEnd;
-            o.NumberingPrefix = u" - "_s;
-            o.NumberingSuffix = QString();
+            o.numbering = true;
+            o.numberingPosition = InsertPosition::AtEnd;
+            o.numberingPrefix = u" - "_s;
+            o.numberingSuffix = QString();
         }) << QStringList{u"Intro - 01"_s};
         QTest::newRow("added string at position 3, forbidden characters dropped")
             << u"Intro"_s
             << with(names,
                     [](TreatmentOptions& o) {
-                        o.AddString = true;
-                        o.AddStringText = u"(Li/ve)"_s;
-                        o.AddStringMode = InsertPosition::AtPosition;
-                        o.AddStringPosition = u"3"_s;
+                        o.addString = true;
+                        o.addStringText = u"(Li/ve)"_s;
+                        o.addStringMode = InsertPosition::AtPosition;
+                        o.addStringPosition = u"3"_s;
                     })
             << QStringList{u"In(Live)tro"_s};
         QTest::newRow("added string at position 0 does nothing")
             << u"Intro"_s
             << with(names,
                     [](TreatmentOptions& o) {
-                        o.AddString = true;
-                        o.AddStringText = u"x"_s;
-                        o.AddStringMode = InsertPosition::AtPosition;
-                        o.AddStringPosition = u"0"_s;
+                        o.addString = true;
+                        o.addStringText = u"x"_s;
+                        o.addStringMode = InsertPosition::AtPosition;
+                        o.addStringPosition = u"0"_s;
                     })
             << QStringList{u"Intro"_s};
     }
@@ -234,7 +234,7 @@ private slots:
                  (QStringList{u"x.mp3"_s, u"y.WMA"_s, u"z"_s, u"w"_s, u"v"_s}));
         QCOMPARE(generate(u"x"_s, plain(), fileRows), QStringList{u"x.mp3"_s});
         TreatmentOptions whole = plain();
-        whole.DropOriginalExtension = true;
+        whole.dropOriginalExtension = true;
         QCOMPARE(generate(u"Intro.ogg"_s, whole, {u"01.mp3"_s}), QStringList{u"Intro.ogg"_s});
     }
 
@@ -244,9 +244,9 @@ private slots:
         for (int i = 1; i <= 150; ++i)
             text += u"n\r"_s;
         TreatmentOptions o = plain();
-        o.Numbering = true;
-        o.NumberingSuffix = QString();
-        o.DropOriginalExtension = true;
+        o.numbering = true;
+        o.numberingSuffix = QString();
+        o.dropOriginalExtension = true;
         const QStringList rows = generate(text, o, files(9));
         QCOMPARE(rows.size(), 150);
         QCOMPARE(rows[98], u"99n"_s);
@@ -256,12 +256,12 @@ private slots:
 
     void reapplyStartsAgainFromTheSourceText()
     {
-        std::vector<NameRecord> records = RecordsFromLines(SplitIntoLines(u"01 - Intro"_s));
+        std::vector<NameRecord> records = recordsFromLines(splitIntoLines(u"01 - Intro"_s));
         TreatmentOptions o = plain();
-        o.DropOriginalExtension = true;
+        o.dropOriginalExtension = true;
         QCOMPARE(textsOf(GenerateNames(records, o, {})), QStringList{u"Intro"_s});
-        o.RemoveLeadingDigits = false;
-        o.RemoveLeadingNonAlphanumerics = false;
+        o.removeLeadingDigits = false;
+        o.removeLeadingNonAlphanumerics = false;
         QCOMPARE(textsOf(GenerateNames(records, o, {})), QStringList{u"01 - Intro"_s});
         QCOMPARE(records[0].sourceText, u"01 - Intro"_s);
     }
@@ -270,31 +270,31 @@ private slots:
     {
         // A treatment empties the short names: they take no row, and come
         // back when it is undone.
-        std::vector<NameRecord> records = RecordsFromLines(SplitIntoLines(u"ab\rlong name\rcd"_s));
+        std::vector<NameRecord> records = recordsFromLines(splitIntoLines(u"ab\rlong name\rcd"_s));
         TreatmentOptions o = with(plain(), [](TreatmentOptions& t) {
-            t.Numbering = true;
-            t.RemoveCharacters = true;
-            t.RemoveCharactersMode = InsertPosition::AtEnd;
-            t.RemoveCharactersCount = u"15"_s;
+            t.numbering = true;
+            t.removeCharacters = true;
+            t.removeCharactersMode = InsertPosition::AtEnd;
+            t.removeCharactersCount = u"15"_s;
         });
         std::vector<NameRow> rows = GenerateNames(records, o, files(3));
         QCOMPARE(rows.size(), std::size_t(0));
-        o.RemoveCharactersCount = u"1"_s;
+        o.removeCharactersCount = u"1"_s;
         rows = GenerateNames(records, o, files(3));
         QCOMPARE(textsOf(rows),
                  (QStringList{u"01 - a.mp3"_s, u"02 - long nam.mp3"_s, u"03 - c.mp3"_s}));
         // Kept as empty names, they count as such, extension or not.
-        o.RemoveCharactersCount = u"2"_s;
-        o.RemoveEmptyLines = false;
-        o.Numbering = false;
+        o.removeCharactersCount = u"2"_s;
+        o.removeEmptyLines = false;
+        o.numbering = false;
         rows = GenerateNames(records, o, files(3));
         QCOMPARE(textsOf(rows), (QStringList{u".mp3"_s, u"long na.mp3"_s, u".mp3"_s}));
         QCOMPARE(rows[2].record, std::size_t(2));
         QVERIFY(rows[0].nameless && !rows[1].nameless);
-        QCOMPARE(CountNameProblems(rows), 2);
+        QCOMPARE(countNameProblems(rows), 2);
         QVERIFY(rows[0].duplicate && !rows[1].duplicate);
         // With empty lines removed, row 1 shows the second record.
-        o.RemoveEmptyLines = true;
+        o.removeEmptyLines = true;
         rows = GenerateNames(records, o, files(3));
         QCOMPARE(rows.size(), std::size_t(1));
         QCOMPARE(rows[0].record, std::size_t(1));
@@ -325,7 +325,7 @@ private slots:
     void lineBreakNormalisation()
     {
         QFETCH(QString, text);
-        QTEST(NormaliseLineBreaks(text), "normalised");
+        QTEST(normaliseLineBreaks(text), "normalised");
     }
 };
 

@@ -58,16 +58,16 @@ private slots:
         QFETCH(int, index);
         QFETCH(bool, atEnd);
         TreatmentOptions options;
-        options.NumberingPosition = atEnd ? InsertPosition::AtEnd : InsertPosition::AtStart;
+        options.numberingPosition = atEnd ? InsertPosition::AtEnd : InsertPosition::AtStart;
         QFETCH(int, width);
-        options.NumberingWidth = width;
+        options.numberingWidth = width;
         QFETCH(QString, prefix);
-        options.NumberingPrefix = prefix;
+        options.numberingPrefix = prefix;
         QFETCH(QString, suffix);
-        options.NumberingSuffix = suffix;
-        QTEST(FormatNumberedName(name, index, options), "expected");
-        options.Numbering = false;
-        QCOMPARE(FormatNumberedName(name, index, options), name);
+        options.numberingSuffix = suffix;
+        QTEST(formatNumberedName(name, index, options), "expected");
+        options.numbering = false;
+        QCOMPARE(formatNumberedName(name, index, options), name);
     }
 
     void templateNumbering_data()
@@ -87,7 +87,7 @@ private slots:
         QFETCH(QString, pattern);
         QFETCH(int, index);
         QFETCH(int, width);
-        QTEST(FormatTemplateName(pattern, index, width), "expected");
+        QTEST(formatTemplateName(pattern, index, width), "expected");
     }
 
     void addedString_data()
@@ -103,7 +103,7 @@ private slots:
     void addedString()
     {
         QFETCH(int, p);
-        QTEST(InsertAddedString(u"Intro"_s, u"(Live)"_s, p), "expected");
+        QTEST(insertAddedString(u"Intro"_s, u"(Live)"_s, p), "expected");
     }
 };
 

@@ -95,12 +95,12 @@ private slots:
 
     void fileNames()
     {
-        QCOMPARE(FileNameLines({u"01 Intro.mp3"_s, u"a.b.wma"_s, u"noext"_s}),
+        QCOMPARE(fileNameLines({u"01 Intro.mp3"_s, u"a.b.wma"_s, u"noext"_s}),
                  (QStringList{u"01 Intro"_s, u"a.b"_s, u"noext"_s}));
         // One line per file, whatever its name holds.
-        QCOMPARE(FileNameLines({u".mp3"_s, u"a\rb.mp3"_s, u"t\tx\x1b.mp3"_s, u"c.mp3"_s}),
+        QCOMPARE(fileNameLines({u".mp3"_s, u"a\rb.mp3"_s, u"t\tx\x1b.mp3"_s, u"c.mp3"_s}),
                  (QStringList{QString(), u"ab"_s, u"tx"_s, u"c"_s}));
-        QCOMPARE(FileNameLines({}), QStringList());
+        QCOMPARE(fileNameLines({}), QStringList());
     }
 
     void templates()
@@ -110,8 +110,8 @@ private slots:
         QCOMPARE(TemplateLines(u"AC/DC [NUM]"_s, 3, 2),
                  (QStringList{u"ACDC 001"_s, u"ACDC 002"_s}));
         QCOMPARE(TemplateLines(u"  "_s, 2, 2), (QStringList{QString()}));
-        QCOMPARE(InitialTemplateWidth(120), 3);
-        QCOMPARE(InitialTemplateWidth(5), 2);
+        QCOMPARE(initialTemplateWidth(120), 3);
+        QCOMPARE(initialTemplateWidth(5), 2);
     }
 
     void seriesFolders_data()
@@ -135,19 +135,19 @@ private slots:
     {
         QFETCH(QString, folder);
         QFETCH(bool, qualifies);
-        const auto series = SeriesFolderOf(folder);
+        const auto series = seriesFolderOf(folder);
         QCOMPARE(series.has_value(), qualifies);
         if (series) {
-            QTEST(EpisodeTemplate(*series, NameSource::FolderEpisodeX), "episodesX");
-            QTEST(EpisodeTemplate(*series, NameSource::FolderEpisodeSE), "episodesSE");
+            QTEST(episodeTemplate(*series, NameSource::FolderEpisodeX), "episodesX");
+            QTEST(episodeTemplate(*series, NameSource::FolderEpisodeSE), "episodesSE");
         }
     }
 
     void captions()
     {
-        QCOMPARE(CaptionOfEntry(u"Coller une &chaîne de caractères..."_s),
+        QCOMPARE(captionOfEntry(u"Coller une &chaîne de caractères..."_s),
                  u"Coller une chaîne de caractères"_s);
-        QCOMPARE(CaptionOfFolderEntry(u"Coller le nom du dossier, format 01&x01 (option ...)..."_s),
+        QCOMPARE(captionOfFolderEntry(u"Coller le nom du dossier, format 01&x01 (option ...)..."_s),
                  u"Coller le nom du dossier, format 01x01"_s);
     }
 };

@@ -25,7 +25,7 @@ class TestRenameCommand : public QObject {
         PosixFileSystem real;
         FaultyFileSystem fileSystem{real};
         ScriptedPrompter prompter;
-        TranslationCatalogue texts = BuildTranslationCatalogue(LanguageFile());
+        TranslationCatalogue texts = buildTranslationCatalogue(LanguageFile());
 
         explicit Folder(const QStringList& files)
         {
@@ -44,7 +44,7 @@ class TestRenameCommand : public QObject {
             }
         }
         RenameCommand command() { return {workspace.listedFolder, fileSystem, prompter, texts}; }
-        RenameOutcome run() { return command().run(RenamePlan(workspace), workspace.undoSet); }
+        RenameOutcome run() { return command().run(renamePlan(workspace), workspace.undoSet); }
         RenameOutcome undo() { return command().undo(workspace.undoSet); }
         // "name=content" for every file, sorted.
         QStringList contents() const
@@ -272,7 +272,7 @@ private slots:
         QFETCH(QString, newName);
         Folder folder({u"a.mp3"_s, present});
         folder.plan({u"a.mp3>"_s + newName});
-        QTEST(CountConflicts(folder.dir.path(), RenamePlan(folder.workspace), folder.fileSystem),
+        QTEST(countConflicts(folder.dir.path(), renamePlan(folder.workspace), folder.fileSystem),
               "conflicts");
     }
 

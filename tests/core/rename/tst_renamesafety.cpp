@@ -132,7 +132,7 @@ private slots:
         const int plans = qEnvironmentVariableIntValue("TERVANE_SAFETY_PLANS") > 0
                               ? qEnvironmentVariableIntValue("TERVANE_SAFETY_PLANS")
                               : 2000;
-        const TranslationCatalogue texts = BuildTranslationCatalogue(LanguageFile());
+        const TranslationCatalogue texts = buildTranslationCatalogue(LanguageFile());
         int planCount = 0;
         int renames = 0;
         for (int seed = 1; planCount < plans; ++seed) {
@@ -147,7 +147,7 @@ private slots:
                 const QHash<QString, QString> before = trial.contentByName();
                 const std::vector<RenameStep> previousUndo = trial.workspace.undoSet;
                 RenameCommand(trial.folder, trial.fileSystem, trial.prompter, texts)
-                    .run(RenamePlan(trial.workspace), trial.workspace.undoSet);
+                    .run(renamePlan(trial.workspace), trial.workspace.undoSet);
                 const bool newUndoSet =
                     !trial.workspace.undoSet.empty() &&
                     (previousUndo.empty() ||
@@ -182,7 +182,7 @@ private slots:
 
     void undoWithoutFaultsRestoresEveryName()
     {
-        const TranslationCatalogue texts = BuildTranslationCatalogue(LanguageFile());
+        const TranslationCatalogue texts = buildTranslationCatalogue(LanguageFile());
         for (int seed = 1; seed <= 300; ++seed) {
             QRandomGenerator random{quint32(seed)};
             Trial trial(random);
@@ -191,7 +191,7 @@ private slots:
             for (int i = 0; i < 3; ++i)
                 trial.prompter.queueAnswers({true});
             RenameCommand(trial.folder, trial.fileSystem, trial.prompter, texts)
-                .run(RenamePlan(trial.workspace), trial.workspace.undoSet);
+                .run(renamePlan(trial.workspace), trial.workspace.undoSet);
             // Undone, rolled back or never begun: the folder is as it was.
             if (!trial.workspace.undoSet.empty())
                 RenameCommand(trial.folder, trial.fileSystem, trial.prompter, texts)

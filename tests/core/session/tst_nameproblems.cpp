@@ -45,7 +45,7 @@ private slots:
         QFETCH(int, problems);
         QFETCH(QList<bool>, red);
         std::vector<NameRow> rows = rowsOf(names);
-        QCOMPARE(CountNameProblems(rows), problems);
+        QCOMPARE(countNameProblems(rows), problems);
         for (qsizetype i = 0; i < red.size(); ++i)
             QCOMPARE(rows[std::size_t(i)].duplicate, red[i]);
     }
@@ -53,7 +53,7 @@ private slots:
     void countNeverClearsAMark()
     {
         std::vector<NameRow> rows{{u"a"_s, true}, {u"b"_s, false}};
-        QCOMPARE(CountNameProblems(rows), 0);
+        QCOMPARE(countNameProblems(rows), 0);
         QVERIFY(rows[0].duplicate);
     }
 
@@ -87,7 +87,7 @@ private slots:
         workspace.nameRows = rowsOf(names);
         if (undo)
             workspace.undoSet.push_back({u"a"_s, u"b"_s});
-        const ListCounterState state = ComputeListCounterState(workspace);
+        const ListCounterState state = computeListCounterState(workspace);
         QTEST(state.countsAgree, "agree");
         QTEST(state.renameEnabled, "rename");
         QTEST(state.clearEnabled, "clear");
@@ -99,7 +99,7 @@ private slots:
         RenameWorkspace workspace;
         workspace.fileRows = QStringList{u"1"_s};
         workspace.nameRows = rowsOf({u"a"_s, u"a"_s});
-        ComputeListCounterState(workspace);
+        computeListCounterState(workspace);
         QVERIFY(workspace.nameRows[0].duplicate && workspace.nameRows[1].duplicate);
     }
 };

@@ -22,7 +22,7 @@ private:
     QString file(const QString& name = QStringLiteral("test.ini")) { return m_dir.filePath(name); }
     QString read(const QString& key, const QString& def = QStringLiteral("<default>"))
     {
-        return ReadIniString(file(), QStringLiteral("Config"), key, def);
+        return readIniString(file(), QStringLiteral("Config"), key, def);
     }
 
 private slots:
@@ -86,7 +86,7 @@ private slots:
 
     void missingFileGivesDefault()
     {
-        QCOMPARE(ReadIniString(file(QStringLiteral("none.ini")), QStringLiteral("Config"),
+        QCOMPARE(readIniString(file(QStringLiteral("none.ini")), QStringLiteral("Config"),
                                QStringLiteral("Key"), QStringLiteral("d")),
                  QStringLiteral("d"));
     }
@@ -96,10 +96,10 @@ private slots:
         const QString pipe = file(QStringLiteral("pipe.ini"));
         QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
         for (const QString& path : {pipe, QStringLiteral("/dev/zero")})
-            QCOMPARE(ReadIniString(path, QStringLiteral("Config"), QStringLiteral("Key"),
+            QCOMPARE(readIniString(path, QStringLiteral("Config"), QStringLiteral("Key"),
                                    QStringLiteral("d")),
                      QStringLiteral("d"));
-        WriteIniString(pipe, QStringLiteral("Config"), QStringLiteral("Key"), QStringLiteral("v"));
+        writeIniString(pipe, QStringLiteral("Config"), QStringLiteral("Key"), QStringLiteral("v"));
         QVERIFY(!QFileInfo(pipe).isFile()); // never replaced
     }
 
@@ -116,8 +116,8 @@ private slots:
         ::chmod(QFile::encodeName(folder).constData(), 0555);
         {
             const AsOrdinaryUser user;
-            WriteIniString(unreadable, u"Config"_s, u"Other"_s, u"w"_s);
-            WriteIniString(inPlace, u"Config"_s, u"Other"_s, u"w"_s);
+            writeIniString(unreadable, u"Config"_s, u"Other"_s, u"w"_s);
+            writeIniString(inPlace, u"Config"_s, u"Other"_s, u"w"_s);
         }
         QCOMPARE(ReadFile(unreadable), QByteArray("[Config]\nKey=v\n"));
         QCOMPARE(ReadFile(inPlace), QByteArray("[Config]\nKey=v\nOther=w\n"));
@@ -178,7 +178,7 @@ private slots:
             WriteFile(file(), before);
         const std::optional<QString> written =
             value == u"<null>" ? std::nullopt : std::optional<QString>(value);
-        WriteIniString(file(), QStringLiteral("Config"), key, written);
+        writeIniString(file(), QStringLiteral("Config"), key, written);
         QCOMPARE(ReadFile(file()), after);
     }
 
@@ -186,13 +186,13 @@ private slots:
     {
         QFile::remove(file());
         const QString value = QStringLiteral("a\tb é ;x");
-        WriteIniString(file(), QStringLiteral("Config"), QStringLiteral("DernierDossier"), value);
+        writeIniString(file(), QStringLiteral("Config"), QStringLiteral("DernierDossier"), value);
         QCOMPARE(read(QStringLiteral("dernierdossier")), value);
     }
 
     void writeToAnUnwritableFolderIsSilent()
     {
-        WriteIniString(m_dir.filePath(QStringLiteral("missing/sub/x.ini")),
+        writeIniString(m_dir.filePath(QStringLiteral("missing/sub/x.ini")),
                        QStringLiteral("Config"), QStringLiteral("Key"), QStringLiteral("v"));
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("missing/sub/x.ini"))));
     }
@@ -200,9 +200,9 @@ private slots:
     void lookupStopsAtTheFirstSectionOfThatName()
     {
         const QString text = QStringLiteral("[Config]\nA=1\n[Other]\nB=2\n[Config]\nB=3\n");
-        QCOMPARE(LookupIniValue(text, QStringLiteral("Config"), QStringLiteral("A")),
+        QCOMPARE(lookupIniValue(text, QStringLiteral("Config"), QStringLiteral("A")),
                  std::optional<QString>(QStringLiteral("1")));
-        QCOMPARE(LookupIniValue(text, QStringLiteral("Config"), QStringLiteral("B")),
+        QCOMPARE(lookupIniValue(text, QStringLiteral("Config"), QStringLiteral("B")),
                  std::optional<QString>());
     }
 };

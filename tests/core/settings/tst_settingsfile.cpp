@@ -24,7 +24,7 @@ private:
     void store(const QByteArray& config) { WriteFile(settings(), "[Config]\n" + config); }
     QString stored(const QString& key)
     {
-        return ReadIniString(settings(), SettingsKey::Section, key, u"<missing>"_s);
+        return readIniString(settings(), SettingsKey::Section, key, u"<missing>"_s);
     }
 
 private slots:
@@ -52,30 +52,30 @@ private slots:
 
     void encodings()
     {
-        QVERIFY(ReadBoolValue(u"-1"_s));
-        QVERIFY(!ReadBoolValue(u"1"_s));
-        QVERIFY(!ReadBoolValue(u"True"_s));
-        QVERIFY(ReadMenuValue(u"7"_s));
-        QVERIFY(!ReadMenuValue(u"abc"_s));
-        QCOMPARE(ReadNumberValue(u"2.6"_s), 3);
-        QCOMPARE(ReadNumberValue(u"99999999999999"_s), std::numeric_limits<int>::max());
-        QCOMPARE(EncodeSpaces(u" - "_s), u"&nbsp;-&nbsp;"_s);
-        QCOMPARE(DecodeSpaces(u"&nbsp;-&NBSP;"_s), u" -&NBSP;"_s);
+        QVERIFY(readBoolValue(u"-1"_s));
+        QVERIFY(!readBoolValue(u"1"_s));
+        QVERIFY(!readBoolValue(u"True"_s));
+        QVERIFY(readMenuValue(u"7"_s));
+        QVERIFY(!readMenuValue(u"abc"_s));
+        QCOMPARE(readNumberValue(u"2.6"_s), 3);
+        QCOMPARE(readNumberValue(u"99999999999999"_s), std::numeric_limits<int>::max());
+        QCOMPARE(encodeSpaces(u" - "_s), u"&nbsp;-&nbsp;"_s);
+        QCOMPARE(decodeSpaces(u"&nbsp;-&NBSP;"_s), u" -&NBSP;"_s);
     }
 
     void paths()
     {
-        QCOMPARE(AddBackslash(u"/a"_s), u"/a/"_s);
-        QCOMPARE(AddBackslash(u"/a/"_s), u"/a/"_s);
-        QCOMPARE(AddBackslash(QString()), u"/"_s);
+        QCOMPARE(addBackslash(u"/a"_s), u"/a/"_s);
+        QCOMPARE(addBackslash(u"/a/"_s), u"/a/"_s);
+        QCOMPARE(addBackslash(QString()), u"/"_s);
         const QString file = WriteFile(m_dir.filePath(u"f.txt"_s));
-        QVERIFY(PathExists(file, 0));
-        QVERIFY(!PathExists(file, DirectoryAttribute));
-        QVERIFY(PathExists(m_dir.path(), DirectoryAttribute));
-        QVERIFY(!PathExists(m_dir.path(), 0));
-        QVERIFY(!PathExists(m_dir.filePath(u"missing"_s), 0));
-        QVERIFY(!PathExists(QString(), 0));
-        QVERIFY(!PathExists(u"a\0b"_s, 0));
+        QVERIFY(pathExists(file, 0));
+        QVERIFY(!pathExists(file, DirectoryAttribute));
+        QVERIFY(pathExists(m_dir.path(), DirectoryAttribute));
+        QVERIFY(!pathExists(m_dir.path(), 0));
+        QVERIFY(!pathExists(m_dir.filePath(u"missing"_s), 0));
+        QVERIFY(!pathExists(QString(), 0));
+        QVERIFY(!pathExists(u"a\0b"_s, 0));
     }
 
     void portableLocation()
@@ -108,10 +108,10 @@ private slots:
         QCOMPARE(location.filePath, folders.appData + u"/Morvak/Tervane/Tervane.ini"_s);
         QCOMPARE(location.earlierFile, earlier);
 
-        CreateSettingsFolders(location, folders);
-        MigrateEarlierSettings(location);
+        createSettingsFolders(location, folders);
+        migrateEarlierSettings(location);
         QVERIFY(!QFile::exists(earlier));
-        QCOMPARE(ReadIniString(location.filePath, u"Config"_s, u"Langue"_s, {}), u"English"_s);
+        QCOMPARE(readIniString(location.filePath, u"Config"_s, u"Langue"_s, {}), u"English"_s);
     }
 
     void installedLocationKeepsAnExistingFile()
@@ -129,12 +129,12 @@ private slots:
         const SpecialFolders folders{blocker, m_dir.filePath(u"prefix3"_s), {}};
         const SettingsLocation location =
             LocateSettings(m_dir.filePath(u"prefix3/bin"_s), folders, u"Tervane"_s);
-        QVERIFY_THROWS_EXCEPTION(AppError, CreateSettingsFolders(location, folders));
+        QVERIFY_THROWS_EXCEPTION(AppError, createSettingsFolders(location, folders));
     }
 
     void windowDefaultsCentreTheWindow()
     {
-        const WindowSettings s = ReadWindowSettings(settings(), 9600, 5600, 28800, 16200);
+        const WindowSettings s = readWindowSettings(settings(), 9600, 5600, 28800, 16200);
         QVERIFY(!s.rememberSize && !s.rememberPosition && !s.rememberSplitter);
         QCOMPARE(s.width, 9600);
         QCOMPARE(s.left, (28800 - 9600) / 2);
@@ -147,7 +147,7 @@ private slots:
         store("FenêtreMémoriserTaille=7\nFenêtreMémoriserPosition=-1\n"
               "FenêtreMémoriserSéparateur=abc\nFenêtreEtat=2\nFenêtreLargeur=12000\n"
               "FenêtreHauteur=x\nFenêtreGauche=300\nSéparateurRatio=30\nToujoursAuDessus=-1\n");
-        WindowSettings s = ReadWindowSettings(settings(), 9600, 5600, 28800, 16200);
+        WindowSettings s = readWindowSettings(settings(), 9600, 5600, 28800, 16200);
         QVERIFY(s.rememberSize);
         QVERIFY(s.rememberPosition);
         QVERIFY(!s.rememberSplitter); // "abc" reads as no check mark
@@ -159,7 +159,7 @@ private slots:
         QCOMPARE(s.splitterRatio, 50);
         QVERIFY(s.alwaysOnTop);
 
-        WriteWindowOptions(settings(), s);
+        writeWindowOptions(settings(), s);
         QCOMPARE(stored(SettingsKey::RememberSize), u"-1"_s); // 7 is written back as -1
         QCOMPARE(stored(SettingsKey::RememberSplitter), u"0"_s);
     }
@@ -170,7 +170,7 @@ private slots:
         s.rememberSize = true;
         s.width = 9600;
         s.height = 6000;
-        WriteWindowSize(settings(), s);
+        writeWindowSize(settings(), s);
         QCOMPARE(stored(SettingsKey::WindowState), u"0"_s);
         QCOMPARE(stored(SettingsKey::WindowHeight), u"6000"_s);
         QCOMPARE(stored(SettingsKey::SplitterRatio), u"<missing>"_s);
@@ -178,13 +178,13 @@ private slots:
 
     void treatmentDefaults()
     {
-        const TreatmentOptions o = LoadTreatmentOptions(settings());
+        const TreatmentOptions o = loadTreatmentOptions(settings());
         QCOMPARE(o, TreatmentOptions());
-        QVERIFY(o.RemoveLeadingDigits && o.RemoveLeadingNonAlphanumerics && o.RemoveDurations &&
-                o.RemoveEmptyLines && o.Numbering && !o.RemoveTerms && !o.AddString &&
-                !o.DropOriginalExtension);
-        QCOMPARE(o.NumberingWidth, 2);
-        QCOMPARE(o.NumberingSuffix, u" - "_s);
+        QVERIFY(o.removeLeadingDigits && o.removeLeadingNonAlphanumerics && o.removeDurations &&
+                o.removeEmptyLines && o.numbering && !o.removeTerms && !o.addString &&
+                !o.dropOriginalExtension);
+        QCOMPARE(o.numberingWidth, 2);
+        QCOMPARE(o.numberingSuffix, u" - "_s);
     }
 
     void numberingWidth_data()
@@ -204,45 +204,45 @@ private slots:
         QFETCH(QByteArray, config);
         QFETCH(int, width);
         store(config);
-        QCOMPARE(LoadTreatmentOptions(settings()).NumberingWidth, width);
+        QCOMPARE(loadTreatmentOptions(settings()).numberingWidth, width);
     }
 
     void saveReplacesTheOlderWidthKey()
     {
         store("NumérotationNbChiffres=4\n");
-        SaveTreatmentOptions(settings(), LoadTreatmentOptions(settings()));
-        QCOMPARE(stored(SettingsKey::NumberingWidth), u"4"_s);
+        saveTreatmentOptions(settings(), loadTreatmentOptions(settings()));
+        QCOMPARE(stored(SettingsKey::numberingWidth), u"4"_s);
         QCOMPARE(stored(SettingsKey::NumberingDigitsOld), u"<missing>"_s);
     }
 
     void roundTrip()
     {
         TreatmentOptions o;
-        o.NumberingSuffix = u" - "_s;
-        o.NumberingPrefix = u"  x "_s;
-        o.TermsToRemove = u"Live ; Bonus"_s;
-        o.NumberingPosition = InsertPosition::AtEnd;
-        o.AddStringMode = InsertPosition::AtPosition;
-        o.RemoveDurations = false;
-        o.NumberingWidth = 7;
-        SaveTreatmentOptions(settings(), o);
-        QCOMPARE(stored(SettingsKey::NumberingSuffix), u"&nbsp;-&nbsp;"_s);
-        QCOMPARE(LoadTreatmentOptions(settings()), o);
+        o.numberingSuffix = u" - "_s;
+        o.numberingPrefix = u"  x "_s;
+        o.termsToRemove = u"Live ; Bonus"_s;
+        o.numberingPosition = InsertPosition::AtEnd;
+        o.addStringMode = InsertPosition::AtPosition;
+        o.removeDurations = false;
+        o.numberingWidth = 7;
+        saveTreatmentOptions(settings(), o);
+        QCOMPARE(stored(SettingsKey::numberingSuffix), u"&nbsp;-&nbsp;"_s);
+        QCOMPARE(loadTreatmentOptions(settings()), o);
     }
 
     void storedBoolOf1IsOff()
     {
         store("SuppressionDurées=1\n");
-        QVERIFY(!LoadTreatmentOptions(settings()).RemoveDurations);
+        QVERIFY(!loadTreatmentOptions(settings()).removeDurations);
     }
 
     void modeNamingNoButtonReadsAsAtStart()
     {
         store("SuppressionCaractèresMode=5\nNumérotationPosition=-1\nAjoutChaîneMode=2\n");
-        const TreatmentOptions o = LoadTreatmentOptions(settings());
-        QCOMPARE(o.RemoveCharactersMode, InsertPosition::AtStart);
-        QCOMPARE(o.NumberingPosition, InsertPosition::AtStart);
-        QCOMPARE(o.AddStringMode, InsertPosition::AtPosition);
+        const TreatmentOptions o = loadTreatmentOptions(settings());
+        QCOMPARE(o.removeCharactersMode, InsertPosition::AtStart);
+        QCOMPARE(o.numberingPosition, InsertPosition::AtStart);
+        QCOMPARE(o.addStringMode, InsertPosition::AtPosition);
     }
 };
 

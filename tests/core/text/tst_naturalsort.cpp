@@ -58,7 +58,7 @@ private slots:
     {
         QFETCH(QStringList, names);
         QFETCH(QStringList, sorted);
-        SortNumerically(names);
+        sortNumerically(names);
         QCOMPARE(names, sorted);
     }
 
@@ -79,7 +79,7 @@ private slots:
     {
         QFETCH(QStringList, names);
         QFETCH(QStringList, sorted);
-        SortAlphabetically(names);
+        sortAlphabetically(names);
         QCOMPARE(names, sorted);
     }
 };

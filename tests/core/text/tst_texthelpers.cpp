@@ -216,8 +216,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, base);
         QFETCH(QString, extension);
-        QCOMPARE(GetBaseName(name), base);
-        QCOMPARE(GetExtension(name), extension);
+        QCOMPARE(getBaseName(name), base);
+        QCOMPARE(getExtension(name), extension);
     }
 
     void lastPathComponent_data()
@@ -237,7 +237,7 @@ private slots:
     {
         QFETCH(QString, path);
         QFETCH(QString, expected);
-        QCOMPARE(GetLastPathComponent(path.replace(u'/', QDir::separator())), expected);
+        QCOMPARE(getLastPathComponent(path.replace(u'/', QDir::separator())), expected);
     }
 
     void characterFilters_data()
@@ -269,8 +269,8 @@ private slots:
         QFETCH(QString, digitsOnly);
         QFETCH(QString, lowerButFirst);
         QCOMPARE(RemoveForbiddenChars(text), withoutForbidden);
-        QCOMPARE(KeepDigits(text), digitsOnly);
-        QCOMPARE(LowerAllButFirst(text), lowerButFirst);
+        QCOMPARE(keepDigits(text), digitsOnly);
+        QCOMPARE(lowerAllButFirst(text), lowerButFirst);
     }
 
     void matchesPattern_data()

@@ -42,7 +42,7 @@ NameRequest nameTemplate(const QString& text)
 // A dialog as a caller prepares and shows it, on the built-in texts.
 struct Shown {
     ScriptedPrompter prompter;
-    TranslationCatalogue catalogue = BuildTranslationCatalogue(LanguageFile());
+    TranslationCatalogue catalogue = buildTranslationCatalogue(LanguageFile());
     NameDialog dialog{catalogue, LanguageFile(), prompter};
 
     explicit Shown(const NameRequest& request)
@@ -113,7 +113,7 @@ private slots:
         QTEST(d.cboNumerotationRemplissage->isEnabled(), "fillEnabled");
         QTEST(d.lblNumerotationRemplissage->isEnabled(), "fillEnabled");
         QCOMPARE(d.cboNumerotationRemplissage->isHidden(), !isTemplate);
-        QCOMPARE(GetComboItemData(d.cboNumerotationRemplissage), isTemplate ? 3 : -1);
+        QCOMPARE(getComboItemData(d.cboNumerotationRemplissage), isTemplate ? 3 : -1);
         QVERIFY(shown.prompter.boxes.isEmpty());
     }
 
@@ -131,7 +131,7 @@ private slots:
         QFETCH(bool, okEnabled);
         Shown shown(nameTemplate(u"Piste n°[NUM]"_s));
         choose(shown.dialog.cboNumerotationRemplissage, width);
-        QTRY_COMPARE(GetComboItemData(shown.dialog.cboNumerotationRemplissage), width);
+        QTRY_COMPARE(getComboItemData(shown.dialog.cboNumerotationRemplissage), width);
         QCOMPARE(shown.dialog.btnOK->isEnabled(), okEnabled);
         // One choice, at most one message.
         QCOMPARE(shown.prompter.boxes.size(), okEnabled ? 0 : 1);
@@ -260,7 +260,7 @@ private slots:
                       "[Traduction]\nfrmNom=Rename\nlblNom=The new name of the file\n"
                       "btnAnnuler=&Cancel\n"));
         ScriptedPrompter prompter;
-        const TranslationCatalogue catalogue = BuildTranslationCatalogue(english);
+        const TranslationCatalogue catalogue = buildTranslationCatalogue(english);
         NameDialog dialog(catalogue, english, prompter);
         QCOMPARE(dialog.windowTitle(), u"Rename"_s);
         QCOMPARE(dialog.lblNom->text(), u"The new name of the file"_s);
@@ -293,7 +293,7 @@ private slots:
         QFETCH(bool, confirmed);
         ScriptedPrompter prompter;
         const LanguageFile french;
-        const TranslationCatalogue catalogue = BuildTranslationCatalogue(french);
+        const TranslationCatalogue catalogue = buildTranslationCatalogue(french);
         NameDialogAsker asker(catalogue, french, prompter);
         const NameRequest request =
             isTemplate ? nameTemplate(u"Piste n°[NUM]"_s) : singleName(u"Nouveau"_s);

@@ -58,11 +58,11 @@ private slots:
         QCOMPARE(items.size(), 6);
         QCOMPARE(items[0]->text(), u"&First\tCtrl+V"_s);
         QVERIFY(items[1]->isSeparator() && items[4]->isSeparator());
-        QCOMPARE(PopupMenu::IdentifierOf(items[1]), 0);
+        QCOMPARE(PopupMenu::identifierOf(items[1]), 0);
         QVERIFY(!items[2]->isEnabled());
         QVERIFY(items[3]->isChecked());
         QVERIFY(!items[5]->isEnabled());
-        QCOMPARE(PopupMenu::IdentifierOf(items[5]), 13);
+        QCOMPARE(PopupMenu::identifierOf(items[5]), 13);
     }
 
     void submenuIsListedUnderItsCaption()
@@ -81,7 +81,7 @@ private slots:
     {
         const auto menu = sample();
         whenShown({Qt::Key_Down, Qt::Key_Return});
-        QCOMPARE(menu->TrackPopup(&m_owner, 10, 10, nullptr, false), 10);
+        QCOMPARE(menu->trackPopup(&m_owner, 10, 10, nullptr, false), 10);
     }
 
     void greyedItemsAreSkipped()
@@ -89,20 +89,20 @@ private slots:
         // Down twice from the top: First, then past the greyed item to Checked.
         const auto menu = sample();
         whenShown({Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});
-        QCOMPARE(menu->TrackPopup(&m_owner, 10, 10, nullptr, false), 12);
+        QCOMPARE(menu->trackPopup(&m_owner, 10, 10, nullptr, false), 12);
     }
 
     void dismissingReturnsZero()
     {
         const auto menu = sample();
         whenShown({Qt::Key_Escape});
-        QCOMPARE(menu->TrackPopup(&m_owner, -1, -1, nullptr, false), 0);
+        QCOMPARE(menu->trackPopup(&m_owner, -1, -1, nullptr, false), 0);
 
         PopupMenu separators;
         separators.AddItem(0, u"-"_s);
         separators.AddItem(0, u"-"_s);
         whenShown({Qt::Key_Down, Qt::Key_Return, Qt::Key_Escape});
-        QCOMPARE(separators.TrackPopup(&m_owner, -1, -1, nullptr, false), 0);
+        QCOMPARE(separators.trackPopup(&m_owner, -1, -1, nullptr, false), 0);
     }
 
     void opensUnderAControlRightAligned()
@@ -118,7 +118,7 @@ private slots:
                 popup->close();
             }
         });
-        QCOMPARE(menu->TrackPopup(&m_owner, -1, -1, &button, true), 0);
+        QCOMPARE(menu->trackPopup(&m_owner, -1, -1, &button, true), 0);
         const QRect control(button.mapToGlobal(QPoint(0, 0)), button.size());
         QCOMPARE(shownAt.top(), control.bottom() + 1);
         QCOMPARE(shownAt.right(), control.right());
@@ -129,7 +129,7 @@ private slots:
         m_owner.hide();
         PopupMenu menu;
         menu.AddItem(1, u"x"_s);
-        QVERIFY_THROWS_EXCEPTION(AppError, menu.TrackPopup(nullptr, 0, 0, nullptr, false));
+        QVERIFY_THROWS_EXCEPTION(AppError, menu.trackPopup(nullptr, 0, 0, nullptr, false));
         m_owner.show();
     }
 };

@@ -32,27 +32,27 @@ private slots:
         QWidget window;
         window.setObjectName(u"frmTest"_s);
         window.setWindowTitle(u"Fenêtre"_s);
-        auto* label = MakeControl<QLabel>(&window, u"lblA"_s);
-        auto* frame = MakeControl<QGroupBox>(&window, u"fraB"_s);
-        auto* button = MakeControl<QPushButton>(&window, u"btnC"_s);
+        auto* label = makeControl<QLabel>(&window, u"lblA"_s);
+        auto* frame = makeControl<QGroupBox>(&window, u"fraB"_s);
+        auto* button = makeControl<QPushButton>(&window, u"btnC"_s);
         QRadioButton* options[2];
         for (int i = 0; i < 2; ++i) {
-            options[i] = MakeControl<QRadioButton>(frame, u"optD"_s);
-            SetArrayIndex(options[i], i);
+            options[i] = makeControl<QRadioButton>(frame, u"optD"_s);
+            setArrayIndex(options[i], i);
             options[i]->setText(u"option %1"_s.arg(i));
         }
-        auto* text = MakeControl<QLineEdit>(&window, u"txtE"_s);
-        SetArrayIndex(text, 0);
-        auto* combo = MakeControl<QComboBox>(&window, u"cboF"_s);
+        auto* text = makeControl<QLineEdit>(&window, u"txtE"_s);
+        setArrayIndex(text, 0);
+        auto* combo = makeControl<QComboBox>(&window, u"cboF"_s);
         combo->addItem(u"entry"_s);
         QMenu menu(&window);
         QAction* item = menu.addAction(u"Élément"_s);
         item->setObjectName(u"mnuG"_s);
-        auto* untouched = MakeControl<QLabel>(&window, u"lblUntouched"_s);
+        auto* untouched = makeControl<QLabel>(&window, u"lblUntouched"_s);
         untouched->setText(u"même§texte"_s);
-        auto* escaped = MakeControl<QLabel>(&window, u"lblEscaped"_s);
+        auto* escaped = makeControl<QLabel>(&window, u"lblEscaped"_s);
 
-        TranslateForm(&window, file);
+        translateForm(&window, file);
         QCOMPARE(window.windowTitle(), u"Window"_s);
         QCOMPARE(label->text(), u"Label"_s);
         QCOMPARE(frame->title(), u"Frame"_s);
@@ -70,9 +70,9 @@ private slots:
     {
         QWidget window;
         window.setObjectName(u"frmTest"_s);
-        auto* label = MakeControl<QLabel>(&window, u"lblA"_s);
+        auto* label = makeControl<QLabel>(&window, u"lblA"_s);
         label->setText(u"a§b"_s);
-        TranslateForm(&window, LanguageFile());
+        translateForm(&window, LanguageFile());
         QCOMPARE(label->text(), u"a§b"_s);
     }
 };

@@ -111,18 +111,18 @@ private slots:
     {
         Pair pair(200, 200);
         pair.files->scrollTo(pair.fileModel.index(3), QAbstractItemView::PositionAtTop);
-        QCOMPARE(TopIndex(pair.files), 3);
-        QTRY_COMPARE(TopIndex(pair.names), 3);
+        QCOMPARE(topIndex(pair.files), 3);
+        QTRY_COMPARE(topIndex(pair.names), 3);
         pair.names->scrollTo(pair.nameModel.index(0), QAbstractItemView::PositionAtTop);
-        QTRY_COMPARE(TopIndex(pair.files), 0);
+        QTRY_COMPARE(topIndex(pair.files), 0);
     }
 
     void namesScrolledPastTheFilesLeaveTheFilesOnTheirLastPage()
     {
         Pair pair(30, 200);
         pair.names->scrollTo(pair.nameModel.index(150), QAbstractItemView::PositionAtTop);
-        const int lastTop = 30 - CountPerPage(pair.files);
-        QTRY_COMPARE(TopIndex(pair.files), lastTop);
+        const int lastTop = 30 - countPerPage(pair.files);
+        QTRY_COMPARE(topIndex(pair.files), lastTop);
     }
 
     void alignWhenBothMovedFavoursTheFiles()
@@ -131,30 +131,30 @@ private slots:
         pair.lists.tmrTopIndex.stop();
         pair.files->scrollTo(pair.fileModel.index(40), QAbstractItemView::PositionAtTop);
         pair.names->scrollTo(pair.nameModel.index(90), QAbstractItemView::PositionAtTop);
-        pair.lists.tmrTopIndex_Timer();
-        QCOMPARE(TopIndex(pair.names), 40);
+        pair.lists.tmrTopIndexTimer();
+        QCOMPARE(topIndex(pair.names), 40);
     }
 
     void moveAvailability()
     {
         Pair pair(5, 5);
-        pair.lists.UpdateMoveAvailability();
+        pair.lists.updateMoveAvailability();
         QVERIFY(!pair.lists.canMoveUp() && !pair.lists.canMoveDown());
         pair.click(pair.names, 0);
-        pair.lists.UpdateMoveAvailability();
+        pair.lists.updateMoveAvailability();
         QVERIFY(!pair.lists.canMoveUp() && pair.lists.canMoveDown());
         pair.click(pair.names, 4);
-        pair.lists.UpdateMoveAvailability();
+        pair.lists.updateMoveAvailability();
         QVERIFY(pair.lists.canMoveUp() && !pair.lists.canMoveDown());
     }
 
     void selectAllAndCount()
     {
         Pair pair(5, 7);
-        SetAllItemsSelected(pair.names, true);
-        QCOMPARE(GetSelectedCount(pair.names), 7);
-        SetAllItemsSelected(pair.names, false);
-        QCOMPARE(GetSelectedCount(pair.names), 0);
+        setAllItemsSelected(pair.names, true);
+        QCOMPARE(getSelectedCount(pair.names), 7);
+        setAllItemsSelected(pair.names, false);
+        QCOMPARE(getSelectedCount(pair.names), 0);
     }
 };
 

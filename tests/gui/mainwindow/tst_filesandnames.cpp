@@ -35,7 +35,7 @@ class TestFilesAndNames : public QObject {
                 WriteFile(env.settingsFile(), "[Config]\n" + settings);
             env.context().commandLine = folder();
             window = std::make_unique<MainWindow>(env.context());
-            if (!window->Form_Load())
+            if (!window->formLoad())
                 qFatal("start-up failed");
             window->showAsLoaded();
             window->btnReglages->click(); // the options panel opens, so its controls work
@@ -190,8 +190,8 @@ private slots:
         QCOMPARE(fileList->horizontalScrollBarPolicy(), nameList->horizontalScrollBarPolicy());
         QCOMPARE(fileList->viewport()->height(), nameList->viewport()->height());
         fileList->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QTRY_COMPARE(TopIndex(nameList), TopIndex(fileList));
-        QVERIFY(TopIndex(fileList) > 0);
+        QTRY_COMPARE(topIndex(nameList), topIndex(fileList));
+        QVERIFY(topIndex(fileList) > 0);
     }
 
     void keyboardSelectionIsEchoed()

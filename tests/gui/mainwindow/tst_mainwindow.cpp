@@ -25,7 +25,7 @@ class TestMainWindow : public QObject {
 
     QString stored(const TestEnvironment& env, const QString& key)
     {
-        return ReadIniString(env.settingsFile(), u"Config"_s, key, u"<missing>"_s);
+        return readIniString(env.settingsFile(), u"Config"_s, key, u"<missing>"_s);
     }
 
 private slots:
@@ -33,7 +33,7 @@ private slots:
     {
         TestEnvironment env;
         MainWindow window(env.context());
-        QVERIFY(window.Form_Load());
+        QVERIFY(window.formLoad());
         window.showAsLoaded();
         QCOMPARE(window.windowTitle(), u"Tervane v2.4"_s);
         QCOMPARE(window.lblNbFichiersValeur->text(), u"0"_s);
@@ -46,7 +46,7 @@ private slots:
         QVERIFY(!window.mnuSystray->menuAction()->isVisible());
         QCOMPARE(window.txtRepertoire->text(), env.path(u"documents"_s));
         QCOMPARE(window.picOptions->txtExtensions->text(), u"*.mp3;*.wma"_s);
-        QVERIFY(window.state().TreatmentSettingsChanged);
+        QVERIFY(window.state().treatmentSettingsChanged);
         QVERIFY2(env.prompter.boxes.isEmpty(), qPrintable(env.prompter.boxes.value(0).text));
         QCOMPARE(env.prompter.busyDepth, 0);
         window.close();
@@ -101,7 +101,7 @@ private slots:
         QDir().mkpath(music);
         env.context().commandLine = u"\"%1\""_s.arg(music);
         MainWindow window(env.context());
-        QVERIFY(window.Form_Load());
+        QVERIFY(window.formLoad());
         window.showAsLoaded();
         window.picOptions->txtNumerotationSuffixe->setText(u" _ "_s);
         window.mnuFichierQuitter->trigger();
@@ -124,7 +124,7 @@ private slots:
                                       "FenêtreMémoriserTaille=-1\nFenêtreLargeur=12000\n"
                                       "FenêtreHauteur=7000\nDernierDossier=/nonexistent/x/y\n");
         MainWindow window(env.context());
-        QVERIFY(window.Form_Load());
+        QVERIFY(window.formLoad());
         QCOMPARE(window.picOptions->txtExtensions->text(), u"*.flac"_s);
         QVERIFY(window.picOptions->optNumerotationPosition[1]->isChecked());
         QCOMPARE(window.picOptions->cboNumerotationRemplissage->currentData().toInt(), 3);
@@ -140,7 +140,7 @@ private slots:
     {
         TestEnvironment env;
         MainWindow window(env.context());
-        QVERIFY(window.Form_Load());
+        QVERIFY(window.formLoad());
         window.mnuOptionsMemoriserPosition->trigger();
         window.close();
         QCOMPARE(stored(env, u"FenêtreMémoriserPosition"_s), u"-1"_s);
@@ -153,7 +153,7 @@ private slots:
         TestEnvironment env;
         WriteFile(env.settingsFile(), "[Config]\nFenêtreMémoriserTaille=-1\n");
         MainWindow window(env.context());
-        QVERIFY(window.Form_Load());
+        QVERIFY(window.formLoad());
         window.showAsLoaded();
         const int collapsed = window.height();
         window.btnReglages->click();
@@ -172,7 +172,7 @@ private slots:
         env.context().folders.programFiles = env.path(u"program"_s);
         env.context().folders.appData = WriteFile(env.path(u"not-a-folder"_s));
         MainWindow window(env.context());
-        QVERIFY(!window.Form_Load());
+        QVERIFY(!window.formLoad());
         QCOMPARE(env.prompter.boxes.size(), 1);
         QCOMPARE(env.prompter.boxes[0].icon, MessageIcon::Critical);
         QVERIFY2(env.prompter.boxes[0].text.startsWith(u"Une erreur ("_s),
@@ -194,7 +194,7 @@ private slots:
         WriteFile(env.path(u"program/Deutsch.lng"_s), "[Traduction]\nCodeLangue=7\n");
         WriteFile(env.settingsFile(), "[Config]\nLangue=English\n");
         MainWindow window(env.context());
-        QVERIFY(window.Form_Load());
+        QVERIFY(window.formLoad());
         QCOMPARE(window.windowTitle(), u"Renamer"_s);
         QCOMPARE(window.picOptions->chkSuppressionDurees->text(), u"Remove durations"_s);
         QCOMPARE(window.picOptions->optNumerotationPosition[1]->text(), u"at the end"_s);
@@ -226,12 +226,12 @@ private slots:
         WriteFile(env.path(u"prefix/bin/Tervane.ini"_s), "[Config]\nLangue=English\n");
         {
             MainWindow window(env.context());
-            QVERIFY(window.Form_Load());
-            QCOMPARE(window.state().InterfaceLanguage, u"English"_s);
+            QVERIFY(window.formLoad());
+            QCOMPARE(window.state().interfaceLanguage, u"English"_s);
             window.mnuFichierQuitter->trigger();
         }
         QVERIFY(!QFile::exists(env.path(u"prefix/bin/Tervane.ini"_s)));
-        QCOMPARE(ReadIniString(env.path(u"appdata/Morvak/Tervane/Tervane.ini"_s), u"Config"_s,
+        QCOMPARE(readIniString(env.path(u"appdata/Morvak/Tervane/Tervane.ini"_s), u"Config"_s,
                                u"Langue"_s, {}),
                  u"English"_s);
     }
@@ -242,8 +242,8 @@ private slots:
         env.context().systemLanguageCode = 9;
         WriteFile(env.path(u"program/English.lng"_s), "[Traduction]\nCodeLangue=9\n");
         MainWindow window(env.context());
-        QVERIFY(window.Form_Load());
-        QCOMPARE(window.state().InterfaceLanguage, u"English"_s);
+        QVERIFY(window.formLoad());
+        QCOMPARE(window.state().interfaceLanguage, u"English"_s);
         QVERIFY(env.prompter.boxes.isEmpty());
     }
 
@@ -253,8 +253,8 @@ private slots:
         env.context().systemLanguageCode = 7;
         WriteFile(env.path(u"program/English.lng"_s), "[Traduction]\nCodeLangue=9\n");
         MainWindow window(env.context());
-        QVERIFY(window.Form_Load());
-        QCOMPARE(window.state().InterfaceLanguage, u"Français"_s);
+        QVERIFY(window.formLoad());
+        QCOMPARE(window.state().interfaceLanguage, u"Français"_s);
         QCOMPARE(env.prompter.boxes.size(), 1);
         QVERIFY(env.prompter.boxes[0].text.startsWith(
             u"First, thank you for having installed Tervane."_s));
@@ -267,8 +267,8 @@ private slots:
         TestEnvironment env;
         WriteFile(env.settingsFile(), "[Config]\nLangue=Klingon\n");
         MainWindow window(env.context());
-        QVERIFY(window.Form_Load());
-        QCOMPARE(window.state().InterfaceLanguage, u"Français"_s);
+        QVERIFY(window.formLoad());
+        QCOMPARE(window.state().interfaceLanguage, u"Français"_s);
         QVERIFY(!window.picOptions->cboLangue->isEnabledTo(window.picOptions));
         QCOMPARE(window.picOptions->cboNumerotationRemplissage->itemText(1),
                  u"sur 2 caractères (01-99)"_s);
@@ -282,7 +282,7 @@ private slots:
         garbage.insert(1000, Bytes("\n[Config]\n\x00\x01="));
         WriteFile(env.settingsFile(), garbage);
         MainWindow window(env.context());
-        QVERIFY(window.Form_Load());
+        QVERIFY(window.formLoad());
         QCOMPARE(window.picOptions->txtExtensions->text(), u"*.mp3;*.wma"_s);
         QVERIFY(window.picOptions->chkSuppressionDurees->isChecked());
     }

@@ -36,7 +36,7 @@ class TestPasteCommands : public QObject {
             context = std::make_unique<AppContext>(env.contextWith(systemClipboard));
             context->commandLine = folder(folderName);
             window = std::make_unique<MainWindow>(*context);
-            if (!window->Form_Load())
+            if (!window->formLoad())
                 qFatal("start-up failed");
             window->showAsLoaded();
         }
@@ -117,7 +117,7 @@ private slots:
     void currentFileNames()
     {
         Session session({u"01 Intro.mp3"_s, u"02 Song.mp3"_s});
-        session.window->RunNamePipeline(NameSource::FileNames);
+        session.window->runNamePipeline(NameSource::FileNames);
         QCOMPARE(session.names(), (QStringList{u"01 - Intro.mp3"_s, u"02 - Song.mp3"_s}));
     }
 
@@ -126,13 +126,13 @@ private slots:
         Session session({u"a.mp3"_s, u"b.mp3"_s});
         session.env.dialogs.nextFile =
             WriteFile(session.folder(u"list.txt"_s), "Premi\xe8re\nSeconde\n");
-        session.window->RunNamePipeline(NameSource::TextFile);
+        session.window->runNamePipeline(NameSource::TextFile);
         QCOMPARE(session.names(), (QStringList{u"01 - Première.mp3"_s, u"02 - Seconde.mp3"_s}));
         QCOMPARE(session.env.dialogs.lastSuffix, u"txt"_s);
         QVERIFY(session.env.dialogs.lastFilters.endsWith(u" (*)"_s)); // names without a dot too
 
         session.env.dialogs.nextFile = WriteFile(session.folder(u"x.bin"_s), Bytes("\x00\x01\x02"));
-        session.window->RunNamePipeline(NameSource::TextFile);
+        session.window->runNamePipeline(NameSource::TextFile);
         QCOMPARE(session.env.prompter.boxes.last().icon, MessageIcon::Critical);
         QVERIFY(session.lastMessage().startsWith(
             u"Une erreur est survenue lors du traitement du fichier"_s));
@@ -141,7 +141,7 @@ private slots:
 
         const int boxes = int(session.env.prompter.boxes.size());
         session.env.dialogs.nextFile = std::nullopt; // cancelled: nothing happens
-        session.window->RunNamePipeline(NameSource::TextFile);
+        session.window->runNamePipeline(NameSource::TextFile);
         QCOMPARE(session.env.prompter.boxes.size(), boxes);
     }
 
@@ -149,7 +149,7 @@ private slots:
     {
         Session session(tracks(120));
         session.env.nameAsker.answers.append(NameAnswer{u"Piste n°[NUM]"_s, 0});
-        session.window->RunNamePipeline(NameSource::TypedTemplate);
+        session.window->runNamePipeline(NameSource::TypedTemplate);
         const NameRequest& asked = session.env.nameAsker.requests.first();
         QCOMPARE(asked.caption, u"Coller une chaîne de caractères"_s);
         QCOMPARE(asked.text, u"Piste n°[NUM]"_s);
@@ -167,7 +167,7 @@ private slots:
         QVERIFY(items[5]->isEnabled() && items[6]->isEnabled());
 
         session.env.nameAsker.answers.append(NameAnswer{u"Ma série S02E[NUM]"_s, 2});
-        session.window->RunNamePipeline(NameSource::FolderEpisodeSE);
+        session.window->runNamePipeline(NameSource::FolderEpisodeSE);
         QVERIFY2(!session.env.nameAsker.requests.isEmpty(), qPrintable(session.lastMessage()));
         QCOMPARE(session.env.nameAsker.requests.first().text, u"Ma série S02E[NUM]"_s);
         QCOMPARE(session.env.nameAsker.requests.first().caption,

@@ -26,7 +26,7 @@ class TestRenaming : public QObject {
                 WriteFile(folder() + u'/' + file, file.toUtf8());
             env.context().commandLine = folder();
             window = std::make_unique<MainWindow>(env.context());
-            if (!window->Form_Load())
+            if (!window->formLoad())
                 qFatal("start-up failed");
             window->showAsLoaded();
         }
