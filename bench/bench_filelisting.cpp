@@ -55,7 +55,7 @@ void BM_FileEnumeratorRefresh(benchmark::State& state)
     if (!files.setPath(trackFolder().path()) || files.count() != ListSize)
         state.SkipWithError("unexpected listing");
     for (auto _ : state) {
-        files.Refresh();
+        files.refresh();
         benchmark::DoNotOptimize(files.count());
     }
 }

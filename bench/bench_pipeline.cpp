@@ -93,8 +93,8 @@ void BM_ReapplyRowByRow(benchmark::State& state)
     auto* model = static_cast<NameListModel*>(window.lvwNoms->model());
     for (auto _ : state) {
         const std::vector<NameRow> names =
-            GenerateNames(workspace.sourceRecords, window.picOptions->currentTreatmentOptions(),
-                          workspace.fileRows);
+            generateNameRows(workspace.sourceRecords, window.picOptions->currentTreatmentOptions(),
+                             workspace.fileRows);
         for (std::size_t i = 0; i < names.size(); ++i) {
             workspace.nameRows[i] = names[i];
             const QModelIndex row = model->index(int(i));
@@ -112,7 +112,7 @@ void BM_GenerateNamesOnly(benchmark::State& state)
     std::vector<NameRecord> records = window.workspace().sourceRecords;
     const TreatmentOptions options = window.picOptions->currentTreatmentOptions();
     for (auto _ : state)
-        benchmark::DoNotOptimize(GenerateNames(records, options, window.workspace().fileRows));
+        benchmark::DoNotOptimize(generateNameRows(records, options, window.workspace().fileRows));
 }
 BENCHMARK(BM_GenerateNamesOnly)->Unit(benchmark::kMillisecond);
 

@@ -74,7 +74,7 @@ void BM_RenameCommand(benchmark::State& state)
             workspace.nameRows.push_back({name, false});
         RenameCommand(folder, fileSystem, prompter, texts)
             .run(renamePlan(workspace), workspace.undoSet);
-        enumerator.Refresh();
+        enumerator.refresh();
         forward = !forward;
     }
     if (enumerator.count() != FileCount || !workspace.undoSet.size())

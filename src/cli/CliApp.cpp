@@ -30,7 +30,7 @@ int runCommand(Options options, FileSystem& fileSystem)
         return PreviewCommand(context).run();
     const FolderLock lock(context.options.folder);
     if (!lock.isLocked())
-        throw CliError{Refused, InsertValues(context.text(u"MSG_RENOMMAGE_EN_COURS"_s),
+        throw CliError{Refused, insertValues(context.text(u"MSG_RENOMMAGE_EN_COURS"_s),
                                              {escaped(context.options.folder)})};
     context.workspace().listedFolder = context.options.folder;
     if (command == u"undo")

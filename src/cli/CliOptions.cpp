@@ -67,7 +67,7 @@ QString programFolder()
 
 QString defaultSettingsFile()
 {
-    return LocateSettings(programFolder(), systemSpecialFolders(), AppTitle).filePath;
+    return settingsLocationFor(programFolder(), systemSpecialFolders(), AppTitle).filePath;
 }
 
 QString journalFolderFor(const QString& settingsFile)

@@ -129,9 +129,9 @@ QStringList PreviewCommand::templateLines(const QString& pattern) const
     const qsizetype files = m_context.workspace().fileRows.size();
     const int width =
         m_context.options.width >= 0 ? m_context.options.width : initialTemplateWidth(files);
-    if (pattern.contains(NumberPlaceholder, Qt::CaseInsensitive) && !FillWidthSuits(width, files))
+    if (pattern.contains(NumberPlaceholder, Qt::CaseInsensitive) && !fillWidthSuits(width, files))
         throw CliError{Refused, m_context.text(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s)};
-    return TemplateLines(pattern, width, files);
+    return linesFromTemplate(pattern, width, files);
 }
 
 QStringList PreviewCommand::namesFileLines() const
@@ -139,7 +139,7 @@ QStringList PreviewCommand::namesFileLines() const
     try {
         if (m_context.options.namesFile == u"-")
             return standardInputLines();
-        return TextFileLines(m_context.options.namesFile);
+        return linesOfTextFile(m_context.options.namesFile);
     } catch (const AppError& error) {
         throw CliError{Usage, m_context.text(u"MSG_ERREUR_CONTENU_FICHIER"_s) + u"\n\t"_s +
                                   m_context.options.namesFile + u": "_s + error.description()};

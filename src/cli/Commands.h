@@ -15,7 +15,7 @@ namespace tervane::cli {
 // in the language of the settings, the journals and one session.
 struct CommandContext {
     CommandContext(Options commandOptions, FileSystem& files);
-    QString text(const QString& key) const { return texts.Item(key); }
+    QString text(const QString& key) const { return texts.item(key); }
     RenameWorkspace& workspace() { return session.workspace(); }
     const RenameWorkspace& workspace() const { return session.workspace(); }
 

@@ -129,7 +129,7 @@ void FileEnumerator::setPattern(const QString& patterns)
     read();
 }
 
-void FileEnumerator::Refresh()
+void FileEnumerator::refresh()
 {
     read();
 }

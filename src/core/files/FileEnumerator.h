@@ -16,12 +16,12 @@ public:
     explicit FileEnumerator(const FileSystem& fileSystem);
 
     // The folder listed, exactly as it was set; empty until one is set.
-    const QString& Path() const { return m_path; }
+    const QString& path() const { return m_path; }
     // Re-reads at once. Refused (false, previous Path and names kept) when
     // path is not an existing folder.
     bool setPath(const QString& path);
 
-    const QString& Pattern() const { return m_pattern; }
+    const QString& pattern() const { return m_pattern; }
     // Wildcard patterns separated by ";" (spaces around each one ignored); a
     // name is listed when it matches any of them. "*.*" stands for every name,
     // with or without a dot. A text without any pattern ("" or ";") lists
@@ -30,7 +30,7 @@ public:
 
     // Re-reads the folder, keeping Path and Pattern. Any reading of a folder
     // that no longer exists keeps the names of the last successful one.
-    void Refresh();
+    void refresh();
 
     // The matching names, alphabetical without regard to case.
     const QStringList& names() const { return m_names; }

@@ -17,7 +17,7 @@ bool isDrive(const QString& path)
 
 QString folderFromCommandLine(const QString& commandLine, const FolderTest& folderExists)
 {
-    QString folder = TrimSpaces(commandLine);
+    QString folder = trimmedSpaces(commandLine);
     folder.remove(u'"');
     return !folder.isEmpty() && folderExists(folder) ? folder : QString();
 }

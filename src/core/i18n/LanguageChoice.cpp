@@ -97,7 +97,7 @@ FirstRunLanguage chooseFirstRunLanguage(int systemCode, const QString& programFo
         const QString declared =
             readIniString(languageFilePathFor(programFolder, name), QStringLiteral("Traduction"),
                           QStringLiteral("CodeLangue"), QStringLiteral("0"));
-        if (NumericValue(declared) == systemCode)
+        if (numericValue(declared) == systemCode)
             return {name, false};
     }
     return {BuiltInLanguage, true};

@@ -17,7 +17,7 @@ void TranslationCatalogue::add(const QString& key, const QString& text)
     m_entries.push_back({folded, text});
 }
 
-QString TranslationCatalogue::Item(const QString& key) const
+QString TranslationCatalogue::item(const QString& key) const
 {
     const QString folded = key.toCaseFolded();
     const auto entry = std::find_if(m_entries.begin(), m_entries.end(),
@@ -25,7 +25,7 @@ QString TranslationCatalogue::Item(const QString& key) const
     return entry == m_entries.end() ? QString() : entry->text;
 }
 
-void TranslationCatalogue::Remove(const QString& key)
+void TranslationCatalogue::remove(const QString& key)
 {
     const QString folded = key.toCaseFolded();
     std::erase_if(m_entries, [&](const Entry& entry) { return entry.foldedKey == folded; });
@@ -54,7 +54,7 @@ TranslationCatalogue buildTranslationCatalogue(const LanguageFile& file)
     return catalogue;
 }
 
-QString InsertValues(QString text, const QStringList& values)
+QString insertValues(QString text, const QStringList& values)
 {
     const QString marker = QStringLiteral("%v");
     qsizetype k = 0;

@@ -16,9 +16,9 @@ public:
     // Adding a key twice is a programming error: throws std::logic_error.
     void add(const QString& key, const QString& text);
     // The text of key; empty when the key is absent.
-    QString Item(const QString& key) const;
-    int Count() const { return int(m_entries.size()); }
-    void Remove(const QString& key);
+    QString item(const QString& key) const;
+    int count() const { return int(m_entries.size()); }
+    void remove(const QString& key);
     // The texts in insertion order.
     QStringList newEnum() const;
 
@@ -40,6 +40,6 @@ TranslationCatalogue buildTranslationCatalogue(const LanguageFile& file);
 // text with its "%v" markers (any case) replaced by the values in order; a
 // missing value is empty, extra values are ignored. Each search starts again
 // from the start of the text.
-QString InsertValues(QString text, const QStringList& values);
+QString insertValues(QString text, const QStringList& values);
 
 } // namespace tervane

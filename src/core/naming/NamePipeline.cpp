@@ -174,7 +174,7 @@ int positionOf(InsertPosition mode, const QString& positionText)
     case InsertPosition::AtPosition:
         break;
     }
-    return ReadNumber(positionText);
+    return readNumber(positionText);
 }
 
 // Counted in characters as a user sees them (code points).
@@ -197,7 +197,7 @@ void removeCharacters(QString& s, int p, int k)
 
 QStringList splitIntoLines(const QString& text)
 {
-    return SplitText(text, QStringLiteral("\r"), -1, CompareMode::Binary);
+    return splitText(text, QStringLiteral("\r"), -1, CompareMode::Binary);
 }
 
 QString normaliseLineBreaks(const QString& text)
@@ -220,19 +220,19 @@ std::vector<NameRecord> recordsFromLines(const QStringList& lines)
         QString kept = line;
         kept.removeIf([](QChar c) { return c != u':' && isForbiddenChar(c); });
         removeLoneSurrogates(kept);
-        records.push_back({TrimSpaces(kept), QString()});
+        records.push_back({trimmedSpaces(kept), QString()});
     }
     return records;
 }
 
-std::vector<NameRow> GenerateNames(std::vector<NameRecord>& records,
-                                   const TreatmentOptions& options, const QStringList& fileRows)
+std::vector<NameRow> generateNameRows(std::vector<NameRecord>& records,
+                                      const TreatmentOptions& options, const QStringList& fileRows)
 {
     QStringList terms =
-        SplitText(options.termsToRemove, QStringLiteral(";"), -1, CompareMode::Binary);
+        splitText(options.termsToRemove, QStringLiteral(";"), -1, CompareMode::Binary);
     QStringList foldedTerms;
     for (QString& term : terms) {
-        term = TrimSpaces(term);
+        term = trimmedSpaces(term);
         foldedTerms << foldCase(term);
     }
 
@@ -245,7 +245,7 @@ std::vector<NameRow> GenerateNames(std::vector<NameRecord>& records,
             lowerAllButFirstInPlace(record.generatedName);
     if (options.removeCharacters) {
         const int p = positionOf(options.removeCharactersMode, options.removeCharactersPosition);
-        const int k = ReadNumber(options.removeCharactersCount);
+        const int k = readNumber(options.removeCharactersCount);
         if (p != 0 && k > 0)
             for (NameRecord& record : records)
                 removeCharacters(record.generatedName, p, k);

@@ -44,7 +44,7 @@ std::vector<NameRecord> recordsFromLines(const QStringList& lines);
 // generated name with the extension of the file in the same row, and the
 // record it shows. Records left empty take no row when the options say so;
 // they stay among the records.
-std::vector<NameRow> GenerateNames(std::vector<NameRecord>& records,
-                                   const TreatmentOptions& options, const QStringList& fileRows);
+std::vector<NameRow> generateNameRows(std::vector<NameRecord>& records,
+                                      const TreatmentOptions& options, const QStringList& fileRows);
 
 } // namespace tervane

@@ -12,7 +12,7 @@ int digitCount(qint64 count)
     return digits;
 }
 
-bool FillWidthSuits(int width, qint64 fileCount)
+bool fillWidthSuits(int width, qint64 fileCount)
 {
     return !(width >= 1 && width < digitCount(fileCount));
 }
@@ -44,7 +44,7 @@ QString numberText(int index, int width)
 
 QString formatTemplateName(const QString& name, int index, int width)
 {
-    return ReplaceText(name, NumberPlaceholder, numberText(index, width), 1, CompareMode::Binary);
+    return replaceText(name, NumberPlaceholder, numberText(index, width), 1, CompareMode::Binary);
 }
 
 QString formatNumberedName(const QString& name, int index, const TreatmentOptions& options)

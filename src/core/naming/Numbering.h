@@ -14,7 +14,7 @@ int digitCount(qint64 count);
 
 // Whether a zero-fill width suits a number of files: no fill (0) always does,
 // a fill narrower than the file count's digits does not.
-bool FillWidthSuits(int width, qint64 fileCount);
+bool fillWidthSuits(int width, qint64 fileCount);
 
 // The fill width a listing of fileCount files moves the selection to: the
 // file count's digits (at least 2), unless no fill (0) is chosen.

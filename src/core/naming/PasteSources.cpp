@@ -34,9 +34,9 @@ QStringList joinedLines(const QStringList& pieces)
 
 } // namespace
 
-std::optional<QStringList> ClipboardLines(const QString& clipboardText)
+std::optional<QStringList> linesOfClipboard(const QString& clipboardText)
 {
-    if (TrimSpaces(clipboardText).isEmpty())
+    if (trimmedSpaces(clipboardText).isEmpty())
         return std::nullopt;
     return splitIntoLines(normaliseLineBreaks(clipboardText));
 }
@@ -55,7 +55,7 @@ QStringList textLinesOf(QFile& file)
     return splitIntoLines(normaliseLineBreaks(decodeText(bytes)));
 }
 
-QStringList TextFileLines(const QString& path)
+QStringList linesOfTextFile(const QString& path)
 {
     if (const int problem = textFileProblem(path))
         throw AppError(problem, descriptionOfError(problem));
@@ -73,21 +73,21 @@ QStringList fileNameLines(const QStringList& fileRows)
     return lines;
 }
 
-QStringList TemplateLines(const QString& pattern, int width, qsizetype fileCount)
+QStringList linesFromTemplate(const QString& pattern, int width, qsizetype fileCount)
 {
     QStringList pieces;
     for (qsizetype i = 1; i <= fileCount; ++i)
-        pieces << TrimSpaces(RemoveForbiddenChars(formatTemplateName(pattern, int(i), width)));
+        pieces << trimmedSpaces(withoutForbiddenChars(formatTemplateName(pattern, int(i), width)));
     return joinedLines(pieces);
 }
 
 std::optional<SeriesFolder> seriesFolderOf(const QString& folderName)
 {
-    const int pos = FindLast(folderName, QStringLiteral(" S"), -1, CompareMode::Binary);
+    const int pos = findLast(folderName, QStringLiteral(" S"), -1, CompareMode::Binary);
     if (pos < 1)
         return std::nullopt;
     const QString season = folderName.mid(pos + 1);
-    if (!MatchesPattern(season, repeatText(int(season.size()), QStringLiteral("[0-9]"))))
+    if (!matchesPattern(season, repeatText(int(season.size()), QStringLiteral("[0-9]"))))
         return std::nullopt;
     return SeriesFolder{folderName.left(pos - 1), season};
 }
@@ -132,7 +132,7 @@ PasteSourceReader::PasteSourceReader(const Clipboard& clipboard, Dialogs& dialog
 
 QString PasteSourceReader::text(const QString& key) const
 {
-    return m_texts.Item(key);
+    return m_texts.item(key);
 }
 
 std::optional<QStringList> PasteSourceReader::read(NameSource source, const QString& folderText,
@@ -168,7 +168,7 @@ std::optional<QStringList> PasteSourceReader::read(NameSource source, const QStr
 
 std::optional<QStringList> PasteSourceReader::clipboardLines()
 {
-    const auto lines = ClipboardLines(m_clipboard.text());
+    const auto lines = linesOfClipboard(m_clipboard.text());
     if (!lines)
         m_prompter.message(text(u"MSG_ERREUR_PRESSE-PAPIERS_VIDE"_s), MessageIcon::Exclamation);
     return lines;
@@ -182,7 +182,7 @@ std::optional<QStringList> PasteSourceReader::textFileLines(const QString& folde
                                              folderText, u"txt"_s);
     if (!file)
         return std::nullopt;
-    return TextFileLines(*file);
+    return linesOfTextFile(*file);
 }
 
 std::optional<QStringList> PasteSourceReader::templateLines(const QString& caption,
@@ -194,7 +194,7 @@ std::optional<QStringList> PasteSourceReader::templateLines(const QString& capti
                              initialTemplateWidth(fileCount), fileCount});
     if (!answer)
         return std::nullopt;
-    return TemplateLines(answer->text, answer->fillWidth, fileCount);
+    return linesFromTemplate(answer->text, answer->fillWidth, fileCount);
 }
 
 } // namespace tervane

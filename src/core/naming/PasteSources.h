@@ -15,12 +15,12 @@ namespace tervane {
 
 // The lines of the clipboard's text; nothing when the text is empty or only
 // spaces.
-std::optional<QStringList> ClipboardLines(const QString& clipboardText);
+std::optional<QStringList> linesOfClipboard(const QString& clipboardText);
 
 // The lines of a text file, read as UTF-8 when valid, else Windows-1252.
 // Throws AppError when the file cannot be read, is larger than
 // MaximumTextFileSize, is no regular file or is not text (holds a NUL byte).
-QStringList TextFileLines(const QString& path);
+QStringList linesOfTextFile(const QString& path);
 // The same from a file already open (standard input).
 QStringList textLinesOf(QFile& file);
 
@@ -31,7 +31,7 @@ QStringList fileNameLines(const QStringList& fileRows);
 
 // One line per file, from a template whose "[NUM]" takes the running number
 // zero-filled to width, rid of the characters a file name may not hold.
-QStringList TemplateLines(const QString& pattern, int width, qsizetype fileCount);
+QStringList linesFromTemplate(const QString& pattern, int width, qsizetype fileCount);
 
 // A folder named after a series and its season: "Ma série S02".
 struct SeriesFolder {

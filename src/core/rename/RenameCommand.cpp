@@ -84,15 +84,15 @@ void RenameCommand::setBusy(bool busy)
 QString conflictMessage(const TranslationCatalogue& texts, int conflicts)
 {
     return conflicts == 1
-               ? texts.Item(u"MSG_CONFLIT_DETECTE"_s)
-               : InsertValues(texts.Item(u"MSG_CONFLITS_DETECTES"_s), {QString::number(conflicts)});
+               ? texts.item(u"MSG_CONFLIT_DETECTE"_s)
+               : insertValues(texts.item(u"MSG_CONFLITS_DETECTES"_s), {QString::number(conflicts)});
 }
 
 bool RenameCommand::lockedOrReported(const FolderLock& lock)
 {
     if (lock.isLocked())
         return true;
-    m_prompter.message(InsertValues(m_texts.Item(u"MSG_RENOMMAGE_EN_COURS"_s),
+    m_prompter.message(insertValues(m_texts.item(u"MSG_RENOMMAGE_EN_COURS"_s),
                                     {QDir::toNativeSeparators(m_folder)}),
                        MessageIcon::Exclamation);
     return false;
@@ -120,7 +120,7 @@ bool RenameCommand::confirmConflicts(int conflicts)
 {
     setBusy(false);
     if (!m_prompter.ask(conflictMessage(m_texts, conflicts) + u"\r\n\r\n"_s +
-                            m_texts.Item(u"MSG_OUTREPASSER_CONFLITS"_s),
+                            m_texts.item(u"MSG_OUTREPASSER_CONFLITS"_s),
                         MessageIcon::Exclamation))
         return false;
     setBusy(true);
@@ -153,14 +153,14 @@ void RenameCommand::reportFailedStep(const RenameStep& step, std::size_t row,
 {
     setBusy(false);
     const QString message =
-        InsertValues(m_texts.Item(u"MSG_ERREUR_RENOMMAGE"_s),
+        insertValues(m_texts.item(u"MSG_ERREUR_RENOMMAGE"_s),
                      {QString::number(result.errorNumber), step.from, step.to, detailOf(result)});
     if (row == 0) {
         m_prompter.message(message, MessageIcon::Critical);
         return;
     }
     const bool rollBack = m_prompter.ask(
-        message + u"\r\n\r\n"_s + m_texts.Item(u"MSG_ERREUR_RENOMMAGE_FICHIERS_TRAITES"_s),
+        message + u"\r\n\r\n"_s + m_texts.item(u"MSG_ERREUR_RENOMMAGE_FICHIERS_TRAITES"_s),
         MessageIcon::Critical);
     if (rollBack)
         renameBack(undoSet);
@@ -241,10 +241,10 @@ void RenameCommand::reportUnrestored(
     setBusy(false);
     const auto& [first, firstResult] = failures.front();
     QString text =
-        InsertValues(m_texts.Item(u"MSG_ERREUR_ANNULATION_RENOMMAGE"_s),
+        insertValues(m_texts.item(u"MSG_ERREUR_ANNULATION_RENOMMAGE"_s),
                      {QString::number(firstResult.errorNumber), first.to, detailOf(firstResult)});
     if (failures.size() > 1) {
-        text += u"\r\n\r\n"_s + InsertValues(m_texts.Item(u"MSG_ERREUR_ANNULATION_AUTRES"_s),
+        text += u"\r\n\r\n"_s + insertValues(m_texts.item(u"MSG_ERREUR_ANNULATION_AUTRES"_s),
                                              {QString::number(failures.size() - 1)});
         for (std::size_t i = 1; i < failures.size() && i <= Listed; ++i) {
             const auto& [entry, result] = failures[i];
@@ -255,7 +255,7 @@ void RenameCommand::reportUnrestored(
         if (failures.size() > Listed + 1)
             text += u"\r\n..."_s;
     }
-    text += u"\r\n\r\n"_s + m_texts.Item(u"MSG_ANNULATION_A_REPRENDRE"_s);
+    text += u"\r\n\r\n"_s + m_texts.item(u"MSG_ANNULATION_A_REPRENDRE"_s);
     m_prompter.message(text, MessageIcon::Critical);
 }
 

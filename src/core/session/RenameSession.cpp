@@ -13,10 +13,10 @@ RenameSession::RenameSession(FileSystem& fileSystem, QObject* parent)
 
 bool RenameSession::setFolder(const QString& folder)
 {
-    const QString previous = m_enumerator.Path();
+    const QString previous = m_enumerator.path();
     if (!m_enumerator.setPath(folder))
         return false;
-    if (m_enumerator.Path() != previous && !m_workspace.undoSet.empty()) {
+    if (m_enumerator.path() != previous && !m_workspace.undoSet.empty()) {
         m_workspace.undoSet.clear();
         emit undoChanged();
     }
@@ -31,12 +31,12 @@ void RenameSession::setPattern(const QString& patterns)
 void RenameSession::listFiles(bool readAgain, bool numeric)
 {
     if (readAgain)
-        m_enumerator.Refresh();
+        m_enumerator.refresh();
     m_workspace.fileRows = m_enumerator.names();
     if (!m_workspace.fileRows.isEmpty()) {
         if (numeric)
             sortNumerically(m_workspace.fileRows);
-        m_workspace.listedFolder = m_enumerator.Path();
+        m_workspace.listedFolder = m_enumerator.path();
     }
     emit filesChanged();
 }
@@ -46,7 +46,8 @@ void RenameSession::generateNames(const TreatmentOptions& options,
 {
     if (lines)
         m_workspace.sourceRecords = recordsFromLines(*lines);
-    m_workspace.nameRows = GenerateNames(m_workspace.sourceRecords, options, m_workspace.fileRows);
+    m_workspace.nameRows =
+        generateNameRows(m_workspace.sourceRecords, options, m_workspace.fileRows);
     emit namesChanged();
 }
 

@@ -40,8 +40,8 @@ void createFolder(const QString& path)
 
 } // namespace
 
-SettingsLocation LocateSettings(const QString& programFolder, const SpecialFolders& folders,
-                                const QString& title)
+SettingsLocation settingsLocationFor(const QString& programFolder, const SpecialFolders& folders,
+                                     const QString& title)
 {
     SettingsLocation location;
     location.folderPath = addBackslash(makerFolder(folders) + title);

@@ -18,8 +18,8 @@ struct SettingsLocation {
 
 inline const QString MakerFolderName = QStringLiteral("Morvak");
 
-SettingsLocation LocateSettings(const QString& programFolder, const SpecialFolders& folders,
-                                const QString& title);
+SettingsLocation settingsLocationFor(const QString& programFolder, const SpecialFolders& folders,
+                                     const QString& title);
 
 // Installed mode: creates the maker folder and the settings folder where
 // missing. Throws AppError when a folder cannot be created.

@@ -5,7 +5,7 @@
 
 namespace tervane {
 
-double NumericValue(const QString& text)
+double numericValue(const QString& text)
 {
     qsizetype i = 0;
     while (i < text.size() && text[i] == u' ')
@@ -32,7 +32,7 @@ double NumericValue(const QString& text)
 
 bool readBoolValue(const QString& text)
 {
-    return NumericValue(text) == -1;
+    return numericValue(text) == -1;
 }
 
 QString boolText(bool ticked)
@@ -42,12 +42,12 @@ QString boolText(bool ticked)
 
 bool readMenuValue(const QString& text)
 {
-    return NumericValue(text) != 0;
+    return numericValue(text) != 0;
 }
 
 int readNumberValue(const QString& text)
 {
-    const double rounded = std::nearbyint(NumericValue(text));
+    const double rounded = std::nearbyint(numericValue(text));
     constexpr double lowest = std::numeric_limits<int>::min();
     constexpr double highest = std::numeric_limits<int>::max();
     return rounded < lowest    ? std::numeric_limits<int>::min()

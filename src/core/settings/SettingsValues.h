@@ -8,7 +8,7 @@ namespace tervane {
 
 // The number at the start of the text after leading spaces; 0 when the text
 // does not start with one.
-double NumericValue(const QString& text);
+double numericValue(const QString& text);
 
 // bool keys: ticked only when the text reads as -1; written "-1" or "0".
 bool readBoolValue(const QString& text);

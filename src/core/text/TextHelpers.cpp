@@ -50,7 +50,7 @@ QString foldCase(const QString& text)
     return folded;
 }
 
-QString ReplaceText(const QString& expression, const QString& find, const QString& replacement,
+QString replaceText(const QString& expression, const QString& find, const QString& replacement,
                     int start, CompareMode mode)
 {
     // An empty find would be found again at the same place forever.
@@ -78,7 +78,7 @@ QString ReplaceText(const QString& expression, const QString& find, const QStrin
     }
 }
 
-QStringList SplitText(const QString& expression, const QString& delimiter, int limit,
+QStringList splitText(const QString& expression, const QString& delimiter, int limit,
                       CompareMode mode)
 {
     if (limit == 0)
@@ -98,7 +98,7 @@ QStringList SplitText(const QString& expression, const QString& delimiter, int l
     return pieces;
 }
 
-int FindLast(const QString& text, const QString& match, int start, CompareMode mode)
+int findLast(const QString& text, const QString& match, int start, CompareMode mode)
 {
     const qsizetype length = match.size();
     if (length == 0 || length > text.size())
@@ -117,7 +117,7 @@ QString repeatText(int count, const QString& text)
     return count < 1 ? QString() : text.repeated(count);
 }
 
-QString PadLeft(const QString& text, int width, QChar fill)
+QString padLeft(const QString& text, int width, QChar fill)
 {
     // QString::right() returns everything for a negative count.
     if (width <= 0)
@@ -127,7 +127,7 @@ QString PadLeft(const QString& text, int width, QChar fill)
     return QString(width - text.size(), fill) + text;
 }
 
-QString TrimSpaces(const QString& text)
+QString trimmedSpaces(const QString& text)
 {
     qsizetype first = 0;
     qsizetype end = text.size();
@@ -138,7 +138,7 @@ QString TrimSpaces(const QString& text)
     return text.mid(first, end - first);
 }
 
-int ReadNumber(const QString& text)
+int readNumber(const QString& text)
 {
     constexpr int highest = std::numeric_limits<int>::max();
     qsizetype i = 0;
@@ -166,7 +166,7 @@ QString lowerCase(const QString& text)
     return languageSpecific ? QLocale().toLower(text) : text.toLower();
 }
 
-bool MatchesPattern(const QString& text, const QString& pattern)
+bool matchesPattern(const QString& text, const QString& pattern)
 {
     // Every element takes exactly one character, so one forward walk decides.
     qsizetype t = 0;
@@ -217,7 +217,7 @@ QString getLastPathComponent(const QString& path)
     return trimmed.mid(trimmed.lastIndexOf(separator) + 1);
 }
 
-QString RemoveForbiddenChars(const QString& text)
+QString withoutForbiddenChars(const QString& text)
 {
     QString result = text;
     return result.removeIf(isForbiddenChar);
@@ -225,7 +225,7 @@ QString RemoveForbiddenChars(const QString& text)
 
 QString cleanNamePart(const QString& text)
 {
-    QString clean = RemoveForbiddenChars(text);
+    QString clean = withoutForbiddenChars(text);
     removeLoneSurrogates(clean);
     return clean;
 }

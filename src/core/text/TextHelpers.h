@@ -27,7 +27,7 @@ QString foldCase(const QString& text);
 // kept, and each search resumes after the inserted replacement, so "aaa" with
 // find "aa" and an empty replacement gives "a". A start below 1 counts as 1; an
 // empty find leaves the expression unchanged.
-QString ReplaceText(const QString& expression, const QString& find, const QString& replacement,
+QString replaceText(const QString& expression, const QString& find, const QString& replacement,
                     int start = 1, CompareMode mode = CompareMode::Binary);
 
 // The pieces between delimiters, at most limit of them (-1 or any negative
@@ -35,13 +35,13 @@ QString ReplaceText(const QString& expression, const QString& find, const QStrin
 // expression gives one empty piece and a trailing delimiter a last empty piece.
 // An empty delimiter gives the whole expression as the only piece. A limit of 0
 // gives an empty list.
-QStringList SplitText(const QString& expression, const QString& delimiter, int limit = -1,
+QStringList splitText(const QString& expression, const QString& delimiter, int limit = -1,
                       CompareMode mode = CompareMode::Binary);
 
 // Position of the last occurrence of match that ends at or before start
 // (-1: the end of the text); 0 when there is none, when match is empty or when
 // start is below 1.
-int FindLast(const QString& text, const QString& match, int start = -1,
+int findLast(const QString& text, const QString& match, int start = -1,
              CompareMode mode = CompareMode::Binary);
 
 // text repeated count times; empty for a count below 1.
@@ -49,7 +49,7 @@ QString repeatText(int count, const QString& text);
 
 // The last width characters of width fill characters followed by text: a text
 // longer than width loses its leading characters ("123" to width 2 is "23").
-QString PadLeft(const QString& text, int width, QChar fill);
+QString padLeft(const QString& text, int width, QChar fill);
 
 // The first greatest (smallest) value of the list; a value-initialised T for an
 // empty list. Callers mix counts and constants, so name T when types differ:
@@ -80,12 +80,12 @@ T minOf(std::initializer_list<T> values)
 
 // Leading and trailing U+0020 removed; tabs, line breaks and no-break spaces
 // are kept, unlike QString::trimmed().
-QString TrimSpaces(const QString& text);
+QString trimmedSpaces(const QString& text);
 
 // The number formed by the ASCII digits that follow any leading spaces; 0 when
 // there are none. Values are positions and counts, so anything beyond INT_MAX
 // saturates at INT_MAX instead of overflowing.
-int ReadNumber(const QString& text);
+int readNumber(const QString& text);
 
 // Lower-cased following the user's locale; accented capitals are lowered too.
 QString lowerCase(const QString& text);
@@ -98,7 +98,7 @@ QString lowerCase(const QString& text);
 // A "[" without a closing "]" is an ordinary character; "-" first or last in a
 // list is an ordinary character; a descending range such as "[z-a]" matches
 // nothing.
-bool MatchesPattern(const QString& text, const QString& pattern);
+bool matchesPattern(const QString& text, const QString& pattern);
 
 // File-name helpers. Names are bare names (name and extension).
 
@@ -124,7 +124,7 @@ inline bool isAsciiDigit(QChar c)
 // text without the characters a file name may not hold:  : \ / < > ? * | "
 // and the control characters (U+0000 to U+001F, U+007F), line breaks and
 // tabs among them, which would break lines and listings.
-QString RemoveForbiddenChars(const QString& text);
+QString withoutForbiddenChars(const QString& text);
 
 inline bool isControlChar(QChar c)
 {

@@ -61,7 +61,7 @@ NameDialog::NameDialog(const TranslationCatalogue& catalogue, const LanguageFile
 
     translateForm(this, language);
     fillWidthList(cboNumerotationRemplissage,
-                  [this](const QString& key) { return m_catalogue.Item(key); });
+                  [this](const QString& key) { return m_catalogue.item(key); });
     fitCaptions();
     txtNomChange();
     NameDialogCancelled = true;
@@ -193,7 +193,7 @@ bool NameDialog::txtNomKeyPress(const QKeyEvent* event)
 void NameDialog::txtNomChange()
 {
     QString text = txtNom->text();
-    const QString clean = RemoveForbiddenChars(text);
+    const QString clean = withoutForbiddenChars(text);
     if (clean != text) {
         // Pasted characters: the caret stays about where it was.
         const qsizetype caret = txtNom->cursorPosition() - 1;
@@ -225,7 +225,7 @@ void NameDialog::updateOkButton()
     // The fill width is checked even for an empty text, so that choosing an
     // unsuitable width is reported at once.
     const bool fillSuits = validateFillWidth(cboNumerotationRemplissage, m_fileCount, m_prompter,
-                                             m_catalogue.Item(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s));
+                                             m_catalogue.item(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s));
     btnOK->setEnabled(!txtNom->text().isEmpty() && fillSuits);
 }
 

@@ -37,7 +37,7 @@ PopupMenu::PopupMenu()
 
 PopupMenu::~PopupMenu() = default;
 
-void PopupMenu::AddItem(int nID, const QString& item, int attributes)
+void PopupMenu::addItem(int nID, const QString& item, int attributes)
 {
     QAction* added = nullptr;
     if (item == u"-") {
@@ -53,7 +53,7 @@ void PopupMenu::AddItem(int nID, const QString& item, int attributes)
     applyAttributes(added, nID, attributes);
 }
 
-void PopupMenu::AddItem(int nID, PopupMenu& submenu, int attributes)
+void PopupMenu::addItem(int nID, PopupMenu& submenu, int attributes)
 {
     startColumn(m_menu.get(), attributes);
     submenu.m_menu->setTitle(submenu.Caption);

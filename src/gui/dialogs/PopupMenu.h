@@ -28,9 +28,9 @@ public:
     // Appends a separator ("-") or a text item ("caption\tshortcut", "&" marks
     // the access key). Attributes greyed and disabled then apply to the first
     // item carrying the identifier nID.
-    void AddItem(int nID, const QString& item, int attributes = 0);
+    void addItem(int nID, const QString& item, int attributes = 0);
     // Appends a submenu, listed under its Caption. It must outlive this menu.
-    void AddItem(int nID, PopupMenu& submenu, int attributes = 0);
+    void addItem(int nID, PopupMenu& submenu, int attributes = 0);
 
     // Shows the menu and waits: at (x, y) on the screen, -1 standing for the
     // mouse pointer's coordinate; or, when control is given, under it, its

@@ -436,14 +436,14 @@ std::unique_ptr<PopupMenu> MainWindow::buildPasteMenu() const
     const bool series = seriesFolderOf(getLastPathComponent(txtRepertoire->text())).has_value();
     const int folderState = series ? 0 : PopupMenu::Greyed;
     auto menu = std::make_unique<PopupMenu>();
-    menu->AddItem(PasteClipboard,
+    menu->addItem(PasteClipboard,
                   text(u"TXT_POPUP_COLLER_DEPUIS_PRESSE_PAPIERS"_s) + u"\tCtrl+V"_s);
-    menu->AddItem(PasteTextFile, text(u"TXT_POPUP_COLLER_DEPUIS_FICHIER"_s) + u"\tCtrl+W"_s);
-    menu->AddItem(PasteFileNames, text(u"TXT_POPUP_COLLER_NOMS_FICHIERS"_s) + u"\tCtrl+Y"_s);
-    menu->AddItem(0, u"-"_s);
-    menu->AddItem(PasteTemplate, text(u"TXT_POPUP_COLLER_CHAINE"_s));
-    menu->AddItem(PasteEpisodeX, text(u"TXT_POPUP_COLLER_NOM_DOSSIER_01x01"_s), folderState);
-    menu->AddItem(PasteEpisodeSE, text(u"TXT_POPUP_COLLER_NOM_DOSSIER_S01E01"_s), folderState);
+    menu->addItem(PasteTextFile, text(u"TXT_POPUP_COLLER_DEPUIS_FICHIER"_s) + u"\tCtrl+W"_s);
+    menu->addItem(PasteFileNames, text(u"TXT_POPUP_COLLER_NOMS_FICHIERS"_s) + u"\tCtrl+Y"_s);
+    menu->addItem(0, u"-"_s);
+    menu->addItem(PasteTemplate, text(u"TXT_POPUP_COLLER_CHAINE"_s));
+    menu->addItem(PasteEpisodeX, text(u"TXT_POPUP_COLLER_NOM_DOSSIER_01x01"_s), folderState);
+    menu->addItem(PasteEpisodeSE, text(u"TXT_POPUP_COLLER_NOM_DOSSIER_S01E01"_s), folderState);
     return menu;
 }
 

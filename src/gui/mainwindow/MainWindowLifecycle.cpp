@@ -111,18 +111,18 @@ void MainWindow::showInitialisationError(int number, const QString& description)
     const QString message =
         m_catalogueBuilt ? text(key) : lookupTranslation({}, key, frenchText(key));
     m_context.prompter.setBusy(false);
-    m_context.prompter.message(InsertValues(message, {QString::number(number), description}),
+    m_context.prompter.message(insertValues(message, {QString::number(number), description}),
                                MessageIcon::Critical);
 }
 
 QString MainWindow::text(const QString& key) const
 {
-    return m_state.catalogue.Item(key);
+    return m_state.catalogue.item(key);
 }
 
 void MainWindow::locateSettings()
 {
-    m_settingsLocation = LocateSettings(m_context.programFolder, m_context.folders, AppTitle);
+    m_settingsLocation = settingsLocationFor(m_context.programFolder, m_context.folders, AppTitle);
     m_state.settingsFolderPath = m_settingsLocation.folderPath;
     m_state.settingsFilePath = m_settingsLocation.filePath;
     // A settings file left next to an installed program moves before anything

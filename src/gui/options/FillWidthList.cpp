@@ -39,7 +39,7 @@ bool validateFillWidth(QComboBox* list, qint64 fileCount, Prompter& prompter,
     const int width = getComboItemData(list);
     if (width < 0)
         return false;
-    if (!FillWidthSuits(width, fileCount)) {
+    if (!fillWidthSuits(width, fileCount)) {
         prompter.message(message, MessageIcon::Exclamation);
         list->setFocus();
         return false;

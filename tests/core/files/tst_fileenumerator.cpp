@@ -46,7 +46,7 @@ private slots:
         FileEnumerator files(m_fileSystem);
         QVERIFY(files.setPath(m_dir.path()));
         files.setPattern(pattern);
-        QCOMPARE(files.Pattern(), pattern);
+        QCOMPARE(files.pattern(), pattern);
         QCOMPARE(files.names(), names);
         QCOMPARE(files.count(), names.size());
     }
@@ -54,8 +54,8 @@ private slots:
     void startsEmptyWithThePlaceholder()
     {
         FileEnumerator files(m_fileSystem);
-        QCOMPARE(files.Pattern(), u"*.toto"_s);
-        QVERIFY(files.Path().isEmpty());
+        QCOMPARE(files.pattern(), u"*.toto"_s);
+        QVERIFY(files.path().isEmpty());
         files.setPattern(u"*"_s); // no folder yet: nothing to read
         QCOMPARE(files.count(), 0);
         QVERIFY(files.setPath(m_dir.path()));
@@ -76,7 +76,7 @@ private slots:
         files.setPattern(u"*.mp3"_s);
         QVERIFY(files.setPath(m_dir.path()));
         QVERIFY(!files.setPath(path));
-        QCOMPARE(files.Path(), m_dir.path());
+        QCOMPARE(files.path(), m_dir.path());
         QCOMPARE(files.names(), QStringList{u"b.MP3"_s});
     }
 
@@ -90,7 +90,7 @@ private slots:
         WriteFile(dir.filePath(u"A.mp3"_s));
         WriteFile(dir.filePath(u"a.mp3"_s));
         QCOMPARE(files.names(), QStringList{u"b.mp3"_s}); // read only when asked
-        files.Refresh();
+        files.refresh();
         QCOMPARE(files.names(), (QStringList{u"A.mp3"_s, u"a.mp3"_s, u"b.mp3"_s}));
         QVERIFY(QFile::rename(dir.filePath(u"b.mp3"_s), dir.filePath(u"b.txt"_s)));
         files.setPattern(u"*.mp3"_s); // setting the pattern re-reads too
@@ -105,11 +105,11 @@ private slots:
         files.setPattern(u"*.mp3"_s);
         QVERIFY(files.setPath(dir.path()));
         QVERIFY(QDir(dir.path()).removeRecursively());
-        files.Refresh();
-        QCOMPARE(files.Path(), dir.path());
+        files.refresh();
+        QCOMPARE(files.path(), dir.path());
         QCOMPARE(files.names(), QStringList{u"x.mp3"_s});
         WriteFile(dir.filePath(u"y.mp3"_s)); // back again: the next reading sees it
-        files.Refresh();
+        files.refresh();
         QCOMPARE(files.names(), QStringList{u"y.mp3"_s});
     }
 

@@ -24,11 +24,11 @@ private slots:
     void frenchCatalogue()
     {
         const TranslationCatalogue catalogue = buildTranslationCatalogue(LanguageFile());
-        QCOMPARE(catalogue.Count(), 45);
+        QCOMPARE(catalogue.count(), 45);
         QCOMPARE(catalogue.newEnum().first(), QString());
-        QCOMPARE(catalogue.Item(u"txt_piste_numero"_s), u"Piste n°[NUM]"_s);
-        QVERIFY(catalogue.Item(u"MSG_ERREUR_RENOMMAGE"_s).endsWith(u":\r\n\r\n%v"_s));
-        QCOMPARE(catalogue.Item(u"NO_SUCH_KEY"_s), QString());
+        QCOMPARE(catalogue.item(u"txt_piste_numero"_s), u"Piste n°[NUM]"_s);
+        QVERIFY(catalogue.item(u"MSG_ERREUR_RENOMMAGE"_s).endsWith(u":\r\n\r\n%v"_s));
+        QCOMPARE(catalogue.item(u"NO_SUCH_KEY"_s), QString());
     }
 
     void catalogueKeys()
@@ -36,8 +36,8 @@ private slots:
         TranslationCatalogue catalogue;
         catalogue.add(u"Key"_s, u"a"_s);
         QVERIFY_THROWS_EXCEPTION(std::logic_error, catalogue.add(u"KEY"_s, u"b"_s));
-        catalogue.Remove(u"kEy"_s);
-        QCOMPARE(catalogue.Count(), 0);
+        catalogue.remove(u"kEy"_s);
+        QCOMPARE(catalogue.count(), 0);
     }
 
     void lookup_data()
@@ -109,7 +109,7 @@ private slots:
         content += "<LAST>end</LAST>";
         const LanguageFile file = languageFile(content);
         const TranslationCatalogue catalogue = buildTranslationCatalogue(file);
-        QCOMPARE(catalogue.Item(u"MSG_CHANGEMENT_LANGUE"_s),
+        QCOMPARE(catalogue.item(u"MSG_CHANGEMENT_LANGUE"_s),
                  frenchText(u"MSG_CHANGEMENT_LANGUE"_s));
         QCOMPARE(lookupTranslation(file, u"last"_s, {}), u"end"_s);
     }
@@ -138,7 +138,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QStringList, values);
         QFETCH(QString, expected);
-        QCOMPARE(InsertValues(text, values), expected);
+        QCOMPARE(tervane::insertValues(text, values), expected);
     }
 };
 

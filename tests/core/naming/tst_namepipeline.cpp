@@ -57,7 +57,7 @@ QStringList generate(const QString& text, const TreatmentOptions& options,
                      const QStringList& fileRows)
 {
     std::vector<NameRecord> records = recordsFromLines(splitIntoLines(text));
-    return textsOf(GenerateNames(records, options, fileRows));
+    return textsOf(generateNameRows(records, options, fileRows));
 }
 
 } // namespace
@@ -259,10 +259,10 @@ private slots:
         std::vector<NameRecord> records = recordsFromLines(splitIntoLines(u"01 - Intro"_s));
         TreatmentOptions o = plain();
         o.dropOriginalExtension = true;
-        QCOMPARE(textsOf(GenerateNames(records, o, {})), QStringList{u"Intro"_s});
+        QCOMPARE(textsOf(generateNameRows(records, o, {})), QStringList{u"Intro"_s});
         o.removeLeadingDigits = false;
         o.removeLeadingNonAlphanumerics = false;
-        QCOMPARE(textsOf(GenerateNames(records, o, {})), QStringList{u"01 - Intro"_s});
+        QCOMPARE(textsOf(generateNameRows(records, o, {})), QStringList{u"01 - Intro"_s});
         QCOMPARE(records[0].sourceText, u"01 - Intro"_s);
     }
 
@@ -277,17 +277,17 @@ private slots:
             t.removeCharactersMode = InsertPosition::AtEnd;
             t.removeCharactersCount = u"15"_s;
         });
-        std::vector<NameRow> rows = GenerateNames(records, o, files(3));
+        std::vector<NameRow> rows = generateNameRows(records, o, files(3));
         QCOMPARE(rows.size(), std::size_t(0));
         o.removeCharactersCount = u"1"_s;
-        rows = GenerateNames(records, o, files(3));
+        rows = generateNameRows(records, o, files(3));
         QCOMPARE(textsOf(rows),
                  (QStringList{u"01 - a.mp3"_s, u"02 - long nam.mp3"_s, u"03 - c.mp3"_s}));
         // Kept as empty names, they count as such, extension or not.
         o.removeCharactersCount = u"2"_s;
         o.removeEmptyLines = false;
         o.numbering = false;
-        rows = GenerateNames(records, o, files(3));
+        rows = generateNameRows(records, o, files(3));
         QCOMPARE(textsOf(rows), (QStringList{u".mp3"_s, u"long na.mp3"_s, u".mp3"_s}));
         QCOMPARE(rows[2].record, std::size_t(2));
         QVERIFY(rows[0].nameless && !rows[1].nameless);
@@ -295,7 +295,7 @@ private slots:
         QVERIFY(rows[0].duplicate && !rows[1].duplicate);
         // With empty lines removed, row 1 shows the second record.
         o.removeEmptyLines = true;
-        rows = GenerateNames(records, o, files(3));
+        rows = generateNameRows(records, o, files(3));
         QCOMPARE(rows.size(), std::size_t(1));
         QCOMPARE(rows[0].record, std::size_t(1));
         QCOMPARE(rows[0].text, u"long na.mp3"_s);

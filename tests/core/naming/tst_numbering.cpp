@@ -25,7 +25,7 @@ private slots:
     {
         QFETCH(int, width);
         QFETCH(int, files);
-        QTEST(FillWidthSuits(width, files), "suits");
+        QTEST(tervane::fillWidthSuits(width, files), "suits");
     }
 
     void pipelineNumbering_data()

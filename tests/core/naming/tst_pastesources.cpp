@@ -30,13 +30,13 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QStringList, lines);
-        QCOMPARE(ClipboardLines(text), std::optional<QStringList>(lines));
+        QCOMPARE(linesOfClipboard(text), std::optional<QStringList>(lines));
     }
 
     void clipboardOfSpacesIsEmpty()
     {
-        QCOMPARE(ClipboardLines(u"   "_s), std::nullopt);
-        QCOMPARE(ClipboardLines(QString()), std::nullopt);
+        QCOMPARE(linesOfClipboard(u"   "_s), std::nullopt);
+        QCOMPARE(linesOfClipboard(QString()), std::nullopt);
     }
 
     void textFile_data()
@@ -56,26 +56,26 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, lines);
-        QCOMPARE(TextFileLines(WriteFile(m_dir.filePath(u"names.txt"_s), bytes)), lines);
+        QCOMPARE(linesOfTextFile(WriteFile(m_dir.filePath(u"names.txt"_s), bytes)), lines);
     }
 
     void unusableFilesAreRefused()
     {
-        QVERIFY_THROWS_EXCEPTION(AppError, TextFileLines(m_dir.filePath(u"missing.txt"_s)));
-        QVERIFY_THROWS_EXCEPTION(AppError, TextFileLines(m_dir.path()));
+        QVERIFY_THROWS_EXCEPTION(AppError, linesOfTextFile(m_dir.filePath(u"missing.txt"_s)));
+        QVERIFY_THROWS_EXCEPTION(AppError, linesOfTextFile(m_dir.path()));
         const QString binary =
             WriteFile(m_dir.filePath(u"song.mp3"_s), Bytes("ID3\x03\x00\x00\x00"));
-        QVERIFY_THROWS_EXCEPTION(AppError, TextFileLines(binary));
+        QVERIFY_THROWS_EXCEPTION(AppError, linesOfTextFile(binary));
         const QString lateNul =
             WriteFile(m_dir.filePath(u"late.txt"_s), QByteArray(20000, 'a') + '\0' + "b\n");
-        QVERIFY_THROWS_EXCEPTION(AppError, TextFileLines(lateNul));
+        QVERIFY_THROWS_EXCEPTION(AppError, linesOfTextFile(lateNul));
         // The system's own error number: 13 for a refused access.
         QFile::setPermissions(m_dir.path(), QFileDevice::Permissions(0x7777));
         const QString locked = WriteFile(m_dir.filePath(u"locked.txt"_s), "a\n");
         QFile::setPermissions(locked, QFileDevice::WriteOwner);
         const AsOrdinaryUser user;
         try {
-            TextFileLines(locked);
+            linesOfTextFile(locked);
             QFAIL("read");
         } catch (const AppError& error) {
             QCOMPARE(error.number(), EACCES);
@@ -85,12 +85,12 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(file.resize(100 * 1024 * 1024)); // sparse: no 100 MiB written
         file.close();
-        QVERIFY_THROWS_EXCEPTION(AppError, TextFileLines(huge));
+        QVERIFY_THROWS_EXCEPTION(AppError, linesOfTextFile(huge));
         // Devices and pipes are no text files, and must not hang the program.
-        QVERIFY_THROWS_EXCEPTION(AppError, TextFileLines(u"/dev/zero"_s));
+        QVERIFY_THROWS_EXCEPTION(AppError, linesOfTextFile(u"/dev/zero"_s));
         const QString pipe = m_dir.filePath(u"pipe"_s);
         QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
-        QVERIFY_THROWS_EXCEPTION(AppError, TextFileLines(pipe));
+        QVERIFY_THROWS_EXCEPTION(AppError, linesOfTextFile(pipe));
     }
 
     void fileNames()
@@ -105,11 +105,11 @@ private slots:
 
     void templates()
     {
-        QCOMPARE(TemplateLines(u"Piste n°[NUM]"_s, 0, 3),
+        QCOMPARE(linesFromTemplate(u"Piste n°[NUM]"_s, 0, 3),
                  (QStringList{u"Piste n°1"_s, u"Piste n°2"_s, u"Piste n°3"_s}));
-        QCOMPARE(TemplateLines(u"AC/DC [NUM]"_s, 3, 2),
+        QCOMPARE(linesFromTemplate(u"AC/DC [NUM]"_s, 3, 2),
                  (QStringList{u"ACDC 001"_s, u"ACDC 002"_s}));
-        QCOMPARE(TemplateLines(u"  "_s, 2, 2), (QStringList{QString()}));
+        QCOMPARE(linesFromTemplate(u"  "_s, 2, 2), (QStringList{QString()}));
         QCOMPARE(initialTemplateWidth(120), 3);
         QCOMPARE(initialTemplateWidth(5), 2);
     }

@@ -47,7 +47,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(double, value);
-        QCOMPARE(NumericValue(text), value);
+        QCOMPARE(tervane::numericValue(text), value);
     }
 
     void encodings()
@@ -81,7 +81,8 @@ private slots:
     void portableLocation()
     {
         const SpecialFolders folders{u"/data"_s, u"/opt/tervane"_s, u"/docs"_s};
-        const SettingsLocation location = LocateSettings(u"/home/me/apps"_s, folders, u"Tervane"_s);
+        const SettingsLocation location =
+            settingsLocationFor(u"/home/me/apps"_s, folders, u"Tervane"_s);
         QVERIFY(!location.installed);
         QCOMPARE(location.folderPath, u"/home/me/apps/"_s);
         QCOMPARE(location.filePath, u"/home/me/apps/Tervane.ini"_s);
@@ -90,9 +91,9 @@ private slots:
     void installFolderMustEndAtASeparator()
     {
         const SpecialFolders folders{u"/data"_s, u"/usr/local"_s, u"/docs"_s};
-        QVERIFY(!LocateSettings(u"/usr/local2/bin"_s, folders, u"Tervane"_s).installed);
-        QVERIFY(LocateSettings(u"/usr/local/bin"_s, folders, u"Tervane"_s).installed);
-        QVERIFY(LocateSettings(u"/USR/LOCAL"_s, folders, u"Tervane"_s).installed);
+        QVERIFY(!settingsLocationFor(u"/usr/local2/bin"_s, folders, u"Tervane"_s).installed);
+        QVERIFY(settingsLocationFor(u"/usr/local/bin"_s, folders, u"Tervane"_s).installed);
+        QVERIFY(settingsLocationFor(u"/USR/LOCAL"_s, folders, u"Tervane"_s).installed);
     }
 
     void installedLocationMovesTheEarlierFile()
@@ -103,7 +104,7 @@ private slots:
         const SpecialFolders folders{m_dir.filePath(u"data"_s), m_dir.filePath(u"prefix"_s),
                                      m_dir.path()};
         QDir().mkpath(folders.appData);
-        const SettingsLocation location = LocateSettings(program, folders, u"Tervane"_s);
+        const SettingsLocation location = settingsLocationFor(program, folders, u"Tervane"_s);
         QVERIFY(location.installed); // the prefix matches without regard to case
         QCOMPARE(location.filePath, folders.appData + u"/Morvak/Tervane/Tervane.ini"_s);
         QCOMPARE(location.earlierFile, earlier);
@@ -120,7 +121,7 @@ private slots:
         WriteFile(program + u"/Tervane.ini"_s);
         const SpecialFolders folders{m_dir.filePath(u"data2"_s), m_dir.filePath(u"prefix2"_s), {}};
         WriteFile(folders.appData + u"/Morvak/Tervane/Tervane.ini"_s);
-        QVERIFY(LocateSettings(program, folders, u"Tervane"_s).earlierFile.isEmpty());
+        QVERIFY(settingsLocationFor(program, folders, u"Tervane"_s).earlierFile.isEmpty());
     }
 
     void uncreatableSettingsFolderIsAnError()
@@ -128,7 +129,7 @@ private slots:
         const QString blocker = WriteFile(m_dir.filePath(u"blocker"_s)); // a file, not a folder
         const SpecialFolders folders{blocker, m_dir.filePath(u"prefix3"_s), {}};
         const SettingsLocation location =
-            LocateSettings(m_dir.filePath(u"prefix3/bin"_s), folders, u"Tervane"_s);
+            settingsLocationFor(m_dir.filePath(u"prefix3/bin"_s), folders, u"Tervane"_s);
         QVERIFY_THROWS_EXCEPTION(AppError, createSettingsFolders(location, folders));
     }
 

@@ -61,7 +61,7 @@ private slots:
         QFETCH(int, start);
         QFETCH(CompareMode, mode);
         QFETCH(QString, expected);
-        QCOMPARE(ReplaceText(expression, find, replacement, start, mode), expected);
+        QCOMPARE(tervane::replaceText(expression, find, replacement, start, mode), expected);
     }
 
     void splitText_data()
@@ -102,7 +102,7 @@ private slots:
         QFETCH(int, limit);
         QFETCH(CompareMode, mode);
         QFETCH(QStringList, expected);
-        QCOMPARE(SplitText(expression, delimiter, limit, mode), expected);
+        QCOMPARE(tervane::splitText(expression, delimiter, limit, mode), expected);
     }
 
     void findLast_data()
@@ -134,7 +134,7 @@ private slots:
         QFETCH(int, start);
         QFETCH(CompareMode, mode);
         QFETCH(int, expected);
-        QCOMPARE(FindLast(text, match, start, mode), expected);
+        QCOMPARE(tervane::findLast(text, match, start, mode), expected);
     }
 
     void padLeft_data()
@@ -155,7 +155,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, width);
         QFETCH(QString, expected);
-        QCOMPARE(PadLeft(text, width, u'0'), expected);
+        QCOMPARE(tervane::padLeft(text, width, u'0'), expected);
     }
 
     void trimSpaces_data()
@@ -173,7 +173,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QString, expected);
-        QCOMPARE(TrimSpaces(text), expected);
+        QCOMPARE(trimmedSpaces(text), expected);
     }
 
     void readNumber_data()
@@ -195,7 +195,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(int, expected);
-        QCOMPARE(ReadNumber(text), expected);
+        QCOMPARE(tervane::readNumber(text), expected);
     }
 
     void fileNameParts_data()
@@ -268,7 +268,7 @@ private slots:
         QFETCH(QString, withoutForbidden);
         QFETCH(QString, digitsOnly);
         QFETCH(QString, lowerButFirst);
-        QCOMPARE(RemoveForbiddenChars(text), withoutForbidden);
+        QCOMPARE(withoutForbiddenChars(text), withoutForbidden);
         QCOMPARE(keepDigits(text), digitsOnly);
         QCOMPARE(lowerAllButFirst(text), lowerButFirst);
     }
@@ -304,7 +304,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, pattern);
         QFETCH(bool, expected);
-        QCOMPARE(MatchesPattern(text, pattern), expected);
+        QCOMPARE(tervane::matchesPattern(text, pattern), expected);
     }
 };
 

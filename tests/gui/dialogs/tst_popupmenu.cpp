@@ -32,12 +32,12 @@ class TestPopupMenu : public QObject {
     static std::unique_ptr<PopupMenu> sample()
     {
         auto menu = std::make_unique<PopupMenu>();
-        menu->AddItem(10, u"&First\tCtrl+V"_s);
-        menu->AddItem(0, u"-"_s);
-        menu->AddItem(11, u"Greyed"_s, PopupMenu::Greyed);
-        menu->AddItem(12, u"Checked"_s, PopupMenu::Checked);
-        menu->AddItem(0, u"-"_s);
-        menu->AddItem(13, u"Last"_s, PopupMenu::Disabled);
+        menu->addItem(10, u"&First\tCtrl+V"_s);
+        menu->addItem(0, u"-"_s);
+        menu->addItem(11, u"Greyed"_s, PopupMenu::Greyed);
+        menu->addItem(12, u"Checked"_s, PopupMenu::Checked);
+        menu->addItem(0, u"-"_s);
+        menu->addItem(13, u"Last"_s, PopupMenu::Disabled);
         return menu;
     }
 
@@ -69,9 +69,9 @@ private slots:
     {
         PopupMenu sub;
         sub.Caption = u"More"_s;
-        sub.AddItem(21, u"Inner"_s);
+        sub.addItem(21, u"Inner"_s);
         PopupMenu menu;
-        menu.AddItem(20, sub, PopupMenu::NewColumn);
+        menu.addItem(20, sub, PopupMenu::NewColumn);
         const QList<QAction*> items = menu.menu()->actions();
         QCOMPARE(items.last()->text(), u"More"_s);
         QCOMPARE(items.last()->menu(), sub.menu());
@@ -99,8 +99,8 @@ private slots:
         QCOMPARE(menu->trackPopup(&m_owner, -1, -1, nullptr, false), 0);
 
         PopupMenu separators;
-        separators.AddItem(0, u"-"_s);
-        separators.AddItem(0, u"-"_s);
+        separators.addItem(0, u"-"_s);
+        separators.addItem(0, u"-"_s);
         whenShown({Qt::Key_Down, Qt::Key_Return, Qt::Key_Escape});
         QCOMPARE(separators.trackPopup(&m_owner, -1, -1, nullptr, false), 0);
     }
@@ -128,7 +128,7 @@ private slots:
     {
         m_owner.hide();
         PopupMenu menu;
-        menu.AddItem(1, u"x"_s);
+        menu.addItem(1, u"x"_s);
         QVERIFY_THROWS_EXCEPTION(AppError, menu.trackPopup(nullptr, 0, 0, nullptr, false));
         m_owner.show();
     }
