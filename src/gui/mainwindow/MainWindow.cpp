@@ -9,7 +9,9 @@
 #include "i18n/TranslateForm.h"
 #include "lists/ListModels.h"
 #include "lists/PairedLists.h"
+#include "lists/TextDropTarget.h"
 #include "mainwindow/Controls.h"
+#include "mainwindow/PasteMenu.h"
 #include "mainwindow/Twips.h"
 #include "naming/Numbering.h"
 #include "naming/PasteSources.h"
@@ -118,8 +120,7 @@ void MainWindow::connectHandlers()
     connect(btnAnnuler, &QPushButton::clicked, this, &MainWindow::btnAnnulerClick);
     btnCollerPlus->installEventFilter(this);
     connect(chkTriNum, &QCheckBox::clicked, this, [this] { refreshFileList(false); });
-    lvwNoms->setAcceptDrops(true);
-    lvwNoms->viewport()->installEventFilter(this);
+    new TextDropTarget(lvwNoms->viewport(), [this](const QString& text) { dropText(text); });
 
     tmrUnload.setObjectName(QStringLiteral("tmrUnload"));
     tmrUnload.setInterval(50);
@@ -340,30 +341,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         btnCollerPlusMouseDown();
         return true;
     }
-    if (watched != lvwNoms->viewport())
-        return QMainWindow::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        auto* drag = static_cast<QDropEvent*>(event);
-        if (drag->mimeData()->hasText()) {
-            drag->acceptProposedAction();
-            return true;
-        }
-        break;
-    }
-    case QEvent::Drop: {
-        auto* drop = static_cast<QDropEvent*>(event);
-        if (drop->mimeData()->hasText()) {
-            drop->acceptProposedAction();
-            dropText(drop->mimeData()->text());
-            return true;
-        }
-        break;
-    }
-    default:
-        break;
-    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -403,19 +380,6 @@ void MainWindow::txtRepertoireChange()
 
 // ---------------------------------------------------------------- paste sources
 
-namespace {
-
-enum PasteMenuItem {
-    PasteClipboard = 10,
-    PasteTextFile = 11,
-    PasteFileNames = 12,
-    PasteTemplate = 13,
-    PasteEpisodeX = 14,
-    PasteEpisodeSE = 15,
-};
-
-} // namespace
-
 bool MainWindow::fileListIsEmpty()
 {
     if (!m_workspace.fileRows.isEmpty())
@@ -433,18 +397,7 @@ void MainWindow::btnCollerClick()
 
 std::unique_ptr<PopupMenu> MainWindow::buildPasteMenu() const
 {
-    const bool series = seriesFolderOf(getLastPathComponent(txtRepertoire->text())).has_value();
-    const int folderState = series ? 0 : PopupMenu::Greyed;
-    auto menu = std::make_unique<PopupMenu>();
-    menu->addItem(PasteClipboard,
-                  text(u"TXT_POPUP_COLLER_DEPUIS_PRESSE_PAPIERS"_s) + u"\tCtrl+V"_s);
-    menu->addItem(PasteTextFile, text(u"TXT_POPUP_COLLER_DEPUIS_FICHIER"_s) + u"\tCtrl+W"_s);
-    menu->addItem(PasteFileNames, text(u"TXT_POPUP_COLLER_NOMS_FICHIERS"_s) + u"\tCtrl+Y"_s);
-    menu->addItem(0, u"-"_s);
-    menu->addItem(PasteTemplate, text(u"TXT_POPUP_COLLER_CHAINE"_s));
-    menu->addItem(PasteEpisodeX, text(u"TXT_POPUP_COLLER_NOM_DOSSIER_01x01"_s), folderState);
-    menu->addItem(PasteEpisodeSE, text(u"TXT_POPUP_COLLER_NOM_DOSSIER_S01E01"_s), folderState);
-    return menu;
+    return tervane::buildPasteMenu(m_state.catalogue, txtRepertoire->text());
 }
 
 void MainWindow::btnCollerPlusMouseDown()
@@ -452,8 +405,8 @@ void MainWindow::btnCollerPlusMouseDown()
     if (fileListIsEmpty())
         return;
     const int chosen = buildPasteMenu()->trackPopup(this, -1, -1, btnCollerPlus, true);
-    if (chosen >= PasteClipboard && chosen <= PasteEpisodeSE)
-        runNamePipeline(static_cast<NameSource>(chosen - PasteClipboard));
+    if (const auto source = pasteSourceOf(chosen))
+        runNamePipeline(*source);
 }
 
 NameAsker& MainWindow::nameAsker()

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QWidget;
+
+namespace tervane {
+
+// Takes text dropped on a widget (the names list's viewport): the drag is
+// accepted when it carries text, and the text handed to whoever asked.
+class TextDropTarget : public QObject {
+    Q_OBJECT
+public:
+    TextDropTarget(QWidget* widget, std::function<void(const QString&)> dropped);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::function<void(const QString&)> m_dropped;
+};
+
+} // namespace tervane
