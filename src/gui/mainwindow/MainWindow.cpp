@@ -13,6 +13,7 @@
 #include "mainwindow/Controls.h"
 #include "mainwindow/PasteMenu.h"
 #include "mainwindow/Twips.h"
+#include "mainwindow/WindowLayout.h"
 #include "naming/Numbering.h"
 #include "naming/PasteSources.h"
 #include "options/FillWidthList.h"
@@ -169,13 +170,12 @@ void MainWindow::updateListCounters(bool layoutOnly)
     const auto placeCounter = [this](QLabel* caption, QLabel* value, const QTreeView* list,
                                      qsizetype count) {
         value->setText(QString::number(count));
-        const int valueWidth = twips(value->fontMetrics().horizontalAdvance(value->text()));
-        const int listRight = twips(list->x() + list->width());
-        const int top = twips(chkTriNum->y()) + 30;
-        const int valueLeft = listRight - 120 - valueWidth;
-        placeInTwips(value, valueLeft, top, valueWidth, twips(value->height()));
-        placeInTwips(caption, valueLeft - 60 - twips(caption->width()), top,
-                     twips(caption->width()), twips(caption->height()));
+        const CounterPlace place = tervane::placeCounter(
+            twips(list->x() + list->width()), twips(chkTriNum->y()),
+            {twips(value->fontMetrics().horizontalAdvance(value->text())), twips(value->height())},
+            {twips(caption->width()), twips(caption->height())});
+        for (const auto& [label, rect] : {std::pair(value, place.value), {caption, place.caption}})
+            placeInTwips(label, rect.x(), rect.y(), rect.width(), rect.height());
     };
     placeCounter(lblNbFichiers, lblNbFichiersValeur, lvwFichiers, m_workspace.fileRows.size());
     placeCounter(lblNbNoms, lblNbNomsValeur, lvwNoms, qsizetype(m_workspace.nameRows.size()));
@@ -198,13 +198,10 @@ void MainWindow::btnReglagesClick()
 {
     const bool show = btnReglages->property("tag").toString().isEmpty();
     btnReglages->setProperty("tag", show ? QStringLiteral("*") : QString());
-    const int outside = twips(height()) - clientHeightTwips();
-    int windowHeight = outside + OptionsPanelTop + (show ? OptionsPanelHeight : 0);
-    int windowTop = twips(y());
-    const int screenHeight = twips(QGuiApplication::primaryScreen()->geometry().height());
-    if (show && windowTop + windowHeight > screenHeight - ScreenBottomMargin)
-        windowTop = screenHeight - windowHeight - ScreenBottomMargin;
-    setGeometry(x(), pixels(windowTop), width(), pixels(windowHeight));
+    const WindowSpan span =
+        toggleOptionsPanel(show, twips(height()) - clientHeightTwips(), twips(y()),
+                           twips(QGuiApplication::primaryScreen()->geometry().height()));
+    setGeometry(x(), pixels(span.top), width(), pixels(span.height));
     mnuOptionsAfficher->setChecked(show);
     picOptions->setEnabled(show);
 }
