@@ -22,9 +22,9 @@ using namespace tervane::cli;
 namespace {
 
 // A renaming or an undo holds the folder for the whole command.
-int runCommand(Options options, FileSystem& fileSystem)
+int runCommand(Options options, FileSystem& fileSystem, OutputStreams streams)
 {
-    CommandContext context(std::move(options), fileSystem);
+    CommandContext context(std::move(options), fileSystem, streams);
     const QString& command = context.options.command;
     if (command == u"preview")
         return PreviewCommand(context).run();
@@ -40,14 +40,14 @@ int runCommand(Options options, FileSystem& fileSystem)
 
 } // namespace
 
-int runCliCommand(const QStringList& arguments, FileSystem& fileSystem)
+int runCliCommand(const QStringList& arguments, FileSystem& fileSystem, OutputStreams streams)
 {
     if (arguments.contains(u"--help"_s) || arguments.contains(u"-h"_s)) {
-        print(stdout, helpText(journalFolderFor(defaultSettingsFile())));
+        print(streams.out, helpText(journalFolderFor(defaultSettingsFile())));
         return Done;
     }
     if (arguments.contains(u"--version"_s)) {
-        print(stdout, u"tervane-cli "_s + getVersionText());
+        print(streams.out, u"tervane-cli "_s + getVersionText());
         return Done;
     }
     try {
@@ -61,9 +61,9 @@ int runCliCommand(const QStringList& arguments, FileSystem& fileSystem)
                 throw CliError{Usage, u"the settings file %1 cannot be read: %2"_s.arg(
                                           options.settingsFile, descriptionOfError(problem))};
         }
-        return runCommand(std::move(options), fileSystem);
+        return runCommand(std::move(options), fileSystem, streams);
     } catch (const CliError& error) {
-        print(stderr, u"tervane-cli: "_s + error.message);
+        print(streams.err, u"tervane-cli: "_s + error.message);
         return error.code;
     }
 }

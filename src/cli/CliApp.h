@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/CliOutput.h"
+
 #include <QStringList>
 
 namespace tervane {
@@ -12,8 +14,9 @@ int runCli(int argc, char** argv);
 class FileSystem;
 
 // The same on arguments already parsed (the program's name first), with the
-// file system given: a test runs the command in its own process. A
-// QCoreApplication must exist.
-int runCliCommand(const QStringList& arguments, FileSystem& fileSystem);
+// file system and the output streams given: a test runs the command in its
+// own process. A QCoreApplication must exist.
+int runCliCommand(const QStringList& arguments, FileSystem& fileSystem,
+                  cli::OutputStreams streams = {});
 
 } // namespace tervane

@@ -65,7 +65,7 @@ QString escapedMessage(const QString& text)
 
 bool CliPrompter::show(const QString& text, MessageIcon icon, MessageButtons buttons)
 {
-    print(stderr, escapedMessage(text));
+    print(m_err, escapedMessage(text));
     if (icon == MessageIcon::Critical)
         ++failures;
     return buttons == MessageButtons::YesNo;

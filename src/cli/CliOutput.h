@@ -27,14 +27,26 @@ QString escaped(const QString& name);
 // A message: its lines kept, any other control character written out.
 QString escapedMessage(const QString& text);
 
-// Messages go to standard error; questions get the answer that the command
-// line settled beforehand (go on only with --yes; always roll back).
+// Where a command writes: its listing and summaries, and its messages.
+struct OutputStreams {
+    std::FILE* out = stdout;
+    std::FILE* err = stderr;
+};
+
+// Messages go to the error stream; questions get the answer that the
+// command line settled beforehand (go on only with --yes; always roll back).
 class CliPrompter : public Prompter {
 public:
+    explicit CliPrompter(std::FILE* err = stderr)
+        : m_err(err)
+    {}
     bool show(const QString& text, MessageIcon icon, MessageButtons buttons) override;
     void beep() override {}
     void setBusy(bool) override {}
     int failures = 0;
+
+private:
+    std::FILE* m_err;
 };
 
 } // namespace tervane::cli

@@ -49,12 +49,14 @@ QStringList standardInputLines()
 
 } // namespace
 
-CommandContext::CommandContext(Options commandOptions, FileSystem& files)
+CommandContext::CommandContext(Options commandOptions, FileSystem& files, OutputStreams outputs)
     : options(std::move(commandOptions))
     , fileSystem(files)
+    , streams(outputs)
     , texts(catalogueFor(options.settingsFile))
     , journal(journalFolderFor(options.settingsFile))
     , session(files)
+    , prompter(outputs.err)
 {}
 
 PreviewCommand::PreviewCommand(CommandContext& context)
@@ -153,9 +155,9 @@ void PreviewCommand::printPlan(const QStringList& rows) const
         const QString current = m_context.workspace().fileRows.value(i);
         const QString next = rows.value(i);
         if (m_context.options.nullSeparated)
-            write(stdout, current + QChar(0) + next + QChar(0));
+            write(m_context.streams.out, current + QChar(0) + next + QChar(0));
         else
-            print(stdout, escaped(current) + u'\t' + escaped(next));
+            print(m_context.streams.out, escaped(current) + u'\t' + escaped(next));
     }
 }
 
@@ -181,15 +183,16 @@ void PreviewCommand::refuseUnpairedPlan()
 // The summary goes with the listing, unless the listing is for programs.
 void PreviewCommand::report(const QString& summary) const
 {
-    print(m_context.options.nullSeparated ? stderr : stdout, summary);
+    print(m_context.options.nullSeparated ? m_context.streams.err : m_context.streams.out, summary);
 }
 
 void warnUnsavedJournal(const CommandContext& context, const JournalRecorder& recorder)
 {
     if (!recorder.saved())
-        print(stderr, u"tervane-cli: the journal %1 could not be brought up to date; "
-                      "undo will work out what was renamed from the folder itself"_s.arg(
-                          context.journal.fileFor(context.options.folder)));
+        print(context.streams.err,
+              u"tervane-cli: the journal %1 could not be brought up to date; "
+              "undo will work out what was renamed from the folder itself"_s.arg(
+                  context.journal.fileFor(context.options.folder)));
 }
 
 int RenameFilesCommand::run()
@@ -256,11 +259,12 @@ int UndoCommand::run()
         m_context.session.undo(m_context.prompter, m_context.texts, &recorder);
     warnUnsavedJournal(m_context, recorder);
     if (outcome != RenameOutcome::Finished) {
-        print(stderr, u"tervane-cli: %1 files keep their new name; the journal keeps them "
-                      "for another undo"_s.arg(m_context.workspace().undoSet.size()));
+        print(m_context.streams.err,
+              u"tervane-cli: %1 files keep their new name; the journal keeps them "
+              "for another undo"_s.arg(m_context.workspace().undoSet.size()));
         return StepFailed;
     }
-    print(stdout, u"Renaming undone."_s);
+    print(m_context.streams.out, u"Renaming undone."_s);
     return Done;
 }
 

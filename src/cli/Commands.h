@@ -11,16 +11,18 @@
 
 namespace tervane::cli {
 
-// What every command works with: its options, the file system, the texts
-// in the language of the settings, the journals and one session.
+// What every command works with: its options, the file system, where it
+// writes, the texts in the language of the settings, the journals and one
+// session.
 struct CommandContext {
-    CommandContext(Options commandOptions, FileSystem& files);
+    CommandContext(Options commandOptions, FileSystem& files, OutputStreams streams = {});
     QString text(const QString& key) const { return texts.item(key); }
     RenameWorkspace& workspace() { return session.workspace(); }
     const RenameWorkspace& workspace() const { return session.workspace(); }
 
     Options options;
     FileSystem& fileSystem;
+    OutputStreams streams;
     TranslationCatalogue texts;
     RenameJournal journal;
     RenameSession session;

@@ -10,44 +10,12 @@
 #include <QRandomGenerator>
 #include <QTest>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 using namespace tervane;
 
 using namespace Qt::StringLiterals;
-
-// Throws away what this process writes to standard output and error while
-// it lives: the command line run in this process is talkative.
-class SilencedOutput {
-public:
-    SilencedOutput()
-    {
-        std::fflush(stdout);
-        std::fflush(stderr);
-        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-        for (int fd : {1, 2}) {
-            m_saved[fd - 1] = ::dup(fd);
-            ::dup2(null, fd);
-        }
-        ::close(null);
-    }
-    ~SilencedOutput()
-    {
-        std::fflush(stdout);
-        std::fflush(stderr);
-        for (int fd : {1, 2}) {
-            ::dup2(m_saved[fd - 1], fd);
-            ::close(m_saved[fd - 1]);
-        }
-    }
-    SilencedOutput(const SilencedOutput&) = delete;
-    SilencedOutput& operator=(const SilencedOutput&) = delete;
-
-private:
-    int m_saved[2] = {-1, -1};
-};
 
 // The real tervane-cli executable on temporary folders, and the same command
 // line run in this process where faults must be injected.
@@ -93,10 +61,12 @@ class TestCli : public QObject {
         // The same in this process, on the given file system.
         int here(const QString& command, QStringList more, FileSystem& fileSystem) const
         {
-            const SilencedOutput silenced;
+            // Its output is of no interest here: the tests look at the folder.
+            const std::unique_ptr<std::FILE, int (*)(std::FILE*)> nowhere(
+                std::fopen("/dev/null", "w"), &std::fclose);
             return runCliCommand(QStringList{u"tervane-cli"_s, command, folder} + more +
                                      QStringList{u"--settings"_s, settings},
-                                 fileSystem);
+                                 fileSystem, {nowhere.get(), nowhere.get()});
         }
         QString journalFile() const
         {
