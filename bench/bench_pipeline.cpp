@@ -38,9 +38,9 @@ struct Session {
         }
         env.context().commandLine = folder;
         window = std::make_unique<MainWindow>(env.context());
-        window->formLoad();
+        window->load();
         window->showAsLoaded();
-        window->btnReglagesClick();
+        window->settingsClicked();
         OptionsPanel& panel = *window->picOptions;
         panel.chkSuppressionTermes->setChecked(true);
         panel.txtSuppressionTermes->setText(QStringLiteral("live;(remix);bonus"));

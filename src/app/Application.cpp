@@ -68,7 +68,7 @@ int runTervane(int argc, char** argv)
                        getSystemLanguageCode()};
 
     MainWindow window(context);
-    if (!window.formLoad())
+    if (!window.load())
         return 1;
     window.showAsLoaded();
     return QApplication::exec();

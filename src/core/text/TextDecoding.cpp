@@ -1,15 +1,15 @@
 #include "text/TextDecoding.h"
 
+#include "services/AppError.h"
+
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringList>
-
-#include "services/AppError.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tervane {
@@ -43,12 +43,13 @@ QString decodeTextLines(const QByteArray& bytes)
 
 int textFileProblem(const QString& path)
 {
-    struct stat info {};
-    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return path.isEmpty() ? ENOENT : errno;
-    if (!S_ISREG(info.st_mode))
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return ENOENT;
+    // Only regular files (links followed): not folders, pipes or devices.
+    if (!info.isFile())
         return EINVAL;
-    return info.st_size > MaximumTextFileSize ? EFBIG : 0;
+    return info.size() > MaximumTextFileSize ? EFBIG : 0;
 }
 
 void openForReading(QFile& file, const QString& path)

@@ -63,7 +63,7 @@ NameDialog::NameDialog(const TranslationCatalogue& catalogue, const LanguageFile
     fillWidthList(cboNumerotationRemplissage,
                   [this](const QString& key) { return m_catalogue.item(key); });
     fitCaptions();
-    txtNomChange();
+    nameEdited();
     NameDialogCancelled = true;
 }
 
@@ -98,13 +98,12 @@ void NameDialog::createControls()
 
 void NameDialog::connectHandlers()
 {
-    connect(btnOK, &QPushButton::clicked, this, &NameDialog::btnOKClick);
-    connect(btnAnnuler, &QPushButton::clicked, this, &NameDialog::btnAnnulerClick);
-    connect(txtNom, &QLineEdit::textChanged, this, &NameDialog::txtNomChange);
+    connect(btnOK, &QPushButton::clicked, this, &NameDialog::okClicked);
+    connect(btnAnnuler, &QPushButton::clicked, this, &NameDialog::undoClicked);
+    connect(txtNom, &QLineEdit::textChanged, this, &NameDialog::nameEdited);
     // Only the user's choice: a selection made by the program validates through
     // the change rule instead, so that one action never shows two messages.
-    connect(cboNumerotationRemplissage, &QComboBox::activated, this,
-            &NameDialog::cboNumerotationRemplissageClick);
+    connect(cboNumerotationRemplissage, &QComboBox::activated, this, &NameDialog::fillWidthChosen);
     txtNom->installEventFilter(this);
 }
 
@@ -151,7 +150,7 @@ void NameDialog::prepare(const NameRequest& request)
         const QSignalBlocker quiet(txtNom);
         txtNom->setText(request.text);
     }
-    txtNomChange();
+    nameEdited();
 }
 
 NameAnswer NameDialog::answer() const
@@ -159,23 +158,23 @@ NameAnswer NameDialog::answer() const
     return {txtNom->text(), m_template ? getComboItemData(cboNumerotationRemplissage) : -1};
 }
 
-void NameDialog::btnOKClick()
+void NameDialog::okClicked()
 {
     NameDialogCancelled = false;
     accept();
 }
 
-void NameDialog::btnAnnulerClick()
+void NameDialog::undoClicked()
 {
     reject();
 }
 
-void NameDialog::txtNomGotFocus()
+void NameDialog::nameFocused()
 {
     txtNom->selectAll();
 }
 
-bool NameDialog::txtNomKeyPress(const QKeyEvent* event)
+bool NameDialog::nameKeyPressed(const QKeyEvent* event)
 {
     // Tab and Backtab move the focus; they type nothing.
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
@@ -190,7 +189,7 @@ bool NameDialog::txtNomKeyPress(const QKeyEvent* event)
     return false;
 }
 
-void NameDialog::txtNomChange()
+void NameDialog::nameEdited()
 {
     QString text = txtNom->text();
     const QString clean = withoutForbiddenChars(text);
@@ -215,7 +214,7 @@ void NameDialog::txtNomChange()
     updateOkButton();
 }
 
-void NameDialog::cboNumerotationRemplissageClick()
+void NameDialog::fillWidthChosen()
 {
     updateOkButton();
 }
@@ -232,10 +231,10 @@ void NameDialog::updateOkButton()
 bool NameDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtNom) {
-        if (event->type() == QEvent::KeyPress && !txtNomKeyPress(static_cast<QKeyEvent*>(event)))
+        if (event->type() == QEvent::KeyPress && !nameKeyPressed(static_cast<QKeyEvent*>(event)))
             return true;
         if (event->type() == QEvent::FocusIn)
-            txtNomGotFocus();
+            nameFocused();
     }
     return QDialog::eventFilter(watched, event);
 }

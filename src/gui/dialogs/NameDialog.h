@@ -32,13 +32,13 @@ public:
     // The entry; the fill width only for a template (-1 otherwise or when none is chosen).
     NameAnswer answer() const;
 
-    void btnOKClick();
-    void btnAnnulerClick();
-    void txtNomGotFocus();
+    void okClicked();
+    void undoClicked();
+    void nameFocused();
     // False when the key is refused.
-    bool txtNomKeyPress(const QKeyEvent* event);
-    void txtNomChange();
-    void cboNumerotationRemplissageClick();
+    bool nameKeyPressed(const QKeyEvent* event);
+    void nameEdited();
+    void fillWidthChosen();
 
     // True until the user confirms with OK.
     bool NameDialogCancelled = true;

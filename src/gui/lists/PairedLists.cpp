@@ -46,35 +46,35 @@ PairedLists::PairedLists(RenameWorkspace& workspace, QTreeView* files, QTreeView
 {
     tmrTopIndex.setObjectName(QStringLiteral("tmrTopIndex"));
     tmrTopIndex.setInterval(100);
-    connect(&tmrTopIndex, &QTimer::timeout, this, &PairedLists::tmrTopIndexTimer);
+    connect(&tmrTopIndex, &QTimer::timeout, this, &PairedLists::alignTopRows);
     tmrTopIndex.start();
 
     connect(files, &QAbstractItemView::clicked, this,
-            [this](const QModelIndex& index) { lvwFichiersItemClick(index.row()); });
+            [this](const QModelIndex& index) { fileRowClicked(index.row()); });
     connect(names, &QAbstractItemView::clicked, this,
-            [this](const QModelIndex& index) { lvwNomsItemClick(index.row()); });
+            [this](const QModelIndex& index) { nameRowClicked(index.row()); });
     // A row selected from the keyboard (arrows, Home, End, pages) is echoed
     // as a clicked one is.
     connect(files->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid())
-                    lvwFichiersItemClick(current.row());
+                    fileRowClicked(current.row());
             });
     connect(names->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid())
-                    lvwNomsItemClick(current.row());
+                    nameRowClicked(current.row());
             });
 }
 
-void PairedLists::lvwFichiersItemClick(int row)
+void PairedLists::fileRowClicked(int row)
 {
     setAllItemsSelected(m_names, false);
     if (row >= 0 && row < rowCount(m_names))
         echoRow(m_names, row, isRowSelected(m_files, row));
 }
 
-void PairedLists::lvwNomsItemClick(int row)
+void PairedLists::nameRowClicked(int row)
 {
     if (getSelectedCount(m_names) != 1)
         return;
@@ -83,7 +83,7 @@ void PairedLists::lvwNomsItemClick(int row)
         echoRow(m_files, row, isRowSelected(m_names, row));
 }
 
-void PairedLists::tmrTopIndexTimer()
+void PairedLists::alignTopRows()
 {
     if (m_scrollSyncBusy)
         return;

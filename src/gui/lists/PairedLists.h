@@ -19,9 +19,9 @@ class PairedLists : public QObject {
 public:
     PairedLists(RenameWorkspace& workspace, QTreeView* files, QTreeView* names, QObject* parent);
 
-    void lvwFichiersItemClick(int row);
-    void lvwNomsItemClick(int row);
-    void tmrTopIndexTimer();
+    void fileRowClicked(int row);
+    void nameRowClicked(int row);
+    void alignTopRows();
     // Scrolls target so that its top row follows sourceTop; returns its new top.
     int alignTopIndex(QTreeView* source, int sourceTop, QTreeView* target, int targetTop);
     void updateMoveAvailability();

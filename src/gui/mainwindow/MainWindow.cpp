@@ -104,28 +104,28 @@ void MainWindow::connectHandlers()
           mnuOptionsMinimiserSystray, mnuOptionsToujoursAuDessus})
         connect(option, &QAction::triggered, this, [this] { m_state.windowOptionsChanged = true; });
     connect(mnuOptionsToujoursAuDessus, &QAction::triggered, this, &MainWindow::applyAlwaysOnTop);
-    connect(btnReglages, &QPushButton::clicked, this, &MainWindow::btnReglagesClick);
-    connect(mnuOptionsAfficher, &QAction::triggered, this, &MainWindow::btnReglagesClick);
-    connect(picOptions->cboLangue, &QComboBox::activated, this, &MainWindow::cboLangueClick);
+    connect(btnReglages, &QPushButton::clicked, this, &MainWindow::settingsClicked);
+    connect(mnuOptionsAfficher, &QAction::triggered, this, &MainWindow::settingsClicked);
+    connect(picOptions->cboLangue, &QComboBox::activated, this, &MainWindow::languageChosen);
     connect(picOptions, &OptionsPanel::treatmentSettingsEdited, this, [this] {
         m_state.treatmentSettingsChanged = true;
         runNamePipeline(NameSource::Reapply);
     });
-    connect(picOptions, &OptionsPanel::extensionsEdited, this, &MainWindow::txtExtensionsChange);
-    connect(txtRepertoire, &QLineEdit::textChanged, this, &MainWindow::txtRepertoireChange);
-    connect(btnRafraichir, &QPushButton::clicked, this, &MainWindow::btnRafraichirClick);
-    connect(btnViderListe, &QPushButton::clicked, this, &MainWindow::btnViderListeClick);
-    connect(btnParcourir, &QPushButton::clicked, this, &MainWindow::btnParcourirClick);
-    connect(btnColler, &QPushButton::clicked, this, &MainWindow::btnCollerClick);
-    connect(btnRenommer, &QPushButton::clicked, this, &MainWindow::btnRenommerClick);
-    connect(btnAnnuler, &QPushButton::clicked, this, &MainWindow::btnAnnulerClick);
+    connect(picOptions, &OptionsPanel::extensionsEdited, this, &MainWindow::patternsEdited);
+    connect(txtRepertoire, &QLineEdit::textChanged, this, &MainWindow::folderEdited);
+    connect(btnRafraichir, &QPushButton::clicked, this, &MainWindow::refreshClicked);
+    connect(btnViderListe, &QPushButton::clicked, this, &MainWindow::clearNamesClicked);
+    connect(btnParcourir, &QPushButton::clicked, this, &MainWindow::browseClicked);
+    connect(btnColler, &QPushButton::clicked, this, &MainWindow::pasteClicked);
+    connect(btnRenommer, &QPushButton::clicked, this, &MainWindow::renameClicked);
+    connect(btnAnnuler, &QPushButton::clicked, this, &MainWindow::undoClicked);
     btnCollerPlus->installEventFilter(this);
     connect(chkTriNum, &QCheckBox::clicked, this, [this] { refreshFileList(false); });
     new TextDropTarget(lvwNoms->viewport(), [this](const QString& text) { dropText(text); });
 
     tmrUnload.setObjectName(QStringLiteral("tmrUnload"));
     tmrUnload.setInterval(50);
-    connect(&tmrUnload, &QTimer::timeout, this, &MainWindow::tmrUnloadTimer);
+    connect(&tmrUnload, &QTimer::timeout, this, &MainWindow::unloadTimeout);
 }
 
 int MainWindow::twips(int pixelCount) const
@@ -148,11 +148,11 @@ int MainWindow::clientHeightTwips() const
 bool MainWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)
-        QTimer::singleShot(0, this, &MainWindow::formActivate);
+        QTimer::singleShot(0, this, &MainWindow::activated);
     return QMainWindow::event(event);
 }
 
-void MainWindow::formActivate()
+void MainWindow::activated()
 {
     // The window becomes active again when the warning's own box closes:
     // that activation is not one of the program's windows coming back.
@@ -194,7 +194,7 @@ void MainWindow::updateListCounters(bool layoutOnly)
     btnAnnuler->setEnabled(counters.undoEnabled);
 }
 
-void MainWindow::btnReglagesClick()
+void MainWindow::settingsClicked()
 {
     const bool show = btnReglages->property("tag").toString().isEmpty();
     btnReglages->setProperty("tag", show ? QStringLiteral("*") : QString());
@@ -335,23 +335,23 @@ void MainWindow::dropText(const QString& dropped)
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == btnCollerPlus && event->type() == QEvent::MouseButtonPress) {
-        btnCollerPlusMouseDown();
+        pasteMenuPressed();
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::btnRafraichirClick()
+void MainWindow::refreshClicked()
 {
     refreshFileList(true);
 }
 
-void MainWindow::btnViderListeClick()
+void MainWindow::clearNamesClicked()
 {
     m_session.clearNames();
 }
 
-void MainWindow::btnParcourirClick()
+void MainWindow::browseClicked()
 {
     const auto folder = m_context.dialogs.existingFolder(
         text(u"TXT_VEUILLEZ_SELECTIONNER_DOSSIER"_s), txtRepertoire->text());
@@ -359,7 +359,7 @@ void MainWindow::btnParcourirClick()
         txtRepertoire->setText(QDir::toNativeSeparators(*folder));
 }
 
-void MainWindow::txtExtensionsChange()
+void MainWindow::patternsEdited()
 {
     m_session.setPattern(picOptions->extensions());
     if (!m_state.isLoading)
@@ -367,7 +367,7 @@ void MainWindow::txtExtensionsChange()
     m_state.treatmentSettingsChanged = true;
 }
 
-void MainWindow::txtRepertoireChange()
+void MainWindow::folderEdited()
 {
     if (!m_session.setFolder(txtRepertoire->text()))
         return;
@@ -386,7 +386,7 @@ bool MainWindow::fileListIsEmpty()
     return true;
 }
 
-void MainWindow::btnCollerClick()
+void MainWindow::pasteClicked()
 {
     if (!fileListIsEmpty())
         runNamePipeline(NameSource::Clipboard);
@@ -397,7 +397,7 @@ std::unique_ptr<PopupMenu> MainWindow::buildPasteMenu() const
     return tervane::buildPasteMenu(m_state.catalogue, txtRepertoire->text());
 }
 
-void MainWindow::btnCollerPlusMouseDown()
+void MainWindow::pasteMenuPressed()
 {
     if (fileListIsEmpty())
         return;
@@ -431,23 +431,23 @@ bool MainWindow::obtainPendingLines(NameSource source)
 
 // ---------------------------------------------------------------- renaming
 
-void MainWindow::btnRenommerClick()
+void MainWindow::renameClicked()
 {
     const RenameOutcome outcome = m_session.rename(m_context.prompter, m_state.catalogue);
     if (outcome == RenameOutcome::NotPossible || outcome == RenameOutcome::Declined ||
         outcome == RenameOutcome::Busy)
         return;
     refreshFileList(true);
-    m_pairedLists->lvwNomsItemClick(0);
+    m_pairedLists->nameRowClicked(0);
 }
 
-void MainWindow::btnAnnulerClick()
+void MainWindow::undoClicked()
 {
     if (m_session.undo(m_context.prompter, m_state.catalogue) == RenameOutcome::Busy)
         return;
     refreshFileList(true);
     if (!m_workspace.nameRows.empty())
-        m_pairedLists->lvwNomsItemClick(0);
+        m_pairedLists->nameRowClicked(0);
 }
 
 } // namespace tervane

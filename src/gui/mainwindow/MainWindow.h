@@ -42,7 +42,7 @@ public:
 
     // Runs the load sequence. On failure the error has been shown and the
     // window must be discarded without unloading: nothing is saved.
-    bool formLoad();
+    bool load();
     // Shows the window in the state the settings asked for.
     void showAsLoaded();
 
@@ -53,13 +53,13 @@ public:
     void fitListColumns(bool fileRowsChanged = true);
     // Text dropped on the names list replaces the names.
     void dropText(const QString& text);
-    void btnCollerClick();
-    void btnRenommerClick();
-    void btnAnnulerClick();
+    void pasteClicked();
+    void renameClicked();
+    void undoClicked();
     // The paste menu of btnCollerPlus, built for one showing.
     std::unique_ptr<PopupMenu> buildPasteMenu() const;
-    void btnCollerPlusMouseDown();
-    void btnReglagesClick();
+    void pasteMenuPressed();
+    void settingsClicked();
 
     const AppState& state() const { return m_state; }
     RenameWorkspace& workspace() { return m_workspace; }
@@ -83,7 +83,7 @@ private:
     void readInterfaceLanguage();
     void setLanguageFilePath();
     void fillLanguageList();
-    void cboLangueClick();
+    void languageChosen();
     void applyStoredTreatmentSettings();
     void runDependentFieldHandlers();
     void applyWindowOptions();
@@ -93,14 +93,14 @@ private:
     bool obtainPendingLines(NameSource source);
     NameAsker& nameAsker();
     bool fileListIsEmpty();
-    void btnRafraichirClick();
-    void btnViderListeClick();
-    void btnParcourirClick();
-    void txtExtensionsChange();
-    void txtRepertoireChange();
-    void formActivate();
-    void formUnload();
-    void tmrUnloadTimer();
+    void refreshClicked();
+    void clearNamesClicked();
+    void browseClicked();
+    void patternsEdited();
+    void folderEdited();
+    void activated();
+    void unload();
+    void unloadTimeout();
     void rememberNormalGeometry();
     void applyAlwaysOnTop();
     void showAboutBox();

@@ -59,7 +59,7 @@ namespace tervane {
 
 // ---------------------------------------------------------------- start-up
 
-bool MainWindow::formLoad()
+bool MainWindow::load()
 {
     Prompter& prompter = m_context.prompter;
     try {
@@ -168,7 +168,7 @@ void MainWindow::fillLanguageList()
     list->setCurrentIndex(list->findText(m_state.interfaceLanguage));
 }
 
-void MainWindow::cboLangueClick()
+void MainWindow::languageChosen()
 {
     const QString chosen = picOptions->cboLangue->currentText();
     if (chosen == m_state.interfaceLanguage || chosen.isEmpty())
@@ -190,11 +190,11 @@ void MainWindow::applyStoredTreatmentSettings()
 
 void MainWindow::runDependentFieldHandlers()
 {
-    picOptions->chkSuppressionTermesClick();
-    picOptions->chkSuppressionCaracteresClick();
-    picOptions->chkNumerotationClick();
-    picOptions->chkAjoutChaineClick();
-    btnReglagesClick();
+    picOptions->removeTermsToggled();
+    picOptions->removeCharactersToggled();
+    picOptions->numberingToggled();
+    picOptions->addStringToggled();
+    settingsClicked();
 }
 
 void MainWindow::applyWindowOptions()
@@ -237,7 +237,7 @@ void MainWindow::showAsLoaded()
 
 // ---------------------------------------------------------------- shut-down
 
-void MainWindow::tmrUnloadTimer()
+void MainWindow::unloadTimeout()
 {
     if (m_state.restartRequired)
         close();
@@ -247,12 +247,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_unloaded) {
         m_unloaded = true;
-        formUnload();
+        unload();
     }
     event->accept();
 }
 
-void MainWindow::formUnload()
+void MainWindow::unload()
 {
     const QString& file = m_state.settingsFilePath;
     if (m_state.treatmentSettingsChanged) {
@@ -272,7 +272,7 @@ void MainWindow::formUnload()
     rememberNormalGeometry();
     writeWindowPosition(file, m_window);
     if (m_window.rememberSize && !btnReglages->property("tag").toString().isEmpty()) {
-        btnReglagesClick();
+        settingsClicked();
         rememberNormalGeometry();
     }
     m_window.maximised = isMaximized();

@@ -231,22 +231,22 @@ void OptionsPanel::connectEdits()
 // The click handlers of the check boxes that own dependent fields. Start-up
 // runs them once; for now they only report the edit (the greying of the
 // dependent fields is not built yet).
-void OptionsPanel::chkSuppressionTermesClick()
+void OptionsPanel::removeTermsToggled()
 {
     emit treatmentSettingsEdited();
 }
 
-void OptionsPanel::chkSuppressionCaracteresClick()
+void OptionsPanel::removeCharactersToggled()
 {
     emit treatmentSettingsEdited();
 }
 
-void OptionsPanel::chkNumerotationClick()
+void OptionsPanel::numberingToggled()
 {
     emit treatmentSettingsEdited();
 }
 
-void OptionsPanel::chkAjoutChaineClick()
+void OptionsPanel::addStringToggled()
 {
     emit treatmentSettingsEdited();
 }

@@ -31,10 +31,10 @@ public:
     void setExtensions(const QString& patterns);
 
     // The click handlers of the four check boxes that own dependent fields.
-    void chkSuppressionTermesClick();
-    void chkSuppressionCaracteresClick();
-    void chkNumerotationClick();
-    void chkAjoutChaineClick();
+    void removeTermsToggled();
+    void removeCharactersToggled();
+    void numberingToggled();
+    void addStringToggled();
 
     std::array<QFrame*, 2> LinSeparateurOptions{};
     QLabel* lblExtensions = nullptr;

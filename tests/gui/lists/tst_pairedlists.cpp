@@ -131,7 +131,7 @@ private slots:
         pair.lists.tmrTopIndex.stop();
         pair.files->scrollTo(pair.fileModel.index(40), QAbstractItemView::PositionAtTop);
         pair.names->scrollTo(pair.nameModel.index(90), QAbstractItemView::PositionAtTop);
-        pair.lists.tmrTopIndexTimer();
+        pair.lists.alignTopRows();
         QCOMPARE(topIndex(pair.names), 40);
     }
 

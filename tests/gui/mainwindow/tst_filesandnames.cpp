@@ -35,7 +35,7 @@ class TestFilesAndNames : public QObject {
                 WriteFile(env.settingsFile(), "[Config]\n" + settings);
             env.context().commandLine = folder();
             window = std::make_unique<MainWindow>(env.context());
-            if (!window->formLoad())
+            if (!window->load())
                 qFatal("start-up failed");
             window->showAsLoaded();
             window->btnReglages->click(); // the options panel opens, so its controls work

@@ -33,7 +33,7 @@ private slots:
     {
         TestEnvironment env;
         MainWindow window(env.context());
-        QVERIFY(window.formLoad());
+        QVERIFY(window.load());
         window.showAsLoaded();
         QCOMPARE(window.windowTitle(), u"Tervane v2.4"_s);
         QCOMPARE(window.lblNbFichiersValeur->text(), u"0"_s);
@@ -101,7 +101,7 @@ private slots:
         QDir().mkpath(music);
         env.context().commandLine = u"\"%1\""_s.arg(music);
         MainWindow window(env.context());
-        QVERIFY(window.formLoad());
+        QVERIFY(window.load());
         window.showAsLoaded();
         window.picOptions->txtNumerotationSuffixe->setText(u" _ "_s);
         window.mnuFichierQuitter->trigger();
@@ -124,7 +124,7 @@ private slots:
                                       "FenêtreMémoriserTaille=-1\nFenêtreLargeur=12000\n"
                                       "FenêtreHauteur=7000\nDernierDossier=/nonexistent/x/y\n");
         MainWindow window(env.context());
-        QVERIFY(window.formLoad());
+        QVERIFY(window.load());
         QCOMPARE(window.picOptions->txtExtensions->text(), u"*.flac"_s);
         QVERIFY(window.picOptions->optNumerotationPosition[1]->isChecked());
         QCOMPARE(window.picOptions->cboNumerotationRemplissage->currentData().toInt(), 3);
@@ -140,7 +140,7 @@ private slots:
     {
         TestEnvironment env;
         MainWindow window(env.context());
-        QVERIFY(window.formLoad());
+        QVERIFY(window.load());
         window.mnuOptionsMemoriserPosition->trigger();
         window.close();
         QCOMPARE(stored(env, u"FenêtreMémoriserPosition"_s), u"-1"_s);
@@ -153,7 +153,7 @@ private slots:
         TestEnvironment env;
         WriteFile(env.settingsFile(), "[Config]\nFenêtreMémoriserTaille=-1\n");
         MainWindow window(env.context());
-        QVERIFY(window.formLoad());
+        QVERIFY(window.load());
         window.showAsLoaded();
         const int collapsed = window.height();
         window.btnReglages->click();
@@ -172,7 +172,7 @@ private slots:
         env.context().folders.programFiles = env.path(u"program"_s);
         env.context().folders.appData = WriteFile(env.path(u"not-a-folder"_s));
         MainWindow window(env.context());
-        QVERIFY(!window.formLoad());
+        QVERIFY(!window.load());
         QCOMPARE(env.prompter.boxes.size(), 1);
         QCOMPARE(env.prompter.boxes[0].icon, MessageIcon::Critical);
         QVERIFY2(env.prompter.boxes[0].text.startsWith(u"Une erreur ("_s),
@@ -194,7 +194,7 @@ private slots:
         WriteFile(env.path(u"program/Deutsch.lng"_s), "[Traduction]\nCodeLangue=7\n");
         WriteFile(env.settingsFile(), "[Config]\nLangue=English\n");
         MainWindow window(env.context());
-        QVERIFY(window.formLoad());
+        QVERIFY(window.load());
         QCOMPARE(window.windowTitle(), u"Renamer"_s);
         QCOMPARE(window.picOptions->chkSuppressionDurees->text(), u"Remove durations"_s);
         QCOMPARE(window.picOptions->optNumerotationPosition[1]->text(), u"at the end"_s);
@@ -226,7 +226,7 @@ private slots:
         WriteFile(env.path(u"prefix/bin/Tervane.ini"_s), "[Config]\nLangue=English\n");
         {
             MainWindow window(env.context());
-            QVERIFY(window.formLoad());
+            QVERIFY(window.load());
             QCOMPARE(window.state().interfaceLanguage, u"English"_s);
             window.mnuFichierQuitter->trigger();
         }
@@ -242,7 +242,7 @@ private slots:
         env.context().systemLanguageCode = 9;
         WriteFile(env.path(u"program/English.lng"_s), "[Traduction]\nCodeLangue=9\n");
         MainWindow window(env.context());
-        QVERIFY(window.formLoad());
+        QVERIFY(window.load());
         QCOMPARE(window.state().interfaceLanguage, u"English"_s);
         QVERIFY(env.prompter.boxes.isEmpty());
     }
@@ -253,7 +253,7 @@ private slots:
         env.context().systemLanguageCode = 7;
         WriteFile(env.path(u"program/English.lng"_s), "[Traduction]\nCodeLangue=9\n");
         MainWindow window(env.context());
-        QVERIFY(window.formLoad());
+        QVERIFY(window.load());
         QCOMPARE(window.state().interfaceLanguage, u"Français"_s);
         QCOMPARE(env.prompter.boxes.size(), 1);
         QVERIFY(env.prompter.boxes[0].text.startsWith(
@@ -267,7 +267,7 @@ private slots:
         TestEnvironment env;
         WriteFile(env.settingsFile(), "[Config]\nLangue=Klingon\n");
         MainWindow window(env.context());
-        QVERIFY(window.formLoad());
+        QVERIFY(window.load());
         QCOMPARE(window.state().interfaceLanguage, u"Français"_s);
         QVERIFY(!window.picOptions->cboLangue->isEnabledTo(window.picOptions));
         QCOMPARE(window.picOptions->cboNumerotationRemplissage->itemText(1),
@@ -282,7 +282,7 @@ private slots:
         garbage.insert(1000, Bytes("\n[Config]\n\x00\x01="));
         WriteFile(env.settingsFile(), garbage);
         MainWindow window(env.context());
-        QVERIFY(window.formLoad());
+        QVERIFY(window.load());
         QCOMPARE(window.picOptions->txtExtensions->text(), u"*.mp3;*.wma"_s);
         QVERIFY(window.picOptions->chkSuppressionDurees->isChecked());
     }

@@ -36,7 +36,7 @@ class TestPasteCommands : public QObject {
             context = std::make_unique<AppContext>(env.contextWith(systemClipboard));
             context->commandLine = folder(folderName);
             window = std::make_unique<MainWindow>(*context);
-            if (!window->formLoad())
+            if (!window->load())
                 qFatal("start-up failed");
             window->showAsLoaded();
         }

@@ -26,7 +26,7 @@ class TestRenaming : public QObject {
                 WriteFile(folder() + u'/' + file, file.toUtf8());
             env.context().commandLine = folder();
             window = std::make_unique<MainWindow>(env.context());
-            if (!window->formLoad())
+            if (!window->load())
                 qFatal("start-up failed");
             window->showAsLoaded();
         }
