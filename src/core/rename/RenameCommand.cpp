@@ -226,10 +226,7 @@ void RenameCommand::renameBack(std::vector<RenameStep>& entries)
 // interrupted, or by hand.
 bool RenameCommand::alreadyRestored(const RenameStep& entry) const
 {
-    const QString prefix = m_folder + u'/';
-    return isBareFileName(entry.from) && isBareFileName(entry.to) &&
-           m_fileSystem.fileExists(prefix + entry.from) &&
-           !m_fileSystem.fileExists(prefix + entry.to);
+    return stepLooksDone({entry.to, entry.from}, m_folder, m_fileSystem);
 }
 
 // One message for every entry left unrestored, in the order of the set: the
@@ -257,6 +254,13 @@ void RenameCommand::reportUnrestored(
     }
     text += u"\r\n\r\n"_s + m_texts.item(u"MSG_ANNULATION_A_REPRENDRE"_s);
     m_prompter.message(text, MessageIcon::Critical);
+}
+
+bool stepLooksDone(const RenameStep& step, const QString& folder, const FileSystem& fileSystem)
+{
+    const QString prefix = folder + u'/';
+    return isBareFileName(step.from) && isBareFileName(step.to) &&
+           fileSystem.fileExists(prefix + step.to) && !fileSystem.fileExists(prefix + step.from);
 }
 
 std::size_t stepsDoneOfInterruptedRun(const std::vector<RenameStep>& steps, std::size_t knownDone,

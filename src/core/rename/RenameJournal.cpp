@@ -154,14 +154,9 @@ Reading readFile(const QString& path, const QString& folder)
 bool hasBegun(const std::vector<RenameStep>& plan, const QString& folder,
               const FileSystem& fileSystem)
 {
-    const QString prefix = folder + u'/';
-    for (const RenameStep& step : plan) {
-        if (step.from == step.to)
-            continue;
-        return isBareFileName(step.from) && isBareFileName(step.to) &&
-               fileSystem.fileExists(prefix + step.to) &&
-               !fileSystem.fileExists(prefix + step.from);
-    }
+    for (const RenameStep& step : plan)
+        if (step.from != step.to)
+            return stepLooksDone(step, folder, fileSystem);
     return false;
 }
 

@@ -11,4 +11,10 @@ struct RenameStep {
     QString to;
 };
 
+class FileSystem;
+
+// Whether the folder shows a step as done: its new name present and its old
+// one gone (both bare names of the folder).
+bool stepLooksDone(const RenameStep& step, const QString& folder, const FileSystem& fileSystem);
+
 } // namespace tervane
