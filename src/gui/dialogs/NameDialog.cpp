@@ -4,7 +4,9 @@
 #include "i18n/TranslateForm.h"
 #include "i18n/TranslationCatalogue.h"
 #include "mainwindow/Controls.h"
-#include "mainwindow/Twips.h"
+#include "layout/CaptionLayout.h"
+#include "layout/LayoutWidgets.h"
+#include "layout/Twips.h"
 #include "naming/Numbering.h"
 #include "options/FillWidthList.h"
 #include "services/Prompter.h"
@@ -25,14 +27,9 @@ namespace tervane {
 
 namespace {
 
-// Client area and the places of the controls whose left or width follow
-// their captions, as designed (twips).
+// Client area as designed (twips).
 constexpr int ClientWidth = 5655;
 constexpr int ClientHeight = 2535;
-constexpr int CaptionLeft = 240;
-constexpr int CaptionGap = 60;
-constexpr int RightMargin = 180;
-constexpr int ListMargin = 120; // around the fill list's entries, and right of the list
 
 // A fixed dialog border: title and close box, no minimise or maximise.
 constexpr Qt::WindowFlags DialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
@@ -75,13 +72,14 @@ void NameDialog::createControls()
     lblInfo = makeLabel(this, u"lblInfo"_s, QString(), {120, 120, 5415, 615});
     lblInfo->setWordWrap(true); // the prompt may take two lines
     lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblNom = makeLabel(this, u"lblNom"_s, u"Nom"_s, {CaptionLeft, 885, 495, 255});
+    lblNom = makeLabel(this, u"lblNom"_s, u"Nom"_s, {240, 885, 495, 255});
     txtNom = makeControl<QLineEdit>(this, u"txtNom"_s);
     placeInTwips(txtNom, 840, 840, 4695, 285);
     lblNumerotationRemplissage =
         makeLabel(this, u"lblNumérotationRemplissage"_s, u"Remplissage (par des zéros)"_s,
-                  {CaptionLeft, 1335, 2175, 255});
+                  {240, 1335, 2175, 255});
     cboNumerotationRemplissage = makeControl<QComboBox>(this, u"cboNumérotationRemplissage"_s);
+    cboNumerotationRemplissage->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     placeInTwips(cboNumerotationRemplissage, 2400, 1275, 3135, 315);
     btnOK = makeCaptioned<QPushButton>(this, u"btnOK"_s, u"&OK"_s, {1560, 2040, 1215, 375});
     btnOK->setDefault(true);
@@ -107,32 +105,17 @@ void NameDialog::connectHandlers()
     txtNom->installEventFilter(this);
 }
 
-int NameDialog::textWidth(const QString& text) const
-{
-    // Measured in the font of lblNom, which the whole dialog shares.
-    const int pixels = lblNom->fontMetrics().size(Qt::TextShowMnemonic, text).width();
-    return pixelsToTwips(pixels, widgetDpi(this));
-}
-
 // The text box and the fill list start right after their captions, which a
-// translation may have made longer or shorter.
+// translation may have made longer or shorter; the dialog widens rather than
+// cut one.
 void NameDialog::fitCaptions()
 {
-    const int nameWidth = textWidth(lblNom->text());
-    const int nameBoxLeft = CaptionLeft + nameWidth + CaptionGap;
-    placeInTwips(lblNom, CaptionLeft, 885, nameWidth, 255);
-    placeInTwips(txtNom, nameBoxLeft, 840, ClientWidth - nameBoxLeft - RightMargin, 285);
-
-    const int fillWidth = textWidth(lblNumerotationRemplissage->text());
-    placeInTwips(lblNumerotationRemplissage, CaptionLeft, 1335, fillWidth, 255);
-    const int listLeft = CaptionLeft + fillWidth + CaptionGap;
-    int widestEntry = 0;
-    for (int i = 0; i < cboNumerotationRemplissage->count(); ++i)
-        widestEntry = std::max(widestEntry, textWidth(cboNumerotationRemplissage->itemText(i)));
-    // A font wider than the design's would push the list, arrow included, out
-    // of the fixed client area; its open list still widens to its entries.
-    const int listWidth = std::min(widestEntry + ListMargin, ClientWidth - listLeft - ListMargin);
-    placeInTwips(cboNumerotationRemplissage, listLeft, 1275, listWidth, 315);
+    const QList<QWidget*> dialog{this};
+    TwipsLayout layout = readLayout(dialog);
+    const int width = layoutNameDialogCaptions(layout, measureCaptions(dialog), ClientWidth);
+    applyLayout(layout, dialog);
+    setFixedSize(twipsToPixels(width, widgetDpi(this)),
+                 twipsToPixels(ClientHeight, widgetDpi(this)));
 }
 
 void NameDialog::prepare(const NameRequest& request)

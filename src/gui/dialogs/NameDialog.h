@@ -59,7 +59,6 @@ private:
     void connectHandlers();
     void fitCaptions();
     void updateOkButton();
-    int textWidth(const QString& text) const;
 
     const TranslationCatalogue& m_catalogue;
     Prompter& m_prompter;

@@ -1,6 +1,6 @@
 #include "mainwindow/Controls.h"
 
-#include "mainwindow/Twips.h"
+#include "layout/Twips.h"
 
 #include <QVariant>
 

@@ -12,8 +12,8 @@
 #include "lists/TextDropTarget.h"
 #include "mainwindow/Controls.h"
 #include "mainwindow/PasteMenu.h"
-#include "mainwindow/Twips.h"
-#include "mainwindow/WindowLayout.h"
+#include "layout/Twips.h"
+#include "layout/LayoutWidgets.h"
 #include "naming/Numbering.h"
 #include "naming/PasteSources.h"
 #include "options/FillWidthList.h"
@@ -68,6 +68,7 @@ MainWindow::MainWindow(AppContext& context)
     createControls(*this);
     connectLists();
     connectHandlers();
+    m_layout = readLayout(layoutContainers());
     resize(pixels(DesignClientWidth), pixels(DesignClientHeight) + menuBar()->sizeHint().height());
 }
 
@@ -120,27 +121,13 @@ void MainWindow::connectHandlers()
     connect(btnRenommer, &QPushButton::clicked, this, &MainWindow::renameClicked);
     connect(btnAnnuler, &QPushButton::clicked, this, &MainWindow::undoClicked);
     btnCollerPlus->installEventFilter(this);
+    picSeparateur->installEventFilter(this);
     connect(chkTriNum, &QCheckBox::clicked, this, [this] { refreshFileList(false); });
     new TextDropTarget(lvwNoms->viewport(), [this](const QString& text) { dropText(text); });
 
     tmrUnload.setObjectName(QStringLiteral("tmrUnload"));
     tmrUnload.setInterval(50);
     connect(&tmrUnload, &QTimer::timeout, this, &MainWindow::unloadTimeout);
-}
-
-int MainWindow::twips(int pixelCount) const
-{
-    return pixelsToTwips(pixelCount, widgetDpi(this));
-}
-
-int MainWindow::pixels(int twipCount) const
-{
-    return twipsToPixels(twipCount, widgetDpi(this));
-}
-
-int MainWindow::clientHeightTwips() const
-{
-    return twips(height() - menuBar()->sizeHint().height());
 }
 
 // ---------------------------------------------------------------- running
@@ -162,48 +149,6 @@ void MainWindow::activated()
         m_context.prompter.message(QStringLiteral("ATTENTION, version bêta !"), MessageIcon::None);
         m_activatedByWarning = true;
     }
-}
-
-// Also redraws the names: the problem count marks the duplicates red.
-void MainWindow::updateListCounters(bool layoutOnly)
-{
-    const auto placeCounter = [this](QLabel* caption, QLabel* value, const QTreeView* list,
-                                     qsizetype count) {
-        value->setText(QString::number(count));
-        const CounterPlace place = tervane::placeCounter(
-            twips(list->x() + list->width()), twips(chkTriNum->y()),
-            {twips(value->fontMetrics().horizontalAdvance(value->text())), twips(value->height())},
-            {twips(caption->width()), twips(caption->height())});
-        for (const auto& [label, rect] : {std::pair(value, place.value), {caption, place.caption}})
-            placeInTwips(label, rect.x(), rect.y(), rect.width(), rect.height());
-    };
-    placeCounter(lblNbFichiers, lblNbFichiersValeur, lvwFichiers, m_workspace.fileRows.size());
-    placeCounter(lblNbNoms, lblNbNomsValeur, lvwNoms, qsizetype(m_workspace.nameRows.size()));
-    if (layoutOnly)
-        return;
-
-    const ListCounterState counters = computeListCounterState(m_workspace);
-    QPalette colours = lblNbNomsValeur->palette();
-    colours.setColor(QPalette::WindowText, counters.countsAgree
-                                               ? palette().color(QPalette::Highlight)
-                                               : QColor(255, 0, 0));
-    lblNbNomsValeur->setPalette(colours);
-    m_nameModel->refresh();
-    btnRenommer->setEnabled(counters.renameEnabled);
-    btnViderListe->setEnabled(counters.clearEnabled);
-    btnAnnuler->setEnabled(counters.undoEnabled);
-}
-
-void MainWindow::settingsClicked()
-{
-    const bool show = btnReglages->property("tag").toString().isEmpty();
-    btnReglages->setProperty("tag", show ? QStringLiteral("*") : QString());
-    const WindowSpan span =
-        toggleOptionsPanel(show, twips(height()) - clientHeightTwips(), twips(y()),
-                           twips(QGuiApplication::primaryScreen()->geometry().height()));
-    setGeometry(x(), pixels(span.top), width(), pixels(span.height));
-    mnuOptionsAfficher->setChecked(show);
-    picOptions->setEnabled(show);
 }
 
 void MainWindow::applyAlwaysOnTop()
@@ -230,28 +175,6 @@ void MainWindow::showAboutBox()
     layout->addWidget(text);
     about.exec();
     activateWindow();
-}
-
-void MainWindow::moveEvent(QMoveEvent* event)
-{
-    QMainWindow::moveEvent(event);
-    rememberNormalGeometry();
-}
-
-void MainWindow::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    rememberNormalGeometry();
-}
-
-void MainWindow::rememberNormalGeometry()
-{
-    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
-        return;
-    m_window.left = twips(x());
-    m_window.top = twips(y());
-    m_window.width = twips(width());
-    m_window.height = twips(height());
 }
 
 // ---------------------------------------------------------------- files and names
@@ -338,6 +261,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         pasteMenuPressed();
         return true;
     }
+    if (watched == picSeparateur && splitterMouseEvent(event))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 

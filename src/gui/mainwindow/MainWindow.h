@@ -2,6 +2,7 @@
 
 #include "files/FileEnumerator.h"
 #include "i18n/LanguageFile.h"
+#include "layout/WindowLayout.h"
 #include "mainwindow/MainWindowControls.h"
 #include "naming/NamePipeline.h"
 #include "services/AppContext.h"
@@ -46,6 +47,8 @@ public:
     // Shows the window in the state the settings asked for.
     void showAsLoaded();
 
+    // Places the row counts under the lists; unless layoutOnly, also updates
+    // them, their colour and the buttons that depend on them.
     void updateListCounters(bool layoutOnly);
     void runNamePipeline(NameSource source);
     void refreshFileList(bool refreshFirst);
@@ -60,6 +63,10 @@ public:
     std::unique_ptr<PopupMenu> buildPasteMenu() const;
     void pasteMenuPressed();
     void settingsClicked();
+    // Lays the controls out for the window's size, as on every resize.
+    void layoutClientArea();
+    // The controls' places, in twips.
+    const TwipsLayout& layout() const { return m_layout; }
 
     const AppState& state() const { return m_state; }
     RenameWorkspace& workspace() { return m_workspace; }
@@ -71,6 +78,7 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -102,12 +110,23 @@ private:
     void unload();
     void unloadTimeout();
     void rememberNormalGeometry();
+
+    // Geometry: captions, resizing, the splitter, the panel.
+    QList<QWidget*> layoutContainers() const;
+    void layoutCaptions();
+    void updateMinimumSize();
+    void placeSettingsArrow(bool panelShown);
+    CountWidths countWidths() const;
+    bool splitterMouseEvent(QEvent* event);
+    void followSplitter();
+    bool panelShown() const;
     void applyAlwaysOnTop();
     void showAboutBox();
 
     int twips(int pixels) const;
     int pixels(int twips) const;
-    int clientHeightTwips() const;
+    // The client area, under the menu bar, also before the window is shown.
+    QSize clientSize() const;
     void showInitialisationError(int number, const QString& description);
     // A text of the catalogue.
     QString text(const QString& key) const;
@@ -121,6 +140,11 @@ private:
     bool m_catalogueBuilt = false;
     bool m_activatedByWarning = false;
     WindowSettings m_window; // the window keys and the normal-state geometry, in twips
+    QRect m_previousNormal; // the normal place and size before their last change, in twips
+    TwipsLayout m_layout;
+    SplitterBounds m_splitterBounds;
+    int m_captionsWidth = MinimumClientWidth; // the narrowest client area the captions allow
+    std::optional<int> m_dragOffset; // twips into the splitter bar, while it is dragged
     FileListModel* m_fileModel = nullptr;
     bool m_filesWide = false; // the file list's column is wider than the list
     NameListModel* m_nameModel = nullptr;

@@ -1,7 +1,8 @@
 #include "mainwindow/MainWindowControls.h"
 
 #include "mainwindow/Controls.h"
-#include "mainwindow/Twips.h"
+#include "layout/Twips.h"
+#include "mainwindow/Pictures.h"
 #include "options/OptionsPanel.h"
 
 #include <QCheckBox>
@@ -61,11 +62,12 @@ void MainWindowControls::createControls(QMainWindow& window)
     auto* client = new QWidget(&window);
     client->setObjectName(QStringLiteral("client"));
     window.setCentralWidget(client);
-    client->setMinimumSize(twipsToPixels(DesignClientWidth, widgetDpi(&window)),
-                           twipsToPixels(OptionsPanelTop, widgetDpi(&window)));
 
     lblRepertoire = makeCaptioned<QLabel>(client, QStringLiteral("lblRépertoire"),
                                           QStringLiteral("Répertoire"), {120, 285, 855, 255});
+    imgPar = makeControl<QLabel>(client, QStringLiteral("imgPar"));
+    imgPar->setPixmap(logoPicture(window.palette(), window.devicePixelRatioF()));
+    placeInTwips(imgPar, 3907, 600, 1680, 390);
     txtRepertoire = makeControl<QLineEdit>(client, QStringLiteral("txtRépertoire"));
     placeInTwips(txtRepertoire, 1080, 240, 7695, 285);
     btnParcourir = makeCaptioned<QPushButton>(client, QStringLiteral("btnParcourir"),
@@ -104,6 +106,15 @@ void MainWindowControls::createControls(QMainWindow& window)
     btnReglages = makeCaptioned<QPushButton>(client, QStringLiteral("btnRéglages"),
                                              QStringLiteral("R&églages"), {8160, 3120, 1215, 375});
     btnReglages->setProperty("tag", QStringLiteral("*"));
+    for (const bool up : {true, false}) {
+        QLabel*& arrow = up ? picFlecheHaut : picFlecheBas;
+        arrow = makeControl<QLabel>(btnReglages, up ? QStringLiteral("picFlècheHaut")
+                                                     : QStringLiteral("picFlècheBas"));
+        arrow->setPixmap(arrowPicture(window.palette(), up, window.devicePixelRatioF()));
+        arrow->setAttribute(Qt::WA_TransparentForMouseEvents);
+        arrow->resize(arrow->sizeHint());
+        arrow->hide();
+    }
     btnQuitter = makeCaptioned<QPushButton>(client, QStringLiteral("btnQuitter"),
                                             QStringLiteral("&Quitter"), {8160, 3600, 1215, 840});
 
@@ -125,7 +136,7 @@ void MainWindowControls::createControls(QMainWindow& window)
     }
 
     picOptions = new OptionsPanel(client);
-    placeInTwips(picOptions, 0, OptionsPanelTop, DesignClientWidth, OptionsPanelHeight);
+    placeInTwips(picOptions, 0, 4750, DesignClientWidth, 5130);
 }
 
 void MainWindowControls::createMenus(QMainWindow& window)

@@ -15,13 +15,10 @@ namespace tervane {
 
 class OptionsPanel;
 
-// Client size and panel place of the main window as designed, in twips, with
-// the options panel shown.
+// Client size of the main window as designed, in twips, with the options
+// panel shown.
 inline constexpr int DesignClientWidth = 9495;
 inline constexpr int DesignClientHeight = 9880;
-inline constexpr int OptionsPanelTop = 4750;
-inline constexpr int OptionsPanelHeight = 5130;
-inline constexpr int ScreenBottomMargin = 500;
 
 // The controls and menus of the main window, made and placed as designed,
 // each carrying its name as its objectName (language files and tests find
@@ -34,6 +31,7 @@ struct MainWindowControls {
 
     // Controls, named as the program names them.
     QLabel* lblRepertoire = nullptr;
+    QLabel* imgPar = nullptr;
     QLineEdit* txtRepertoire = nullptr;
     QPushButton* btnParcourir = nullptr;
     QLabel* lblFichiers = nullptr;
@@ -48,6 +46,8 @@ struct MainWindowControls {
     QPushButton* btnRenommer = nullptr;
     QPushButton* btnAnnuler = nullptr;
     QPushButton* btnReglages = nullptr;
+    QLabel* picFlecheHaut = nullptr;
+    QLabel* picFlecheBas = nullptr;
     QPushButton* btnQuitter = nullptr;
     QCheckBox* chkTriNum = nullptr;
     QLabel* lblNbFichiers = nullptr;

@@ -12,7 +12,7 @@
 #include "lists/ListModels.h"
 #include "lists/PairedLists.h"
 #include "mainwindow/Controls.h"
-#include "mainwindow/Twips.h"
+#include "layout/Twips.h"
 #include "naming/Numbering.h"
 #include "naming/PasteSources.h"
 #include "options/FillWidthList.h"
@@ -85,7 +85,7 @@ bool MainWindow::load()
         picSeparateur->setPalette(bar);
         fillWidthList(picOptions->cboNumerotationRemplissage,
                       [this](const QString& key) { return text(key); });
-        // Later: the controls sized to their translated captions.
+        layoutCaptions();
         m_state.isLoading = true;
         applyStoredTreatmentSettings();
         runDependentFieldHandlers();
@@ -205,8 +205,9 @@ void MainWindow::applyWindowOptions()
     mnuOptionsMemoriserSeparateur->setChecked(m_window.rememberSplitter);
     mnuOptionsMemoriserTaille->setChecked(m_window.rememberSize);
     mnuOptionsMemoriserPosition->setChecked(m_window.rememberPosition);
-    setGeometry(pixels(m_window.left), pixels(m_window.top), pixels(m_window.width),
-                pixels(m_window.height));
+    // The frame goes where it was; the window keeps at least its minimum size.
+    move(pixels(m_window.left), pixels(m_window.top));
+    resize(pixels(m_window.width), pixels(m_window.height));
     mnuOptionsMinimiserSystray->setChecked(m_window.minimiseToTray);
     mnuOptionsToujoursAuDessus->setChecked(m_window.alwaysOnTop);
     applyAlwaysOnTop();
@@ -271,7 +272,7 @@ void MainWindow::unload()
         writeWindowOptions(file, m_window);
     rememberNormalGeometry();
     writeWindowPosition(file, m_window);
-    if (m_window.rememberSize && !btnReglages->property("tag").toString().isEmpty()) {
+    if (m_window.rememberSize && panelShown()) {
         settingsClicked();
         rememberNormalGeometry();
     }

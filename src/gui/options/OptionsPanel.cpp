@@ -170,6 +170,7 @@ void OptionsPanel::createTreatmentsFrame()
         QStringLiteral("Remplissage (par des zéros)"), {400, 2655, 2400, 255});
     cboNumerotationRemplissage =
         makeControl<QComboBox>(f, QStringLiteral("cboNumérotationRemplissage"));
+    cboNumerotationRemplissage->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     placeInTwips(cboNumerotationRemplissage, 2860, 2610, 3800, 315);
     lblNumerotationPrefixe = makeCaptioned<QLabel>(
         f, QStringLiteral("lblNumérotationPréfixe"),

@@ -1,0 +1,257 @@
+// The main window's geometry at the edge: controls sized to their captions,
+// the layout redone on every resize, the splitter drag, the options panel
+// shown and hidden, and the normal-state geometry the settings keep. The
+// rules themselves, in twips, live in layout/.
+#include "mainwindow/MainWindow.h"
+
+#include "layout/CaptionLayout.h"
+#include "layout/LayoutWidgets.h"
+#include "layout/Twips.h"
+#include "lists/ListModels.h"
+#include "mainwindow/Controls.h"
+#include "options/OptionsPanel.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTreeView>
+
+using namespace Qt::StringLiterals;
+
+namespace tervane {
+
+namespace {
+
+constexpr Qt::WindowStates NotNormal =
+    Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
+
+void setBarColour(QWidget* bar, QPalette::ColorRole role)
+{
+    QPalette colours = bar->palette();
+    colours.setColor(QPalette::Window, bar->window()->palette().color(role));
+    bar->setPalette(colours);
+}
+
+} // namespace
+
+int MainWindow::twips(int pixelCount) const
+{
+    return pixelsToTwips(pixelCount, widgetDpi(this));
+}
+
+int MainWindow::pixels(int twipCount) const
+{
+    return twipsToPixels(twipCount, widgetDpi(this));
+}
+
+QSize MainWindow::clientSize() const
+{
+    return {width(), height() - menuBar()->sizeHint().height()};
+}
+
+bool MainWindow::panelShown() const
+{
+    return !btnReglages->property("tag").toString().isEmpty();
+}
+
+QList<QWidget*> MainWindow::layoutContainers() const
+{
+    return {centralWidget(),
+            picOptions,
+            picOptions->fraTraitements,
+            picOptions->picSuppressionCaracteres,
+            picOptions->picNumerotationPosition,
+            picOptions->picAjoutChaine};
+}
+
+void MainWindow::layoutCaptions()
+{
+    // Room for the arrow picture.
+    btnReglages->setText(btnReglages->text() + u"    "_s);
+    layoutMainCaptions(m_layout, measureCaptions(layoutContainers()),
+                       twips(clientSize().width()));
+    const int widestCount = textWidthInTwips(lblNbNomsValeur, u"000000"_s);
+    m_captionsWidth = std::max(MinimumClientWidth, captionsClientWidth(m_layout, widestCount));
+    updateMinimumSize();
+    layoutClientArea();
+    placeSettingsArrow(panelShown());
+}
+
+void MainWindow::updateMinimumSize()
+{
+    const int height = panelShown() ? MinimumClientHeightWithPanel : MinimumClientHeight;
+    setMinimumSize(pixels(m_captionsWidth), pixels(height) + menuBar()->sizeHint().height());
+}
+
+void MainWindow::layoutClientArea()
+{
+    const QSize client = clientSize();
+    m_splitterBounds =
+        tervane::layoutClientArea(m_layout, {twips(client.width()), twips(client.height()), panelShown()},
+                                  m_window.splitterRatio, countWidths());
+    applyLayout(m_layout, layoutContainers());
+    fitListColumns(true);
+}
+
+CountWidths MainWindow::countWidths() const
+{
+    return {textWidthInTwips(lblNbFichiersValeur, lblNbFichiersValeur->text()),
+            textWidthInTwips(lblNbNomsValeur, lblNbNomsValeur->text())};
+}
+
+// Also redraws the names: the problem count marks the duplicates red.
+void MainWindow::updateListCounters(bool layoutOnly)
+{
+    lblNbFichiersValeur->setText(QString::number(m_workspace.fileRows.size()));
+    lblNbNomsValeur->setText(QString::number(m_workspace.nameRows.size()));
+    placeCounters(m_layout, countWidths());
+    applyLayout(m_layout, {centralWidget()});
+    if (layoutOnly)
+        return;
+
+    const ListCounterState counters = computeListCounterState(m_workspace);
+    QPalette colours = lblNbNomsValeur->palette();
+    colours.setColor(QPalette::WindowText, counters.countsAgree
+                                               ? palette().color(QPalette::Highlight)
+                                               : QColor(255, 0, 0));
+    lblNbNomsValeur->setPalette(colours);
+    m_nameModel->refresh();
+    btnRenommer->setEnabled(counters.renameEnabled);
+    btnViderListe->setEnabled(counters.clearEnabled);
+    btnAnnuler->setEnabled(counters.undoEnabled);
+}
+
+// ---------------------------------------------------------------- options panel
+
+void MainWindow::settingsClicked()
+{
+    const bool show = !panelShown();
+    // A maximised window keeps its size: the panel shows inside it. A normal
+    // one grows or shrinks by the panel, its top kept where it is unless the
+    // screen's bottom pushes it up.
+    const bool resizeWindow = !(windowState() & NotNormal);
+    const QRect frame = frameGeometry();
+    const int frameExtra = frame.height() - height();
+    const QRect screenArea = screen()->geometry();
+    const WindowSpan span = toggleOptionsPanel(
+        show, twips(frame.height() - clientSize().height()), twips(frame.y()),
+        m_layout.value(u"picOptions"_s), twips(screenArea.y() + screenArea.height()));
+
+    btnReglages->setProperty("tag", show ? u"*"_s : QString());
+    updateMinimumSize();
+    if (resizeWindow) {
+        if (pixels(span.top) != frame.y())
+            move(x(), pixels(span.top));
+        resize(width(), pixels(span.height) - frameExtra);
+    }
+    layoutClientArea();
+    placeSettingsArrow(show);
+    mnuOptionsAfficher->setChecked(show);
+    picOptions->setEnabled(show);
+}
+
+void MainWindow::placeSettingsArrow(bool shown)
+{
+    QLabel* arrow = shown ? picFlecheHaut : picFlecheBas;
+    arrow->move(
+        placeImageInButton(btnReglages->size(), arrow->size(), ImageAlignment::Right, pixels(160)));
+    arrow->show();
+    (shown ? picFlecheBas : picFlecheHaut)->hide();
+}
+
+// ---------------------------------------------------------------- splitter
+
+bool MainWindow::splitterMouseEvent(QEvent* event)
+{
+    const auto type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease)
+        return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const int mouseX = twips(int(mouse->position().x()));
+    if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+        setBarColour(picSeparateur, QPalette::Dark);
+        picSeparateur->raise();
+        m_dragOffset = mouseX;
+    } else if (type == QEvent::MouseMove && m_dragOffset && (mouse->buttons() & Qt::LeftButton)) {
+        QRect& bar = m_layout[u"picSéparateur"_s];
+        if (const auto left = draggedSplitterLeft(bar.left(), mouseX, *m_dragOffset,
+                                                  m_splitterBounds)) {
+            bar.moveLeft(*left);
+            followSplitter();
+        }
+    } else if (type == QEvent::MouseButtonRelease && m_dragOffset) {
+        m_dragOffset.reset();
+        followSplitter();
+        setBarColour(picSeparateur, QPalette::Button);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// The lists follow the bar, and its place becomes the ratio kept.
+void MainWindow::followSplitter()
+{
+    m_window.splitterRatio = dropSplitter(m_layout);
+    updateListCounters(true);
+    fitListColumns(true);
+}
+
+// ---------------------------------------------------------------- window geometry
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    rememberNormalGeometry();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    rememberNormalGeometry();
+    if (!isMinimized())
+        layoutClientArea();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !(windowState() & NotNormal))
+        return;
+    // A window manager may report the maximised place and size before the
+    // maximised state: what was recorded then was never the normal geometry.
+    const QRect recorded(m_window.left, m_window.top, m_window.width, m_window.height);
+    if (recorded.topLeft() == QPoint(twips(x()), twips(y()))) {
+        m_window.left = m_previousNormal.left();
+        m_window.top = m_previousNormal.top();
+    }
+    if (recorded.size() == QSize(twips(width()), twips(height()))) {
+        m_window.width = m_previousNormal.width();
+        m_window.height = m_previousNormal.height();
+    }
+}
+
+// The stored left and top are those of the frame, as move() takes them; the
+// stored size is the window's own, without the frame the window manager adds,
+// as resize() takes it. Both mean the same when written and read back.
+void MainWindow::rememberNormalGeometry()
+{
+    if (windowState() & NotNormal)
+        return;
+    const QRect recorded(m_window.left, m_window.top, m_window.width, m_window.height);
+    const QRect now(twips(x()), twips(y()), twips(width()), twips(height()));
+    if (now.topLeft() != recorded.topLeft())
+        m_previousNormal.moveTopLeft(recorded.topLeft());
+    if (now.size() != recorded.size())
+        m_previousNormal.setSize(recorded.size());
+    m_window.left = now.left();
+    m_window.top = now.top();
+    m_window.width = now.width();
+    m_window.height = now.height();
+}
+
+} // namespace tervane
