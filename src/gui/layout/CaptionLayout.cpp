@@ -166,6 +166,8 @@ void layoutMainCaptions(TwipsLayout& layout, const CaptionWidths& captions, int 
     layout[u"lblRépertoire"_s].setWidth(labels);
     layout[u"lblFichiers"_s].setWidth(labels);
     chain(layout, u"lblRépertoire"_s, u"txtRépertoire"_s, 120);
+    QRect& browse = layout[u"btnParcourir"_s];
+    browse.setWidth(std::max(browse.width(), captions.value(u"btnParcourir"_s).control));
     layout[u"lvwFichiers"_s].moveLeft(layout.value(u"txtRépertoire"_s).left());
 
     layoutButtonColumn(layout, captions, clientWidth);
@@ -182,6 +184,7 @@ void layoutMainCaptions(TwipsLayout& layout, const CaptionWidths& captions, int 
     fitWidth(layout, captions, u"lblLangue"_s, 0);
     chain(layout, u"lblLangue"_s, u"cboLangue"_s, 120);
     chain(layout, u"cboLangue"_s, u"lblRequiertRedémarrage"_s, 120);
+    fitWidth(layout, captions, u"lblRequiertRedémarrage"_s, 0);
 }
 
 int captionsClientWidth(const TwipsLayout& layout, int countWidth)

@@ -6,6 +6,8 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QStyle>
 #include <QWidget>
 
 #include <cmath>
@@ -32,28 +34,43 @@ int ceilTwips(const QWidget* widget, int pixels)
 
 std::optional<CaptionWidth> captionOf(const QWidget* control)
 {
-    if (const auto* label = qobject_cast<const QLabel*>(control)) {
-        if (label->text().isEmpty() || label->wordWrap())
-            return std::nullopt;
-        const int width = ceilTwips(label, label->sizeHint().width());
-        return CaptionWidth{width, width};
-    }
-    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
-        if (button->text().isEmpty())
-            return std::nullopt;
-        return CaptionWidth{textWidthInTwips(button, button->text()),
-                            ceilTwips(button, button->sizeHint().width())};
-    }
-    if (const auto* list = qobject_cast<const QComboBox*>(control)) {
-        int widest = 0;
+    const int needed = neededCaptionWidth(control);
+    if (needed == 0)
+        return std::nullopt;
+    int text = 0;
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        text = label->sizeHint().width();
+    else if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width();
+    else if (const auto* list = qobject_cast<const QComboBox*>(control))
         for (int i = 0; i < list->count(); ++i)
-            widest = std::max(widest, textWidthInTwips(list, list->itemText(i)));
-        return CaptionWidth{widest, ceilTwips(list, list->sizeHint().width())};
-    }
-    return std::nullopt;
+            text = std::max(text, list->fontMetrics().horizontalAdvance(list->itemText(i)));
+    return CaptionWidth{ceilTwips(control, text), ceilTwips(control, needed)};
 }
 
 } // namespace
+
+int neededCaptionWidth(const QWidget* control)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return label->text().isEmpty() || label->wordWrap() ? 0 : label->sizeHint().width();
+    if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+        if (button->text().isEmpty())
+            return 0;
+        const QStyle* style = button->style();
+        return button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() +
+               style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+               2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button) +
+               (button->isDefault() || button->autoDefault()
+                    ? 2 * style->pixelMetric(QStyle::PM_ButtonDefaultIndicator, nullptr, button)
+                    : 0);
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text().isEmpty() ? 0 : button->sizeHint().width();
+    if (const auto* list = qobject_cast<const QComboBox*>(control))
+        return list->sizeHint().width();
+    return 0;
+}
 
 int textWidthInTwips(const QWidget* widget, const QString& text)
 {

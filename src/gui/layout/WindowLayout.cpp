@@ -154,7 +154,11 @@ int dropSplitter(TwipsLayout& layout)
 WindowSpan toggleOptionsPanel(bool show, int nonClientHeight, int windowTop, QRect panel,
                               int screenHeight)
 {
-    WindowSpan span{windowTop, nonClientHeight + panel.top() + (show ? panel.height() : 0)};
+    // A shown panel ends 60 twips above the client area's bottom (the quit
+    // button keeps 360 twips above it, 300 without it): showing adds that
+    // margin, so that hiding gives back the height the window had.
+    const int shownHeight = panel.height() + PanelBottomMargin;
+    WindowSpan span{windowTop, nonClientHeight + panel.top() + (show ? shownHeight : 0)};
     if (show && span.top + span.height > screenHeight - ScreenBottomMargin)
         span.top = screenHeight - span.height - ScreenBottomMargin;
     return span;

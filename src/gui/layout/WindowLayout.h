@@ -17,6 +17,7 @@ inline constexpr int MinimumClientWidth = 9495;
 inline constexpr int MinimumClientHeight = 4750;
 inline constexpr int MinimumClientHeightWithPanel = 9880;
 inline constexpr int ScreenBottomMargin = 500;
+inline constexpr int PanelBottomMargin = 60;
 
 // The splitter bar's allowed range (its left edge), known after each resize.
 struct SplitterBounds {

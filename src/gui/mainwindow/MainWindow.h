@@ -78,7 +78,6 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -140,7 +139,6 @@ private:
     bool m_catalogueBuilt = false;
     bool m_activatedByWarning = false;
     WindowSettings m_window; // the window keys and the normal-state geometry, in twips
-    QRect m_previousNormal; // the normal place and size before their last change, in twips
     TwipsLayout m_layout;
     SplitterBounds m_splitterBounds;
     int m_captionsWidth = MinimumClientWidth; // the narrowest client area the captions allow

@@ -217,41 +217,19 @@ void MainWindow::resizeEvent(QResizeEvent* event)
         layoutClientArea();
 }
 
-void MainWindow::changeEvent(QEvent* event)
-{
-    QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !(windowState() & NotNormal))
-        return;
-    // A window manager may report the maximised place and size before the
-    // maximised state: what was recorded then was never the normal geometry.
-    const QRect recorded(m_window.left, m_window.top, m_window.width, m_window.height);
-    if (recorded.topLeft() == QPoint(twips(x()), twips(y()))) {
-        m_window.left = m_previousNormal.left();
-        m_window.top = m_previousNormal.top();
-    }
-    if (recorded.size() == QSize(twips(width()), twips(height()))) {
-        m_window.width = m_previousNormal.width();
-        m_window.height = m_previousNormal.height();
-    }
-}
-
 // The stored left and top are those of the frame, as move() takes them; the
 // stored size is the window's own, without the frame the window manager adds,
 // as resize() takes it. Both mean the same when written and read back.
 void MainWindow::rememberNormalGeometry()
 {
-    if (windowState() & NotNormal)
+    // A window manager may report the maximised place and size before the
+    // maximised state: a frame that fills the work area is no normal geometry.
+    if ((windowState() & NotNormal) || frameGeometry() == screen()->availableGeometry())
         return;
-    const QRect recorded(m_window.left, m_window.top, m_window.width, m_window.height);
-    const QRect now(twips(x()), twips(y()), twips(width()), twips(height()));
-    if (now.topLeft() != recorded.topLeft())
-        m_previousNormal.moveTopLeft(recorded.topLeft());
-    if (now.size() != recorded.size())
-        m_previousNormal.setSize(recorded.size());
-    m_window.left = now.left();
-    m_window.top = now.top();
-    m_window.width = now.width();
-    m_window.height = now.height();
+    m_window.left = twips(x());
+    m_window.top = twips(y());
+    m_window.width = twips(width());
+    m_window.height = twips(height());
 }
 
 } // namespace tervane

@@ -236,7 +236,7 @@ private slots:
         QTest::addColumn<int>("expectedTop");
         QTest::addColumn<int>("expectedHeight");
         const int nonClient = 600;
-        const int shown = nonClient + 4750 + 5130;
+        const int shown = nonClient + 4750 + 5130 + PanelBottomMargin;
         QTest::newRow("hidden") << false << 2000 << 2000 << nonClient + 4750;
         QTest::newRow("shown, room below") << true << 500 << 500 << shown;
         QTest::newRow("shown, moved up to stay on screen")

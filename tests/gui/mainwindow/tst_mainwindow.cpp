@@ -1,9 +1,14 @@
+#include "dialogs/NameDialog.h"
+#include "i18n/TranslationCatalogue.h"
+#include "layout/LayoutWidgets.h"
+#include "mainwindow/Controls.h"
 #include "mainwindow/MainWindow.h"
 #include "options/OptionsPanel.h"
 #include "settings/IniFile.h"
 #include "support/TestEnvironment.h"
 
 #include <QAction>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +17,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QTreeView>
 
@@ -19,14 +25,63 @@ using namespace tervane;
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// Every shown captioned control narrower than its caption, cut by its
+// parent's edge, or overlapping a captioned sibling.
+QStringList cutCaptions(QWidget* window)
+{
+    QStringList problems;
+    QList<const QWidget*> checked;
+    for (const QWidget* control : window->findChildren<QWidget*>()) {
+        const int needed = neededCaptionWidth(control);
+        if (needed == 0 || control->objectName().isEmpty() || !control->isVisibleTo(window))
+            continue;
+        const QRect place = control->geometry();
+        if (place.width() < needed)
+            problems << u"%1 %2 < %3"_s.arg(controlKey(control)).arg(place.width()).arg(needed);
+        if (place.left() < 0 || place.right() >= control->parentWidget()->width())
+            problems << controlKey(control) + u" outside its parent"_s;
+        for (const QWidget* sibling : checked)
+            // Neighbouring buttons may share their one-pixel border.
+            if (sibling->parentWidget() == control->parentWidget() &&
+                sibling->geometry().intersected(place).height() > 1)
+                problems << controlKey(control) + u" over "_s + controlKey(sibling);
+        checked << control;
+    }
+    return problems;
+}
+
+// A language file whose every caption is much longer than the French one.
+void writeLongCaptions(TestEnvironment& env, QWidget* window)
+{
+    QByteArray file = "[Traduction]\nCodeLangue=9\n";
+    for (const QWidget* control : window->findChildren<QWidget*>()) {
+        const auto* button = qobject_cast<const QAbstractButton*>(control);
+        const auto* label = qobject_cast<const QLabel*>(control);
+        const QString text = button ? button->text() : label ? label->text() : QString();
+        if (!text.isEmpty() && !control->objectName().isEmpty())
+            file += (controlKey(control) + u'=' + text + u" in a much longer language"_s + u'\n')
+                        .toUtf8();
+    }
+    for (int width : {0, 2, 3, 4, 5, 6, 7, 8, 9})
+        file += u"<TXT_REMPLISSAGE%1>a fill of %1 digits, in a much longer language</TXT_REMPLISSAGE%1>\n"_s
+                    .arg(width)
+                    .toUtf8();
+    WriteFile(env.path(u"program/Long.lng"_s), file);
+    WriteFile(env.settingsFile(), "[Config]\nLangue=Long\n");
+}
+
+QString stored(const TestEnvironment& env, const QString& key)
+{
+    return readIniString(env.settingsFile(), u"Config"_s, key, u"<missing>"_s);
+}
+
+} // namespace
+
 // The real main window, started on a temporary program folder.
 class TestMainWindow : public QObject {
     Q_OBJECT
-
-    QString stored(const TestEnvironment& env, const QString& key)
-    {
-        return readIniString(env.settingsFile(), u"Config"_s, key, u"<missing>"_s);
-    }
 
 private slots:
     void startsWithEmptyListsAndThePanelCollapsed()
@@ -163,6 +218,85 @@ private slots:
         const int storedHeight = stored(env, u"FenêtreHauteur"_s).toInt();
         QVERIFY2(qAbs(storedHeight - collapsed * 15) <= 15,
                  qPrintable(QString::number(storedHeight)));
+    }
+
+    void captionsAreNeverCut_data()
+    {
+        QTest::addColumn<bool>("longCaptions");
+        QTest::newRow("French") << false;
+        QTest::newRow("a language with long captions") << true;
+    }
+    void captionsAreNeverCut()
+    {
+        QFETCH(bool, longCaptions);
+        TestEnvironment env;
+        if (longCaptions) {
+            MainWindow design(env.context());
+            writeLongCaptions(env, &design);
+        }
+        MainWindow window(env.context());
+        QVERIFY(window.load());
+        window.showAsLoaded();
+        window.btnReglages->click();
+        QVERIFY(window.picOptions->isVisibleTo(&window));
+        QCOMPARE(longCaptions, window.lblRepertoire->text().endsWith(u"language"_s));
+        const QStringList mainProblems = cutCaptions(&window);
+        QVERIFY2(mainProblems.isEmpty(), qPrintable(mainProblems.join(u", "_s)));
+
+        const LanguageFile language = longCaptions
+                                          ? LanguageFile::load(env.path(u"program/Long.lng"_s))
+                                          : LanguageFile();
+        const TranslationCatalogue catalogue = buildTranslationCatalogue(language);
+        NameDialog dialog(catalogue, language, env.prompter);
+        dialog.prepare({u"Coller"_s, u"Veuillez saisir..."_s, u"Piste [NUM]"_s, true, 5, 150});
+        const QStringList dialogProblems = cutCaptions(&dialog);
+        QVERIFY2(dialogProblems.isEmpty(), qPrintable(dialogProblems.join(u", "_s)));
+    }
+
+    void geometryComesBackWhereItWas()
+    {
+        TestEnvironment env;
+        WriteFile(env.settingsFile(), "[Config]\nFenêtreMémoriserPosition=-1\n"
+                                      "FenêtreMémoriserTaille=-1\nFenêtreGauche=3000\n"
+                                      "FenêtreHaut=1005\nFenêtreLargeur=13500\n"
+                                      "FenêtreHauteur=5100\n");
+        for (int run = 0; run < 3; ++run) {
+            MainWindow window(env.context());
+            QVERIFY(window.load());
+            window.showAsLoaded();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QCOMPARE(window.frameGeometry().topLeft(), QPoint(200, 67));
+            QCOMPARE(window.size(), QSize(900, 340));
+            // The options panel keeps the window's top where it is.
+            window.btnReglages->click();
+            window.btnReglages->click();
+            QCOMPARE(window.frameGeometry().topLeft(), QPoint(200, 67));
+            window.close();
+            QCOMPARE(stored(env, u"FenêtreGauche"_s), u"3000"_s);
+            QCOMPARE(stored(env, u"FenêtreHaut"_s), u"1005"_s);
+        }
+    }
+
+    void maximisedWindowKeepsItsNormalSize()
+    {
+        TestEnvironment env;
+        WriteFile(env.settingsFile(), "[Config]\nFenêtreMémoriserTaille=-1\nFenêtreEtat=2\n"
+                                      "FenêtreLargeur=12000\nFenêtreHauteur=6000\n");
+        MainWindow window(env.context());
+        QVERIFY(window.load());
+        window.showAsLoaded();
+        QTRY_COMPARE(window.frameGeometry().size(), window.screen()->availableGeometry().size());
+        QVERIFY(window.isMaximized());
+        const QSize maximised = window.size();
+        // The panel shows inside the maximised window, which keeps its size.
+        window.btnReglages->click();
+        QCOMPARE(window.size(), maximised);
+        QVERIFY(window.picOptions->geometry().bottom() < window.centralWidget()->height());
+        QCOMPARE(window.btnQuitter->geometry().right() + 1 + 8, window.centralWidget()->width());
+        window.close();
+        QCOMPARE(stored(env, u"FenêtreEtat"_s), u"2"_s);
+        QCOMPARE(stored(env, u"FenêtreLargeur"_s), u"12000"_s);
+        QCOMPARE(stored(env, u"FenêtreHauteur"_s), u"6000"_s);
     }
 
     void failedStartShowsTheInitialisationMessage()
