@@ -205,9 +205,14 @@ void MainWindow::applyWindowOptions()
     mnuOptionsMemoriserSeparateur->setChecked(m_window.rememberSplitter);
     mnuOptionsMemoriserTaille->setChecked(m_window.rememberSize);
     mnuOptionsMemoriserPosition->setChecked(m_window.rememberPosition);
-    // The frame goes where it was; the window keeps at least its minimum size.
-    move(pixels(m_window.left), pixels(m_window.top));
+    // The window keeps at least its minimum size, and is centred with the size
+    // it has, not one too small to show; the frame goes where it was.
     resize(pixels(m_window.width), pixels(m_window.height));
+    if (!m_window.rememberPosition) {
+        m_window.left = (twips(screen.width()) - twips(width())) / 2;
+        m_window.top = (twips(screen.height()) - twips(height())) / 2;
+    }
+    move(pixels(m_window.left), pixels(m_window.top));
     mnuOptionsMinimiserSystray->setChecked(m_window.minimiseToTray);
     mnuOptionsToujoursAuDessus->setChecked(m_window.alwaysOnTop);
     applyAlwaysOnTop();

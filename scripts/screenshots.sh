@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Pictures of the main window for docs/screenshots: at its minimum size and
+# maximised, options panel hidden and shown, in French. The program runs from
+# a copy in a temporary folder (its settings live beside it), under a virtual
+# X server with a window manager, so that the frames are real.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+out="$root/docs/screenshots"
+
+if [ "${1:-}" != --inside ]; then
+    source "$root/scripts/deps.sh"
+    tervane_require_packages "${TERVANE_BUILD_PACKAGES[@]}" xvfb xauth openbox imagemagick xdotool
+    (cd "$root" && cmake --preset dev >/dev/null && cmake --build --preset dev --target tervane -j"$(nproc)")
+    exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" --inside
+fi
+
+# A fixed place, so that the folder shown in the pictures stays the same.
+work="${TMPDIR:-/tmp}/tervane-demo"
+rm -rf "$work" && mkdir -p "$work"
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+cp "$root/build/src/tervane" "$work/"
+mkdir -p "$work/Musique/Album" "$out"
+for track in "01 - Ouverture" "02 - Le Grand Départ" "03 - Sur la route" "04 - Interlude" \
+    "05 - La Ville la nuit" "06 - Retour" "07 - Final (version longue)"; do
+    : >"$work/Musique/Album/$track.mp3"
+done
+export HOME="$work"
+openbox >/dev/null 2>&1 &
+sleep 1
+
+# shoot NAME STATE PANEL: STATE 0 (normal, minimum size) or 2 (maximised).
+shoot() {
+    printf '[Config]\nLangue=Français\nFenêtreMémoriserTaille=-1\nFenêtreEtat=%s\nFenêtreLargeur=1\nFenêtreHauteur=1\n' \
+        "$2" >"$work/Tervane.ini"
+    "$work/tervane" "$work/Musique/Album" >/dev/null 2>&1 &
+    local program=$! window=""
+    for _ in $(seq 50); do
+        window=$(xdotool search --name '^Tervane v' 2>/dev/null | head -1) && [ -n "$window" ] && break
+        sleep 0.2
+    done
+    [ -n "$window" ] || { echo "screenshots: the window did not appear" >&2; exit 1; }
+    sleep 1
+    if [ "$3" = shown ]; then
+        xdotool windowactivate --sync "$window" key alt+o a # Options > Afficher les réglages
+        sleep 1
+    fi
+    import -frame -window "$window" "$out/$1.png"
+    xdotool windowactivate --sync "$window" key ctrl+q
+    wait "$program"
+    echo "$out/$1.png"
+}
+
+shoot minimum-panel-hidden 0 hidden
+shoot minimum-panel-shown 0 shown
+shoot maximised-panel-hidden 2 hidden
+shoot maximised-panel-shown 2 shown
