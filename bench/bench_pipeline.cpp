@@ -141,6 +141,32 @@ void BM_RefreshFileList(benchmark::State& state)
 }
 BENCHMARK(BM_RefreshFileList)->Unit(benchmark::kMillisecond);
 
+// A step of dragging the window's corner: the window resized, its layout,
+// counters and column fit redone, the events processed as the running
+// program would.
+void BM_ResizeStep(benchmark::State& state)
+{
+    MainWindow& window = *session().window;
+    const QSize base = window.size();
+    int step = 0;
+    for (auto _ : state) {
+        window.resize(base.width() + (++step % 2) * 40, base.height() + (step % 2) * 20);
+        QCoreApplication::processEvents();
+    }
+    window.resize(base);
+}
+BENCHMARK(BM_ResizeStep)->Unit(benchmark::kMillisecond);
+
+// The layout alone: every control placed for the current size, counters and
+// column fit included.
+void BM_LayoutClientArea(benchmark::State& state)
+{
+    MainWindow& window = *session().window;
+    for (auto _ : state)
+        window.layoutClientArea();
+}
+BENCHMARK(BM_LayoutClientArea)->Unit(benchmark::kMillisecond);
+
 void BM_BareDirectoryListing(benchmark::State& state)
 {
     const QString folder = session().env.path(QStringLiteral("music"));
