@@ -78,21 +78,26 @@ const Link TreatmentLinks[] = {
 };
 
 const QStringList TreatmentCheckBoxes = {
-    u"chkSuppressionTermes"_s,     u"chkSuppressionChiffresDébut"_s,
-    u"chkSuppressionDurées"_s,     u"chkSuppressionMajuscules"_s,
-    u"chkSuppressionCaractèresNonAlpha"_s, u"chkSuppressionLignesVides"_s,
-    u"chkSuppressionCaractères"_s, u"chkNumérotation"_s,
-    u"chkAjoutChaîne"_s,           u"chkNePasReprendreExtensionOriginale"_s,
+    u"chkSuppressionTermes"_s,
+    u"chkSuppressionChiffresDébut"_s,
+    u"chkSuppressionDurées"_s,
+    u"chkSuppressionMajuscules"_s,
+    u"chkSuppressionCaractèresNonAlpha"_s,
+    u"chkSuppressionLignesVides"_s,
+    u"chkSuppressionCaractères"_s,
+    u"chkNumérotation"_s,
+    u"chkAjoutChaîne"_s,
+    u"chkNePasReprendreExtensionOriginale"_s,
 };
 
 const QStringList TreatmentLabels = {
-    u"lblTermesSéparateur"_s,        u"lblSuppressionCaractères"_s, u"lblNumérotationRemplissage"_s,
+    u"lblTermesSéparateur"_s,    u"lblSuppressionCaractères"_s, u"lblNumérotationRemplissage"_s,
     u"lblNumérotationPréfixe"_s, u"lblNumérotationSuffixe"_s,
 };
 
 // The six buttons of the column share one width.
-const QStringList ColumnButtons = {u"btnColler"_s,   u"btnViderListe"_s, u"btnRenommer"_s,
-                                   u"btnAnnuler"_s,  u"btnRéglages"_s,   u"btnQuitter"_s};
+const QStringList ColumnButtons = {u"btnColler"_s,  u"btnViderListe"_s, u"btnRenommer"_s,
+                                   u"btnAnnuler"_s, u"btnRéglages"_s,   u"btnQuitter"_s};
 
 void layoutButtonColumn(TwipsLayout& layout, const CaptionWidths& captions, int clientWidth)
 {
@@ -141,11 +146,16 @@ int stretchedRow(const TwipsLayout& layout, const QString& before, int gap, cons
 // The last control of each row of the treatments frame, but the row whose
 // text box stretches.
 const QStringList FrameRowEnds = {
-    u"chkSuppressionChiffresDébut"_s,         u"chkSuppressionCaractèresNonAlpha"_s,
-    u"chkSuppressionDurées"_s,                u"chkSuppressionMajuscules"_s,
-    u"chkSuppressionLignesVides"_s,           u"txtSuppressionCaractèresPosition"_s,
-    u"picNumérotationPosition"_s,             u"cboNumérotationRemplissage"_s,
-    u"txtNumérotationSuffixe"_s,              u"txtAjoutChaînePosition"_s,
+    u"chkSuppressionChiffresDébut"_s,
+    u"chkSuppressionCaractèresNonAlpha"_s,
+    u"chkSuppressionDurées"_s,
+    u"chkSuppressionMajuscules"_s,
+    u"chkSuppressionLignesVides"_s,
+    u"txtSuppressionCaractèresPosition"_s,
+    u"picNumérotationPosition"_s,
+    u"cboNumérotationRemplissage"_s,
+    u"txtNumérotationSuffixe"_s,
+    u"txtAjoutChaînePosition"_s,
     u"chkNePasReprendreExtensionOriginale"_s,
 };
 
@@ -202,10 +212,10 @@ int captionsClientWidth(const TwipsLayout& layout, int countWidth)
         splitterMin + 120 + 120 + countWidth + 60 + width(u"lblNbNoms"_s) + 120 + buttonColumn;
 
     const QRect frame = layout.value(u"fraTraitements"_s);
-    const int panel = std::max(
-        {2 * frame.left() + treatmentsFrameWidth(layout),
-         stretchedRow(layout, u"lblExtensions"_s, 60, u"lblExtensionsSéparateur"_s, 260),
-         rightOf(layout.value(u"lblRequiertRedémarrage"_s)) + 120});
+    const int panel =
+        std::max({2 * frame.left() + treatmentsFrameWidth(layout),
+                  stretchedRow(layout, u"lblExtensions"_s, 60, u"lblExtensionsSéparateur"_s, 260),
+                  rightOf(layout.value(u"lblRequiertRedémarrage"_s)) + 120});
     return std::max({topRow, lists, panel});
 }
 

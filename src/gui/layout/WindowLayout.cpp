@@ -123,8 +123,8 @@ void placeCounters(TwipsLayout& layout, CountWidths counts)
     const auto place = [&layout, top](const QString& list, const QString& caption,
                                       const QString& value, int valueWidth) {
         QRect& number = layout[value];
-        number = QRect(rightOf(layout.value(list)) - 120 - valueWidth, top, valueWidth,
-                       number.height());
+        number =
+            QRect(rightOf(layout.value(list)) - 120 - valueWidth, top, valueWidth, number.height());
         QRect& label = layout[caption];
         label.moveTo(number.left() - 60 - label.width(), top);
     };

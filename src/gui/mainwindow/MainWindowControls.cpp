@@ -1,7 +1,7 @@
 #include "mainwindow/MainWindowControls.h"
 
-#include "mainwindow/Controls.h"
 #include "layout/Twips.h"
+#include "mainwindow/Controls.h"
 #include "mainwindow/Pictures.h"
 #include "options/OptionsPanel.h"
 
@@ -109,7 +109,7 @@ void MainWindowControls::createControls(QMainWindow& window)
     for (const bool up : {true, false}) {
         QLabel*& arrow = up ? picFlecheHaut : picFlecheBas;
         arrow = makeControl<QLabel>(btnReglages, up ? QStringLiteral("picFlècheHaut")
-                                                     : QStringLiteral("picFlècheBas"));
+                                                    : QStringLiteral("picFlècheBas"));
         arrow->setPixmap(arrowPicture(window.palette(), up, window.devicePixelRatioF()));
         arrow->setAttribute(Qt::WA_TransparentForMouseEvents);
         arrow->resize(arrow->sizeHint());

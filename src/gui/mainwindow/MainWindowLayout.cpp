@@ -71,8 +71,7 @@ void MainWindow::layoutCaptions()
 {
     // Room for the arrow picture.
     btnReglages->setText(btnReglages->text() + u"    "_s);
-    layoutMainCaptions(m_layout, measureCaptions(layoutContainers()),
-                       twips(clientSize().width()));
+    layoutMainCaptions(m_layout, measureCaptions(layoutContainers()), twips(clientSize().width()));
     const int widestCount = textWidthInTwips(lblNbNomsValeur, u"000000"_s);
     m_captionsWidth = std::max(MinimumClientWidth, captionsClientWidth(m_layout, widestCount));
     updateMinimumSize();
@@ -89,9 +88,9 @@ void MainWindow::updateMinimumSize()
 void MainWindow::layoutClientArea()
 {
     const QSize client = clientSize();
-    m_splitterBounds =
-        tervane::layoutClientArea(m_layout, {twips(client.width()), twips(client.height()), panelShown()},
-                                  m_window.splitterRatio, countWidths());
+    m_splitterBounds = tervane::layoutClientArea(
+        m_layout, {twips(client.width()), twips(client.height()), panelShown()},
+        m_window.splitterRatio, countWidths());
     applyLayout(m_layout, layoutContainers());
     fitListColumns(true);
 }
@@ -136,9 +135,9 @@ void MainWindow::settingsClicked()
     const QRect frame = frameGeometry();
     const int frameExtra = frame.height() - height();
     const QRect screenArea = screen()->geometry();
-    const WindowSpan span = toggleOptionsPanel(
-        show, twips(frame.height() - clientSize().height()), twips(frame.y()),
-        m_layout.value(u"picOptions"_s), twips(screenArea.y() + screenArea.height()));
+    const WindowSpan span = toggleOptionsPanel(show, twips(frame.height() - clientSize().height()),
+                                               twips(frame.y()), m_layout.value(u"picOptions"_s),
+                                               twips(screenArea.y() + screenArea.height()));
 
     btnReglages->setProperty("tag", show ? u"*"_s : QString());
     updateMinimumSize();
@@ -178,8 +177,8 @@ bool MainWindow::splitterMouseEvent(QEvent* event)
         m_dragOffset = mouseX;
     } else if (type == QEvent::MouseMove && m_dragOffset && (mouse->buttons() & Qt::LeftButton)) {
         QRect& bar = m_layout[u"picSéparateur"_s];
-        if (const auto left = draggedSplitterLeft(bar.left(), mouseX, *m_dragOffset,
-                                                  m_splitterBounds)) {
+        if (const auto left =
+                draggedSplitterLeft(bar.left(), mouseX, *m_dragOffset, m_splitterBounds)) {
             bar.moveLeft(*left);
             followSplitter();
         }

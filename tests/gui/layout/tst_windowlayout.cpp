@@ -154,8 +154,8 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QRect>("expected");
         // The design's own size: the list area runs from 960 to 8040.
-        QTest::newRow("half the list area") << 9495 << 4740 << false << 50 << u"picSéparateur"_s
-                                            << QRect(4500, 1080, 60, 3360);
+        QTest::newRow("half the list area")
+            << 9495 << 4740 << false << 50 << u"picSéparateur"_s << QRect(4500, 1080, 60, 3360);
         QTest::newRow("ratio 0: the lowest place")
             << 9495 << 4740 << false << 0 << u"picSéparateur"_s
             << QRect(960 + 1335 + 120 + 1335 + 300, 1080, 60, 3360);
@@ -170,8 +170,8 @@ private slots:
             << 12000 << 6000 << false << 50 << u"btnParcourir"_s << QRect(11505, 270, 375, 255);
         QTest::newRow("folder box up to it")
             << 12000 << 6000 << false << 50 << u"txtRépertoire"_s << QRect(960, 240, 10425, 285);
-        QTest::newRow("logo centred") << 12000 << 6000 << false << 50 << u"imgPar"_s
-                                      << QRect(5160, 600, 1680, 390);
+        QTest::newRow("logo centred")
+            << 12000 << 6000 << false << 50 << u"imgPar"_s << QRect(5160, 600, 1680, 390);
         QTest::newRow("quit button at the bottom")
             << 12000 << 6000 << false << 50 << u"btnQuitter"_s << QRect(10665, 4860, 1215, 840);
         QTest::newRow("quit button above the shown panel")
@@ -217,8 +217,7 @@ private slots:
     {
         QFETCH(int, mouseX);
         TwipsLayout layout = captionedDesign();
-        const SplitterBounds bounds =
-            layoutClientArea(layout, {9495, 4740, false}, 50, {375, 375});
+        const SplitterBounds bounds = layoutClientArea(layout, {9495, 4740, false}, 50, {375, 375});
         if (const auto left = draggedSplitterLeft(4500, mouseX, 30, bounds))
             layout[u"picSéparateur"_s].moveLeft(*left);
         const int ratio = dropSplitter(layout);

@@ -7,8 +7,8 @@
 #include "settings/IniFile.h"
 #include "support/TestEnvironment.h"
 
-#include <QAction>
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -65,9 +65,10 @@ void writeLongCaptions(TestEnvironment& env, QWidget* window)
                         .toUtf8();
     }
     for (int width : {0, 2, 3, 4, 5, 6, 7, 8, 9})
-        file += u"<TXT_REMPLISSAGE%1>a fill of %1 digits, in a much longer language</TXT_REMPLISSAGE%1>\n"_s
-                    .arg(width)
-                    .toUtf8();
+        file +=
+            u"<TXT_REMPLISSAGE%1>a fill of %1 digits, in a much longer language</TXT_REMPLISSAGE%1>\n"_s
+                .arg(width)
+                .toUtf8();
     WriteFile(env.path(u"program/Long.lng"_s), file);
     WriteFile(env.settingsFile(), "[Config]\nLangue=Long\n");
 }
@@ -243,9 +244,8 @@ private slots:
         const QStringList mainProblems = cutCaptions(&window);
         QVERIFY2(mainProblems.isEmpty(), qPrintable(mainProblems.join(u", "_s)));
 
-        const LanguageFile language = longCaptions
-                                          ? LanguageFile::load(env.path(u"program/Long.lng"_s))
-                                          : LanguageFile();
+        const LanguageFile language =
+            longCaptions ? LanguageFile::load(env.path(u"program/Long.lng"_s)) : LanguageFile();
         const TranslationCatalogue catalogue = buildTranslationCatalogue(language);
         NameDialog dialog(catalogue, language, env.prompter);
         dialog.prepare({u"Coller"_s, u"Veuillez saisir..."_s, u"Piste [NUM]"_s, true, 5, 150});
