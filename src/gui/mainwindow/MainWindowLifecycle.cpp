@@ -281,7 +281,8 @@ void MainWindow::unload()
         settingsClicked();
         rememberNormalGeometry();
     }
-    m_window.maximised = isMaximized();
+    // A maximised window that is minimised is stored as a normal one.
+    m_window.maximised = isMaximized() && !isMinimized();
     writeWindowSize(file, m_window);
     writeIniString(file, SettingsKey::Section, SettingsKey::LastFolder, txtRepertoire->text());
     if (m_state.restartRequired)
