@@ -20,4 +20,5 @@ tervane_require_packages() {
     fi
 }
 
-TERVANE_BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev)
+# qt6-translations-l10n: Qt's own dialogs and buttons in the interface language.
+TERVANE_BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n)

@@ -2,6 +2,7 @@
 
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
+#include "cli/CliTexts.h"
 #include "cli/Commands.h"
 #include "i18n/TranslationCatalogue.h"
 #include "platform/PosixFileSystem.h"
@@ -22,16 +23,17 @@ using namespace tervane::cli;
 namespace {
 
 // A renaming or an undo holds the folder for the whole command.
-int runCommand(Options options, FileSystem& fileSystem, OutputStreams streams)
+int runCommand(Options options, TranslationCatalogue texts, FileSystem& fileSystem,
+               OutputStreams streams)
 {
-    CommandContext context(std::move(options), fileSystem, streams);
+    CommandContext context(std::move(options), std::move(texts), fileSystem, streams);
     const QString& command = context.options.command;
     if (command == u"preview")
         return PreviewCommand(context).run();
     const FolderLock lock(context.options.folder);
     if (!lock.isLocked())
-        throw CliError{Refused, insertValues(context.text(u"MSG_RENOMMAGE_EN_COURS"_s),
-                                             {escaped(context.options.folder)})};
+        throw CliError{Refused,
+                       context.text(u"MSG_RENOMMAGE_EN_COURS"_s, {escaped(context.options.folder)})};
     context.workspace().listedFolder = context.options.folder;
     if (command == u"undo")
         return UndoCommand(context).run();
@@ -42,8 +44,10 @@ int runCommand(Options options, FileSystem& fileSystem, OutputStreams streams)
 
 int runCliCommand(const QStringList& arguments, FileSystem& fileSystem, OutputStreams streams)
 {
+    const QString settingsFile = settingsFileOf(arguments);
+    TranslationCatalogue texts = cliCatalogue(settingsFile);
     if (arguments.contains(u"--help"_s) || arguments.contains(u"-h"_s)) {
-        print(streams.out, helpText(journalFolderFor(defaultSettingsFile())));
+        print(streams.out, cliText(texts, u"CLI_AIDE"_s, {journalFolderFor(settingsFile)}));
         return Done;
     }
     if (arguments.contains(u"--version"_s)) {
@@ -51,17 +55,20 @@ int runCliCommand(const QStringList& arguments, FileSystem& fileSystem, OutputSt
         return Done;
     }
     try {
-        Options options = parseOptions(arguments);
+        Options options = parseOptions(arguments, texts);
         if (!QFileInfo(options.folder).isDir())
-            throw CliError{Usage, u"no such folder: %1"_s.arg(escaped(options.folder))};
+            throw CliError{Usage, cliText(texts, u"CLI_DOSSIER_INTROUVABLE"_s,
+                                          {escaped(options.folder)})};
         if (options.explicitSettings) {
             if (!pathExists(options.settingsFile, 0))
-                throw CliError{Usage, u"no such settings file: %1"_s.arg(options.settingsFile)};
+                throw CliError{Usage, cliText(texts, u"CLI_REGLAGES_INTROUVABLES"_s,
+                                              {options.settingsFile})};
             if (const int problem = textFileProblem(options.settingsFile))
-                throw CliError{Usage, u"the settings file %1 cannot be read: %2"_s.arg(
-                                          options.settingsFile, descriptionOfError(problem))};
+                throw CliError{Usage,
+                               cliText(texts, u"CLI_REGLAGES_ILLISIBLES"_s,
+                                       {options.settingsFile, descriptionOfError(problem)})};
         }
-        return runCommand(std::move(options), fileSystem, streams);
+        return runCommand(std::move(options), std::move(texts), fileSystem, streams);
     } catch (const CliError& error) {
         print(streams.err, u"tervane-cli: "_s + error.message);
         return error.code;

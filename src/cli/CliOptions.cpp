@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include "cli/CliOutput.h"
+#include "cli/CliTexts.h"
 #include "platform/SystemFolders.h"
 #include "services/AppIdentity.h"
 #include "settings/SettingsLocation.h"
@@ -13,52 +14,6 @@
 using namespace Qt::StringLiterals;
 
 namespace tervane::cli {
-
-QString helpText(const QString& journalFolder)
-{
-    return uR"(Usage:
-  tervane-cli preview FOLDER [SOURCE] [OPTIONS]
-  tervane-cli rename  FOLDER [SOURCE] [OPTIONS] [--yes]
-  tervane-cli undo    FOLDER [--settings FILE]
-
-Builds the new names of the files of FOLDER as the Tervane window does
-(listing, cleaning treatments, numbering, extensions) and shows them
-(preview), applies them without ever overwriting a file (rename), or renames
-back the last renaming done here (undo).
-
-Source of the names (one of):
-  --names FILE         one name per line from a text file ("-": standard input, the default)
-  --file-names         the current file names
-  --template TEXT      a template where [NUM] is the running number
-  --width N            its zero-fill width (0, 2 to 9; default: the file count's digits, at least 2)
-  --episode x|se       the folder name as a series and season: 01x01 or S01E01 names
-
-Options:
-  --settings FILE      the settings file to read (default: the program's own)
-  --pattern PATTERNS   the files to list, such as "*.mp3;*.wma" (default: from the settings)
-  --numeric            list the files in numeric order
-  --yes                rename even when new names are already taken in the folder
-  -z, --null           list the names raw, each ended by a NUL (current name,
-                       new name), as find -print0 does
-  --help, --version
-
-Names are listed one row per file, the current name and the new name
-separated by a tab. Characters that would break a row or reach the terminal
-are written out: \t, \n, \r, \\ for a backslash, \xHH for any other control
-character.
-
-Exit codes: 0 done, 1 a renaming step failed (earlier steps rolled back) or
-an undo left files it could not restore (the journal keeps them for another
-undo), 2 usage error or bad input (a damaged journal is kept as it is), 3
-refused, nothing renamed (another renaming or undo runs on the folder, names
-taken without --yes, ...).
-
-The last renaming in each folder is kept in a journal beside the settings
-file in use, by default in
-  %1
-so that undo (given the same --settings) works in a later run, even after an
-interrupted one.)"_s.arg(journalFolder);
-}
 
 QString programFolder()
 {
@@ -75,8 +30,9 @@ QString journalFolderFor(const QString& settingsFile)
     return QFileInfo(settingsFile).absolutePath() + u"/journal"_s;
 }
 
-Options parseOptions(const QStringList& arguments)
+Options parseOptions(const QStringList& arguments, const TranslationCatalogue& texts)
 {
+    const auto text = [&texts](const QString& key) { return cliText(texts, key); };
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption names(u"names"_s, {}, u"FILE"_s);
@@ -96,26 +52,26 @@ Options parseOptions(const QStringList& arguments)
 
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 2)
-        throw CliError{Usage, u"expected a command and a folder; see --help"_s};
+        throw CliError{Usage, text(u"CLI_COMMANDE_ET_DOSSIER"_s)};
     Options o;
     o.command = positional[0];
     o.folder = positional[1];
     if (o.command != u"preview" && o.command != u"rename" && o.command != u"undo")
-        throw CliError{Usage, u"unknown command \"%1\"; see --help"_s.arg(o.command)};
+        throw CliError{Usage, cliText(texts, u"CLI_COMMANDE_INCONNUE"_s, {o.command})};
 
     const int sources = int(parser.isSet(names)) + int(parser.isSet(fileNames)) +
                         int(parser.isSet(templateText)) + int(parser.isSet(episode));
     if (sources > 1)
-        throw CliError{Usage, u"give one source of names at most"_s};
+        throw CliError{Usage, text(u"CLI_UNE_SEULE_SOURCE"_s)};
     if (o.command == u"undo" && (sources > 0 || parser.isSet(pattern) || parser.isSet(numeric) ||
                                  parser.isSet(yes) || parser.isSet(width)))
-        throw CliError{Usage, u"undo takes no source and no option but --settings"_s};
+        throw CliError{Usage, text(u"CLI_UNDO_SANS_OPTION"_s)};
     if (o.command == u"undo" && parser.isSet(nullSeparated))
-        throw CliError{Usage, u"--null goes with preview and rename"_s};
+        throw CliError{Usage, text(u"CLI_NULL_AVEC"_s)};
     if (parser.isSet(width) && !parser.isSet(templateText) && !parser.isSet(episode))
-        throw CliError{Usage, u"--width goes with --template or --episode"_s};
+        throw CliError{Usage, text(u"CLI_WIDTH_AVEC"_s)};
     if (parser.isSet(yes) && o.command != u"rename")
-        throw CliError{Usage, u"--yes goes with rename"_s};
+        throw CliError{Usage, text(u"CLI_YES_AVEC"_s)};
 
     if (parser.isSet(fileNames)) {
         o.source = NameSource::FileNames;
@@ -125,7 +81,7 @@ Options parseOptions(const QStringList& arguments)
     } else if (parser.isSet(episode)) {
         const QString format = parser.value(episode).toLower();
         if (format != u"x" && format != u"se")
-            throw CliError{Usage, u"--episode takes x or se"_s};
+            throw CliError{Usage, text(u"CLI_EPISODE_FORMAT"_s)};
         o.source = format == u"x" ? NameSource::FolderEpisodeX : NameSource::FolderEpisodeSE;
     } else if (parser.isSet(names)) {
         o.namesFile = parser.value(names);
@@ -134,7 +90,7 @@ Options parseOptions(const QStringList& arguments)
         bool ok = false;
         o.width = parser.value(width).toInt(&ok);
         if (!ok || o.width == 1 || o.width < 0 || o.width > 9)
-            throw CliError{Usage, u"--width takes 0 or 2 to 9"_s};
+            throw CliError{Usage, text(u"CLI_WIDTH_VALEURS"_s)};
     }
     o.explicitSettings = parser.isSet(settings);
     o.settingsFile = o.explicitSettings ? parser.value(settings) : defaultSettingsFile();

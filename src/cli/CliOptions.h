@@ -1,5 +1,6 @@
 #pragma once
 
+#include "i18n/TranslationCatalogue.h"
 #include "naming/NamePipeline.h"
 
 #include <QString>
@@ -24,14 +25,13 @@ struct Options {
     int width = -1;
 };
 
-// The usage text, naming where the journals live.
-QString helpText(const QString& journalFolder);
 // The folder of the executable: language files and a portable settings file.
 QString programFolder();
 QString defaultSettingsFile();
 // Journals live beside the settings file in use.
 QString journalFolderFor(const QString& settingsFile);
-// Throws CliError (exit code 2) for arguments that make no command.
-Options parseOptions(const QStringList& arguments);
+// Throws CliError (exit code 2) for arguments that make no command, its
+// message taken from texts.
+Options parseOptions(const QStringList& arguments, const TranslationCatalogue& texts);
 
 } // namespace tervane::cli

@@ -22,23 +22,6 @@ namespace tervane::cli {
 
 namespace {
 
-// The interface texts in the language the settings file names.
-TranslationCatalogue catalogueFor(const QString& settingsFile)
-{
-    const QString language =
-        readIniString(settingsFile, SettingsKey::Section, SettingsKey::Language, BuiltInLanguage);
-    const QString path = languageFilePathFor(programFolder(), language);
-    LanguageFile file;
-    if (!path.isEmpty() && pathExists(path, 0)) {
-        try {
-            file = LanguageFile::load(path);
-        } catch (const AppError&) {
-            // An unreadable language file leaves the built-in French.
-        }
-    }
-    return buildTranslationCatalogue(file);
-}
-
 QStringList standardInputLines()
 {
     QFile input;
@@ -49,11 +32,12 @@ QStringList standardInputLines()
 
 } // namespace
 
-CommandContext::CommandContext(Options commandOptions, FileSystem& files, OutputStreams outputs)
+CommandContext::CommandContext(Options commandOptions, TranslationCatalogue catalogue,
+                               FileSystem& files, OutputStreams outputs)
     : options(std::move(commandOptions))
     , fileSystem(files)
     , streams(outputs)
-    , texts(catalogueFor(options.settingsFile))
+    , texts(std::move(catalogue))
     , journal(journalFolderFor(options.settingsFile))
     , session(files)
     , prompter(outputs.err)
@@ -115,8 +99,7 @@ QStringList PreviewCommand::sourceLines() const
         const auto series =
             seriesFolderOf(getLastPathComponent(QDir::cleanPath(m_context.options.folder)));
         if (!series)
-            throw CliError{Refused, u"the folder name is not a series and season such as "
-                                    "\"Ma série S02\""_s};
+            throw CliError{Refused, m_context.text(u"CLI_PAS_UNE_SERIE"_s)};
         return templateLines(episodeTemplate(*series, m_context.options.source));
     }
     default:
@@ -166,17 +149,18 @@ void PreviewCommand::refuseUnpairedPlan()
     const qsizetype files = m_context.workspace().fileRows.size();
     const auto names = qsizetype(m_context.workspace().nameRows.size());
     if (files != names)
-        throw CliError{Refused,
-                       u"%1 files but %2 names: the lists must pair up"_s.arg(files).arg(names)};
+        throw CliError{Refused, m_context.text(u"CLI_LISTES_DESAPPARIEES"_s,
+                                               {QString::number(files), QString::number(names)})};
     if (countNameProblems(m_context.workspace().nameRows) > 0) {
         QStringList doubled;
         for (std::size_t i = 0; i < m_context.workspace().nameRows.size(); ++i) {
             const NameRow& row = m_context.workspace().nameRows[i];
             if (row.duplicate || row.text.isEmpty())
-                doubled << u"row %1 \"%2\""_s.arg(i + 1).arg(escaped(row.text));
+                doubled << m_context.text(u"CLI_LIGNE"_s,
+                                          {QString::number(i + 1), escaped(row.text)});
         }
-        throw CliError{Refused, u"a new name is empty or given twice (letter case ignored): "_s +
-                                    doubled.join(u", "_s)};
+        throw CliError{Refused,
+                       m_context.text(u"CLI_NOMS_VIDES_OU_DOUBLES"_s, {doubled.join(u", "_s)})};
     }
 }
 
@@ -190,9 +174,8 @@ void warnUnsavedJournal(const CommandContext& context, const JournalRecorder& re
 {
     if (!recorder.saved())
         print(context.streams.err,
-              u"tervane-cli: the journal %1 could not be brought up to date; "
-              "undo will work out what was renamed from the folder itself"_s.arg(
-                  context.journal.fileFor(context.options.folder)));
+              u"tervane-cli: "_s + context.text(u"CLI_JOURNAL_NON_MIS_A_JOUR"_s,
+                                                {context.journal.fileFor(context.options.folder)}));
 }
 
 int RenameFilesCommand::run()
@@ -207,11 +190,11 @@ int RenameFilesCommand::renameFiles()
     const std::vector<RenameStep> plan = renamePlan(m_context.workspace());
     const int conflicts = countConflicts(m_context.options.folder, plan, m_context.fileSystem);
     if (conflicts > 0 && !m_context.options.yes)
-        throw CliError{Refused, conflictMessage(m_context.texts, conflicts) +
-                                    u"\n(--yes renames all the same)"_s};
+        throw CliError{Refused, conflictMessage(m_context.texts, conflicts) + u'\n' +
+                                    m_context.text(u"CLI_YES_MALGRE_TOUT"_s)};
     if (!m_context.journal.prepare(m_context.options.folder, plan, m_context.fileSystem))
-        throw CliError{Refused, u"the journal cannot be written in %1; nothing was renamed"_s.arg(
-                                    m_context.journal.location())};
+        throw CliError{Refused, m_context.text(u"CLI_JOURNAL_NON_ECRIT"_s,
+                                               {m_context.journal.location()})};
 
     JournalRecorder recorder(m_context.journal, m_context.options.folder, plan);
     const RenameOutcome outcome = m_context.session.rename(m_context.prompter, m_context.texts,
@@ -219,7 +202,8 @@ int RenameFilesCommand::renameFiles()
     warnUnsavedJournal(m_context, recorder);
     if (outcome != RenameOutcome::Finished)
         return StepFailed;
-    report(u"%1 files renamed."_s.arg(m_context.workspace().undoSet.size()));
+    report(m_context.text(u"CLI_FICHIERS_RENOMMES"_s,
+                          {QString::number(m_context.workspace().undoSet.size())}));
     return Done;
 }
 
@@ -232,12 +216,11 @@ int UndoCommand::run()
     const RenameJournal::Reading reading =
         m_context.journal.read(m_context.options.folder, m_context.fileSystem);
     if (reading.status == RenameJournal::Status::Missing)
-        throw CliError{Refused,
-                       u"no renaming to undo in %1"_s.arg(escaped(m_context.options.folder))};
+        throw CliError{Refused, m_context.text(u"CLI_RIEN_A_ANNULER"_s,
+                                               {escaped(m_context.options.folder)})};
     if (reading.status == RenameJournal::Status::Damaged)
-        throw CliError{Usage, u"the journal %1 is damaged or cut short: nothing was renamed, "
-                              "and the journal is kept as it is for inspection"_s.arg(
-                                  m_context.journal.fileFor(m_context.options.folder))};
+        throw CliError{Usage, m_context.text(u"CLI_JOURNAL_ABIME"_s,
+                                             {m_context.journal.fileFor(m_context.options.folder)})};
     const RenameJournal::Entry& entry = reading.entry;
     std::size_t done = entry.knownDone;
     if (!entry.doneIsExact) {
@@ -260,11 +243,12 @@ int UndoCommand::run()
     warnUnsavedJournal(m_context, recorder);
     if (outcome != RenameOutcome::Finished) {
         print(m_context.streams.err,
-              u"tervane-cli: %1 files keep their new name; the journal keeps them "
-              "for another undo"_s.arg(m_context.workspace().undoSet.size()));
+              u"tervane-cli: "_s +
+                  m_context.text(u"CLI_FICHIERS_NON_RETABLIS"_s,
+                                 {QString::number(m_context.workspace().undoSet.size())}));
         return StepFailed;
     }
-    print(m_context.streams.out, u"Renaming undone."_s);
+    print(m_context.streams.out, m_context.text(u"CLI_RENOMMAGE_ANNULE"_s));
     return Done;
 }
 

@@ -2,6 +2,7 @@
 
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
+#include "cli/CliTexts.h"
 #include "cli/JournalRecorder.h"
 #include "i18n/TranslationCatalogue.h"
 #include "rename/RenameJournal.h"
@@ -15,8 +16,13 @@ namespace tervane::cli {
 // writes, the texts in the language of the settings, the journals and one
 // session.
 struct CommandContext {
-    CommandContext(Options commandOptions, FileSystem& files, OutputStreams streams = {});
-    QString text(const QString& key) const { return texts.item(key); }
+    CommandContext(Options commandOptions, TranslationCatalogue catalogue, FileSystem& files,
+                   OutputStreams streams = {});
+    // A text in the language of the settings, with its values.
+    QString text(const QString& key, const QStringList& values = {}) const
+    {
+        return cliText(texts, key, values);
+    }
     RenameWorkspace& workspace() { return session.workspace(); }
     const RenameWorkspace& workspace() const { return session.workspace(); }
 

@@ -1,15 +1,12 @@
 #include "platform/ProcessLauncher.h"
 
-#include <QCoreApplication>
 #include <QProcess>
 
 namespace tervane {
 
-void ProcessLauncher::relaunch()
+void ProcessLauncher::relaunch(const QString& program, const QStringList& arguments)
 {
-    // The full path, not the bare name: the bare name would depend on the
-    // current folder and the search path.
-    QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
+    QProcess::startDetached(program, arguments);
 }
 
 } // namespace tervane

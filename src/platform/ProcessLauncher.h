@@ -4,10 +4,10 @@
 
 namespace tervane {
 
-// Relaunches this very executable, by its full path, with its arguments.
+// Starts the program as a detached process.
 class ProcessLauncher : public Launcher {
 public:
-    void relaunch() override;
+    void relaunch(const QString& program, const QStringList& arguments) override;
 };
 
 } // namespace tervane

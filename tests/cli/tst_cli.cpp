@@ -40,9 +40,14 @@ class TestCli : public QObject {
                 WriteFile(folder + u'/' + file, file.toUtf8());
             WriteFile(settings, "[Config]\n" + config);
         }
-        Result run(QStringList arguments, const QByteArray& input = {}) const
+        // On an English system, where the shipped English file applies.
+        Result run(QStringList arguments, const QByteArray& input = {},
+                   const QString& locale = u"en_GB.UTF-8"_s) const
         {
             QProcess process;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(u"LC_ALL"_s, locale);
+            process.setProcessEnvironment(environment);
             process.start(QStringLiteral(TERVANE_CLI), arguments);
             process.write(input);
             process.closeWriteChannel();
@@ -122,7 +127,7 @@ private slots:
         Workbench bench({u"a.mp3"_s, u"b.mp3"_s}, "Numérotation=0\n");
         const Result refused = bench.cli(u"rename"_s, {}, "b\nz\n");
         QCOMPARE(refused.exitCode, 3);
-        QVERIFY(refused.err.contains(u"un des nouveaux noms correspond à un fichier"_s));
+        QVERIFY(refused.err.contains(u"one of the new names matches a file"_s));
         QCOMPARE(bench.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
     }
 
@@ -142,7 +147,7 @@ private slots:
         QDir(bench.folder).mkdir(u"03 - Outro.mp3"_s);
         const Result result = bench.cli(u"rename"_s, {}, "Intro\nSong\nOutro\n");
         QCOMPARE(result.exitCode, 1);
-        QVERIFY(result.err.contains(u"lors du renommage du fichier '3.mp3' en '03 - Outro.mp3'"_s));
+        QVERIFY(result.err.contains(u"while renaming the file '3.mp3' to '03 - Outro.mp3'"_s));
         QCOMPARE(bench.onDisk(),
                  (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s, u"3.mp3=3.mp3"_s}));
         QCOMPARE(bench.cli(u"undo"_s).exitCode, 3); // nothing left to undo
@@ -407,7 +412,7 @@ private slots:
             << u"no such settings file"_s;
         QTest::newRow("unreadable names file")
             << QStringList{u"preview"_s, u"@"_s, u"--names"_s, u"/no/names.txt"_s} << 2
-            << u"Une erreur est survenue lors du traitement du fichier"_s;
+            << u"An error occurred while processing the file"_s;
         QTest::newRow("two sources")
             << QStringList{u"preview"_s, u"@"_s, u"--file-names"_s, u"--template"_s, u"x"_s} << 2
             << u"one source"_s;
@@ -431,6 +436,8 @@ private slots:
         const QString pipe = bench.root.filePath(u"pipe"_s);
         QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
         arguments.replaceInStrings(u"PIPE"_s, pipe);
+        if (!arguments.contains(u"--settings"_s))
+            arguments << u"--settings"_s << bench.settings;
         const Result result = bench.run(arguments);
         QTEST(result.exitCode, "exitCode");
         QFETCH(QString, message);
@@ -447,7 +454,7 @@ private slots:
         const Result result =
             bench.cli(u"rename"_s, {u"--template"_s, u"x[NUM]"_s, u"--width"_s, u"2"_s});
         QCOMPARE(result.exitCode, 3);
-        QVERIFY(result.err.contains(u"Cette valeur de remplissage n'est pas adaptée"_s));
+        QVERIFY(result.err.contains(u"This padding width does not suit"_s));
         QVERIFY(QFile::exists(bench.folder + u"/t0.mp3"_s));
     }
 
@@ -467,15 +474,46 @@ private slots:
                  u"e1.mp3\tMa série S02E01.mp3\ne2.mp3\tMa série S02E02.mp3\n"_s);
     }
 
-    void helpAndVersion()
+    // The command line speaks the language the window would: the stored one,
+    // else the shipped file of the system's language, else French.
+    void speaksTheWindowsLanguage_data()
     {
-        Workbench bench({});
-        const Result help = bench.run({u"--help"_s});
-        QCOMPARE(help.exitCode, 0);
-        QVERIFY(help.out.contains(u"tervane-cli rename  FOLDER"_s));
-        QVERIFY(help.out.contains(u"journal"_s));
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QByteArray>("config");
+        QTest::addColumn<QString>("help");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("English system")
+            << u"en_US.UTF-8"_s << QByteArray() << u"tervane-cli rename  FOLDER"_s
+            << u"unknown command \"list\"; see --help"_s;
+        QTest::newRow("German system")
+            << u"de_DE.UTF-8"_s << QByteArray() << u"tervane-cli rename  ORDNER"_s
+            << u"unbekannter Befehl „list“; siehe --help"_s;
+        QTest::newRow("French system") << u"fr_FR.UTF-8"_s << QByteArray()
+                                       << u"tervane-cli rename  DOSSIER"_s
+                                       << u"commande inconnue « list » ; voir --help"_s;
+        QTest::newRow("a system without a shipped file")
+            << u"it_IT.UTF-8"_s << QByteArray() << u"tervane-cli rename  DOSSIER"_s
+            << u"commande inconnue"_s;
+        QTest::newRow("the stored language wins")
+            << u"en_US.UTF-8"_s << QByteArray("Langue=Deutsch\n") << u"Aufruf:"_s
+            << u"unbekannter Befehl"_s;
+    }
+    void speaksTheWindowsLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QByteArray, config);
+        Workbench bench({u"a.mp3"_s}, config);
+        QFETCH(QString, help);
+        const Result usage = bench.run({u"--help"_s, u"--settings"_s, bench.settings}, {}, locale);
+        QCOMPARE(usage.exitCode, 0);
+        QVERIFY2(usage.out.contains(help), qPrintable(usage.out.left(200)));
+        QVERIFY(usage.out.contains(bench.root.filePath(u"journal"_s)));
+        const Result wrong = bench.run({u"list"_s, bench.folder, u"--settings"_s, bench.settings},
+                                       {}, locale);
+        QCOMPARE(wrong.exitCode, 2);
+        QFETCH(QString, error);
+        QVERIFY2(wrong.err.contains(error), qPrintable(wrong.err));
         QCOMPARE(bench.run({u"--version"_s}).out, u"tervane-cli v2.4\n"_s);
-        QCOMPARE(bench.run({}).exitCode, 2);
     }
 };
 

@@ -90,8 +90,15 @@ public:
 
 class RecordingLauncher : public Launcher {
 public:
-    void relaunch() override { ++launches; }
+    void relaunch(const QString& program, const QStringList& arguments) override
+    {
+        ++launches;
+        lastProgram = program;
+        lastArguments = arguments;
+    }
     int launches = 0;
+    QString lastProgram;
+    QStringList lastArguments;
 };
 
 // A whole program environment in a temporary folder: the program's folder

@@ -1,7 +1,9 @@
 #include "i18n/LanguageChoice.h"
 
+#include "i18n/LanguageFile.h"
 #include "settings/IniFile.h"
 #include "settings/Paths.h"
+#include "settings/SettingsKeys.h"
 #include "settings/SettingsValues.h"
 
 #include <QDir>
@@ -9,68 +11,75 @@
 
 namespace tervane {
 
+namespace {
+
+// Windows primary language numbers of the languages Qt knows.
+struct LanguageCode {
+    QLocale::Language language;
+    int code;
+};
+
+constexpr LanguageCode LanguageCodes[] = {
+    {QLocale::Arabic, 1},
+    {QLocale::Bulgarian, 2},
+    {QLocale::Catalan, 3},
+    {QLocale::Chinese, 4},
+    {QLocale::Czech, 5},
+    {QLocale::Danish, 6},
+    {QLocale::German, 7},
+    {QLocale::Greek, 8},
+    {QLocale::English, 9},
+    {QLocale::Spanish, 10},
+    {QLocale::Finnish, 11},
+    {QLocale::French, 12},
+    {QLocale::Hebrew, 13},
+    {QLocale::Hungarian, 14},
+    {QLocale::Icelandic, 15},
+    {QLocale::Italian, 16},
+    {QLocale::Japanese, 17},
+    {QLocale::Korean, 18},
+    {QLocale::Dutch, 19},
+    {QLocale::NorwegianBokmal, 20},
+    {QLocale::Polish, 21},
+    {QLocale::Portuguese, 22},
+    {QLocale::Romanian, 24},
+    {QLocale::Russian, 25},
+    {QLocale::Croatian, 26},
+    {QLocale::Slovak, 27},
+    {QLocale::Swedish, 29},
+    {QLocale::Turkish, 31},
+};
+
+} // namespace
+
+int languageCodeOf(QLocale::Language language)
+{
+    for (const LanguageCode& entry : LanguageCodes)
+        if (entry.language == language)
+            return entry.code;
+    return 0;
+}
+
+QLocale::Language languageOfCode(int code)
+{
+    for (const LanguageCode& entry : LanguageCodes)
+        if (entry.code == code)
+            return entry.language;
+    return QLocale::AnyLanguage;
+}
+
 int getSystemLanguageCode()
 {
-    switch (QLocale::system().language()) {
-    case QLocale::Arabic:
-        return 1;
-    case QLocale::Bulgarian:
-        return 2;
-    case QLocale::Catalan:
-        return 3;
-    case QLocale::Chinese:
-        return 4;
-    case QLocale::Czech:
-        return 5;
-    case QLocale::Danish:
-        return 6;
-    case QLocale::German:
-        return 7;
-    case QLocale::Greek:
-        return 8;
-    case QLocale::English:
-        return 9;
-    case QLocale::Spanish:
-        return 10;
-    case QLocale::Finnish:
-        return 11;
-    case QLocale::French:
-        return 12;
-    case QLocale::Hebrew:
-        return 13;
-    case QLocale::Hungarian:
-        return 14;
-    case QLocale::Icelandic:
-        return 15;
-    case QLocale::Italian:
-        return 16;
-    case QLocale::Japanese:
-        return 17;
-    case QLocale::Korean:
-        return 18;
-    case QLocale::Dutch:
-        return 19;
-    case QLocale::NorwegianBokmal:
-        return 20;
-    case QLocale::Polish:
-        return 21;
-    case QLocale::Portuguese:
-        return 22;
-    case QLocale::Romanian:
-        return 24;
-    case QLocale::Russian:
-        return 25;
-    case QLocale::Croatian:
-        return 26;
-    case QLocale::Slovak:
-        return 27;
-    case QLocale::Swedish:
-        return 29;
-    case QLocale::Turkish:
-        return 31;
-    default:
-        return 0;
-    }
+    return languageCodeOf(QLocale::system().language());
+}
+
+QLocale interfaceLocale(const LanguageFile& file)
+{
+    if (!file.isLoaded())
+        return QLocale(QLocale::French);
+    const QLocale::Language language =
+        languageOfCode(numericValue(file.value(QStringLiteral("CodeLangue"))));
+    return language == QLocale::AnyLanguage ? QLocale::c() : QLocale(language);
 }
 
 QStringList languageNames(const QString& programFolder)
@@ -101,6 +110,16 @@ FirstRunLanguage chooseFirstRunLanguage(int systemCode, const QString& programFo
             return {name, false};
     }
     return {BuiltInLanguage, true};
+}
+
+QString languageForSettings(const QString& settingsFile, const QString& programFolder,
+                            int systemCode)
+{
+    QString language = readIniString(settingsFile, SettingsKey::Section, SettingsKey::Language, {});
+    if (language.isEmpty())
+        language = chooseFirstRunLanguage(systemCode, programFolder).language;
+    const QString path = languageFilePathFor(programFolder, language);
+    return path.isEmpty() || pathExists(path, 0) ? language : BuiltInLanguage;
 }
 
 QString welcomeMessage(const QString& title)

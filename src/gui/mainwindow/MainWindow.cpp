@@ -1,5 +1,6 @@
 #include "mainwindow/MainWindow.h"
 
+#include "dialogs/AboutBox.h"
 #include "dialogs/NameDialog.h"
 #include "dialogs/PopupMenu.h"
 #include "files/InitialFolder.h"
@@ -37,7 +38,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDialog>
 #include <QDir>
 #include <QDropEvent>
 #include <QHeaderView>
@@ -50,7 +50,6 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QTreeView>
-#include <QVBoxLayout>
 
 #include <utility>
 
@@ -165,14 +164,7 @@ void MainWindow::applyAlwaysOnTop()
 
 void MainWindow::showAboutBox()
 {
-    QDialog about(this);
-    about.setObjectName(QStringLiteral("frmAPropos"));
-    about.setWindowTitle(AppTitle);
-    auto* layout = new QVBoxLayout(&about);
-    auto* text = new QLabel(getTitleWithVersion() + QStringLiteral("\n\nRenomme d'un coup les "
-                                                                   "fichiers d'un dossier."),
-                            &about);
-    layout->addWidget(text);
+    AboutBox about(m_languageFile, this);
     about.exec();
     activateWindow();
 }

@@ -8,6 +8,7 @@
 #include "i18n/BuiltInTexts.h"
 #include "i18n/LanguageChoice.h"
 #include "i18n/LanguageFile.h"
+#include "i18n/QtTranslations.h"
 #include "i18n/TranslateForm.h"
 #include "layout/Twips.h"
 #include "lists/ListModels.h"
@@ -74,6 +75,7 @@ bool MainWindow::load()
         m_languageFile = m_state.languageFilePath.isEmpty()
                              ? LanguageFile()
                              : LanguageFile::load(m_state.languageFilePath);
+        installQtTranslations(interfaceLocale(m_languageFile));
         m_state.catalogue = buildTranslationCatalogue(m_languageFile);
         m_catalogueBuilt = true;
         translateForm(this, m_languageFile);
@@ -286,7 +288,10 @@ void MainWindow::unload()
     writeWindowSize(file, m_window);
     writeIniString(file, SettingsKey::Section, SettingsKey::LastFolder, txtRepertoire->text());
     if (m_state.restartRequired)
-        m_context.launcher.relaunch();
+        // By its own full path, not a bare name that would depend on the
+        // current folder and the search path; with the same arguments.
+        m_context.launcher.relaunch(QCoreApplication::applicationFilePath(),
+                                    QCoreApplication::arguments().mid(1));
 }
 
 } // namespace tervane

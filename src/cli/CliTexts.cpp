@@ -1,0 +1,129 @@
+#include "cli/CliTexts.h"
+
+#include "cli/CliOptions.h"
+#include "i18n/LanguageChoice.h"
+#include "i18n/LanguageFile.h"
+#include "i18n/QtTranslations.h"
+#include "services/AppError.h"
+
+using namespace Qt::StringLiterals;
+
+namespace tervane::cli {
+
+const std::array<BuiltInText, 25> CliBuiltInTexts{{
+    {u"CLI_AIDE",
+     u"Utilisation :§"
+     u"  tervane-cli preview DOSSIER [SOURCE] [OPTIONS]§"
+     u"  tervane-cli rename  DOSSIER [SOURCE] [OPTIONS] [--yes]§"
+     u"  tervane-cli undo    DOSSIER [--settings FICHIER]§§"
+     u"Construit les nouveaux noms des fichiers de DOSSIER comme la fenêtre de§"
+     u"Tervane (liste, traitements de nettoyage, numérotation, extensions), puis§"
+     u"les affiche (preview), les applique sans jamais écraser un fichier (rename)§"
+     u"ou rétablit les noms du dernier renommage fait ici (undo).§§"
+     u"Source des noms (une au plus) :§"
+     u"  --names FICHIER      un nom par ligne d'un fichier texte (\"-\" : l'entrée§"
+     u"                       standard, par défaut)§"
+     u"  --file-names         les noms actuels des fichiers§"
+     u"  --template TEXTE     un modèle où [NUM] est le numéro d'ordre§"
+     u"  --width N            le remplissage du numéro (0, 2 à 9 ; par défaut le§"
+     u"                       nombre de chiffres du nombre de fichiers, au moins 2)§"
+     u"  --episode x|se       le nom du dossier comme série et saison : noms 01x01§"
+     u"                       ou S01E01§§"
+     u"Options :§"
+     u"  --settings FICHIER   le fichier de réglages à lire (par défaut celui du§"
+     u"                       programme)§"
+     u"  --pattern MOTIFS     les fichiers à lister, comme \"*.mp3;*.wma\" (par§"
+     u"                       défaut : ceux des réglages)§"
+     u"  --numeric            lister les fichiers dans l'ordre numérique§"
+     u"  --yes                renommer même quand des nouveaux noms sont déjà pris§"
+     u"                       dans le dossier§"
+     u"  -z, --null           lister les noms bruts, chacun suivi d'un NUL (nom§"
+     u"                       actuel, nouveau nom), comme find -print0§"
+     u"  --help, --version§§"
+     u"Les noms sont listés une ligne par fichier, le nom actuel et le nouveau nom§"
+     u"séparés par une tabulation. Les caractères qui casseraient une ligne ou§"
+     u"atteindraient le terminal sont écrits en clair : \\t, \\n, \\r, \\\\ pour une§"
+     u"barre oblique inverse, \\xHH pour tout autre caractère de contrôle.§§"
+     u"Codes de sortie : 0 terminé, 1 une étape du renommage a échoué (les étapes§"
+     u"précédentes sont annulées) ou une annulation a laissé des fichiers qu'elle§"
+     u"n'a pas pu rétablir (le journal les garde pour une autre annulation), 2§"
+     u"erreur d'utilisation ou entrée incorrecte (un journal abîmé est gardé tel§"
+     u"quel), 3 refusé, rien n'est renommé (un autre renommage ou une annulation§"
+     u"est en cours dans le dossier, noms déjà pris sans --yes...).§§"
+     u"Le dernier renommage de chaque dossier est gardé dans un journal à côté du§"
+     u"fichier de réglages utilisé, par défaut dans§"
+     u"  %v§"
+     u"pour qu'undo (avec le même --settings) fonctionne lors d'une exécution§"
+     u"ultérieure, même après une interruption."},
+    {u"CLI_DOSSIER_INTROUVABLE", u"dossier introuvable : %v"},
+    {u"CLI_REGLAGES_INTROUVABLES", u"fichier de réglages introuvable : %v"},
+    {u"CLI_REGLAGES_ILLISIBLES", u"le fichier de réglages %v ne peut pas être lu : %v"},
+    {u"CLI_COMMANDE_ET_DOSSIER", u"une commande et un dossier sont attendus ; voir --help"},
+    {u"CLI_COMMANDE_INCONNUE", u"commande inconnue « %v » ; voir --help"},
+    {u"CLI_UNE_SEULE_SOURCE", u"une seule source de noms au plus"},
+    {u"CLI_UNDO_SANS_OPTION", u"undo ne prend ni source ni option, sauf --settings"},
+    {u"CLI_NULL_AVEC", u"--null va avec preview et rename"},
+    {u"CLI_WIDTH_AVEC", u"--width va avec --template ou --episode"},
+    {u"CLI_YES_AVEC", u"--yes va avec rename"},
+    {u"CLI_EPISODE_FORMAT", u"--episode prend x ou se"},
+    {u"CLI_WIDTH_VALEURS", u"--width prend 0 ou 2 à 9"},
+    {u"CLI_PAS_UNE_SERIE",
+     u"le nom du dossier n'est pas celui d'une série et d'une saison, comme « Ma série S02 »"},
+    {u"CLI_LISTES_DESAPPARIEES", u"%v fichiers mais %v noms : les deux listes doivent aller par paires"},
+    {u"CLI_NOMS_VIDES_OU_DOUBLES",
+     u"un nouveau nom est vide ou donné deux fois (sans tenir compte de la casse) : %v"},
+    {u"CLI_LIGNE", u"ligne %v « %v »"},
+    {u"CLI_JOURNAL_NON_MIS_A_JOUR",
+     u"le journal %v n'a pas pu être mis à jour ; l'annulation déduira du dossier lui-même ce "
+     u"qui a été renommé"},
+    {u"CLI_YES_MALGRE_TOUT", u"(--yes renomme malgré tout)"},
+    {u"CLI_JOURNAL_NON_ECRIT", u"le journal ne peut pas être écrit dans %v ; rien n'a été renommé"},
+    {u"CLI_FICHIERS_RENOMMES", u"%v fichiers renommés."},
+    {u"CLI_RIEN_A_ANNULER", u"aucun renommage à annuler dans %v"},
+    {u"CLI_JOURNAL_ABIME",
+     u"le journal %v est abîmé ou tronqué : rien n'a été renommé, et le journal est gardé tel "
+     u"quel pour examen"},
+    {u"CLI_FICHIERS_NON_RETABLIS",
+     u"%v fichiers gardent leur nouveau nom ; le journal les garde pour une autre annulation"},
+    {u"CLI_RENOMMAGE_ANNULE", u"Renommage annulé."},
+}};
+
+QString settingsFileOf(const QStringList& arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if ((argument == u"--settings" || argument == u"-settings") && i + 1 < arguments.size())
+            return arguments[i + 1];
+        if (argument.startsWith(u"--settings="))
+            return argument.mid(11);
+    }
+    return defaultSettingsFile();
+}
+
+TranslationCatalogue cliCatalogue(const QString& settingsFile)
+{
+    const QString language =
+        languageForSettings(settingsFile, programFolder(), getSystemLanguageCode());
+    const QString path = languageFilePathFor(programFolder(), language);
+    LanguageFile file;
+    if (!path.isEmpty()) {
+        try {
+            file = LanguageFile::load(path);
+        } catch (const AppError&) {
+            // An unreadable language file leaves the built-in French.
+        }
+    }
+    installQtTranslations(interfaceLocale(file));
+    TranslationCatalogue catalogue = buildTranslationCatalogue(file);
+    for (const BuiltInText& text : CliBuiltInTexts)
+        addTranslation(catalogue, file, QString::fromUtf16(text.key),
+                       QString::fromUtf16(text.french));
+    return catalogue;
+}
+
+QString cliText(const TranslationCatalogue& texts, const QString& key, const QStringList& values)
+{
+    return insertValues(texts.item(key), values).replace(u"\r\n"_s, u"\n"_s);
+}
+
+} // namespace tervane::cli
