@@ -92,6 +92,9 @@ QString lookupTranslation(const LanguageFile& file, const QString& key, const QS
         text = file.value(text.mid(1, text.size() - 2));
     if (text.isEmpty())
         text = file.element(key).value_or(defaultText);
+    // No text of the program is that long: a damaged file gives the default.
+    if (text.size() > MaximumTextLength)
+        text = defaultText;
     return applyEscapes(text);
 }
 

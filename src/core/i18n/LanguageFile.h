@@ -41,6 +41,9 @@ private:
     QHash<QString, QList<qsizetype>> m_closeTags; // case-folded key -> closing tag positions
 };
 
+// The longest text a language file may give; a longer one is taken as damage.
+inline constexpr qsizetype MaximumTextLength = 16 * 1024;
+
 // The text of key: the INI value (an alias {OTHERKEY} followed once), else the
 // element form, else the default; then the escapes: "§" becomes a line break,
 // "'§'" stays as it is.

@@ -15,9 +15,14 @@ namespace tervane {
 
 namespace {
 
+// A caption is a few words: a longer text from a damaged file would make a
+// control, and the window with it, wider than any screen.
+constexpr qsizetype MaximumCaptionLength = 500;
+
 QString lookup(const LanguageFile& file, const QString& key, const QString& current)
 {
-    return lookupTranslation(file, key, current);
+    const QString text = lookupTranslation(file, key, current);
+    return text.size() > MaximumCaptionLength ? current : text;
 }
 
 void translateControl(QObject* control, const LanguageFile& file)

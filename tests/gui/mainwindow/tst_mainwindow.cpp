@@ -343,12 +343,17 @@ private slots:
         QComboBox* languages = window.picOptions->cboLangue;
         QCOMPARE(languages->currentText(), u"English"_s);
         QVERIFY(languages->isEnabledTo(window.picOptions));
+        emit languages->activated(languages->currentIndex()); // the active one: nothing
+        QCOMPARE(env.prompter.boxes.size(), 1);
+        QVERIFY(!window.tmrUnload.isActive());
         languages->setCurrentIndex(languages->findText(u"Deutsch"_s));
         emit languages->activated(languages->currentIndex());
         QCOMPARE(env.prompter.boxes.last().text, u"Restart to change the language"_s);
         window.show();
         QTRY_VERIFY(!window.isVisible());
         QCOMPARE(env.launcher.launches, 1);
+        QCOMPARE(env.launcher.lastProgram, QCoreApplication::applicationFilePath());
+        QCOMPARE(env.launcher.lastArguments, QCoreApplication::arguments().mid(1));
         QCOMPARE(stored(env, u"Langue"_s), u"Deutsch"_s);
     }
 
@@ -370,30 +375,88 @@ private slots:
                  u"English"_s);
     }
 
-    void firstRunPicksTheSystemLanguage()
+    // First run over real folders of language files (name=declared code).
+    void firstRunChoosesTheLanguage_data()
     {
+        QTest::addColumn<int>("systemCode");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("welcome");
+        QTest::addColumn<QString>("qtCancel"); // a standard button in Qt's translation
+        QTest::newRow("French system, no file")
+            << 12 << QStringList() << u"Français"_s << false << u"Annuler"_s;
+        QTest::newRow("English system, English file")
+            << 9 << QStringList{u"English=9"_s, u"Deutsch=7"_s} << u"English"_s << false
+            << u"Cancel"_s;
+        QTest::newRow("German system, German file")
+            << 7 << QStringList{u"English=9"_s, u"Deutsch=7"_s} << u"Deutsch"_s << false
+            << u"Abbrechen"_s;
+        QTest::newRow("German system, only English: welcome, French")
+            << 7 << QStringList{u"English=9"_s} << u"Français"_s << true << u"Annuler"_s;
+        QTest::newRow("two files with the same code: the first by name")
+            << 9 << QStringList{u"English=9"_s, u"Anglais=9"_s} << u"Anglais"_s << false
+            << u"Cancel"_s;
+    }
+    void firstRunChoosesTheLanguage()
+    {
+        QFETCH(int, systemCode);
+        QFETCH(QStringList, files);
         TestEnvironment env;
-        env.context().systemLanguageCode = 9;
-        WriteFile(env.path(u"program/English.lng"_s), "[Traduction]\nCodeLangue=9\n");
-        MainWindow window(env.context());
-        QVERIFY(window.load());
-        QCOMPARE(window.state().interfaceLanguage, u"English"_s);
-        QVERIFY(env.prompter.boxes.isEmpty());
+        env.context().systemLanguageCode = systemCode;
+        for (const QString& file : files)
+            WriteFile(env.path(u"program/%1.lng"_s.arg(file.section(u'=', 0, 0))),
+                      "[Traduction]\nCodeLangue=" + file.section(u'=', 1).toUtf8() + '\n');
+        for (int run = 0; run < 2; ++run) {
+            MainWindow window(env.context());
+            QVERIFY(window.load());
+            QTEST(window.state().interfaceLanguage, "language");
+            QTEST(QCoreApplication::translate("QPlatformTheme", "Cancel"), "qtCancel");
+            window.close();
+        }
+        QTEST(stored(env, u"Langue"_s), "language");
+        // The welcome comes once: the second run finds the stored language.
+        QFETCH(bool, welcome);
+        QCOMPARE(env.prompter.boxes.size(), welcome ? 1 : 0);
+        if (welcome)
+            QVERIFY(env.prompter.boxes[0].text.startsWith(
+                u"First, thank you for having installed Tervane."_s));
     }
 
-    void firstRunWithoutAMatchWelcomesInFrench()
+    void damagedLanguageFileStillStarts_data()
     {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("folderCaption");
+        QByteArray binary(4096, '\0');
+        for (int i = 0; i < binary.size(); ++i)
+            binary[i] = char((i * 7919) % 256);
+        QTest::newRow("binary") << binary << u"Répertoire"_s;
+        QTest::newRow("cut short") << QByteArray("[Traduction]\nCodeLangue=9\nlblRépertoire=Fol\n"
+                                                 "<MSG_CHANGEMENT_LANGUE>Restart the pro")
+                                   << u"Fol"_s;
+        QTest::newRow("not UTF-8: read as Windows-1252")
+            << QByteArray("[Traduction]\nlblR\xe9pertoire=Dossier \xe0 traiter\n")
+            << u"Dossier à traiter"_s;
+        QTest::newRow("a key of 10 MB")
+            << "[Traduction]\nlblRépertoire=" + QByteArray(10 * 1024 * 1024, 'x') + "\n"
+            << u"Répertoire"_s;
+        QTest::newRow("a caption of 20,000 characters")
+            << "[Traduction]\nlblRépertoire=" + QByteArray(20000, 'x') + "\n" << u"Répertoire"_s;
+        QTest::newRow("a caption of 600 characters")
+            << "[Traduction]\nlblRépertoire=" + QByteArray(600, 'x') + "\n" << u"Répertoire"_s;
+    }
+    void damagedLanguageFileStillStarts()
+    {
+        QFETCH(QByteArray, file);
         TestEnvironment env;
-        env.context().systemLanguageCode = 7;
-        WriteFile(env.path(u"program/English.lng"_s), "[Traduction]\nCodeLangue=9\n");
+        WriteFile(env.path(u"program/Damaged.lng"_s), file);
+        WriteFile(env.settingsFile(), "[Config]\nLangue=Damaged\n");
         MainWindow window(env.context());
         QVERIFY(window.load());
-        QCOMPARE(window.state().interfaceLanguage, u"Français"_s);
-        QCOMPARE(env.prompter.boxes.size(), 1);
-        QVERIFY(env.prompter.boxes[0].text.startsWith(
-            u"First, thank you for having installed Tervane."_s));
-        window.close();
-        QCOMPARE(stored(env, u"Langue"_s), u"Français"_s);
+        window.showAsLoaded();
+        QTEST(window.lblRepertoire->text(), "folderCaption");
+        QVERIFY(window.width() < 2000);
+        QCOMPARE(window.state().catalogue.item(u"TXT_REMPLISSAGE2"_s),
+                 u"sur 2 caractères (01-99)"_s);
     }
 
     void removedLanguageFileFallsBackToFrench()
