@@ -1,7 +1,16 @@
+#include "cli/CliTexts.h"
+#include "dialogs/AboutBox.h"
+#include "dialogs/NameDialog.h"
+#include "i18n/BuiltInTexts.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/TranslateForm.h"
+#include "i18n/TranslationCatalogue.h"
 #include "mainwindow/Controls.h"
+#include "mainwindow/MainWindow.h"
 #include "support/TestEnvironment.h"
+
+#include <QAbstractButton>
+#include <QMenuBar>
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -15,6 +24,80 @@
 using namespace tervane;
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The captions a language file gives, by key: window titles, labels, frames,
+// buttons and menu items with a word in them (not counts, not "...").
+QMap<QString, QString> captionsOf(QWidget* window)
+{
+    QMap<QString, QString> captions;
+    captions[window->objectName()] = window->windowTitle();
+    for (QObject* control : window->findChildren<QObject*>()) {
+        QString caption;
+        if (auto* label = qobject_cast<QLabel*>(control))
+            caption = label->text();
+        else if (auto* frame = qobject_cast<QGroupBox*>(control))
+            caption = frame->title();
+        else if (auto* button = qobject_cast<QAbstractButton*>(control))
+            caption = button->text();
+        else if (auto* item = qobject_cast<QAction*>(control))
+            caption = item->isSeparator() ? QString() : item->text();
+        // The version is the program's own, put in after translation.
+        const bool hasWord = std::any_of(caption.begin(), caption.end(),
+                                         [](QChar c) { return c.isLetter(); });
+        if (hasWord && !control->objectName().isEmpty() && control->objectName() != u"lblVersion")
+            captions[controlKey(control)] = caption;
+    }
+    return captions;
+}
+
+// The access key of a caption, folded; a null character when it has none.
+QChar accessKey(const QString& caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != u'&')
+            continue;
+        if (caption[i + 1] != u'&')
+            return caption[i + 1].toCaseFolded();
+        ++i;
+    }
+    return {};
+}
+
+// The captions of a group that share an access key.
+QStringList collidingKeys(const QStringList& captions)
+{
+    QStringList collisions;
+    QHash<QChar, QString> seen;
+    for (const QString& caption : captions) {
+        const QChar key = accessKey(caption);
+        if (key.isNull())
+            continue;
+        if (seen.contains(key))
+            collisions << seen[key] + u" / "_s + caption;
+        seen[key] = caption;
+    }
+    return collisions;
+}
+
+QStringList buttonCaptions(const QWidget* window)
+{
+    QStringList captions;
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        captions << button->text();
+    return captions;
+}
+
+QStringList catalogueCaptions(const TranslationCatalogue& catalogue, const QStringList& keys)
+{
+    QStringList captions;
+    for (const QString& key : keys)
+        captions << catalogue.item(key);
+    return captions;
+}
+
+} // namespace
 
 // Which controls a language file reaches, and by which key.
 class TestTranslateForm : public QObject {
@@ -64,6 +147,68 @@ private slots:
         QCOMPARE(item->text(), u"Menu item"_s);
         QCOMPARE(untouched->text(), u"même\r\ntexte"_s); // the escapes apply to the default too
         QCOMPARE(escaped->text(), u"a\r\nb"_s);
+    }
+
+    // Every text of the program and every caption of its windows has a value
+    // in each shipped file, and no two access keys of a window or menu meet.
+    void shippedLanguagesAreComplete_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << u"English"_s;
+        QTest::newRow("German") << u"Deutsch"_s;
+    }
+    void shippedLanguagesAreComplete()
+    {
+        QFETCH(QString, language);
+        const LanguageFile file =
+            LanguageFile::load(QStringLiteral(TERVANE_LANGUAGES) + u'/' + language + u".lng"_s);
+        QStringList missing;
+        for (const auto& texts : {std::vector<BuiltInText>(BuiltInTexts.begin(), BuiltInTexts.end()),
+                                  std::vector<BuiltInText>(cli::CliBuiltInTexts.begin(),
+                                                           cli::CliBuiltInTexts.end())})
+            for (const BuiltInText& text : texts)
+                if (lookupTranslation(file, QString::fromUtf16(text.key), {}).isEmpty())
+                    missing << QString::fromUtf16(text.key);
+        missing.removeAll(u"TraductionIncomplète"_s);
+
+        TestEnvironment env;
+        MainWindow main(env.context());
+        const TranslationCatalogue catalogue = buildTranslationCatalogue(file);
+        NameDialog dialog(catalogue, file, env.prompter);
+        AboutBox about(file, nullptr);
+        const QList<QWidget*> windows{&main, &dialog, &about};
+        for (QWidget* window : windows) {
+            const QMap<QString, QString> captions = captionsOf(window);
+            for (auto caption = captions.cbegin(); caption != captions.cend(); ++caption)
+                if (caption.key() != u"frmTervane" && file.value(caption.key()).isEmpty())
+                    missing << caption.key();
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u", "_s)));
+
+        translateForm(&main, file);
+        QStringList collisions;
+        QStringList mainKeys = buttonCaptions(&main);
+        for (const QAction* menu : main.menuBar()->actions())
+            mainKeys << menu->text();
+        collisions << collidingKeys(mainKeys) << collidingKeys(buttonCaptions(&dialog))
+                   << collidingKeys(buttonCaptions(&about));
+        for (const QMenu* menu : main.findChildren<QMenu*>()) {
+            QStringList items;
+            for (const QAction* item : menu->actions())
+                items << item->text();
+            collisions << collidingKeys(items);
+        }
+        const QStringList paste{u"TXT_POPUP_COLLER_DEPUIS_PRESSE_PAPIERS"_s,
+                                u"TXT_POPUP_COLLER_DEPUIS_FICHIER"_s,
+                                u"TXT_POPUP_COLLER_NOMS_FICHIERS"_s, u"TXT_POPUP_COLLER_CHAINE"_s};
+        collisions << collidingKeys(catalogueCaptions(
+            catalogue, paste + QStringList{u"TXT_POPUP_COLLER_NOM_DOSSIER_01x01"_s,
+                                           u"TXT_POPUP_COLLER_NOM_DOSSIER_S01E01"_s}));
+        collisions << collidingKeys(catalogueCaptions(
+            catalogue, paste + QStringList{u"TXT_POPUP_NOMS_AJOUTER"_s, u"TXT_POPUP_NOMS_INSERER"_s,
+                                           u"TXT_POPUP_NOMS_MODIFIER"_s,
+                                           u"TXT_POPUP_NOMS_SUPPRIMER"_s}));
+        QVERIFY2(collisions.isEmpty(), qPrintable(collisions.join(u", "_s)));
     }
 
     void frenchLeavesTheWindowAlone()
