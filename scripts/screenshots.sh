@@ -18,7 +18,7 @@ fi
 work="${TMPDIR:-/tmp}/tervane-demo"
 rm -rf "$work" && mkdir -p "$work"
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-cp "$root/build/src/tervane" "$work/"
+cp "$root/build/src/tervane" "$root"/languages/*.lng "$work/"
 mkdir -p "$work/Musique/Album" "$out"
 for track in "01 - Ouverture" "02 - Le Grand Départ" "03 - Sur la route" "04 - Interlude" \
     "05 - La Ville la nuit" "06 - Retour" "07 - Final (version longue)"; do
@@ -28,10 +28,11 @@ export HOME="$work"
 openbox >/dev/null 2>&1 &
 sleep 1
 
-# shoot NAME STATE PANEL: STATE 0 (normal, minimum size) or 2 (maximised).
+# shoot NAME STATE PANEL [LANGUAGE]: STATE 0 (normal, minimum size) or 2
+# (maximised); the language is French unless named.
 shoot() {
-    printf '[Config]\nLangue=Français\nFenêtreMémoriserTaille=-1\nFenêtreEtat=%s\nFenêtreLargeur=1\nFenêtreHauteur=1\n' \
-        "$2" >"$work/Tervane.ini"
+    printf '[Config]\nLangue=%s\nFenêtreMémoriserTaille=-1\nFenêtreEtat=%s\nFenêtreLargeur=1\nFenêtreHauteur=1\n' \
+        "${4:-Français}" "$2" >"$work/Tervane.ini"
     "$work/tervane" "$work/Musique/Album" >/dev/null 2>&1 &
     local program=$! window=""
     for _ in $(seq 50); do
@@ -41,7 +42,8 @@ shoot() {
     [ -n "$window" ] || { echo "screenshots: the window did not appear" >&2; exit 1; }
     sleep 1
     if [ "$3" = shown ]; then
-        xdotool windowactivate --sync "$window" key alt+o a # Options > Afficher les réglages
+        # The Options menu, then its last item: show the settings.
+        xdotool windowactivate --sync "$window" key alt+o sleep 0.3 key Up Return
         sleep 1
     fi
     import -frame -window "$window" "$out/$1.png"
@@ -54,3 +56,5 @@ shoot minimum-panel-hidden 0 hidden
 shoot minimum-panel-shown 0 shown
 shoot maximised-panel-hidden 2 hidden
 shoot maximised-panel-shown 2 shown
+shoot english-panel-shown 0 shown English
+shoot german-panel-shown 0 shown Deutsch
