@@ -41,6 +41,8 @@ public:
     void generateNames(const TreatmentOptions& options,
                        const std::optional<QStringList>& lines = std::nullopt);
     void clearNames();
+    // The editing commands changed the records and rows in place.
+    void namesEdited() { emit namesChanged(); }
 
     // Renames the listed files to the names, row against row, on the listed
     // folder; then the caller lists the folder again.

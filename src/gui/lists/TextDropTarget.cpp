@@ -21,8 +21,11 @@ bool TextDropTarget::eventFilter(QObject* watched, QEvent* event)
     case QEvent::DragMove:
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
-        if (!drop->mimeData()->hasText())
-            break;
+        // Plain text only: a dragged file is refused, the pointer says so.
+        if (!drop->mimeData()->hasText()) {
+            drop->ignore();
+            return true;
+        }
         drop->acceptProposedAction();
         if (event->type() == QEvent::Drop)
             m_dropped(drop->mimeData()->text());

@@ -80,6 +80,7 @@ void MainWindow::connectLists()
     lvwFichiers->setModel(m_fileModel);
     lvwNoms->setModel(m_nameModel);
     m_pairedLists = new PairedLists(m_workspace, lvwFichiers, lvwNoms, this);
+    m_nameEditor = new NameListEditor(m_session, *m_pairedLists, lvwNoms, *this, this);
     // The lists follow the session: whatever changed its rows, they show them.
     connect(&m_session, &RenameSession::filesChanged, this, [this] {
         m_fileModel->reload();

@@ -3,6 +3,7 @@
 #include "files/FileEnumerator.h"
 #include "i18n/LanguageFile.h"
 #include "layout/WindowLayout.h"
+#include "lists/NameListEditor.h"
 #include "mainwindow/MainWindowControls.h"
 #include "naming/NamePipeline.h"
 #include "services/AppContext.h"
@@ -35,7 +36,7 @@ class PairedLists;
 
 // The main window: owner of the workspace, the settings and every control,
 // and runner of the start-up and shut-down sequences.
-class MainWindow : public QMainWindow, public MainWindowControls {
+class MainWindow : public QMainWindow, public MainWindowControls, public NameListHost {
     Q_OBJECT
 public:
     explicit MainWindow(AppContext& context);
@@ -50,7 +51,7 @@ public:
     // Places the row counts under the lists; unless layoutOnly, also updates
     // them, their colour and the buttons that depend on them.
     void updateListCounters(bool layoutOnly);
-    void runNamePipeline(NameSource source);
+    void runNamePipeline(NameSource source) override;
     void refreshFileList(bool refreshFirst);
     // A name run leaves the file rows as they are, and their fit stands.
     void fitListColumns(bool fileRowsChanged = true);
@@ -71,6 +72,7 @@ public:
     const AppState& state() const { return m_state; }
     RenameWorkspace& workspace() { return m_workspace; }
     PairedLists& pairedLists() { return *m_pairedLists; }
+    NameListEditor& nameListEditor() { return *m_nameEditor; }
 
     QTimer tmrUnload;
 
@@ -98,8 +100,9 @@ private:
 
     void adjustFillWidth();
     bool obtainPendingLines(NameSource source);
-    NameAsker& nameAsker();
-    bool fileListIsEmpty();
+    NameAsker& nameAsker() override;
+    bool fileListIsEmpty() override;
+    const TranslationCatalogue& catalogue() const override { return m_state.catalogue; }
     void refreshClicked();
     void clearNamesClicked();
     void browseClicked();
@@ -147,6 +150,7 @@ private:
     bool m_filesWide = false; // the file list's column is wider than the list
     NameListModel* m_nameModel = nullptr;
     PairedLists* m_pairedLists = nullptr;
+    NameListEditor* m_nameEditor = nullptr;
     bool m_unloaded = false;
     bool m_comboSuppress = false;
     std::unique_ptr<NameAsker> m_nameDialog;

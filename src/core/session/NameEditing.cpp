@@ -1,0 +1,70 @@
+#include "session/NameEditing.h"
+
+#include <algorithm>
+
+namespace tervane {
+
+std::size_t insertNameRecord(RenameWorkspace& workspace, std::size_t row, const QString& text)
+{
+    auto& records = workspace.sourceRecords;
+    const std::size_t at =
+        row < workspace.nameRows.size() ? workspace.nameRows[row].record : records.size();
+    records.insert(records.begin() + std::ptrdiff_t(at), NameRecord{text, QString()});
+    // The rows keep pointing at their own records until the pipeline runs.
+    for (NameRow& shown : workspace.nameRows)
+        if (shown.record >= at)
+            ++shown.record;
+    return at;
+}
+
+std::optional<std::size_t> rowOfRecord(const RenameWorkspace& workspace, std::size_t record)
+{
+    const auto& rows = workspace.nameRows;
+    const auto found = std::find_if(rows.begin(), rows.end(),
+                                    [record](const NameRow& row) { return row.record == record; });
+    if (found == rows.end())
+        return std::nullopt;
+    return std::size_t(found - rows.begin());
+}
+
+QString& sourceTextOfRow(RenameWorkspace& workspace, std::size_t row)
+{
+    return workspace.sourceRecords[workspace.nameRows[row].record].sourceText;
+}
+
+void removeNameRecords(RenameWorkspace& workspace, const std::vector<bool>& selected)
+{
+    std::vector<bool> removed(workspace.sourceRecords.size(), false);
+    for (std::size_t row = 0; row < workspace.nameRows.size() && row < selected.size(); ++row)
+        if (selected[row])
+            removed[workspace.nameRows[row].record] = true;
+    std::size_t record = 0;
+    std::erase_if(workspace.sourceRecords,
+                  [&](const NameRecord&) { return removed[record++]; });
+}
+
+void moveNameRecords(RenameWorkspace& workspace, std::vector<bool>& selected, bool up)
+{
+    const std::size_t rows = std::min(workspace.nameRows.size(), selected.size());
+    if (rows == 0)
+        return;
+    const auto exchange = [&](std::size_t a, std::size_t b) {
+        std::swap(workspace.sourceRecords[workspace.nameRows[a].record],
+                  workspace.sourceRecords[workspace.nameRows[b].record]);
+        std::swap(workspace.nameRows[a].text, workspace.nameRows[b].text);
+        const bool flag = selected[a];
+        selected[a] = selected[b];
+        selected[b] = flag;
+    };
+    if (up) {
+        for (std::size_t row = 1; row < rows; ++row)
+            if (selected[row])
+                exchange(row, row - 1);
+    } else {
+        for (std::size_t row = rows - 1; row-- > 0;)
+            if (selected[row])
+                exchange(row, row + 1);
+    }
+}
+
+} // namespace tervane

@@ -1,0 +1,415 @@
+#include "lists/NameListEditor.h"
+
+#include "dialogs/PopupMenu.h"
+#include "i18n/TranslationCatalogue.h"
+#include "layout/Twips.h"
+#include "lists/PairedLists.h"
+#include "mainwindow/Controls.h"
+#include "mainwindow/PasteMenu.h"
+#include "services/Dialogs.h"
+#include "session/NameEditing.h"
+#include "session/RenameSession.h"
+#include "text/TextHelpers.h"
+
+#include <QGuiApplication>
+#include <QItemSelection>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTreeView>
+
+using namespace Qt::StringLiterals;
+
+namespace tervane {
+
+namespace {
+
+enum NamesMenuItem { AddName = 1, InsertName = 2, ModifyName = 3, DeleteNames = 4 };
+
+// The pointer scrolls the list when this close to its top or bottom edge.
+constexpr int ScrollZoneTwips = 400;
+
+// A menu caption as a dialog caption: no "..." and no access key.
+QString dialogCaption(QString caption)
+{
+    return caption.remove(u"..."_s).remove(u'&');
+}
+
+} // namespace
+
+NameListEditor::NameListEditor(RenameSession& session, PairedLists& lists, QTreeView* names,
+                               NameListHost& host, QObject* parent)
+    : QObject(parent)
+    , m_session(session)
+    , m_lists(lists)
+    , m_names(names)
+    , m_host(host)
+{
+    tmrRetardateur.setObjectName(u"tmrRetardateur"_s);
+    tmrRetardateur.setInterval(200);
+    tmrRetardateur.setSingleShot(true);
+    connect(&tmrRetardateur, &QTimer::timeout, this, &NameListEditor::dragArmed);
+    tmrCurseur.setObjectName(u"tmrCurseur"_s);
+    tmrCurseur.setInterval(200);
+    connect(&tmrCurseur, &QTimer::timeout, this, &NameListEditor::watchPointer);
+
+    names->installEventFilter(this);
+    names->viewport()->installEventFilter(this);
+    connect(names, &QAbstractItemView::doubleClicked, this,
+            &NameListEditor::modifySelectedName);
+    connect(names->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { m_lists.updateMoveAvailability(); });
+}
+
+QString NameListEditor::text(const QString& key) const
+{
+    return m_host.catalogue().item(key);
+}
+
+// ---------------------------------------------------------------- commands
+
+void NameListEditor::showNamesMenu()
+{
+    if (m_host.fileListIsEmpty())
+        return;
+    const int selected = getSelectedCount(m_names);
+    PopupMenu menu;
+    menu.addItem(AddName, text(u"TXT_POPUP_NOMS_AJOUTER"_s) + u"\tCtrl+Inser"_s);
+    if (selected == 1) {
+        menu.addItem(InsertName, text(u"TXT_POPUP_NOMS_INSERER"_s) + u"\tInser"_s);
+        menu.addItem(ModifyName, text(u"TXT_POPUP_NOMS_MODIFIER"_s));
+    }
+    if (selected > 0)
+        menu.addItem(DeleteNames, text(u"TXT_POPUP_NOMS_SUPPRIMER"_s) + u"\tDel"_s);
+    menu.addItem(0, u"-"_s);
+    menu.addItem(10, text(u"TXT_POPUP_COLLER_DEPUIS_PRESSE_PAPIERS"_s) + u"\tCtrl+V"_s);
+    menu.addItem(11, text(u"TXT_POPUP_COLLER_DEPUIS_FICHIER"_s) + u"\tCtrl+W"_s);
+    menu.addItem(12, text(u"TXT_POPUP_COLLER_NOMS_FICHIERS"_s) + u"\tCtrl+Y"_s);
+    menu.addItem(0, u"-"_s);
+    menu.addItem(13, text(u"TXT_POPUP_COLLER_CHAINE"_s));
+
+    const int chosen = menu.trackPopup(m_names->window(), -1, -1, nullptr, false);
+    switch (chosen) {
+    case AddName:
+        addOrInsertName(-1);
+        break;
+    case InsertName:
+        addOrInsertName(currentRow());
+        break;
+    case ModifyName:
+        modifySelectedName();
+        break;
+    case DeleteNames:
+        deleteSelectedNames();
+        break;
+    default:
+        if (const auto source = pasteSourceOf(chosen))
+            m_host.runNamePipeline(*source);
+    }
+}
+
+void NameListEditor::addOrInsertName(int row)
+{
+    const RenameWorkspace& workspace = m_session.workspace();
+    const bool append = row < 0;
+    const auto number = append ? workspace.nameRows.size() + 1 : std::size_t(row) + 1;
+    const auto answer = m_host.nameAsker().askName(
+        {dialogCaption(text(append ? u"TXT_POPUP_NOMS_AJOUTER"_s : u"TXT_POPUP_NOMS_INSERER"_s)),
+         insertValues(text(u"TXT_VEUILLEZ_SAISIR_NOM"_s), {QString::number(number)}), QString(),
+         false, -1, workspace.fileRows.size()});
+    if (!answer)
+        return;
+    const std::size_t record = insertNameRecord(
+        m_session.workspace(), append ? workspace.nameRows.size() : std::size_t(row),
+        answer->text);
+    m_host.runNamePipeline(NameSource::Reapply);
+    // The new name has no row when the run was refused or the treatments
+    // emptied it: then nothing is selected.
+    const auto shown = rowOfRecord(m_session.workspace(), record);
+    selectOnly(shown ? int(*shown) : -1);
+    m_lists.updateMoveAvailability();
+}
+
+void NameListEditor::modifySelectedName()
+{
+    if (getSelectedCount(m_names) != 1)
+        return;
+    const int row = currentRow();
+    QString& source = sourceTextOfRow(m_session.workspace(), std::size_t(row));
+    // A source text may keep colons for the durations treatment; the dialog
+    // cannot hold them, and must not beep for them.
+    const auto answer = m_host.nameAsker().askName(
+        {dialogCaption(text(u"TXT_POPUP_NOMS_MODIFIER"_s)),
+         insertValues(text(u"TXT_VEUILLEZ_SAISIR_NOM"_s), {QString::number(row + 1)}),
+         withoutForbiddenChars(source), false, -1, m_session.workspace().fileRows.size()});
+    if (!answer)
+        return;
+    source = withoutForbiddenChars(answer->text);
+    m_host.runNamePipeline(NameSource::Reapply);
+}
+
+void NameListEditor::deleteSelectedNames()
+{
+    const std::vector<bool> selected = selectedRows();
+    const auto first = std::find(selected.begin(), selected.end(), true);
+    if (first == selected.end())
+        return;
+    const auto firstRow = int(first - selected.begin());
+    m_names->setUpdatesEnabled(false);
+    removeNameRecords(m_session.workspace(), selected);
+    // The rows go at once, even if the run below is refused.
+    m_session.namesEdited();
+    m_host.runNamePipeline(NameSource::Reapply);
+    const auto rows = int(m_session.workspace().nameRows.size());
+    selectOnly(rows == 0 ? -1 : std::min(firstRow, rows - 1));
+    m_names->setUpdatesEnabled(true);
+    m_lists.updateMoveAvailability();
+}
+
+void NameListEditor::moveSelectedNamesUp()
+{
+    moveSelectedNames(true);
+}
+
+void NameListEditor::moveSelectedNamesDown()
+{
+    moveSelectedNames(false);
+}
+
+void NameListEditor::moveSelectedNames(bool up)
+{
+    m_names->setUpdatesEnabled(false);
+    const int target = currentRow() + (up ? -1 : 1);
+    std::vector<bool> selected = selectedRows();
+    moveNameRecords(m_session.workspace(), selected, up);
+    m_host.runNamePipeline(NameSource::Reapply);
+    selectRows(selected);
+    m_dragRow = target;
+    if (target >= 0 && target < m_names->model()->rowCount())
+        m_names->selectionModel()->setCurrentIndex(m_names->model()->index(target, 0),
+                                                   QItemSelectionModel::NoUpdate);
+    m_names->setUpdatesEnabled(true);
+    safeSetFocus(m_names);
+    m_lists.updateMoveAvailability();
+    m_moved = true;
+}
+
+// ---------------------------------------------------------------- rows and selection
+
+int NameListEditor::rowAt(const QMouseEvent* event) const
+{
+    const QModelIndex index = m_names->indexAt(event->position().toPoint());
+    return index.isValid() ? index.row() : -1;
+}
+
+// The row with the focus mark when it is selected, else the first selected
+// one; -1 when none is.
+int NameListEditor::currentRow() const
+{
+    const QModelIndex current = m_names->currentIndex();
+    if (current.isValid() && m_names->selectionModel()->isRowSelected(current.row(), {}))
+        return current.row();
+    const QModelIndexList selected = m_names->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+std::vector<bool> NameListEditor::selectedRows() const
+{
+    std::vector<bool> selected(std::size_t(m_names->model()->rowCount()), false);
+    for (const QItemSelectionRange& range : m_names->selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            if (std::size_t(row) < selected.size())
+                selected[std::size_t(row)] = true;
+    return selected;
+}
+
+// Selects exactly the flagged rows, as ranges of adjacent rows.
+void NameListEditor::selectRows(const std::vector<bool>& selected)
+{
+    QItemSelection selection;
+    const auto* model = m_names->model();
+    const auto rows = int(std::min<std::size_t>(selected.size(), std::size_t(model->rowCount())));
+    for (int row = 0; row < rows;) {
+        if (!selected[std::size_t(row)]) {
+            ++row;
+            continue;
+        }
+        const int top = row;
+        while (row < rows && selected[std::size_t(row)])
+            ++row;
+        selection.select(model->index(top, 0), model->index(row - 1, 0));
+    }
+    m_names->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+// Makes row the current, selected row alone; -1 leaves nothing selected.
+void NameListEditor::selectOnly(int row)
+{
+    QItemSelectionModel* selection = m_names->selectionModel();
+    if (row < 0 || row >= m_names->model()->rowCount()) {
+        selection->clear();
+        return;
+    }
+    selection->setCurrentIndex(m_names->model()->index(row, 0),
+                               QItemSelectionModel::ClearAndSelect);
+    m_names->scrollTo(m_names->model()->index(row, 0));
+}
+
+// ---------------------------------------------------------------- mouse and keys
+
+bool NameListEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_names && event->type() == QEvent::KeyRelease) {
+        keyReleased(static_cast<QKeyEvent*>(event));
+        return false;
+    }
+    if (watched != m_names->viewport())
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        return mousePressed(static_cast<QMouseEvent*>(event));
+    case QEvent::MouseMove:
+        return mouseMoved(static_cast<QMouseEvent*>(event));
+    case QEvent::MouseButtonRelease:
+        return mouseReleased(static_cast<QMouseEvent*>(event));
+    default:
+        return false;
+    }
+}
+
+bool NameListEditor::mousePressed(const QMouseEvent* event)
+{
+    const int row = rowAt(event);
+    if (event->button() == Qt::RightButton)
+        return true; // the right button acts at its release
+    if (event->button() != Qt::LeftButton)
+        return false;
+    m_moved = false;
+    m_deferredRow = -1;
+    m_pressedRow = row;
+    if (row < 0) {
+        m_names->selectionModel()->clear();
+        m_lists.updateMoveAvailability();
+        return true;
+    }
+    tmrRetardateur.start();
+    // A press on a selected row keeps the selection, so that several rows
+    // can be dragged together; a click without a drag selects the row alone.
+    if (m_names->selectionModel()->isRowSelected(row, {}) &&
+        event->modifiers() == Qt::NoModifier) {
+        m_deferredRow = row;
+        m_names->selectionModel()->setCurrentIndex(m_names->model()->index(row, 0),
+                                                   QItemSelectionModel::NoUpdate);
+        return true;
+    }
+    return false;
+}
+
+bool NameListEditor::mouseMoved(const QMouseEvent* event)
+{
+    if (!(event->buttons() & Qt::LeftButton) || m_pressedRow < 0)
+        return false;
+    // The list's own handling would extend the selection.
+    if (m_dragRow < 0 || event->buttons() != Qt::LeftButton)
+        return true;
+    const int zone = twipsToPixels(ScrollZoneTwips, widgetDpi(m_names));
+    const int y = int(event->position().y());
+    QScrollBar* bar = m_names->verticalScrollBar();
+    if (y > m_names->viewport()->height() - zone)
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    else if (y < zone)
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+
+    const int row = rowAt(event);
+    if (row < 0 || row == m_dragRow)
+        return true;
+    if (m_dragRow < row && m_lists.canMoveDown())
+        moveSelectedNamesDown();
+    else if (row < m_dragRow && m_lists.canMoveUp())
+        moveSelectedNamesUp();
+    return true;
+}
+
+bool NameListEditor::mouseReleased(const QMouseEvent* event)
+{
+    tmrRetardateur.stop();
+    m_dragRow = -1;
+    m_names->viewport()->unsetCursor();
+    const int deferred = std::exchange(m_deferredRow, -1);
+    const bool pressedOnRow = std::exchange(m_pressedRow, -1) >= 0;
+    if (event->button() == Qt::RightButton) {
+        rightClicked(rowAt(event));
+        return true;
+    }
+    if (event->button() != Qt::LeftButton)
+        return false;
+    if (deferred >= 0) {
+        if (!m_moved) {
+            selectOnly(deferred);
+            m_lists.nameRowClicked(deferred);
+        }
+        return true;
+    }
+    // The list saw the press on a row: it sees the release too.
+    return !pressedOnRow;
+}
+
+void NameListEditor::rightClicked(int row)
+{
+    QItemSelectionModel* selection = m_names->selectionModel();
+    if (row < 0) {
+        selection->clear();
+        m_lists.updateMoveAvailability();
+    } else {
+        selection->setCurrentIndex(m_names->model()->index(row, 0), QItemSelectionModel::Select);
+    }
+    showNamesMenu();
+}
+
+void NameListEditor::dragArmed()
+{
+    m_dragRow = m_pressedRow;
+    m_names->viewport()->setCursor(Qt::SizeVerCursor);
+    tmrCurseur.start();
+}
+
+void NameListEditor::watchPointer()
+{
+    if (QGuiApplication::mouseButtons() & Qt::LeftButton)
+        return;
+    tmrCurseur.stop();
+    m_names->viewport()->unsetCursor();
+}
+
+void NameListEditor::keyReleased(const QKeyEvent* event)
+{
+    if (event->isAutoRepeat())
+        return;
+    const bool ctrl = (event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+    switch (event->key()) {
+    case Qt::Key_Delete:
+        deleteSelectedNames();
+        break;
+    case Qt::Key_Insert: {
+        const int row = currentRow();
+        addOrInsertName(ctrl || row < 0 ? -1 : row);
+        break;
+    }
+    case Qt::Key_A:
+        if (ctrl)
+            setAllItemsSelected(m_names, true);
+        break;
+    case Qt::Key_V:
+    case Qt::Key_W:
+    case Qt::Key_Y:
+        if (ctrl)
+            m_host.runNamePipeline(event->key() == Qt::Key_V   ? NameSource::Clipboard
+                                   : event->key() == Qt::Key_W ? NameSource::TextFile
+                                                               : NameSource::FileNames);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace tervane
