@@ -43,6 +43,7 @@ NameListEditor::NameListEditor(RenameSession& session, PairedLists& lists, QTree
     , m_session(session)
     , m_lists(lists)
     , m_names(names)
+    , m_viewport(names->viewport())
     , m_host(host)
 {
     tmrRetardateur.setObjectName(u"tmrRetardateur"_s);
@@ -54,7 +55,7 @@ NameListEditor::NameListEditor(RenameSession& session, PairedLists& lists, QTree
     connect(&tmrCurseur, &QTimer::timeout, this, &NameListEditor::watchPointer);
 
     names->installEventFilter(this);
-    names->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
     connect(names, &QAbstractItemView::doubleClicked, this,
             &NameListEditor::modifySelectedName);
     connect(names->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -263,7 +264,9 @@ bool NameListEditor::eventFilter(QObject* watched, QEvent* event)
         keyReleased(static_cast<QKeyEvent*>(event));
         return false;
     }
-    if (watched != m_names->viewport())
+    // Compared by address: the list may be half destroyed when its viewport
+    // reports its last events.
+    if (watched != m_viewport)
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:

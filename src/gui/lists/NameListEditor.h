@@ -78,6 +78,7 @@ private:
     RenameSession& m_session;
     PairedLists& m_lists;
     QTreeView* m_names;
+    QWidget* m_viewport;
     NameListHost& m_host;
     int m_pressedRow = -1;
     int m_dragRow = -1;
