@@ -56,8 +56,6 @@ NameListEditor::NameListEditor(RenameSession& session, PairedLists& lists, QTree
 
     names->installEventFilter(this);
     m_viewport->installEventFilter(this);
-    connect(names, &QAbstractItemView::doubleClicked, this,
-            &NameListEditor::modifySelectedName);
     connect(names->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { m_lists.updateMoveAvailability(); });
 }
@@ -192,7 +190,6 @@ void NameListEditor::moveSelectedNames(bool up)
     m_names->setUpdatesEnabled(true);
     safeSetFocus(m_names);
     m_lists.updateMoveAvailability();
-    m_moved = true;
 }
 
 // ---------------------------------------------------------------- rows and selection
@@ -275,6 +272,11 @@ bool NameListEditor::eventFilter(QObject* watched, QEvent* event)
         return mouseMoved(static_cast<QMouseEvent*>(event));
     case QEvent::MouseButtonRelease:
         return mouseReleased(static_cast<QMouseEvent*>(event));
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+            return false;
+        modifySelectedName();
+        return true;
     default:
         return false;
     }
@@ -287,7 +289,7 @@ bool NameListEditor::mousePressed(const QMouseEvent* event)
         return true; // the right button acts at its release
     if (event->button() != Qt::LeftButton)
         return false;
-    m_moved = false;
+    m_armed = false;
     m_deferredRow = -1;
     m_pressedRow = row;
     if (row < 0) {
@@ -347,7 +349,7 @@ bool NameListEditor::mouseReleased(const QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return false;
     if (deferred >= 0) {
-        if (!m_moved) {
+        if (!m_armed) {
             selectOnly(deferred);
             m_lists.nameRowClicked(deferred);
         }
@@ -372,6 +374,7 @@ void NameListEditor::rightClicked(int row)
 void NameListEditor::dragArmed()
 {
     m_dragRow = m_pressedRow;
+    m_armed = true;
     m_names->viewport()->setCursor(Qt::SizeVerCursor);
     tmrCurseur.start();
 }

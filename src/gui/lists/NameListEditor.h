@@ -83,7 +83,7 @@ private:
     int m_pressedRow = -1;
     int m_dragRow = -1;
     int m_deferredRow = -1; // a press on a selected row selects it alone at release
-    bool m_moved = false;   // the press moved names
+    bool m_armed = false;   // the press armed a drag
 };
 
 } // namespace tervane

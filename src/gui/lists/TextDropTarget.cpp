@@ -22,7 +22,7 @@ bool TextDropTarget::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
         // Plain text only: a dragged file is refused, the pointer says so.
-        if (!drop->mimeData()->hasText()) {
+        if (!drop->mimeData()->hasFormat(QStringLiteral("text/plain"))) {
             drop->ignore();
             return true;
         }

@@ -1,0 +1,327 @@
+#include "lists/NameListEditor.h"
+#include "lists/PairedLists.h"
+#include "mainwindow/MainWindow.h"
+#include "support/TestEnvironment.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMimeData>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+using namespace tervane;
+
+using namespace Qt::StringLiterals;
+
+using Rows = QList<int>;
+
+// Editing and dragging names in the real main window, on folders of real
+// files, with real mouse and key events.
+class TestNameEditing : public QObject {
+    Q_OBJECT
+
+    struct Session {
+        TestEnvironment env;
+        std::unique_ptr<MainWindow> window;
+        QTreeView* list = nullptr;
+
+        // Files a.mp3, b.mp3... one per name; numbering off unless asked.
+        Session(const QStringList& names, const QByteArray& config = "Numérotation=0\n",
+                int files = -1)
+        {
+            const QString folder = env.path(u"music"_s);
+            QDir().mkpath(folder);
+            for (int i = 0; i < (files < 0 ? names.size() : files); ++i)
+                WriteFile(u"%1/%2.mp3"_s.arg(folder).arg(QChar(u'a' + i)),
+                          QByteArray(1, char('a' + i)));
+            WriteFile(env.settingsFile(), "[Config]\n" + config);
+            env.context().commandLine = folder;
+            window = std::make_unique<MainWindow>(env.context());
+            if (!window->load())
+                qFatal("start-up failed");
+            window->showAsLoaded();
+            list = window->lvwNoms;
+            if (!names.isEmpty())
+                window->dropText(names.join(u'\n'));
+        }
+        QStringList names() const
+        {
+            QStringList texts;
+            for (int i = 0; i < list->model()->rowCount(); ++i)
+                texts << list->model()->index(i, 0).data().toString();
+            return texts;
+        }
+        Rows selected() const
+        {
+            Rows rows;
+            for (const QModelIndex& index : list->selectionModel()->selectedRows())
+                rows << index.row();
+            std::sort(rows.begin(), rows.end());
+            return rows;
+        }
+        void select(const Rows& rows)
+        {
+            list->selectionModel()->clear();
+            for (int row : rows)
+                list->selectionModel()->setCurrentIndex(list->model()->index(row, 0),
+                                                        QItemSelectionModel::Select);
+        }
+        QPoint at(int row) const { return list->visualRect(list->model()->index(row, 0)).center(); }
+        QPoint below() const { return {10, list->viewport()->height() - 3}; }
+        void answer(const QString& text) { env.nameAsker.answers << NameAnswer{text, -1}; }
+        NameListEditor& editor() { return window->nameListEditor(); }
+    };
+
+private slots:
+    void keysEditTheNames_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<Rows>("selection");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QStringList>("expected"); // names, without their extension
+        QTest::addColumn<Rows>("expectedSelection");
+        const auto ctrl = int(Qt::ControlModifier);
+        QTest::newRow("insert before B")
+            << 3 << Rows{1} << int(Qt::Key_Insert) << 0 << QStringList{u"A"_s, u"X"_s, u"B"_s, u"C"_s}
+            << Rows{1};
+        QTest::newRow("Ctrl+Insert appends")
+            << 3 << Rows{1} << int(Qt::Key_Insert) << ctrl
+            << QStringList{u"A"_s, u"B"_s, u"C"_s, u"X"_s} << Rows{3};
+        QTest::newRow("Insert without a current row appends")
+            << 3 << Rows{} << int(Qt::Key_Insert) << 0 << QStringList{u"A"_s, u"B"_s, u"C"_s, u"X"_s}
+            << Rows{3};
+        QTest::newRow("delete rows 2 and 4 of 6")
+            << 6 << Rows{1, 3} << int(Qt::Key_Delete) << 0
+            << QStringList{u"A"_s, u"C"_s, u"E"_s, u"F"_s} << Rows{1};
+        QTest::newRow("delete the last row") << 5 << Rows{4} << int(Qt::Key_Delete) << 0
+                                             << QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s} << Rows{3};
+        QTest::newRow("delete every row")
+            << 2 << Rows{0, 1} << int(Qt::Key_Delete) << 0 << QStringList() << Rows{};
+        QTest::newRow("Ctrl+A selects every row")
+            << 3 << Rows{} << int(Qt::Key_A) << ctrl << QStringList{u"A"_s, u"B"_s, u"C"_s}
+            << Rows{0, 1, 2};
+        QTest::newRow("Ctrl+Shift+V does nothing")
+            << 3 << Rows{} << int(Qt::Key_V) << int(Qt::ControlModifier | Qt::ShiftModifier)
+            << QStringList{u"A"_s, u"B"_s, u"C"_s} << Rows{};
+        QTest::newRow("Ctrl+V pastes") << 3 << Rows{} << int(Qt::Key_V) << ctrl
+                                       << QStringList{u"P"_s, u"Q"_s, u"R"_s} << Rows{};
+    }
+    void keysEditTheNames()
+    {
+        QFETCH(int, count);
+        QFETCH(Rows, selection);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QStringList names;
+        for (int i = 0; i < count; ++i)
+            names << QString(QChar(u'A' + i));
+        Session session(names, "Numérotation=0\n", count + 1);
+        session.env.clipboard.content = u"P\nQ\nR"_s;
+        session.select(selection);
+        session.answer(u"X"_s);
+        QTest::keyClick(session.list, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QFETCH(QStringList, expected);
+        for (QString& name : expected)
+            name += u".mp3"_s;
+        QCOMPARE(session.names(), expected);
+        QTEST(session.selected(), "expectedSelection");
+    }
+
+    void dialogAsksForTheRightRow()
+    {
+        Session session({u"A"_s, u"B"_s, u"Intro 3:45"_s}, "Numérotation=-1\n");
+        QCOMPARE(session.names()[2], u"03 - Intro.mp3"_s);
+        session.select({1});
+        QTest::keyClick(session.list, Qt::Key_Insert, Qt::ControlModifier);
+        QCOMPARE(session.env.nameAsker.requests.last().caption, u"Ajouter"_s);
+        QCOMPARE(session.env.nameAsker.requests.last().prompt,
+                 u"Veuillez saisir le nom du fichier n°4..."_s);
+        // Modify shows the text the name is made from, without number or
+        // extension, and without what the dialog cannot hold.
+        session.select({2});
+        session.answer(u"Outro"_s);
+        QTest::mouseDClick(session.list->viewport(), Qt::LeftButton, {}, session.at(2));
+        const NameRequest& modify = session.env.nameAsker.requests.last();
+        QCOMPARE(modify.caption, u"Modifier"_s);
+        QCOMPARE(modify.prompt, u"Veuillez saisir le nom du fichier n°3..."_s);
+        QCOMPARE(modify.text, u"Intro 345"_s);
+        QCOMPARE(session.names()[2], u"03 - Outro.mp3"_s);
+        QCOMPARE(session.selected(), Rows{2});
+    }
+
+    void cancelledDialogChangesNothing()
+    {
+        Session session({u"A"_s, u"B"_s});
+        session.select({0});
+        QTest::keyClick(session.list, Qt::Key_Insert);
+        QCOMPARE(session.names(), (QStringList{u"A.mp3"_s, u"B.mp3"_s}));
+    }
+
+    void insertLandsWhereTheUserSawIt()
+    {
+        // Two records emptied by the treatments sit hidden between A and B.
+        Session session({u"A"_s, u"1"_s, u"2"_s, u"B"_s, u"C"_s},
+                        "Numérotation=0\nSuppressionChiffresDébut=-1\n", 4);
+        QCOMPARE(session.names(), (QStringList{u"A.mp3"_s, u"B.mp3"_s, u"C.mp3"_s}));
+        session.select({1});
+        session.answer(u"X"_s);
+        QTest::keyClick(session.list, Qt::Key_Insert);
+        QCOMPARE(session.names(), (QStringList{u"A.mp3"_s, u"X.mp3"_s, u"B.mp3"_s, u"C.mp3"_s}));
+        const auto& records = session.window->workspace().sourceRecords;
+        QCOMPARE(records[3].sourceText, u"X"_s);
+        // A name the treatments empty is hidden, not lost.
+        session.select({1});
+        session.answer(u"42"_s);
+        QTest::keyClick(session.list, Qt::Key_Insert);
+        QCOMPARE(session.names().size(), 4);
+        QCOMPARE(records.size(), std::size_t(7));
+    }
+
+    void contextMenu_data()
+    {
+        QTest::addColumn<Rows>("selection");
+        QTest::addColumn<int>("clickedRow"); // -1: below the last row
+        QTest::addColumn<QStringList>("menu");
+        QTest::addColumn<Rows>("expectedSelection");
+        const QStringList paste{u"-"_s, u"Coller depuis &presse-papiers"_s,
+                                u"Coller depuis un &fichier..."_s,
+                                u"Coller les &noms actuels des fichiers"_s, u"-"_s,
+                                u"Coller une &chaîne de caractères..."_s};
+        QTest::newRow("below the last row")
+            << Rows{1} << -1 << QStringList{u"&Ajouter..."_s} + paste << Rows{};
+        QTest::newRow("on the one selected row")
+            << Rows{1} << 1
+            << QStringList{u"&Ajouter..."_s, u"&Insérer..."_s, u"&Modifier..."_s, u"&Supprimer"_s} +
+                   paste
+            << Rows{1};
+        QTest::newRow("an unselected row while two are selected")
+            << Rows{0, 2} << 3 << QStringList{u"&Ajouter..."_s, u"&Supprimer"_s} + paste
+            << Rows{0, 2, 3};
+    }
+    void contextMenu()
+    {
+        QFETCH(Rows, selection);
+        QFETCH(int, clickedRow);
+        Session session({u"A"_s, u"B"_s, u"C"_s, u"D"_s});
+        session.select(selection);
+        auto captions = std::make_shared<QStringList>();
+        QTimer::singleShot(0, [captions] {
+            if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (const QAction* item : popup->actions())
+                    *captions << (item->isSeparator() ? u"-"_s
+                                                      : item->text().section(u'\t', 0, 0));
+                popup->close();
+            }
+        });
+        const QPoint point = clickedRow < 0 ? session.below() : session.at(clickedRow);
+        QTest::mouseClick(session.list->viewport(), Qt::RightButton, {}, point);
+        QTEST(*captions, "menu");
+        QTEST(session.selected(), "expectedSelection");
+    }
+
+    void menuRefusedWithoutFiles()
+    {
+        Session session({}, "Numérotation=0\n", 0);
+        QTest::mouseClick(session.list->viewport(), Qt::RightButton, {}, session.below());
+        QCOMPARE(session.env.prompter.boxes.size(), 1);
+        QVERIFY(session.env.prompter.boxes[0].text.startsWith(u"Cette opération n'est possible"_s));
+    }
+
+    void dragMovesNames_data()
+    {
+        QTest::addColumn<Rows>("selection");
+        QTest::addColumn<int>("pressedRow");
+        QTest::addColumn<int>("heldMs");
+        QTest::addColumn<Rows>("path"); // rows the pointer passes, one move each
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<Rows>("expectedSelection");
+        const QStringList start{u"01 - A.mp3"_s, u"02 - B.mp3"_s, u"03 - C.mp3"_s,
+                                u"04 - D.mp3"_s, u"05 - E.mp3"_s, u"06 - F.mp3"_s};
+        QTest::newRow("released after 100 ms: nothing moves")
+            << Rows{} << 2 << 100 << Rows{5} << start << Rows{2};
+        QTest::newRow("held 300 ms, dragged three rows: the numbers follow")
+            << Rows{} << 2 << 300 << Rows{3, 4, 5}
+            << QStringList{u"01 - A.mp3"_s, u"02 - B.mp3"_s, u"03 - D.mp3"_s,
+                           u"04 - E.mp3"_s, u"05 - F.mp3"_s, u"06 - C.mp3"_s}
+            << Rows{5};
+        QTest::newRow("rows 2 and 3 dragged up together, then no further")
+            << Rows{1, 2} << 1 << 300 << Rows{0, 0}
+            << QStringList{u"01 - B.mp3"_s, u"02 - C.mp3"_s, u"03 - A.mp3"_s,
+                           u"04 - D.mp3"_s, u"05 - E.mp3"_s, u"06 - F.mp3"_s}
+            << Rows{0, 1};
+        QTest::newRow("rows 1 and 5 cannot move up")
+            << Rows{0, 4} << 4 << 300 << Rows{3} << start << Rows{0, 4};
+    }
+    void dragMovesNames()
+    {
+        QFETCH(Rows, selection);
+        QFETCH(int, pressedRow);
+        QFETCH(int, heldMs);
+        QFETCH(Rows, path);
+        Session session({u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s, u"F"_s}, "Numérotation=-1\n");
+        session.select(selection);
+        QWidget* viewport = session.list->viewport();
+        QTest::mousePress(viewport, Qt::LeftButton, {}, session.at(pressedRow));
+        QTest::qWait(heldMs);
+        const bool armed = session.editor().dragRow() >= 0;
+        QCOMPARE(armed, heldMs >= 200);
+        if (armed)
+            QCOMPARE(viewport->cursor().shape(), Qt::SizeVerCursor);
+        for (int row : path)
+            QTest::mouseMove(viewport, session.at(row));
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, session.at(path.last()));
+        QTEST(session.names(), "expected");
+        QTEST(session.selected(), "expectedSelection");
+        QCOMPARE(viewport->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void textDrop_data()
+    {
+        QTest::addColumn<bool>("withText");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("three lines of text")
+            << true << QStringList{u"One.mp3"_s, u"Two.mp3"_s, u"Three.mp3"_s};
+        QTest::newRow("a file") << false << QStringList{u"A.mp3"_s, u"B.mp3"_s, u"C.mp3"_s};
+    }
+    void textDrop()
+    {
+        QFETCH(bool, withText);
+        Session session({u"A"_s, u"B"_s, u"C"_s});
+        QMimeData data;
+        if (withText)
+            data.setText(u"One\r\nTwo\r\nThree"_s);
+        else
+            data.setUrls({QUrl::fromLocalFile(session.env.path(u"music/a.mp3"_s))});
+        QWidget* viewport = session.list->viewport();
+        QDragEnterEvent enter(session.at(1), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(viewport, &enter);
+        QCOMPARE(enter.isAccepted(), withText);
+        QDropEvent drop(session.at(1).toPointF(), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(viewport, &drop);
+        QTEST(session.names(), "expected");
+    }
+
+    // Paste, drag a name into place, rename: each file's content now carries
+    // the name the user put in front of it.
+    void dragThenRename()
+    {
+        Session session({u"Intro"_s, u"Song"_s, u"Outro"_s}, "Numérotation=-1\n");
+        QWidget* viewport = session.list->viewport();
+        QTest::mousePress(viewport, Qt::LeftButton, {}, session.at(2));
+        QTRY_VERIFY(session.editor().dragRow() >= 0);
+        QTest::mouseMove(viewport, session.at(1));
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, session.at(1));
+        QCOMPARE(session.names(),
+                 (QStringList{u"01 - Intro.mp3"_s, u"02 - Outro.mp3"_s, u"03 - Song.mp3"_s}));
+        session.window->renameClicked();
+        const QString folder = session.env.path(u"music/"_s);
+        QCOMPARE(ReadFile(folder + u"01 - Intro.mp3"_s), QByteArray("a"));
+        QCOMPARE(ReadFile(folder + u"02 - Outro.mp3"_s), QByteArray("b"));
+        QCOMPARE(ReadFile(folder + u"03 - Song.mp3"_s), QByteArray("c"));
+    }
+};
+
+QTEST_MAIN(TestNameEditing)
+#include "tst_nameediting.moc"
