@@ -2,6 +2,7 @@
 // and a listing reads the folder at every keystroke in the pattern box: both
 // measured at the largest list size, on the real main window (offscreen).
 #include "lists/ListModels.h"
+#include "lists/NameListEditor.h"
 #include "mainwindow/MainWindow.h"
 #include "naming/NamePipeline.h"
 #include "options/OptionsPanel.h"
@@ -16,22 +17,24 @@
 #include <QTreeView>
 #include <benchmark/benchmark.h>
 
+#include <map>
+
 using namespace tervane;
 
 namespace {
 
 constexpr int ListSize = 32767;
 
-// One program session on a folder of ListSize files, every treatment on.
+// One program session on a folder of files, every treatment on.
 struct Session {
     TestEnvironment env;
     std::unique_ptr<MainWindow> window;
 
-    Session()
+    explicit Session(int size)
     {
         const QString folder = env.path(QStringLiteral("music"));
         QDir().mkpath(folder);
-        for (int i = 1; i <= ListSize; ++i) {
+        for (int i = 1; i <= size; ++i) {
             QFile file(
                 QStringLiteral("%1/track %2.mp3").arg(folder).arg(i, 5, 10, QLatin1Char('0')));
             file.open(QIODevice::WriteOnly);
@@ -53,7 +56,7 @@ struct Session {
         panel.optAjoutChainePosition[1]->setChecked(true);
 
         QString text;
-        for (int i = 1; i <= ListSize; ++i)
+        for (int i = 1; i <= size; ++i)
             text += QStringLiteral("%1. The Artist - A Song Title LIVE (Remix) %2 3:4%3\n")
                         .arg(i)
                         .arg(i * 7)
@@ -65,14 +68,15 @@ struct Session {
     }
 };
 
-// Made on first use, and gone before the application object.
-std::unique_ptr<Session> sharedSession;
+// Made on first use, one per list size, and gone before the application object.
+std::map<int, std::unique_ptr<Session>> sharedSessions;
 
-Session& session()
+Session& session(int size = ListSize)
 {
-    if (!sharedSession)
-        sharedSession = std::make_unique<Session>();
-    return *sharedSession;
+    std::unique_ptr<Session>& shared = sharedSessions[size];
+    if (!shared)
+        shared = std::make_unique<Session>(size);
+    return *shared;
 }
 
 void BM_ReapplyRun(benchmark::State& state)
@@ -167,6 +171,28 @@ void BM_LayoutClientArea(benchmark::State& state)
 }
 BENCHMARK(BM_LayoutClientArea)->Unit(benchmark::kMillisecond);
 
+// One step of dragging a name: the selected row moves one row, the names are
+// made again in the new order, and the list is repainted.
+void BM_DragOneRow(benchmark::State& state)
+{
+    MainWindow& window = *session(int(state.range(0))).window;
+    QTreeView* names = window.lvwNoms;
+    const QModelIndex middle = names->model()->index(names->model()->rowCount() / 2, 0);
+    names->selectionModel()->setCurrentIndex(middle, QItemSelectionModel::ClearAndSelect);
+    names->scrollTo(middle);
+    QCoreApplication::processEvents();
+    bool down = true;
+    for (auto _ : state) {
+        if (down)
+            window.nameListEditor().moveSelectedNamesDown();
+        else
+            window.nameListEditor().moveSelectedNamesUp();
+        down = !down;
+        names->viewport()->repaint();
+    }
+}
+BENCHMARK(BM_DragOneRow)->Arg(10000)->Arg(ListSize)->Unit(benchmark::kMillisecond);
+
 void BM_BareDirectoryListing(benchmark::State& state)
 {
     const QString folder = session().env.path(QStringLiteral("music"));
@@ -191,6 +217,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    sharedSession.reset();
+    sharedSessions.clear();
     return 0;
 }

@@ -149,19 +149,6 @@ qsizetype sharedLeadingJunk(const std::vector<NameRecord>& records)
     return n;
 }
 
-void removeSharedLeadingJunk(std::vector<NameRecord>& records)
-{
-    const qsizetype n = sharedLeadingJunk(records);
-    if (n < 1)
-        return;
-    for (NameRecord& record : records) {
-        if (!record.generatedName.isEmpty()) {
-            record.generatedName.remove(0, n);
-            trimSpaces(record.generatedName);
-        }
-    }
-}
-
 // Where a treatment applies: 1 at the start, -1 at the end, else a position
 // (0: nowhere).
 int positionOf(InsertPosition mode, const QString& positionText)
@@ -190,6 +177,75 @@ void removeCharacters(QString& s, int p, int k)
     } else {
         const qsizetype from = unitIndexOfCodePoint(s, p - 1);
         s.remove(from, unitIndexOfCodePoint(s, qsizetype(p - 1) + k) - from);
+    }
+}
+
+// The options the steps before numbering read, as one fingerprint.
+quint64 treatmentStamp(const TreatmentOptions& o)
+{
+    const QString key = QStringList{QString::number(int(o.removeTerms)), o.termsToRemove,
+                                    QString::number(int(o.removeDurations)),
+                                    QString::number(int(o.removeLeadingDigits)),
+                                    QString::number(int(o.removeLeadingNonAlphanumerics)),
+                                    QString::number(int(o.removeCapitals)),
+                                    QString::number(int(o.removeCharacters)),
+                                    o.removeCharactersCount,
+                                    QString::number(int(o.removeCharactersMode)),
+                                    o.removeCharactersPosition}
+                            .join(QChar(0));
+    const QByteArray bytes = key.toUtf8();
+    // Two 32-bit hashes with different seeds: 0 stands for "never treated".
+    return (quint64(qHash(bytes, 0x9e3779b9)) << 32 | quint64(qHash(bytes, 0x7f4a7c15))) | 1;
+}
+
+bool cleanedIsValid(const NameRecord& record, quint64 stamp)
+{
+    const TreatedText& kept = record.treated;
+    return kept.treatments == stamp && kept.source.size() == record.sourceText.size() &&
+           kept.source.constData() == record.sourceText.constData();
+}
+
+// Every record's generated name, made from its source text by the steps that
+// come before numbering, from what was kept where nothing they read changed.
+void treatRecords(std::vector<NameRecord>& records, const TreatmentOptions& options)
+{
+    const quint64 stamp = treatmentStamp(options);
+    QStringList terms =
+        splitText(options.termsToRemove, QStringLiteral(";"), -1, CompareMode::Binary);
+    QStringList foldedTerms;
+    for (QString& term : terms) {
+        term = trimmedSpaces(term);
+        foldedTerms << foldCase(term);
+    }
+    for (NameRecord& record : records) {
+        TreatedText& kept = record.treated;
+        if (!cleanedIsValid(record, stamp)) {
+            kept = {record.sourceText, stamp,
+                    cleanRecord(record.sourceText, options, terms, foldedTerms), -1, QString()};
+        }
+        record.generatedName = kept.cleaned;
+    }
+
+    const qsizetype junk =
+        options.removeLeadingNonAlphanumerics ? sharedLeadingJunk(records) : 0;
+    const int p = positionOf(options.removeCharactersMode, options.removeCharactersPosition);
+    const int k = readNumber(options.removeCharactersCount);
+    for (NameRecord& record : records) {
+        TreatedText& kept = record.treated;
+        if (kept.junk != junk) {
+            QString& name = record.generatedName;
+            if (junk > 0 && !name.isEmpty()) {
+                name.remove(0, junk);
+                trimSpaces(name);
+            }
+            if (options.removeCapitals)
+                lowerAllButFirstInPlace(name);
+            if (options.removeCharacters && p != 0 && k > 0)
+                removeCharacters(name, p, k);
+            kept.junk = junk;
+            kept.treated = name;
+        }
+        record.generatedName = kept.treated;
     }
 }
 
@@ -228,28 +284,7 @@ std::vector<NameRecord> recordsFromLines(const QStringList& lines)
 std::vector<NameRow> generateNameRows(std::vector<NameRecord>& records,
                                       const TreatmentOptions& options, const QStringList& fileRows)
 {
-    QStringList terms =
-        splitText(options.termsToRemove, QStringLiteral(";"), -1, CompareMode::Binary);
-    QStringList foldedTerms;
-    for (QString& term : terms) {
-        term = trimmedSpaces(term);
-        foldedTerms << foldCase(term);
-    }
-
-    for (NameRecord& record : records)
-        record.generatedName = cleanRecord(record.sourceText, options, terms, foldedTerms);
-    if (options.removeLeadingNonAlphanumerics)
-        removeSharedLeadingJunk(records);
-    if (options.removeCapitals)
-        for (NameRecord& record : records)
-            lowerAllButFirstInPlace(record.generatedName);
-    if (options.removeCharacters) {
-        const int p = positionOf(options.removeCharactersMode, options.removeCharactersPosition);
-        const int k = readNumber(options.removeCharactersCount);
-        if (p != 0 && k > 0)
-            for (NameRecord& record : records)
-                removeCharacters(record.generatedName, p, k);
-    }
+    treatRecords(records, options);
 
     // Records left empty are hidden, not deleted: they take no row and no
     // number, and come back when a later run gives them a name again.

@@ -199,8 +199,12 @@ QString getBaseName(const QString& fileName)
 
 QStringView extensionOf(QStringView fileName)
 {
-    const qsizetype dot = fileName.lastIndexOf(u'.');
-    return dot < 0 ? QStringView() : fileName.sliced(dot);
+    // A plain backward scan: every name run asks this of every file, and the
+    // library's search is made for longer needles.
+    for (qsizetype dot = fileName.size(); dot-- > 0;)
+        if (fileName[dot] == u'.')
+            return fileName.sliced(dot);
+    return {};
 }
 
 QString getExtension(const QString& fileName)
