@@ -79,14 +79,26 @@ Session& session(int size = ListSize)
     return *shared;
 }
 
+// A click on a treatment: every name is made again (the capitals treatment
+// is switched on and off, so nothing kept from the previous run applies).
 void BM_ReapplyRun(benchmark::State& state)
 {
     MainWindow& window = *session().window;
     for (auto _ : state)
-        window.runNamePipeline(NameSource::Reapply);
+        window.picOptions->chkSuppressionMajuscules->toggle();
     state.counters["names"] = double(window.workspace().nameRows.size());
 }
 BENCHMARK(BM_ReapplyRun)->Unit(benchmark::kMillisecond);
+
+// A run that changes nothing, such as after a change of the name list's view:
+// every row is taken again from the previous run.
+void BM_ReapplyUnchanged(benchmark::State& state)
+{
+    MainWindow& window = *session().window;
+    for (auto _ : state)
+        window.runNamePipeline(NameSource::Reapply);
+}
+BENCHMARK(BM_ReapplyUnchanged)->Unit(benchmark::kMillisecond);
 
 // Baseline: the same run with the names list rewritten row by row, one model
 // notification per row, as a list control filled item by item would be.
@@ -110,13 +122,16 @@ void BM_ReapplyRowByRow(benchmark::State& state)
 }
 BENCHMARK(BM_ReapplyRowByRow)->Unit(benchmark::kMillisecond);
 
+// The names alone, each run with other treatments than the one before.
 void BM_GenerateNamesOnly(benchmark::State& state)
 {
     MainWindow& window = *session().window;
     std::vector<NameRecord> records = window.workspace().sourceRecords;
-    const TreatmentOptions options = window.picOptions->currentTreatmentOptions();
-    for (auto _ : state)
+    TreatmentOptions options = window.picOptions->currentTreatmentOptions();
+    for (auto _ : state) {
+        options.removeCapitals = !options.removeCapitals;
         benchmark::DoNotOptimize(generateNameRows(records, options, window.workspace().fileRows));
+    }
 }
 BENCHMARK(BM_GenerateNamesOnly)->Unit(benchmark::kMillisecond);
 

@@ -130,18 +130,19 @@ qsizetype wholeCodePoints(const QString& text, qsizetype n)
 // every non-empty name.
 qsizetype sharedLeadingJunk(const std::vector<NameRecord>& records)
 {
-    const auto first = std::find_if(records.begin(), records.end(),
-                                    [](const NameRecord& r) { return !r.generatedName.isEmpty(); });
+    const auto first = std::find_if(records.begin(), records.end(), [](const NameRecord& r) {
+        return !r.treated.cleaned.isEmpty();
+    });
     if (first == records.end())
         return 0;
-    const QString& reference = first->generatedName;
+    const QString& reference = first->treated.cleaned;
     qsizetype n = 0;
     for (; n < reference.size(); ++n) {
         const QChar c = reference[n];
         if (isAsciiAlphanumeric(c))
             return n;
         for (auto other = first + 1; other != records.end(); ++other) {
-            const QString& name = other->generatedName;
+            const QString& name = other->treated.cleaned;
             if (!name.isEmpty() && (name.size() <= n || name[n] != c))
                 return wholeCodePoints(reference, n);
         }
@@ -205,8 +206,8 @@ bool cleanedIsValid(const NameRecord& record, quint64 stamp)
            kept.source.constData() == record.sourceText.constData();
 }
 
-// Every record's generated name, made from its source text by the steps that
-// come before numbering, from what was kept where nothing they read changed.
+// Every record's treated text, made from its source text by the steps that
+// come before numbering, or kept where nothing they read changed.
 void treatRecords(std::vector<NameRecord>& records, const TreatmentOptions& options)
 {
     const quint64 stamp = treatmentStamp(options);
@@ -223,7 +224,6 @@ void treatRecords(std::vector<NameRecord>& records, const TreatmentOptions& opti
             kept = {record.sourceText, stamp,
                     cleanRecord(record.sourceText, options, terms, foldedTerms), -1, QString()};
         }
-        record.generatedName = kept.cleaned;
     }
 
     const qsizetype junk =
@@ -233,7 +233,7 @@ void treatRecords(std::vector<NameRecord>& records, const TreatmentOptions& opti
     for (NameRecord& record : records) {
         TreatedText& kept = record.treated;
         if (kept.junk != junk) {
-            QString& name = record.generatedName;
+            QString name = kept.cleaned;
             if (junk > 0 && !name.isEmpty()) {
                 name.remove(0, junk);
                 trimSpaces(name);
@@ -245,8 +245,42 @@ void treatRecords(std::vector<NameRecord>& records, const TreatmentOptions& opti
             kept.junk = junk;
             kept.treated = name;
         }
-        record.generatedName = kept.treated;
     }
+}
+
+// The options the steps after the treatments read, as one fingerprint: a row
+// made with the same ones (and the same file list) needs no remaking.
+quint64 rowStamp(const TreatmentOptions& o)
+{
+    const QString key =
+        QStringList{QString::number(int(o.numbering)), QString::number(int(o.numberingPosition)),
+                    QString::number(o.numberingWidth), o.numberingPrefix, o.numberingSuffix,
+                    QString::number(int(o.addString)), o.addStringText,
+                    QString::number(int(o.addStringMode)), o.addStringPosition,
+                    QString::number(int(o.dropOriginalExtension))}
+            .join(QChar(0));
+    const QByteArray bytes = key.toUtf8();
+    return (quint64(qHash(bytes, 0x85ebca6b)) << 32 | quint64(qHash(bytes, 0xc2b2ae35))) | 1;
+}
+
+bool rowIsUnchanged(const NameRow& previous, std::size_t record, const QString& treated,
+                    quint64 stamp)
+{
+    return previous.record == record && previous.madeWith == stamp &&
+           previous.madeFrom.size() == treated.size() &&
+           previous.madeFrom.constData() == treated.constData();
+}
+
+// Row b's name: numbered, the added string put in, the file's extension after.
+QString rowText(const QString& treated, std::size_t b, const TreatmentOptions& numbering,
+                int addedAt, const QString& added, const QStringList& fileRows)
+{
+    QString name = formatNumberedName(treated, int(b + 1), numbering);
+    if (addedAt != 0)
+        name.insert(addedStringIndex(name, addedAt), added);
+    if (qsizetype(b) >= fileRows.size() || numbering.dropOriginalExtension)
+        return name;
+    return name.append(extensionOf(fileRows[qsizetype(b)]));
 }
 
 } // namespace
@@ -276,13 +310,14 @@ std::vector<NameRecord> recordsFromLines(const QStringList& lines)
         QString kept = line;
         kept.removeIf([](QChar c) { return c != u':' && isForbiddenChar(c); });
         removeLoneSurrogates(kept);
-        records.push_back({trimmedSpaces(kept), QString()});
+        records.push_back({trimmedSpaces(kept), {}});
     }
     return records;
 }
 
 std::vector<NameRow> generateNameRows(std::vector<NameRecord>& records,
-                                      const TreatmentOptions& options, const QStringList& fileRows)
+                                      const TreatmentOptions& options, const QStringList& fileRows,
+                                      const std::vector<NameRow>& previous)
 {
     treatRecords(records, options);
 
@@ -291,7 +326,7 @@ std::vector<NameRow> generateNameRows(std::vector<NameRecord>& records,
     std::vector<NameRow> rows;
     rows.reserve(records.size());
     for (std::size_t r = 0; r < records.size(); ++r) {
-        const bool empty = records[r].generatedName.isEmpty();
+        const bool empty = records[r].treated.treated.isEmpty();
         if (!(empty && options.removeEmptyLines))
             rows.push_back({QString(), false, r, empty});
     }
@@ -299,29 +334,20 @@ std::vector<NameRow> generateNameRows(std::vector<NameRecord>& records,
     TreatmentOptions numbering = options;
     numbering.numberingPrefix = cleanNamePart(options.numberingPrefix);
     numbering.numberingSuffix = cleanNamePart(options.numberingSuffix);
+    const bool adding = options.addString && !options.addStringText.isEmpty();
+    const int addedAt = adding ? positionOf(options.addStringMode, options.addStringPosition) : 0;
+    const QString added = adding ? cleanNamePart(options.addStringText) : QString();
+    const quint64 stamp = rowStamp(options);
     for (std::size_t b = 0; b < rows.size(); ++b) {
-        QString& name = records[rows[b].record].generatedName;
-        name = formatNumberedName(name, int(b + 1), numbering);
-    }
-    if (options.addString && !options.addStringText.isEmpty()) {
-        const int p = positionOf(options.addStringMode, options.addStringPosition);
-        const QString added = cleanNamePart(options.addStringText);
-        if (p != 0)
-            for (const NameRow& row : rows) {
-                QString& name = records[row.record].generatedName;
-                name.insert(addedStringIndex(name, p), added);
-            }
-    }
-
-    for (std::size_t b = 0; b < rows.size(); ++b) {
-        const QString& name = records[rows[b].record].generatedName;
-        if (qsizetype(b) >= fileRows.size() || options.dropOriginalExtension) {
-            rows[b].text = name;
-            continue;
+        NameRow& row = rows[b];
+        const QString& treated = records[row.record].treated.treated;
+        if (b < previous.size() && rowIsUnchanged(previous[b], row.record, treated, stamp)) {
+            row.text = previous[b].text;
+        } else {
+            row.text = rowText(treated, b, numbering, addedAt, added, fileRows);
         }
-        const QStringView extension = extensionOf(fileRows[qsizetype(b)]);
-        rows[b].text.reserve(name.size() + extension.size());
-        rows[b].text.append(name).append(extension);
+        row.madeFrom = treated;
+        row.madeWith = stamp;
     }
     return rows;
 }

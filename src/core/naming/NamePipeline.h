@@ -39,12 +39,14 @@ QString normaliseLineBreaks(const QString& text);
 // with colons and is only recognised later).
 std::vector<NameRecord> recordsFromLines(const QStringList& lines);
 
-// Cleans, numbers and completes every record's generated name from its source
-// text, as the options say. Returns the rows of the names list: each
-// generated name with the extension of the file in the same row, and the
-// record it shows. Records left empty take no row when the options say so;
-// they stay among the records.
+// Cleans, numbers and completes every record's name from its source text, as
+// the options say. Returns the rows of the names list: each name with the
+// extension of the file in the same row, and the record it shows. Records
+// left empty take no row when the options say so; they stay among the
+// records. Rows of the previous run (made with the same file rows) that
+// nothing changed are taken again.
 std::vector<NameRow> generateNameRows(std::vector<NameRecord>& records,
-                                      const TreatmentOptions& options, const QStringList& fileRows);
+                                      const TreatmentOptions& options, const QStringList& fileRows,
+                                      const std::vector<NameRow>& previous = {});
 
 } // namespace tervane

@@ -18,23 +18,27 @@ struct TreatedText {
     QString treated;        // then capitals and characters removed
 };
 
-// One name row's origin: the text it is made from and the name the treatments
-// made of it, without extension.
+// One name row's origin: the text it is made from, and what the treatments
+// made of it.
 struct NameRecord {
     QString sourceText;
-    QString generatedName;
     TreatedText treated = {};
 };
 
 // A row of the names list: the new name, extension included; whether the
 // problem count marked it (shown in red); the source record it shows (the
 // row's tag); and whether the treatments left that record's name empty (an
-// empty name, even with the file's extension after it).
+// empty name, even with the file's extension after it). The next run takes
+// the row again as it is when its record, its treated text (madeFrom shares
+// its characters) and everything else it was made with (madeWith) are the
+// same: after a drag, only the rows that moved are made again.
 struct NameRow {
     QString text;
     bool duplicate = false;
     std::size_t record = 0;
     bool nameless = false;
+    QString madeFrom = {};
+    quint64 madeWith = 0;
 };
 
 } // namespace tervane

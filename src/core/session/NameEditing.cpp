@@ -9,7 +9,7 @@ std::size_t insertNameRecord(RenameWorkspace& workspace, std::size_t row, const 
     auto& records = workspace.sourceRecords;
     const std::size_t at =
         row < workspace.nameRows.size() ? workspace.nameRows[row].record : records.size();
-    records.insert(records.begin() + std::ptrdiff_t(at), NameRecord{text, QString(), {}});
+    records.insert(records.begin() + std::ptrdiff_t(at), NameRecord{text, {}});
     // The rows keep pointing at their own records until the pipeline runs.
     for (NameRow& shown : workspace.nameRows)
         if (shown.record >= at)

@@ -3,6 +3,8 @@
 #include "naming/NamePipeline.h"
 #include "text/NaturalSort.h"
 
+#include <utility>
+
 namespace tervane {
 
 RenameSession::RenameSession(FileSystem& fileSystem, QObject* parent)
@@ -33,6 +35,7 @@ void RenameSession::listFiles(bool readAgain, bool numeric)
     if (readAgain)
         m_enumerator.refresh();
     m_workspace.fileRows = m_enumerator.names();
+    m_filesListed = true;
     if (!m_workspace.fileRows.isEmpty()) {
         if (numeric)
             sortNumerically(m_workspace.fileRows);
@@ -46,8 +49,12 @@ void RenameSession::generateNames(const TreatmentOptions& options,
 {
     if (lines)
         m_workspace.sourceRecords = recordsFromLines(*lines);
+    // Rows made for other files are made again: their extensions may differ.
+    static const std::vector<NameRow> none;
+    const std::vector<NameRow>& previous =
+        std::exchange(m_filesListed, false) ? none : m_workspace.nameRows;
     m_workspace.nameRows =
-        generateNameRows(m_workspace.sourceRecords, options, m_workspace.fileRows);
+        generateNameRows(m_workspace.sourceRecords, options, m_workspace.fileRows, previous);
     emit namesChanged();
 }
 

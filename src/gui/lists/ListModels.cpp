@@ -46,13 +46,31 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const
 
 void NameListModel::refresh()
 {
-    const int rows = int(m_workspace.nameRows.size());
-    if (rows != m_shownRows) {
+    const auto& rows = m_workspace.nameRows;
+    const int count = int(rows.size());
+    // A row whose text still shares its characters was not remade: only the
+    // span between the first and the last remade row is redrawn.
+    int first = count;
+    int last = -1;
+    if (count == m_shownRows) {
+        for (int row = 0; row < count; ++row) {
+            const Shown& shown = m_shown[std::size_t(row)];
+            const NameRow& now = rows[std::size_t(row)];
+            if (shown.text != now.text.constData() || shown.duplicate != now.duplicate) {
+                first = std::min(first, row);
+                last = row;
+            }
+        }
+    }
+    m_shown.resize(rows.size());
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        m_shown[row] = {rows[row].text.constData(), rows[row].duplicate};
+    if (count != m_shownRows) {
         beginResetModel();
-        m_shownRows = rows;
+        m_shownRows = count;
         endResetModel();
-    } else if (rows > 0) {
-        emit dataChanged(index(0), index(rows - 1), {Qt::DisplayRole, Qt::ForegroundRole});
+    } else if (last >= 0) {
+        emit dataChanged(index(first), index(last), {Qt::DisplayRole, Qt::ForegroundRole});
     }
 }
 

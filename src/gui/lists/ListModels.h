@@ -37,12 +37,17 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
     // The workspace's name rows changed: one reset when their number changed
-    // since the last call, else one dataChanged over every row.
+    // since the last call, else one dataChanged over the rows remade.
     void refresh();
 
 private:
+    struct Shown {
+        const QChar* text = nullptr;
+        bool duplicate = false;
+    };
     const RenameWorkspace& m_workspace;
     int m_shownRows = 0;
+    std::vector<Shown> m_shown; // what each row showed at the last refresh
 };
 
 } // namespace tervane

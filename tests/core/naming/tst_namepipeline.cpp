@@ -1,6 +1,7 @@
 #include "naming/NamePipeline.h"
 #include "session/RenameWorkspace.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace tervane;
@@ -299,6 +300,59 @@ private slots:
         QCOMPARE(rows.size(), std::size_t(1));
         QCOMPARE(rows[0].record, std::size_t(1));
         QCOMPARE(rows[0].text, u"long na.mp3"_s);
+    }
+
+    // What a run takes from the previous one (the treated text of each
+    // record, the unchanged rows) never shows in its names: after any edit,
+    // move or change of options, a run gives what a run from scratch gives.
+    void keptWorkNeverShows()
+    {
+        QRandomGenerator random(20261207);
+        std::vector<NameRecord> records = recordsFromLines(
+            splitIntoLines(u"01. Intro 3:45\r..Song live\r\r3 - Outro\r..Song two\r42\rLast"_s));
+        QStringList fileRows = files(6);
+        TreatmentOptions o = with(plain(), [](TreatmentOptions& t) { t.numbering = true; });
+        std::vector<NameRow> rows = generateNameRows(records, o, fileRows);
+        for (int step = 0; step < 400; ++step) {
+            bool relisted = false;
+            const auto pick = [&](std::size_t n) { return std::size_t(random.bounded(int(n))); };
+            switch (random.bounded(7)) {
+            case 0: // a drag step
+                std::swap(records[pick(records.size())], records[pick(records.size())]);
+                break;
+            case 1: // a modified name
+                records[pick(records.size())].sourceText = u"..%1 x"_s.arg(step % 3);
+                break;
+            case 2:
+                o.removeLeadingNonAlphanumerics = !o.removeLeadingNonAlphanumerics;
+                break;
+            case 3:
+                o.removeCapitals = !o.removeCapitals;
+                o.numberingWidth = o.numberingWidth == 2 ? 3 : 2;
+                break;
+            case 4:
+                o.removeEmptyLines = !o.removeEmptyLines;
+                o.addString = !o.addString;
+                o.addStringText = u"+"_s;
+                break;
+            case 5: // the folder listed again, its files changed
+                fileRows.clear();
+                for (int i = 0; i < 6; ++i)
+                    fileRows << (random.bounded(2) ? u"f%1.ogg"_s : u"f%1.mp3"_s).arg(i);
+                relisted = true;
+                break;
+            default:
+                o.removeDurations = !o.removeDurations;
+                o.dropOriginalExtension = !o.dropOriginalExtension;
+            }
+            // Rows made for other files are not taken again.
+            rows = generateNameRows(records, o, fileRows, relisted ? std::vector<NameRow>() : rows);
+            std::vector<NameRecord> fresh;
+            for (const NameRecord& record : records)
+                fresh.push_back({QString(record.sourceText.constData(), record.sourceText.size()),
+                                 {}});
+            QCOMPARE(textsOf(rows), textsOf(generateNameRows(fresh, o, fileRows)));
+        }
     }
 
     void hostileText()
