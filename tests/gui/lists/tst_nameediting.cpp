@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -275,6 +276,25 @@ private slots:
         QTEST(session.names(), "expected");
         QTEST(session.selected(), "expectedSelection");
         QCOMPARE(viewport->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void dragScrollsNearTheEdges()
+    {
+        QStringList names;
+        for (int i = 0; i < 60; ++i)
+            names << u"N%1"_s.arg(i);
+        Session session(names);
+        QWidget* viewport = session.list->viewport();
+        QScrollBar* bar = session.list->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 3);
+        QTest::mousePress(viewport, Qt::LeftButton, {}, session.at(0));
+        QTRY_VERIFY(session.editor().dragRow() >= 0);
+        const QPoint nearBottom(10, viewport->height() - 5);
+        for (int move = 1; move <= 3; ++move) {
+            QTest::mouseMove(viewport, nearBottom + QPoint(move, 0));
+            QCOMPARE(bar->value(), move);
+        }
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, nearBottom);
     }
 
     void textDrop_data()
