@@ -208,6 +208,36 @@ void BM_DragOneRow(benchmark::State& state)
 }
 BENCHMARK(BM_DragOneRow)->Arg(10000)->Arg(ListSize)->Unit(benchmark::kMillisecond);
 
+// A keystroke in the pattern box: the folder is read again and listed, with
+// the window following.
+void BM_PatternKeystroke(benchmark::State& state)
+{
+    MainWindow& window = *session().window;
+    QLineEdit* patterns = window.picOptions->txtExtensions;
+    const QString typed = patterns->text();
+    bool longer = false;
+    for (auto _ : state) {
+        longer = !longer;
+        patterns->setText(longer ? typed + u';' : typed);
+    }
+    patterns->setText(typed);
+}
+BENCHMARK(BM_PatternKeystroke)->Unit(benchmark::kMillisecond);
+
+// A keystroke in the folder box that reaches no new folder.
+void BM_FolderKeystroke(benchmark::State& state)
+{
+    MainWindow& window = *session().window;
+    const QString folder = window.txtRepertoire->text();
+    bool longer = false;
+    for (auto _ : state) {
+        longer = !longer;
+        window.txtRepertoire->setText(longer ? folder + u'x' : folder);
+    }
+    window.txtRepertoire->setText(folder);
+}
+BENCHMARK(BM_FolderKeystroke)->Unit(benchmark::kMicrosecond);
+
 void BM_BareDirectoryListing(benchmark::State& state)
 {
     const QString folder = session().env.path(QStringLiteral("music"));

@@ -108,10 +108,12 @@ void MainWindow::connectHandlers()
     connect(btnReglages, &QPushButton::clicked, this, &MainWindow::settingsClicked);
     connect(mnuOptionsAfficher, &QAction::triggered, this, &MainWindow::settingsClicked);
     connect(picOptions->cboLangue, &QComboBox::activated, this, &MainWindow::languageChosen);
-    connect(picOptions, &OptionsPanel::treatmentSettingsEdited, this, [this] {
-        m_state.treatmentSettingsChanged = true;
-        runNamePipeline(NameSource::Reapply);
-    });
+    picOptions->setServices(m_context.prompter, [this](const QString& key) { return text(key); });
+    connect(picOptions, &OptionsPanel::settingsEdited, this,
+            [this] { m_state.treatmentSettingsChanged = true; });
+    connect(picOptions, &OptionsPanel::namesStale, this,
+            [this] { runNamePipeline(NameSource::Reapply); });
+    connect(picOptions, &OptionsPanel::fillWidthChosen, this, &MainWindow::fillWidthChosen);
     connect(picOptions, &OptionsPanel::extensionsEdited, this, &MainWindow::patternsEdited);
     connect(txtRepertoire, &QLineEdit::textChanged, this, &MainWindow::folderEdited);
     connect(btnRafraichir, &QPushButton::clicked, this, &MainWindow::refreshClicked);
@@ -190,6 +192,19 @@ void MainWindow::adjustFillWidth()
         selectComboItemByData(widths, wanted);
         m_comboSuppress = false;
     }
+}
+
+// A width too small for the files is refused with its message, and renaming
+// waits for the next counter refresh.
+void MainWindow::fillWidthChosen()
+{
+    if (!validateFillWidth(picOptions->cboNumerotationRemplissage, m_workspace.fileRows.size(),
+                           m_context.prompter, text(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s))) {
+        btnRenommer->setEnabled(false);
+        return;
+    }
+    m_state.treatmentSettingsChanged = true;
+    runNamePipeline(NameSource::Reapply);
 }
 
 void MainWindow::fitListColumns(bool fileRowsChanged)

@@ -99,6 +99,7 @@ private:
     void chooseInitialFolder();
 
     void adjustFillWidth();
+    void fillWidthChosen();
     bool obtainPendingLines(NameSource source);
     NameAsker& nameAsker() override;
     bool fileListIsEmpty() override;

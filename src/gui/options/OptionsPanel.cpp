@@ -213,45 +213,6 @@ void OptionsPanel::createLanguageRow()
         QStringLiteral("(requiert un redémarrage du logiciel)"), {3680, 4755, 4000, 255});
 }
 
-void OptionsPanel::connectEdits()
-{
-    const auto edited = [this] { emit treatmentSettingsEdited(); };
-    for (QCheckBox* box : findChildren<QCheckBox*>())
-        connect(box, &QCheckBox::toggled, this, edited);
-    for (QLineEdit* box : fraTraitements->findChildren<QLineEdit*>())
-        connect(box, &QLineEdit::textChanged, this, edited);
-    connect(txtExtensions, &QLineEdit::textChanged, this, &OptionsPanel::extensionsEdited);
-    for (QRadioButton* option : findChildren<QRadioButton*>())
-        connect(option, &QRadioButton::toggled, this, [edited](bool on) {
-            if (on)
-                edited();
-        });
-    connect(cboNumerotationRemplissage, &QComboBox::currentIndexChanged, this, edited);
-}
-
-// The click handlers of the check boxes that own dependent fields. Start-up
-// runs them once; for now they only report the edit (the greying of the
-// dependent fields is not built yet).
-void OptionsPanel::removeTermsToggled()
-{
-    emit treatmentSettingsEdited();
-}
-
-void OptionsPanel::removeCharactersToggled()
-{
-    emit treatmentSettingsEdited();
-}
-
-void OptionsPanel::numberingToggled()
-{
-    emit treatmentSettingsEdited();
-}
-
-void OptionsPanel::addStringToggled()
-{
-    emit treatmentSettingsEdited();
-}
-
 QString OptionsPanel::extensions() const
 {
     return txtExtensions->text();

@@ -4,24 +4,34 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
 
 namespace tervane {
 
+class Prompter;
+
 // The options panel under the lists: the extension filter, the treatments
 // frame and the interface language row. It holds the treatment settings in its
-// controls; every edit is reported through treatmentSettingsEdited().
+// controls, greys what an unticked option leaves without use, filters what
+// the boxes may hold, and reports edits: settingsEdited() when they are to be
+// saved, namesStale() when the names are to be made again.
 class OptionsPanel : public QWidget {
     Q_OBJECT
 public:
     explicit OptionsPanel(QWidget* parent);
+
+    // The beep and the messages of the boxes; texts by catalogue key.
+    using TextLookup = std::function<QString(const QString&)>;
+    void setServices(Prompter& prompter, TextLookup text);
 
     // Puts stored settings into the controls through their own change handlers.
     void setTreatmentOptions(const TreatmentOptions& options);
@@ -30,7 +40,8 @@ public:
     QString extensions() const;
     void setExtensions(const QString& patterns);
 
-    // The click handlers of the four check boxes that own dependent fields.
+    // The click handlers of the four check boxes that own dependent fields:
+    // they grey or restore those fields, and report the edit.
     void removeTermsToggled();
     void removeCharactersToggled();
     void numberingToggled();
@@ -77,16 +88,34 @@ public:
     QLabel* lblRequiertRedemarrage = nullptr;
 
 signals:
-    // A treatment setting was edited.
-    void treatmentSettingsEdited();
+    // A treatment setting was edited: the settings are to be saved.
+    void settingsEdited();
+    // The names are to be made again with the current settings.
+    void namesStale();
+    // A zero-fill width was chosen; the window checks it against the files.
+    void fillWidthChosen();
     // The pattern list of the file listing was edited.
     void extensionsEdited();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createExtensionRow();
     void createTreatmentsFrame();
     void createLanguageRow();
     void connectEdits();
+    void connectBox(QLineEdit* box, bool digits);
+    void edited();
+    void removalPositionRule();
+    void addedPositionRule();
+    void sanitise(QLineEdit* box, const QString& clean);
+    bool keyPressed(QLineEdit* box, const QKeyEvent* event);
+    void numberBoxLeft(QLineEdit* box);
+
+    Prompter* m_prompter = nullptr;
+    TextLookup m_text;
+    bool m_checkingBox = false; // a left number box is being checked
 };
 
 } // namespace tervane

@@ -1,0 +1,249 @@
+// How the options panel behaves while it is edited: greying, filtering of
+// the boxes, the checks on leaving a number box, and the reports of edits.
+#include "options/OptionsPanel.h"
+
+#include "services/Prompter.h"
+#include "text/TextHelpers.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace tervane {
+
+namespace {
+
+// A greyed text box takes no input; a greyed label is drawn dimmed.
+void setControlGreyed(QWidget* control, bool greyed)
+{
+    control->setEnabled(!greyed);
+}
+
+template <std::size_t N>
+void setOptionsEnabled(const std::array<QRadioButton*, N>& options, bool enabled)
+{
+    for (QRadioButton* option : options)
+        option->setEnabled(enabled);
+}
+
+bool isDigitOrControl(QChar c)
+{
+    return isAsciiDigit(c) || c.unicode() < 32;
+}
+
+} // namespace
+
+void OptionsPanel::setServices(Prompter& prompter, TextLookup text)
+{
+    m_prompter = &prompter;
+    m_text = std::move(text);
+}
+
+void OptionsPanel::edited()
+{
+    emit settingsEdited();
+    emit namesStale();
+}
+
+void OptionsPanel::connectEdits()
+{
+    for (QCheckBox* box : {chkSuppressionChiffresDebut, chkSuppressionCaracteresNonAlpha,
+                           chkSuppressionDurees, chkSuppressionMajuscules,
+                           chkSuppressionLignesVides, chkNePasReprendreExtensionOriginale})
+        connect(box, &QCheckBox::toggled, this, &OptionsPanel::edited);
+    connect(chkSuppressionTermes, &QCheckBox::toggled, this, &OptionsPanel::removeTermsToggled);
+    connect(chkSuppressionCaracteres, &QCheckBox::toggled, this,
+            &OptionsPanel::removeCharactersToggled);
+    connect(chkNumerotation, &QCheckBox::toggled, this, &OptionsPanel::numberingToggled);
+    connect(chkAjoutChaine, &QCheckBox::toggled, this, &OptionsPanel::addStringToggled);
+    connect(txtSuppressionTermes, &QLineEdit::textChanged, this, &OptionsPanel::edited);
+    connect(txtExtensions, &QLineEdit::textChanged, this, &OptionsPanel::extensionsEdited);
+
+    // Option buttons only make the names again: they never mark the settings.
+    const auto onSelected = [this](QRadioButton* option, auto rule) {
+        connect(option, &QRadioButton::toggled, this, [this, rule](bool on) {
+            if (on)
+                (this->*rule)();
+        });
+    };
+    for (QRadioButton* option : optSuppressionCaracteresPosition)
+        onSelected(option, &OptionsPanel::removalPositionRule);
+    for (QRadioButton* option : optAjoutChainePosition)
+        onSelected(option, &OptionsPanel::addedPositionRule);
+    for (QRadioButton* option : optNumerotationPosition)
+        onSelected(option, &OptionsPanel::namesStale);
+    connect(cboNumerotationRemplissage, &QComboBox::currentIndexChanged, this,
+            &OptionsPanel::fillWidthChosen);
+
+    for (QLineEdit* box : {txtSuppressionCaracteresNombre, txtSuppressionCaracteresPosition,
+                           txtAjoutChainePosition})
+        connectBox(box, true);
+    for (QLineEdit* box : {txtNumerotationPrefixe, txtNumerotationSuffixe, txtAjoutChaine})
+        connectBox(box, false);
+    // The whole text is selected on entry, but in the suffix box.
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->installEventFilter(this);
+}
+
+// Digit boxes keep digits only, name boxes what a file name may hold; what
+// else comes in (typed or pasted) goes with a beep, and the edit counts.
+void OptionsPanel::connectBox(QLineEdit* box, bool digits)
+{
+    connect(box, &QLineEdit::textChanged, this, [this, box, digits](const QString& text) {
+        const QString clean = digits ? keepDigits(text) : withoutForbiddenChars(text);
+        if (clean != text)
+            sanitise(box, clean);
+        edited();
+    });
+}
+
+void OptionsPanel::sanitise(QLineEdit* box, const QString& clean)
+{
+    const int caret = box->cursorPosition();
+    if (m_prompter)
+        m_prompter->beep();
+    box->setText(clean); // runs the handler again, which finds nothing more
+    box->setCursorPosition(std::min(caret, int(clean.size())));
+}
+
+void OptionsPanel::removeTermsToggled()
+{
+    const bool on = chkSuppressionTermes->isChecked();
+    setControlGreyed(txtSuppressionTermes, !on);
+    setControlGreyed(lblTermesSeparateur, !on);
+    edited();
+}
+
+void OptionsPanel::removeCharactersToggled()
+{
+    const bool on = chkSuppressionCaracteres->isChecked();
+    setControlGreyed(lblSuppressionCaracteres, !on);
+    setControlGreyed(txtSuppressionCaracteresNombre, !on);
+    setOptionsEnabled(optSuppressionCaracteresPosition, on);
+    emit settingsEdited();
+    removalPositionRule();
+}
+
+void OptionsPanel::numberingToggled()
+{
+    const bool on = chkNumerotation->isChecked();
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{lblNumerotationRemplissage, txtNumerotationPrefixe,
+                                         txtNumerotationSuffixe, lblNumerotationPrefixe,
+                                         lblNumerotationSuffixe})
+        setControlGreyed(control, !on);
+    setOptionsEnabled(optNumerotationPosition, on);
+    cboNumerotationRemplissage->setEnabled(on);
+    edited();
+}
+
+void OptionsPanel::addStringToggled()
+{
+    const bool on = chkAjoutChaine->isChecked();
+    setControlGreyed(txtAjoutChaine, !on);
+    setOptionsEnabled(optAjoutChainePosition, on);
+    emit settingsEdited();
+    addedPositionRule();
+}
+
+// A position box is of use only when its treatment is on and placed at a
+// position.
+void OptionsPanel::removalPositionRule()
+{
+    setControlGreyed(txtSuppressionCaracteresPosition,
+                     !(optSuppressionCaracteresPosition[2]->isChecked() &&
+                       chkSuppressionCaracteres->isChecked()));
+    emit namesStale();
+}
+
+void OptionsPanel::addedPositionRule()
+{
+    setControlGreyed(txtAjoutChainePosition,
+                     !(optAjoutChainePosition[2]->isChecked() && chkAjoutChaine->isChecked()));
+    emit namesStale();
+}
+
+bool OptionsPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (!box)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return keyPressed(box, static_cast<QKeyEvent*>(event));
+    case QEvent::FocusIn:
+        // After the box's own handling, which selects on a tab only.
+        QTimer::singleShot(0, box, [box, all = box != txtNumerotationSuffixe] {
+            if (all)
+                box->selectAll();
+            else
+                box->deselect();
+        });
+        break;
+    case QEvent::FocusOut: {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        // Another control took the focus; the window merely losing it, or a
+        // menu opening, is no leaving.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            numberBoxLeft(box);
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// True when the key is refused. A digit box only beeps (its change handler
+// removes the character); the added-string box refuses what a name may not
+// hold.
+bool OptionsPanel::keyPressed(QLineEdit* box, const QKeyEvent* event)
+{
+    const QString typed = event->text();
+    const bool digitBox = box == txtSuppressionCaracteresNombre ||
+                          box == txtSuppressionCaracteresPosition || box == txtAjoutChainePosition;
+    if (digitBox && !std::all_of(typed.begin(), typed.end(), isDigitOrControl)) {
+        if (m_prompter)
+            m_prompter->beep();
+        return false;
+    }
+    if (box == txtAjoutChaine && std::any_of(typed.begin(), typed.end(), [](QChar c) {
+            return isForbiddenChar(c) && !isControlChar(c);
+        })) {
+        if (m_prompter)
+            m_prompter->beep();
+        return true;
+    }
+    return false;
+}
+
+// An empty number box is refused on leaving: the message, the box refilled
+// (the count with 0, the removal position with 1, the added-string position
+// left empty) and the focus given back.
+void OptionsPanel::numberBoxLeft(QLineEdit* box)
+{
+    const bool numberBox = box == txtSuppressionCaracteresNombre ||
+                           box == txtSuppressionCaracteresPosition || box == txtAjoutChainePosition;
+    if (!numberBox || !box->text().isEmpty() || m_checkingBox || !m_prompter)
+        return;
+    m_checkingBox = true;
+    m_prompter->message(m_text(u"MSG_ERREUR_VALEUR_INCORRECTE_SUPPRESSION"_s),
+                        MessageIcon::Exclamation);
+    if (box == txtSuppressionCaracteresNombre)
+        box->setText(u"0"_s);
+    else if (box == txtSuppressionCaracteresPosition)
+        box->setText(u"1"_s);
+    box->setFocus();
+    m_checkingBox = false;
+}
+
+} // namespace tervane
