@@ -146,12 +146,20 @@ void FileEnumerator::read()
     // the last reading stay until the folder can be read again.
     if (!m_fileSystem.folderExists(m_path))
         return;
-    QStringList names = m_fileSystem.listFiles(m_path);
+    // Each keystroke in the pattern box reads the folder again: when it holds
+    // the same names as at the last reading, their order is known already.
+    QStringList read = m_fileSystem.listFiles(m_path);
+    if (read != m_read || m_path != m_readPath) {
+        m_read = std::move(read);
+        m_readPath = m_path;
+        m_sorted = m_read;
+        sortAlphabetically(m_sorted);
+    }
+    QStringList names = m_sorted;
     names.removeIf([this](const QString& name) {
         return std::none_of(m_preparedPatterns.cbegin(), m_preparedPatterns.cend(),
                             [&](const QString& pattern) { return matchPrepared(name, pattern); });
     });
-    sortAlphabetically(names);
     m_names = std::move(names);
 }
 

@@ -44,6 +44,9 @@ private:
     QString m_pattern;
     QStringList m_preparedPatterns;
     QStringList m_names;
+    QString m_readPath;   // the folder of the last reading,
+    QStringList m_read;   // its names as read,
+    QStringList m_sorted; // and in alphabetical order, patterns not applied
 };
 
 // Whether name matches a wildcard pattern: "*" stands for any run of

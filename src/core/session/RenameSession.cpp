@@ -15,10 +15,9 @@ RenameSession::RenameSession(FileSystem& fileSystem, QObject* parent)
 
 bool RenameSession::setFolder(const QString& folder)
 {
-    const QString previous = m_enumerator.path();
-    if (!m_enumerator.setPath(folder))
+    if (folder == m_enumerator.path() || !m_enumerator.setPath(folder))
         return false;
-    if (m_enumerator.path() != previous && !m_workspace.undoSet.empty()) {
+    if (!m_workspace.undoSet.empty()) {
         m_workspace.undoSet.clear();
         emit undoChanged();
     }

@@ -27,9 +27,10 @@ public:
     RenameWorkspace& workspace() { return m_workspace; }
     FileEnumerator& enumerator() { return m_enumerator; }
 
-    // Chooses the folder to list; false when the path is no folder (nothing
-    // changes). Another folder than before forgets the undo set: it names
-    // files of the folder it was made in.
+    // Chooses the folder to list: true when the path is an existing folder
+    // other than the one listed, which is then read. Anything else changes
+    // nothing, and costs no reading. Another folder forgets the undo set: it
+    // names files of the folder it was made in.
     bool setFolder(const QString& folder);
     void setPattern(const QString& patterns);
     // Lists the folder's matching files, read again from disk when asked,

@@ -14,6 +14,7 @@
 #include "lists/PairedLists.h"
 #include "lists/TextDropTarget.h"
 #include "mainwindow/Controls.h"
+#include "mainwindow/FolderDropTarget.h"
 #include "mainwindow/PasteMenu.h"
 #include "naming/Numbering.h"
 #include "naming/PasteSources.h"
@@ -126,6 +127,8 @@ void MainWindow::connectHandlers()
     picSeparateur->installEventFilter(this);
     connect(chkTriNum, &QCheckBox::clicked, this, [this] { refreshFileList(false); });
     new TextDropTarget(lvwNoms->viewport(), [this](const QString& text) { dropText(text); });
+    new FolderDropTarget(txtRepertoire, [this](const QString& folder) { folderDropped(folder); });
+    txtRepertoire->installEventFilter(this);
 
     tmrUnload.setObjectName(QStringLiteral("tmrUnload"));
     tmrUnload.setInterval(50);
@@ -271,6 +274,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     }
     if (watched == picSeparateur && splitterMouseEvent(event))
         return true;
+    // The whole folder is selected on entry, after the box's own handling.
+    if (watched == txtRepertoire && event->type() == QEvent::FocusIn)
+        QTimer::singleShot(0, txtRepertoire, &QLineEdit::selectAll);
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -288,8 +294,18 @@ void MainWindow::browseClicked()
 {
     const auto folder = m_context.dialogs.existingFolder(
         text(u"TXT_VEUILLEZ_SELECTIONNER_DOSSIER"_s), txtRepertoire->text());
-    if (folder)
-        txtRepertoire->setText(QDir::toNativeSeparators(*folder));
+    if (!folder)
+        return;
+    txtRepertoire->setText(QDir::toNativeSeparators(*folder));
+    // The folder already listed is listed again.
+    refreshFileList(false);
+}
+
+void MainWindow::folderDropped(const QString& folder)
+{
+    txtRepertoire->setText(folder);
+    refreshFileList(false);
+    txtRepertoire->selectAll();
 }
 
 void MainWindow::patternsEdited()
@@ -300,11 +316,11 @@ void MainWindow::patternsEdited()
     m_state.treatmentSettingsChanged = true;
 }
 
+// Only a new existing folder is listed: a keystroke on the way to one costs
+// no listing, and the list keeps the last folder reached.
 void MainWindow::folderEdited()
 {
-    if (!m_session.setFolder(txtRepertoire->text()))
-        return;
-    if (!m_state.isLoading)
+    if (m_session.setFolder(txtRepertoire->text()) && !m_state.isLoading)
         refreshFileList(false);
 }
 

@@ -109,6 +109,7 @@ private:
     void browseClicked();
     void patternsEdited();
     void folderEdited();
+    void folderDropped(const QString& folder);
     void activated();
     void unload();
     void unloadTimeout();

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace tervane {
@@ -80,11 +82,20 @@ std::optional<QString> QtDialogs::openFileName(const QString& title, const QStri
 
 std::optional<QString> QtDialogs::existingFolder(const QString& title, const QString& startFolder)
 {
-    const QString chosen = QFileDialog::getExistingDirectory(
-        QApplication::activeWindow(), title, startFolder, QFileDialog::ShowDirsOnly);
-    if (chosen.isEmpty())
+    // Qt's own picker, so that the instruction shows inside it, under the
+    // folders, and not only in its title bar.
+    QFileDialog picker(QApplication::activeWindow(), title, startFolder);
+    picker.setFileMode(QFileDialog::Directory);
+    picker.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    if (auto* grid = qobject_cast<QGridLayout*>(picker.layout())) {
+        auto* instruction = new QLabel(title, &picker);
+        instruction->setObjectName(QStringLiteral("lblInstruction"));
+        instruction->setWordWrap(true);
+        grid->addWidget(instruction, grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    if (picker.exec() != QDialog::Accepted || picker.selectedFiles().isEmpty())
         return std::nullopt;
-    return chosen;
+    return picker.selectedFiles().first();
 }
 
 } // namespace tervane
