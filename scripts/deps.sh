@@ -21,4 +21,6 @@ tervane_require_packages() {
 }
 
 # qt6-translations-l10n: Qt's own dialogs and buttons in the interface language.
-TERVANE_BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n)
+# librsvg2-bin: the program's icon is rendered from its SVG at build time.
+TERVANE_BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+    librsvg2-bin)

@@ -2,6 +2,7 @@
 
 #include "i18n/LanguageChoice.h"
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/ProgramIcon.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/StartupLock.h"
@@ -50,6 +51,9 @@ int runTervane(int argc, char** argv)
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(AppTitle);
+    QApplication::setWindowIcon(programIcon());
+    // The desktop finds the program's launcher entry, and its icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tervane"));
     const StartupLock lock(AppTitle);
 
     QtPrompter prompter(AppTitle);

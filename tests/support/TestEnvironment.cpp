@@ -29,7 +29,7 @@ TestEnvironment::TestEnvironment()
         prompter, clipboard, dialogs, fileSystem, launcher, path(QStringLiteral("program")),
         SpecialFolders{path(QStringLiteral("appdata")), path(QStringLiteral("prefix")),
                        path(QStringLiteral("documents"))},
-        QString(), FrenchLanguageCode, &nameAsker});
+        QString(), FrenchLanguageCode, &nameAsker, &notificationArea});
 }
 
 QString TestEnvironment::settingsFile() const
@@ -42,5 +42,5 @@ AppContext TestEnvironment::contextWith(Clipboard& otherClipboard) const
     const AppContext& c = *m_context;
     return AppContext{c.prompter,           otherClipboard,  c.dialogs, c.fileSystem,
                       c.launcher,           c.programFolder, c.folders, c.commandLine,
-                      c.systemLanguageCode, c.nameAsker};
+                      c.systemLanguageCode, c.nameAsker,   c.notificationArea};
 }

@@ -6,6 +6,7 @@
 #include "services/Dialogs.h"
 #include "services/FileSystem.h"
 #include "services/Launcher.h"
+#include "services/NotificationArea.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QByteArray>
@@ -88,6 +89,23 @@ public:
     QList<std::optional<NameAnswer>> answers;
 };
 
+// A notification area that may be missing, and shows its icon to the test.
+class ScriptedNotificationArea : public NotificationArea {
+public:
+    bool available() const override { return present; }
+    void addIcon(const QString& text, std::function<void(TrayClick)> click) override
+    {
+        shown = true;
+        tip = text;
+        onClick = std::move(click);
+    }
+    void removeIcon() override { shown = false; }
+    bool present = true;
+    bool shown = false;
+    QString tip;
+    std::function<void(TrayClick)> onClick;
+};
+
 class RecordingLauncher : public Launcher {
 public:
     void relaunch(const QString& program, const QStringList& arguments) override
@@ -122,6 +140,7 @@ public:
     PosixFileSystem fileSystem;
     RecordingLauncher launcher;
     ScriptedNameAsker nameAsker;
+    ScriptedNotificationArea notificationArea;
 
 private:
     QTemporaryDir m_root;

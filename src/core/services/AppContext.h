@@ -12,6 +12,7 @@ class Dialogs;
 class FileSystem;
 class Launcher;
 class NameAsker;
+class NotificationArea;
 class Prompter;
 
 // The services and places the program works with, passed to whoever needs
@@ -27,6 +28,7 @@ struct AppContext {
     QString commandLine;            // the arguments after the program name, as one text
     int systemLanguageCode = 0;     // the system's language, as a Windows primary language number
     NameAsker* nameAsker = nullptr; // replaces the real name dialog (tests); none: the real one
+    NotificationArea* notificationArea = nullptr; // likewise for the notification area
 };
 
 } // namespace tervane

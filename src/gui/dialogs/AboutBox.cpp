@@ -2,50 +2,85 @@
 
 #include "i18n/TranslateForm.h"
 #include "mainwindow/Controls.h"
-#include "mainwindow/Pictures.h"
+#include "mainwindow/ProgramIcon.h"
 #include "services/AppIdentity.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 namespace tervane {
 
-AboutBox::AboutBox(const LanguageFile& language, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint)
+namespace {
+
+QLabel* makeText(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* label = makeControl<QLabel>(parent, name);
+    label->setText(text);
+    label->setWordWrap(true);
+    return label;
+}
+
+// A link the language file leaves alone: its text is an address.
+QLabel* makeLink(QWidget* parent, const QString& name, const QString& url, const QString& shown)
+{
+    auto* label = makeControl<QLabel>(parent, name);
+    label->setProperty(FixedTextProperty, true);
+    label->setText(u"<a href=\"%1\">%2</a>"_s.arg(url, shown.toHtmlEscaped()));
+    label->setTextFormat(Qt::RichText);
+    label->setOpenExternalLinks(true); // through QDesktopServices
+    return label;
+}
+
+} // namespace
+
+AboutBox::AboutBox(const LanguageFile& language, bool alwaysOnTop, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(u"frmAPropos"_s);
     setWindowTitle(u"A propos de Tervane"_s);
-    imgLogo = makeControl<QLabel>(this, u"imgLogo"_s);
-    imgLogo->setPixmap(logoPicture(palette(), devicePixelRatioF()));
-    lblVersion = makeControl<QLabel>(this, u"lblVersion"_s);
-    lblDescription = makeControl<QLabel>(this, u"lblDescription"_s);
-    lblDescription->setText(u"Renomme d'un coup les fichiers d'un dossier : les fichiers à gauche, "
-                            "leurs nouveaux noms à droite, ligne à ligne, nettoyés et numérotés à "
-                            "votre goût."_s);
-    lblDescription->setWordWrap(true);
-    lblEditeur = makeControl<QLabel>(this, u"lblEditeur"_s);
-    lblEditeur->setText(u"Un logiciel Morvak."_s);
-    btnOK = makeControl<QPushButton>(this, u"btnOK"_s);
-    btnOK->setText(u"&OK"_s);
-    btnOK->setDefault(true);
-    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    setWindowFlag(Qt::WindowStaysOnTopHint, alwaysOnTop);
 
-    // Its texts are free prose of any length: a layout wraps them, and the
-    // box takes the size they need.
-    auto* layout = new QVBoxLayout(this);
-    for (QWidget* part : {static_cast<QWidget*>(imgLogo), static_cast<QWidget*>(lblVersion),
-                          static_cast<QWidget*>(lblDescription), static_cast<QWidget*>(lblEditeur)})
-        layout->addWidget(part);
-    layout->addWidget(btnOK, 0, Qt::AlignHCenter);
+    imgLogo = makeControl<QLabel>(this, u"imgLogo"_s);
+    imgLogo->setPixmap(programIcon().pixmap(64, 64));
+    lblVersion = makeControl<QLabel>(this, u"lblVersion"_s);
+    lblVersion->setProperty(FixedTextProperty, true);
+    lblVersion->setText(u"<b style=\"font-size:large\">%1</b>"_s.arg(getTitleWithVersion()));
+    lblDescription = makeText(
+        this, u"lblDescription"_s,
+        u"Renomme d'un coup les fichiers d'un dossier : les fichiers à gauche, leurs nouveaux noms "
+        "à droite, ligne à ligne, nettoyés et numérotés à votre goût."_s);
+    lblEditeur = makeText(this, u"lblEditeur"_s, u"Un logiciel Morvak."_s);
+    lblCredits = makeText(this, u"lblCredits"_s,
+                          u"Conception, programmation, icône et traductions : l'équipe Morvak. "
+                          "Merci à tous ceux qui signalent un problème ou proposent une "
+                          "traduction."_s);
+    const QString site = QString::fromUtf16(WebSite);
+    lblSite = makeLink(this, u"lblSite"_s, site, site.section(u"//"_s, 1));
+    const QString mail = QString::fromUtf16(MailAddress);
+    lblCourriel = makeLink(this, u"lblCourriel"_s, u"mailto:"_s + mail, mail);
+    btnFermer = makeControl<QPushButton>(this, u"btnFermer"_s);
+    btnFermer->setText(u"&Fermer"_s);
+    btnFermer->setDefault(true);
+    connect(btnFermer, &QPushButton::clicked, this, &QDialog::accept);
+
+    // Free prose of any length: the layout wraps it, and the box takes the
+    // size it needs and keeps it.
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(imgLogo, 0, 0, 2, 1, Qt::AlignTop);
+    layout->addWidget(lblVersion, 0, 1);
+    int row = 1;
+    for (QLabel* text : {lblDescription, lblEditeur, lblCredits, lblSite, lblCourriel})
+        layout->addWidget(text, row++, 1);
+    layout->addWidget(btnFermer, row, 0, 1, 2, Qt::AlignRight);
+    layout->setHorizontalSpacing(16);
     lblDescription->setMinimumWidth(360);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     translateForm(this, language);
-    lblVersion->setText(getTitleWithVersion());
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 } // namespace tervane

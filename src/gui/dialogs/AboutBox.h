@@ -9,17 +9,26 @@ namespace tervane {
 
 class LanguageFile;
 
-// The About box: the program's name and version, what it does, who makes it.
+// The About box: the program's name and version, what it does, who makes it,
+// where to find them, and a button to close it. It stays above other windows
+// when the main window does.
 class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    AboutBox(const LanguageFile& language, QWidget* parent);
+    AboutBox(const LanguageFile& language, bool alwaysOnTop, QWidget* parent);
 
     QLabel* imgLogo = nullptr;
     QLabel* lblVersion = nullptr;
     QLabel* lblDescription = nullptr;
     QLabel* lblEditeur = nullptr;
-    QPushButton* btnOK = nullptr;
+    QLabel* lblCredits = nullptr;
+    QLabel* lblSite = nullptr;
+    QLabel* lblCourriel = nullptr;
+    QPushButton* btnFermer = nullptr;
 };
+
+// The program's web site and address, as the About box links them.
+inline constexpr char16_t WebSite[] = u"https://www.morvak.net/tervane";
+inline constexpr char16_t MailAddress[] = u"tervane@morvak.net";
 
 } // namespace tervane

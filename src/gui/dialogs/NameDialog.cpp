@@ -223,15 +223,16 @@ bool NameDialog::eventFilter(QObject* watched, QEvent* event)
 }
 
 NameDialogAsker::NameDialogAsker(const TranslationCatalogue& catalogue,
-                                 const LanguageFile& language, Prompter& prompter)
+                                 const LanguageFile& language, Prompter& prompter, QWidget* owner)
     : m_catalogue(catalogue)
     , m_language(language)
     , m_prompter(prompter)
+    , m_owner(owner)
 {}
 
 std::optional<NameAnswer> NameDialogAsker::askName(const NameRequest& request)
 {
-    NameDialog dialog(m_catalogue, m_language, m_prompter);
+    NameDialog dialog(m_catalogue, m_language, m_prompter, m_owner);
     dialog.prepare(request);
     dialog.exec();
     if (dialog.NameDialogCancelled)

@@ -70,14 +70,16 @@ private:
 // shown modally without an owner.
 class NameDialogAsker : public NameAsker {
 public:
+    // The dialog opens over owner, as a dialog of it.
     NameDialogAsker(const TranslationCatalogue& catalogue, const LanguageFile& language,
-                    Prompter& prompter);
+                    Prompter& prompter, QWidget* owner);
     std::optional<NameAnswer> askName(const NameRequest& request) override;
 
 private:
     const TranslationCatalogue& m_catalogue;
     const LanguageFile& m_language;
     Prompter& m_prompter;
+    QWidget* m_owner;
 };
 
 } // namespace tervane

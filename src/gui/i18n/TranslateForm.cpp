@@ -27,7 +27,7 @@ QString lookup(const LanguageFile& file, const QString& key, const QString& curr
 
 void translateControl(QObject* control, const LanguageFile& file)
 {
-    if (control->objectName().isEmpty())
+    if (control->objectName().isEmpty() || control->property(FixedTextProperty).toBool())
         return;
     const QString key = controlKey(control);
     if (auto* label = qobject_cast<QLabel*>(control)) {

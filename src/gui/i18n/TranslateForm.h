@@ -4,6 +4,10 @@ class QWidget;
 
 namespace tervane {
 
+// A control whose text is the program's own (a version, an address) carries
+// this property set to true: language files leave it alone.
+inline constexpr char FixedTextProperty[] = "fixedText";
+
 class LanguageFile;
 
 // Replaces the caption of a window and the captions or texts of its controls

@@ -106,6 +106,7 @@ void MainWindow::connectHandlers()
           mnuOptionsMinimiserSystray, mnuOptionsToujoursAuDessus})
         connect(option, &QAction::triggered, this, [this] { m_state.windowOptionsChanged = true; });
     connect(mnuOptionsToujoursAuDessus, &QAction::triggered, this, &MainWindow::applyAlwaysOnTop);
+    connect(mnuSystrayRestaurer, &QAction::triggered, this, &MainWindow::restoreFromTray);
     connect(btnReglages, &QPushButton::clicked, this, &MainWindow::settingsClicked);
     connect(mnuOptionsAfficher, &QAction::triggered, this, &MainWindow::settingsClicked);
     connect(picOptions->cboLangue, &QComboBox::activated, this, &MainWindow::languageChosen);
@@ -170,7 +171,7 @@ void MainWindow::applyAlwaysOnTop()
 
 void MainWindow::showAboutBox()
 {
-    AboutBox about(m_languageFile, this);
+    AboutBox about(m_languageFile, mnuOptionsToujoursAuDessus->isChecked(), this);
     about.exec();
     activateWindow();
 }
@@ -361,7 +362,7 @@ NameAsker& MainWindow::nameAsker()
         return *m_context.nameAsker;
     if (!m_nameDialog)
         m_nameDialog = std::make_unique<NameDialogAsker>(m_state.catalogue, m_languageFile,
-                                                         m_context.prompter);
+                                                         m_context.prompter, this);
     return *m_nameDialog;
 }
 

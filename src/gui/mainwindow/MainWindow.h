@@ -7,6 +7,7 @@
 #include "mainwindow/MainWindowControls.h"
 #include "naming/NamePipeline.h"
 #include "services/AppContext.h"
+#include "services/NotificationArea.h"
 #include "session/AppState.h"
 #include "session/RenameSession.h"
 #include "settings/SettingsLocation.h"
@@ -48,6 +49,11 @@ public:
     // Shows the window in the state the settings asked for.
     void showAsLoaded();
 
+    // The notification area: a click on the program's icon there, and
+    // whether the minimised window waits there.
+    void trayClicked(TrayClick click);
+    bool trayIconShown() const { return m_trayIconShown; }
+
     // Places the row counts under the lists; unless layoutOnly, also updates
     // them, their colour and the buttons that depend on them.
     void updateListCounters(bool layoutOnly);
@@ -80,6 +86,7 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -125,6 +132,10 @@ private:
     void followSplitter();
     bool panelShown() const;
     void applyAlwaysOnTop();
+    NotificationArea& notificationArea();
+    void addTrayIcon();
+    void removeTrayIcon();
+    void restoreFromTray();
     void showAboutBox();
 
     int twips(int pixels) const;
@@ -156,6 +167,9 @@ private:
     bool m_unloaded = false;
     bool m_comboSuppress = false;
     std::unique_ptr<NameAsker> m_nameDialog;
+    std::unique_ptr<NotificationArea> m_notificationArea;
+    bool m_trayIconShown = false;
+    bool m_trayEventBusy = false;
 };
 
 } // namespace tervane

@@ -177,7 +177,8 @@ void MainWindowControls::createMenus(QMainWindow& window)
     mnuSystray = new QMenu(QStringLiteral("Systray"), &window);
     mnuSystray->setObjectName(QStringLiteral("mnuSystray"));
     mnuSystray->menuAction()->setObjectName(QStringLiteral("mnuSystray"));
-    makeAction(mnuSystray, QStringLiteral("mnuSystrayRestaurer"), QStringLiteral("&Restaurer"));
+    mnuSystrayRestaurer =
+        makeAction(mnuSystray, QStringLiteral("mnuSystrayRestaurer"), QStringLiteral("&Restaurer"));
     makeSeparator(mnuSystray, QStringLiteral("mnuSystraySep1"));
     makeAction(mnuSystray, QStringLiteral("mnuSystrayAnnuler"), QStringLiteral("&Annuler"));
     makeSeparator(mnuSystray, QStringLiteral("mnuSystraySep2"));

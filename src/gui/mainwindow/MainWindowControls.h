@@ -68,6 +68,7 @@ struct MainWindowControls {
     QMenu* mnuAide = nullptr;
     QAction* mnuAideAPropos = nullptr;
     QMenu* mnuSystray = nullptr;
+    QAction* mnuSystrayRestaurer = nullptr;
 };
 
 } // namespace tervane

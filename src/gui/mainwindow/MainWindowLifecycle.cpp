@@ -14,6 +14,7 @@
 #include "lists/ListModels.h"
 #include "lists/PairedLists.h"
 #include "mainwindow/Controls.h"
+#include "mainwindow/ProgramIcon.h"
 #include "naming/Numbering.h"
 #include "naming/PasteSources.h"
 #include "options/FillWidthList.h"
@@ -67,7 +68,7 @@ bool MainWindow::load()
         prompter.setBusy(true);
         QCoreApplication::processEvents();
         setWindowTitle(getTitleWithVersion());
-        setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+        setWindowIcon(programIcon());
         mnuSystray->menuAction()->setVisible(false);
         locateSettings();
         readInterfaceLanguage();
@@ -262,6 +263,11 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::unload()
 {
+    // Quitting from the icon's menu leaves no icon behind.
+    if (m_trayIconShown) {
+        notificationArea().removeIcon();
+        m_trayIconShown = false;
+    }
     const QString& file = m_state.settingsFilePath;
     if (m_state.treatmentSettingsChanged) {
         writeIniString(file, SettingsKey::Section, SettingsKey::Language,

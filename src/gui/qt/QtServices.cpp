@@ -28,6 +28,18 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
+// The window a box or a picker belongs to: the active one, else the main
+// window. Owned, it opens over it as a dialog, without minimise or maximise.
+QWidget* ownerWindow()
+{
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QStringLiteral("frmTervane") && window->isVisible())
+            return window;
+    return nullptr;
+}
+
 } // namespace
 
 bool QtPrompter::show(const QString& text, MessageIcon icon, MessageButtons buttons)
@@ -39,7 +51,7 @@ bool QtPrompter::show(const QString& text, MessageIcon icon, MessageButtons butt
     const auto standardButtons = buttons == MessageButtons::YesNo
                                      ? QMessageBox::Yes | QMessageBox::No
                                      : QMessageBox::StandardButtons(QMessageBox::Ok);
-    QMessageBox box(boxIcon(icon), m_title, text, standardButtons, QApplication::activeWindow());
+    QMessageBox box(boxIcon(icon), m_title, text, standardButtons, ownerWindow());
     const int answer = box.exec();
     for (int i = 0; i < busyDepth; ++i)
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -71,7 +83,7 @@ std::optional<QString> QtDialogs::openFileName(const QString& title, const QStri
                                                const QString& startFolder,
                                                const QString& defaultSuffix)
 {
-    QFileDialog dialog(QApplication::activeWindow(), title, startFolder, filters);
+    QFileDialog dialog(ownerWindow(), title, startFolder, filters);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(defaultSuffix);
@@ -84,7 +96,7 @@ std::optional<QString> QtDialogs::existingFolder(const QString& title, const QSt
 {
     // Qt's own picker, so that the instruction shows inside it, under the
     // folders, and not only in its title bar.
-    QFileDialog picker(QApplication::activeWindow(), title, startFolder);
+    QFileDialog picker(ownerWindow(), title, startFolder);
     picker.setFileMode(QFileDialog::Directory);
     picker.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
     if (auto* grid = qobject_cast<QGridLayout*>(picker.layout())) {
@@ -96,6 +108,30 @@ std::optional<QString> QtDialogs::existingFolder(const QString& title, const QSt
     if (picker.exec() != QDialog::Accepted || picker.selectedFiles().isEmpty())
         return std::nullopt;
     return picker.selectedFiles().first();
+}
+
+bool QtNotificationArea::available() const
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void QtNotificationArea::addIcon(const QString& tip, std::function<void(TrayClick)> onClick)
+{
+    m_icon = std::make_unique<QSystemTrayIcon>(QApplication::windowIcon());
+    m_icon->setToolTip(tip);
+    QObject::connect(m_icon.get(), &QSystemTrayIcon::activated,
+                     [onClick = std::move(onClick)](QSystemTrayIcon::ActivationReason reason) {
+                         if (reason == QSystemTrayIcon::DoubleClick)
+                             onClick(TrayClick::DoubleClick);
+                         else if (reason == QSystemTrayIcon::Context)
+                             onClick(TrayClick::RightClick);
+                     });
+    m_icon->show();
+}
+
+void QtNotificationArea::removeIcon()
+{
+    m_icon.reset();
 }
 
 } // namespace tervane

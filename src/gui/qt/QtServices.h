@@ -2,7 +2,11 @@
 
 #include "services/Clipboard.h"
 #include "services/Dialogs.h"
+#include "services/NotificationArea.h"
 #include "services/Prompter.h"
+
+#include <QSystemTrayIcon>
+#include <memory>
 
 class QWidget;
 
@@ -35,6 +39,17 @@ public:
                                         const QString& defaultSuffix) override;
     std::optional<QString> existingFolder(const QString& title,
                                           const QString& startFolder) override;
+};
+
+// The notification area through QSystemTrayIcon, with the program's icon.
+class QtNotificationArea : public NotificationArea {
+public:
+    bool available() const override;
+    void addIcon(const QString& tip, std::function<void(TrayClick)> onClick) override;
+    void removeIcon() override;
+
+private:
+    std::unique_ptr<QSystemTrayIcon> m_icon;
 };
 
 } // namespace tervane

@@ -294,7 +294,7 @@ private slots:
         ScriptedPrompter prompter;
         const LanguageFile french;
         const TranslationCatalogue catalogue = buildTranslationCatalogue(french);
-        NameDialogAsker asker(catalogue, french, prompter);
+        NameDialogAsker asker(catalogue, french, prompter, nullptr);
         const NameRequest request =
             isTemplate ? nameTemplate(u"Piste n°[NUM]"_s) : singleName(u"Nouveau"_s);
         QString caption;

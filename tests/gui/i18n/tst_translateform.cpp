@@ -43,10 +43,11 @@ QMap<QString, QString> captionsOf(QWidget* window)
             caption = button->text();
         else if (auto* item = qobject_cast<QAction*>(control))
             caption = item->isSeparator() ? QString() : item->text();
-        // The version is the program's own, put in after translation.
+        // The version and the addresses are the program's own.
         const bool hasWord = std::any_of(caption.begin(), caption.end(),
                                          [](QChar c) { return c.isLetter(); });
-        if (hasWord && !control->objectName().isEmpty() && control->objectName() != u"lblVersion")
+        if (hasWord && !control->objectName().isEmpty() &&
+            !control->property(FixedTextProperty).toBool())
             captions[controlKey(control)] = caption;
     }
     return captions;
@@ -175,7 +176,7 @@ private slots:
         MainWindow main(env.context());
         const TranslationCatalogue catalogue = buildTranslationCatalogue(file);
         NameDialog dialog(catalogue, file, env.prompter);
-        AboutBox about(file, nullptr);
+        AboutBox about(file, false, nullptr);
         const QList<QWidget*> windows{&main, &dialog, &about};
         for (QWidget* window : windows) {
             const QMap<QString, QString> captions = captionsOf(window);

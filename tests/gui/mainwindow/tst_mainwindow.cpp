@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 using namespace tervane;
@@ -297,6 +298,78 @@ private slots:
         QCOMPARE(stored(env, u"FenêtreEtat"_s), u"2"_s);
         QCOMPARE(stored(env, u"FenêtreLargeur"_s), u"12000"_s);
         QCOMPARE(stored(env, u"FenêtreHauteur"_s), u"6000"_s);
+    }
+
+    void notificationArea_data()
+    {
+        QTest::addColumn<bool>("option");
+        QTest::addColumn<bool>("available");
+        QTest::addColumn<bool>("inTray");
+        QTest::newRow("option off: the task bar") << false << true << false;
+        QTest::newRow("option on: the notification area") << true << true << true;
+        QTest::newRow("no notification area: the task bar") << true << false << false;
+    }
+    void notificationArea()
+    {
+        QFETCH(bool, option);
+        QFETCH(bool, available);
+        QFETCH(bool, inTray);
+        TestEnvironment env;
+        env.notificationArea.present = available;
+        MainWindow window(env.context());
+        QVERIFY(window.load());
+        window.showAsLoaded();
+        window.mnuOptionsMinimiserSystray->setChecked(option);
+        const QString caption = u"Tervane v2.4 — "_s + QString(80, u'x');
+        window.setWindowTitle(caption);
+        window.showMinimized();
+        QTRY_VERIFY(window.isMinimized());
+        QTRY_COMPARE(env.notificationArea.shown, inTray);
+        QCOMPARE(window.isVisible(), !inTray);
+        if (!inTray)
+            return;
+        QCOMPARE(env.notificationArea.tip, caption.left(63));
+        // Its menu: Restaurer first and in bold; Annuler leaves the icon.
+        QAction* chosen = nullptr;
+        QTimer::singleShot(0, [&chosen] {
+            if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                chosen = popup->defaultAction();
+                popup->close();
+            }
+        });
+        env.notificationArea.onClick(TrayClick::RightClick);
+        QCOMPARE(chosen, window.mnuSystrayRestaurer);
+        QVERIFY(env.notificationArea.shown);
+        // A double-click brings the window back and the icon goes.
+        env.notificationArea.onClick(TrayClick::DoubleClick);
+        QTRY_VERIFY(window.isVisible() && !window.isMinimized());
+        QVERIFY(!env.notificationArea.shown);
+    }
+
+    void alwaysOnTopHoldsForBothWindows()
+    {
+        TestEnvironment env;
+        MainWindow window(env.context());
+        QVERIFY(window.load());
+        window.showAsLoaded();
+        window.mnuOptionsToujoursAuDessus->trigger();
+        QVERIFY(window.windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(window.isVisible());
+        Qt::WindowFlags aboutFlags;
+        QString link;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* about = QApplication::activeModalWidget()) {
+                aboutFlags = about->windowFlags();
+                link = about->findChild<QLabel*>(u"lblSite"_s)->text();
+                about->close();
+            }
+        });
+        window.mnuAideAPropos->trigger();
+        QVERIFY(aboutFlags & Qt::WindowStaysOnTopHint);
+        QVERIFY(!(aboutFlags & Qt::WindowMaximizeButtonHint));
+        QVERIFY2(link.contains(u"<a href=\"https://"_s), qPrintable(link));
+        window.mnuOptionsToujoursAuDessus->trigger();
+        QVERIFY(!(window.windowFlags() & Qt::WindowStaysOnTopHint));
     }
 
     void failedStartShowsTheInitialisationMessage()

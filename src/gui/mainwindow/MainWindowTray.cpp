@@ -1,0 +1,87 @@
+// The main window in the notification area: minimised there when the option
+// says so and the desktop has one, brought back by a double-click or the
+// icon's menu.
+#include "mainwindow/MainWindow.h"
+
+#include "qt/QtServices.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QEvent>
+#include <QMenu>
+
+namespace tervane {
+
+namespace {
+
+// The platform's tips hold 63 characters and the end of the text.
+constexpr qsizetype TrayTipLength = 63;
+
+} // namespace
+
+NotificationArea& MainWindow::notificationArea()
+{
+    if (m_context.notificationArea)
+        return *m_context.notificationArea;
+    if (!m_notificationArea)
+        m_notificationArea = std::make_unique<QtNotificationArea>();
+    return *m_notificationArea;
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    if (isMinimized()) {
+        // Once the minimising is over: it shows the window as it ends.
+        if (mnuOptionsMinimiserSystray->isChecked())
+            QMetaObject::invokeMethod(this, &MainWindow::addTrayIcon, Qt::QueuedConnection);
+    } else if (m_trayIconShown) {
+        removeTrayIcon();
+    }
+}
+
+// Without a notification area the window stays minimised on the task bar:
+// hidden, nothing could bring it back.
+void MainWindow::addTrayIcon()
+{
+    if (m_trayIconShown || !isMinimized() || !notificationArea().available())
+        return;
+    hide();
+    notificationArea().addIcon(windowTitle().left(TrayTipLength),
+                               [this](TrayClick click) { trayClicked(click); });
+    m_trayIconShown = true;
+}
+
+void MainWindow::removeTrayIcon()
+{
+    show();
+    notificationArea().removeIcon();
+    m_trayIconShown = false;
+}
+
+void MainWindow::trayClicked(TrayClick click)
+{
+    // A click while the icon's menu is open is not another command.
+    if (!m_trayIconShown || m_trayEventBusy)
+        return;
+    m_trayEventBusy = true;
+    if (click == TrayClick::DoubleClick) {
+        restoreFromTray();
+    } else {
+        mnuSystray->setDefaultAction(mnuSystrayRestaurer);
+        mnuSystray->exec(QCursor::pos());
+    }
+    m_trayEventBusy = false;
+}
+
+void MainWindow::restoreFromTray()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    if (m_trayIconShown)
+        removeTrayIcon();
+}
+
+} // namespace tervane
