@@ -4,7 +4,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/deps.sh"
-tervane_require_packages "${TERVANE_BUILD_PACKAGES[@]}"
+# The validators of the installed launcher and catalogue entries.
+tervane_require_packages "${TERVANE_BUILD_PACKAGES[@]}" desktop-file-utils appstream
 
 cd "$root"
 cmake --preset asan >/dev/null

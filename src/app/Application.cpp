@@ -53,7 +53,7 @@ int runTervane(int argc, char** argv)
     QApplication::setApplicationName(AppTitle);
     QApplication::setWindowIcon(programIcon());
     // The desktop finds the program's launcher entry, and its icon, by this name.
-    QGuiApplication::setDesktopFileName(QStringLiteral("tervane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.morvak.Tervane"));
     const StartupLock lock(AppTitle);
 
     QtPrompter prompter(AppTitle);

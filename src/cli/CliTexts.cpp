@@ -102,9 +102,9 @@ QString settingsFileOf(const QStringList& arguments)
 
 TranslationCatalogue cliCatalogue(const QString& settingsFile)
 {
-    const QString language =
-        languageForSettings(settingsFile, programFolder(), getSystemLanguageCode());
-    const QString path = languageFilePathFor(programFolder(), language);
+    const QString languages = languageFolderFor(programFolder());
+    const QString language = languageForSettings(settingsFile, languages, getSystemLanguageCode());
+    const QString path = languageFilePathFor(languages, language);
     LanguageFile file;
     if (!path.isEmpty()) {
         try {

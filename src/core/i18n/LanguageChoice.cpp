@@ -7,6 +7,7 @@
 #include "settings/SettingsValues.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 
 namespace tervane {
@@ -82,29 +83,36 @@ QLocale interfaceLocale(const LanguageFile& file)
     return language == QLocale::AnyLanguage ? QLocale::c() : QLocale(language);
 }
 
-QStringList languageNames(const QString& programFolder)
+QString languageFolderFor(const QString& programFolder)
+{
+    const QString installed =
+        QDir::cleanPath(programFolder + QStringLiteral("/../share/tervane/languages"));
+    return QFileInfo(installed).isDir() ? installed : programFolder;
+}
+
+QStringList languageNames(const QString& languageFolder)
 {
     QStringList names =
-        QDir(programFolder).entryList({QStringLiteral("*.lng")}, QDir::Files, QDir::Name);
+        QDir(languageFolder).entryList({QStringLiteral("*.lng")}, QDir::Files, QDir::Name);
     for (QString& name : names)
         name.chop(4);
     return names;
 }
 
-QString languageFilePathFor(const QString& programFolder, const QString& language)
+QString languageFilePathFor(const QString& languageFolder, const QString& language)
 {
     if (language == BuiltInLanguage)
         return {};
-    return addBackslash(programFolder) + language + QStringLiteral(".lng");
+    return addBackslash(languageFolder) + language + QStringLiteral(".lng");
 }
 
-FirstRunLanguage chooseFirstRunLanguage(int systemCode, const QString& programFolder)
+FirstRunLanguage chooseFirstRunLanguage(int systemCode, const QString& languageFolder)
 {
     if (systemCode == 12)
         return {BuiltInLanguage, false};
-    for (const QString& name : languageNames(programFolder)) {
+    for (const QString& name : languageNames(languageFolder)) {
         const QString declared =
-            readIniString(languageFilePathFor(programFolder, name), QStringLiteral("Traduction"),
+            readIniString(languageFilePathFor(languageFolder, name), QStringLiteral("Traduction"),
                           QStringLiteral("CodeLangue"), QStringLiteral("0"));
         if (numericValue(declared) == systemCode)
             return {name, false};
@@ -112,13 +120,13 @@ FirstRunLanguage chooseFirstRunLanguage(int systemCode, const QString& programFo
     return {BuiltInLanguage, true};
 }
 
-QString languageForSettings(const QString& settingsFile, const QString& programFolder,
+QString languageForSettings(const QString& settingsFile, const QString& languageFolder,
                             int systemCode)
 {
     QString language = readIniString(settingsFile, SettingsKey::Section, SettingsKey::Language, {});
     if (language.isEmpty())
-        language = chooseFirstRunLanguage(systemCode, programFolder).language;
-    const QString path = languageFilePathFor(programFolder, language);
+        language = chooseFirstRunLanguage(systemCode, languageFolder).language;
+    const QString path = languageFilePathFor(languageFolder, language);
     return path.isEmpty() || pathExists(path, 0) ? language : BuiltInLanguage;
 }
 

@@ -23,22 +23,27 @@ int getSystemLanguageCode();
 // language the file declares (the C locale when it declares none).
 QLocale interfaceLocale(const LanguageFile& file);
 
-// Base names of the language files (*.lng) next to the program, sorted.
-QStringList languageNames(const QString& programFolder);
+// Where the language files are: beside the program, or, once it is installed
+// (the program in bin/ under a prefix), in share/tervane/languages of that
+// prefix. Found by the layout, so that an installed tree may move.
+QString languageFolderFor(const QString& programFolder);
+
+// Base names of the language files (*.lng) in their folder, sorted.
+QStringList languageNames(const QString& languageFolder);
 
 // The full path of a language's file; empty for the built-in French.
-QString languageFilePathFor(const QString& programFolder, const QString& language);
+QString languageFilePathFor(const QString& languageFolder, const QString& language);
 
 // First run: the language whose file declares the system's code, else French.
 struct FirstRunLanguage {
     QString language;
     bool welcome = false; // no file matched: show the welcome message
 };
-FirstRunLanguage chooseFirstRunLanguage(int systemCode, const QString& programFolder);
+FirstRunLanguage chooseFirstRunLanguage(int systemCode, const QString& languageFolder);
 
 // The language a run with this settings file uses: the stored one, else the
 // first-run choice; French when its file is gone. Writes nothing.
-QString languageForSettings(const QString& settingsFile, const QString& programFolder,
+QString languageForSettings(const QString& settingsFile, const QString& languageFolder,
                             int systemCode);
 
 // The bilingual welcome of a first run without a matching language file.

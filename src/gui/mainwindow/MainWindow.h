@@ -96,6 +96,7 @@ private:
 
     // Load steps that are more than one line.
     void locateSettings();
+    QString languageFolder() const;
     void readInterfaceLanguage();
     void setLanguageFilePath();
     void fillLanguageList();

@@ -134,13 +134,18 @@ void MainWindow::locateSettings()
     migrateEarlierSettings(m_settingsLocation);
 }
 
+QString MainWindow::languageFolder() const
+{
+    return languageFolderFor(m_context.programFolder);
+}
+
 void MainWindow::readInterfaceLanguage()
 {
     m_state.interfaceLanguage =
         readIniString(m_state.settingsFilePath, SettingsKey::Section, SettingsKey::Language, {});
     if (m_state.interfaceLanguage.isEmpty()) {
         const FirstRunLanguage choice =
-            chooseFirstRunLanguage(m_context.systemLanguageCode, m_context.programFolder);
+            chooseFirstRunLanguage(m_context.systemLanguageCode, languageFolder());
         m_state.interfaceLanguage = choice.language;
         if (choice.welcome)
             m_context.prompter.message(welcomeMessage(AppTitle), MessageIcon::Information);
@@ -151,7 +156,7 @@ void MainWindow::readInterfaceLanguage()
 void MainWindow::setLanguageFilePath()
 {
     m_state.languageFilePath =
-        languageFilePathFor(m_context.programFolder, m_state.interfaceLanguage);
+        languageFilePathFor(languageFolder(), m_state.interfaceLanguage);
     if (!m_state.languageFilePath.isEmpty() && !pathExists(m_state.languageFilePath, 0)) {
         m_state.interfaceLanguage = BuiltInLanguage;
         m_state.languageFilePath.clear();
@@ -163,7 +168,7 @@ void MainWindow::fillLanguageList()
     QComboBox* list = picOptions->cboLangue;
     list->clear();
     list->addItem(BuiltInLanguage);
-    list->addItems(languageNames(m_context.programFolder));
+    list->addItems(languageNames(languageFolder()));
     if (m_state.languageFilePath.isEmpty() || list->count() == 1) {
         m_state.interfaceLanguage = BuiltInLanguage;
         list->setEnabled(list->count() > 1);

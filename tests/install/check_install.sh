@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs a build into a temporary prefix and checks the tree a desktop
+# expects: programs, launcher entry, catalogue entry, icons, manual and
+# languages, valid where the validators are at hand; then runs the installed
+# command line, which must find its language files.
+set -euo pipefail
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+for file in bin/tervane bin/tervane-cli \
+    share/applications/net.morvak.Tervane.desktop \
+    share/metainfo/net.morvak.Tervane.metainfo.xml \
+    share/icons/hicolor/scalable/apps/net.morvak.Tervane.svg \
+    share/icons/hicolor/48x48/apps/net.morvak.Tervane.png \
+    share/icons/hicolor/256x256/apps/net.morvak.Tervane.png \
+    share/man/man1/tervane-cli.1 \
+    share/tervane/languages/English.lng share/tervane/languages/Deutsch.lng; do
+    [ -f "$prefix/$file" ] || { echo "not installed: $file" >&2; exit 1; }
+done
+
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$prefix/share/applications/net.morvak.Tervane.desktop"
+fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$prefix/share/metainfo/net.morvak.Tervane.metainfo.xml"
+fi
+
+"$prefix/bin/tervane-cli" --version | grep -qx 'tervane-cli v2.4'
+LC_ALL=de_DE.UTF-8 "$prefix/bin/tervane-cli" --help --settings "$prefix/none.ini" | grep -q '^Aufruf:'
+echo "install tree complete"
