@@ -28,19 +28,26 @@ export HOME="$work"
 openbox >/dev/null 2>&1 &
 sleep 1
 
+# The first window whose title starts as given, once it shows.
+window_named() {
+    local window=""
+    for _ in $(seq 50); do
+        window=$(xdotool search --name "^$1" 2>/dev/null | head -1) && [ -n "$window" ] && break
+        sleep 0.2
+    done
+    [ -n "$window" ] || { echo "screenshots: no window \"$1\" appeared" >&2; exit 1; }
+    sleep 1
+    echo "$window"
+}
+
 # shoot NAME STATE PANEL [LANGUAGE]: STATE 0 (normal, minimum size) or 2
 # (maximised); the language is French unless named.
 shoot() {
     printf '[Config]\nLangue=%s\nFenêtreMémoriserTaille=-1\nFenêtreEtat=%s\nFenêtreLargeur=1\nFenêtreHauteur=1\n' \
         "${4:-Français}" "$2" >"$work/Tervane.ini"
     "$work/tervane" "$work/Musique/Album" >/dev/null 2>&1 &
-    local program=$! window=""
-    for _ in $(seq 50); do
-        window=$(xdotool search --name '^Tervane v' 2>/dev/null | head -1) && [ -n "$window" ] && break
-        sleep 0.2
-    done
-    [ -n "$window" ] || { echo "screenshots: the window did not appear" >&2; exit 1; }
-    sleep 1
+    local program=$! window
+    window=$(window_named 'Tervane v')
     if [ "$3" = shown ]; then
         # The Options menu, then its last item: show the settings.
         xdotool windowactivate --sync "$window" key alt+o sleep 0.3 key Up Return
@@ -54,7 +61,24 @@ shoot() {
 
 shoot minimum-panel-hidden 0 hidden
 shoot minimum-panel-shown 0 shown
+# The About box, opened with F1.
+about() {
+    printf '[Config]\nLangue=Français\n' >"$work/Tervane.ini"
+    "$work/tervane" "$work/Musique/Album" >/dev/null 2>&1 &
+    local program=$! window box
+    window=$(window_named 'Tervane v')
+    xdotool windowactivate --sync "$window" key F1
+    box=$(window_named 'A propos de Tervane')
+    import -frame -window "$box" "$out/about.png"
+    xdotool windowactivate --sync "$box" key Escape
+    sleep 0.5
+    xdotool windowactivate --sync "$window" key ctrl+q
+    wait "$program"
+    echo "$out/about.png"
+}
+
 shoot maximised-panel-hidden 2 hidden
 shoot maximised-panel-shown 2 shown
 shoot english-panel-shown 0 shown English
 shoot german-panel-shown 0 shown Deutsch
+about

@@ -32,8 +32,11 @@ void createFolder(const QString& path)
 {
     if (pathExists(path, DirectoryAttribute))
         return;
+    // With the folders above it: a new account may have no configuration
+    // folder yet.
     std::error_code error;
-    if (!std::filesystem::create_directory(QFile::encodeName(path).toStdString(), error) && error)
+    if (!std::filesystem::create_directories(QFile::encodeName(path).toStdString(), error) &&
+        error)
         throw AppError(error.value(), QStringLiteral("Cannot create the folder %1: %2")
                                           .arg(path, QString::fromLocal8Bit(error.message())));
 }

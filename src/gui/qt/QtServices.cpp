@@ -52,6 +52,9 @@ bool QtPrompter::show(const QString& text, MessageIcon icon, MessageButtons butt
                                      ? QMessageBox::Yes | QMessageBox::No
                                      : QMessageBox::StandardButtons(QMessageBox::Ok);
     QMessageBox box(boxIcon(icon), m_title, text, standardButtons, ownerWindow());
+    // A box, not a window: no minimise or maximise, even without an owner.
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint);
     const int answer = box.exec();
     for (int i = 0; i < busyDepth; ++i)
         QApplication::setOverrideCursor(Qt::WaitCursor);

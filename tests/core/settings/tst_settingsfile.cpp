@@ -101,9 +101,9 @@ private slots:
         const QString program = m_dir.filePath(u"PREFIX/bin"_s);
         const QString earlier =
             WriteFile(program + u"/Tervane.ini"_s, "[Config]\nLangue=English\n");
-        const SpecialFolders folders{m_dir.filePath(u"data"_s), m_dir.filePath(u"prefix"_s),
+        // A new account: not even the configuration folder exists yet.
+        const SpecialFolders folders{m_dir.filePath(u"home/.config"_s), m_dir.filePath(u"prefix"_s),
                                      m_dir.path()};
-        QDir().mkpath(folders.appData);
         const SettingsLocation location = settingsLocationFor(program, folders, u"Tervane"_s);
         QVERIFY(location.installed); // the prefix matches without regard to case
         QCOMPARE(location.filePath, folders.appData + u"/Morvak/Tervane/Tervane.ini"_s);
