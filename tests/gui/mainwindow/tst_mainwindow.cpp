@@ -93,6 +93,7 @@ private slots:
         QVERIFY(window.load());
         window.showAsLoaded();
         QCOMPARE(window.windowTitle(), u"Tervane v2.4"_s);
+        QVERIFY(!window.windowIcon().pixmap(48, 48).isNull());
         QCOMPARE(window.lblNbFichiersValeur->text(), u"0"_s);
         QCOMPARE(window.lblNbNomsValeur->text(), u"0"_s);
         QVERIFY(!window.btnRenommer->isEnabled());
