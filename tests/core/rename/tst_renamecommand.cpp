@@ -1,6 +1,7 @@
 #include "i18n/LanguageFile.h"
 #include "i18n/TranslationCatalogue.h"
 #include "rename/FolderLock.h"
+#include "rename/PlanOrder.h"
 #include "rename/RenameCommand.h"
 #include "session/RenameWorkspace.h"
 #include "support/FaultyFileSystem.h"
@@ -274,6 +275,77 @@ private slots:
         folder.plan({u"a.mp3>"_s + newName});
         QTEST(countConflicts(folder.dir.path(), renamePlan(folder.workspace), folder.fileSystem),
               "conflicts");
+    }
+
+    // Chains and cycles run in an order that frees each name before it is
+    // taken; "~" stands for the temporary name.
+    void resolvablePlans_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QStringList>("executed"); // empty: not resolvable
+        QTest::newRow("chain") << QStringList{u"a"_s, u"b"_s} << QStringList{u"a>b"_s, u"b>c"_s}
+                               << QStringList{u"b>c"_s, u"a>b"_s};
+        QTest::newRow("two-cycle") << QStringList{u"a"_s, u"b"_s}
+                                   << QStringList{u"a>b"_s, u"b>a"_s}
+                                   << QStringList{u"a>~"_s, u"b>a"_s, u"~>b"_s};
+        QTest::newRow("three-cycle")
+            << QStringList{u"a"_s, u"b"_s, u"c"_s} << QStringList{u"a>b"_s, u"b>c"_s, u"c>a"_s}
+            << QStringList{u"a>~"_s, u"c>a"_s, u"b>c"_s, u"~>b"_s};
+        QTest::newRow("a chain beside a cycle")
+            << QStringList{u"a"_s, u"b"_s, u"x"_s, u"y"_s}
+            << QStringList{u"x>y"_s, u"a>b"_s, u"y>z"_s, u"b>a"_s}
+            << QStringList{u"y>z"_s, u"x>y"_s, u"a>~"_s, u"b>a"_s, u"~>b"_s};
+        QTest::newRow("already in order, unchanged rows kept")
+            << QStringList{u"a"_s, u"b"_s, u"k"_s} << QStringList{u"a>n"_s, u"k>k"_s, u"b>a"_s}
+            << QStringList{u"a>n"_s, u"k>k"_s, u"b>a"_s};
+        QTest::newRow("a new name taken from outside the plan")
+            << QStringList{u"a"_s, u"b"_s, u"c"_s} << QStringList{u"a>b"_s, u"b>c"_s}
+            << QStringList();
+        QTest::newRow("a new name kept by an unchanged row")
+            << QStringList{u"a"_s, u"k"_s} << QStringList{u"a>k"_s, u"k>k"_s} << QStringList();
+    }
+    void resolvablePlans()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, executed);
+        Folder folder(files);
+        folder.plan(rows);
+        const auto ordered =
+            orderPlan(renamePlan(folder.workspace), folder.dir.path(), folder.fileSystem);
+        QCOMPARE(ordered.has_value(), !executed.isEmpty());
+        if (!ordered)
+            return;
+        QStringList steps;
+        QString temporary;
+        for (const RenameStep& step : ordered->steps) {
+            for (const QString& name : {step.from, step.to})
+                if (name.startsWith(u"tervane-"_s))
+                    temporary = name;
+            const QString shown = step.from + u'>' + step.to;
+            steps << (temporary.isEmpty() ? shown : QString(shown).replace(temporary, u"~"_s));
+        }
+        QCOMPARE(steps, executed);
+        // Run as ordered and undone, every file is where the rows say, then
+        // back where it was.
+        std::vector<RenameStep> undoSet;
+        QCOMPARE(folder.command().run(ordered->steps, undoSet, true), RenameOutcome::Finished);
+        QStringList expected;
+        for (const QString& row : rows)
+            expected << row.section(u'>', 1) + u'=' + row.section(u'>', 0, 0);
+        for (const QString& file : files)
+            if (!std::any_of(rows.begin(), rows.end(),
+                             [&](const QString& row) { return row.startsWith(file + u'>'); }))
+                expected << file + u'=' + file;
+        expected.sort();
+        QCOMPARE(folder.contents(), expected);
+        QCOMPARE(folder.command().undo(undoSet), RenameOutcome::Finished);
+        QStringList original;
+        for (const QString& file : files)
+            original << file + u'=' + file;
+        original.sort();
+        QCOMPARE(folder.contents(), original);
     }
 
     void chainIsFullyUndone()

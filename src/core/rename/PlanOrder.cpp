@@ -1,0 +1,131 @@
+#include "rename/PlanOrder.h"
+
+#include "services/FileSystem.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QSet>
+
+namespace tervane {
+
+namespace {
+
+constexpr std::size_t None = std::size_t(-1);
+
+bool isChanged(const RenameStep& step)
+{
+    return step.from != step.to;
+}
+
+// For each step, the changed step whose old name is its new name: the step
+// that must free that name first.
+std::vector<std::size_t> blockers(const std::vector<RenameStep>& plan)
+{
+    QHash<QString, std::size_t> stepOfOldName;
+    stepOfOldName.reserve(qsizetype(plan.size()));
+    for (std::size_t i = 0; i < plan.size(); ++i)
+        if (isChanged(plan[i]))
+            stepOfOldName.insert(plan[i].from, i);
+    std::vector<std::size_t> blocker(plan.size(), None);
+    for (std::size_t i = 0; i < plan.size(); ++i)
+        if (isChanged(plan[i]))
+            blocker[i] = stepOfOldName.value(plan[i].to, None);
+    return blocker;
+}
+
+// A name of the program's own that is no name of the folder or the plan.
+class TemporaryNames {
+public:
+    TemporaryNames(const std::vector<RenameStep>& plan, const QString& folder,
+                   const FileSystem& fileSystem)
+        : m_folder(folder)
+        , m_fileSystem(fileSystem)
+    {
+        for (const RenameStep& step : plan)
+            m_planned << step.from << step.to;
+    }
+    QString next()
+    {
+        const QString stem =
+            QStringLiteral("tervane-%1-").arg(QCoreApplication::applicationPid());
+        QString name;
+        do
+            name = stem + QString::number(++m_count) + QStringLiteral(".tmp");
+        while (m_planned.contains(name) || m_fileSystem.fileExists(m_folder + u'/' + name) ||
+               m_fileSystem.folderExists(m_folder + u'/' + name));
+        return name;
+    }
+
+private:
+    const QString& m_folder;
+    const FileSystem& m_fileSystem;
+    QSet<QString> m_planned;
+    int m_count = 0;
+};
+
+} // namespace
+
+std::optional<OrderedPlan> orderPlan(const std::vector<RenameStep>& plan, const QString& folder,
+                                     const FileSystem& fileSystem)
+{
+    const std::vector<std::size_t> blocker = blockers(plan);
+    enum State : unsigned char { Waiting, Walking, Placed };
+    std::vector<State> state(plan.size(), Waiting);
+    OrderedPlan ordered;
+    ordered.steps.reserve(plan.size());
+    TemporaryNames temporaries(plan, folder, fileSystem);
+    std::vector<std::size_t> walk;
+    for (std::size_t first = 0; first < plan.size(); ++first) {
+        if (state[first] != Waiting)
+            continue;
+        // Follow the names each step waits for, until a free one, a step
+        // already placed, or the walk itself (a cycle).
+        walk.clear();
+        std::size_t k = first;
+        while (k != None && state[k] == Waiting) {
+            state[k] = Walking;
+            walk.push_back(k);
+            k = blocker[k];
+        }
+        if (k != None && state[k] == Walking) {
+            // A cycle: its first step's file waits under a temporary name
+            // while the others run, then takes its new name.
+            const QString temporary = temporaries.next();
+            ordered.steps.push_back({plan[k].from, temporary});
+            for (std::size_t w = walk.size(); w-- > 1;)
+                ordered.steps.push_back(plan[walk[w]]);
+            ordered.steps.push_back({temporary, plan[k].to});
+            ++ordered.temporaries;
+        } else {
+            // A chain: its last step's new name must be free on disk.
+            const RenameStep& last = plan[walk.back()];
+            if (k == None && isChanged(last) &&
+                (fileSystem.fileExists(folder + u'/' + last.to) ||
+                 fileSystem.folderExists(folder + u'/' + last.to)))
+                return std::nullopt;
+            for (std::size_t w = walk.size(); w-- > 0;)
+                ordered.steps.push_back(plan[walk[w]]);
+        }
+        for (std::size_t step : walk)
+            state[step] = Placed;
+    }
+    for (std::size_t i = 0; i < plan.size(); ++i)
+        if (ordered.steps[i].from != plan[i].from || ordered.steps[i].to != plan[i].to) {
+            ordered.reordered = true;
+            break;
+        }
+    ordered.reordered = ordered.reordered || ordered.temporaries > 0;
+    return ordered;
+}
+
+std::vector<bool> rowsInChains(const std::vector<RenameStep>& plan)
+{
+    const std::vector<std::size_t> blocker = blockers(plan);
+    std::vector<bool> inChain(plan.size(), false);
+    for (std::size_t i = 0; i < plan.size(); ++i)
+        if (blocker[i] != None)
+            inChain[i] = inChain[blocker[i]] = true;
+    return inChain;
+}
+
+} // namespace tervane
