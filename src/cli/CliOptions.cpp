@@ -44,9 +44,10 @@ Options parseOptions(const QStringList& arguments, const TranslationCatalogue& t
     const QCommandLineOption pattern(u"pattern"_s, {}, u"PATTERNS"_s);
     const QCommandLineOption numeric(u"numeric"_s);
     const QCommandLineOption yes(u"yes"_s);
+    const QCommandLineOption inOrder(u"in-order"_s);
     const QCommandLineOption nullSeparated(QStringList{u"z"_s, u"null"_s});
     parser.addOptions({names, fileNames, templateText, width, episode, settings, pattern, numeric,
-                       yes, nullSeparated});
+                       yes, nullSeparated, inOrder});
     if (!parser.parse(arguments))
         throw CliError{Usage, parser.errorText()};
 
@@ -98,6 +99,7 @@ Options parseOptions(const QStringList& arguments, const TranslationCatalogue& t
     o.pattern = parser.value(pattern);
     o.numeric = parser.isSet(numeric);
     o.yes = parser.isSet(yes);
+    o.inOrder = parser.isSet(inOrder);
     o.nullSeparated = parser.isSet(nullSeparated);
     return o;
 }

@@ -18,6 +18,7 @@ struct Options {
     bool hasPattern = false;
     bool numeric = false;
     bool yes = false;
+    bool inOrder = false; // rename row by row, without ordering chains and cycles
     bool nullSeparated = false;
     NameSource source = NameSource::TextFile;
     QString namesFile = QStringLiteral("-");

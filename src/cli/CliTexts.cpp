@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 
 namespace tervane::cli {
 
-const std::array<BuiltInText, 25> CliBuiltInTexts{{
+const std::array<BuiltInText, 26> CliBuiltInTexts{{
     {u"CLI_AIDE",
      u"Utilisation :§"
      u"  tervane-cli preview DOSSIER [SOURCE] [OPTIONS]§"
@@ -37,11 +37,16 @@ const std::array<BuiltInText, 25> CliBuiltInTexts{{
      u"  --numeric            lister les fichiers dans l'ordre numérique§"
      u"  --yes                renommer même quand des nouveaux noms sont déjà pris§"
      u"                       dans le dossier§"
+     u"  --in-order           renommer ligne à ligne ; sans cette option, les noms§"
+     u"                       qui s'enchaînent (a en b, b en c) ou s'échangent (a en§"
+     u"                       b, b en a) sont renommés dans le bon ordre, par un nom§"
+     u"                       temporaire tervane-...tmp pour un échange§"
      u"  -z, --null           lister les noms bruts, chacun suivi d'un NUL (nom§"
      u"                       actuel, nouveau nom), comme find -print0§"
      u"  --help, --version§§"
      u"Les noms sont listés une ligne par fichier, le nom actuel et le nouveau nom§"
-     u"séparés par une tabulation. Les caractères qui casseraient une ligne ou§"
+     u"séparés par une tabulation, suivis de « (enchaîné) » quand la ligne fait§"
+     u"partie d'un enchaînement ou d'un échange. Les caractères qui casseraient une ligne ou§"
      u"atteindraient le terminal sont écrits en clair : \\t, \\n, \\r, \\\\ pour une§"
      u"barre oblique inverse, \\xHH pour tout autre caractère de contrôle.§§"
      u"Codes de sortie : 0 terminé, 1 une étape du renommage a échoué (les étapes§"
@@ -86,6 +91,7 @@ const std::array<BuiltInText, 25> CliBuiltInTexts{{
     {u"CLI_FICHIERS_NON_RETABLIS",
      u"%v fichiers gardent leur nouveau nom ; le journal les garde pour une autre annulation"},
     {u"CLI_RENOMMAGE_ANNULE", u"Renommage annulé."},
+    {u"CLI_MARQUE_CHAINE", u"(enchaîné)"},
 }};
 
 QString settingsFileOf(const QStringList& arguments)

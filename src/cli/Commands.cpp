@@ -4,6 +4,7 @@
 #include "i18n/LanguageFile.h"
 #include "naming/Numbering.h"
 #include "naming/PasteSources.h"
+#include "rename/PlanOrder.h"
 #include "services/AppError.h"
 #include "settings/IniFile.h"
 #include "settings/Paths.h"
@@ -131,16 +132,23 @@ QStringList PreviewCommand::namesFileLines() const
     }
 }
 
+// Rows that rename only through the order of a chain or a cycle carry a
+// mark in a third column (not in the raw listing for programs).
 void PreviewCommand::printPlan(const QStringList& rows) const
 {
     const qsizetype count = std::max(m_context.workspace().fileRows.size(), rows.size());
-    for (qsizetype i = 0; i < count; ++i) {
-        const QString current = m_context.workspace().fileRows.value(i);
-        const QString next = rows.value(i);
+    std::vector<RenameStep> plan;
+    for (qsizetype i = 0; i < count; ++i)
+        plan.push_back({m_context.workspace().fileRows.value(i), rows.value(i)});
+    const std::vector<bool> chained = rowsInChains(plan);
+    const QString mark = m_context.text(u"CLI_MARQUE_CHAINE"_s);
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        const RenameStep& row = plan[i];
         if (m_context.options.nullSeparated)
-            write(m_context.streams.out, current + QChar(0) + next + QChar(0));
+            write(m_context.streams.out, row.from + QChar(0) + row.to + QChar(0));
         else
-            print(m_context.streams.out, escaped(current) + u'\t' + escaped(next));
+            print(m_context.streams.out, escaped(row.from) + u'\t' + escaped(row.to) +
+                                             (chained[i] ? u'\t' + mark : QString()));
     }
 }
 
@@ -187,8 +195,12 @@ int RenameFilesCommand::run()
 int RenameFilesCommand::renameFiles()
 {
     refuseUnpairedPlan();
-    const std::vector<RenameStep> plan = renamePlan(m_context.workspace());
-    const int conflicts = countConflicts(m_context.options.folder, plan, m_context.fileSystem);
+    const RenameSession::PlannedRenaming planned =
+        m_context.session.planRenaming(!m_context.options.inOrder);
+    const std::vector<RenameStep>& plan = planned.steps;
+    const int conflicts = planned.resolved ? 0
+                                           : countConflicts(m_context.options.folder, plan,
+                                                            m_context.fileSystem);
     if (conflicts > 0 && !m_context.options.yes)
         throw CliError{Refused, conflictMessage(m_context.texts, conflicts) + u'\n' +
                                     m_context.text(u"CLI_YES_MALGRE_TOUT"_s)};
@@ -196,9 +208,12 @@ int RenameFilesCommand::renameFiles()
         throw CliError{Refused, m_context.text(u"CLI_JOURNAL_NON_ECRIT"_s,
                                                {m_context.journal.location()})};
 
-    JournalRecorder recorder(m_context.journal, m_context.options.folder, plan);
-    const RenameOutcome outcome = m_context.session.rename(m_context.prompter, m_context.texts,
-                                                           m_context.options.yes, &recorder);
+    // Steps out of row order are recorded one by one: the folder alone cannot
+    // tell how far a chain or a cycle went.
+    JournalRecorder recorder(m_context.journal, m_context.options.folder, plan,
+                             planned.resolved ? 1 : JournalRecorder::ProgressBatch);
+    const RenameOutcome outcome = m_context.session.rename(
+        planned, m_context.prompter, m_context.texts, m_context.options.yes, &recorder);
     warnUnsavedJournal(m_context, recorder);
     if (outcome != RenameOutcome::Finished)
         return StepFailed;

@@ -15,11 +15,16 @@ namespace tervane::cli {
 // is written when the command ends.
 class JournalRecorder : public RenameRecorder {
 public:
+    // Steps done are recorded in batches of this many, unless asked otherwise.
+    static constexpr std::size_t ProgressBatch = 64;
+
     // For a renaming: the plan, already prepared in the journal.
-    JournalRecorder(RenameJournal& journal, QString folder, std::vector<RenameStep> plan)
+    JournalRecorder(RenameJournal& journal, QString folder, std::vector<RenameStep> plan,
+                    std::size_t batch = ProgressBatch)
         : m_journal(journal)
         , m_folder(std::move(folder))
         , m_plan(std::move(plan))
+        , m_batch(batch)
     {}
     // For an undo: the journal's index of each entry of the undo set.
     JournalRecorder(RenameJournal& journal, QString folder, std::vector<std::size_t> journalIndex)
@@ -35,7 +40,7 @@ public:
         if (!m_committed && m_plan[index].from != m_plan[index].to)
             m_committed = m_journal.commitPrepared(m_folder);
         m_stepsDone = index + 1;
-        if (m_stepsDone % ProgressBatch == 0)
+        if (m_stepsDone % m_batch == 0)
             m_journal.recordStepsDone(m_stepsDone);
     }
     void entrySettled(std::size_t index) override
@@ -63,10 +68,10 @@ public:
     bool saved() const { return m_saved; }
 
 private:
-    static constexpr std::size_t ProgressBatch = 64;
     RenameJournal& m_journal;
     QString m_folder;
     std::vector<RenameStep> m_plan;
+    std::size_t m_batch = ProgressBatch;
     std::vector<std::size_t> m_journalIndex;
     bool m_committed = false;
     bool m_undoing = false;

@@ -122,13 +122,25 @@ private slots:
         QCOMPARE(bench.cli(u"undo"_s).exitCode, 3); // forgotten once undone
     }
 
-    void conflictIsRefusedWithoutYes()
+    // A chain renames in its own order by default; row by row, it is a
+    // conflict, refused without --yes.
+    void chainsResolveUnlessInOrder()
     {
         Workbench bench({u"a.mp3"_s, u"b.mp3"_s}, "Numérotation=0\n");
-        const Result refused = bench.cli(u"rename"_s, {}, "b\nz\n");
+        const Result refused = bench.cli(u"rename"_s, {u"--in-order"_s}, "b\nz\n");
         QCOMPARE(refused.exitCode, 3);
         QVERIFY(refused.err.contains(u"one of the new names matches a file"_s));
         QCOMPARE(bench.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
+        const Result preview = bench.cli(u"preview"_s, {}, "b\nz\n");
+        QCOMPARE(preview.out, u"a.mp3\tb.mp3\t(chained)\nb.mp3\tz.mp3\t(chained)\n"_s);
+        QCOMPARE(bench.cli(u"rename"_s, {}, "b\nz\n").exitCode, 0);
+        QCOMPARE(bench.onDisk(), (QStringList{u"b.mp3=a.mp3"_s, u"z.mp3=b.mp3"_s}));
+        // A swap goes through a temporary name, and is undone exactly.
+        const Result swapped = bench.cli(u"rename"_s, {}, "z\nb\n");
+        QCOMPARE(swapped.exitCode, 0);
+        QCOMPARE(bench.onDisk(), (QStringList{u"b.mp3=b.mp3"_s, u"z.mp3=a.mp3"_s}));
+        QCOMPARE(bench.cli(u"undo"_s).exitCode, 0);
+        QCOMPARE(bench.onDisk(), (QStringList{u"b.mp3=a.mp3"_s, u"z.mp3=b.mp3"_s}));
     }
 
     void emptyGeneratedNameIsRefused()

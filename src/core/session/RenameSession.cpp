@@ -1,6 +1,7 @@
 #include "session/RenameSession.h"
 
 #include "naming/NamePipeline.h"
+#include "rename/PlanOrder.h"
 #include "text/NaturalSort.h"
 
 #include <utility>
@@ -64,12 +65,22 @@ void RenameSession::clearNames()
     emit namesChanged();
 }
 
-RenameOutcome RenameSession::rename(Prompter& prompter, const TranslationCatalogue& texts,
-                                    bool conflictsAccepted, RenameRecorder* recorder)
+RenameSession::PlannedRenaming RenameSession::planRenaming(bool resolve) const
+{
+    std::vector<RenameStep> plan = renamePlan(m_workspace);
+    if (resolve && !plan.empty())
+        if (auto ordered = orderPlan(plan, m_workspace.listedFolder, m_fileSystem))
+            return {std::move(ordered->steps), true};
+    return {std::move(plan), false};
+}
+
+RenameOutcome RenameSession::rename(const PlannedRenaming& planned, Prompter& prompter,
+                                    const TranslationCatalogue& texts, bool conflictsAccepted,
+                                    RenameRecorder* recorder)
 {
     RenameCommand command(m_workspace.listedFolder, m_fileSystem, prompter, texts, recorder);
-    const RenameOutcome outcome =
-        command.run(renamePlan(m_workspace), m_workspace.undoSet, conflictsAccepted);
+    const RenameOutcome outcome = command.run(planned.steps, m_workspace.undoSet,
+                                              conflictsAccepted || planned.resolved);
     emit undoChanged();
     return outcome;
 }

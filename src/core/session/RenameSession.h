@@ -45,10 +45,21 @@ public:
     // The editing commands changed the records and rows in place.
     void namesEdited() { emit namesChanged(); }
 
-    // Renames the listed files to the names, row against row, on the listed
-    // folder; then the caller lists the folder again.
-    RenameOutcome rename(Prompter& prompter, const TranslationCatalogue& texts,
-                         bool conflictsAccepted = false, RenameRecorder* recorder = nullptr);
+    // The steps a renaming of the two lists runs: row by row, or, when asked
+    // and possible, ordered so that chains and cycles of names rename
+    // (resolved: new names taken by the plan's own old names are then no
+    // conflict).
+    struct PlannedRenaming {
+        std::vector<RenameStep> steps;
+        bool resolved = false;
+    };
+    PlannedRenaming planRenaming(bool resolve) const;
+
+    // Renames the listed files to the names, on the listed folder, by the
+    // planned steps; then the caller lists the folder again.
+    RenameOutcome rename(const PlannedRenaming& planned, Prompter& prompter,
+                         const TranslationCatalogue& texts, bool conflictsAccepted = false,
+                         RenameRecorder* recorder = nullptr);
     RenameOutcome undo(Prompter& prompter, const TranslationCatalogue& texts,
                        RenameRecorder* recorder = nullptr);
 

@@ -45,6 +45,7 @@ inline const QString WindowTop = QStringLiteral("FenêtreHaut");
 inline const QString SplitterRatio = QStringLiteral("SéparateurRatio");
 inline const QString MinimiseToTray = QStringLiteral("MinimiserSystray");
 inline const QString AlwaysOnTop = QStringLiteral("ToujoursAuDessus");
+inline const QString ResolvePermutations = QStringLiteral("RésoudrePermutations");
 inline const QString LastFolder = QStringLiteral("DernierDossier");
 } // namespace SettingsKey
 

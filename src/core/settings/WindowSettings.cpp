@@ -46,6 +46,7 @@ WindowSettings readWindowSettings(const QString& file, int initialWidth, int ini
         s.splitterRatio = readNumberValue(read(file, SplitterRatio, QStringLiteral("50")));
     s.minimiseToTray = readMenuValue(read(file, MinimiseToTray));
     s.alwaysOnTop = readMenuValue(read(file, AlwaysOnTop));
+    s.resolvePermutations = readMenuValue(read(file, ResolvePermutations));
     return s;
 }
 
@@ -57,6 +58,7 @@ void writeWindowOptions(const QString& file, const WindowSettings& s)
     write(file, RememberPosition, boolText(s.rememberPosition));
     write(file, MinimiseToTray, boolText(s.minimiseToTray));
     write(file, AlwaysOnTop, boolText(s.alwaysOnTop));
+    write(file, ResolvePermutations, boolText(s.resolvePermutations));
 }
 
 void writeWindowPosition(const QString& file, const WindowSettings& s)

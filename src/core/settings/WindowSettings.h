@@ -17,6 +17,9 @@ struct WindowSettings {
     int splitterRatio = 50;
     bool minimiseToTray = false;
     bool alwaysOnTop = false;
+    // Chains and cycles of names are renamed through their order and
+    // temporary names, without the conflict question.
+    bool resolvePermutations = false;
 };
 
 // Reads the window keys in table order. Without the stored size the window

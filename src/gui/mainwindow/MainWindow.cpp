@@ -103,7 +103,7 @@ void MainWindow::connectHandlers()
     connect(mnuAideAPropos, &QAction::triggered, this, &MainWindow::showAboutBox);
     for (QAction* option :
          {mnuOptionsMemoriserPosition, mnuOptionsMemoriserTaille, mnuOptionsMemoriserSeparateur,
-          mnuOptionsMinimiserSystray, mnuOptionsToujoursAuDessus})
+          mnuOptionsMinimiserSystray, mnuOptionsToujoursAuDessus, mnuOptionsResoudrePermutations})
         connect(option, &QAction::triggered, this, [this] { m_state.windowOptionsChanged = true; });
     connect(mnuOptionsToujoursAuDessus, &QAction::triggered, this, &MainWindow::applyAlwaysOnTop);
     connect(mnuSystrayRestaurer, &QAction::triggered, this, &MainWindow::restoreFromTray);
@@ -383,7 +383,9 @@ bool MainWindow::obtainPendingLines(NameSource source)
 
 void MainWindow::renameClicked()
 {
-    const RenameOutcome outcome = m_session.rename(m_context.prompter, m_state.catalogue);
+    const RenameOutcome outcome =
+        m_session.rename(m_session.planRenaming(mnuOptionsResoudrePermutations->isChecked()),
+                         m_context.prompter, m_state.catalogue);
     if (outcome == RenameOutcome::NotPossible || outcome == RenameOutcome::Declined ||
         outcome == RenameOutcome::Busy)
         return;

@@ -167,6 +167,10 @@ void MainWindowControls::createMenus(QMainWindow& window)
     makeSeparator(mnuOptions, QStringLiteral("mnuOptionsSep2"));
     mnuOptionsAfficher = makeAction(mnuOptions, QStringLiteral("mnuOptionsAfficher"),
                                     QStringLiteral("&Afficher les réglages"), true);
+    makeSeparator(mnuOptions, QStringLiteral("mnuOptionsSep3"));
+    mnuOptionsResoudrePermutations =
+        makeAction(mnuOptions, QStringLiteral("mnuOptionsRésoudrePermutations"),
+                   QStringLiteral("Résoudre les permutations de &noms"), true);
 
     mnuAide = makeMenu(bar, QStringLiteral("mnuAide"), QStringLiteral("&?"));
     mnuAideAPropos = makeAction(mnuAide, QStringLiteral("mnuAideAPropos"),

@@ -65,6 +65,7 @@ struct MainWindowControls {
     QAction* mnuOptionsMinimiserSystray = nullptr;
     QAction* mnuOptionsToujoursAuDessus = nullptr;
     QAction* mnuOptionsAfficher = nullptr;
+    QAction* mnuOptionsResoudrePermutations = nullptr;
     QMenu* mnuAide = nullptr;
     QAction* mnuAideAPropos = nullptr;
     QMenu* mnuSystray = nullptr;

@@ -223,6 +223,7 @@ void MainWindow::applyWindowOptions()
     move(pixels(m_window.left), pixels(m_window.top));
     mnuOptionsMinimiserSystray->setChecked(m_window.minimiseToTray);
     mnuOptionsToujoursAuDessus->setChecked(m_window.alwaysOnTop);
+    mnuOptionsResoudrePermutations->setChecked(m_window.resolvePermutations);
     applyAlwaysOnTop();
 }
 
@@ -286,6 +287,7 @@ void MainWindow::unload()
     m_window.rememberPosition = mnuOptionsMemoriserPosition->isChecked();
     m_window.minimiseToTray = mnuOptionsMinimiserSystray->isChecked();
     m_window.alwaysOnTop = mnuOptionsToujoursAuDessus->isChecked();
+    m_window.resolvePermutations = mnuOptionsResoudrePermutations->isChecked();
     if (m_state.windowOptionsChanged)
         writeWindowOptions(file, m_window);
     rememberNormalGeometry();
