@@ -326,6 +326,7 @@ private slots:
     {
         int kills = 0;
         int plans = 0;
+        int shuffles = 0;
         const int seeds = qEnvironmentVariableIntValue("TERVANE_SAFETY_PLANS") > 0
                               ? qEnvironmentVariableIntValue("TERVANE_SAFETY_PLANS")
                               : 300;
@@ -360,12 +361,31 @@ private slots:
                     return -1;
                 }
             };
-            // Fresh names, or a chain: each row takes the name of the row
-            // before it, the first a fresh one.
-            QStringList names{u"fresh"_s};
-            for (int i = 0; i + 1 < count; ++i)
-                names << (random.bounded(2) ? u"f%1"_s.arg(i, 2, 10, QChar(u'0'))
-                                            : u"n%1"_s.arg(i));
+            // Fresh names and chains in row order; a shift that must run from
+            // its end; a shuffle of the names (cycles of every length); or a
+            // shuffle with a name held by a folder, which no order resolves.
+            const auto existing = [](int i) { return u"f%1"_s.arg(i, 2, 10, QChar(u'0')); };
+            QStringList names;
+            const int shape = int(random.bounded(4));
+            if (shape == 0) {
+                names << u"fresh"_s;
+                for (int i = 0; i + 1 < count; ++i)
+                    names << (random.bounded(2) ? existing(i) : u"n%1"_s.arg(i));
+            } else if (shape == 1) {
+                for (int i = 1; i < count; ++i)
+                    names << existing(i);
+                names << u"fresh"_s;
+            } else {
+                for (int i = 0; i < count; ++i)
+                    names << existing(i);
+                for (int i = count - 1; i > 0; --i)
+                    names.swapItemsAt(i, int(random.bounded(i + 1)));
+                if (shape == 3) {
+                    names[int(random.bounded(count))] = u"held"_s;
+                    QDir(bench.folder).mkdir(u"held.mp3"_s);
+                }
+                ++shuffles;
+            }
             const QString namesFile =
                 WriteFile(bench.root.filePath(u"names.txt"_s), names.join(u'\n').toUtf8());
             runKillable(u"rename"_s, {u"--names"_s, namesFile, u"--yes"_s});
@@ -390,7 +410,7 @@ private slots:
             // Only a file moved away can leave an entry to undo.
             QCOMPARE(code == 1, !moved.isEmpty() && QFile::exists(bench.journalFile()));
         }
-        qInfo("%d plans, %d kills, nothing lost", plans, kills);
+        qInfo("%d plans (%d shuffled), %d kills, nothing lost", plans, shuffles, kills);
     }
 
     void controlCharactersInNames()

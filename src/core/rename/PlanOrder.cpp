@@ -63,11 +63,31 @@ private:
     int m_count = 0;
 };
 
+// Whether two changed steps take the same new name: no order renames both.
+bool hasSharedNewName(const std::vector<RenameStep>& plan)
+{
+    QSet<QString> taken;
+    taken.reserve(qsizetype(plan.size()));
+    for (const RenameStep& step : plan) {
+        if (!isChanged(step))
+            continue;
+        if (taken.contains(step.to))
+            return true;
+        taken.insert(step.to);
+    }
+    return false;
+}
+
 } // namespace
 
 std::optional<OrderedPlan> orderPlan(const std::vector<RenameStep>& plan, const QString& folder,
                                      const FileSystem& fileSystem)
 {
+    // With every new name taken once, each step waits for one step at most
+    // and is waited for by one at most: the plan is made of separate chains
+    // and cycles.
+    if (hasSharedNewName(plan))
+        return std::nullopt;
     const std::vector<std::size_t> blocker = blockers(plan);
     enum State : unsigned char { Waiting, Walking, Placed };
     std::vector<State> state(plan.size(), Waiting);
@@ -88,6 +108,8 @@ std::optional<OrderedPlan> orderPlan(const std::vector<RenameStep>& plan, const 
             k = blocker[k];
         }
         if (k != None && state[k] == Walking) {
+            if (walk.front() != k) // a chain into a cycle: only shared names make one
+                return std::nullopt;
             // A cycle: its first step's file waits under a temporary name
             // while the others run, then takes its new name.
             const QString temporary = temporaries.next();

@@ -1,5 +1,6 @@
 #include "i18n/LanguageFile.h"
 #include "i18n/TranslationCatalogue.h"
+#include "rename/PlanOrder.h"
 #include "rename/RenameCommand.h"
 #include "session/RenameWorkspace.h"
 #include "support/FaultyFileSystem.h"
@@ -7,6 +8,7 @@
 
 #include <QDir>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTest>
 
 #include <array>
@@ -96,8 +98,16 @@ class TestRenameSafety : public QObject {
             workspace.fileRows = current;
             workspace.nameRows.clear();
             const int noise = std::array{0, 3, 10, 40}[random.bounded(4)];
+            // Now and then the names shuffled among the files: chains and
+            // cycles of every length, that only an ordered plan renames.
+            QStringList shuffled = current;
+            std::shuffle(shuffled.begin(), shuffled.end(), random);
+            const bool shuffle = random.bounded(4) == 0;
             for (qsizetype i = 0; i < current.size(); ++i)
-                workspace.nameRows.push_back({randomNewName(current, i, noise), false});
+                workspace.nameRows.push_back(
+                    {shuffle && random.bounded(20) > 0 ? shuffled[i]
+                                                       : randomNewName(current, i, noise),
+                     false});
         }
 
         void randomFaultsAndAnswers()
@@ -114,15 +124,33 @@ class TestRenameSafety : public QObject {
     // Nothing lost, nothing left the folder (but what a fault moved away),
     // and every undo entry names a file holding the content its old name had
     // when that renaming began (unless a fault moved the file away since).
-    static void checkInvariants(const Trial& trial, const QHash<QString, QString>& undoBase)
+    // The name each temporary name's file left, as the renaming recorded it.
+    static QHash<QString, QString> temporaryOrigins(const std::vector<RenameStep>& undoSet)
+    {
+        QHash<QString, QString> origins;
+        for (const RenameStep& entry : undoSet)
+            if (entry.to.startsWith(u"tervane-"_s))
+                origins.insert(entry.to, entry.from);
+        return origins;
+    }
+
+    // A file that waits under a temporary name holds the content of the name
+    // it left; one that left it again is checked where it went.
+    static void checkInvariants(const Trial& trial, const QHash<QString, QString>& undoBase,
+                                const QHash<QString, QString>& leftName)
     {
         QCOMPARE(trial.allContents(), trial.originalContents);
         const QHash<QString, QString> now = trial.contentByName();
-        for (const RenameStep& entry : trial.workspace.undoSet) {
-            if (trial.fileSystem.vanishedNames.contains(entry.to))
+        const auto& undoSet = trial.workspace.undoSet;
+        QSet<QString> leftAgain;
+        for (const RenameStep& entry : undoSet)
+            if (entry.from.startsWith(u"tervane-"_s))
+                leftAgain.insert(entry.from);
+        for (const RenameStep& entry : undoSet) {
+            if (trial.fileSystem.vanishedNames.contains(entry.to) || leftAgain.contains(entry.to))
                 continue;
             QVERIFY2(now.contains(entry.to), qPrintable(entry.to));
-            QCOMPARE(now.value(entry.to), undoBase.value(entry.from));
+            QCOMPARE(now.value(entry.to), undoBase.value(leftName.value(entry.from, entry.from)));
         }
     }
 
@@ -135,28 +163,44 @@ private slots:
         const TranslationCatalogue texts = buildTranslationCatalogue(LanguageFile());
         int planCount = 0;
         int renames = 0;
+        int resolvedPlans = 0;
+        int temporaries = 0;
         for (int seed = 1; planCount < plans; ++seed) {
             QRandomGenerator random{quint32(seed)};
             Trial trial(random);
             // Two renamings in a row, then maybe an undo. The undo set is
             // checked against the folder as it was when that set began.
             QHash<QString, QString> undoBase;
+            QHash<QString, QString> origins;
             for (int round = 0; round < 2 && planCount < plans; ++round, ++planCount) {
                 trial.randomPlan();
                 trial.randomFaultsAndAnswers();
                 const QHash<QString, QString> before = trial.contentByName();
                 const std::vector<RenameStep> previousUndo = trial.workspace.undoSet;
+                // Half the plans ordered, when they can be: chains and cycles
+                // then run through temporary names, without the question.
+                std::vector<RenameStep> plan = renamePlan(trial.workspace);
+                bool ordered = false;
+                if (random.bounded(2))
+                    if (auto resolved = orderPlan(plan, trial.folder, trial.fileSystem)) {
+                        ordered = resolved->reordered;
+                        temporaries += int(resolved->temporaries);
+                        plan = std::move(resolved->steps);
+                    }
+                resolvedPlans += ordered ? 1 : 0;
                 RenameCommand(trial.folder, trial.fileSystem, trial.prompter, texts)
-                    .run(renamePlan(trial.workspace), trial.workspace.undoSet);
+                    .run(plan, trial.workspace.undoSet, ordered);
                 const bool newUndoSet =
                     !trial.workspace.undoSet.empty() &&
                     (previousUndo.empty() ||
                      previousUndo.front().from != trial.workspace.undoSet.front().from ||
                      previousUndo.front().to != trial.workspace.undoSet.front().to ||
                      previousUndo.size() != trial.workspace.undoSet.size());
-                if (newUndoSet)
+                if (newUndoSet) {
                     undoBase = before;
-                checkInvariants(trial, undoBase);
+                    origins = temporaryOrigins(trial.workspace.undoSet);
+                }
+                checkInvariants(trial, undoBase, origins);
                 if (QTest::currentTestFailed())
                     QFAIL(qPrintable(u"seed %1, round %2"_s.arg(seed).arg(round)));
             }
@@ -168,7 +212,7 @@ private slots:
                     .undo(trial.workspace.undoSet);
                 // What could not be restored is still in the undo set, and
                 // still where it says.
-                checkInvariants(trial, undoBase);
+                checkInvariants(trial, undoBase, origins);
                 // Without interference, the undo restores the folder its
                 // renaming started from.
                 if (untouched && restorable && trial.fileSystem.faultsInjected() == faults)
@@ -177,7 +221,8 @@ private slots:
             renames += trial.fileSystem.renames();
             QCOMPARE(trial.prompter.busyDepth, 0);
         }
-        qInfo("%d plans, %d renames attempted, nothing lost", planCount, renames);
+        qInfo("%d plans (%d ordered, %d temporary names), %d renames attempted, nothing lost",
+              planCount, resolvedPlans, temporaries, renames);
     }
 
     void undoWithoutFaultsRestoresEveryName()
