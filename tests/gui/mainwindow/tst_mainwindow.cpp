@@ -200,8 +200,13 @@ private slots:
         MainWindow window(env.context());
         QVERIFY(window.load());
         window.mnuOptionsMemoriserPosition->trigger();
+        window.mnuOptionsResoudrePermutations->trigger();
         window.close();
         QCOMPARE(stored(env, u"FenêtreMémoriserPosition"_s), u"-1"_s);
+        QCOMPARE(stored(env, u"RésoudrePermutations"_s), u"-1"_s);
+        MainWindow again(env.context());
+        QVERIFY(again.load());
+        QVERIFY(again.mnuOptionsResoudrePermutations->isChecked());
         QCOMPARE(stored(env, u"FenêtreMémoriserTaille"_s), u"0"_s);
         QVERIFY(stored(env, u"FenêtreGauche"_s) != u"<missing>"_s);
     }

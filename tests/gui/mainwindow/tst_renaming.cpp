@@ -1,7 +1,9 @@
 #include "mainwindow/MainWindow.h"
+#include "options/OptionsPanel.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -49,6 +51,34 @@ class TestRenaming : public QObject {
     };
 
 private slots:
+    // Swapped names: with the option, renamed without a question; without
+    // it, the conflict question as before (answered No here).
+    void swappedNames_data()
+    {
+        QTest::addColumn<bool>("resolve");
+        QTest::newRow("option ticked") << true;
+        QTest::newRow("option not ticked") << false;
+    }
+    void swappedNames()
+    {
+        QFETCH(bool, resolve);
+        Session session({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s});
+        session.window->mnuOptionsResoudrePermutations->setChecked(resolve);
+        session.window->picOptions->chkNumerotation->setChecked(false);
+        session.window->dropText(u"b\nc\na"_s);
+        session.env.prompter.queueAnswers({false});
+        QTest::mouseClick(session.window->btnRenommer, Qt::LeftButton);
+        QCOMPARE(session.env.prompter.boxes.size(), resolve ? 0 : 1);
+        const QStringList swapped{u"a.mp3=c.mp3"_s, u"b.mp3=a.mp3"_s, u"c.mp3=b.mp3"_s};
+        const QStringList unchanged{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s, u"c.mp3=c.mp3"_s};
+        QCOMPARE(session.onDisk(), resolve ? swapped : unchanged);
+        if (!resolve)
+            return;
+        QTest::mouseClick(session.window->btnAnnuler, Qt::LeftButton);
+        QCOMPARE(session.onDisk(),
+                 (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s, u"c.mp3=c.mp3"_s}));
+    }
+
     void renameThenUndo()
     {
         Session session({u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s});
