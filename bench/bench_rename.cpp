@@ -6,6 +6,7 @@
 #include "i18n/LanguageFile.h"
 #include "i18n/TranslationCatalogue.h"
 #include "platform/PosixFileSystem.h"
+#include "rename/PlanOrder.h"
 #include "rename/RenameCommand.h"
 #include "services/Prompter.h"
 #include "session/RenameWorkspace.h"
@@ -81,6 +82,66 @@ void BM_RenameCommand(benchmark::State& state)
         state.SkipWithError("the renaming did not go through");
 }
 BENCHMARK(BM_RenameCommand)->Unit(benchmark::kMillisecond);
+
+// Renumbering by one (track n to track n + 1, then back) and swapping names
+// in pairs: plans whose new names are their own old names, ordered, and run
+// through a temporary name for each pair.
+void BM_RenameShiftByOne(benchmark::State& state)
+{
+    // Up by one, then down by one: the same plan backwards.
+    QTemporaryDir dir;
+    const QString folder = makeFolder(dir, names("track"));
+    PosixFileSystem fileSystem;
+    SilentPrompter prompter;
+    const TranslationCatalogue texts = buildTranslationCatalogue(LanguageFile());
+    const auto name = [](int i) {
+        return QStringLiteral("track %1.mp3").arg(i, 5, 10, QLatin1Char('0'));
+    };
+    std::vector<RenameStep> undoSet;
+    bool up = true;
+    for (auto _ : state) {
+        std::vector<RenameStep> plan;
+        plan.reserve(FileCount);
+        for (int i = 1; i <= FileCount; ++i)
+            plan.push_back(up ? RenameStep{name(i), name(i + 1)} : RenameStep{name(i + 1), name(i)});
+        const auto ordered = orderPlan(plan, folder, fileSystem);
+        if (!ordered || RenameCommand(folder, fileSystem, prompter, texts)
+                                .run(ordered->steps, undoSet, true) != RenameOutcome::Finished) {
+            state.SkipWithError("the shift did not go through");
+            return;
+        }
+        up = !up;
+    }
+}
+BENCHMARK(BM_RenameShiftByOne)->Unit(benchmark::kMillisecond);
+
+void BM_RenameSwapPairs(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString folder = makeFolder(dir, names("track"));
+    PosixFileSystem fileSystem;
+    SilentPrompter prompter;
+    const TranslationCatalogue texts = buildTranslationCatalogue(LanguageFile());
+    const auto name = [](int i) {
+        return QStringLiteral("track %1.mp3").arg(i, 5, 10, QLatin1Char('0'));
+    };
+    std::vector<RenameStep> plan;
+    for (int i = 1; i <= FileCount; ++i)
+        plan.push_back({name(i), name(i % 2 ? i + 1 : i - 1)});
+    std::vector<RenameStep> undoSet;
+    std::size_t renames = 0;
+    for (auto _ : state) {
+        const auto ordered = orderPlan(plan, folder, fileSystem);
+        if (!ordered || RenameCommand(folder, fileSystem, prompter, texts)
+                                .run(ordered->steps, undoSet, true) != RenameOutcome::Finished) {
+            state.SkipWithError("the swap did not go through");
+            return;
+        }
+        renames += ordered->steps.size();
+    }
+    state.counters["renames"] = double(renames) / double(state.iterations());
+}
+BENCHMARK(BM_RenameSwapPairs)->Unit(benchmark::kMillisecond);
 
 void BM_BareRenameLoop(benchmark::State& state)
 {
