@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <atomic>
+
 namespace tervane {
 
 namespace {
@@ -50,7 +52,7 @@ public:
             QStringLiteral("tervane-%1-").arg(QCoreApplication::applicationPid());
         QString name;
         do
-            name = stem + QString::number(++m_count) + QStringLiteral(".tmp");
+            name = stem + QString::number(++s_count) + QStringLiteral(".tmp");
         while (m_planned.contains(name) || m_fileSystem.fileExists(m_folder + u'/' + name) ||
                m_fileSystem.folderExists(m_folder + u'/' + name));
         return name;
@@ -60,7 +62,9 @@ private:
     const QString& m_folder;
     const FileSystem& m_fileSystem;
     QSet<QString> m_planned;
-    int m_count = 0;
+    // Never the same name twice in one run of the program: an undo set of an
+    // earlier renaming may still name one.
+    static inline std::atomic<int> s_count = 0;
 };
 
 // Whether two changed steps take the same new name: no order renames both.

@@ -185,6 +185,7 @@ void RenameCommand::renameBack(std::vector<RenameStep>& entries)
     const HeldFolder held(m_fileSystem, folder);
     std::vector<bool> kept(entries.size(), false);
     QHash<QString, std::size_t> keptByNewName;
+    QSet<QString> keptOldNames;
     std::vector<std::pair<RenameStep, RenameResult>> failures;
     // Later steps are undone first, so each one finds the folder as it was
     // right after it: chains and swaps unwind.
@@ -192,9 +193,13 @@ void RenameCommand::renameBack(std::vector<RenameStep>& entries)
         const RenameStep& entry = entries[i];
         if (entry.from != entry.to) {
             const RenameResult result = m_fileSystem.renameNoReplace(folder, entry.to, entry.from);
-            if (!result.ok && !alreadyRestored(entry)) {
+            // A file that went on from its new name (through a temporary name)
+            // and could not come back from there is not restored, whatever
+            // now holds its old name.
+            if (!result.ok && (keptOldNames.contains(entry.to) || !alreadyRestored(entry))) {
                 kept[i] = true;
                 keptByNewName.insert(entry.to, i);
+                keptOldNames.insert(entry.from);
                 failures.emplace_back(entry, result);
                 continue;
             }
