@@ -103,10 +103,12 @@ void BM_RenameShiftByOne(benchmark::State& state)
         std::vector<RenameStep> plan;
         plan.reserve(FileCount);
         for (int i = 1; i <= FileCount; ++i)
-            plan.push_back(up ? RenameStep{name(i), name(i + 1)} : RenameStep{name(i + 1), name(i)});
+            plan.push_back(up ? RenameStep{name(i), name(i + 1)}
+                              : RenameStep{name(i + 1), name(i)});
         const auto ordered = orderPlan(plan, folder, fileSystem);
-        if (!ordered || RenameCommand(folder, fileSystem, prompter, texts)
-                                .run(ordered->steps, undoSet, true) != RenameOutcome::Finished) {
+        if (!ordered ||
+            RenameCommand(folder, fileSystem, prompter, texts).run(ordered->steps, undoSet, true) !=
+                RenameOutcome::Finished) {
             state.SkipWithError("the shift did not go through");
             return;
         }
@@ -132,8 +134,9 @@ void BM_RenameSwapPairs(benchmark::State& state)
     std::size_t renames = 0;
     for (auto _ : state) {
         const auto ordered = orderPlan(plan, folder, fileSystem);
-        if (!ordered || RenameCommand(folder, fileSystem, prompter, texts)
-                                .run(ordered->steps, undoSet, true) != RenameOutcome::Finished) {
+        if (!ordered ||
+            RenameCommand(folder, fileSystem, prompter, texts).run(ordered->steps, undoSet, true) !=
+                RenameOutcome::Finished) {
             state.SkipWithError("the swap did not go through");
             return;
         }

@@ -32,8 +32,8 @@ int runCommand(Options options, TranslationCatalogue texts, FileSystem& fileSyst
         return PreviewCommand(context).run();
     const FolderLock lock(context.options.folder);
     if (!lock.isLocked())
-        throw CliError{Refused,
-                       context.text(u"MSG_RENOMMAGE_EN_COURS"_s, {escaped(context.options.folder)})};
+        throw CliError{
+            Refused, context.text(u"MSG_RENOMMAGE_EN_COURS"_s, {escaped(context.options.folder)})};
     context.workspace().listedFolder = context.options.folder;
     if (command == u"undo")
         return UndoCommand(context).run();
@@ -57,16 +57,15 @@ int runCliCommand(const QStringList& arguments, FileSystem& fileSystem, OutputSt
     try {
         Options options = parseOptions(arguments, texts);
         if (!QFileInfo(options.folder).isDir())
-            throw CliError{Usage, cliText(texts, u"CLI_DOSSIER_INTROUVABLE"_s,
-                                          {escaped(options.folder)})};
+            throw CliError{Usage,
+                           cliText(texts, u"CLI_DOSSIER_INTROUVABLE"_s, {escaped(options.folder)})};
         if (options.explicitSettings) {
             if (!pathExists(options.settingsFile, 0))
-                throw CliError{Usage, cliText(texts, u"CLI_REGLAGES_INTROUVABLES"_s,
-                                              {options.settingsFile})};
+                throw CliError{
+                    Usage, cliText(texts, u"CLI_REGLAGES_INTROUVABLES"_s, {options.settingsFile})};
             if (const int problem = textFileProblem(options.settingsFile))
-                throw CliError{Usage,
-                               cliText(texts, u"CLI_REGLAGES_ILLISIBLES"_s,
-                                       {options.settingsFile, descriptionOfError(problem)})};
+                throw CliError{Usage, cliText(texts, u"CLI_REGLAGES_ILLISIBLES"_s,
+                                              {options.settingsFile, descriptionOfError(problem)})};
         }
         return runCommand(std::move(options), std::move(texts), fileSystem, streams);
     } catch (const CliError& error) {

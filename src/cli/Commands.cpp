@@ -198,15 +198,14 @@ int RenameFilesCommand::renameFiles()
     const RenameSession::PlannedRenaming planned =
         m_context.session.planRenaming(!m_context.options.inOrder);
     const std::vector<RenameStep>& plan = planned.steps;
-    const int conflicts = planned.resolved ? 0
-                                           : countConflicts(m_context.options.folder, plan,
-                                                            m_context.fileSystem);
+    const int conflicts =
+        planned.resolved ? 0 : countConflicts(m_context.options.folder, plan, m_context.fileSystem);
     if (conflicts > 0 && !m_context.options.yes)
         throw CliError{Refused, conflictMessage(m_context.texts, conflicts) + u'\n' +
                                     m_context.text(u"CLI_YES_MALGRE_TOUT"_s)};
     if (!m_context.journal.prepare(m_context.options.folder, plan, m_context.fileSystem))
-        throw CliError{Refused, m_context.text(u"CLI_JOURNAL_NON_ECRIT"_s,
-                                               {m_context.journal.location()})};
+        throw CliError{Refused,
+                       m_context.text(u"CLI_JOURNAL_NON_ECRIT"_s, {m_context.journal.location()})};
 
     // Steps out of row order are recorded one by one: the folder alone cannot
     // tell how far a chain or a cycle went.
@@ -231,11 +230,12 @@ int UndoCommand::run()
     const RenameJournal::Reading reading =
         m_context.journal.read(m_context.options.folder, m_context.fileSystem);
     if (reading.status == RenameJournal::Status::Missing)
-        throw CliError{Refused, m_context.text(u"CLI_RIEN_A_ANNULER"_s,
-                                               {escaped(m_context.options.folder)})};
+        throw CliError{
+            Refused, m_context.text(u"CLI_RIEN_A_ANNULER"_s, {escaped(m_context.options.folder)})};
     if (reading.status == RenameJournal::Status::Damaged)
-        throw CliError{Usage, m_context.text(u"CLI_JOURNAL_ABIME"_s,
-                                             {m_context.journal.fileFor(m_context.options.folder)})};
+        throw CliError{Usage,
+                       m_context.text(u"CLI_JOURNAL_ABIME"_s,
+                                      {m_context.journal.fileFor(m_context.options.folder)})};
     const RenameJournal::Entry& entry = reading.entry;
     std::size_t done = entry.knownDone;
     if (!entry.doneIsExact) {

@@ -520,9 +520,9 @@ private slots:
         QTest::newRow("German system")
             << u"de_DE.UTF-8"_s << QByteArray() << u"tervane-cli rename  ORDNER"_s
             << u"unbekannter Befehl „list“; siehe --help"_s;
-        QTest::newRow("French system") << u"fr_FR.UTF-8"_s << QByteArray()
-                                       << u"tervane-cli rename  DOSSIER"_s
-                                       << u"commande inconnue « list » ; voir --help"_s;
+        QTest::newRow("French system")
+            << u"fr_FR.UTF-8"_s << QByteArray() << u"tervane-cli rename  DOSSIER"_s
+            << u"commande inconnue « list » ; voir --help"_s;
         QTest::newRow("a system without a shipped file")
             << u"it_IT.UTF-8"_s << QByteArray() << u"tervane-cli rename  DOSSIER"_s
             << u"commande inconnue"_s;
@@ -540,8 +540,8 @@ private slots:
         QCOMPARE(usage.exitCode, 0);
         QVERIFY2(usage.out.contains(help), qPrintable(usage.out.left(200)));
         QVERIFY(usage.out.contains(bench.root.filePath(u"journal"_s)));
-        const Result wrong = bench.run({u"list"_s, bench.folder, u"--settings"_s, bench.settings},
-                                       {}, locale);
+        const Result wrong =
+            bench.run({u"list"_s, bench.folder, u"--settings"_s, bench.settings}, {}, locale);
         QCOMPARE(wrong.exitCode, 2);
         QFETCH(QString, error);
         QVERIFY2(wrong.err.contains(error), qPrintable(wrong.err));

@@ -40,7 +40,7 @@ QString TestEnvironment::settingsFile() const
 AppContext TestEnvironment::contextWith(Clipboard& otherClipboard) const
 {
     const AppContext& c = *m_context;
-    return AppContext{c.prompter,           otherClipboard,  c.dialogs, c.fileSystem,
-                      c.launcher,           c.programFolder, c.folders, c.commandLine,
-                      c.systemLanguageCode, c.nameAsker,   c.notificationArea};
+    return AppContext{c.prompter,           otherClipboard,  c.dialogs,         c.fileSystem,
+                      c.launcher,           c.programFolder, c.folders,         c.commandLine,
+                      c.systemLanguageCode, c.nameAsker,     c.notificationArea};
 }

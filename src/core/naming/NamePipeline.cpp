@@ -184,7 +184,8 @@ void removeCharacters(QString& s, int p, int k)
 // The options the steps before numbering read, as one fingerprint.
 quint64 treatmentStamp(const TreatmentOptions& o)
 {
-    const QString key = QStringList{QString::number(int(o.removeTerms)), o.termsToRemove,
+    const QString key = QStringList{QString::number(int(o.removeTerms)),
+                                    o.termsToRemove,
                                     QString::number(int(o.removeDurations)),
                                     QString::number(int(o.removeLeadingDigits)),
                                     QString::number(int(o.removeLeadingNonAlphanumerics)),
@@ -226,8 +227,7 @@ void treatRecords(std::vector<NameRecord>& records, const TreatmentOptions& opti
         }
     }
 
-    const qsizetype junk =
-        options.removeLeadingNonAlphanumerics ? sharedLeadingJunk(records) : 0;
+    const qsizetype junk = options.removeLeadingNonAlphanumerics ? sharedLeadingJunk(records) : 0;
     const int p = positionOf(options.removeCharactersMode, options.removeCharactersPosition);
     const int k = readNumber(options.removeCharactersCount);
     for (NameRecord& record : records) {
@@ -252,13 +252,17 @@ void treatRecords(std::vector<NameRecord>& records, const TreatmentOptions& opti
 // made with the same ones (and the same file list) needs no remaking.
 quint64 rowStamp(const TreatmentOptions& o)
 {
-    const QString key =
-        QStringList{QString::number(int(o.numbering)), QString::number(int(o.numberingPosition)),
-                    QString::number(o.numberingWidth), o.numberingPrefix, o.numberingSuffix,
-                    QString::number(int(o.addString)), o.addStringText,
-                    QString::number(int(o.addStringMode)), o.addStringPosition,
-                    QString::number(int(o.dropOriginalExtension))}
-            .join(QChar(0));
+    const QString key = QStringList{QString::number(int(o.numbering)),
+                                    QString::number(int(o.numberingPosition)),
+                                    QString::number(o.numberingWidth),
+                                    o.numberingPrefix,
+                                    o.numberingSuffix,
+                                    QString::number(int(o.addString)),
+                                    o.addStringText,
+                                    QString::number(int(o.addStringMode)),
+                                    o.addStringPosition,
+                                    QString::number(int(o.dropOriginalExtension))}
+                            .join(QChar(0));
     const QByteArray bytes = key.toUtf8();
     return (quint64(qHash(bytes, 0x85ebca6b)) << 32 | quint64(qHash(bytes, 0xc2b2ae35))) | 1;
 }

@@ -48,8 +48,7 @@ public:
     }
     QString next()
     {
-        const QString stem =
-            QStringLiteral("tervane-%1-").arg(QCoreApplication::applicationPid());
+        const QString stem = QStringLiteral("tervane-%1-").arg(QCoreApplication::applicationPid());
         QString name;
         do
             name = stem + QString::number(++s_count) + QStringLiteral(".tmp");

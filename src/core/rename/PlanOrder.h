@@ -18,7 +18,7 @@ class FileSystem;
 // journal keep.
 struct OrderedPlan {
     std::vector<RenameStep> steps;
-    bool reordered = false;   // the steps no longer run row by row
+    bool reordered = false; // the steps no longer run row by row
     std::size_t temporaries = 0;
 };
 

@@ -39,8 +39,7 @@ void removeNameRecords(RenameWorkspace& workspace, const std::vector<bool>& sele
         if (selected[row])
             removed[workspace.nameRows[row].record] = true;
     std::size_t record = 0;
-    std::erase_if(workspace.sourceRecords,
-                  [&](const NameRecord&) { return removed[record++]; });
+    std::erase_if(workspace.sourceRecords, [&](const NameRecord&) { return removed[record++]; });
 }
 
 void moveNameRecords(RenameWorkspace& workspace, std::vector<bool>& selected, bool up)

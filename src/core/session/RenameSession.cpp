@@ -79,8 +79,8 @@ RenameOutcome RenameSession::rename(const PlannedRenaming& planned, Prompter& pr
                                     RenameRecorder* recorder)
 {
     RenameCommand command(m_workspace.listedFolder, m_fileSystem, prompter, texts, recorder);
-    const RenameOutcome outcome = command.run(planned.steps, m_workspace.undoSet,
-                                              conflictsAccepted || planned.resolved);
+    const RenameOutcome outcome =
+        command.run(planned.steps, m_workspace.undoSet, conflictsAccepted || planned.resolved);
     emit undoChanged();
     return outcome;
 }

@@ -35,8 +35,7 @@ void createFolder(const QString& path)
     // With the folders above it: a new account may have no configuration
     // folder yet.
     std::error_code error;
-    if (!std::filesystem::create_directories(QFile::encodeName(path).toStdString(), error) &&
-        error)
+    if (!std::filesystem::create_directories(QFile::encodeName(path).toStdString(), error) && error)
         throw AppError(error.value(), QStringLiteral("Cannot create the folder %1: %2")
                                           .arg(path, QString::fromLocal8Bit(error.message())));
 }

@@ -119,8 +119,7 @@ void NameListEditor::addOrInsertName(int row)
     if (!answer)
         return;
     const std::size_t record = insertNameRecord(
-        m_session.workspace(), append ? workspace.nameRows.size() : std::size_t(row),
-        answer->text);
+        m_session.workspace(), append ? workspace.nameRows.size() : std::size_t(row), answer->text);
     m_host.runNamePipeline(NameSource::Reapply);
     // The new name has no row when the run was refused or the treatments
     // emptied it: then nothing is selected.
@@ -300,8 +299,7 @@ bool NameListEditor::mousePressed(const QMouseEvent* event)
     tmrRetardateur.start();
     // A press on a selected row keeps the selection, so that several rows
     // can be dragged together; a click without a drag selects the row alone.
-    if (m_names->selectionModel()->isRowSelected(row, {}) &&
-        event->modifiers() == Qt::NoModifier) {
+    if (m_names->selectionModel()->isRowSelected(row, {}) && event->modifiers() == Qt::NoModifier) {
         m_deferredRow = row;
         m_names->selectionModel()->setCurrentIndex(m_names->model()->index(row, 0),
                                                    QItemSelectionModel::NoUpdate);

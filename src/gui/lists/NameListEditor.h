@@ -36,8 +36,8 @@ public:
 class NameListEditor : public QObject {
     Q_OBJECT
 public:
-    NameListEditor(RenameSession& session, PairedLists& lists, QTreeView* names,
-                   NameListHost& host, QObject* parent);
+    NameListEditor(RenameSession& session, PairedLists& lists, QTreeView* names, NameListHost& host,
+                   QObject* parent);
 
     void showNamesMenu();
     // row: where the new name goes; -1 after the last one.

@@ -155,8 +155,7 @@ void MainWindow::readInterfaceLanguage()
 
 void MainWindow::setLanguageFilePath()
 {
-    m_state.languageFilePath =
-        languageFilePathFor(languageFolder(), m_state.interfaceLanguage);
+    m_state.languageFilePath = languageFilePathFor(languageFolder(), m_state.interfaceLanguage);
     if (!m_state.languageFilePath.isEmpty() && !pathExists(m_state.languageFilePath, 0)) {
         m_state.interfaceLanguage = BuiltInLanguage;
         m_state.languageFilePath.clear();

@@ -56,9 +56,9 @@ void OptionsPanel::edited()
 
 void OptionsPanel::connectEdits()
 {
-    for (QCheckBox* box : {chkSuppressionChiffresDebut, chkSuppressionCaracteresNonAlpha,
-                           chkSuppressionDurees, chkSuppressionMajuscules,
-                           chkSuppressionLignesVides, chkNePasReprendreExtensionOriginale})
+    for (QCheckBox* box :
+         {chkSuppressionChiffresDebut, chkSuppressionCaracteresNonAlpha, chkSuppressionDurees,
+          chkSuppressionMajuscules, chkSuppressionLignesVides, chkNePasReprendreExtensionOriginale})
         connect(box, &QCheckBox::toggled, this, &OptionsPanel::edited);
     connect(chkSuppressionTermes, &QCheckBox::toggled, this, &OptionsPanel::removeTermsToggled);
     connect(chkSuppressionCaracteres, &QCheckBox::toggled, this,
@@ -84,8 +84,8 @@ void OptionsPanel::connectEdits()
     connect(cboNumerotationRemplissage, &QComboBox::currentIndexChanged, this,
             &OptionsPanel::fillWidthChosen);
 
-    for (QLineEdit* box : {txtSuppressionCaracteresNombre, txtSuppressionCaracteresPosition,
-                           txtAjoutChainePosition})
+    for (QLineEdit* box :
+         {txtSuppressionCaracteresNombre, txtSuppressionCaracteresPosition, txtAjoutChainePosition})
         connectBox(box, true);
     for (QLineEdit* box : {txtNumerotationPrefixe, txtNumerotationSuffixe, txtAjoutChaine})
         connectBox(box, false);
@@ -136,10 +136,9 @@ void OptionsPanel::removeCharactersToggled()
 void OptionsPanel::numberingToggled()
 {
     const bool on = chkNumerotation->isChecked();
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{lblNumerotationRemplissage, txtNumerotationPrefixe,
-                                         txtNumerotationSuffixe, lblNumerotationPrefixe,
-                                         lblNumerotationSuffixe})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             lblNumerotationRemplissage, txtNumerotationPrefixe, txtNumerotationSuffixe,
+             lblNumerotationPrefixe, lblNumerotationSuffixe})
         setControlGreyed(control, !on);
     setOptionsEnabled(optNumerotationPosition, on);
     cboNumerotationRemplissage->setEnabled(on);

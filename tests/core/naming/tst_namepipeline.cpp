@@ -349,8 +349,8 @@ private slots:
             rows = generateNameRows(records, o, fileRows, relisted ? std::vector<NameRow>() : rows);
             std::vector<NameRecord> fresh;
             for (const NameRecord& record : records)
-                fresh.push_back({QString(record.sourceText.constData(), record.sourceText.size()),
-                                 {}});
+                fresh.push_back(
+                    {QString(record.sourceText.constData(), record.sourceText.size()), {}});
             QCOMPARE(textsOf(rows), textsOf(generateNameRows(fresh, o, fileRows)));
         }
     }

@@ -286,8 +286,7 @@ private slots:
         QTest::addColumn<QStringList>("executed"); // empty: not resolvable
         QTest::newRow("chain") << QStringList{u"a"_s, u"b"_s} << QStringList{u"a>b"_s, u"b>c"_s}
                                << QStringList{u"b>c"_s, u"a>b"_s};
-        QTest::newRow("two-cycle") << QStringList{u"a"_s, u"b"_s}
-                                   << QStringList{u"a>b"_s, u"b>a"_s}
+        QTest::newRow("two-cycle") << QStringList{u"a"_s, u"b"_s} << QStringList{u"a>b"_s, u"b>a"_s}
                                    << QStringList{u"a>~"_s, u"b>a"_s, u"~>b"_s};
         QTest::newRow("three-cycle")
             << QStringList{u"a"_s, u"b"_s, u"c"_s} << QStringList{u"a>b"_s, u"b>c"_s, u"c>a"_s}

@@ -104,10 +104,10 @@ class TestRenameSafety : public QObject {
             std::shuffle(shuffled.begin(), shuffled.end(), random);
             const bool shuffle = random.bounded(4) == 0;
             for (qsizetype i = 0; i < current.size(); ++i)
-                workspace.nameRows.push_back(
-                    {shuffle && random.bounded(20) > 0 ? shuffled[i]
-                                                       : randomNewName(current, i, noise),
-                     false});
+                workspace.nameRows.push_back({shuffle && random.bounded(20) > 0
+                                                  ? shuffled[i]
+                                                  : randomNewName(current, i, noise),
+                                              false});
         }
 
         void randomFaultsAndAnswers()

@@ -44,8 +44,8 @@ QMap<QString, QString> captionsOf(QWidget* window)
         else if (auto* item = qobject_cast<QAction*>(control))
             caption = item->isSeparator() ? QString() : item->text();
         // The version and the addresses are the program's own.
-        const bool hasWord = std::any_of(caption.begin(), caption.end(),
-                                         [](QChar c) { return c.isLetter(); });
+        const bool hasWord =
+            std::any_of(caption.begin(), caption.end(), [](QChar c) { return c.isLetter(); });
         if (hasWord && !control->objectName().isEmpty() &&
             !control->property(FixedTextProperty).toBool())
             captions[controlKey(control)] = caption;
@@ -164,9 +164,9 @@ private slots:
         const LanguageFile file =
             LanguageFile::load(QStringLiteral(TERVANE_LANGUAGES) + u'/' + language + u".lng"_s);
         QStringList missing;
-        for (const auto& texts : {std::vector<BuiltInText>(BuiltInTexts.begin(), BuiltInTexts.end()),
-                                  std::vector<BuiltInText>(cli::CliBuiltInTexts.begin(),
-                                                           cli::CliBuiltInTexts.end())})
+        for (const auto& texts :
+             {std::vector<BuiltInText>(BuiltInTexts.begin(), BuiltInTexts.end()),
+              std::vector<BuiltInText>(cli::CliBuiltInTexts.begin(), cli::CliBuiltInTexts.end())})
             for (const BuiltInText& text : texts)
                 if (lookupTranslation(file, QString::fromUtf16(text.key), {}).isEmpty())
                     missing << QString::fromUtf16(text.key);
@@ -206,9 +206,9 @@ private slots:
             catalogue, paste + QStringList{u"TXT_POPUP_COLLER_NOM_DOSSIER_01x01"_s,
                                            u"TXT_POPUP_COLLER_NOM_DOSSIER_S01E01"_s}));
         collisions << collidingKeys(catalogueCaptions(
-            catalogue, paste + QStringList{u"TXT_POPUP_NOMS_AJOUTER"_s, u"TXT_POPUP_NOMS_INSERER"_s,
-                                           u"TXT_POPUP_NOMS_MODIFIER"_s,
-                                           u"TXT_POPUP_NOMS_SUPPRIMER"_s}));
+            catalogue,
+            paste + QStringList{u"TXT_POPUP_NOMS_AJOUTER"_s, u"TXT_POPUP_NOMS_INSERER"_s,
+                                u"TXT_POPUP_NOMS_MODIFIER"_s, u"TXT_POPUP_NOMS_SUPPRIMER"_s}));
         QVERIFY2(collisions.isEmpty(), qPrintable(collisions.join(u", "_s)));
     }
 

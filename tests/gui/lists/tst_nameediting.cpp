@@ -84,20 +84,20 @@ private slots:
         QTest::addColumn<QStringList>("expected"); // names, without their extension
         QTest::addColumn<Rows>("expectedSelection");
         const auto ctrl = int(Qt::ControlModifier);
-        QTest::newRow("insert before B")
-            << 3 << Rows{1} << int(Qt::Key_Insert) << 0 << QStringList{u"A"_s, u"X"_s, u"B"_s, u"C"_s}
-            << Rows{1};
+        QTest::newRow("insert before B") << 3 << Rows{1} << int(Qt::Key_Insert) << 0
+                                         << QStringList{u"A"_s, u"X"_s, u"B"_s, u"C"_s} << Rows{1};
         QTest::newRow("Ctrl+Insert appends")
             << 3 << Rows{1} << int(Qt::Key_Insert) << ctrl
             << QStringList{u"A"_s, u"B"_s, u"C"_s, u"X"_s} << Rows{3};
         QTest::newRow("Insert without a current row appends")
-            << 3 << Rows{} << int(Qt::Key_Insert) << 0 << QStringList{u"A"_s, u"B"_s, u"C"_s, u"X"_s}
-            << Rows{3};
+            << 3 << Rows{} << int(Qt::Key_Insert) << 0
+            << QStringList{u"A"_s, u"B"_s, u"C"_s, u"X"_s} << Rows{3};
         QTest::newRow("delete rows 2 and 4 of 6")
             << 6 << Rows{1, 3} << int(Qt::Key_Delete) << 0
             << QStringList{u"A"_s, u"C"_s, u"E"_s, u"F"_s} << Rows{1};
-        QTest::newRow("delete the last row") << 5 << Rows{4} << int(Qt::Key_Delete) << 0
-                                             << QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s} << Rows{3};
+        QTest::newRow("delete the last row")
+            << 5 << Rows{4} << int(Qt::Key_Delete) << 0
+            << QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s} << Rows{3};
         QTest::newRow("delete every row")
             << 2 << Rows{0, 1} << int(Qt::Key_Delete) << 0 << QStringList() << Rows{};
         QTest::newRow("Ctrl+A selects every row")
@@ -186,9 +186,11 @@ private slots:
         QTest::addColumn<int>("clickedRow"); // -1: below the last row
         QTest::addColumn<QStringList>("menu");
         QTest::addColumn<Rows>("expectedSelection");
-        const QStringList paste{u"-"_s, u"Coller depuis &presse-papiers"_s,
+        const QStringList paste{u"-"_s,
+                                u"Coller depuis &presse-papiers"_s,
                                 u"Coller depuis un &fichier..."_s,
-                                u"Coller les &noms actuels des fichiers"_s, u"-"_s,
+                                u"Coller les &noms actuels des fichiers"_s,
+                                u"-"_s,
                                 u"Coller une &chaîne de caractères..."_s};
         QTest::newRow("below the last row")
             << Rows{1} << -1 << QStringList{u"&Ajouter..."_s} + paste << Rows{};
@@ -211,8 +213,7 @@ private slots:
         QTimer::singleShot(0, [captions] {
             if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
                 for (const QAction* item : popup->actions())
-                    *captions << (item->isSeparator() ? u"-"_s
-                                                      : item->text().section(u'\t', 0, 0));
+                    *captions << (item->isSeparator() ? u"-"_s : item->text().section(u'\t', 0, 0));
                 popup->close();
             }
         });

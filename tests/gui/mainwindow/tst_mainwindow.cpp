@@ -519,9 +519,11 @@ private slots:
             << "[Traduction]\nlblRépertoire=" + QByteArray(10 * 1024 * 1024, 'x') + "\n"
             << u"Répertoire"_s;
         QTest::newRow("a caption of 20,000 characters")
-            << "[Traduction]\nlblRépertoire=" + QByteArray(20000, 'x') + "\n" << u"Répertoire"_s;
+            << "[Traduction]\nlblRépertoire=" + QByteArray(20000, 'x') + "\n"
+            << u"Répertoire"_s;
         QTest::newRow("a caption of 600 characters")
-            << "[Traduction]\nlblRépertoire=" + QByteArray(600, 'x') + "\n" << u"Répertoire"_s;
+            << "[Traduction]\nlblRépertoire=" + QByteArray(600, 'x') + "\n"
+            << u"Répertoire"_s;
     }
     void damagedLanguageFileStillStarts()
     {

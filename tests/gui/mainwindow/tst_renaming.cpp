@@ -2,8 +2,8 @@
 #include "options/OptionsPanel.h"
 #include "support/TestEnvironment.h"
 
-#include <QDir>
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>

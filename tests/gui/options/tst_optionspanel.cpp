@@ -53,10 +53,7 @@ class TestOptionsPanel : public QObject {
             return texts;
         }
         int boxes() const { return int(env.prompter.boxes.size()); }
-        QLineEdit* box(const QString& name) const
-        {
-            return panel->findChild<QLineEdit*>(name);
-        }
+        QLineEdit* box(const QString& name) const { return panel->findChild<QLineEdit*>(name); }
     };
 
 private slots:
@@ -68,13 +65,11 @@ private slots:
         QCOMPARE(session.names().first(), u"01 - Intro.mp3"_s);
 
         p.chkNumerotation->setChecked(false);
-        for (QWidget* greyed :
-             std::initializer_list<QWidget*>{p.txtNumerotationPrefixe, p.txtNumerotationSuffixe,
-                                             p.lblNumerotationPrefixe, p.lblNumerotationSuffixe,
-                                             p.lblNumerotationRemplissage,
-                                             p.optNumerotationPosition[0],
-                                             p.optNumerotationPosition[1],
-                                             p.cboNumerotationRemplissage})
+        for (QWidget* greyed : std::initializer_list<QWidget*>{
+                 p.txtNumerotationPrefixe, p.txtNumerotationSuffixe, p.lblNumerotationPrefixe,
+                 p.lblNumerotationSuffixe, p.lblNumerotationRemplissage,
+                 p.optNumerotationPosition[0], p.optNumerotationPosition[1],
+                 p.cboNumerotationRemplissage})
             QVERIFY2(!greyed->isEnabled(), qPrintable(greyed->objectName()));
         QCOMPARE(session.names().first(), u"Intro.mp3"_s);
 
@@ -114,16 +109,14 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::addColumn<int>("beeps");
         QTest::newRow("a letter after the count's 0: two beeps")
-            << u"txtSuppressionCaractèresNombre"_s << u"0"_s << u"a"_s << QString() << u"0"_s
-            << 2;
+            << u"txtSuppressionCaractèresNombre"_s << u"0"_s << u"a"_s << QString() << u"0"_s << 2;
         QTest::newRow("x5 pasted into the removal position")
-            << u"txtSuppressionCaractèresPosition"_s << QString() << QString() << u"x5"_s
-            << u"5"_s << 1;
+            << u"txtSuppressionCaractèresPosition"_s << QString() << QString() << u"x5"_s << u"5"_s
+            << 1;
         QTest::newRow("? typed into the added string")
             << u"txtAjoutChaîne"_s << QString() << u"?"_s << QString() << QString() << 1;
-        QTest::newRow("ab:cd pasted into the prefix")
-            << u"txtNumérotationPréfixe"_s << QString() << QString() << u"ab:cd"_s << u"abcd"_s
-            << 1;
+        QTest::newRow("ab:cd pasted into the prefix") << u"txtNumérotationPréfixe"_s << QString()
+                                                      << QString() << u"ab:cd"_s << u"abcd"_s << 1;
         QTest::newRow("digits go in without a beep")
             << u"txtAjoutChaînePosition"_s << QString() << u"12"_s << QString() << u"12"_s << 0;
     }
@@ -154,8 +147,8 @@ private slots:
         QTest::addColumn<QString>("refill");
         QTest::newRow("count: 0") << u"txtSuppressionCaractèresNombre"_s << u"0"_s;
         QTest::newRow("removal position: 1") << u"txtSuppressionCaractèresPosition"_s << u"1"_s;
-        QTest::newRow("added-string position: left empty") << u"txtAjoutChaînePosition"_s
-                                                           << QString();
+        QTest::newRow("added-string position: left empty")
+            << u"txtAjoutChaînePosition"_s << QString();
     }
     void emptyNumberBoxRefusedOnLeaving()
     {
@@ -247,7 +240,8 @@ private slots:
         int reached = 0;
         QString previous = music;
         for (qsizetype n = 1; n <= other.size(); ++n)
-            if (const QString typed = other.left(n); typed != previous && QFileInfo(typed).isDir()) {
+            if (const QString typed = other.left(n);
+                typed != previous && QFileInfo(typed).isDir()) {
                 ++reached;
                 previous = typed;
             }
