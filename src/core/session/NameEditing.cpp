@@ -40,6 +40,18 @@ void removeNameRecords(RenameWorkspace& workspace, const std::vector<bool>& sele
             removed[workspace.nameRows[row].record] = true;
     std::size_t record = 0;
     std::erase_if(workspace.sourceRecords, [&](const NameRecord&) { return removed[record++]; });
+    // The rows go with their records, and the others follow theirs: the
+    // run that comes next may be refused (no file listed), and the rows
+    // must still name records that exist.
+    std::vector<std::size_t> newIndex(removed.size());
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < removed.size(); ++i) {
+        newIndex[i] = kept;
+        kept += removed[i] ? 0 : 1;
+    }
+    std::erase_if(workspace.nameRows, [&](const NameRow& row) { return removed[row.record]; });
+    for (NameRow& row : workspace.nameRows)
+        row.record = newIndex[row.record];
 }
 
 void moveNameRecords(RenameWorkspace& workspace, std::vector<bool>& selected, bool up)

@@ -4,6 +4,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
@@ -158,6 +159,24 @@ private slots:
         session.select({0});
         QTest::keyClick(session.list, Qt::Key_Insert);
         QCOMPARE(session.names(), (QStringList{u"A.mp3"_s, u"B.mp3"_s}));
+    }
+
+    // With no file listed the run after a deletion is refused: the rows left
+    // still name their own records, and can be modified.
+    void deleteWithoutFilesKeepsRowsWhole()
+    {
+        Session session({u"A"_s, u"B"_s, u"C"_s});
+        QDir().mkpath(session.env.path(u"empty"_s));
+        session.window->txtRepertoire->setText(session.env.path(u"empty"_s));
+        QVERIFY(session.window->workspace().fileRows.isEmpty());
+        session.select({0});
+        QTest::keyClick(session.list, Qt::Key_Delete);
+        QCOMPARE(session.names(), (QStringList{u"B.mp3"_s, u"C.mp3"_s}));
+        session.select({1});
+        session.answer(u"Z"_s);
+        QTest::mouseDClick(session.list->viewport(), Qt::LeftButton, {}, session.at(1));
+        QCOMPARE(session.env.nameAsker.requests.last().text, u"C"_s);
+        QCOMPARE(session.window->workspace().sourceRecords.back().sourceText, u"Z"_s);
     }
 
     void insertLandsWhereTheUserSawIt()
