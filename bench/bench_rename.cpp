@@ -86,29 +86,45 @@ BENCHMARK(BM_RenameCommand)->Unit(benchmark::kMillisecond);
 // Renumbering by one (track n to track n + 1, then back) and swapping names
 // in pairs: plans whose new names are their own old names, ordered, and run
 // through a temporary name for each pair.
+struct OrderedRenaming {
+    QTemporaryDir dir;
+    QString folder = makeFolder(dir, names("track"));
+    PosixFileSystem fileSystem;
+    SilentPrompter prompter;
+    TranslationCatalogue texts = buildTranslationCatalogue(LanguageFile());
+    std::vector<RenameStep> undoSet;
+    std::size_t renames = 0;
+
+    static QString name(int i)
+    {
+        return QStringLiteral("track %1.mp3").arg(i, 5, 10, QLatin1Char('0'));
+    }
+    // Orders the plan and runs it; false when it did not go through.
+    bool run(const std::vector<RenameStep>& plan)
+    {
+        const auto ordered = orderPlan(plan, folder, fileSystem);
+        if (!ordered)
+            return false;
+        renames += ordered->steps.size();
+        return RenameCommand(folder, fileSystem, prompter, texts)
+                   .run(ordered->steps, undoSet, true) == RenameOutcome::Finished;
+    }
+};
+
 void BM_RenameShiftByOne(benchmark::State& state)
 {
     // Up by one, then down by one: the same plan backwards.
-    QTemporaryDir dir;
-    const QString folder = makeFolder(dir, names("track"));
-    PosixFileSystem fileSystem;
-    SilentPrompter prompter;
-    const TranslationCatalogue texts = buildTranslationCatalogue(LanguageFile());
-    const auto name = [](int i) {
-        return QStringLiteral("track %1.mp3").arg(i, 5, 10, QLatin1Char('0'));
-    };
-    std::vector<RenameStep> undoSet;
+    OrderedRenaming renaming;
     bool up = true;
     for (auto _ : state) {
         std::vector<RenameStep> plan;
         plan.reserve(FileCount);
-        for (int i = 1; i <= FileCount; ++i)
-            plan.push_back(up ? RenameStep{name(i), name(i + 1)}
-                              : RenameStep{name(i + 1), name(i)});
-        const auto ordered = orderPlan(plan, folder, fileSystem);
-        if (!ordered ||
-            RenameCommand(folder, fileSystem, prompter, texts).run(ordered->steps, undoSet, true) !=
-                RenameOutcome::Finished) {
+        for (int i = 1; i <= FileCount; ++i) {
+            const QString low = OrderedRenaming::name(i);
+            const QString high = OrderedRenaming::name(i + 1);
+            plan.push_back(up ? RenameStep{low, high} : RenameStep{high, low});
+        }
+        if (!renaming.run(plan)) {
             state.SkipWithError("the shift did not go through");
             return;
         }
@@ -119,30 +135,17 @@ BENCHMARK(BM_RenameShiftByOne)->Unit(benchmark::kMillisecond);
 
 void BM_RenameSwapPairs(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    const QString folder = makeFolder(dir, names("track"));
-    PosixFileSystem fileSystem;
-    SilentPrompter prompter;
-    const TranslationCatalogue texts = buildTranslationCatalogue(LanguageFile());
-    const auto name = [](int i) {
-        return QStringLiteral("track %1.mp3").arg(i, 5, 10, QLatin1Char('0'));
-    };
+    OrderedRenaming renaming;
     std::vector<RenameStep> plan;
     for (int i = 1; i <= FileCount; ++i)
-        plan.push_back({name(i), name(i % 2 ? i + 1 : i - 1)});
-    std::vector<RenameStep> undoSet;
-    std::size_t renames = 0;
+        plan.push_back({OrderedRenaming::name(i), OrderedRenaming::name(i % 2 ? i + 1 : i - 1)});
     for (auto _ : state) {
-        const auto ordered = orderPlan(plan, folder, fileSystem);
-        if (!ordered ||
-            RenameCommand(folder, fileSystem, prompter, texts).run(ordered->steps, undoSet, true) !=
-                RenameOutcome::Finished) {
+        if (!renaming.run(plan)) {
             state.SkipWithError("the swap did not go through");
             return;
         }
-        renames += ordered->steps.size();
     }
-    state.counters["renames"] = double(renames) / double(state.iterations());
+    state.counters["renames"] = double(renaming.renames) / double(state.iterations());
 }
 BENCHMARK(BM_RenameSwapPairs)->Unit(benchmark::kMillisecond);
 

@@ -182,22 +182,23 @@ void removeCharacters(QString& s, int p, int k)
 }
 
 // The options the steps before numbering read, as one fingerprint.
+// A 64-bit fingerprint of option values: two 32-bit hashes with different
+// seeds, never 0 (which stands for "never made").
+quint64 fingerprint(const QStringList& values)
+{
+    const QByteArray bytes = values.join(QChar(0)).toUtf8();
+    return (quint64(qHash(bytes, 0x9e3779b9)) << 32 | quint64(qHash(bytes, 0x7f4a7c15))) | 1;
+}
+
 quint64 treatmentStamp(const TreatmentOptions& o)
 {
-    const QString key = QStringList{QString::number(int(o.removeTerms)),
-                                    o.termsToRemove,
-                                    QString::number(int(o.removeDurations)),
-                                    QString::number(int(o.removeLeadingDigits)),
-                                    QString::number(int(o.removeLeadingNonAlphanumerics)),
-                                    QString::number(int(o.removeCapitals)),
-                                    QString::number(int(o.removeCharacters)),
-                                    o.removeCharactersCount,
-                                    QString::number(int(o.removeCharactersMode)),
-                                    o.removeCharactersPosition}
-                            .join(QChar(0));
-    const QByteArray bytes = key.toUtf8();
-    // Two 32-bit hashes with different seeds: 0 stands for "never treated".
-    return (quint64(qHash(bytes, 0x9e3779b9)) << 32 | quint64(qHash(bytes, 0x7f4a7c15))) | 1;
+    return fingerprint({QString::number(int(o.removeTerms)), o.termsToRemove,
+                        QString::number(int(o.removeDurations)),
+                        QString::number(int(o.removeLeadingDigits)),
+                        QString::number(int(o.removeLeadingNonAlphanumerics)),
+                        QString::number(int(o.removeCapitals)),
+                        QString::number(int(o.removeCharacters)), o.removeCharactersCount,
+                        QString::number(int(o.removeCharactersMode)), o.removeCharactersPosition});
 }
 
 bool cleanedIsValid(const NameRecord& record, quint64 stamp)
@@ -252,19 +253,11 @@ void treatRecords(std::vector<NameRecord>& records, const TreatmentOptions& opti
 // made with the same ones (and the same file list) needs no remaking.
 quint64 rowStamp(const TreatmentOptions& o)
 {
-    const QString key = QStringList{QString::number(int(o.numbering)),
-                                    QString::number(int(o.numberingPosition)),
-                                    QString::number(o.numberingWidth),
-                                    o.numberingPrefix,
-                                    o.numberingSuffix,
-                                    QString::number(int(o.addString)),
-                                    o.addStringText,
-                                    QString::number(int(o.addStringMode)),
-                                    o.addStringPosition,
-                                    QString::number(int(o.dropOriginalExtension))}
-                            .join(QChar(0));
-    const QByteArray bytes = key.toUtf8();
-    return (quint64(qHash(bytes, 0x85ebca6b)) << 32 | quint64(qHash(bytes, 0xc2b2ae35))) | 1;
+    return fingerprint(
+        {QString::number(int(o.numbering)), QString::number(int(o.numberingPosition)),
+         QString::number(o.numberingWidth), o.numberingPrefix, o.numberingSuffix,
+         QString::number(int(o.addString)), o.addStringText, QString::number(int(o.addStringMode)),
+         o.addStringPosition, QString::number(int(o.dropOriginalExtension))});
 }
 
 bool rowIsUnchanged(const NameRow& previous, std::size_t record, const QString& treated,

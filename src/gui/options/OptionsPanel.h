@@ -105,7 +105,8 @@ private:
     void createTreatmentsFrame();
     void createLanguageRow();
     void connectEdits();
-    void connectBox(QLineEdit* box, bool digits);
+    bool isNumberBox(const QLineEdit* box) const;
+    void connectBox(QLineEdit* box);
     void edited();
     void removalPositionRule();
     void addedPositionRule();

@@ -42,6 +42,12 @@ bool isDigitOrControl(QChar c)
 
 } // namespace
 
+bool OptionsPanel::isNumberBox(const QLineEdit* box) const
+{
+    return box == txtSuppressionCaracteresNombre || box == txtSuppressionCaracteresPosition ||
+           box == txtAjoutChainePosition;
+}
+
 void OptionsPanel::setServices(Prompter& prompter, TextLookup text)
 {
     m_prompter = &prompter;
@@ -85,10 +91,9 @@ void OptionsPanel::connectEdits()
             &OptionsPanel::fillWidthChosen);
 
     for (QLineEdit* box :
-         {txtSuppressionCaracteresNombre, txtSuppressionCaracteresPosition, txtAjoutChainePosition})
-        connectBox(box, true);
-    for (QLineEdit* box : {txtNumerotationPrefixe, txtNumerotationSuffixe, txtAjoutChaine})
-        connectBox(box, false);
+         {txtSuppressionCaracteresNombre, txtSuppressionCaracteresPosition, txtAjoutChainePosition,
+          txtNumerotationPrefixe, txtNumerotationSuffixe, txtAjoutChaine})
+        connectBox(box);
     // The whole text is selected on entry, but in the suffix box.
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->installEventFilter(this);
@@ -96,8 +101,9 @@ void OptionsPanel::connectEdits()
 
 // Digit boxes keep digits only, name boxes what a file name may hold; what
 // else comes in (typed or pasted) goes with a beep, and the edit counts.
-void OptionsPanel::connectBox(QLineEdit* box, bool digits)
+void OptionsPanel::connectBox(QLineEdit* box)
 {
+    const bool digits = isNumberBox(box);
     connect(box, &QLineEdit::textChanged, this, [this, box, digits](const QString& text) {
         const QString clean = digits ? keepDigits(text) : withoutForbiddenChars(text);
         if (clean != text)
@@ -208,9 +214,7 @@ bool OptionsPanel::eventFilter(QObject* watched, QEvent* event)
 bool OptionsPanel::keyPressed(QLineEdit* box, const QKeyEvent* event)
 {
     const QString typed = event->text();
-    const bool digitBox = box == txtSuppressionCaracteresNombre ||
-                          box == txtSuppressionCaracteresPosition || box == txtAjoutChainePosition;
-    if (digitBox && !std::all_of(typed.begin(), typed.end(), isDigitOrControl)) {
+    if (isNumberBox(box) && !std::all_of(typed.begin(), typed.end(), isDigitOrControl)) {
         if (m_prompter)
             m_prompter->beep();
         return false;
@@ -230,9 +234,7 @@ bool OptionsPanel::keyPressed(QLineEdit* box, const QKeyEvent* event)
 // left empty) and the focus given back.
 void OptionsPanel::numberBoxLeft(QLineEdit* box)
 {
-    const bool numberBox = box == txtSuppressionCaracteresNombre ||
-                           box == txtSuppressionCaracteresPosition || box == txtAjoutChainePosition;
-    if (!numberBox || !box->text().isEmpty() || m_checkingBox || !m_prompter)
+    if (!isNumberBox(box) || !box->text().isEmpty() || m_checkingBox || !m_prompter)
         return;
     m_checkingBox = true;
     m_prompter->message(m_text(u"MSG_ERREUR_VALEUR_INCORRECTE_SUPPRESSION"_s),
