@@ -83,13 +83,21 @@ void BM_RenameCommand(benchmark::State& state)
 }
 BENCHMARK(BM_RenameCommand)->Unit(benchmark::kMillisecond);
 
+// A file system that cannot exchange names (FAT, network shares).
+class NoExchangeFileSystem : public PosixFileSystem {
+public:
+    bool canExchangeNames(const QString&) const override { return false; }
+};
+
 // Renumbering by one (track n to track n + 1, then back) and swapping names
 // in pairs: plans whose new names are their own old names, ordered, and run
-// through a temporary name for each pair.
+// with one exchange for each pair, or through a temporary name where the
+// file system cannot exchange names.
+template <class System = PosixFileSystem>
 struct OrderedRenaming {
     QTemporaryDir dir;
     QString folder = makeFolder(dir, names("track"));
-    PosixFileSystem fileSystem;
+    System fileSystem;
     SilentPrompter prompter;
     TranslationCatalogue texts = buildTranslationCatalogue(LanguageFile());
     std::vector<RenameStep> undoSet;
@@ -114,14 +122,14 @@ struct OrderedRenaming {
 void BM_RenameShiftByOne(benchmark::State& state)
 {
     // Up by one, then down by one: the same plan backwards.
-    OrderedRenaming renaming;
+    OrderedRenaming<> renaming;
     bool up = true;
     for (auto _ : state) {
         std::vector<RenameStep> plan;
         plan.reserve(FileCount);
         for (int i = 1; i <= FileCount; ++i) {
-            const QString low = OrderedRenaming::name(i);
-            const QString high = OrderedRenaming::name(i + 1);
+            const QString low = OrderedRenaming<>::name(i);
+            const QString high = OrderedRenaming<>::name(i + 1);
             plan.push_back(up ? RenameStep{low, high} : RenameStep{high, low});
         }
         if (!renaming.run(plan)) {
@@ -133,21 +141,33 @@ void BM_RenameShiftByOne(benchmark::State& state)
 }
 BENCHMARK(BM_RenameShiftByOne)->Unit(benchmark::kMillisecond);
 
-void BM_RenameSwapPairs(benchmark::State& state)
+template <class System>
+void swapPairs(benchmark::State& state)
 {
-    OrderedRenaming renaming;
+    OrderedRenaming<System> renaming;
     std::vector<RenameStep> plan;
     for (int i = 1; i <= FileCount; ++i)
-        plan.push_back({OrderedRenaming::name(i), OrderedRenaming::name(i % 2 ? i + 1 : i - 1)});
+        plan.push_back({renaming.name(i), renaming.name(i % 2 ? i + 1 : i - 1)});
     for (auto _ : state) {
         if (!renaming.run(plan)) {
             state.SkipWithError("the swap did not go through");
             return;
         }
     }
-    state.counters["renames"] = double(renaming.renames) / double(state.iterations());
+    state.counters["steps"] = double(renaming.renames) / double(state.iterations());
+}
+
+void BM_RenameSwapPairs(benchmark::State& state)
+{
+    swapPairs<PosixFileSystem>(state);
 }
 BENCHMARK(BM_RenameSwapPairs)->Unit(benchmark::kMillisecond);
+
+void BM_RenameSwapPairsWithoutExchange(benchmark::State& state)
+{
+    swapPairs<NoExchangeFileSystem>(state);
+}
+BENCHMARK(BM_RenameSwapPairsWithoutExchange)->Unit(benchmark::kMillisecond);
 
 void BM_BareRenameLoop(benchmark::State& state)
 {

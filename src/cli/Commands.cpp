@@ -217,7 +217,7 @@ int RenameFilesCommand::renameFiles()
     if (outcome != RenameOutcome::Finished)
         return StepFailed;
     report(m_context.text(u"CLI_FICHIERS_RENOMMES"_s,
-                          {QString::number(m_context.workspace().undoSet.size())}));
+                          {QString::number(filesMoved(m_context.workspace().undoSet))}));
     return Done;
 }
 

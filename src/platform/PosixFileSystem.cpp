@@ -10,7 +10,9 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace tervane {
@@ -225,6 +227,49 @@ RenameResult PosixFileSystem::renameNoReplace(const QString& folder, const QStri
     }
     const int error = renameOnce(handle, source, target);
     return error ? failure(error) : RenameResult{};
+}
+
+bool PosixFileSystem::canExchangeNames(const QString& folder) const
+{
+    // Only the file systems known to exchange names: elsewhere (FAT, network
+    // shares, FUSE) cycles go through a temporary name instead.
+    struct statfs info {};
+    if (::statfs(QFile::encodeName(folder).constData(), &info) != 0)
+        return false;
+    switch (info.f_type) {
+    case EXT4_SUPER_MAGIC: // ext2, ext3 and ext4 alike
+    case XFS_SUPER_MAGIC:
+    case BTRFS_SUPER_MAGIC:
+    case F2FS_SUPER_MAGIC:
+    case TMPFS_MAGIC:
+    case OVERLAYFS_SUPER_MAGIC:
+        return true;
+    default:
+        return false;
+    }
+}
+
+RenameResult PosixFileSystem::exchangeNames(const QString& folder, const QString& a,
+                                            const QString& b)
+{
+    if (!isBareFileName(a) || !isBareFileName(b))
+        return failure(EINVAL);
+    const FolderHandle handle(folder, folder == m_heldPath ? m_heldFolder : -1);
+    if (handle.fd() < 0)
+        return failure(errno);
+    if (::renameat2(handle.fd(), QFile::encodeName(a).constData(), handle.fd(),
+                    QFile::encodeName(b).constData(), RENAME_EXCHANGE) != 0)
+        return failure(errno);
+    return {};
+}
+
+quint64 PosixFileSystem::fileIdentity(const QString& path) const
+{
+    // The files of one folder share a device: the inode number suffices.
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return 0;
+    return quint64(info.st_ino);
 }
 
 } // namespace tervane

@@ -5,7 +5,7 @@
 namespace tervane {
 
 // The file system of the machine: POSIX calls on one open folder, renames
-// with renameat2(RENAME_NOREPLACE).
+// with renameat2(RENAME_NOREPLACE), exchanges with RENAME_EXCHANGE.
 class PosixFileSystem : public FileSystem {
 public:
     PosixFileSystem() = default;
@@ -18,6 +18,9 @@ public:
     QStringList listFiles(const QString& folder) const override;
     RenameResult renameNoReplace(const QString& folder, const QString& from,
                                  const QString& to) override;
+    bool canExchangeNames(const QString& folder) const override;
+    RenameResult exchangeNames(const QString& folder, const QString& a, const QString& b) override;
+    quint64 fileIdentity(const QString& path) const override;
     void holdFolder(const QString& folder) override;
     void releaseFolder() override;
 

@@ -4,6 +4,7 @@
 #include "support/FaultyFileSystem.h"
 #include "support/TestEnvironment.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QLockFile>
 #include <QProcess>
@@ -135,9 +136,10 @@ private slots:
         QCOMPARE(preview.out, u"a.mp3\tb.mp3\t(chained)\nb.mp3\tz.mp3\t(chained)\n"_s);
         QCOMPARE(bench.cli(u"rename"_s, {}, "b\nz\n").exitCode, 0);
         QCOMPARE(bench.onDisk(), (QStringList{u"b.mp3=a.mp3"_s, u"z.mp3=b.mp3"_s}));
-        // A swap goes through a temporary name, and is undone exactly.
+        // A swap is one exchange of names, and is undone exactly.
         const Result swapped = bench.cli(u"rename"_s, {}, "z\nb\n");
         QCOMPARE(swapped.exitCode, 0);
+        QVERIFY(swapped.out.endsWith(u"2 files renamed.\n"_s));
         QCOMPARE(bench.onDisk(), (QStringList{u"b.mp3=b.mp3"_s, u"z.mp3=a.mp3"_s}));
         QCOMPARE(bench.cli(u"undo"_s).exitCode, 0);
         QCOMPARE(bench.onDisk(), (QStringList{u"b.mp3=a.mp3"_s, u"z.mp3=b.mp3"_s}));
@@ -165,19 +167,37 @@ private slots:
         QCOMPARE(bench.cli(u"undo"_s).exitCode, 3); // nothing left to undo
     }
 
+    void undoAfterAnInterruptedRun_data()
+    {
+        QTest::addColumn<bool>("exchange");
+        QTest::newRow("a chain") << false;
+        QTest::newRow("an exchange, then a rename") << true;
+    }
     void undoAfterAnInterruptedRun()
     {
-        // A run killed between its two renames: the journal holds the whole
+        // A run killed between its two steps: the journal holds the whole
         // plan, the folder only the first step.
-        Workbench bench({u"a.mp3"_s, u"b.mp3"_s});
+        QFETCH(bool, exchange);
+        Workbench bench({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s});
         PosixFileSystem fileSystem;
         RenameJournal journal(bench.root.filePath(u"journal"_s));
-        QVERIFY(journal.prepare(bench.folder, {{u"b.mp3"_s, u"c.mp3"_s}, {u"a.mp3"_s, u"b.mp3"_s}},
-                                fileSystem));
-        QVERIFY(QFile::rename(bench.folder + u"/b.mp3"_s, bench.folder + u"/c.mp3"_s));
+        const QString a = bench.folder + u"/a.mp3"_s;
+        const QString b = bench.folder + u"/b.mp3"_s;
+        std::vector<RenameStep> plan{{u"b.mp3"_s, u"d.mp3"_s}, {u"a.mp3"_s, u"b.mp3"_s}};
+        if (exchange) {
+            plan = {
+                {u"a.mp3"_s, u"b.mp3"_s, fileSystem.fileIdentity(a), fileSystem.fileIdentity(b)},
+                {u"c.mp3"_s, u"d.mp3"_s}};
+            QVERIFY(journal.prepare(bench.folder, plan, fileSystem));
+            QVERIFY(fileSystem.exchangeNames(bench.folder, u"a.mp3"_s, u"b.mp3"_s).ok);
+        } else {
+            QVERIFY(journal.prepare(bench.folder, plan, fileSystem));
+            QVERIFY(QFile::rename(b, bench.folder + u"/d.mp3"_s));
+        }
         const Result undone = bench.cli(u"undo"_s);
         QCOMPARE(undone.exitCode, 0);
-        QCOMPARE(bench.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
+        QCOMPARE(bench.onDisk(),
+                 (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s, u"c.mp3=c.mp3"_s}));
         QVERIFY(!QFile::exists(bench.journalFile()));
     }
 
@@ -206,6 +226,21 @@ private slots:
         QVERIFY2(refused.err.contains(u"damaged"_s), qPrintable(refused.err));
         QCOMPARE(bench.onDisk(), renamed);
         QCOMPARE(ReadFile(bench.journalFile()), journal);
+    }
+
+    // Journals written before exchanges existed, two fields a step.
+    void journalOfTheSecondVersionIsUndone()
+    {
+        Workbench bench({u"x.mp3"_s});
+        const QByteArrayList fields{
+            canonicalFolder(bench.folder).toUtf8(), "completed", "1", "a.mp3", "x.mp3", ""};
+        QByteArray journal = "tervane journal 2\n" + fields.join('\0');
+        journal += QCryptographicHash::hash(journal, QCryptographicHash::Md5).toHex() + '\0';
+        journal += QByteArray("end") + '\0';
+        QDir().mkpath(QFileInfo(bench.journalFile()).path());
+        WriteFile(bench.journalFile(), journal);
+        QCOMPARE(bench.cli(u"undo"_s).exitCode, 0);
+        QCOMPARE(bench.onDisk(), QStringList{u"a.mp3=x.mp3"_s});
     }
 
     void undoReportsWhatItCannotRestoreAndKeepsIt()
@@ -346,7 +381,9 @@ private slots:
                 fileSystem->vanishedFolder = vanished;
                 if (random.bounded(3) > 0)
                     fileSystem->failRename(int(random.bounded(quint32(renames))),
-                                           FaultyFileSystem::Fault::Killed);
+                                           random.bounded(2)
+                                               ? FaultyFileSystem::Fault::Killed
+                                               : FaultyFileSystem::Fault::KilledAfter);
                 if (random.bounded(6) == 0)
                     fileSystem->failRename(int(random.bounded(quint32(renames))),
                                            FaultyFileSystem::Fault::SourceVanished);
@@ -362,11 +399,12 @@ private slots:
                 }
             };
             // Fresh names and chains in row order; a shift that must run from
-            // its end; a shuffle of the names (cycles of every length); or a
-            // shuffle with a name held by a folder, which no order resolves.
+            // its end; names swapped in pairs; a shuffle of the names (cycles
+            // of every length); or a shuffle with a name held by a folder,
+            // which no order resolves.
             const auto existing = [](int i) { return u"f%1"_s.arg(i, 2, 10, QChar(u'0')); };
             QStringList names;
-            const int shape = int(random.bounded(4));
+            const int shape = int(random.bounded(5));
             if (shape == 0) {
                 names << u"fresh"_s;
                 for (int i = 0; i + 1 < count; ++i)
@@ -375,6 +413,10 @@ private slots:
                 for (int i = 1; i < count; ++i)
                     names << existing(i);
                 names << u"fresh"_s;
+            } else if (shape == 4) {
+                for (int i = 0; i < count; ++i)
+                    names << existing((i ^ 1) < count ? (i ^ 1) : i);
+                ++shuffles;
             } else {
                 for (int i = 0; i < count; ++i)
                     names << existing(i);
@@ -410,7 +452,7 @@ private slots:
             // Only a file moved away can leave an entry to undo.
             QCOMPARE(code == 1, !moved.isEmpty() && QFile::exists(bench.journalFile()));
         }
-        qInfo("%d plans (%d shuffled), %d kills, nothing lost", plans, shuffles, kills);
+        qInfo("%d plans (%d shuffled or swapped), %d kills, nothing lost", plans, shuffles, kills);
     }
 
     void controlCharactersInNames()

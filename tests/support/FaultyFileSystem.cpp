@@ -16,31 +16,55 @@ RenameResult failure(int error)
 
 } // namespace
 
-RenameResult FaultyFileSystem::renameNoReplace(const QString& folder, const QString& from,
-                                               const QString& to)
+FaultyFileSystem::Fault FaultyFileSystem::nextFault(const QString& folder, const QString& from)
 {
     const int number = m_renames++;
     for (const auto& [at, fault] : std::as_const(m_faults)) {
         if (at != number || fault == Fault::None)
             continue;
         ++m_injected;
-        switch (fault) {
-        case Fault::AccessRefused:
-            return failure(EACCES);
-        case Fault::InvalidName:
-            return failure(EINVAL);
-        case Fault::Killed:
+        if (fault == Fault::Killed)
             throw Killed{};
-        case Fault::SourceVanished:
+        if (fault == Fault::SourceVanished) {
             // Another program moved the file away: it is gone from the folder
             // for good, as far as this plan is concerned.
             vanishedNames << from;
             QFile::rename(folder + u'/' + from,
                           vanishedFolder + u'/' + QString::number(number) + u'-' + from);
-            return m_real.renameNoReplace(folder, from, to);
-        case Fault::None:
-            break;
         }
+        return fault;
     }
-    return m_real.renameNoReplace(folder, from, to);
+    return Fault::None;
+}
+
+RenameResult FaultyFileSystem::renameNoReplace(const QString& folder, const QString& from,
+                                               const QString& to)
+{
+    switch (nextFault(folder, from)) {
+    case Fault::AccessRefused:
+        return failure(EACCES);
+    case Fault::InvalidName:
+        return failure(EINVAL);
+    case Fault::KilledAfter:
+        m_real.renameNoReplace(folder, from, to);
+        throw Killed{};
+    default:
+        return m_real.renameNoReplace(folder, from, to);
+    }
+}
+
+RenameResult FaultyFileSystem::exchangeNames(const QString& folder, const QString& a,
+                                             const QString& b)
+{
+    switch (nextFault(folder, a)) {
+    case Fault::AccessRefused:
+        return failure(EACCES);
+    case Fault::InvalidName:
+        return failure(EINVAL);
+    case Fault::KilledAfter:
+        m_real.exchangeNames(folder, a, b);
+        throw Killed{};
+    default:
+        return m_real.exchangeNames(folder, a, b);
+    }
 }

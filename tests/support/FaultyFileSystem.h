@@ -12,9 +12,10 @@ using namespace tervane;
 // provoke with permissions come from here; everything else is real.
 class FaultyFileSystem : public FileSystem {
 public:
-    enum class Fault { None, AccessRefused, SourceVanished, InvalidName, Killed };
-    // Thrown instead of a rename with the fault Killed: the process dies
-    // there, so nothing after it runs, and only what is on disk remains.
+    enum class Fault { None, AccessRefused, SourceVanished, InvalidName, Killed, KilledAfter };
+    // Thrown instead of a rename with the fault Killed, and right after it
+    // with KilledAfter: the process dies there, so nothing after it runs
+    // (not even the record of the rename), and only what is on disk remains.
     struct Killed {};
 
     explicit FaultyFileSystem(FileSystem& real)
@@ -30,16 +31,28 @@ public:
     // and the names they had.
     QString vanishedFolder;
     QStringList vanishedNames;
+    // Whether names may be exchanged where the real file system can.
+    bool exchanges = true;
 
     bool fileExists(const QString& path) const override { return m_real.fileExists(path); }
     bool folderExists(const QString& path) const override { return m_real.folderExists(path); }
     QStringList listFiles(const QString& folder) const override { return m_real.listFiles(folder); }
     RenameResult renameNoReplace(const QString& folder, const QString& from,
                                  const QString& to) override;
+    // Exchanges count as renames, and fail as they do.
+    bool canExchangeNames(const QString& folder) const override
+    {
+        return exchanges && m_real.canExchangeNames(folder);
+    }
+    RenameResult exchangeNames(const QString& folder, const QString& a, const QString& b) override;
+    quint64 fileIdentity(const QString& path) const override { return m_real.fileIdentity(path); }
     void holdFolder(const QString& folder) override { m_real.holdFolder(folder); }
     void releaseFolder() override { m_real.releaseFolder(); }
 
 private:
+    // The fault of the next rename; SourceVanished has already moved the file.
+    Fault nextFault(const QString& folder, const QString& from);
+
     FileSystem& m_real;
     QList<QPair<int, Fault>> m_faults;
     int m_renames = 0;

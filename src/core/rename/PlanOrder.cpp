@@ -97,6 +97,7 @@ std::optional<OrderedPlan> orderPlan(const std::vector<RenameStep>& plan, const 
     OrderedPlan ordered;
     ordered.steps.reserve(plan.size());
     TemporaryNames temporaries(plan, folder, fileSystem);
+    const bool exchanges = fileSystem.canExchangeNames(folder);
     std::vector<std::size_t> walk;
     for (std::size_t first = 0; first < plan.size(); ++first) {
         if (state[first] != Waiting)
@@ -113,6 +114,18 @@ std::optional<OrderedPlan> orderPlan(const std::vector<RenameStep>& plan, const 
         if (k != None && state[k] == Walking) {
             if (walk.front() != k) // a chain into a cycle: only shared names make one
                 return std::nullopt;
+            // Two files trading names do it in one exchange, where the file
+            // system can.
+            if (walk.size() == 2 && exchanges) {
+                const quint64 first = fileSystem.fileIdentity(folder + u'/' + plan[k].from);
+                const quint64 second = fileSystem.fileIdentity(folder + u'/' + plan[k].to);
+                if (first && second) {
+                    ordered.steps.push_back({plan[k].from, plan[k].to, first, second});
+                    ++ordered.exchanges;
+                    state[walk[0]] = state[walk[1]] = Placed;
+                    continue;
+                }
+            }
             // A cycle: its first step's file waits under a temporary name
             // while the others run, then takes its new name.
             const QString temporary = temporaries.next();
@@ -134,12 +147,10 @@ std::optional<OrderedPlan> orderPlan(const std::vector<RenameStep>& plan, const 
         for (std::size_t step : walk)
             state[step] = Placed;
     }
-    for (std::size_t i = 0; i < plan.size(); ++i)
-        if (ordered.steps[i].from != plan[i].from || ordered.steps[i].to != plan[i].to) {
-            ordered.reordered = true;
-            break;
-        }
-    ordered.reordered = ordered.reordered || ordered.temporaries > 0;
+    ordered.reordered = ordered.temporaries > 0 || ordered.exchanges > 0;
+    for (std::size_t i = 0; i < plan.size() && !ordered.reordered; ++i)
+        ordered.reordered =
+            ordered.steps[i].from != plan[i].from || ordered.steps[i].to != plan[i].to;
     return ordered;
 }
 

@@ -13,13 +13,15 @@ class FileSystem;
 // A renaming that runs without overwriting although its new names are taken:
 // a chain (a to b, b to c) runs from its end (b to c first), and each cycle
 // (a to b, b to a, or longer) goes through one temporary name of the program
-// in the same folder ("tervane-<pid>-<n>.tmp"). The steps come in the order
-// they run, temporary names included, which is what the undo set and the
-// journal keep.
+// in the same folder ("tervane-<pid>-<n>.tmp"), but two files trading names
+// on a file system that can exchange them, which they do in one step. The
+// steps come in the order they run, temporary names included, which is what
+// the undo set and the journal keep.
 struct OrderedPlan {
     std::vector<RenameStep> steps;
     bool reordered = false; // the steps no longer run row by row
     std::size_t temporaries = 0;
+    std::size_t exchanges = 0;
 };
 
 // The plan ordered so; none when it is not resolvable: a new name is taken by

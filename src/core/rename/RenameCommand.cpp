@@ -10,6 +10,8 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -132,7 +134,7 @@ bool RenameCommand::execute(const std::vector<RenameStep>& plan, std::vector<Ren
     const HeldFolder held(m_fileSystem, m_folder);
     for (std::size_t i = 0; i < plan.size(); ++i) {
         const RenameStep& step = plan[i];
-        const RenameResult result = m_fileSystem.renameNoReplace(m_folder, step.from, step.to);
+        const RenameResult result = perform(step);
         if (!result.ok) {
             reportFailedStep(step, i, result, undoSet);
             return false;
@@ -192,7 +194,19 @@ void RenameCommand::renameBack(std::vector<RenameStep>& entries)
     for (std::size_t i = entries.size(); i-- > 0;) {
         const RenameStep& entry = entries[i];
         if (entry.from != entry.to) {
-            const RenameResult result = m_fileSystem.renameNoReplace(folder, entry.to, entry.from);
+            // A kept entry whose new name is free again had lost its file
+            // (moved away): once this file takes the name back, another
+            // attempt would move it. Settled first, so that an undo killed
+            // right after the rename does not try it again.
+            if (const auto stale = keptByNewName.constFind(entry.from);
+                stale != keptByNewName.cend() &&
+                !m_fileSystem.fileExists(folder + u'/' + entry.from)) {
+                kept[*stale] = false;
+                if (m_recorder)
+                    m_recorder->entrySettled(*stale);
+                keptByNewName.erase(stale);
+            }
+            const RenameResult result = undoStep(entry);
             // A file that went on from its new name (through a temporary name)
             // and could not come back from there is not restored, whatever
             // now holds its old name.
@@ -202,15 +216,6 @@ void RenameCommand::renameBack(std::vector<RenameStep>& entries)
                 keptOldNames.insert(entry.from);
                 failures.emplace_back(entry, result);
                 continue;
-            }
-            // A kept entry whose new name this file now has again had lost
-            // its file (moved away): another attempt would move this one.
-            if (const auto stale = keptByNewName.constFind(entry.from);
-                stale != keptByNewName.cend()) {
-                kept[*stale] = false;
-                if (m_recorder)
-                    m_recorder->entrySettled(*stale);
-                keptByNewName.erase(stale);
             }
         }
         if (m_recorder)
@@ -227,11 +232,46 @@ void RenameCommand::renameBack(std::vector<RenameStep>& entries)
     }
 }
 
+RenameResult RenameCommand::perform(const RenameStep& step)
+{
+    return step.isExchange() ? m_fileSystem.exchangeNames(m_folder, step.from, step.to)
+                             : m_fileSystem.renameNoReplace(m_folder, step.from, step.to);
+}
+
+RenameResult RenameCommand::undoStep(const RenameStep& entry)
+{
+    return entry.isExchange() ? undoExchange(entry)
+                              : m_fileSystem.renameNoReplace(m_folder, entry.to, entry.from);
+}
+
+// Each file of an exchange goes back to its first name, in one exchange
+// while both are where it put them; when one of them went away, the other
+// takes its name back alone, if that name is free.
+RenameResult RenameCommand::undoExchange(const RenameStep& entry)
+{
+    const QString folder = m_folder + u'/';
+    const bool firstThere = m_fileSystem.fileIdentity(folder + entry.to) == entry.fromFile;
+    const bool secondThere = m_fileSystem.fileIdentity(folder + entry.from) == entry.toFile;
+    if (firstThere && secondThere)
+        return m_fileSystem.exchangeNames(m_folder, entry.to, entry.from);
+    if (firstThere)
+        m_fileSystem.renameNoReplace(m_folder, entry.to, entry.from);
+    else if (secondThere)
+        m_fileSystem.renameNoReplace(m_folder, entry.from, entry.to);
+    if (alreadyRestored(entry))
+        return {};
+    return {false, ENOENT, QString::fromLocal8Bit(std::strerror(ENOENT))};
+}
+
 // The file was given its old name back already: by an undo that was
 // interrupted, or by hand.
 bool RenameCommand::alreadyRestored(const RenameStep& entry) const
 {
-    return stepLooksDone({entry.to, entry.from}, m_folder, m_fileSystem);
+    if (!entry.isExchange())
+        return stepLooksDone({entry.to, entry.from}, m_folder, m_fileSystem);
+    const QString folder = m_folder + u'/';
+    return m_fileSystem.fileIdentity(folder + entry.from) == entry.fromFile &&
+           m_fileSystem.fileIdentity(folder + entry.to) == entry.toFile;
 }
 
 // One message for every entry left unrestored, in the order of the set: the
@@ -264,6 +304,9 @@ void RenameCommand::reportUnrestored(
 bool stepLooksDone(const RenameStep& step, const QString& folder, const FileSystem& fileSystem)
 {
     const QString prefix = folder + u'/';
+    if (step.isExchange())
+        return isBareFileName(step.to) &&
+               fileSystem.fileIdentity(prefix + step.to) == step.fromFile;
     return isBareFileName(step.from) && isBareFileName(step.to) &&
            fileSystem.fileExists(prefix + step.to) && !fileSystem.fileExists(prefix + step.from);
 }
@@ -285,10 +328,27 @@ std::size_t stepsDoneOfInterruptedRun(const std::vector<RenameStep>& steps, std:
     // Before that, at the last step that looks done: its old name is gone
     // too (a later step may give an old name back, as in a chain).
     for (std::size_t i = end; i-- > knownDone;) {
-        if (changed(steps[i]) && !fileSystem.fileExists(prefix + steps[i].from))
+        const bool looksDone = steps[i].isExchange()
+                                   ? stepLooksDone(steps[i], folder, fileSystem)
+                                   : !fileSystem.fileExists(prefix + steps[i].from);
+        if (changed(steps[i]) && looksDone)
             return i + 1;
     }
     return knownDone;
+}
+
+std::size_t filesMoved(const std::vector<RenameStep>& steps)
+{
+    QSet<QString> reached;
+    std::size_t moved = 0;
+    for (const RenameStep& step : steps) {
+        if (step.from == step.to)
+            continue;
+        if (!reached.contains(step.from))
+            moved += step.isExchange() ? 2 : 1;
+        reached.insert(step.to);
+    }
+    return moved;
 }
 
 } // namespace tervane

@@ -71,6 +71,9 @@ private:
     void reportFailedStep(const RenameStep& step, std::size_t row, const RenameResult& result,
                           std::vector<RenameStep>& undoSet);
     void renameBack(std::vector<RenameStep>& entries);
+    RenameResult perform(const RenameStep& step);
+    RenameResult undoStep(const RenameStep& entry);
+    RenameResult undoExchange(const RenameStep& entry);
     bool alreadyRestored(const RenameStep& entry) const;
     void reportUnrestored(const std::vector<std::pair<RenameStep, RenameResult>>& failures);
     bool lockedOrReported(const class FolderLock& lock);

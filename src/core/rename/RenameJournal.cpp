@@ -16,15 +16,18 @@ namespace tervane {
 
 // The journal is a list of UTF-8 fields, each ended by a NUL (the one
 // character no file name can hold): after a header line, the folder, the
-// state, the step count, the old and new name of every step, a checksum of
-// all that (MD5 of the bytes before it, in hexadecimal) and "end".
-// Progress records follow: "d<count>" (steps done), "e<count>" (the run
-// did these steps and no more) and "s<index>" (entry settled by an undo). A record cut short by a
-// crash has no NUL and is left out; a journal cut or altered before its end reads as damaged.
+// state, the step count, the old and new name of every step and what the
+// step is (empty for a rename, for an exchange the identities of the files
+// first named from and to, separated by a space), a checksum of all that (MD5 of the bytes before
+// it, in hexadecimal) and "end". Progress records follow: "d<count>" (steps done), "e<count>" (the
+// run did these steps and no more) and "s<index>" (entry settled by an undo). A record cut short by
+// a crash has no NUL and is left out; a journal cut or altered before its end reads as damaged.
 
 namespace {
 
-const QByteArray JournalHeader = QByteArrayLiteral("tervane journal 2\n");
+const QByteArray JournalHeader = QByteArrayLiteral("tervane journal 3\n");
+// Journals of the second version: no exchanges, two fields a step.
+const QByteArray SecondHeader = QByteArrayLiteral("tervane journal 2\n");
 // Journals of the first version: no step count, no checksum, no progress.
 const QByteArray FirstHeader = QByteArrayLiteral("tervane journal 1\n");
 const QByteArray PlannedState = QByteArrayLiteral("begun");
@@ -51,6 +54,9 @@ QByteArray encoded(const QString& folder, bool completed, const std::vector<Rena
     for (const RenameStep& step : steps) {
         field(step.from.toUtf8());
         field(step.to.toUtf8());
+        field(step.isExchange()
+                  ? QByteArray::number(step.fromFile) + ' ' + QByteArray::number(step.toFile)
+                  : QByteArray());
     }
     field(checksum(bytes));
     field(EndMarker);
@@ -106,20 +112,23 @@ Reading decoded(const QByteArray& bytes, const QString& folder)
 {
     if (bytes.startsWith(FirstHeader))
         return decodedFirstVersion(bytes, folder);
-    if (!bytes.startsWith(JournalHeader))
+    const bool second = bytes.startsWith(SecondHeader);
+    if (!second && !bytes.startsWith(JournalHeader))
         return damaged();
-    const QList<QByteArray> fields = bytes.sliced(JournalHeader.size()).split('\0');
-    // folder, state, count, names, checksum, end, then the progress records
+    const qsizetype headerSize = JournalHeader.size();
+    const qsizetype stepFields = second ? 2 : 3;
+    const QList<QByteArray> fields = bytes.sliced(headerSize).split('\0');
+    // folder, state, count, steps, checksum, end, then the progress records
     if (fields.size() < 6)
         return damaged();
     bool ok = false;
     const qulonglong count = fields[2].toULongLong(&ok);
-    if (!ok || count > qulonglong(fields.size()) / 2)
+    if (!ok || count > qulonglong(fields.size() / stepFields))
         return damaged();
-    const qsizetype sumAt = 3 + 2 * qsizetype(count);
+    const qsizetype sumAt = 3 + stepFields * qsizetype(count);
     if (fields.size() < sumAt + 3 || fields[sumAt + 1] != EndMarker)
         return damaged();
-    qsizetype summed = JournalHeader.size();
+    qsizetype summed = headerSize;
     for (qsizetype i = 0; i < sumAt; ++i)
         summed += fields[i].size() + 1;
     if (fields[sumAt] != checksum(QByteArrayView(bytes).first(summed)) ||
@@ -129,8 +138,20 @@ Reading decoded(const QByteArray& bytes, const QString& folder)
     Reading reading{Status::Valid, {}};
     RenameJournal::Entry& entry = reading.entry;
     entry.completed = fields[1] == CompletedState;
-    for (qsizetype i = 3; i < sumAt; i += 2)
-        entry.steps.push_back({QString::fromUtf8(fields[i]), QString::fromUtf8(fields[i + 1])});
+    for (qsizetype i = 3; i < sumAt; i += stepFields) {
+        RenameStep step{QString::fromUtf8(fields[i]), QString::fromUtf8(fields[i + 1])};
+        if (!second && !fields[i + 2].isEmpty()) {
+            const QList<QByteArray> files = fields[i + 2].split(' ');
+            bool secondOk = false;
+            if (files.size() == 2) {
+                step.fromFile = files[0].toULongLong(&ok);
+                step.toFile = files[1].toULongLong(&secondOk);
+            }
+            if (!ok || !secondOk || !step.fromFile || !step.toFile)
+                return damaged();
+        }
+        entry.steps.push_back(std::move(step));
+    }
     entry.knownDone = entry.completed ? entry.steps.size() : 0;
     entry.doneIsExact = entry.completed;
     entry.settled.assign(entry.steps.size(), false);

@@ -3,7 +3,18 @@
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
+#include <cstring>
+
 namespace tervane {
+
+RenameResult FileSystem::exchangeNames(const QString& folder, const QString& a, const QString& b)
+{
+    (void)folder;
+    (void)a;
+    (void)b;
+    return {false, ENOTSUP, QString::fromLocal8Bit(std::strerror(ENOTSUP))};
+}
 
 bool isBareFileName(const QString& name)
 {

@@ -30,6 +30,24 @@ public:
     virtual RenameResult renameNoReplace(const QString& folder, const QString& from,
                                          const QString& to) = 0;
 
+    // Whether the file system of the folder trades two names in one step.
+    virtual bool canExchangeNames(const QString& folder) const
+    {
+        (void)folder;
+        return false;
+    }
+    // Gives file a the name b and file b the name a, at once: both names
+    // exist all along, so neither file can be lost. Fails, touching nothing,
+    // when either is missing or the file system cannot do it.
+    virtual RenameResult exchangeNames(const QString& folder, const QString& a, const QString& b);
+    // What tells a file from any other while it exists, kept through
+    // renames; 0 for a missing path.
+    virtual quint64 fileIdentity(const QString& path) const
+    {
+        (void)path;
+        return 0;
+    }
+
     // A command about to rename many files of one folder may ask for the
     // folder to be opened once for all of them, until released.
     virtual void holdFolder(const QString& folder) { (void)folder; }

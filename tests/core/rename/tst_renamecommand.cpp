@@ -278,38 +278,50 @@ private slots:
     }
 
     // Chains and cycles run in an order that frees each name before it is
-    // taken; "~" stands for the temporary name.
+    // taken; "~" stands for the temporary name, "<>" for an exchange (where
+    // the file system can: the test folders' can).
     void resolvablePlans_data()
     {
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<bool>("exchanges");
         QTest::addColumn<QStringList>("executed"); // empty: not resolvable
         QTest::newRow("chain") << QStringList{u"a"_s, u"b"_s} << QStringList{u"a>b"_s, u"b>c"_s}
-                               << QStringList{u"b>c"_s, u"a>b"_s};
+                               << true << QStringList{u"b>c"_s, u"a>b"_s};
         QTest::newRow("two-cycle") << QStringList{u"a"_s, u"b"_s} << QStringList{u"a>b"_s, u"b>a"_s}
-                                   << QStringList{u"a>~"_s, u"b>a"_s, u"~>b"_s};
+                                   << true << QStringList{u"a<>b"_s};
+        QTest::newRow("two-cycle, no exchange")
+            << QStringList{u"a"_s, u"b"_s} << QStringList{u"a>b"_s, u"b>a"_s} << false
+            << QStringList{u"a>~"_s, u"b>a"_s, u"~>b"_s};
         QTest::newRow("three-cycle")
             << QStringList{u"a"_s, u"b"_s, u"c"_s} << QStringList{u"a>b"_s, u"b>c"_s, u"c>a"_s}
-            << QStringList{u"a>~"_s, u"c>a"_s, u"b>c"_s, u"~>b"_s};
+            << true << QStringList{u"a>~"_s, u"c>a"_s, u"b>c"_s, u"~>b"_s};
         QTest::newRow("a chain beside a cycle")
             << QStringList{u"a"_s, u"b"_s, u"x"_s, u"y"_s}
-            << QStringList{u"x>y"_s, u"a>b"_s, u"y>z"_s, u"b>a"_s}
+            << QStringList{u"x>y"_s, u"a>b"_s, u"y>z"_s, u"b>a"_s} << false
             << QStringList{u"y>z"_s, u"x>y"_s, u"a>~"_s, u"b>a"_s, u"~>b"_s};
+        QTest::newRow("a chain beside an exchange")
+            << QStringList{u"a"_s, u"b"_s, u"x"_s, u"y"_s}
+            << QStringList{u"x>y"_s, u"b>a"_s, u"y>z"_s, u"a>b"_s} << true
+            << QStringList{u"y>z"_s, u"x>y"_s, u"b<>a"_s};
         QTest::newRow("already in order, unchanged rows kept")
             << QStringList{u"a"_s, u"b"_s, u"k"_s} << QStringList{u"a>n"_s, u"k>k"_s, u"b>a"_s}
-            << QStringList{u"a>n"_s, u"k>k"_s, u"b>a"_s};
+            << true << QStringList{u"a>n"_s, u"k>k"_s, u"b>a"_s};
         QTest::newRow("a new name taken from outside the plan")
-            << QStringList{u"a"_s, u"b"_s, u"c"_s} << QStringList{u"a>b"_s, u"b>c"_s}
+            << QStringList{u"a"_s, u"b"_s, u"c"_s} << QStringList{u"a>b"_s, u"b>c"_s} << true
             << QStringList();
         QTest::newRow("a new name kept by an unchanged row")
-            << QStringList{u"a"_s, u"k"_s} << QStringList{u"a>k"_s, u"k>k"_s} << QStringList();
+            << QStringList{u"a"_s, u"k"_s} << QStringList{u"a>k"_s, u"k>k"_s} << true
+            << QStringList();
     }
     void resolvablePlans()
     {
         QFETCH(QStringList, files);
         QFETCH(QStringList, rows);
+        QFETCH(bool, exchanges);
         QFETCH(QStringList, executed);
         Folder folder(files);
+        folder.fileSystem.exchanges = exchanges;
         folder.plan(rows);
         const auto ordered =
             orderPlan(renamePlan(folder.workspace), folder.dir.path(), folder.fileSystem);
@@ -322,7 +334,7 @@ private slots:
             for (const QString& name : {step.from, step.to})
                 if (name.startsWith(u"tervane-"_s))
                     temporary = name;
-            const QString shown = step.from + u'>' + step.to;
+            const QString shown = step.from + (step.isExchange() ? u"<>"_s : u">"_s) + step.to;
             steps << (temporary.isEmpty() ? shown : QString(shown).replace(temporary, u"~"_s));
         }
         QCOMPARE(steps, executed);
