@@ -37,8 +37,8 @@ FaultyFileSystem::Fault FaultyFileSystem::nextFault(const QString& folder, const
     return Fault::None;
 }
 
-RenameResult FaultyFileSystem::renameNoReplace(const QString& folder, const QString& from,
-                                               const QString& to)
+RenameResult FaultyFileSystem::withFault(const QString& folder, const QString& from,
+                                         const std::function<RenameResult()>& real)
 {
     switch (nextFault(folder, from)) {
     case Fault::AccessRefused:
@@ -46,25 +46,21 @@ RenameResult FaultyFileSystem::renameNoReplace(const QString& folder, const QStr
     case Fault::InvalidName:
         return failure(EINVAL);
     case Fault::KilledAfter:
-        m_real.renameNoReplace(folder, from, to);
+        real();
         throw Killed{};
     default:
-        return m_real.renameNoReplace(folder, from, to);
+        return real();
     }
+}
+
+RenameResult FaultyFileSystem::renameNoReplace(const QString& folder, const QString& from,
+                                               const QString& to)
+{
+    return withFault(folder, from, [&] { return m_real.renameNoReplace(folder, from, to); });
 }
 
 RenameResult FaultyFileSystem::exchangeNames(const QString& folder, const QString& a,
                                              const QString& b)
 {
-    switch (nextFault(folder, a)) {
-    case Fault::AccessRefused:
-        return failure(EACCES);
-    case Fault::InvalidName:
-        return failure(EINVAL);
-    case Fault::KilledAfter:
-        m_real.exchangeNames(folder, a, b);
-        throw Killed{};
-    default:
-        return m_real.exchangeNames(folder, a, b);
-    }
+    return withFault(folder, a, [&] { return m_real.exchangeNames(folder, a, b); });
 }

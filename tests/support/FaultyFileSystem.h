@@ -52,6 +52,9 @@ public:
 private:
     // The fault of the next rename; SourceVanished has already moved the file.
     Fault nextFault(const QString& folder, const QString& from);
+    // The real operation, or the fault of this rename instead or after it.
+    RenameResult withFault(const QString& folder, const QString& from,
+                           const std::function<RenameResult()>& real);
 
     FileSystem& m_real;
     QList<QPair<int, Fault>> m_faults;
