@@ -22,5 +22,6 @@ tervane_require_packages() {
 
 # qt6-translations-l10n: Qt's own dialogs and buttons in the interface language.
 # librsvg2-bin: the program's icon is rendered from its SVG at build time.
+# libtag1-dev, pkg-config: TagLib reads the tags of music files.
 TERVANE_BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
-    librsvg2-bin)
+    librsvg2-bin libtag1-dev pkg-config)

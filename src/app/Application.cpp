@@ -7,6 +7,7 @@
 #include "platform/ProcessLauncher.h"
 #include "platform/StartupLock.h"
 #include "platform/SystemFolders.h"
+#include "platform/TagLibTags.h"
 #include "qt/QtServices.h"
 #include "services/AppIdentity.h"
 #include "services/FileSystem.h"
@@ -69,7 +70,10 @@ int runTervane(int argc, char** argv)
                        QDir::cleanPath(QCoreApplication::applicationDirPath()),
                        systemSpecialFolders(),
                        commandLineOf(argc, argv),
-                       getSystemLanguageCode()};
+                       getSystemLanguageCode(),
+                       nullptr,
+                       nullptr,
+                       readFileTags};
 
     MainWindow window(context);
     if (!window.load())

@@ -2,6 +2,7 @@
 
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
+#include "naming/TemplateFields.h"
 #include "platform/SystemFolders.h"
 #include "services/AppIdentity.h"
 #include "settings/SettingsLocation.h"
@@ -38,6 +39,7 @@ Options parseOptions(const QStringList& arguments, const TranslationCatalogue& t
     const QCommandLineOption names(u"names"_s, {}, u"FILE"_s);
     const QCommandLineOption fileNames(u"file-names"_s);
     const QCommandLineOption templateText(u"template"_s, {}, u"TEXT"_s);
+    const QCommandLineOption tags(u"tags"_s);
     const QCommandLineOption width(u"width"_s, {}, u"N"_s);
     const QCommandLineOption episode(u"episode"_s, {}, u"FORMAT"_s);
     const QCommandLineOption settings(u"settings"_s, {}, u"FILE"_s);
@@ -46,8 +48,8 @@ Options parseOptions(const QStringList& arguments, const TranslationCatalogue& t
     const QCommandLineOption yes(u"yes"_s);
     const QCommandLineOption inOrder(u"in-order"_s);
     const QCommandLineOption nullSeparated(QStringList{u"z"_s, u"null"_s});
-    parser.addOptions({names, fileNames, templateText, width, episode, settings, pattern, numeric,
-                       yes, nullSeparated, inOrder});
+    parser.addOptions({names, fileNames, templateText, tags, width, episode, settings, pattern,
+                       numeric, yes, nullSeparated, inOrder});
     if (!parser.parse(arguments))
         throw CliError{Usage, parser.errorText()};
 
@@ -61,7 +63,8 @@ Options parseOptions(const QStringList& arguments, const TranslationCatalogue& t
         throw CliError{Usage, cliText(texts, u"CLI_COMMANDE_INCONNUE"_s, {o.command})};
 
     const int sources = int(parser.isSet(names)) + int(parser.isSet(fileNames)) +
-                        int(parser.isSet(templateText)) + int(parser.isSet(episode));
+                        int(parser.isSet(templateText)) + int(parser.isSet(tags)) +
+                        int(parser.isSet(episode));
     if (sources > 1)
         throw CliError{Usage, text(u"CLI_UNE_SEULE_SOURCE"_s)};
     if (o.command == u"undo" && (sources > 0 || parser.isSet(pattern) || parser.isSet(numeric) ||
@@ -69,7 +72,8 @@ Options parseOptions(const QStringList& arguments, const TranslationCatalogue& t
         throw CliError{Usage, text(u"CLI_UNDO_SANS_OPTION"_s)};
     if (o.command == u"undo" && parser.isSet(nullSeparated))
         throw CliError{Usage, text(u"CLI_NULL_AVEC"_s)};
-    if (parser.isSet(width) && !parser.isSet(templateText) && !parser.isSet(episode))
+    if (parser.isSet(width) && !parser.isSet(templateText) && !parser.isSet(tags) &&
+        !parser.isSet(episode))
         throw CliError{Usage, text(u"CLI_WIDTH_AVEC"_s)};
     if (parser.isSet(yes) && o.command != u"rename")
         throw CliError{Usage, text(u"CLI_YES_AVEC"_s)};
@@ -79,6 +83,9 @@ Options parseOptions(const QStringList& arguments, const TranslationCatalogue& t
     } else if (parser.isSet(templateText)) {
         o.source = NameSource::TypedTemplate;
         o.templateText = parser.value(templateText);
+    } else if (parser.isSet(tags)) {
+        o.source = NameSource::TypedTemplate;
+        o.templateText = TitleField;
     } else if (parser.isSet(episode)) {
         const QString format = parser.value(episode).toLower();
         if (format != u"x" && format != u"se")

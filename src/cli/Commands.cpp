@@ -4,6 +4,8 @@
 #include "i18n/LanguageFile.h"
 #include "naming/Numbering.h"
 #include "naming/PasteSources.h"
+#include "naming/TemplateFields.h"
+#include "platform/TagLibTags.h"
 #include "rename/PlanOrder.h"
 #include "services/AppError.h"
 #include "settings/IniFile.h"
@@ -117,7 +119,11 @@ QStringList PreviewCommand::templateLines(const QString& pattern) const
         m_context.options.width >= 0 ? m_context.options.width : initialTemplateWidth(files);
     if (pattern.contains(NumberPlaceholder, Qt::CaseInsensitive) && !fillWidthSuits(width, files))
         throw CliError{Refused, m_context.text(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s)};
-    return linesFromTemplate(pattern, width, files);
+    const RenameWorkspace& workspace = m_context.workspace();
+    std::vector<FileTags> tags;
+    if (usesTagFields(pattern))
+        tags = readTagsOfFiles(pathsOfFiles(workspace.listedFolder, workspace.fileRows));
+    return linesFromTemplate(pattern, width, workspace.fileRows, tags);
 }
 
 QStringList PreviewCommand::namesFileLines() const

@@ -1,5 +1,7 @@
 #include "support/TestEnvironment.h"
 
+#include "platform/TagLibTags.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,7 +31,7 @@ TestEnvironment::TestEnvironment()
         prompter, clipboard, dialogs, fileSystem, launcher, path(QStringLiteral("program")),
         SpecialFolders{path(QStringLiteral("appdata")), path(QStringLiteral("prefix")),
                        path(QStringLiteral("documents"))},
-        QString(), FrenchLanguageCode, &nameAsker, &notificationArea});
+        QString(), FrenchLanguageCode, &nameAsker, &notificationArea, readFileTags});
 }
 
 QString TestEnvironment::settingsFile() const
@@ -40,7 +42,7 @@ QString TestEnvironment::settingsFile() const
 AppContext TestEnvironment::contextWith(Clipboard& otherClipboard) const
 {
     const AppContext& c = *m_context;
-    return AppContext{c.prompter,           otherClipboard,  c.dialogs,         c.fileSystem,
-                      c.launcher,           c.programFolder, c.folders,         c.commandLine,
-                      c.systemLanguageCode, c.nameAsker,     c.notificationArea};
+    return AppContext{c.prompter,           otherClipboard,  c.dialogs,          c.fileSystem,
+                      c.launcher,           c.programFolder, c.folders,          c.commandLine,
+                      c.systemLanguageCode, c.nameAsker,     c.notificationArea, c.readFileTags};
 }

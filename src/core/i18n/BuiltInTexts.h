@@ -9,7 +9,7 @@ struct BuiltInText {
     const char16_t* french;
 };
 
-inline constexpr std::array<BuiltInText, 45> BuiltInTexts{{
+inline constexpr std::array<BuiltInText, 46> BuiltInTexts{{
     {u"TraductionIncomplète", u""},
     {u"TXT_REGLAGES", u"R&églages"},
     {u"TXT_PISTE_NUMERO", u"Piste n°[NUM]"},
@@ -21,6 +21,7 @@ inline constexpr std::array<BuiltInText, 45> BuiltInTexts{{
     {u"TXT_POPUP_COLLER_DEPUIS_FICHIER", u"Coller depuis un &fichier..."},
     {u"TXT_POPUP_COLLER_NOMS_FICHIERS", u"Coller les &noms actuels des fichiers"},
     {u"TXT_POPUP_COLLER_CHAINE", u"Coller une &chaîne de caractères..."},
+    {u"TXT_POPUP_COLLER_TITRES_FICHIERS", u"Coller les &titres lus dans les fichiers"},
     {u"TXT_POPUP_COLLER_NOM_DOSSIER_01x01",
      u"Coller le nom du dossier, format 01&x01 (option dédiée au renommage des épisodes d'un "
      u"dossier contenant une série)..."},

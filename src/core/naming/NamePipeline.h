@@ -16,6 +16,7 @@ enum class NameSource {
     TypedTemplate = 3,
     FolderEpisodeX = 4,
     FolderEpisodeSE = 5,
+    FileTitles = 6, // the titles the files' tags hold
     DroppedText = 8,
     Reapply = 9,
 };
@@ -23,7 +24,7 @@ enum class NameSource {
 // Sources that obtain their lines themselves before a run.
 inline bool obtainsOwnLines(NameSource source)
 {
-    return static_cast<int>(source) <= static_cast<int>(NameSource::FolderEpisodeSE);
+    return static_cast<int>(source) <= static_cast<int>(NameSource::FileTitles);
 }
 
 // Pasted text cut into lines at carriage returns only.

@@ -2,6 +2,7 @@
 
 #include "i18n/TranslationCatalogue.h"
 #include "naming/Numbering.h"
+#include "naming/TemplateFields.h"
 #include "services/AppError.h"
 #include "services/Clipboard.h"
 #include "services/Dialogs.h"
@@ -73,12 +74,28 @@ QStringList fileNameLines(const QStringList& fileRows)
     return lines;
 }
 
-QStringList linesFromTemplate(const QString& pattern, int width, qsizetype fileCount)
+QStringList linesFromTemplate(const QString& pattern, int width, const QStringList& fileRows,
+                              const std::vector<FileTags>& tags)
 {
+    const FileTags none;
     QStringList pieces;
-    for (qsizetype i = 1; i <= fileCount; ++i)
-        pieces << trimmedSpaces(withoutForbiddenChars(formatTemplateName(pattern, int(i), width)));
+    pieces.reserve(fileRows.size());
+    for (qsizetype i = 0; i < fileRows.size(); ++i) {
+        const FileTags& fileTags = std::size_t(i) < tags.size() ? tags[std::size_t(i)] : none;
+        pieces << trimmedSpaces(
+            withoutForbiddenChars(fillTemplate(pattern, int(i + 1), width, fileRows[i], fileTags)));
+    }
     return joinedLines(pieces);
+}
+
+QStringList pathsOfFiles(const QString& folder, const QStringList& fileRows)
+{
+    QStringList paths;
+    paths.reserve(fileRows.size());
+    const QString prefix = folder + u'/';
+    for (const QString& row : fileRows)
+        paths << prefix + row;
+    return paths;
 }
 
 std::optional<SeriesFolder> seriesFolderOf(const QString& folderName)
@@ -122,11 +139,12 @@ int initialTemplateWidth(qsizetype fileCount)
 
 PasteSourceReader::PasteSourceReader(const Clipboard& clipboard, Dialogs& dialogs,
                                      NameAsker& nameAsker, Prompter& prompter,
-                                     const TranslationCatalogue& texts)
+                                     TagReading& tagReading, const TranslationCatalogue& texts)
     : m_clipboard(clipboard)
     , m_dialogs(dialogs)
     , m_nameAsker(nameAsker)
     , m_prompter(prompter)
+    , m_tagReading(tagReading)
     , m_texts(texts)
 {}
 
@@ -136,7 +154,7 @@ QString PasteSourceReader::text(const QString& key) const
 }
 
 std::optional<QStringList> PasteSourceReader::read(NameSource source, const QString& folderText,
-                                                   const QStringList& fileRows)
+                                                   const ListedFiles& files)
 {
     switch (source) {
     case NameSource::Clipboard:
@@ -144,10 +162,12 @@ std::optional<QStringList> PasteSourceReader::read(NameSource source, const QStr
     case NameSource::TextFile:
         return textFileLines(folderText);
     case NameSource::FileNames:
-        return fileNameLines(fileRows);
+        return fileNameLines(files.rows);
     case NameSource::TypedTemplate:
         return templateLines(captionOfEntry(text(u"TXT_POPUP_COLLER_CHAINE"_s)),
-                             text(u"TXT_PISTE_NUMERO"_s), fileRows.size());
+                             text(u"TXT_PISTE_NUMERO"_s), files);
+    case NameSource::FileTitles:
+        return filledTemplate(TitleField, initialTemplateWidth(files.rows.size()), files);
     case NameSource::FolderEpisodeX:
     case NameSource::FolderEpisodeSE: {
         const auto series = seriesFolderOf(getLastPathComponent(folderText));
@@ -156,8 +176,7 @@ std::optional<QStringList> PasteSourceReader::read(NameSource source, const QStr
         const QString entry =
             text(source == NameSource::FolderEpisodeX ? u"TXT_POPUP_COLLER_NOM_DOSSIER_01x01"_s
                                                       : u"TXT_POPUP_COLLER_NOM_DOSSIER_S01E01"_s);
-        return templateLines(captionOfFolderEntry(entry), episodeTemplate(*series, source),
-                             fileRows.size());
+        return templateLines(captionOfFolderEntry(entry), episodeTemplate(*series, source), files);
     }
     case NameSource::DroppedText:
     case NameSource::Reapply:
@@ -187,14 +206,30 @@ std::optional<QStringList> PasteSourceReader::textFileLines(const QString& folde
 
 std::optional<QStringList> PasteSourceReader::templateLines(const QString& caption,
                                                             const QString& pattern,
-                                                            qsizetype fileCount)
+                                                            const ListedFiles& files)
 {
+    const qsizetype fileCount = files.rows.size();
     const auto answer =
         m_nameAsker.askName({caption, text(u"TXT_VEUILLEZ_SAISIR_NOM_REINIT"_s), pattern, true,
                              initialTemplateWidth(fileCount), fileCount});
     if (!answer)
         return std::nullopt;
-    return linesFromTemplate(answer->text, answer->fillWidth, fileCount);
+    return filledTemplate(answer->text, answer->fillWidth, files);
+}
+
+// The tags are read only when the template has fields for them; a reading
+// cancelled pastes nothing.
+std::optional<QStringList> PasteSourceReader::filledTemplate(const QString& pattern, int width,
+                                                             const ListedFiles& files)
+{
+    std::vector<FileTags> tags;
+    if (usesTagFields(pattern)) {
+        auto read = m_tagReading.readTags(pathsOfFiles(files.folder, files.rows));
+        if (!read)
+            return std::nullopt;
+        tags = std::move(*read);
+    }
+    return linesFromTemplate(pattern, width, files.rows, tags);
 }
 
 } // namespace tervane

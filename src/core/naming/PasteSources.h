@@ -1,6 +1,7 @@
 #pragma once
 
 #include "naming/NamePipeline.h"
+#include "services/TagReading.h"
 
 #include <QFile>
 #include <QString>
@@ -30,8 +31,10 @@ QStringList textLinesOf(QFile& file);
 QStringList fileNameLines(const QStringList& fileRows);
 
 // One line per file, from a template whose "[NUM]" takes the running number
-// zero-filled to width, rid of the characters a file name may not hold.
-QStringList linesFromTemplate(const QString& pattern, int width, qsizetype fileCount);
+// zero-filled to width and whose tag fields take the file's tags (none: the
+// files hold none), rid of the characters a file name may not hold.
+QStringList linesFromTemplate(const QString& pattern, int width, const QStringList& fileRows,
+                              const std::vector<FileTags>& tags = {});
 
 // A folder named after a series and its season: "Ma série S02".
 struct SeriesFolder {
@@ -67,25 +70,37 @@ class TranslationCatalogue;
 class PasteSourceReader {
 public:
     PasteSourceReader(const Clipboard& clipboard, Dialogs& dialogs, NameAsker& nameAsker,
-                      Prompter& prompter, const TranslationCatalogue& texts);
+                      Prompter& prompter, TagReading& tagReading,
+                      const TranslationCatalogue& texts);
 
+    // The files named by the rows, in their folder.
+    struct ListedFiles {
+        QString folder;
+        const QStringList& rows;
+    };
     // The lines; nothing when there is nothing to paste or the user
     // cancelled. Throws AppError when a text file cannot be read.
     std::optional<QStringList> read(NameSource source, const QString& folderText,
-                                    const QStringList& fileRows);
+                                    const ListedFiles& files);
 
 private:
     std::optional<QStringList> clipboardLines();
     std::optional<QStringList> textFileLines(const QString& folderText);
     std::optional<QStringList> templateLines(const QString& caption, const QString& pattern,
-                                             qsizetype fileCount);
+                                             const ListedFiles& files);
+    std::optional<QStringList> filledTemplate(const QString& pattern, int width,
+                                              const ListedFiles& files);
     QString text(const QString& key) const;
 
     const Clipboard& m_clipboard;
     Dialogs& m_dialogs;
     NameAsker& m_nameAsker;
     Prompter& m_prompter;
+    TagReading& m_tagReading;
     const TranslationCatalogue& m_texts;
 };
+
+// The full paths of the files named by the rows of a folder.
+QStringList pathsOfFiles(const QString& folder, const QStringList& fileRows);
 
 } // namespace tervane

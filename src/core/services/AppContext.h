@@ -1,6 +1,7 @@
 #pragma once
 
 #include "services/SpecialFolders.h"
+#include "services/TagReading.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,6 +30,7 @@ struct AppContext {
     int systemLanguageCode = 0;     // the system's language, as a Windows primary language number
     NameAsker* nameAsker = nullptr; // replaces the real name dialog (tests); none: the real one
     NotificationArea* notificationArea = nullptr; // likewise for the notification area
+    FileTagReader readFileTags;                   // how one file's tags are read
 };
 
 } // namespace tervane

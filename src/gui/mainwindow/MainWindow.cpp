@@ -16,6 +16,7 @@
 #include "mainwindow/Controls.h"
 #include "mainwindow/FolderDropTarget.h"
 #include "mainwindow/PasteMenu.h"
+#include "dialogs/TagReadingProgress.h"
 #include "naming/Numbering.h"
 #include "naming/PasteSources.h"
 #include "options/FillWidthList.h"
@@ -370,9 +371,13 @@ NameAsker& MainWindow::nameAsker()
 // paste, or the user cancelled). Throws when a text cannot be read.
 bool MainWindow::obtainPendingLines(NameSource source)
 {
+    TagReadingProgress tagReading(
+        this, m_context.readFileTags,
+        captionOfEntry(text(u"TXT_POPUP_COLLER_TITRES_FICHIERS"_s)));
     PasteSourceReader reader(m_context.clipboard, m_context.dialogs, nameAsker(),
-                             m_context.prompter, m_state.catalogue);
-    const auto lines = reader.read(source, txtRepertoire->text(), m_workspace.fileRows);
+                             m_context.prompter, tagReading, m_state.catalogue);
+    const auto lines = reader.read(source, txtRepertoire->text(),
+                                   {m_workspace.listedFolder, m_workspace.fileRows});
     if (!lines)
         return false;
     m_workspace.pendingLines = *lines;

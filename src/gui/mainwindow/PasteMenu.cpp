@@ -9,20 +9,6 @@ using namespace Qt::StringLiterals;
 
 namespace tervane {
 
-namespace {
-
-// Each item is numbered after the source it pastes from.
-enum PasteMenuItem {
-    PasteClipboard = 10,
-    PasteTextFile = 11,
-    PasteFileNames = 12,
-    PasteTemplate = 13,
-    PasteEpisodeX = 14,
-    PasteEpisodeSE = 15,
-};
-
-} // namespace
-
 std::unique_ptr<PopupMenu> buildPasteMenu(const TranslationCatalogue& texts,
                                           const QString& folderText)
 {
@@ -36,6 +22,7 @@ std::unique_ptr<PopupMenu> buildPasteMenu(const TranslationCatalogue& texts,
     menu->addItem(PasteFileNames, text(u"TXT_POPUP_COLLER_NOMS_FICHIERS"_s) + u"\tCtrl+Y"_s);
     menu->addItem(0, u"-"_s);
     menu->addItem(PasteTemplate, text(u"TXT_POPUP_COLLER_CHAINE"_s));
+    menu->addItem(PasteFileTitles, text(u"TXT_POPUP_COLLER_TITRES_FICHIERS"_s));
     menu->addItem(PasteEpisodeX, text(u"TXT_POPUP_COLLER_NOM_DOSSIER_01x01"_s), folderState);
     menu->addItem(PasteEpisodeSE, text(u"TXT_POPUP_COLLER_NOM_DOSSIER_S01E01"_s), folderState);
     return menu;
@@ -43,7 +30,7 @@ std::unique_ptr<PopupMenu> buildPasteMenu(const TranslationCatalogue& texts,
 
 std::optional<NameSource> pasteSourceOf(int chosenItem)
 {
-    if (chosenItem < PasteClipboard || chosenItem > PasteEpisodeSE)
+    if (chosenItem < PasteClipboard || chosenItem > PasteFileTitles)
         return std::nullopt;
     return static_cast<NameSource>(chosenItem - PasteClipboard);
 }

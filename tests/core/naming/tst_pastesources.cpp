@@ -1,4 +1,5 @@
 #include "naming/PasteSources.h"
+#include "naming/TemplateFields.h"
 #include "services/AppError.h"
 #include "support/TestEnvironment.h"
 
@@ -105,13 +106,57 @@ private slots:
 
     void templates()
     {
-        QCOMPARE(linesFromTemplate(u"Piste n°[NUM]"_s, 0, 3),
+        const QStringList three{u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s};
+        QCOMPARE(linesFromTemplate(u"Piste n°[NUM]"_s, 0, three),
                  (QStringList{u"Piste n°1"_s, u"Piste n°2"_s, u"Piste n°3"_s}));
-        QCOMPARE(linesFromTemplate(u"AC/DC [NUM]"_s, 3, 2),
+        QCOMPARE(linesFromTemplate(u"AC/DC [NUM]"_s, 3, three.first(2)),
                  (QStringList{u"ACDC 001"_s, u"ACDC 002"_s}));
-        QCOMPARE(linesFromTemplate(u"  "_s, 2, 2), (QStringList{QString()}));
+        QCOMPARE(linesFromTemplate(u"  "_s, 2, three.first(2)), (QStringList{QString()}));
         QCOMPARE(initialTemplateWidth(120), 3);
         QCOMPARE(initialTemplateWidth(5), 2);
+    }
+
+    // Fields filled from one file's tags (title "T", artist "A", album "B",
+    // year "1999", track "3" unless the row says otherwise), file "f.mp3".
+    void tagFields_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("track");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("every field") << u"[PISTE] [ARTISTE] - [TITRE] ([ALBUM], [ANNEE]) [NUM]"_s
+                                     << 2 << u"T"_s << u"3"_s << u"03 A - T (B, 1999) 07"_s;
+        QTest::newRow("track never cut") << u"[PISTE]"_s << 2 << u"T"_s << u"123"_s << u"123"_s;
+        QTest::newRow("track without fill") << u"[PISTE]"_s << 0 << u"T"_s << u"3"_s << u"3"_s;
+        QTest::newRow("no track") << u"[PISTE]-[TITRE]"_s << 2 << u"T"_s << QString() << u"-T"_s;
+        QTest::newRow("no title: the file's name")
+            << u"[TITRE]"_s << 2 << QString() << u"3"_s << u"f"_s;
+        QTest::newRow("other capitals are text")
+            << u"[Titre] [titre]"_s << 2 << u"T"_s << u"3"_s << u"[Titre] [titre]"_s;
+        QTest::newRow("a field's text is no field")
+            << u"[TITRE]"_s << 2 << u"[NUM] [ALBUM"_s << u"3"_s << u"[NUM] [ALBUM"_s;
+        QTest::newRow("forbidden and control characters removed")
+            << u"[TITRE]"_s << 2 << u"AC/DC: Live\nin\r\nParis"_s << u"3"_s
+            << u"ACDC LiveinParis"_s;
+        QTest::newRow("unclosed bracket") << u"[[TITRE] [ANNEE"_s << 2 << u"T"_s << u"3"_s
+                                          << u"[T [ANNEE"_s;
+    }
+    void tagFields()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(int, width);
+        QFETCH(QString, title);
+        QFETCH(QString, track);
+        const FileTags tags{title, u"A"_s, u"B"_s, u"1999"_s, track};
+        QStringList files;
+        for (int i = 1; i <= 7; ++i)
+            files << u"f.mp3"_s;
+        const QStringList lines =
+            linesFromTemplate(pattern, width, files, std::vector<FileTags>(7, tags));
+        QCOMPARE(lines.size(), 7);
+        QTEST(lines.last(), "line");
+        QCOMPARE(usesTagFields(pattern), !pattern.startsWith(u"[Titre]"_s));
     }
 
     void seriesFolders_data()

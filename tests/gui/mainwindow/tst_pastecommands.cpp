@@ -1,13 +1,16 @@
 #include "dialogs/PopupMenu.h"
 #include "mainwindow/MainWindow.h"
 #include "qt/QtServices.h"
+#include "support/AudioFiles.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QThread>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -159,12 +162,79 @@ private slots:
         QCOMPARE(session.names().last(), u"120 - Piste n°120.mp3"_s);
     }
 
+    // Tagged files: "a.mp3" Intro by Ann, track 3/12; "b.wma" with a colon
+    // and a line break; "c.mp3" untagged.
+    static void writeTaggedFiles(const Session& session)
+    {
+        const QString folder = session.folder(u"music"_s) + u'/';
+        QVERIFY(writeAudioFile(folder + u"a.mp3"_s, AudioFormat::Mp3,
+                               AudioTags{u"Intro"_s, u"Ann"_s, u"LP"_s, 1999, u"3/12"_s}));
+        QVERIFY(writeAudioFile(folder + u"b.wma"_s, AudioFormat::Asf,
+                               AudioTags{u"Outro: live\nat home"_s, u"Bob"_s, {}, 0, u"12"_s}));
+        QVERIFY(writeAudioFile(folder + u"c.mp3"_s, AudioFormat::Mp3));
+    }
+
+    void titlesFromTheFilesTags()
+    {
+        Session session({u"a.mp3"_s, u"b.wma"_s, u"c.mp3"_s});
+        writeTaggedFiles(session);
+        // The entry of the paste menu, by its access key, asks nothing.
+        QTimer::singleShot(0, [] {
+            if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+                QTest::keyClick(popup, Qt::Key_T);
+        });
+        QTest::mousePress(session.window->btnCollerPlus, Qt::LeftButton);
+        QCOMPARE(session.names(), (QStringList{u"01 - Intro.mp3"_s, u"02 - Outro liveat home.wma"_s,
+                                               u"03 - c.mp3"_s}));
+        QVERIFY(session.env.nameAsker.requests.isEmpty());
+        QVERIFY(session.env.prompter.boxes.isEmpty());
+    }
+
+    void templateWithTagFields()
+    {
+        Session session({u"a.mp3"_s, u"b.wma"_s, u"c.mp3"_s});
+        writeTaggedFiles(session);
+        session.env.nameAsker.answers.append(
+            NameAnswer{u"[PISTE] [ARTISTE] - [TITRE] ([ANNEE])"_s, 2});
+        session.window->runNamePipeline(NameSource::TypedTemplate);
+        QCOMPARE(session.window->workspace().sourceRecords.front().sourceText,
+                 u"03 Ann - Intro (1999)"_s);
+        QCOMPARE(session.window->workspace().sourceRecords.back().sourceText, u"- c ()"_s);
+    }
+
+    // A slow reading shows its progress; cancelled, it changes nothing.
+    void cancelledTagReadingChangesNothing()
+    {
+        Session session(tracks(60));
+        session.window->dropText(u"Kept"_s);
+        const QStringList before = session.names();
+        session.context->readFileTags = [](const QString&) {
+            QThread::msleep(50);
+            return FileTags{u"Read"_s, {}, {}, {}, {}};
+        };
+        bool shown = false;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* progress = session.window->findChild<QProgressDialog*>(u"frmLectureTags"_s);
+            if (progress && progress->isVisible() && !shown) {
+                shown = true;
+                QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+            }
+        });
+        poll.start(20);
+        session.window->runNamePipeline(NameSource::FileTitles);
+        QVERIFY(shown);
+        QCOMPARE(session.names(), before);
+        QVERIFY(session.env.prompter.boxes.isEmpty());
+        QCOMPARE(session.env.prompter.busyDepth, 0);
+    }
+
     void seriesFolder()
     {
         Session session({u"e1.mp3"_s, u"e2.mp3"_s}, u"Ma série S02"_s);
         const auto menu = session.window->buildPasteMenu();
         const QList<QAction*> items = menu->menu()->actions();
-        QVERIFY(items[5]->isEnabled() && items[6]->isEnabled());
+        QVERIFY(items[6]->isEnabled() && items[7]->isEnabled());
 
         session.env.nameAsker.answers.append(NameAnswer{u"Ma série S02E[NUM]"_s, 2});
         session.window->runNamePipeline(NameSource::FolderEpisodeSE);
@@ -181,8 +251,8 @@ private slots:
         Session session({u"e1.mp3"_s}, u"Saison 1"_s);
         const auto menu = session.window->buildPasteMenu();
         const QList<QAction*> items = menu->menu()->actions();
-        QCOMPARE(items.size(), 7);
-        QVERIFY(!items[5]->isEnabled() && !items[6]->isEnabled());
+        QCOMPARE(items.size(), 8);
+        QVERIFY(!items[6]->isEnabled() && !items[7]->isEnabled());
         QCOMPARE(items[0]->text(), u"Coller depuis &presse-papiers\tCtrl+V"_s);
     }
 

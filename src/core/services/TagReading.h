@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace tervane {
+
+// What a music file says of itself in its tags; empty where it says nothing.
+struct FileTags {
+    QString title;
+    QString artist;
+    QString album;
+    QString year;
+    QString track; // the track's number alone: "3" of "3/12"
+};
+
+// Reads the tags of one file, never writing any; a file that cannot be read
+// (not audio, damaged, unreadable) gives empty fields. Called from several
+// threads at once.
+using FileTagReader = std::function<FileTags(const QString& path)>;
+
+// Reads the tags of many files, keeping the window alive meanwhile.
+class TagReading {
+public:
+    virtual ~TagReading() = default;
+    // The tags of each file, in order; none when the reading was cancelled.
+    virtual std::optional<std::vector<FileTags>> readTags(const QStringList& paths) = 0;
+};
+
+} // namespace tervane

@@ -1,0 +1,61 @@
+#include "dialogs/TagReadingProgress.h"
+
+#include <QEventLoop>
+#include <QFutureWatcher>
+#include <QProgressDialog>
+#include <QThreadPool>
+#include <QTimer>
+#include <QtConcurrent/QtConcurrentMap>
+
+#include <climits>
+
+using namespace Qt::StringLiterals;
+
+namespace tervane {
+
+TagReadingProgress::TagReadingProgress(QWidget* owner, FileTagReader readFile, QString caption)
+    : m_owner(owner)
+    , m_readFile(std::move(readFile))
+    , m_caption(std::move(caption))
+{}
+
+std::optional<std::vector<FileTags>> TagReadingProgress::readTags(const QStringList& paths)
+{
+    QProgressDialog progress(m_caption, QString(), 0, int(paths.size()), m_owner);
+    progress.setObjectName(u"frmLectureTags"_s);
+    progress.setWindowTitle(m_caption);
+    progress.setCancelButtonText(QProgressDialog::tr("Cancel"));
+    progress.setMinimumDuration(INT_MAX); // shown below, after ShowAfterMs
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+
+    QFutureWatcher<FileTags> watcher;
+    QObject::connect(&watcher, &QFutureWatcherBase::progressValueChanged, &progress,
+                     &QProgressDialog::setValue);
+    QObject::connect(&watcher, &QFutureWatcherBase::finished, &progress, &QProgressDialog::accept);
+    // Cancel, Escape and the window's close button alike.
+    QObject::connect(&progress, &QProgressDialog::canceled, &watcher, &QFutureWatcherBase::cancel);
+    QObject::connect(&progress, &QDialog::rejected, &watcher, &QFutureWatcherBase::cancel);
+    // A pool of its own: the global one also paints the window, which would
+    // wait behind files read from a slow disk.
+    QThreadPool pool;
+    const FileTagReader readFile = m_readFile;
+    watcher.setFuture(QtConcurrent::mapped(
+        &pool, paths, [readFile](const QString& path) { return readFile(path); }));
+
+    // A short reading ends before anything shows; the window meanwhile
+    // takes no input, as it would not under a modal dialog.
+    QEventLoop wait;
+    QObject::connect(&watcher, &QFutureWatcherBase::finished, &wait, &QEventLoop::quit);
+    QTimer::singleShot(ShowAfterMs, &wait, &QEventLoop::quit);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!watcher.isFinished())
+        progress.exec();
+    watcher.waitForFinished();
+    if (watcher.isCanceled())
+        return std::nullopt;
+    const QList<FileTags> results = watcher.future().results();
+    return std::vector<FileTags>(results.begin(), results.end());
+}
+
+} // namespace tervane

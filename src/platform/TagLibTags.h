@@ -1,0 +1,15 @@
+#pragma once
+
+#include "services/TagReading.h"
+
+namespace tervane {
+
+// The tags of a music file as TagLib reads them (ID3v1 and ID3v2, Vorbis
+// comments, MP4 atoms, ASF, APE), without the audio properties; empty
+// fields for a file it cannot read. Never writes.
+FileTags readFileTags(const QString& path);
+
+// The tags of every file, read on the thread pool; the caller waits.
+std::vector<FileTags> readTagsOfFiles(const QStringList& paths);
+
+} // namespace tervane

@@ -1,0 +1,128 @@
+#include "platform/TagLibTags.h"
+#include "support/AudioFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tervane;
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(AudioFormat)
+
+// Tags read by TagLib from real files of every format, written by the test.
+class TestTags : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+private slots:
+    void everyFormatAndField_data()
+    {
+        QTest::addColumn<AudioFormat>("format");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("track"); // as the tag holds it
+        QTest::addColumn<QString>("trackRead");
+        const QString awkward = u"AC/DC: Live\nin Paris"_s;
+        const struct {
+            const char* name;
+            AudioFormat format;
+            const char* file;
+        } formats[] = {
+            {"ID3v2", AudioFormat::Mp3, "a.mp3"},        {"ID3v1", AudioFormat::Mp3Id3v1, "a.mp3"},
+            {"FLAC", AudioFormat::Flac, "a.flac"},       {"Vorbis", AudioFormat::OggVorbis, "a.ogg"},
+            {"Opus", AudioFormat::OggOpus, "a.opus"},    {"MP4", AudioFormat::Mp4, "a.m4a"},
+            {"ASF", AudioFormat::Asf, "a.wma"},          {"APE", AudioFormat::Ape, "a.ape"},
+        };
+        for (const auto& f : formats) {
+            const QString file = QString::fromLatin1(f.file);
+            QTest::addRow("%s, track 3/12", f.name)
+                << f.format << file << u"Intro"_s << u"3/12"_s << u"3"_s;
+            QTest::addRow("%s, a title with / : and a line break", f.name)
+                << f.format << file << awkward << u"12"_s << u"12"_s;
+        }
+    }
+    void everyFormatAndField()
+    {
+        QFETCH(AudioFormat, format);
+        QFETCH(QString, file);
+        QFETCH(QString, title);
+        QFETCH(QString, track);
+        const AudioTags written{title, u"Artiste é"_s, u"Album"_s, 1999, track};
+        QVERIFY(writeAudioFile(path(file), format, written));
+        const FileTags read = readFileTags(path(file));
+        QCOMPARE(read.title, title);
+        QCOMPARE(read.artist, written.artist);
+        QCOMPARE(read.album, u"Album"_s);
+        QCOMPARE(read.year, u"1999"_s);
+        QTEST(read.track, "trackRead");
+    }
+
+    // Whatever the file, no error: empty fields.
+    void unreadableFilesGiveEmptyFields_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("bytes"); // empty: an untagged file of the extension
+        QByteArray noise(5000, '\0');
+        QRandomGenerator random(7);
+        for (char& c : noise)
+            c = char(random.bounded(256));
+        QTest::newRow("mp3 without tags") << u"b.mp3"_s << QByteArray();
+        QTest::newRow("flac without tags") << u"b.flac"_s << QByteArray();
+        QTest::newRow("m4a without tags") << u"b.m4a"_s << QByteArray();
+        QTest::newRow("damaged mp3") << u"c.mp3"_s << noise;
+        QTest::newRow("damaged flac") << u"c.flac"_s << noise;
+        QTest::newRow("damaged ogg") << u"c.ogg"_s << QByteArray("OggS") + noise;
+        QTest::newRow("damaged wma") << u"c.wma"_s << noise.left(40);
+        QTest::newRow("text file") << u"notes.txt"_s << QByteArray("Intro\nSong\n");
+        QTest::newRow("empty file") << u"empty.mp3"_s << QByteArray("");
+        QTest::newRow("missing file") << u"missing.mp3"_s << QByteArray();
+        QTest::newRow("a folder") << u"folder.mp3"_s << QByteArray();
+    }
+    void unreadableFilesGiveEmptyFields()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        const QString full = path(file);
+        if (file.startsWith(u"b."_s)) {
+            const AudioFormat format = file.endsWith(u"mp3"_s)    ? AudioFormat::Mp3
+                                       : file.endsWith(u"flac"_s) ? AudioFormat::Flac
+                                                                  : AudioFormat::Mp4;
+            QVERIFY(writeAudioFile(full, format));
+        } else if (file.startsWith(u"folder"_s)) {
+            QVERIFY(QDir().mkpath(full));
+        } else if (!file.startsWith(u"missing"_s)) {
+            QFile out(full);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(bytes);
+        }
+        const FileTags read = readFileTags(full);
+        QVERIFY(read.title.isEmpty() && read.artist.isEmpty() && read.album.isEmpty() &&
+                read.year.isEmpty() && read.track.isEmpty());
+    }
+
+    // Many files read on the thread pool come back in their order.
+    void manyFilesInOrder()
+    {
+        QStringList paths;
+        for (int i = 0; i < 40; ++i) {
+            paths << path(u"many %1.mp3"_s.arg(i));
+            QVERIFY(writeAudioFile(paths.last(), AudioFormat::Mp3,
+                                   AudioTags{u"Song %1"_s.arg(i), {}, {}, 0, {}}));
+        }
+        paths.insert(7, path(u"missing.flac"_s));
+        const std::vector<FileTags> tags = readTagsOfFiles(paths);
+        QCOMPARE(tags.size(), std::size_t(41));
+        QCOMPARE(tags[6].title, u"Song 6"_s);
+        QVERIFY(tags[7].title.isEmpty());
+        QCOMPARE(tags[40].title, u"Song 39"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTags)
+#include "tst_tags.moc"
