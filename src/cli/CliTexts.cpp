@@ -24,7 +24,10 @@ const std::array<BuiltInText, 26> CliBuiltInTexts{{
      u"  --names FICHIER      un nom par ligne d'un fichier texte (\"-\" : l'entrée§"
      u"                       standard, par défaut)§"
      u"  --file-names         les noms actuels des fichiers§"
-     u"  --template TEXTE     un modèle où [NUM] est le numéro d'ordre§"
+     u"  --template TEXTE     un modèle où [NUM] est le numéro d'ordre ; [TITRE],§"
+     u"                       [ARTISTE], [ALBUM], [ANNEE] et [PISTE] viennent des§"
+     u"                       étiquettes de chaque fichier§"
+     u"  --tags               les titres lus dans les fichiers (--template [TITRE])§"
      u"  --width N            le remplissage du numéro (0, 2 à 9 ; par défaut le§"
      u"                       nombre de chiffres du nombre de fichiers, au moins 2)§"
      u"  --episode x|se       le nom du dossier comme série et saison : noms 01x01§"
@@ -70,7 +73,7 @@ const std::array<BuiltInText, 26> CliBuiltInTexts{{
     {u"CLI_UNE_SEULE_SOURCE", u"une seule source de noms au plus"},
     {u"CLI_UNDO_SANS_OPTION", u"undo ne prend ni source ni option, sauf --settings"},
     {u"CLI_NULL_AVEC", u"--null va avec preview et rename"},
-    {u"CLI_WIDTH_AVEC", u"--width va avec --template ou --episode"},
+    {u"CLI_WIDTH_AVEC", u"--width va avec --template, --tags ou --episode"},
     {u"CLI_YES_AVEC", u"--yes va avec rename"},
     {u"CLI_EPISODE_FORMAT", u"--episode prend x ou se"},
     {u"CLI_WIDTH_VALEURS", u"--width prend 0 ou 2 à 9"},

@@ -1,6 +1,7 @@
 #include "cli/CliApp.h"
 #include "rename/FolderLock.h"
 #include "rename/RenameJournal.h"
+#include "support/AudioFiles.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestEnvironment.h"
 
@@ -143,6 +144,36 @@ private slots:
         QCOMPARE(bench.onDisk(), (QStringList{u"b.mp3=b.mp3"_s, u"z.mp3=a.mp3"_s}));
         QCOMPARE(bench.cli(u"undo"_s).exitCode, 0);
         QCOMPARE(bench.onDisk(), (QStringList{u"b.mp3=a.mp3"_s, u"z.mp3=b.mp3"_s}));
+    }
+
+    // Names from the files' tags: the title, or the file's name without one.
+    void namesFromTags_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("--tags") << QStringList{u"--tags"_s}
+                                << u"a.mp3\tIntro.mp3\nb.flac\tACDC Live.flac\nc.mp3\tc.mp3\n"_s;
+        QTest::newRow("fields") << QStringList{u"--template"_s, u"[PISTE]. [ARTISTE] - [TITRE]"_s}
+                                << u"a.mp3\t03. Ann - Intro.mp3\nb.flac\t. Bob - ACDC Live.flac\n"
+                                   u"c.mp3\t.  - c.mp3\n"_s;
+        QTest::newRow("track filled to 3")
+            << QStringList{u"--template"_s, u"[PISTE]-[TITRE]"_s, u"--width"_s, u"3"_s}
+            << u"a.mp3\t003-Intro.mp3\nb.flac\t-ACDC Live.flac\nc.mp3\t-c.mp3\n"_s;
+    }
+    void namesFromTags()
+    {
+        QFETCH(QStringList, arguments);
+        Workbench bench({u"a.mp3"_s, u"b.flac"_s, u"c.mp3"_s},
+                        "Numérotation=0\nExtensions=*.mp3;*.flac\nSuppressionChiffresDébut=0\n"
+                        "SuppressionCaractèresNonAlpha=0\n");
+        QVERIFY(writeAudioFile(bench.folder + u"/a.mp3"_s, AudioFormat::Mp3,
+                               AudioTags{u"Intro"_s, u"Ann"_s, {}, 0, u"3/12"_s}));
+        QVERIFY(writeAudioFile(bench.folder + u"/b.flac"_s, AudioFormat::Flac,
+                               AudioTags{u"AC/DC Live"_s, u"Bob"_s, {}, 0, {}}));
+        QVERIFY(writeAudioFile(bench.folder + u"/c.mp3"_s, AudioFormat::Mp3));
+        const Result preview = bench.cli(u"preview"_s, arguments);
+        QCOMPARE(preview.exitCode, 0);
+        QTEST(preview.out, "out");
     }
 
     void emptyGeneratedNameIsRefused()

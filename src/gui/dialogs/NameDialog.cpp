@@ -8,6 +8,7 @@
 #include "layout/Twips.h"
 #include "mainwindow/Controls.h"
 #include "naming/Numbering.h"
+#include "naming/TemplateFields.h"
 #include "options/FillWidthList.h"
 #include "services/Prompter.h"
 #include "text/TextHelpers.h"
@@ -189,9 +190,11 @@ void NameDialog::nameEdited()
         txtNom->setCursorPosition(int(std::clamp<qsizetype>(caret, 0, clean.size())));
         text = clean;
     }
-    const bool hasNumber = text.contains(NumberPlaceholder, Qt::CaseInsensitive);
     // Hidden for a single name, yet enabled all the same: a single name that
-    // holds "[NUM]" then finds an enabled list with no entry chosen, and is refused.
+    // holds "[NUM]" then finds an enabled list with no entry chosen, and is
+    // refused. A template's track number is zero-filled as its number is.
+    const bool hasNumber = text.contains(NumberPlaceholder, Qt::CaseInsensitive) ||
+                           (m_template && text.contains(TrackField));
     lblNumerotationRemplissage->setEnabled(hasNumber);
     cboNumerotationRemplissage->setEnabled(hasNumber);
     updateOkButton();

@@ -99,6 +99,12 @@ private slots:
         QTest::newRow("template") << true << u"Piste n°[NUM]"_s << QString() << true << true;
         QTest::newRow("[NuM] typed into a template")
             << true << u"Piste "_s << u"[NuM]"_s << true << true;
+        QTest::newRow("template with the tags' track")
+            << true << u"[PISTE] [ARTISTE] - "_s << u"[TITRE]"_s << true << true;
+        QTest::newRow("template with the tags' title only")
+            << true << u"[ALBUM] [ANNEE] "_s << u"[TITRE]"_s << true << false;
+        QTest::newRow("name with [PISTE]: plain text")
+            << false << u"[PISTE]"_s << QString() << true << false;
     }
     void okFollowsTheEntry()
     {

@@ -210,7 +210,8 @@ private slots:
                                 u"Coller depuis un &fichier..."_s,
                                 u"Coller les &noms actuels des fichiers"_s,
                                 u"-"_s,
-                                u"Coller une &chaîne de caractères..."_s};
+                                u"Coller une &chaîne de caractères..."_s,
+                                u"Coller les &titres lus dans les fichiers"_s};
         QTest::newRow("below the last row")
             << Rows{1} << -1 << QStringList{u"&Ajouter..."_s} + paste << Rows{};
         QTest::newRow("on the one selected row")
