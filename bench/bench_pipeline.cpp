@@ -169,7 +169,8 @@ void BM_ResizeStep(benchmark::State& state)
     const QSize base = window.size();
     int step = 0;
     for (auto _ : state) {
-        window.resize(base.width() + (++step % 2) * 40, base.height() + (step % 2) * 20);
+        const int grown = ++step % 2;
+        window.resize(base.width() + grown * 40, base.height() + grown * 20);
         QCoreApplication::processEvents();
     }
     window.resize(base);

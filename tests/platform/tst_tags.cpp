@@ -34,10 +34,10 @@ private slots:
             AudioFormat format;
             const char* file;
         } formats[] = {
-            {"ID3v2", AudioFormat::Mp3, "a.mp3"},        {"ID3v1", AudioFormat::Mp3Id3v1, "a.mp3"},
-            {"FLAC", AudioFormat::Flac, "a.flac"},       {"Vorbis", AudioFormat::OggVorbis, "a.ogg"},
-            {"Opus", AudioFormat::OggOpus, "a.opus"},    {"MP4", AudioFormat::Mp4, "a.m4a"},
-            {"ASF", AudioFormat::Asf, "a.wma"},          {"APE", AudioFormat::Ape, "a.ape"},
+            {"ID3v2", AudioFormat::Mp3, "a.mp3"},     {"ID3v1", AudioFormat::Mp3Id3v1, "a.mp3"},
+            {"FLAC", AudioFormat::Flac, "a.flac"},    {"Vorbis", AudioFormat::OggVorbis, "a.ogg"},
+            {"Opus", AudioFormat::OggOpus, "a.opus"}, {"MP4", AudioFormat::Mp4, "a.m4a"},
+            {"ASF", AudioFormat::Asf, "a.wma"},       {"APE", AudioFormat::Ape, "a.ape"},
         };
         for (const auto& f : formats) {
             const QString file = QString::fromLatin1(f.file);

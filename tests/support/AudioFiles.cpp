@@ -91,7 +91,9 @@ QByteArray oggVorbisFile()
     le(identification, 128000, 4);
     le(identification, 0, 4);
     identification += hex("B801"); // block sizes, framing bit
-    const QByteArray comment = "\x03vorbis" + hex("0400000074657374" "00000000" "01");
+    const QByteArray comment = "\x03vorbis" + hex("0400000074657374"
+                                                  "00000000"
+                                                  "01");
     const QByteArray setup = "\x05vorbis" + QByteArray(8, '\0');
     return oggPage({identification}, 0x02, 0, 0) + oggPage({comment, setup}, 0, 0, 1) +
            oggPage({QByteArray(16, '\0')}, 0x04, 44100, 2);
@@ -99,8 +101,13 @@ QByteArray oggVorbisFile()
 
 QByteArray oggOpusFile()
 {
-    const QByteArray head = "OpusHead" + hex("0102" "3801" "80BB0000" "0000" "00");
-    const QByteArray tags = "OpusTags" + hex("0400000074657374" "00000000");
+    const QByteArray head = "OpusHead" + hex("0102"
+                                             "3801"
+                                             "80BB0000"
+                                             "0000"
+                                             "00");
+    const QByteArray tags = "OpusTags" + hex("0400000074657374"
+                                             "00000000");
     return oggPage({head}, 0x02, 0, 0) + oggPage({tags}, 0, 0, 1) +
            oggPage({hex("FC") + QByteArray(7, '\0')}, 0x04, 48312, 2);
 }
@@ -115,11 +122,20 @@ QByteArray mp4Atom(const char* type, const QByteArray& body)
 QByteArray mp4File()
 {
     QByteArray movieHeader(4 + 8, '\0'); // version, flags, creation and modification times
-    be(movieHeader, 1000, 4);             // time scale
-    be(movieHeader, 1000, 4);             // duration
-    movieHeader += hex("00010000" "0100") + QByteArray(10, '\0');
-    movieHeader += hex("00010000" "00000000" "00000000" "00000000" "00010000" "00000000"
-                       "00000000" "00000000" "40000000");
+    be(movieHeader, 1000, 4);            // time scale
+    be(movieHeader, 1000, 4);            // duration
+    movieHeader += hex("00010000"
+                       "0100") +
+                   QByteArray(10, '\0');
+    movieHeader += hex("00010000"
+                       "00000000"
+                       "00000000"
+                       "00000000"
+                       "00010000"
+                       "00000000"
+                       "00000000"
+                       "00000000"
+                       "40000000");
     movieHeader += QByteArray(24, '\0') + hex("00000002");
     return mp4Atom("ftyp", "M4A " + QByteArray(4, '\0') + "M4A isom") +
            mp4Atom("moov", mp4Atom("mvhd", movieHeader)) + mp4Atom("mdat", QByteArray(8, '\0'));
@@ -145,8 +161,14 @@ QByteArray asfFile()
     le(stream, 0, 4);
     le(stream, 1, 2);
     le(stream, 0, 4);
-    stream += hex("6101" "0200" "44AC0000" "803E0000" "9D0B" "1000" "0000"); // WMA v2 format
-    QByteArray b = hex("3026B2758E66CF11A6D900AA0062CE6C");                  // header
+    stream += hex("6101"
+                  "0200"
+                  "44AC0000"
+                  "803E0000"
+                  "9D0B"
+                  "1000"
+                  "0000");                                  // WMA v2 format
+    QByteArray b = hex("3026B2758E66CF11A6D900AA0062CE6C"); // header
     le(b, quint64(30 + properties.size() + stream.size()), 8);
     le(b, 2, 4);
     b += hex("0102") + properties + stream;

@@ -3,6 +3,7 @@
 #include "dialogs/AboutBox.h"
 #include "dialogs/NameDialog.h"
 #include "dialogs/PopupMenu.h"
+#include "dialogs/TagReadingProgress.h"
 #include "files/InitialFolder.h"
 #include "i18n/BuiltInTexts.h"
 #include "i18n/LanguageChoice.h"
@@ -16,7 +17,6 @@
 #include "mainwindow/Controls.h"
 #include "mainwindow/FolderDropTarget.h"
 #include "mainwindow/PasteMenu.h"
-#include "dialogs/TagReadingProgress.h"
 #include "naming/Numbering.h"
 #include "naming/PasteSources.h"
 #include "options/FillWidthList.h"
@@ -371,9 +371,8 @@ NameAsker& MainWindow::nameAsker()
 // paste, or the user cancelled). Throws when a text cannot be read.
 bool MainWindow::obtainPendingLines(NameSource source)
 {
-    TagReadingProgress tagReading(
-        this, m_context.readFileTags,
-        captionOfEntry(text(u"TXT_POPUP_COLLER_TITRES_FICHIERS"_s)));
+    TagReadingProgress tagReading(this, m_context.readFileTags,
+                                  captionOfEntry(text(u"TXT_POPUP_COLLER_TITRES_FICHIERS"_s)));
     PasteSourceReader reader(m_context.clipboard, m_context.dialogs, nameAsker(),
                              m_context.prompter, tagReading, m_state.catalogue);
     const auto lines = reader.read(source, txtRepertoire->text(),

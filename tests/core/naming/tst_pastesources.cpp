@@ -139,8 +139,8 @@ private slots:
         QTest::newRow("forbidden and control characters removed")
             << u"[TITRE]"_s << 2 << u"AC/DC: Live\nin\r\nParis"_s << u"3"_s
             << u"ACDC LiveinParis"_s;
-        QTest::newRow("unclosed bracket") << u"[[TITRE] [ANNEE"_s << 2 << u"T"_s << u"3"_s
-                                          << u"[T [ANNEE"_s;
+        QTest::newRow("unclosed bracket")
+            << u"[[TITRE] [ANNEE"_s << 2 << u"T"_s << u"3"_s << u"[T [ANNEE"_s;
     }
     void tagFields()
     {

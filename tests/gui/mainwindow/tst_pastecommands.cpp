@@ -10,8 +10,8 @@
 #include <QMenu>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QThread>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
