@@ -6,6 +6,7 @@
 
 #include <taglib/fileref.h>
 #include <taglib/tag.h>
+#include <taglib/tfilestream.h>
 
 namespace tervane {
 
@@ -25,9 +26,13 @@ QString numberOf(unsigned int number)
 
 FileTags readFileTags(const QString& path)
 {
-    // Opened read-only by name: TagLib opens for writing only to save.
+    // Opened read-only: by name, TagLib would open the file for writing
+    // too, which tells watchers (indexers, synchronisers) it was written.
     const QByteArray name = QFile::encodeName(path);
-    const TagLib::FileRef file(name.constData(), false);
+    TagLib::FileStream stream(name.constData(), true);
+    if (!stream.isOpen())
+        return {};
+    const TagLib::FileRef file(&stream, false);
     const TagLib::Tag* tag = file.isNull() ? nullptr : file.tag();
     if (!tag)
         return {};

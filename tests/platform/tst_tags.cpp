@@ -7,6 +7,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <climits>
+#include <cstring>
+#include <sys/inotify.h>
+#include <unistd.h>
+
 using namespace tervane;
 using namespace Qt::StringLiterals;
 
@@ -104,6 +109,25 @@ private slots:
         const FileTags read = readFileTags(full);
         QVERIFY(read.title.isEmpty() && read.artist.isEmpty() && read.album.isEmpty() &&
                 read.year.isEmpty() && read.track.isEmpty());
+    }
+
+    // A file read is never opened for writing: watchers would take it for
+    // written.
+    void readingNeverOpensForWriting()
+    {
+        const QString file = path(u"watched.flac"_s);
+        QVERIFY(writeAudioFile(file, AudioFormat::Flac, AudioTags{u"T"_s, {}, {}, 0, {}}));
+        const int watch = inotify_init1(IN_NONBLOCK);
+        QVERIFY(inotify_add_watch(watch, QFile::encodeName(file).constData(),
+                                  IN_CLOSE_WRITE | IN_CLOSE_NOWRITE) >= 0);
+        QCOMPARE(readFileTags(file).title, u"T"_s);
+        alignas(inotify_event) char events[sizeof(inotify_event) + NAME_MAX + 1];
+        const ssize_t size = ::read(watch, events, sizeof events);
+        QVERIFY(size >= ssize_t(sizeof(inotify_event)));
+        inotify_event first{};
+        std::memcpy(&first, events, sizeof first);
+        QCOMPARE(first.mask, quint32(IN_CLOSE_NOWRITE));
+        ::close(watch);
     }
 
     // Many files read on the thread pool come back in their order.
