@@ -1,5 +1,7 @@
 #include "dialogs/TagReadingProgress.h"
 
+#include "services/AppIdentity.h"
+
 #include <QEventLoop>
 #include <QFutureWatcher>
 #include <QProgressDialog>
@@ -23,7 +25,9 @@ std::optional<std::vector<FileTags>> TagReadingProgress::readTags(const QStringL
 {
     QProgressDialog progress(m_caption, QString(), 0, int(paths.size()), m_owner);
     progress.setObjectName(u"frmLectureTags"_s);
-    progress.setWindowTitle(m_caption);
+    // The program's name as the title, as message boxes have it: the
+    // caption, in the dialog, would not fit a title bar this narrow.
+    progress.setWindowTitle(AppTitle);
     progress.setCancelButtonText(QProgressDialog::tr("Cancel"));
     progress.setMinimumDuration(INT_MAX); // shown below, after ShowAfterMs
     progress.setAutoClose(false);
