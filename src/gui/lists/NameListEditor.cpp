@@ -81,12 +81,7 @@ void NameListEditor::showNamesMenu()
     if (selected > 0)
         menu.addItem(DeleteNames, text(u"TXT_POPUP_NOMS_SUPPRIMER"_s) + u"\tDel"_s);
     menu.addItem(0, u"-"_s);
-    menu.addItem(PasteClipboard, text(u"TXT_POPUP_COLLER_DEPUIS_PRESSE_PAPIERS"_s) + u"\tCtrl+V"_s);
-    menu.addItem(PasteTextFile, text(u"TXT_POPUP_COLLER_DEPUIS_FICHIER"_s) + u"\tCtrl+W"_s);
-    menu.addItem(PasteFileNames, text(u"TXT_POPUP_COLLER_NOMS_FICHIERS"_s) + u"\tCtrl+Y"_s);
-    menu.addItem(0, u"-"_s);
-    menu.addItem(PasteTemplate, text(u"TXT_POPUP_COLLER_CHAINE"_s));
-    menu.addItem(PasteFileTitles, text(u"TXT_POPUP_COLLER_TITRES_FICHIERS"_s));
+    addPasteItems(menu, m_host.catalogue());
 
     const int chosen = menu.trackPopup(m_names->window(), -1, -1, nullptr, false);
     switch (chosen) {

@@ -9,30 +9,52 @@ using namespace Qt::StringLiterals;
 
 namespace tervane {
 
+namespace {
+
+// Each item is numbered after the source it pastes from.
+constexpr int FirstPasteItem = 10;
+
+int itemOf(NameSource source)
+{
+    return FirstPasteItem + static_cast<int>(source);
+}
+
+} // namespace
+
+void addPasteItems(PopupMenu& menu, const TranslationCatalogue& texts)
+{
+    const auto text = [&texts](const QString& key) { return texts.item(key); };
+    menu.addItem(itemOf(NameSource::Clipboard),
+                 text(u"TXT_POPUP_COLLER_DEPUIS_PRESSE_PAPIERS"_s) + u"\tCtrl+V"_s);
+    menu.addItem(itemOf(NameSource::TextFile),
+                 text(u"TXT_POPUP_COLLER_DEPUIS_FICHIER"_s) + u"\tCtrl+W"_s);
+    menu.addItem(itemOf(NameSource::FileNames),
+                 text(u"TXT_POPUP_COLLER_NOMS_FICHIERS"_s) + u"\tCtrl+Y"_s);
+    menu.addItem(0, u"-"_s);
+    menu.addItem(itemOf(NameSource::TypedTemplate), text(u"TXT_POPUP_COLLER_CHAINE"_s));
+    menu.addItem(itemOf(NameSource::FileTitles), text(u"TXT_POPUP_COLLER_TITRES_FICHIERS"_s));
+}
+
 std::unique_ptr<PopupMenu> buildPasteMenu(const TranslationCatalogue& texts,
                                           const QString& folderText)
 {
     const bool series = seriesFolderOf(getLastPathComponent(folderText)).has_value();
     const int folderState = series ? 0 : PopupMenu::Greyed;
-    const auto text = [&texts](const QString& key) { return texts.item(key); };
     auto menu = std::make_unique<PopupMenu>();
-    menu->addItem(PasteClipboard,
-                  text(u"TXT_POPUP_COLLER_DEPUIS_PRESSE_PAPIERS"_s) + u"\tCtrl+V"_s);
-    menu->addItem(PasteTextFile, text(u"TXT_POPUP_COLLER_DEPUIS_FICHIER"_s) + u"\tCtrl+W"_s);
-    menu->addItem(PasteFileNames, text(u"TXT_POPUP_COLLER_NOMS_FICHIERS"_s) + u"\tCtrl+Y"_s);
-    menu->addItem(0, u"-"_s);
-    menu->addItem(PasteTemplate, text(u"TXT_POPUP_COLLER_CHAINE"_s));
-    menu->addItem(PasteFileTitles, text(u"TXT_POPUP_COLLER_TITRES_FICHIERS"_s));
-    menu->addItem(PasteEpisodeX, text(u"TXT_POPUP_COLLER_NOM_DOSSIER_01x01"_s), folderState);
-    menu->addItem(PasteEpisodeSE, text(u"TXT_POPUP_COLLER_NOM_DOSSIER_S01E01"_s), folderState);
+    addPasteItems(*menu, texts);
+    menu->addItem(itemOf(NameSource::FolderEpisodeX),
+                  texts.item(u"TXT_POPUP_COLLER_NOM_DOSSIER_01x01"_s), folderState);
+    menu->addItem(itemOf(NameSource::FolderEpisodeSE),
+                  texts.item(u"TXT_POPUP_COLLER_NOM_DOSSIER_S01E01"_s), folderState);
     return menu;
 }
 
 std::optional<NameSource> pasteSourceOf(int chosenItem)
 {
-    if (chosenItem < PasteClipboard || chosenItem > PasteFileTitles)
+    const auto source = static_cast<NameSource>(chosenItem - FirstPasteItem);
+    if (chosenItem < FirstPasteItem || !obtainsOwnLines(source))
         return std::nullopt;
-    return static_cast<NameSource>(chosenItem - PasteClipboard);
+    return source;
 }
 
 } // namespace tervane

@@ -11,17 +11,10 @@ namespace tervane {
 class PopupMenu;
 class TranslationCatalogue;
 
-// The items that paste names, in this menu and the names list's, each
-// numbered after the source it pastes from.
-enum PasteMenuItem {
-    PasteClipboard = 10,
-    PasteTextFile = 11,
-    PasteFileNames = 12,
-    PasteTemplate = 13,
-    PasteEpisodeX = 14,
-    PasteEpisodeSE = 15,
-    PasteFileTitles = 16,
-};
+// The items that paste names from a source of the file list's own (the
+// clipboard, a text file, the current names, a template, the tags' titles),
+// as the paste menu and the names list's menu both list them.
+void addPasteItems(PopupMenu& menu, const TranslationCatalogue& texts);
 
 // The paste menu under btnCollerPlus: every source of names, the two that
 // read the folder's name greyed unless it names a series and a season.
