@@ -1,8 +1,6 @@
 #include "AudioFiles.h"
 
 #include <QFile>
-#include <QList>
-#include <QtEndian>
 
 #include <taglib/fileref.h>
 #include <taglib/id3v1tag.h>
@@ -12,208 +10,65 @@
 
 namespace {
 
-void le(QByteArray& b, quint64 value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        b += char((value >> (8 * i)) & 0xFF);
-}
-
-void be(QByteArray& b, quint64 value, int bytes)
-{
-    for (int i = bytes; i-- > 0;)
-        b += char((value >> (8 * i)) & 0xFF);
-}
-
-QByteArray hex(const char* text)
-{
-    return QByteArray::fromHex(text);
-}
-
-// MPEG-1 layer III frames, 128 kbit/s at 44.1 kHz, silent.
-QByteArray mpegFrames()
-{
-    QByteArray b;
-    for (int i = 0; i < 8; ++i)
-        b += hex("FFFB9064") + QByteArray(417 - 4, '\0');
-    return b;
-}
-
-QByteArray flacFile()
-{
-    QByteArray b = "fLaC" + hex("80000022"); // the last metadata block: STREAMINFO
-    be(b, 4096, 2);
-    be(b, 4096, 2);
-    be(b, 0, 6); // frame sizes unknown
-    // sample rate, channels - 1, bits per sample - 1, samples
-    be(b, (quint64(44100) << 44) | (quint64(1) << 41) | (quint64(15) << 36) | 44100, 8);
-    return b + QByteArray(16, '\0') + hex("FFF8") + QByteArray(30, '\0');
-}
-
-quint32 oggChecksum(const QByteArray& page)
-{
-    quint32 crc = 0;
-    for (const char c : page) {
-        crc ^= quint32(quint8(c)) << 24;
-        for (int k = 0; k < 8; ++k)
-            crc = (crc & 0x80000000u) ? (crc << 1) ^ 0x04c11db7u : crc << 1;
-    }
-    return crc;
-}
-
-// One Ogg page of whole packets (each under 255 bytes).
-QByteArray oggPage(const QList<QByteArray>& packets, char flags, quint64 granule, int sequence)
-{
-    QByteArray b = "OggS";
-    b += '\0';
-    b += flags;
-    le(b, granule, 8);
-    le(b, 0x1234, 4); // stream serial number
-    le(b, quint64(sequence), 4);
-    le(b, 0, 4); // checksum, below
-    b += char(packets.size());
-    for (const QByteArray& packet : packets)
-        b += char(packet.size());
-    for (const QByteArray& packet : packets)
-        b += packet;
-    const quint32 crc = oggChecksum(b);
-    for (int i = 0; i < 4; ++i)
-        b[22 + i] = char((crc >> (8 * i)) & 0xFF);
-    return b;
-}
-
-QByteArray oggVorbisFile()
-{
-    QByteArray identification = "\x01vorbis";
-    le(identification, 0, 4);
-    identification += '\x02';
-    le(identification, 44100, 4);
-    le(identification, 0, 4);
-    le(identification, 128000, 4);
-    le(identification, 0, 4);
-    identification += hex("B801"); // block sizes, framing bit
-    const QByteArray comment = "\x03vorbis" + hex("0400000074657374"
-                                                  "00000000"
-                                                  "01");
-    const QByteArray setup = "\x05vorbis" + QByteArray(8, '\0');
-    return oggPage({identification}, 0x02, 0, 0) + oggPage({comment, setup}, 0, 0, 1) +
-           oggPage({QByteArray(16, '\0')}, 0x04, 44100, 2);
-}
-
-QByteArray oggOpusFile()
-{
-    const QByteArray head = "OpusHead" + hex("0102"
-                                             "3801"
-                                             "80BB0000"
-                                             "0000"
-                                             "00");
-    const QByteArray tags = "OpusTags" + hex("0400000074657374"
-                                             "00000000");
-    return oggPage({head}, 0x02, 0, 0) + oggPage({tags}, 0, 0, 1) +
-           oggPage({hex("FC") + QByteArray(7, '\0')}, 0x04, 48312, 2);
-}
-
-QByteArray mp4Atom(const char* type, const QByteArray& body)
-{
-    QByteArray b;
-    be(b, quint64(8 + body.size()), 4);
-    return b + type + body;
-}
-
-QByteArray mp4File()
-{
-    QByteArray movieHeader(4 + 8, '\0'); // version, flags, creation and modification times
-    be(movieHeader, 1000, 4);            // time scale
-    be(movieHeader, 1000, 4);            // duration
-    movieHeader += hex("00010000"
-                       "0100") +
-                   QByteArray(10, '\0');
-    movieHeader += hex("00010000"
-                       "00000000"
-                       "00000000"
-                       "00000000"
-                       "00010000"
-                       "00000000"
-                       "00000000"
-                       "00000000"
-                       "40000000");
-    movieHeader += QByteArray(24, '\0') + hex("00000002");
-    return mp4Atom("ftyp", "M4A " + QByteArray(4, '\0') + "M4A isom") +
-           mp4Atom("moov", mp4Atom("mvhd", movieHeader)) + mp4Atom("mdat", QByteArray(8, '\0'));
-}
-
-QByteArray asfFile()
-{
-    QByteArray properties = hex("A1DCAB8C47A9CF118EE400C00C205365"); // file properties
-    le(properties, 104, 8);
-    properties += QByteArray(16 + 8 + 8 + 8, '\0'); // id, size, date, packets
-    le(properties, 10000000, 8);                    // play and send durations: 1 s
-    le(properties, 10000000, 8);
-    le(properties, 0, 8);
-    le(properties, 2, 4); // seekable
-    le(properties, 0, 8);
-    le(properties, 128000, 4);
-    QByteArray stream = hex("9107DCB7B7A9CF118EE600C00C205365"); // stream properties
-    le(stream, 96, 8);
-    stream += hex("409E69F84D5BCF11A8FD00805F5C442B"); // audio
-    stream += hex("0057FB20555BCF11A8FD00805F5C442B"); // no error correction
-    le(stream, 0, 8);
-    le(stream, 18, 4);
-    le(stream, 0, 4);
-    le(stream, 1, 2);
-    le(stream, 0, 4);
-    stream += hex("6101"
-                  "0200"
-                  "44AC0000"
-                  "803E0000"
-                  "9D0B"
-                  "1000"
-                  "0000");                                  // WMA v2 format
-    QByteArray b = hex("3026B2758E66CF11A6D900AA0062CE6C"); // header
-    le(b, quint64(30 + properties.size() + stream.size()), 8);
-    le(b, 2, 4);
-    b += hex("0102") + properties + stream;
-    b += hex("3626B2758E66CF11A6D900AA0062CE6C"); // data, empty
-    le(b, 50, 8);
-    return b + QByteArray(16 + 8, '\0') + hex("0101");
-}
-
-QByteArray apeFile()
-{
-    QByteArray b = "MAC ";
-    le(b, 3990, 2);
-    le(b, 0, 2);
-    le(b, 52, 4); // descriptor and header sizes
-    le(b, 24, 4);
-    b += QByteArray(5 * 4 + 16, '\0'); // table, header and data sizes, MD5
-    le(b, 2000, 2);                    // compression
-    le(b, 0, 2);
-    le(b, 73728, 4); // blocks per frame, final frame blocks, frames
-    le(b, 44100, 4);
-    le(b, 1, 4);
-    le(b, 16, 2);
-    le(b, 2, 2);
-    le(b, 44100, 4);
-    return b + QByteArray(16, '\0');
-}
-
+// The smallest files TagLib takes for each format: headers and a frame or a
+// packet of silence, no tag.
 QByteArray bytesOf(AudioFormat format)
 {
     switch (format) {
     case AudioFormat::Mp3:
-    case AudioFormat::Mp3Id3v1:
-        return mpegFrames();
+    case AudioFormat::Mp3Id3v1: {
+        // Eight MPEG-1 layer III frames, 128 kbit/s at 44.1 kHz, silent.
+        QByteArray frames;
+        for (int i = 0; i < 8; ++i)
+            frames += QByteArray::fromHex("FFFB9064") + QByteArray(417 - 4, '\0');
+        return frames;
+    }
     case AudioFormat::Flac:
-        return flacFile();
+        // "fLaC", the last metadata block: STREAMINFO (44.1 kHz, stereo, 16 bits,
+        // one second), then the start of a frame.
+        return QByteArray::fromHex(
+            "664C614380000022100010000000000000000AC442F00000AC440000000000000000000000000000"
+            "0000FFF8000000000000000000000000000000000000000000000000000000000000");
     case AudioFormat::OggVorbis:
-        return oggVorbisFile();
+        // Three Ogg pages: the Vorbis identification header, the comment and setup
+        // headers, and one audio packet ending the stream.
+        return QByteArray::fromHex(
+            "4F67675300020000000000000000341200000000000078FE509B011E01766F726269730000000002"
+            "44AC00000000000000F4010000000000B8014F676753000000000000000000003412000001000000"
+            "13B7BF4202140F03766F726269730400000074657374000000000105766F72626973000000000000"
+            "00004F676753000444AC0000000000003412000002000000A26AC3F0011000000000000000000000"
+            "000000000000");
     case AudioFormat::OggOpus:
-        return oggOpusFile();
+        // Three Ogg pages: OpusHead (stereo, 48 kHz), OpusTags, one audio packet.
+        return QByteArray::fromHex(
+            "4F6767530002000000000000000034120000000000008E48F7F401134F7075734865616401023801"
+            "80BB00000000004F67675300000000000000000000341200000100000048A9A27B01144F70757354"
+            "6167730400000074657374000000004F6767530004B8BC00000000000034120000020000001F10CC"
+            "590108FC00000000000000");
     case AudioFormat::Mp4:
-        return mp4File();
+        // "ftyp" (M4A), "moov" holding a movie header of one second, an empty "mdat".
+        return QByteArray::fromHex(
+            "00000018667479704D344120000000004D34412069736F6D000000746D6F6F760000006C6D766864"
+            "000000000000000000000000000003E8000003E80001000001000000000000000000000000010000"
+            "00000000000000000000000000010000000000000000000000000000400000000000000000000000"
+            "0000000000000000000000000000000000000002000000106D6461740000000000000000");
     case AudioFormat::Asf:
-        return asfFile();
+        // An ASF header with its file properties and one WMA v2 audio stream, and an
+        // empty data object.
+        return QByteArray::fromHex(
+            "3026B2758E66CF11A6D900AA0062CE6CE600000000000000020000000102A1DCAB8C47A9CF118EE4"
+            "00C00C20536568000000000000000000000000000000000000000000000000000000000000000000"
+            "00000000000000000000000000008096980000000000809698000000000000000000000000000200"
+            "0000000000000000000000F401009107DCB7B7A9CF118EE600C00C2053656000000000000000409E"
+            "69F84D5BCF11A8FD00805F5C442B0057FB20555BCF11A8FD00805F5C442B00000000000000001200"
+            "0000000000000100000000006101020044AC0000803E00009D0B100000003626B2758E66CF11A6D9"
+            "00AA0062CE6C32000000000000000000000000000000000000000000000000000000000000000101");
     case AudioFormat::Ape:
-        return apeFile();
+        // A Monkey's Audio descriptor and header (44.1 kHz, stereo, 16 bits).
+        return QByteArray::fromHex(
+            "4D414320960F00003400000018000000000000000000000000000000000000000000000000000000"
+            "000000000000000000000000D00700000020010044AC0000010000001000020044AC000000000000"
+            "000000000000000000000000");
     }
     return {};
 }

@@ -3,8 +3,8 @@
 #include <QString>
 #include <optional>
 
-// Small music files of every format the program reads tags from, built byte
-// by byte (silent frames, headers only) and tagged by TagLib's own classes.
+// Small music files of every format the program reads tags from: their
+// headers and a little silence, tagged by TagLib's own classes.
 enum class AudioFormat { Mp3, Mp3Id3v1, Flac, OggVorbis, OggOpus, Mp4, Asf, Ape };
 
 struct AudioTags {
