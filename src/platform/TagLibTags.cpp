@@ -8,6 +8,8 @@
 #include <taglib/tag.h>
 #include <taglib/tfilestream.h>
 
+#include <sys/stat.h>
+
 namespace tervane {
 
 namespace {
@@ -29,6 +31,10 @@ FileTags readFileTags(const QString& path)
     // Opened read-only: by name, TagLib would open the file for writing
     // too, which tells watchers (indexers, synchronisers) it was written.
     const QByteArray name = QFile::encodeName(path);
+    // Only a regular file: opening a pipe put in its place would wait forever.
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return {};
     TagLib::FileStream stream(name.constData(), true);
     if (!stream.isOpen())
         return {};

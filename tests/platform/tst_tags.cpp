@@ -10,6 +10,7 @@
 #include <climits>
 #include <cstring>
 #include <sys/inotify.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace tervane;
@@ -88,6 +89,7 @@ private slots:
         QTest::newRow("empty file") << u"empty.mp3"_s << QByteArray("");
         QTest::newRow("missing file") << u"missing.mp3"_s << QByteArray();
         QTest::newRow("a folder") << u"folder.mp3"_s << QByteArray();
+        QTest::newRow("a named pipe") << u"pipe.mp3"_s << QByteArray();
     }
     void unreadableFilesGiveEmptyFields()
     {
@@ -101,6 +103,8 @@ private slots:
             QVERIFY(writeAudioFile(full, format));
         } else if (file.startsWith(u"folder"_s)) {
             QVERIFY(QDir().mkpath(full));
+        } else if (file.startsWith(u"pipe"_s)) {
+            QCOMPARE(::mkfifo(QFile::encodeName(full).constData(), 0600), 0);
         } else if (!file.startsWith(u"missing"_s)) {
             QFile out(full);
             QVERIFY(out.open(QIODevice::WriteOnly));

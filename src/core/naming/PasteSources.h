@@ -73,10 +73,11 @@ public:
                       Prompter& prompter, TagReading& tagReading,
                       const TranslationCatalogue& texts);
 
-    // The files named by the rows, in their folder.
+    // The files named by the rows, in their folder: a copy, as the window
+    // may list another folder while the tags are read.
     struct ListedFiles {
         QString folder;
-        const QStringList& rows;
+        QStringList rows;
     };
     // The lines; nothing when there is nothing to paste or the user
     // cancelled. Throws AppError when a text file cannot be read.

@@ -254,12 +254,14 @@ RenameResult RenameCommand::undoExchange(const RenameStep& entry)
     const bool secondThere = m_fileSystem.fileIdentity(folder + entry.from) == entry.toFile;
     if (firstThere && secondThere)
         return m_fileSystem.exchangeNames(m_folder, entry.to, entry.from);
+    RenameResult result;
     if (firstThere)
-        m_fileSystem.renameNoReplace(m_folder, entry.to, entry.from);
+        result = m_fileSystem.renameNoReplace(m_folder, entry.to, entry.from);
     else if (secondThere)
-        m_fileSystem.renameNoReplace(m_folder, entry.from, entry.to);
-    if (alreadyRestored(entry))
-        return {};
+        result = m_fileSystem.renameNoReplace(m_folder, entry.from, entry.to);
+    if (!result.ok || alreadyRestored(entry))
+        return result;
+    // The file that went away leaves the entry to undo, as a renamed file would.
     return {false, ENOENT, QString::fromLocal8Bit(std::strerror(ENOENT))};
 }
 
