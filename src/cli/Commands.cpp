@@ -4,7 +4,6 @@
 #include "i18n/LanguageFile.h"
 #include "naming/Numbering.h"
 #include "naming/PasteSources.h"
-#include "naming/TemplateFields.h"
 #include "platform/TagLibTags.h"
 #include "rename/PlanOrder.h"
 #include "services/AppError.h"
@@ -120,10 +119,9 @@ QStringList PreviewCommand::templateLines(const QString& pattern) const
     if (pattern.contains(NumberPlaceholder, Qt::CaseInsensitive) && !fillWidthSuits(width, files))
         throw CliError{Refused, m_context.text(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s)};
     const RenameWorkspace& workspace = m_context.workspace();
-    std::vector<FileTags> tags;
-    if (usesTagFields(pattern))
-        tags = readTagsOfFiles(pathsOfFiles(workspace.listedFolder, workspace.fileRows));
-    return linesFromTemplate(pattern, width, workspace.fileRows, tags);
+    WaitedTagReading tagReading;
+    return *filledTemplateLines(pattern, width, {workspace.listedFolder, workspace.fileRows},
+                                tagReading);
 }
 
 QStringList PreviewCommand::namesFileLines() const

@@ -12,4 +12,13 @@ FileTags readFileTags(const QString& path);
 // The tags of every file, read on the thread pool; the caller waits.
 std::vector<FileTags> readTagsOfFiles(const QStringList& paths);
 
+// The same as a reading that is never cancelled (the command line's).
+class WaitedTagReading : public TagReading {
+public:
+    std::optional<std::vector<FileTags>> readTags(const QStringList& paths) override
+    {
+        return readTagsOfFiles(paths);
+    }
+};
+
 } // namespace tervane

@@ -167,7 +167,8 @@ std::optional<QStringList> PasteSourceReader::read(NameSource source, const QStr
         return templateLines(captionOfEntry(text(u"TXT_POPUP_COLLER_CHAINE"_s)),
                              text(u"TXT_PISTE_NUMERO"_s), files);
     case NameSource::FileTitles:
-        return filledTemplate(TitleField, initialTemplateWidth(files.rows.size()), files);
+        return filledTemplateLines(TitleField, initialTemplateWidth(files.rows.size()), files,
+                                   m_tagReading);
     case NameSource::FolderEpisodeX:
     case NameSource::FolderEpisodeSE: {
         const auto series = seriesFolderOf(getLastPathComponent(folderText));
@@ -214,17 +215,15 @@ std::optional<QStringList> PasteSourceReader::templateLines(const QString& capti
                              initialTemplateWidth(fileCount), fileCount});
     if (!answer)
         return std::nullopt;
-    return filledTemplate(answer->text, answer->fillWidth, files);
+    return filledTemplateLines(answer->text, answer->fillWidth, files, m_tagReading);
 }
 
-// The tags are read only when the template has fields for them; a reading
-// cancelled pastes nothing.
-std::optional<QStringList> PasteSourceReader::filledTemplate(const QString& pattern, int width,
-                                                             const ListedFiles& files)
+std::optional<QStringList> filledTemplateLines(const QString& pattern, int width,
+                                               const ListedFiles& files, TagReading& tagReading)
 {
     std::vector<FileTags> tags;
     if (usesTagFields(pattern)) {
-        auto read = m_tagReading.readTags(pathsOfFiles(files.folder, files.rows));
+        auto read = tagReading.readTags(pathsOfFiles(files.folder, files.rows));
         if (!read)
             return std::nullopt;
         tags = std::move(*read);

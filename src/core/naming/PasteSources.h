@@ -36,6 +36,13 @@ QStringList fileNameLines(const QStringList& fileRows);
 QStringList linesFromTemplate(const QString& pattern, int width, const QStringList& fileRows,
                               const std::vector<FileTags>& tags = {});
 
+// The files named by the rows, in their folder: a copy, as the window may
+// list another folder while the tags are read.
+struct ListedFiles {
+    QString folder;
+    QStringList rows;
+};
+
 // A folder named after a series and its season: "Ma série S02".
 struct SeriesFolder {
     QString series; // "Ma série"
@@ -73,12 +80,6 @@ public:
                       Prompter& prompter, TagReading& tagReading,
                       const TranslationCatalogue& texts);
 
-    // The files named by the rows, in their folder: a copy, as the window
-    // may list another folder while the tags are read.
-    struct ListedFiles {
-        QString folder;
-        QStringList rows;
-    };
     // The lines; nothing when there is nothing to paste or the user
     // cancelled. Throws AppError when a text file cannot be read.
     std::optional<QStringList> read(NameSource source, const QString& folderText,
@@ -89,8 +90,6 @@ private:
     std::optional<QStringList> textFileLines(const QString& folderText);
     std::optional<QStringList> templateLines(const QString& caption, const QString& pattern,
                                              const ListedFiles& files);
-    std::optional<QStringList> filledTemplate(const QString& pattern, int width,
-                                              const ListedFiles& files);
     QString text(const QString& key) const;
 
     const Clipboard& m_clipboard;
@@ -103,5 +102,10 @@ private:
 
 // The full paths of the files named by the rows of a folder.
 QStringList pathsOfFiles(const QString& folder, const QStringList& fileRows);
+
+// One line per listed file from a template, the files' tags read only when
+// it has fields for them; none when that reading was cancelled.
+std::optional<QStringList> filledTemplateLines(const QString& pattern, int width,
+                                               const ListedFiles& files, TagReading& tagReading);
 
 } // namespace tervane

@@ -330,10 +330,10 @@ std::size_t stepsDoneOfInterruptedRun(const std::vector<RenameStep>& steps, std:
     // Before that, at the last step that looks done: its old name is gone
     // too (a later step may give an old name back, as in a chain).
     for (std::size_t i = end; i-- > knownDone;) {
-        const bool looksDone = steps[i].isExchange()
-                                   ? stepLooksDone(steps[i], folder, fileSystem)
-                                   : !fileSystem.fileExists(prefix + steps[i].from);
-        if (changed(steps[i]) && looksDone)
+        if (!changed(steps[i]))
+            continue;
+        if (steps[i].isExchange() ? stepLooksDone(steps[i], folder, fileSystem)
+                                  : !fileSystem.fileExists(prefix + steps[i].from))
             return i + 1;
     }
     return knownDone;

@@ -23,12 +23,12 @@ TagReadingProgress::TagReadingProgress(QWidget* owner, FileTagReader readFile, Q
 
 std::optional<std::vector<FileTags>> TagReadingProgress::readTags(const QStringList& paths)
 {
-    QProgressDialog progress(m_caption, QString(), 0, int(paths.size()), m_owner);
+    QProgressDialog progress(m_caption, QProgressDialog::tr("Cancel"), 0, int(paths.size()),
+                             m_owner);
     progress.setObjectName(u"frmLectureTags"_s);
     // The program's name as the title, as message boxes have it: the
     // caption, in the dialog, would not fit a title bar this narrow.
     progress.setWindowTitle(AppTitle);
-    progress.setCancelButtonText(QProgressDialog::tr("Cancel"));
     progress.setMinimumDuration(INT_MAX); // shown below, after ShowAfterMs
     progress.setAutoClose(false);
     progress.setAutoReset(false);
