@@ -55,6 +55,7 @@ public:
             m_journal.recordRunEnd(m_stepsDone);
         m_endRecorded = true;
         m_journal.recordSettled(index);
+        ++m_rolledBack;
     }
     void finished(const std::vector<RenameStep>& undoSet) override
     {
@@ -63,7 +64,11 @@ public:
             m_journal.discardPrepared(m_folder);
             return;
         }
-        m_saved = m_journal.rewrite(m_folder, undoSet);
+        // So it does after a rollback that gave every file its name back.
+        if (m_endRecorded && m_rolledBack == m_stepsDone)
+            m_saved = m_journal.restorePrevious(m_folder);
+        else
+            m_saved = m_journal.rewrite(m_folder, undoSet);
     }
     bool saved() const { return m_saved; }
 
@@ -77,6 +82,7 @@ private:
     bool m_undoing = false;
     bool m_endRecorded = false;
     std::size_t m_stepsDone = 0;
+    std::size_t m_rolledBack = 0; // entries of the run given their names back
     bool m_saved = true;
 };
 

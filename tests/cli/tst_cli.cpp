@@ -311,11 +311,20 @@ private slots:
                                               u"4.mp3=4.mp3"_s, u"5.mp3=5.mp3"_s}));
     }
 
-    void renamingThatRenamesNothingKeepsThePreviousJournal()
+    // A run that renames nothing, or is rolled back in full, leaves the
+    // previous renaming undoable.
+    void previousJournalKeptWhenNothingStaysRenamed_data()
     {
+        QTest::addColumn<QString>("taken"); // a sub-folder's name, where the run fails
+        QTest::newRow("first step fails") << u"p.mp3"_s;
+        QTest::newRow("rolled back") << u"r.mp3"_s;
+    }
+    void previousJournalKeptWhenNothingStaysRenamed()
+    {
+        QFETCH(QString, taken);
         Workbench bench({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s}, "Numérotation=0\n");
         QCOMPARE(bench.cli(u"rename"_s, {}, "x\ny\nz\n").exitCode, 0);
-        QDir(bench.folder).mkdir(u"p.mp3"_s); // the first new name is a sub-folder's
+        QDir(bench.folder).mkdir(taken);
         QCOMPARE(bench.cli(u"rename"_s, {}, "p\nq\nr\n").exitCode, 1);
         QCOMPARE(bench.cli(u"undo"_s).exitCode, 0);
         QCOMPARE(bench.onDisk(),

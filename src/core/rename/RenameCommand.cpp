@@ -103,8 +103,15 @@ bool RenameCommand::lockedOrReported(const FolderLock& lock)
 RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,
                                  std::vector<RenameStep>& undoSet, bool conflictsAccepted)
 {
+    m_inEffect.clear();
+    m_renamesMade.clear();
     if (plan.empty())
         return RenameOutcome::NotPossible;
+    // Files that already bear their new names: nothing to do, nothing to ask,
+    // and the previous renaming stays undoable.
+    if (std::all_of(plan.begin(), plan.end(),
+                    [](const RenameStep& step) { return step.from == step.to; }))
+        return RenameOutcome::Finished;
     const FolderLock lock(m_folder);
     if (!lockedOrReported(lock))
         return RenameOutcome::Busy;
@@ -112,7 +119,12 @@ RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,
     const int conflicts = countConflicts(m_folder, plan, m_fileSystem);
     RenameOutcome outcome = RenameOutcome::Declined;
     if (conflicts == 0 || conflictsAccepted || confirmConflicts(conflicts))
-        outcome = execute(plan, undoSet) ? RenameOutcome::Finished : RenameOutcome::StepFailed;
+        outcome = execute(plan) ? RenameOutcome::Finished : RenameOutcome::StepFailed;
+    // A run rolled back in full left the folder as the previous renaming
+    // left it: that one stays undoable.
+    if (std::any_of(m_inEffect.begin(), m_inEffect.end(),
+                    [](const RenameStep& step) { return step.from != step.to; }))
+        undoSet = m_inEffect;
     if (m_recorder)
         m_recorder->finished(undoSet);
     return outcome;
@@ -129,20 +141,18 @@ bool RenameCommand::confirmConflicts(int conflicts)
     return true;
 }
 
-bool RenameCommand::execute(const std::vector<RenameStep>& plan, std::vector<RenameStep>& undoSet)
+bool RenameCommand::execute(const std::vector<RenameStep>& plan)
 {
     const HeldFolder held(m_fileSystem, m_folder);
     for (std::size_t i = 0; i < plan.size(); ++i) {
         const RenameStep& step = plan[i];
         const RenameResult result = perform(step);
         if (!result.ok) {
-            reportFailedStep(step, i, result, undoSet);
+            reportFailedStep(step, i, result);
             return false;
         }
-        // The previous renaming stays undoable until this one has begun.
-        if (i == 0)
-            undoSet.clear();
-        undoSet.push_back(step);
+        m_inEffect.push_back(step);
+        m_renamesMade.push_back(step);
         if (m_recorder)
             m_recorder->stepDone(i);
     }
@@ -151,7 +161,7 @@ bool RenameCommand::execute(const std::vector<RenameStep>& plan, std::vector<Ren
 }
 
 void RenameCommand::reportFailedStep(const RenameStep& step, std::size_t row,
-                                     const RenameResult& result, std::vector<RenameStep>& undoSet)
+                                     const RenameResult& result)
 {
     setBusy(false);
     const QString message =
@@ -165,11 +175,12 @@ void RenameCommand::reportFailedStep(const RenameStep& step, std::size_t row,
         message + u"\r\n\r\n"_s + m_texts.item(u"MSG_ERREUR_RENOMMAGE_FICHIERS_TRAITES"_s),
         MessageIcon::Critical);
     if (rollBack)
-        renameBack(undoSet);
+        renameBack(m_inEffect);
 }
 
 RenameOutcome RenameCommand::undo(std::vector<RenameStep>& undoSet)
 {
+    m_renamesMade.clear();
     const FolderLock lock(m_folder);
     if (!lockedOrReported(lock))
         return RenameOutcome::Busy;
@@ -217,6 +228,7 @@ void RenameCommand::renameBack(std::vector<RenameStep>& entries)
                 failures.emplace_back(entry, result);
                 continue;
             }
+            m_renamesMade.push_back({entry.to, entry.from, entry.toFile, entry.fromFile});
         }
         if (m_recorder)
             m_recorder->entrySettled(i);

@@ -52,9 +52,10 @@ public:
 
     // Analyses the plan, asks about conflicts (unless already accepted),
     // renames step by step and, when a step fails, reports it and offers to
-    // roll the earlier steps back. undoSet is replaced by the steps done once
-    // the first succeeds. The caller then reads the folder again (unless
-    // declined or busy).
+    // roll the earlier steps back. undoSet is replaced by the steps left in
+    // effect, when they change a name: a plan that changes nothing and a run
+    // rolled back in full keep the previous renaming undoable. The caller
+    // then reads the folder again (unless declined or busy).
     RenameOutcome run(const std::vector<RenameStep>& plan, std::vector<RenameStep>& undoSet,
                       bool conflictsAccepted = false);
 
@@ -65,11 +66,14 @@ public:
     // name present, its new one gone) counts as restored.
     RenameOutcome undo(std::vector<RenameStep>& undoSet);
 
-private:
     bool confirmConflicts(int conflicts);
-    bool execute(const std::vector<RenameStep>& plan, std::vector<RenameStep>& undoSet);
-    void reportFailedStep(const RenameStep& step, std::size_t row, const RenameResult& result,
-                          std::vector<RenameStep>& undoSet);
+    // Every name the last command changed, in order: its steps as they were
+    // done, and each entry walked back as the reversed step.
+    const std::vector<RenameStep>& renamesMade() const { return m_renamesMade; }
+
+private:
+    bool execute(const std::vector<RenameStep>& plan);
+    void reportFailedStep(const RenameStep& step, std::size_t row, const RenameResult& result);
     void renameBack(std::vector<RenameStep>& entries);
     RenameResult perform(const RenameStep& step);
     RenameResult undoStep(const RenameStep& entry);
@@ -84,6 +88,8 @@ private:
     Prompter& m_prompter;
     const TranslationCatalogue& m_texts;
     RenameRecorder* m_recorder;
+    std::vector<RenameStep> m_inEffect; // the run's steps done and not walked back
+    std::vector<RenameStep> m_renamesMade;
     bool m_busy = false;
 };
 

@@ -238,9 +238,19 @@ bool RenameJournal::prepare(const QString& folder, const std::vector<RenameStep>
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
+QString RenameJournal::previousFileFor(const QString& folder) const
+{
+    return fileFor(folder) + u".previous"_s;
+}
+
 bool RenameJournal::commitPrepared(const QString& folder)
 {
-    if (!replaceFile(preparedFileFor(folder), fileFor(folder)))
+    // The journal it replaces is kept aside until the run is over: a run
+    // rolled back in full gives it back.
+    const QString journal = fileFor(folder);
+    if (!QFileInfo::exists(journal) || !replaceFile(journal, previousFileFor(folder)))
+        QFile::remove(previousFileFor(folder));
+    if (!replaceFile(preparedFileFor(folder), journal))
         return false;
     openForProgress(folder);
     return true;
@@ -280,9 +290,19 @@ void RenameJournal::recordSettled(std::size_t index)
     appendRecord('s' + QByteArray::number(qulonglong(index)));
 }
 
+bool RenameJournal::restorePrevious(const QString& folder)
+{
+    m_progress.close();
+    const QString previous = previousFileFor(folder);
+    if (QFileInfo::exists(previous))
+        return replaceFile(previous, fileFor(folder));
+    return QFile::remove(fileFor(folder)) || !QFileInfo::exists(fileFor(folder));
+}
+
 bool RenameJournal::rewrite(const QString& folder, const std::vector<RenameStep>& steps)
 {
     m_progress.close();
+    QFile::remove(previousFileFor(folder));
     if (steps.empty())
         return QFile::remove(fileFor(folder)) || !QFileInfo::exists(fileFor(folder));
     const QByteArray bytes = encoded(folder, true, steps);

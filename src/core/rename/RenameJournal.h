@@ -60,9 +60,13 @@ public:
     void recordSettled(std::size_t index);
     // Replaces the journal with the steps left to undo; none removes it.
     bool rewrite(const QString& folder, const std::vector<RenameStep>& steps);
+    // The run committed last was rolled back in full: the journal it
+    // replaced (or none) is the folder's again.
+    bool restorePrevious(const QString& folder);
 
 private:
     QString preparedFileFor(const QString& folder) const;
+    QString previousFileFor(const QString& folder) const;
     void settlePrepared(const QString& folder, const FileSystem& fileSystem);
     void appendRecord(const QByteArray& record);
     void openForProgress(const QString& folder);

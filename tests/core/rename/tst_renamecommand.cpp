@@ -136,14 +136,18 @@ private slots:
         QVERIFY(QFileInfo(folder.dir.filePath(u"x.mp3"_s)).isDir());
     }
 
-    void unchangedNamesAreRenamedWithoutQuestion()
+    // Files that already bear their names: nothing is renamed or asked, and
+    // the previous renaming stays undoable.
+    void unchangedNamesRenameNothing()
     {
         Folder folder({u"a.mp3"_s, u"b.mp3"_s});
+        folder.workspace.undoSet.push_back({u"old.mp3"_s, u"a.mp3"_s});
         folder.plan({u"a.mp3>a.mp3"_s, u"b.mp3>b.mp3"_s});
         QCOMPARE(folder.run(), RenameOutcome::Finished);
         QVERIFY(folder.prompter.boxes.isEmpty());
-        QCOMPARE(folder.workspace.undoSet.size(), std::size_t(2));
-        QCOMPARE(folder.workspace.undoSet[0].from, u"a.mp3"_s);
+        QCOMPARE(folder.fileSystem.renames(), 0);
+        QCOMPARE(folder.workspace.undoSet.size(), std::size_t(1));
+        QCOMPARE(folder.workspace.undoSet[0].from, u"old.mp3"_s);
     }
 
     void thirdOfFourFails_data()
@@ -156,6 +160,8 @@ private slots:
     {
         QFETCH(bool, rollBack);
         Folder folder({u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s, u"4.mp3"_s});
+        const RenameStep previous{u"0.mp3"_s, u"1.mp3"_s};
+        folder.workspace.undoSet.push_back(previous);
         folder.fileSystem.failRename(2, FaultyFileSystem::Fault::AccessRefused);
         folder.plan({u"1.mp3>a.mp3"_s, u"2.mp3>b.mp3"_s, u"3.mp3>c.mp3"_s, u"4.mp3>d.mp3"_s});
         folder.prompter.queueAnswers({rollBack});
@@ -165,7 +171,9 @@ private slots:
         if (rollBack) {
             QCOMPARE(folder.contents(), (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s,
                                                      u"3.mp3=3.mp3"_s, u"4.mp3=4.mp3"_s}));
-            QVERIFY(folder.workspace.undoSet.empty());
+            // The folder is as the previous renaming left it: still undoable.
+            QCOMPARE(folder.workspace.undoSet.size(), std::size_t(1));
+            QCOMPARE(folder.workspace.undoSet[0].from, previous.from);
         } else {
             QCOMPARE(folder.contents(), (QStringList{u"3.mp3=3.mp3"_s, u"4.mp3=4.mp3"_s,
                                                      u"a.mp3=1.mp3"_s, u"b.mp3=2.mp3"_s}));
