@@ -3,6 +3,9 @@
 #include "naming/Numbering.h"
 #include "text/TextHelpers.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace tervane {
 
 namespace {
@@ -42,21 +45,28 @@ void trimSpaces(QString& t)
         t.remove(0, start);
 }
 
+// Code units of the character at i (a surrogate pair is one character); 0
+// past the end.
+qsizetype characterSize(const QString& t, qsizetype i)
+{
+    if (i >= t.size())
+        return 0;
+    return t[i].isHighSurrogate() && i + 1 < t.size() && t[i + 1].isLowSurrogate() ? 2 : 1;
+}
+
 // Durations hh:mm:ss, h:mm:ss, mm:ss and m:ss go, each with the character
 // after it.
 void removeDurations(QString& t)
 {
+    static constexpr QStringView Shapes[] = {u"##:##:##", u"#:##:##", u"##:##", u"#:##"};
     for (qsizetype i = 0; i + 1 < t.size();) {
-        if (hasShapeAt(t, i, u"##:##:##"))
-            t.remove(i, 9);
-        else if (hasShapeAt(t, i, u"#:##:##"))
-            t.remove(i, 8);
-        else if (hasShapeAt(t, i, u"##:##"))
-            t.remove(i, 6);
-        else if (hasShapeAt(t, i, u"#:##"))
-            t.remove(i, 5);
-        else
+        const auto* shape = std::find_if(std::begin(Shapes), std::end(Shapes),
+                                         [&](QStringView s) { return hasShapeAt(t, i, s); });
+        if (shape == std::end(Shapes)) {
             ++i;
+            continue;
+        }
+        t.remove(i, shape->size() + characterSize(t, i + shape->size()));
     }
 }
 
@@ -260,12 +270,14 @@ quint64 rowStamp(const TreatmentOptions& o)
          o.addStringPosition, QString::number(int(o.dropOriginalExtension))});
 }
 
-bool rowIsUnchanged(const NameRow& previous, std::size_t record, const QString& treated,
-                    quint64 stamp)
+// A row's name depends on its treated text, the options, its position (its
+// number) and the file beside it (its extension).
+bool rowIsUnchanged(const NameRow& previous, std::size_t at, const QString& treated, quint64 stamp,
+                    const QString& file)
 {
-    return previous.record == record && previous.madeWith == stamp &&
+    return previous.madeWith == stamp && previous.madeAt == at &&
            previous.madeFrom.size() == treated.size() &&
-           previous.madeFrom.constData() == treated.constData();
+           previous.madeFrom.constData() == treated.constData() && previous.madeBeside == file;
 }
 
 // Row b's name: numbered, the added string put in, the file's extension after.
@@ -299,16 +311,20 @@ QString normaliseLineBreaks(const QString& text)
     return result;
 }
 
+QString sourceTextOfLine(const QString& line)
+{
+    QString kept = line;
+    kept.removeIf([](QChar c) { return c != u':' && isForbiddenChar(c); });
+    removeLoneSurrogates(kept);
+    return trimmedSpaces(kept);
+}
+
 std::vector<NameRecord> recordsFromLines(const QStringList& lines)
 {
     std::vector<NameRecord> records;
     records.reserve(std::size_t(lines.size()));
-    for (const QString& line : lines) {
-        QString kept = line;
-        kept.removeIf([](QChar c) { return c != u':' && isForbiddenChar(c); });
-        removeLoneSurrogates(kept);
-        records.push_back({trimmedSpaces(kept), {}});
-    }
+    for (const QString& line : lines)
+        records.push_back({sourceTextOfLine(line), {}});
     return records;
 }
 
@@ -338,13 +354,16 @@ std::vector<NameRow> generateNameRows(std::vector<NameRecord>& records,
     for (std::size_t b = 0; b < rows.size(); ++b) {
         NameRow& row = rows[b];
         const QString& treated = records[row.record].treated.treated;
-        if (b < previous.size() && rowIsUnchanged(previous[b], row.record, treated, stamp)) {
+        const QString file = fileRows.value(qsizetype(b));
+        if (b < previous.size() && rowIsUnchanged(previous[b], b, treated, stamp, file)) {
             row.text = previous[b].text;
         } else {
             row.text = rowText(treated, b, numbering, addedAt, added, fileRows);
         }
         row.madeFrom = treated;
         row.madeWith = stamp;
+        row.madeAt = b;
+        row.madeBeside = file;
     }
     return rows;
 }

@@ -35,17 +35,21 @@ QStringList splitIntoLines(const QString& text);
 // the lines its user sees.
 QString normaliseLineBreaks(const QString& text);
 
-// One source record per line: the line trimmed of spaces and rid of the
+// The source text of a line: the line trimmed of spaces and rid of the
 // characters a file name may not hold, colons excepted (a duration is written
 // with colons and is only recognised later).
+QString sourceTextOfLine(const QString& line);
+
+// One source record per line, each with its line's source text.
 std::vector<NameRecord> recordsFromLines(const QStringList& lines);
 
 // Cleans, numbers and completes every record's name from its source text, as
 // the options say. Returns the rows of the names list: each name with the
 // extension of the file in the same row, and the record it shows. Records
 // left empty take no row when the options say so; they stay among the
-// records. Rows of the previous run (made with the same file rows) that
-// nothing changed are taken again.
+// records. Rows of the previous run that nothing changed (made at the same
+// place, beside the same file, from the same text and options) are taken
+// again.
 std::vector<NameRow> generateNameRows(std::vector<NameRecord>& records,
                                       const TreatmentOptions& options, const QStringList& fileRows,
                                       const std::vector<NameRow>& previous = {});

@@ -29,9 +29,10 @@ struct NameRecord {
 // problem count marked it (shown in red); the source record it shows (the
 // row's tag); and whether the treatments left that record's name empty (an
 // empty name, even with the file's extension after it). The next run takes
-// the row again as it is when its record, its treated text (madeFrom shares
-// its characters) and everything else it was made with (madeWith) are the
-// same: after a drag, only the rows that moved are made again.
+// the row again as it is when its treated text (madeFrom shares its
+// characters), the options it was made with (madeWith), its place and the
+// file beside it are the same: after a drag, only the rows that moved are
+// made again.
 struct NameRow {
     QString text;
     bool duplicate = false;
@@ -39,6 +40,8 @@ struct NameRow {
     bool nameless = false;
     QString madeFrom = {};
     quint64 madeWith = 0;
+    std::size_t madeAt = 0;
+    QString madeBeside = {};
 };
 
 } // namespace tervane

@@ -63,6 +63,8 @@ void moveNameRecords(RenameWorkspace& workspace, std::vector<bool>& selected, bo
         std::swap(workspace.sourceRecords[workspace.nameRows[a].record],
                   workspace.sourceRecords[workspace.nameRows[b].record]);
         std::swap(workspace.nameRows[a].text, workspace.nameRows[b].text);
+        // Each now shows a name made at the other's place: both are made again.
+        workspace.nameRows[a].madeWith = workspace.nameRows[b].madeWith = 0;
         const bool flag = selected[a];
         selected[a] = selected[b];
         selected[b] = flag;

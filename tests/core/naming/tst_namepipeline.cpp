@@ -111,6 +111,8 @@ private slots:
                                                             o.termsToRemove = u"live"_s;
                                                         })
                                                 << QStringList{u"Song"_s};
+        QTest::newRow("duration then an emoji, taken whole")
+            << u"37)1:23:45😀😀Intro"_s << durationsOnly << QStringList{u"37)😀Intro"_s};
         QTest::newRow("duration first on the line")
             << u"3:45 Intro"_s << durationsOnly << QStringList{u"Intro"_s};
         QTest::newRow("durations off keep no colon")
