@@ -4,7 +4,7 @@
 #include "rename/PlanOrder.h"
 #include "text/NaturalSort.h"
 
-#include <utility>
+#include <QHash>
 
 namespace tervane {
 
@@ -35,7 +35,6 @@ void RenameSession::listFiles(bool readAgain, bool numeric)
     if (readAgain)
         m_enumerator.refresh();
     m_workspace.fileRows = m_enumerator.names();
-    m_filesListed = true;
     if (!m_workspace.fileRows.isEmpty()) {
         if (numeric)
             sortNumerically(m_workspace.fileRows);
@@ -49,12 +48,8 @@ void RenameSession::generateNames(const TreatmentOptions& options,
 {
     if (lines)
         m_workspace.sourceRecords = recordsFromLines(*lines);
-    // Rows made for other files are made again: their extensions may differ.
-    static const std::vector<NameRow> none;
-    const std::vector<NameRow>& previous =
-        std::exchange(m_filesListed, false) ? none : m_workspace.nameRows;
-    m_workspace.nameRows =
-        generateNameRows(m_workspace.sourceRecords, options, m_workspace.fileRows, previous);
+    m_workspace.nameRows = generateNameRows(m_workspace.sourceRecords, options,
+                                            m_workspace.fileRows, m_workspace.nameRows);
     emit namesChanged();
 }
 
@@ -81,6 +76,9 @@ RenameOutcome RenameSession::rename(const PlannedRenaming& planned, Prompter& pr
     RenameCommand command(m_workspace.listedFolder, m_fileSystem, prompter, texts, recorder);
     const RenameOutcome outcome =
         command.run(planned.steps, m_workspace.undoSet, conflictsAccepted || planned.resolved);
+    if (outcome != RenameOutcome::NotPossible && outcome != RenameOutcome::Busy &&
+        outcome != RenameOutcome::Declined)
+        followRenames(command.renamesMade());
     emit undoChanged();
     return outcome;
 }
@@ -90,8 +88,39 @@ RenameOutcome RenameSession::undo(Prompter& prompter, const TranslationCatalogue
 {
     RenameCommand command(m_workspace.listedFolder, m_fileSystem, prompter, texts, recorder);
     const RenameOutcome outcome = command.undo(m_workspace.undoSet);
+    if (outcome != RenameOutcome::Busy)
+        followRenames(command.renamesMade());
     emit undoChanged();
     return outcome;
+}
+
+// Each file row follows its file through the renames, in its place: every
+// file keeps standing beside the name it was given, so the names list can
+// never be applied a second time to files it was not made for. The folder is
+// read again all the same; a listing shows what it holds now.
+void RenameSession::followRenames(const std::vector<RenameStep>& renames)
+{
+    m_enumerator.refresh();
+    QHash<QString, qsizetype> rowOf;
+    for (qsizetype row = 0; row < m_workspace.fileRows.size(); ++row)
+        rowOf.insert(m_workspace.fileRows[row], row);
+    for (const RenameStep& step : renames) {
+        const auto from = rowOf.find(step.from);
+        const auto to = rowOf.find(step.to);
+        const qsizetype fromRow = from == rowOf.end() ? -1 : *from;
+        const qsizetype toRow = to == rowOf.end() ? -1 : *to;
+        if (step.isExchange() && toRow >= 0)
+            m_workspace.fileRows[toRow] = step.from;
+        if (fromRow >= 0)
+            m_workspace.fileRows[fromRow] = step.to;
+        rowOf.remove(step.from);
+        rowOf.remove(step.to);
+        if (fromRow >= 0)
+            rowOf.insert(step.to, fromRow);
+        if (step.isExchange() && toRow >= 0)
+            rowOf.insert(step.from, toRow);
+    }
+    emit filesChanged();
 }
 
 } // namespace tervane

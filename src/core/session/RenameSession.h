@@ -56,10 +56,13 @@ public:
     PlannedRenaming planRenaming(bool resolve) const;
 
     // Renames the listed files to the names, on the listed folder, by the
-    // planned steps; then the caller lists the folder again.
+    // planned steps. Afterwards each file row still shows its file, under its
+    // name now, beside the name it was given; a listing orders them again.
     RenameOutcome rename(const PlannedRenaming& planned, Prompter& prompter,
                          const TranslationCatalogue& texts, bool conflictsAccepted = false,
                          RenameRecorder* recorder = nullptr);
+    // Gives the files of the undo set their names back; the file rows
+    // follow them, as after a renaming.
     RenameOutcome undo(Prompter& prompter, const TranslationCatalogue& texts,
                        RenameRecorder* recorder = nullptr);
 
@@ -69,10 +72,11 @@ signals:
     void undoChanged();
 
 private:
+    void followRenames(const std::vector<RenameStep>& renames);
+
     FileSystem& m_fileSystem;
     FileEnumerator m_enumerator;
     RenameWorkspace m_workspace;
-    bool m_filesListed = true; // the file rows changed since the names were made
 };
 
 } // namespace tervane

@@ -393,7 +393,6 @@ void MainWindow::renameClicked()
     if (outcome == RenameOutcome::NotPossible || outcome == RenameOutcome::Declined ||
         outcome == RenameOutcome::Busy)
         return;
-    refreshFileList(true);
     m_pairedLists->nameRowClicked(0);
 }
 
@@ -401,7 +400,6 @@ void MainWindow::undoClicked()
 {
     if (m_session.undo(m_context.prompter, m_state.catalogue) == RenameOutcome::Busy)
         return;
-    refreshFileList(true);
     if (!m_workspace.nameRows.empty())
         m_pairedLists->nameRowClicked(0);
 }

@@ -103,6 +103,59 @@ private slots:
         QCOMPARE(session.env.prompter.busyDepth, 0);
     }
 
+    // A second click on Renommer after a renaming whose names re-sort: the
+    // files stay beside the names they took, so nothing is renamed again,
+    // nothing is asked, and the first renaming can still be undone.
+    void secondClickRenamesNothing_data()
+    {
+        QTest::addColumn<bool>("resolve");
+        QTest::addColumn<bool>("namesOfFiles"); // the names pasted again from the files
+        QTest::newRow("permutations resolved") << true << false;
+        QTest::newRow("permutations asked") << false << false;
+        QTest::newRow("every row has its name") << false << true;
+    }
+    void secondClickRenamesNothing()
+    {
+        QFETCH(bool, resolve);
+        QFETCH(bool, namesOfFiles);
+        Session session({u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s, u"4.mp3"_s});
+        session.window->mnuOptionsResoudrePermutations->setChecked(resolve);
+        session.window->picOptions->chkNumerotation->setChecked(false);
+        session.window->dropText(u"d\nc\nb\na"_s);
+        session.window->btnRenommer->click();
+        const QStringList renamed{u"a.mp3=4.mp3"_s, u"b.mp3=3.mp3"_s, u"c.mp3=2.mp3"_s,
+                                  u"d.mp3=1.mp3"_s};
+        QCOMPARE(session.onDisk(), renamed);
+        QCOMPARE(session.fileRows(), (QStringList{u"d.mp3"_s, u"c.mp3"_s, u"b.mp3"_s, u"a.mp3"_s}));
+        if (namesOfFiles) {
+            session.window->refreshFileList(true);
+            session.window->runNamePipeline(NameSource::FileNames);
+        }
+        session.env.prompter.queueAnswers({true, true});
+        session.window->btnRenommer->click();
+        QCOMPARE(session.onDisk(), renamed);
+        QVERIFY(session.env.prompter.boxes.isEmpty());
+        QVERIFY(session.window->btnAnnuler->isEnabled());
+        session.window->btnAnnuler->click();
+        QCOMPARE(session.onDisk(), (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s,
+                                                u"3.mp3=3.mp3"_s, u"4.mp3=4.mp3"_s}));
+    }
+
+    // A header line pasted with the list and deleted: the numbers and the
+    // extensions follow the rows that move up.
+    void deletedHeaderLine()
+    {
+        Session session({u"1.mp3"_s, u"2.wma"_s, u"3.mp3"_s});
+        session.window->dropText(u"Tracklist:\nOne\nTwo\nThree"_s);
+        QTreeView* names = session.window->lvwNoms;
+        names->selectionModel()->select(names->model()->index(0, 0),
+                                        QItemSelectionModel::ClearAndSelect);
+        session.window->nameListEditor().deleteSelectedNames();
+        session.window->btnRenommer->click();
+        QCOMPARE(session.onDisk(), (QStringList{u"01 - One.mp3=1.mp3"_s, u"02 - Two.wma=2.wma"_s,
+                                                u"03 - Three.mp3=3.mp3"_s}));
+    }
+
     void undoKeepsWhatItCouldNotRestore()
     {
         Session session({u"1.mp3"_s, u"2.mp3"_s});
