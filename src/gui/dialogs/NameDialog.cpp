@@ -131,9 +131,12 @@ void NameDialog::prepare(const NameRequest& request)
         selectComboItemByData(cboNumerotationRemplissage, request.fillWidth);
     {
         // The rule runs once below, on the text and the fill entry together.
+        // The text given is kept as it is: a name's source may hold the
+        // colons of a duration, which only what comes in may not.
         const QSignalBlocker quiet(txtNom);
         txtNom->setText(request.text);
     }
+    m_accepted = request.text;
     nameEdited();
 }
 
@@ -173,10 +176,26 @@ bool NameDialog::nameKeyPressed(const QKeyEvent* event)
     return false;
 }
 
+// The text with the forbidden characters removed from what came in since the
+// rule last ran: the part between what the two texts share at their ends.
+QString NameDialog::cleanedEntry(const QString& text) const
+{
+    const qsizetype shortest = std::min(text.size(), m_accepted.size());
+    qsizetype head = 0;
+    while (head < shortest && text[head] == m_accepted[head])
+        ++head;
+    qsizetype tail = 0;
+    while (tail < shortest - head &&
+           text[text.size() - 1 - tail] == m_accepted[m_accepted.size() - 1 - tail])
+        ++tail;
+    return text.first(head) + withoutForbiddenChars(text.sliced(head, text.size() - head - tail)) +
+           text.last(tail);
+}
+
 void NameDialog::nameEdited()
 {
     QString text = txtNom->text();
-    const QString clean = withoutForbiddenChars(text);
+    const QString clean = cleanedEntry(text);
     if (clean != text) {
         // Pasted characters: the caret stays about where it was.
         const qsizetype caret = txtNom->cursorPosition() - 1;
@@ -190,6 +209,7 @@ void NameDialog::nameEdited()
         txtNom->setCursorPosition(int(std::clamp<qsizetype>(caret, 0, clean.size())));
         text = clean;
     }
+    m_accepted = text;
     // Hidden for a single name, yet enabled all the same: a single name that
     // holds "[NUM]" then finds an enabled list with no entry chosen, and is
     // refused. A template's track number is zero-filled as its number is.

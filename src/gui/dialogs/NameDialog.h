@@ -38,6 +38,7 @@ public:
     // False when the key is refused.
     bool nameKeyPressed(const QKeyEvent* event);
     void nameEdited();
+    QString cleanedEntry(const QString& text) const;
     void fillWidthChosen();
 
     // True until the user confirms with OK.
@@ -64,6 +65,7 @@ private:
     Prompter& m_prompter;
     qint64 m_fileCount = 0;
     bool m_template = false;
+    QString m_accepted; // the text as the rule last left it
 };
 
 // The real dialog behind the NameAsker seam: a fresh frmNom per question,

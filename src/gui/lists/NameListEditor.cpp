@@ -130,15 +130,15 @@ void NameListEditor::modifySelectedName()
         return;
     const int row = currentRow();
     QString& source = sourceTextOfRow(m_session.workspace(), std::size_t(row));
-    // A source text may keep colons for the durations treatment; the dialog
-    // cannot hold them, and must not beep for them.
+    // The source text is shown as it is: its colons may be a duration's,
+    // which the treatments still have to recognise.
     const auto answer = m_host.nameAsker().askName(
         {dialogCaption(text(u"TXT_POPUP_NOMS_MODIFIER"_s)),
-         insertValues(text(u"TXT_VEUILLEZ_SAISIR_NOM"_s), {QString::number(row + 1)}),
-         withoutForbiddenChars(source), false, -1, m_session.workspace().fileRows.size()});
-    if (!answer)
+         insertValues(text(u"TXT_VEUILLEZ_SAISIR_NOM"_s), {QString::number(row + 1)}), source,
+         false, -1, m_session.workspace().fileRows.size()});
+    if (!answer || answer->text == source)
         return;
-    source = withoutForbiddenChars(answer->text);
+    source = sourceTextOfLine(answer->text);
     m_host.runNamePipeline(NameSource::Reapply);
 }
 

@@ -171,6 +171,11 @@ private slots:
         QTest::newRow("a carriage return and an escape")
             << u"x"_s << 1 << u"a\rb\x1b"_s << false << u"xab"_s << 3 << 1;
         QTest::newRow("clean text") << u"x"_s << 1 << u"abc"_s << false << u"xabc"_s << 4 << 0;
+        // The text given keeps its colons (a duration's); what comes in may not.
+        QTest::newRow("given colons kept")
+            << u"Intro 5:12"_s << 5 << u"a:b"_s << false << u"Introab 5:12"_s << 7 << 1;
+        QTest::newRow("given colons, clean text")
+            << u"Intro 5:12"_s << 10 << u"x"_s << false << u"Intro 5:12x"_s << 11 << 0;
     }
     void pastedForbiddenCharactersAreRemoved()
     {

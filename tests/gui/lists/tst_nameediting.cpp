@@ -140,15 +140,18 @@ private slots:
         QCOMPARE(session.env.nameAsker.requests.last().caption, u"Ajouter"_s);
         QCOMPARE(session.env.nameAsker.requests.last().prompt,
                  u"Veuillez saisir le nom du fichier n°4..."_s);
-        // Modify shows the text the name is made from, without number or
-        // extension, and without what the dialog cannot hold.
+        // Modify shows the text the name is made from as it is, without
+        // number or extension; confirmed unchanged, it changes nothing.
         session.select({2});
-        session.answer(u"Outro"_s);
+        session.answer(u"Intro 3:45"_s);
         QTest::mouseDClick(session.list->viewport(), Qt::LeftButton, {}, session.at(2));
         const NameRequest& modify = session.env.nameAsker.requests.last();
         QCOMPARE(modify.caption, u"Modifier"_s);
         QCOMPARE(modify.prompt, u"Veuillez saisir le nom du fichier n°3..."_s);
-        QCOMPARE(modify.text, u"Intro 345"_s);
+        QCOMPARE(modify.text, u"Intro 3:45"_s);
+        QCOMPARE(session.names()[2], u"03 - Intro.mp3"_s);
+        session.answer(u"Outro"_s);
+        QTest::mouseDClick(session.list->viewport(), Qt::LeftButton, {}, session.at(2));
         QCOMPARE(session.names()[2], u"03 - Outro.mp3"_s);
         QCOMPARE(session.selected(), Rows{2});
     }
