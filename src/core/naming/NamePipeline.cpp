@@ -270,14 +270,13 @@ quint64 rowStamp(const TreatmentOptions& o)
          o.addStringPosition, QString::number(int(o.dropOriginalExtension))});
 }
 
-// A row's name depends on its treated text, the options, its position (its
-// number) and the file beside it (its extension).
-bool rowIsUnchanged(const NameRow& previous, std::size_t at, const QString& treated, quint64 stamp,
-                    const QString& file)
+// A row's name depends on its treated text, the options, and its place: its
+// number and the file beside it (its extension).
+bool rowIsUnchanged(const NameRow& previous, std::size_t at, const QString& treated, quint64 stamp)
 {
     return previous.madeWith == stamp && previous.madeAt == at &&
            previous.madeFrom.size() == treated.size() &&
-           previous.madeFrom.constData() == treated.constData() && previous.madeBeside == file;
+           previous.madeFrom.constData() == treated.constData();
 }
 
 // Row b's name: numbered, the added string put in, the file's extension after.
@@ -354,8 +353,7 @@ std::vector<NameRow> generateNameRows(std::vector<NameRecord>& records,
     for (std::size_t b = 0; b < rows.size(); ++b) {
         NameRow& row = rows[b];
         const QString& treated = records[row.record].treated.treated;
-        const QString file = fileRows.value(qsizetype(b));
-        if (b < previous.size() && rowIsUnchanged(previous[b], b, treated, stamp, file)) {
+        if (b < previous.size() && rowIsUnchanged(previous[b], b, treated, stamp)) {
             row.text = previous[b].text;
         } else {
             row.text = rowText(treated, b, numbering, addedAt, added, fileRows);
@@ -363,7 +361,6 @@ std::vector<NameRow> generateNameRows(std::vector<NameRecord>& records,
         row.madeFrom = treated;
         row.madeWith = stamp;
         row.madeAt = b;
-        row.madeBeside = file;
     }
     return rows;
 }

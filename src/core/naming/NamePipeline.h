@@ -47,9 +47,9 @@ std::vector<NameRecord> recordsFromLines(const QStringList& lines);
 // the options say. Returns the rows of the names list: each name with the
 // extension of the file in the same row, and the record it shows. Records
 // left empty take no row when the options say so; they stay among the
-// records. Rows of the previous run that nothing changed (made at the same
-// place, beside the same file, from the same text and options) are taken
-// again.
+// records. Rows of the previous run, made with the same file rows, that
+// nothing changed (made at the same place from the same text and options)
+// are taken again.
 std::vector<NameRow> generateNameRows(std::vector<NameRecord>& records,
                                       const TreatmentOptions& options, const QStringList& fileRows,
                                       const std::vector<NameRow>& previous = {});

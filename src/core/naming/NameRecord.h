@@ -30,9 +30,8 @@ struct NameRecord {
 // row's tag); and whether the treatments left that record's name empty (an
 // empty name, even with the file's extension after it). The next run takes
 // the row again as it is when its treated text (madeFrom shares its
-// characters), the options it was made with (madeWith), its place and the
-// file beside it are the same: after a drag, only the rows that moved are
-// made again.
+// characters), the options it was made with (madeWith) and its place are the
+// same: after a drag, only the rows that moved are made again.
 struct NameRow {
     QString text;
     bool duplicate = false;
@@ -41,7 +40,6 @@ struct NameRow {
     QString madeFrom = {};
     quint64 madeWith = 0;
     std::size_t madeAt = 0;
-    QString madeBeside = {};
 };
 
 } // namespace tervane

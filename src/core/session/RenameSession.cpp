@@ -6,6 +6,8 @@
 
 #include <QHash>
 
+#include <utility>
+
 namespace tervane {
 
 RenameSession::RenameSession(FileSystem& fileSystem, QObject* parent)
@@ -40,6 +42,7 @@ void RenameSession::listFiles(bool readAgain, bool numeric)
             sortNumerically(m_workspace.fileRows);
         m_workspace.listedFolder = m_enumerator.path();
     }
+    m_filesListed = true;
     emit filesChanged();
 }
 
@@ -48,8 +51,12 @@ void RenameSession::generateNames(const TreatmentOptions& options,
 {
     if (lines)
         m_workspace.sourceRecords = recordsFromLines(*lines);
-    m_workspace.nameRows = generateNameRows(m_workspace.sourceRecords, options,
-                                            m_workspace.fileRows, m_workspace.nameRows);
+    // Rows made beside other files are made again: their extensions may differ.
+    static const std::vector<NameRow> none;
+    const std::vector<NameRow>& previous =
+        std::exchange(m_filesListed, false) ? none : m_workspace.nameRows;
+    m_workspace.nameRows =
+        generateNameRows(m_workspace.sourceRecords, options, m_workspace.fileRows, previous);
     emit namesChanged();
 }
 
@@ -120,6 +127,7 @@ void RenameSession::followRenames(const std::vector<RenameStep>& renames)
         if (step.isExchange() && toRow >= 0)
             rowOf.insert(step.from, toRow);
     }
+    m_filesListed = true;
     emit filesChanged();
 }
 

@@ -77,6 +77,7 @@ private:
     FileSystem& m_fileSystem;
     FileEnumerator m_enumerator;
     RenameWorkspace m_workspace;
+    bool m_filesListed = true; // the file rows changed since the names were made
 };
 
 } // namespace tervane
