@@ -85,8 +85,8 @@ const std::array<BuiltInText, 26> CliBuiltInTexts{{
      u"un nouveau nom est vide ou donné deux fois (sans tenir compte de la casse) : %v"},
     {u"CLI_LIGNE", u"ligne %v « %v »"},
     {u"CLI_JOURNAL_NON_MIS_A_JOUR",
-     u"le journal %v n'a pas pu être mis à jour ; l'annulation déduira du dossier lui-même ce "
-     u"qui a été renommé"},
+     u"le journal %v n'a pas pu être mis à jour : la commande s'est arrêtée là, et une "
+     u"annulation ultérieure reprendra à partir de ce qu'il contient"},
     {u"CLI_YES_MALGRE_TOUT", u"(--yes renomme malgré tout)"},
     {u"CLI_JOURNAL_NON_ECRIT", u"le journal ne peut pas être écrit dans %v ; rien n'a été renommé"},
     {u"CLI_FICHIERS_RENOMMES", u"%v fichiers renommés."},

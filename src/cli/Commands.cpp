@@ -208,15 +208,15 @@ int RenameFilesCommand::renameFiles()
         throw CliError{Refused, conflictMessage(m_context.texts, conflicts) + u'\n' +
                                     m_context.text(u"CLI_YES_MALGRE_TOUT"_s)};
     if (!m_context.journal.prepare(m_context.options.folder, plan, m_context.fileSystem))
-        throw CliError{Refused,
+        throw CliError{Usage,
                        m_context.text(u"CLI_JOURNAL_NON_ECRIT"_s, {m_context.journal.location()})};
 
-    // Steps out of row order are recorded one by one: the folder alone cannot
-    // tell how far a chain or a cycle went.
-    JournalRecorder recorder(m_context.journal, m_context.options.folder, plan,
-                             planned.resolved ? 1 : JournalRecorder::ProgressBatch);
+    JournalRecorder recorder(m_context.journal, m_context.options.folder, plan);
     const RenameOutcome outcome = m_context.session.rename(
         planned, m_context.prompter, m_context.texts, m_context.options.yes, &recorder);
+    if (outcome == RenameOutcome::NotRecorded)
+        throw CliError{Usage,
+                       m_context.text(u"CLI_JOURNAL_NON_ECRIT"_s, {m_context.journal.location()})};
     warnUnsavedJournal(m_context, recorder);
     if (outcome != RenameOutcome::Finished)
         return StepFailed;
@@ -247,7 +247,10 @@ int UndoCommand::run()
         // run went: record it first.
         done = stepsDoneOfInterruptedRun(entry.steps, entry.knownDone, m_context.options.folder,
                                          m_context.fileSystem);
-        m_context.journal.recordRunEnd(done);
+        if (!m_context.journal.recordRunEnd(done))
+            throw CliError{StepFailed,
+                           m_context.text(u"CLI_JOURNAL_NON_MIS_A_JOUR"_s,
+                                          {m_context.journal.fileFor(m_context.options.folder)})};
     }
     std::vector<std::size_t> journalIndex;
     for (std::size_t i = 0; i < done; ++i) {
@@ -256,7 +259,8 @@ int UndoCommand::run()
             journalIndex.push_back(i);
         }
     }
-    JournalRecorder recorder(m_context.journal, m_context.options.folder, std::move(journalIndex));
+    JournalRecorder recorder(m_context.journal, m_context.options.folder,
+                             m_context.workspace().undoSet, std::move(journalIndex));
     const RenameOutcome outcome =
         m_context.session.undo(m_context.prompter, m_context.texts, &recorder);
     warnUnsavedJournal(m_context, recorder);

@@ -3,19 +3,23 @@
 #include "rename/RenameCommand.h"
 #include "rename/RenameJournal.h"
 
+#include <QSet>
 #include <QString>
 #include <vector>
 
 namespace tervane::cli {
 
 // Keeps the folder's journal in step with a renaming or an undo: the plan
-// takes the journal's place at the first changed step, progress is appended
-// as it goes (steps done in batches, settled entries one by one, since an
-// undo leaves nothing on disk to tell them apart), and what is left to undo
-// is written when the command ends.
+// takes the journal's place before the first rename, progress is appended
+// as it goes, and what is left to undo is written when the command ends.
+// Records are synced where a crash could otherwise leave the journal behind
+// the folder in a way the folder cannot tell: before a step that moves a file
+// on from a name an earlier step gave it, and after walking back an entry
+// whose new name the walk back will fill again. Whatever cannot be recorded
+// stops the command there.
 class JournalRecorder : public RenameRecorder {
 public:
-    // Steps done are recorded in batches of this many, unless asked otherwise.
+    // Steps done are recorded in batches of this many, at least.
     static constexpr std::size_t ProgressBatch = 64;
 
     // For a renaming: the plan, already prepared in the journal.
@@ -23,39 +27,48 @@ public:
                     std::size_t batch = ProgressBatch)
         : m_journal(journal)
         , m_folder(std::move(folder))
-        , m_plan(std::move(plan))
         , m_batch(batch)
-    {}
-    // For an undo: the journal's index of each entry of the undo set.
-    JournalRecorder(RenameJournal& journal, QString folder, std::vector<std::size_t> journalIndex)
+        , m_movesOn(movesOn(plan))
+        , m_refilled(refilled(plan))
+    {
+        for (const RenameStep& step : plan)
+            m_changes.push_back(step.from != step.to);
+    }
+    // For an undo: the entries of the undo set, and the journal's index of each.
+    JournalRecorder(RenameJournal& journal, QString folder, const std::vector<RenameStep>& entries,
+                    std::vector<std::size_t> journalIndex)
         : m_journal(journal)
         , m_folder(std::move(folder))
+        , m_refilled(refilled(entries))
         , m_journalIndex(std::move(journalIndex))
         , m_committed(true)
         , m_undoing(true)
     {}
 
-    void stepDone(std::size_t index) override
+    bool runStarting() override
     {
-        if (!m_committed && m_plan[index].from != m_plan[index].to)
-            m_committed = m_journal.commitPrepared(m_folder);
-        m_stepsDone = index + 1;
-        if (m_stepsDone % m_batch == 0)
-            m_journal.recordStepsDone(m_stepsDone);
+        m_committed = kept(m_journal.commitPrepared(m_folder));
+        return m_committed;
     }
-    void entrySettled(std::size_t index) override
+    bool stepDone(std::size_t index) override
     {
-        if (m_undoing) {
-            m_journal.recordSettled(m_journalIndex[index]);
-            return;
-        }
-        // A rollback: from now on the folder no longer shows how far the
-        // run went.
-        if (!m_endRecorded)
-            m_journal.recordRunEnd(m_stepsDone);
-        m_endRecorded = true;
-        m_journal.recordSettled(index);
-        ++m_rolledBack;
+        m_stepsDone = index + 1;
+        m_changesInEffect += m_changes[index] ? 1 : 0;
+        const bool movesOnNext = m_stepsDone < m_movesOn.size() && m_movesOn[m_stepsDone];
+        if (m_stepsDone % m_batch != 0 && !movesOnNext)
+            return true;
+        return kept(m_journal.recordStepsDone(m_stepsDone, movesOnNext));
+    }
+    bool rollbackStarting(std::size_t stepsDone) override
+    {
+        return kept(m_journal.recordRunEnd(stepsDone));
+    }
+    bool entrySettled(std::size_t index) override
+    {
+        if (!m_undoing)
+            m_changesInEffect -= m_changes[index] ? 1 : 0;
+        return kept(m_journal.recordSettled(m_undoing ? m_journalIndex[index] : index,
+                                            index < m_refilled.size() && m_refilled[index]));
     }
     void finished(const std::vector<RenameStep>& undoSet) override
     {
@@ -64,25 +77,58 @@ public:
             m_journal.discardPrepared(m_folder);
             return;
         }
-        // So it does after a rollback that gave every file its name back.
-        if (m_endRecorded && m_rolledBack == m_stepsDone)
-            m_saved = m_journal.restorePrevious(m_folder);
+        // So it does after a run that changed no name in the end. Otherwise
+        // the journal is made exactly what is left; should that fail, the
+        // journal on disk still tells it, with its records.
+        if (!m_undoing && m_changesInEffect == 0)
+            kept(m_journal.restorePrevious(m_folder));
         else
-            m_saved = m_journal.rewrite(m_folder, undoSet);
+            kept(m_journal.rewrite(m_folder, undoSet));
     }
+    // Whether every record was written.
     bool saved() const { return m_saved; }
 
 private:
+    // Steps that move a file on from a name an earlier step gave it.
+    static std::vector<bool> movesOn(const std::vector<RenameStep>& steps)
+    {
+        std::vector<bool> flags(steps.size(), false);
+        QSet<QString> given;
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            flags[i] = given.contains(steps[i].from);
+            given.insert(steps[i].to);
+        }
+        return flags;
+    }
+    // Steps whose new name is another step's old name: walking that one
+    // back fills it again.
+    static std::vector<bool> refilled(const std::vector<RenameStep>& steps)
+    {
+        QSet<QString> oldNames;
+        for (const RenameStep& step : steps)
+            oldNames.insert(step.from);
+        std::vector<bool> flags(steps.size(), false);
+        for (std::size_t i = 0; i < steps.size(); ++i)
+            flags[i] = oldNames.contains(steps[i].to);
+        return flags;
+    }
+    bool kept(bool written)
+    {
+        m_saved = m_saved && written;
+        return written;
+    }
+
     RenameJournal& m_journal;
     QString m_folder;
-    std::vector<RenameStep> m_plan;
     std::size_t m_batch = ProgressBatch;
+    std::vector<bool> m_movesOn;
+    std::vector<bool> m_refilled;
     std::vector<std::size_t> m_journalIndex;
     bool m_committed = false;
     bool m_undoing = false;
-    bool m_endRecorded = false;
+    std::vector<bool> m_changes; // the plan's steps that change a name
     std::size_t m_stepsDone = 0;
-    std::size_t m_rolledBack = 0; // entries of the run given their names back
+    std::size_t m_changesInEffect = 0; // changing steps done and not walked back
     bool m_saved = true;
 };
 

@@ -133,6 +133,12 @@ bool PosixFileSystem::fileExists(const QString& path) const
     return info.exists() && !info.isDir();
 }
 
+bool PosixFileSystem::isRegularFile(const QString& path) const
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 bool PosixFileSystem::folderExists(const QString& path) const
 {
     return !path.isEmpty() && QFileInfo(path).isDir();

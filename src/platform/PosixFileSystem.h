@@ -15,6 +15,7 @@ public:
 
     bool fileExists(const QString& path) const override;
     bool folderExists(const QString& path) const override;
+    bool isRegularFile(const QString& path) const override;
     QStringList listFiles(const QString& folder) const override;
     RenameResult renameNoReplace(const QString& folder, const QString& from,
                                  const QString& to) override;

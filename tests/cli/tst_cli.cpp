@@ -259,6 +259,46 @@ private slots:
         QCOMPARE(ReadFile(bench.journalFile()), journal);
     }
 
+    // A journal that cannot be written, at any point, stops the command
+    // there: nothing is renamed, or undone, beyond its record, and what was
+    // done is undone once the disk has room again.
+    void journalThatCannotBeWrittenStopsTheCommand_data()
+    {
+        QTest::addColumn<QString>("command"); // the one run on a full disk
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("rename, before moving a file on") << u"rename"_s << 1;
+        QTest::newRow("undo") << u"undo"_s << 1;
+        QTest::newRow("journal's place held by a folder") << u"place"_s << 2;
+    }
+    void journalThatCannotBeWrittenStopsTheCommand()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, exitCode);
+        // Three files trading names in a cycle, through a temporary name.
+        Workbench bench({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s}, "Numérotation=0\n");
+        const QStringList original = bench.onDisk();
+        const QString names = WriteFile(bench.root.filePath(u"names.txt"_s), "b\nc\na\n");
+        const QStringList rename{u"--names"_s, names};
+        PosixFileSystem real;
+        FaultyFileSystem full(real);
+        full.failRename(0, FaultyFileSystem::Fault::DiskFull);
+        if (command == u"place") {
+            QVERIFY(QDir().mkpath(bench.journalFile()));
+            QCOMPARE(bench.here(u"rename"_s, rename, real), exitCode);
+            QCOMPARE(bench.onDisk(), original);
+            return;
+        }
+        if (command == u"rename") {
+            QCOMPARE(bench.here(u"rename"_s, rename, full), exitCode);
+        } else {
+            QCOMPARE(bench.here(u"rename"_s, rename, real), 0);
+            QCOMPARE(bench.here(u"undo"_s, {}, full), exitCode);
+        }
+        FaultyFileSystem::diskFreed();
+        QCOMPARE(bench.here(u"undo"_s, {}, real), 0);
+        QCOMPARE(bench.onDisk(), original);
+    }
+
     // Journals written before exchanges existed, two fields a step.
     void journalOfTheSecondVersionIsUndone()
     {

@@ -3,7 +3,9 @@
 #include <QFile>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <sys/resource.h>
 
 using namespace tervane;
 
@@ -14,7 +16,25 @@ RenameResult failure(int error)
     return {false, error, QString::fromLocal8Bit(std::strerror(error))};
 }
 
+// The limit on the size of the files the process writes stands for a full
+// disk: every write that would grow a file fails (EFBIG rather than ENOSPC).
+void setFileSizeLimit(rlim_t limit)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit current{};
+    ::getrlimit(RLIMIT_FSIZE, &current);
+    current.rlim_cur = limit;
+    ::setrlimit(RLIMIT_FSIZE, &current);
+}
+
 } // namespace
+
+void FaultyFileSystem::diskFreed()
+{
+    rlimit current{};
+    ::getrlimit(RLIMIT_FSIZE, &current);
+    setFileSizeLimit(current.rlim_max);
+}
 
 FaultyFileSystem::Fault FaultyFileSystem::nextFault(const QString& folder, const QString& from)
 {
@@ -25,6 +45,8 @@ FaultyFileSystem::Fault FaultyFileSystem::nextFault(const QString& folder, const
         ++m_injected;
         if (fault == Fault::Killed)
             throw Killed{};
+        if (fault == Fault::DiskFull)
+            setFileSizeLimit(0);
         if (fault == Fault::SourceVanished) {
             // Another program moved the file away: it is gone from the folder
             // for good, as far as this plan is concerned.

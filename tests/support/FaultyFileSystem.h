@@ -12,7 +12,17 @@ using namespace tervane;
 // provoke with permissions come from here; everything else is real.
 class FaultyFileSystem : public FileSystem {
 public:
-    enum class Fault { None, AccessRefused, SourceVanished, InvalidName, Killed, KilledAfter };
+    // DiskFull: from this rename on (made as usual), no file of the process
+    // can grow, until diskFreed() or the end of the object.
+    enum class Fault {
+        None,
+        AccessRefused,
+        SourceVanished,
+        InvalidName,
+        Killed,
+        KilledAfter,
+        DiskFull
+    };
     // Thrown instead of a rename with the fault Killed, and right after it
     // with KilledAfter: the process dies there, so nothing after it runs
     // (not even the record of the rename), and only what is on disk remains.
@@ -21,6 +31,8 @@ public:
     explicit FaultyFileSystem(FileSystem& real)
         : m_real(real)
     {}
+    ~FaultyFileSystem() override { diskFreed(); }
+    static void diskFreed();
 
     // The fault of the rename with this 0-based number, counted over the
     // life of the object.
@@ -36,6 +48,7 @@ public:
 
     bool fileExists(const QString& path) const override { return m_real.fileExists(path); }
     bool folderExists(const QString& path) const override { return m_real.folderExists(path); }
+    bool isRegularFile(const QString& path) const override { return m_real.isRegularFile(path); }
     QStringList listFiles(const QString& folder) const override { return m_real.listFiles(folder); }
     RenameResult renameNoReplace(const QString& folder, const QString& from,
                                  const QString& to) override;

@@ -110,8 +110,11 @@ RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,
     // Files that already bear their new names: nothing to do, nothing to ask,
     // and the previous renaming stays undoable.
     if (std::all_of(plan.begin(), plan.end(),
-                    [](const RenameStep& step) { return step.from == step.to; }))
+                    [](const RenameStep& step) { return step.from == step.to; })) {
+        if (m_recorder)
+            m_recorder->finished(undoSet);
         return RenameOutcome::Finished;
+    }
     const FolderLock lock(m_folder);
     if (!lockedOrReported(lock))
         return RenameOutcome::Busy;
@@ -119,7 +122,7 @@ RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,
     const int conflicts = countConflicts(m_folder, plan, m_fileSystem);
     RenameOutcome outcome = RenameOutcome::Declined;
     if (conflicts == 0 || conflictsAccepted || confirmConflicts(conflicts))
-        outcome = execute(plan) ? RenameOutcome::Finished : RenameOutcome::StepFailed;
+        outcome = execute(plan);
     // A run rolled back in full left the folder as the previous renaming
     // left it: that one stays undoable.
     if (std::any_of(m_inEffect.begin(), m_inEffect.end(),
@@ -141,23 +144,31 @@ bool RenameCommand::confirmConflicts(int conflicts)
     return true;
 }
 
-bool RenameCommand::execute(const std::vector<RenameStep>& plan)
+RenameOutcome RenameCommand::execute(const std::vector<RenameStep>& plan)
 {
+    if (m_recorder && !m_recorder->runStarting()) {
+        setBusy(false);
+        return RenameOutcome::NotRecorded;
+    }
     const HeldFolder held(m_fileSystem, m_folder);
     for (std::size_t i = 0; i < plan.size(); ++i) {
         const RenameStep& step = plan[i];
         const RenameResult result = perform(step);
         if (!result.ok) {
             reportFailedStep(step, i, result);
-            return false;
+            return RenameOutcome::StepFailed;
         }
         m_inEffect.push_back(step);
         m_renamesMade.push_back(step);
-        if (m_recorder)
-            m_recorder->stepDone(i);
+        // A run whose record no longer follows it goes no further.
+        if (m_recorder && !m_recorder->stepDone(i)) {
+            setBusy(false);
+            rollBack();
+            return RenameOutcome::StepFailed;
+        }
     }
     setBusy(false);
-    return true;
+    return RenameOutcome::Finished;
 }
 
 void RenameCommand::reportFailedStep(const RenameStep& step, std::size_t row,
@@ -171,10 +182,17 @@ void RenameCommand::reportFailedStep(const RenameStep& step, std::size_t row,
         m_prompter.message(message, MessageIcon::Critical);
         return;
     }
-    const bool rollBack = m_prompter.ask(
-        message + u"\r\n\r\n"_s + m_texts.item(u"MSG_ERREUR_RENOMMAGE_FICHIERS_TRAITES"_s),
-        MessageIcon::Critical);
-    if (rollBack)
+    if (m_prompter.ask(message + u"\r\n\r\n"_s +
+                           m_texts.item(u"MSG_ERREUR_RENOMMAGE_FICHIERS_TRAITES"_s),
+                       MessageIcon::Critical))
+        rollBack();
+}
+
+// The steps of the run walked back, once the walk back is on record: until
+// then the folder still shows how far the run went.
+void RenameCommand::rollBack()
+{
+    if (!m_recorder || m_recorder->rollbackStarting(m_inEffect.size()))
         renameBack(m_inEffect);
 }
 
@@ -185,14 +203,14 @@ RenameOutcome RenameCommand::undo(std::vector<RenameStep>& undoSet)
     if (!lockedOrReported(lock))
         return RenameOutcome::Busy;
     setBusy(true);
-    renameBack(undoSet);
+    const bool restored = renameBack(undoSet);
     setBusy(false);
     if (m_recorder)
         m_recorder->finished(undoSet);
-    return undoSet.empty() ? RenameOutcome::Finished : RenameOutcome::StepFailed;
+    return restored ? RenameOutcome::Finished : RenameOutcome::StepFailed;
 }
 
-void RenameCommand::renameBack(std::vector<RenameStep>& entries)
+bool RenameCommand::renameBack(std::vector<RenameStep>& entries)
 {
     const QString& folder = m_folder;
     const HeldFolder held(m_fileSystem, folder);
@@ -200,9 +218,15 @@ void RenameCommand::renameBack(std::vector<RenameStep>& entries)
     QHash<QString, std::size_t> keptByNewName;
     QSet<QString> keptOldNames;
     std::vector<std::pair<RenameStep, RenameResult>> failures;
+    const auto settled = [this](std::size_t index) {
+        return !m_recorder || m_recorder->entrySettled(index);
+    };
     // Later steps are undone first, so each one finds the folder as it was
-    // right after it: chains and swaps unwind.
-    for (std::size_t i = entries.size(); i-- > 0;) {
+    // right after it: chains and swaps unwind. A walk back whose record no
+    // longer follows stops, the entries not yet walked kept.
+    bool stopped = false;
+    std::size_t notWalked = 0; // entries below this one were not walked back
+    for (std::size_t i = entries.size(); i-- > 0 && !stopped;) {
         const RenameStep& entry = entries[i];
         if (entry.from != entry.to) {
             // A kept entry whose new name is free again had lost its file
@@ -212,10 +236,14 @@ void RenameCommand::renameBack(std::vector<RenameStep>& entries)
             if (const auto stale = keptByNewName.constFind(entry.from);
                 stale != keptByNewName.cend() &&
                 !m_fileSystem.fileExists(folder + u'/' + entry.from)) {
-                kept[*stale] = false;
-                if (m_recorder)
-                    m_recorder->entrySettled(*stale);
+                const std::size_t staleIndex = *stale;
+                kept[staleIndex] = false;
                 keptByNewName.erase(stale);
+                if (!settled(staleIndex)) {
+                    stopped = true;
+                    notWalked = i + 1;
+                    continue;
+                }
             }
             const RenameResult result = undoStep(entry);
             // A file that went on from its new name (through a temporary name)
@@ -230,18 +258,21 @@ void RenameCommand::renameBack(std::vector<RenameStep>& entries)
             }
             m_renamesMade.push_back({entry.to, entry.from, entry.toFile, entry.fromFile});
         }
-        if (m_recorder)
-            m_recorder->entrySettled(i);
+        if (!settled(i)) {
+            stopped = true;
+            notWalked = i;
+        }
     }
     std::vector<RenameStep> left;
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        if (kept[i])
-            left.push_back(entries[i]);
+    for (std::size_t k = 0; k < entries.size(); ++k)
+        if (kept[k] || k < notWalked)
+            left.push_back(entries[k]);
     entries = std::move(left);
     if (!failures.empty()) {
         std::reverse(failures.begin(), failures.end());
-        reportUnrestored(failures);
+        reportUnrestored(failures, !entries.empty());
     }
+    return failures.empty() && !stopped;
 }
 
 RenameResult RenameCommand::perform(const RenameStep& step)
@@ -252,8 +283,13 @@ RenameResult RenameCommand::perform(const RenameStep& step)
 
 RenameResult RenameCommand::undoStep(const RenameStep& entry)
 {
-    return entry.isExchange() ? undoExchange(entry)
-                              : m_fileSystem.renameNoReplace(m_folder, entry.to, entry.from);
+    if (entry.isExchange())
+        return undoExchange(entry);
+    // Whatever took the renamed file's place (a folder, a pipe, a dangling
+    // link) is not the file, and keeps its name.
+    if (!m_fileSystem.isRegularFile(m_folder + u'/' + entry.to))
+        return {false, ENOENT, QString::fromLocal8Bit(std::strerror(ENOENT))};
+    return m_fileSystem.renameNoReplace(m_folder, entry.to, entry.from);
 }
 
 // Each file of an exchange goes back to its first name, in one exchange
@@ -291,7 +327,7 @@ bool RenameCommand::alreadyRestored(const RenameStep& entry) const
 // One message for every entry left unrestored, in the order of the set: the
 // first in full, the others listed, then what becomes of them.
 void RenameCommand::reportUnrestored(
-    const std::vector<std::pair<RenameStep, RenameResult>>& failures)
+    const std::vector<std::pair<RenameStep, RenameResult>>& failures, bool leftToUndo)
 {
     constexpr std::size_t Listed = 20;
     setBusy(false);
@@ -311,7 +347,9 @@ void RenameCommand::reportUnrestored(
         if (failures.size() > Listed + 1)
             text += u"\r\n..."_s;
     }
-    text += u"\r\n\r\n"_s + m_texts.item(u"MSG_ANNULATION_A_REPRENDRE"_s);
+    // Files that went away for good leave nothing another attempt could do.
+    if (leftToUndo)
+        text += u"\r\n\r\n"_s + m_texts.item(u"MSG_ANNULATION_A_REPRENDRE"_s);
     m_prompter.message(text, MessageIcon::Critical);
 }
 

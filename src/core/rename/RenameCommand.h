@@ -19,6 +19,7 @@ QString conflictMessage(const TranslationCatalogue& texts, int conflicts);
 
 enum class RenameOutcome {
     NotPossible, // no plan: the two lists do not pair up
+    NotRecorded, // the renaming could not be recorded, so nothing was renamed
     Busy,        // another renaming or undo runs on the folder (reported)
     Declined,    // the user chose not to go on despite the conflicts
     Finished,    // every file was renamed (or, for an undo, restored)
@@ -26,15 +27,21 @@ enum class RenameOutcome {
 };
 
 // Told of a renaming as it happens, so that it can be kept beyond the life of
-// the process (the command line's journal).
+// the process (the command line's journal). A call that returns false could
+// not record what it was told: the command goes no further than its record.
 class RenameRecorder {
 public:
     virtual ~RenameRecorder() = default;
+    // The first rename is about to be made; false leaves every file as it is.
+    virtual bool runStarting() = 0;
     // Step index of the plan was renamed; steps succeed in order.
-    virtual void stepDone(std::size_t index) = 0;
+    virtual bool stepDone(std::size_t index) = 0;
+    // The run stopped after this many steps, which are about to be walked
+    // back; false leaves them done.
+    virtual bool rollbackStarting(std::size_t stepsDone) = 0;
     // Entry index of the undo set being walked back is settled: its file
-    // has its old name again.
-    virtual void entrySettled(std::size_t index) = 0;
+    // has its old name again (or went away for good).
+    virtual bool entrySettled(std::size_t index) = 0;
     // The command is over; the undo set holds what is left to undo.
     virtual void finished(const std::vector<RenameStep>& undoSet) = 0;
 };
@@ -62,8 +69,9 @@ public:
     // Renames the files of the undo set back, from its last entry to its
     // first, going on past any entry that cannot be restored. Those entries
     // are reported in one message and stay in the undo set, for a later
-    // attempt; an entry whose file already has its old name again (its old
-    // name present, its new one gone) counts as restored.
+    // attempt, unless their file went away for good; an entry whose file
+    // already has its old name again (its old name present, its new one
+    // gone) counts as restored. Finished only when every file was restored.
     RenameOutcome undo(std::vector<RenameStep>& undoSet);
 
     bool confirmConflicts(int conflicts);
@@ -72,14 +80,17 @@ public:
     const std::vector<RenameStep>& renamesMade() const { return m_renamesMade; }
 
 private:
-    bool execute(const std::vector<RenameStep>& plan);
+    RenameOutcome execute(const std::vector<RenameStep>& plan);
     void reportFailedStep(const RenameStep& step, std::size_t row, const RenameResult& result);
-    void renameBack(std::vector<RenameStep>& entries);
+    void rollBack();
+    // False when an entry could not be restored.
+    bool renameBack(std::vector<RenameStep>& entries);
     RenameResult perform(const RenameStep& step);
     RenameResult undoStep(const RenameStep& entry);
     RenameResult undoExchange(const RenameStep& entry);
     bool alreadyRestored(const RenameStep& entry) const;
-    void reportUnrestored(const std::vector<std::pair<RenameStep, RenameResult>>& failures);
+    void reportUnrestored(const std::vector<std::pair<RenameStep, RenameResult>>& failures,
+                          bool leftToUndo);
     bool lockedOrReported(const class FolderLock& lock);
     void setBusy(bool busy);
 

@@ -1,6 +1,7 @@
 #include "rename/RenameJournal.h"
 
 #include "rename/FolderLock.h"
+#include "rename/RenameCommand.h"
 #include "services/FileSystem.h"
 
 #include <QCryptographicHash>
@@ -9,6 +10,10 @@
 #include <QSaveFile>
 
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <optional>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -18,14 +23,18 @@ namespace tervane {
 // character no file name can hold): after a header line, the folder, the
 // state, the step count, the old and new name of every step and what the
 // step is (empty for a rename, for an exchange the identities of the files
-// first named from and to, separated by a space), a checksum of all that (MD5 of the bytes before
-// it, in hexadecimal) and "end". Progress records follow: "d<count>" (steps done), "e<count>" (the
-// run did these steps and no more) and "s<index>" (entry settled by an undo). A record cut short by
-// a crash has no NUL and is left out; a journal cut or altered before its end reads as damaged.
+// first named from and to, separated by a space), a checksum of all that (MD5
+// of the bytes before it, in hexadecimal) and "end". Progress records follow,
+// each with a checksum of its own after a space: "d<count>" (steps done),
+// "e<count>" (the run did these steps and no more) and "s<index>" (entry
+// settled by an undo or a rollback). The reading stops at the first record cut
+// short or altered; a journal cut or altered before its end reads as damaged.
 
 namespace {
 
-const QByteArray JournalHeader = QByteArrayLiteral("tervane journal 3\n");
+const QByteArray JournalHeader = QByteArrayLiteral("tervane journal 4\n");
+// Journals of the third version: progress records without checksums.
+const QByteArray ThirdHeader = QByteArrayLiteral("tervane journal 3\n");
 // Journals of the second version: no exchanges, two fields a step.
 const QByteArray SecondHeader = QByteArrayLiteral("tervane journal 2\n");
 // Journals of the first version: no step count, no checksum, no progress.
@@ -34,12 +43,55 @@ const QByteArray PlannedState = QByteArrayLiteral("begun");
 const QByteArray CompletedState = QByteArrayLiteral("completed");
 const QByteArray EndMarker = QByteArrayLiteral("end");
 constexpr qint64 MaximumJournalSize = qint64(1) << 30;
+constexpr qint64 MaximumFirstVersionSize = qint64(1) << 24;
 
 QByteArray checksum(QByteArrayView bytes)
 {
     // A check against damage, not against forgery: MD5 is fast and stable.
     return QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex();
 }
+
+// A progress record with its own checksum, short: records are many.
+QByteArray checkedRecord(const QByteArray& record)
+{
+    return record + ' ' + checksum(record).left(8);
+}
+
+// The record a checked one holds; empty when it fails its check.
+QByteArray recordOf(QByteArrayView checked)
+{
+    const qsizetype space = checked.lastIndexOf(' ');
+    if (space < 0)
+        return {};
+    const QByteArray record = checked.first(space).toByteArray();
+    return checksum(record).left(8) == checked.sliced(space + 1) ? record : QByteArray();
+}
+
+// The fields of a journal, one at a time, without copying them all at once:
+// a damaged journal costs no more memory than a sound one.
+class Fields {
+public:
+    explicit Fields(QByteArrayView bytes)
+        : m_bytes(bytes)
+    {}
+    // The next complete field; none at the end or before a field cut short.
+    std::optional<QByteArrayView> next()
+    {
+        const char* end = static_cast<const char*>(
+            std::memchr(m_bytes.data() + m_at, '\0', std::size_t(m_bytes.size() - m_at)));
+        if (!end)
+            return std::nullopt;
+        const QByteArrayView field(m_bytes.data() + m_at, end - (m_bytes.data() + m_at));
+        m_at += field.size() + 1;
+        return field;
+    }
+    qsizetype position() const { return m_at; }
+    qsizetype left() const { return m_bytes.size() - m_at; }
+
+private:
+    QByteArrayView m_bytes;
+    qsizetype m_at = 0;
+};
 
 QByteArray encoded(const QString& folder, bool completed, const std::vector<RenameStep>& steps)
 {
@@ -71,16 +123,16 @@ Reading damaged()
     return {Status::Damaged, {}};
 }
 
-// Applies the progress records to the entry; the last field, complete or
-// not, is no record.
-void applyProgress(RenameJournal::Entry& entry, const QList<QByteArray>& fields, qsizetype from)
+// Applies the progress records to the entry, up to the first that fails its
+// check (or, in journals before the fourth version, is no number).
+void applyProgress(RenameJournal::Entry& entry, Fields& fields, bool checked)
 {
-    for (qsizetype i = from; i + 1 < fields.size(); ++i) {
-        const QByteArray& record = fields[i];
+    while (const auto field = fields.next()) {
+        const QByteArray record = checked ? recordOf(*field) : field->toByteArray();
         bool ok = false;
         const qulonglong value = record.mid(1).toULongLong(&ok);
         if (!ok || value > entry.steps.size())
-            continue;
+            return;
         if (record.startsWith('d') && !entry.doneIsExact)
             entry.knownDone = std::max(entry.knownDone, std::size_t(value));
         else if (record.startsWith('e') && !entry.doneIsExact) {
@@ -91,8 +143,24 @@ void applyProgress(RenameJournal::Entry& entry, const QList<QByteArray>& fields,
     }
 }
 
+// An exchange's two identities, "<from> <to>", both non-zero.
+bool readIdentities(QByteArrayView field, RenameStep& step)
+{
+    const qsizetype space = field.indexOf(' ');
+    if (space < 0)
+        return false;
+    bool fromOk = false;
+    bool toOk = false;
+    step.fromFile = field.first(space).toULongLong(&fromOk);
+    step.toFile = field.sliced(space + 1).toULongLong(&toOk);
+    return fromOk && toOk && step.fromFile && step.toFile;
+}
+
 Reading decodedFirstVersion(const QByteArray& bytes, const QString& folder)
 {
+    // Never written that large: its fields are split all at once.
+    if (bytes.size() > MaximumFirstVersionSize)
+        return damaged();
     QList<QByteArray> fields = bytes.sliced(FirstHeader.size()).split('\0');
     if (fields.size() < 3 || fields.size() % 2 == 0 || !fields.last().isEmpty() ||
         QString::fromUtf8(fields[0]) != canonicalFolder(folder))
@@ -113,41 +181,45 @@ Reading decoded(const QByteArray& bytes, const QString& folder)
     if (bytes.startsWith(FirstHeader))
         return decodedFirstVersion(bytes, folder);
     const bool second = bytes.startsWith(SecondHeader);
-    if (!second && !bytes.startsWith(JournalHeader))
+    const bool third = bytes.startsWith(ThirdHeader);
+    if (!second && !third && !bytes.startsWith(JournalHeader))
         return damaged();
     const qsizetype headerSize = JournalHeader.size();
     const qsizetype stepFields = second ? 2 : 3;
-    const QList<QByteArray> fields = bytes.sliced(headerSize).split('\0');
-    // folder, state, count, steps, checksum, end, then the progress records
-    if (fields.size() < 6)
+    Fields fields(QByteArrayView(bytes).sliced(headerSize));
+    const auto folderField = fields.next();
+    const auto state = fields.next();
+    const auto countField = fields.next();
+    if (!countField)
         return damaged();
+    // Every step takes a NUL a field: a count beyond what the bytes can hold
+    // is refused before anything is made of it.
     bool ok = false;
-    const qulonglong count = fields[2].toULongLong(&ok);
-    if (!ok || count > qulonglong(fields.size() / stepFields))
+    const qulonglong count = countField->toULongLong(&ok);
+    if (!ok || count > qulonglong(fields.left() / stepFields))
         return damaged();
-    const qsizetype sumAt = 3 + stepFields * qsizetype(count);
-    if (fields.size() < sumAt + 3 || fields[sumAt + 1] != EndMarker)
-        return damaged();
-    qsizetype summed = headerSize;
-    for (qsizetype i = 0; i < sumAt; ++i)
-        summed += fields[i].size() + 1;
-    if (fields[sumAt] != checksum(QByteArrayView(bytes).first(summed)) ||
-        QString::fromUtf8(fields[0]) != canonicalFolder(folder))
+    // The checksum first, over fields only located, then the steps.
+    const qsizetype stepsAt = fields.position();
+    for (qulonglong i = 0; i < count * qulonglong(stepFields); ++i)
+        if (!fields.next())
+            return damaged();
+    const qsizetype summed = headerSize + fields.position();
+    const auto sum = fields.next();
+    const auto end = fields.next();
+    if (!end || *end != EndMarker || *sum != checksum(QByteArrayView(bytes).first(summed)) ||
+        QString::fromUtf8(*folderField) != canonicalFolder(folder))
         return damaged();
 
     Reading reading{Status::Valid, {}};
     RenameJournal::Entry& entry = reading.entry;
-    entry.completed = fields[1] == CompletedState;
-    for (qsizetype i = 3; i < sumAt; i += stepFields) {
-        RenameStep step{QString::fromUtf8(fields[i]), QString::fromUtf8(fields[i + 1])};
-        if (!second && !fields[i + 2].isEmpty()) {
-            const QList<QByteArray> files = fields[i + 2].split(' ');
-            bool secondOk = false;
-            if (files.size() == 2) {
-                step.fromFile = files[0].toULongLong(&ok);
-                step.toFile = files[1].toULongLong(&secondOk);
-            }
-            if (!ok || !secondOk || !step.fromFile || !step.toFile)
+    entry.completed = *state == CompletedState;
+    entry.steps.reserve(std::size_t(count));
+    Fields steps(QByteArrayView(bytes).sliced(headerSize + stepsAt));
+    for (qulonglong i = 0; i < count; ++i) {
+        RenameStep step{QString::fromUtf8(*steps.next()), QString::fromUtf8(*steps.next())};
+        if (!second) {
+            const QByteArrayView identities = *steps.next();
+            if (!identities.isEmpty() && !readIdentities(identities, step))
                 return damaged();
         }
         entry.steps.push_back(std::move(step));
@@ -155,7 +227,7 @@ Reading decoded(const QByteArray& bytes, const QString& folder)
     entry.knownDone = entry.completed ? entry.steps.size() : 0;
     entry.doneIsExact = entry.completed;
     entry.settled.assign(entry.steps.size(), false);
-    applyProgress(entry, fields, sumAt + 2);
+    applyProgress(entry, fields, !second && !third);
     return reading;
 }
 
@@ -170,20 +242,43 @@ Reading readFile(const QString& path, const QString& folder)
     return decoded(file.readAll(), folder);
 }
 
-// The first step of a plan that changes a name was done: its new name is
-// there and its old one is gone.
+// Some step of the plan was done, as the folder shows.
 bool hasBegun(const std::vector<RenameStep>& plan, const QString& folder,
               const FileSystem& fileSystem)
 {
-    for (const RenameStep& step : plan)
-        if (step.from != step.to)
-            return stepLooksDone(step, folder, fileSystem);
-    return false;
+    return stepsDoneOfInterruptedRun(plan, 0, folder, fileSystem) > 0;
 }
 
 bool replaceFile(const QString& from, const QString& to)
 {
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+// Names put in place or removed in the folder survive a crash of the system.
+bool syncFolder(const QString& folder)
+{
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+// Writes a file whole or not at all. Unbuffered, so that a write the disk
+// refuses fails here rather than in a flush whose failure would still let the
+// empty file take the place of the old one.
+bool writeWhole(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+           file.write(bytes) == bytes.size() && file.commit();
+}
+
+bool removeFile(const QString& path)
+{
+    return QFile::remove(path) || !QFileInfo::exists(path);
 }
 
 } // namespace
@@ -204,10 +299,22 @@ QString RenameJournal::preparedFileFor(const QString& folder) const
     return fileFor(folder) + u".prepared"_s;
 }
 
+QString RenameJournal::previousFileFor(const QString& folder) const
+{
+    return fileFor(folder) + u".previous"_s;
+}
+
 RenameJournal::Reading RenameJournal::read(const QString& folder, const FileSystem& fileSystem)
 {
     settlePrepared(folder, fileSystem);
     Reading reading = readFile(fileFor(folder), folder);
+    // A run put in place but killed before its first rename leaves the
+    // previous renaming the one to undo.
+    if (reading.status == Status::Valid && !reading.entry.completed &&
+        reading.entry.knownDone == 0 && !hasBegun(reading.entry.steps, folder, fileSystem)) {
+        restorePrevious(folder);
+        reading = readFile(fileFor(folder), folder);
+    }
     if (reading.status == Status::Valid)
         openForProgress(folder);
     return reading;
@@ -234,26 +341,26 @@ bool RenameJournal::prepare(const QString& folder, const std::vector<RenameStep>
     if (!QDir().mkpath(m_folder))
         return false;
     const QByteArray bytes = encoded(folder, false, plan);
-    QSaveFile file(preparedFileFor(folder));
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
-
-QString RenameJournal::previousFileFor(const QString& folder) const
-{
-    return fileFor(folder) + u".previous"_s;
+    return writeWhole(preparedFileFor(folder), bytes);
 }
 
 bool RenameJournal::commitPrepared(const QString& folder)
 {
     // The journal it replaces is kept aside until the run is over: a run
-    // rolled back in full gives it back.
+    // rolled back in full, or killed before its first rename, gives it back.
     const QString journal = fileFor(folder);
-    if (!QFileInfo::exists(journal) || !replaceFile(journal, previousFileFor(folder)))
-        QFile::remove(previousFileFor(folder));
-    if (!replaceFile(preparedFileFor(folder), journal))
+    const QString previous = previousFileFor(folder);
+    const QFileInfo present(journal);
+    if (present.exists() && (!present.isFile() || present.isSymLink()))
+        return false; // something else holds the journal's place
+    if (present.exists() ? !replaceFile(journal, previous) : !removeFile(previous))
         return false;
+    if (!replaceFile(preparedFileFor(folder), journal)) {
+        replaceFile(previous, journal);
+        return false;
+    }
     openForProgress(folder);
-    return true;
+    return m_progress.isOpen() && syncFolder(m_folder);
 }
 
 void RenameJournal::discardPrepared(const QString& folder)
@@ -269,46 +376,48 @@ void RenameJournal::openForProgress(const QString& folder)
         m_progress.setFileName(QString());
 }
 
-void RenameJournal::appendRecord(const QByteArray& record)
+bool RenameJournal::appendRecord(const QByteArray& record, bool sync)
 {
-    if (m_progress.isOpen())
-        m_progress.write(record + '\0');
+    const QByteArray bytes = checkedRecord(record) + '\0';
+    return m_progress.isOpen() && m_progress.write(bytes) == bytes.size() &&
+           (!sync || ::fdatasync(m_progress.handle()) == 0);
 }
 
-void RenameJournal::recordStepsDone(std::size_t count)
+bool RenameJournal::recordStepsDone(std::size_t count, bool sync)
 {
-    appendRecord('d' + QByteArray::number(qulonglong(count)));
+    return appendRecord('d' + QByteArray::number(qulonglong(count)), sync);
 }
 
-void RenameJournal::recordRunEnd(std::size_t count)
+bool RenameJournal::recordRunEnd(std::size_t count)
 {
-    appendRecord('e' + QByteArray::number(qulonglong(count)));
+    return appendRecord('e' + QByteArray::number(qulonglong(count)), true);
 }
 
-void RenameJournal::recordSettled(std::size_t index)
+bool RenameJournal::recordSettled(std::size_t index, bool sync)
 {
-    appendRecord('s' + QByteArray::number(qulonglong(index)));
+    return appendRecord('s' + QByteArray::number(qulonglong(index)), sync);
+}
+
+bool RenameJournal::rewrite(const QString& folder, const std::vector<RenameStep>& steps)
+{
+    m_progress.close();
+    bool written = false;
+    if (steps.empty()) {
+        written = removeFile(fileFor(folder));
+    } else {
+        written =
+            QDir().mkpath(m_folder) && writeWhole(fileFor(folder), encoded(folder, true, steps));
+    }
+    return written && removeFile(previousFileFor(folder)) && syncFolder(m_folder);
 }
 
 bool RenameJournal::restorePrevious(const QString& folder)
 {
     m_progress.close();
     const QString previous = previousFileFor(folder);
-    if (QFileInfo::exists(previous))
-        return replaceFile(previous, fileFor(folder));
-    return QFile::remove(fileFor(folder)) || !QFileInfo::exists(fileFor(folder));
-}
-
-bool RenameJournal::rewrite(const QString& folder, const std::vector<RenameStep>& steps)
-{
-    m_progress.close();
-    QFile::remove(previousFileFor(folder));
-    if (steps.empty())
-        return QFile::remove(fileFor(folder)) || !QFileInfo::exists(fileFor(folder));
-    const QByteArray bytes = encoded(folder, true, steps);
-    QSaveFile file(fileFor(folder));
-    return QDir().mkpath(m_folder) && file.open(QIODevice::WriteOnly) &&
-           file.write(bytes) == bytes.size() && file.commit();
+    const bool restored = QFileInfo::exists(previous) ? replaceFile(previous, fileFor(folder))
+                                                      : removeFile(fileFor(folder));
+    return restored && syncFolder(m_folder);
 }
 
 } // namespace tervane

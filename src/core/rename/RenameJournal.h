@@ -14,14 +14,15 @@ class FileSystem;
 // so that a later run can undo it, even when the run that did it, or an undo
 // of it, was killed halfway.
 //
-// A run's plan is first written beside the journal (prepared), and replaces
-// the journal only once its first changed step is done: a run that renames
-// nothing leaves the previous renaming undoable, and a crash in between
-// leaves both files, from which the next reading keeps the right one. While
-// the run goes on, progress records are appended: the count of steps done
-// (in batches), where the run ended once a rollback or an undo begins, and
-// each entry an undo has settled. When the command ends,
-// the journal is rewritten with exactly what is left to undo.
+// A run's plan is first written beside the journal (prepared), and takes the
+// journal's place, synced, before the first rename; the journal it replaces
+// waits aside until the run is over, so that a run that renames nothing, is
+// rolled back in full or is killed before its first rename leaves the
+// previous renaming undoable. While the run goes on, progress records are
+// appended: the count of steps done (in batches, synced before any step
+// the folder alone could not tell from an earlier one), where the run ended
+// once a rollback or an undo begins, and each entry walked back. When the
+// command ends, the journal is rewritten with exactly what is left to undo.
 class RenameJournal {
 public:
     explicit RenameJournal(QString journalFolder);
@@ -49,26 +50,29 @@ public:
     // Each returns false when the journal could not be written.
     bool prepare(const QString& folder, const std::vector<RenameStep>& plan,
                  const FileSystem& fileSystem);
+    // Puts the prepared plan in the journal's place, for good, before the
+    // first rename; the journal it replaces waits aside until the run ends.
     bool commitPrepared(const QString& folder);
     void discardPrepared(const QString& folder);
     // Progress records, appended to the journal of the folder last prepared,
-    // committed or read.
-    void recordStepsDone(std::size_t count);
+    // committed or read; synced when asked, so that they survive a crash of
+    // the system.
+    bool recordStepsDone(std::size_t count, bool sync);
     // The run did these steps and no more: it stopped, to roll back or to
-    // be undone, and the folder will soon no longer tell.
-    void recordRunEnd(std::size_t count);
-    void recordSettled(std::size_t index);
+    // be undone, and the folder will soon no longer tell. Always synced.
+    bool recordRunEnd(std::size_t count);
+    bool recordSettled(std::size_t index, bool sync);
     // Replaces the journal with the steps left to undo; none removes it.
     bool rewrite(const QString& folder, const std::vector<RenameStep>& steps);
-    // The run committed last was rolled back in full: the journal it
-    // replaced (or none) is the folder's again.
+    // The run committed last was rolled back in full (or never began): the
+    // journal it replaced (or none) is the folder's again.
     bool restorePrevious(const QString& folder);
 
 private:
     QString preparedFileFor(const QString& folder) const;
     QString previousFileFor(const QString& folder) const;
     void settlePrepared(const QString& folder, const FileSystem& fileSystem);
-    void appendRecord(const QByteArray& record);
+    bool appendRecord(const QByteArray& record, bool sync);
     void openForProgress(const QString& folder);
 
     QString m_folder;

@@ -19,6 +19,8 @@ public:
     // An existing path that is not a folder.
     virtual bool fileExists(const QString& path) const = 0;
     virtual bool folderExists(const QString& path) const = 0;
+    // A regular file, or a link to one.
+    virtual bool isRegularFile(const QString& path) const { return fileExists(path); }
     // Bare names of the visible regular files of a folder, in no set order.
     virtual QStringList listFiles(const QString& folder) const = 0;
     // Renames the file from to to inside folder (bare names) without ever

@@ -230,10 +230,13 @@ void writeIniString(const QString& file, const QString& section, const QString& 
     // In a folder where no temporary file can be made, the file itself is
     // written over.
     output.setDirectWriteFallback(true);
-    if (!output.open(QIODevice::WriteOnly))
+    // Unbuffered: a write the disk refuses fails here, and the old file stays
+    // (a refused flush would not stop the commit).
+    if (!output.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return;
-    output.write((lines.join(newline) + newline).toUtf8());
-    output.commit();
+    const QByteArray bytes = (lines.join(newline) + newline).toUtf8();
+    if (output.write(bytes) == bytes.size())
+        output.commit();
 }
 
 } // namespace tervane
