@@ -133,9 +133,12 @@ private:
     void followSplitter();
     bool panelShown() const;
     void applyAlwaysOnTop();
+    void connectTray();
     NotificationArea& notificationArea();
     void addTrayIcon();
     void removeTrayIcon();
+    void forgetTrayIcon();
+    void checkNotificationArea();
     void restoreFromTray();
     void showAboutBox();
 
@@ -171,6 +174,7 @@ private:
     std::unique_ptr<NotificationArea> m_notificationArea;
     bool m_trayIconShown = false;
     bool m_trayEventBusy = false;
+    QTimer m_trayWatch; // while the window waits in the notification area
 };
 
 } // namespace tervane

@@ -269,10 +269,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::unload()
 {
     // Quitting from the icon's menu leaves no icon behind.
-    if (m_trayIconShown) {
-        notificationArea().removeIcon();
-        m_trayIconShown = false;
-    }
+    if (m_trayIconShown)
+        forgetTrayIcon();
     const QString& file = m_state.settingsFilePath;
     if (m_state.treatmentSettingsChanged) {
         writeIniString(file, SettingsKey::Section, SettingsKey::Language,

@@ -4,6 +4,7 @@
 #include "mainwindow/Controls.h"
 #include "mainwindow/MainWindow.h"
 #include "options/OptionsPanel.h"
+#include "qt/QtServices.h"
 #include "settings/IniFile.h"
 #include "support/TestEnvironment.h"
 
@@ -15,9 +16,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -78,6 +82,14 @@ QString stored(const TestEnvironment& env, const QString& key)
 {
     return readIniString(env.settingsFile(), u"Config"_s, key, u"<missing>"_s);
 }
+
+// The real notification area, on a desktop that has one; the test plays the
+// desktop and delivers the clicks to the icon.
+class DesktopNotificationArea : public QtNotificationArea {
+public:
+    bool available() const override { return true; }
+    using QtNotificationArea::icon;
+};
 
 } // namespace
 
@@ -349,6 +361,68 @@ private slots:
         // A double-click brings the window back and the icon goes.
         env.notificationArea.onClick(TrayClick::DoubleClick);
         QTRY_VERIFY(window.isVisible() && !window.isMinimized());
+        QVERIFY(!env.notificationArea.shown);
+    }
+
+    // Chosen in the icon's menu, Restaurer and Quitter each end the icon,
+    // which must outlive the click that chose them.
+    void trayMenuCommands_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("restored");
+        QTest::newRow("Restaurer") << u"mnuSystrayRestaurer"_s << true;
+        QTest::newRow("Quitter") << u"mnuSystrayQuitter"_s << false;
+    }
+    void trayMenuCommands()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, restored);
+        TestEnvironment env;
+        DesktopNotificationArea area;
+        env.context().notificationArea = &area;
+        MainWindow window(env.context());
+        QVERIFY(window.load());
+        window.showAsLoaded();
+        window.mnuOptionsMinimiserSystray->trigger();
+        window.showMinimized();
+        QTRY_VERIFY(area.icon() && window.trayIconShown());
+        const QPointer<QSystemTrayIcon> icon = area.icon();
+        QTimer::singleShot(0, [&command] {
+            auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(popup);
+            const auto closeAnyway = qScopeGuard([popup] { popup->close(); });
+            for (QAction* action : popup->actions())
+                if (action->objectName() == command)
+                    QTest::mouseClick(popup, Qt::LeftButton, {},
+                                      popup->actionGeometry(action).center());
+        });
+        emit icon->activated(QSystemTrayIcon::Context);
+        // The desktop's code that delivered the click goes on with the icon.
+        QVERIFY(icon);
+        QVERIFY(!window.trayIconShown());
+        QTRY_VERIFY(!icon);
+        QCOMPARE(window.isVisible(), restored);
+        if (restored) {
+            QVERIFY(!window.isMinimized());
+        } else {
+            QCOMPARE(stored(env, u"MinimiserSystray"_s), u"-1"_s);
+            QCOMPARE(stored(env, u"DernierDossier"_s), env.path(u"documents"_s));
+        }
+    }
+
+    void windowComesBackWhenTheNotificationAreaGoes()
+    {
+        TestEnvironment env;
+        MainWindow window(env.context());
+        QVERIFY(window.load());
+        window.showAsLoaded();
+        window.mnuOptionsMinimiserSystray->setChecked(true);
+        window.showMinimized();
+        QTRY_VERIFY(env.notificationArea.shown);
+        QVERIFY(!window.isVisible());
+        env.notificationArea.present = false; // its panel closed, say
+        QTRY_VERIFY(window.isVisible() && !window.isMinimized());
+        QVERIFY(!window.trayIconShown());
         QVERIFY(!env.notificationArea.shown);
     }
 
