@@ -122,6 +122,12 @@ private:
     void unload();
     void unloadTimeout();
     void rememberNormalGeometry();
+    // Keeps the window's frame, about to be placed at frame (in pixels), in
+    // the work area of its own screen, or of the screen it overlaps most or
+    // is nearest to (a stored place).
+    enum class ScreenChoice { Own, Any };
+    void keepFrameOnScreen(QRect frame, ScreenChoice choice);
+    void placeFrame(const QRect& frame);
 
     // Geometry: captions, resizing, the splitter, the panel.
     QList<QWidget*> layoutContainers() const;

@@ -296,6 +296,63 @@ private slots:
         }
     }
 
+    // Shown on a tall window, the options panel keeps the frame on the screen,
+    // and so does the place stored at the end.
+    void panelKeepsATallWindowOnScreen()
+    {
+        TestEnvironment env;
+        WriteFile(env.settingsFile(), "[Config]\nFenêtreMémoriserPosition=-1\n"
+                                      "FenêtreMémoriserTaille=-1\nFenêtreGauche=1500\n"
+                                      "FenêtreHaut=1500\nFenêtreLargeur=15000\n"
+                                      "FenêtreHauteur=12000\n");
+        MainWindow window(env.context());
+        QVERIFY(window.load());
+        window.showAsLoaded();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.size(), QSize(1000, 800));
+        const QRect area = window.screen()->availableGeometry();
+        window.btnReglages->click();
+        QVERIFY(window.picOptions->isVisibleTo(&window));
+        QTRY_VERIFY2(area.contains(window.frameGeometry()),
+                     qPrintable(u"%1,%2"_s.arg(window.y()).arg(window.height())));
+        window.btnReglages->click();
+        QVERIFY(area.contains(window.frameGeometry()));
+        window.close();
+        QVERIFY(stored(env, u"FenêtreHaut"_s).toInt() >= area.top() * 15);
+    }
+
+    // Two screens, the right one lower (see screens.json).
+    void storedPlaceOffTheScreens_data()
+    {
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<int>("screen");
+        QTest::newRow("above the top of the screen") << 3000 << -2760 << 0;
+        QTest::newRow("right of every screen: the nearest") << 60000 << 6000 << 1;
+        QTest::newRow("below every screen: the nearest") << 3000 << 45000 << 0;
+        QTest::newRow("billions of twips away") << INT_MAX << INT_MAX << 1;
+    }
+    void storedPlaceOffTheScreens()
+    {
+        QFETCH(int, left);
+        QFETCH(int, top);
+        QFETCH(int, screen);
+        QCOMPARE(QGuiApplication::screens().size(), 2);
+        const QRect area = QGuiApplication::screens().at(screen)->availableGeometry();
+        TestEnvironment env;
+        WriteFile(env.settingsFile(), "[Config]\nFenêtreMémoriserPosition=-1\nFenêtreGauche=" +
+                                          QByteArray::number(left) +
+                                          "\nFenêtreHaut=" + QByteArray::number(top) + "\n");
+        MainWindow window(env.context());
+        QVERIFY(window.load());
+        window.showAsLoaded();
+        QTRY_VERIFY(area.contains(window.frameGeometry()));
+        window.close();
+        // Kept there for the next start.
+        QVERIFY(area.contains(QPoint(stored(env, u"FenêtreGauche"_s).toInt() / 15,
+                                     stored(env, u"FenêtreHaut"_s).toInt() / 15)));
+    }
+
     void maximisedWindowKeepsItsNormalSize()
     {
         TestEnvironment env;
