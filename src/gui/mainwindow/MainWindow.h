@@ -82,6 +82,12 @@ public:
 
     QTimer tmrUnload;
 
+signals:
+    // The unload sequence ran: the settings are written, the program may end.
+    // (Closing a hidden window, as from the notification area's menu, does
+    // not end it by itself.)
+    void unloaded();
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -307,6 +307,7 @@ void MainWindow::unload()
         // current folder and the search path; with the same arguments.
         m_context.launcher.relaunch(QCoreApplication::applicationFilePath(),
                                     QCoreApplication::arguments().mid(1));
+    emit unloaded();
 }
 
 } // namespace tervane

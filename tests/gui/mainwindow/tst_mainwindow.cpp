@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
@@ -444,6 +445,7 @@ private slots:
         window.showMinimized();
         QTRY_VERIFY(area.icon() && window.trayIconShown());
         const QPointer<QSystemTrayIcon> icon = area.icon();
+        const QSignalSpy unloaded(&window, &MainWindow::unloaded); // the program then ends
         QTimer::singleShot(0, [&command] {
             auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             QVERIFY(popup);
@@ -459,6 +461,7 @@ private slots:
         QVERIFY(!window.trayIconShown());
         QTRY_VERIFY(!icon);
         QCOMPARE(window.isVisible(), restored);
+        QCOMPARE(unloaded.size(), restored ? 0 : 1);
         if (restored) {
             QVERIFY(!window.isMinimized());
         } else {
