@@ -76,6 +76,11 @@ int runTervane(int argc, char** argv)
                        readFileTags};
 
     MainWindow window(context);
+    // The program ends with its window's unload, also when the window was
+    // hidden in the notification area: closing a hidden window is not the
+    // close of the last window that ends a program by itself.
+    QObject::connect(&window, &MainWindow::unloaded, &application, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     if (!window.load())
         return 1;
     window.showAsLoaded();

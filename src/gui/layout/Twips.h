@@ -24,4 +24,10 @@ inline QRect twipsToPixels(const QRect& twips, double dpi)
             twipsToPixels(twips.width(), dpi), twipsToPixels(twips.height(), dpi)};
 }
 
+inline QRect pixelsToTwips(const QRect& pixels, double dpi)
+{
+    return {pixelsToTwips(pixels.x(), dpi), pixelsToTwips(pixels.y(), dpi),
+            pixelsToTwips(pixels.width(), dpi), pixelsToTwips(pixels.height(), dpi)};
+}
+
 } // namespace tervane

@@ -1,6 +1,8 @@
 #include "layout/WindowLayout.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -162,6 +164,45 @@ WindowSpan toggleOptionsPanel(bool show, int nonClientHeight, int windowTop, QRe
     if (show && span.top + span.height > screenHeight - ScreenBottomMargin)
         span.top = screenHeight - span.height - ScreenBottomMargin;
     return span;
+}
+
+QRect workAreaOf(QRect frame, const QList<QRect>& areas)
+{
+    // Compared by overlap first, then by distance; a frame off every area
+    // overlaps none, and one on an area is at no distance from it.
+    const auto closeness = [&frame](const QRect& area) {
+        const QRect common = frame.intersected(area);
+        const qint64 overlap = common.isEmpty() ? 0 : qint64(common.width()) * common.height();
+        const auto gap = [](qint64 lowEnd, qint64 highStart) {
+            return double(std::max<qint64>(0, highStart - lowEnd));
+        };
+        const double dx =
+            std::max(gap(frame.right(), area.left()), gap(area.right(), frame.left()));
+        const double dy =
+            std::max(gap(frame.bottom(), area.top()), gap(area.bottom(), frame.top()));
+        return std::pair{overlap, -std::hypot(dx, dy)};
+    };
+    if (areas.isEmpty())
+        return frame;
+    return *std::max_element(areas.cbegin(), areas.cend(), [&](const QRect& a, const QRect& b) {
+        return closeness(a) < closeness(b);
+    });
+}
+
+QRect keepInside(QRect frame, QRect area, QSize minimum)
+{
+    // Along one axis: no longer than the area unless the minimum says so,
+    // then against the far edge, then against the near one, which wins.
+    const auto fit = [](int start, int length, int areaStart, int areaLength, int least) {
+        const int fitted = std::max(std::min(length, areaLength), least);
+        return std::pair{std::max(areaStart, std::min(start, areaStart + areaLength - fitted)),
+                         fitted};
+    };
+    const auto [left, width] =
+        fit(frame.left(), frame.width(), area.left(), area.width(), minimum.width());
+    const auto [top, height] =
+        fit(frame.top(), frame.height(), area.top(), area.height(), minimum.height());
+    return {left, top, width, height};
 }
 
 QPoint placeImageInButton(QSize button, QSize picture, ImageAlignment alignment, int margin)

@@ -2,7 +2,9 @@
 
 #include "layout/TwipsLayout.h"
 
+#include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <optional>
 
@@ -66,6 +68,16 @@ struct WindowSpan {
 };
 WindowSpan toggleOptionsPanel(bool show, int nonClientHeight, int windowTop, QRect panel,
                               int screenHeight);
+
+// The work area (a screen less its panels and docks) a window's frame belongs
+// to: the one it overlaps most or, off every screen, the nearest. The frame
+// itself when there is none.
+QRect workAreaOf(QRect frame, const QList<QRect>& areas);
+
+// The frame moved, and made smaller when it is larger (never below minimum),
+// so that it lies inside the work area. A frame that cannot fit keeps its top
+// left corner inside, with the title bar and the folder field.
+QRect keepInside(QRect frame, QRect area, QSize minimum);
 
 // Where a picture goes inside a button, as the button styles align a picture:
 // its left edge at margin, its right edge margin inside the button's right

@@ -21,12 +21,19 @@ bool TextDropTarget::eventFilter(QObject* watched, QEvent* event)
     case QEvent::DragMove:
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
-        // Plain text only: a dragged file is refused, the pointer says so.
-        if (!drop->mimeData()->hasFormat(QStringLiteral("text/plain"))) {
+        const QMimeData* data = drop->mimeData();
+        // Plain text only, and the pointer says so. A file dragged from a file
+        // manager offers its path as text too: taken, the path would become
+        // the only name.
+        if (!data->hasFormat(QStringLiteral("text/plain")) || data->hasUrls() ||
+            !(drop->possibleActions() & Qt::CopyAction)) {
             drop->ignore();
             return true;
         }
-        drop->acceptProposedAction();
+        // Copied, whatever the source proposes: the names are taken from a
+        // text, which stays in the editor it was dragged from.
+        drop->setDropAction(Qt::CopyAction);
+        drop->accept();
         if (event->type() == QEvent::Drop)
             m_dropped(drop->mimeData()->text());
         return true;

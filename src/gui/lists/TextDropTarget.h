@@ -8,7 +8,8 @@ class QWidget;
 namespace tervane {
 
 // Takes text dropped on a widget (the names list's viewport): the drag is
-// accepted when it carries text, and the text handed to whoever asked.
+// accepted as a copy when it carries text and no file, and the text handed
+// to whoever asked.
 class TextDropTarget : public QObject {
     Q_OBJECT
 public:

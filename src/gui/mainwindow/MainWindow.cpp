@@ -107,7 +107,7 @@ void MainWindow::connectHandlers()
           mnuOptionsMinimiserSystray, mnuOptionsToujoursAuDessus, mnuOptionsResoudrePermutations})
         connect(option, &QAction::triggered, this, [this] { m_state.windowOptionsChanged = true; });
     connect(mnuOptionsToujoursAuDessus, &QAction::triggered, this, &MainWindow::applyAlwaysOnTop);
-    connect(mnuSystrayRestaurer, &QAction::triggered, this, &MainWindow::restoreFromTray);
+    connectTray();
     connect(btnReglages, &QPushButton::clicked, this, &MainWindow::settingsClicked);
     connect(mnuOptionsAfficher, &QAction::triggered, this, &MainWindow::settingsClicked);
     connect(picOptions->cboLangue, &QComboBox::activated, this, &MainWindow::languageChosen);

@@ -82,6 +82,12 @@ public:
 
     QTimer tmrUnload;
 
+signals:
+    // The unload sequence ran: the settings are written, the program may end.
+    // (Closing a hidden window, as from the notification area's menu, does
+    // not end it by itself.)
+    void unloaded();
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -122,6 +128,12 @@ private:
     void unload();
     void unloadTimeout();
     void rememberNormalGeometry();
+    // Keeps the window's frame, about to be placed at frame (in pixels), in
+    // the work area of its own screen, or of the screen it overlaps most or
+    // is nearest to (a stored place).
+    enum class ScreenChoice { Own, Any };
+    void keepFrameOnScreen(QRect frame, ScreenChoice choice);
+    void placeFrame(const QRect& frame);
 
     // Geometry: captions, resizing, the splitter, the panel.
     QList<QWidget*> layoutContainers() const;
@@ -133,9 +145,12 @@ private:
     void followSplitter();
     bool panelShown() const;
     void applyAlwaysOnTop();
+    void connectTray();
     NotificationArea& notificationArea();
     void addTrayIcon();
     void removeTrayIcon();
+    void forgetTrayIcon();
+    void checkNotificationArea();
     void restoreFromTray();
     void showAboutBox();
 
@@ -171,6 +186,7 @@ private:
     std::unique_ptr<NotificationArea> m_notificationArea;
     bool m_trayIconShown = false;
     bool m_trayEventBusy = false;
+    QTimer m_trayWatch; // while the window waits in the notification area
 };
 
 } // namespace tervane

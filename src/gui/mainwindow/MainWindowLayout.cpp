@@ -12,12 +12,15 @@
 #include "options/OptionsPanel.h"
 
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTreeView>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -130,10 +133,10 @@ void MainWindow::settingsClicked()
     const bool show = !panelShown();
     // A maximised window keeps its size: the panel shows inside it. A normal
     // one grows or shrinks by the panel, its top kept where it is unless the
-    // screen's bottom pushes it up.
+    // screen's bottom pushes it up; a window too tall for the screen then
+    // shrinks to it, its top never pushed above it.
     const bool resizeWindow = !(windowState() & NotNormal);
     const QRect frame = frameGeometry();
-    const int frameExtra = frame.height() - height();
     const QRect screenArea = screen()->geometry();
     const WindowSpan span = toggleOptionsPanel(show, twips(frame.height() - clientSize().height()),
                                                twips(frame.y()), m_layout.value(u"picOptions"_s),
@@ -142,9 +145,11 @@ void MainWindow::settingsClicked()
     btnReglages->setProperty("tag", show ? u"*"_s : QString());
     updateMinimumSize();
     if (resizeWindow) {
-        if (pixels(span.top) != frame.y())
-            move(x(), pixels(span.top));
-        resize(width(), pixels(span.height) - frameExtra);
+        const QRect wanted(frame.x(), pixels(span.top), frame.width(), pixels(span.height));
+        if (show)
+            keepFrameOnScreen(wanted, ScreenChoice::Own);
+        else
+            placeFrame(wanted);
     }
     layoutClientArea();
     placeSettingsArrow(show);
@@ -214,6 +219,33 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     rememberNormalGeometry();
     if (!isMinimized())
         layoutClientArea();
+}
+
+// Moves and sizes the window for its frame (in pixels), as move() places it.
+void MainWindow::placeFrame(const QRect& frame)
+{
+    const QSize border = frameGeometry().size() - size();
+    move(frame.topLeft());
+    resize(frame.size() - border);
+}
+
+void MainWindow::keepFrameOnScreen(QRect frame, ScreenChoice choice)
+{
+    const double dpi = widgetDpi(this);
+    QList<QRect> areas;
+    for (const QScreen* each :
+         choice == ScreenChoice::Own ? QList{screen()} : QGuiApplication::screens())
+        areas << pixelsToTwips(each->availableGeometry(), dpi);
+    // A place stored as garbage may be billions of twips away: a million
+    // pixels is as far, and keeps the rules' sums inside int.
+    constexpr int FarAway = 1 << 20;
+    frame.moveTo(std::clamp(frame.x(), -FarAway, FarAway),
+                 std::clamp(frame.y(), -FarAway, FarAway));
+    const QRect wanted = pixelsToTwips(frame, dpi);
+    const QSize least = minimumSize() + (frameGeometry().size() - size());
+    const QRect kept = keepInside(wanted, workAreaOf(wanted, areas),
+                                  {twips(least.width()), twips(least.height())});
+    placeFrame(twipsToPixels(kept, dpi));
 }
 
 // The stored left and top are those of the frame, as move() takes them; the

@@ -213,13 +213,15 @@ void MainWindow::applyWindowOptions()
     mnuOptionsMemoriserTaille->setChecked(m_window.rememberSize);
     mnuOptionsMemoriserPosition->setChecked(m_window.rememberPosition);
     // The window keeps at least its minimum size, and is centred with the size
-    // it has, not one too small to show; the frame goes where it was.
+    // it has, not one too small to show; the frame goes where it was, on a
+    // screen: a stored place may be on none now, or above the screen's top.
     resize(pixels(m_window.width), pixels(m_window.height));
     if (!m_window.rememberPosition) {
         m_window.left = (twips(screen.width()) - twips(width())) / 2;
         m_window.top = (twips(screen.height()) - twips(height())) / 2;
     }
-    move(pixels(m_window.left), pixels(m_window.top));
+    keepFrameOnScreen({QPoint(pixels(m_window.left), pixels(m_window.top)), frameGeometry().size()},
+                      ScreenChoice::Any);
     mnuOptionsMinimiserSystray->setChecked(m_window.minimiseToTray);
     mnuOptionsToujoursAuDessus->setChecked(m_window.alwaysOnTop);
     mnuOptionsResoudrePermutations->setChecked(m_window.resolvePermutations);
@@ -243,10 +245,13 @@ void MainWindow::chooseInitialFolder()
 
 void MainWindow::showAsLoaded()
 {
-    if (m_window.maximised)
+    if (m_window.maximised) {
         showMaximized();
-    else
+    } else {
         show();
+        // The frame the desktop adds is known only now.
+        keepFrameOnScreen(frameGeometry(), ScreenChoice::Any);
+    }
 }
 
 // ---------------------------------------------------------------- shut-down
@@ -269,10 +274,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::unload()
 {
     // Quitting from the icon's menu leaves no icon behind.
-    if (m_trayIconShown) {
-        notificationArea().removeIcon();
-        m_trayIconShown = false;
-    }
+    if (m_trayIconShown)
+        forgetTrayIcon();
     const QString& file = m_state.settingsFilePath;
     if (m_state.treatmentSettingsChanged) {
         writeIniString(file, SettingsKey::Section, SettingsKey::Language,
@@ -304,6 +307,7 @@ void MainWindow::unload()
         // current folder and the search path; with the same arguments.
         m_context.launcher.relaunch(QCoreApplication::applicationFilePath(),
                                     QCoreApplication::arguments().mid(1));
+    emit unloaded();
 }
 
 } // namespace tervane

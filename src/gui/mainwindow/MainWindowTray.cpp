@@ -16,8 +16,18 @@ namespace {
 
 // The platform's tips hold 63 characters and the end of the text.
 constexpr qsizetype TrayTipLength = 63;
+// How often the hidden window checks that the notification area is still
+// there; nothing tells when it goes.
+constexpr int TrayWatchInterval = 1000; // ms
 
 } // namespace
+
+void MainWindow::connectTray()
+{
+    connect(mnuSystrayRestaurer, &QAction::triggered, this, &MainWindow::restoreFromTray);
+    m_trayWatch.setInterval(TrayWatchInterval);
+    connect(&m_trayWatch, &QTimer::timeout, this, &MainWindow::checkNotificationArea);
+}
 
 NotificationArea& MainWindow::notificationArea()
 {
@@ -52,13 +62,28 @@ void MainWindow::addTrayIcon()
     notificationArea().addIcon(windowTitle().left(TrayTipLength),
                                [this](TrayClick click) { trayClicked(click); });
     m_trayIconShown = true;
+    m_trayWatch.start();
 }
 
 void MainWindow::removeTrayIcon()
 {
     show();
+    forgetTrayIcon();
+}
+
+void MainWindow::forgetTrayIcon()
+{
+    m_trayWatch.stop();
     notificationArea().removeIcon();
     m_trayIconShown = false;
+}
+
+// A window hidden in a notification area that went away (its panel closed
+// or crashed) would have nothing left to bring it back: it comes back itself.
+void MainWindow::checkNotificationArea()
+{
+    if (m_trayIconShown && !notificationArea().available())
+        restoreFromTray();
 }
 
 void MainWindow::trayClicked(TrayClick click)

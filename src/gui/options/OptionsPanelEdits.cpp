@@ -97,6 +97,14 @@ void OptionsPanel::connectEdits()
     // The whole text is selected on entry, but in the suffix box.
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->installEventFilter(this);
+    // A wheel turned over a closed list on the way through the panel chooses
+    // nothing: a list takes the wheel only once it has the focus, and never
+    // takes the focus from it. (One notch over the language list would
+    // otherwise restart the program.)
+    for (QComboBox* list : findChildren<QComboBox*>()) {
+        list->setFocusPolicy(Qt::StrongFocus);
+        list->installEventFilter(this);
+    }
 }
 
 // Digit boxes keep digits only, name boxes what a file name may hold; what
@@ -179,6 +187,14 @@ void OptionsPanel::addedPositionRule()
 
 bool OptionsPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::Wheel) {
+        // Ignored, it goes on to the panel behind the list.
+        auto* list = qobject_cast<QComboBox*>(watched);
+        if (list && !list->hasFocus()) {
+            event->ignore();
+            return true;
+        }
+    }
     auto* box = qobject_cast<QLineEdit*>(watched);
     if (!box)
         return QWidget::eventFilter(watched, event);

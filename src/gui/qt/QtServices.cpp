@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QMessageBox>
 
+#include <utility>
+
 namespace tervane {
 
 namespace {
@@ -122,19 +124,38 @@ void QtNotificationArea::addIcon(const QString& tip, std::function<void(TrayClic
 {
     m_icon = std::make_unique<QSystemTrayIcon>(QApplication::windowIcon());
     m_icon->setToolTip(tip);
-    QObject::connect(m_icon.get(), &QSystemTrayIcon::activated,
-                     [onClick = std::move(onClick)](QSystemTrayIcon::ActivationReason reason) {
-                         if (reason == QSystemTrayIcon::DoubleClick)
-                             onClick(TrayClick::DoubleClick);
-                         else if (reason == QSystemTrayIcon::Context)
-                             onClick(TrayClick::RightClick);
-                     });
+    QObject::connect(
+        m_icon.get(), &QSystemTrayIcon::activated, m_icon.get(),
+        [this, onClick = std::move(onClick)](QSystemTrayIcon::ActivationReason reason) {
+            if (reason == QSystemTrayIcon::DoubleClick)
+                clicked(onClick, TrayClick::DoubleClick);
+            else if (reason == QSystemTrayIcon::Context)
+                clicked(onClick, TrayClick::RightClick);
+        });
     m_icon->show();
 }
 
+void QtNotificationArea::clicked(const std::function<void(TrayClick)>& onClick, TrayClick click)
+{
+    ++m_clicksRunning;
+    onClick(click);
+    if (--m_clicksRunning > 0 || !std::exchange(m_removeAfter, false) || !m_icon)
+        return;
+    // Queued: the platform's code that delivered the click still works with
+    // the icon once this returns.
+    QMetaObject::invokeMethod(
+        m_icon.get(), [this] { m_icon.reset(); }, Qt::QueuedConnection);
+}
+
+// The icon is not deleted, nor even hidden, inside a click on it (its menu's
+// Restaurer or Quitter): that would pull it from under the platform's code
+// that delivered the click, which then crashes. It goes once the click is over.
 void QtNotificationArea::removeIcon()
 {
-    m_icon.reset();
+    if (m_clicksRunning > 0)
+        m_removeAfter = true;
+    else
+        m_icon.reset();
 }
 
 } // namespace tervane

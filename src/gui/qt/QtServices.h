@@ -48,8 +48,16 @@ public:
     void addIcon(const QString& tip, std::function<void(TrayClick)> onClick) override;
     void removeIcon() override;
 
+protected:
+    // The icon shown, if any.
+    QSystemTrayIcon* icon() const { return m_icon.get(); }
+
 private:
+    void clicked(const std::function<void(TrayClick)>& onClick, TrayClick click);
+
     std::unique_ptr<QSystemTrayIcon> m_icon;
+    int m_clicksRunning = 0;    // clicks on the icon being handled, one inside another
+    bool m_removeAfter = false; // the icon was removed while they ran
 };
 
 } // namespace tervane

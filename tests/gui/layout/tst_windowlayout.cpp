@@ -251,6 +251,37 @@ private slots:
         QTEST(span.height, "expectedHeight");
     }
 
+    // Two work areas side by side, the right one lower and smaller.
+    void keepOnScreen_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QSize>("minimum");
+        QTest::addColumn<QRect>("expected");
+        const QSize least(9600, 5630);
+        QTest::newRow("inside: where it is")
+            << QRect(3000, 1000, 13500, 6000) << least << QRect(3000, 1000, 13500, 6000);
+        QTest::newRow("pushed above the top by the panel: moved down")
+            << QRect(3000, -2760, 15000, 12000) << least << QRect(3000, 0, 15000, 12000);
+        QTest::newRow("taller than the screen: as tall, at its top")
+            << QRect(3000, -2760, 15000, 17190) << least << QRect(3000, 0, 15000, 15360);
+        QTest::newRow("too small for the minimum: the top left corner kept in")
+            << QRect(30000, 9000, 9600, 13000) << QSize(9600, 13000)
+            << QRect(24960, 3840, 9600, 13000);
+        QTest::newRow("right of every screen: onto the nearest")
+            << QRect(90000, 6000, 13500, 6000) << least << QRect(21060, 6000, 13500, 6000);
+        QTest::newRow("below both, nearer the first")
+            << QRect(3000, 50000, 13500, 6000) << least << QRect(3000, 9360, 13500, 6000);
+        QTest::newRow("over both: on the one it overlaps most")
+            << QRect(17000, 5000, 13500, 6000) << least << QRect(19200, 5000, 13500, 6000);
+    }
+    void keepOnScreen()
+    {
+        QFETCH(QRect, frame);
+        QFETCH(QSize, minimum);
+        const QList<QRect> areas{{0, 0, 19200, 15360}, {19200, 3840, 15360, 11520}};
+        QTEST(keepInside(frame, workAreaOf(frame, areas), minimum), "expected");
+    }
+
     void imageInButton_data()
     {
         QTest::addColumn<ImageAlignment>("alignment");

@@ -323,27 +323,44 @@ private slots:
 
     void textDrop_data()
     {
-        QTest::addColumn<bool>("withText");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("withFile");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
         QTest::addColumn<QStringList>("expected");
+        const QStringList unchanged{u"A.mp3"_s, u"B.mp3"_s, u"C.mp3"_s};
         QTest::newRow("three lines of text")
-            << true << QStringList{u"One.mp3"_s, u"Two.mp3"_s, u"Three.mp3"_s};
-        QTest::newRow("a file") << false << QStringList{u"A.mp3"_s, u"B.mp3"_s, u"C.mp3"_s};
+            << u"One\r\nTwo\r\nThree"_s << false << Qt::KeyboardModifiers()
+            << QStringList{u"One.mp3"_s, u"Two.mp3"_s, u"Three.mp3"_s};
+        // Shift makes the source propose a move, as editors do by default.
+        QTest::newRow("text the source would move: copied")
+            << u"One"_s << false << Qt::KeyboardModifiers(Qt::ShiftModifier)
+            << QStringList{u"One.mp3"_s};
+        QTest::newRow("a file") << QString() << true << Qt::KeyboardModifiers() << unchanged;
+        QTest::newRow("a file that offers its path as text")
+            << u"music/a.mp3"_s << true << Qt::KeyboardModifiers() << unchanged;
     }
     void textDrop()
     {
-        QFETCH(bool, withText);
+        QFETCH(QString, text);
+        QFETCH(bool, withFile);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
         Session session({u"A"_s, u"B"_s, u"C"_s});
         QMimeData data;
-        if (withText)
-            data.setText(u"One\r\nTwo\r\nThree"_s);
-        else
+        if (withFile)
             data.setUrls({QUrl::fromLocalFile(session.env.path(u"music/a.mp3"_s))});
+        if (!text.isEmpty())
+            data.setText(withFile ? session.env.path(text) : text);
+        const bool taken = !text.isEmpty() && !withFile;
+        const auto actions = Qt::CopyAction | Qt::MoveAction;
         QWidget* viewport = session.list->viewport();
-        QDragEnterEvent enter(session.at(1), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QDragEnterEvent enter(session.at(1), actions, &data, Qt::LeftButton, modifiers);
         QApplication::sendEvent(viewport, &enter);
-        QCOMPARE(enter.isAccepted(), withText);
-        QDropEvent drop(session.at(1).toPointF(), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCOMPARE(enter.isAccepted(), taken);
+        QDropEvent drop(session.at(1).toPointF(), actions, &data, Qt::LeftButton, modifiers);
         QApplication::sendEvent(viewport, &drop);
+        QCOMPARE(drop.isAccepted(), taken);
+        if (taken)
+            QCOMPARE(drop.dropAction(), Qt::CopyAction); // what the source is told
         QTEST(session.names(), "expected");
     }
 

@@ -4,6 +4,7 @@
 #include "mainwindow/Controls.h"
 #include "mainwindow/MainWindow.h"
 #include "options/OptionsPanel.h"
+#include "qt/QtServices.h"
 #include "settings/IniFile.h"
 #include "support/TestEnvironment.h"
 
@@ -15,9 +16,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QSignalSpy>
+#include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -78,6 +83,14 @@ QString stored(const TestEnvironment& env, const QString& key)
 {
     return readIniString(env.settingsFile(), u"Config"_s, key, u"<missing>"_s);
 }
+
+// The real notification area, on a desktop that has one; the test plays the
+// desktop and delivers the clicks to the icon.
+class DesktopNotificationArea : public QtNotificationArea {
+public:
+    bool available() const override { return true; }
+    using QtNotificationArea::icon;
+};
 
 } // namespace
 
@@ -284,6 +297,63 @@ private slots:
         }
     }
 
+    // Shown on a tall window, the options panel keeps the frame on the screen,
+    // and so does the place stored at the end.
+    void panelKeepsATallWindowOnScreen()
+    {
+        TestEnvironment env;
+        WriteFile(env.settingsFile(), "[Config]\nFenêtreMémoriserPosition=-1\n"
+                                      "FenêtreMémoriserTaille=-1\nFenêtreGauche=1500\n"
+                                      "FenêtreHaut=1500\nFenêtreLargeur=15000\n"
+                                      "FenêtreHauteur=12000\n");
+        MainWindow window(env.context());
+        QVERIFY(window.load());
+        window.showAsLoaded();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.size(), QSize(1000, 800));
+        const QRect area = window.screen()->availableGeometry();
+        window.btnReglages->click();
+        QVERIFY(window.picOptions->isVisibleTo(&window));
+        QTRY_VERIFY2(area.contains(window.frameGeometry()),
+                     qPrintable(u"%1,%2"_s.arg(window.y()).arg(window.height())));
+        window.btnReglages->click();
+        QVERIFY(area.contains(window.frameGeometry()));
+        window.close();
+        QVERIFY(stored(env, u"FenêtreHaut"_s).toInt() >= area.top() * 15);
+    }
+
+    // Two screens, the right one lower (see screens.json).
+    void storedPlaceOffTheScreens_data()
+    {
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<int>("screen");
+        QTest::newRow("above the top of the screen") << 3000 << -2760 << 0;
+        QTest::newRow("right of every screen: the nearest") << 60000 << 6000 << 1;
+        QTest::newRow("below every screen: the nearest") << 3000 << 45000 << 0;
+        QTest::newRow("billions of twips away") << INT_MAX << INT_MAX << 1;
+    }
+    void storedPlaceOffTheScreens()
+    {
+        QFETCH(int, left);
+        QFETCH(int, top);
+        QFETCH(int, screen);
+        QCOMPARE(QGuiApplication::screens().size(), 2);
+        const QRect area = QGuiApplication::screens().at(screen)->availableGeometry();
+        TestEnvironment env;
+        WriteFile(env.settingsFile(), "[Config]\nFenêtreMémoriserPosition=-1\nFenêtreGauche=" +
+                                          QByteArray::number(left) +
+                                          "\nFenêtreHaut=" + QByteArray::number(top) + "\n");
+        MainWindow window(env.context());
+        QVERIFY(window.load());
+        window.showAsLoaded();
+        QTRY_VERIFY(area.contains(window.frameGeometry()));
+        window.close();
+        // Kept there for the next start.
+        QVERIFY(area.contains(QPoint(stored(env, u"FenêtreGauche"_s).toInt() / 15,
+                                     stored(env, u"FenêtreHaut"_s).toInt() / 15)));
+    }
+
     void maximisedWindowKeepsItsNormalSize()
     {
         TestEnvironment env;
@@ -349,6 +419,70 @@ private slots:
         // A double-click brings the window back and the icon goes.
         env.notificationArea.onClick(TrayClick::DoubleClick);
         QTRY_VERIFY(window.isVisible() && !window.isMinimized());
+        QVERIFY(!env.notificationArea.shown);
+    }
+
+    // Chosen in the icon's menu, Restaurer and Quitter each end the icon,
+    // which must outlive the click that chose them.
+    void trayMenuCommands_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("restored");
+        QTest::newRow("Restaurer") << u"mnuSystrayRestaurer"_s << true;
+        QTest::newRow("Quitter") << u"mnuSystrayQuitter"_s << false;
+    }
+    void trayMenuCommands()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, restored);
+        TestEnvironment env;
+        DesktopNotificationArea area;
+        env.context().notificationArea = &area;
+        MainWindow window(env.context());
+        QVERIFY(window.load());
+        window.showAsLoaded();
+        window.mnuOptionsMinimiserSystray->trigger();
+        window.showMinimized();
+        QTRY_VERIFY(area.icon() && window.trayIconShown());
+        const QPointer<QSystemTrayIcon> icon = area.icon();
+        const QSignalSpy unloaded(&window, &MainWindow::unloaded); // the program then ends
+        QTimer::singleShot(0, [&command] {
+            auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(popup);
+            const auto closeAnyway = qScopeGuard([popup] { popup->close(); });
+            for (QAction* action : popup->actions())
+                if (action->objectName() == command)
+                    QTest::mouseClick(popup, Qt::LeftButton, {},
+                                      popup->actionGeometry(action).center());
+        });
+        emit icon->activated(QSystemTrayIcon::Context);
+        // The desktop's code that delivered the click goes on with the icon.
+        QVERIFY(icon);
+        QVERIFY(!window.trayIconShown());
+        QTRY_VERIFY(!icon);
+        QCOMPARE(window.isVisible(), restored);
+        QCOMPARE(unloaded.size(), restored ? 0 : 1);
+        if (restored) {
+            QVERIFY(!window.isMinimized());
+        } else {
+            QCOMPARE(stored(env, u"MinimiserSystray"_s), u"-1"_s);
+            QCOMPARE(stored(env, u"DernierDossier"_s), env.path(u"documents"_s));
+        }
+    }
+
+    void windowComesBackWhenTheNotificationAreaGoes()
+    {
+        TestEnvironment env;
+        MainWindow window(env.context());
+        QVERIFY(window.load());
+        window.showAsLoaded();
+        window.mnuOptionsMinimiserSystray->setChecked(true);
+        window.showMinimized();
+        QTRY_VERIFY(env.notificationArea.shown);
+        QVERIFY(!window.isVisible());
+        env.notificationArea.present = false; // its panel closed, say
+        QTRY_VERIFY(window.isVisible() && !window.isMinimized());
+        QVERIFY(!window.trayIconShown());
         QVERIFY(!env.notificationArea.shown);
     }
 

@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
+#include <QWheelEvent>
 
 using namespace tervane;
 
@@ -29,10 +30,13 @@ class TestOptionsPanel : public QObject {
         std::unique_ptr<MainWindow> window;
         OptionsPanel* panel = nullptr;
 
-        explicit Session(int files = 3, const QByteArray& config = {})
+        explicit Session(int files = 3, const QByteArray& config = {},
+                         const QStringList& languages = {})
         {
             const QString folder = env.path(u"music"_s);
             QDir().mkpath(folder);
+            for (const QString& language : languages)
+                WriteFile(env.path(u"program/%1.lng"_s.arg(language)), "[Traduction]\n");
             for (int i = 1; i <= files; ++i)
                 WriteFile(u"%1/t%2.mp3"_s.arg(folder).arg(i, 3, 10, QLatin1Char('0')));
             WriteFile(env.settingsFile(), "[Config]\n" + config);
@@ -197,6 +201,34 @@ private slots:
         session.window->dropText(u"A\nB"_s);
         QCOMPARE(session.boxes(), 1);
         QCOMPARE(session.names().first(), u"A.mp3"_s);
+    }
+
+    // A wheel turned over a list the user did not click passes it by.
+    void wheelOverAList_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<bool>("focused");
+        QTest::newRow("language list") << u"cboLangue"_s << false;
+        QTest::newRow("fill width list") << u"cboNumérotationRemplissage"_s << false;
+        QTest::newRow("fill width list, with the focus") << u"cboNumérotationRemplissage"_s << true;
+    }
+    void wheelOverAList()
+    {
+        QFETCH(QString, list);
+        QFETCH(bool, focused);
+        Session session(3, {}, {u"English"_s});
+        auto* box = session.panel->findChild<QComboBox*>(list);
+        QVERIFY(box && box->isEnabled() && box->count() > box->currentIndex() + 1);
+        QVERIFY(QTest::qWaitForWindowActive(session.window.get()));
+        (focused ? static_cast<QWidget*>(box) : session.window->lvwNoms)->setFocus();
+        QTRY_COMPARE(box->hasFocus(), focused);
+        const int before = box->currentIndex();
+        const QPointF centre = box->rect().center();
+        QWheelEvent notch(centre, box->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(box, &notch);
+        QCOMPARE(box->currentIndex(), focused ? before + 1 : before);
+        QVERIFY(!session.window->state().restartRequired);
     }
 
     void noFileListedGreysThenRefuses()
