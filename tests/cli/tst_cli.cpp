@@ -299,6 +299,28 @@ private slots:
         QCOMPARE(bench.onDisk(), original);
     }
 
+    // A progress record altered on disk is no record: the reading stops
+    // before it, and the undo works out the rest from the folder.
+    void alteredProgressRecordIsIgnored()
+    {
+        Workbench bench({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s}, "Numérotation=0\n");
+        const QStringList original = bench.onDisk();
+        const QString names = WriteFile(bench.root.filePath(u"names.txt"_s), "b\nc\na\n");
+        PosixFileSystem real;
+        FaultyFileSystem killed(real);
+        killed.failRename(3, FaultyFileSystem::Fault::Killed); // before the file leaves its
+        QVERIFY_THROWS_EXCEPTION(FaultyFileSystem::Killed,     // temporary name
+                                 bench.here(u"rename"_s, {u"--names"_s, names}, killed));
+        QByteArray journal = ReadFile(bench.journalFile());
+        const qsizetype record = journal.indexOf(QByteArray("end\0d3 ", 7));
+        QVERIFY(record > 0);
+        journal[record + 4] = 'e'; // it would say the run ended
+        journal[record + 5] = '1'; // after its first step
+        WriteFile(bench.journalFile(), journal);
+        QCOMPARE(bench.here(u"undo"_s, {}, real), 0);
+        QCOMPARE(bench.onDisk(), original);
+    }
+
     // Journals written before exchanges existed, two fields a step.
     void journalOfTheSecondVersionIsUndone()
     {
@@ -445,7 +467,7 @@ private slots:
         const int seeds = qEnvironmentVariableIntValue("TERVANE_SAFETY_PLANS") > 0
                               ? qEnvironmentVariableIntValue("TERVANE_SAFETY_PLANS")
                               : 300;
-        for (int seed = 1; seed <= seeds; ++seed) {
+        for (int seed : SeedsToRun(seeds, {8134})) {
             QRandomGenerator random{quint32(seed)};
             QStringList files;
             const int count = 3 + int(random.bounded(25));

@@ -18,6 +18,19 @@
 
 using namespace tervane;
 
+// The seeds of a randomised test: 1 to count, then the seeds that once found
+// a fault, so that every default run goes through them again.
+inline QList<int> SeedsToRun(int count, std::initializer_list<int> remembered)
+{
+    QList<int> seeds;
+    for (int seed = 1; seed <= count; ++seed)
+        seeds << seed;
+    for (int seed : remembered)
+        if (seed > count)
+            seeds << seed;
+    return seeds;
+}
+
 // Writes a file with the given bytes, creating its folder; returns its path.
 QString WriteFile(const QString& path, const QByteArray& bytes = {});
 QByteArray ReadFile(const QString& path);

@@ -197,7 +197,7 @@ private slots:
         int resolvedPlans = 0;
         int temporaries = 0;
         int exchanges = 0;
-        for (int seed = 1; planCount < plans; ++seed) {
+        for (int seed : SeedsToRun((plans + 1) / 2, {25624})) {
             QRandomGenerator random{quint32(seed)};
             Trial trial(random);
             trial.fileSystem.exchanges = random.bounded(2) == 1;
@@ -205,7 +205,7 @@ private slots:
             // checked against the folder as it was when that set began.
             QHash<QString, QString> undoBase;
             Temporaries origins;
-            for (int round = 0; round < 2 && planCount < plans; ++round, ++planCount) {
+            for (int round = 0; round < 2; ++round, ++planCount) {
                 trial.randomPlan();
                 trial.randomFaultsAndAnswers();
                 const QHash<QString, QString> before = trial.contentByName();
@@ -224,12 +224,14 @@ private slots:
                 resolvedPlans += ordered ? 1 : 0;
                 RenameCommand(trial.folder, trial.fileSystem, trial.prompter, texts)
                     .run(plan, trial.workspace.undoSet, ordered);
-                const bool newUndoSet =
-                    !trial.workspace.undoSet.empty() &&
-                    (previousUndo.empty() ||
-                     previousUndo.front().from != trial.workspace.undoSet.front().from ||
-                     previousUndo.front().to != trial.workspace.undoSet.front().to ||
-                     previousUndo.size() != trial.workspace.undoSet.size());
+                // Files swapped twice in a row differ only by their identities.
+                const auto same = [](const RenameStep& a, const RenameStep& b) {
+                    return a.from == b.from && a.to == b.to && a.fromFile == b.fromFile &&
+                           a.toFile == b.toFile;
+                };
+                const bool newUndoSet = !std::equal(previousUndo.begin(), previousUndo.end(),
+                                                    trial.workspace.undoSet.begin(),
+                                                    trial.workspace.undoSet.end(), same);
                 if (newUndoSet) {
                     undoBase = before;
                     // As planned (a rollback may settle some), over the trial.
