@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -73,9 +74,15 @@ private:
 // there by a failure would still show in the list.
 QByteArray unusedName(const FolderHandle& folder, const QByteArray& near)
 {
+    // The end of the target, cut where a character begins (never within the
+    // bytes of one).
+    qsizetype from = std::max<qsizetype>(0, near.size() - 64);
+    while (from < near.size() && (near[from] & 0xC0) == 0x80)
+        ++from;
+    const QByteArray tail = near.sliced(from);
     for (int attempt = 0;; ++attempt) {
         const QByteArray name = "tervane-" + QByteArray::number(::getpid()) + '-' +
-                                QByteArray::number(attempt) + '-' + near.right(64);
+                                QByteArray::number(attempt) + '-' + tail;
         if (!folder.exists(name))
             return name;
     }
