@@ -12,6 +12,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -555,6 +557,63 @@ private slots:
             QCOMPARE(code == 1, !moved.isEmpty() && QFile::exists(bench.journalFile()));
         }
         qInfo("%d plans (%d shuffled or swapped), %d kills, nothing lost", plans, shuffles, kills);
+    }
+
+    // The real executable killed at random moments, its journal writes
+    // refused from a random size on: after undoing until nothing is left,
+    // every file has its first name again. TERVANE_KILL_PLANS sets the number
+    // of plans (up to 2,000 files each) for a longer run.
+    void killedProcessesLoseNothing()
+    {
+        const int plans = qEnvironmentVariableIntValue("TERVANE_KILL_PLANS") > 0
+                              ? qEnvironmentVariableIntValue("TERVANE_KILL_PLANS")
+                              : 12;
+        int kills = 0;
+        int faults = 0;
+        for (int seed : SeedsToRun(plans, {})) {
+            QRandomGenerator random{quint32(seed)};
+            const int count = 2 + int(random.bounded(random.bounded(4) == 0 ? 2000 : 60));
+            QStringList files;
+            QStringList names;
+            for (int i = 0; i < count; ++i) {
+                files << u"f%1.mp3"_s.arg(i, 4, 10, QChar(u'0'));
+                names << (random.bounded(5) == 0 ? u"n%1"_s.arg(i) : files.last().chopped(4));
+            }
+            for (int i = count - 1; i > 0; --i) // cycles of every length, and chains
+                names.swapItemsAt(i, int(random.bounded(i + 1)));
+            Workbench bench(files, "Numérotation=0\n");
+            const QStringList original = bench.onDisk();
+            const QString namesFile =
+                WriteFile(bench.root.filePath(u"names.txt"_s), names.join(u'\n').toUtf8());
+            const auto run = [&](const QStringList& arguments, bool mayDie) {
+                QProcess process;
+                if (mayDie && random.bounded(3) == 0) {
+                    ++faults;
+                    const rlim_t limit = random.bounded(quint32(count) * 80);
+                    process.setChildProcessModifier([limit] {
+                        std::signal(SIGXFSZ, SIG_IGN);
+                        const rlimit size{limit, limit};
+                        ::setrlimit(RLIMIT_FSIZE, &size);
+                    });
+                }
+                process.start(QStringLiteral(TERVANE_CLI),
+                              arguments + QStringList{u"--settings"_s, bench.settings});
+                // A random moment to die at, not a wait for anything.
+                if (mayDie && !process.waitForFinished(int(random.bounded(quint32(count) / 4 + 30)))) {
+                    process.kill();
+                    ++kills;
+                }
+                process.waitForFinished(120000);
+                return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+            };
+            run({u"rename"_s, bench.folder, u"--names"_s, namesFile, u"--yes"_s}, true);
+            for (int attempt = 0; attempt < 2; ++attempt)
+                run({u"undo"_s, bench.folder}, true);
+            const int last = run({u"undo"_s, bench.folder}, false);
+            QVERIFY2(last == 0 || last == 3, qPrintable(u"seed %1: %2"_s.arg(seed).arg(last)));
+            QVERIFY2(bench.onDisk() == original, qPrintable(u"seed %1"_s.arg(seed)));
+        }
+        qInfo("%d plans, %d kills, %d journal size limits, nothing lost", plans, kills, faults);
     }
 
     void controlCharactersInNames()
