@@ -46,6 +46,10 @@ public:
     }
     RenameResult exchangeNames(const QString& folder, const QString& a, const QString& b) override;
     quint64 fileIdentity(const QString& path) const override { return m_real.fileIdentity(path); }
+    FolderLockResult lockFolder(const QString& folder) override
+    {
+        return m_real.lockFolder(folder);
+    }
     void holdFolder(const QString& folder) override { m_real.holdFolder(folder); }
     void releaseFolder() override { m_real.releaseFolder(); }
 

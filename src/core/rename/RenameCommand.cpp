@@ -5,7 +5,6 @@
 #include "services/Prompter.h"
 #include "text/NameKey.h"
 
-#include <QDir>
 #include <QHash>
 #include <QSet>
 
@@ -90,16 +89,6 @@ QString conflictMessage(const TranslationCatalogue& texts, int conflicts)
                : insertValues(texts.item(u"MSG_CONFLITS_DETECTES"_s), {QString::number(conflicts)});
 }
 
-bool RenameCommand::lockedOrReported(const FolderLock& lock)
-{
-    if (lock.isLocked())
-        return true;
-    m_prompter.message(insertValues(m_texts.item(u"MSG_RENOMMAGE_EN_COURS"_s),
-                                    {QDir::toNativeSeparators(m_folder)}),
-                       MessageIcon::Exclamation);
-    return false;
-}
-
 RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,
                                  std::vector<RenameStep>& undoSet, bool conflictsAccepted)
 {
@@ -112,8 +101,8 @@ RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,
     if (std::all_of(plan.begin(), plan.end(),
                     [](const RenameStep& step) { return step.from == step.to; }))
         return RenameOutcome::Finished;
-    const FolderLock lock(m_folder);
-    if (!lockedOrReported(lock))
+    const FolderLock lock(m_fileSystem, m_folder);
+    if (!lockedOrReported(lock, m_folder, m_prompter, m_texts))
         return RenameOutcome::Busy;
     setBusy(true);
     const int conflicts = countConflicts(m_folder, plan, m_fileSystem);
@@ -181,8 +170,8 @@ void RenameCommand::reportFailedStep(const RenameStep& step, std::size_t row,
 RenameOutcome RenameCommand::undo(std::vector<RenameStep>& undoSet)
 {
     m_renamesMade.clear();
-    const FolderLock lock(m_folder);
-    if (!lockedOrReported(lock))
+    const FolderLock lock(m_fileSystem, m_folder);
+    if (!lockedOrReported(lock, m_folder, m_prompter, m_texts))
         return RenameOutcome::Busy;
     setBusy(true);
     renameBack(undoSet);

@@ -19,7 +19,8 @@ QString conflictMessage(const TranslationCatalogue& texts, int conflicts);
 
 enum class RenameOutcome {
     NotPossible, // no plan: the two lists do not pair up
-    Busy,        // another renaming or undo runs on the folder (reported)
+    Busy,        // the folder could not be locked: another run holds it, or the
+                 // system refused (reported)
     Declined,    // the user chose not to go on despite the conflicts
     Finished,    // every file was renamed (or, for an undo, restored)
     StepFailed,  // a step failed and was reported (and maybe rolled back)
@@ -80,7 +81,6 @@ private:
     RenameResult undoExchange(const RenameStep& entry);
     bool alreadyRestored(const RenameStep& entry) const;
     void reportUnrestored(const std::vector<std::pair<RenameStep, RenameResult>>& failures);
-    bool lockedOrReported(const class FolderLock& lock);
     void setBusy(bool busy);
 
     QString m_folder;

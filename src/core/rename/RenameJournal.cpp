@@ -1,6 +1,5 @@
 #include "rename/RenameJournal.h"
 
-#include "rename/FolderLock.h"
 #include "services/FileSystem.h"
 
 #include <QCryptographicHash>
@@ -22,6 +21,12 @@ namespace tervane {
 // it, in hexadecimal) and "end". Progress records follow: "d<count>" (steps done), "e<count>" (the
 // run did these steps and no more) and "s<index>" (entry settled by an undo). A record cut short by
 // a crash has no NUL and is left out; a journal cut or altered before its end reads as damaged.
+
+QString canonicalFolder(const QString& folder)
+{
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(QDir(folder).absolutePath()) : canonical;
+}
 
 namespace {
 
