@@ -33,15 +33,23 @@ public:
     QStringList vanishedNames;
     // Whether names may be exchanged where the real file system can.
     bool exchanges = true;
+    // Called as a folder is read or asked what it can do: another program
+    // may act at that moment.
+    std::function<void()> whenAsked;
 
     bool fileExists(const QString& path) const override { return m_real.fileExists(path); }
     bool folderExists(const QString& path) const override { return m_real.folderExists(path); }
-    QStringList listFiles(const QString& folder) const override { return m_real.listFiles(folder); }
+    QStringList listFiles(const QString& folder) const override
+    {
+        asked();
+        return m_real.listFiles(folder);
+    }
     RenameResult renameNoReplace(const QString& folder, const QString& from,
                                  const QString& to) override;
     // Exchanges count as renames, and fail as they do.
     bool canExchangeNames(const QString& folder) const override
     {
+        asked();
         return exchanges && m_real.canExchangeNames(folder);
     }
     RenameResult exchangeNames(const QString& folder, const QString& a, const QString& b) override;
@@ -54,6 +62,11 @@ public:
     void releaseFolder() override { m_real.releaseFolder(); }
 
 private:
+    void asked() const
+    {
+        if (whenAsked)
+            whenAsked();
+    }
     // The fault of the next rename; SourceVanished has already moved the file.
     Fault nextFault(const QString& folder, const QString& from);
     // The real operation, or the fault of this rename instead or after it.
