@@ -22,7 +22,8 @@ using namespace tervane::cli;
 
 namespace {
 
-// A renaming or an undo holds the folder for the whole command.
+// A renaming or an undo holds the folder's lock for the whole command, from
+// the listing and the plan to the end.
 int runCommand(Options options, TranslationCatalogue texts, FileSystem& fileSystem,
                OutputStreams streams)
 {
@@ -30,10 +31,9 @@ int runCommand(Options options, TranslationCatalogue texts, FileSystem& fileSyst
     const QString& command = context.options.command;
     if (command == u"preview")
         return PreviewCommand(context).run();
-    const FolderLock lock(context.options.folder);
+    const FolderLock lock(fileSystem, context.options.folder);
     if (!lock.isLocked())
-        throw CliError{
-            Refused, context.text(u"MSG_RENOMMAGE_EN_COURS"_s, {escaped(context.options.folder)})};
+        throw CliError{Refused, lock.refusal(context.texts, escaped(context.options.folder))};
     context.workspace().listedFolder = context.options.folder;
     if (command == u"undo")
         return UndoCommand(context).run();

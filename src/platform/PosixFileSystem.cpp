@@ -12,6 +12,9 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/magic.h>
+#include <map>
+#include <mutex>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
 #include <unistd.h>
@@ -132,6 +135,58 @@ int renameCaseOnly(const FolderHandle& folder, const QByteArray& from, const QBy
     return 0;
 }
 
+// The folders this process holds locked, by device and inode, each with the
+// descriptor that carries its lock and the number of holds nested on it.
+// Two descriptors of one folder exclude each other even within one process,
+// so a folder held already is locked again by counting.
+using FolderKey = std::pair<dev_t, ino_t>;
+struct FolderLockHolds {
+    int fd = -1;
+    int holds = 0;
+};
+
+std::mutex& folderLocksGuard()
+{
+    static std::mutex guard;
+    return guard;
+}
+
+std::map<FolderKey, FolderLockHolds>& folderLocks()
+{
+    static std::map<FolderKey, FolderLockHolds> held;
+    return held;
+}
+
+class PosixFolderLock : public HeldFolderLock {
+public:
+    explicit PosixFolderLock(FolderKey key)
+        : m_key(key)
+    {}
+    ~PosixFolderLock() override
+    {
+        const std::lock_guard guard(folderLocksGuard());
+        const auto held = folderLocks().find(m_key);
+        if (held == folderLocks().end() || --held->second.holds > 0)
+            return;
+        ::close(held->second.fd); // the lock goes with its descriptor
+        folderLocks().erase(held);
+    }
+    PosixFolderLock(const PosixFolderLock&) = delete;
+    PosixFolderLock& operator=(const PosixFolderLock&) = delete;
+
+private:
+    FolderKey m_key;
+};
+
+FolderLockResult lockRefused(int errorNumber)
+{
+    FolderLockResult result;
+    result.busy = errorNumber == EWOULDBLOCK;
+    result.errorNumber = errorNumber;
+    result.description = QString::fromLocal8Bit(std::strerror(errorNumber));
+    return result;
+}
+
 } // namespace
 
 bool PosixFileSystem::fileExists(const QString& path) const
@@ -181,6 +236,37 @@ QStringList PosixFileSystem::listFiles(const QString& folder) const
 PosixFileSystem::~PosixFileSystem()
 {
     closeHeldFolder();
+}
+
+// The lock is the folder's own flock(): every process sees it, whatever its
+// user or environment, and the system lets go of it when the process dies,
+// so no lock is ever left behind.
+FolderLockResult PosixFileSystem::lockFolder(const QString& folder)
+{
+    const int fd = openFolder(folder);
+    if (fd < 0)
+        return lockRefused(errno);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return lockRefused(error);
+    }
+    const FolderKey key{info.st_dev, info.st_ino};
+    const std::lock_guard guard(folderLocksGuard());
+    if (const auto held = folderLocks().find(key); held != folderLocks().end()) {
+        ++held->second.holds;
+        ::close(fd);
+    } else if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        folderLocks().emplace(key, FolderLockHolds{fd, 1});
+    } else {
+        const int error = errno;
+        ::close(fd);
+        return lockRefused(error);
+    }
+    FolderLockResult result;
+    result.lock = std::make_unique<PosixFolderLock>(key);
+    return result;
 }
 
 void PosixFileSystem::holdFolder(const QString& folder)

@@ -5,7 +5,8 @@
 namespace tervane {
 
 // The file system of the machine: POSIX calls on one open folder, renames
-// with renameat2(RENAME_NOREPLACE), exchanges with RENAME_EXCHANGE.
+// with renameat2(RENAME_NOREPLACE), exchanges with RENAME_EXCHANGE, folder
+// locks with flock() on the folder itself.
 class PosixFileSystem : public FileSystem {
 public:
     PosixFileSystem() = default;
@@ -22,6 +23,7 @@ public:
     bool canExchangeNames(const QString& folder) const override;
     RenameResult exchangeNames(const QString& folder, const QString& a, const QString& b) override;
     quint64 fileIdentity(const QString& path) const override;
+    FolderLockResult lockFolder(const QString& folder) override;
     void holdFolder(const QString& folder) override;
     void releaseFolder() override;
 

@@ -3,11 +3,11 @@
 #include "rename/RenameJournal.h"
 #include "support/AudioFiles.h"
 #include "support/FaultyFileSystem.h"
+#include "support/OtherRun.h"
 #include "support/TestEnvironment.h"
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QLockFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTest>
@@ -269,7 +269,7 @@ private slots:
         QTest::addColumn<QString>("command"); // the one run on a full disk
         QTest::addColumn<int>("exitCode");
         QTest::newRow("rename, before moving a file on") << u"rename"_s << 1;
-        QTest::newRow("undo") << u"undo"_s << 1;
+        QTest::newRow("undo, twice") << u"undo"_s << 1;
         QTest::newRow("journal's place held by a folder") << u"place"_s << 2;
     }
     void journalThatCannotBeWrittenStopsTheCommand()
@@ -294,6 +294,8 @@ private slots:
             QCOMPARE(bench.here(u"rename"_s, rename, full), exitCode);
         } else {
             QCOMPARE(bench.here(u"rename"_s, rename, real), 0);
+            // Twice: the second finds the journal as the first left it.
+            QCOMPARE(bench.here(u"undo"_s, {}, full), exitCode);
             QCOMPARE(bench.here(u"undo"_s, {}, full), exitCode);
         }
         FaultyFileSystem::diskFreed();
@@ -395,36 +397,66 @@ private slots:
                  (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s, u"c.mp3=c.mp3"_s}));
     }
 
+    // A run holding the folder from a process with a runtime folder and a
+    // home of its own refuses every other until it is killed; a lock file
+    // left where earlier versions kept them refuses nothing.
+    void secondRunOnAFolderIsRefused_data()
+    {
+        QTest::addColumn<bool>("held");
+        QTest::newRow("another run holds the folder") << true;
+        QTest::newRow("a lock file left over") << false;
+    }
     void secondRunOnAFolderIsRefused()
     {
+        QFETCH(bool, held);
         Workbench bench({u"a.mp3"_s});
         QCOMPARE(bench.cli(u"rename"_s, {}, "x\n").exitCode, 0);
-        QDir().mkpath(FolderLock::lockFolder());
-        QLockFile firstRun(FolderLock::lockFileFor(bench.folder));
-        QVERIFY(firstRun.tryLock(0));
-        for (const QString& command : {u"rename"_s, u"undo"_s}) {
-            const Result refused = bench.cli(command, {}, "y\n");
-            QCOMPARE(refused.exitCode, 3);
-            QVERIFY2(refused.err.contains(bench.folder), qPrintable(refused.err));
+        const QString leftover = leftoverLockFile(bench.folder);
+        if (held) {
+            OtherRun firstRun(bench.folder);
+            QCOMPARE(firstRun.state(), u"locked"_s);
+            for (const QString& command : {u"rename"_s, u"undo"_s}) {
+                const Result refused = bench.cli(command, {}, "y\n");
+                QCOMPARE(refused.exitCode, 3);
+                QVERIFY2(refused.err.contains(bench.folder), qPrintable(refused.err));
+                QVERIFY2(refused.err.contains(u"another process"_s), qPrintable(refused.err));
+            }
+            QCOMPARE(bench.onDisk(), QStringList{u"01 - x.mp3=a.mp3"_s});
+        } else {
+            WriteFile(leftover);
         }
-        QCOMPARE(bench.onDisk(), QStringList{u"01 - x.mp3=a.mp3"_s});
-        firstRun.unlock();
         QCOMPARE(bench.cli(u"undo"_s).exitCode, 0);
+        QFile::remove(leftover);
     }
 
+    // A renaming and an undo started together, also from two environments
+    // that keep things of their own in different places: whichever runs
+    // first, one undo afterwards leaves the first names.
+    void concurrentRunsLoseNothing_data()
+    {
+        QTest::addColumn<bool>("ownRuntime"); // the undo with its own runtime folder and home
+        QTest::newRow("one environment") << false;
+        QTest::newRow("two environments") << true;
+    }
     void concurrentRunsLoseNothing()
     {
-        // A renaming and an undo started together: whichever runs first,
-        // one undo afterwards leaves the first names.
+        QFETCH(bool, ownRuntime);
         QStringList files;
         for (int i = 0; i < 400; ++i)
             files << u"t%1.mp3"_s.arg(i);
         Workbench bench(files);
         const QStringList original = bench.onDisk();
         const QStringList tail{u"--settings"_s, bench.settings};
+        QTemporaryDir home;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (ownRuntime) {
+            environment.insert(u"XDG_RUNTIME_DIR"_s, home.path());
+            environment.insert(u"HOME"_s, home.path());
+        }
         for (int round = 0; round < 4; ++round) {
             QProcess rename;
             QProcess undo;
+            undo.setProcessEnvironment(environment);
             rename.start(QStringLiteral(TERVANE_CLI),
                          QStringList{u"rename"_s, bench.folder, u"--template"_s, u"r [NUM]"_s} +
                              tail);

@@ -45,24 +45,41 @@ public:
     QStringList vanishedNames;
     // Whether names may be exchanged where the real file system can.
     bool exchanges = true;
+    // Called as a folder is read or asked what it can do: another program
+    // may act at that moment.
+    std::function<void()> whenAsked;
 
     bool fileExists(const QString& path) const override { return m_real.fileExists(path); }
     bool folderExists(const QString& path) const override { return m_real.folderExists(path); }
     bool isRegularFile(const QString& path) const override { return m_real.isRegularFile(path); }
-    QStringList listFiles(const QString& folder) const override { return m_real.listFiles(folder); }
+    QStringList listFiles(const QString& folder) const override
+    {
+        asked();
+        return m_real.listFiles(folder);
+    }
     RenameResult renameNoReplace(const QString& folder, const QString& from,
                                  const QString& to) override;
     // Exchanges count as renames, and fail as they do.
     bool canExchangeNames(const QString& folder) const override
     {
+        asked();
         return exchanges && m_real.canExchangeNames(folder);
     }
     RenameResult exchangeNames(const QString& folder, const QString& a, const QString& b) override;
     quint64 fileIdentity(const QString& path) const override { return m_real.fileIdentity(path); }
+    FolderLockResult lockFolder(const QString& folder) override
+    {
+        return m_real.lockFolder(folder);
+    }
     void holdFolder(const QString& folder) override { m_real.holdFolder(folder); }
     void releaseFolder() override { m_real.releaseFolder(); }
 
 private:
+    void asked() const
+    {
+        if (whenAsked)
+            whenAsked();
+    }
     // The fault of the next rename; SourceVanished has already moved the file.
     Fault nextFault(const QString& folder, const QString& from);
     // The real operation, or the fault of this rename instead or after it.

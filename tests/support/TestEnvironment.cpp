@@ -46,3 +46,11 @@ AppContext TestEnvironment::contextWith(Clipboard& otherClipboard) const
                       c.launcher,           c.programFolder, c.folders,          c.commandLine,
                       c.systemLanguageCode, c.nameAsker,     c.notificationArea, c.readFileTags};
 }
+
+AppContext TestEnvironment::contextWith(FileSystem& otherFileSystem) const
+{
+    const AppContext& c = *m_context;
+    return AppContext{c.prompter,           c.clipboard,     c.dialogs,          otherFileSystem,
+                      c.launcher,           c.programFolder, c.folders,          c.commandLine,
+                      c.systemLanguageCode, c.nameAsker,     c.notificationArea, c.readFileTags};
+}

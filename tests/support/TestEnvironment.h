@@ -144,8 +144,9 @@ public:
     QString path(const QString& relative) const { return m_root.filePath(relative); }
     QString settingsFile() const;
     AppContext& context() { return *m_context; }
-    // The same context with another clipboard.
+    // The same context with another clipboard, or another file system.
     AppContext contextWith(Clipboard& otherClipboard) const;
+    AppContext contextWith(FileSystem& otherFileSystem) const;
 
     ScriptedPrompter prompter;
     FixedClipboard clipboard;

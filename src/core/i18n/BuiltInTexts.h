@@ -9,7 +9,7 @@ struct BuiltInText {
     const char16_t* french;
 };
 
-inline constexpr std::array<BuiltInText, 46> BuiltInTexts{{
+inline constexpr std::array<BuiltInText, 47> BuiltInTexts{{
     {u"TraductionIncomplète", u""},
     {u"TXT_REGLAGES", u"R&églages"},
     {u"TXT_PISTE_NUMERO", u"Piste n°[NUM]"},
@@ -81,8 +81,11 @@ inline constexpr std::array<BuiltInText, 46> BuiltInTexts{{
      u"Les fichiers non rétablis gardent leur nouveau nom ; une nouvelle annulation pourra les "
      u"rétablir."},
     {u"MSG_RENOMMAGE_EN_COURS",
-     u"Un autre renommage est en cours dans le dossier '%v'. Attendez qu'il soit terminé, puis "
-     u"recommencez."},
+     u"Un autre renommage est en cours dans le dossier '%v' : un autre processus le tient "
+     u"verrouillé. Attendez qu'il soit terminé, puis recommencez."},
+    {u"MSG_VERROUILLAGE_IMPOSSIBLE",
+     u"Le dossier '%v' n'a pas pu être verrouillé pour le renommage (erreur %v : %v). Rien n'a "
+     u"été modifié."},
     {u"MSG_ERREUR_INITIALISATION",
      u"Une erreur (%v) est survenue lors de l'initialisation de l'application :§§%v§§Veuillez "
      u"contacter l'auteur du logiciel si le problème persiste..."},

@@ -1,42 +1,35 @@
 #pragma once
 
-#include <QString>
-#include <memory>
+#include "services/FileSystem.h"
 
-class QLockFile;
+#include <QString>
 
 namespace tervane {
 
-// Only one renaming or undo may run on a folder at a time, whichever program
-// runs it: the window and the command line take this lock for a whole
-// command. The lock is a lock file named after the folder in a folder of the
-// user's own; the lock of a process that died is taken over. Within one
-// process the lock nests, so that a command holding it may run another that
-// takes it too.
+class Prompter;
+class TranslationCatalogue;
+
+// Only one renaming or undo may run on a folder at a time, whichever program,
+// user or environment runs it: the window and the command line hold this
+// lock from the plan to the end of a command. The file system locks the
+// folder itself and lets go when the process ends, however it ends. Within
+// one process the lock nests, so that a command holding it may run another
+// that takes it too.
 class FolderLock {
 public:
-    explicit FolderLock(const QString& folder);
-    ~FolderLock();
-    FolderLock(const FolderLock&) = delete;
-    FolderLock& operator=(const FolderLock&) = delete;
+    FolderLock(FileSystem& fileSystem, const QString& folder);
 
-    // False when another process holds the folder, or the lock could not be made.
-    bool isLocked() const { return m_locked; }
-
-    // Where the lock files live: $XDG_RUNTIME_DIR, else a private folder of
-    // the system's temporary folder.
-    static QString lockFolder();
-    // The lock file of a folder, however the folder's path was written.
-    static QString lockFileFor(const QString& folder);
+    bool isLocked() const { return m_result.lock != nullptr; }
+    // Why the folder is not locked, for the user: another process holds it,
+    // or the system's reason. The folder is shown as given.
+    QString refusal(const TranslationCatalogue& texts, const QString& shownFolder) const;
 
 private:
-    QString m_file;
-    std::unique_ptr<QLockFile> m_lock; // null when nested in a lock this process holds
-    bool m_locked = false;
+    FolderLockResult m_result;
 };
 
-// The same folder, however its path was written: the canonical path when the
-// folder exists, else the cleaned absolute path.
-QString canonicalFolder(const QString& folder);
+// True when the folder is locked; else says why, with the folder's path.
+bool lockedOrReported(const FolderLock& lock, const QString& folder, Prompter& prompter,
+                      const TranslationCatalogue& texts);
 
 } // namespace tervane

@@ -5,7 +5,6 @@
 #include "services/Prompter.h"
 #include "text/NameKey.h"
 
-#include <QDir>
 #include <QHash>
 #include <QSet>
 
@@ -90,16 +89,6 @@ QString conflictMessage(const TranslationCatalogue& texts, int conflicts)
                : insertValues(texts.item(u"MSG_CONFLITS_DETECTES"_s), {QString::number(conflicts)});
 }
 
-bool RenameCommand::lockedOrReported(const FolderLock& lock)
-{
-    if (lock.isLocked())
-        return true;
-    m_prompter.message(insertValues(m_texts.item(u"MSG_RENOMMAGE_EN_COURS"_s),
-                                    {QDir::toNativeSeparators(m_folder)}),
-                       MessageIcon::Exclamation);
-    return false;
-}
-
 RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,
                                  std::vector<RenameStep>& undoSet, bool conflictsAccepted)
 {
@@ -115,8 +104,8 @@ RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,
             m_recorder->finished(undoSet);
         return RenameOutcome::Finished;
     }
-    const FolderLock lock(m_folder);
-    if (!lockedOrReported(lock))
+    const FolderLock lock(m_fileSystem, m_folder);
+    if (!lockedOrReported(lock, m_folder, m_prompter, m_texts))
         return RenameOutcome::Busy;
     setBusy(true);
     const int conflicts = countConflicts(m_folder, plan, m_fileSystem);
@@ -199,8 +188,8 @@ void RenameCommand::rollBack()
 RenameOutcome RenameCommand::undo(std::vector<RenameStep>& undoSet)
 {
     m_renamesMade.clear();
-    const FolderLock lock(m_folder);
-    if (!lockedOrReported(lock))
+    const FolderLock lock(m_fileSystem, m_folder);
+    if (!lockedOrReported(lock, m_folder, m_prompter, m_texts))
         return RenameOutcome::Busy;
     setBusy(true);
     const bool restored = renameBack(undoSet);

@@ -20,7 +20,8 @@ QString conflictMessage(const TranslationCatalogue& texts, int conflicts);
 enum class RenameOutcome {
     NotPossible, // no plan: the two lists do not pair up
     NotRecorded, // the renaming could not be recorded, so nothing was renamed
-    Busy,        // another renaming or undo runs on the folder (reported)
+    Busy,        // the folder could not be locked: another run holds it, or the
+                 // system refused (reported)
     Declined,    // the user chose not to go on despite the conflicts
     Finished,    // every file was renamed (or, for an undo, restored)
     StepFailed,  // a step failed and was reported (and maybe rolled back)
@@ -91,7 +92,6 @@ private:
     bool alreadyRestored(const RenameStep& entry) const;
     void reportUnrestored(const std::vector<std::pair<RenameStep, RenameResult>>& failures,
                           bool leftToUndo);
-    bool lockedOrReported(const class FolderLock& lock);
     void setBusy(bool busy);
 
     QString m_folder;

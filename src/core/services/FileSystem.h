@@ -3,12 +3,28 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 namespace tervane {
 
 struct RenameResult {
     bool ok = true;
     int errorNumber = 0; // the system's error number when !ok
     QString description; // the system's text for it
+};
+
+// A folder's lock, held for as long as the object lives.
+class HeldFolderLock {
+public:
+    virtual ~HeldFolderLock() = default;
+};
+
+// What an attempt to lock a folder got.
+struct FolderLockResult {
+    std::unique_ptr<HeldFolderLock> lock; // null when refused
+    bool busy = false;                    // refused: another process holds the folder
+    int errorNumber = 0;                  // the system's error number when refused
+    QString description;                  // the system's text for it
 };
 
 // The file operations the program performs. Paths are full paths.
@@ -49,6 +65,13 @@ public:
         (void)path;
         return 0;
     }
+
+    // Locks the folder against every other process, whoever runs it, in
+    // whatever environment and however the folder's path is written, until
+    // the result's lock goes; a process that ends, however it ends, lets go of
+    // its locks. Within one process the lock nests: a folder the process
+    // holds already is locked again at once.
+    virtual FolderLockResult lockFolder(const QString& folder) = 0;
 
     // A command about to rename many files of one folder may ask for the
     // folder to be opened once for all of them, until released.

@@ -1,6 +1,7 @@
 #include "session/RenameSession.h"
 
 #include "naming/NamePipeline.h"
+#include "rename/FolderLock.h"
 #include "rename/PlanOrder.h"
 #include "text/NaturalSort.h"
 
@@ -80,6 +81,9 @@ RenameOutcome RenameSession::rename(const PlannedRenaming& planned, Prompter& pr
                                     const TranslationCatalogue& texts, bool conflictsAccepted,
                                     RenameRecorder* recorder)
 {
+    const FolderLock lock(m_fileSystem, m_workspace.listedFolder);
+    if (!lockedOrReported(lock, m_workspace.listedFolder, prompter, texts))
+        return RenameOutcome::Busy;
     RenameCommand command(m_workspace.listedFolder, m_fileSystem, prompter, texts, recorder);
     const RenameOutcome outcome =
         command.run(planned.steps, m_workspace.undoSet, conflictsAccepted || planned.resolved);
@@ -90,9 +94,21 @@ RenameOutcome RenameSession::rename(const PlannedRenaming& planned, Prompter& pr
     return outcome;
 }
 
+RenameOutcome RenameSession::planAndRename(bool resolve, Prompter& prompter,
+                                           const TranslationCatalogue& texts)
+{
+    const FolderLock lock(m_fileSystem, m_workspace.listedFolder);
+    if (!lockedOrReported(lock, m_workspace.listedFolder, prompter, texts))
+        return RenameOutcome::Busy;
+    return rename(planRenaming(resolve), prompter, texts);
+}
+
 RenameOutcome RenameSession::undo(Prompter& prompter, const TranslationCatalogue& texts,
                                   RenameRecorder* recorder)
 {
+    const FolderLock lock(m_fileSystem, m_workspace.listedFolder);
+    if (!lockedOrReported(lock, m_workspace.listedFolder, prompter, texts))
+        return RenameOutcome::Busy;
     RenameCommand command(m_workspace.listedFolder, m_fileSystem, prompter, texts, recorder);
     const RenameOutcome outcome = command.undo(m_workspace.undoSet);
     if (outcome != RenameOutcome::Busy)

@@ -58,11 +58,17 @@ public:
     // Renames the listed files to the names, on the listed folder, by the
     // planned steps. Afterwards each file row still shows its file, under its
     // name now, beside the name it was given; a listing orders them again.
+    // The folder's lock is held to the end, the reading of the folder after
+    // the run included; whoever planned should hold it already.
     RenameOutcome rename(const PlannedRenaming& planned, Prompter& prompter,
                          const TranslationCatalogue& texts, bool conflictsAccepted = false,
                          RenameRecorder* recorder = nullptr);
-    // Gives the files of the undo set their names back; the file rows
-    // follow them, as after a renaming.
+    // Plans and renames under one hold of the folder's lock: no other run
+    // can change the folder between the plan and the end of the renaming.
+    RenameOutcome planAndRename(bool resolve, Prompter& prompter,
+                                const TranslationCatalogue& texts);
+    // Gives the files of the undo set their names back, under the folder's
+    // lock; the file rows follow them, as after a renaming.
     RenameOutcome undo(Prompter& prompter, const TranslationCatalogue& texts,
                        RenameRecorder* recorder = nullptr);
 

@@ -387,9 +387,8 @@ bool MainWindow::obtainPendingLines(NameSource source)
 
 void MainWindow::renameClicked()
 {
-    const RenameOutcome outcome =
-        m_session.rename(m_session.planRenaming(mnuOptionsResoudrePermutations->isChecked()),
-                         m_context.prompter, m_state.catalogue);
+    const RenameOutcome outcome = m_session.planAndRename(
+        mnuOptionsResoudrePermutations->isChecked(), m_context.prompter, m_state.catalogue);
     if (outcome == RenameOutcome::NotPossible || outcome == RenameOutcome::Declined ||
         outcome == RenameOutcome::Busy)
         return;

@@ -1,15 +1,17 @@
 #include "i18n/LanguageFile.h"
 #include "i18n/TranslationCatalogue.h"
-#include "rename/FolderLock.h"
 #include "rename/PlanOrder.h"
 #include "rename/RenameCommand.h"
 #include "session/RenameWorkspace.h"
 #include "support/FaultyFileSystem.h"
+#include "support/OtherRun.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
-#include <QLockFile>
 #include <QTest>
+
+#include <optional>
+#include <sys/stat.h>
 
 using namespace tervane;
 
@@ -243,23 +245,56 @@ private slots:
                  (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s, u"c.mp3=c.mp3"_s}));
     }
 
+    // Another run holding the folder, from a process with a runtime folder and
+    // a home of its own, refuses the command until it is killed; a lock file
+    // left where earlier versions kept them refuses nothing; a folder that
+    // cannot be locked is refused for that reason.
+    void busyFolderIsRefused_data()
+    {
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<QString>("refusal"); // in the message; none: not refused
+        QTest::newRow("another run") << u"run"_s << u"un autre processus"_s;
+        QTest::newRow("a lock file left over") << u"file"_s << QString();
+        QTest::newRow("a folder that cannot be read")
+            << u"unreadable"_s << QString::fromLocal8Bit(strerror(EACCES));
+    }
     void busyFolderIsRefused()
     {
+        QFETCH(QString, cause);
+        QFETCH(QString, refusal);
         Folder folder({u"a.mp3"_s});
         folder.workspace.undoSet.push_back({u"a.mp3"_s, u"z.mp3"_s});
         folder.plan({u"a.mp3>b.mp3"_s});
-        QLockFile otherRun(FolderLock::lockFileFor(folder.dir.path()));
-        QDir().mkpath(FolderLock::lockFolder());
-        QVERIFY(otherRun.tryLock(0));
-        QCOMPARE(folder.run(), RenameOutcome::Busy);
-        QCOMPARE(folder.undo(), RenameOutcome::Busy);
-        QCOMPARE(folder.prompter.boxes.size(), 2);
-        QVERIFY(folder.lastMessage().contains(folder.dir.path()));
-        QCOMPARE(folder.contents(), QStringList{u"a.mp3=a.mp3"_s});
-        QCOMPARE(folder.workspace.undoSet.size(), std::size_t(1));
-        QCOMPARE(folder.prompter.busyDepth, 0);
-        otherRun.unlock();
+        const QByteArray path = QFile::encodeName(folder.dir.path());
+        const QString leftover = leftoverLockFile(folder.dir.path());
+        std::optional<OtherRun> otherRun;
+        std::optional<AsOrdinaryUser> ordinaryUser;
+        if (cause == u"run") {
+            otherRun.emplace(folder.dir.path());
+            QCOMPARE(otherRun->state(), u"locked"_s);
+        } else if (cause == u"file") {
+            WriteFile(leftover);
+        } else {
+            ::chmod(path.constData(), 0333); // its files may be renamed, but it cannot be opened
+            ordinaryUser.emplace();
+        }
+        if (!refusal.isEmpty()) {
+            QCOMPARE(folder.run(), RenameOutcome::Busy);
+            QCOMPARE(folder.undo(), RenameOutcome::Busy);
+        }
+        otherRun.reset(); // killed: it lets go of nothing itself
+        ordinaryUser.reset();
+        ::chmod(path.constData(), 0700);
+        if (!refusal.isEmpty()) {
+            QCOMPARE(folder.prompter.boxes.size(), 2);
+            QVERIFY(folder.lastMessage().contains(folder.dir.path()));
+            QVERIFY2(folder.lastMessage().contains(refusal), qPrintable(folder.lastMessage()));
+            QCOMPARE(folder.contents(), QStringList{u"a.mp3=a.mp3"_s});
+            QCOMPARE(folder.workspace.undoSet.size(), std::size_t(1));
+            QCOMPARE(folder.prompter.busyDepth, 0);
+        }
         QCOMPARE(folder.run(), RenameOutcome::Finished);
+        QFile::remove(leftover);
     }
 
     void conflictsCompareNamesAsTheListDoes_data()

@@ -1,5 +1,7 @@
 #include "mainwindow/MainWindow.h"
 #include "options/OptionsPanel.h"
+#include "support/FaultyFileSystem.h"
+#include "support/OtherRun.h"
 #include "support/TestEnvironment.h"
 
 #include <QCheckBox>
@@ -19,6 +21,8 @@ class TestRenaming : public QObject {
 
     struct Session {
         TestEnvironment env;
+        FaultyFileSystem fileSystem{env.fileSystem};
+        AppContext context = env.contextWith(fileSystem);
         std::unique_ptr<MainWindow> window;
 
         explicit Session(const QStringList& files)
@@ -26,8 +30,8 @@ class TestRenaming : public QObject {
             QDir().mkpath(folder());
             for (const QString& file : files)
                 WriteFile(folder() + u'/' + file, file.toUtf8());
-            env.context().commandLine = folder();
-            window = std::make_unique<MainWindow>(env.context());
+            context.commandLine = folder();
+            window = std::make_unique<MainWindow>(context);
             if (!window->load())
                 qFatal("start-up failed");
             window->showAsLoaded();
@@ -186,6 +190,42 @@ private slots:
         QCOMPARE(session.env.prompter.boxes.size(), 1);
         QCOMPARE(session.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
         QVERIFY(!session.window->btnAnnuler->isEnabled());
+    }
+
+    // No other run comes between the window's plan and the end of its
+    // renaming: one started as the window plans, renames or reads the folder
+    // again finds the folder busy. While another run holds the folder, the
+    // window renames and undoes nothing.
+    void otherRunsWaitForTheWindow()
+    {
+        Session session({u"a.mp3"_s, u"b.mp3"_s});
+        session.window->mnuOptionsResoudrePermutations->setChecked(true);
+        session.window->dropText(u"One\nTwo"_s);
+        // What runs started whenever the window asks about files get.
+        const auto seenByOtherRuns = [&](QPushButton* button) {
+            QStringList seen;
+            session.fileSystem.whenAsked = [&] { seen << OtherRun(session.folder()).state(); };
+            button->click();
+            session.fileSystem.whenAsked = nullptr;
+            seen.removeDuplicates();
+            return seen;
+        };
+        QCOMPARE(seenByOtherRuns(session.window->btnRenommer), QStringList{u"busy"_s});
+        const QStringList renamed{u"01 - One.mp3=a.mp3"_s, u"02 - Two.mp3=b.mp3"_s};
+        QCOMPARE(session.onDisk(), renamed);
+
+        OtherRun otherRun(session.folder());
+        QCOMPARE(otherRun.state(), u"locked"_s);
+        session.window->dropText(u"Three\nFour"_s);
+        session.window->btnRenommer->click();
+        session.window->btnAnnuler->click();
+        QCOMPARE(session.env.prompter.boxes.size(), 2);
+        for (const auto& box : std::as_const(session.env.prompter.boxes))
+            QVERIFY(box.text.contains(session.folder()));
+        QCOMPARE(session.onDisk(), renamed);
+        otherRun.kill();
+        QCOMPARE(seenByOtherRuns(session.window->btnAnnuler), QStringList{u"busy"_s});
+        QCOMPARE(session.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
     }
 
     void anotherFolderForgetsTheUndo()
