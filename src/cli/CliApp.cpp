@@ -7,6 +7,7 @@
 #include "i18n/TranslationCatalogue.h"
 #include "platform/PosixFileSystem.h"
 #include "rename/FolderLock.h"
+#include "rename/RenameJournal.h"
 #include "services/AppIdentity.h"
 #include "settings/Paths.h"
 #include "text/TextDecoding.h"
@@ -59,6 +60,9 @@ int runCliCommand(const QStringList& arguments, FileSystem& fileSystem, OutputSt
         if (!QFileInfo(options.folder).isDir())
             throw CliError{Usage,
                            cliText(texts, u"CLI_DOSSIER_INTROUVABLE"_s, {escaped(options.folder)})};
+        // The folder is found once: a link on the way to it, changed while the
+        // command runs, cannot lead the renames to another folder.
+        options.folder = canonicalFolder(options.folder);
         if (options.explicitSettings) {
             if (!pathExists(options.settingsFile, 0))
                 throw CliError{

@@ -325,6 +325,33 @@ private slots:
         QCOMPARE(bench.onDisk(), original);
     }
 
+    // A folder named through a link that is pointed elsewhere while the
+    // command runs: the folder found at the start is the one renamed.
+    void folderThroughALinkChangedMeanwhile()
+    {
+        Workbench bench({u"a.mp3"_s, u"b.mp3"_s}, "Numérotation=0\n");
+        const QString other = bench.root.filePath(u"other"_s);
+        const QString link = bench.root.filePath(u"link"_s);
+        QVERIFY(QDir().mkpath(other));
+        WriteFile(other + u"/a.mp3"_s, "other");
+        QVERIFY(QFile::link(bench.folder, link));
+        PosixFileSystem real;
+        FaultyFileSystem retargeted(real);
+        retargeted.whenAsked = [&] {
+            if (QFileInfo(link).symLinkTarget() == bench.folder)
+                QVERIFY(QFile::remove(link) && QFile::link(other, link));
+        };
+        const QString names = WriteFile(bench.root.filePath(u"names.txt"_s), "x\ny\n");
+        QCOMPARE(runCliCommand({u"tervane-cli"_s, u"rename"_s, link, u"--names"_s, names,
+                                u"--settings"_s, bench.settings},
+                               retargeted, {stdout, stdout}),
+                 0);
+        QCOMPARE(bench.onDisk(), (QStringList{u"x.mp3=a.mp3"_s, u"y.mp3=b.mp3"_s}));
+        QCOMPARE(ReadFile(other + u"/a.mp3"_s), QByteArray("other"));
+        QCOMPARE(bench.here(u"undo"_s, {}, real), 0);
+        QCOMPARE(bench.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
+    }
+
     // Journals written before exchanges existed, two fields a step.
     void journalOfTheSecondVersionIsUndone()
     {
@@ -631,7 +658,8 @@ private slots:
                 process.start(QStringLiteral(TERVANE_CLI),
                               arguments + QStringList{u"--settings"_s, bench.settings});
                 // A random moment to die at, not a wait for anything.
-                if (mayDie && !process.waitForFinished(int(random.bounded(quint32(count) / 4 + 30)))) {
+                if (mayDie &&
+                    !process.waitForFinished(int(random.bounded(quint32(count) / 4 + 30)))) {
                     process.kill();
                     ++kills;
                 }
