@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 
 namespace tervane::cli {
 
-const std::array<BuiltInText, 26> CliBuiltInTexts{{
+const std::array<BuiltInText, 27> CliBuiltInTexts{{
     {u"CLI_AIDE",
      u"Utilisation :§"
      u"  tervane-cli preview DOSSIER [SOURCE] [OPTIONS]§"
@@ -91,6 +91,7 @@ const std::array<BuiltInText, 26> CliBuiltInTexts{{
     {u"CLI_JOURNAL_NON_ECRIT", u"le journal ne peut pas être écrit dans %v ; rien n'a été renommé"},
     {u"CLI_FICHIERS_RENOMMES", u"%v fichiers renommés."},
     {u"CLI_RIEN_A_ANNULER", u"aucun renommage à annuler dans %v"},
+    {u"CLI_JOURNAL_ILLISIBLE", u"le journal %v ne peut pas être lu (%v) : rien n'a été renommé"},
     {u"CLI_JOURNAL_ABIME",
      u"le journal %v est abîmé ou tronqué : rien n'a été renommé, et le journal est gardé tel "
      u"quel pour examen"},

@@ -236,6 +236,10 @@ int UndoCommand::run()
     if (reading.status == RenameJournal::Status::Missing)
         throw CliError{
             Refused, m_context.text(u"CLI_RIEN_A_ANNULER"_s, {escaped(m_context.options.folder)})};
+    if (reading.status == RenameJournal::Status::Unreadable)
+        throw CliError{Usage, m_context.text(u"CLI_JOURNAL_ILLISIBLE"_s,
+                                             {m_context.journal.fileFor(m_context.options.folder),
+                                              reading.problem})};
     if (reading.status == RenameJournal::Status::Damaged)
         throw CliError{Usage,
                        m_context.text(u"CLI_JOURNAL_ABIME"_s,

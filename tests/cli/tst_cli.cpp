@@ -352,6 +352,27 @@ private slots:
         QCOMPARE(bench.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
     }
 
+    void unreadableJournalSaysWhy()
+    {
+        Workbench bench({u"a.mp3"_s}, "Numérotation=0\n");
+        QCOMPARE(bench.cli(u"rename"_s, {}, "x\n").exitCode, 0);
+        QFile::setPermissions(bench.root.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                     QFile::ExeOwner | QFile::ExeOther);
+        QFile::setPermissions(bench.journalFile(), {});
+        PosixFileSystem real;
+        const AsOrdinaryUser nobody;
+        std::FILE* err = std::tmpfile();
+        QCOMPARE(runCliCommand(
+                     {u"tervane-cli"_s, u"undo"_s, bench.folder, u"--settings"_s, bench.settings},
+                     real, {stdout, err}),
+                 2);
+        std::rewind(err);
+        char said[512] = {};
+        QVERIFY(std::fread(said, 1, sizeof said - 1, err) > 0);
+        std::fclose(err);
+        QVERIFY2(QString::fromUtf8(said).contains(u"ne peut pas être lu ("_s), said);
+    }
+
     // Journals written before exchanges existed, two fields a step.
     void journalOfTheSecondVersionIsUndone()
     {

@@ -242,8 +242,10 @@ Reading readFile(const QString& path, const QString& folder)
     if (!info.exists())
         return {};
     QFile file(path);
-    if (!info.isFile() || info.size() > MaximumJournalSize || !file.open(QIODevice::ReadOnly))
+    if (!info.isFile() || info.size() > MaximumJournalSize)
         return damaged();
+    if (!file.open(QIODevice::ReadOnly))
+        return {Status::Unreadable, {}, file.errorString()};
     return decoded(file.readAll(), folder);
 }
 

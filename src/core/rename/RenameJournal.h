@@ -41,10 +41,11 @@ public:
         bool doneIsExact = false;      // no later step was done (the run is over)
         std::vector<bool> settled;     // entries an undo has already given their old name
     };
-    enum class Status { Missing, Valid, Damaged };
+    enum class Status { Missing, Valid, Damaged, Unreadable };
     struct Reading {
         Status status = Status::Missing;
         Entry entry;
+        QString problem = {}; // why an unreadable journal could not be read
     };
 
     // The journal of a folder, after settling a plan that a killed run left
