@@ -8,11 +8,13 @@
 #include "platform/PosixFileSystem.h"
 #include "rename/FolderLock.h"
 #include "rename/RenameJournal.h"
+#include "services/AppError.h"
 #include "services/AppIdentity.h"
 #include "settings/Paths.h"
 #include "text/TextDecoding.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -22,6 +24,22 @@ namespace tervane {
 using namespace tervane::cli;
 
 namespace {
+
+// Why settings named on the command line cannot be used, as an error number,
+// or 0. They must be the ones read: a file that exists but cannot be opened
+// (refused access) would otherwise leave the built-in settings in force.
+int settingsFileProblem(const QString& path)
+{
+    if (const int problem = textFileProblem(path))
+        return problem;
+    try {
+        QFile file;
+        openForReading(file, path);
+    } catch (const AppError& error) {
+        return error.number();
+    }
+    return 0;
+}
 
 // A renaming or an undo holds the folder's lock for the whole command, from
 // the listing and the plan to the end.
@@ -67,7 +85,7 @@ int runCliCommand(const QStringList& arguments, FileSystem& fileSystem, OutputSt
             if (!pathExists(options.settingsFile, 0))
                 throw CliError{
                     Usage, cliText(texts, u"CLI_REGLAGES_INTROUVABLES"_s, {options.settingsFile})};
-            if (const int problem = textFileProblem(options.settingsFile))
+            if (const int problem = settingsFileProblem(options.settingsFile))
                 throw CliError{Usage, cliText(texts, u"CLI_REGLAGES_ILLISIBLES"_s,
                                               {options.settingsFile, descriptionOfError(problem)})};
         }

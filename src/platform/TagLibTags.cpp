@@ -8,7 +8,9 @@
 #include <taglib/tag.h>
 #include <taglib/tfilestream.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace tervane {
 
@@ -24,20 +26,42 @@ QString numberOf(unsigned int number)
     return number ? QString::number(number) : QString();
 }
 
+// A file already open, read-only, under its own name: TagLib tells formats
+// apart by the name's extension first.
+class OpenFileStream : public TagLib::FileStream {
+public:
+    OpenFileStream(int descriptor, QByteArray name)
+        : TagLib::FileStream(descriptor, true)
+        , m_name(std::move(name))
+    {}
+    TagLib::FileName name() const override { return m_name.constData(); }
+
+private:
+    QByteArray m_name;
+};
+
 } // namespace
 
 FileTags readFileTags(const QString& path)
 {
+    const QByteArray name = QFile::encodeName(path);
     // Opened read-only: by name, TagLib would open the file for writing
     // too, which tells watchers (indexers, synchronisers) it was written.
-    const QByteArray name = QFile::encodeName(path);
-    // Only a regular file: opening a pipe put in its place would wait forever.
+    // Opened without blocking, then checked: a pipe put at the path, even
+    // after a look at it, would otherwise hold the reader forever.
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0)
+        return {};
     struct stat info {};
-    if (::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(descriptor);
         return {};
-    TagLib::FileStream stream(name.constData(), true);
-    if (!stream.isOpen())
+    }
+    OpenFileStream stream(descriptor, name); // closes the descriptor once open
+    if (!stream.isOpen()) {
+        ::close(descriptor);
         return {};
+    }
     const TagLib::FileRef file(&stream, false);
     const TagLib::Tag* tag = file.isNull() ? nullptr : file.tag();
     if (!tag)

@@ -12,7 +12,9 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -76,6 +78,30 @@ class TestCli : public QObject {
             return runCliCommand(QStringList{u"tervane-cli"_s, command, folder} + more +
                                      QStringList{u"--settings"_s, settings},
                                  fileSystem, {nowhere.get(), nowhere.get()});
+        }
+        // The command line in this process as an ordinary user, for files only
+        // root could read.
+        Result asOrdinaryUser(const QStringList& arguments) const
+        {
+            using Stream = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+            const Stream out(std::tmpfile(), &std::fclose);
+            const Stream err(std::tmpfile(), &std::fclose);
+            PosixFileSystem fileSystem;
+            Result result;
+            {
+                const AsOrdinaryUser user;
+                result.exitCode = runCliCommand(QStringList{u"tervane-cli"_s} + arguments,
+                                                fileSystem, {out.get(), err.get()});
+            }
+            const auto text = [](std::FILE* stream) {
+                std::rewind(stream);
+                QFile file;
+                return file.open(stream, QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll())
+                                                              : QString();
+            };
+            result.out = text(out.get());
+            result.err = text(err.get());
+            return result;
         }
         QString journalFile() const
         {
@@ -741,6 +767,9 @@ private slots:
         QTest::newRow("settings from a pipe")
             << QStringList{u"preview"_s, u"@"_s, u"--settings"_s, u"PIPE"_s} << 2
             << u"cannot be read"_s;
+        QTest::newRow("settings an ordinary user cannot read")
+            << QStringList{u"preview"_s, u"@"_s, u"--file-names"_s, u"--settings"_s, u"LOCKED"_s}
+            << 2 << QString::fromLocal8Bit(std::strerror(EACCES));
         QTest::newRow("not a series folder")
             << QStringList{u"preview"_s, u"@"_s, u"--episode"_s, u"x"_s} << 3 << u"series"_s;
     }
@@ -754,7 +783,14 @@ private slots:
         arguments.replaceInStrings(u"PIPE"_s, pipe);
         if (!arguments.contains(u"--settings"_s))
             arguments << u"--settings"_s << bench.settings;
-        const Result result = bench.run(arguments);
+        // Root reads any file: a locked one is tried as an ordinary user.
+        const bool locked = arguments.contains(u"LOCKED"_s);
+        if (locked) {
+            QVERIFY(QFile::setPermissions(bench.root.path(), QFileDevice::Permissions(0x7755)));
+            QVERIFY(QFile::setPermissions(bench.settings, QFileDevice::WriteOwner));
+            arguments.replaceInStrings(u"LOCKED"_s, bench.settings);
+        }
+        const Result result = locked ? bench.asOrdinaryUser(arguments) : bench.run(arguments);
         QTEST(result.exitCode, "exitCode");
         QFETCH(QString, message);
         QVERIFY2(result.err.contains(message), qPrintable(result.err));

@@ -7,16 +7,67 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
 #include <climits>
+#include <cstddef>
+#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <future>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <poll.h>
 #include <sys/inotify.h>
+#include <sys/ioctl.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace tervane;
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(AudioFormat)
+
+namespace {
+
+// Makes the calling thread's openings of files wait for a supervisor, through
+// the kernel's seccomp user notifications: whatever a reader checks first, a
+// test can put something else at the path just before it is opened. Returns
+// the supervisor's descriptor, or -1 where the system refuses.
+int superviseOpenings()
+{
+    sock_filter filter[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_openat, 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_USER_NOTIF),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    sock_fprog program{sizeof filter / sizeof filter[0], filter};
+    if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0)
+        return -1;
+    return int(::syscall(SYS_seccomp, SECCOMP_SET_MODE_FILTER, SECCOMP_FILTER_FLAG_NEW_LISTENER,
+                         &program));
+}
+
+// Lets a waiting opening go on, after calling before(path) for it.
+template <typename Before>
+void letOpeningsGoOn(int supervisor, Before before)
+{
+    pollfd waiting{supervisor, POLLIN, 0};
+    while (::poll(&waiting, 1, 0) > 0 && (waiting.revents & POLLIN)) {
+        seccomp_notif opening{};
+        if (::ioctl(supervisor, SECCOMP_IOCTL_NOTIF_RECV, &opening) != 0)
+            return;
+        // The reader is a thread of this process: its path is readable here.
+        before(reinterpret_cast<const char*>(opening.data.args[1]));
+        seccomp_notif_resp answer{opening.id, 0, 0, SECCOMP_USER_NOTIF_FLAG_CONTINUE};
+        ::ioctl(supervisor, SECCOMP_IOCTL_NOTIF_SEND, &answer);
+    }
+}
+
+} // namespace
 
 // Tags read by TagLib from real files of every format, written by the test.
 class TestTags : public QObject {
@@ -113,6 +164,66 @@ private slots:
         const FileTags read = readFileTags(full);
         QVERIFY(read.title.isEmpty() && read.artist.isEmpty() && read.album.isEmpty() &&
                 read.year.isEmpty() && read.track.isEmpty());
+    }
+
+    // A pipe put in a music file's place just before it is opened, after any
+    // check of the path, never holds the reader: no tags from it.
+    void pipeSwappedInBeforeOpeningNeverHoldsTheReader()
+    {
+        const QByteArray file = QFile::encodeName(path(u"swapped.mp3"_s));
+        const QByteArray pipe = QFile::encodeName(path(u"swapped pipe"_s));
+        QVERIFY(writeAudioFile(path(u"swapped.mp3"_s), AudioFormat::Mp3,
+                               AudioTags{u"T"_s, {}, {}, 0, {}}));
+        QCOMPARE(::mkfifo(pipe.constData(), 0600), 0);
+        std::promise<int> listening;
+        std::atomic<bool> done{false};
+        FileTags read{u"not read"_s, {}, {}, {}, {}};
+        std::thread reader([&] {
+            const int supervisor = superviseOpenings();
+            listening.set_value(supervisor);
+            if (supervisor < 0)
+                return;
+            read = readFileTags(path(u"swapped.mp3"_s));
+            done = true;
+        });
+        const int supervisor = listening.get_future().get();
+        if (supervisor < 0) {
+            reader.join();
+            QSKIP("the system does not let a test supervise openings");
+        }
+        bool swapped = false;
+        const auto readerDone = [&] {
+            letOpeningsGoOn(supervisor, [&](const char* opened) {
+                if (!swapped && opened == file)
+                    swapped = ::renameat2(AT_FDCWD, file.constData(), AT_FDCWD, pipe.constData(),
+                                          RENAME_EXCHANGE) == 0;
+            });
+            return done.load();
+        };
+        const bool finished = QTest::qWaitFor(readerDone, 10000);
+        // A reader held by the pipe is let go by a writer, so that the test
+        // fails rather than hangs.
+        if (!finished)
+            ::close(::open(file.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+        if (!QTest::qWaitFor(readerDone))
+            qFatal("a reader stays held by a pipe");
+        reader.join();
+        ::close(supervisor);
+        QVERIFY(swapped);
+        QVERIFY(finished);
+        QVERIFY(read.title.isEmpty());
+    }
+
+    // The extension tells the format first: an ID3v1 tag is read after
+    // audio that nothing recognises.
+    void extensionTellsTheFormat()
+    {
+        const QByteArray tag = "TAG" + QByteArray("Noise").leftJustified(30, '\0');
+        QFile file(path(u"noise.mp3"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(2000, '\x01') + tag.leftJustified(128, '\0'));
+        file.close();
+        QCOMPARE(readFileTags(file.fileName()).title, u"Noise"_s);
     }
 
     // A file read is never opened for writing: watchers would take it for
