@@ -378,6 +378,30 @@ private slots:
         QCOMPARE(bench.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
     }
 
+    // What took a renamed file's place is not the file: it keeps its name,
+    // and an undo that could not restore every file does not say it did.
+    void undoOfFilesGoneOrReplaced_data()
+    {
+        QTest::addColumn<QString>("replaced"); // the renamed file's name, now held by...
+        QTest::addColumn<bool>("folder");      // a folder, else nothing
+        QTest::newRow("deleted, its chain undone") << u"b.mp3"_s << false;
+        QTest::newRow("a folder in its place") << u"c.mp3"_s << true;
+    }
+    void undoOfFilesGoneOrReplaced()
+    {
+        QFETCH(QString, replaced);
+        QFETCH(bool, folder);
+        Workbench bench({u"a.mp3"_s, u"b.mp3"_s}, "Numérotation=0\n");
+        QCOMPARE(bench.cli(u"rename"_s, {}, "b\nc\n").exitCode, 0); // b -> c, then a -> b
+        QVERIFY(QFile::remove(bench.folder + u'/' + replaced));
+        if (folder)
+            QVERIFY(QDir(bench.folder).mkdir(replaced));
+        const Result undone = bench.cli(u"undo"_s);
+        QCOMPARE(undone.exitCode, 1);
+        QVERIFY(!undone.out.contains(u"undone"_s));
+        QCOMPARE(QFileInfo(bench.folder + u'/' + replaced).isDir(), folder);
+    }
+
     void unreadableJournalSaysWhy()
     {
         Workbench bench({u"a.mp3"_s}, "Numérotation=0\n");
