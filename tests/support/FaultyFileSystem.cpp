@@ -62,6 +62,7 @@ FaultyFileSystem::Fault FaultyFileSystem::nextFault(const QString& folder, const
 RenameResult FaultyFileSystem::withFault(const QString& folder, const QString& from,
                                          const std::function<RenameResult()>& real)
 {
+    asked();
     switch (nextFault(folder, from)) {
     case Fault::AccessRefused:
         return failure(EACCES);

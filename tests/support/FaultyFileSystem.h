@@ -45,8 +45,8 @@ public:
     QStringList vanishedNames;
     // Whether names may be exchanged where the real file system can.
     bool exchanges = true;
-    // Called as a folder is read or asked what it can do: another program
-    // may act at that moment.
+    // Called as a folder is read, asked what it can do, or renamed in:
+    // another program may act at that moment.
     std::function<void()> whenAsked;
 
     bool fileExists(const QString& path) const override { return m_real.fileExists(path); }

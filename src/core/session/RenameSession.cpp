@@ -35,7 +35,7 @@ void RenameSession::setPattern(const QString& patterns)
 
 void RenameSession::listFiles(bool readAgain, bool numeric)
 {
-    if (readAgain)
+    if (std::exchange(m_folderChanged, false) || readAgain)
         m_enumerator.refresh();
     m_workspace.fileRows = m_enumerator.names();
     if (!m_workspace.fileRows.isEmpty()) {
@@ -119,11 +119,11 @@ RenameOutcome RenameSession::undo(Prompter& prompter, const TranslationCatalogue
 
 // Each file row follows its file through the renames, in its place: every
 // file keeps standing beside the name it was given, so the names list can
-// never be applied a second time to files it was not made for. The folder is
-// read again all the same; a listing shows what it holds now.
+// never be applied a second time to files it was not made for. The next
+// listing reads the folder again, whatever it is asked.
 void RenameSession::followRenames(const std::vector<RenameStep>& renames)
 {
-    m_enumerator.refresh();
+    m_folderChanged = m_folderChanged || !renames.empty();
     QHash<QString, qsizetype> rowOf;
     for (qsizetype row = 0; row < m_workspace.fileRows.size(); ++row)
         rowOf.insert(m_workspace.fileRows[row], row);

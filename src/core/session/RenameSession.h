@@ -83,7 +83,8 @@ private:
     FileSystem& m_fileSystem;
     FileEnumerator m_enumerator;
     RenameWorkspace m_workspace;
-    bool m_filesListed = true; // the file rows changed since the names were made
+    bool m_filesListed = true;    // the file rows changed since the names were made
+    bool m_folderChanged = false; // renamed since the folder was last read
 };
 
 } // namespace tervane

@@ -242,8 +242,9 @@ private slots:
             Sequence sequence{quint32(seed)};
             for (int step = 0; step < 40; ++step, ++actions) {
                 switch (sequence.below(10)) {
-                case 0:
-                    sequence.session.listFiles(true, sequence.below(2) == 0);
+                case 0: // read again or not, the listing shows what the folder holds
+                    sequence.session.listFiles(sequence.below(2) == 0, sequence.below(2) == 0);
+                    sequence.checkNothingLost(sequence.folder(), sequence.folder());
                     break;
                 case 1:
                 case 2:
