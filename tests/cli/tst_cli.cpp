@@ -402,6 +402,35 @@ private slots:
         QCOMPARE(QFileInfo(bench.folder + u'/' + replaced).isDir(), folder);
     }
 
+    // On a file system that ignores letter case, a rename that only changes
+    // it goes through a middle name the journal knows: killed in between, it
+    // is undone.
+    void caseOnlyRenameKilledHalfway()
+    {
+        struct IgnoringCase : FaultyFileSystem {
+            using FaultyFileSystem::FaultyFileSystem;
+            quint64 fileIdentity(const QString& path) const override
+            {
+                const QFileInfo file(path);
+                for (const QString& name : QDir(file.path()).entryList(QDir::Files))
+                    if (name.compare(file.fileName(), Qt::CaseInsensitive) == 0)
+                        return FaultyFileSystem::fileIdentity(file.path() + u'/' + name);
+                return 0;
+            }
+        };
+        Workbench bench({u"a.mp3"_s, u"b.mp3"_s}, "Numérotation=0\n");
+        PosixFileSystem real;
+        IgnoringCase ignoringCase(real);
+        ignoringCase.failRename(1, FaultyFileSystem::Fault::Killed);
+        const QString names = WriteFile(bench.root.filePath(u"names.txt"_s), "A\nc\n");
+        QVERIFY_THROWS_EXCEPTION(
+            FaultyFileSystem::Killed,
+            bench.here(u"rename"_s, {u"--names"_s, names, u"--yes"_s}, ignoringCase));
+        QCOMPARE(QDir(bench.folder).entryList({u"tervane-*.tmp"_s}).size(), 1); // in the middle
+        QCOMPARE(bench.here(u"undo"_s, {}, real), 0);
+        QCOMPARE(bench.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
+    }
+
     void unreadableJournalSaysWhy()
     {
         Workbench bench({u"a.mp3"_s}, "Numérotation=0\n");

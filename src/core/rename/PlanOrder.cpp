@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
 #include <atomic>
 
 namespace tervane {
@@ -152,6 +153,34 @@ std::optional<OrderedPlan> orderPlan(const std::vector<RenameStep>& plan, const 
         ordered.reordered =
             ordered.steps[i].from != plan[i].from || ordered.steps[i].to != plan[i].to;
     return ordered;
+}
+
+std::vector<RenameStep> withCaseOnlyRenamesSplit(std::vector<RenameStep> plan,
+                                                 const QString& folder,
+                                                 const FileSystem& fileSystem)
+{
+    const auto caseOnly = [&](const RenameStep& step) {
+        if (step.isExchange() || step.from == step.to ||
+            step.from.compare(step.to, Qt::CaseInsensitive) != 0)
+            return false;
+        const quint64 file = fileSystem.fileIdentity(folder + u'/' + step.from);
+        return file != 0 && file == fileSystem.fileIdentity(folder + u'/' + step.to);
+    };
+    if (std::none_of(plan.begin(), plan.end(), caseOnly))
+        return plan;
+    TemporaryNames temporaryNames(plan, folder, fileSystem);
+    std::vector<RenameStep> split;
+    split.reserve(plan.size() + 1);
+    for (RenameStep& step : plan) {
+        if (!caseOnly(step)) {
+            split.push_back(std::move(step));
+            continue;
+        }
+        const QString middle = temporaryNames.next();
+        split.push_back({step.from, middle});
+        split.push_back({middle, step.to});
+    }
+    return split;
 }
 
 std::vector<bool> rowsInChains(const std::vector<RenameStep>& plan)

@@ -30,6 +30,14 @@ struct OrderedPlan {
 std::optional<OrderedPlan> orderPlan(const std::vector<RenameStep>& plan, const QString& folder,
                                      const FileSystem& fileSystem);
 
+// The plan with each rename that only changes letter case, on a file system
+// that ignores case (both names lead to the same file), made two steps through
+// a temporary name: a direct rename there may do nothing, and a step of its
+// own keeps the middle name in the journal like any other.
+std::vector<RenameStep> withCaseOnlyRenamesSplit(std::vector<RenameStep> plan,
+                                                 const QString& folder,
+                                                 const FileSystem& fileSystem);
+
 // Which rows of the plan belong to a chain or a cycle (their new name is the
 // old name of another row), as the command line marks them.
 std::vector<bool> rowsInChains(const std::vector<RenameStep>& plan);

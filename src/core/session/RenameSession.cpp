@@ -71,10 +71,12 @@ void RenameSession::clearNames()
 RenameSession::PlannedRenaming RenameSession::planRenaming(bool resolve) const
 {
     std::vector<RenameStep> plan = renamePlan(m_workspace);
+    const QString& folder = m_workspace.listedFolder;
     if (resolve && !plan.empty())
-        if (auto ordered = orderPlan(plan, m_workspace.listedFolder, m_fileSystem))
-            return {std::move(ordered->steps), true};
-    return {std::move(plan), false};
+        if (auto ordered = orderPlan(plan, folder, m_fileSystem))
+            return {withCaseOnlyRenamesSplit(std::move(ordered->steps), folder, m_fileSystem),
+                    true};
+    return {withCaseOnlyRenamesSplit(std::move(plan), folder, m_fileSystem), false};
 }
 
 RenameOutcome RenameSession::rename(const PlannedRenaming& planned, Prompter& prompter,
