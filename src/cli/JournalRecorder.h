@@ -30,10 +30,7 @@ public:
         , m_batch(batch)
         , m_movesOn(movesOn(plan))
         , m_refilled(refilled(plan))
-    {
-        for (const RenameStep& step : plan)
-            m_changes.push_back(step.from != step.to);
-    }
+    {}
     // For an undo: the entries of the undo set, and the journal's index of each.
     JournalRecorder(RenameJournal& journal, QString folder, const std::vector<RenameStep>& entries,
                     std::vector<std::size_t> journalIndex)
@@ -53,7 +50,6 @@ public:
     bool stepDone(std::size_t index) override
     {
         m_stepsDone = index + 1;
-        m_changesInEffect += m_changes[index] ? 1 : 0;
         const bool movesOnNext = m_stepsDone < m_movesOn.size() && m_movesOn[m_stepsDone];
         if (m_stepsDone % m_batch != 0 && !movesOnNext)
             return true;
@@ -65,22 +61,20 @@ public:
     }
     bool entrySettled(std::size_t index) override
     {
-        if (!m_undoing)
-            m_changesInEffect -= m_changes[index] ? 1 : 0;
         return kept(m_journal.recordSettled(m_undoing ? m_journalIndex[index] : index,
                                             index < m_refilled.size() && m_refilled[index]));
     }
-    void finished(const std::vector<RenameStep>& undoSet) override
+    void finished(const std::vector<RenameStep>& undoSet, bool previousKept) override
     {
         if (!m_committed) {
             // Nothing changed on disk: the previous renaming stays undoable.
             m_journal.discardPrepared(m_folder);
             return;
         }
-        // So it does after a run that changed no name in the end. Otherwise
-        // the journal is made exactly what is left; should that fail, the
-        // journal on disk still tells it, with its records.
-        if (!m_undoing && m_changesInEffect == 0)
+        // So it does after a run that left every name as it found it.
+        // Otherwise the journal is made exactly what is left; should that
+        // fail, the journal on disk still tells it, with its records.
+        if (!m_undoing && previousKept)
             kept(m_journal.restorePrevious(m_folder));
         else
             kept(m_journal.rewrite(m_folder, undoSet));
@@ -126,9 +120,7 @@ private:
     std::vector<std::size_t> m_journalIndex;
     bool m_committed = false;
     bool m_undoing = false;
-    std::vector<bool> m_changes; // the plan's steps that change a name
     std::size_t m_stepsDone = 0;
-    std::size_t m_changesInEffect = 0; // changing steps done and not walked back
     bool m_saved = true;
 };
 

@@ -94,6 +94,7 @@ RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,
 {
     m_inEffect.clear();
     m_renamesMade.clear();
+    m_walkedBackInFull = true;
     if (plan.empty())
         return RenameOutcome::NotPossible;
     // Files that already bear their new names: nothing to do, nothing to ask,
@@ -101,7 +102,7 @@ RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,
     if (std::all_of(plan.begin(), plan.end(),
                     [](const RenameStep& step) { return step.from == step.to; })) {
         if (m_recorder)
-            m_recorder->finished(undoSet);
+            m_recorder->finished(undoSet, true);
         return RenameOutcome::Finished;
     }
     const FolderLock lock(m_fileSystem, m_folder);
@@ -114,11 +115,14 @@ RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,
         outcome = execute(plan);
     // A run rolled back in full left the folder as the previous renaming
     // left it: that one stays undoable.
-    if (std::any_of(m_inEffect.begin(), m_inEffect.end(),
-                    [](const RenameStep& step) { return step.from != step.to; }))
+    const bool previousKept =
+        m_walkedBackInFull &&
+        std::none_of(m_inEffect.begin(), m_inEffect.end(),
+                     [](const RenameStep& step) { return step.from != step.to; });
+    if (!previousKept)
         undoSet = m_inEffect;
     if (m_recorder)
-        m_recorder->finished(undoSet);
+        m_recorder->finished(undoSet, previousKept);
     return outcome;
 }
 
@@ -182,7 +186,7 @@ void RenameCommand::reportFailedStep(const RenameStep& step, std::size_t row,
 void RenameCommand::rollBack()
 {
     if (!m_recorder || m_recorder->rollbackStarting(m_inEffect.size()))
-        renameBack(m_inEffect);
+        m_walkedBackInFull = renameBack(m_inEffect);
 }
 
 RenameOutcome RenameCommand::undo(std::vector<RenameStep>& undoSet)
@@ -195,7 +199,7 @@ RenameOutcome RenameCommand::undo(std::vector<RenameStep>& undoSet)
     const bool restored = renameBack(undoSet);
     setBusy(false);
     if (m_recorder)
-        m_recorder->finished(undoSet);
+        m_recorder->finished(undoSet, false);
     return restored ? RenameOutcome::Finished : RenameOutcome::StepFailed;
 }
 

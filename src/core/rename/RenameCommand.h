@@ -43,8 +43,9 @@ public:
     // Entry index of the undo set being walked back is settled: its file
     // has its old name again (or went away for good).
     virtual bool entrySettled(std::size_t index) = 0;
-    // The command is over; the undo set holds what is left to undo.
-    virtual void finished(const std::vector<RenameStep>& undoSet) = 0;
+    // The command is over; the undo set holds what is left to undo, which is
+    // the previous renaming's when the run left every name as it found it.
+    virtual void finished(const std::vector<RenameStep>& undoSet, bool previousKept) = 0;
 };
 
 // The rename command and its undo, on one folder. Every
@@ -100,6 +101,7 @@ private:
     const TranslationCatalogue& m_texts;
     RenameRecorder* m_recorder;
     std::vector<RenameStep> m_inEffect; // the run's steps done and not walked back
+    bool m_walkedBackInFull = true;     // every step walked back found its old name
     std::vector<RenameStep> m_renamesMade;
     bool m_busy = false;
 };
