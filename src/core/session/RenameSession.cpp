@@ -3,6 +3,7 @@
 #include "naming/NamePipeline.h"
 #include "rename/FolderLock.h"
 #include "rename/PlanOrder.h"
+#include "rename/RenameJournal.h"
 #include "text/NaturalSort.h"
 
 #include <QHash>
@@ -41,7 +42,9 @@ void RenameSession::listFiles(bool readAgain, bool numeric)
     if (!m_workspace.fileRows.isEmpty()) {
         if (numeric)
             sortNumerically(m_workspace.fileRows);
-        m_workspace.listedFolder = m_enumerator.path();
+        // The folder found now, whatever a link on the way to it leads to by
+        // the time its files are renamed.
+        m_workspace.listedFolder = canonicalFolder(m_enumerator.path());
     }
     m_filesListed = true;
     emit filesChanged();

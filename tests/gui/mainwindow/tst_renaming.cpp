@@ -228,6 +228,26 @@ private slots:
         QCOMPARE(session.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
     }
 
+    // A folder listed through a link that is pointed elsewhere before the
+    // click: the folder listed is the one renamed.
+    void folderThroughALinkChangedMeanwhile()
+    {
+        Session session({u"a.mp3"_s});
+        const QString link = session.env.path(u"link"_s);
+        const QString other = session.env.path(u"other"_s);
+        WriteFile(other + u"/a.mp3"_s, "other");
+        QVERIFY(QFile::link(session.folder(), link));
+        session.window->txtRepertoire->setText(link);
+        session.window->dropText(u"One"_s);
+        session.fileSystem.whenAsked = [&] {
+            if (QFileInfo(link).symLinkTarget() == session.folder())
+                QVERIFY(QFile::remove(link) && QFile::link(other, link));
+        };
+        session.window->btnRenommer->click();
+        QCOMPARE(session.onDisk(), QStringList{u"01 - One.mp3=a.mp3"_s});
+        QCOMPARE(QDir(other).entryList(QDir::Files), QStringList{u"a.mp3"_s});
+    }
+
     void anotherFolderForgetsTheUndo()
     {
         Session session({u"1.mp3"_s});
