@@ -362,12 +362,17 @@ bool RenameJournal::commitPrepared(const QString& folder)
         return false; // something else holds the journal's place
     if (present.exists() ? !replaceFile(journal, previous) : !removeFile(previous))
         return false;
-    if (!replaceFile(preparedFileFor(folder), journal)) {
-        replaceFile(previous, journal);
-        return false;
+    if (replaceFile(preparedFileFor(folder), journal)) {
+        openForProgress(folder);
+        if (m_progress.isOpen() && syncFolder(m_folder))
+            return true;
+        // Not for good: the plan goes back beside the journal it replaced.
+        m_progress.close();
+        replaceFile(journal, preparedFileFor(folder));
     }
-    openForProgress(folder);
-    return m_progress.isOpen() && syncFolder(m_folder);
+    if (QFileInfo::exists(previous))
+        replaceFile(previous, journal);
+    return false;
 }
 
 void RenameJournal::discardPrepared(const QString& folder)
