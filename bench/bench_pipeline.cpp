@@ -105,14 +105,15 @@ BENCHMARK(BM_ReapplyUnchanged)->Unit(benchmark::kMillisecond);
 void BM_ReapplyRowByRow(benchmark::State& state)
 {
     MainWindow& window = *session().window;
-    RenameWorkspace& workspace = window.workspace();
+    const RenameWorkspace& workspace = window.workspace();
+    std::vector<NameRecord> records = workspace.sourceRecords;
+    std::vector<NameRow> rows = workspace.nameRows; // the list's own items
     auto* model = static_cast<NameListModel*>(window.lvwNoms->model());
     for (auto _ : state) {
-        const std::vector<NameRow> names =
-            generateNameRows(workspace.sourceRecords, window.picOptions->currentTreatmentOptions(),
-                             workspace.fileRows);
+        const std::vector<NameRow> names = generateNameRows(
+            records, window.picOptions->currentTreatmentOptions(), workspace.fileRows);
         for (std::size_t i = 0; i < names.size(); ++i) {
-            workspace.nameRows[i] = names[i];
+            rows[i] = names[i];
             const QModelIndex row = model->index(int(i));
             emit model->dataChanged(row, row);
         }

@@ -53,7 +53,6 @@ int runCommand(Options options, TranslationCatalogue texts, FileSystem& fileSyst
     const FolderLock lock(fileSystem, context.options.folder);
     if (!lock.isLocked())
         throw CliError{Refused, lock.refusal(context.texts, escaped(context.options.folder))};
-    context.workspace().listedFolder = context.options.folder;
     if (command == u"undo")
         return UndoCommand(context).run();
     return RenameFilesCommand(context).run();

@@ -163,7 +163,7 @@ void PreviewCommand::refuseUnpairedPlan()
     if (files != names)
         throw CliError{Refused, m_context.text(u"CLI_LISTES_DESAPPARIEES"_s,
                                                {QString::number(files), QString::number(names)})};
-    if (countNameProblems(m_context.workspace().nameRows) > 0) {
+    if (m_context.session.nameProblems() > 0) {
         QStringList doubled;
         for (std::size_t i = 0; i < m_context.workspace().nameRows.size(); ++i) {
             const NameRow& row = m_context.workspace().nameRows[i];
@@ -256,13 +256,15 @@ int UndoCommand::run()
                            m_context.text(u"CLI_JOURNAL_NON_MIS_A_JOUR"_s,
                                           {m_context.journal.fileFor(m_context.options.folder)})};
     }
+    std::vector<RenameStep> entries;
     std::vector<std::size_t> journalIndex;
     for (std::size_t i = 0; i < done; ++i) {
         if (!entry.settled[i]) {
-            m_context.workspace().undoSet.push_back(entry.steps[i]);
+            entries.push_back(entry.steps[i]);
             journalIndex.push_back(i);
         }
     }
+    m_context.session.setUndoSet(m_context.options.folder, std::move(entries));
     JournalRecorder recorder(m_context.journal, m_context.options.folder,
                              m_context.workspace().undoSet, std::move(journalIndex));
     const RenameOutcome outcome =

@@ -23,7 +23,6 @@ struct CommandContext {
     {
         return cliText(texts, key, values);
     }
-    RenameWorkspace& workspace() { return session.workspace(); }
     const RenameWorkspace& workspace() const { return session.workspace(); }
 
     Options options;

@@ -4,6 +4,7 @@
 #include "rename/FolderLock.h"
 #include "rename/PlanOrder.h"
 #include "rename/RenameJournal.h"
+#include "session/NameEditing.h"
 #include "text/NaturalSort.h"
 
 #include <QHash>
@@ -69,6 +70,58 @@ void RenameSession::clearNames()
     m_workspace.nameRows.clear();
     m_workspace.sourceRecords.clear();
     emit namesChanged();
+}
+
+std::size_t RenameSession::insertName(std::size_t row, const QString& text)
+{
+    return insertNameRecord(m_workspace, row, text);
+}
+
+std::optional<std::size_t> RenameSession::rowOfRecord(std::size_t record) const
+{
+    return tervane::rowOfRecord(m_workspace, record);
+}
+
+const QString& RenameSession::sourceTextOfRow(std::size_t row) const
+{
+    return m_workspace.sourceRecords[m_workspace.nameRows[row].record].sourceText;
+}
+
+bool RenameSession::modifyName(std::size_t row, const QString& text)
+{
+    QString& source = tervane::sourceTextOfRow(m_workspace, row);
+    if (text == source)
+        return false;
+    source = sourceTextOfLine(text);
+    return true;
+}
+
+void RenameSession::removeNames(const std::vector<bool>& selected)
+{
+    removeNameRecords(m_workspace, selected);
+    emit namesChanged();
+}
+
+void RenameSession::moveNames(std::vector<bool>& selected, bool up)
+{
+    moveNameRecords(m_workspace, selected, up);
+}
+
+ListCounterState RenameSession::counterState()
+{
+    return computeListCounterState(m_workspace);
+}
+
+int RenameSession::nameProblems()
+{
+    return countNameProblems(m_workspace.nameRows);
+}
+
+void RenameSession::setUndoSet(const QString& folder, std::vector<RenameStep> entries)
+{
+    m_workspace.listedFolder = folder;
+    m_workspace.undoSet = std::move(entries);
+    emit undoChanged();
 }
 
 RenameSession::PlannedRenaming RenameSession::planRenaming(bool resolve) const

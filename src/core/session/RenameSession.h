@@ -22,10 +22,8 @@ class RenameSession : public QObject {
 public:
     explicit RenameSession(FileSystem& fileSystem, QObject* parent = nullptr);
 
+    // The state behind the two lists, to read; the commands below change it.
     const RenameWorkspace& workspace() const { return m_workspace; }
-    // For the editing commands and tests; whoever changes it says so.
-    RenameWorkspace& workspace() { return m_workspace; }
-    FileEnumerator& enumerator() { return m_enumerator; }
 
     // Chooses the folder to list: true when the path is an existing folder
     // other than the one listed, which is then read. Anything else changes
@@ -42,8 +40,27 @@ public:
     void generateNames(const TreatmentOptions& options,
                        const std::optional<QStringList>& lines = std::nullopt);
     void clearNames();
-    // The editing commands changed the records and rows in place.
-    void namesEdited() { emit namesChanged(); }
+
+    // Editing the names, one command per action on the list: each changes the
+    // records behind the rows, and the next generateNames rebuilds the rows.
+    // A new name before row `row` (after the last one when there is no such
+    // row); returns its record, which rowOfRecord finds once it has a row.
+    std::size_t insertName(std::size_t row, const QString& text);
+    std::optional<std::size_t> rowOfRecord(std::size_t record) const;
+    // The text row `row`'s name is made from, and that text replaced, as a
+    // line is read; false when the text is the same (nothing changes).
+    const QString& sourceTextOfRow(std::size_t row) const;
+    bool modifyName(std::size_t row, const QString& text);
+    // The names of the flagged rows go, at once (the rows too, even should
+    // the next run be refused).
+    void removeNames(const std::vector<bool>& selected);
+    // Every flagged row one row up or down, the flags following their rows.
+    void moveNames(std::vector<bool>& selected, bool up);
+
+    // What the counters and buttons show; the duplicate names get marked.
+    ListCounterState counterState();
+    // The empty and doubled names, as counted for the counters (marked too).
+    int nameProblems();
 
     // The steps a renaming of the two lists runs: row by row, or, when asked
     // and possible, ordered so that chains and cycles of names rename
@@ -67,6 +84,8 @@ public:
     // can change the folder between the plan and the end of the renaming.
     RenameOutcome planAndRename(bool resolve, Prompter& prompter,
                                 const TranslationCatalogue& texts);
+    // The entries a journal of the folder keeps, to undo from the command line.
+    void setUndoSet(const QString& folder, std::vector<RenameStep> entries);
     // Gives the files of the undo set their names back, under the folder's
     // lock; the file rows follow them, as after a renaming.
     RenameOutcome undo(Prompter& prompter, const TranslationCatalogue& texts,

@@ -15,7 +15,6 @@ struct RenameWorkspace {
     QStringList fileRows;
     std::vector<NameRow> nameRows;
     std::vector<NameRecord> sourceRecords;
-    QStringList pendingLines;
     std::vector<RenameStep> undoSet;
 };
 

@@ -7,7 +7,6 @@
 #include "mainwindow/Controls.h"
 #include "mainwindow/PasteMenu.h"
 #include "services/Dialogs.h"
-#include "session/NameEditing.h"
 #include "session/RenameSession.h"
 #include "text/TextHelpers.h"
 
@@ -114,12 +113,12 @@ void NameListEditor::addOrInsertName(int row)
          false, -1, workspace.fileRows.size()});
     if (!answer)
         return;
-    const std::size_t record = insertNameRecord(
-        m_session.workspace(), append ? workspace.nameRows.size() : std::size_t(row), answer->text);
+    const std::size_t record =
+        m_session.insertName(append ? workspace.nameRows.size() : std::size_t(row), answer->text);
     m_host.runNamePipeline(NameSource::Reapply);
     // The new name has no row when the run was refused or the treatments
     // emptied it: then nothing is selected.
-    const auto shown = rowOfRecord(m_session.workspace(), record);
+    const auto shown = m_session.rowOfRecord(record);
     selectOnly(shown ? int(*shown) : -1);
     m_lists.updateMoveAvailability();
 }
@@ -129,17 +128,15 @@ void NameListEditor::modifySelectedName()
     if (getSelectedCount(m_names) != 1)
         return;
     const int row = currentRow();
-    QString& source = sourceTextOfRow(m_session.workspace(), std::size_t(row));
+    const QString& source = m_session.sourceTextOfRow(std::size_t(row));
     // The source text is shown as it is: its colons may be a duration's,
     // which the treatments still have to recognise.
     const auto answer = m_host.nameAsker().askName(
         {dialogCaption(text(u"TXT_POPUP_NOMS_MODIFIER"_s)),
          insertValues(text(u"TXT_VEUILLEZ_SAISIR_NOM"_s), {QString::number(row + 1)}), source,
          false, -1, m_session.workspace().fileRows.size()});
-    if (!answer || answer->text == source)
-        return;
-    source = sourceTextOfLine(answer->text);
-    m_host.runNamePipeline(NameSource::Reapply);
+    if (answer && m_session.modifyName(std::size_t(row), answer->text))
+        m_host.runNamePipeline(NameSource::Reapply);
 }
 
 void NameListEditor::deleteSelectedNames()
@@ -150,9 +147,7 @@ void NameListEditor::deleteSelectedNames()
         return;
     const auto firstRow = int(first - selected.begin());
     m_names->setUpdatesEnabled(false);
-    removeNameRecords(m_session.workspace(), selected);
-    // The rows go at once, even if the run below is refused.
-    m_session.namesEdited();
+    m_session.removeNames(selected);
     m_host.runNamePipeline(NameSource::Reapply);
     const auto rows = int(m_session.workspace().nameRows.size());
     selectOnly(rows == 0 ? -1 : std::min(firstRow, rows - 1));
@@ -175,7 +170,7 @@ void NameListEditor::moveSelectedNames(bool up)
     m_names->setUpdatesEnabled(false);
     const int target = currentRow() + (up ? -1 : 1);
     std::vector<bool> selected = selectedRows();
-    moveNameRecords(m_session.workspace(), selected, up);
+    m_session.moveNames(selected, up);
     m_host.runNamePipeline(NameSource::Reapply);
     selectRows(selected);
     m_dragRow = target;

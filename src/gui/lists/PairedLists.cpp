@@ -37,7 +37,7 @@ void echoRow(QAbstractItemView* target, int row, bool selected)
 
 } // namespace
 
-PairedLists::PairedLists(RenameWorkspace& workspace, QTreeView* files, QTreeView* names,
+PairedLists::PairedLists(const RenameWorkspace& workspace, QTreeView* files, QTreeView* names,
                          QObject* parent)
     : QObject(parent)
     , m_workspace(workspace)

@@ -17,7 +17,8 @@ namespace tervane {
 class PairedLists : public QObject {
     Q_OBJECT
 public:
-    PairedLists(RenameWorkspace& workspace, QTreeView* files, QTreeView* names, QObject* parent);
+    PairedLists(const RenameWorkspace& workspace, QTreeView* files, QTreeView* names,
+                QObject* parent);
 
     void fileRowClicked(int row);
     void nameRowClicked(int row);
@@ -32,7 +33,7 @@ public:
     bool canMoveDown() const { return m_canMoveDown; }
 
 private:
-    RenameWorkspace& m_workspace;
+    const RenameWorkspace& m_workspace;
     int m_lastFilesTopIndex = 0;
     int m_lastNamesTopIndex = 0;
     bool m_scrollSyncBusy = false;

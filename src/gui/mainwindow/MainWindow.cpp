@@ -250,7 +250,7 @@ void MainWindow::runNamePipeline(NameSource source)
         m_session.generateNames(picOptions->currentTreatmentOptions(),
                                 source == NameSource::Reapply
                                     ? std::nullopt
-                                    : std::optional<QStringList>(m_workspace.pendingLines));
+                                    : std::optional<QStringList>(m_pendingLines));
     } catch (const std::exception&) {
         // The names list stays as it was; the records keep what the run did.
         failed = true;
@@ -264,7 +264,7 @@ void MainWindow::runNamePipeline(NameSource source)
 
 void MainWindow::dropText(const QString& dropped)
 {
-    m_workspace.pendingLines = splitIntoLines(normaliseLineBreaks(dropped));
+    m_pendingLines = splitIntoLines(normaliseLineBreaks(dropped));
     runNamePipeline(NameSource::DroppedText);
 }
 
@@ -379,7 +379,7 @@ bool MainWindow::obtainPendingLines(NameSource source)
                                    {m_workspace.listedFolder, m_workspace.fileRows});
     if (!lines)
         return false;
-    m_workspace.pendingLines = *lines;
+    m_pendingLines = *lines;
     return true;
 }
 

@@ -76,7 +76,7 @@ public:
     const TwipsLayout& layout() const { return m_layout; }
 
     const AppState& state() const { return m_state; }
-    RenameWorkspace& workspace() { return m_workspace; }
+    const RenameWorkspace& workspace() const { return m_workspace; }
     PairedLists& pairedLists() { return *m_pairedLists; }
     NameListEditor& nameListEditor() { return *m_nameEditor; }
 
@@ -165,7 +165,8 @@ private:
     AppContext& m_context;
     AppState m_state;
     RenameSession m_session;
-    RenameWorkspace& m_workspace = m_session.workspace();
+    const RenameWorkspace& m_workspace = m_session.workspace();
+    QStringList m_pendingLines; // the lines a paste source brought, for the next run
     SettingsLocation m_settingsLocation;
     LanguageFile m_languageFile;
     bool m_catalogueBuilt = false;

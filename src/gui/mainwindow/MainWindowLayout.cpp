@@ -114,7 +114,7 @@ void MainWindow::updateListCounters(bool layoutOnly)
     if (layoutOnly)
         return;
 
-    const ListCounterState counters = computeListCounterState(m_workspace);
+    const ListCounterState counters = m_session.counterState();
     QPalette colours = lblNbNomsValeur->palette();
     colours.setColor(QPalette::WindowText, counters.countsAgree
                                                ? palette().color(QPalette::Highlight)

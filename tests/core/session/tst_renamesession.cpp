@@ -1,7 +1,6 @@
 #include "i18n/LanguageFile.h"
 #include "i18n/TranslationCatalogue.h"
 #include "naming/NamePipeline.h"
-#include "session/NameEditing.h"
 #include "session/RenameSession.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestEnvironment.h"
@@ -112,7 +111,6 @@ class TestRenameSession : public QObject {
         {
             if (workspace.fileRows.isEmpty())
                 return false;
-            RenameWorkspace& names = session.workspace();
             const auto rows = workspace.nameRows.size();
             switch (below(6)) {
             case 0: {
@@ -126,22 +124,22 @@ class TestRenameSession : public QObject {
                 return true;
             }
             case 1:
-                insertNameRecord(names, below(quint32(rows) + 1), randomLine());
+                session.insertName(below(quint32(rows) + 1), randomLine());
                 break;
             case 2:
-                removeNameRecords(names, randomSelection());
+                session.removeNames(randomSelection());
                 break;
             case 3:
                 if (rows == 0)
                     return false;
-                sourceTextOfRow(names, below(quint32(rows))) = sourceTextOfLine(randomLine());
+                session.modifyName(below(quint32(rows)), randomLine());
                 break;
             case 4: {
                 std::vector<bool> selected = randomSelection();
                 const bool up = below(2) == 0;
                 if (rows == 0 || selected[up ? 0 : rows - 1])
                     return false;
-                moveNameRecords(names, selected, up);
+                session.moveNames(selected, up);
                 break;
             }
             default:
@@ -179,8 +177,7 @@ class TestRenameSession : public QObject {
 
         void rename()
         {
-            RenameWorkspace copy = workspace;
-            if (!computeListCounterState(copy).renameEnabled)
+            if (!session.counterState().renameEnabled)
                 return;
             ++renamings;
             const Folder before = folder();
