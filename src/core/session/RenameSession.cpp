@@ -62,14 +62,14 @@ void RenameSession::generateNames(const TreatmentOptions& options,
         std::exchange(m_filesListed, false) ? none : m_workspace.nameRows;
     m_workspace.nameRows =
         generateNameRows(m_workspace.sourceRecords, options, m_workspace.fileRows, previous);
-    emit namesChanged();
+    namesMade();
 }
 
 void RenameSession::clearNames()
 {
     m_workspace.nameRows.clear();
     m_workspace.sourceRecords.clear();
-    emit namesChanged();
+    namesMade();
 }
 
 std::size_t RenameSession::insertName(std::size_t row, const QString& text)
@@ -99,7 +99,7 @@ bool RenameSession::modifyName(std::size_t row, const QString& text)
 void RenameSession::removeNames(const std::vector<bool>& selected)
 {
     removeNameRecords(m_workspace, selected);
-    emit namesChanged();
+    namesMade();
 }
 
 void RenameSession::moveNames(std::vector<bool>& selected, bool up)
@@ -107,14 +107,17 @@ void RenameSession::moveNames(std::vector<bool>& selected, bool up)
     moveNameRecords(m_workspace, selected, up);
 }
 
-ListCounterState RenameSession::counterState()
+ListCounterState RenameSession::counterState() const
 {
-    return computeListCounterState(m_workspace);
+    return listCounterState(m_workspace, m_nameProblems);
 }
 
-int RenameSession::nameProblems()
+// The rows were made again: their problems are counted, and the doubled ones
+// marked, before anyone shows them.
+void RenameSession::namesMade()
 {
-    return countNameProblems(m_workspace.nameRows);
+    m_nameProblems = countNameProblems(m_workspace.nameRows);
+    emit namesChanged();
 }
 
 void RenameSession::setUndoSet(const QString& folder, std::vector<RenameStep> entries)

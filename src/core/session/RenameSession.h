@@ -57,10 +57,10 @@ public:
     // Every flagged row one row up or down, the flags following their rows.
     void moveNames(std::vector<bool>& selected, bool up);
 
-    // What the counters and buttons show; the duplicate names get marked.
-    ListCounterState counterState();
-    // The empty and doubled names, as counted for the counters (marked too).
-    int nameProblems();
+    // What the counters and buttons show, and the empty and doubled names
+    // among the rows (those are marked as the names are made).
+    ListCounterState counterState() const;
+    int nameProblems() const { return m_nameProblems; }
 
     // The steps a renaming of the two lists runs: row by row, or, when asked
     // and possible, ordered so that chains and cycles of names rename
@@ -98,12 +98,14 @@ signals:
 
 private:
     void followRenames(const std::vector<RenameStep>& renames);
+    void namesMade();
 
     FileSystem& m_fileSystem;
     FileEnumerator m_enumerator;
     RenameWorkspace m_workspace;
     bool m_filesListed = true;    // the file rows changed since the names were made
     bool m_folderChanged = false; // renamed since the folder was last read
+    int m_nameProblems = 0;
 };
 
 } // namespace tervane

@@ -63,19 +63,23 @@ int countNameProblems(std::vector<NameRow>& rows)
     return int(std::min<qint64>(count, std::numeric_limits<int>::max()));
 }
 
-ListCounterState computeListCounterState(RenameWorkspace& workspace)
+ListCounterState listCounterState(const RenameWorkspace& workspace, int nameProblems)
 {
     const auto names = static_cast<qsizetype>(workspace.nameRows.size());
     const qsizetype files = workspace.fileRows.size();
-    // The problem count runs even when the counts differ: it also colours the
-    // duplicates.
-    const int problems = countNameProblems(workspace.nameRows);
     ListCounterState state;
     state.countsAgree = names == files;
-    state.renameEnabled = names == files && names > 0 && problems == 0;
+    state.renameEnabled = names == files && names > 0 && nameProblems == 0;
     state.clearEnabled = names > 0;
     state.undoEnabled = !workspace.undoSet.empty();
     return state;
+}
+
+ListCounterState computeListCounterState(RenameWorkspace& workspace)
+{
+    // The problem count runs even when the counts differ: it also colours the
+    // duplicates.
+    return listCounterState(workspace, countNameProblems(workspace.nameRows));
 }
 
 } // namespace tervane

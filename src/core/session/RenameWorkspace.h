@@ -36,6 +36,8 @@ struct ListCounterState {
     bool undoEnabled = false;
 };
 
+// From the count of naming problems already made.
+ListCounterState listCounterState(const RenameWorkspace& workspace, int nameProblems);
 // Marks duplicates as a side effect, like the problem count it runs.
 ListCounterState computeListCounterState(RenameWorkspace& workspace);
 

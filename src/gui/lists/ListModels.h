@@ -1,15 +1,22 @@
 #pragma once
 
-#include "session/RenameWorkspace.h"
+#include "session/RenameSession.h"
 
 #include <QAbstractListModel>
 
 namespace tervane {
 
-// The rows of lvwFichiers: the current file names of the workspace.
+// The rows of lvwFichiers: the current file names of the session, shown
+// again whenever it lists or renames them.
 class FileListModel : public QAbstractListModel {
     Q_OBJECT
 public:
+    explicit FileListModel(const RenameSession& session, QObject* parent = nullptr)
+        : FileListModel(session.workspace(), parent)
+    {
+        connect(&session, &RenameSession::filesChanged, this, &FileListModel::reload);
+    }
+    // Over rows that whoever changes them reloads.
     explicit FileListModel(const RenameWorkspace& workspace, QObject* parent = nullptr)
         : QAbstractListModel(parent)
         , m_workspace(workspace)
@@ -25,10 +32,17 @@ private:
     int m_shownRows = 0;
 };
 
-// The rows of lvwNoms: the new names, duplicates in red.
+// The rows of lvwNoms: the new names, duplicates in red, shown again
+// whenever the session makes them.
 class NameListModel : public QAbstractListModel {
     Q_OBJECT
 public:
+    explicit NameListModel(const RenameSession& session, QObject* parent = nullptr)
+        : NameListModel(session.workspace(), parent)
+    {
+        connect(&session, &RenameSession::namesChanged, this, &NameListModel::refresh);
+    }
+    // Over rows that whoever changes them refreshes.
     explicit NameListModel(const RenameWorkspace& workspace, QObject* parent = nullptr)
         : QAbstractListModel(parent)
         , m_workspace(workspace)

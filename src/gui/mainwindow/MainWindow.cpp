@@ -77,15 +77,14 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::connectLists()
 {
-    m_fileModel = new FileListModel(m_workspace, this);
-    m_nameModel = new NameListModel(m_workspace, this);
+    m_fileModel = new FileListModel(m_session, this);
+    m_nameModel = new NameListModel(m_session, this);
     lvwFichiers->setModel(m_fileModel);
     lvwNoms->setModel(m_nameModel);
     m_pairedLists = new PairedLists(m_workspace, lvwFichiers, lvwNoms, this);
     m_nameEditor = new NameListEditor(m_session, *m_pairedLists, lvwNoms, *this, this);
-    // The lists follow the session: whatever changed its rows, they show them.
+    // The models follow the session themselves; the counters and columns too.
     connect(&m_session, &RenameSession::filesChanged, this, [this] {
-        m_fileModel->reload();
         updateListCounters(false);
         fitListColumns(true);
     });

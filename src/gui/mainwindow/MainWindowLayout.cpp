@@ -104,7 +104,6 @@ CountWidths MainWindow::countWidths() const
             textWidthInTwips(lblNbNomsValeur, lblNbNomsValeur->text())};
 }
 
-// Also redraws the names: the problem count marks the duplicates red.
 void MainWindow::updateListCounters(bool layoutOnly)
 {
     lblNbFichiersValeur->setText(QString::number(m_workspace.fileRows.size()));
@@ -120,7 +119,6 @@ void MainWindow::updateListCounters(bool layoutOnly)
                                                ? palette().color(QPalette::Highlight)
                                                : QColor(255, 0, 0));
     lblNbNomsValeur->setPalette(colours);
-    m_nameModel->refresh();
     btnRenommer->setEnabled(counters.renameEnabled);
     btnViderListe->setEnabled(counters.clearEnabled);
     btnAnnuler->setEnabled(counters.undoEnabled);
