@@ -2,6 +2,7 @@
 
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
+#include "cli/CliTextKeys.h"
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
 #include "i18n/TranslationCatalogue.h"
@@ -65,7 +66,7 @@ int runCliCommand(const QStringList& arguments, FileSystem& fileSystem, OutputSt
     const QString settingsFile = settingsFileOf(arguments);
     TranslationCatalogue texts = cliCatalogue(settingsFile);
     if (arguments.contains(u"--help"_s) || arguments.contains(u"-h"_s)) {
-        print(streams.out, cliText(texts, u"CLI_AIDE"_s, {journalFolderFor(settingsFile)}));
+        print(streams.out, cliText(texts, CliKey::Help, {journalFolderFor(settingsFile)}));
         return Done;
     }
     if (arguments.contains(u"--version"_s)) {
@@ -75,17 +76,16 @@ int runCliCommand(const QStringList& arguments, FileSystem& fileSystem, OutputSt
     try {
         Options options = parseOptions(arguments, texts);
         if (!QFileInfo(options.folder).isDir())
-            throw CliError{Usage,
-                           cliText(texts, u"CLI_DOSSIER_INTROUVABLE"_s, {escaped(options.folder)})};
+            throw CliError{Usage, cliText(texts, CliKey::NoSuchFolder, {escaped(options.folder)})};
         // The folder is found once: a link on the way to it, changed while the
         // command runs, cannot lead the renames to another folder.
         options.folder = canonicalFolder(options.folder);
         if (options.explicitSettings) {
             if (!pathExists(options.settingsFile, 0))
-                throw CliError{
-                    Usage, cliText(texts, u"CLI_REGLAGES_INTROUVABLES"_s, {options.settingsFile})};
+                throw CliError{Usage,
+                               cliText(texts, CliKey::NoSuchSettings, {options.settingsFile})};
             if (const int problem = settingsFileProblem(options.settingsFile))
-                throw CliError{Usage, cliText(texts, u"CLI_REGLAGES_ILLISIBLES"_s,
+                throw CliError{Usage, cliText(texts, CliKey::SettingsUnreadable,
                                               {options.settingsFile, descriptionOfError(problem)})};
         }
         return runCommand(std::move(options), std::move(texts), fileSystem, streams);

@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include "cli/CliOutput.h"
+#include "cli/CliTextKeys.h"
 #include "cli/CliTexts.h"
 #include "naming/TemplateFields.h"
 #include "platform/SystemFolders.h"
@@ -55,28 +56,28 @@ Options parseOptions(const QStringList& arguments, const TranslationCatalogue& t
 
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 2)
-        throw CliError{Usage, text(u"CLI_COMMANDE_ET_DOSSIER"_s)};
+        throw CliError{Usage, text(CliKey::CommandAndFolder)};
     Options o;
     o.command = positional[0];
     o.folder = positional[1];
     if (o.command != u"preview" && o.command != u"rename" && o.command != u"undo")
-        throw CliError{Usage, cliText(texts, u"CLI_COMMANDE_INCONNUE"_s, {o.command})};
+        throw CliError{Usage, cliText(texts, CliKey::UnknownCommand, {o.command})};
 
     const int sources = int(parser.isSet(names)) + int(parser.isSet(fileNames)) +
                         int(parser.isSet(templateText)) + int(parser.isSet(tags)) +
                         int(parser.isSet(episode));
     if (sources > 1)
-        throw CliError{Usage, text(u"CLI_UNE_SEULE_SOURCE"_s)};
+        throw CliError{Usage, text(CliKey::OneSourceOnly)};
     if (o.command == u"undo" && (sources > 0 || parser.isSet(pattern) || parser.isSet(numeric) ||
                                  parser.isSet(yes) || parser.isSet(width)))
-        throw CliError{Usage, text(u"CLI_UNDO_SANS_OPTION"_s)};
+        throw CliError{Usage, text(CliKey::UndoWithoutOptions)};
     if (o.command == u"undo" && parser.isSet(nullSeparated))
-        throw CliError{Usage, text(u"CLI_NULL_AVEC"_s)};
+        throw CliError{Usage, text(CliKey::NullWith)};
     if (parser.isSet(width) && !parser.isSet(templateText) && !parser.isSet(tags) &&
         !parser.isSet(episode))
-        throw CliError{Usage, text(u"CLI_WIDTH_AVEC"_s)};
+        throw CliError{Usage, text(CliKey::WidthWith)};
     if (parser.isSet(yes) && o.command != u"rename")
-        throw CliError{Usage, text(u"CLI_YES_AVEC"_s)};
+        throw CliError{Usage, text(CliKey::YesWith)};
 
     if (parser.isSet(fileNames)) {
         o.source = NameSource::FileNames;
@@ -89,7 +90,7 @@ Options parseOptions(const QStringList& arguments, const TranslationCatalogue& t
     } else if (parser.isSet(episode)) {
         const QString format = parser.value(episode).toLower();
         if (format != u"x" && format != u"se")
-            throw CliError{Usage, text(u"CLI_EPISODE_FORMAT"_s)};
+            throw CliError{Usage, text(CliKey::EpisodeFormat)};
         o.source = format == u"x" ? NameSource::FolderEpisodeX : NameSource::FolderEpisodeSE;
     } else if (parser.isSet(names)) {
         o.namesFile = parser.value(names);
@@ -98,7 +99,7 @@ Options parseOptions(const QStringList& arguments, const TranslationCatalogue& t
         bool ok = false;
         o.width = parser.value(width).toInt(&ok);
         if (!ok || o.width == 1 || o.width < 0 || o.width > 9)
-            throw CliError{Usage, text(u"CLI_WIDTH_VALEURS"_s)};
+            throw CliError{Usage, text(CliKey::WidthValues)};
     }
     o.explicitSettings = parser.isSet(settings);
     o.settingsFile = o.explicitSettings ? parser.value(settings) : defaultSettingsFile();

@@ -1,7 +1,9 @@
 #include "cli/Commands.h"
 
+#include "cli/CliTextKeys.h"
 #include "i18n/LanguageChoice.h"
 #include "i18n/LanguageFile.h"
+#include "i18n/TextKeys.h"
 #include "naming/Numbering.h"
 #include "naming/PasteSources.h"
 #include "platform/TagLibTags.h"
@@ -67,7 +69,7 @@ void PreviewCommand::listFiles()
     m_context.session.setFolder(m_context.options.folder);
     m_context.session.listFiles(false, m_context.options.numeric);
     if (m_context.workspace().fileRows.isEmpty())
-        throw CliError{Refused, m_context.text(u"MSG_ERREUR_LISTE_FICHIERS_VIDE"_s)};
+        throw CliError{Refused, m_context.text(TextKey::NoFileListed)};
 }
 
 void PreviewCommand::applyPattern()
@@ -101,7 +103,7 @@ QStringList PreviewCommand::sourceLines() const
         const auto series =
             seriesFolderOf(getLastPathComponent(QDir::cleanPath(m_context.options.folder)));
         if (!series)
-            throw CliError{Refused, m_context.text(u"CLI_PAS_UNE_SERIE"_s)};
+            throw CliError{Refused, m_context.text(CliKey::NotASeries)};
         return templateLines(episodeTemplate(*series, m_context.options.source));
     }
     default:
@@ -117,7 +119,7 @@ QStringList PreviewCommand::templateLines(const QString& pattern) const
     const int width =
         m_context.options.width >= 0 ? m_context.options.width : initialTemplateWidth(files);
     if (pattern.contains(NumberPlaceholder, Qt::CaseInsensitive) && !fillWidthSuits(width, files))
-        throw CliError{Refused, m_context.text(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s)};
+        throw CliError{Refused, m_context.text(TextKey::FillWidthTooSmall)};
     const RenameWorkspace& workspace = m_context.workspace();
     WaitedTagReading tagReading;
     return *filledTemplateLines(pattern, width, {workspace.listedFolder, workspace.fileRows},
@@ -131,7 +133,7 @@ QStringList PreviewCommand::namesFileLines() const
             return standardInputLines();
         return linesOfTextFile(m_context.options.namesFile);
     } catch (const AppError& error) {
-        throw CliError{Usage, m_context.text(u"MSG_ERREUR_CONTENU_FICHIER"_s) + u"\n\t"_s +
+        throw CliError{Usage, m_context.text(TextKey::UnreadableTextFile) + u"\n\t"_s +
                                   m_context.options.namesFile + u": "_s + error.description()};
     }
 }
@@ -145,7 +147,7 @@ void PreviewCommand::printPlan(const QStringList& rows) const
     for (qsizetype i = 0; i < count; ++i)
         plan.push_back({m_context.workspace().fileRows.value(i), rows.value(i)});
     const std::vector<bool> chained = rowsInChains(plan);
-    const QString mark = m_context.text(u"CLI_MARQUE_CHAINE"_s);
+    const QString mark = m_context.text(CliKey::ChainMark);
     for (std::size_t i = 0; i < plan.size(); ++i) {
         const RenameStep& row = plan[i];
         if (m_context.options.nullSeparated)
@@ -161,18 +163,17 @@ void PreviewCommand::refuseUnpairedPlan()
     const qsizetype files = m_context.workspace().fileRows.size();
     const auto names = qsizetype(m_context.workspace().nameRows.size());
     if (files != names)
-        throw CliError{Refused, m_context.text(u"CLI_LISTES_DESAPPARIEES"_s,
+        throw CliError{Refused, m_context.text(CliKey::ListsUnpaired,
                                                {QString::number(files), QString::number(names)})};
     if (m_context.session.nameProblems() > 0) {
         QStringList doubled;
         for (std::size_t i = 0; i < m_context.workspace().nameRows.size(); ++i) {
             const NameRow& row = m_context.workspace().nameRows[i];
             if (row.duplicate || row.text.isEmpty())
-                doubled << m_context.text(u"CLI_LIGNE"_s,
-                                          {QString::number(i + 1), escaped(row.text)});
+                doubled << m_context.text(CliKey::Row, {QString::number(i + 1), escaped(row.text)});
         }
         throw CliError{Refused,
-                       m_context.text(u"CLI_NOMS_VIDES_OU_DOUBLES"_s, {doubled.join(u", "_s)})};
+                       m_context.text(CliKey::EmptyOrDoubledNames, {doubled.join(u", "_s)})};
     }
 }
 
@@ -186,7 +187,7 @@ void warnUnsavedJournal(const CommandContext& context, const JournalRecorder& re
 {
     if (!recorder.saved())
         print(context.streams.err,
-              u"tervane-cli: "_s + context.text(u"CLI_JOURNAL_NON_MIS_A_JOUR"_s,
+              u"tervane-cli: "_s + context.text(CliKey::JournalBehind,
                                                 {context.journal.fileFor(context.options.folder)}));
 }
 
@@ -206,21 +207,21 @@ int RenameFilesCommand::renameFiles()
         planned.resolved ? 0 : countConflicts(m_context.options.folder, plan, m_context.fileSystem);
     if (conflicts > 0 && !m_context.options.yes)
         throw CliError{Refused, conflictMessage(m_context.texts, conflicts) + u'\n' +
-                                    m_context.text(u"CLI_YES_MALGRE_TOUT"_s)};
+                                    m_context.text(CliKey::YesRenamesAnyway)};
     if (!m_context.journal.prepare(m_context.options.folder, plan, m_context.fileSystem))
         throw CliError{Usage,
-                       m_context.text(u"CLI_JOURNAL_NON_ECRIT"_s, {m_context.journal.location()})};
+                       m_context.text(CliKey::JournalNotWritten, {m_context.journal.location()})};
 
     JournalRecorder recorder(m_context.journal, m_context.options.folder, plan);
     const RenameOutcome outcome = m_context.session.rename(
         planned, m_context.prompter, m_context.texts, m_context.options.yes, &recorder);
     if (outcome == RenameOutcome::NotRecorded)
         throw CliError{Usage,
-                       m_context.text(u"CLI_JOURNAL_NON_ECRIT"_s, {m_context.journal.location()})};
+                       m_context.text(CliKey::JournalNotWritten, {m_context.journal.location()})};
     warnUnsavedJournal(m_context, recorder);
     if (outcome != RenameOutcome::Finished)
         return StepFailed;
-    report(m_context.text(u"CLI_FICHIERS_RENOMMES"_s,
+    report(m_context.text(CliKey::FilesRenamed,
                           {QString::number(filesMoved(m_context.workspace().undoSet))}));
     return Done;
 }
@@ -234,15 +235,15 @@ int UndoCommand::run()
     const RenameJournal::Reading reading =
         m_context.journal.read(m_context.options.folder, m_context.fileSystem);
     if (reading.status == RenameJournal::Status::Missing)
-        throw CliError{
-            Refused, m_context.text(u"CLI_RIEN_A_ANNULER"_s, {escaped(m_context.options.folder)})};
+        throw CliError{Refused,
+                       m_context.text(CliKey::NothingToUndo, {escaped(m_context.options.folder)})};
     if (reading.status == RenameJournal::Status::Unreadable)
-        throw CliError{Usage, m_context.text(u"CLI_JOURNAL_ILLISIBLE"_s,
+        throw CliError{Usage, m_context.text(CliKey::JournalUnreadable,
                                              {m_context.journal.fileFor(m_context.options.folder),
                                               reading.problem})};
     if (reading.status == RenameJournal::Status::Damaged)
         throw CliError{Usage,
-                       m_context.text(u"CLI_JOURNAL_ABIME"_s,
+                       m_context.text(CliKey::JournalDamaged,
                                       {m_context.journal.fileFor(m_context.options.folder)})};
     const RenameJournal::Entry& entry = reading.entry;
     std::size_t done = entry.knownDone;
@@ -253,7 +254,7 @@ int UndoCommand::run()
                                          m_context.fileSystem);
         if (!m_context.journal.recordRunEnd(done))
             throw CliError{StepFailed,
-                           m_context.text(u"CLI_JOURNAL_NON_MIS_A_JOUR"_s,
+                           m_context.text(CliKey::JournalBehind,
                                           {m_context.journal.fileFor(m_context.options.folder)})};
     }
     std::vector<RenameStep> entries;
@@ -273,11 +274,11 @@ int UndoCommand::run()
     if (outcome != RenameOutcome::Finished) {
         print(m_context.streams.err,
               u"tervane-cli: "_s +
-                  m_context.text(u"CLI_FICHIERS_NON_RETABLIS"_s,
+                  m_context.text(CliKey::FilesNotRestored,
                                  {QString::number(m_context.workspace().undoSet.size())}));
         return StepFailed;
     }
-    print(m_context.streams.out, m_context.text(u"CLI_RENOMMAGE_ANNULE"_s));
+    print(m_context.streams.out, m_context.text(CliKey::RenamingUndone));
     return Done;
 }
 

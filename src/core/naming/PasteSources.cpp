@@ -1,5 +1,6 @@
 #include "naming/PasteSources.h"
 
+#include "i18n/TextKeys.h"
 #include "i18n/TranslationCatalogue.h"
 #include "naming/Numbering.h"
 #include "naming/TemplateFields.h"
@@ -164,8 +165,8 @@ std::optional<QStringList> PasteSourceReader::read(NameSource source, const QStr
     case NameSource::FileNames:
         return fileNameLines(files.rows);
     case NameSource::TypedTemplate:
-        return templateLines(captionOfEntry(text(u"TXT_POPUP_COLLER_CHAINE"_s)),
-                             text(u"TXT_PISTE_NUMERO"_s), files);
+        return templateLines(captionOfEntry(text(TextKey::PasteTemplate)),
+                             text(TextKey::TrackTemplate), files);
     case NameSource::FileTitles:
         return filledTemplateLines(TitleField, initialTemplateWidth(files.rows.size()), files,
                                    m_tagReading);
@@ -174,9 +175,8 @@ std::optional<QStringList> PasteSourceReader::read(NameSource source, const QStr
         const auto series = seriesFolderOf(getLastPathComponent(folderText));
         if (!series)
             return std::nullopt;
-        const QString entry =
-            text(source == NameSource::FolderEpisodeX ? u"TXT_POPUP_COLLER_NOM_DOSSIER_01x01"_s
-                                                      : u"TXT_POPUP_COLLER_NOM_DOSSIER_S01E01"_s);
+        const QString entry = text(source == NameSource::FolderEpisodeX ? TextKey::PasteEpisodesX
+                                                                        : TextKey::PasteEpisodesSE);
         return templateLines(captionOfFolderEntry(entry), episodeTemplate(*series, source), files);
     }
     case NameSource::DroppedText:
@@ -190,16 +190,16 @@ std::optional<QStringList> PasteSourceReader::clipboardLines()
 {
     const auto lines = linesOfClipboard(m_clipboard.text());
     if (!lines)
-        m_prompter.message(text(u"MSG_ERREUR_PRESSE-PAPIERS_VIDE"_s), MessageIcon::Exclamation);
+        m_prompter.message(text(TextKey::EmptyClipboard), MessageIcon::Exclamation);
     return lines;
 }
 
 std::optional<QStringList> PasteSourceReader::textFileLines(const QString& folderText)
 {
     const QString filters =
-        text(u"TXT_FICHIERS_TXT"_s) + u" (*.txt);;"_s + text(u"TXT_TOUS_FICHIERS"_s) + u" (*)"_s;
-    const auto file = m_dialogs.openFileName(text(u"TXT_VEUILLEZ_SELECTIONNER_FICHIER"_s), filters,
-                                             folderText, u"txt"_s);
+        text(TextKey::TextFiles) + u" (*.txt);;"_s + text(TextKey::AllFiles) + u" (*)"_s;
+    const auto file =
+        m_dialogs.openFileName(text(TextKey::ChooseTextFile), filters, folderText, u"txt"_s);
     if (!file)
         return std::nullopt;
     return linesOfTextFile(*file);
@@ -210,9 +210,8 @@ std::optional<QStringList> PasteSourceReader::templateLines(const QString& capti
                                                             const ListedFiles& files)
 {
     const qsizetype fileCount = files.rows.size();
-    const auto answer =
-        m_nameAsker.askName({caption, text(u"TXT_VEUILLEZ_SAISIR_NOM_REINIT"_s), pattern, true,
-                             initialTemplateWidth(fileCount), fileCount});
+    const auto answer = m_nameAsker.askName({caption, text(TextKey::EnterTemplate), pattern, true,
+                                             initialTemplateWidth(fileCount), fileCount});
     if (!answer)
         return std::nullopt;
     return filledTemplateLines(answer->text, answer->fillWidth, files, m_tagReading);

@@ -1,5 +1,6 @@
 #include "rename/FolderLock.h"
 
+#include "i18n/TextKeys.h"
 #include "i18n/TranslationCatalogue.h"
 #include "services/Prompter.h"
 
@@ -16,8 +17,8 @@ FolderLock::FolderLock(FileSystem& fileSystem, const QString& folder)
 QString FolderLock::refusal(const TranslationCatalogue& texts, const QString& shownFolder) const
 {
     if (m_result.busy)
-        return insertValues(texts.item(u"MSG_RENOMMAGE_EN_COURS"_s), {shownFolder});
-    return insertValues(texts.item(u"MSG_VERROUILLAGE_IMPOSSIBLE"_s),
+        return insertValues(texts.item(TextKey::FolderBusy), {shownFolder});
+    return insertValues(texts.item(TextKey::FolderNotLockable),
                         {shownFolder, QString::number(m_result.errorNumber), m_result.description});
 }
 

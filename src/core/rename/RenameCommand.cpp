@@ -1,5 +1,6 @@
 #include "rename/RenameCommand.h"
 
+#include "i18n/TextKeys.h"
 #include "i18n/TranslationCatalogue.h"
 #include "rename/FolderLock.h"
 #include "services/Prompter.h"
@@ -85,8 +86,8 @@ void RenameCommand::setBusy(bool busy)
 QString conflictMessage(const TranslationCatalogue& texts, int conflicts)
 {
     return conflicts == 1
-               ? texts.item(u"MSG_CONFLIT_DETECTE"_s)
-               : insertValues(texts.item(u"MSG_CONFLITS_DETECTES"_s), {QString::number(conflicts)});
+               ? texts.item(TextKey::NameTaken)
+               : insertValues(texts.item(TextKey::NamesTaken), {QString::number(conflicts)});
 }
 
 RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,
@@ -130,7 +131,7 @@ bool RenameCommand::confirmConflicts(int conflicts)
 {
     setBusy(false);
     if (!m_prompter.ask(conflictMessage(m_texts, conflicts) + u"\r\n\r\n"_s +
-                            m_texts.item(u"MSG_OUTREPASSER_CONFLITS"_s),
+                            m_texts.item(TextKey::GoOnDespiteConflicts),
                         MessageIcon::Exclamation))
         return false;
     setBusy(true);
@@ -169,14 +170,13 @@ void RenameCommand::reportFailedStep(const RenameStep& step, std::size_t row,
 {
     setBusy(false);
     const QString message =
-        insertValues(m_texts.item(u"MSG_ERREUR_RENOMMAGE"_s),
+        insertValues(m_texts.item(TextKey::RenameFailed),
                      {QString::number(result.errorNumber), step.from, step.to, detailOf(result)});
     if (row == 0) {
         m_prompter.message(message, MessageIcon::Critical);
         return;
     }
-    if (m_prompter.ask(message + u"\r\n\r\n"_s +
-                           m_texts.item(u"MSG_ERREUR_RENOMMAGE_FICHIERS_TRAITES"_s),
+    if (m_prompter.ask(message + u"\r\n\r\n"_s + m_texts.item(TextKey::RollBackQuestion),
                        MessageIcon::Critical))
         rollBack();
 }
@@ -326,10 +326,10 @@ void RenameCommand::reportUnrestored(
     setBusy(false);
     const auto& [first, firstResult] = failures.front();
     QString text =
-        insertValues(m_texts.item(u"MSG_ERREUR_ANNULATION_RENOMMAGE"_s),
+        insertValues(m_texts.item(TextKey::NotRestored),
                      {QString::number(firstResult.errorNumber), first.to, detailOf(firstResult)});
     if (failures.size() > 1) {
-        text += u"\r\n\r\n"_s + insertValues(m_texts.item(u"MSG_ERREUR_ANNULATION_AUTRES"_s),
+        text += u"\r\n\r\n"_s + insertValues(m_texts.item(TextKey::OthersNotRestored),
                                              {QString::number(failures.size() - 1)});
         for (std::size_t i = 1; i < failures.size() && i <= Listed; ++i) {
             const auto& [entry, result] = failures[i];
@@ -342,7 +342,7 @@ void RenameCommand::reportUnrestored(
     }
     // Files that went away for good leave nothing another attempt could do.
     if (leftToUndo)
-        text += u"\r\n\r\n"_s + m_texts.item(u"MSG_ANNULATION_A_REPRENDRE"_s);
+        text += u"\r\n\r\n"_s + m_texts.item(TextKey::UndoAgainLater);
     m_prompter.message(text, MessageIcon::Critical);
 }
 

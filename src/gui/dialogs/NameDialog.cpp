@@ -1,6 +1,7 @@
 #include "dialogs/NameDialog.h"
 
 #include "i18n/LanguageFile.h"
+#include "i18n/TextKeys.h"
 #include "i18n/TranslateForm.h"
 #include "i18n/TranslationCatalogue.h"
 #include "layout/CaptionLayout.h"
@@ -230,7 +231,7 @@ void NameDialog::updateOkButton()
     // The fill width is checked even for an empty text, so that choosing an
     // unsuitable width is reported at once.
     const bool fillSuits = validateFillWidth(cboNumerotationRemplissage, m_fileCount, m_prompter,
-                                             m_catalogue.item(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s));
+                                             m_catalogue.item(TextKey::FillWidthTooSmall));
     btnOK->setEnabled(!txtNom->text().isEmpty() && fillSuits);
 }
 

@@ -1,6 +1,7 @@
 #include "lists/NameListEditor.h"
 
 #include "dialogs/PopupMenu.h"
+#include "i18n/TextKeys.h"
 #include "i18n/TranslationCatalogue.h"
 #include "layout/Twips.h"
 #include "lists/PairedLists.h"
@@ -72,13 +73,13 @@ void NameListEditor::showNamesMenu()
         return;
     const int selected = getSelectedCount(m_names);
     PopupMenu menu;
-    menu.addItem(AddName, text(u"TXT_POPUP_NOMS_AJOUTER"_s) + u"\tCtrl+Inser"_s);
+    menu.addItem(AddName, text(TextKey::AddName) + u"\tCtrl+Inser"_s);
     if (selected == 1) {
-        menu.addItem(InsertName, text(u"TXT_POPUP_NOMS_INSERER"_s) + u"\tInser"_s);
-        menu.addItem(ModifyName, text(u"TXT_POPUP_NOMS_MODIFIER"_s));
+        menu.addItem(InsertName, text(TextKey::InsertName) + u"\tInser"_s);
+        menu.addItem(ModifyName, text(TextKey::ModifyName));
     }
     if (selected > 0)
-        menu.addItem(DeleteNames, text(u"TXT_POPUP_NOMS_SUPPRIMER"_s) + u"\tDel"_s);
+        menu.addItem(DeleteNames, text(TextKey::DeleteNames) + u"\tDel"_s);
     menu.addItem(0, u"-"_s);
     addPasteItems(menu, m_host.catalogue());
 
@@ -108,9 +109,9 @@ void NameListEditor::addOrInsertName(int row)
     const bool append = row < 0;
     const auto number = append ? workspace.nameRows.size() + 1 : std::size_t(row) + 1;
     const auto answer = m_host.nameAsker().askName(
-        {dialogCaption(text(append ? u"TXT_POPUP_NOMS_AJOUTER"_s : u"TXT_POPUP_NOMS_INSERER"_s)),
-         insertValues(text(u"TXT_VEUILLEZ_SAISIR_NOM"_s), {QString::number(number)}), QString(),
-         false, -1, workspace.fileRows.size()});
+        {dialogCaption(text(append ? TextKey::AddName : TextKey::InsertName)),
+         insertValues(text(TextKey::EnterName), {QString::number(number)}), QString(), false, -1,
+         workspace.fileRows.size()});
     if (!answer)
         return;
     const std::size_t record =
@@ -132,9 +133,9 @@ void NameListEditor::modifySelectedName()
     // The source text is shown as it is: its colons may be a duration's,
     // which the treatments still have to recognise.
     const auto answer = m_host.nameAsker().askName(
-        {dialogCaption(text(u"TXT_POPUP_NOMS_MODIFIER"_s)),
-         insertValues(text(u"TXT_VEUILLEZ_SAISIR_NOM"_s), {QString::number(row + 1)}), source,
-         false, -1, m_session.workspace().fileRows.size()});
+        {dialogCaption(text(TextKey::ModifyName)),
+         insertValues(text(TextKey::EnterName), {QString::number(row + 1)}), source, false, -1,
+         m_session.workspace().fileRows.size()});
     if (answer && m_session.modifyName(std::size_t(row), answer->text))
         m_host.runNamePipeline(NameSource::Reapply);
 }

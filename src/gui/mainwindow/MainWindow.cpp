@@ -8,6 +8,7 @@
 #include "i18n/BuiltInTexts.h"
 #include "i18n/LanguageChoice.h"
 #include "i18n/LanguageFile.h"
+#include "i18n/TextKeys.h"
 #include "i18n/TranslateForm.h"
 #include "layout/LayoutWidgets.h"
 #include "layout/Twips.h"
@@ -203,7 +204,7 @@ void MainWindow::adjustFillWidth()
 void MainWindow::fillWidthChosen()
 {
     if (!validateFillWidth(picOptions->cboNumerotationRemplissage, m_workspace.fileRows.size(),
-                           m_context.prompter, text(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s))) {
+                           m_context.prompter, text(TextKey::FillWidthTooSmall))) {
         btnRenommer->setEnabled(false);
         return;
     }
@@ -232,12 +233,11 @@ void MainWindow::runNamePipeline(NameSource source)
         return;
     const qsizetype fileCount = m_workspace.fileRows.size();
     if (fileCount == 0) {
-        m_context.prompter.message(text(u"MSG_ERREUR_LISTE_FICHIERS_VIDE"_s),
-                                   MessageIcon::Exclamation);
+        m_context.prompter.message(text(TextKey::NoFileListed), MessageIcon::Exclamation);
         return;
     }
     if (!validateFillWidth(picOptions->cboNumerotationRemplissage, fileCount, m_context.prompter,
-                           text(u"MSG_ERREUR_VALEUR_REMPLISSAGE"_s))) {
+                           text(TextKey::FillWidthTooSmall))) {
         btnRenommer->setEnabled(false);
         return;
     }
@@ -256,8 +256,8 @@ void MainWindow::runNamePipeline(NameSource source)
     }
     if (failed)
         m_context.prompter.message(text(source == NameSource::Clipboard
-                                            ? u"MSG_ERREUR_CONTENU_PRESSE-PAPIERS"_s
-                                            : u"MSG_ERREUR_CONTENU_FICHIER"_s),
+                                            ? TextKey::UnreadableClipboard
+                                            : TextKey::UnreadableTextFile),
                                    MessageIcon::Critical);
 }
 
@@ -293,8 +293,8 @@ void MainWindow::clearNamesClicked()
 
 void MainWindow::browseClicked()
 {
-    const auto folder = m_context.dialogs.existingFolder(
-        text(u"TXT_VEUILLEZ_SELECTIONNER_DOSSIER"_s), txtRepertoire->text());
+    const auto folder =
+        m_context.dialogs.existingFolder(text(TextKey::ChooseFolder), txtRepertoire->text());
     if (!folder)
         return;
     txtRepertoire->setText(QDir::toNativeSeparators(*folder));
@@ -331,7 +331,7 @@ bool MainWindow::fileListIsEmpty()
 {
     if (!m_workspace.fileRows.isEmpty())
         return false;
-    m_context.prompter.message(text(u"MSG_ERREUR_LISTE_FICHIERS_VIDE"_s), MessageIcon::Exclamation);
+    m_context.prompter.message(text(TextKey::NoFileListed), MessageIcon::Exclamation);
     safeSetFocus(lvwFichiers);
     return true;
 }
@@ -371,7 +371,7 @@ NameAsker& MainWindow::nameAsker()
 bool MainWindow::obtainPendingLines(NameSource source)
 {
     TagReadingProgress tagReading(this, m_context.readFileTags,
-                                  captionOfEntry(text(u"TXT_POPUP_COLLER_TITRES_FICHIERS"_s)));
+                                  captionOfEntry(text(TextKey::PasteTitlesFromTags)));
     PasteSourceReader reader(m_context.clipboard, m_context.dialogs, nameAsker(),
                              m_context.prompter, tagReading, m_state.catalogue);
     const auto lines = reader.read(source, txtRepertoire->text(),

@@ -9,6 +9,7 @@
 #include "i18n/LanguageChoice.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/QtTranslations.h"
+#include "i18n/TextKeys.h"
 #include "i18n/TranslateForm.h"
 #include "layout/Twips.h"
 #include "lists/ListModels.h"
@@ -110,7 +111,7 @@ void MainWindow::showInitialisationError(int number, const QString& description)
 {
     // Before the catalogue exists its built-in French text stands in, so that
     // an early failure never shows an empty box.
-    const QString key = u"MSG_ERREUR_INITIALISATION"_s;
+    const QString key = TextKey::StartFailed;
     const QString message =
         m_catalogueBuilt ? text(key) : lookupTranslation({}, key, frenchText(key));
     m_context.prompter.setBusy(false);
@@ -181,7 +182,7 @@ void MainWindow::languageChosen()
     if (chosen == m_state.interfaceLanguage || chosen.isEmpty())
         return;
     m_state.interfaceLanguage = chosen;
-    m_context.prompter.message(text(u"MSG_CHANGEMENT_LANGUE"_s), MessageIcon::Exclamation);
+    m_context.prompter.message(text(TextKey::LanguageChanged), MessageIcon::Exclamation);
     m_state.treatmentSettingsChanged = true;
     m_state.restartRequired = true;
     tmrUnload.start();

@@ -1,6 +1,7 @@
 #include "mainwindow/PasteMenu.h"
 
 #include "dialogs/PopupMenu.h"
+#include "i18n/TextKeys.h"
 #include "i18n/TranslationCatalogue.h"
 #include "naming/PasteSources.h"
 #include "text/TextHelpers.h"
@@ -24,15 +25,12 @@ int itemOf(NameSource source)
 void addPasteItems(PopupMenu& menu, const TranslationCatalogue& texts)
 {
     const auto text = [&texts](const QString& key) { return texts.item(key); };
-    menu.addItem(itemOf(NameSource::Clipboard),
-                 text(u"TXT_POPUP_COLLER_DEPUIS_PRESSE_PAPIERS"_s) + u"\tCtrl+V"_s);
-    menu.addItem(itemOf(NameSource::TextFile),
-                 text(u"TXT_POPUP_COLLER_DEPUIS_FICHIER"_s) + u"\tCtrl+W"_s);
-    menu.addItem(itemOf(NameSource::FileNames),
-                 text(u"TXT_POPUP_COLLER_NOMS_FICHIERS"_s) + u"\tCtrl+Y"_s);
+    menu.addItem(itemOf(NameSource::Clipboard), text(TextKey::PasteFromClipboard) + u"\tCtrl+V"_s);
+    menu.addItem(itemOf(NameSource::TextFile), text(TextKey::PasteFromFile) + u"\tCtrl+W"_s);
+    menu.addItem(itemOf(NameSource::FileNames), text(TextKey::PasteFileNames) + u"\tCtrl+Y"_s);
     menu.addItem(0, u"-"_s);
-    menu.addItem(itemOf(NameSource::TypedTemplate), text(u"TXT_POPUP_COLLER_CHAINE"_s));
-    menu.addItem(itemOf(NameSource::FileTitles), text(u"TXT_POPUP_COLLER_TITRES_FICHIERS"_s));
+    menu.addItem(itemOf(NameSource::TypedTemplate), text(TextKey::PasteTemplate));
+    menu.addItem(itemOf(NameSource::FileTitles), text(TextKey::PasteTitlesFromTags));
 }
 
 std::unique_ptr<PopupMenu> buildPasteMenu(const TranslationCatalogue& texts,
@@ -42,10 +40,10 @@ std::unique_ptr<PopupMenu> buildPasteMenu(const TranslationCatalogue& texts,
     const int folderState = series ? 0 : PopupMenu::Greyed;
     auto menu = std::make_unique<PopupMenu>();
     addPasteItems(*menu, texts);
-    menu->addItem(itemOf(NameSource::FolderEpisodeX),
-                  texts.item(u"TXT_POPUP_COLLER_NOM_DOSSIER_01x01"_s), folderState);
-    menu->addItem(itemOf(NameSource::FolderEpisodeSE),
-                  texts.item(u"TXT_POPUP_COLLER_NOM_DOSSIER_S01E01"_s), folderState);
+    menu->addItem(itemOf(NameSource::FolderEpisodeX), texts.item(TextKey::PasteEpisodesX),
+                  folderState);
+    menu->addItem(itemOf(NameSource::FolderEpisodeSE), texts.item(TextKey::PasteEpisodesSE),
+                  folderState);
     return menu;
 }
 

@@ -2,6 +2,7 @@
 // the boxes, the checks on leaving a number box, and the reports of edits.
 #include "options/OptionsPanel.h"
 
+#include "i18n/TextKeys.h"
 #include "services/Prompter.h"
 #include "text/TextHelpers.h"
 
@@ -253,8 +254,7 @@ void OptionsPanel::numberBoxLeft(QLineEdit* box)
     if (!isNumberBox(box) || !box->text().isEmpty() || m_checkingBox || !m_prompter)
         return;
     m_checkingBox = true;
-    m_prompter->message(m_text(u"MSG_ERREUR_VALEUR_INCORRECTE_SUPPRESSION"_s),
-                        MessageIcon::Exclamation);
+    m_prompter->message(m_text(TextKey::BadRemovalValue), MessageIcon::Exclamation);
     if (box == txtSuppressionCaracteresNombre)
         box->setText(u"0"_s);
     else if (box == txtSuppressionCaracteresPosition)

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+namespace tervane::cli {
+
+// Keys of the command line's own texts, as its catalogue and the language
+// files name them.
+namespace CliKey {
+inline const QString ChainMark = QStringLiteral("CLI_MARQUE_CHAINE");
+inline const QString CommandAndFolder = QStringLiteral("CLI_COMMANDE_ET_DOSSIER");
+inline const QString EmptyOrDoubledNames = QStringLiteral("CLI_NOMS_VIDES_OU_DOUBLES");
+inline const QString EpisodeFormat = QStringLiteral("CLI_EPISODE_FORMAT");
+inline const QString FilesNotRestored = QStringLiteral("CLI_FICHIERS_NON_RETABLIS");
+inline const QString FilesRenamed = QStringLiteral("CLI_FICHIERS_RENOMMES");
+inline const QString Help = QStringLiteral("CLI_AIDE");
+inline const QString JournalBehind = QStringLiteral("CLI_JOURNAL_NON_MIS_A_JOUR");
+inline const QString JournalDamaged = QStringLiteral("CLI_JOURNAL_ABIME");
+inline const QString JournalNotWritten = QStringLiteral("CLI_JOURNAL_NON_ECRIT");
+inline const QString JournalUnreadable = QStringLiteral("CLI_JOURNAL_ILLISIBLE");
+inline const QString ListsUnpaired = QStringLiteral("CLI_LISTES_DESAPPARIEES");
+inline const QString NoSuchFolder = QStringLiteral("CLI_DOSSIER_INTROUVABLE");
+inline const QString NoSuchSettings = QStringLiteral("CLI_REGLAGES_INTROUVABLES");
+inline const QString NotASeries = QStringLiteral("CLI_PAS_UNE_SERIE");
+inline const QString NothingToUndo = QStringLiteral("CLI_RIEN_A_ANNULER");
+inline const QString NullWith = QStringLiteral("CLI_NULL_AVEC");
+inline const QString OneSourceOnly = QStringLiteral("CLI_UNE_SEULE_SOURCE");
+inline const QString RenamingUndone = QStringLiteral("CLI_RENOMMAGE_ANNULE");
+inline const QString Row = QStringLiteral("CLI_LIGNE");
+inline const QString SettingsUnreadable = QStringLiteral("CLI_REGLAGES_ILLISIBLES");
+inline const QString UndoWithoutOptions = QStringLiteral("CLI_UNDO_SANS_OPTION");
+inline const QString UnknownCommand = QStringLiteral("CLI_COMMANDE_INCONNUE");
+inline const QString WidthValues = QStringLiteral("CLI_WIDTH_VALEURS");
+inline const QString WidthWith = QStringLiteral("CLI_WIDTH_AVEC");
+inline const QString YesRenamesAnyway = QStringLiteral("CLI_YES_MALGRE_TOUT");
+inline const QString YesWith = QStringLiteral("CLI_YES_AVEC");
+} // namespace CliKey
+
+} // namespace tervane::cli

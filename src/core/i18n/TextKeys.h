@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+namespace tervane {
+
+// Keys of the interface texts the code shows, as the catalogue and the language
+// files name them (the captions of controls go by their names instead).
+namespace TextKey {
+inline const QString AddName = QStringLiteral("TXT_POPUP_NOMS_AJOUTER");
+inline const QString AllFiles = QStringLiteral("TXT_TOUS_FICHIERS");
+inline const QString BadRemovalValue = QStringLiteral("MSG_ERREUR_VALEUR_INCORRECTE_SUPPRESSION");
+inline const QString ChooseFolder = QStringLiteral("TXT_VEUILLEZ_SELECTIONNER_DOSSIER");
+inline const QString ChooseTextFile = QStringLiteral("TXT_VEUILLEZ_SELECTIONNER_FICHIER");
+inline const QString DeleteNames = QStringLiteral("TXT_POPUP_NOMS_SUPPRIMER");
+inline const QString EmptyClipboard = QStringLiteral("MSG_ERREUR_PRESSE-PAPIERS_VIDE");
+inline const QString EnterName = QStringLiteral("TXT_VEUILLEZ_SAISIR_NOM");
+inline const QString EnterTemplate = QStringLiteral("TXT_VEUILLEZ_SAISIR_NOM_REINIT");
+inline const QString FillWidthTooSmall = QStringLiteral("MSG_ERREUR_VALEUR_REMPLISSAGE");
+inline const QString FolderBusy = QStringLiteral("MSG_RENOMMAGE_EN_COURS");
+inline const QString FolderNotLockable = QStringLiteral("MSG_VERROUILLAGE_IMPOSSIBLE");
+inline const QString GoOnDespiteConflicts = QStringLiteral("MSG_OUTREPASSER_CONFLITS");
+inline const QString InsertName = QStringLiteral("TXT_POPUP_NOMS_INSERER");
+inline const QString LanguageChanged = QStringLiteral("MSG_CHANGEMENT_LANGUE");
+inline const QString ModifyName = QStringLiteral("TXT_POPUP_NOMS_MODIFIER");
+inline const QString NameTaken = QStringLiteral("MSG_CONFLIT_DETECTE");
+inline const QString NamesTaken = QStringLiteral("MSG_CONFLITS_DETECTES");
+inline const QString NoFileListed = QStringLiteral("MSG_ERREUR_LISTE_FICHIERS_VIDE");
+inline const QString NotRestored = QStringLiteral("MSG_ERREUR_ANNULATION_RENOMMAGE");
+inline const QString OthersNotRestored = QStringLiteral("MSG_ERREUR_ANNULATION_AUTRES");
+inline const QString PasteEpisodesSE = QStringLiteral("TXT_POPUP_COLLER_NOM_DOSSIER_S01E01");
+inline const QString PasteEpisodesX = QStringLiteral("TXT_POPUP_COLLER_NOM_DOSSIER_01x01");
+inline const QString PasteFileNames = QStringLiteral("TXT_POPUP_COLLER_NOMS_FICHIERS");
+inline const QString PasteFromClipboard = QStringLiteral("TXT_POPUP_COLLER_DEPUIS_PRESSE_PAPIERS");
+inline const QString PasteFromFile = QStringLiteral("TXT_POPUP_COLLER_DEPUIS_FICHIER");
+inline const QString PasteTemplate = QStringLiteral("TXT_POPUP_COLLER_CHAINE");
+inline const QString PasteTitlesFromTags = QStringLiteral("TXT_POPUP_COLLER_TITRES_FICHIERS");
+inline const QString RenameFailed = QStringLiteral("MSG_ERREUR_RENOMMAGE");
+inline const QString RollBackQuestion = QStringLiteral("MSG_ERREUR_RENOMMAGE_FICHIERS_TRAITES");
+inline const QString StartFailed = QStringLiteral("MSG_ERREUR_INITIALISATION");
+inline const QString TextFiles = QStringLiteral("TXT_FICHIERS_TXT");
+inline const QString TrackTemplate = QStringLiteral("TXT_PISTE_NUMERO");
+inline const QString UndoAgainLater = QStringLiteral("MSG_ANNULATION_A_REPRENDRE");
+inline const QString UnreadableClipboard = QStringLiteral("MSG_ERREUR_CONTENU_PRESSE-PAPIERS");
+inline const QString UnreadableTextFile = QStringLiteral("MSG_ERREUR_CONTENU_FICHIER");
+} // namespace TextKey
+
+} // namespace tervane
