@@ -6,7 +6,6 @@
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
 #include "i18n/TranslationCatalogue.h"
-#include "platform/PosixFileSystem.h"
 #include "rename/FolderLock.h"
 #include "rename/RenameJournal.h"
 #include "services/AppError.h"
@@ -44,10 +43,11 @@ int settingsFileProblem(const QString& path)
 
 // A renaming or an undo holds the folder's lock for the whole command, from
 // the listing and the plan to the end.
-int runCommand(Options options, TranslationCatalogue texts, FileSystem& fileSystem,
+int runCommand(Options options, TranslationCatalogue texts, const CliServices& services,
                OutputStreams streams)
 {
-    CommandContext context(std::move(options), std::move(texts), fileSystem, streams);
+    FileSystem& fileSystem = services.fileSystem;
+    CommandContext context(std::move(options), std::move(texts), services, streams);
     const QString& command = context.options.command;
     if (command == u"preview")
         return PreviewCommand(context).run();
@@ -61,9 +61,9 @@ int runCommand(Options options, TranslationCatalogue texts, FileSystem& fileSyst
 
 } // namespace
 
-int runCliCommand(const QStringList& arguments, FileSystem& fileSystem, OutputStreams streams)
+int runCliCommand(const QStringList& arguments, const CliServices& services, OutputStreams streams)
 {
-    const QString settingsFile = settingsFileOf(arguments);
+    const QString settingsFile = settingsFileOf(arguments, services.folders);
     TranslationCatalogue texts = cliCatalogue(settingsFile);
     if (arguments.contains(u"--help"_s) || arguments.contains(u"-h"_s)) {
         print(streams.out, cliText(texts, CliKey::Help, {journalFolderFor(settingsFile)}));
@@ -74,7 +74,7 @@ int runCliCommand(const QStringList& arguments, FileSystem& fileSystem, OutputSt
         return Done;
     }
     try {
-        Options options = parseOptions(arguments, texts);
+        Options options = parseOptions(arguments, texts, services.folders);
         if (!QFileInfo(options.folder).isDir())
             throw CliError{Usage, cliText(texts, CliKey::NoSuchFolder, {escaped(options.folder)})};
         // The folder is found once: a link on the way to it, changed while the
@@ -88,19 +88,11 @@ int runCliCommand(const QStringList& arguments, FileSystem& fileSystem, OutputSt
                 throw CliError{Usage, cliText(texts, CliKey::SettingsUnreadable,
                                               {options.settingsFile, descriptionOfError(problem)})};
         }
-        return runCommand(std::move(options), std::move(texts), fileSystem, streams);
+        return runCommand(std::move(options), std::move(texts), services, streams);
     } catch (const CliError& error) {
         print(streams.err, u"tervane-cli: "_s + error.message);
         return error.code;
     }
-}
-
-int runCli(int argc, char** argv)
-{
-    QCoreApplication application(argc, argv);
-    QCoreApplication::setApplicationName(u"tervane-cli"_s);
-    PosixFileSystem fileSystem;
-    return runCliCommand(QCoreApplication::arguments(), fileSystem);
 }
 
 } // namespace tervane

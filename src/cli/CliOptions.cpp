@@ -4,7 +4,6 @@
 #include "cli/CliTextKeys.h"
 #include "cli/CliTexts.h"
 #include "naming/TemplateFields.h"
-#include "platform/SystemFolders.h"
 #include "services/AppIdentity.h"
 #include "settings/SettingsLocation.h"
 
@@ -22,9 +21,9 @@ QString programFolder()
     return QDir::cleanPath(QCoreApplication::applicationDirPath());
 }
 
-QString defaultSettingsFile()
+QString defaultSettingsFile(const SpecialFolders& folders)
 {
-    return settingsLocationFor(programFolder(), systemSpecialFolders(), AppTitle).filePath;
+    return settingsLocationFor(programFolder(), folders, AppTitle).filePath;
 }
 
 QString journalFolderFor(const QString& settingsFile)
@@ -32,7 +31,8 @@ QString journalFolderFor(const QString& settingsFile)
     return QFileInfo(settingsFile).absolutePath() + u"/journal"_s;
 }
 
-Options parseOptions(const QStringList& arguments, const TranslationCatalogue& texts)
+Options parseOptions(const QStringList& arguments, const TranslationCatalogue& texts,
+                     const SpecialFolders& folders)
 {
     const auto text = [&texts](const QString& key) { return cliText(texts, key); };
     QCommandLineParser parser;
@@ -102,7 +102,7 @@ Options parseOptions(const QStringList& arguments, const TranslationCatalogue& t
             throw CliError{Usage, text(CliKey::WidthValues)};
     }
     o.explicitSettings = parser.isSet(settings);
-    o.settingsFile = o.explicitSettings ? parser.value(settings) : defaultSettingsFile();
+    o.settingsFile = o.explicitSettings ? parser.value(settings) : defaultSettingsFile(folders);
     o.hasPattern = parser.isSet(pattern);
     o.pattern = parser.value(pattern);
     o.numeric = parser.isSet(numeric);

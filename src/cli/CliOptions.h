@@ -2,6 +2,7 @@
 
 #include "i18n/TranslationCatalogue.h"
 #include "naming/NamePipeline.h"
+#include "services/SpecialFolders.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,11 +29,12 @@ struct Options {
 
 // The folder of the executable: language files and a portable settings file.
 QString programFolder();
-QString defaultSettingsFile();
+QString defaultSettingsFile(const SpecialFolders& folders);
 // Journals live beside the settings file in use.
 QString journalFolderFor(const QString& settingsFile);
 // Throws CliError (exit code 2) for arguments that make no command, its
 // message taken from texts.
-Options parseOptions(const QStringList& arguments, const TranslationCatalogue& texts);
+Options parseOptions(const QStringList& arguments, const TranslationCatalogue& texts,
+                     const SpecialFolders& folders);
 
 } // namespace tervane::cli

@@ -103,7 +103,7 @@ const std::array<BuiltInText, 27> CliBuiltInTexts{{
     {u"CLI_MARQUE_CHAINE", u"(enchaîné)"},
 }};
 
-QString settingsFileOf(const QStringList& arguments)
+QString settingsFileOf(const QStringList& arguments, const SpecialFolders& folders)
 {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
@@ -112,7 +112,7 @@ QString settingsFileOf(const QStringList& arguments)
         if (argument.startsWith(u"--settings="))
             return argument.mid(11);
     }
-    return defaultSettingsFile();
+    return defaultSettingsFile(folders);
 }
 
 TranslationCatalogue cliCatalogue(const QString& settingsFile)

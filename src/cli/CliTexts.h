@@ -2,6 +2,7 @@
 
 #include "i18n/BuiltInTexts.h"
 #include "i18n/TranslationCatalogue.h"
+#include "services/SpecialFolders.h"
 
 #include <QStringList>
 #include <array>
@@ -13,7 +14,7 @@ namespace tervane::cli {
 extern const std::array<BuiltInText, 27> CliBuiltInTexts;
 
 // The settings file the arguments name, else the program's own.
-QString settingsFileOf(const QStringList& arguments);
+QString settingsFileOf(const QStringList& arguments, const SpecialFolders& folders);
 
 // The program's catalogue and the command line's own texts, in the language
 // the window would use with that settings file (chosen without writing

@@ -6,7 +6,6 @@
 #include "i18n/TextKeys.h"
 #include "naming/Numbering.h"
 #include "naming/PasteSources.h"
-#include "platform/TagLibTags.h"
 #include "rename/PlanOrder.h"
 #include "services/AppError.h"
 #include "settings/IniFile.h"
@@ -37,13 +36,14 @@ QStringList standardInputLines()
 } // namespace
 
 CommandContext::CommandContext(Options commandOptions, TranslationCatalogue catalogue,
-                               FileSystem& files, OutputStreams outputs)
+                               const CliServices& services, OutputStreams outputs)
     : options(std::move(commandOptions))
-    , fileSystem(files)
+    , fileSystem(services.fileSystem)
+    , tagReading(services.tagReading)
     , streams(outputs)
     , texts(std::move(catalogue))
     , journal(journalFolderFor(options.settingsFile))
-    , session(files)
+    , session(services.fileSystem)
     , prompter(outputs.err)
 {}
 
@@ -121,9 +121,8 @@ QStringList PreviewCommand::templateLines(const QString& pattern) const
     if (pattern.contains(NumberPlaceholder, Qt::CaseInsensitive) && !fillWidthSuits(width, files))
         throw CliError{Refused, m_context.text(TextKey::FillWidthTooSmall)};
     const RenameWorkspace& workspace = m_context.workspace();
-    WaitedTagReading tagReading;
     return *filledTemplateLines(pattern, width, {workspace.listedFolder, workspace.fileRows},
-                                tagReading);
+                                m_context.tagReading);
 }
 
 QStringList PreviewCommand::namesFileLines() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/CliApp.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
@@ -16,8 +17,8 @@ namespace tervane::cli {
 // writes, the texts in the language of the settings, the journals and one
 // session.
 struct CommandContext {
-    CommandContext(Options commandOptions, TranslationCatalogue catalogue, FileSystem& files,
-                   OutputStreams streams = {});
+    CommandContext(Options commandOptions, TranslationCatalogue catalogue,
+                   const CliServices& services, OutputStreams streams = {});
     // A text in the language of the settings, with its values.
     QString text(const QString& key, const QStringList& values = {}) const
     {
@@ -27,6 +28,7 @@ struct CommandContext {
 
     Options options;
     FileSystem& fileSystem;
+    TagReading& tagReading;
     OutputStreams streams;
     TranslationCatalogue texts;
     RenameJournal journal;

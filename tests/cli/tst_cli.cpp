@@ -1,4 +1,6 @@
 #include "cli/CliApp.h"
+#include "platform/SystemFolders.h"
+#include "platform/TagLibTags.h"
 #include "rename/FolderLock.h"
 #include "rename/RenameJournal.h"
 #include "support/AudioFiles.h"
@@ -22,6 +24,14 @@
 using namespace tervane;
 
 using namespace Qt::StringLiterals;
+
+// The system's services for the command line run in this process, on the
+// file system given.
+CliServices on(FileSystem& fileSystem)
+{
+    static WaitedTagReading tagReading;
+    return {fileSystem, tagReading, systemSpecialFolders()};
+}
 
 // The real tervane-cli executable on temporary folders, and the same command
 // line run in this process where faults must be injected.
@@ -77,7 +87,7 @@ class TestCli : public QObject {
                 std::fopen("/dev/null", "w"), &std::fclose);
             return runCliCommand(QStringList{u"tervane-cli"_s, command, folder} + more +
                                      QStringList{u"--settings"_s, settings},
-                                 fileSystem, {nowhere.get(), nowhere.get()});
+                                 on(fileSystem), {nowhere.get(), nowhere.get()});
         }
         // The command line in this process as an ordinary user, for files only
         // root could read.
@@ -91,7 +101,7 @@ class TestCli : public QObject {
             {
                 const AsOrdinaryUser user;
                 result.exitCode = runCliCommand(QStringList{u"tervane-cli"_s} + arguments,
-                                                fileSystem, {out.get(), err.get()});
+                                                on(fileSystem), {out.get(), err.get()});
             }
             const auto text = [](std::FILE* stream) {
                 std::rewind(stream);
@@ -370,7 +380,7 @@ private slots:
         const QString names = WriteFile(bench.root.filePath(u"names.txt"_s), "x\ny\n");
         QCOMPARE(runCliCommand({u"tervane-cli"_s, u"rename"_s, link, u"--names"_s, names,
                                 u"--settings"_s, bench.settings},
-                               retargeted, {stdout, stdout}),
+                               on(retargeted), {stdout, stdout}),
                  0);
         QCOMPARE(bench.onDisk(), (QStringList{u"x.mp3=a.mp3"_s, u"y.mp3=b.mp3"_s}));
         QCOMPARE(ReadFile(other + u"/a.mp3"_s), QByteArray("other"));
@@ -443,7 +453,7 @@ private slots:
         std::FILE* err = std::tmpfile();
         QCOMPARE(runCliCommand(
                      {u"tervane-cli"_s, u"undo"_s, bench.folder, u"--settings"_s, bench.settings},
-                     real, {stdout, err}),
+                     on(real), {stdout, err}),
                  2);
         std::rewind(err);
         char said[512] = {};
