@@ -157,7 +157,7 @@ void PreviewCommand::printPlan(const QStringList& rows) const
     }
 }
 
-void PreviewCommand::refuseUnpairedPlan()
+void PreviewCommand::refuseUnpairedPlan() const
 {
     const qsizetype files = m_context.workspace().fileRows.size();
     const auto names = qsizetype(m_context.workspace().nameRows.size());
@@ -190,15 +190,20 @@ void warnUnsavedJournal(const CommandContext& context, const JournalRecorder& re
                                                 {context.journal.fileFor(context.options.folder)}));
 }
 
+RenameFilesCommand::RenameFilesCommand(CommandContext& context)
+    : m_context(context)
+    , m_preview(context)
+{}
+
 int RenameFilesCommand::run()
 {
-    makePlan();
+    m_preview.makePlan();
     return renameFiles();
 }
 
 int RenameFilesCommand::renameFiles()
 {
-    refuseUnpairedPlan();
+    m_preview.refuseUnpairedPlan();
     const RenameSession::PlannedRenaming planned =
         m_context.session.planRenaming(!m_context.options.inOrder);
     const std::vector<RenameStep>& plan = planned.steps;
@@ -220,8 +225,8 @@ int RenameFilesCommand::renameFiles()
     warnUnsavedJournal(m_context, recorder);
     if (outcome != RenameOutcome::Finished)
         return StepFailed;
-    report(m_context.text(CliKey::FilesRenamed,
-                          {QString::number(filesMoved(m_context.workspace().undoSet))}));
+    m_preview.report(m_context.text(CliKey::FilesRenamed,
+                                    {QString::number(filesMoved(m_context.workspace().undoSet))}));
     return Done;
 }
 

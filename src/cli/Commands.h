@@ -40,17 +40,13 @@ struct CommandContext {
 class PreviewCommand {
 public:
     explicit PreviewCommand(CommandContext& context);
-    virtual ~PreviewCommand() = default;
-    virtual int run();
+    int run();
 
-protected:
     void makePlan();
     // Refuses a plan whose lists do not pair up, or with an empty or doubled name.
-    void refuseUnpairedPlan();
+    void refuseUnpairedPlan() const;
     // The summary goes with the listing, unless the listing is for programs.
     void report(const QString& summary) const;
-
-    CommandContext& m_context;
 
 private:
     void listFiles();
@@ -60,16 +56,21 @@ private:
     QStringList templateLines(const QString& pattern) const;
     QStringList namesFileLines() const;
     void printPlan(const QStringList& rows) const;
+
+    CommandContext& m_context;
 };
 
 // The preview, then the renaming itself, kept in the folder's journal.
-class RenameFilesCommand : public PreviewCommand {
+class RenameFilesCommand {
 public:
-    using PreviewCommand::PreviewCommand;
-    int run() override;
+    explicit RenameFilesCommand(CommandContext& context);
+    int run();
 
 private:
     int renameFiles();
+
+    CommandContext& m_context;
+    PreviewCommand m_preview;
 };
 
 // Renames back the last renaming of the folder, from its journal, resuming
