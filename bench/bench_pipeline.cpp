@@ -44,16 +44,16 @@ struct Session {
         window->load();
         window->showAsLoaded();
         window->settingsClicked();
-        OptionsPanel& panel = *window->picOptions;
-        panel.chkSuppressionTermes->setChecked(true);
-        panel.txtSuppressionTermes->setText(QStringLiteral("live;(remix);bonus"));
-        panel.chkSuppressionMajuscules->setChecked(true);
-        panel.chkSuppressionCaracteres->setChecked(true);
-        panel.txtSuppressionCaracteresNombre->setText(QStringLiteral("1"));
-        panel.optSuppressionCaracteresPosition[1]->setChecked(true);
-        panel.chkAjoutChaine->setChecked(true);
-        panel.txtAjoutChaine->setText(QStringLiteral(" (Live)"));
-        panel.optAjoutChainePosition[1]->setChecked(true);
+        OptionsPanel& panel = *window->optionsPanel;
+        panel.removeTermsBox->setChecked(true);
+        panel.termsEdit->setText(QStringLiteral("live;(remix);bonus"));
+        panel.removeCapitalsBox->setChecked(true);
+        panel.removeCharactersBox->setChecked(true);
+        panel.removeCharactersCountEdit->setText(QStringLiteral("1"));
+        panel.removeCharactersPlaces[1]->setChecked(true);
+        panel.addStringBox->setChecked(true);
+        panel.addStringEdit->setText(QStringLiteral(" (Live)"));
+        panel.addStringPlaces[1]->setChecked(true);
 
         QString text;
         for (int i = 1; i <= size; ++i)
@@ -85,7 +85,7 @@ void BM_ReapplyRun(benchmark::State& state)
 {
     MainWindow& window = *session().window;
     for (auto _ : state)
-        window.picOptions->chkSuppressionMajuscules->toggle();
+        window.optionsPanel->removeCapitalsBox->toggle();
     state.counters["names"] = double(window.workspace().nameRows.size());
 }
 BENCHMARK(BM_ReapplyRun)->Unit(benchmark::kMillisecond);
@@ -108,10 +108,10 @@ void BM_ReapplyRowByRow(benchmark::State& state)
     const RenameWorkspace& workspace = window.workspace();
     std::vector<NameRecord> records = workspace.sourceRecords;
     std::vector<NameRow> rows = workspace.nameRows; // the list's own items
-    auto* model = static_cast<NameListModel*>(window.lvwNoms->model());
+    auto* model = static_cast<NameListModel*>(window.nameList->model());
     for (auto _ : state) {
         const std::vector<NameRow> names = generateNameRows(
-            records, window.picOptions->currentTreatmentOptions(), workspace.fileRows);
+            records, window.optionsPanel->currentTreatmentOptions(), workspace.fileRows);
         for (std::size_t i = 0; i < names.size(); ++i) {
             rows[i] = names[i];
             const QModelIndex row = model->index(int(i));
@@ -128,7 +128,7 @@ void BM_GenerateNamesOnly(benchmark::State& state)
 {
     MainWindow& window = *session().window;
     std::vector<NameRecord> records = window.workspace().sourceRecords;
-    TreatmentOptions options = window.picOptions->currentTreatmentOptions();
+    TreatmentOptions options = window.optionsPanel->currentTreatmentOptions();
     for (auto _ : state) {
         options.removeCapitals = !options.removeCapitals;
         benchmark::DoNotOptimize(generateNameRows(records, options, window.workspace().fileRows));
@@ -193,7 +193,7 @@ BENCHMARK(BM_LayoutClientArea)->Unit(benchmark::kMillisecond);
 void BM_DragOneRow(benchmark::State& state)
 {
     MainWindow& window = *session(int(state.range(0))).window;
-    QTreeView* names = window.lvwNoms;
+    QTreeView* names = window.nameList;
     const QModelIndex middle = names->model()->index(names->model()->rowCount() / 2, 0);
     names->selectionModel()->setCurrentIndex(middle, QItemSelectionModel::ClearAndSelect);
     names->scrollTo(middle);
@@ -215,7 +215,7 @@ BENCHMARK(BM_DragOneRow)->Arg(10000)->Arg(ListSize)->Unit(benchmark::kMillisecon
 void BM_PatternKeystroke(benchmark::State& state)
 {
     MainWindow& window = *session().window;
-    QLineEdit* patterns = window.picOptions->txtExtensions;
+    QLineEdit* patterns = window.optionsPanel->patternsEdit;
     const QString typed = patterns->text();
     bool longer = false;
     for (auto _ : state) {
@@ -230,13 +230,13 @@ BENCHMARK(BM_PatternKeystroke)->Unit(benchmark::kMillisecond);
 void BM_FolderKeystroke(benchmark::State& state)
 {
     MainWindow& window = *session().window;
-    const QString folder = window.txtRepertoire->text();
+    const QString folder = window.folderEdit->text();
     bool longer = false;
     for (auto _ : state) {
         longer = !longer;
-        window.txtRepertoire->setText(longer ? folder + u'x' : folder);
+        window.folderEdit->setText(longer ? folder + u'x' : folder);
     }
-    window.txtRepertoire->setText(folder);
+    window.folderEdit->setText(folder);
 }
 BENCHMARK(BM_FolderKeystroke)->Unit(benchmark::kMicrosecond);
 

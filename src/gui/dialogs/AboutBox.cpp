@@ -44,40 +44,40 @@ AboutBox::AboutBox(const LanguageFile& language, bool alwaysOnTop, QWidget* pare
     setWindowTitle(u"A propos de Tervane"_s);
     setWindowFlag(Qt::WindowStaysOnTopHint, alwaysOnTop);
 
-    imgLogo = makeControl<QLabel>(this, u"imgLogo"_s);
-    imgLogo->setPixmap(programIcon().pixmap(64, 64));
-    lblVersion = makeControl<QLabel>(this, u"lblVersion"_s);
-    lblVersion->setProperty(FixedTextProperty, true);
-    lblVersion->setText(u"<b style=\"font-size:large\">%1</b>"_s.arg(getTitleWithVersion()));
-    lblDescription = makeText(
+    logoImage = makeControl<QLabel>(this, u"imgLogo"_s);
+    logoImage->setPixmap(programIcon().pixmap(64, 64));
+    versionLabel = makeControl<QLabel>(this, u"lblVersion"_s);
+    versionLabel->setProperty(FixedTextProperty, true);
+    versionLabel->setText(u"<b style=\"font-size:large\">%1</b>"_s.arg(getTitleWithVersion()));
+    descriptionLabel = makeText(
         this, u"lblDescription"_s,
         u"Renomme d'un coup les fichiers d'un dossier : les fichiers à gauche, leurs nouveaux noms "
         "à droite, ligne à ligne, nettoyés et numérotés à votre goût."_s);
-    lblEditeur = makeText(this, u"lblEditeur"_s, u"Un logiciel Morvak."_s);
-    lblCredits = makeText(this, u"lblCredits"_s,
-                          u"Conception, programmation, icône et traductions : l'équipe Morvak. "
-                          "Merci à tous ceux qui signalent un problème ou proposent une "
-                          "traduction."_s);
+    publisherLabel = makeText(this, u"lblEditeur"_s, u"Un logiciel Morvak."_s);
+    creditsLabel = makeText(this, u"lblCredits"_s,
+                            u"Conception, programmation, icône et traductions : l'équipe Morvak. "
+                            "Merci à tous ceux qui signalent un problème ou proposent une "
+                            "traduction."_s);
     const QString site = QString::fromUtf16(WebSite);
-    lblSite = makeLink(this, u"lblSite"_s, site, site.section(u"//"_s, 1));
+    siteLabel = makeLink(this, u"lblSite"_s, site, site.section(u"//"_s, 1));
     const QString mail = QString::fromUtf16(MailAddress);
-    lblCourriel = makeLink(this, u"lblCourriel"_s, u"mailto:"_s + mail, mail);
-    btnFermer = makeControl<QPushButton>(this, u"btnFermer"_s);
-    btnFermer->setText(u"&Fermer"_s);
-    btnFermer->setDefault(true);
-    connect(btnFermer, &QPushButton::clicked, this, &QDialog::accept);
+    mailLabel = makeLink(this, u"lblCourriel"_s, u"mailto:"_s + mail, mail);
+    closeButton = makeControl<QPushButton>(this, u"btnFermer"_s);
+    closeButton->setText(u"&Fermer"_s);
+    closeButton->setDefault(true);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
 
     // Free prose of any length: the layout wraps it, and the box takes the
     // size it needs and keeps it.
     auto* layout = new QGridLayout(this);
-    layout->addWidget(imgLogo, 0, 0, 2, 1, Qt::AlignTop);
-    layout->addWidget(lblVersion, 0, 1);
+    layout->addWidget(logoImage, 0, 0, 2, 1, Qt::AlignTop);
+    layout->addWidget(versionLabel, 0, 1);
     int row = 1;
-    for (QLabel* text : {lblDescription, lblEditeur, lblCredits, lblSite, lblCourriel})
+    for (QLabel* text : {descriptionLabel, publisherLabel, creditsLabel, siteLabel, mailLabel})
         layout->addWidget(text, row++, 1);
-    layout->addWidget(btnFermer, row, 0, 1, 2, Qt::AlignRight);
+    layout->addWidget(closeButton, row, 0, 1, 2, Qt::AlignRight);
     layout->setHorizontalSpacing(16);
-    lblDescription->setMinimumWidth(360);
+    descriptionLabel->setMinimumWidth(360);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     translateForm(this, language);

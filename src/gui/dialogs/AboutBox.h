@@ -17,14 +17,14 @@ class AboutBox : public QDialog {
 public:
     AboutBox(const LanguageFile& language, bool alwaysOnTop, QWidget* parent);
 
-    QLabel* imgLogo = nullptr;
-    QLabel* lblVersion = nullptr;
-    QLabel* lblDescription = nullptr;
-    QLabel* lblEditeur = nullptr;
-    QLabel* lblCredits = nullptr;
-    QLabel* lblSite = nullptr;
-    QLabel* lblCourriel = nullptr;
-    QPushButton* btnFermer = nullptr;
+    QLabel* logoImage = nullptr;
+    QLabel* versionLabel = nullptr;
+    QLabel* descriptionLabel = nullptr;
+    QLabel* publisherLabel = nullptr;
+    QLabel* creditsLabel = nullptr;
+    QLabel* siteLabel = nullptr;
+    QLabel* mailLabel = nullptr;
+    QPushButton* closeButton = nullptr;
 };
 
 // The program's web site and address, as the About box links them.

@@ -59,8 +59,8 @@ NameDialog::NameDialog(const TranslationCatalogue& catalogue, const LanguageFile
     connectHandlers();
 
     translateForm(this, language);
-    fillWidthList(cboNumerotationRemplissage,
-                  [this](const QString& key) { return m_catalogue.item(key); });
+    addFillWidthEntries(fillWidthList,
+                        [this](const QString& key) { return m_catalogue.item(key); });
     fitCaptions();
     nameEdited();
     NameDialogCancelled = true;
@@ -71,40 +71,39 @@ void NameDialog::createControls()
     setFixedSize(twipsToPixels(ClientWidth, widgetDpi(this)),
                  twipsToPixels(ClientHeight, widgetDpi(this)));
 
-    lblInfo = makeLabel(this, u"lblInfo"_s, QString(), {120, 120, 5415, 615});
-    lblInfo->setWordWrap(true); // the prompt may take two lines
-    lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblNom = makeLabel(this, u"lblNom"_s, u"Nom"_s, {240, 885, 495, 255});
-    txtNom = makeControl<QLineEdit>(this, u"txtNom"_s);
-    placeInTwips(txtNom, 840, 840, 4695, 285);
-    lblNumerotationRemplissage =
-        makeLabel(this, u"lblNumérotationRemplissage"_s, u"Remplissage (par des zéros)"_s,
-                  {240, 1335, 2175, 255});
-    cboNumerotationRemplissage = makeControl<QComboBox>(this, u"cboNumérotationRemplissage"_s);
-    cboNumerotationRemplissage->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    placeInTwips(cboNumerotationRemplissage, 2400, 1275, 3135, 315);
-    btnOK = makeCaptioned<QPushButton>(this, u"btnOK"_s, u"&OK"_s, {1560, 2040, 1215, 375});
-    btnOK->setDefault(true);
-    btnAnnuler =
+    promptLabel = makeLabel(this, u"lblInfo"_s, QString(), {120, 120, 5415, 615});
+    promptLabel->setWordWrap(true); // the prompt may take two lines
+    promptLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    nameLabel = makeLabel(this, u"lblNom"_s, u"Nom"_s, {240, 885, 495, 255});
+    nameEdit = makeControl<QLineEdit>(this, u"txtNom"_s);
+    placeInTwips(nameEdit, 840, 840, 4695, 285);
+    fillWidthLabel = makeLabel(this, u"lblNumérotationRemplissage"_s,
+                               u"Remplissage (par des zéros)"_s, {240, 1335, 2175, 255});
+    fillWidthList = makeControl<QComboBox>(this, u"cboNumérotationRemplissage"_s);
+    fillWidthList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    placeInTwips(fillWidthList, 2400, 1275, 3135, 315);
+    okButton = makeCaptioned<QPushButton>(this, u"btnOK"_s, u"&OK"_s, {1560, 2040, 1215, 375});
+    okButton->setDefault(true);
+    cancelButton =
         makeCaptioned<QPushButton>(this, u"btnAnnuler"_s, u"A&nnuler"_s, {2880, 2040, 1215, 375});
 
     // A mnemonic in a translated caption leads to the control beside it.
-    lblNom->setBuddy(txtNom);
-    lblNumerotationRemplissage->setBuddy(cboNumerotationRemplissage);
-    setTabOrder(txtNom, cboNumerotationRemplissage);
-    setTabOrder(cboNumerotationRemplissage, btnOK);
-    setTabOrder(btnOK, btnAnnuler);
+    nameLabel->setBuddy(nameEdit);
+    fillWidthLabel->setBuddy(fillWidthList);
+    setTabOrder(nameEdit, fillWidthList);
+    setTabOrder(fillWidthList, okButton);
+    setTabOrder(okButton, cancelButton);
 }
 
 void NameDialog::connectHandlers()
 {
-    connect(btnOK, &QPushButton::clicked, this, &NameDialog::okClicked);
-    connect(btnAnnuler, &QPushButton::clicked, this, &NameDialog::undoClicked);
-    connect(txtNom, &QLineEdit::textChanged, this, &NameDialog::nameEdited);
+    connect(okButton, &QPushButton::clicked, this, &NameDialog::okClicked);
+    connect(cancelButton, &QPushButton::clicked, this, &NameDialog::undoClicked);
+    connect(nameEdit, &QLineEdit::textChanged, this, &NameDialog::nameEdited);
     // Only the user's choice: a selection made by the program validates through
     // the change rule instead, so that one action never shows two messages.
-    connect(cboNumerotationRemplissage, &QComboBox::activated, this, &NameDialog::fillWidthChosen);
-    txtNom->installEventFilter(this);
+    connect(fillWidthList, &QComboBox::activated, this, &NameDialog::fillWidthChosen);
+    nameEdit->installEventFilter(this);
 }
 
 // The text box and the fill list start right after their captions, which a
@@ -123,19 +122,19 @@ void NameDialog::fitCaptions()
 void NameDialog::prepare(const NameRequest& request)
 {
     setWindowTitle(request.caption);
-    lblInfo->setText(request.prompt);
+    promptLabel->setText(request.prompt);
     m_fileCount = request.fileCount;
     m_template = request.withFillWidth;
-    lblNumerotationRemplissage->setVisible(request.withFillWidth);
-    cboNumerotationRemplissage->setVisible(request.withFillWidth);
+    fillWidthLabel->setVisible(request.withFillWidth);
+    fillWidthList->setVisible(request.withFillWidth);
     if (request.withFillWidth)
-        selectComboItemByData(cboNumerotationRemplissage, request.fillWidth);
+        selectComboItemByData(fillWidthList, request.fillWidth);
     {
         // The rule runs once below, on the text and the fill entry together.
         // The text given is kept as it is: a name's source may hold the
         // colons of a duration, which only what comes in may not.
-        const QSignalBlocker quiet(txtNom);
-        txtNom->setText(request.text);
+        const QSignalBlocker quiet(nameEdit);
+        nameEdit->setText(request.text);
     }
     m_accepted = request.text;
     nameEdited();
@@ -143,7 +142,7 @@ void NameDialog::prepare(const NameRequest& request)
 
 NameAnswer NameDialog::answer() const
 {
-    return {txtNom->text(), m_template ? getComboItemData(cboNumerotationRemplissage) : -1};
+    return {nameEdit->text(), m_template ? getComboItemData(fillWidthList) : -1};
 }
 
 void NameDialog::okClicked()
@@ -159,7 +158,7 @@ void NameDialog::undoClicked()
 
 void NameDialog::nameFocused()
 {
-    txtNom->selectAll();
+    nameEdit->selectAll();
 }
 
 bool NameDialog::nameKeyPressed(const QKeyEvent* event)
@@ -195,19 +194,19 @@ QString NameDialog::cleanedEntry(const QString& text) const
 
 void NameDialog::nameEdited()
 {
-    QString text = txtNom->text();
+    QString text = nameEdit->text();
     const QString clean = cleanedEntry(text);
     if (clean != text) {
         // Pasted characters: the caret stays about where it was.
-        const qsizetype caret = txtNom->cursorPosition() - 1;
+        const qsizetype caret = nameEdit->cursorPosition() - 1;
         m_prompter.beep();
         {
             // This run goes on with the clean text; running again would
             // validate, and perhaps show the same message, twice.
-            const QSignalBlocker quiet(txtNom);
-            txtNom->setText(clean);
+            const QSignalBlocker quiet(nameEdit);
+            nameEdit->setText(clean);
         }
-        txtNom->setCursorPosition(int(std::clamp<qsizetype>(caret, 0, clean.size())));
+        nameEdit->setCursorPosition(int(std::clamp<qsizetype>(caret, 0, clean.size())));
         text = clean;
     }
     m_accepted = text;
@@ -216,8 +215,8 @@ void NameDialog::nameEdited()
     // refused. A template's track number is zero-filled as its number is.
     const bool hasNumber = text.contains(NumberPlaceholder, Qt::CaseInsensitive) ||
                            (m_template && text.contains(TrackField));
-    lblNumerotationRemplissage->setEnabled(hasNumber);
-    cboNumerotationRemplissage->setEnabled(hasNumber);
+    fillWidthLabel->setEnabled(hasNumber);
+    fillWidthList->setEnabled(hasNumber);
     updateOkButton();
 }
 
@@ -230,14 +229,14 @@ void NameDialog::updateOkButton()
 {
     // The fill width is checked even for an empty text, so that choosing an
     // unsuitable width is reported at once.
-    const bool fillSuits = validateFillWidth(cboNumerotationRemplissage, m_fileCount, m_prompter,
+    const bool fillSuits = validateFillWidth(fillWidthList, m_fileCount, m_prompter,
                                              m_catalogue.item(TextKey::FillWidthTooSmall));
-    btnOK->setEnabled(!txtNom->text().isEmpty() && fillSuits);
+    okButton->setEnabled(!nameEdit->text().isEmpty() && fillSuits);
 }
 
 bool NameDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == txtNom) {
+    if (watched == nameEdit) {
         if (event->type() == QEvent::KeyPress && !nameKeyPressed(static_cast<QKeyEvent*>(event)))
             return true;
         if (event->type() == QEvent::FocusIn)

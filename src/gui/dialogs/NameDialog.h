@@ -44,13 +44,13 @@ public:
     // True until the user confirms with OK.
     bool NameDialogCancelled = true;
 
-    QLabel* lblInfo = nullptr;
-    QLabel* lblNom = nullptr;
-    QLineEdit* txtNom = nullptr;
-    QLabel* lblNumerotationRemplissage = nullptr;
-    QComboBox* cboNumerotationRemplissage = nullptr;
-    QPushButton* btnOK = nullptr;
-    QPushButton* btnAnnuler = nullptr;
+    QLabel* promptLabel = nullptr;
+    QLabel* nameLabel = nullptr;
+    QLineEdit* nameEdit = nullptr;
+    QLabel* fillWidthLabel = nullptr;
+    QComboBox* fillWidthList = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

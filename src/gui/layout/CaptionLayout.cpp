@@ -105,7 +105,7 @@ void layoutButtonColumn(TwipsLayout& layout, const CaptionWidths& captions, int 
     int width = 0;
     for (const QString& button : ColumnButtons)
         width = std::max(width, fittedWidth(captions, button, 300));
-    // btnColler and its arrow form one split button of the shared width.
+    // pasteButton and its arrow form one split button of the shared width.
     width = std::max(width, captions.value(u"btnColler"_s).control + splitArrow);
     for (const QString& button : ColumnButtons) {
         QRect& place = layout[button];

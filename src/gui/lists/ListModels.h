@@ -6,7 +6,7 @@
 
 namespace tervane {
 
-// The rows of lvwFichiers: the current file names of the session, shown
+// The rows of fileList: the current file names of the session, shown
 // again whenever it lists or renames them.
 class FileListModel : public QAbstractListModel {
     Q_OBJECT
@@ -32,7 +32,7 @@ private:
     int m_shownRows = 0;
 };
 
-// The rows of lvwNoms: the new names, duplicates in red, shown again
+// The rows of nameList: the new names, duplicates in red, shown again
 // whenever the session makes them.
 class NameListModel : public QAbstractListModel {
     Q_OBJECT

@@ -46,13 +46,13 @@ NameListEditor::NameListEditor(RenameSession& session, PairedLists& lists, QTree
     , m_viewport(names->viewport())
     , m_host(host)
 {
-    tmrRetardateur.setObjectName(u"tmrRetardateur"_s);
-    tmrRetardateur.setInterval(200);
-    tmrRetardateur.setSingleShot(true);
-    connect(&tmrRetardateur, &QTimer::timeout, this, &NameListEditor::dragArmed);
-    tmrCurseur.setObjectName(u"tmrCurseur"_s);
-    tmrCurseur.setInterval(200);
-    connect(&tmrCurseur, &QTimer::timeout, this, &NameListEditor::watchPointer);
+    dragDelayTimer.setObjectName(u"tmrRetardateur"_s);
+    dragDelayTimer.setInterval(200);
+    dragDelayTimer.setSingleShot(true);
+    connect(&dragDelayTimer, &QTimer::timeout, this, &NameListEditor::dragArmed);
+    pointerWatchTimer.setObjectName(u"tmrCurseur"_s);
+    pointerWatchTimer.setInterval(200);
+    connect(&pointerWatchTimer, &QTimer::timeout, this, &NameListEditor::watchPointer);
 
     names->installEventFilter(this);
     m_viewport->installEventFilter(this);
@@ -288,7 +288,7 @@ bool NameListEditor::mousePressed(const QMouseEvent* event)
         m_lists.updateMoveAvailability();
         return true;
     }
-    tmrRetardateur.start();
+    dragDelayTimer.start();
     // A press on a selected row keeps the selection, so that several rows
     // can be dragged together; a click without a drag selects the row alone.
     if (m_names->selectionModel()->isRowSelected(row, {}) && event->modifiers() == Qt::NoModifier) {
@@ -327,7 +327,7 @@ bool NameListEditor::mouseMoved(const QMouseEvent* event)
 
 bool NameListEditor::mouseReleased(const QMouseEvent* event)
 {
-    tmrRetardateur.stop();
+    dragDelayTimer.stop();
     m_dragRow = -1;
     m_names->viewport()->unsetCursor();
     const int deferred = std::exchange(m_deferredRow, -1);
@@ -366,14 +366,14 @@ void NameListEditor::dragArmed()
     m_dragRow = m_pressedRow;
     m_armed = true;
     m_names->viewport()->setCursor(Qt::SizeVerCursor);
-    tmrCurseur.start();
+    pointerWatchTimer.start();
 }
 
 void NameListEditor::watchPointer()
 {
     if (QGuiApplication::mouseButtons() & Qt::LeftButton)
         return;
-    tmrCurseur.stop();
+    pointerWatchTimer.stop();
     m_names->viewport()->unsetCursor();
 }
 

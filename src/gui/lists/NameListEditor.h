@@ -49,8 +49,8 @@ public:
 
     // The delay before a press on a row arms a drag, and the watch that
     // gives the pointer back once the button is up.
-    QTimer tmrRetardateur;
-    QTimer tmrCurseur;
+    QTimer dragDelayTimer;
+    QTimer pointerWatchTimer;
     int pressedRow() const { return m_pressedRow; }
     int dragRow() const { return m_dragRow; }
 

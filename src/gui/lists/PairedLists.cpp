@@ -44,10 +44,10 @@ PairedLists::PairedLists(const RenameWorkspace& workspace, QTreeView* files, QTr
     , m_files(files)
     , m_names(names)
 {
-    tmrTopIndex.setObjectName(QStringLiteral("tmrTopIndex"));
-    tmrTopIndex.setInterval(100);
-    connect(&tmrTopIndex, &QTimer::timeout, this, &PairedLists::alignTopRows);
-    tmrTopIndex.start();
+    scrollSyncTimer.setObjectName(QStringLiteral("tmrTopIndex"));
+    scrollSyncTimer.setInterval(100);
+    connect(&scrollSyncTimer, &QTimer::timeout, this, &PairedLists::alignTopRows);
+    scrollSyncTimer.start();
 
     connect(files, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& index) { fileRowClicked(index.row()); });

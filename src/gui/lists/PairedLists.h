@@ -27,7 +27,7 @@ public:
     int alignTopIndex(QTreeView* source, int sourceTop, QTreeView* target, int targetTop);
     void updateMoveAvailability();
 
-    QTimer tmrTopIndex;
+    QTimer scrollSyncTimer;
     // Whether the selected names can move up or down a row.
     bool canMoveUp() const { return m_canMoveUp; }
     bool canMoveDown() const { return m_canMoveDown; }

@@ -80,10 +80,10 @@ void MainWindow::connectLists()
 {
     m_fileModel = new FileListModel(m_session, this);
     m_nameModel = new NameListModel(m_session, this);
-    lvwFichiers->setModel(m_fileModel);
-    lvwNoms->setModel(m_nameModel);
-    m_pairedLists = new PairedLists(m_workspace, lvwFichiers, lvwNoms, this);
-    m_nameEditor = new NameListEditor(m_session, *m_pairedLists, lvwNoms, *this, this);
+    fileList->setModel(m_fileModel);
+    nameList->setModel(m_nameModel);
+    m_pairedLists = new PairedLists(m_workspace, fileList, nameList, this);
+    m_nameEditor = new NameListEditor(m_session, *m_pairedLists, nameList, *this, this);
     // The models follow the session themselves; the counters and columns too.
     connect(&m_session, &RenameSession::filesChanged, this, [this] {
         updateListCounters(false);
@@ -94,47 +94,46 @@ void MainWindow::connectLists()
         fitListColumns(false);
     });
     connect(&m_session, &RenameSession::undoChanged, this,
-            [this] { btnAnnuler->setEnabled(!m_workspace.undoSet.empty()); });
+            [this] { undoButton->setEnabled(!m_workspace.undoSet.empty()); });
 }
 
 void MainWindow::connectHandlers()
 {
-    connect(mnuFichierQuitter, &QAction::triggered, this, &QWidget::close);
-    connect(btnQuitter, &QPushButton::clicked, this, &QWidget::close);
-    connect(mnuAideAPropos, &QAction::triggered, this, &MainWindow::showAboutBox);
-    for (QAction* option :
-         {mnuOptionsMemoriserPosition, mnuOptionsMemoriserTaille, mnuOptionsMemoriserSeparateur,
-          mnuOptionsMinimiserSystray, mnuOptionsToujoursAuDessus, mnuOptionsResoudrePermutations})
+    connect(quitAction, &QAction::triggered, this, &QWidget::close);
+    connect(quitButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(aboutAction, &QAction::triggered, this, &MainWindow::showAboutBox);
+    for (QAction* option : {rememberPositionAction, rememberSizeAction, rememberSplitterAction,
+                            minimiseToTrayAction, alwaysOnTopAction, resolvePermutationsAction})
         connect(option, &QAction::triggered, this, [this] { m_state.windowOptionsChanged = true; });
-    connect(mnuOptionsToujoursAuDessus, &QAction::triggered, this, &MainWindow::applyAlwaysOnTop);
+    connect(alwaysOnTopAction, &QAction::triggered, this, &MainWindow::applyAlwaysOnTop);
     connectTray();
-    connect(btnReglages, &QPushButton::clicked, this, &MainWindow::settingsClicked);
-    connect(mnuOptionsAfficher, &QAction::triggered, this, &MainWindow::settingsClicked);
-    connect(picOptions->cboLangue, &QComboBox::activated, this, &MainWindow::languageChosen);
-    picOptions->setServices(m_context.prompter, [this](const QString& key) { return text(key); });
-    connect(picOptions, &OptionsPanel::settingsEdited, this,
+    connect(settingsButton, &QPushButton::clicked, this, &MainWindow::settingsClicked);
+    connect(showSettingsAction, &QAction::triggered, this, &MainWindow::settingsClicked);
+    connect(optionsPanel->languageList, &QComboBox::activated, this, &MainWindow::languageChosen);
+    optionsPanel->setServices(m_context.prompter, [this](const QString& key) { return text(key); });
+    connect(optionsPanel, &OptionsPanel::settingsEdited, this,
             [this] { m_state.treatmentSettingsChanged = true; });
-    connect(picOptions, &OptionsPanel::namesStale, this,
+    connect(optionsPanel, &OptionsPanel::namesStale, this,
             [this] { runNamePipeline(NameSource::Reapply); });
-    connect(picOptions, &OptionsPanel::fillWidthChosen, this, &MainWindow::fillWidthChosen);
-    connect(picOptions, &OptionsPanel::extensionsEdited, this, &MainWindow::patternsEdited);
-    connect(txtRepertoire, &QLineEdit::textChanged, this, &MainWindow::folderEdited);
-    connect(btnRafraichir, &QPushButton::clicked, this, &MainWindow::refreshClicked);
-    connect(btnViderListe, &QPushButton::clicked, this, &MainWindow::clearNamesClicked);
-    connect(btnParcourir, &QPushButton::clicked, this, &MainWindow::browseClicked);
-    connect(btnColler, &QPushButton::clicked, this, &MainWindow::pasteClicked);
-    connect(btnRenommer, &QPushButton::clicked, this, &MainWindow::renameClicked);
-    connect(btnAnnuler, &QPushButton::clicked, this, &MainWindow::undoClicked);
-    btnCollerPlus->installEventFilter(this);
-    picSeparateur->installEventFilter(this);
-    connect(chkTriNum, &QCheckBox::clicked, this, [this] { refreshFileList(false); });
-    new TextDropTarget(lvwNoms->viewport(), [this](const QString& text) { dropText(text); });
-    new FolderDropTarget(txtRepertoire, [this](const QString& folder) { folderDropped(folder); });
-    txtRepertoire->installEventFilter(this);
+    connect(optionsPanel, &OptionsPanel::fillWidthChosen, this, &MainWindow::fillWidthChosen);
+    connect(optionsPanel, &OptionsPanel::extensionsEdited, this, &MainWindow::patternsEdited);
+    connect(folderEdit, &QLineEdit::textChanged, this, &MainWindow::folderEdited);
+    connect(refreshButton, &QPushButton::clicked, this, &MainWindow::refreshClicked);
+    connect(clearNamesButton, &QPushButton::clicked, this, &MainWindow::clearNamesClicked);
+    connect(browseButton, &QPushButton::clicked, this, &MainWindow::browseClicked);
+    connect(pasteButton, &QPushButton::clicked, this, &MainWindow::pasteClicked);
+    connect(renameButton, &QPushButton::clicked, this, &MainWindow::renameClicked);
+    connect(undoButton, &QPushButton::clicked, this, &MainWindow::undoClicked);
+    pasteMenuButton->installEventFilter(this);
+    splitterBar->installEventFilter(this);
+    connect(numericSortBox, &QCheckBox::clicked, this, [this] { refreshFileList(false); });
+    new TextDropTarget(nameList->viewport(), [this](const QString& text) { dropText(text); });
+    new FolderDropTarget(folderEdit, [this](const QString& folder) { folderDropped(folder); });
+    folderEdit->installEventFilter(this);
 
-    tmrUnload.setObjectName(QStringLiteral("tmrUnload"));
-    tmrUnload.setInterval(50);
-    connect(&tmrUnload, &QTimer::timeout, this, &MainWindow::unloadTimeout);
+    unloadTimer.setObjectName(QStringLiteral("tmrUnload"));
+    unloadTimer.setInterval(50);
+    connect(&unloadTimer, &QTimer::timeout, this, &MainWindow::unloadTimeout);
 }
 
 // ---------------------------------------------------------------- running
@@ -161,7 +160,7 @@ void MainWindow::activated()
 void MainWindow::applyAlwaysOnTop()
 {
     // Later: the About box joins the topmost band too.
-    const bool onTop = mnuOptionsToujoursAuDessus->isChecked();
+    const bool onTop = alwaysOnTopAction->isChecked();
     if (onTop != bool(windowFlags() & Qt::WindowStaysOnTopHint)) {
         const bool wasVisible = isVisible();
         setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
@@ -172,7 +171,7 @@ void MainWindow::applyAlwaysOnTop()
 
 void MainWindow::showAboutBox()
 {
-    AboutBox about(m_languageFile, mnuOptionsToujoursAuDessus->isChecked(), this);
+    AboutBox about(m_languageFile, alwaysOnTopAction->isChecked(), this);
     about.exec();
     activateWindow();
 }
@@ -181,7 +180,7 @@ void MainWindow::showAboutBox()
 
 void MainWindow::refreshFileList(bool refreshFirst)
 {
-    m_session.listFiles(refreshFirst, chkTriNum->isChecked());
+    m_session.listFiles(refreshFirst, numericSortBox->isChecked());
     if (!m_workspace.fileRows.isEmpty())
         adjustFillWidth();
 }
@@ -189,7 +188,7 @@ void MainWindow::refreshFileList(bool refreshFirst)
 // The fill width follows the number of files, unless no fill is chosen.
 void MainWindow::adjustFillWidth()
 {
-    QComboBox* widths = picOptions->cboNumerotationRemplissage;
+    QComboBox* widths = optionsPanel->fillWidthList;
     const int selected = getComboItemData(widths);
     const int wanted = fillWidthForListing(selected, m_workspace.fileRows.size());
     if (wanted != selected) {
@@ -203,9 +202,9 @@ void MainWindow::adjustFillWidth()
 // waits for the next counter refresh.
 void MainWindow::fillWidthChosen()
 {
-    if (!validateFillWidth(picOptions->cboNumerotationRemplissage, m_workspace.fileRows.size(),
+    if (!validateFillWidth(optionsPanel->fillWidthList, m_workspace.fileRows.size(),
                            m_context.prompter, text(TextKey::FillWidthTooSmall))) {
-        btnRenommer->setEnabled(false);
+        renameButton->setEnabled(false);
         return;
     }
     m_state.treatmentSettingsChanged = true;
@@ -217,14 +216,14 @@ void MainWindow::fitListColumns(bool fileRowsChanged)
     if (fileRowsChanged) {
         const std::vector<QStringView> files(m_workspace.fileRows.cbegin(),
                                              m_workspace.fileRows.cend());
-        m_filesWide = fitListColumn(lvwFichiers, files);
+        m_filesWide = fitListColumn(fileList, files);
     }
     std::vector<QStringView> names;
     names.reserve(m_workspace.nameRows.size());
     for (const NameRow& name : m_workspace.nameRows)
         names.push_back(name.text);
-    const bool namesWide = fitListColumn(lvwNoms, names);
-    shareHorizontalScrollBar(lvwFichiers, lvwNoms, m_filesWide || namesWide);
+    const bool namesWide = fitListColumn(nameList, names);
+    shareHorizontalScrollBar(fileList, nameList, m_filesWide || namesWide);
 }
 
 void MainWindow::runNamePipeline(NameSource source)
@@ -236,9 +235,9 @@ void MainWindow::runNamePipeline(NameSource source)
         m_context.prompter.message(text(TextKey::NoFileListed), MessageIcon::Exclamation);
         return;
     }
-    if (!validateFillWidth(picOptions->cboNumerotationRemplissage, fileCount, m_context.prompter,
+    if (!validateFillWidth(optionsPanel->fillWidthList, fileCount, m_context.prompter,
                            text(TextKey::FillWidthTooSmall))) {
-        btnRenommer->setEnabled(false);
+        renameButton->setEnabled(false);
         return;
     }
     bool failed = false;
@@ -246,7 +245,7 @@ void MainWindow::runNamePipeline(NameSource source)
         if (obtainsOwnLines(source) && !obtainPendingLines(source))
             return;
         const BusyPointer busy(m_context.prompter);
-        m_session.generateNames(picOptions->currentTreatmentOptions(),
+        m_session.generateNames(optionsPanel->currentTreatmentOptions(),
                                 source == NameSource::Reapply
                                     ? std::nullopt
                                     : std::optional<QStringList>(m_pendingLines));
@@ -269,15 +268,15 @@ void MainWindow::dropText(const QString& dropped)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == btnCollerPlus && event->type() == QEvent::MouseButtonPress) {
+    if (watched == pasteMenuButton && event->type() == QEvent::MouseButtonPress) {
         pasteMenuPressed();
         return true;
     }
-    if (watched == picSeparateur && splitterMouseEvent(event))
+    if (watched == splitterBar && splitterMouseEvent(event))
         return true;
     // The whole folder is selected on entry, after the box's own handling.
-    if (watched == txtRepertoire && event->type() == QEvent::FocusIn)
-        QTimer::singleShot(0, txtRepertoire, &QLineEdit::selectAll);
+    if (watched == folderEdit && event->type() == QEvent::FocusIn)
+        QTimer::singleShot(0, folderEdit, &QLineEdit::selectAll);
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -294,24 +293,24 @@ void MainWindow::clearNamesClicked()
 void MainWindow::browseClicked()
 {
     const auto folder =
-        m_context.dialogs.existingFolder(text(TextKey::ChooseFolder), txtRepertoire->text());
+        m_context.dialogs.existingFolder(text(TextKey::ChooseFolder), folderEdit->text());
     if (!folder)
         return;
-    txtRepertoire->setText(QDir::toNativeSeparators(*folder));
+    folderEdit->setText(QDir::toNativeSeparators(*folder));
     // The folder already listed is listed again.
     refreshFileList(false);
 }
 
 void MainWindow::folderDropped(const QString& folder)
 {
-    txtRepertoire->setText(folder);
+    folderEdit->setText(folder);
     refreshFileList(false);
-    txtRepertoire->selectAll();
+    folderEdit->selectAll();
 }
 
 void MainWindow::patternsEdited()
 {
-    m_session.setPattern(picOptions->extensions());
+    m_session.setPattern(optionsPanel->extensions());
     if (!m_state.isLoading)
         refreshFileList(false);
     m_state.treatmentSettingsChanged = true;
@@ -321,7 +320,7 @@ void MainWindow::patternsEdited()
 // no listing, and the list keeps the last folder reached.
 void MainWindow::folderEdited()
 {
-    if (m_session.setFolder(txtRepertoire->text()) && !m_state.isLoading)
+    if (m_session.setFolder(folderEdit->text()) && !m_state.isLoading)
         refreshFileList(false);
 }
 
@@ -332,7 +331,7 @@ bool MainWindow::fileListIsEmpty()
     if (!m_workspace.fileRows.isEmpty())
         return false;
     m_context.prompter.message(text(TextKey::NoFileListed), MessageIcon::Exclamation);
-    safeSetFocus(lvwFichiers);
+    safeSetFocus(fileList);
     return true;
 }
 
@@ -344,14 +343,14 @@ void MainWindow::pasteClicked()
 
 std::unique_ptr<PopupMenu> MainWindow::buildPasteMenu() const
 {
-    return tervane::buildPasteMenu(m_state.catalogue, txtRepertoire->text());
+    return tervane::buildPasteMenu(m_state.catalogue, folderEdit->text());
 }
 
 void MainWindow::pasteMenuPressed()
 {
     if (fileListIsEmpty())
         return;
-    const int chosen = buildPasteMenu()->trackPopup(this, -1, -1, btnCollerPlus, true);
+    const int chosen = buildPasteMenu()->trackPopup(this, -1, -1, pasteMenuButton, true);
     if (const auto source = pasteSourceOf(chosen))
         runNamePipeline(*source);
 }
@@ -374,8 +373,8 @@ bool MainWindow::obtainPendingLines(NameSource source)
                                   captionOfEntry(text(TextKey::PasteTitlesFromTags)));
     PasteSourceReader reader(m_context.clipboard, m_context.dialogs, nameAsker(),
                              m_context.prompter, tagReading, m_state.catalogue);
-    const auto lines = reader.read(source, txtRepertoire->text(),
-                                   {m_workspace.listedFolder, m_workspace.fileRows});
+    const auto lines =
+        reader.read(source, folderEdit->text(), {m_workspace.listedFolder, m_workspace.fileRows});
     if (!lines)
         return false;
     m_pendingLines = *lines;
@@ -386,8 +385,8 @@ bool MainWindow::obtainPendingLines(NameSource source)
 
 void MainWindow::renameClicked()
 {
-    const RenameOutcome outcome = m_session.planAndRename(
-        mnuOptionsResoudrePermutations->isChecked(), m_context.prompter, m_state.catalogue);
+    const RenameOutcome outcome = m_session.planAndRename(resolvePermutationsAction->isChecked(),
+                                                          m_context.prompter, m_state.catalogue);
     if (outcome == RenameOutcome::NotPossible || outcome == RenameOutcome::Declined ||
         outcome == RenameOutcome::Busy)
         return;

@@ -66,7 +66,7 @@ public:
     void pasteClicked();
     void renameClicked();
     void undoClicked();
-    // The paste menu of btnCollerPlus, built for one showing.
+    // The paste menu of pasteMenuButton, built for one showing.
     std::unique_ptr<PopupMenu> buildPasteMenu() const;
     void pasteMenuPressed();
     void settingsClicked();
@@ -80,7 +80,7 @@ public:
     PairedLists& pairedLists() { return *m_pairedLists; }
     NameListEditor& nameListEditor() { return *m_nameEditor; }
 
-    QTimer tmrUnload;
+    QTimer unloadTimer;
 
 signals:
     // The unload sequence ran: the settings are written, the program may end.

@@ -63,131 +63,133 @@ void MainWindowControls::createControls(QMainWindow& window)
     client->setObjectName(QStringLiteral("client"));
     window.setCentralWidget(client);
 
-    lblRepertoire = makeCaptioned<QLabel>(client, QStringLiteral("lblRépertoire"),
-                                          QStringLiteral("Répertoire"), {120, 285, 855, 255});
-    imgPar = makeControl<QLabel>(client, QStringLiteral("imgPar"));
-    imgPar->setPixmap(logoPicture(window.palette(), window.devicePixelRatioF()));
-    placeInTwips(imgPar, 3907, 600, 1680, 390);
-    txtRepertoire = makeControl<QLineEdit>(client, QStringLiteral("txtRépertoire"));
-    placeInTwips(txtRepertoire, 1080, 240, 7695, 285);
-    btnParcourir = makeCaptioned<QPushButton>(client, QStringLiteral("btnParcourir"),
+    folderLabel = makeCaptioned<QLabel>(client, QStringLiteral("lblRépertoire"),
+                                        QStringLiteral("Répertoire"), {120, 285, 855, 255});
+    titlePicture = makeControl<QLabel>(client, QStringLiteral("imgPar"));
+    titlePicture->setPixmap(logoPicture(window.palette(), window.devicePixelRatioF()));
+    placeInTwips(titlePicture, 3907, 600, 1680, 390);
+    folderEdit = makeControl<QLineEdit>(client, QStringLiteral("txtRépertoire"));
+    placeInTwips(folderEdit, 1080, 240, 7695, 285);
+    browseButton = makeCaptioned<QPushButton>(client, QStringLiteral("btnParcourir"),
                                               QStringLiteral("..."), {8880, 270, 375, 255});
-    lblFichiers = makeCaptioned<QLabel>(client, QStringLiteral("lblFichiers"),
-                                        QStringLiteral("Fichiers"), {120, 1110, 735, 255});
-    btnRafraichir = makeCaptioned<QPushButton>(client, QStringLiteral("btnRafraîchir"), QString(),
+    filesLabel = makeCaptioned<QLabel>(client, QStringLiteral("lblFichiers"),
+                                       QStringLiteral("Fichiers"), {120, 1110, 735, 255});
+    refreshButton = makeCaptioned<QPushButton>(client, QStringLiteral("btnRafraîchir"), QString(),
                                                {510, 1380, 360, 275});
     // The button shows a picture only, centred on it; clicks go through it.
-    picRafraichir = makeControl<QLabel>(btnRafraichir, QStringLiteral("picRafraîchir"));
-    picRafraichir->setPixmap(window.style()->standardIcon(QStyle::SP_BrowserReload).pixmap(14, 14));
-    picRafraichir->setAttribute(Qt::WA_TransparentForMouseEvents);
-    picRafraichir->setGeometry(QRect(QPoint(0, 0), btnRafraichir->size()));
-    picRafraichir->setAlignment(Qt::AlignCenter);
+    refreshPicture = makeControl<QLabel>(refreshButton, QStringLiteral("picRafraîchir"));
+    refreshPicture->setPixmap(
+        window.style()->standardIcon(QStyle::SP_BrowserReload).pixmap(14, 14));
+    refreshPicture->setAttribute(Qt::WA_TransparentForMouseEvents);
+    refreshPicture->setGeometry(QRect(QPoint(0, 0), refreshButton->size()));
+    refreshPicture->setAlignment(Qt::AlignCenter);
 
-    lvwFichiers = makeListView(client, QStringLiteral("lvwFichiers"), {960, 1080, 3495, 3375});
-    lvwFichiers->setSelectionMode(QAbstractItemView::SingleSelection);
-    picSeparateur = makeControl<QFrame>(client, QStringLiteral("picSéparateur"));
-    placeInTwips(picSeparateur, 4485, 1080, 60, 3375);
-    picSeparateur->setCursor(Qt::SplitHCursor);
-    picSeparateur->setAutoFillBackground(true);
-    lvwNoms = makeListView(client, QStringLiteral("lvwNoms"), {4560, 1080, 3495, 3375});
-    lvwNoms->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    btnColler = makeCaptioned<QPushButton>(client, QStringLiteral("btnColler"),
-                                           QStringLiteral("&Coller"), {8160, 1080, 975, 375});
-    btnCollerPlus = makeCaptioned<QToolButton>(client, QStringLiteral("btnCollerPlus"), QString(),
-                                               {9120, 1080, 255, 375});
-    btnCollerPlus->setArrowType(Qt::DownArrow);
-    btnViderListe =
+    fileList = makeListView(client, QStringLiteral("lvwFichiers"), {960, 1080, 3495, 3375});
+    fileList->setSelectionMode(QAbstractItemView::SingleSelection);
+    splitterBar = makeControl<QFrame>(client, QStringLiteral("picSéparateur"));
+    placeInTwips(splitterBar, 4485, 1080, 60, 3375);
+    splitterBar->setCursor(Qt::SplitHCursor);
+    splitterBar->setAutoFillBackground(true);
+    nameList = makeListView(client, QStringLiteral("lvwNoms"), {4560, 1080, 3495, 3375});
+    nameList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    pasteButton = makeCaptioned<QPushButton>(client, QStringLiteral("btnColler"),
+                                             QStringLiteral("&Coller"), {8160, 1080, 975, 375});
+    pasteMenuButton = makeCaptioned<QToolButton>(client, QStringLiteral("btnCollerPlus"), QString(),
+                                                 {9120, 1080, 255, 375});
+    pasteMenuButton->setArrowType(Qt::DownArrow);
+    clearNamesButton =
         makeCaptioned<QPushButton>(client, QStringLiteral("btnViderListe"),
                                    QStringLiteral("&Vider la liste"), {8160, 1560, 1215, 375});
-    btnRenommer = makeCaptioned<QPushButton>(client, QStringLiteral("btnRenommer"),
-                                             QStringLiteral("&Renommer"), {8160, 2160, 1215, 375});
-    btnAnnuler = makeCaptioned<QPushButton>(client, QStringLiteral("btnAnnuler"),
+    renameButton = makeCaptioned<QPushButton>(client, QStringLiteral("btnRenommer"),
+                                              QStringLiteral("&Renommer"), {8160, 2160, 1215, 375});
+    undoButton = makeCaptioned<QPushButton>(client, QStringLiteral("btnAnnuler"),
                                             QStringLiteral("&Annuler"), {8160, 2520, 1215, 375});
-    btnReglages = makeCaptioned<QPushButton>(client, QStringLiteral("btnRéglages"),
-                                             QStringLiteral("R&églages"), {8160, 3120, 1215, 375});
-    btnReglages->setProperty("tag", QStringLiteral("*"));
+    settingsButton =
+        makeCaptioned<QPushButton>(client, QStringLiteral("btnRéglages"),
+                                   QStringLiteral("R&églages"), {8160, 3120, 1215, 375});
+    settingsButton->setProperty("tag", QStringLiteral("*"));
     for (const bool up : {true, false}) {
-        QLabel*& arrow = up ? picFlecheHaut : picFlecheBas;
-        arrow = makeControl<QLabel>(btnReglages, up ? QStringLiteral("picFlècheHaut")
-                                                    : QStringLiteral("picFlècheBas"));
+        QLabel*& arrow = up ? arrowUpPicture : arrowDownPicture;
+        arrow = makeControl<QLabel>(settingsButton, up ? QStringLiteral("picFlècheHaut")
+                                                       : QStringLiteral("picFlècheBas"));
         arrow->setPixmap(arrowPicture(window.palette(), up, window.devicePixelRatioF()));
         arrow->setAttribute(Qt::WA_TransparentForMouseEvents);
         arrow->resize(arrow->sizeHint());
         arrow->hide();
     }
-    btnQuitter = makeCaptioned<QPushButton>(client, QStringLiteral("btnQuitter"),
+    quitButton = makeCaptioned<QPushButton>(client, QStringLiteral("btnQuitter"),
                                             QStringLiteral("&Quitter"), {8160, 3600, 1215, 840});
 
-    chkTriNum = makeCaptioned<QCheckBox>(client, QStringLiteral("chkTriNum"),
-                                         QStringLiteral("Tri numérique"), {975, 4470, 1335, 255});
-    lblNbFichiers = makeCaptioned<QLabel>(client, QStringLiteral("lblNbFichiers"),
-                                          QStringLiteral("Nb éléments :"), {2400, 4485, 1335, 255});
-    lblNbFichiersValeur = makeCaptioned<QLabel>(client, QStringLiteral("lblNbFichiersValeur"),
-                                                QStringLiteral("0"), {3960, 4485, 375, 255});
-    lblNbNoms = makeCaptioned<QLabel>(client, QStringLiteral("lblNbNoms"),
-                                      QStringLiteral("Nb éléments :"), {5880, 4485, 1335, 255});
-    lblNbNomsValeur = makeCaptioned<QLabel>(client, QStringLiteral("lblNbNomsValeur"),
-                                            QStringLiteral("0"), {7440, 4485, 375, 255});
+    numericSortBox =
+        makeCaptioned<QCheckBox>(client, QStringLiteral("chkTriNum"),
+                                 QStringLiteral("Tri numérique"), {975, 4470, 1335, 255});
+    fileCountLabel =
+        makeCaptioned<QLabel>(client, QStringLiteral("lblNbFichiers"),
+                              QStringLiteral("Nb éléments :"), {2400, 4485, 1335, 255});
+    fileCountValue = makeCaptioned<QLabel>(client, QStringLiteral("lblNbFichiersValeur"),
+                                           QStringLiteral("0"), {3960, 4485, 375, 255});
+    nameCountLabel =
+        makeCaptioned<QLabel>(client, QStringLiteral("lblNbNoms"), QStringLiteral("Nb éléments :"),
+                              {5880, 4485, 1335, 255});
+    nameCountValue = makeCaptioned<QLabel>(client, QStringLiteral("lblNbNomsValeur"),
+                                           QStringLiteral("0"), {7440, 4485, 375, 255});
     const QColor highlight = window.palette().color(QPalette::Highlight);
-    for (QLabel* value : {lblNbFichiersValeur, lblNbNomsValeur}) {
+    for (QLabel* value : {fileCountValue, nameCountValue}) {
         QPalette colours = value->palette();
         colours.setColor(QPalette::WindowText, highlight);
         value->setPalette(colours);
     }
 
-    picOptions = new OptionsPanel(client);
-    placeInTwips(picOptions, 0, 4750, DesignClientWidth, 5130);
+    optionsPanel = new OptionsPanel(client);
+    placeInTwips(optionsPanel, 0, 4750, DesignClientWidth, 5130);
 }
 
 void MainWindowControls::createMenus(QMainWindow& window)
 {
     QMenuBar* bar = window.menuBar();
-    mnuFichier = makeMenu(bar, QStringLiteral("mnuFichier"), QStringLiteral("&Fichier"));
-    mnuFichierQuitter =
-        makeAction(mnuFichier, QStringLiteral("mnuFichierQuitter"), QStringLiteral("&Quitter"));
-    mnuFichierQuitter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    fileMenu = makeMenu(bar, QStringLiteral("mnuFichier"), QStringLiteral("&Fichier"));
+    quitAction =
+        makeAction(fileMenu, QStringLiteral("mnuFichierQuitter"), QStringLiteral("&Quitter"));
+    quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    mnuOptions = makeMenu(bar, QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
-    mnuOptionsMemoriserPosition =
-        makeAction(mnuOptions, QStringLiteral("mnuOptionsMémoriserPosition"),
+    optionsMenu = makeMenu(bar, QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
+    rememberPositionAction =
+        makeAction(optionsMenu, QStringLiteral("mnuOptionsMémoriserPosition"),
                    QStringLiteral("Mémoriser la &position de la fenêtre"), true);
-    mnuOptionsMemoriserTaille =
-        makeAction(mnuOptions, QStringLiteral("mnuOptionsMémoriserTaille"),
-                   QStringLiteral("Mémoriser la &taille de la fenêtre"), true);
-    mnuOptionsMemoriserSeparateur =
-        makeAction(mnuOptions, QStringLiteral("mnuOptionsMémoriserSéparateur"),
+    rememberSizeAction = makeAction(optionsMenu, QStringLiteral("mnuOptionsMémoriserTaille"),
+                                    QStringLiteral("Mémoriser la &taille de la fenêtre"), true);
+    rememberSplitterAction =
+        makeAction(optionsMenu, QStringLiteral("mnuOptionsMémoriserSéparateur"),
                    QStringLiteral("Mémoriser la p&osition du séparateur"), true);
-    makeSeparator(mnuOptions, QStringLiteral("mnuOptionsSep1"));
-    mnuOptionsMinimiserSystray =
-        makeAction(mnuOptions, QStringLiteral("mnuOptionsMinimiserSystray"),
-                   QStringLiteral("Minimiser dans la &systray"), true);
-    mnuOptionsToujoursAuDessus =
-        makeAction(mnuOptions, QStringLiteral("mnuOptionsToujoursAuDessus"),
-                   QStringLiteral("Fenêtre toujours au &dessus"), true);
-    makeSeparator(mnuOptions, QStringLiteral("mnuOptionsSep2"));
-    mnuOptionsAfficher = makeAction(mnuOptions, QStringLiteral("mnuOptionsAfficher"),
+    makeSeparator(optionsMenu, QStringLiteral("mnuOptionsSep1"));
+    minimiseToTrayAction = makeAction(optionsMenu, QStringLiteral("mnuOptionsMinimiserSystray"),
+                                      QStringLiteral("Minimiser dans la &systray"), true);
+    alwaysOnTopAction = makeAction(optionsMenu, QStringLiteral("mnuOptionsToujoursAuDessus"),
+                                   QStringLiteral("Fenêtre toujours au &dessus"), true);
+    makeSeparator(optionsMenu, QStringLiteral("mnuOptionsSep2"));
+    showSettingsAction = makeAction(optionsMenu, QStringLiteral("mnuOptionsAfficher"),
                                     QStringLiteral("&Afficher les réglages"), true);
-    makeSeparator(mnuOptions, QStringLiteral("mnuOptionsSep3"));
-    mnuOptionsResoudrePermutations =
-        makeAction(mnuOptions, QStringLiteral("mnuOptionsRésoudrePermutations"),
+    makeSeparator(optionsMenu, QStringLiteral("mnuOptionsSep3"));
+    resolvePermutationsAction =
+        makeAction(optionsMenu, QStringLiteral("mnuOptionsRésoudrePermutations"),
                    QStringLiteral("Résoudre les permutations de &noms"), true);
 
-    mnuAide = makeMenu(bar, QStringLiteral("mnuAide"), QStringLiteral("&?"));
-    mnuAideAPropos = makeAction(mnuAide, QStringLiteral("mnuAideAPropos"),
-                                QStringLiteral("&A propos de Tervane..."));
-    mnuAideAPropos->setShortcut(QKeySequence(Qt::Key_F1));
+    helpMenu = makeMenu(bar, QStringLiteral("mnuAide"), QStringLiteral("&?"));
+    aboutAction = makeAction(helpMenu, QStringLiteral("mnuAideAPropos"),
+                             QStringLiteral("&A propos de Tervane..."));
+    aboutAction->setShortcut(QKeySequence(Qt::Key_F1));
 
     // Only ever shown as the popup of the notification-area icon.
-    mnuSystray = new QMenu(QStringLiteral("Systray"), &window);
-    mnuSystray->setObjectName(QStringLiteral("mnuSystray"));
-    mnuSystray->menuAction()->setObjectName(QStringLiteral("mnuSystray"));
-    mnuSystrayRestaurer =
-        makeAction(mnuSystray, QStringLiteral("mnuSystrayRestaurer"), QStringLiteral("&Restaurer"));
-    makeSeparator(mnuSystray, QStringLiteral("mnuSystraySep1"));
-    makeAction(mnuSystray, QStringLiteral("mnuSystrayAnnuler"), QStringLiteral("&Annuler"));
-    makeSeparator(mnuSystray, QStringLiteral("mnuSystraySep2"));
+    trayMenu = new QMenu(QStringLiteral("Systray"), &window);
+    trayMenu->setObjectName(QStringLiteral("mnuSystray"));
+    trayMenu->menuAction()->setObjectName(QStringLiteral("mnuSystray"));
+    trayRestoreAction =
+        makeAction(trayMenu, QStringLiteral("mnuSystrayRestaurer"), QStringLiteral("&Restaurer"));
+    makeSeparator(trayMenu, QStringLiteral("mnuSystraySep1"));
+    makeAction(trayMenu, QStringLiteral("mnuSystrayAnnuler"), QStringLiteral("&Annuler"));
+    makeSeparator(trayMenu, QStringLiteral("mnuSystraySep2"));
     QAction* quit =
-        makeAction(mnuSystray, QStringLiteral("mnuSystrayQuitter"), QStringLiteral("&Quitter"));
+        makeAction(trayMenu, QStringLiteral("mnuSystrayQuitter"), QStringLiteral("&Quitter"));
     QObject::connect(quit, &QAction::triggered, &window, &QWidget::close);
 }
 

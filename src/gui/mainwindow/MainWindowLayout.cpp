@@ -57,25 +57,25 @@ QSize MainWindow::clientSize() const
 
 bool MainWindow::panelShown() const
 {
-    return !btnReglages->property("tag").toString().isEmpty();
+    return !settingsButton->property("tag").toString().isEmpty();
 }
 
 QList<QWidget*> MainWindow::layoutContainers() const
 {
     return {centralWidget(),
-            picOptions,
-            picOptions->fraTraitements,
-            picOptions->picSuppressionCaracteres,
-            picOptions->picNumerotationPosition,
-            picOptions->picAjoutChaine};
+            optionsPanel,
+            optionsPanel->treatmentsFrame,
+            optionsPanel->removeCharactersPlaceBox,
+            optionsPanel->numberingPlaceBox,
+            optionsPanel->addStringPlaceBox};
 }
 
 void MainWindow::layoutCaptions()
 {
     // Room for the arrow picture.
-    btnReglages->setText(btnReglages->text() + u"    "_s);
+    settingsButton->setText(settingsButton->text() + u"    "_s);
     layoutMainCaptions(m_layout, measureCaptions(layoutContainers()), twips(clientSize().width()));
-    const int widestCount = textWidthInTwips(lblNbNomsValeur, u"000000"_s);
+    const int widestCount = textWidthInTwips(nameCountValue, u"000000"_s);
     m_captionsWidth = std::max(MinimumClientWidth, captionsClientWidth(m_layout, widestCount));
     updateMinimumSize();
     layoutClientArea();
@@ -100,28 +100,28 @@ void MainWindow::layoutClientArea()
 
 CountWidths MainWindow::countWidths() const
 {
-    return {textWidthInTwips(lblNbFichiersValeur, lblNbFichiersValeur->text()),
-            textWidthInTwips(lblNbNomsValeur, lblNbNomsValeur->text())};
+    return {textWidthInTwips(fileCountValue, fileCountValue->text()),
+            textWidthInTwips(nameCountValue, nameCountValue->text())};
 }
 
 void MainWindow::updateListCounters(bool layoutOnly)
 {
-    lblNbFichiersValeur->setText(QString::number(m_workspace.fileRows.size()));
-    lblNbNomsValeur->setText(QString::number(m_workspace.nameRows.size()));
+    fileCountValue->setText(QString::number(m_workspace.fileRows.size()));
+    nameCountValue->setText(QString::number(m_workspace.nameRows.size()));
     placeCounters(m_layout, countWidths());
     applyLayout(m_layout, {centralWidget()});
     if (layoutOnly)
         return;
 
     const ListCounterState counters = m_session.counterState();
-    QPalette colours = lblNbNomsValeur->palette();
+    QPalette colours = nameCountValue->palette();
     colours.setColor(QPalette::WindowText, counters.countsAgree
                                                ? palette().color(QPalette::Highlight)
                                                : QColor(255, 0, 0));
-    lblNbNomsValeur->setPalette(colours);
-    btnRenommer->setEnabled(counters.renameEnabled);
-    btnViderListe->setEnabled(counters.clearEnabled);
-    btnAnnuler->setEnabled(counters.undoEnabled);
+    nameCountValue->setPalette(colours);
+    renameButton->setEnabled(counters.renameEnabled);
+    clearNamesButton->setEnabled(counters.clearEnabled);
+    undoButton->setEnabled(counters.undoEnabled);
 }
 
 // ---------------------------------------------------------------- options panel
@@ -140,7 +140,7 @@ void MainWindow::settingsClicked()
                                                twips(frame.y()), m_layout.value(u"picOptions"_s),
                                                twips(screenArea.y() + screenArea.height()));
 
-    btnReglages->setProperty("tag", show ? u"*"_s : QString());
+    settingsButton->setProperty("tag", show ? u"*"_s : QString());
     updateMinimumSize();
     if (resizeWindow) {
         const QRect wanted(frame.x(), pixels(span.top), frame.width(), pixels(span.height));
@@ -151,17 +151,17 @@ void MainWindow::settingsClicked()
     }
     layoutClientArea();
     placeSettingsArrow(show);
-    mnuOptionsAfficher->setChecked(show);
-    picOptions->setEnabled(show);
+    showSettingsAction->setChecked(show);
+    optionsPanel->setEnabled(show);
 }
 
 void MainWindow::placeSettingsArrow(bool shown)
 {
-    QLabel* arrow = shown ? picFlecheHaut : picFlecheBas;
-    arrow->move(
-        placeImageInButton(btnReglages->size(), arrow->size(), ImageAlignment::Right, pixels(160)));
+    QLabel* arrow = shown ? arrowUpPicture : arrowDownPicture;
+    arrow->move(placeImageInButton(settingsButton->size(), arrow->size(), ImageAlignment::Right,
+                                   pixels(160)));
     arrow->show();
-    (shown ? picFlecheBas : picFlecheHaut)->hide();
+    (shown ? arrowDownPicture : arrowUpPicture)->hide();
 }
 
 // ---------------------------------------------------------------- splitter
@@ -175,8 +175,8 @@ bool MainWindow::splitterMouseEvent(QEvent* event)
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const int mouseX = twips(int(mouse->position().x()));
     if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
-        setBarColour(picSeparateur, QPalette::Dark);
-        picSeparateur->raise();
+        setBarColour(splitterBar, QPalette::Dark);
+        splitterBar->raise();
         m_dragOffset = mouseX;
     } else if (type == QEvent::MouseMove && m_dragOffset && (mouse->buttons() & Qt::LeftButton)) {
         QRect& bar = m_layout[u"picSéparateur"_s];
@@ -188,7 +188,7 @@ bool MainWindow::splitterMouseEvent(QEvent* event)
     } else if (type == QEvent::MouseButtonRelease && m_dragOffset) {
         m_dragOffset.reset();
         followSplitter();
-        setBarColour(picSeparateur, QPalette::Button);
+        setBarColour(splitterBar, QPalette::Button);
     } else {
         return false;
     }

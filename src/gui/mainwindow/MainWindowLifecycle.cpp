@@ -70,7 +70,7 @@ bool MainWindow::load()
         QCoreApplication::processEvents();
         setWindowTitle(getTitleWithVersion());
         setWindowIcon(programIcon());
-        mnuSystray->menuAction()->setVisible(false);
+        trayMenu->menuAction()->setVisible(false);
         locateSettings();
         readInterfaceLanguage();
         setLanguageFilePath();
@@ -84,11 +84,11 @@ bool MainWindow::load()
         if (const QString notice = text(u"TraductionIncomplète"_s); !notice.isEmpty())
             prompter.message(notice, MessageIcon::Exclamation);
         fillLanguageList();
-        QPalette bar = picSeparateur->palette();
+        QPalette bar = splitterBar->palette();
         bar.setColor(QPalette::Window, palette().color(QPalette::Button));
-        picSeparateur->setPalette(bar);
-        fillWidthList(picOptions->cboNumerotationRemplissage,
-                      [this](const QString& key) { return text(key); });
+        splitterBar->setPalette(bar);
+        addFillWidthEntries(optionsPanel->fillWidthList,
+                            [this](const QString& key) { return text(key); });
         layoutCaptions();
         m_state.isLoading = true;
         applyStoredTreatmentSettings();
@@ -165,7 +165,7 @@ void MainWindow::setLanguageFilePath()
 
 void MainWindow::fillLanguageList()
 {
-    QComboBox* list = picOptions->cboLangue;
+    QComboBox* list = optionsPanel->languageList;
     list->clear();
     list->addItem(BuiltInLanguage);
     list->addItems(languageNames(languageFolder()));
@@ -178,30 +178,30 @@ void MainWindow::fillLanguageList()
 
 void MainWindow::languageChosen()
 {
-    const QString chosen = picOptions->cboLangue->currentText();
+    const QString chosen = optionsPanel->languageList->currentText();
     if (chosen == m_state.interfaceLanguage || chosen.isEmpty())
         return;
     m_state.interfaceLanguage = chosen;
     m_context.prompter.message(text(TextKey::LanguageChanged), MessageIcon::Exclamation);
     m_state.treatmentSettingsChanged = true;
     m_state.restartRequired = true;
-    tmrUnload.start();
+    unloadTimer.start();
 }
 
 void MainWindow::applyStoredTreatmentSettings()
 {
     const QString& file = m_state.settingsFilePath;
-    picOptions->setExtensions(
+    optionsPanel->setExtensions(
         readIniString(file, SettingsKey::Section, SettingsKey::Extensions, DefaultExtensions));
-    picOptions->setTreatmentOptions(loadTreatmentOptions(file));
+    optionsPanel->setTreatmentOptions(loadTreatmentOptions(file));
 }
 
 void MainWindow::runDependentFieldHandlers()
 {
-    picOptions->removeTermsToggled();
-    picOptions->removeCharactersToggled();
-    picOptions->numberingToggled();
-    picOptions->addStringToggled();
+    optionsPanel->removeTermsToggled();
+    optionsPanel->removeCharactersToggled();
+    optionsPanel->numberingToggled();
+    optionsPanel->addStringToggled();
     settingsClicked();
 }
 
@@ -210,9 +210,9 @@ void MainWindow::applyWindowOptions()
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     m_window = readWindowSettings(m_state.settingsFilePath, twips(width()), twips(height()),
                                   twips(screen.width()), twips(screen.height()));
-    mnuOptionsMemoriserSeparateur->setChecked(m_window.rememberSplitter);
-    mnuOptionsMemoriserTaille->setChecked(m_window.rememberSize);
-    mnuOptionsMemoriserPosition->setChecked(m_window.rememberPosition);
+    rememberSplitterAction->setChecked(m_window.rememberSplitter);
+    rememberSizeAction->setChecked(m_window.rememberSize);
+    rememberPositionAction->setChecked(m_window.rememberPosition);
     // The window keeps at least its minimum size, and is centred with the size
     // it has, not one too small to show; the frame goes where it was, on a
     // screen: a stored place may be on none now, or above the screen's top.
@@ -223,9 +223,9 @@ void MainWindow::applyWindowOptions()
     }
     keepFrameOnScreen({QPoint(pixels(m_window.left), pixels(m_window.top)), frameGeometry().size()},
                       ScreenChoice::Any);
-    mnuOptionsMinimiserSystray->setChecked(m_window.minimiseToTray);
-    mnuOptionsToujoursAuDessus->setChecked(m_window.alwaysOnTop);
-    mnuOptionsResoudrePermutations->setChecked(m_window.resolvePermutations);
+    minimiseToTrayAction->setChecked(m_window.minimiseToTray);
+    alwaysOnTopAction->setChecked(m_window.alwaysOnTop);
+    resolvePermutationsAction->setChecked(m_window.resolvePermutations);
     applyAlwaysOnTop();
 }
 
@@ -240,8 +240,8 @@ void MainWindow::chooseInitialFolder()
         folder = readIniString(m_state.settingsFilePath, SettingsKey::Section,
                                SettingsKey::LastFolder, m_context.folders.get(DocumentsFolder));
     folder = walkUpToExistingFolder(folder, m_context.programFolder, folderExists);
-    txtRepertoire->setText(folder);
-    txtRepertoire->setCursorPosition(int(folder.size()));
+    folderEdit->setText(folder);
+    folderEdit->setCursorPosition(int(folder.size()));
 }
 
 void MainWindow::showAsLoaded()
@@ -282,15 +282,15 @@ void MainWindow::unload()
         writeIniString(file, SettingsKey::Section, SettingsKey::Language,
                        m_state.interfaceLanguage);
         writeIniString(file, SettingsKey::Section, SettingsKey::Extensions,
-                       picOptions->extensions());
-        saveTreatmentOptions(file, picOptions->currentTreatmentOptions());
+                       optionsPanel->extensions());
+        saveTreatmentOptions(file, optionsPanel->currentTreatmentOptions());
     }
-    m_window.rememberSplitter = mnuOptionsMemoriserSeparateur->isChecked();
-    m_window.rememberSize = mnuOptionsMemoriserTaille->isChecked();
-    m_window.rememberPosition = mnuOptionsMemoriserPosition->isChecked();
-    m_window.minimiseToTray = mnuOptionsMinimiserSystray->isChecked();
-    m_window.alwaysOnTop = mnuOptionsToujoursAuDessus->isChecked();
-    m_window.resolvePermutations = mnuOptionsResoudrePermutations->isChecked();
+    m_window.rememberSplitter = rememberSplitterAction->isChecked();
+    m_window.rememberSize = rememberSizeAction->isChecked();
+    m_window.rememberPosition = rememberPositionAction->isChecked();
+    m_window.minimiseToTray = minimiseToTrayAction->isChecked();
+    m_window.alwaysOnTop = alwaysOnTopAction->isChecked();
+    m_window.resolvePermutations = resolvePermutationsAction->isChecked();
     if (m_state.windowOptionsChanged)
         writeWindowOptions(file, m_window);
     rememberNormalGeometry();
@@ -302,7 +302,7 @@ void MainWindow::unload()
     // A maximised window that is minimised is stored as a normal one.
     m_window.maximised = isMaximized() && !isMinimized();
     writeWindowSize(file, m_window);
-    writeIniString(file, SettingsKey::Section, SettingsKey::LastFolder, txtRepertoire->text());
+    writeIniString(file, SettingsKey::Section, SettingsKey::LastFolder, folderEdit->text());
     if (m_state.restartRequired)
         // By its own full path, not a bare name that would depend on the
         // current folder and the search path; with the same arguments.

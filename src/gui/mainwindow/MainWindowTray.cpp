@@ -24,7 +24,7 @@ constexpr int TrayWatchInterval = 1000; // ms
 
 void MainWindow::connectTray()
 {
-    connect(mnuSystrayRestaurer, &QAction::triggered, this, &MainWindow::restoreFromTray);
+    connect(trayRestoreAction, &QAction::triggered, this, &MainWindow::restoreFromTray);
     m_trayWatch.setInterval(TrayWatchInterval);
     connect(&m_trayWatch, &QTimer::timeout, this, &MainWindow::checkNotificationArea);
 }
@@ -45,7 +45,7 @@ void MainWindow::changeEvent(QEvent* event)
         return;
     if (isMinimized()) {
         // Once the minimising is over: it shows the window as it ends.
-        if (mnuOptionsMinimiserSystray->isChecked())
+        if (minimiseToTrayAction->isChecked())
             QMetaObject::invokeMethod(this, &MainWindow::addTrayIcon, Qt::QueuedConnection);
     } else if (m_trayIconShown) {
         removeTrayIcon();
@@ -95,8 +95,8 @@ void MainWindow::trayClicked(TrayClick click)
     if (click == TrayClick::DoubleClick) {
         restoreFromTray();
     } else {
-        mnuSystray->setDefaultAction(mnuSystrayRestaurer);
-        mnuSystray->exec(QCursor::pos());
+        trayMenu->setDefaultAction(trayRestoreAction);
+        trayMenu->exec(QCursor::pos());
     }
     m_trayEventBusy = false;
 }

@@ -16,7 +16,7 @@ class TranslationCatalogue;
 // as the paste menu and the names list's menu both list them.
 void addPasteItems(PopupMenu& menu, const TranslationCatalogue& texts);
 
-// The paste menu under btnCollerPlus: every source of names, the two that
+// The paste menu under pasteMenuButton: every source of names, the two that
 // read the folder's name greyed unless it names a series and a season.
 std::unique_ptr<PopupMenu> buildPasteMenu(const TranslationCatalogue& texts,
                                           const QString& folderText);

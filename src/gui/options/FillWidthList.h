@@ -30,7 +30,7 @@ inline constexpr std::array<FillWidthEntry, 9> FillWidthEntries{{
 // the texts come from textOf(key). Filling selects nothing and raises no
 // change of selection.
 template <typename TextOf>
-void fillWidthList(QComboBox* list, TextOf textOf);
+void addFillWidthEntries(QComboBox* list, TextOf textOf);
 
 void addFillWidthEntry(QComboBox* list, const QString& text, int width);
 void clearFillWidthList(QComboBox* list);
@@ -42,7 +42,7 @@ void selectComboItemByData(QComboBox* list, int width);
 int getComboItemData(const QComboBox* list);
 
 template <typename TextOf>
-void fillWidthList(QComboBox* list, TextOf textOf)
+void addFillWidthEntries(QComboBox* list, TextOf textOf)
 {
     const QSignalBlocker quiet(list);
     clearFillWidthList(list);

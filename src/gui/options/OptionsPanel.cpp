@@ -94,108 +94,105 @@ void OptionsPanel::createExtensionRow()
         LinSeparateurOptions[i]->setFrameShadow(i == 0 ? QFrame::Sunken : QFrame::Plain);
         placeInTwips(LinSeparateurOptions[i], 0, i * 15, 9495, 15);
     }
-    lblExtensions = makeCaptioned<QLabel>(this, QStringLiteral("lblExtensions"),
+    patternsLabel = makeCaptioned<QLabel>(this, QStringLiteral("lblExtensions"),
                                           QStringLiteral("Extensions des fichiers à lister"),
                                           {140, 180, 2500, 255});
-    txtExtensions = makeTextBox(this, QStringLiteral("txtExtensions"), {2700, 135, 4200, 285});
-    lblExtensionsSeparateur = makeCaptioned<QLabel>(this, QStringLiteral("lblExtensionsSéparateur"),
-                                                    QStringLiteral("(séparateur : point-virgule)"),
-                                                    {7020, 180, 2200, 255});
+    patternsEdit = makeTextBox(this, QStringLiteral("txtExtensions"), {2700, 135, 4200, 285});
+    patternsHint = makeCaptioned<QLabel>(this, QStringLiteral("lblExtensionsSéparateur"),
+                                         QStringLiteral("(séparateur : point-virgule)"),
+                                         {7020, 180, 2200, 255});
 }
 
 void OptionsPanel::createTreatmentsFrame()
 {
-    fraTraitements = makeControl<QGroupBox>(this, QStringLiteral("fraTraitements"));
-    fraTraitements->setTitle(QStringLiteral(" Traitements à effectuer "));
-    placeInTwips(fraTraitements, 140, 555, 9240, 4050);
-    QWidget* f = fraTraitements;
+    treatmentsFrame = makeControl<QGroupBox>(this, QStringLiteral("fraTraitements"));
+    treatmentsFrame->setTitle(QStringLiteral(" Traitements à effectuer "));
+    placeInTwips(treatmentsFrame, 140, 555, 9240, 4050);
+    QWidget* f = treatmentsFrame;
 
-    chkSuppressionChiffresDebut = makeCaptioned<QCheckBox>(
+    removeLeadingDigitsBox = makeCaptioned<QCheckBox>(
         f, QStringLiteral("chkSuppressionChiffresDébut"),
         QStringLiteral("Suppression des éventuels chiffres en début de nom (ancienne numérotation "
                        "des pistes)"),
         {120, 300, 9000, 255});
-    chkSuppressionCaracteresNonAlpha = makeCaptioned<QCheckBox>(
+    removeLeadingJunkBox = makeCaptioned<QCheckBox>(
         f, QStringLiteral("chkSuppressionCaractèresNonAlpha"),
         QStringLiteral("Suppression des éventuels caractères non-alphanumériques en début de nom "
                        "(résiduels d'une ancienne numérotation)"),
         {120, 580, 9000, 255});
-    chkSuppressionDurees =
+    removeDurationsBox =
         makeCaptioned<QCheckBox>(f, QStringLiteral("chkSuppressionDurées"),
                                  QStringLiteral("Suppression des durées"), {120, 860, 4000, 255});
-    chkSuppressionTermes = makeCaptioned<QCheckBox>(
-        f, QStringLiteral("chkSuppressionTermes"),
-        QStringLiteral("Suppression des termes suivants"), {120, 1140, 2800, 255});
-    txtSuppressionTermes =
-        makeTextBox(f, QStringLiteral("txtSuppressionTermes"), {2980, 1110, 3800, 285});
-    lblTermesSeparateur = makeCaptioned<QLabel>(f, QStringLiteral("lblTermesSéparateur"),
-                                                QStringLiteral("(séparateur : point-virgule)"),
-                                                {6900, 1155, 2200, 255});
-    chkSuppressionMajuscules = makeCaptioned<QCheckBox>(
+    removeTermsBox = makeCaptioned<QCheckBox>(f, QStringLiteral("chkSuppressionTermes"),
+                                              QStringLiteral("Suppression des termes suivants"),
+                                              {120, 1140, 2800, 255});
+    termsEdit = makeTextBox(f, QStringLiteral("txtSuppressionTermes"), {2980, 1110, 3800, 285});
+    termsHint = makeCaptioned<QLabel>(f, QStringLiteral("lblTermesSéparateur"),
+                                      QStringLiteral("(séparateur : point-virgule)"),
+                                      {6900, 1155, 2200, 255});
+    removeCapitalsBox = makeCaptioned<QCheckBox>(
         f, QStringLiteral("chkSuppressionMajuscules"),
         QStringLiteral("Suppression des majuscules (sauf la première)"), {120, 1440, 5000, 255});
-    chkSuppressionLignesVides = makeCaptioned<QCheckBox>(
-        f, QStringLiteral("chkSuppressionLignesVides"),
-        QStringLiteral("Suppression des lignes vides"), {120, 1720, 4000, 255});
+    removeEmptyLinesBox = makeCaptioned<QCheckBox>(f, QStringLiteral("chkSuppressionLignesVides"),
+                                                   QStringLiteral("Suppression des lignes vides"),
+                                                   {120, 1720, 4000, 255});
 
-    chkSuppressionCaracteres =
+    removeCharactersBox =
         makeCaptioned<QCheckBox>(f, QStringLiteral("chkSuppressionCaractères"),
                                  QStringLiteral("Suppression de"), {120, 2030, 1500, 255});
-    txtSuppressionCaracteresNombre =
-        makeNumberBox(f, QStringLiteral("txtSuppressionCaractèresNombre"), QStringLiteral("0"),
-                      {1680, 2000, 360, 285});
-    lblSuppressionCaracteres =
+    removeCharactersCountEdit = makeNumberBox(f, QStringLiteral("txtSuppressionCaractèresNombre"),
+                                              QStringLiteral("0"), {1680, 2000, 360, 285});
+    removeCharactersLabel =
         makeCaptioned<QLabel>(f, QStringLiteral("lblSuppressionCaractères"),
                               QStringLiteral("caractère(s)"), {2160, 2045, 1000, 255});
-    picSuppressionCaracteres =
+    removeCharactersPlaceBox =
         makeOptionBox(f, QStringLiteral("picSuppressionCaractères"), {3310, 2030, 5000, 255});
-    makeOptions<3>(picSuppressionCaracteres, QStringLiteral("optSuppressionCaractèresPosition"),
+    makeOptions<3>(removeCharactersPlaceBox, QStringLiteral("optSuppressionCaractèresPosition"),
                    {QStringLiteral("au début"), QStringLiteral("à la fin"),
                     QStringLiteral("à partir de la position")},
-                   {1100, 1100, 2400}, optSuppressionCaracteresPosition);
-    txtSuppressionCaracteresPosition =
+                   {1100, 1100, 2400}, removeCharactersPlaces);
+    removeCharactersPositionEdit =
         makeNumberBox(f, QStringLiteral("txtSuppressionCaractèresPosition"), QStringLiteral("1"),
                       {8370, 2000, 360, 285});
 
-    chkNumerotation = makeCaptioned<QCheckBox>(
-        f, QStringLiteral("chkNumérotation"),
-        QStringLiteral("Ajout d'une numérotation automatique"), {120, 2340, 3600, 255});
-    picNumerotationPosition =
+    numberingBox = makeCaptioned<QCheckBox>(f, QStringLiteral("chkNumérotation"),
+                                            QStringLiteral("Ajout d'une numérotation automatique"),
+                                            {120, 2340, 3600, 255});
+    numberingPlaceBox =
         makeOptionBox(f, QStringLiteral("picNumérotationPosition"), {3780, 2340, 2400, 255});
-    makeOptions<2>(picNumerotationPosition, QStringLiteral("optNumérotationPosition"),
+    makeOptions<2>(numberingPlaceBox, QStringLiteral("optNumérotationPosition"),
                    {QStringLiteral("au début"), QStringLiteral("à la fin")}, {1100, 1100},
-                   optNumerotationPosition);
-    lblNumerotationRemplissage = makeCaptioned<QLabel>(
-        f, QStringLiteral("lblNumérotationRemplissage"),
-        QStringLiteral("Remplissage (par des zéros)"), {400, 2655, 2400, 255});
-    cboNumerotationRemplissage =
-        makeControl<QComboBox>(f, QStringLiteral("cboNumérotationRemplissage"));
-    cboNumerotationRemplissage->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    placeInTwips(cboNumerotationRemplissage, 2860, 2610, 3800, 315);
-    lblNumerotationPrefixe = makeCaptioned<QLabel>(
+                   numberingPlaces);
+    fillWidthLabel = makeCaptioned<QLabel>(f, QStringLiteral("lblNumérotationRemplissage"),
+                                           QStringLiteral("Remplissage (par des zéros)"),
+                                           {400, 2655, 2400, 255});
+    fillWidthList = makeControl<QComboBox>(f, QStringLiteral("cboNumérotationRemplissage"));
+    fillWidthList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    placeInTwips(fillWidthList, 2860, 2610, 3800, 315);
+    numberingPrefixLabel = makeCaptioned<QLabel>(
         f, QStringLiteral("lblNumérotationPréfixe"),
         QStringLiteral("Préfixer la numérotation avec cette chaîne "), {400, 3005, 3500, 255});
-    txtNumerotationPrefixe =
+    numberingPrefixEdit =
         makeTextBox(f, QStringLiteral("txtNumérotationPréfixe"), {3960, 2960, 900, 285});
-    lblNumerotationSuffixe = makeCaptioned<QLabel>(
+    numberingSuffixLabel = makeCaptioned<QLabel>(
         f, QStringLiteral("lblNumérotationSuffixe"),
         QStringLiteral(" et/ou la suffixer avec cette chaîne "), {4920, 3005, 3000, 255});
-    txtNumerotationSuffixe =
+    numberingSuffixEdit =
         makeTextBox(f, QStringLiteral("txtNumérotationSuffixe"), {7980, 2960, 900, 285});
 
-    chkAjoutChaine =
+    addStringBox =
         makeCaptioned<QCheckBox>(f, QStringLiteral("chkAjoutChaîne"),
                                  QStringLiteral("Ajout de la chaîne"), {120, 3350, 1800, 255});
-    txtAjoutChaine = makeTextBox(f, QStringLiteral("txtAjoutChaîne"), {1980, 3320, 1300, 285});
-    picAjoutChaine = makeOptionBox(f, QStringLiteral("picAjoutChaîne"), {3430, 3350, 4900, 255});
-    makeOptions<3>(picAjoutChaine, QStringLiteral("optAjoutChaînePosition"),
+    addStringEdit = makeTextBox(f, QStringLiteral("txtAjoutChaîne"), {1980, 3320, 1300, 285});
+    addStringPlaceBox = makeOptionBox(f, QStringLiteral("picAjoutChaîne"), {3430, 3350, 4900, 255});
+    makeOptions<3>(addStringPlaceBox, QStringLiteral("optAjoutChaînePosition"),
                    {QStringLiteral("au début"), QStringLiteral("à la fin"),
                     QStringLiteral("à partir de la position")},
-                   {1100, 1100, 2400}, optAjoutChainePosition);
-    txtAjoutChainePosition = makeNumberBox(f, QStringLiteral("txtAjoutChaînePosition"),
-                                           QStringLiteral("1"), {8390, 3320, 360, 285});
+                   {1100, 1100, 2400}, addStringPlaces);
+    addStringPositionEdit = makeNumberBox(f, QStringLiteral("txtAjoutChaînePosition"),
+                                          QStringLiteral("1"), {8390, 3320, 360, 285});
 
-    chkNePasReprendreExtensionOriginale = makeCaptioned<QCheckBox>(
+    dropExtensionBox = makeCaptioned<QCheckBox>(
         f, QStringLiteral("chkNePasReprendreExtensionOriginale"),
         QStringLiteral("Ne pas reprendre l'extension d'origine (le nouveau nom doit "
                        "contenir l'extension)"),
@@ -204,75 +201,75 @@ void OptionsPanel::createTreatmentsFrame()
 
 void OptionsPanel::createLanguageRow()
 {
-    lblLangue = makeCaptioned<QLabel>(this, QStringLiteral("lblLangue"), QStringLiteral("Langue"),
-                                      {140, 4755, 900, 255});
-    cboLangue = makeControl<QComboBox>(this, QStringLiteral("cboLangue"));
-    placeInTwips(cboLangue, 1160, 4710, 2400, 315);
-    lblRequiertRedemarrage = makeCaptioned<QLabel>(
-        this, QStringLiteral("lblRequiertRedémarrage"),
-        QStringLiteral("(requiert un redémarrage du logiciel)"), {3680, 4755, 4000, 255});
+    languageLabel = makeCaptioned<QLabel>(this, QStringLiteral("lblLangue"),
+                                          QStringLiteral("Langue"), {140, 4755, 900, 255});
+    languageList = makeControl<QComboBox>(this, QStringLiteral("cboLangue"));
+    placeInTwips(languageList, 1160, 4710, 2400, 315);
+    restartHint = makeCaptioned<QLabel>(this, QStringLiteral("lblRequiertRedémarrage"),
+                                        QStringLiteral("(requiert un redémarrage du logiciel)"),
+                                        {3680, 4755, 4000, 255});
 }
 
 QString OptionsPanel::extensions() const
 {
-    return txtExtensions->text();
+    return patternsEdit->text();
 }
 
 void OptionsPanel::setExtensions(const QString& patterns)
 {
-    txtExtensions->setText(patterns);
+    patternsEdit->setText(patterns);
 }
 
 void OptionsPanel::setTreatmentOptions(const TreatmentOptions& o)
 {
-    chkSuppressionChiffresDebut->setChecked(o.removeLeadingDigits);
-    chkSuppressionCaracteresNonAlpha->setChecked(o.removeLeadingNonAlphanumerics);
-    chkSuppressionMajuscules->setChecked(o.removeCapitals);
-    chkSuppressionDurees->setChecked(o.removeDurations);
-    chkSuppressionTermes->setChecked(o.removeTerms);
-    txtSuppressionTermes->setText(o.termsToRemove);
-    chkSuppressionLignesVides->setChecked(o.removeEmptyLines);
-    chkSuppressionCaracteres->setChecked(o.removeCharacters);
-    txtSuppressionCaracteresNombre->setText(o.removeCharactersCount);
-    selectPosition(optSuppressionCaracteresPosition, o.removeCharactersMode);
-    txtSuppressionCaracteresPosition->setText(o.removeCharactersPosition);
-    chkNumerotation->setChecked(o.numbering);
-    selectPosition(optNumerotationPosition, o.numberingPosition);
-    selectComboItemByData(cboNumerotationRemplissage, o.numberingWidth);
-    txtNumerotationPrefixe->setText(o.numberingPrefix);
-    txtNumerotationSuffixe->setText(o.numberingSuffix);
-    chkAjoutChaine->setChecked(o.addString);
-    txtAjoutChaine->setText(o.addStringText);
-    selectPosition(optAjoutChainePosition, o.addStringMode);
-    txtAjoutChainePosition->setText(o.addStringPosition);
-    chkNePasReprendreExtensionOriginale->setChecked(o.dropOriginalExtension);
+    removeLeadingDigitsBox->setChecked(o.removeLeadingDigits);
+    removeLeadingJunkBox->setChecked(o.removeLeadingNonAlphanumerics);
+    removeCapitalsBox->setChecked(o.removeCapitals);
+    removeDurationsBox->setChecked(o.removeDurations);
+    removeTermsBox->setChecked(o.removeTerms);
+    termsEdit->setText(o.termsToRemove);
+    removeEmptyLinesBox->setChecked(o.removeEmptyLines);
+    removeCharactersBox->setChecked(o.removeCharacters);
+    removeCharactersCountEdit->setText(o.removeCharactersCount);
+    selectPosition(removeCharactersPlaces, o.removeCharactersMode);
+    removeCharactersPositionEdit->setText(o.removeCharactersPosition);
+    numberingBox->setChecked(o.numbering);
+    selectPosition(numberingPlaces, o.numberingPosition);
+    selectComboItemByData(fillWidthList, o.numberingWidth);
+    numberingPrefixEdit->setText(o.numberingPrefix);
+    numberingSuffixEdit->setText(o.numberingSuffix);
+    addStringBox->setChecked(o.addString);
+    addStringEdit->setText(o.addStringText);
+    selectPosition(addStringPlaces, o.addStringMode);
+    addStringPositionEdit->setText(o.addStringPosition);
+    dropExtensionBox->setChecked(o.dropOriginalExtension);
 }
 
 TreatmentOptions OptionsPanel::currentTreatmentOptions() const
 {
     TreatmentOptions o;
-    o.removeLeadingDigits = chkSuppressionChiffresDebut->isChecked();
-    o.removeLeadingNonAlphanumerics = chkSuppressionCaracteresNonAlpha->isChecked();
-    o.removeDurations = chkSuppressionDurees->isChecked();
-    o.removeTerms = chkSuppressionTermes->isChecked();
-    o.termsToRemove = txtSuppressionTermes->text();
-    o.removeCapitals = chkSuppressionMajuscules->isChecked();
-    o.removeEmptyLines = chkSuppressionLignesVides->isChecked();
-    o.removeCharacters = chkSuppressionCaracteres->isChecked();
-    o.removeCharactersCount = txtSuppressionCaracteresNombre->text();
-    o.removeCharactersMode = selectedPosition(optSuppressionCaracteresPosition);
-    o.removeCharactersPosition = txtSuppressionCaracteresPosition->text();
-    o.numbering = chkNumerotation->isChecked();
+    o.removeLeadingDigits = removeLeadingDigitsBox->isChecked();
+    o.removeLeadingNonAlphanumerics = removeLeadingJunkBox->isChecked();
+    o.removeDurations = removeDurationsBox->isChecked();
+    o.removeTerms = removeTermsBox->isChecked();
+    o.termsToRemove = termsEdit->text();
+    o.removeCapitals = removeCapitalsBox->isChecked();
+    o.removeEmptyLines = removeEmptyLinesBox->isChecked();
+    o.removeCharacters = removeCharactersBox->isChecked();
+    o.removeCharactersCount = removeCharactersCountEdit->text();
+    o.removeCharactersMode = selectedPosition(removeCharactersPlaces);
+    o.removeCharactersPosition = removeCharactersPositionEdit->text();
+    o.numbering = numberingBox->isChecked();
     o.numberingPosition =
-        optNumerotationPosition[0]->isChecked() ? InsertPosition::AtStart : InsertPosition::AtEnd;
-    o.numberingWidth = getComboItemData(cboNumerotationRemplissage);
-    o.numberingPrefix = txtNumerotationPrefixe->text();
-    o.numberingSuffix = txtNumerotationSuffixe->text();
-    o.addString = chkAjoutChaine->isChecked();
-    o.addStringText = txtAjoutChaine->text();
-    o.addStringMode = selectedPosition(optAjoutChainePosition);
-    o.addStringPosition = txtAjoutChainePosition->text();
-    o.dropOriginalExtension = chkNePasReprendreExtensionOriginale->isChecked();
+        numberingPlaces[0]->isChecked() ? InsertPosition::AtStart : InsertPosition::AtEnd;
+    o.numberingWidth = getComboItemData(fillWidthList);
+    o.numberingPrefix = numberingPrefixEdit->text();
+    o.numberingSuffix = numberingSuffixEdit->text();
+    o.addString = addStringBox->isChecked();
+    o.addStringText = addStringEdit->text();
+    o.addStringMode = selectedPosition(addStringPlaces);
+    o.addStringPosition = addStringPositionEdit->text();
+    o.dropOriginalExtension = dropExtensionBox->isChecked();
     return o;
 }
 

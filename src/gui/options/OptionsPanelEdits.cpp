@@ -45,8 +45,8 @@ bool isDigitOrControl(QChar c)
 
 bool OptionsPanel::isNumberBox(const QLineEdit* box) const
 {
-    return box == txtSuppressionCaracteresNombre || box == txtSuppressionCaracteresPosition ||
-           box == txtAjoutChainePosition;
+    return box == removeCharactersCountEdit || box == removeCharactersPositionEdit ||
+           box == addStringPositionEdit;
 }
 
 void OptionsPanel::setServices(Prompter& prompter, TextLookup text)
@@ -63,17 +63,15 @@ void OptionsPanel::edited()
 
 void OptionsPanel::connectEdits()
 {
-    for (QCheckBox* box :
-         {chkSuppressionChiffresDebut, chkSuppressionCaracteresNonAlpha, chkSuppressionDurees,
-          chkSuppressionMajuscules, chkSuppressionLignesVides, chkNePasReprendreExtensionOriginale})
+    for (QCheckBox* box : {removeLeadingDigitsBox, removeLeadingJunkBox, removeDurationsBox,
+                           removeCapitalsBox, removeEmptyLinesBox, dropExtensionBox})
         connect(box, &QCheckBox::toggled, this, &OptionsPanel::edited);
-    connect(chkSuppressionTermes, &QCheckBox::toggled, this, &OptionsPanel::removeTermsToggled);
-    connect(chkSuppressionCaracteres, &QCheckBox::toggled, this,
-            &OptionsPanel::removeCharactersToggled);
-    connect(chkNumerotation, &QCheckBox::toggled, this, &OptionsPanel::numberingToggled);
-    connect(chkAjoutChaine, &QCheckBox::toggled, this, &OptionsPanel::addStringToggled);
-    connect(txtSuppressionTermes, &QLineEdit::textChanged, this, &OptionsPanel::edited);
-    connect(txtExtensions, &QLineEdit::textChanged, this, &OptionsPanel::extensionsEdited);
+    connect(removeTermsBox, &QCheckBox::toggled, this, &OptionsPanel::removeTermsToggled);
+    connect(removeCharactersBox, &QCheckBox::toggled, this, &OptionsPanel::removeCharactersToggled);
+    connect(numberingBox, &QCheckBox::toggled, this, &OptionsPanel::numberingToggled);
+    connect(addStringBox, &QCheckBox::toggled, this, &OptionsPanel::addStringToggled);
+    connect(termsEdit, &QLineEdit::textChanged, this, &OptionsPanel::edited);
+    connect(patternsEdit, &QLineEdit::textChanged, this, &OptionsPanel::extensionsEdited);
 
     // Option buttons only make the names again: they never mark the settings.
     const auto onSelected = [this](QRadioButton* option, auto rule) {
@@ -82,18 +80,17 @@ void OptionsPanel::connectEdits()
                 (this->*rule)();
         });
     };
-    for (QRadioButton* option : optSuppressionCaracteresPosition)
+    for (QRadioButton* option : removeCharactersPlaces)
         onSelected(option, &OptionsPanel::removalPositionRule);
-    for (QRadioButton* option : optAjoutChainePosition)
+    for (QRadioButton* option : addStringPlaces)
         onSelected(option, &OptionsPanel::addedPositionRule);
-    for (QRadioButton* option : optNumerotationPosition)
+    for (QRadioButton* option : numberingPlaces)
         onSelected(option, &OptionsPanel::namesStale);
-    connect(cboNumerotationRemplissage, &QComboBox::currentIndexChanged, this,
-            &OptionsPanel::fillWidthChosen);
+    connect(fillWidthList, &QComboBox::currentIndexChanged, this, &OptionsPanel::fillWidthChosen);
 
     for (QLineEdit* box :
-         {txtSuppressionCaracteresNombre, txtSuppressionCaracteresPosition, txtAjoutChainePosition,
-          txtNumerotationPrefixe, txtNumerotationSuffixe, txtAjoutChaine})
+         {removeCharactersCountEdit, removeCharactersPositionEdit, addStringPositionEdit,
+          numberingPrefixEdit, numberingSuffixEdit, addStringEdit})
         connectBox(box);
     // The whole text is selected on entry, but in the suffix box.
     for (QLineEdit* box : findChildren<QLineEdit*>())
@@ -132,39 +129,39 @@ void OptionsPanel::sanitise(QLineEdit* box, const QString& clean)
 
 void OptionsPanel::removeTermsToggled()
 {
-    const bool on = chkSuppressionTermes->isChecked();
-    setControlGreyed(txtSuppressionTermes, !on);
-    setControlGreyed(lblTermesSeparateur, !on);
+    const bool on = removeTermsBox->isChecked();
+    setControlGreyed(termsEdit, !on);
+    setControlGreyed(termsHint, !on);
     edited();
 }
 
 void OptionsPanel::removeCharactersToggled()
 {
-    const bool on = chkSuppressionCaracteres->isChecked();
-    setControlGreyed(lblSuppressionCaracteres, !on);
-    setControlGreyed(txtSuppressionCaracteresNombre, !on);
-    setOptionsEnabled(optSuppressionCaracteresPosition, on);
+    const bool on = removeCharactersBox->isChecked();
+    setControlGreyed(removeCharactersLabel, !on);
+    setControlGreyed(removeCharactersCountEdit, !on);
+    setOptionsEnabled(removeCharactersPlaces, on);
     emit settingsEdited();
     removalPositionRule();
 }
 
 void OptionsPanel::numberingToggled()
 {
-    const bool on = chkNumerotation->isChecked();
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             lblNumerotationRemplissage, txtNumerotationPrefixe, txtNumerotationSuffixe,
-             lblNumerotationPrefixe, lblNumerotationSuffixe})
+    const bool on = numberingBox->isChecked();
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{fillWidthLabel, numberingPrefixEdit, numberingSuffixEdit,
+                                         numberingPrefixLabel, numberingSuffixLabel})
         setControlGreyed(control, !on);
-    setOptionsEnabled(optNumerotationPosition, on);
-    cboNumerotationRemplissage->setEnabled(on);
+    setOptionsEnabled(numberingPlaces, on);
+    fillWidthList->setEnabled(on);
     edited();
 }
 
 void OptionsPanel::addStringToggled()
 {
-    const bool on = chkAjoutChaine->isChecked();
-    setControlGreyed(txtAjoutChaine, !on);
-    setOptionsEnabled(optAjoutChainePosition, on);
+    const bool on = addStringBox->isChecked();
+    setControlGreyed(addStringEdit, !on);
+    setOptionsEnabled(addStringPlaces, on);
     emit settingsEdited();
     addedPositionRule();
 }
@@ -173,16 +170,15 @@ void OptionsPanel::addStringToggled()
 // position.
 void OptionsPanel::removalPositionRule()
 {
-    setControlGreyed(txtSuppressionCaracteresPosition,
-                     !(optSuppressionCaracteresPosition[2]->isChecked() &&
-                       chkSuppressionCaracteres->isChecked()));
+    setControlGreyed(removeCharactersPositionEdit,
+                     !(removeCharactersPlaces[2]->isChecked() && removeCharactersBox->isChecked()));
     emit namesStale();
 }
 
 void OptionsPanel::addedPositionRule()
 {
-    setControlGreyed(txtAjoutChainePosition,
-                     !(optAjoutChainePosition[2]->isChecked() && chkAjoutChaine->isChecked()));
+    setControlGreyed(addStringPositionEdit,
+                     !(addStringPlaces[2]->isChecked() && addStringBox->isChecked()));
     emit namesStale();
 }
 
@@ -204,7 +200,7 @@ bool OptionsPanel::eventFilter(QObject* watched, QEvent* event)
         return keyPressed(box, static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
         // After the box's own handling, which selects on a tab only.
-        QTimer::singleShot(0, box, [box, all = box != txtNumerotationSuffixe] {
+        QTimer::singleShot(0, box, [box, all = box != numberingSuffixEdit] {
             if (all)
                 box->selectAll();
             else
@@ -236,7 +232,7 @@ bool OptionsPanel::keyPressed(QLineEdit* box, const QKeyEvent* event)
             m_prompter->beep();
         return false;
     }
-    if (box == txtAjoutChaine && std::any_of(typed.begin(), typed.end(), [](QChar c) {
+    if (box == addStringEdit && std::any_of(typed.begin(), typed.end(), [](QChar c) {
             return isForbiddenChar(c) && !isControlChar(c);
         })) {
         if (m_prompter)
@@ -255,9 +251,9 @@ void OptionsPanel::numberBoxLeft(QLineEdit* box)
         return;
     m_checkingBox = true;
     m_prompter->message(m_text(TextKey::BadRemovalValue), MessageIcon::Exclamation);
-    if (box == txtSuppressionCaracteresNombre)
+    if (box == removeCharactersCountEdit)
         box->setText(u"0"_s);
-    else if (box == txtSuppressionCaracteresPosition)
+    else if (box == removeCharactersPositionEdit)
         box->setText(u"1"_s);
     box->setFocus();
     m_checkingBox = false;

@@ -113,13 +113,13 @@ private slots:
         QFETCH(QString, typed);
         Shown shown(isTemplate ? nameTemplate(text) : singleName(text));
         NameDialog& d = shown.dialog;
-        QTest::keyClicks(d.txtNom, typed);
-        QCOMPARE(d.txtNom->text(), text + typed);
-        QTEST(d.btnOK->isEnabled(), "okEnabled");
-        QTEST(d.cboNumerotationRemplissage->isEnabled(), "fillEnabled");
-        QTEST(d.lblNumerotationRemplissage->isEnabled(), "fillEnabled");
-        QCOMPARE(d.cboNumerotationRemplissage->isHidden(), !isTemplate);
-        QCOMPARE(getComboItemData(d.cboNumerotationRemplissage), isTemplate ? 3 : -1);
+        QTest::keyClicks(d.nameEdit, typed);
+        QCOMPARE(d.nameEdit->text(), text + typed);
+        QTEST(d.okButton->isEnabled(), "okEnabled");
+        QTEST(d.fillWidthList->isEnabled(), "fillEnabled");
+        QTEST(d.fillWidthLabel->isEnabled(), "fillEnabled");
+        QCOMPARE(d.fillWidthList->isHidden(), !isTemplate);
+        QCOMPARE(getComboItemData(d.fillWidthList), isTemplate ? 3 : -1);
         QVERIFY(shown.prompter.boxes.isEmpty());
     }
 
@@ -136,9 +136,9 @@ private slots:
         QFETCH(int, width);
         QFETCH(bool, okEnabled);
         Shown shown(nameTemplate(u"Piste n°[NUM]"_s));
-        choose(shown.dialog.cboNumerotationRemplissage, width);
-        QTRY_COMPARE(getComboItemData(shown.dialog.cboNumerotationRemplissage), width);
-        QCOMPARE(shown.dialog.btnOK->isEnabled(), okEnabled);
+        choose(shown.dialog.fillWidthList, width);
+        QTRY_COMPARE(getComboItemData(shown.dialog.fillWidthList), width);
+        QCOMPARE(shown.dialog.okButton->isEnabled(), okEnabled);
         // One choice, at most one message.
         QCOMPARE(shown.prompter.boxes.size(), okEnabled ? 0 : 1);
         if (!okEnabled) {
@@ -147,7 +147,7 @@ private slots:
         }
         // A paste that needs cleaning is one action too.
         shown.prompter.boxes.clear();
-        shown.dialog.txtNom->insert(u" a:b"_s);
+        shown.dialog.nameEdit->insert(u" a:b"_s);
         QCOMPARE(shown.prompter.boxes.size(), okEnabled ? 0 : 1);
     }
 
@@ -184,7 +184,7 @@ private slots:
         QFETCH(QString, pasted);
         QFETCH(bool, throughClipboard);
         Shown shown(singleName(text));
-        QLineEdit* box = shown.dialog.txtNom;
+        QLineEdit* box = shown.dialog.nameEdit;
         box->setCursorPosition(caret);
         if (throughClipboard) {
             QGuiApplication::clipboard()->setText(pasted);
@@ -195,7 +195,7 @@ private slots:
         QTEST(box->text(), "expected");
         QTEST(box->cursorPosition(), "expectedCaret");
         QTEST(shown.prompter.beeps, "beeps");
-        QVERIFY(shown.dialog.btnOK->isEnabled());
+        QVERIFY(shown.dialog.okButton->isEnabled());
     }
 
     void typedForbiddenCharactersAreRefused_data()
@@ -214,9 +214,9 @@ private slots:
         QFETCH(QString, typed);
         Shown shown(singleName(u"ab"_s));
         // A refused key leaves even a selection alone.
-        shown.dialog.txtNom->selectAll();
-        QTest::keyClicks(shown.dialog.txtNom, typed);
-        QTEST(shown.dialog.txtNom->text(), "expected");
+        shown.dialog.nameEdit->selectAll();
+        QTest::keyClicks(shown.dialog.nameEdit, typed);
+        QTEST(shown.dialog.nameEdit->text(), "expected");
         QTEST(shown.prompter.beeps, "beeps");
     }
 
@@ -225,10 +225,10 @@ private slots:
         Shown shown(nameTemplate(u"Piste n°[NUM]"_s));
         shown.dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&shown.dialog));
-        shown.dialog.btnAnnuler->setFocus();
-        QTRY_VERIFY(shown.dialog.btnAnnuler->hasFocus());
-        shown.dialog.txtNom->setFocus(Qt::OtherFocusReason);
-        QTRY_COMPARE(shown.dialog.txtNom->selectedText(), u"Piste n°[NUM]"_s);
+        shown.dialog.cancelButton->setFocus();
+        QTRY_VERIFY(shown.dialog.cancelButton->hasFocus());
+        shown.dialog.nameEdit->setFocus(Qt::OtherFocusReason);
+        QTRY_COMPARE(shown.dialog.nameEdit->selectedText(), u"Piste n°[NUM]"_s);
     }
 
     void closingConfirmsOnlyWithOk_data()
@@ -250,13 +250,13 @@ private slots:
         Shown shown(singleName(text));
         NameDialog& d = shown.dialog;
         if (how == u"escape")
-            QTest::keyClick(d.txtNom, Qt::Key_Escape);
+            QTest::keyClick(d.nameEdit, Qt::Key_Escape);
         else if (how == u"cancel")
-            QTest::mouseClick(d.btnAnnuler, Qt::LeftButton);
+            QTest::mouseClick(d.cancelButton, Qt::LeftButton);
         else if (how == u"close")
             d.close();
         else
-            QTest::keyClick(d.txtNom, Qt::Key_Return);
+            QTest::keyClick(d.nameEdit, Qt::Key_Return);
         QTEST(d.isVisible(), "stillOpen");
         QTEST(d.NameDialogCancelled, "cancelled");
         if (!d.isVisible())
@@ -274,16 +274,16 @@ private slots:
         const TranslationCatalogue catalogue = buildTranslationCatalogue(english);
         NameDialog dialog(catalogue, english, prompter);
         QCOMPARE(dialog.windowTitle(), u"Rename"_s);
-        QCOMPARE(dialog.lblNom->text(), u"The new name of the file"_s);
-        QCOMPARE(dialog.btnAnnuler->text(), u"&Cancel"_s);
-        QCOMPARE(dialog.btnOK->text(), u"&OK"_s);
-        QCOMPARE(dialog.lblNumerotationRemplissage->text(), u"Remplissage (par des zéros)"_s);
+        QCOMPARE(dialog.nameLabel->text(), u"The new name of the file"_s);
+        QCOMPARE(dialog.cancelButton->text(), u"&Cancel"_s);
+        QCOMPARE(dialog.okButton->text(), u"&OK"_s);
+        QCOMPARE(dialog.fillWidthLabel->text(), u"Remplissage (par des zéros)"_s);
         // The entry moves right of the longer caption; both boxes stay inside the dialog.
-        const QLabel* label = dialog.lblNom;
+        const QLabel* label = dialog.nameLabel;
         QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
-        QVERIFY(dialog.txtNom->x() > label->x() + label->width());
-        QVERIFY(dialog.txtNom->x() + dialog.txtNom->width() < dialog.width());
-        const QComboBox* list = dialog.cboNumerotationRemplissage;
+        QVERIFY(dialog.nameEdit->x() > label->x() + label->width());
+        QVERIFY(dialog.nameEdit->x() + dialog.nameEdit->width() < dialog.width());
+        const QComboBox* list = dialog.fillWidthList;
         QVERIFY(list->x() + list->width() < dialog.width());
     }
 
@@ -314,8 +314,8 @@ private slots:
             auto* dialog = qobject_cast<NameDialog*>(modal);
             QVERIFY(dialog);
             caption = dialog->windowTitle();
-            prompt = dialog->lblInfo->text();
-            QTest::keyClick(dialog->txtNom, Qt::Key(key));
+            prompt = dialog->promptLabel->text();
+            QTest::keyClick(dialog->nameEdit, Qt::Key(key));
         });
         const std::optional<NameAnswer> answer = asker.askName(request);
         QCOMPARE(caption, request.caption);

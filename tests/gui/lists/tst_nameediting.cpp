@@ -43,7 +43,7 @@ class TestNameEditing : public QObject {
             if (!window->load())
                 qFatal("start-up failed");
             window->showAsLoaded();
-            list = window->lvwNoms;
+            list = window->nameList;
             if (!names.isEmpty())
                 window->dropText(names.join(u'\n'));
         }
@@ -170,7 +170,7 @@ private slots:
     {
         Session session({u"A"_s, u"B"_s, u"C"_s});
         QDir().mkpath(session.env.path(u"empty"_s));
-        session.window->txtRepertoire->setText(session.env.path(u"empty"_s));
+        session.window->folderEdit->setText(session.env.path(u"empty"_s));
         QVERIFY(session.window->workspace().fileRows.isEmpty());
         session.select({0});
         QTest::keyClick(session.list, Qt::Key_Delete);

@@ -128,7 +128,7 @@ private slots:
     void alignWhenBothMovedFavoursTheFiles()
     {
         Pair pair(200, 200);
-        pair.lists.tmrTopIndex.stop();
+        pair.lists.scrollSyncTimer.stop();
         pair.files->scrollTo(pair.fileModel.index(40), QAbstractItemView::PositionAtTop);
         pair.names->scrollTo(pair.nameModel.index(90), QAbstractItemView::PositionAtTop);
         pair.lists.alignTopRows();

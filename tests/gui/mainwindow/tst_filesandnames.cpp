@@ -38,7 +38,7 @@ class TestFilesAndNames : public QObject {
             if (!window->load())
                 qFatal("start-up failed");
             window->showAsLoaded();
-            window->btnReglages->click(); // the options panel opens, so its controls work
+            window->settingsButton->click(); // the options panel opens, so its controls work
         }
         QString folder() const { return env.path(u"music"_s); }
         QStringList rows(const QTreeView* list) const
@@ -48,17 +48,14 @@ class TestFilesAndNames : public QObject {
                 texts << list->model()->index(i, 0).data().toString();
             return texts;
         }
-        QStringList fileRows() const { return rows(window->lvwFichiers); }
-        QStringList nameRows() const { return rows(window->lvwNoms); }
-        int fillWidth() const
-        {
-            return window->picOptions->cboNumerotationRemplissage->currentData().toInt();
-        }
+        QStringList fileRows() const { return rows(window->fileList); }
+        QStringList nameRows() const { return rows(window->nameList); }
+        int fillWidth() const { return window->optionsPanel->fillWidthList->currentData().toInt(); }
         void drop(const QString& text)
         {
             QMimeData data;
             data.setText(text);
-            QWidget* target = window->lvwNoms->viewport();
+            QWidget* target = window->nameList->viewport();
             const QPoint at = target->rect().center();
             QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
             QApplication::sendEvent(target, &enter);
@@ -80,10 +77,10 @@ private slots:
     {
         Session session({u"b.MP3"_s, u"a.wma"_s, u"c.txt"_s, u"d.mp3/inside.txt"_s});
         QCOMPARE(session.fileRows(), (QStringList{u"a.wma"_s, u"b.MP3"_s}));
-        QCOMPARE(session.window->lblNbFichiersValeur->text(), u"2"_s);
+        QCOMPARE(session.window->fileCountValue->text(), u"2"_s);
         QCOMPARE(session.window->workspace().listedFolder, session.folder());
 
-        session.window->picOptions->txtExtensions->setText(u"*.txt"_s);
+        session.window->optionsPanel->patternsEdit->setText(u"*.txt"_s);
         QCOMPARE(session.fileRows(), QStringList{u"c.txt"_s});
     }
 
@@ -92,21 +89,21 @@ private slots:
         Session session({u"Piste 10.mp3"_s, u"Piste 2.mp3"_s, u"Piste 1.mp3"_s});
         QCOMPARE(session.fileRows(),
                  (QStringList{u"Piste 1.mp3"_s, u"Piste 10.mp3"_s, u"Piste 2.mp3"_s}));
-        QTest::mouseClick(session.window->chkTriNum, Qt::LeftButton, {},
-                          QPoint(5, session.window->chkTriNum->height() / 2));
+        QTest::mouseClick(session.window->numericSortBox, Qt::LeftButton, {},
+                          QPoint(5, session.window->numericSortBox->height() / 2));
         QCOMPARE(session.fileRows(),
                  (QStringList{u"Piste 1.mp3"_s, u"Piste 2.mp3"_s, u"Piste 10.mp3"_s}));
-        session.window->chkTriNum->click();
+        session.window->numericSortBox->click();
         QCOMPARE(session.fileRows().last(), u"Piste 2.mp3"_s);
     }
 
     void emptyFolder()
     {
         Session session({});
-        QCOMPARE(session.window->lblNbFichiersValeur->text(), u"0"_s);
-        QCOMPARE(session.window->lblNbNomsValeur->text(), u"0"_s);
-        QVERIFY(!session.window->btnRenommer->isEnabled());
-        session.window->picOptions->chkSuppressionMajuscules->click();
+        QCOMPARE(session.window->fileCountValue->text(), u"0"_s);
+        QCOMPARE(session.window->nameCountValue->text(), u"0"_s);
+        QVERIFY(!session.window->renameButton->isEnabled());
+        session.window->optionsPanel->removeCapitalsBox->click();
         QCOMPARE(session.env.prompter.boxes.size(), 1);
         QVERIFY(session.env.prompter.boxes[0].text.startsWith(u"Cette opération n'est possible"_s));
     }
@@ -117,30 +114,30 @@ private slots:
         session.drop(u"01 - Intro\n02 - Song\n03 - Outro\n"_s);
         QCOMPARE(session.nameRows(),
                  (QStringList{u"01 - Intro.mp3"_s, u"02 - Song.wma"_s, u"03 - Outro.mp3"_s}));
-        QVERIFY(session.window->btnRenommer->isEnabled());
-        QVERIFY(session.window->btnViderListe->isEnabled());
+        QVERIFY(session.window->renameButton->isEnabled());
+        QVERIFY(session.window->clearNamesButton->isEnabled());
 
         // A treatment change is applied to the same source lines, in one
         // update of the names model.
-        QSignalSpy changed(session.window->lvwNoms->model(), &QAbstractItemModel::dataChanged);
-        QSignalSpy reset(session.window->lvwNoms->model(), &QAbstractItemModel::modelReset);
-        session.window->picOptions->chkNumerotation->click();
+        QSignalSpy changed(session.window->nameList->model(), &QAbstractItemModel::dataChanged);
+        QSignalSpy reset(session.window->nameList->model(), &QAbstractItemModel::modelReset);
+        session.window->optionsPanel->numberingBox->click();
         QCOMPARE(session.nameRows(), (QStringList{u"Intro.mp3"_s, u"Song.wma"_s, u"Outro.mp3"_s}));
         QCOMPARE(changed.size() + reset.size(), 1);
 
-        session.window->btnViderListe->click();
+        session.window->clearNamesButton->click();
         QVERIFY(session.nameRows().isEmpty());
-        QVERIFY(!session.window->btnViderListe->isEnabled());
+        QVERIFY(!session.window->clearNamesButton->isEnabled());
         QVERIFY(session.window->workspace().sourceRecords.empty());
     }
 
     void duplicateNamesTurnRed()
     {
         Session session({u"a.mp3"_s, u"b.mp3"_s});
-        session.window->picOptions->chkNumerotation->setChecked(false);
+        session.window->optionsPanel->numberingBox->setChecked(false);
         session.drop(u"Same\rsame"_s);
-        QVERIFY(!session.window->btnRenommer->isEnabled());
-        const QModelIndex first = session.window->lvwNoms->model()->index(0, 0);
+        QVERIFY(!session.window->renameButton->isEnabled());
+        const QModelIndex first = session.window->nameList->model()->index(0, 0);
         QCOMPARE(first.data(Qt::ForegroundRole).value<QBrush>().color(), QColor(255, 0, 0));
     }
 
@@ -151,7 +148,7 @@ private slots:
         QDir().mkpath(session.env.path(u"eight"_s));
         for (const QString& name : tracks(8))
             WriteFile(session.env.path(u"eight/"_s) + name);
-        session.window->txtRepertoire->setText(session.env.path(u"eight"_s));
+        session.window->folderEdit->setText(session.env.path(u"eight"_s));
         QCOMPARE(session.fileRows().size(), 8);
         QCOMPARE(session.fillWidth(), 2);
     }
@@ -166,11 +163,11 @@ private slots:
     {
         Session session(tracks(120));
         session.drop(u"x"_s);
-        QComboBox* widths = session.window->picOptions->cboNumerotationRemplissage;
+        QComboBox* widths = session.window->optionsPanel->fillWidthList;
         widths->setCurrentIndex(widths->findData(2));
         QVERIFY(session.env.prompter.boxes.last().text.startsWith(
             u"Cette valeur de remplissage n'est pas adaptée"_s));
-        QVERIFY(!session.window->btnRenommer->isEnabled());
+        QVERIFY(!session.window->renameButton->isEnabled());
     }
 
     void listsShowTheSameRowsWithScrollBars()
@@ -183,8 +180,8 @@ private slots:
         QStringList names(40, QString(40, u'i'));
         names.insert(7, QString(25, u'W'));
         session.window->dropText(names.join(u'\n'));
-        QTreeView* fileList = session.window->lvwFichiers;
-        QTreeView* nameList = session.window->lvwNoms;
+        QTreeView* fileList = session.window->fileList;
+        QTreeView* nameList = session.window->nameList;
         const QModelIndex wide = nameList->model()->index(7, 0);
         QVERIFY(nameList->columnWidth(0) >= nameList->sizeHintForIndex(wide).width());
         QCOMPARE(fileList->horizontalScrollBarPolicy(), nameList->horizontalScrollBarPolicy());
@@ -198,13 +195,13 @@ private slots:
     {
         Session session({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s});
         session.window->dropText(u"x\ny\nz"_s);
-        QTreeView* fileList = session.window->lvwFichiers;
+        QTreeView* fileList = session.window->fileList;
         fileList->setFocus();
         fileList->setCurrentIndex(fileList->model()->index(0, 0));
         QTest::keyClick(fileList, Qt::Key_Down);
-        QCOMPARE(session.window->lvwNoms->selectionModel()->selectedRows().value(0).row(), 1);
+        QCOMPARE(session.window->nameList->selectionModel()->selectedRows().value(0).row(), 1);
         QTest::keyClick(fileList, Qt::Key_End);
-        QCOMPARE(session.window->lvwNoms->selectionModel()->selectedRows().value(0).row(), 2);
+        QCOMPARE(session.window->nameList->selectionModel()->selectedRows().value(0).row(), 2);
     }
 
     void refreshShowsFilesChangedOutside()
@@ -212,7 +209,7 @@ private slots:
         Session session({u"a.mp3"_s});
         WriteFile(session.folder() + u"/b.mp3"_s);
         QCOMPARE(session.fileRows().size(), 1);
-        session.window->btnRafraichir->click();
+        session.window->refreshButton->click();
         QCOMPARE(session.fileRows(), (QStringList{u"a.mp3"_s, u"b.mp3"_s}));
     }
 };

@@ -107,16 +107,16 @@ private slots:
         window.showAsLoaded();
         QCOMPARE(window.windowTitle(), u"Tervane v2.4"_s);
         QVERIFY(!window.windowIcon().pixmap(48, 48).isNull());
-        QCOMPARE(window.lblNbFichiersValeur->text(), u"0"_s);
-        QCOMPARE(window.lblNbNomsValeur->text(), u"0"_s);
-        QVERIFY(!window.btnRenommer->isEnabled());
-        QVERIFY(!window.btnViderListe->isEnabled());
-        QVERIFY(!window.btnAnnuler->isEnabled());
-        QVERIFY(window.btnReglages->property("tag").toString().isEmpty());
-        QVERIFY(!window.mnuOptionsAfficher->isChecked());
-        QVERIFY(!window.mnuSystray->menuAction()->isVisible());
-        QCOMPARE(window.txtRepertoire->text(), env.path(u"documents"_s));
-        QCOMPARE(window.picOptions->txtExtensions->text(), u"*.mp3;*.wma"_s);
+        QCOMPARE(window.fileCountValue->text(), u"0"_s);
+        QCOMPARE(window.nameCountValue->text(), u"0"_s);
+        QVERIFY(!window.renameButton->isEnabled());
+        QVERIFY(!window.clearNamesButton->isEnabled());
+        QVERIFY(!window.undoButton->isEnabled());
+        QVERIFY(window.settingsButton->property("tag").toString().isEmpty());
+        QVERIFY(!window.showSettingsAction->isChecked());
+        QVERIFY(!window.trayMenu->menuAction()->isVisible());
+        QCOMPARE(window.folderEdit->text(), env.path(u"documents"_s));
+        QCOMPARE(window.optionsPanel->patternsEdit->text(), u"*.mp3;*.wma"_s);
         QVERIFY(window.state().treatmentSettingsChanged);
         QVERIFY2(env.prompter.boxes.isEmpty(), qPrintable(env.prompter.boxes.value(0).text));
         QCOMPARE(env.prompter.busyDepth, 0);
@@ -155,12 +155,11 @@ private slots:
                                  "txtExtensions",
                                  "cboLangue"})
             QVERIFY2(window.findChild<QWidget*>(QString::fromUtf8(name)), name);
-        QCOMPARE(window.mnuFichierQuitter->shortcut(), QKeySequence(u"Ctrl+Q"_s));
-        QCOMPARE(window.mnuAideAPropos->shortcut(), QKeySequence(Qt::Key_F1));
-        QCOMPARE(window.mnuOptionsMemoriserSeparateur->text(),
-                 u"Mémoriser la p&osition du séparateur"_s);
+        QCOMPARE(window.quitAction->shortcut(), QKeySequence(u"Ctrl+Q"_s));
+        QCOMPARE(window.aboutAction->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(window.rememberSplitterAction->text(), u"Mémoriser la p&osition du séparateur"_s);
         const auto options =
-            window.picOptions->findChildren<QWidget*>(u"optNumérotationPosition"_s);
+            window.optionsPanel->findChildren<QWidget*>(u"optNumérotationPosition"_s);
         QCOMPARE(options.size(), 2);
         QCOMPARE(options[1]->property("index").toInt(), 1);
     }
@@ -174,8 +173,8 @@ private slots:
         MainWindow window(env.context());
         QVERIFY(window.load());
         window.showAsLoaded();
-        window.picOptions->txtNumerotationSuffixe->setText(u" _ "_s);
-        window.mnuFichierQuitter->trigger();
+        window.optionsPanel->numberingSuffixEdit->setText(u" _ "_s);
+        window.quitAction->trigger();
         QVERIFY(!window.isVisible());
         QCOMPARE(stored(env, u"Langue"_s), u"Français"_s);
         QCOMPARE(stored(env, u"Extensions"_s), u"*.mp3;*.wma"_s);
@@ -196,11 +195,11 @@ private slots:
                                       "FenêtreHauteur=7000\nDernierDossier=/nonexistent/x/y\n");
         MainWindow window(env.context());
         QVERIFY(window.load());
-        QCOMPARE(window.picOptions->txtExtensions->text(), u"*.flac"_s);
-        QVERIFY(window.picOptions->optNumerotationPosition[1]->isChecked());
-        QCOMPARE(window.picOptions->cboNumerotationRemplissage->currentData().toInt(), 3);
-        QVERIFY(window.mnuOptionsMemoriserTaille->isChecked());
-        QCOMPARE(window.txtRepertoire->text(), u"/"_s);
+        QCOMPARE(window.optionsPanel->patternsEdit->text(), u"*.flac"_s);
+        QVERIFY(window.optionsPanel->numberingPlaces[1]->isChecked());
+        QCOMPARE(window.optionsPanel->fillWidthList->currentData().toInt(), 3);
+        QVERIFY(window.rememberSizeAction->isChecked());
+        QCOMPARE(window.folderEdit->text(), u"/"_s);
         window.close();
         QCOMPARE(stored(env, u"NumérotationRemplissage"_s), u"3"_s);
         QCOMPARE(stored(env, u"NumérotationNbChiffres"_s), u"<missing>"_s);
@@ -212,14 +211,14 @@ private slots:
         TestEnvironment env;
         MainWindow window(env.context());
         QVERIFY(window.load());
-        window.mnuOptionsMemoriserPosition->trigger();
-        window.mnuOptionsResoudrePermutations->trigger();
+        window.rememberPositionAction->trigger();
+        window.resolvePermutationsAction->trigger();
         window.close();
         QCOMPARE(stored(env, u"FenêtreMémoriserPosition"_s), u"-1"_s);
         QCOMPARE(stored(env, u"RésoudrePermutations"_s), u"-1"_s);
         MainWindow again(env.context());
         QVERIFY(again.load());
-        QVERIFY(again.mnuOptionsResoudrePermutations->isChecked());
+        QVERIFY(again.resolvePermutationsAction->isChecked());
         QCOMPARE(stored(env, u"FenêtreMémoriserTaille"_s), u"0"_s);
         QVERIFY(stored(env, u"FenêtreGauche"_s) != u"<missing>"_s);
     }
@@ -232,9 +231,9 @@ private slots:
         QVERIFY(window.load());
         window.showAsLoaded();
         const int collapsed = window.height();
-        window.btnReglages->click();
+        window.settingsButton->click();
         QVERIFY(window.height() > collapsed);
-        QVERIFY(window.mnuOptionsAfficher->isChecked());
+        QVERIFY(window.showSettingsAction->isChecked());
         window.close();
         const int storedHeight = stored(env, u"FenêtreHauteur"_s).toInt();
         QVERIFY2(qAbs(storedHeight - collapsed * 15) <= 15,
@@ -258,9 +257,9 @@ private slots:
         MainWindow window(env.context());
         QVERIFY(window.load());
         window.showAsLoaded();
-        window.btnReglages->click();
-        QVERIFY(window.picOptions->isVisibleTo(&window));
-        QCOMPARE(longCaptions, window.lblRepertoire->text().endsWith(u"language"_s));
+        window.settingsButton->click();
+        QVERIFY(window.optionsPanel->isVisibleTo(&window));
+        QCOMPARE(longCaptions, window.folderLabel->text().endsWith(u"language"_s));
         const QStringList mainProblems = cutCaptions(&window);
         QVERIFY2(mainProblems.isEmpty(), qPrintable(mainProblems.join(u", "_s)));
 
@@ -288,8 +287,8 @@ private slots:
             QCOMPARE(window.frameGeometry().topLeft(), QPoint(200, 67));
             QCOMPARE(window.size(), QSize(900, 340));
             // The options panel keeps the window's top where it is.
-            window.btnReglages->click();
-            window.btnReglages->click();
+            window.settingsButton->click();
+            window.settingsButton->click();
             QCOMPARE(window.frameGeometry().topLeft(), QPoint(200, 67));
             window.close();
             QCOMPARE(stored(env, u"FenêtreGauche"_s), u"3000"_s);
@@ -312,11 +311,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.size(), QSize(1000, 800));
         const QRect area = window.screen()->availableGeometry();
-        window.btnReglages->click();
-        QVERIFY(window.picOptions->isVisibleTo(&window));
+        window.settingsButton->click();
+        QVERIFY(window.optionsPanel->isVisibleTo(&window));
         QTRY_VERIFY2(area.contains(window.frameGeometry()),
                      qPrintable(u"%1,%2"_s.arg(window.y()).arg(window.height())));
-        window.btnReglages->click();
+        window.settingsButton->click();
         QVERIFY(area.contains(window.frameGeometry()));
         window.close();
         QVERIFY(stored(env, u"FenêtreHaut"_s).toInt() >= area.top() * 15);
@@ -366,10 +365,10 @@ private slots:
         QVERIFY(window.isMaximized());
         const QSize maximised = window.size();
         // The panel shows inside the maximised window, which keeps its size.
-        window.btnReglages->click();
+        window.settingsButton->click();
         QCOMPARE(window.size(), maximised);
-        QVERIFY(window.picOptions->geometry().bottom() < window.centralWidget()->height());
-        QCOMPARE(window.btnQuitter->geometry().right() + 1 + 8, window.centralWidget()->width());
+        QVERIFY(window.optionsPanel->geometry().bottom() < window.centralWidget()->height());
+        QCOMPARE(window.quitButton->geometry().right() + 1 + 8, window.centralWidget()->width());
         window.close();
         QCOMPARE(stored(env, u"FenêtreEtat"_s), u"2"_s);
         QCOMPARE(stored(env, u"FenêtreLargeur"_s), u"12000"_s);
@@ -395,7 +394,7 @@ private slots:
         MainWindow window(env.context());
         QVERIFY(window.load());
         window.showAsLoaded();
-        window.mnuOptionsMinimiserSystray->setChecked(option);
+        window.minimiseToTrayAction->setChecked(option);
         const QString caption = u"Tervane v2.4 — "_s + QString(80, u'x');
         window.setWindowTitle(caption);
         window.showMinimized();
@@ -414,7 +413,7 @@ private slots:
             }
         });
         env.notificationArea.onClick(TrayClick::RightClick);
-        QCOMPARE(chosen, window.mnuSystrayRestaurer);
+        QCOMPARE(chosen, window.trayRestoreAction);
         QVERIFY(env.notificationArea.shown);
         // A double-click brings the window back and the icon goes.
         env.notificationArea.onClick(TrayClick::DoubleClick);
@@ -441,7 +440,7 @@ private slots:
         MainWindow window(env.context());
         QVERIFY(window.load());
         window.showAsLoaded();
-        window.mnuOptionsMinimiserSystray->trigger();
+        window.minimiseToTrayAction->trigger();
         window.showMinimized();
         QTRY_VERIFY(area.icon() && window.trayIconShown());
         const QPointer<QSystemTrayIcon> icon = area.icon();
@@ -476,7 +475,7 @@ private slots:
         MainWindow window(env.context());
         QVERIFY(window.load());
         window.showAsLoaded();
-        window.mnuOptionsMinimiserSystray->setChecked(true);
+        window.minimiseToTrayAction->setChecked(true);
         window.showMinimized();
         QTRY_VERIFY(env.notificationArea.shown);
         QVERIFY(!window.isVisible());
@@ -492,7 +491,7 @@ private slots:
         MainWindow window(env.context());
         QVERIFY(window.load());
         window.showAsLoaded();
-        window.mnuOptionsToujoursAuDessus->trigger();
+        window.alwaysOnTopAction->trigger();
         QVERIFY(window.windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(window.isVisible());
         Qt::WindowFlags aboutFlags;
@@ -504,11 +503,11 @@ private slots:
                 about->close();
             }
         });
-        window.mnuAideAPropos->trigger();
+        window.aboutAction->trigger();
         QVERIFY(aboutFlags & Qt::WindowStaysOnTopHint);
         QVERIFY(!(aboutFlags & Qt::WindowMaximizeButtonHint));
         QVERIFY2(link.contains(u"<a href=\"https://"_s), qPrintable(link));
-        window.mnuOptionsToujoursAuDessus->trigger();
+        window.alwaysOnTopAction->trigger();
         QVERIFY(!(window.windowFlags() & Qt::WindowStaysOnTopHint));
     }
 
@@ -543,22 +542,22 @@ private slots:
         MainWindow window(env.context());
         QVERIFY(window.load());
         QCOMPARE(window.windowTitle(), u"Renamer"_s);
-        QCOMPARE(window.picOptions->chkSuppressionDurees->text(), u"Remove durations"_s);
-        QCOMPARE(window.picOptions->optNumerotationPosition[1]->text(), u"at the end"_s);
-        QCOMPARE(window.picOptions->optNumerotationPosition[0]->text(), u"au début"_s);
-        QCOMPARE(window.mnuFichierQuitter->text(), u"&Quit"_s);
+        QCOMPARE(window.optionsPanel->removeDurationsBox->text(), u"Remove durations"_s);
+        QCOMPARE(window.optionsPanel->numberingPlaces[1]->text(), u"at the end"_s);
+        QCOMPARE(window.optionsPanel->numberingPlaces[0]->text(), u"au début"_s);
+        QCOMPARE(window.quitAction->text(), u"&Quit"_s);
         QCOMPARE(env.prompter.boxes.size(), 1);
         QCOMPARE(env.prompter.boxes[0].text, u"Partial\r\ntranslation"_s);
         QCOMPARE(env.prompter.boxes[0].icon, MessageIcon::Exclamation);
 
         // Choosing another language shows the message in the current one and
         // restarts the program with the new one stored.
-        QComboBox* languages = window.picOptions->cboLangue;
+        QComboBox* languages = window.optionsPanel->languageList;
         QCOMPARE(languages->currentText(), u"English"_s);
-        QVERIFY(languages->isEnabledTo(window.picOptions));
+        QVERIFY(languages->isEnabledTo(window.optionsPanel));
         emit languages->activated(languages->currentIndex()); // the active one: nothing
         QCOMPARE(env.prompter.boxes.size(), 1);
-        QVERIFY(!window.tmrUnload.isActive());
+        QVERIFY(!window.unloadTimer.isActive());
         languages->setCurrentIndex(languages->findText(u"Deutsch"_s));
         emit languages->activated(languages->currentIndex());
         QCOMPARE(env.prompter.boxes.last().text, u"Restart to change the language"_s);
@@ -580,7 +579,7 @@ private slots:
             MainWindow window(env.context());
             QVERIFY(window.load());
             QCOMPARE(window.state().interfaceLanguage, u"English"_s);
-            window.mnuFichierQuitter->trigger();
+            window.quitAction->trigger();
         }
         QVERIFY(!QFile::exists(env.path(u"prefix/bin/Tervane.ini"_s)));
         QCOMPARE(readIniString(env.path(u"appdata/Morvak/Tervane/Tervane.ini"_s), u"Config"_s,
@@ -668,7 +667,7 @@ private slots:
         MainWindow window(env.context());
         QVERIFY(window.load());
         window.showAsLoaded();
-        QTEST(window.lblRepertoire->text(), "folderCaption");
+        QTEST(window.folderLabel->text(), "folderCaption");
         QVERIFY(window.width() < 2000);
         QCOMPARE(window.state().catalogue.item(u"TXT_REMPLISSAGE2"_s),
                  u"sur 2 caractères (01-99)"_s);
@@ -681,9 +680,8 @@ private slots:
         MainWindow window(env.context());
         QVERIFY(window.load());
         QCOMPARE(window.state().interfaceLanguage, u"Français"_s);
-        QVERIFY(!window.picOptions->cboLangue->isEnabledTo(window.picOptions));
-        QCOMPARE(window.picOptions->cboNumerotationRemplissage->itemText(1),
-                 u"sur 2 caractères (01-99)"_s);
+        QVERIFY(!window.optionsPanel->languageList->isEnabledTo(window.optionsPanel));
+        QCOMPARE(window.optionsPanel->fillWidthList->itemText(1), u"sur 2 caractères (01-99)"_s);
         QVERIFY(env.prompter.boxes.isEmpty());
     }
 
@@ -695,8 +693,8 @@ private slots:
         WriteFile(env.settingsFile(), garbage);
         MainWindow window(env.context());
         QVERIFY(window.load());
-        QCOMPARE(window.picOptions->txtExtensions->text(), u"*.mp3;*.wma"_s);
-        QVERIFY(window.picOptions->chkSuppressionDurees->isChecked());
+        QCOMPARE(window.optionsPanel->patternsEdit->text(), u"*.mp3;*.wma"_s);
+        QVERIFY(window.optionsPanel->removeDurationsBox->isChecked());
     }
 };
 

@@ -47,7 +47,7 @@ class TestRenaming : public QObject {
         QStringList fileRows() const
         {
             QStringList rows;
-            const QAbstractItemModel* model = window->lvwFichiers->model();
+            const QAbstractItemModel* model = window->fileList->model();
             for (int i = 0; i < model->rowCount(); ++i)
                 rows << model->index(i, 0).data().toString();
             return rows;
@@ -67,18 +67,18 @@ private slots:
     {
         QFETCH(bool, resolve);
         Session session({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s});
-        session.window->mnuOptionsResoudrePermutations->setChecked(resolve);
-        session.window->picOptions->chkNumerotation->setChecked(false);
+        session.window->resolvePermutationsAction->setChecked(resolve);
+        session.window->optionsPanel->numberingBox->setChecked(false);
         session.window->dropText(u"b\nc\na"_s);
         session.env.prompter.queueAnswers({false});
-        QTest::mouseClick(session.window->btnRenommer, Qt::LeftButton);
+        QTest::mouseClick(session.window->renameButton, Qt::LeftButton);
         QCOMPARE(session.env.prompter.boxes.size(), resolve ? 0 : 1);
         const QStringList swapped{u"a.mp3=c.mp3"_s, u"b.mp3=a.mp3"_s, u"c.mp3=b.mp3"_s};
         const QStringList unchanged{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s, u"c.mp3=c.mp3"_s};
         QCOMPARE(session.onDisk(), resolve ? swapped : unchanged);
         if (!resolve)
             return;
-        QTest::mouseClick(session.window->btnAnnuler, Qt::LeftButton);
+        QTest::mouseClick(session.window->undoButton, Qt::LeftButton);
         QCOMPARE(session.onDisk(),
                  (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s, u"c.mp3=c.mp3"_s}));
     }
@@ -87,23 +87,23 @@ private slots:
     {
         Session session({u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s});
         session.window->dropText(u"Intro\nSong\nOutro"_s);
-        QVERIFY(session.window->btnRenommer->isEnabled());
-        QVERIFY(!session.window->btnAnnuler->isEnabled());
+        QVERIFY(session.window->renameButton->isEnabled());
+        QVERIFY(!session.window->undoButton->isEnabled());
 
-        QTest::mouseClick(session.window->btnRenommer, Qt::LeftButton);
+        QTest::mouseClick(session.window->renameButton, Qt::LeftButton);
         QCOMPARE(session.onDisk(), (QStringList{u"01 - Intro.mp3=1.mp3"_s, u"02 - Song.mp3=2.mp3"_s,
                                                 u"03 - Outro.mp3=3.mp3"_s}));
         QCOMPARE(session.fileRows(),
                  (QStringList{u"01 - Intro.mp3"_s, u"02 - Song.mp3"_s, u"03 - Outro.mp3"_s}));
-        QVERIFY(session.window->btnAnnuler->isEnabled());
+        QVERIFY(session.window->undoButton->isEnabled());
         QVERIFY(session.env.prompter.boxes.isEmpty());
-        QCOMPARE(session.window->lvwFichiers->selectionModel()->selectedRows().size(), 0);
+        QCOMPARE(session.window->fileList->selectionModel()->selectedRows().size(), 0);
 
-        QTest::mouseClick(session.window->btnAnnuler, Qt::LeftButton);
+        QTest::mouseClick(session.window->undoButton, Qt::LeftButton);
         QCOMPARE(session.onDisk(),
                  (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s, u"3.mp3=3.mp3"_s}));
         QCOMPARE(session.fileRows(), (QStringList{u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s}));
-        QVERIFY(!session.window->btnAnnuler->isEnabled());
+        QVERIFY(!session.window->undoButton->isEnabled());
         QCOMPARE(session.env.prompter.busyDepth, 0);
     }
 
@@ -123,10 +123,10 @@ private slots:
         QFETCH(bool, resolve);
         QFETCH(bool, namesOfFiles);
         Session session({u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s, u"4.mp3"_s});
-        session.window->mnuOptionsResoudrePermutations->setChecked(resolve);
-        session.window->picOptions->chkNumerotation->setChecked(false);
+        session.window->resolvePermutationsAction->setChecked(resolve);
+        session.window->optionsPanel->numberingBox->setChecked(false);
         session.window->dropText(u"d\nc\nb\na"_s);
-        session.window->btnRenommer->click();
+        session.window->renameButton->click();
         const QStringList renamed{u"a.mp3=4.mp3"_s, u"b.mp3=3.mp3"_s, u"c.mp3=2.mp3"_s,
                                   u"d.mp3=1.mp3"_s};
         QCOMPARE(session.onDisk(), renamed);
@@ -136,11 +136,11 @@ private slots:
             session.window->runNamePipeline(NameSource::FileNames);
         }
         session.env.prompter.queueAnswers({true, true});
-        session.window->btnRenommer->click();
+        session.window->renameButton->click();
         QCOMPARE(session.onDisk(), renamed);
         QVERIFY(session.env.prompter.boxes.isEmpty());
-        QVERIFY(session.window->btnAnnuler->isEnabled());
-        session.window->btnAnnuler->click();
+        QVERIFY(session.window->undoButton->isEnabled());
+        session.window->undoButton->click();
         QCOMPARE(session.onDisk(), (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s,
                                                 u"3.mp3=3.mp3"_s, u"4.mp3=4.mp3"_s}));
     }
@@ -151,11 +151,11 @@ private slots:
     {
         Session session({u"1.mp3"_s, u"2.wma"_s, u"3.mp3"_s});
         session.window->dropText(u"Tracklist:\nOne\nTwo\nThree"_s);
-        QTreeView* names = session.window->lvwNoms;
+        QTreeView* names = session.window->nameList;
         names->selectionModel()->select(names->model()->index(0, 0),
                                         QItemSelectionModel::ClearAndSelect);
         session.window->nameListEditor().deleteSelectedNames();
-        session.window->btnRenommer->click();
+        session.window->renameButton->click();
         QCOMPARE(session.onDisk(), (QStringList{u"01 - One.mp3=1.mp3"_s, u"02 - Two.wma=2.wma"_s,
                                                 u"03 - Three.mp3=3.mp3"_s}));
     }
@@ -164,18 +164,18 @@ private slots:
     {
         Session session({u"1.mp3"_s, u"2.mp3"_s});
         session.window->dropText(u"One\nTwo"_s);
-        session.window->btnRenommer->click();
+        session.window->renameButton->click();
         const QString moved = session.env.path(u"moved.mp3"_s);
         QVERIFY(QFile::rename(session.folder() + u"/01 - One.mp3"_s, moved));
-        session.window->btnAnnuler->click();
+        session.window->undoButton->click();
         QCOMPARE(session.env.prompter.boxes.size(), 1);
         QVERIFY(session.env.prompter.boxes[0].text.contains(u"'01 - One.mp3'"_s));
         QCOMPARE(session.onDisk(), QStringList{u"2.mp3=2.mp3"_s});
-        QVERIFY(session.window->btnAnnuler->isEnabled()); // another attempt is possible
+        QVERIFY(session.window->undoButton->isEnabled()); // another attempt is possible
         QVERIFY(QFile::rename(moved, session.folder() + u"/01 - One.mp3"_s));
-        session.window->btnAnnuler->click();
+        session.window->undoButton->click();
         QCOMPARE(session.onDisk(), (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s}));
-        QVERIFY(!session.window->btnAnnuler->isEnabled());
+        QVERIFY(!session.window->undoButton->isEnabled());
     }
 
     void declinedConflictChangesNothing()
@@ -183,13 +183,13 @@ private slots:
         Session session({u"a.mp3"_s, u"b.mp3"_s});
         session.window->dropText(u"b\nz"_s);
         // Numbering off: a.mp3 -> b.mp3 is taken by the second file.
-        session.window->btnReglages->click();
+        session.window->settingsButton->click();
         session.window->findChild<QWidget*>(u"chkNumérotation"_s)->setProperty("checked", false);
         session.env.prompter.queueAnswers({false});
-        session.window->btnRenommer->click();
+        session.window->renameButton->click();
         QCOMPARE(session.env.prompter.boxes.size(), 1);
         QCOMPARE(session.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
-        QVERIFY(!session.window->btnAnnuler->isEnabled());
+        QVERIFY(!session.window->undoButton->isEnabled());
     }
 
     // No other run comes between the window's plan and the end of its
@@ -199,7 +199,7 @@ private slots:
     void otherRunsWaitForTheWindow()
     {
         Session session({u"a.mp3"_s, u"b.mp3"_s});
-        session.window->mnuOptionsResoudrePermutations->setChecked(true);
+        session.window->resolvePermutationsAction->setChecked(true);
         session.window->dropText(u"One\nTwo"_s);
         // What runs started whenever the window asks about files get.
         const auto seenByOtherRuns = [&](QPushButton* button) {
@@ -210,21 +210,21 @@ private slots:
             seen.removeDuplicates();
             return seen;
         };
-        QCOMPARE(seenByOtherRuns(session.window->btnRenommer), QStringList{u"busy"_s});
+        QCOMPARE(seenByOtherRuns(session.window->renameButton), QStringList{u"busy"_s});
         const QStringList renamed{u"01 - One.mp3=a.mp3"_s, u"02 - Two.mp3=b.mp3"_s};
         QCOMPARE(session.onDisk(), renamed);
 
         OtherRun otherRun(session.folder());
         QCOMPARE(otherRun.state(), u"locked"_s);
         session.window->dropText(u"Three\nFour"_s);
-        session.window->btnRenommer->click();
-        session.window->btnAnnuler->click();
+        session.window->renameButton->click();
+        session.window->undoButton->click();
         QCOMPARE(session.env.prompter.boxes.size(), 2);
         for (const auto& box : std::as_const(session.env.prompter.boxes))
             QVERIFY(box.text.contains(session.folder()));
         QCOMPARE(session.onDisk(), renamed);
         otherRun.kill();
-        QCOMPARE(seenByOtherRuns(session.window->btnAnnuler), QStringList{u"busy"_s});
+        QCOMPARE(seenByOtherRuns(session.window->undoButton), QStringList{u"busy"_s});
         QCOMPARE(session.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
     }
 
@@ -237,13 +237,13 @@ private slots:
         const QString other = session.env.path(u"other"_s);
         WriteFile(other + u"/a.mp3"_s, "other");
         QVERIFY(QFile::link(session.folder(), link));
-        session.window->txtRepertoire->setText(link);
+        session.window->folderEdit->setText(link);
         session.window->dropText(u"One"_s);
         session.fileSystem.whenAsked = [&] {
             if (QFileInfo(link).symLinkTarget() == session.folder())
                 QVERIFY(QFile::remove(link) && QFile::link(other, link));
         };
-        session.window->btnRenommer->click();
+        session.window->renameButton->click();
         QCOMPARE(session.onDisk(), QStringList{u"01 - One.mp3=a.mp3"_s});
         QCOMPARE(QDir(other).entryList(QDir::Files), QStringList{u"a.mp3"_s});
     }
@@ -252,12 +252,12 @@ private slots:
     {
         Session session({u"1.mp3"_s});
         session.window->dropText(u"One"_s);
-        session.window->btnRenommer->click();
-        QVERIFY(session.window->btnAnnuler->isEnabled());
+        session.window->renameButton->click();
+        QVERIFY(session.window->undoButton->isEnabled());
         QDir().mkpath(session.env.path(u"other"_s));
         WriteFile(session.env.path(u"other/x.mp3"_s));
-        session.window->txtRepertoire->setText(session.env.path(u"other"_s));
-        QVERIFY(!session.window->btnAnnuler->isEnabled());
+        session.window->folderEdit->setText(session.env.path(u"other"_s));
+        QVERIFY(!session.window->undoButton->isEnabled());
         QVERIFY(session.window->workspace().undoSet.empty());
     }
 };

@@ -47,7 +47,7 @@ class TestOptionsPanel : public QObject {
             window->showAsLoaded();
             window->settingsClicked();
             QApplication::setActiveWindow(window.get());
-            panel = window->picOptions;
+            panel = window->optionsPanel;
         }
         QStringList names() const
         {
@@ -68,24 +68,23 @@ private slots:
         session.window->dropText(u"Intro\nSong\nOutro"_s);
         QCOMPARE(session.names().first(), u"01 - Intro.mp3"_s);
 
-        p.chkNumerotation->setChecked(false);
+        p.numberingBox->setChecked(false);
         for (QWidget* greyed : std::initializer_list<QWidget*>{
-                 p.txtNumerotationPrefixe, p.txtNumerotationSuffixe, p.lblNumerotationPrefixe,
-                 p.lblNumerotationSuffixe, p.lblNumerotationRemplissage,
-                 p.optNumerotationPosition[0], p.optNumerotationPosition[1],
-                 p.cboNumerotationRemplissage})
+                 p.numberingPrefixEdit, p.numberingSuffixEdit, p.numberingPrefixLabel,
+                 p.numberingSuffixLabel, p.fillWidthLabel, p.numberingPlaces[0],
+                 p.numberingPlaces[1], p.fillWidthList})
             QVERIFY2(!greyed->isEnabled(), qPrintable(greyed->objectName()));
         QCOMPARE(session.names().first(), u"Intro.mp3"_s);
 
-        QVERIFY(!p.txtSuppressionTermes->isEnabled() && !p.lblTermesSeparateur->isEnabled());
-        p.chkSuppressionTermes->setChecked(true);
-        QVERIFY(p.txtSuppressionTermes->isEnabled() && p.lblTermesSeparateur->isEnabled());
+        QVERIFY(!p.termsEdit->isEnabled() && !p.termsHint->isEnabled());
+        p.removeTermsBox->setChecked(true);
+        QVERIFY(p.termsEdit->isEnabled() && p.termsHint->isEnabled());
 
         // A position box is usable only with its option at a position.
         for (auto [check, options, position] :
-             {std::tuple{p.chkSuppressionCaracteres, p.optSuppressionCaracteresPosition,
-                         p.txtSuppressionCaracteresPosition},
-              std::tuple{p.chkAjoutChaine, p.optAjoutChainePosition, p.txtAjoutChainePosition}}) {
+             {std::tuple{p.removeCharactersBox, p.removeCharactersPlaces,
+                         p.removeCharactersPositionEdit},
+              std::tuple{p.addStringBox, p.addStringPlaces, p.addStringPositionEdit}}) {
             QVERIFY(!options[0]->isEnabled() && !position->isEnabled());
             check->setChecked(true);
             QVERIFY(options[0]->isEnabled() && !position->isEnabled());
@@ -100,7 +99,7 @@ private slots:
     {
         Session session;
         session.window->dropText(u"Intro\nSong"_s);
-        session.panel->optNumerotationPosition[1]->setChecked(true);
+        session.panel->numberingPlaces[1]->setChecked(true);
         QCOMPARE(session.names().first(), u"Intro01 - .mp3"_s);
     }
 
@@ -174,8 +173,8 @@ private slots:
     void focusSelectsAllButTheSuffix()
     {
         Session session(3, "SuppressionTermes=-1\nTermesASupprimer=live;bonus\n");
-        QLineEdit* terms = session.panel->txtSuppressionTermes;
-        QLineEdit* suffix = session.panel->txtNumerotationSuffixe;
+        QLineEdit* terms = session.panel->termsEdit;
+        QLineEdit* suffix = session.panel->numberingSuffixEdit;
         terms->setFocus(Qt::TabFocusReason);
         QTRY_COMPARE(terms->selectedText(), u"live;bonus"_s);
         suffix->setFocus(Qt::TabFocusReason);
@@ -191,13 +190,13 @@ private slots:
         for (int i = 1; i <= 150; ++i)
             lines << u"Song %1"_s.arg(i);
         session.window->dropText(lines.join(u'\n'));
-        QComboBox* widths = session.panel->cboNumerotationRemplissage;
+        QComboBox* widths = session.panel->fillWidthList;
         widths->setCurrentIndex(widths->findData(2));
         QCOMPARE(session.boxes(), 1);
         QVERIFY(session.env.prompter.boxes[0].text.startsWith(u"Cette valeur de remplissage"_s));
-        QVERIFY(!session.window->btnRenommer->isEnabled());
+        QVERIFY(!session.window->renameButton->isEnabled());
         // Numbering off: the width no longer matters, and names come without a warning.
-        session.panel->chkNumerotation->setChecked(false);
+        session.panel->numberingBox->setChecked(false);
         session.window->dropText(u"A\nB"_s);
         QCOMPARE(session.boxes(), 1);
         QCOMPARE(session.names().first(), u"A.mp3"_s);
@@ -220,7 +219,7 @@ private slots:
         auto* box = session.panel->findChild<QComboBox*>(list);
         QVERIFY(box && box->isEnabled() && box->count() > box->currentIndex() + 1);
         QVERIFY(QTest::qWaitForWindowActive(session.window.get()));
-        (focused ? static_cast<QWidget*>(box) : session.window->lvwNoms)->setFocus();
+        (focused ? static_cast<QWidget*>(box) : session.window->nameList)->setFocus();
         QTRY_COMPARE(box->hasFocus(), focused);
         const int before = box->currentIndex();
         const QPointF centre = box->rect().center();
@@ -234,8 +233,8 @@ private slots:
     void noFileListedGreysThenRefuses()
     {
         Session session(0);
-        session.panel->chkNumerotation->setChecked(false);
-        QVERIFY(!session.panel->txtNumerotationPrefixe->isEnabled());
+        session.panel->numberingBox->setChecked(false);
+        QVERIFY(!session.panel->numberingPrefixEdit->isEnabled());
         QCOMPARE(session.boxes(), 1);
         QVERIFY(session.env.prompter.boxes[0].text.startsWith(u"Cette opération n'est possible"_s));
     }
@@ -251,21 +250,21 @@ private slots:
         session.window->dropText(u"A\nB\nC"_s);
         session.window->renameClicked();
         QVERIFY(!session.window->workspace().undoSet.empty());
-        QSignalSpy listings(session.window->lvwFichiers->model(), &QAbstractItemModel::modelReset);
+        QSignalSpy listings(session.window->fileList->model(), &QAbstractItemModel::modelReset);
 
         // Cancel in the picker: nothing changes; the same folder picked: listed
         // again, the undo set kept.
-        session.window->btnParcourir->click();
-        QCOMPARE(session.window->txtRepertoire->text(), music);
+        session.window->browseButton->click();
+        QCOMPARE(session.window->folderEdit->text(), music);
         QCOMPARE(listings.size(), 0);
         session.env.dialogs.nextFolder = music;
-        session.window->btnParcourir->click();
+        session.window->browseButton->click();
         QCOMPARE(listings.size(), 1);
-        QVERIFY(session.window->btnAnnuler->isEnabled());
+        QVERIFY(session.window->undoButton->isEnabled());
 
         // Typed key by key: every existing folder reached on the way is
         // listed (the folder list follows), no other keystroke lists.
-        QLineEdit* folder = session.window->txtRepertoire;
+        QLineEdit* folder = session.window->folderEdit;
         folder->clear();
         listings.clear();
         QTest::keyClicks(folder, other);
