@@ -17,11 +17,14 @@
 #include <QToolButton>
 #include <QTreeView>
 
+#include <type_traits>
+#include <variant>
+
 namespace tervane {
 
 namespace {
 
-QTreeView* makeListView(QWidget* parent, const QString& name, QRect twips)
+QTreeView* makeListView(QWidget* parent, const QString& name)
 {
     auto* list = makeControl<QTreeView>(parent, name);
     list->setRootIsDecorated(false);
@@ -29,7 +32,6 @@ QTreeView* makeListView(QWidget* parent, const QString& name, QRect twips)
     list->setHeaderHidden(true);
     list->setItemsExpandable(false);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    placeInTwips(list, twips.x(), twips.y(), twips.width(), twips.height());
     return list;
 }
 
@@ -55,6 +57,72 @@ QMenu* makeMenu(QMenuBar* bar, const QString& name, const QString& caption)
     return menu;
 }
 
+using Controls = MainWindowControls;
+
+// The member a designed control goes to, of one of the kinds the window has.
+using ControlMember =
+    std::variant<QLabel * Controls::*, QLineEdit * Controls::*, QPushButton * Controls::*,
+                 QToolButton * Controls::*, QCheckBox * Controls::*, QTreeView * Controls::*,
+                 QFrame * Controls::*>;
+
+// One control of the main window as designed: the member it goes to, its
+// name, its caption (none for a control without one), its place in twips
+// (none: set by the code that follows), and the button it sits on (none: the
+// client area). Controls are made in this order, which is the tab order.
+struct DesignedControl {
+    ControlMember member;
+    const char16_t* name;
+    const char16_t* caption;
+    QRect twips;
+    QPushButton* Controls::*parent = nullptr;
+};
+
+const DesignedControl MainWindowDesign[] = {
+    {&Controls::folderLabel, u"lblRépertoire", u"Répertoire", {120, 285, 855, 255}},
+    {&Controls::titlePicture, u"imgPar", nullptr, {3907, 600, 1680, 390}},
+    {&Controls::folderEdit, u"txtRépertoire", nullptr, {1080, 240, 7695, 285}},
+    {&Controls::browseButton, u"btnParcourir", u"...", {8880, 270, 375, 255}},
+    {&Controls::filesLabel, u"lblFichiers", u"Fichiers", {120, 1110, 735, 255}},
+    {&Controls::refreshButton, u"btnRafraîchir", u"", {510, 1380, 360, 275}},
+    {&Controls::refreshPicture, u"picRafraîchir", nullptr, {}, &Controls::refreshButton},
+    {&Controls::fileList, u"lvwFichiers", nullptr, {960, 1080, 3495, 3375}},
+    {&Controls::splitterBar, u"picSéparateur", nullptr, {4485, 1080, 60, 3375}},
+    {&Controls::nameList, u"lvwNoms", nullptr, {4560, 1080, 3495, 3375}},
+    {&Controls::pasteButton, u"btnColler", u"&Coller", {8160, 1080, 975, 375}},
+    {&Controls::pasteMenuButton, u"btnCollerPlus", u"", {9120, 1080, 255, 375}},
+    {&Controls::clearNamesButton, u"btnViderListe", u"&Vider la liste", {8160, 1560, 1215, 375}},
+    {&Controls::renameButton, u"btnRenommer", u"&Renommer", {8160, 2160, 1215, 375}},
+    {&Controls::undoButton, u"btnAnnuler", u"&Annuler", {8160, 2520, 1215, 375}},
+    {&Controls::settingsButton, u"btnRéglages", u"R&églages", {8160, 3120, 1215, 375}},
+    {&Controls::arrowUpPicture, u"picFlècheHaut", nullptr, {}, &Controls::settingsButton},
+    {&Controls::arrowDownPicture, u"picFlècheBas", nullptr, {}, &Controls::settingsButton},
+    {&Controls::quitButton, u"btnQuitter", u"&Quitter", {8160, 3600, 1215, 840}},
+    {&Controls::numericSortBox, u"chkTriNum", u"Tri numérique", {975, 4470, 1335, 255}},
+    {&Controls::fileCountLabel, u"lblNbFichiers", u"Nb éléments :", {2400, 4485, 1335, 255}},
+    {&Controls::fileCountValue, u"lblNbFichiersValeur", u"0", {3960, 4485, 375, 255}},
+    {&Controls::nameCountLabel, u"lblNbNoms", u"Nb éléments :", {5880, 4485, 1335, 255}},
+    {&Controls::nameCountValue, u"lblNbNomsValeur", u"0", {7440, 4485, 375, 255}},
+};
+
+// A control made as designed, of the kind of the member it goes to.
+template <typename Control>
+Control* makeDesigned(QWidget* parent, Control* Controls::*, const DesignedControl& design)
+{
+    const QString name = QString::fromUtf16(design.name);
+    Control* control = nullptr;
+    if constexpr (std::is_same_v<Control, QTreeView>)
+        control = makeListView(parent, name);
+    else
+        control = makeControl<Control>(parent, name);
+    if constexpr (requires { control->setText(QString()); })
+        if (design.caption)
+            control->setText(QString::fromUtf16(design.caption));
+    if (!design.twips.isNull())
+        placeInTwips(control, design.twips.x(), design.twips.y(), design.twips.width(),
+                     design.twips.height());
+    return control;
+}
+
 } // namespace
 
 void MainWindowControls::createControls(QMainWindow& window)
@@ -62,77 +130,32 @@ void MainWindowControls::createControls(QMainWindow& window)
     auto* client = new QWidget(&window);
     client->setObjectName(QStringLiteral("client"));
     window.setCentralWidget(client);
+    for (const DesignedControl& design : MainWindowDesign) {
+        QWidget* parent = design.parent ? this->*design.parent : client;
+        std::visit([&](auto member) { this->*member = makeDesigned(parent, member, design); },
+                   design.member);
+    }
 
-    folderLabel = makeCaptioned<QLabel>(client, QStringLiteral("lblRépertoire"),
-                                        QStringLiteral("Répertoire"), {120, 285, 855, 255});
-    titlePicture = makeControl<QLabel>(client, QStringLiteral("imgPar"));
     titlePicture->setPixmap(logoPicture(window.palette(), window.devicePixelRatioF()));
-    placeInTwips(titlePicture, 3907, 600, 1680, 390);
-    folderEdit = makeControl<QLineEdit>(client, QStringLiteral("txtRépertoire"));
-    placeInTwips(folderEdit, 1080, 240, 7695, 285);
-    browseButton = makeCaptioned<QPushButton>(client, QStringLiteral("btnParcourir"),
-                                              QStringLiteral("..."), {8880, 270, 375, 255});
-    filesLabel = makeCaptioned<QLabel>(client, QStringLiteral("lblFichiers"),
-                                       QStringLiteral("Fichiers"), {120, 1110, 735, 255});
-    refreshButton = makeCaptioned<QPushButton>(client, QStringLiteral("btnRafraîchir"), QString(),
-                                               {510, 1380, 360, 275});
     // The button shows a picture only, centred on it; clicks go through it.
-    refreshPicture = makeControl<QLabel>(refreshButton, QStringLiteral("picRafraîchir"));
     refreshPicture->setPixmap(
         window.style()->standardIcon(QStyle::SP_BrowserReload).pixmap(14, 14));
     refreshPicture->setAttribute(Qt::WA_TransparentForMouseEvents);
     refreshPicture->setGeometry(QRect(QPoint(0, 0), refreshButton->size()));
     refreshPicture->setAlignment(Qt::AlignCenter);
-
-    fileList = makeListView(client, QStringLiteral("lvwFichiers"), {960, 1080, 3495, 3375});
     fileList->setSelectionMode(QAbstractItemView::SingleSelection);
-    splitterBar = makeControl<QFrame>(client, QStringLiteral("picSéparateur"));
-    placeInTwips(splitterBar, 4485, 1080, 60, 3375);
     splitterBar->setCursor(Qt::SplitHCursor);
     splitterBar->setAutoFillBackground(true);
-    nameList = makeListView(client, QStringLiteral("lvwNoms"), {4560, 1080, 3495, 3375});
     nameList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    pasteButton = makeCaptioned<QPushButton>(client, QStringLiteral("btnColler"),
-                                             QStringLiteral("&Coller"), {8160, 1080, 975, 375});
-    pasteMenuButton = makeCaptioned<QToolButton>(client, QStringLiteral("btnCollerPlus"), QString(),
-                                                 {9120, 1080, 255, 375});
     pasteMenuButton->setArrowType(Qt::DownArrow);
-    clearNamesButton =
-        makeCaptioned<QPushButton>(client, QStringLiteral("btnViderListe"),
-                                   QStringLiteral("&Vider la liste"), {8160, 1560, 1215, 375});
-    renameButton = makeCaptioned<QPushButton>(client, QStringLiteral("btnRenommer"),
-                                              QStringLiteral("&Renommer"), {8160, 2160, 1215, 375});
-    undoButton = makeCaptioned<QPushButton>(client, QStringLiteral("btnAnnuler"),
-                                            QStringLiteral("&Annuler"), {8160, 2520, 1215, 375});
-    settingsButton =
-        makeCaptioned<QPushButton>(client, QStringLiteral("btnRéglages"),
-                                   QStringLiteral("R&églages"), {8160, 3120, 1215, 375});
     settingsButton->setProperty("tag", QStringLiteral("*"));
     for (const bool up : {true, false}) {
-        QLabel*& arrow = up ? arrowUpPicture : arrowDownPicture;
-        arrow = makeControl<QLabel>(settingsButton, up ? QStringLiteral("picFlècheHaut")
-                                                       : QStringLiteral("picFlècheBas"));
+        QLabel* arrow = up ? arrowUpPicture : arrowDownPicture;
         arrow->setPixmap(arrowPicture(window.palette(), up, window.devicePixelRatioF()));
         arrow->setAttribute(Qt::WA_TransparentForMouseEvents);
         arrow->resize(arrow->sizeHint());
         arrow->hide();
     }
-    quitButton = makeCaptioned<QPushButton>(client, QStringLiteral("btnQuitter"),
-                                            QStringLiteral("&Quitter"), {8160, 3600, 1215, 840});
-
-    numericSortBox =
-        makeCaptioned<QCheckBox>(client, QStringLiteral("chkTriNum"),
-                                 QStringLiteral("Tri numérique"), {975, 4470, 1335, 255});
-    fileCountLabel =
-        makeCaptioned<QLabel>(client, QStringLiteral("lblNbFichiers"),
-                              QStringLiteral("Nb éléments :"), {2400, 4485, 1335, 255});
-    fileCountValue = makeCaptioned<QLabel>(client, QStringLiteral("lblNbFichiersValeur"),
-                                           QStringLiteral("0"), {3960, 4485, 375, 255});
-    nameCountLabel =
-        makeCaptioned<QLabel>(client, QStringLiteral("lblNbNoms"), QStringLiteral("Nb éléments :"),
-                              {5880, 4485, 1335, 255});
-    nameCountValue = makeCaptioned<QLabel>(client, QStringLiteral("lblNbNomsValeur"),
-                                           QStringLiteral("0"), {7440, 4485, 375, 255});
     const QColor highlight = window.palette().color(QPalette::Highlight);
     for (QLabel* value : {fileCountValue, nameCountValue}) {
         QPalette colours = value->palette();
