@@ -27,11 +27,6 @@ std::optional<std::size_t> rowOfRecord(const RenameWorkspace& workspace, std::si
     return std::size_t(found - rows.begin());
 }
 
-QString& sourceTextOfRow(RenameWorkspace& workspace, std::size_t row)
-{
-    return workspace.sourceRecords[workspace.nameRows[row].record].sourceText;
-}
-
 void removeNameRecords(RenameWorkspace& workspace, const std::vector<bool>& selected)
 {
     std::vector<bool> removed(workspace.sourceRecords.size(), false);

@@ -19,9 +19,6 @@ std::size_t insertNameRecord(RenameWorkspace& workspace, std::size_t row, const 
 // The row that shows a record; none when the record takes no row.
 std::optional<std::size_t> rowOfRecord(const RenameWorkspace& workspace, std::size_t record);
 
-// The text the record of a row is made from.
-QString& sourceTextOfRow(RenameWorkspace& workspace, std::size_t row);
-
 // Removes the records of the selected rows (one flag per row).
 void removeNameRecords(RenameWorkspace& workspace, const std::vector<bool>& selected);
 

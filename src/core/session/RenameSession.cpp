@@ -89,10 +89,9 @@ const QString& RenameSession::sourceTextOfRow(std::size_t row) const
 
 bool RenameSession::modifyName(std::size_t row, const QString& text)
 {
-    QString& source = tervane::sourceTextOfRow(m_workspace, row);
-    if (text == source)
+    if (text == sourceTextOfRow(row))
         return false;
-    source = sourceTextOfLine(text);
+    m_workspace.sourceRecords[m_workspace.nameRows[row].record].sourceText = sourceTextOfLine(text);
     return true;
 }
 

@@ -75,11 +75,4 @@ ListCounterState listCounterState(const RenameWorkspace& workspace, int nameProb
     return state;
 }
 
-ListCounterState computeListCounterState(RenameWorkspace& workspace)
-{
-    // The problem count runs even when the counts differ: it also colours the
-    // duplicates.
-    return listCounterState(workspace, countNameProblems(workspace.nameRows));
-}
-
 } // namespace tervane

@@ -36,9 +36,7 @@ struct ListCounterState {
     bool undoEnabled = false;
 };
 
-// From the count of naming problems already made.
+// From the count of naming problems of the names list (countNameProblems).
 ListCounterState listCounterState(const RenameWorkspace& workspace, int nameProblems);
-// Marks duplicates as a side effect, like the problem count it runs.
-ListCounterState computeListCounterState(RenameWorkspace& workspace);
 
 } // namespace tervane

@@ -87,7 +87,8 @@ private slots:
         workspace.nameRows = rowsOf(names);
         if (undo)
             workspace.undoSet.push_back({u"a"_s, u"b"_s});
-        const ListCounterState state = computeListCounterState(workspace);
+        const ListCounterState state =
+            listCounterState(workspace, countNameProblems(workspace.nameRows));
         QTEST(state.countsAgree, "agree");
         QTEST(state.renameEnabled, "rename");
         QTEST(state.clearEnabled, "clear");
@@ -99,7 +100,7 @@ private slots:
         RenameWorkspace workspace;
         workspace.fileRows = QStringList{u"1"_s};
         workspace.nameRows = rowsOf({u"a"_s, u"a"_s});
-        computeListCounterState(workspace);
+        listCounterState(workspace, countNameProblems(workspace.nameRows));
         QVERIFY(workspace.nameRows[0].duplicate && workspace.nameRows[1].duplicate);
     }
 };
