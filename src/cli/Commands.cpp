@@ -6,11 +6,9 @@
 #include "i18n/TextKeys.h"
 #include "naming/Numbering.h"
 #include "naming/PasteSources.h"
-#include "rename/PlanOrder.h"
 #include "services/AppError.h"
-#include "settings/IniFile.h"
+#include "settings/GeneralSettings.h"
 #include "settings/Paths.h"
-#include "settings/SettingsKeys.h"
 #include "text/TextDecoding.h"
 #include "text/TextHelpers.h"
 
@@ -42,10 +40,11 @@ CommandContext::CommandContext(Options commandOptions, TranslationCatalogue cata
     , tagReading(services.tagReading)
     , streams(outputs)
     , texts(std::move(catalogue))
-    , journal(journalFolderFor(options.settingsFile))
     , session(services.fileSystem)
     , prompter(outputs.err)
-{}
+{
+    session.keepJournal(journalFolderFor(options.settingsFile));
+}
 
 PreviewCommand::PreviewCommand(CommandContext& context)
     : m_context(context)
@@ -74,8 +73,7 @@ void PreviewCommand::listFiles()
 
 void PreviewCommand::applyPattern()
 {
-    const QString stored = readIniString(m_context.options.settingsFile, SettingsKey::Section,
-                                         SettingsKey::Extensions, DefaultExtensions);
+    const QString stored = readExtensions(m_context.options.settingsFile);
     m_context.session.setPattern(m_context.options.hasPattern ? m_context.options.pattern : stored);
 }
 
@@ -141,18 +139,15 @@ QStringList PreviewCommand::namesFileLines() const
 // mark in a third column (not in the raw listing for programs).
 void PreviewCommand::printPlan(const QStringList& rows) const
 {
-    const qsizetype count = std::max(m_context.workspace().fileRows.size(), rows.size());
-    std::vector<RenameStep> plan;
-    for (qsizetype i = 0; i < count; ++i)
-        plan.push_back({m_context.workspace().fileRows.value(i), rows.value(i)});
-    const std::vector<bool> chained = rowsInChains(plan);
+    const std::vector<bool> chained = m_context.session.rowsInChains();
     const QString mark = m_context.text(CliKey::ChainMark);
-    for (std::size_t i = 0; i < plan.size(); ++i) {
-        const RenameStep& row = plan[i];
+    for (std::size_t i = 0; i < chained.size(); ++i) {
+        const QString from = m_context.workspace().fileRows.value(qsizetype(i));
+        const QString to = rows.value(qsizetype(i));
         if (m_context.options.nullSeparated)
-            write(m_context.streams.out, row.from + QChar(0) + row.to + QChar(0));
+            write(m_context.streams.out, from + QChar(0) + to + QChar(0));
         else
-            print(m_context.streams.out, escaped(row.from) + u'\t' + escaped(row.to) +
+            print(m_context.streams.out, escaped(from) + u'\t' + escaped(to) +
                                              (chained[i] ? u'\t' + mark : QString()));
     }
 }
@@ -182,12 +177,13 @@ void PreviewCommand::report(const QString& summary) const
     print(m_context.options.nullSeparated ? m_context.streams.err : m_context.streams.out, summary);
 }
 
-void warnUnsavedJournal(const CommandContext& context, const JournalRecorder& recorder)
+void warnUnsavedJournal(const CommandContext& context)
 {
-    if (!recorder.saved())
+    if (!context.session.journalSaved())
         print(context.streams.err,
-              u"tervane-cli: "_s + context.text(CliKey::JournalBehind,
-                                                {context.journal.fileFor(context.options.folder)}));
+              u"tervane-cli: "_s +
+                  context.text(CliKey::JournalBehind,
+                               {context.session.journalFileOf(context.options.folder)}));
 }
 
 RenameFilesCommand::RenameFilesCommand(CommandContext& context)
@@ -206,27 +202,20 @@ int RenameFilesCommand::renameFiles()
     m_preview.refuseUnpairedPlan();
     const RenameSession::PlannedRenaming planned =
         m_context.session.planRenaming(!m_context.options.inOrder);
-    const std::vector<RenameStep>& plan = planned.steps;
-    const int conflicts =
-        planned.resolved ? 0 : countConflicts(m_context.options.folder, plan, m_context.fileSystem);
+    const int conflicts = m_context.session.conflictsOf(planned);
     if (conflicts > 0 && !m_context.options.yes)
         throw CliError{Refused, conflictMessage(m_context.texts, conflicts) + u'\n' +
                                     m_context.text(CliKey::YesRenamesAnyway)};
-    if (!m_context.journal.prepare(m_context.options.folder, plan, m_context.fileSystem))
-        throw CliError{Usage,
-                       m_context.text(CliKey::JournalNotWritten, {m_context.journal.location()})};
-
-    JournalRecorder recorder(m_context.journal, m_context.options.folder, plan);
-    const RenameOutcome outcome = m_context.session.rename(
-        planned, m_context.prompter, m_context.texts, m_context.options.yes, &recorder);
+    const RenameOutcome outcome = m_context.session.rename(planned, m_context.prompter,
+                                                           m_context.texts, m_context.options.yes);
     if (outcome == RenameOutcome::NotRecorded)
-        throw CliError{Usage,
-                       m_context.text(CliKey::JournalNotWritten, {m_context.journal.location()})};
-    warnUnsavedJournal(m_context, recorder);
+        throw CliError{Usage, m_context.text(CliKey::JournalNotWritten,
+                                             {m_context.session.journalLocation()})};
+    warnUnsavedJournal(m_context);
     if (outcome != RenameOutcome::Finished)
         return StepFailed;
     m_preview.report(m_context.text(CliKey::FilesRenamed,
-                                    {QString::number(filesMoved(m_context.workspace().undoSet))}));
+                                    {QString::number(m_context.session.filesRenamed())}));
     return Done;
 }
 
@@ -236,45 +225,24 @@ UndoCommand::UndoCommand(CommandContext& context)
 
 int UndoCommand::run()
 {
-    const RenameJournal::Reading reading =
-        m_context.journal.read(m_context.options.folder, m_context.fileSystem);
-    if (reading.status == RenameJournal::Status::Missing)
-        throw CliError{Refused,
-                       m_context.text(CliKey::NothingToUndo, {escaped(m_context.options.folder)})};
-    if (reading.status == RenameJournal::Status::Unreadable)
-        throw CliError{Usage, m_context.text(CliKey::JournalUnreadable,
-                                             {m_context.journal.fileFor(m_context.options.folder),
-                                              reading.problem})};
-    if (reading.status == RenameJournal::Status::Damaged)
+    const QString& folder = m_context.options.folder;
+    const QString journalFile = m_context.session.journalFileOf(folder);
+    const RenameSession::LoadedJournal loaded = m_context.session.loadJournal(folder);
+    switch (loaded.status) {
+    case RenameSession::JournalLoad::Missing:
+        throw CliError{Refused, m_context.text(CliKey::NothingToUndo, {escaped(folder)})};
+    case RenameSession::JournalLoad::Unreadable:
         throw CliError{Usage,
-                       m_context.text(CliKey::JournalDamaged,
-                                      {m_context.journal.fileFor(m_context.options.folder)})};
-    const RenameJournal::Entry& entry = reading.entry;
-    std::size_t done = entry.knownDone;
-    if (!entry.doneIsExact) {
-        // Once the undo begins, the folder no longer shows how far the
-        // run went: record it first.
-        done = stepsDoneOfInterruptedRun(entry.steps, entry.knownDone, m_context.options.folder,
-                                         m_context.fileSystem);
-        if (!m_context.journal.recordRunEnd(done))
-            throw CliError{StepFailed,
-                           m_context.text(CliKey::JournalBehind,
-                                          {m_context.journal.fileFor(m_context.options.folder)})};
+                       m_context.text(CliKey::JournalUnreadable, {journalFile, loaded.problem})};
+    case RenameSession::JournalLoad::Damaged:
+        throw CliError{Usage, m_context.text(CliKey::JournalDamaged, {journalFile})};
+    case RenameSession::JournalLoad::NotRecorded:
+        throw CliError{StepFailed, m_context.text(CliKey::JournalBehind, {journalFile})};
+    case RenameSession::JournalLoad::Loaded:
+        break;
     }
-    std::vector<RenameStep> entries;
-    std::vector<std::size_t> journalIndex;
-    for (std::size_t i = 0; i < done; ++i) {
-        if (!entry.settled[i]) {
-            entries.push_back(entry.steps[i]);
-            journalIndex.push_back(i);
-        }
-    }
-    m_context.session.setUndoSet(m_context.options.folder, std::move(entries));
-    JournalRecorder recorder(m_context.journal, m_context.options.folder,
-                             m_context.workspace().undoSet, std::move(journalIndex));
-    const RenameOutcome outcome =
-        m_context.session.undo(m_context.prompter, m_context.texts, &recorder);
-    warnUnsavedJournal(m_context, recorder);
+    const RenameOutcome outcome = m_context.session.undo(m_context.prompter, m_context.texts);
+    warnUnsavedJournal(m_context);
     if (outcome != RenameOutcome::Finished) {
         print(m_context.streams.err,
               u"tervane-cli: "_s +

@@ -4,9 +4,7 @@
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
-#include "cli/JournalRecorder.h"
 #include "i18n/TranslationCatalogue.h"
-#include "rename/RenameJournal.h"
 #include "session/RenameSession.h"
 
 #include <QStringList>
@@ -14,8 +12,8 @@
 namespace tervane::cli {
 
 // What every command works with: its options, the file system, where it
-// writes, the texts in the language of the settings, the journals and one
-// session.
+// writes, the texts in the language of the settings and one session, which
+// keeps the journals.
 struct CommandContext {
     CommandContext(Options commandOptions, TranslationCatalogue catalogue,
                    const CliServices& services, OutputStreams streams = {});
@@ -31,7 +29,6 @@ struct CommandContext {
     TagReading& tagReading;
     OutputStreams streams;
     TranslationCatalogue texts;
-    RenameJournal journal;
     RenameSession session;
     CliPrompter prompter;
 };
@@ -85,6 +82,6 @@ private:
 };
 
 // Says on standard error when the journal could not be brought up to date.
-void warnUnsavedJournal(const CommandContext& context, const JournalRecorder& recorder);
+void warnUnsavedJournal(const CommandContext& context);
 
 } // namespace tervane::cli

@@ -2,6 +2,7 @@
 
 #include "i18n/BuiltInTexts.h"
 #include "i18n/LanguageFile.h"
+#include "i18n/TextKeys.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -67,6 +68,13 @@ QString insertValues(QString text, const QStringList& values)
         p = text.indexOf(marker, p + value.size(), Qt::CaseInsensitive);
     }
     return text;
+}
+
+QString conflictMessage(const TranslationCatalogue& texts, int conflicts)
+{
+    return conflicts == 1
+               ? texts.item(TextKey::NameTaken)
+               : insertValues(texts.item(TextKey::NamesTaken), {QString::number(conflicts)});
 }
 
 } // namespace tervane

@@ -42,4 +42,7 @@ TranslationCatalogue buildTranslationCatalogue(const LanguageFile& file);
 // from the start of the text.
 QString insertValues(QString text, const QStringList& values);
 
+// "One new name is taken" or "%v new names are taken", from the catalogue.
+QString conflictMessage(const TranslationCatalogue& texts, int conflicts);
+
 } // namespace tervane

@@ -2,7 +2,7 @@
 
 #include "i18n/TextKeys.h"
 #include "i18n/TranslationCatalogue.h"
-#include "rename/FolderLock.h"
+#include "services/FolderLock.h"
 #include "services/Prompter.h"
 #include "text/NameKey.h"
 
@@ -81,13 +81,6 @@ void RenameCommand::setBusy(bool busy)
     if (busy != m_busy)
         m_prompter.setBusy(busy);
     m_busy = busy;
-}
-
-QString conflictMessage(const TranslationCatalogue& texts, int conflicts)
-{
-    return conflicts == 1
-               ? texts.item(TextKey::NameTaken)
-               : insertValues(texts.item(TextKey::NamesTaken), {QString::number(conflicts)});
 }
 
 RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,

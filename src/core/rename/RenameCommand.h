@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rename/RenameOutcome.h"
 #include "rename/RenameStep.h"
 #include "services/FileSystem.h"
 
@@ -14,21 +15,8 @@ class Prompter;
 int countConflicts(const QString& folder, const std::vector<RenameStep>& plan,
                    const FileSystem& fileSystem);
 
-// "One new name is taken" or "%v new names are taken", from the catalogue.
-QString conflictMessage(const TranslationCatalogue& texts, int conflicts);
-
-enum class RenameOutcome {
-    NotPossible, // no plan: the two lists do not pair up
-    NotRecorded, // the renaming could not be recorded, so nothing was renamed
-    Busy,        // the folder could not be locked: another run holds it, or the
-                 // system refused (reported)
-    Declined,    // the user chose not to go on despite the conflicts
-    Finished,    // every file was renamed (or, for an undo, restored)
-    StepFailed,  // a step failed and was reported (and maybe rolled back)
-};
-
 // Told of a renaming as it happens, so that it can be kept beyond the life of
-// the process (the command line's journal). A call that returns false could
+// the process (the folder's journal). A call that returns false could
 // not record what it was told: the command goes no further than its record.
 class RenameRecorder {
 public:

@@ -2,6 +2,7 @@
 
 #include "rename/RenameCommand.h"
 #include "services/FileSystem.h"
+#include "settings/Paths.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -28,12 +29,6 @@ namespace tervane {
 // "e<count>" (the run did these steps and no more) and "s<index>" (entry
 // settled by an undo or a rollback). The reading stops at the first record cut
 // short or altered; a journal cut or altered before its end reads as damaged.
-
-QString canonicalFolder(const QString& folder)
-{
-    const QString canonical = QFileInfo(folder).canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(QDir(folder).absolutePath()) : canonical;
-}
 
 namespace {
 

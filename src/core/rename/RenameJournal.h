@@ -10,10 +10,6 @@ namespace tervane {
 
 class FileSystem;
 
-// The same folder, however its path was written: the canonical path when the
-// folder exists, else the cleaned absolute path.
-QString canonicalFolder(const QString& folder);
-
 // The last renaming done from the command line in each folder, kept on disk
 // so that a later run can undo it, even when the run that did it, or an undo
 // of it, was killed halfway.

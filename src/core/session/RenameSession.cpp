@@ -1,9 +1,11 @@
 #include "session/RenameSession.h"
 
 #include "naming/NamePipeline.h"
-#include "rename/FolderLock.h"
+#include "rename/JournalRecorder.h"
 #include "rename/PlanOrder.h"
 #include "rename/RenameJournal.h"
+#include "services/FolderLock.h"
+#include "settings/Paths.h"
 #include "session/NameEditing.h"
 #include "text/NaturalSort.h"
 
@@ -18,6 +20,8 @@ RenameSession::RenameSession(FileSystem& fileSystem, QObject* parent)
     , m_fileSystem(fileSystem)
     , m_enumerator(fileSystem)
 {}
+
+RenameSession::~RenameSession() = default;
 
 bool RenameSession::setFolder(const QString& folder)
 {
@@ -137,16 +141,49 @@ RenameSession::PlannedRenaming RenameSession::planRenaming(bool resolve) const
     return {withCaseOnlyRenamesSplit(std::move(plan), folder, m_fileSystem), false};
 }
 
-RenameOutcome RenameSession::rename(const PlannedRenaming& planned, Prompter& prompter,
-                                    const TranslationCatalogue& texts, bool conflictsAccepted,
-                                    RenameRecorder* recorder)
+int RenameSession::conflictsOf(const PlannedRenaming& planned) const
 {
-    const FolderLock lock(m_fileSystem, m_workspace.listedFolder);
-    if (!lockedOrReported(lock, m_workspace.listedFolder, prompter, texts))
+    return planned.resolved ? 0
+                            : countConflicts(m_workspace.listedFolder, planned.steps, m_fileSystem);
+}
+
+std::vector<bool> RenameSession::rowsInChains() const
+{
+    const qsizetype rows =
+        std::max(m_workspace.fileRows.size(), qsizetype(m_workspace.nameRows.size()));
+    std::vector<RenameStep> pairs;
+    pairs.reserve(std::size_t(rows));
+    for (qsizetype i = 0; i < rows; ++i)
+        pairs.push_back({m_workspace.fileRows.value(i),
+                         i < qsizetype(m_workspace.nameRows.size())
+                             ? m_workspace.nameRows[std::size_t(i)].text
+                             : QString()});
+    return tervane::rowsInChains(pairs);
+}
+
+std::size_t RenameSession::filesRenamed() const
+{
+    return filesMoved(m_workspace.undoSet);
+}
+
+RenameOutcome RenameSession::rename(const PlannedRenaming& planned, Prompter& prompter,
+                                    const TranslationCatalogue& texts, bool conflictsAccepted)
+{
+    const QString& folder = m_workspace.listedFolder;
+    const FolderLock lock(m_fileSystem, folder);
+    if (!lockedOrReported(lock, folder, prompter, texts))
         return RenameOutcome::Busy;
-    RenameCommand command(m_workspace.listedFolder, m_fileSystem, prompter, texts, recorder);
+    std::optional<JournalRecorder> recorder;
+    if (m_journal) {
+        if (!m_journal->prepare(folder, planned.steps, m_fileSystem))
+            return RenameOutcome::NotRecorded;
+        recorder.emplace(*m_journal, folder, planned.steps);
+    }
+    RenameCommand command(folder, m_fileSystem, prompter, texts, recorder ? &*recorder : nullptr);
     const RenameOutcome outcome =
         command.run(planned.steps, m_workspace.undoSet, conflictsAccepted || planned.resolved);
+    m_journalSaved = !recorder || recorder->saved();
+    m_journalIndex.clear();
     if (outcome != RenameOutcome::NotPossible && outcome != RenameOutcome::Busy &&
         outcome != RenameOutcome::Declined)
         followRenames(command.renamesMade());
@@ -163,18 +200,73 @@ RenameOutcome RenameSession::planAndRename(bool resolve, Prompter& prompter,
     return rename(planRenaming(resolve), prompter, texts);
 }
 
-RenameOutcome RenameSession::undo(Prompter& prompter, const TranslationCatalogue& texts,
-                                  RenameRecorder* recorder)
+RenameOutcome RenameSession::undo(Prompter& prompter, const TranslationCatalogue& texts)
 {
-    const FolderLock lock(m_fileSystem, m_workspace.listedFolder);
-    if (!lockedOrReported(lock, m_workspace.listedFolder, prompter, texts))
+    const QString& folder = m_workspace.listedFolder;
+    const FolderLock lock(m_fileSystem, folder);
+    if (!lockedOrReported(lock, folder, prompter, texts))
         return RenameOutcome::Busy;
-    RenameCommand command(m_workspace.listedFolder, m_fileSystem, prompter, texts, recorder);
+    std::optional<JournalRecorder> recorder;
+    if (m_journal && m_journalIndex.size() == m_workspace.undoSet.size())
+        recorder.emplace(*m_journal, folder, m_workspace.undoSet, m_journalIndex);
+    RenameCommand command(folder, m_fileSystem, prompter, texts, recorder ? &*recorder : nullptr);
     const RenameOutcome outcome = command.undo(m_workspace.undoSet);
+    m_journalSaved = !recorder || recorder->saved();
+    m_journalIndex.clear();
     if (outcome != RenameOutcome::Busy)
         followRenames(command.renamesMade());
     emit undoChanged();
     return outcome;
+}
+
+void RenameSession::keepJournal(const QString& journalFolder)
+{
+    m_journal = std::make_unique<RenameJournal>(journalFolder);
+}
+
+QString RenameSession::journalLocation() const
+{
+    return m_journal ? m_journal->location() : QString();
+}
+
+QString RenameSession::journalFileOf(const QString& folder) const
+{
+    return m_journal ? m_journal->fileFor(folder) : QString();
+}
+
+RenameSession::LoadedJournal RenameSession::loadJournal(const QString& folder)
+{
+    if (!m_journal)
+        return {};
+    const RenameJournal::Reading reading = m_journal->read(folder, m_fileSystem);
+    switch (reading.status) {
+    case RenameJournal::Status::Missing:
+        return {JournalLoad::Missing, {}};
+    case RenameJournal::Status::Unreadable:
+        return {JournalLoad::Unreadable, reading.problem};
+    case RenameJournal::Status::Damaged:
+        return {JournalLoad::Damaged, {}};
+    case RenameJournal::Status::Valid:
+        break;
+    }
+    const RenameJournal::Entry& entry = reading.entry;
+    std::size_t done = entry.knownDone;
+    if (!entry.doneIsExact) {
+        done = stepsDoneOfInterruptedRun(entry.steps, entry.knownDone, folder, m_fileSystem);
+        if (!m_journal->recordRunEnd(done))
+            return {JournalLoad::NotRecorded, {}};
+    }
+    std::vector<RenameStep> entries;
+    std::vector<std::size_t> journalIndex;
+    for (std::size_t i = 0; i < done; ++i) {
+        if (!entry.settled[i]) {
+            entries.push_back(entry.steps[i]);
+            journalIndex.push_back(i);
+        }
+    }
+    setUndoSet(folder, std::move(entries));
+    m_journalIndex = std::move(journalIndex);
+    return {JournalLoad::Loaded, {}};
 }
 
 // Each file row follows its file through the renames, in its place: every

@@ -6,11 +6,13 @@
 #include "session/RenameWorkspace.h"
 
 #include <QObject>
+#include <memory>
 #include <optional>
 
 namespace tervane {
 
 class Prompter;
+class RenameJournal;
 class TranslationCatalogue;
 
 // One folder's renaming, as both front ends drive it: the listing of its
@@ -21,6 +23,7 @@ class RenameSession : public QObject {
     Q_OBJECT
 public:
     explicit RenameSession(FileSystem& fileSystem, QObject* parent = nullptr);
+    ~RenameSession() override;
 
     // The state behind the two lists, to read; the commands below change it.
     const RenameWorkspace& workspace() const { return m_workspace; }
@@ -71,6 +74,14 @@ public:
         bool resolved = false;
     };
     PlannedRenaming planRenaming(bool resolve) const;
+    // The plan's new names already taken by files of the folder, which the
+    // renaming would ask about (none for a resolved plan).
+    int conflictsOf(const PlannedRenaming& planned) const;
+    // For each pair of rows, whether it renames only through the order of a
+    // chain or a cycle of names.
+    std::vector<bool> rowsInChains() const;
+    // The files the last renaming moved (an exchange moves two).
+    std::size_t filesRenamed() const;
 
     // Renames the listed files to the names, on the listed folder, by the
     // planned steps. Afterwards each file row still shows its file, under its
@@ -78,18 +89,35 @@ public:
     // The folder's lock is held to the end, the reading of the folder after
     // the run included; whoever planned should hold it already.
     RenameOutcome rename(const PlannedRenaming& planned, Prompter& prompter,
-                         const TranslationCatalogue& texts, bool conflictsAccepted = false,
-                         RenameRecorder* recorder = nullptr);
+                         const TranslationCatalogue& texts, bool conflictsAccepted = false);
     // Plans and renames under one hold of the folder's lock: no other run
     // can change the folder between the plan and the end of the renaming.
     RenameOutcome planAndRename(bool resolve, Prompter& prompter,
                                 const TranslationCatalogue& texts);
-    // The entries a journal of the folder keeps, to undo from the command line.
-    void setUndoSet(const QString& folder, std::vector<RenameStep> entries);
     // Gives the files of the undo set their names back, under the folder's
     // lock; the file rows follow them, as after a renaming.
-    RenameOutcome undo(Prompter& prompter, const TranslationCatalogue& texts,
-                       RenameRecorder* recorder = nullptr);
+    RenameOutcome undo(Prompter& prompter, const TranslationCatalogue& texts);
+
+    // From now on every renaming and undo is kept in its folder's journal, in
+    // journalFolder: a renaming whose plan cannot be written renames nothing
+    // (NotRecorded).
+    void keepJournal(const QString& journalFolder);
+    // The journal's folder, and the journal of a folder.
+    QString journalLocation() const;
+    QString journalFileOf(const QString& folder) const;
+    // False when the last renaming or undo could not bring its journal up to
+    // date; the journal on disk then still tells what its records say.
+    bool journalSaved() const { return m_journalSaved; }
+    // Makes the undo set the one the folder's journal keeps, from a renaming
+    // or an undo that ended or was interrupted; for an interrupted one, how
+    // far it went is read from the folder and recorded first, since once the
+    // undo begins the folder no longer shows it.
+    enum class JournalLoad { Loaded, Missing, Unreadable, Damaged, NotRecorded };
+    struct LoadedJournal {
+        JournalLoad status = JournalLoad::Missing;
+        QString problem; // why an unreadable journal could not be read
+    };
+    LoadedJournal loadJournal(const QString& folder);
 
 signals:
     void filesChanged();
@@ -99,6 +127,7 @@ signals:
 private:
     void followRenames(const std::vector<RenameStep>& renames);
     void namesMade();
+    void setUndoSet(const QString& folder, std::vector<RenameStep> entries);
 
     FileSystem& m_fileSystem;
     FileEnumerator m_enumerator;
@@ -106,6 +135,9 @@ private:
     bool m_filesListed = true;    // the file rows changed since the names were made
     bool m_folderChanged = false; // renamed since the folder was last read
     int m_nameProblems = 0;
+    std::unique_ptr<RenameJournal> m_journal;
+    std::vector<std::size_t> m_journalIndex; // of each entry of the undo set
+    bool m_journalSaved = true;
 };
 
 } // namespace tervane

@@ -30,4 +30,10 @@ bool pathExists(const QString& path, int attributes)
     return (present & attributes) == attributes;
 }
 
+QString canonicalFolder(const QString& folder)
+{
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(QDir(folder).absolutePath()) : canonical;
+}
+
 } // namespace tervane

@@ -14,4 +14,8 @@ QString addBackslash(const QString& path);
 // Bits: 1 read-only, 2 hidden (a dot-file), 16 folder.
 bool pathExists(const QString& path, int attributes);
 
+// The same folder, however its path was written: the canonical path when the
+// folder exists, else the cleaned absolute path.
+QString canonicalFolder(const QString& folder);
+
 } // namespace tervane

@@ -1,5 +1,7 @@
 #include "lists/PairedLists.h"
 
+#include "session/RenameSession.h"
+
 #include <QFontMetrics>
 #include <QHash>
 #include <QHeaderView>

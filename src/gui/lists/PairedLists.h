@@ -1,7 +1,5 @@
 #pragma once
 
-#include "session/RenameWorkspace.h"
-
 #include <QObject>
 #include <QTimer>
 
@@ -11,6 +9,8 @@ class QTreeView;
 class QAbstractItemView;
 
 namespace tervane {
+
+struct RenameWorkspace;
 
 // Keeps the two lists usable as a pair: the selection of a row is echoed to
 // the same row of the other list, and the lists scroll together.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "files/FileEnumerator.h"
 #include "i18n/LanguageFile.h"
 #include "layout/WindowLayout.h"
 #include "lists/NameListEditor.h"

@@ -20,7 +20,6 @@
 #include "naming/PasteSources.h"
 #include "options/FillWidthList.h"
 #include "options/OptionsPanel.h"
-#include "rename/RenameCommand.h"
 #include "services/AppError.h"
 #include "services/AppIdentity.h"
 #include "services/Clipboard.h"
@@ -28,9 +27,8 @@
 #include "services/FileSystem.h"
 #include "services/Launcher.h"
 #include "services/Prompter.h"
-#include "settings/IniFile.h"
+#include "settings/GeneralSettings.h"
 #include "settings/Paths.h"
-#include "settings/SettingsKeys.h"
 #include "settings/SettingsLocation.h"
 #include "text/NaturalSort.h"
 #include "text/TextHelpers.h"
@@ -143,7 +141,7 @@ QString MainWindow::languageFolder() const
 void MainWindow::readInterfaceLanguage()
 {
     m_state.interfaceLanguage =
-        readIniString(m_state.settingsFilePath, SettingsKey::Section, SettingsKey::Language, {});
+        readLanguage(m_state.settingsFilePath);
     if (m_state.interfaceLanguage.isEmpty()) {
         const FirstRunLanguage choice =
             chooseFirstRunLanguage(m_context.systemLanguageCode, languageFolder());
@@ -192,7 +190,7 @@ void MainWindow::applyStoredTreatmentSettings()
 {
     const QString& file = m_state.settingsFilePath;
     optionsPanel->setExtensions(
-        readIniString(file, SettingsKey::Section, SettingsKey::Extensions, DefaultExtensions));
+        readExtensions(file));
     optionsPanel->setTreatmentOptions(loadTreatmentOptions(file));
 }
 
@@ -237,8 +235,7 @@ void MainWindow::chooseInitialFolder()
     };
     QString folder = folderFromCommandLine(m_context.commandLine, folderExists);
     if (folder.isEmpty())
-        folder = readIniString(m_state.settingsFilePath, SettingsKey::Section,
-                               SettingsKey::LastFolder, m_context.folders.get(DocumentsFolder));
+        folder = readLastFolder(m_state.settingsFilePath, m_context.folders.get(DocumentsFolder));
     folder = walkUpToExistingFolder(folder, m_context.programFolder, folderExists);
     folderEdit->setText(folder);
     folderEdit->setCursorPosition(int(folder.size()));
@@ -279,10 +276,8 @@ void MainWindow::unload()
         forgetTrayIcon();
     const QString& file = m_state.settingsFilePath;
     if (m_state.treatmentSettingsChanged) {
-        writeIniString(file, SettingsKey::Section, SettingsKey::Language,
-                       m_state.interfaceLanguage);
-        writeIniString(file, SettingsKey::Section, SettingsKey::Extensions,
-                       optionsPanel->extensions());
+        writeLanguage(file, m_state.interfaceLanguage);
+        writeExtensions(file, optionsPanel->extensions());
         saveTreatmentOptions(file, optionsPanel->currentTreatmentOptions());
     }
     m_window.rememberSplitter = rememberSplitterAction->isChecked();
@@ -302,7 +297,7 @@ void MainWindow::unload()
     // A maximised window that is minimised is stored as a normal one.
     m_window.maximised = isMaximized() && !isMinimized();
     writeWindowSize(file, m_window);
-    writeIniString(file, SettingsKey::Section, SettingsKey::LastFolder, folderEdit->text());
+    writeLastFolder(file, folderEdit->text());
     if (m_state.restartRequired)
         // By its own full path, not a bare name that would depend on the
         // current folder and the search path; with the same arguments.

@@ -7,7 +7,7 @@
 #include <QString>
 #include <vector>
 
-namespace tervane::cli {
+namespace tervane {
 
 // Keeps the folder's journal in step with a renaming or an undo: the plan
 // takes the journal's place before the first rename, progress is appended
@@ -124,4 +124,4 @@ private:
     bool m_saved = true;
 };
 
-} // namespace tervane::cli
+} // namespace tervane

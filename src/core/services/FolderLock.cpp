@@ -1,4 +1,4 @@
-#include "rename/FolderLock.h"
+#include "services/FolderLock.h"
 
 #include "i18n/TextKeys.h"
 #include "i18n/TranslationCatalogue.h"

@@ -1,0 +1,16 @@
+#pragma once
+
+namespace tervane {
+
+// How a renaming or an undo ended.
+enum class RenameOutcome {
+    NotPossible, // no plan: the two lists do not pair up
+    NotRecorded, // the renaming could not be recorded, so nothing was renamed
+    Busy,        // the folder could not be locked: another run holds it, or the
+                 // system refused (reported)
+    Declined,    // the user chose not to go on despite the conflicts
+    Finished,    // every file was renamed (or, for an undo, restored)
+    StepFailed,  // a step failed and was reported (and maybe rolled back)
+};
+
+} // namespace tervane

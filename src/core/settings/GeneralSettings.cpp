@@ -1,0 +1,38 @@
+#include "settings/GeneralSettings.h"
+
+#include "settings/IniFile.h"
+#include "settings/SettingsKeys.h"
+
+namespace tervane {
+
+QString readLanguage(const QString& file)
+{
+    return readIniString(file, SettingsKey::Section, SettingsKey::Language, {});
+}
+
+void writeLanguage(const QString& file, const QString& language)
+{
+    writeIniString(file, SettingsKey::Section, SettingsKey::Language, language);
+}
+
+QString readExtensions(const QString& file)
+{
+    return readIniString(file, SettingsKey::Section, SettingsKey::Extensions, DefaultExtensions);
+}
+
+void writeExtensions(const QString& file, const QString& patterns)
+{
+    writeIniString(file, SettingsKey::Section, SettingsKey::Extensions, patterns);
+}
+
+QString readLastFolder(const QString& file, const QString& fallback)
+{
+    return readIniString(file, SettingsKey::Section, SettingsKey::LastFolder, fallback);
+}
+
+void writeLastFolder(const QString& file, const QString& folder)
+{
+    writeIniString(file, SettingsKey::Section, SettingsKey::LastFolder, folder);
+}
+
+} // namespace tervane
