@@ -206,8 +206,10 @@ int RenameFilesCommand::renameFiles()
     if (conflicts > 0 && !m_context.options.yes)
         throw CliError{Refused, conflictMessage(m_context.texts, conflicts) + u'\n' +
                                     m_context.text(CliKey::YesRenamesAnyway)};
-    const RenameOutcome outcome = m_context.session.rename(planned, m_context.prompter,
-                                                           m_context.texts, m_context.options.yes);
+    // The conflicts were counted and, with --yes, accepted: the run does not
+    // count them again.
+    const RenameOutcome outcome =
+        m_context.session.rename(planned, m_context.prompter, m_context.texts, true);
     if (outcome == RenameOutcome::NotRecorded)
         throw CliError{Usage, m_context.text(CliKey::JournalNotWritten,
                                              {m_context.session.journalLocation()})};

@@ -226,6 +226,13 @@ void MainWindow::fitListColumns(bool fileRowsChanged)
 
 void MainWindow::runNamePipeline(NameSource source)
 {
+    makeNames(source, std::nullopt);
+}
+
+// The names are made from the lines given (a drop), those the source brings
+// (a paste), or, without either, again from the records kept.
+void MainWindow::makeNames(NameSource source, std::optional<QStringList> lines)
+{
     if (m_state.isLoading || m_comboSuppress)
         return;
     const qsizetype fileCount = m_workspace.fileRows.size();
@@ -240,13 +247,10 @@ void MainWindow::runNamePipeline(NameSource source)
     }
     bool failed = false;
     try {
-        if (obtainsOwnLines(source) && !obtainPendingLines(source))
+        if (obtainsOwnLines(source) && !(lines = linesOfSource(source)))
             return;
         const BusyPointer busy(m_context.prompter);
-        m_session.generateNames(optionsPanel->currentTreatmentOptions(),
-                                source == NameSource::Reapply
-                                    ? std::nullopt
-                                    : std::optional<QStringList>(m_pendingLines));
+        m_session.generateNames(optionsPanel->currentTreatmentOptions(), lines);
     } catch (const std::exception&) {
         // The names list stays as it was; the records keep what the run did.
         failed = true;
@@ -260,8 +264,7 @@ void MainWindow::runNamePipeline(NameSource source)
 
 void MainWindow::dropText(const QString& dropped)
 {
-    m_pendingLines = splitIntoLines(normaliseLineBreaks(dropped));
-    runNamePipeline(NameSource::DroppedText);
+    makeNames(NameSource::DroppedText, splitIntoLines(normaliseLineBreaks(dropped)));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -363,20 +366,15 @@ NameAsker& MainWindow::nameAsker()
     return *m_nameDialog;
 }
 
-// Fills the pending lines from the source; false ends the run (nothing to
-// paste, or the user cancelled). Throws when a text cannot be read.
-bool MainWindow::obtainPendingLines(NameSource source)
+// The lines the source brings; none ends the run (nothing to paste, or the
+// user cancelled). Throws when a text cannot be read.
+std::optional<QStringList> MainWindow::linesOfSource(NameSource source)
 {
     TagReadingProgress tagReading(this, m_context.readFileTags,
                                   captionOfEntry(text(TextKey::PasteTitlesFromTags)));
     PasteSourceReader reader(m_context.clipboard, m_context.dialogs, nameAsker(),
                              m_context.prompter, tagReading, m_state.catalogue);
-    const auto lines =
-        reader.read(source, folderEdit->text(), {m_workspace.listedFolder, m_workspace.fileRows});
-    if (!lines)
-        return false;
-    m_pendingLines = *lines;
-    return true;
+    return reader.read(source, folderEdit->text(), {m_workspace.listedFolder, m_workspace.fileRows});
 }
 
 // ---------------------------------------------------------------- renaming

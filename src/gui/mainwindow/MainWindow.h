@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -113,7 +114,8 @@ private:
 
     void adjustFillWidth();
     void fillWidthChosen();
-    bool obtainPendingLines(NameSource source);
+    std::optional<QStringList> linesOfSource(NameSource source);
+    void makeNames(NameSource source, std::optional<QStringList> lines);
     NameAsker& nameAsker() override;
     bool fileListIsEmpty() override;
     const TranslationCatalogue& catalogue() const override { return m_state.catalogue; }
@@ -165,7 +167,6 @@ private:
     AppState m_state;
     RenameSession m_session;
     const RenameWorkspace& m_workspace = m_session.workspace();
-    QStringList m_pendingLines; // the lines a paste source brought, for the next run
     SettingsLocation m_settingsLocation;
     LanguageFile m_languageFile;
     bool m_catalogueBuilt = false;
