@@ -36,6 +36,25 @@ Control* makeCaptioned(QWidget* parent, const QString& name, const QString& capt
     return control;
 }
 
+// Creates a named child control as a design table describes it: with its
+// caption (a frame's title) when it has one, at its place in twips unless
+// that is left empty for the code that follows.
+template <typename Control>
+Control* makeDesigned(QWidget* parent, const char16_t* name, const char16_t* caption,
+                      const QRect& twips)
+{
+    auto* control = makeControl<Control>(parent, QString::fromUtf16(name));
+    if (caption) {
+        if constexpr (requires { control->setText(QString()); })
+            control->setText(QString::fromUtf16(caption));
+        else if constexpr (requires { control->setTitle(QString()); })
+            control->setTitle(QString::fromUtf16(caption));
+    }
+    if (!twips.isNull())
+        placeInTwips(control, twips.x(), twips.y(), twips.width(), twips.height());
+    return control;
+}
+
 // Names a member of a control array: base name as objectName, index as the
 // "index" property; its translation key is "name(index)".
 void setArrayIndex(QObject* control, int index);

@@ -24,15 +24,13 @@ namespace tervane {
 
 namespace {
 
-QTreeView* makeListView(QWidget* parent, const QString& name)
+void setUpListView(QTreeView* list)
 {
-    auto* list = makeControl<QTreeView>(parent, name);
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setHeaderHidden(true);
     list->setItemsExpandable(false);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    return list;
 }
 
 QAction* makeAction(QMenu* menu, const QString& name, const QString& caption,
@@ -106,20 +104,11 @@ const DesignedControl MainWindowDesign[] = {
 
 // A control made as designed, of the kind of the member it goes to.
 template <typename Control>
-Control* makeDesigned(QWidget* parent, Control* Controls::*, const DesignedControl& design)
+Control* makeMember(QWidget* parent, Control* Controls::*, const DesignedControl& design)
 {
-    const QString name = QString::fromUtf16(design.name);
-    Control* control = nullptr;
+    auto* control = makeDesigned<Control>(parent, design.name, design.caption, design.twips);
     if constexpr (std::is_same_v<Control, QTreeView>)
-        control = makeListView(parent, name);
-    else
-        control = makeControl<Control>(parent, name);
-    if constexpr (requires { control->setText(QString()); })
-        if (design.caption)
-            control->setText(QString::fromUtf16(design.caption));
-    if (!design.twips.isNull())
-        placeInTwips(control, design.twips.x(), design.twips.y(), design.twips.width(),
-                     design.twips.height());
+        setUpListView(control);
     return control;
 }
 
@@ -132,7 +121,7 @@ void MainWindowControls::createControls(QMainWindow& window)
     window.setCentralWidget(client);
     for (const DesignedControl& design : MainWindowDesign) {
         QWidget* parent = design.parent ? this->*design.parent : client;
-        std::visit([&](auto member) { this->*member = makeDesigned(parent, member, design); },
+        std::visit([&](auto member) { this->*member = makeMember(parent, member, design); },
                    design.member);
     }
 

@@ -11,49 +11,148 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <type_traits>
+#include <variant>
+
 namespace tervane {
 
 namespace {
 
-QLineEdit* makeTextBox(QWidget* parent, const QString& name, QRect twips)
-{
-    auto* box = makeControl<QLineEdit>(parent, name);
-    placeInTwips(box, twips.x(), twips.y(), twips.width(), twips.height());
-    return box;
-}
+using Panel = OptionsPanel;
 
-// The number boxes take two digits, right-aligned.
-QLineEdit* makeNumberBox(QWidget* parent, const QString& name, const QString& text, QRect twips)
-{
-    QLineEdit* box = makeTextBox(parent, name, twips);
-    box->setMaxLength(2);
-    box->setAlignment(Qt::AlignRight);
-    box->setText(text);
-    return box;
-}
+// An option-button array, made in the borderless box of its row, so that
+// each array is one exclusive group: the buttons' name, and the caption and
+// width in twips of each.
+template <std::size_t N>
+struct OptionButtons {
+    std::array<QRadioButton*, N> Panel::*buttons;
+    const char16_t* name;
+    std::array<const char16_t*, N> captions;
+    std::array<int, N> widths;
+};
 
-// A borderless box holding an option-button array, so that each array is
-// one exclusive group.
-QWidget* makeOptionBox(QWidget* parent, const QString& name, QRect twips)
-{
-    auto* box = makeControl<QWidget>(parent, name);
-    placeInTwips(box, twips.x(), twips.y(), twips.width(), twips.height());
-    return box;
-}
+// A box for a number of at most two digits, right-aligned.
+struct NumberBox {
+    QLineEdit* Panel::*box;
+};
+
+using PanelMember = std::variant<QLabel * Panel::*, QLineEdit * Panel::*, NumberBox,
+                                 QCheckBox * Panel::*, QComboBox * Panel::*,
+                                 QGroupBox * Panel::*, QWidget * Panel::*>;
+
+// One control of the panel as designed: the member it goes to, its name, its
+// caption (a box's initial text, a frame's title; none for a control without
+// one), its place in twips, the frame it sits in (none: the panel) and, for
+// the box of an option-button array, the array. Controls are made in this
+// order, which is the tab order.
+struct DesignedPanelControl {
+    PanelMember member;
+    const char16_t* name;
+    const char16_t* caption;
+    QRect twips;
+    QGroupBox* Panel::*parent = nullptr;
+    std::variant<std::monostate, OptionButtons<2>, OptionButtons<3>> options = {};
+};
+
+constexpr auto Frame = &Panel::treatmentsFrame;
+constexpr int OptionSpacing = 150;
+
+const DesignedPanelControl PanelDesign[] = {
+    {&Panel::patternsLabel, u"lblExtensions", u"Extensions des fichiers à lister",
+     {140, 180, 2500, 255}},
+    {&Panel::patternsEdit, u"txtExtensions", nullptr, {2700, 135, 4200, 285}},
+    {&Panel::patternsHint, u"lblExtensionsSéparateur", u"(séparateur : point-virgule)",
+     {7020, 180, 2200, 255}},
+
+    {&Panel::treatmentsFrame, u"fraTraitements", u" Traitements à effectuer ",
+     {140, 555, 9240, 4050}},
+    {&Panel::removeLeadingDigitsBox, u"chkSuppressionChiffresDébut",
+     u"Suppression des éventuels chiffres en début de nom (ancienne numérotation des pistes)",
+     {120, 300, 9000, 255}, Frame},
+    {&Panel::removeLeadingJunkBox, u"chkSuppressionCaractèresNonAlpha",
+     u"Suppression des éventuels caractères non-alphanumériques en début de nom (résiduels "
+     u"d'une ancienne numérotation)",
+     {120, 580, 9000, 255}, Frame},
+    {&Panel::removeDurationsBox, u"chkSuppressionDurées", u"Suppression des durées",
+     {120, 860, 4000, 255}, Frame},
+    {&Panel::removeTermsBox, u"chkSuppressionTermes", u"Suppression des termes suivants",
+     {120, 1140, 2800, 255}, Frame},
+    {&Panel::termsEdit, u"txtSuppressionTermes", nullptr, {2980, 1110, 3800, 285}, Frame},
+    {&Panel::termsHint, u"lblTermesSéparateur", u"(séparateur : point-virgule)",
+     {6900, 1155, 2200, 255}, Frame},
+    {&Panel::removeCapitalsBox, u"chkSuppressionMajuscules",
+     u"Suppression des majuscules (sauf la première)", {120, 1440, 5000, 255}, Frame},
+    {&Panel::removeEmptyLinesBox, u"chkSuppressionLignesVides", u"Suppression des lignes vides",
+     {120, 1720, 4000, 255}, Frame},
+
+    {&Panel::removeCharactersBox, u"chkSuppressionCaractères", u"Suppression de",
+     {120, 2030, 1500, 255}, Frame},
+    {NumberBox{&Panel::removeCharactersCountEdit}, u"txtSuppressionCaractèresNombre", u"0",
+     {1680, 2000, 360, 285}, Frame},
+    {&Panel::removeCharactersLabel, u"lblSuppressionCaractères", u"caractère(s)",
+     {2160, 2045, 1000, 255}, Frame},
+    {&Panel::removeCharactersPlaceBox, u"picSuppressionCaractères", nullptr,
+     {3310, 2030, 5000, 255}, Frame,
+     OptionButtons<3>{&Panel::removeCharactersPlaces,
+                      u"optSuppressionCaractèresPosition",
+                      {u"au début", u"à la fin", u"à partir de la position"},
+                      {1100, 1100, 2400}}},
+    {NumberBox{&Panel::removeCharactersPositionEdit}, u"txtSuppressionCaractèresPosition", u"1",
+     {8370, 2000, 360, 285}, Frame},
+
+    {&Panel::numberingBox, u"chkNumérotation", u"Ajout d'une numérotation automatique",
+     {120, 2340, 3600, 255}, Frame},
+    {&Panel::numberingPlaceBox, u"picNumérotationPosition", nullptr, {3780, 2340, 2400, 255},
+     Frame,
+     OptionButtons<2>{
+         &Panel::numberingPlaces, u"optNumérotationPosition", {u"au début", u"à la fin"},
+         {1100, 1100}}},
+    {&Panel::fillWidthLabel, u"lblNumérotationRemplissage", u"Remplissage (par des zéros)",
+     {400, 2655, 2400, 255}, Frame},
+    {&Panel::fillWidthList, u"cboNumérotationRemplissage", nullptr, {2860, 2610, 3800, 315},
+     Frame},
+    {&Panel::numberingPrefixLabel, u"lblNumérotationPréfixe",
+     u"Préfixer la numérotation avec cette chaîne ", {400, 3005, 3500, 255}, Frame},
+    {&Panel::numberingPrefixEdit, u"txtNumérotationPréfixe", nullptr, {3960, 2960, 900, 285},
+     Frame},
+    {&Panel::numberingSuffixLabel, u"lblNumérotationSuffixe",
+     u" et/ou la suffixer avec cette chaîne ", {4920, 3005, 3000, 255}, Frame},
+    {&Panel::numberingSuffixEdit, u"txtNumérotationSuffixe", nullptr, {7980, 2960, 900, 285},
+     Frame},
+
+    {&Panel::addStringBox, u"chkAjoutChaîne", u"Ajout de la chaîne", {120, 3350, 1800, 255},
+     Frame},
+    {&Panel::addStringEdit, u"txtAjoutChaîne", nullptr, {1980, 3320, 1300, 285}, Frame},
+    {&Panel::addStringPlaceBox, u"picAjoutChaîne", nullptr, {3430, 3350, 4900, 255}, Frame,
+     OptionButtons<3>{&Panel::addStringPlaces,
+                      u"optAjoutChaînePosition",
+                      {u"au début", u"à la fin", u"à partir de la position"},
+                      {1100, 1100, 2400}}},
+    {NumberBox{&Panel::addStringPositionEdit}, u"txtAjoutChaînePosition", u"1",
+     {8390, 3320, 360, 285}, Frame},
+
+    {&Panel::dropExtensionBox, u"chkNePasReprendreExtensionOriginale",
+     u"Ne pas reprendre l'extension d'origine (le nouveau nom doit contenir l'extension)",
+     {120, 3680, 9000, 255}, Frame},
+
+    {&Panel::languageLabel, u"lblLangue", u"Langue", {140, 4755, 900, 255}},
+    {&Panel::languageList, u"cboLangue", nullptr, {1160, 4710, 2400, 315}},
+    {&Panel::restartHint, u"lblRequiertRedémarrage", u"(requiert un redémarrage du logiciel)",
+     {3680, 4755, 4000, 255}},
+};
 
 template <std::size_t N>
-void makeOptions(QWidget* box, const QString& name, const std::array<QString, N>& captions,
-                 const std::array<int, N>& widths, std::array<QRadioButton*, N>& options)
+void makeOptions(Panel& panel, QWidget* box, const OptionButtons<N>& design)
 {
+    std::array<QRadioButton*, N>& buttons = panel.*design.buttons;
     int left = 0;
     for (std::size_t i = 0; i < N; ++i) {
-        options[i] = makeControl<QRadioButton>(box, name);
-        setArrayIndex(options[i], int(i));
-        options[i]->setText(captions[i]);
-        placeInTwips(options[i], left, 0, widths[i], 255);
-        left += widths[i] + 150;
+        buttons[i] = makeDesigned<QRadioButton>(box, design.name, design.captions[i],
+                                                {left, 0, design.widths[i], 255});
+        setArrayIndex(buttons[i], int(i));
+        left += design.widths[i] + OptionSpacing;
     }
-    options[0]->setChecked(true);
+    buttons[0]->setChecked(true);
 }
 
 template <std::size_t N>
@@ -79,135 +178,46 @@ OptionsPanel::OptionsPanel(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("picOptions"));
-    createExtensionRow();
-    createTreatmentsFrame();
-    createLanguageRow();
+    createControls();
     connectEdits();
 }
 
-void OptionsPanel::createExtensionRow()
+void OptionsPanel::createControls()
 {
     for (int i = 0; i < 2; ++i) {
-        LinSeparateurOptions[i] = makeControl<QFrame>(this, QStringLiteral("LinSéparateurOptions"));
-        setArrayIndex(LinSeparateurOptions[i], i);
-        LinSeparateurOptions[i]->setFrameShape(QFrame::HLine);
-        LinSeparateurOptions[i]->setFrameShadow(i == 0 ? QFrame::Sunken : QFrame::Plain);
-        placeInTwips(LinSeparateurOptions[i], 0, i * 15, 9495, 15);
+        separators[i] = makeControl<QFrame>(this, QStringLiteral("LinSéparateurOptions"));
+        setArrayIndex(separators[i], i);
+        separators[i]->setFrameShape(QFrame::HLine);
+        separators[i]->setFrameShadow(i == 0 ? QFrame::Sunken : QFrame::Plain);
+        placeInTwips(separators[i], 0, i * 15, 9495, 15);
     }
-    patternsLabel = makeCaptioned<QLabel>(this, QStringLiteral("lblExtensions"),
-                                          QStringLiteral("Extensions des fichiers à lister"),
-                                          {140, 180, 2500, 255});
-    patternsEdit = makeTextBox(this, QStringLiteral("txtExtensions"), {2700, 135, 4200, 285});
-    patternsHint = makeCaptioned<QLabel>(this, QStringLiteral("lblExtensionsSéparateur"),
-                                         QStringLiteral("(séparateur : point-virgule)"),
-                                         {7020, 180, 2200, 255});
-}
-
-void OptionsPanel::createTreatmentsFrame()
-{
-    treatmentsFrame = makeControl<QGroupBox>(this, QStringLiteral("fraTraitements"));
-    treatmentsFrame->setTitle(QStringLiteral(" Traitements à effectuer "));
-    placeInTwips(treatmentsFrame, 140, 555, 9240, 4050);
-    QWidget* f = treatmentsFrame;
-
-    removeLeadingDigitsBox = makeCaptioned<QCheckBox>(
-        f, QStringLiteral("chkSuppressionChiffresDébut"),
-        QStringLiteral("Suppression des éventuels chiffres en début de nom (ancienne numérotation "
-                       "des pistes)"),
-        {120, 300, 9000, 255});
-    removeLeadingJunkBox = makeCaptioned<QCheckBox>(
-        f, QStringLiteral("chkSuppressionCaractèresNonAlpha"),
-        QStringLiteral("Suppression des éventuels caractères non-alphanumériques en début de nom "
-                       "(résiduels d'une ancienne numérotation)"),
-        {120, 580, 9000, 255});
-    removeDurationsBox =
-        makeCaptioned<QCheckBox>(f, QStringLiteral("chkSuppressionDurées"),
-                                 QStringLiteral("Suppression des durées"), {120, 860, 4000, 255});
-    removeTermsBox = makeCaptioned<QCheckBox>(f, QStringLiteral("chkSuppressionTermes"),
-                                              QStringLiteral("Suppression des termes suivants"),
-                                              {120, 1140, 2800, 255});
-    termsEdit = makeTextBox(f, QStringLiteral("txtSuppressionTermes"), {2980, 1110, 3800, 285});
-    termsHint = makeCaptioned<QLabel>(f, QStringLiteral("lblTermesSéparateur"),
-                                      QStringLiteral("(séparateur : point-virgule)"),
-                                      {6900, 1155, 2200, 255});
-    removeCapitalsBox = makeCaptioned<QCheckBox>(
-        f, QStringLiteral("chkSuppressionMajuscules"),
-        QStringLiteral("Suppression des majuscules (sauf la première)"), {120, 1440, 5000, 255});
-    removeEmptyLinesBox = makeCaptioned<QCheckBox>(f, QStringLiteral("chkSuppressionLignesVides"),
-                                                   QStringLiteral("Suppression des lignes vides"),
-                                                   {120, 1720, 4000, 255});
-
-    removeCharactersBox =
-        makeCaptioned<QCheckBox>(f, QStringLiteral("chkSuppressionCaractères"),
-                                 QStringLiteral("Suppression de"), {120, 2030, 1500, 255});
-    removeCharactersCountEdit = makeNumberBox(f, QStringLiteral("txtSuppressionCaractèresNombre"),
-                                              QStringLiteral("0"), {1680, 2000, 360, 285});
-    removeCharactersLabel =
-        makeCaptioned<QLabel>(f, QStringLiteral("lblSuppressionCaractères"),
-                              QStringLiteral("caractère(s)"), {2160, 2045, 1000, 255});
-    removeCharactersPlaceBox =
-        makeOptionBox(f, QStringLiteral("picSuppressionCaractères"), {3310, 2030, 5000, 255});
-    makeOptions<3>(removeCharactersPlaceBox, QStringLiteral("optSuppressionCaractèresPosition"),
-                   {QStringLiteral("au début"), QStringLiteral("à la fin"),
-                    QStringLiteral("à partir de la position")},
-                   {1100, 1100, 2400}, removeCharactersPlaces);
-    removeCharactersPositionEdit =
-        makeNumberBox(f, QStringLiteral("txtSuppressionCaractèresPosition"), QStringLiteral("1"),
-                      {8370, 2000, 360, 285});
-
-    numberingBox = makeCaptioned<QCheckBox>(f, QStringLiteral("chkNumérotation"),
-                                            QStringLiteral("Ajout d'une numérotation automatique"),
-                                            {120, 2340, 3600, 255});
-    numberingPlaceBox =
-        makeOptionBox(f, QStringLiteral("picNumérotationPosition"), {3780, 2340, 2400, 255});
-    makeOptions<2>(numberingPlaceBox, QStringLiteral("optNumérotationPosition"),
-                   {QStringLiteral("au début"), QStringLiteral("à la fin")}, {1100, 1100},
-                   numberingPlaces);
-    fillWidthLabel = makeCaptioned<QLabel>(f, QStringLiteral("lblNumérotationRemplissage"),
-                                           QStringLiteral("Remplissage (par des zéros)"),
-                                           {400, 2655, 2400, 255});
-    fillWidthList = makeControl<QComboBox>(f, QStringLiteral("cboNumérotationRemplissage"));
+    for (const DesignedPanelControl& design : PanelDesign) {
+        QWidget* parent = design.parent ? static_cast<QWidget*>(this->*design.parent) : this;
+        QWidget* made = nullptr;
+        std::visit(
+            [&](auto member) {
+                if constexpr (std::is_same_v<decltype(member), NumberBox>) {
+                    QLineEdit* box = makeDesigned<QLineEdit>(parent, design.name, design.caption,
+                                                             design.twips);
+                    box->setMaxLength(2);
+                    box->setAlignment(Qt::AlignRight);
+                    made = this->*member.box = box;
+                } else {
+                    using Control = std::remove_pointer_t<
+                        std::remove_reference_t<decltype(this->*member)>>;
+                    made = this->*member = makeDesigned<Control>(parent, design.name,
+                                                                 design.caption, design.twips);
+                }
+            },
+            design.member);
+        std::visit(
+            [&](const auto& options) {
+                if constexpr (!std::is_same_v<std::decay_t<decltype(options)>, std::monostate>)
+                    makeOptions(*this, made, options);
+            },
+            design.options);
+    }
     fillWidthList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    placeInTwips(fillWidthList, 2860, 2610, 3800, 315);
-    numberingPrefixLabel = makeCaptioned<QLabel>(
-        f, QStringLiteral("lblNumérotationPréfixe"),
-        QStringLiteral("Préfixer la numérotation avec cette chaîne "), {400, 3005, 3500, 255});
-    numberingPrefixEdit =
-        makeTextBox(f, QStringLiteral("txtNumérotationPréfixe"), {3960, 2960, 900, 285});
-    numberingSuffixLabel = makeCaptioned<QLabel>(
-        f, QStringLiteral("lblNumérotationSuffixe"),
-        QStringLiteral(" et/ou la suffixer avec cette chaîne "), {4920, 3005, 3000, 255});
-    numberingSuffixEdit =
-        makeTextBox(f, QStringLiteral("txtNumérotationSuffixe"), {7980, 2960, 900, 285});
-
-    addStringBox =
-        makeCaptioned<QCheckBox>(f, QStringLiteral("chkAjoutChaîne"),
-                                 QStringLiteral("Ajout de la chaîne"), {120, 3350, 1800, 255});
-    addStringEdit = makeTextBox(f, QStringLiteral("txtAjoutChaîne"), {1980, 3320, 1300, 285});
-    addStringPlaceBox = makeOptionBox(f, QStringLiteral("picAjoutChaîne"), {3430, 3350, 4900, 255});
-    makeOptions<3>(addStringPlaceBox, QStringLiteral("optAjoutChaînePosition"),
-                   {QStringLiteral("au début"), QStringLiteral("à la fin"),
-                    QStringLiteral("à partir de la position")},
-                   {1100, 1100, 2400}, addStringPlaces);
-    addStringPositionEdit = makeNumberBox(f, QStringLiteral("txtAjoutChaînePosition"),
-                                          QStringLiteral("1"), {8390, 3320, 360, 285});
-
-    dropExtensionBox = makeCaptioned<QCheckBox>(
-        f, QStringLiteral("chkNePasReprendreExtensionOriginale"),
-        QStringLiteral("Ne pas reprendre l'extension d'origine (le nouveau nom doit "
-                       "contenir l'extension)"),
-        {120, 3680, 9000, 255});
-}
-
-void OptionsPanel::createLanguageRow()
-{
-    languageLabel = makeCaptioned<QLabel>(this, QStringLiteral("lblLangue"),
-                                          QStringLiteral("Langue"), {140, 4755, 900, 255});
-    languageList = makeControl<QComboBox>(this, QStringLiteral("cboLangue"));
-    placeInTwips(languageList, 1160, 4710, 2400, 315);
-    restartHint = makeCaptioned<QLabel>(this, QStringLiteral("lblRequiertRedémarrage"),
-                                        QStringLiteral("(requiert un redémarrage du logiciel)"),
-                                        {3680, 4755, 4000, 255});
 }
 
 QString OptionsPanel::extensions() const

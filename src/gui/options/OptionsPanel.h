@@ -47,7 +47,7 @@ public:
     void numberingToggled();
     void addStringToggled();
 
-    std::array<QFrame*, 2> LinSeparateurOptions{};
+    std::array<QFrame*, 2> separators{};
     QLabel* patternsLabel = nullptr;
     QLineEdit* patternsEdit = nullptr;
     QLabel* patternsHint = nullptr;
@@ -101,9 +101,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void createExtensionRow();
-    void createTreatmentsFrame();
-    void createLanguageRow();
+    void createControls();
     void connectEdits();
     bool isNumberBox(const QLineEdit* box) const;
     void connectBox(QLineEdit* box);
