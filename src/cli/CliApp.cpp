@@ -6,9 +6,9 @@
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
 #include "i18n/TranslationCatalogue.h"
-#include "services/FolderLock.h"
 #include "services/AppError.h"
 #include "services/AppIdentity.h"
+#include "services/FolderLock.h"
 #include "settings/Paths.h"
 #include "text/TextDecoding.h"
 

@@ -147,8 +147,8 @@ void PreviewCommand::printPlan(const QStringList& rows) const
         if (m_context.options.nullSeparated)
             write(m_context.streams.out, from + QChar(0) + to + QChar(0));
         else
-            print(m_context.streams.out, escaped(from) + u'\t' + escaped(to) +
-                                             (chained[i] ? u'\t' + mark : QString()));
+            print(m_context.streams.out,
+                  escaped(from) + u'\t' + escaped(to) + (chained[i] ? u'\t' + mark : QString()));
     }
 }
 
@@ -216,8 +216,8 @@ int RenameFilesCommand::renameFiles()
     warnUnsavedJournal(m_context);
     if (outcome != RenameOutcome::Finished)
         return StepFailed;
-    m_preview.report(m_context.text(CliKey::FilesRenamed,
-                                    {QString::number(m_context.session.filesRenamed())}));
+    m_preview.report(
+        m_context.text(CliKey::FilesRenamed, {QString::number(m_context.session.filesRenamed())}));
     return Done;
 }
 

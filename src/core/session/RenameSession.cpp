@@ -5,8 +5,8 @@
 #include "rename/PlanOrder.h"
 #include "rename/RenameJournal.h"
 #include "services/FolderLock.h"
-#include "settings/Paths.h"
 #include "session/NameEditing.h"
+#include "settings/Paths.h"
 #include "text/NaturalSort.h"
 
 #include <QHash>
@@ -154,10 +154,10 @@ std::vector<bool> RenameSession::rowsInChains() const
     std::vector<RenameStep> pairs;
     pairs.reserve(std::size_t(rows));
     for (qsizetype i = 0; i < rows; ++i)
-        pairs.push_back({m_workspace.fileRows.value(i),
-                         i < qsizetype(m_workspace.nameRows.size())
-                             ? m_workspace.nameRows[std::size_t(i)].text
-                             : QString()});
+        pairs.push_back(
+            {m_workspace.fileRows.value(i), i < qsizetype(m_workspace.nameRows.size())
+                                                ? m_workspace.nameRows[std::size_t(i)].text
+                                                : QString()});
     return tervane::rowsInChains(pairs);
 }
 

@@ -374,7 +374,8 @@ std::optional<QStringList> MainWindow::linesOfSource(NameSource source)
                                   captionOfEntry(text(TextKey::PasteTitlesFromTags)));
     PasteSourceReader reader(m_context.clipboard, m_context.dialogs, nameAsker(),
                              m_context.prompter, tagReading, m_state.catalogue);
-    return reader.read(source, folderEdit->text(), {m_workspace.listedFolder, m_workspace.fileRows});
+    return reader.read(source, folderEdit->text(),
+                       {m_workspace.listedFolder, m_workspace.fileRows});
 }
 
 // ---------------------------------------------------------------- renaming

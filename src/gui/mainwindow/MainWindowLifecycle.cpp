@@ -140,8 +140,7 @@ QString MainWindow::languageFolder() const
 
 void MainWindow::readInterfaceLanguage()
 {
-    m_state.interfaceLanguage =
-        readLanguage(m_state.settingsFilePath);
+    m_state.interfaceLanguage = readLanguage(m_state.settingsFilePath);
     if (m_state.interfaceLanguage.isEmpty()) {
         const FirstRunLanguage choice =
             chooseFirstRunLanguage(m_context.systemLanguageCode, languageFolder());
@@ -189,8 +188,7 @@ void MainWindow::languageChosen()
 void MainWindow::applyStoredTreatmentSettings()
 {
     const QString& file = m_state.settingsFilePath;
-    optionsPanel->setExtensions(
-        readExtensions(file));
+    optionsPanel->setExtensions(readExtensions(file));
     optionsPanel->setTreatmentOptions(loadTreatmentOptions(file));
 }
 

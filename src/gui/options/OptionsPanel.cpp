@@ -36,9 +36,9 @@ struct NumberBox {
     QLineEdit* Panel::*box;
 };
 
-using PanelMember = std::variant<QLabel * Panel::*, QLineEdit * Panel::*, NumberBox,
-                                 QCheckBox * Panel::*, QComboBox * Panel::*,
-                                 QGroupBox * Panel::*, QWidget * Panel::*>;
+using PanelMember =
+    std::variant<QLabel * Panel::*, QLineEdit * Panel::*, NumberBox, QCheckBox * Panel::*,
+                 QComboBox * Panel::*, QGroupBox * Panel::*, QWidget * Panel::*>;
 
 // One control of the panel as designed: the member it goes to, its name, its
 // caption (a box's initial text, a frame's title; none for a control without
@@ -57,6 +57,8 @@ struct DesignedPanelControl {
 constexpr auto Frame = &Panel::treatmentsFrame;
 constexpr int OptionSpacing = 150;
 
+// One control a row, as a table reads.
+// clang-format off
 const DesignedPanelControl PanelDesign[] = {
     {&Panel::patternsLabel, u"lblExtensions", u"Extensions des fichiers à lister",
      {140, 180, 2500, 255}},
@@ -140,6 +142,7 @@ const DesignedPanelControl PanelDesign[] = {
     {&Panel::restartHint, u"lblRequiertRedémarrage", u"(requiert un redémarrage du logiciel)",
      {3680, 4755, 4000, 255}},
 };
+// clang-format on
 
 template <std::size_t N>
 void makeOptions(Panel& panel, QWidget* box, const OptionButtons<N>& design)
@@ -197,14 +200,14 @@ void OptionsPanel::createControls()
         std::visit(
             [&](auto member) {
                 if constexpr (std::is_same_v<decltype(member), NumberBox>) {
-                    QLineEdit* box = makeDesigned<QLineEdit>(parent, design.name, design.caption,
-                                                             design.twips);
+                    QLineEdit* box =
+                        makeDesigned<QLineEdit>(parent, design.name, design.caption, design.twips);
                     box->setMaxLength(2);
                     box->setAlignment(Qt::AlignRight);
                     made = this->*member.box = box;
                 } else {
-                    using Control = std::remove_pointer_t<
-                        std::remove_reference_t<decltype(this->*member)>>;
+                    using Control =
+                        std::remove_pointer_t<std::remove_reference_t<decltype(this->*member)>>;
                     made = this->*member = makeDesigned<Control>(parent, design.name,
                                                                  design.caption, design.twips);
                 }
