@@ -5,6 +5,7 @@
 #include "cli/CliTexts.h"
 #include "naming/TemplateFields.h"
 #include "services/AppIdentity.h"
+#include "settings/Paths.h"
 #include "settings/SettingsLocation.h"
 
 #include <QCommandLineParser>
@@ -26,9 +27,10 @@ QString defaultSettingsFile(const SpecialFolders& folders)
     return settingsLocationFor(programFolder(), folders, AppTitle).filePath;
 }
 
-QString journalFolderFor(const QString& settingsFile)
+QString journalFolderFor(const SpecialFolders& folders, const QString& settingsFile)
 {
-    return QFileInfo(settingsFile).absolutePath() + u"/journal"_s;
+    const QString journals = journalFolderOf(folders);
+    return journals.isEmpty() ? earlierJournalFolderOf(settingsFile) : journals;
 }
 
 Options parseOptions(const QStringList& arguments, const TranslationCatalogue& texts,

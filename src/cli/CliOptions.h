@@ -30,8 +30,9 @@ struct Options {
 // The folder of the executable: language files and a portable settings file.
 QString programFolder();
 QString defaultSettingsFile(const SpecialFolders& folders);
-// Journals live beside the settings file in use.
-QString journalFolderFor(const QString& settingsFile);
+// Where the journals live: in the state folder, else, without one, beside
+// the settings file in use, where they lived before.
+QString journalFolderFor(const SpecialFolders& folders, const QString& settingsFile);
 // Throws CliError (exit code 2) for arguments that make no command, its
 // message taken from texts.
 Options parseOptions(const QStringList& arguments, const TranslationCatalogue& texts,

@@ -62,11 +62,11 @@ const std::array<BuiltInText, 27> CliBuiltInTexts{{
      u"tel quel ; un journal impossible à écrire, des réglages illisibles), 3§"
      u"refusé, rien n'est renommé (un autre renommage ou une annulation est en§"
      u"cours dans le dossier, noms déjà pris sans --yes...).§§"
-     u"Le dernier renommage de chaque dossier est gardé dans un journal à côté du§"
-     u"fichier de réglages utilisé, par défaut dans§"
+     u"Le dernier renommage de chaque dossier, fait ici ou dans la fenêtre, est§"
+     u"gardé dans un journal, dans§"
      u"  %v§"
-     u"pour qu'undo (avec le même --settings) fonctionne lors d'une exécution§"
-     u"ultérieure, même après une interruption."},
+     u"pour qu'undo fonctionne lors d'une exécution ultérieure, même après une§"
+     u"interruption, et que la fenêtre puisse l'annuler."},
     {u"CLI_DOSSIER_INTROUVABLE", u"dossier introuvable : %v"},
     {u"CLI_REGLAGES_INTROUVABLES", u"fichier de réglages introuvable : %v"},
     {u"CLI_REGLAGES_ILLISIBLES", u"le fichier de réglages %v ne peut pas être lu : %v"},

@@ -43,7 +43,8 @@ CommandContext::CommandContext(Options commandOptions, TranslationCatalogue cata
     , session(services.fileSystem)
     , prompter(outputs.err)
 {
-    session.keepJournal(journalFolderFor(options.settingsFile));
+    session.keepJournal(journalFolderFor(services.folders, options.settingsFile),
+                        earlierJournalFolderOf(options.settingsFile));
 }
 
 PreviewCommand::PreviewCommand(CommandContext& context)
@@ -238,6 +239,8 @@ int UndoCommand::run()
                        m_context.text(CliKey::JournalUnreadable, {journalFile, loaded.problem})};
     case RenameSession::JournalLoad::Damaged:
         throw CliError{Usage, m_context.text(CliKey::JournalDamaged, {journalFile})};
+    case RenameSession::JournalLoad::Busy: // the command holds the lock: only should that fail
+        throw CliError{Refused, m_context.text(TextKey::FolderBusy, {escaped(folder)})};
     case RenameSession::JournalLoad::NotRecorded:
         throw CliError{StepFailed, m_context.text(CliKey::JournalBehind, {journalFile})};
     case RenameSession::JournalLoad::Loaded:

@@ -22,10 +22,22 @@ QString getSpecialFolder(int csidl)
     }
 }
 
+namespace {
+
+// $XDG_STATE_HOME when it is an absolute path, else ~/.local/state.
+QString stateFolder()
+{
+    const QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    return QDir::isAbsolutePath(state) ? QDir::cleanPath(state)
+                                       : QDir::homePath() + QStringLiteral("/.local/state");
+}
+
+} // namespace
+
 SpecialFolders systemSpecialFolders()
 {
     return {getSpecialFolder(AppDataFolder), getSpecialFolder(ProgramFilesFolder),
-            getSpecialFolder(DocumentsFolder)};
+            getSpecialFolder(DocumentsFolder), stateFolder()};
 }
 
 } // namespace tervane

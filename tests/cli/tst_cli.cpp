@@ -114,10 +114,10 @@ class TestCli : public QObject {
             result.err = text(err.get());
             return result;
         }
-        QString journalFile() const
-        {
-            return RenameJournal(root.filePath(u"journal"_s)).fileFor(folder);
-        }
+        // Where the journals are kept, and where they were kept before.
+        static QString journals() { return journalFolderOf(systemSpecialFolders()); }
+        QString earlierJournals() const { return root.filePath(u"journal"_s); }
+        QString journalFile() const { return RenameJournal(journals()).fileFor(folder); }
         QStringList onDisk() const
         {
             QStringList found;
@@ -127,7 +127,13 @@ class TestCli : public QObject {
         }
     };
 
+    // The journals go to a state folder of the tests' own, for the command
+    // lines run here and in processes of their own.
+    QTemporaryDir m_state;
+
 private slots:
+    void initTestCase() { qputenv("XDG_STATE_HOME", m_state.path().toUtf8()); }
+
     void previewOfATrackList()
     {
         Workbench bench({u"01 track.mp3"_s, u"02 track.wma"_s, u"03 track.mp3"_s});
@@ -240,17 +246,20 @@ private slots:
     void undoAfterAnInterruptedRun_data()
     {
         QTest::addColumn<bool>("exchange");
-        QTest::newRow("a chain") << false;
-        QTest::newRow("an exchange, then a rename") << true;
+        QTest::addColumn<bool>("earlier"); // the journal where an earlier version kept it
+        QTest::newRow("a chain") << false << false;
+        QTest::newRow("an exchange, then a rename") << true << false;
+        QTest::newRow("a chain, journal at its earlier place") << false << true;
     }
     void undoAfterAnInterruptedRun()
     {
         // A run killed between its two steps: the journal holds the whole
         // plan, the folder only the first step.
         QFETCH(bool, exchange);
+        QFETCH(bool, earlier);
         Workbench bench({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s});
         PosixFileSystem fileSystem;
-        RenameJournal journal(bench.root.filePath(u"journal"_s));
+        RenameJournal journal(earlier ? bench.earlierJournals() : bench.journals());
         const QString a = bench.folder + u"/a.mp3"_s;
         const QString b = bench.folder + u"/b.mp3"_s;
         std::vector<RenameStep> plan{{u"b.mp3"_s, u"d.mp3"_s}, {u"a.mp3"_s, u"b.mp3"_s}};
@@ -269,6 +278,7 @@ private slots:
         QCOMPARE(bench.onDisk(),
                  (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s, u"c.mp3=c.mp3"_s}));
         QVERIFY(!QFile::exists(bench.journalFile()));
+        QVERIFY(!QFileInfo::exists(bench.earlierJournals())); // moved, then gone
     }
 
     void damagedJournalIsRefusedAndKept_data()
@@ -444,12 +454,20 @@ private slots:
         QCOMPARE(bench.onDisk(), original);
     }
 
+    void unreadableJournalSaysWhy_data()
+    {
+        QTest::addColumn<bool>("folderRefused");
+        QTest::newRow("the journal refused") << false;
+        QTest::newRow("the journals' folder refused") << true;
+    }
     void unreadableJournalSaysWhy()
     {
+        QFETCH(bool, folderRefused);
         Workbench bench({u"a.mp3"_s}, "Numérotation=0\n");
         QCOMPARE(bench.cli(u"rename"_s, {}, "x\n").exitCode, 0);
-        QFile::setPermissions(bench.root.path(), QFile::ReadOwner | QFile::WriteOwner |
-                                                     QFile::ExeOwner | QFile::ExeOther);
+        const auto passable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        QFile::setPermissions(bench.root.path(), passable | QFile::ExeOther);
+        QFile::setPermissions(m_state.path(), folderRefused ? passable : passable | QFile::ExeOther);
         QFile::setPermissions(bench.journalFile(), {});
         PosixFileSystem real;
         const AsOrdinaryUser nobody;
@@ -462,6 +480,7 @@ private slots:
         char said[512] = {};
         QVERIFY(std::fread(said, 1, sizeof said - 1, err) > 0);
         std::fclose(err);
+        QFile::setPermissions(m_state.path(), passable);
         QVERIFY2(QString::fromUtf8(said).contains(u"ne peut pas être lu ("_s), said);
     }
 
@@ -509,7 +528,7 @@ private slots:
         QCOMPARE(bench.onDisk(), (QStringList{u"1.mp3=1.mp3"_s, u"3.mp3=3.mp3"_s, u"5.mp3=5.mp3"_s,
                                               u"b.mp3=2.mp3"_s, u"d.mp3=4.mp3"_s}));
         const auto journal =
-            RenameJournal(bench.root.filePath(u"journal"_s)).read(bench.folder, real);
+            RenameJournal(bench.journals()).read(bench.folder, real);
         QCOMPARE(journal.entry.steps.size(), std::size_t(2));
         QCOMPARE(journal.entry.steps[1].to, u"d.mp3"_s);
         QCOMPARE(bench.here(u"undo"_s, {}, real), 0);
@@ -925,7 +944,7 @@ private slots:
         const Result usage = bench.run({u"--help"_s, u"--settings"_s, bench.settings}, {}, locale);
         QCOMPARE(usage.exitCode, 0);
         QVERIFY2(usage.out.contains(help), qPrintable(usage.out.left(200)));
-        QVERIFY(usage.out.contains(bench.root.filePath(u"journal"_s)));
+        QVERIFY(usage.out.contains(bench.journals()));
         const Result wrong =
             bench.run({u"list"_s, bench.folder, u"--settings"_s, bench.settings}, {}, locale);
         QCOMPARE(wrong.exitCode, 2);

@@ -25,12 +25,12 @@ QByteArray ReadFile(const QString& path)
 
 TestEnvironment::TestEnvironment()
 {
-    for (const char* folder : {"program", "appdata", "documents", "prefix"})
+    for (const char* folder : {"program", "appdata", "documents", "prefix", "state"})
         QDir(m_root.path()).mkpath(QString::fromLatin1(folder));
     m_context = std::make_unique<AppContext>(AppContext{
         prompter, clipboard, dialogs, fileSystem, launcher, path(QStringLiteral("program")),
         SpecialFolders{path(QStringLiteral("appdata")), path(QStringLiteral("prefix")),
-                       path(QStringLiteral("documents"))},
+                       path(QStringLiteral("documents")), path(QStringLiteral("state"))},
         QString(), FrenchLanguageCode, &nameAsker, &notificationArea, readFileTags});
 }
 

@@ -3,15 +3,19 @@
 #include "rename/RenameCommand.h"
 #include "services/FileSystem.h"
 #include "settings/Paths.h"
+#include "text/TextDecoding.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <optional>
 #include <unistd.h>
 
@@ -233,11 +237,14 @@ Reading decoded(const QByteArray& bytes, const QString& folder)
 
 Reading readFile(const QString& path, const QString& folder)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {};
+    // A journal the system will not even let us look at (a folder on the
+    // way refused) is unreadable, not missing nor damaged.
+    struct stat status {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return errno == ENOENT ? Reading{}
+                               : Reading{Status::Unreadable, {}, descriptionOfError(errno)};
     QFile file(path);
-    if (!info.isFile() || info.size() > MaximumJournalSize)
+    if (!S_ISREG(status.st_mode) || status.st_size > MaximumJournalSize)
         return damaged();
     if (!file.open(QIODevice::ReadOnly))
         return {Status::Unreadable, {}, file.errorString()};
@@ -294,6 +301,37 @@ QString RenameJournal::fileFor(const QString& folder) const
     const QByteArray key =
         QCryptographicHash::hash(canonicalFolder(folder).toUtf8(), QCryptographicHash::Sha1);
     return QDir(m_folder).filePath(QString::fromLatin1(key.toHex()) + u".journal"_s);
+}
+
+void RenameJournal::adoptEarlierJournals(const QString& earlierFolder)
+{
+    QDir earlier(earlierFolder);
+    if (earlierFolder.isEmpty() || !earlier.exists() ||
+        earlier.canonicalPath() == QDir(m_folder).canonicalPath())
+        return;
+    const QFileInfoList files = earlier.entryInfoList({u"*.journal"_s, u"*.journal.*"_s},
+                                                      QDir::Files | QDir::Hidden, QDir::Name);
+    if (!files.isEmpty() && !QDir().mkpath(m_folder))
+        return;
+    const QDir here(m_folder);
+    const auto keptHere = [&here](const QString& journalName) {
+        return !here.entryList({journalName, journalName + u".*"_s}, QDir::Files | QDir::Hidden)
+                    .isEmpty();
+    };
+    QHash<QString, bool> moving; // by journal: whether its files move (or go)
+    for (const QFileInfo& file : files) {
+        const QString name = file.fileName();
+        const QString journalName = name.left(name.indexOf(u".journal"_s) + 8);
+        if (!moving.contains(journalName))
+            moving.insert(journalName, !keptHere(journalName));
+        // One that cannot move stays where it is, and is read from there no more.
+        if (moving.value(journalName))
+            QFile::rename(file.filePath(), here.filePath(name));
+        else
+            QFile::remove(file.filePath());
+    }
+    syncFolder(m_folder);
+    earlier.rmdir(earlier.absolutePath());
 }
 
 QString RenameJournal::preparedFileFor(const QString& folder) const

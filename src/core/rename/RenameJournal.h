@@ -30,6 +30,12 @@ public:
     const QString& location() const { return m_folder; }
     QString fileFor(const QString& folder) const;
 
+    // Journals kept in a folder an earlier version used move here, once: a
+    // folder's journal, with its prepared plan and the journal it replaced,
+    // when none is kept here for that folder yet; else, outdated, they go.
+    // The earlier folder goes too once empty.
+    void adoptEarlierJournals(const QString& earlierFolder);
+
     struct Entry {
         bool completed = false;        // false: a run that may have stopped anywhere
         std::vector<RenameStep> steps; // in the order they were, or were to be, done

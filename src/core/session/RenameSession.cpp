@@ -11,6 +11,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 #include <utility>
 
 namespace tervane {
@@ -207,8 +209,13 @@ RenameOutcome RenameSession::undo(Prompter& prompter, const TranslationCatalogue
     if (!lockedOrReported(lock, folder, prompter, texts))
         return RenameOutcome::Busy;
     std::optional<JournalRecorder> recorder;
-    if (m_journal && m_journalIndex.size() == m_workspace.undoSet.size())
+    if (m_journal) {
+        const JournalLoad status = loadJournal(folder).status;
+        if (status != JournalLoad::Loaded)
+            return status == JournalLoad::Missing ? RenameOutcome::NotPossible
+                                                  : RenameOutcome::NotRecorded;
         recorder.emplace(*m_journal, folder, m_workspace.undoSet, m_journalIndex);
+    }
     RenameCommand command(folder, m_fileSystem, prompter, texts, recorder ? &*recorder : nullptr);
     const RenameOutcome outcome = command.undo(m_workspace.undoSet);
     m_journalSaved = !recorder || recorder->saved();
@@ -219,9 +226,10 @@ RenameOutcome RenameSession::undo(Prompter& prompter, const TranslationCatalogue
     return outcome;
 }
 
-void RenameSession::keepJournal(const QString& journalFolder)
+void RenameSession::keepJournal(const QString& journalFolder, const QString& earlierFolder)
 {
     m_journal = std::make_unique<RenameJournal>(journalFolder);
+    m_journal->adoptEarlierJournals(earlierFolder);
 }
 
 QString RenameSession::journalLocation() const
@@ -238,23 +246,37 @@ RenameSession::LoadedJournal RenameSession::loadJournal(const QString& folder)
 {
     if (!m_journal)
         return {};
+    m_journalLoaded = readJournal(folder);
+    if (m_journalLoaded.status != JournalLoad::Loaded && !m_workspace.undoSet.empty())
+        setUndoSet(folder, {});
+    return m_journalLoaded;
+}
+
+RenameSession::LoadedJournal RenameSession::readJournal(const QString& folder)
+{
+    const FolderLock lock(m_fileSystem, folder);
+    if (!lock.isLocked())
+        return {JournalLoad::Busy};
     const RenameJournal::Reading reading = m_journal->read(folder, m_fileSystem);
     switch (reading.status) {
     case RenameJournal::Status::Missing:
-        return {JournalLoad::Missing, {}};
+        return {JournalLoad::Missing};
     case RenameJournal::Status::Unreadable:
         return {JournalLoad::Unreadable, reading.problem};
     case RenameJournal::Status::Damaged:
-        return {JournalLoad::Damaged, {}};
+        return {JournalLoad::Damaged};
     case RenameJournal::Status::Valid:
         break;
     }
     const RenameJournal::Entry& entry = reading.entry;
+    const bool interrupted =
+        !entry.completed || std::find(entry.settled.begin(), entry.settled.end(), true) !=
+                                entry.settled.end();
     std::size_t done = entry.knownDone;
     if (!entry.doneIsExact) {
         done = stepsDoneOfInterruptedRun(entry.steps, entry.knownDone, folder, m_fileSystem);
         if (!m_journal->recordRunEnd(done))
-            return {JournalLoad::NotRecorded, {}};
+            return {JournalLoad::NotRecorded};
     }
     std::vector<RenameStep> entries;
     std::vector<std::size_t> journalIndex;
@@ -264,9 +286,9 @@ RenameSession::LoadedJournal RenameSession::loadJournal(const QString& folder)
             journalIndex.push_back(i);
         }
     }
-    setUndoSet(folder, std::move(entries));
     m_journalIndex = std::move(journalIndex);
-    return {JournalLoad::Loaded, {}};
+    setUndoSet(folder, std::move(entries));
+    return {JournalLoad::Loaded, {}, interrupted};
 }
 
 // Each file row follows its file through the renames, in its place: every

@@ -95,29 +95,38 @@ public:
     RenameOutcome planAndRename(bool resolve, Prompter& prompter,
                                 const TranslationCatalogue& texts);
     // Gives the files of the undo set their names back, under the folder's
-    // lock; the file rows follow them, as after a renaming.
+    // lock; the file rows follow them, as after a renaming. With a journal,
+    // the undo set is first the journal's, read under the same hold of the
+    // lock: whatever another run did since, the undo is of the folder's last
+    // renaming (NotPossible when there is none, NotRecorded when the journal
+    // cannot be used: journalLoaded() says why).
     RenameOutcome undo(Prompter& prompter, const TranslationCatalogue& texts);
 
     // From now on every renaming and undo is kept in its folder's journal, in
-    // journalFolder: a renaming whose plan cannot be written renames nothing
-    // (NotRecorded).
-    void keepJournal(const QString& journalFolder);
+    // journalFolder, where the journals of earlierFolder move first: a
+    // renaming whose plan cannot be written renames nothing (NotRecorded).
+    void keepJournal(const QString& journalFolder, const QString& earlierFolder = {});
+    bool keepsJournal() const { return m_journal != nullptr; }
     // The journal's folder, and the journal of a folder.
     QString journalLocation() const;
     QString journalFileOf(const QString& folder) const;
     // False when the last renaming or undo could not bring its journal up to
     // date; the journal on disk then still tells what its records say.
     bool journalSaved() const { return m_journalSaved; }
-    // Makes the undo set the one the folder's journal keeps, from a renaming
-    // or an undo that ended or was interrupted; for an interrupted one, how
-    // far it went is read from the folder and recorded first, since once the
-    // undo begins the folder no longer shows it.
-    enum class JournalLoad { Loaded, Missing, Unreadable, Damaged, NotRecorded };
+    // Makes the undo set the one the folder's journal keeps (none but for a
+    // journal loaded), under the folder's lock (Busy when another run holds
+    // it). For a run or an undo that was interrupted, how far it went is
+    // read from the folder and recorded first, since once the undo begins
+    // the folder no longer shows it.
+    enum class JournalLoad { Loaded, Missing, Unreadable, Damaged, NotRecorded, Busy };
     struct LoadedJournal {
         JournalLoad status = JournalLoad::Missing;
-        QString problem; // why an unreadable journal could not be read
+        QString problem = {};     // why an unreadable journal could not be read
+        bool interrupted = false; // left by a run or an undo that did not end
     };
     LoadedJournal loadJournal(const QString& folder);
+    // What the last load found, the one before an undo included.
+    const LoadedJournal& journalLoaded() const { return m_journalLoaded; }
 
 signals:
     void filesChanged();
@@ -128,6 +137,7 @@ private:
     void followRenames(const std::vector<RenameStep>& renames);
     void namesMade();
     void setUndoSet(const QString& folder, std::vector<RenameStep> entries);
+    LoadedJournal readJournal(const QString& folder);
 
     FileSystem& m_fileSystem;
     FileEnumerator m_enumerator;
@@ -137,6 +147,7 @@ private:
     int m_nameProblems = 0;
     std::unique_ptr<RenameJournal> m_journal;
     std::vector<std::size_t> m_journalIndex; // of each entry of the undo set
+    LoadedJournal m_journalLoaded;
     bool m_journalSaved = true;
 };
 

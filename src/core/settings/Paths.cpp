@@ -30,6 +30,16 @@ bool pathExists(const QString& path, int attributes)
     return (present & attributes) == attributes;
 }
 
+QString journalFolderOf(const SpecialFolders& folders)
+{
+    return folders.state.isEmpty() ? QString() : folders.state + QStringLiteral("/tervane");
+}
+
+QString earlierJournalFolderOf(const QString& settingsFile)
+{
+    return QFileInfo(settingsFile).absolutePath() + QStringLiteral("/journal");
+}
+
 QString canonicalFolder(const QString& folder)
 {
     const QString canonical = QFileInfo(folder).canonicalFilePath();

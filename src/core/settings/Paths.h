@@ -1,5 +1,7 @@
 #pragma once
 
+#include "services/SpecialFolders.h"
+
 #include <QString>
 
 namespace tervane {
@@ -13,6 +15,12 @@ QString addBackslash(const QString& path);
 // no bit requested, true only for an existing path that is not a folder.
 // Bits: 1 read-only, 2 hidden (a dot-file), 16 folder.
 bool pathExists(const QString& path, int attributes);
+
+// Where the journals of the renamings are kept: the program's folder in the
+// state folder; none when there is no state folder.
+QString journalFolderOf(const SpecialFolders& folders);
+// Where they were kept before, beside the settings file in use.
+QString earlierJournalFolderOf(const QString& settingsFile);
 
 // The same folder, however its path was written: the canonical path when the
 // folder exists, else the cleaned absolute path.
