@@ -9,7 +9,7 @@ struct BuiltInText {
     const char16_t* french;
 };
 
-inline constexpr std::array<BuiltInText, 47> BuiltInTexts{{
+inline constexpr std::array<BuiltInText, 52> BuiltInTexts{{
     {u"TraductionIncomplète", u""},
     {u"TXT_REGLAGES", u"R&églages"},
     {u"TXT_PISTE_NUMERO", u"Piste n°[NUM]"},
@@ -86,6 +86,21 @@ inline constexpr std::array<BuiltInText, 47> BuiltInTexts{{
     {u"MSG_VERROUILLAGE_IMPOSSIBLE",
      u"Le dossier '%v' n'a pas pu être verrouillé pour le renommage (erreur %v : %v). Rien n'a "
      u"été modifié."},
+    {u"MSG_REPRISE_RENOMMAGE_INTERROMPU",
+     u"Un renommage ou une annulation a été interrompu dans le dossier '%v' : des fichiers "
+     u"n'ont peut-être plus leur nom d'origine.§§Souhaitez-vous leur rendre leur nom d'origine "
+     u"maintenant ? Sinon, le bouton Annuler le proposera plus tard."},
+    {u"MSG_JOURNAL_NON_ECRIT",
+     u"Le journal d'annulation ne peut pas être écrit dans '%v' : rien n'a été renommé."},
+    {u"MSG_JOURNAL_NON_MIS_A_JOUR",
+     u"Le journal d'annulation '%v' n'a pas pu être mis à jour : l'opération s'est arrêtée là, "
+     u"et une annulation ultérieure reprendra à partir de ce qu'il contient."},
+    {u"MSG_JOURNAL_ILLISIBLE",
+     u"Le journal d'annulation '%v' ne peut pas être lu (%v) : le dernier renommage de ce "
+     u"dossier ne peut pas être annulé."},
+    {u"MSG_JOURNAL_ABIME",
+     u"Le journal d'annulation '%v' est abîmé ou tronqué : le dernier renommage de ce dossier "
+     u"ne peut pas être annulé, et le journal est gardé tel quel pour examen."},
     {u"MSG_ERREUR_INITIALISATION",
      u"Une erreur (%v) est survenue lors de l'initialisation de l'application :§§%v§§Veuillez "
      u"contacter l'auteur du logiciel si le problème persiste..."},

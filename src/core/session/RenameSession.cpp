@@ -46,13 +46,12 @@ void RenameSession::listFiles(bool readAgain, bool numeric)
     if (std::exchange(m_folderChanged, false) || readAgain)
         m_enumerator.refresh();
     m_workspace.fileRows = m_enumerator.names();
-    if (!m_workspace.fileRows.isEmpty()) {
-        if (numeric)
-            sortNumerically(m_workspace.fileRows);
-        // The folder found now, whatever a link on the way to it leads to by
-        // the time its files are renamed.
+    if (numeric)
+        sortNumerically(m_workspace.fileRows);
+    // The folder found now, whatever a link on the way to it leads to by the
+    // time its files are renamed; its renaming is the one to undo, files or not.
+    if (!m_enumerator.path().isEmpty())
         m_workspace.listedFolder = canonicalFolder(m_enumerator.path());
-    }
     m_filesListed = true;
     emit filesChanged();
 }

@@ -22,7 +22,6 @@
 #include "naming/PasteSources.h"
 #include "options/FillWidthList.h"
 #include "options/OptionsPanel.h"
-#include "rename/RenameOutcome.h"
 #include "services/AppError.h"
 #include "services/AppIdentity.h"
 #include "services/Clipboard.h"
@@ -181,6 +180,8 @@ void MainWindow::refreshFileList(bool refreshFirst)
     m_session.listFiles(refreshFirst, numericSortBox->isChecked());
     if (!m_workspace.fileRows.isEmpty())
         adjustFillWidth();
+    if (refreshFirst || m_workspace.listedFolder != m_journalReadFor)
+        readFolderJournal();
 }
 
 // The fill width follows the number of files, unless no fill is chosen.
@@ -376,26 +377,6 @@ std::optional<QStringList> MainWindow::linesOfSource(NameSource source)
                              m_context.prompter, tagReading, m_state.catalogue);
     return reader.read(source, folderEdit->text(),
                        {m_workspace.listedFolder, m_workspace.fileRows});
-}
-
-// ---------------------------------------------------------------- renaming
-
-void MainWindow::renameClicked()
-{
-    const RenameOutcome outcome = m_session.planAndRename(resolvePermutationsAction->isChecked(),
-                                                          m_context.prompter, m_state.catalogue);
-    if (outcome == RenameOutcome::NotPossible || outcome == RenameOutcome::Declined ||
-        outcome == RenameOutcome::Busy)
-        return;
-    m_pairedLists->nameRowClicked(0);
-}
-
-void MainWindow::undoClicked()
-{
-    if (m_session.undo(m_context.prompter, m_state.catalogue) == RenameOutcome::Busy)
-        return;
-    if (!m_workspace.nameRows.empty())
-        m_pairedLists->nameRowClicked(0);
 }
 
 } // namespace tervane

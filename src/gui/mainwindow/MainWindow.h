@@ -111,6 +111,14 @@ private:
     void runDependentFieldHandlers();
     void applyWindowOptions();
     void chooseInitialFolder();
+    void keepJournal();
+
+    // The journal of the listed folder, and what it asks of the user.
+    void readFolderJournal();
+    void tellFolderJournal();
+    void warnOfJournal(const RenameSession::LoadedJournal& loaded);
+    void warnIfJournalBehind();
+    void warn(const QString& key, const QStringList& values);
 
     void adjustFillWidth();
     void fillWidthChosen();
@@ -181,6 +189,8 @@ private:
     NameListModel* m_nameModel = nullptr;
     PairedLists* m_pairedLists = nullptr;
     NameListEditor* m_nameEditor = nullptr;
+    QString m_journalReadFor; // the folder whose journal the undo set is
+    bool m_journalToTell = false;
     bool m_unloaded = false;
     bool m_comboSuppress = false;
     std::unique_ptr<NameAsker> m_nameDialog;

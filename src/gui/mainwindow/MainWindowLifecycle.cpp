@@ -93,6 +93,7 @@ bool MainWindow::load()
         runDependentFieldHandlers();
         applyWindowOptions();
         chooseInitialFolder();
+        keepJournal();
         refreshFileList(false);
         m_state.isLoading = false;
         prompter.setBusy(false);
@@ -239,6 +240,14 @@ void MainWindow::chooseInitialFolder()
     folderEdit->setCursorPosition(int(folder.size()));
 }
 
+// Renamings and undos are journalled with the command line's, where journals
+// live; those kept beside the settings by an earlier version move there.
+void MainWindow::keepJournal()
+{
+    if (const QString journals = journalFolderOf(m_context.folders); !journals.isEmpty())
+        m_session.keepJournal(journals, earlierJournalFolderOf(m_state.settingsFilePath));
+}
+
 void MainWindow::showAsLoaded()
 {
     if (m_window.maximised) {
@@ -248,6 +257,7 @@ void MainWindow::showAsLoaded()
         // The frame the desktop adds is known only now.
         keepFrameOnScreen(frameGeometry(), ScreenChoice::Any);
     }
+    tellFolderJournal();
 }
 
 // ---------------------------------------------------------------- shut-down

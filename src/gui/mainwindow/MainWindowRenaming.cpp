@@ -1,0 +1,99 @@
+#include "mainwindow/MainWindow.h"
+
+#include "i18n/TextKeys.h"
+#include "i18n/TranslationCatalogue.h"
+#include "lists/PairedLists.h"
+#include "rename/RenameOutcome.h"
+#include "services/Prompter.h"
+
+#include <QAction>
+
+namespace tervane {
+
+void MainWindow::renameClicked()
+{
+    const RenameOutcome outcome = m_session.planAndRename(resolvePermutationsAction->isChecked(),
+                                                          m_context.prompter, m_state.catalogue);
+    if (outcome == RenameOutcome::NotRecorded)
+        warn(TextKey::JournalNotWritten, {m_session.journalLocation()});
+    if (outcome == RenameOutcome::NotPossible || outcome == RenameOutcome::Declined ||
+        outcome == RenameOutcome::Busy || outcome == RenameOutcome::NotRecorded)
+        return;
+    warnIfJournalBehind();
+    m_pairedLists->nameRowClicked(0);
+}
+
+// The undo is of the folder's last renaming as its journal keeps it now,
+// whichever program made it.
+void MainWindow::undoClicked()
+{
+    const RenameOutcome outcome = m_session.undo(m_context.prompter, m_state.catalogue);
+    if (outcome == RenameOutcome::NotRecorded)
+        warnOfJournal(m_session.journalLoaded());
+    if (outcome == RenameOutcome::Busy || outcome == RenameOutcome::NotRecorded ||
+        outcome == RenameOutcome::NotPossible)
+        return;
+    warnIfJournalBehind();
+    if (!m_workspace.nameRows.empty())
+        m_pairedLists->nameRowClicked(0);
+}
+
+// The listed folder's journal gives Annuler its renaming, after a restart
+// too. One that cannot be used is said; one left by an interrupted run or
+// undo is offered to finish at once, once the window shows.
+void MainWindow::readFolderJournal()
+{
+    if (!m_session.keepsJournal() || m_workspace.listedFolder.isEmpty())
+        return;
+    const RenameSession::LoadedJournal loaded = m_session.loadJournal(m_workspace.listedFolder);
+    // Another run holds the folder: its journal is read at the next listing.
+    m_journalReadFor = loaded.status == RenameSession::JournalLoad::Busy
+                           ? QString()
+                           : m_workspace.listedFolder;
+    m_journalToTell = true;
+    if (!m_state.isLoading)
+        tellFolderJournal();
+}
+
+void MainWindow::tellFolderJournal()
+{
+    if (!std::exchange(m_journalToTell, false))
+        return;
+    const RenameSession::LoadedJournal& loaded = m_session.journalLoaded();
+    warnOfJournal(loaded);
+    if (loaded.status == RenameSession::JournalLoad::Loaded && loaded.interrupted &&
+        m_context.prompter.ask(
+            insertValues(text(TextKey::ResumeInterrupted), {m_workspace.listedFolder})))
+        undoClicked();
+}
+
+void MainWindow::warnOfJournal(const RenameSession::LoadedJournal& loaded)
+{
+    const QString file = m_session.journalFileOf(m_workspace.listedFolder);
+    switch (loaded.status) {
+    case RenameSession::JournalLoad::Unreadable:
+        warn(TextKey::JournalUnreadable, {file, loaded.problem});
+        break;
+    case RenameSession::JournalLoad::Damaged:
+        warn(TextKey::JournalDamaged, {file});
+        break;
+    case RenameSession::JournalLoad::NotRecorded:
+        warn(TextKey::JournalBehind, {file});
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::warnIfJournalBehind()
+{
+    if (!m_session.journalSaved())
+        warn(TextKey::JournalBehind, {m_session.journalFileOf(m_workspace.listedFolder)});
+}
+
+void MainWindow::warn(const QString& key, const QStringList& values)
+{
+    m_context.prompter.message(insertValues(text(key), values), MessageIcon::Exclamation);
+}
+
+} // namespace tervane
