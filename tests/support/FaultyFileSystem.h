@@ -37,6 +37,7 @@ public:
     // The fault of the rename with this 0-based number, counted over the
     // life of the object.
     void failRename(int renameNumber, Fault fault) { m_faults.append({renameNumber, fault}); }
+    void clearFaults() { m_faults.clear(); }
     int renames() const { return m_renames; }
     int faultsInjected() const { return m_injected; }
     // Where vanished files go (an existing folder outside the renamed one),

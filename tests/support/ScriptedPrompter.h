@@ -23,6 +23,7 @@ public:
     // Answers for the next questions, in order. A question with no answer
     // left is answered No and counted in unansweredQuestions.
     void queueAnswers(std::initializer_list<bool> answers) { m_answers.append(answers); }
+    void clearAnswers() { m_answers.clear(); }
 
     QList<Box> boxes;
     int beeps = 0;

@@ -13,13 +13,15 @@ using namespace tervane;
 
 using namespace Qt::StringLiterals;
 
-// Random sequences of what a user does with one folder (paste, edit, move,
-// change options, list again, rename, undo), with faults injected and random
-// answers, on real files whose content says which file each one is. After
-// every edit the names are what a run from scratch makes; after every
-// renaming each file bears the name shown beside it when the command was
-// given; an undo gives back the names the files had before. The number of
-// sequences can be raised with TERVANE_SESSION_SEQUENCES.
+// Random sequences of what a user does with one folder in the window (paste,
+// edit, move, change options, list again, rename, undo), with faults
+// injected, the program killed in the middle of a renaming and started
+// again, and random answers, on real files whose content says which file
+// each one is. After every edit the names are what a run from scratch makes;
+// after every renaming each file bears the name shown beside it when the
+// command was given; an undo, from the journal after a restart too, gives
+// back the names the files had before. The number of sequences can be
+// raised with TERVANE_SESSION_SEQUENCES.
 class TestRenameSession : public QObject {
     Q_OBJECT
 
@@ -27,16 +29,21 @@ class TestRenameSession : public QObject {
 
     struct Sequence {
         QTemporaryDir dir;
+        QTemporaryDir journals;
         PosixFileSystem real;
         FaultyFileSystem fileSystem{real};
         ScriptedPrompter prompter;
         TranslationCatalogue texts = buildTranslationCatalogue(LanguageFile());
-        RenameSession session{fileSystem};
+        // Started again in the same place after a kill.
+        std::optional<RenameSession> running;
+        RenameSession& session = running.emplace(fileSystem);
         const RenameWorkspace& workspace = session.workspace();
         TreatmentOptions options;
         QRandomGenerator random;
         std::optional<Folder> undoTarget; // the folder before the renaming the undo set holds
         int renamings = 0;
+        int kills = 0;
+        int interrupted = 0; // kills that left files renamed, for the journal to restore
 
         explicit Sequence(quint32 seed)
             : random(seed)
@@ -45,9 +52,17 @@ class TestRenameSession : public QObject {
             for (int i = 0; i < files; ++i)
                 WriteFile(dir.filePath(u"f%1.mp3"_s.arg(i)), "file " + QByteArray::number(i));
             WriteFile(dir.filePath(u"other.txt"_s), "other");
+            start();
+        }
+
+        // As the window starts: the folder listed, its journal read.
+        RenameSession::LoadedJournal start()
+        {
+            session.keepJournal(journals.path());
             session.setPattern(u"*.mp3"_s);
             session.setFolder(dir.path());
             session.listFiles(false, false);
+            return session.loadJournal(workspace.listedFolder);
         }
 
         quint32 below(quint32 n) { return random.bounded(n); }
@@ -185,12 +200,22 @@ class TestRenameSession : public QObject {
             QStringList names;
             for (const NameRow& row : workspace.nameRows)
                 names << row.text;
-            if (below(3) == 0)
+            const quint32 fault = below(6);
+            if (fault < 3)
                 fileSystem.failRename(fileSystem.renames() + int(below(quint32(files.size()) + 2)),
-                                      FaultyFileSystem::Fault::AccessRefused);
+                                      fault == 0   ? FaultyFileSystem::Fault::AccessRefused
+                                      : fault == 1 ? FaultyFileSystem::Fault::Killed
+                                                   : FaultyFileSystem::Fault::KilledAfter);
             prompter.queueAnswers({below(2) == 0, below(2) == 0});
-            const RenameOutcome outcome =
-                session.rename(session.planRenaming(below(2) == 0), prompter, texts);
+            RenameOutcome outcome = RenameOutcome::NotPossible;
+            try {
+                outcome = session.planAndRename(below(2) == 0, prompter, texts);
+            } catch (const FaultyFileSystem::Killed&) {
+                restartAfterKill(before);
+                return;
+            }
+            if (fault == 1 || fault == 2) // a kill the run did not reach kills nothing later
+                fileSystem.clearFaults();
             const Folder after = folder();
             checkNothingLost(before, after);
             for (qsizetype i = 0; i < files.size(); ++i) {
@@ -208,6 +233,32 @@ class TestRenameSession : public QObject {
             }
             if (after != before)
                 undoTarget = before;
+        }
+
+        // The program started again after a kill: nothing was lost, and the
+        // journal of an interrupted run offers to give back the names the
+        // files had before it (taken now or from Annuler later).
+        void restartAfterKill(const Folder& before)
+        {
+            ++kills;
+            fileSystem.clearFaults();
+            prompter.clearAnswers();
+            running.emplace(fileSystem);
+            const RenameSession::LoadedJournal loaded = start();
+            checkNothingLost(before, folder());
+            QVERIFY(loaded.status == RenameSession::JournalLoad::Loaded ||
+                    loaded.status == RenameSession::JournalLoad::Missing);
+            if (!loaded.interrupted) {
+                // Killed before its first rename: the previous renaming stands.
+                QCOMPARE(folder(), before);
+                return;
+            }
+            ++interrupted;
+            undoTarget = before;
+            if (below(2) == 0) {
+                undo();
+                QVERIFY2(!undoTarget, "the restore offered after a kill did not finish");
+            }
         }
 
         void undo()
@@ -235,6 +286,8 @@ private slots:
                                   : 300;
         int actions = 0;
         int renamings = 0;
+        int kills = 0;
+        int interrupted = 0;
         for (int seed = 1; seed <= sequences; ++seed) {
             Sequence sequence{quint32(seed)};
             for (int step = 0; step < 40; ++step, ++actions) {
@@ -258,8 +311,11 @@ private slots:
                     QFAIL(qPrintable(u"sequence %1, action %2"_s.arg(seed).arg(step)));
             }
             renamings += sequence.renamings;
+            kills += sequence.kills;
+            interrupted += sequence.interrupted;
         }
-        qInfo("%d sequences, %d actions, %d renamings", sequences, actions, renamings);
+        qInfo("%d sequences, %d actions, %d renamings, %d of them killed (%d with files renamed)",
+              sequences, actions, renamings, kills, interrupted);
     }
 };
 
