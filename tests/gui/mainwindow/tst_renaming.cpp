@@ -1,5 +1,7 @@
+#include "cli/CliApp.h"
 #include "mainwindow/MainWindow.h"
 #include "options/OptionsPanel.h"
+#include "platform/TagLibTags.h"
 #include "support/FaultyFileSystem.h"
 #include "support/OtherRun.h"
 #include "support/TestEnvironment.h"
@@ -31,10 +33,29 @@ class TestRenaming : public QObject {
             for (const QString& file : files)
                 WriteFile(folder() + u'/' + file, file.toUtf8());
             context.commandLine = folder();
+            start();
+        }
+        // The window started, or started again after it was closed or killed.
+        void start()
+        {
+            window.reset();
             window = std::make_unique<MainWindow>(context);
             if (!window->load())
                 qFatal("start-up failed");
             window->showAsLoaded();
+        }
+        // The command line, on the same folder, settings and journals.
+        int cli(const QString& command, QStringList more = {})
+        {
+            if (!QFile::exists(env.settingsFile()))
+                WriteFile(env.settingsFile(), "[Config]\n");
+            WaitedTagReading tags;
+            const std::unique_ptr<std::FILE, int (*)(std::FILE*)> nowhere(
+                std::fopen("/dev/null", "w"), &std::fclose);
+            return runCliCommand(QStringList{u"tervane-cli"_s, command, folder()} + more +
+                                     QStringList{u"--settings"_s, env.settingsFile()},
+                                 {env.fileSystem, tags, context.folders},
+                                 {nowhere.get(), nowhere.get()});
         }
         QString folder() const { return env.path(u"music"_s); }
         QStringList onDisk() const
@@ -160,13 +181,89 @@ private slots:
                                                 u"03 - Three.mp3=3.mp3"_s}));
     }
 
+    // One front end undoes the other's renaming, the window after a restart.
+    void undoAcrossFrontEnds_data()
+    {
+        QTest::addColumn<bool>("windowRenames");
+        QTest::newRow("window renames, command line undoes") << true;
+        QTest::newRow("command line renames, window undoes") << false;
+    }
+    void undoAcrossFrontEnds()
+    {
+        QFETCH(bool, windowRenames);
+        Session session({u"1.mp3"_s, u"2.mp3"_s});
+        const QStringList renamed{u"01 - One.mp3=1.mp3"_s, u"02 - Two.mp3=2.mp3"_s};
+        if (windowRenames) {
+            session.window->dropText(u"One\nTwo"_s);
+            session.window->renameButton->click();
+        } else {
+            const QString names = WriteFile(session.env.path(u"names.txt"_s), "One\nTwo\n");
+            QCOMPARE(session.cli(u"rename"_s, {u"--names"_s, names}), 0);
+            session.start();
+        }
+        QCOMPARE(session.onDisk(), renamed);
+        if (windowRenames) {
+            QCOMPARE(session.cli(u"undo"_s), 0);
+            session.window->undoButton->click(); // nothing left: the journal is gone
+        } else {
+            QVERIFY(session.window->undoButton->isEnabled());
+            session.window->undoButton->click();
+            QCOMPARE(session.cli(u"undo"_s), 3); // nothing left to undo
+        }
+        QCOMPARE(session.onDisk(), (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s}));
+        QVERIFY(!session.window->undoButton->isEnabled());
+        QVERIFY(session.env.prompter.boxes.isEmpty());
+    }
+
+    // A window killed in the middle of a renaming: the next start offers to
+    // give the files their names back, at once or from Annuler.
+    void killedRenamingIsOfferedAtTheNextStart_data()
+    {
+        QTest::addColumn<bool>("restoreAtOnce");
+        QTest::addColumn<FaultyFileSystem::Fault>("kill");
+        QTest::newRow("at once") << true << FaultyFileSystem::Fault::Killed;
+        QTest::newRow("later, from Annuler") << false << FaultyFileSystem::Fault::KilledAfter;
+    }
+    void killedRenamingIsOfferedAtTheNextStart()
+    {
+        QFETCH(bool, restoreAtOnce);
+        QFETCH(FaultyFileSystem::Fault, kill);
+        Session session({u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s});
+        session.window->dropText(u"One\nTwo\nThree"_s);
+        session.fileSystem.failRename(1, kill);
+        QVERIFY_THROWS_EXCEPTION(FaultyFileSystem::Killed, session.window->renameClicked());
+        QCOMPARE(session.onDisk().first(), u"01 - One.mp3=1.mp3"_s);
+        session.env.prompter.queueAnswers({restoreAtOnce});
+        session.start();
+        QCOMPARE(session.env.prompter.boxes.size(), 1);
+        QVERIFY(session.env.prompter.boxes[0].text.contains(u"interrompu"_s));
+        if (!restoreAtOnce) {
+            QCOMPARE(session.onDisk().first(), u"01 - One.mp3=1.mp3"_s);
+            session.window->undoButton->click();
+        }
+        QCOMPARE(session.onDisk(),
+                 (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s, u"3.mp3=3.mp3"_s}));
+        QVERIFY(!session.window->undoButton->isEnabled());
+    }
+
+    // Files renamed by hand after the renaming, the window started again or
+    // not: what can be restored is, the rest is said and kept for later.
+    void undoKeepsWhatItCouldNotRestore_data()
+    {
+        QTest::addColumn<bool>("restart");
+        QTest::newRow("same window") << false;
+        QTest::newRow("after a restart") << true;
+    }
     void undoKeepsWhatItCouldNotRestore()
     {
+        QFETCH(bool, restart);
         Session session({u"1.mp3"_s, u"2.mp3"_s});
         session.window->dropText(u"One\nTwo"_s);
         session.window->renameButton->click();
         const QString moved = session.env.path(u"moved.mp3"_s);
         QVERIFY(QFile::rename(session.folder() + u"/01 - One.mp3"_s, moved));
+        if (restart)
+            session.start();
         session.window->undoButton->click();
         QCOMPARE(session.env.prompter.boxes.size(), 1);
         QVERIFY(session.env.prompter.boxes[0].text.contains(u"'01 - One.mp3'"_s));
@@ -248,7 +345,9 @@ private slots:
         QCOMPARE(QDir(other).entryList(QDir::Files), QStringList{u"a.mp3"_s});
     }
 
-    void anotherFolderForgetsTheUndo()
+    // Annuler follows the folder shown: another one has its own journal (none
+    // here), and the first one shown again brings its renaming back.
+    void undoFollowsTheFolderShown()
     {
         Session session({u"1.mp3"_s});
         session.window->dropText(u"One"_s);
@@ -259,6 +358,10 @@ private slots:
         session.window->folderEdit->setText(session.env.path(u"other"_s));
         QVERIFY(!session.window->undoButton->isEnabled());
         QVERIFY(session.window->workspace().undoSet.empty());
+        session.window->folderEdit->setText(session.folder());
+        QVERIFY(session.window->undoButton->isEnabled());
+        session.window->undoButton->click();
+        QCOMPARE(session.onDisk(), QStringList{u"1.mp3=1.mp3"_s});
     }
 };
 
