@@ -9,7 +9,9 @@
 #include "rename/PlanOrder.h"
 #include "rename/RenameCommand.h"
 #include "services/Prompter.h"
+#include "session/RenameSession.h"
 #include "session/RenameWorkspace.h"
+#include "text/TextHelpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -82,6 +84,39 @@ void BM_RenameCommand(benchmark::State& state)
         state.SkipWithError("the renaming did not go through");
 }
 BENCHMARK(BM_RenameCommand)->Unit(benchmark::kMillisecond);
+
+// The same renaming as the window runs it: the session lists the folder,
+// makes the names from pasted lines, plans and renames under the folder's
+// lock, without a journal (0) and with the journal both front ends keep (1).
+void BM_WindowRename(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QStringList first = names("track");
+    const QStringList second = names("Titre");
+    const QString folder = makeFolder(dir, first);
+    PosixFileSystem fileSystem;
+    SilentPrompter prompter;
+    const TranslationCatalogue texts = buildTranslationCatalogue(LanguageFile());
+    RenameSession session(fileSystem);
+    if (state.range(0) == 1)
+        session.keepJournal(dir.filePath(QStringLiteral("journals")));
+    session.setPattern(QStringLiteral("*.mp3"));
+    session.setFolder(folder);
+    TreatmentOptions options;
+    options.numbering = false;
+    bool forward = true;
+    for (auto _ : state) {
+        session.listFiles(false, false);
+        QStringList lines;
+        for (const QString& name : forward ? second : first)
+            lines << getBaseName(name);
+        session.generateNames(options, lines);
+        if (session.planAndRename(false, prompter, texts) != RenameOutcome::Finished)
+            state.SkipWithError("the renaming did not go through");
+        forward = !forward;
+    }
+}
+BENCHMARK(BM_WindowRename)->Arg(0)->Arg(1)->ArgName("journal")->Unit(benchmark::kMillisecond);
 
 // A file system that cannot exchange names (FAT, network shares).
 class NoExchangeFileSystem : public PosixFileSystem {

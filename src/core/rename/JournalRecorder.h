@@ -5,6 +5,7 @@
 
 #include <QSet>
 #include <QString>
+#include <algorithm>
 #include <vector>
 
 namespace tervane {
@@ -28,8 +29,8 @@ public:
         : m_journal(journal)
         , m_folder(std::move(folder))
         , m_batch(batch)
-        , m_movesOn(movesOn(plan))
         , m_refilled(refilled(plan))
+        , m_movesOn(movesOn(plan, m_refilled))
     {}
     // For an undo: the entries of the undo set, and the journal's index of each.
     JournalRecorder(RenameJournal& journal, QString folder, const std::vector<RenameStep>& entries,
@@ -83,11 +84,16 @@ public:
     bool saved() const { return m_saved; }
 
 private:
-    // Steps that move a file on from a name an earlier step gave it.
-    static std::vector<bool> movesOn(const std::vector<RenameStep>& steps)
+    // Steps that move a file on from a name an earlier step gave it. Only
+    // a plan with a step refilled (below) has any.
+    static std::vector<bool> movesOn(const std::vector<RenameStep>& steps,
+                                     const std::vector<bool>& refilledSteps)
     {
         std::vector<bool> flags(steps.size(), false);
+        if (std::find(refilledSteps.begin(), refilledSteps.end(), true) == refilledSteps.end())
+            return flags;
         QSet<QString> given;
+        given.reserve(qsizetype(steps.size()));
         for (std::size_t i = 0; i < steps.size(); ++i) {
             flags[i] = given.contains(steps[i].from);
             given.insert(steps[i].to);
@@ -99,6 +105,7 @@ private:
     static std::vector<bool> refilled(const std::vector<RenameStep>& steps)
     {
         QSet<QString> oldNames;
+        oldNames.reserve(qsizetype(steps.size()));
         for (const RenameStep& step : steps)
             oldNames.insert(step.from);
         std::vector<bool> flags(steps.size(), false);
@@ -115,8 +122,8 @@ private:
     RenameJournal& m_journal;
     QString m_folder;
     std::size_t m_batch = ProgressBatch;
-    std::vector<bool> m_movesOn;
     std::vector<bool> m_refilled;
+    std::vector<bool> m_movesOn;
     std::vector<std::size_t> m_journalIndex;
     bool m_committed = false;
     bool m_undoing = false;
