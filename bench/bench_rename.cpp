@@ -53,8 +53,8 @@ QString makeFolder(const QTemporaryDir& dir, const QStringList& files)
     return folder;
 }
 
-void BM_RenameCommand(benchmark::State& state)
-{
+// A folder of files under the first set of names, and what renaming it takes.
+struct RenameBench {
     QTemporaryDir dir;
     const QStringList first = names("track");
     const QStringList second = names("Titre");
@@ -62,6 +62,12 @@ void BM_RenameCommand(benchmark::State& state)
     PosixFileSystem fileSystem;
     SilentPrompter prompter;
     const TranslationCatalogue texts = buildTranslationCatalogue(LanguageFile());
+};
+
+void BM_RenameCommand(benchmark::State& state)
+{
+    RenameBench bench;
+    auto& [dir, first, second, folder, fileSystem, prompter, texts] = bench;
     FileEnumerator enumerator(fileSystem);
     enumerator.setPattern(QStringLiteral("*.mp3"));
     enumerator.setPath(folder);
@@ -90,13 +96,8 @@ BENCHMARK(BM_RenameCommand)->Unit(benchmark::kMillisecond);
 // lock, without a journal (0) and with the journal both front ends keep (1).
 void BM_WindowRename(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    const QStringList first = names("track");
-    const QStringList second = names("Titre");
-    const QString folder = makeFolder(dir, first);
-    PosixFileSystem fileSystem;
-    SilentPrompter prompter;
-    const TranslationCatalogue texts = buildTranslationCatalogue(LanguageFile());
+    RenameBench bench;
+    auto& [dir, first, second, folder, fileSystem, prompter, texts] = bench;
     RenameSession session(fileSystem);
     if (state.range(0) == 1)
         session.keepJournal(dir.filePath(QStringLiteral("journals")));

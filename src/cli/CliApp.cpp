@@ -65,7 +65,8 @@ int runCliCommand(const QStringList& arguments, const CliServices& services, Out
     const QString settingsFile = settingsFileOf(arguments, services.folders);
     TranslationCatalogue texts = cliCatalogue(settingsFile);
     if (arguments.contains(u"--help"_s) || arguments.contains(u"-h"_s)) {
-        print(streams.out, cliText(texts, CliKey::Help, {journalFolderFor(services.folders, settingsFile)}));
+        print(streams.out,
+              cliText(texts, CliKey::Help, {journalFolderFor(services.folders, settingsFile)}));
         return Done;
     }
     if (arguments.contains(u"--version"_s)) {

@@ -467,7 +467,8 @@ private slots:
         QCOMPARE(bench.cli(u"rename"_s, {}, "x\n").exitCode, 0);
         const auto passable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
         QFile::setPermissions(bench.root.path(), passable | QFile::ExeOther);
-        QFile::setPermissions(m_state.path(), folderRefused ? passable : passable | QFile::ExeOther);
+        QFile::setPermissions(m_state.path(),
+                              folderRefused ? passable : passable | QFile::ExeOther);
         QFile::setPermissions(bench.journalFile(), {});
         PosixFileSystem real;
         const AsOrdinaryUser nobody;
@@ -527,8 +528,7 @@ private slots:
         QCOMPARE(bench.here(u"rename"_s, {u"--names"_s, names}, faulty), 1);
         QCOMPARE(bench.onDisk(), (QStringList{u"1.mp3=1.mp3"_s, u"3.mp3=3.mp3"_s, u"5.mp3=5.mp3"_s,
                                               u"b.mp3=2.mp3"_s, u"d.mp3=4.mp3"_s}));
-        const auto journal =
-            RenameJournal(bench.journals()).read(bench.folder, real);
+        const auto journal = RenameJournal(bench.journals()).read(bench.folder, real);
         QCOMPARE(journal.entry.steps.size(), std::size_t(2));
         QCOMPARE(journal.entry.steps[1].to, u"d.mp3"_s);
         QCOMPARE(bench.here(u"undo"_s, {}, real), 0);

@@ -269,8 +269,8 @@ RenameSession::LoadedJournal RenameSession::readJournal(const QString& folder)
     }
     const RenameJournal::Entry& entry = reading.entry;
     const bool interrupted =
-        !entry.completed || std::find(entry.settled.begin(), entry.settled.end(), true) !=
-                                entry.settled.end();
+        !entry.completed ||
+        std::find(entry.settled.begin(), entry.settled.end(), true) != entry.settled.end();
     std::size_t done = entry.knownDone;
     if (!entry.doneIsExact) {
         done = stepsDoneOfInterruptedRun(entry.steps, entry.knownDone, folder, m_fileSystem);

@@ -47,9 +47,8 @@ void MainWindow::readFolderJournal()
         return;
     const RenameSession::LoadedJournal loaded = m_session.loadJournal(m_workspace.listedFolder);
     // Another run holds the folder: its journal is read at the next listing.
-    m_journalReadFor = loaded.status == RenameSession::JournalLoad::Busy
-                           ? QString()
-                           : m_workspace.listedFolder;
+    m_journalReadFor =
+        loaded.status == RenameSession::JournalLoad::Busy ? QString() : m_workspace.listedFolder;
     m_journalToTell = true;
     if (!m_state.isLoading)
         tellFolderJournal();
