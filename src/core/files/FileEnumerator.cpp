@@ -126,7 +126,12 @@ void FileEnumerator::setPattern(const QString& patterns)
         if (!piece.isEmpty())
             m_preparedPatterns.append(preparedPattern(piece));
     }
-    read();
+    // A keystroke in the pattern box filters the folder as last read; only
+    // a folder never read yet is read now.
+    if (m_readPath == m_path && !m_path.isEmpty())
+        filter();
+    else
+        read();
 }
 
 void FileEnumerator::refresh()
@@ -138,22 +143,27 @@ void FileEnumerator::read()
 {
     if (m_path.isEmpty())
         return;
-    if (m_preparedPatterns.isEmpty()) {
-        m_names.clear();
-        return;
-    }
     // Checked first because a vanished folder lists as empty: the names of
     // the last reading stay until the folder can be read again.
     if (!m_fileSystem.folderExists(m_path))
         return;
-    // Each keystroke in the pattern box reads the folder again: when it holds
-    // the same names as at the last reading, their order is known already.
+    // A folder that holds the same names as at the last reading keeps their
+    // order, known already.
     QStringList read = m_fileSystem.listFiles(m_path);
     if (read != m_read || m_path != m_readPath) {
         m_read = std::move(read);
         m_readPath = m_path;
         m_sorted = m_read;
         sortAlphabetically(m_sorted);
+    }
+    filter();
+}
+
+void FileEnumerator::filter()
+{
+    if (m_preparedPatterns.isEmpty()) {
+        m_names.clear();
+        return;
     }
     QStringList names = m_sorted;
     names.removeIf([this](const QString& name) {

@@ -25,7 +25,7 @@ public:
     // Wildcard patterns separated by ";" (spaces around each one ignored); a
     // name is listed when it matches any of them. "*.*" stands for every name,
     // with or without a dot. A text without any pattern ("" or ";") lists
-    // nothing. Re-reads at once when a Path is set.
+    // nothing. Filters the folder as last read (read now when it never was).
     void setPattern(const QString& patterns);
 
     // Re-reads the folder, keeping Path and Pattern. Any reading of a folder
@@ -35,9 +35,14 @@ public:
     // The matching names, alphabetical without regard to case.
     const QStringList& names() const { return m_names; }
     int count() const { return int(m_names.size()); }
+    // Every file of the folder as last read, patterns not applied, and the
+    // folder it was read from.
+    const QStringList& allNames() const { return m_read; }
+    const QString& readPath() const { return m_readPath; }
 
 private:
     void read();
+    void filter();
 
     const FileSystem& m_fileSystem;
     QString m_path;
