@@ -223,10 +223,18 @@ QStringList PosixFileSystem::listFiles(const QString& folder) const
             struct stat info {};
             regular = ::fstatat(fd, entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
         }
+        if (!regular)
+            continue;
         // A name the system cannot give back as shown (bytes that are no
-        // text) is left out: renaming it could reach another file.
+        // text) is left out: renaming it could reach another file. Plain
+        // ASCII always comes back as it was.
+        const QLatin1StringView bytes(entry->d_name);
+        if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; })) {
+            names.append(QString(bytes));
+            continue;
+        }
         const QString name = QFile::decodeName(entry->d_name);
-        if (regular && QFile::encodeName(name) == entry->d_name)
+        if (QFile::encodeName(name) == entry->d_name)
             names.append(name);
     }
     ::closedir(directory);

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -18,9 +19,14 @@ RenameResult FileSystem::exchangeNames(const QString& folder, const QString& a, 
 
 bool isBareFileName(const QString& name)
 {
-    return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') &&
-           !name.contains(QChar(0)) && !name.contains(QDir::separator()) &&
-           QFile::decodeName(QFile::encodeName(name)) == name;
+    if (name.isEmpty() || name == u"." || name == u".." || name.contains(u'/') ||
+        name.contains(QChar(0)) || name.contains(QDir::separator()))
+        return false;
+    // Plain ASCII reads back the same in any encoding of file names: only
+    // other names need the round trip.
+    const bool ascii = std::all_of(name.cbegin(), name.cend(),
+                                   [](QChar c) { return c.unicode() < 0x80; });
+    return ascii || QFile::decodeName(QFile::encodeName(name)) == name;
 }
 
 } // namespace tervane
