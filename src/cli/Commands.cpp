@@ -203,7 +203,7 @@ int RenameFilesCommand::renameFiles()
     m_preview.refuseUnpairedPlan();
     const RenameSession::PlannedRenaming planned =
         m_context.session.planRenaming(!m_context.options.inOrder);
-    const int conflicts = m_context.session.conflictsOf(planned);
+    const int conflicts = planned.conflicts;
     if (conflicts > 0 && !m_context.options.yes)
         throw CliError{Refused, conflictMessage(m_context.texts, conflicts) + u'\n' +
                                     m_context.text(CliKey::YesRenamesAnyway)};

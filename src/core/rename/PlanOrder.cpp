@@ -1,5 +1,6 @@
 #include "rename/PlanOrder.h"
 
+#include "rename/FolderNames.h"
 #include "services/FileSystem.h"
 
 #include <QCoreApplication>
@@ -87,6 +88,13 @@ bool hasSharedNewName(const std::vector<RenameStep>& plan)
 std::optional<OrderedPlan> orderPlan(const std::vector<RenameStep>& plan, const QString& folder,
                                      const FileSystem& fileSystem)
 {
+    return orderPlan(plan, folder, fileSystem,
+                     FolderNames(folder, fileSystem.listFiles(folder), fileSystem));
+}
+
+std::optional<OrderedPlan> orderPlan(const std::vector<RenameStep>& plan, const QString& folder,
+                                     const FileSystem& fileSystem, const FolderNames& names)
+{
     // With every new name taken once, each step waits for one step at most
     // and is waited for by one at most: the plan is made of separate chains
     // and cycles.
@@ -136,11 +144,9 @@ std::optional<OrderedPlan> orderPlan(const std::vector<RenameStep>& plan, const 
             ordered.steps.push_back({temporary, plan[k].to});
             ++ordered.temporaries;
         } else {
-            // A chain: its last step's new name must be free on disk.
+            // A chain: its last step's new name must be free in the folder.
             const RenameStep& last = plan[walk.back()];
-            if (k == None && isChanged(last) &&
-                (fileSystem.fileExists(folder + u'/' + last.to) ||
-                 fileSystem.folderExists(folder + u'/' + last.to)))
+            if (k == None && isChanged(last) && names.taken(last.to))
                 return std::nullopt;
             for (std::size_t w = walk.size(); w-- > 0;)
                 ordered.steps.push_back(plan[walk[w]]);

@@ -9,6 +9,7 @@
 namespace tervane {
 
 class FileSystem;
+class FolderNames;
 
 // A renaming that runs without overwriting although its new names are taken:
 // a chain (a to b, b to c) runs from its end (b to c first), and each cycle
@@ -26,7 +27,10 @@ struct OrderedPlan {
 
 // The plan ordered so; none when it is not resolvable: a new name is taken by
 // a file the plan does not move away. Linear in the plan: one look-up of each
-// new name among the old ones, one test on disk of each chain's last name.
+// new name among the old ones, and of each chain's last name among the names
+// of the folder (read now when not given).
+std::optional<OrderedPlan> orderPlan(const std::vector<RenameStep>& plan, const QString& folder,
+                                     const FileSystem& fileSystem, const FolderNames& names);
 std::optional<OrderedPlan> orderPlan(const std::vector<RenameStep>& plan, const QString& folder,
                                      const FileSystem& fileSystem);
 

@@ -26,40 +26,19 @@ QString detailOf(const RenameResult& result)
 
 } // namespace
 
-int countConflicts(const QString& folderPath, const std::vector<RenameStep>& plan,
-                   const FileSystem& fileSystem)
+int countConflicts(const std::vector<RenameStep>& plan, const FolderNames& names)
 {
-    // One reading of the folder answers for most names. A name present in
-    // its other Unicode form is taken, as the names list counts the two as
-    // one name; the file system itself decides about letter case and about
-    // hidden names, which the reading leaves out.
-    const QString folder = folderPath + u'/';
-    const QStringList present = fileSystem.listFiles(folderPath);
-    const QSet<QString> exact(present.begin(), present.end());
-    QSet<QString> keys;
-    QSet<QString> composed; // present names that were not composed, composed
-    for (const QString& name : present) {
-        keys.insert(nameKey(name));
-        if (mayNeedComposing(name))
-            composed.insert(name.normalized(QString::NormalizationForm_C));
-    }
-    const auto taken = [&](const QString& name) {
-        if (exact.contains(name))
-            return true;
-        if (name.startsWith(u'.'))
-            return fileSystem.fileExists(folder + name);
-        if (!keys.contains(nameKey(name)))
-            return false;
-        const QString nfc = name.normalized(QString::NormalizationForm_C);
-        return exact.contains(nfc) || composed.contains(nfc) ||
-               fileSystem.fileExists(folder + name);
-    };
-
     int conflicts = 0;
     for (const RenameStep& step : plan)
-        if (step.to != step.from && isBareFileName(step.to) && taken(step.to))
+        if (step.to != step.from && isBareFileName(step.to) && names.taken(step.to))
             ++conflicts;
     return conflicts;
+}
+
+int countConflicts(const QString& folder, const std::vector<RenameStep>& plan,
+                   const FileSystem& fileSystem)
+{
+    return countConflicts(plan, FolderNames(folder, fileSystem.listFiles(folder), fileSystem));
 }
 
 RenameCommand::RenameCommand(QString folder, FileSystem& fileSystem, Prompter& prompter,
@@ -84,7 +63,8 @@ void RenameCommand::setBusy(bool busy)
 }
 
 RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,
-                                 std::vector<RenameStep>& undoSet, bool conflictsAccepted)
+                                 std::vector<RenameStep>& undoSet, bool conflictsAccepted,
+                                 std::optional<int> knownConflicts)
 {
     m_inEffect.clear();
     m_renamesMade.clear();
@@ -103,7 +83,9 @@ RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,
     if (!lockedOrReported(lock, m_folder, m_prompter, m_texts))
         return RenameOutcome::Busy;
     setBusy(true);
-    const int conflicts = countConflicts(m_folder, plan, m_fileSystem);
+    const int conflicts = knownConflicts   ? *knownConflicts
+                          : conflictsAccepted ? 0
+                                              : countConflicts(m_folder, plan, m_fileSystem);
     RenameOutcome outcome = RenameOutcome::Declined;
     if (conflicts == 0 || conflictsAccepted || confirmConflicts(conflicts))
         outcome = execute(plan);

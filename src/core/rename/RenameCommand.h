@@ -1,9 +1,11 @@
 #pragma once
 
+#include "rename/FolderNames.h"
 #include "rename/RenameOutcome.h"
 #include "rename/RenameStep.h"
 #include "services/FileSystem.h"
 
+#include <optional>
 #include <vector>
 
 namespace tervane {
@@ -11,7 +13,9 @@ namespace tervane {
 class TranslationCatalogue;
 class Prompter;
 
-// The changed steps whose new name is already a file of the folder.
+// The changed steps whose new name is already a file of the folder, as the
+// names read from it tell, or as a reading now tells.
+int countConflicts(const std::vector<RenameStep>& plan, const FolderNames& names);
 int countConflicts(const QString& folder, const std::vector<RenameStep>& plan,
                    const FileSystem& fileSystem);
 
@@ -47,14 +51,16 @@ public:
                   const TranslationCatalogue& texts, RenameRecorder* recorder = nullptr);
     ~RenameCommand();
 
-    // Analyses the plan, asks about conflicts (unless already accepted),
-    // renames step by step and, when a step fails, reports it and offers to
-    // roll the earlier steps back. undoSet is replaced by the steps left in
-    // effect, when they change a name: a plan that changes nothing and a run
-    // rolled back in full keep the previous renaming undoable. The caller
-    // then reads the folder again (unless declined or busy).
+    // Counts the conflicts (unless the planner did: knownConflicts), asks
+    // about them (unless already accepted), renames step by step and, when a
+    // step fails, reports it and offers to roll the earlier steps back.
+    // undoSet is replaced by the steps left in effect, when they change a
+    // name: a plan that changes nothing and a run rolled back in full keep
+    // the previous renaming undoable. The caller then reads the folder again
+    // (unless declined or busy).
     RenameOutcome run(const std::vector<RenameStep>& plan, std::vector<RenameStep>& undoSet,
-                      bool conflictsAccepted = false);
+                      bool conflictsAccepted = false,
+                      std::optional<int> knownConflicts = std::nullopt);
 
     // Renames the files of the undo set back, from its last entry to its
     // first, going on past any entry that cannot be restored. Those entries

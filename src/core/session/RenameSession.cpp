@@ -133,19 +133,22 @@ void RenameSession::setUndoSet(const QString& folder, std::vector<RenameStep> en
 
 RenameSession::PlannedRenaming RenameSession::planRenaming(bool resolve) const
 {
-    std::vector<RenameStep> plan = renamePlan(m_workspace);
-    const QString& folder = m_workspace.listedFolder;
-    if (resolve && !plan.empty())
-        if (auto ordered = orderPlan(plan, folder, m_fileSystem))
-            return {withCaseOnlyRenamesSplit(std::move(ordered->steps), folder, m_fileSystem),
-                    true};
-    return {withCaseOnlyRenamesSplit(std::move(plan), folder, m_fileSystem), false};
+    return plan(resolve, m_folderChanged || m_enumerator.readPath() != m_enumerator.path());
 }
 
-int RenameSession::conflictsOf(const PlannedRenaming& planned) const
+RenameSession::PlannedRenaming RenameSession::plan(bool resolve, bool readNow) const
 {
-    return planned.resolved ? 0
-                            : countConflicts(m_workspace.listedFolder, planned.steps, m_fileSystem);
+    std::vector<RenameStep> plan = renamePlan(m_workspace);
+    const QString& folder = m_workspace.listedFolder;
+    const FolderNames names(folder,
+                            readNow ? m_fileSystem.listFiles(folder) : m_enumerator.allNames(),
+                            m_fileSystem);
+    if (resolve && !plan.empty())
+        if (auto ordered = orderPlan(plan, folder, m_fileSystem, names))
+            return {withCaseOnlyRenamesSplit(std::move(ordered->steps), folder, m_fileSystem),
+                    true, 0};
+    const int conflicts = countConflicts(plan, names);
+    return {withCaseOnlyRenamesSplit(std::move(plan), folder, m_fileSystem), false, conflicts};
 }
 
 std::vector<bool> RenameSession::rowsInChains() const
@@ -181,8 +184,9 @@ RenameOutcome RenameSession::rename(const PlannedRenaming& planned, Prompter& pr
         recorder.emplace(*m_journal, folder, planned.steps);
     }
     RenameCommand command(folder, m_fileSystem, prompter, texts, recorder ? &*recorder : nullptr);
-    const RenameOutcome outcome =
-        command.run(planned.steps, m_workspace.undoSet, conflictsAccepted || planned.resolved);
+    const RenameOutcome outcome = command.run(planned.steps, m_workspace.undoSet,
+                                              conflictsAccepted || planned.resolved,
+                                              planned.conflicts);
     m_journalSaved = !recorder || recorder->saved();
     m_journalIndex.clear();
     if (outcome != RenameOutcome::NotPossible && outcome != RenameOutcome::Busy &&
@@ -198,7 +202,8 @@ RenameOutcome RenameSession::planAndRename(bool resolve, Prompter& prompter,
     const FolderLock lock(m_fileSystem, m_workspace.listedFolder);
     if (!lockedOrReported(lock, m_workspace.listedFolder, prompter, texts))
         return RenameOutcome::Busy;
-    return rename(planRenaming(resolve), prompter, texts);
+    // The listing may be old by now: the plan goes by the folder as it is.
+    return rename(plan(resolve, true), prompter, texts);
 }
 
 RenameOutcome RenameSession::undo(Prompter& prompter, const TranslationCatalogue& texts)

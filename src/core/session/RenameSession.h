@@ -68,15 +68,16 @@ public:
     // The steps a renaming of the two lists runs: row by row, or, when asked
     // and possible, ordered so that chains and cycles of names rename
     // (resolved: new names taken by the plan's own old names are then no
-    // conflict).
+    // conflict), and the new names already taken by files of the folder,
+    // which the renaming asks about. Both are told by the folder's last
+    // reading, which the listing made (the command line lists under the lock
+    // it renames under); the renames themselves never replace a file.
     struct PlannedRenaming {
         std::vector<RenameStep> steps;
         bool resolved = false;
+        int conflicts = 0;
     };
     PlannedRenaming planRenaming(bool resolve) const;
-    // The plan's new names already taken by files of the folder, which the
-    // renaming would ask about (none for a resolved plan).
-    int conflictsOf(const PlannedRenaming& planned) const;
     // For each pair of rows, whether it renames only through the order of a
     // chain or a cycle of names.
     std::vector<bool> rowsInChains() const;
@@ -90,8 +91,9 @@ public:
     // the run included; whoever planned should hold it already.
     RenameOutcome rename(const PlannedRenaming& planned, Prompter& prompter,
                          const TranslationCatalogue& texts, bool conflictsAccepted = false);
-    // Plans and renames under one hold of the folder's lock: no other run
-    // can change the folder between the plan and the end of the renaming.
+    // Reads the folder, plans and renames under one hold of the folder's
+    // lock: no other run can change the folder between the plan and the end
+    // of the renaming.
     RenameOutcome planAndRename(bool resolve, Prompter& prompter,
                                 const TranslationCatalogue& texts);
     // Gives the files of the undo set their names back, under the folder's
@@ -137,6 +139,7 @@ private:
     void followRenames(const std::vector<RenameStep>& renames);
     void namesMade();
     void setUndoSet(const QString& folder, std::vector<RenameStep> entries);
+    PlannedRenaming plan(bool resolve, bool readNow) const;
     LoadedJournal readJournal(const QString& folder);
 
     FileSystem& m_fileSystem;

@@ -1,0 +1,37 @@
+#include "rename/FolderNames.h"
+
+#include "services/FileSystem.h"
+#include "text/NameKey.h"
+
+namespace tervane {
+
+FolderNames::FolderNames(const QString& folder, const QStringList& present,
+                         const FileSystem& fileSystem)
+    : m_prefix(folder + u'/')
+    , m_fileSystem(fileSystem)
+    , m_exact(present.begin(), present.end())
+{
+    m_keys.reserve(present.size());
+    for (const QString& name : present) {
+        m_keys.insert(nameKey(name));
+        if (mayNeedComposing(name))
+            m_composed.insert(name.normalized(QString::NormalizationForm_C));
+    }
+}
+
+// A name present in its other Unicode form is taken, as the names list counts
+// the two as one name.
+bool FolderNames::taken(const QString& name) const
+{
+    if (m_exact.contains(name))
+        return true;
+    if (name.startsWith(u'.'))
+        return m_fileSystem.fileExists(m_prefix + name);
+    if (!m_keys.contains(nameKey(name)))
+        return false;
+    const QString nfc = name.normalized(QString::NormalizationForm_C);
+    return m_exact.contains(nfc) || m_composed.contains(nfc) ||
+           m_fileSystem.fileExists(m_prefix + name);
+}
+
+} // namespace tervane

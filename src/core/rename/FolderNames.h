@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+namespace tervane {
+
+class FileSystem;
+
+// The files of a folder as one reading found them, to tell whether a new name
+// is taken without asking the disk for each. The disk is asked only about a
+// hidden name, which the reading leaves out, and about a name that differs
+// from one present only in letter case or Unicode form, which the file
+// system decides. A name taken since the reading is still refused by the
+// rename itself, which never replaces a file.
+class FolderNames {
+public:
+    FolderNames(const QString& folder, const QStringList& present, const FileSystem& fileSystem);
+
+    bool taken(const QString& name) const;
+
+private:
+    QString m_prefix; // the folder, with its separator
+    const FileSystem& m_fileSystem;
+    QSet<QString> m_exact;
+    QSet<QString> m_keys;
+    QSet<QString> m_composed; // present names that were not composed, composed
+};
+
+} // namespace tervane
