@@ -1,39 +1,73 @@
 #!/usr/bin/env bash
-# tervane-cli renaming 10,000 numbered tracks, against perl rename doing the
-# same numbering and against a bare renameat2 loop, process start included.
-# Usage: bench/cli_rename.sh BUILD_DIR [FILES] [RUNS]
+# A plain renaming of numbered files ("trackN.mp3" to "songN.mp3") and back,
+# process start included, by tervane-cli, perl rename, mmv (when installed)
+# and a bare renameat2 loop, on ext4 (the build's disk) and on tmpfs. Each
+# round runs every tool once, in turn, on a fresh folder; the figures are the
+# medians of the rounds, forward and back added.
+# Usage: bench/cli_rename.sh BUILD_DIR [FILES] [ROUNDS]
 set -euo pipefail
 build=$(cd "$1" && pwd)
 files=${2:-10000}
-runs=${3:-5}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+rounds=${3:-7}
+disk=$(mktemp -d)
+memory=$(mktemp -d -p /dev/shm)
+trap 'rm -rf "$disk" "$memory"' EXIT
 
-printf '[Config]\nNumérotationRemplissage=5\n' >"$work/settings.ini"
+seq 1 "$files" | sed 's/^/song/' >"$disk/forward.txt"
+seq 1 "$files" | sed 's/^/track/' >"$disk/back.txt"
+printf '[Config]\nNumérotation=0\n' >"$disk/settings.ini"
 
-# Seconds taken by a command run in a fresh folder of numbered tracks.
-timed() {
-    local folder=$work/music
-    rm -rf "$folder" && mkdir "$folder"
+tervane() { # FOLDER NAMES
+    XDG_STATE_HOME="$(dirname "$1")/state" "$build/src/tervane-cli" rename "$1" --names "$2" \
+        --numeric --settings "$disk/settings.ini" >/dev/null
+}
+forward_tervane() { tervane "$1" "$disk/forward.txt"; }
+back_tervane() { tervane "$1" "$disk/back.txt"; }
+forward_perl() { (cd "$1" && file-rename 's/^track/song/' track*.mp3); }
+back_perl() { (cd "$1" && file-rename 's/^song/track/' song*.mp3); }
+forward_mmv() { (cd "$1" && mmv 'track*.mp3' 'song#1.mp3'); }
+back_mmv() { (cd "$1" && mmv 'song*.mp3' 'track#1.mp3'); }
+forward_bare() { "$build/bench/bare_rename" "$1" "$files" track song; }
+back_bare() { "$build/bench/bare_rename" "$1" "$files" song track; }
+
+tools=(tervane perl bare)
+command -v mmv >/dev/null && tools+=(mmv)
+
+now() { date +%s.%N; }
+# Seconds for one tool to rename a fresh folder forward and back.
+timed() { # TOOL ROOT
+    local folder=$2/music
+    rm -rf "$folder" "$2/state" && mkdir "$folder"
     (cd "$folder" && seq 1 "$files" | sed 's/.*/track&.mp3/' | xargs touch)
-    local start end
-    start=$(date +%s.%N)
-    (cd "$folder" && "$@" >/dev/null)
-    end=$(date +%s.%N)
-    [ "$(ls "$folder" | grep -c ' - track.mp3$')" -eq "$files" ] || { echo "renaming failed: $*" >&2; exit 1; }
-    echo "$end - $start" | bc
+    sync
+    local start middle end
+    start=$(now)
+    "forward_$1" "$folder"
+    middle=$(now)
+    [ "$(ls "$folder" | grep -c '^song')" -eq "$files" ] || { echo "$1 failed forward" >&2; exit 1; }
+    "back_$1" "$folder"
+    end=$(now)
+    [ "$(ls "$folder" | grep -c '^track')" -eq "$files" ] || { echo "$1 failed back" >&2; exit 1; }
+    echo "$middle - $start + $end - $middle" | bc
 }
 
 median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
 
-measure() {
-    for _ in $(seq "$runs"); do timed "$@"; done | median
-}
-
-cli=$(measure "$build/src/tervane-cli" rename . --template track --numeric --settings "$work/settings.ini")
-perl=$(measure file-rename 's/^track(\d+)\.mp3$/sprintf("%05d - track.mp3",$1)/e' $(seq 1 "$files" | sed 's/.*/track&.mp3/'))
-bare=$(measure "$build/bench/bare_rename" . "$files")
-
-printf 'files %d, median of %d runs (seconds)\n' "$files" "$runs"
-printf '  tervane-cli rename  %s\n  perl rename         %s\n  bare renameat2 loop %s\n' "$cli" "$perl" "$bare"
-printf '  tervane-cli / perl  %.2f\n  tervane-cli / bare  %.2f\n' "$(echo "$cli / $perl" | bc -l)" "$(echo "$cli / $bare" | bc -l)"
+for place in disk memory; do
+    root=${!place}
+    declare -A times=()
+    for _ in $(seq "$rounds"); do
+        for tool in "${tools[@]}"; do
+            times[$tool]+="$(timed "$tool" "$root") "
+        done
+    done
+    fs=$(stat -f -c %T "$root")
+    printf '%s (%s): %d files forward and back, median of %d rounds (seconds)\n' \
+        "$place" "$fs" "$files" "$rounds"
+    bare=$(echo "${times[bare]}" | tr ' ' '\n' | grep . | median)
+    for tool in "${tools[@]}"; do
+        t=$(echo "${times[$tool]}" | tr ' ' '\n' | grep . | median)
+        printf '  %-8s %.4f  %.2f x bare\n' "$tool" "$t" "$(echo "$t / $bare" | bc -l)"
+    done
+    unset times
+done

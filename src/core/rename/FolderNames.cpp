@@ -9,10 +9,11 @@ FolderNames::FolderNames(const QString& folder, const QStringList& present,
                          const FileSystem& fileSystem)
     : m_prefix(folder + u'/')
     , m_fileSystem(fileSystem)
-    , m_exact(present.begin(), present.end())
 {
-    m_keys.reserve(present.size());
+    m_exact.reserve(std::size_t(present.size()));
+    m_keys.reserve(std::size_t(present.size()));
     for (const QString& name : present) {
+        m_exact.insert(name);
         m_keys.insert(nameKey(name));
         if (mayNeedComposing(name))
             m_composed.insert(name.normalized(QString::NormalizationForm_C));
@@ -23,14 +24,14 @@ FolderNames::FolderNames(const QString& folder, const QStringList& present,
 // the two as one name.
 bool FolderNames::taken(const QString& name) const
 {
-    if (m_exact.contains(name))
+    if (m_exact.count(name))
         return true;
     if (name.startsWith(u'.'))
         return m_fileSystem.fileExists(m_prefix + name);
-    if (!m_keys.contains(nameKey(name)))
+    if (!m_keys.count(nameKey(name)))
         return false;
     const QString nfc = name.normalized(QString::NormalizationForm_C);
-    return m_exact.contains(nfc) || m_composed.contains(nfc) ||
+    return m_exact.count(nfc) || m_composed.count(nfc) ||
            m_fileSystem.fileExists(m_prefix + name);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QSet>
 #include <QString>
 #include <QStringList>
+
+#include "text/NameSet.h"
 
 namespace tervane {
 
@@ -23,9 +24,9 @@ public:
 private:
     QString m_prefix; // the folder, with its separator
     const FileSystem& m_fileSystem;
-    QSet<QString> m_exact;
-    QSet<QString> m_keys;
-    QSet<QString> m_composed; // present names that were not composed, composed
+    NameSet m_exact;
+    NameSet m_keys;
+    NameSet m_composed; // present names that were not composed, composed
 };
 
 } // namespace tervane

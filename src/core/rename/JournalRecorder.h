@@ -2,6 +2,7 @@
 
 #include "rename/RenameCommand.h"
 #include "rename/RenameJournal.h"
+#include "text/NameSet.h"
 
 #include <QSet>
 #include <QString>
@@ -92,10 +93,10 @@ private:
         std::vector<bool> flags(steps.size(), false);
         if (std::find(refilledSteps.begin(), refilledSteps.end(), true) == refilledSteps.end())
             return flags;
-        QSet<QString> given;
-        given.reserve(qsizetype(steps.size()));
+        NameSet given;
+        given.reserve(steps.size());
         for (std::size_t i = 0; i < steps.size(); ++i) {
-            flags[i] = given.contains(steps[i].from);
+            flags[i] = given.count(steps[i].from) > 0;
             given.insert(steps[i].to);
         }
         return flags;
@@ -104,13 +105,13 @@ private:
     // back fills it again.
     static std::vector<bool> refilled(const std::vector<RenameStep>& steps)
     {
-        QSet<QString> oldNames;
-        oldNames.reserve(qsizetype(steps.size()));
+        NameSet oldNames;
+        oldNames.reserve(steps.size());
         for (const RenameStep& step : steps)
             oldNames.insert(step.from);
         std::vector<bool> flags(steps.size(), false);
         for (std::size_t i = 0; i < steps.size(); ++i)
-            flags[i] = oldNames.contains(steps[i].to);
+            flags[i] = oldNames.count(steps[i].to) > 0;
         return flags;
     }
     bool kept(bool written)

@@ -1,6 +1,7 @@
 #include "rename/PlanOrder.h"
 
 #include "rename/FolderNames.h"
+#include "text/NameSet.h"
 #include "services/FileSystem.h"
 
 #include <QCoreApplication>
@@ -25,15 +26,19 @@ bool isChanged(const RenameStep& step)
 // that must free that name first.
 std::vector<std::size_t> blockers(const std::vector<RenameStep>& plan)
 {
-    QHash<QString, std::size_t> stepOfOldName;
-    stepOfOldName.reserve(qsizetype(plan.size()));
+    NameIndex<std::size_t> stepOfOldName;
+    stepOfOldName.reserve(plan.size());
     for (std::size_t i = 0; i < plan.size(); ++i)
         if (isChanged(plan[i]))
-            stepOfOldName.insert(plan[i].from, i);
+            stepOfOldName.emplace(plan[i].from, i);
     std::vector<std::size_t> blocker(plan.size(), None);
-    for (std::size_t i = 0; i < plan.size(); ++i)
-        if (isChanged(plan[i]))
-            blocker[i] = stepOfOldName.value(plan[i].to, None);
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        if (!isChanged(plan[i]))
+            continue;
+        const auto found = stepOfOldName.find(plan[i].to);
+        if (found != stepOfOldName.end())
+            blocker[i] = found->second;
+    }
     return blocker;
 }
 
@@ -42,27 +47,35 @@ class TemporaryNames {
 public:
     TemporaryNames(const std::vector<RenameStep>& plan, const QString& folder,
                    const FileSystem& fileSystem)
-        : m_folder(folder)
+        : m_plan(plan)
+        , m_folder(folder)
         , m_fileSystem(fileSystem)
-    {
-        for (const RenameStep& step : plan)
-            m_planned << step.from << step.to;
-    }
+    {}
     QString next()
     {
+        // The plan's names are gathered at the first one asked: most plans
+        // need none.
+        if (m_planned.empty()) {
+            m_planned.reserve(2 * m_plan.size());
+            for (const RenameStep& step : m_plan) {
+                m_planned.insert(step.from);
+                m_planned.insert(step.to);
+            }
+        }
         const QString stem = QStringLiteral("tervane-%1-").arg(QCoreApplication::applicationPid());
         QString name;
         do
             name = stem + QString::number(++s_count) + QStringLiteral(".tmp");
-        while (m_planned.contains(name) || m_fileSystem.fileExists(m_folder + u'/' + name) ||
+        while (m_planned.count(name) || m_fileSystem.fileExists(m_folder + u'/' + name) ||
                m_fileSystem.folderExists(m_folder + u'/' + name));
         return name;
     }
 
 private:
+    const std::vector<RenameStep>& m_plan;
     const QString& m_folder;
     const FileSystem& m_fileSystem;
-    QSet<QString> m_planned;
+    NameSet m_planned;
     // Never the same name twice in one run of the program: an undo set of an
     // earlier renaming may still name one.
     static inline std::atomic<int> s_count = 0;
@@ -71,15 +84,11 @@ private:
 // Whether two changed steps take the same new name: no order renames both.
 bool hasSharedNewName(const std::vector<RenameStep>& plan)
 {
-    QSet<QString> taken;
-    taken.reserve(qsizetype(plan.size()));
-    for (const RenameStep& step : plan) {
-        if (!isChanged(step))
-            continue;
-        if (taken.contains(step.to))
+    NameSet taken;
+    taken.reserve(plan.size());
+    for (const RenameStep& step : plan)
+        if (isChanged(step) && !taken.insert(step.to).second)
             return true;
-        taken.insert(step.to);
-    }
     return false;
 }
 

@@ -5,6 +5,7 @@
 #include "services/FolderLock.h"
 #include "services/Prompter.h"
 #include "text/NameKey.h"
+#include "text/NameSet.h"
 
 #include <QHash>
 #include <QSet>
@@ -359,12 +360,13 @@ std::size_t stepsDoneOfInterruptedRun(const std::vector<RenameStep>& steps, std:
 
 std::size_t filesMoved(const std::vector<RenameStep>& steps)
 {
-    QSet<QString> reached;
+    NameSet reached;
+    reached.reserve(steps.size());
     std::size_t moved = 0;
     for (const RenameStep& step : steps) {
         if (step.from == step.to)
             continue;
-        if (!reached.contains(step.from))
+        if (!reached.count(step.from))
             moved += step.isExchange() ? 2 : 1;
         reached.insert(step.to);
     }

@@ -7,6 +7,7 @@
 #include "services/FolderLock.h"
 #include "session/NameEditing.h"
 #include "settings/Paths.h"
+#include "text/NameSet.h"
 #include "text/NaturalSort.h"
 
 #include <QHash>
@@ -302,24 +303,29 @@ RenameSession::LoadedJournal RenameSession::readJournal(const QString& folder)
 void RenameSession::followRenames(const std::vector<RenameStep>& renames)
 {
     m_folderChanged = m_folderChanged || !renames.empty();
-    QHash<QString, qsizetype> rowOf;
+    NameIndex<qsizetype> rowOf;
+    rowOf.reserve(std::size_t(m_workspace.fileRows.size()));
     for (qsizetype row = 0; row < m_workspace.fileRows.size(); ++row)
-        rowOf.insert(m_workspace.fileRows[row], row);
+        rowOf.emplace(m_workspace.fileRows[row], row);
+    const auto take = [&rowOf](const QString& name) {
+        const auto found = rowOf.find(name);
+        if (found == rowOf.end())
+            return qsizetype(-1);
+        const qsizetype row = found->second;
+        rowOf.erase(found);
+        return row;
+    };
     for (const RenameStep& step : renames) {
-        const auto from = rowOf.find(step.from);
-        const auto to = rowOf.find(step.to);
-        const qsizetype fromRow = from == rowOf.end() ? -1 : *from;
-        const qsizetype toRow = to == rowOf.end() ? -1 : *to;
-        if (step.isExchange() && toRow >= 0)
+        const qsizetype fromRow = take(step.from);
+        const qsizetype toRow = take(step.to);
+        if (step.isExchange() && toRow >= 0) {
             m_workspace.fileRows[toRow] = step.from;
-        if (fromRow >= 0)
+            rowOf.emplace(step.from, toRow);
+        }
+        if (fromRow >= 0) {
             m_workspace.fileRows[fromRow] = step.to;
-        rowOf.remove(step.from);
-        rowOf.remove(step.to);
-        if (fromRow >= 0)
-            rowOf.insert(step.to, fromRow);
-        if (step.isExchange() && toRow >= 0)
-            rowOf.insert(step.from, toRow);
+            rowOf.emplace(step.to, fromRow);
+        }
     }
     m_filesListed = true;
     emit filesChanged();
