@@ -141,16 +141,23 @@ QStringList PreviewCommand::namesFileLines() const
 void PreviewCommand::printPlan(const QStringList& rows) const
 {
     const std::vector<bool> chained = m_context.session.rowsInChains();
-    const QString mark = m_context.text(CliKey::ChainMark);
+    const QString mark = u'\t' + m_context.text(CliKey::ChainMark);
+    // The whole listing is written at once: one conversion, not one a row.
+    QString listing;
+    listing.reserve(qsizetype(chained.size()) * 40);
     for (std::size_t i = 0; i < chained.size(); ++i) {
         const QString from = m_context.workspace().fileRows.value(qsizetype(i));
         const QString to = rows.value(qsizetype(i));
-        if (m_context.options.nullSeparated)
-            write(m_context.streams.out, from + QChar(0) + to + QChar(0));
-        else
-            print(m_context.streams.out,
-                  escaped(from) + u'\t' + escaped(to) + (chained[i] ? u'\t' + mark : QString()));
+        if (m_context.options.nullSeparated) {
+            listing.append(from).append(QChar(0)).append(to).append(QChar(0));
+            continue;
+        }
+        listing.append(escaped(from)).append(u'\t').append(escaped(to));
+        if (chained[i])
+            listing.append(mark);
+        listing.append(u'\n');
     }
+    write(m_context.streams.out, listing);
 }
 
 void PreviewCommand::refuseUnpairedPlan() const
