@@ -224,7 +224,11 @@ void BM_PatternKeystroke(benchmark::State& state)
     }
     patterns->setText(typed);
 }
-BENCHMARK(BM_PatternKeystroke)->Arg(10000)->Arg(ListSize)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PatternKeystroke)
+    ->Arg(10000)
+    ->Arg(ListSize)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
 
 // A keystroke in the folder box that reaches no new folder.
 void BM_FolderKeystroke(benchmark::State& state)

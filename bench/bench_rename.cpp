@@ -146,6 +146,7 @@ struct OrderedRenaming {
     // Orders the plan and runs it; false when it did not go through.
     bool run(const std::vector<RenameStep>& plan)
     {
+        const HeldFolder held(fileSystem, folder); // as the session plans
         const auto ordered = orderPlan(plan, folder, fileSystem);
         if (!ordered)
             return false;
@@ -228,6 +229,51 @@ void BM_BareRenameLoop(benchmark::State& state)
     ::close(fd);
 }
 BENCHMARK(BM_BareRenameLoop)->Unit(benchmark::kMillisecond);
+
+// The least the shift and the swap take: the same renames in the order that
+// frees each name first, and one exchange a pair, nothing else.
+struct BareFolder {
+    QTemporaryDir dir;
+    QString folder = makeFolder(dir, names("track"));
+    int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    std::vector<QByteArray> name = numbered();
+    ~BareFolder() { ::close(fd); }
+
+    // "track 00001.mp3" at 1, up to one past the files.
+    static std::vector<QByteArray> numbered()
+    {
+        std::vector<QByteArray> all(FileCount + 2);
+        for (int i = 1; i <= FileCount + 1; ++i)
+            all[i] = QFile::encodeName(OrderedRenaming<>::name(i));
+        return all;
+    }
+};
+
+void BM_BareShiftLoop(benchmark::State& state)
+{
+    BareFolder bare;
+    bool up = true;
+    for (auto _ : state) {
+        for (int k = 0; k < FileCount; ++k) {
+            const int i = up ? FileCount - k : k + 1; // the freed name first
+            const QByteArray& from = bare.name[up ? i : i + 1];
+            const QByteArray& to = bare.name[up ? i + 1 : i];
+            ::renameat2(bare.fd, from.constData(), bare.fd, to.constData(), RENAME_NOREPLACE);
+        }
+        up = !up;
+    }
+}
+BENCHMARK(BM_BareShiftLoop)->Unit(benchmark::kMillisecond);
+
+void BM_BareExchangeLoop(benchmark::State& state)
+{
+    BareFolder bare;
+    for (auto _ : state)
+        for (int i = 1; i < FileCount; i += 2)
+            ::renameat2(bare.fd, bare.name[i].constData(), bare.fd, bare.name[i + 1].constData(),
+                        RENAME_EXCHANGE);
+}
+BENCHMARK(BM_BareExchangeLoop)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

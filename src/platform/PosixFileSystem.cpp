@@ -370,13 +370,38 @@ RenameResult PosixFileSystem::exchangeNames(const QString& folder, const QString
     return {};
 }
 
+// Where the file system's readdir gives the same inode number as stat does:
+// everywhere but overlay file systems, which may give another one.
+NameIndex<quint64> PosixFileSystem::fileIdentities(const QString& folder) const
+{
+    NameIndex<quint64> identities;
+    struct statfs kind {};
+    if (::statfs(QFile::encodeName(folder).constData(), &kind) != 0 ||
+        kind.f_type == OVERLAYFS_SUPER_MAGIC)
+        return identities;
+    DIR* directory = ::opendir(QFile::encodeName(folder).constData());
+    if (!directory)
+        return identities;
+    while (const dirent* entry = ::readdir(directory))
+        if (entry->d_type == DT_REG)
+            identities.emplace(QFile::decodeName(entry->d_name), quint64(entry->d_ino));
+    ::closedir(directory);
+    return identities;
+}
+
 quint64 PosixFileSystem::fileIdentity(const QString& path) const
 {
-    // The files of one folder share a device: the inode number suffices.
+    // The files of one folder share a device: the inode number suffices. In
+    // the folder held, the name is looked up from it, not from the root.
     struct stat info {};
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
-        return 0;
-    return quint64(info.st_ino);
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const bool inHeld =
+        m_heldFolder >= 0 && slash > 0 && QStringView(path).left(slash) == m_heldPath;
+    const int found =
+        inHeld ? ::fstatat(m_heldFolder, QFile::encodeName(path.mid(slash + 1)).constData(), &info,
+                           AT_SYMLINK_NOFOLLOW)
+               : ::lstat(QFile::encodeName(path).constData(), &info);
+    return found == 0 ? quint64(info.st_ino) : 0;
 }
 
 } // namespace tervane

@@ -68,6 +68,10 @@ public:
     }
     RenameResult exchangeNames(const QString& folder, const QString& a, const QString& b) override;
     quint64 fileIdentity(const QString& path) const override { return m_real.fileIdentity(path); }
+    NameIndex<quint64> fileIdentities(const QString& folder) const override
+    {
+        return m_real.fileIdentities(folder);
+    }
     FolderLockResult lockFolder(const QString& folder) override
     {
         return m_real.lockFolder(folder);

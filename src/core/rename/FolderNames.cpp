@@ -31,8 +31,7 @@ bool FolderNames::taken(const QString& name) const
     if (!m_keys.count(nameKey(name)))
         return false;
     const QString nfc = name.normalized(QString::NormalizationForm_C);
-    return m_exact.count(nfc) || m_composed.count(nfc) ||
-           m_fileSystem.fileExists(m_prefix + name);
+    return m_exact.count(nfc) || m_composed.count(nfc) || m_fileSystem.fileExists(m_prefix + name);
 }
 
 } // namespace tervane

@@ -84,7 +84,7 @@ RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,
     if (!lockedOrReported(lock, m_folder, m_prompter, m_texts))
         return RenameOutcome::Busy;
     setBusy(true);
-    const int conflicts = knownConflicts   ? *knownConflicts
+    const int conflicts = knownConflicts      ? *knownConflicts
                           : conflictsAccepted ? 0
                                               : countConflicts(m_folder, plan, m_fileSystem);
     RenameOutcome outcome = RenameOutcome::Declined;

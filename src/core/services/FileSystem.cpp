@@ -24,8 +24,8 @@ bool isBareFileName(const QString& name)
         return false;
     // Plain ASCII reads back the same in any encoding of file names: only
     // other names need the round trip.
-    const bool ascii = std::all_of(name.cbegin(), name.cend(),
-                                   [](QChar c) { return c.unicode() < 0x80; });
+    const bool ascii =
+        std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x80; });
     return ascii || QFile::decodeName(QFile::encodeName(name)) == name;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/NameSet.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -64,6 +66,14 @@ public:
     {
         (void)path;
         return 0;
+    }
+    // The identities of the folder's files, by name, from one reading of the
+    // folder, where its file system gives them with the names (the same as
+    // fileIdentity's); none where it does not.
+    virtual NameIndex<quint64> fileIdentities(const QString& folder) const
+    {
+        (void)folder;
+        return {};
     }
 
     // Locks the folder against every other process, whoever runs it, in

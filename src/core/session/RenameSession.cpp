@@ -141,13 +141,14 @@ RenameSession::PlannedRenaming RenameSession::plan(bool resolve, bool readNow) c
 {
     std::vector<RenameStep> plan = renamePlan(m_workspace);
     const QString& folder = m_workspace.listedFolder;
-    const FolderNames names(folder,
-                            readNow ? m_fileSystem.listFiles(folder) : m_enumerator.allNames(),
-                            m_fileSystem);
+    // Held, the folder answers for the identities of the files to exchange.
+    const HeldFolder held(m_fileSystem, folder);
+    const FolderNames names(
+        folder, readNow ? m_fileSystem.listFiles(folder) : m_enumerator.allNames(), m_fileSystem);
     if (resolve && !plan.empty())
         if (auto ordered = orderPlan(plan, folder, m_fileSystem, names))
-            return {withCaseOnlyRenamesSplit(std::move(ordered->steps), folder, m_fileSystem),
-                    true, 0};
+            return {withCaseOnlyRenamesSplit(std::move(ordered->steps), folder, m_fileSystem), true,
+                    0};
     const int conflicts = countConflicts(plan, names);
     return {withCaseOnlyRenamesSplit(std::move(plan), folder, m_fileSystem), false, conflicts};
 }
@@ -185,9 +186,9 @@ RenameOutcome RenameSession::rename(const PlannedRenaming& planned, Prompter& pr
         recorder.emplace(*m_journal, folder, planned.steps);
     }
     RenameCommand command(folder, m_fileSystem, prompter, texts, recorder ? &*recorder : nullptr);
-    const RenameOutcome outcome = command.run(planned.steps, m_workspace.undoSet,
-                                              conflictsAccepted || planned.resolved,
-                                              planned.conflicts);
+    const RenameOutcome outcome =
+        command.run(planned.steps, m_workspace.undoSet, conflictsAccepted || planned.resolved,
+                    planned.conflicts);
     m_journalSaved = !recorder || recorder->saved();
     m_journalIndex.clear();
     if (outcome != RenameOutcome::NotPossible && outcome != RenameOutcome::Busy &&
