@@ -3,7 +3,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/deps.sh"
-tervane_require_packages "${TERVANE_BUILD_PACKAGES[@]}" libbenchmark-dev rename bc
+tervane_require_packages "${TERVANE_BUILD_PACKAGES[@]}" libbenchmark-dev rename mmv bc
 
 build="$root/build-bench"
 (cd "$root" && cmake --preset bench >/dev/null && cmake --build --preset bench -j"$(nproc)")
