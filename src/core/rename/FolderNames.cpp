@@ -14,7 +14,7 @@ FolderNames::FolderNames(const QString& folder, const QStringList& present,
     m_keys.reserve(std::size_t(present.size()));
     for (const QString& name : present) {
         m_exact.insert(name);
-        m_keys.insert(nameKey(name));
+        m_keys.insert(nameKeyHash(name));
         if (mayNeedComposing(name))
             m_composed.insert(name.normalized(QString::NormalizationForm_C));
     }
@@ -28,7 +28,9 @@ bool FolderNames::taken(const QString& name) const
         return true;
     if (name.startsWith(u'.'))
         return m_fileSystem.fileExists(m_prefix + name);
-    if (!m_keys.count(nameKey(name)))
+    // Most names have no key in common with any present one; the few that
+    // do (or whose key's hash does) are looked at closely.
+    if (!m_keys.count(nameKeyHash(name)))
         return false;
     const QString nfc = name.normalized(QString::NormalizationForm_C);
     return m_exact.count(nfc) || m_composed.count(nfc) || m_fileSystem.fileExists(m_prefix + name);

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <unordered_set>
+
 #include "text/NameSet.h"
 
 namespace tervane {
@@ -25,8 +27,8 @@ private:
     QString m_prefix; // the folder, with its separator
     const FileSystem& m_fileSystem;
     NameSet m_exact;
-    NameSet m_keys;
-    NameSet m_composed; // present names that were not composed, composed
+    std::unordered_set<std::size_t> m_keys; // hashes of the names' comparison keys
+    NameSet m_composed;                     // present names that were not composed, composed
 };
 
 } // namespace tervane
