@@ -59,8 +59,14 @@ int PreviewCommand::run()
 
 void PreviewCommand::makePlan()
 {
+    const QStringList rows = listAndName();
+    printPlan(rows, m_context.session.rowsInChains());
+}
+
+QStringList PreviewCommand::listAndName()
+{
     listFiles();
-    printPlan(generateNames());
+    return generateNames();
 }
 
 void PreviewCommand::listFiles()
@@ -138,9 +144,8 @@ QStringList PreviewCommand::namesFileLines() const
 
 // Rows that rename only through the order of a chain or a cycle carry a
 // mark in a third column (not in the raw listing for programs).
-void PreviewCommand::printPlan(const QStringList& rows) const
+void PreviewCommand::printPlan(const QStringList& rows, const std::vector<bool>& chained) const
 {
-    const std::vector<bool> chained = m_context.session.rowsInChains();
     const QString mark = u'\t' + m_context.text(CliKey::ChainMark);
     // The whole listing is written at once: one conversion, not one a row.
     QString listing;
@@ -199,17 +204,23 @@ RenameFilesCommand::RenameFilesCommand(CommandContext& context)
     , m_preview(context)
 {}
 
+// The plan is made once: its chains mark the listing, then it runs.
 int RenameFilesCommand::run()
 {
-    m_preview.makePlan();
-    return renameFiles();
+    const QStringList rows = m_preview.listAndName();
+    const RenameSession& session = m_context.session;
+    const bool pairs = session.workspace().fileRows.size() == rows.size() &&
+                       session.nameProblems() == 0 && !rows.isEmpty();
+    RenameSession::PlannedRenaming planned;
+    if (pairs)
+        planned = session.planRenaming(!m_context.options.inOrder);
+    m_preview.printPlan(rows, planned.resolved ? planned.rowsInChains : session.rowsInChains());
+    return renameFiles(planned);
 }
 
-int RenameFilesCommand::renameFiles()
+int RenameFilesCommand::renameFiles(const RenameSession::PlannedRenaming& planned)
 {
     m_preview.refuseUnpairedPlan();
-    const RenameSession::PlannedRenaming planned =
-        m_context.session.planRenaming(!m_context.options.inOrder);
     const int conflicts = planned.conflicts;
     if (conflicts > 0 && !m_context.options.yes)
         throw CliError{Refused, conflictMessage(m_context.texts, conflicts) + u'\n' +

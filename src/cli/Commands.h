@@ -40,6 +40,10 @@ public:
     int run();
 
     void makePlan();
+    // The files listed and their new names made: the rows of the plan.
+    QStringList listAndName();
+    // The plan listed, with the rows that rename through a chain marked.
+    void printPlan(const QStringList& rows, const std::vector<bool>& chained) const;
     // Refuses a plan whose lists do not pair up, or with an empty or doubled name.
     void refuseUnpairedPlan() const;
     // The summary goes with the listing, unless the listing is for programs.
@@ -52,7 +56,6 @@ private:
     QStringList sourceLines() const;
     QStringList templateLines(const QString& pattern) const;
     QStringList namesFileLines() const;
-    void printPlan(const QStringList& rows) const;
 
     CommandContext& m_context;
 };
@@ -64,7 +67,7 @@ public:
     int run();
 
 private:
-    int renameFiles();
+    int renameFiles(const RenameSession::PlannedRenaming& planned);
 
     CommandContext& m_context;
     PreviewCommand m_preview;

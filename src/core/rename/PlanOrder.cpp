@@ -119,6 +119,16 @@ bool hasSharedNewName(const std::vector<RenameStep>& plan)
     return false;
 }
 
+// Rows whose new name is the old name of another row, and those rows.
+std::vector<bool> chainsOf(const std::vector<std::size_t>& blocker)
+{
+    std::vector<bool> inChain(blocker.size(), false);
+    for (std::size_t i = 0; i < blocker.size(); ++i)
+        if (blocker[i] != None)
+            inChain[i] = inChain[blocker[i]] = true;
+    return inChain;
+}
+
 } // namespace
 
 std::optional<OrderedPlan> orderPlan(const std::vector<RenameStep>& plan, const QString& folder,
@@ -191,6 +201,7 @@ std::optional<OrderedPlan> orderPlan(const std::vector<RenameStep>& plan, const 
         for (std::size_t step : walk)
             state[step] = Placed;
     }
+    ordered.rowsInChains = chainsOf(blocker);
     ordered.reordered = ordered.temporaries > 0 || ordered.exchanges > 0;
     for (std::size_t i = 0; i < plan.size() && !ordered.reordered; ++i)
         ordered.reordered =
@@ -228,12 +239,7 @@ std::vector<RenameStep> withCaseOnlyRenamesSplit(std::vector<RenameStep> plan,
 
 std::vector<bool> rowsInChains(const std::vector<RenameStep>& plan)
 {
-    const std::vector<std::size_t> blocker = blockers(plan);
-    std::vector<bool> inChain(plan.size(), false);
-    for (std::size_t i = 0; i < plan.size(); ++i)
-        if (blocker[i] != None)
-            inChain[i] = inChain[blocker[i]] = true;
-    return inChain;
+    return chainsOf(blockers(plan));
 }
 
 } // namespace tervane

@@ -23,6 +23,7 @@ struct OrderedPlan {
     bool reordered = false; // the steps no longer run row by row
     std::size_t temporaries = 0;
     std::size_t exchanges = 0;
+    std::vector<bool> rowsInChains; // as rowsInChains() tells of the plan given
 };
 
 // The plan ordered so; none when it is not resolvable: a new name is taken by

@@ -148,9 +148,9 @@ RenameSession::PlannedRenaming RenameSession::plan(bool resolve, bool readNow) c
     if (resolve && !plan.empty())
         if (auto ordered = orderPlan(plan, folder, m_fileSystem, names))
             return {withCaseOnlyRenamesSplit(std::move(ordered->steps), folder, m_fileSystem), true,
-                    0};
+                    0, std::move(ordered->rowsInChains)};
     const int conflicts = countConflicts(plan, names);
-    return {withCaseOnlyRenamesSplit(std::move(plan), folder, m_fileSystem), false, conflicts};
+    return {withCaseOnlyRenamesSplit(std::move(plan), folder, m_fileSystem), false, conflicts, {}};
 }
 
 std::vector<bool> RenameSession::rowsInChains() const

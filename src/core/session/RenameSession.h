@@ -76,6 +76,7 @@ public:
         std::vector<RenameStep> steps;
         bool resolved = false;
         int conflicts = 0;
+        std::vector<bool> rowsInChains; // of a resolved plan, as rowsInChains() tells
     };
     PlannedRenaming planRenaming(bool resolve) const;
     // For each pair of rows, whether it renames only through the order of a
