@@ -318,6 +318,7 @@ private slots:
         QTest::newRow("rename, before moving a file on") << u"rename"_s << 1;
         QTest::newRow("undo, twice") << u"undo"_s << 1;
         QTest::newRow("journal's place held by a folder") << u"place"_s << 2;
+        QTest::newRow("journals' folder's place held by a file") << u"folder"_s << 2;
     }
     void journalThatCannotBeWrittenStopsTheCommand()
     {
@@ -331,6 +332,18 @@ private slots:
         PosixFileSystem real;
         FaultyFileSystem full(real);
         full.failRename(0, FaultyFileSystem::Fault::DiskFull);
+        if (command == u"folder") {
+            // No journal can be there: nothing to undo, and nothing renamed.
+            const QString aside = bench.journals() + u".aside"_s;
+            QDir().mkpath(bench.journals());
+            QVERIFY(QDir().rename(bench.journals(), aside));
+            WriteFile(bench.journals());
+            QCOMPARE(bench.here(u"undo"_s, {}, real), 3);
+            QCOMPARE(bench.here(u"rename"_s, rename, real), exitCode);
+            QVERIFY(QFile::remove(bench.journals()) && QDir().rename(aside, bench.journals()));
+            QCOMPARE(bench.onDisk(), original);
+            return;
+        }
         if (command == u"place") {
             QVERIFY(QDir().mkpath(bench.journalFile()));
             QCOMPARE(bench.here(u"rename"_s, rename, real), exitCode);

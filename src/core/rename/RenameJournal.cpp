@@ -241,8 +241,9 @@ Reading readFile(const QString& path, const QString& folder)
     // way refused) is unreadable, not missing nor damaged.
     struct stat status {};
     if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
-        return errno == ENOENT ? Reading{}
-                               : Reading{Status::Unreadable, {}, descriptionOfError(errno)};
+        return errno == ENOENT || errno == ENOTDIR
+                   ? Reading{} // no journal can be there
+                   : Reading{Status::Unreadable, {}, descriptionOfError(errno)};
     QFile file(path);
     if (!S_ISREG(status.st_mode) || status.st_size > MaximumJournalSize)
         return damaged();
