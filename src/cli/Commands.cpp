@@ -209,11 +209,8 @@ int RenameFilesCommand::run()
 {
     const QStringList rows = m_preview.listAndName();
     const RenameSession& session = m_context.session;
-    const bool pairs = session.workspace().fileRows.size() == rows.size() &&
-                       session.nameProblems() == 0 && !rows.isEmpty();
-    RenameSession::PlannedRenaming planned;
-    if (pairs)
-        planned = session.planRenaming(!m_context.options.inOrder);
+    // Lists that do not pair up plan nothing, and are refused below.
+    const RenameSession::PlannedRenaming planned = session.planRenaming(!m_context.options.inOrder);
     m_preview.printPlan(rows, planned.resolved ? planned.rowsInChains : session.rowsInChains());
     return renameFiles(planned);
 }
@@ -244,27 +241,15 @@ UndoCommand::UndoCommand(CommandContext& context)
     : m_context(context)
 {}
 
+// The session reads the journal under the lock it undoes under; a journal
+// it could not use is said here.
 int UndoCommand::run()
 {
-    const QString& folder = m_context.options.folder;
-    const QString journalFile = m_context.session.journalFileOf(folder);
-    const RenameSession::LoadedJournal loaded = m_context.session.loadJournal(folder);
-    switch (loaded.status) {
-    case RenameSession::JournalLoad::Missing:
-        throw CliError{Refused, m_context.text(CliKey::NothingToUndo, {escaped(folder)})};
-    case RenameSession::JournalLoad::Unreadable:
-        throw CliError{Usage,
-                       m_context.text(CliKey::JournalUnreadable, {journalFile, loaded.problem})};
-    case RenameSession::JournalLoad::Damaged:
-        throw CliError{Usage, m_context.text(CliKey::JournalDamaged, {journalFile})};
-    case RenameSession::JournalLoad::Busy: // the command holds the lock: only should that fail
-        throw CliError{Refused, m_context.text(TextKey::FolderBusy, {escaped(folder)})};
-    case RenameSession::JournalLoad::NotRecorded:
-        throw CliError{StepFailed, m_context.text(CliKey::JournalBehind, {journalFile})};
-    case RenameSession::JournalLoad::Loaded:
-        break;
-    }
-    const RenameOutcome outcome = m_context.session.undo(m_context.prompter, m_context.texts);
+    const RenameOutcome outcome =
+        m_context.session.undo(m_context.prompter, m_context.texts, m_context.options.folder);
+    if (outcome == RenameOutcome::Busy) // the command holds the lock: only should that fail
+        return Refused;
+    refuseUnusableJournal();
     warnUnsavedJournal(m_context);
     if (outcome != RenameOutcome::Finished) {
         print(m_context.streams.err,
@@ -275,6 +260,28 @@ int UndoCommand::run()
     }
     print(m_context.streams.out, m_context.text(CliKey::RenamingUndone));
     return Done;
+}
+
+void UndoCommand::refuseUnusableJournal() const
+{
+    const QString& folder = m_context.options.folder;
+    const QString journalFile = m_context.session.journalFileOf(folder);
+    const RenameSession::LoadedJournal& loaded = m_context.session.journalLoaded();
+    switch (loaded.status) {
+    case RenameSession::JournalLoad::Missing:
+        throw CliError{Refused, m_context.text(CliKey::NothingToUndo, {escaped(folder)})};
+    case RenameSession::JournalLoad::Unreadable:
+        throw CliError{Usage,
+                       m_context.text(CliKey::JournalUnreadable, {journalFile, loaded.problem})};
+    case RenameSession::JournalLoad::Damaged:
+        throw CliError{Usage, m_context.text(CliKey::JournalDamaged, {journalFile})};
+    case RenameSession::JournalLoad::Busy:
+        throw CliError{Refused, m_context.text(TextKey::FolderBusy, {escaped(folder)})};
+    case RenameSession::JournalLoad::NotRecorded:
+        throw CliError{StepFailed, m_context.text(CliKey::JournalBehind, {journalFile})};
+    case RenameSession::JournalLoad::Loaded:
+        break;
+    }
 }
 
 } // namespace tervane::cli

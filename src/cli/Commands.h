@@ -81,6 +81,8 @@ public:
     int run();
 
 private:
+    void refuseUnusableJournal() const;
+
     CommandContext& m_context;
 };
 

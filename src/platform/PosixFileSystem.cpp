@@ -206,38 +206,46 @@ bool PosixFileSystem::folderExists(const QString& path) const
     return !path.isEmpty() && QFileInfo(path).isDir();
 }
 
-QStringList PosixFileSystem::listFiles(const QString& folder) const
+// Calls use(entry, folder's descriptor) for each entry the folder holds, with
+// the system's own directory calls: the entry types and inode numbers come
+// with the names, where a QFileInfo per entry would cost far more.
+template <typename Use>
+void forEachEntry(const QString& folder, Use use)
 {
-    // Read with the system's own directory calls: the entry types come with
-    // the names, where a QFileInfo per entry would cost far more.
-    QStringList names;
     DIR* directory = ::opendir(QFile::encodeName(folder).constData());
     if (!directory)
-        return names;
+        return;
     const int fd = ::dirfd(directory);
-    while (const dirent* entry = ::readdir(directory)) {
-        if (entry->d_name[0] == '.')
-            continue; // hidden files, and the folder itself and its parent
-        bool regular = entry->d_type == DT_REG;
-        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+    while (const dirent* entry = ::readdir(directory))
+        use(*entry, fd);
+    ::closedir(directory);
+}
+
+QStringList PosixFileSystem::listFiles(const QString& folder) const
+{
+    QStringList names;
+    forEachEntry(folder, [&names](const dirent& entry, int fd) {
+        if (entry.d_name[0] == '.')
+            return; // hidden files, and the folder itself and its parent
+        bool regular = entry.d_type == DT_REG;
+        if (entry.d_type == DT_LNK || entry.d_type == DT_UNKNOWN) {
             struct stat info {};
-            regular = ::fstatat(fd, entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
+            regular = ::fstatat(fd, entry.d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
         }
         if (!regular)
-            continue;
+            return;
         // A name the system cannot give back as shown (bytes that are no
         // text) is left out: renaming it could reach another file. Plain
         // ASCII always comes back as it was.
-        const QLatin1StringView bytes(entry->d_name);
+        const QLatin1StringView bytes(entry.d_name);
         if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; })) {
             names.append(QString(bytes));
-            continue;
+            return;
         }
-        const QString name = QFile::decodeName(entry->d_name);
-        if (QFile::encodeName(name) == entry->d_name)
+        const QString name = QFile::decodeName(entry.d_name);
+        if (QFile::encodeName(name) == entry.d_name)
             names.append(name);
-    }
-    ::closedir(directory);
+    });
     return names;
 }
 
@@ -379,13 +387,10 @@ NameIndex<quint64> PosixFileSystem::fileIdentities(const QString& folder) const
     if (::statfs(QFile::encodeName(folder).constData(), &kind) != 0 ||
         kind.f_type == OVERLAYFS_SUPER_MAGIC)
         return identities;
-    DIR* directory = ::opendir(QFile::encodeName(folder).constData());
-    if (!directory)
-        return identities;
-    while (const dirent* entry = ::readdir(directory))
-        if (entry->d_type == DT_REG)
-            identities.emplace(QFile::decodeName(entry->d_name), quint64(entry->d_ino));
-    ::closedir(directory);
+    forEachEntry(folder, [&identities](const dirent& entry, int) {
+        if (entry.d_type == DT_REG)
+            identities.emplace(QFile::decodeName(entry.d_name), quint64(entry.d_ino));
+    });
     return identities;
 }
 

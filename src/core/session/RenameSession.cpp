@@ -189,12 +189,9 @@ RenameOutcome RenameSession::rename(const PlannedRenaming& planned, Prompter& pr
     const RenameOutcome outcome =
         command.run(planned.steps, m_workspace.undoSet, conflictsAccepted || planned.resolved,
                     planned.conflicts);
-    m_journalSaved = !recorder || recorder->saved();
-    m_journalIndex.clear();
-    if (outcome != RenameOutcome::NotPossible && outcome != RenameOutcome::Busy &&
-        outcome != RenameOutcome::Declined)
-        followRenames(command.renamesMade());
-    emit undoChanged();
+    runEnded(command, recorder ? &*recorder : nullptr,
+             outcome != RenameOutcome::NotPossible && outcome != RenameOutcome::Busy &&
+                 outcome != RenameOutcome::Declined);
     return outcome;
 }
 
@@ -208,9 +205,10 @@ RenameOutcome RenameSession::planAndRename(bool resolve, Prompter& prompter,
     return rename(plan(resolve, true), prompter, texts);
 }
 
-RenameOutcome RenameSession::undo(Prompter& prompter, const TranslationCatalogue& texts)
+RenameOutcome RenameSession::undo(Prompter& prompter, const TranslationCatalogue& texts,
+                                  const QString& undoneFolder)
 {
-    const QString& folder = m_workspace.listedFolder;
+    const QString folder = undoneFolder.isEmpty() ? m_workspace.listedFolder : undoneFolder;
     const FolderLock lock(m_fileSystem, folder);
     if (!lockedOrReported(lock, folder, prompter, texts))
         return RenameOutcome::Busy;
@@ -224,12 +222,20 @@ RenameOutcome RenameSession::undo(Prompter& prompter, const TranslationCatalogue
     }
     RenameCommand command(folder, m_fileSystem, prompter, texts, recorder ? &*recorder : nullptr);
     const RenameOutcome outcome = command.undo(m_workspace.undoSet);
+    runEnded(command, recorder ? &*recorder : nullptr, outcome != RenameOutcome::Busy);
+    return outcome;
+}
+
+// After a renaming or an undo: whether its journal kept up, and the file
+// rows following the renames it made.
+void RenameSession::runEnded(const RenameCommand& command, const JournalRecorder* recorder,
+                             bool renamesMade)
+{
     m_journalSaved = !recorder || recorder->saved();
     m_journalIndex.clear();
-    if (outcome != RenameOutcome::Busy)
+    if (renamesMade)
         followRenames(command.renamesMade());
     emit undoChanged();
-    return outcome;
 }
 
 void RenameSession::keepJournal(const QString& journalFolder, const QString& earlierFolder)

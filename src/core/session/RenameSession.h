@@ -12,6 +12,7 @@
 namespace tervane {
 
 class Prompter;
+class JournalRecorder;
 class RenameJournal;
 class TranslationCatalogue;
 
@@ -102,8 +103,10 @@ public:
     // the undo set is first the journal's, read under the same hold of the
     // lock: whatever another run did since, the undo is of the folder's last
     // renaming (NotPossible when there is none, NotRecorded when the journal
-    // cannot be used: journalLoaded() says why).
-    RenameOutcome undo(Prompter& prompter, const TranslationCatalogue& texts);
+    // cannot be used: journalLoaded() says why). The folder is the listed
+    // one unless another is given (the command line undoes without listing).
+    RenameOutcome undo(Prompter& prompter, const TranslationCatalogue& texts,
+                       const QString& undoneFolder = {});
 
     // From now on every renaming and undo is kept in its folder's journal, in
     // journalFolder, where the journals of earlierFolder move first: a
@@ -140,6 +143,7 @@ private:
     void followRenames(const std::vector<RenameStep>& renames);
     void namesMade();
     void setUndoSet(const QString& folder, std::vector<RenameStep> entries);
+    void runEnded(const RenameCommand& command, const JournalRecorder* recorder, bool renamesMade);
     PlannedRenaming plan(bool resolve, bool readNow) const;
     LoadedJournal readJournal(const QString& folder);
 
