@@ -14,9 +14,13 @@
 #include "services/Launcher.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
+
+using namespace Qt::StringLiterals;
 
 namespace tervane {
 
@@ -31,18 +35,51 @@ bool hasDisplay()
     return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
-QString commandLineOf(int argc, char** argv)
+void describeArguments(QCommandLineParser& parser)
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    return arguments.join(u' ');
+    parser.setApplicationDescription(u"Renames the files of a folder in one go."_s);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(u"folder"_s, u"The folder to open; by default the last one."_s,
+                                 u"[FOLDER]"_s);
+}
+
+// --help and --version are answered before any window is made, so without a
+// display too.
+void answerInformationOptions(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--")
+            return;
+        if (argument == "-h" || argument == "-?" || argument.starts_with("--help") ||
+            argument == "-v" || argument == "--version") {
+            QCoreApplication information(argc, argv);
+            QCommandLineParser parser;
+            describeArguments(parser);
+            parser.process(information); // prints, and ends the process
+        }
+    }
+}
+
+// The folder named on the command line, as given (a relative one from the
+// current folder); Qt's own options are gone by now.
+QString folderArgument(const QApplication& application)
+{
+    QCommandLineParser parser;
+    describeArguments(parser);
+    parser.process(application); // an unknown option ends the process, saying so
+    const QString folder = parser.positionalArguments().value(0);
+    return folder.isEmpty() ? folder : QDir::cleanPath(QDir::current().absoluteFilePath(folder));
 }
 
 } // namespace
 
 int runTervane(int argc, char** argv)
 {
+    QCoreApplication::setApplicationName(u"tervane"_s);
+    QCoreApplication::setApplicationVersion(fullVersion());
+    answerInformationOptions(argc, argv);
     if (!hasDisplay()) {
         std::fprintf(stderr,
                      "tervane: no display found; run it under a virtual one: xvfb-run -a %s "
@@ -51,6 +88,7 @@ int runTervane(int argc, char** argv)
         return 1;
     }
     QApplication application(argc, argv);
+    const QString folder = folderArgument(application);
     QApplication::setApplicationName(AppTitle);
     QApplication::setWindowIcon(programIcon());
     // The desktop finds the program's launcher entry, and its icon, by this name.
@@ -69,7 +107,7 @@ int runTervane(int argc, char** argv)
                        launcher,
                        QDir::cleanPath(QCoreApplication::applicationDirPath()),
                        systemSpecialFolders(),
-                       commandLineOf(argc, argv),
+                       folder,
                        getSystemLanguageCode(),
                        nullptr,
                        nullptr,

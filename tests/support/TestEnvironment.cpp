@@ -43,7 +43,7 @@ AppContext TestEnvironment::contextWith(Clipboard& otherClipboard) const
 {
     const AppContext& c = *m_context;
     return AppContext{c.prompter,           otherClipboard,  c.dialogs,          c.fileSystem,
-                      c.launcher,           c.programFolder, c.folders,          c.commandLine,
+                      c.launcher,           c.programFolder, c.folders,          c.folderArgument,
                       c.systemLanguageCode, c.nameAsker,     c.notificationArea, c.readFileTags};
 }
 
@@ -51,6 +51,6 @@ AppContext TestEnvironment::contextWith(FileSystem& otherFileSystem) const
 {
     const AppContext& c = *m_context;
     return AppContext{c.prompter,           c.clipboard,     c.dialogs,          otherFileSystem,
-                      c.launcher,           c.programFolder, c.folders,          c.commandLine,
+                      c.launcher,           c.programFolder, c.folders,          c.folderArgument,
                       c.systemLanguageCode, c.nameAsker,     c.notificationArea, c.readFileTags};
 }

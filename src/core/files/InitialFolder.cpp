@@ -15,13 +15,6 @@ bool isDrive(const QString& path)
 
 } // namespace
 
-QString folderFromCommandLine(const QString& commandLine, const FolderTest& folderExists)
-{
-    QString folder = trimmedSpaces(commandLine);
-    folder.remove(u'"');
-    return !folder.isEmpty() && folderExists(folder) ? folder : QString();
-}
-
 QString walkUpToExistingFolder(QString candidate, const QString& programFolder,
                                const FolderTest& folderExists)
 {

@@ -7,10 +7,6 @@ namespace tervane {
 
 using FolderTest = std::function<bool(const QString&)>;
 
-// The folder named on the command line: trimmed of spaces, rid of every double
-// quote, kept only when it is an existing folder.
-QString folderFromCommandLine(const QString& commandLine, const FolderTest& folderExists);
-
 // Walks a candidate up to its nearest existing folder. A candidate too short
 // to walk up (or without a separator to cut at) gives the program's folder.
 QString walkUpToExistingFolder(QString candidate, const QString& programFolder,

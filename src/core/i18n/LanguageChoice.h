@@ -16,7 +16,11 @@ class LanguageFile;
 int languageCodeOf(QLocale::Language language); // 0 for a language without a number
 QLocale::Language languageOfCode(int code);     // AnyLanguage for an unknown number
 
-// The system's language number; 0 when it has none.
+inline constexpr int EnglishCode = 9;
+inline constexpr int FrenchCode = 12;
+
+// The system's language number; 0 when it has none. The C and POSIX locales
+// count as English.
 int getSystemLanguageCode();
 
 // The locale of the interface: French for the built-in texts, else the

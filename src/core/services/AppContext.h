@@ -26,7 +26,7 @@ struct AppContext {
     Launcher& launcher;
     QString programFolder;          // where language files and a portable settings file live
     SpecialFolders folders;         // special folders, as GetSpecialFolder reports them
-    QString commandLine;            // the arguments after the program name, as one text
+    QString folderArgument;         // the folder named on the command line, as given
     int systemLanguageCode = 0;     // the system's language, as a Windows primary language number
     NameAsker* nameAsker = nullptr; // replaces the real name dialog (tests); none: the real one
     NotificationArea* notificationArea = nullptr; // likewise for the notification area

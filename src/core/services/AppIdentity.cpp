@@ -22,6 +22,11 @@ QString getVersionText()
     return getVersionText(VersionMajor, VersionMinor, VersionRevision);
 }
 
+QString fullVersion()
+{
+    return QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
+}
+
 QString getTitleWithVersion()
 {
     return AppTitle + u' ' + getVersionText();

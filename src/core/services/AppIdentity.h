@@ -16,6 +16,9 @@ inline constexpr int VersionRevision = TERVANE_VERSION_PATCH;
 QString getVersionText(int major, int minor, int revision);
 QString getVersionText();
 
+// The project's full version, "2.4.0", as packages and --version give it.
+QString fullVersion();
+
 // "Tervane v2.4"
 QString getTitleWithVersion();
 

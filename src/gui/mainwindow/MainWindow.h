@@ -191,6 +191,7 @@ private:
     NameListEditor* m_nameEditor = nullptr;
     QString m_journalReadFor; // the folder whose journal the undo set is
     bool m_journalToTell = false;
+    QString m_notAFolder; // named on the command line, said once the window shows
     bool m_unloaded = false;
     bool m_comboSuppress = false;
     std::unique_ptr<NameAsker> m_nameDialog;

@@ -232,9 +232,14 @@ void MainWindow::chooseInitialFolder()
     const FolderTest folderExists = [&files](const QString& path) {
         return files.folderExists(path);
     };
-    QString folder = folderFromCommandLine(m_context.commandLine, folderExists);
-    if (folder.isEmpty())
+    // A folder named on the command line is taken as it is given; anything
+    // else is said once the window shows, over the last folder.
+    const QString& named = m_context.folderArgument;
+    QString folder = named;
+    if (named.isEmpty() || !folderExists(named)) {
+        m_notAFolder = named;
         folder = readLastFolder(m_state.settingsFilePath, m_context.folders.get(DocumentsFolder));
+    }
     folder = walkUpToExistingFolder(folder, m_context.programFolder, folderExists);
     folderEdit->setText(folder);
     folderEdit->setCursorPosition(int(folder.size()));
@@ -257,6 +262,8 @@ void MainWindow::showAsLoaded()
         // The frame the desktop adds is known only now.
         keepFrameOnScreen(frameGeometry(), ScreenChoice::Any);
     }
+    if (!m_notAFolder.isEmpty())
+        warn(TextKey::NotAFolder, {std::exchange(m_notAFolder, {})});
     tellFolderJournal();
 }
 

@@ -36,23 +36,6 @@ private slots:
 
     void caption() { QCOMPARE(getTitleWithVersion(), u"Tervane v2.4"_s); }
 
-    void commandLine_data()
-    {
-        QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<QString>("folder");
-        QTest::newRow("empty") << QString() << QString();
-        QTest::newRow("spaces only") << u"   "_s << QString();
-        QTest::newRow("quoted existing") << u"  \"/music/Ma série\" "_s << u"/music/Ma série"_s;
-        QTest::newRow("missing folder") << u"/nowhere"_s << QString();
-    }
-    void commandLine()
-    {
-        QFETCH(QString, commandLine);
-        QFETCH(QString, folder);
-        const FolderTest exists = [](const QString& path) { return path == u"/music/Ma série"; };
-        QCOMPARE(folderFromCommandLine(commandLine, exists), folder);
-    }
-
     void walkUp_data()
     {
         QTest::addColumn<QString>("candidate");

@@ -38,7 +38,7 @@ class TestNameEditing : public QObject {
                 WriteFile(u"%1/%2.mp3"_s.arg(folder).arg(QChar(u'a' + i)),
                           QByteArray(1, char('a' + i)));
             WriteFile(env.settingsFile(), "[Config]\n" + config);
-            env.context().commandLine = folder;
+            env.context().folderArgument = folder;
             window = std::make_unique<MainWindow>(env.context());
             if (!window->load())
                 qFatal("start-up failed");

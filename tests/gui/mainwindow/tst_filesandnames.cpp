@@ -33,7 +33,7 @@ class TestFilesAndNames : public QObject {
             QDir().mkpath(folder());
             if (!settings.isEmpty())
                 WriteFile(env.settingsFile(), "[Config]\n" + settings);
-            env.context().commandLine = folder();
+            env.context().folderArgument = folder();
             window = std::make_unique<MainWindow>(env.context());
             if (!window->load())
                 qFatal("start-up failed");

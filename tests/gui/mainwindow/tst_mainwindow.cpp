@@ -169,7 +169,7 @@ private slots:
         TestEnvironment env;
         const QString music = env.path(u"music"_s);
         QDir().mkpath(music);
-        env.context().commandLine = u"\"%1\""_s.arg(music);
+        env.context().folderArgument = music;
         MainWindow window(env.context());
         QVERIFY(window.load());
         window.showAsLoaded();
@@ -184,6 +184,39 @@ private slots:
         QCOMPARE(stored(env, u"DernierDossier"_s), music);
         QCOMPARE(stored(env, u"FenêtreMémoriserTaille"_s), u"<missing>"_s); // group W untouched
         QCOMPARE(env.launcher.launches, 0);
+    }
+
+    // The folder named on the command line is taken as it is; anything else
+    // is said, over the last folder.
+    void folderNamedAtStart_data()
+    {
+        QTest::addColumn<QString>("named"); // under the environment's root
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("said");
+        QTest::newRow("a double quote and spaces")
+            << u"Le \"Best\" of "_s << u"Le \"Best\" of "_s << false;
+        QTest::newRow("not a folder") << u"song.mp3"_s << u"documents"_s << true;
+        QTest::newRow("missing") << u"nowhere"_s << u"documents"_s << true;
+    }
+    void folderNamedAtStart()
+    {
+        QFETCH(QString, named);
+        TestEnvironment env;
+        QDir().mkpath(env.path(u"Le \"Best\" of "_s));
+        WriteFile(env.path(u"song.mp3"_s));
+        env.context().folderArgument = env.path(named);
+        MainWindow window(env.context());
+        QVERIFY(window.load());
+        window.showAsLoaded();
+        QFETCH(QString, shown);
+        QCOMPARE(window.folderEdit->text(), env.path(shown));
+        QFETCH(bool, said);
+        QCOMPARE(env.prompter.boxes.size(), said ? 1 : 0);
+        if (said)
+            QCOMPARE(env.prompter.boxes[0].text,
+                     u"'%1' n'est pas un dossier : le dernier dossier utilisé est ouvert à la "
+                     "place."_s.arg(env.path(named)));
+        window.close();
     }
 
     void storedSettingsComeBack()
@@ -608,6 +641,9 @@ private slots:
         QTest::newRow("two files with the same code: the first by name")
             << 9 << QStringList{u"English=9"_s, u"Anglais=9"_s} << u"Anglais"_s << false
             << u"Cancel"_s;
+        QTest::newRow("a system language without a number matches no file, even one without")
+            << 0 << QStringList{u"Maison="_s, u"English=9"_s} << u"Français"_s << true
+            << u"Annuler"_s;
     }
     void firstRunChoosesTheLanguage()
     {

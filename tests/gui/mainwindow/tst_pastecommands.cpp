@@ -37,7 +37,7 @@ class TestPasteCommands : public QObject {
                 WriteFile(folder(folderName) + u'/' + file);
             // The real clipboard of the (offscreen) platform.
             context = std::make_unique<AppContext>(env.contextWith(systemClipboard));
-            context->commandLine = folder(folderName);
+            context->folderArgument = folder(folderName);
             window = std::make_unique<MainWindow>(*context);
             if (!window->load())
                 qFatal("start-up failed");

@@ -32,7 +32,7 @@ class TestRenaming : public QObject {
             QDir().mkpath(folder());
             for (const QString& file : files)
                 WriteFile(folder() + u'/' + file, file.toUtf8());
-            context.commandLine = folder();
+            context.folderArgument = folder();
             start();
         }
         // The window started, or started again after it was closed or killed.

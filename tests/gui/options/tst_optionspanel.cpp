@@ -40,7 +40,7 @@ class TestOptionsPanel : public QObject {
             for (int i = 1; i <= files; ++i)
                 WriteFile(u"%1/t%2.mp3"_s.arg(folder).arg(i, 3, 10, QLatin1Char('0')));
             WriteFile(env.settingsFile(), "[Config]\n" + config);
-            env.context().commandLine = folder;
+            env.context().folderArgument = folder;
             window = std::make_unique<MainWindow>(env.context());
             if (!window->load())
                 qFatal("start-up failed");
