@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+
 using namespace Qt::StringLiterals;
 
 namespace tervane {
@@ -48,7 +50,7 @@ int runCommand(Options options, TranslationCatalogue texts, const CliServices& s
     FileSystem& fileSystem = services.fileSystem;
     CommandContext context(std::move(options), std::move(texts), services, streams);
     const QString& command = context.options.command;
-    if (command == u"preview")
+    if (command == u"preview" || context.options.dryRun)
         return PreviewCommand(context).run();
     const FolderLock lock(fileSystem, context.options.folder);
     if (!lock.isLocked())
@@ -58,19 +60,17 @@ int runCommand(Options options, TranslationCatalogue texts, const CliServices& s
     return RenameFilesCommand(context).run();
 }
 
-} // namespace
-
-int runCliCommand(const QStringList& arguments, const CliServices& services, OutputStreams streams)
+// The command the arguments ask for, its exit code.
+int runArguments(const QStringList& arguments, TranslationCatalogue texts,
+                 const QString& settingsFile, const CliServices& services, OutputStreams streams)
 {
-    const QString settingsFile = settingsFileOf(arguments, services.folders);
-    TranslationCatalogue texts = cliCatalogue(settingsFile);
     if (arguments.contains(u"--help"_s) || arguments.contains(u"-h"_s)) {
         print(streams.out,
               cliText(texts, CliKey::Help, {journalFolderFor(services.folders, settingsFile)}));
         return Done;
     }
-    if (arguments.contains(u"--version"_s)) {
-        print(streams.out, u"tervane-cli "_s + getVersionText());
+    if (arguments.contains(u"--version"_s) || arguments.contains(u"-V"_s)) {
+        print(streams.out, u"tervane-cli "_s + fullVersion());
         return Done;
     }
     try {
@@ -93,6 +93,23 @@ int runCliCommand(const QStringList& arguments, const CliServices& services, Out
         print(streams.err, u"tervane-cli: "_s + error.message);
         return error.code;
     }
+}
+
+} // namespace
+
+int runCliCommand(const QStringList& arguments, const CliServices& services, OutputStreams streams)
+{
+    const QString settingsFile = settingsFileOf(arguments, services.folders);
+    TranslationCatalogue texts = cliCatalogue(settingsFile);
+    const int code = runArguments(arguments, texts, settingsFile, services, streams);
+    // Output lost (a full disk, a closed pipe) is a failure, not a success.
+    const bool flushed = std::fflush(streams.out) == 0;
+    if (flushed && !std::ferror(streams.out))
+        return code;
+    const int error = flushed ? EIO : errno;
+    print(streams.err, u"tervane-cli: "_s +
+                           cliText(texts, CliKey::OutputNotWritten, {descriptionOfError(error)}));
+    return code == Done ? StepFailed : code;
 }
 
 } // namespace tervane

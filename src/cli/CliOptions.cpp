@@ -51,8 +51,10 @@ Options parseOptions(const QStringList& arguments, const TranslationCatalogue& t
     const QCommandLineOption yes(u"yes"_s);
     const QCommandLineOption inOrder(u"in-order"_s);
     const QCommandLineOption nullSeparated(QStringList{u"z"_s, u"null"_s});
+    const QCommandLineOption dryRun(QStringList{u"n"_s, u"dry-run"_s});
+    const QCommandLineOption verbose(QStringList{u"v"_s, u"verbose"_s});
     parser.addOptions({names, fileNames, templateText, tags, width, episode, settings, pattern,
-                       numeric, yes, nullSeparated, inOrder});
+                       numeric, yes, nullSeparated, inOrder, dryRun, verbose});
     if (!parser.parse(arguments))
         throw CliError{Usage, parser.errorText()};
 
@@ -71,7 +73,7 @@ Options parseOptions(const QStringList& arguments, const TranslationCatalogue& t
     if (sources > 1)
         throw CliError{Usage, text(CliKey::OneSourceOnly)};
     if (o.command == u"undo" && (sources > 0 || parser.isSet(pattern) || parser.isSet(numeric) ||
-                                 parser.isSet(yes) || parser.isSet(width)))
+                                 parser.isSet(yes) || parser.isSet(width) || parser.isSet(dryRun)))
         throw CliError{Usage, text(CliKey::UndoWithoutOptions)};
     if (o.command == u"undo" && parser.isSet(nullSeparated))
         throw CliError{Usage, text(CliKey::NullWith)};
@@ -111,6 +113,8 @@ Options parseOptions(const QStringList& arguments, const TranslationCatalogue& t
     o.yes = parser.isSet(yes);
     o.inOrder = parser.isSet(inOrder);
     o.nullSeparated = parser.isSet(nullSeparated);
+    o.dryRun = parser.isSet(dryRun);
+    o.verbose = parser.isSet(verbose);
     return o;
 }
 

@@ -21,6 +21,8 @@ struct Options {
     bool yes = false;
     bool inOrder = false; // rename row by row, without ordering chains and cycles
     bool nullSeparated = false;
+    bool dryRun = false;  // rename shows its plan, as preview does, and renames nothing
+    bool verbose = false; // each name changed is told as it is changed
     NameSource source = NameSource::TextFile;
     QString namesFile = QStringLiteral("-");
     QString templateText;

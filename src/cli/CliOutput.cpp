@@ -52,20 +52,24 @@ QString escaped(const QString& name)
     return out;
 }
 
-QString escapedMessage(const QString& text)
+QString messageLine(const QString& text)
 {
-    QStringList lines = QString(text).replace(u"\r\n"_s, u"\n"_s).split(u'\n');
-    for (QString& line : lines) {
-        // The detail of a failure is indented with a tab.
-        const bool indented = line.startsWith(u'\t');
-        line = (indented ? u"\t"_s : QString()) + escaped(line.mid(indented ? 1 : 0));
+    QString joined;
+    for (const QString& line : QString(text).replace(u"\r\n"_s, u"\n"_s).split(u'\n')) {
+        const QString part = line.trimmed();
+        if (part.isEmpty())
+            continue;
+        // A paragraph that ends without a stop gets one before the next.
+        if (!joined.isEmpty())
+            joined += QStringView(u".:;!?").contains(joined.back()) ? u" "_s : u". "_s;
+        joined += escaped(part);
     }
-    return lines.join(u'\n');
+    return joined;
 }
 
 bool CliPrompter::show(const QString& text, MessageIcon icon, MessageButtons buttons)
 {
-    print(m_err, escapedMessage(text));
+    print(m_err, u"tervane-cli: "_s + messageLine(text));
     if (icon == MessageIcon::Critical)
         ++failures;
     return buttons == MessageButtons::YesNo;

@@ -24,8 +24,9 @@ void print(std::FILE* stream, const QString& text);
 // name can drive the terminal.
 QString escaped(const QString& name);
 
-// A message: its lines kept, any other control character written out.
-QString escapedMessage(const QString& text);
+// A message of the window's as one line: its lines joined as sentences,
+// blank ones and indents dropped, control characters written out.
+QString messageLine(const QString& text);
 
 // Where a command writes: its listing and summaries, and its messages.
 struct OutputStreams {

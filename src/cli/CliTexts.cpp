@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 
 namespace tervane::cli {
 
-const std::array<BuiltInText, 27> CliBuiltInTexts{{
+const std::array<BuiltInText, 33> CliBuiltInTexts{{
     {u"CLI_AIDE",
      u"Utilisation :§"
      u"  tervane-cli preview DOSSIER [SOURCE] [OPTIONS]§"
@@ -48,7 +48,12 @@ const std::array<BuiltInText, 27> CliBuiltInTexts{{
      u"                       temporaire tervane-...tmp§"
      u"  -z, --null           lister les noms bruts, chacun suivi d'un NUL (nom§"
      u"                       actuel, nouveau nom), comme find -print0§"
-     u"  --help, --version§§"
+     u"  -n, --dry-run        (rename) afficher ce qui serait renommé, comme preview,§"
+     u"                       sans rien renommer§"
+     u"  -v, --verbose        dire chaque renommage quand il est fait : ancien -> nouveau§"
+     u"                       (ancien <-> nouveau pour un échange)§"
+     u"  -h, --help           cette aide§"
+     u"  -V, --version        la version du programme§§"
      u"Les noms sont listés une ligne par fichier, le nom actuel et le nouveau nom§"
      u"séparés par une tabulation, suivis de « (enchaîné) » quand la ligne fait§"
      u"partie d'un enchaînement ou d'un échange. Les caractères qui casseraient une ligne ou§"
@@ -61,7 +66,8 @@ const std::array<BuiltInText, 27> CliBuiltInTexts{{
      u"d'utilisation ou entrée incorrecte (un journal abîmé ou illisible est gardé§"
      u"tel quel ; un journal impossible à écrire, des réglages illisibles), 3§"
      u"refusé, rien n'est renommé (un autre renommage ou une annulation est en§"
-     u"cours dans le dossier, noms déjà pris sans --yes...).§§"
+     u"cours dans le dossier, listes qui ne vont pas par paires, noms déjà pris§"
+     u"sans --yes...) ; preview aussi sort avec 3 pour un tel plan.§§"
      u"Le dernier renommage de chaque dossier, fait ici ou dans la fenêtre, est§"
      u"gardé dans un journal, dans§"
      u"  %v§"
@@ -81,8 +87,8 @@ const std::array<BuiltInText, 27> CliBuiltInTexts{{
     {u"CLI_WIDTH_VALEURS", u"--width prend 0 ou 2 à 9"},
     {u"CLI_PAS_UNE_SERIE",
      u"le nom du dossier n'est pas celui d'une série et d'une saison, comme « Ma série S02 »"},
-    {u"CLI_LISTES_DESAPPARIEES",
-     u"%v fichiers mais %v noms : les deux listes doivent aller par paires"},
+    {u"CLI_LISTES_NON_APPARIEES",
+     u"les deux listes doivent aller par paires (fichiers : %v, noms : %v)"},
     {u"CLI_NOMS_VIDES_OU_DOUBLES",
      u"un nouveau nom est vide ou donné deux fois (sans tenir compte de la casse) : %v"},
     {u"CLI_LIGNE", u"ligne %v « %v »"},
@@ -91,16 +97,23 @@ const std::array<BuiltInText, 27> CliBuiltInTexts{{
      u"annulation ultérieure reprendra à partir de ce qu'il contient"},
     {u"CLI_YES_MALGRE_TOUT", u"(--yes renomme malgré tout)"},
     {u"CLI_JOURNAL_NON_ECRIT", u"le journal ne peut pas être écrit dans %v ; rien n'a été renommé"},
+    {u"CLI_FICHIER_RENOMME", u"%v fichier renommé."},
     {u"CLI_FICHIERS_RENOMMES", u"%v fichiers renommés."},
     {u"CLI_RIEN_A_ANNULER", u"aucun renommage à annuler dans %v"},
     {u"CLI_JOURNAL_ILLISIBLE", u"le journal %v ne peut pas être lu (%v) : rien n'a été renommé"},
     {u"CLI_JOURNAL_ABIME",
      u"le journal %v est abîmé ou tronqué : rien n'a été renommé, et le journal est gardé tel "
      u"quel pour examen"},
+    {u"CLI_FICHIER_NON_RETABLI",
+     u"%v fichier garde son nouveau nom ; le journal le garde pour une autre annulation"},
     {u"CLI_FICHIERS_NON_RETABLIS",
      u"%v fichiers gardent leur nouveau nom ; le journal les garde pour une autre annulation"},
     {u"CLI_RENOMMAGE_ANNULE", u"Renommage annulé."},
     {u"CLI_MARQUE_CHAINE", u"(enchaîné)"},
+    {u"CLI_NOM_PRIS", u"%v nouveau nom est déjà pris dans le dossier : %v"},
+    {u"CLI_NOMS_PRIS", u"%v nouveaux noms sont déjà pris dans le dossier : %v"},
+    {u"CLI_AUCUN_FICHIER", u"aucun fichier de %v ne correspond à « %v » ; voir --pattern"},
+    {u"CLI_SORTIE_NON_ECRITE", u"la sortie ne peut pas être écrite : %v"},
 }};
 
 QString settingsFileOf(const QStringList& arguments, const SpecialFolders& folders)
@@ -139,6 +152,13 @@ TranslationCatalogue cliCatalogue(const QString& settingsFile)
 QString cliText(const TranslationCatalogue& texts, const QString& key, const QStringList& values)
 {
     return insertValues(texts.item(key), values).replace(u"\r\n"_s, u"\n"_s);
+}
+
+QString countText(const TranslationCatalogue& texts, qsizetype count, const QString& singularKey,
+                  const QString& pluralKey, const QStringList& values)
+{
+    return cliText(texts, count == 1 ? singularKey : pluralKey,
+                   QStringList{QString::number(count)} + values);
 }
 
 } // namespace tervane::cli

@@ -11,7 +11,7 @@ namespace tervane::cli {
 
 // The command line's own texts with their built-in French; a language file
 // gives them in its language as it gives the window's. "%v" is a value.
-extern const std::array<BuiltInText, 27> CliBuiltInTexts;
+extern const std::array<BuiltInText, 33> CliBuiltInTexts;
 
 // The settings file the arguments name, else the program's own.
 QString settingsFileOf(const QStringList& arguments, const SpecialFolders& folders);
@@ -25,5 +25,8 @@ TranslationCatalogue cliCatalogue(const QString& settingsFile);
 // wants them.
 QString cliText(const TranslationCatalogue& texts, const QString& key,
                 const QStringList& values = {});
+// The singular or the plural text of a count, the count its first value.
+QString countText(const TranslationCatalogue& texts, qsizetype count, const QString& singularKey,
+                  const QString& pluralKey, const QStringList& values = {});
 
 } // namespace tervane::cli

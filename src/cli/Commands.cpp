@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -31,6 +32,26 @@ QStringList standardInputLines()
     return textLinesOf(input);
 }
 
+// A pipe or a device named as the names file (<(...), /dev/stdin) is read
+// as standard input is, up to the same limit; other paths must be text files.
+QStringList namesFileLinesAt(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile() || info.isDir())
+        return linesOfTextFile(path);
+    QFile stream;
+    openForReading(stream, path);
+    return textLinesOf(stream);
+}
+
+// Each name changed, as a terminal may show it.
+void tellRename(std::FILE* stream, const RenameStep& step)
+{
+    if (step.from != step.to)
+        print(stream,
+              escaped(step.from) + (step.isExchange() ? u" <-> "_s : u" -> "_s) + escaped(step.to));
+}
+
 } // namespace
 
 CommandContext::CommandContext(Options commandOptions, TranslationCatalogue catalogue,
@@ -45,15 +66,21 @@ CommandContext::CommandContext(Options commandOptions, TranslationCatalogue cata
 {
     session.keepJournal(journalFolderFor(services.folders, options.settingsFile),
                         earlierJournalFolderOf(options.settingsFile));
+    // Told on the listing's stream, unless the listing is for programs.
+    if (options.verbose)
+        session.watchRenames([stream = options.nullSeparated ? streams.err : streams.out](
+                                 const RenameStep& step) { tellRename(stream, step); });
 }
 
 PreviewCommand::PreviewCommand(CommandContext& context)
     : m_context(context)
 {}
 
+// A plan that rename would refuse is shown, and refused as rename does.
 int PreviewCommand::run()
 {
     makePlan();
+    refuseUnpairedPlan();
     return Done;
 }
 
@@ -71,17 +98,15 @@ QStringList PreviewCommand::listAndName()
 
 void PreviewCommand::listFiles()
 {
-    applyPattern();
+    const QString pattern = m_context.options.hasPattern
+                                ? m_context.options.pattern
+                                : readExtensions(m_context.options.settingsFile);
+    m_context.session.setPattern(pattern);
     m_context.session.setFolder(m_context.options.folder);
     m_context.session.listFiles(false, m_context.options.numeric);
     if (m_context.workspace().fileRows.isEmpty())
-        throw CliError{Refused, m_context.text(TextKey::NoFileListed)};
-}
-
-void PreviewCommand::applyPattern()
-{
-    const QString stored = readExtensions(m_context.options.settingsFile);
-    m_context.session.setPattern(m_context.options.hasPattern ? m_context.options.pattern : stored);
+        throw CliError{Refused, m_context.text(CliKey::NoFileMatches,
+                                               {escaped(m_context.options.folder), pattern})};
 }
 
 QStringList PreviewCommand::generateNames()
@@ -135,10 +160,11 @@ QStringList PreviewCommand::namesFileLines() const
     try {
         if (m_context.options.namesFile == u"-")
             return standardInputLines();
-        return linesOfTextFile(m_context.options.namesFile);
+        return namesFileLinesAt(m_context.options.namesFile);
     } catch (const AppError& error) {
-        throw CliError{Usage, m_context.text(TextKey::UnreadableTextFile) + u"\n\t"_s +
-                                  m_context.options.namesFile + u": "_s + error.description()};
+        throw CliError{Usage, m_context.text(TextKey::UnreadableTextFile) + u' ' +
+                                  escaped(m_context.options.namesFile) + u": "_s +
+                                  error.description()};
     }
 }
 
@@ -219,9 +245,16 @@ int RenameFilesCommand::renameFiles(const RenameSession::PlannedRenaming& planne
 {
     m_preview.refuseUnpairedPlan();
     const int conflicts = planned.conflicts;
-    if (conflicts > 0 && !m_context.options.yes)
-        throw CliError{Refused, conflictMessage(m_context.texts, conflicts) + u'\n' +
-                                    m_context.text(CliKey::YesRenamesAnyway)};
+    if (conflicts > 0 && !m_context.options.yes) {
+        QStringList taken;
+        for (const QString& name : planned.takenNames)
+            taken << escaped(name);
+        if (conflicts > taken.size())
+            taken << u"..."_s;
+        throw CliError{Refused, countText(m_context.texts, conflicts, CliKey::NameTaken,
+                                          CliKey::NamesTaken, {taken.join(u", "_s)}) +
+                                    u' ' + m_context.text(CliKey::YesRenamesAnyway)};
+    }
     // The conflicts were counted and, with --yes, accepted: the run does not
     // count them again.
     const RenameOutcome outcome =
@@ -232,8 +265,8 @@ int RenameFilesCommand::renameFiles(const RenameSession::PlannedRenaming& planne
     warnUnsavedJournal(m_context);
     if (outcome != RenameOutcome::Finished)
         return StepFailed;
-    m_preview.report(
-        m_context.text(CliKey::FilesRenamed, {QString::number(m_context.session.filesRenamed())}));
+    m_preview.report(countText(m_context.texts, qsizetype(m_context.session.filesRenamed()),
+                               CliKey::FileRenamed, CliKey::FilesRenamed));
     return Done;
 }
 
@@ -253,9 +286,9 @@ int UndoCommand::run()
     warnUnsavedJournal(m_context);
     if (outcome != RenameOutcome::Finished) {
         print(m_context.streams.err,
-              u"tervane-cli: "_s +
-                  m_context.text(CliKey::FilesNotRestored,
-                                 {QString::number(m_context.workspace().undoSet.size())}));
+              u"tervane-cli: "_s + countText(m_context.texts,
+                                             qsizetype(m_context.workspace().undoSet.size()),
+                                             CliKey::FileNotRestored, CliKey::FilesNotRestored));
         return StepFailed;
     }
     print(m_context.streams.out, m_context.text(CliKey::RenamingUndone));

@@ -51,7 +51,6 @@ public:
 
 private:
     void listFiles();
-    void applyPattern();
     QStringList generateNames();
     QStringList sourceLines() const;
     QStringList templateLines(const QString& pattern) const;

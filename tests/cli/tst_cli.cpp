@@ -59,9 +59,11 @@ class TestCli : public QObject {
         }
         // On an English system, where the shipped English file applies.
         Result run(QStringList arguments, const QByteArray& input = {},
-                   const QString& locale = u"en_GB.UTF-8"_s) const
+                   const QString& locale = u"en_GB.UTF-8"_s, const QString& output = {}) const
         {
             QProcess process;
+            if (!output.isEmpty())
+                process.setStandardOutputFile(output);
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
             environment.insert(u"LC_ALL"_s, locale);
             process.setProcessEnvironment(environment);
@@ -150,6 +152,9 @@ private slots:
         Workbench bench({u"a.mp3"_s, u"b.mp3"_s});
         const Result result = bench.cli(u"preview"_s, {u"--names"_s, u"-"_s}, "x\ny\nz\n");
         QCOMPARE(result.out, u"a.mp3\t01 - x.mp3\nb.mp3\t02 - y.mp3\n\t03 - z\n"_s);
+        // Refused as rename would refuse it.
+        QCOMPARE(result.exitCode, 3);
+        QCOMPARE(result.err, u"tervane-cli: the two lists must pair up (files: 2, names: 3)\n"_s);
     }
 
     void renameThenUndo()
@@ -176,7 +181,8 @@ private slots:
         Workbench bench({u"a.mp3"_s, u"b.mp3"_s}, "Numérotation=0\n");
         const Result refused = bench.cli(u"rename"_s, {u"--in-order"_s}, "b\nz\n");
         QCOMPARE(refused.exitCode, 3);
-        QVERIFY(refused.err.contains(u"one of the new names matches a file"_s));
+        QCOMPARE(refused.err, u"tervane-cli: 1 new name is already taken in the folder: b.mp3 "
+                              "(--yes renames all the same)\n"_s);
         QCOMPARE(bench.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
         const Result preview = bench.cli(u"preview"_s, {}, "b\nz\n");
         QCOMPARE(preview.out, u"a.mp3\tb.mp3\t(chained)\nb.mp3\tz.mp3\t(chained)\n"_s);
@@ -237,7 +243,10 @@ private slots:
         QDir(bench.folder).mkdir(u"03 - Outro.mp3"_s);
         const Result result = bench.cli(u"rename"_s, {}, "Intro\nSong\nOutro\n");
         QCOMPARE(result.exitCode, 1);
-        QVERIFY(result.err.contains(u"while renaming the file '3.mp3' to '03 - Outro.mp3'"_s));
+        // The window's message box, as one line.
+        QVERIFY(
+            result.err.contains(u"tervane-cli: An error (17) occurred while renaming the file "
+                                "'3.mp3' to '03 - Outro.mp3': File exists. The preceding files"_s));
         QCOMPARE(bench.onDisk(),
                  (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s, u"3.mp3=3.mp3"_s}));
         QCOMPARE(bench.cli(u"undo"_s).exitCode, 3); // nothing left to undo
@@ -895,6 +904,61 @@ private slots:
         QCOMPARE(bench.onDisk(), QStringList{u"a.mp3=a.mp3"_s});
     }
 
+    // What scripts and users expect of a command line beside mmv and rename.
+    void habitsOfACommandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // after the command and its folder
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QStringList>("onDisk");
+        const QStringList untouched{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s};
+        QTest::newRow("dry run") << QStringList{u"rename"_s, u"-n"_s} << QByteArray("x\ny\n") << 0
+                                 << u"a.mp3\tx.mp3\nb.mp3\ty.mp3\n"_s << QString() << untouched;
+        QTest::newRow("verbose, one file")
+            << QStringList{u"rename"_s, u"--verbose"_s} << QByteArray("x\nb\n") << 0
+            << u"a.mp3\tx.mp3\nb.mp3\tb.mp3\na.mp3 -> x.mp3\n"
+               "1 file renamed.\n"_s
+            << QString() << QStringList{u"b.mp3=b.mp3"_s, u"x.mp3=a.mp3"_s};
+        QTest::newRow("verbose exchange")
+            << QStringList{u"rename"_s, u"-v"_s} << QByteArray("b\na\n") << 0
+            << u"a.mp3\tb.mp3\t(chained)\nb.mp3\ta.mp3\t(chained)\na.mp3 <-> b.mp3\n"
+               "2 files renamed.\n"_s
+            << QString() << QStringList{u"a.mp3=b.mp3"_s, u"b.mp3=a.mp3"_s};
+        QTest::newRow("names from a pipe given by name")
+            << QStringList{u"preview"_s, u"--names"_s, u"/dev/stdin"_s} << QByteArray("x\ny\n") << 0
+            << u"a.mp3\tx.mp3\nb.mp3\ty.mp3\n"_s << QString() << untouched;
+        QTest::newRow("no file matches the pattern")
+            << QStringList{u"preview"_s, u"--pattern"_s, u"*.flac"_s} << QByteArray("x\n") << 3
+            << QString() << u"tervane-cli: no file in @ matches \"*.flac\"; see --pattern\n"_s
+            << untouched;
+        QTest::newRow("output to a full device")
+            << QStringList{u"rename"_s, u">/dev/full"_s} << QByteArray("x\ny\n") << 1 << QString()
+            << u"tervane-cli: the output cannot be written: %1\n"_s.arg(
+                   QString::fromLocal8Bit(std::strerror(ENOSPC)))
+            << QStringList{u"x.mp3=a.mp3"_s, u"y.mp3=b.mp3"_s};
+        QTest::newRow("version") << QStringList{u"-V"_s} << QByteArray() << 0
+                                 << u"tervane-cli 2.4.0\n"_s << QString() << untouched;
+    }
+    void habitsOfACommandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        Workbench bench({u"a.mp3"_s, u"b.mp3"_s}, "Numérotation=0\n");
+        if (arguments.size() > 1 || arguments.first() != u"-V")
+            arguments.insert(1, bench.folder);
+        arguments << u"--settings"_s << bench.settings;
+        const QString output = arguments.contains(u">/dev/full"_s) ? u"/dev/full"_s : QString();
+        arguments.removeAll(u">/dev/full"_s);
+        const Result result = bench.run(arguments, input, u"en_GB.UTF-8"_s, output);
+        QTEST(result.exitCode, "exitCode");
+        QTEST(result.out, "out");
+        QFETCH(QString, err);
+        QCOMPARE(result.err, err.replace(u"@"_s, bench.folder));
+        QTEST(bench.onDisk(), "onDisk");
+    }
+
     void templateWidthMustFitTheFiles()
     {
         QStringList files;
@@ -944,6 +1008,9 @@ private slots:
         QTest::newRow("a system without a shipped file")
             << u"it_IT.UTF-8"_s << QByteArray() << u"tervane-cli rename  DOSSIER"_s
             << u"commande inconnue"_s;
+        QTest::newRow("C locale: untranslated English")
+            << u"C"_s << QByteArray() << u"tervane-cli rename  FOLDER"_s
+            << u"unknown command \"list\"; see --help"_s;
         QTest::newRow("the stored language wins")
             << u"en_US.UTF-8"_s << QByteArray("Langue=Deutsch\n") << u"Aufruf:"_s
             << u"unbekannter Befehl"_s;
@@ -963,7 +1030,7 @@ private slots:
         QCOMPARE(wrong.exitCode, 2);
         QFETCH(QString, error);
         QVERIFY2(wrong.err.contains(error), qPrintable(wrong.err));
-        QCOMPARE(bench.run({u"--version"_s}).out, u"tervane-cli v2.4\n"_s);
+        QCOMPARE(bench.run({u"--version"_s}).out, u"tervane-cli 2.4.0\n"_s);
     }
 };
 

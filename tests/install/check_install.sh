@@ -27,6 +27,6 @@ if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net "$prefix/share/metainfo/net.morvak.Tervane.metainfo.xml"
 fi
 
-"$prefix/bin/tervane-cli" --version | grep -qx 'tervane-cli v2.4'
+"$prefix/bin/tervane-cli" --version | grep -qx 'tervane-cli 2.4.0'
 LC_ALL=de_DE.UTF-8 "$prefix/bin/tervane-cli" --help --settings "$prefix/none.ini" | grep -q '^Aufruf:'
 echo "install tree complete"

@@ -9,7 +9,7 @@ struct BuiltInText {
     const char16_t* french;
 };
 
-inline constexpr std::array<BuiltInText, 52> BuiltInTexts{{
+inline constexpr std::array<BuiltInText, 54> BuiltInTexts{{
     {u"TraductionIncomplète", u""},
     {u"TXT_REGLAGES", u"R&églages"},
     {u"TXT_PISTE_NUMERO", u"Piste n°[NUM]"},
@@ -75,6 +75,7 @@ inline constexpr std::array<BuiltInText, 52> BuiltInTexts{{
      u"leur renommage ?"},
     {u"MSG_ERREUR_ANNULATION_RENOMMAGE",
      u"Une erreur (%v) est survenue lors de l'annulation du renommage du fichier '%v' :§§%v"},
+    {u"MSG_ERREUR_ANNULATION_AUTRE", u"Un autre fichier n'a pas pu retrouver son ancien nom :"},
     {u"MSG_ERREUR_ANNULATION_AUTRES",
      u"%v autres fichiers n'ont pas pu retrouver leur ancien nom :"},
     {u"MSG_ANNULATION_A_REPRENDRE",
@@ -101,6 +102,8 @@ inline constexpr std::array<BuiltInText, 52> BuiltInTexts{{
     {u"MSG_JOURNAL_ABIME",
      u"Le journal d'annulation '%v' est abîmé ou tronqué : le dernier renommage de ce dossier "
      u"ne peut pas être annulé, et le journal est gardé tel quel pour examen."},
+    {u"MSG_PAS_UN_DOSSIER",
+     u"'%v' n'est pas un dossier : le dernier dossier utilisé est ouvert à la place."},
     {u"MSG_ERREUR_INITIALISATION",
      u"Une erreur (%v) est survenue lors de l'initialisation de l'application :§§%v§§Veuillez "
      u"contacter l'auteur du logiciel si le problème persiste..."},

@@ -27,12 +27,17 @@ QString detailOf(const RenameResult& result)
 
 } // namespace
 
-int countConflicts(const std::vector<RenameStep>& plan, const FolderNames& names)
+int countConflicts(const std::vector<RenameStep>& plan, const FolderNames& names,
+                   QStringList* firstTaken)
 {
     int conflicts = 0;
-    for (const RenameStep& step : plan)
-        if (step.to != step.from && isBareFileName(step.to) && names.taken(step.to))
-            ++conflicts;
+    for (const RenameStep& step : plan) {
+        if (step.to == step.from || !isBareFileName(step.to) || !names.taken(step.to))
+            continue;
+        if (firstTaken && conflicts < TakenNamesKept)
+            firstTaken->append(step.to);
+        ++conflicts;
+    }
     return conflicts;
 }
 
@@ -54,6 +59,13 @@ RenameCommand::RenameCommand(QString folder, FileSystem& fileSystem, Prompter& p
 RenameCommand::~RenameCommand()
 {
     setBusy(false);
+}
+
+void RenameCommand::made(const RenameStep& step)
+{
+    m_renamesMade.push_back(step);
+    if (m_watcher)
+        m_watcher(step);
 }
 
 void RenameCommand::setBusy(bool busy)
@@ -129,7 +141,7 @@ RenameOutcome RenameCommand::execute(const std::vector<RenameStep>& plan)
             return RenameOutcome::StepFailed;
         }
         m_inEffect.push_back(step);
-        m_renamesMade.push_back(step);
+        made(step);
         // A run whose record no longer follows it goes no further.
         if (m_recorder && !m_recorder->stepDone(i)) {
             setBusy(false);
@@ -225,7 +237,7 @@ bool RenameCommand::renameBack(std::vector<RenameStep>& entries)
                 failures.emplace_back(entry, result);
                 continue;
             }
-            m_renamesMade.push_back({entry.to, entry.from, entry.toFile, entry.fromFile});
+            made({entry.to, entry.from, entry.toFile, entry.fromFile});
         }
         if (!settled(i)) {
             stopped = true;
@@ -305,8 +317,10 @@ void RenameCommand::reportUnrestored(
         insertValues(m_texts.item(TextKey::NotRestored),
                      {QString::number(firstResult.errorNumber), first.to, detailOf(firstResult)});
     if (failures.size() > 1) {
-        text += u"\r\n\r\n"_s + insertValues(m_texts.item(TextKey::OthersNotRestored),
-                                             {QString::number(failures.size() - 1)});
+        text += u"\r\n\r\n"_s + (failures.size() == 2
+                                     ? m_texts.item(TextKey::OtherNotRestored)
+                                     : insertValues(m_texts.item(TextKey::OthersNotRestored),
+                                                    {QString::number(failures.size() - 1)}));
         for (std::size_t i = 1; i < failures.size() && i <= Listed; ++i) {
             const auto& [entry, result] = failures[i];
             text += u"\r\n'%1' (%2) : %3"_s.arg(entry.to)

@@ -5,6 +5,7 @@
 #include "rename/RenameStep.h"
 #include "services/FileSystem.h"
 
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -14,8 +15,11 @@ class TranslationCatalogue;
 class Prompter;
 
 // The changed steps whose new name is already a file of the folder, as the
-// names read from it tell, or as a reading now tells.
-int countConflicts(const std::vector<RenameStep>& plan, const FolderNames& names);
+// names read from it tell, or as a reading now tells. The first few of those
+// names go to firstTaken, when given.
+inline constexpr qsizetype TakenNamesKept = 5;
+int countConflicts(const std::vector<RenameStep>& plan, const FolderNames& names,
+                   QStringList* firstTaken = nullptr);
 int countConflicts(const QString& folder, const std::vector<RenameStep>& plan,
                    const FileSystem& fileSystem);
 
@@ -71,6 +75,7 @@ public:
     RenameOutcome undo(std::vector<RenameStep>& undoSet);
 
     bool confirmConflicts(int conflicts);
+    void watchRenames(RenameWatcher watcher) { m_watcher = std::move(watcher); }
     // Every name the last command changed, in order: its steps as they were
     // done, and each entry walked back as the reversed step.
     const std::vector<RenameStep>& renamesMade() const { return m_renamesMade; }
@@ -88,6 +93,7 @@ private:
     void reportUnrestored(const std::vector<std::pair<RenameStep, RenameResult>>& failures,
                           bool leftToUndo);
     void setBusy(bool busy);
+    void made(const RenameStep& step);
 
     QString m_folder;
     FileSystem& m_fileSystem;
@@ -97,6 +103,7 @@ private:
     std::vector<RenameStep> m_inEffect; // the run's steps done and not walked back
     bool m_walkedBackInFull = true;     // every step walked back found its old name
     std::vector<RenameStep> m_renamesMade;
+    RenameWatcher m_watcher;
     bool m_busy = false;
 };
 

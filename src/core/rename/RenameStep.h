@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace tervane {
@@ -17,6 +18,10 @@ struct RenameStep {
 
     bool isExchange() const { return fromFile != 0; }
 };
+
+// Told of each name changed, as it is changed: a step done, or one walked
+// back (reversed).
+using RenameWatcher = std::function<void(const RenameStep&)>;
 
 class FileSystem;
 

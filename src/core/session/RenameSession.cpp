@@ -147,10 +147,18 @@ RenameSession::PlannedRenaming RenameSession::plan(bool resolve, bool readNow) c
         folder, readNow ? m_fileSystem.listFiles(folder) : m_enumerator.allNames(), m_fileSystem);
     if (resolve && !plan.empty())
         if (auto ordered = orderPlan(plan, folder, m_fileSystem, names))
-            return {withCaseOnlyRenamesSplit(std::move(ordered->steps), folder, m_fileSystem), true,
-                    0, std::move(ordered->rowsInChains)};
-    const int conflicts = countConflicts(plan, names);
-    return {withCaseOnlyRenamesSplit(std::move(plan), folder, m_fileSystem), false, conflicts, {}};
+            return {withCaseOnlyRenamesSplit(std::move(ordered->steps), folder, m_fileSystem),
+                    true,
+                    0,
+                    {},
+                    std::move(ordered->rowsInChains)};
+    QStringList taken;
+    const int conflicts = countConflicts(plan, names, &taken);
+    return {withCaseOnlyRenamesSplit(std::move(plan), folder, m_fileSystem),
+            false,
+            conflicts,
+            std::move(taken),
+            {}};
 }
 
 std::vector<bool> RenameSession::rowsInChains() const
@@ -186,6 +194,7 @@ RenameOutcome RenameSession::rename(const PlannedRenaming& planned, Prompter& pr
         recorder.emplace(*m_journal, folder, planned.steps);
     }
     RenameCommand command(folder, m_fileSystem, prompter, texts, recorder ? &*recorder : nullptr);
+    command.watchRenames(m_watcher);
     const RenameOutcome outcome =
         command.run(planned.steps, m_workspace.undoSet, conflictsAccepted || planned.resolved,
                     planned.conflicts);
@@ -221,6 +230,7 @@ RenameOutcome RenameSession::undo(Prompter& prompter, const TranslationCatalogue
         recorder.emplace(*m_journal, folder, m_workspace.undoSet, m_journalIndex);
     }
     RenameCommand command(folder, m_fileSystem, prompter, texts, recorder ? &*recorder : nullptr);
+    command.watchRenames(m_watcher);
     const RenameOutcome outcome = command.undo(m_workspace.undoSet);
     runEnded(command, recorder ? &*recorder : nullptr, outcome != RenameOutcome::Busy);
     return outcome;

@@ -77,6 +77,7 @@ public:
         std::vector<RenameStep> steps;
         bool resolved = false;
         int conflicts = 0;
+        QStringList takenNames;         // the first few new names that are taken
         std::vector<bool> rowsInChains; // of a resolved plan, as rowsInChains() tells
     };
     PlannedRenaming planRenaming(bool resolve) const;
@@ -107,6 +108,10 @@ public:
     // one unless another is given (the command line undoes without listing).
     RenameOutcome undo(Prompter& prompter, const TranslationCatalogue& texts,
                        const QString& undoneFolder = {});
+
+    // From now on each name a renaming or an undo changes is told, as it is
+    // changed.
+    void watchRenames(RenameWatcher watcher) { m_watcher = std::move(watcher); }
 
     // From now on every renaming and undo is kept in its folder's journal, in
     // journalFolder, where the journals of earlierFolder move first: a
@@ -157,6 +162,7 @@ private:
     std::vector<std::size_t> m_journalIndex; // of each entry of the undo set
     LoadedJournal m_journalLoaded;
     bool m_journalSaved = true;
+    RenameWatcher m_watcher;
 };
 
 } // namespace tervane

@@ -431,7 +431,7 @@ private slots:
         QCOMPARE(folder.prompter.boxes.size(), 2);
         QVERIFY(folder.lastMessage().contains(u"l'annulation du renommage du fichier 'b.mp3'"_s));
         QVERIFY(folder.lastMessage().contains(
-            u"1 autres fichiers n'ont pas pu retrouver leur ancien nom :\r\n'd.mp3' (%1)"_s.arg(
+            u"Un autre fichier n'a pas pu retrouver son ancien nom :\r\n'd.mp3' (%1)"_s.arg(
                 EACCES)));
         QCOMPARE(folder.workspace.undoSet.size(), std::size_t(2));
         QCOMPARE(folder.workspace.undoSet[0].to, u"b.mp3"_s);
