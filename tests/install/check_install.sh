@@ -16,6 +16,8 @@ for file in bin/tervane bin/tervane-cli \
     share/icons/hicolor/48x48/apps/net.morvak.Tervane.png \
     share/icons/hicolor/256x256/apps/net.morvak.Tervane.png \
     share/man/man1/tervane-cli.1 \
+    share/bash-completion/completions/tervane-cli share/zsh/site-functions/_tervane-cli \
+    share/fish/vendor_completions.d/tervane-cli.fish \
     share/tervane/languages/English.lng share/tervane/languages/Deutsch.lng; do
     [ -f "$prefix/$file" ] || { echo "not installed: $file" >&2; exit 1; }
 done
