@@ -18,13 +18,14 @@ _tervane_cli()
         COMPREPLY=($(compgen -W $'0\n2\n3\n4\n5\n6\n7\n8\n9' -- "$cur"))
         return
         ;;
-    --template | --pattern)
+    --template | --pattern | --replace)
         return
         ;;
     esac
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$(printf '%s\n' --names --file-names --template --tags \
-            --width --episode --settings --pattern --numeric --yes --in-order -z --null \
+            --width --episode --settings --pattern --numeric --replace --regex --yes \
+            --in-order -z --null \
             -n --dry-run -v --verbose -h --help -V --version)" -- "$cur"))
         return
     fi
@@ -33,6 +34,7 @@ _tervane_cli()
     for ((i = 1; i < COMP_CWORD; i++)); do
         case ${COMP_WORDS[i]} in
         --names | --settings | --episode | --width | --template | --pattern) ((i++)) ;;
+        --replace) ((i += 2)) ;;
         -*) ;;
         *) ((words++)) ;;
         esac

@@ -16,6 +16,8 @@ complete -c tervane-cli -l episode -x -a 'x se' -d 'The folder name as a series 
 complete -c tervane-cli -l settings -r -F -d 'The settings file to read'
 complete -c tervane-cli -l pattern -x -d 'The files to list, such as "*.mp3;*.wma"'
 complete -c tervane-cli -l numeric -d 'List the files in numeric order'
+complete -c tervane-cli -l replace -x -d 'Replace each FROM in the names, whatever its case, by TO'
+complete -c tervane-cli -l regex -d 'FROM is a regular expression; TO may repeat its groups as \\1 to \\9'
 complete -c tervane-cli -l yes -d 'Rename even when new names are already taken'
 complete -c tervane-cli -l in-order -d 'Rename row by row, without ordering chains and swaps'
 complete -c tervane-cli -s z -l null -d 'List the names raw, each ended by a NUL'

@@ -3,6 +3,7 @@
 #include "cli/CliOutput.h"
 #include "cli/CliTextKeys.h"
 #include "cli/CliTexts.h"
+#include "naming/NamePipeline.h"
 #include "naming/TemplateFields.h"
 #include "services/AppIdentity.h"
 #include "settings/Paths.h"
@@ -33,10 +34,34 @@ QString journalFolderFor(const SpecialFolders& folders, const QString& settingsF
     return journals.isEmpty() ? earlierJournalFolderOf(settingsFile) : journals;
 }
 
-Options parseOptions(const QStringList& arguments, const TranslationCatalogue& texts,
+namespace {
+
+// --replace takes two values, which the parser cannot read: they are taken
+// out of the arguments first.
+QStringList takeReplacement(QStringList arguments, Options& o, const TranslationCatalogue& texts)
+{
+    for (qsizetype i = 1; i < arguments.size() && arguments[i] != u"--"; ++i) {
+        if (arguments[i] != u"--replace")
+            continue;
+        if (i + 2 >= arguments.size())
+            throw CliError{Usage, cliText(texts, CliKey::ReplaceValues)};
+        o.replace = true;
+        o.replaceFrom = arguments[i + 1];
+        o.replaceTo = arguments[i + 2];
+        arguments.remove(i, 3);
+        break;
+    }
+    return arguments;
+}
+
+} // namespace
+
+Options parseOptions(const QStringList& given, const TranslationCatalogue& texts,
                      const SpecialFolders& folders)
 {
     const auto text = [&texts](const QString& key) { return cliText(texts, key); };
+    Options o;
+    const QStringList arguments = takeReplacement(given, o, texts);
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption names(u"names"_s, {}, u"FILE"_s);
@@ -53,15 +78,15 @@ Options parseOptions(const QStringList& arguments, const TranslationCatalogue& t
     const QCommandLineOption nullSeparated(QStringList{u"z"_s, u"null"_s});
     const QCommandLineOption dryRun(QStringList{u"n"_s, u"dry-run"_s});
     const QCommandLineOption verbose(QStringList{u"v"_s, u"verbose"_s});
+    const QCommandLineOption regex(u"regex"_s);
     parser.addOptions({names, fileNames, templateText, tags, width, episode, settings, pattern,
-                       numeric, yes, nullSeparated, inOrder, dryRun, verbose});
+                       numeric, yes, nullSeparated, inOrder, dryRun, verbose, regex});
     if (!parser.parse(arguments))
         throw CliError{Usage, parser.errorText()};
 
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 2)
         throw CliError{Usage, text(CliKey::CommandAndFolder)};
-    Options o;
     o.command = positional[0];
     o.folder = positional[1];
     if (o.command != u"preview" && o.command != u"rename" && o.command != u"undo")
@@ -72,8 +97,9 @@ Options parseOptions(const QStringList& arguments, const TranslationCatalogue& t
                         int(parser.isSet(episode));
     if (sources > 1)
         throw CliError{Usage, text(CliKey::OneSourceOnly)};
-    if (o.command == u"undo" && (sources > 0 || parser.isSet(pattern) || parser.isSet(numeric) ||
-                                 parser.isSet(yes) || parser.isSet(width) || parser.isSet(dryRun)))
+    if (o.command == u"undo" &&
+        (sources > 0 || parser.isSet(pattern) || parser.isSet(numeric) || parser.isSet(yes) ||
+         parser.isSet(width) || parser.isSet(dryRun) || o.replace || parser.isSet(regex)))
         throw CliError{Usage, text(CliKey::UndoWithoutOptions)};
     if (o.command == u"undo" && parser.isSet(nullSeparated))
         throw CliError{Usage, text(CliKey::NullWith)};
@@ -115,6 +141,12 @@ Options parseOptions(const QStringList& arguments, const TranslationCatalogue& t
     o.nullSeparated = parser.isSet(nullSeparated);
     o.dryRun = parser.isSet(dryRun);
     o.verbose = parser.isSet(verbose);
+    o.regex = parser.isSet(regex);
+    if (o.replace && o.regex)
+        if (const QRegularExpression expression = expressionOf(o.replaceFrom);
+            !expression.isValid())
+            throw CliError{Usage, cliText(texts, CliKey::InvalidExpression,
+                                          {escaped(o.replaceFrom), expression.errorString()})};
     return o;
 }
 

@@ -27,6 +27,10 @@ struct Options {
     QString namesFile = QStringLiteral("-");
     QString templateText;
     int width = -1;
+    bool replace = false; // --replace FROM TO: the find and replace of this run
+    QString replaceFrom;
+    QString replaceTo;
+    bool regex = false; // FROM, or the stored one, is a regular expression
 };
 
 // The folder of the executable: language files and a portable settings file.

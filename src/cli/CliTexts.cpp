@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 
 namespace tervane::cli {
 
-const std::array<BuiltInText, 33> CliBuiltInTexts{{
+const std::array<BuiltInText, 35> CliBuiltInTexts{{
     {u"CLI_AIDE",
      u"Utilisation :§"
      u"  tervane-cli preview DOSSIER [SOURCE] [OPTIONS]§"
@@ -38,6 +38,11 @@ const std::array<BuiltInText, 33> CliBuiltInTexts{{
      u"  --pattern MOTIFS     les fichiers à lister, comme \"*.mp3;*.wma\" (par§"
      u"                       défaut : ceux des réglages)§"
      u"  --numeric            lister les fichiers dans l'ordre numérique§"
+     u"  --replace DE PAR     remplacer dans les noms chaque DE, sans tenir compte§"
+     u"                       de la casse, par PAR (à la place du remplacement§"
+     u"                       des réglages)§"
+     u"  --regex              DE est une expression régulière ; PAR peut reprendre§"
+     u"                       ses groupes par \\1 à \\9§"
      u"  --yes                renommer même quand des nouveaux noms sont déjà pris§"
      u"                       dans le dossier§"
      u"  --in-order           renommer ligne à ligne ; sans cette option, les noms§"
@@ -114,6 +119,8 @@ const std::array<BuiltInText, 33> CliBuiltInTexts{{
     {u"CLI_NOMS_PRIS", u"%v nouveaux noms sont déjà pris dans le dossier : %v"},
     {u"CLI_AUCUN_FICHIER", u"aucun fichier de %v ne correspond à « %v » ; voir --pattern"},
     {u"CLI_SORTIE_NON_ECRITE", u"la sortie ne peut pas être écrite : %v"},
+    {u"CLI_REPLACE_VALEURS", u"--replace prend deux valeurs : le texte cherché et son remplaçant"},
+    {u"CLI_EXPRESSION_INVALIDE", u"l'expression régulière « %v » n'est pas valide : %v"},
 }};
 
 QString settingsFileOf(const QStringList& arguments, const SpecialFolders& folders)

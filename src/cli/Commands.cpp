@@ -112,6 +112,15 @@ void PreviewCommand::listFiles()
 QStringList PreviewCommand::generateNames()
 {
     TreatmentOptions options = loadTreatmentOptions(m_context.options.settingsFile);
+    // The find and replace given for the run stands in for the stored one.
+    if (m_context.options.replace) {
+        options.replace = true;
+        options.replaceFrom = m_context.options.replaceFrom;
+        options.replaceTo = m_context.options.replaceTo;
+        options.replaceRegex = m_context.options.regex;
+    } else if (m_context.options.regex) {
+        options.replaceRegex = true;
+    }
     const qsizetype files = m_context.workspace().fileRows.size();
     options.numberingWidth = fillWidthForListing(options.numberingWidth, files);
     m_context.session.generateNames(options, sourceLines());

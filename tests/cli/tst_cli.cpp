@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cerrno>
@@ -938,6 +939,19 @@ private slots:
             << u"tervane-cli: the output cannot be written: %1\n"_s.arg(
                    QString::fromLocal8Bit(std::strerror(ENOSPC)))
             << QStringList{u"x.mp3=a.mp3"_s, u"y.mp3=b.mp3"_s};
+        QTest::newRow("find and replace, whatever the case")
+            << QStringList{u"preview"_s, u"--replace"_s, u"A"_s, u"Z"_s} << QByteArray("xa\nyb\n")
+            << 0 << u"a.mp3\txZ.mp3\nb.mp3\tyb.mp3\n"_s << QString() << untouched;
+        QTest::newRow("find and replace by an expression")
+            << QStringList{u"preview"_s, u"--regex"_s, u"--replace"_s, u"^(.)(.)$"_s, u"\\2-\\1"_s}
+            << QByteArray("xa\nyb\n") << 0 << u"a.mp3\ta-x.mp3\nb.mp3\tb-y.mp3\n"_s << QString()
+            << untouched;
+        QTest::newRow("an expression that is not valid")
+            << QStringList{u"rename"_s, u"--replace"_s, u"(x"_s, u"y"_s, u"--regex"_s}
+            << QByteArray("xa\nyb\n") << 2 << QString()
+            << u"tervane-cli: the regular expression \"(x\" is not valid: %1\n"_s.arg(
+                   QRegularExpression(u"(x"_s).errorString())
+            << untouched;
         QTest::newRow("version") << QStringList{u"-V"_s} << QByteArray() << 0
                                  << u"tervane-cli 2.4.0\n"_s << QString() << untouched;
     }

@@ -3,8 +3,11 @@
 #include "naming/Numbering.h"
 #include "text/TextHelpers.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <iterator>
+#include <optional>
 
 namespace tervane {
 
@@ -130,6 +133,43 @@ QString cleanRecord(const QString& sourceText, const TreatmentOptions& options,
     return t;
 }
 
+// The find and replace of the names, made once a run: a text found whatever
+// its case, or a regular expression (case-insensitive, Unicode) whose
+// replacement may name its groups \1 to \9. Inactive when off, empty or
+// invalid.
+class Replacement {
+public:
+    explicit Replacement(const TreatmentOptions& o)
+        : m_from(o.replace ? o.replaceFrom : QString())
+        , m_to(o.replaceTo)
+    {
+        if (o.replaceRegex && !m_from.isEmpty())
+            m_expression.emplace(expressionOf(m_from));
+    }
+
+    bool isActive() const
+    {
+        return !m_from.isEmpty() && (!m_expression || m_expression->isValid());
+    }
+    // Every match replaced; what the replacement brings that no name may
+    // hold goes.
+    void apply(QString& name) const
+    {
+        if (m_expression)
+            name.replace(*m_expression, m_to);
+        else
+            name.replace(m_from, m_to, Qt::CaseInsensitive);
+        removeForbiddenChars(name);
+        removeLoneSurrogates(name);
+        trimSpaces(name);
+    }
+
+private:
+    QString m_from;
+    QString m_to;
+    std::optional<QRegularExpression> m_expression;
+};
+
 // n, or n - 1 where n would cut a surrogate pair in two.
 qsizetype wholeCodePoints(const QString& text, qsizetype n)
 {
@@ -202,13 +242,14 @@ quint64 fingerprint(const QStringList& values)
 
 quint64 treatmentStamp(const TreatmentOptions& o)
 {
-    return fingerprint({QString::number(int(o.removeTerms)), o.termsToRemove,
-                        QString::number(int(o.removeDurations)),
-                        QString::number(int(o.removeLeadingDigits)),
-                        QString::number(int(o.removeLeadingNonAlphanumerics)),
-                        QString::number(int(o.removeCapitals)),
-                        QString::number(int(o.removeCharacters)), o.removeCharactersCount,
-                        QString::number(int(o.removeCharactersMode)), o.removeCharactersPosition});
+    return fingerprint(
+        {QString::number(int(o.removeTerms)), o.termsToRemove, QString::number(int(o.replace)),
+         o.replaceFrom, o.replaceTo, QString::number(int(o.replaceRegex)),
+         QString::number(int(o.removeDurations)), QString::number(int(o.removeLeadingDigits)),
+         QString::number(int(o.removeLeadingNonAlphanumerics)),
+         QString::number(int(o.removeCapitals)), QString::number(int(o.removeCharacters)),
+         o.removeCharactersCount, QString::number(int(o.removeCharactersMode)),
+         o.removeCharactersPosition});
 }
 
 bool cleanedIsValid(const NameRecord& record, quint64 stamp)
@@ -239,6 +280,7 @@ void treatRecords(std::vector<NameRecord>& records, const TreatmentOptions& opti
     }
 
     const qsizetype junk = options.removeLeadingNonAlphanumerics ? sharedLeadingJunk(records) : 0;
+    const Replacement replacement(options);
     const int p = positionOf(options.removeCharactersMode, options.removeCharactersPosition);
     const int k = readNumber(options.removeCharactersCount);
     for (NameRecord& record : records) {
@@ -253,6 +295,8 @@ void treatRecords(std::vector<NameRecord>& records, const TreatmentOptions& opti
                 lowerAllButFirstInPlace(name);
             if (options.removeCharacters && p != 0 && k > 0)
                 removeCharacters(name, p, k);
+            if (replacement.isActive())
+                replacement.apply(name);
             kept.junk = junk;
             kept.treated = name;
         }
@@ -292,6 +336,20 @@ QString rowText(const QString& treated, std::size_t b, const TreatmentOptions& n
 }
 
 } // namespace
+
+QRegularExpression expressionOf(const QString& pattern)
+{
+    return QRegularExpression(pattern, QRegularExpression::CaseInsensitiveOption |
+                                           QRegularExpression::UseUnicodePropertiesOption);
+}
+
+QString replacementProblem(const TreatmentOptions& options)
+{
+    if (!options.replaceRegex || options.replaceFrom.isEmpty())
+        return {};
+    const QRegularExpression expression = expressionOf(options.replaceFrom);
+    return expression.isValid() ? QString() : expression.errorString();
+}
 
 QStringList splitIntoLines(const QString& text)
 {

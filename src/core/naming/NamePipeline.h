@@ -3,6 +3,7 @@
 #include "naming/NameRecord.h"
 #include "naming/TreatmentOptions.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <vector>
 
@@ -26,6 +27,11 @@ inline bool obtainsOwnLines(NameSource source)
 {
     return static_cast<int>(source) <= static_cast<int>(NameSource::FileTitles);
 }
+
+// The regular expression of a find and replace: case-insensitive, Unicode.
+QRegularExpression expressionOf(const QString& pattern);
+// Why the find and replace cannot run (its expression's error), or nothing.
+QString replacementProblem(const TreatmentOptions& options);
 
 // Pasted text cut into lines at carriage returns only.
 QStringList splitIntoLines(const QString& text);

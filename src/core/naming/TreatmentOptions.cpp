@@ -67,6 +67,10 @@ TreatmentOptions loadTreatmentOptions(const QString& settingsFile)
     o.removeDurations = keys.flag(removeDurations, d.removeDurations);
     o.removeTerms = keys.flag(removeTerms, d.removeTerms);
     o.termsToRemove = keys.spaced(termsToRemove, d.termsToRemove);
+    o.replace = keys.flag(replace, d.replace);
+    o.replaceFrom = keys.spaced(replaceFrom, d.replaceFrom);
+    o.replaceTo = keys.spaced(replaceTo, d.replaceTo);
+    o.replaceRegex = keys.flag(replaceRegex, d.replaceRegex);
     o.removeEmptyLines = keys.flag(removeEmptyLines, d.removeEmptyLines);
     o.removeCharacters = keys.flag(removeCharacters, d.removeCharacters);
     o.removeCharactersCount = keys.text(removeCharactersCount, d.removeCharactersCount);
@@ -101,6 +105,10 @@ void saveTreatmentOptions(const QString& settingsFile, const TreatmentOptions& o
     write(removeDurations, boolText(o.removeDurations));
     write(removeTerms, boolText(o.removeTerms));
     write(termsToRemove, encodeSpaces(o.termsToRemove));
+    write(replace, boolText(o.replace));
+    write(replaceFrom, encodeSpaces(o.replaceFrom));
+    write(replaceTo, encodeSpaces(o.replaceTo));
+    write(replaceRegex, boolText(o.replaceRegex));
     write(removeEmptyLines, boolText(o.removeEmptyLines));
     write(removeCharacters, boolText(o.removeCharacters));
     write(removeCharactersCount, o.removeCharactersCount);

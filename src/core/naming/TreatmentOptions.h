@@ -14,6 +14,10 @@ struct TreatmentOptions {
     bool removeDurations = true;
     bool removeTerms = false;
     QString termsToRemove;
+    bool replace = false;
+    QString replaceFrom;
+    QString replaceTo;
+    bool replaceRegex = false; // replaceFrom is a regular expression, replaceTo may say \1..\9
     bool removeCapitals = false;
     bool removeEmptyLines = true;
     bool removeCharacters = false;

@@ -58,6 +58,10 @@ struct Link {
 // option box's width is known before the link that leaves it.
 const Link TreatmentLinks[] = {
     {u"chkSuppressionTermes"_s, u"txtSuppressionTermes"_s, 60},
+    {u"chkRemplacement"_s, u"txtRemplacementRecherche"_s, 60},
+    {u"txtRemplacementRecherche"_s, u"lblRemplacementPar"_s, 120},
+    {u"lblRemplacementPar"_s, u"txtRemplacementPar"_s, 60},
+    {u"txtRemplacementPar"_s, u"chkRemplacementExpression"_s, 120},
     {u"chkSuppressionCaractères"_s, u"txtSuppressionCaractèresNombre"_s, 60},
     {u"txtSuppressionCaractèresNombre"_s, u"lblSuppressionCaractères"_s, 120},
     {u"lblSuppressionCaractères"_s, u"picSuppressionCaractères"_s, 150},
@@ -79,6 +83,8 @@ const Link TreatmentLinks[] = {
 
 const QStringList TreatmentCheckBoxes = {
     u"chkSuppressionTermes"_s,
+    u"chkRemplacement"_s,
+    u"chkRemplacementExpression"_s,
     u"chkSuppressionChiffresDébut"_s,
     u"chkSuppressionDurées"_s,
     u"chkSuppressionMajuscules"_s,
@@ -92,7 +98,7 @@ const QStringList TreatmentCheckBoxes = {
 
 const QStringList TreatmentLabels = {
     u"lblTermesSéparateur"_s,    u"lblSuppressionCaractères"_s, u"lblNumérotationRemplissage"_s,
-    u"lblNumérotationPréfixe"_s, u"lblNumérotationSuffixe"_s,
+    u"lblNumérotationPréfixe"_s, u"lblNumérotationSuffixe"_s,   u"lblRemplacementPar"_s,
 };
 
 // The six buttons of the column share one width.
@@ -149,6 +155,7 @@ const QStringList FrameRowEnds = {
     u"chkSuppressionChiffresDébut"_s,
     u"chkSuppressionCaractèresNonAlpha"_s,
     u"chkSuppressionDurées"_s,
+    u"chkRemplacementExpression"_s,
     u"chkSuppressionMajuscules"_s,
     u"chkSuppressionLignesVides"_s,
     u"txtSuppressionCaractèresPosition"_s,

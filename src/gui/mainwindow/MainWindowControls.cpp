@@ -153,7 +153,7 @@ void MainWindowControls::createControls(QMainWindow& window)
     }
 
     optionsPanel = new OptionsPanel(client);
-    placeInTwips(optionsPanel, 0, 4750, DesignClientWidth, 5130);
+    placeInTwips(optionsPanel, 0, 4750, DesignClientWidth, 5430);
 }
 
 void MainWindowControls::createMenus(QMainWindow& window)

@@ -196,6 +196,7 @@ void MainWindow::applyStoredTreatmentSettings()
 void MainWindow::runDependentFieldHandlers()
 {
     optionsPanel->removeTermsToggled();
+    optionsPanel->replaceToggled();
     optionsPanel->removeCharactersToggled();
     optionsPanel->numberingToggled();
     optionsPanel->addStringToggled();

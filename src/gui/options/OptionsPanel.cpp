@@ -67,7 +67,7 @@ const DesignedPanelControl PanelDesign[] = {
      {7020, 180, 2200, 255}},
 
     {&Panel::treatmentsFrame, u"fraTraitements", u" Traitements à effectuer ",
-     {140, 555, 9240, 4050}},
+     {140, 555, 9240, 4350}},
     {&Panel::removeLeadingDigitsBox, u"chkSuppressionChiffresDébut",
      u"Suppression des éventuels chiffres en début de nom (ancienne numérotation des pistes)",
      {120, 300, 9000, 255}, Frame},
@@ -82,65 +82,71 @@ const DesignedPanelControl PanelDesign[] = {
     {&Panel::termsEdit, u"txtSuppressionTermes", nullptr, {2980, 1110, 3800, 285}, Frame},
     {&Panel::termsHint, u"lblTermesSéparateur", u"(séparateur : point-virgule)",
      {6900, 1155, 2200, 255}, Frame},
+    {&Panel::replaceBox, u"chkRemplacement", u"Remplacer", {120, 1440, 1300, 255}, Frame},
+    {&Panel::replaceFromEdit, u"txtRemplacementRecherche", nullptr, {1480, 1410, 2700, 285}, Frame},
+    {&Panel::replaceByLabel, u"lblRemplacementPar", u"par", {4260, 1455, 420, 255}, Frame},
+    {&Panel::replaceToEdit, u"txtRemplacementPar", nullptr, {4740, 1410, 2200, 285}, Frame},
+    {&Panel::replaceRegexBox, u"chkRemplacementExpression", u"expression régulière",
+     {7060, 1440, 2060, 255}, Frame},
     {&Panel::removeCapitalsBox, u"chkSuppressionMajuscules",
-     u"Suppression des majuscules (sauf la première)", {120, 1440, 5000, 255}, Frame},
+     u"Suppression des majuscules (sauf la première)", {120, 1740, 5000, 255}, Frame},
     {&Panel::removeEmptyLinesBox, u"chkSuppressionLignesVides", u"Suppression des lignes vides",
-     {120, 1720, 4000, 255}, Frame},
+     {120, 2020, 4000, 255}, Frame},
 
     {&Panel::removeCharactersBox, u"chkSuppressionCaractères", u"Suppression de",
-     {120, 2030, 1500, 255}, Frame},
+     {120, 2330, 1500, 255}, Frame},
     {NumberBox{&Panel::removeCharactersCountEdit}, u"txtSuppressionCaractèresNombre", u"0",
-     {1680, 2000, 360, 285}, Frame},
+     {1680, 2300, 360, 285}, Frame},
     {&Panel::removeCharactersLabel, u"lblSuppressionCaractères", u"caractère(s)",
-     {2160, 2045, 1000, 255}, Frame},
+     {2160, 2345, 1000, 255}, Frame},
     {&Panel::removeCharactersPlaceBox, u"picSuppressionCaractères", nullptr,
-     {3310, 2030, 5000, 255}, Frame,
+     {3310, 2330, 5000, 255}, Frame,
      OptionButtons<3>{&Panel::removeCharactersPlaces,
                       u"optSuppressionCaractèresPosition",
                       {u"au début", u"à la fin", u"à partir de la position"},
                       {1100, 1100, 2400}}},
     {NumberBox{&Panel::removeCharactersPositionEdit}, u"txtSuppressionCaractèresPosition", u"1",
-     {8370, 2000, 360, 285}, Frame},
+     {8370, 2300, 360, 285}, Frame},
 
     {&Panel::numberingBox, u"chkNumérotation", u"Ajout d'une numérotation automatique",
-     {120, 2340, 3600, 255}, Frame},
-    {&Panel::numberingPlaceBox, u"picNumérotationPosition", nullptr, {3780, 2340, 2400, 255},
+     {120, 2640, 3600, 255}, Frame},
+    {&Panel::numberingPlaceBox, u"picNumérotationPosition", nullptr, {3780, 2640, 2400, 255},
      Frame,
      OptionButtons<2>{
          &Panel::numberingPlaces, u"optNumérotationPosition", {u"au début", u"à la fin"},
          {1100, 1100}}},
     {&Panel::fillWidthLabel, u"lblNumérotationRemplissage", u"Remplissage (par des zéros)",
-     {400, 2655, 2400, 255}, Frame},
-    {&Panel::fillWidthList, u"cboNumérotationRemplissage", nullptr, {2860, 2610, 3800, 315},
+     {400, 2955, 2400, 255}, Frame},
+    {&Panel::fillWidthList, u"cboNumérotationRemplissage", nullptr, {2860, 2910, 3800, 315},
      Frame},
     {&Panel::numberingPrefixLabel, u"lblNumérotationPréfixe",
-     u"Préfixer la numérotation avec cette chaîne ", {400, 3005, 3500, 255}, Frame},
-    {&Panel::numberingPrefixEdit, u"txtNumérotationPréfixe", nullptr, {3960, 2960, 900, 285},
+     u"Préfixer la numérotation avec cette chaîne ", {400, 3305, 3500, 255}, Frame},
+    {&Panel::numberingPrefixEdit, u"txtNumérotationPréfixe", nullptr, {3960, 3260, 900, 285},
      Frame},
     {&Panel::numberingSuffixLabel, u"lblNumérotationSuffixe",
-     u" et/ou la suffixer avec cette chaîne ", {4920, 3005, 3000, 255}, Frame},
-    {&Panel::numberingSuffixEdit, u"txtNumérotationSuffixe", nullptr, {7980, 2960, 900, 285},
+     u" et/ou la suffixer avec cette chaîne ", {4920, 3305, 3000, 255}, Frame},
+    {&Panel::numberingSuffixEdit, u"txtNumérotationSuffixe", nullptr, {7980, 3260, 900, 285},
      Frame},
 
-    {&Panel::addStringBox, u"chkAjoutChaîne", u"Ajout de la chaîne", {120, 3350, 1800, 255},
+    {&Panel::addStringBox, u"chkAjoutChaîne", u"Ajout de la chaîne", {120, 3650, 1800, 255},
      Frame},
-    {&Panel::addStringEdit, u"txtAjoutChaîne", nullptr, {1980, 3320, 1300, 285}, Frame},
-    {&Panel::addStringPlaceBox, u"picAjoutChaîne", nullptr, {3430, 3350, 4900, 255}, Frame,
+    {&Panel::addStringEdit, u"txtAjoutChaîne", nullptr, {1980, 3620, 1300, 285}, Frame},
+    {&Panel::addStringPlaceBox, u"picAjoutChaîne", nullptr, {3430, 3650, 4900, 255}, Frame,
      OptionButtons<3>{&Panel::addStringPlaces,
                       u"optAjoutChaînePosition",
                       {u"au début", u"à la fin", u"à partir de la position"},
                       {1100, 1100, 2400}}},
     {NumberBox{&Panel::addStringPositionEdit}, u"txtAjoutChaînePosition", u"1",
-     {8390, 3320, 360, 285}, Frame},
+     {8390, 3620, 360, 285}, Frame},
 
     {&Panel::dropExtensionBox, u"chkNePasReprendreExtensionOriginale",
      u"Ne pas reprendre l'extension d'origine (le nouveau nom doit contenir l'extension)",
-     {120, 3680, 9000, 255}, Frame},
+     {120, 3980, 9000, 255}, Frame},
 
-    {&Panel::languageLabel, u"lblLangue", u"Langue", {140, 4755, 900, 255}},
-    {&Panel::languageList, u"cboLangue", nullptr, {1160, 4710, 2400, 315}},
+    {&Panel::languageLabel, u"lblLangue", u"Langue", {140, 5055, 900, 255}},
+    {&Panel::languageList, u"cboLangue", nullptr, {1160, 5010, 2400, 315}},
     {&Panel::restartHint, u"lblRequiertRedémarrage", u"(requiert un redémarrage du logiciel)",
-     {3680, 4755, 4000, 255}},
+     {3680, 5055, 4000, 255}},
 };
 // clang-format on
 
@@ -241,6 +247,10 @@ void OptionsPanel::setTreatmentOptions(const TreatmentOptions& o)
     removeDurationsBox->setChecked(o.removeDurations);
     removeTermsBox->setChecked(o.removeTerms);
     termsEdit->setText(o.termsToRemove);
+    replaceBox->setChecked(o.replace);
+    replaceFromEdit->setText(o.replaceFrom);
+    replaceToEdit->setText(o.replaceTo);
+    replaceRegexBox->setChecked(o.replaceRegex);
     removeEmptyLinesBox->setChecked(o.removeEmptyLines);
     removeCharactersBox->setChecked(o.removeCharacters);
     removeCharactersCountEdit->setText(o.removeCharactersCount);
@@ -266,6 +276,10 @@ TreatmentOptions OptionsPanel::currentTreatmentOptions() const
     o.removeDurations = removeDurationsBox->isChecked();
     o.removeTerms = removeTermsBox->isChecked();
     o.termsToRemove = termsEdit->text();
+    o.replace = replaceBox->isChecked();
+    o.replaceFrom = replaceFromEdit->text();
+    o.replaceTo = replaceToEdit->text();
+    o.replaceRegex = replaceRegexBox->isChecked();
     o.removeCapitals = removeCapitalsBox->isChecked();
     o.removeEmptyLines = removeEmptyLinesBox->isChecked();
     o.removeCharacters = removeCharactersBox->isChecked();

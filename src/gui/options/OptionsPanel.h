@@ -40,9 +40,10 @@ public:
     QString extensions() const;
     void setExtensions(const QString& patterns);
 
-    // The click handlers of the four check boxes that own dependent fields:
+    // The click handlers of the five check boxes that own dependent fields:
     // they grey or restore those fields, and report the edit.
     void removeTermsToggled();
+    void replaceToggled();
     void removeCharactersToggled();
     void numberingToggled();
     void addStringToggled();
@@ -59,6 +60,11 @@ public:
     QCheckBox* removeTermsBox = nullptr;
     QLineEdit* termsEdit = nullptr;
     QLabel* termsHint = nullptr;
+    QCheckBox* replaceBox = nullptr;
+    QLineEdit* replaceFromEdit = nullptr;
+    QLabel* replaceByLabel = nullptr;
+    QLineEdit* replaceToEdit = nullptr;
+    QCheckBox* replaceRegexBox = nullptr;
     QCheckBox* removeCapitalsBox = nullptr;
     QCheckBox* removeEmptyLinesBox = nullptr;
     QCheckBox* removeCharactersBox = nullptr;
@@ -107,6 +113,7 @@ private:
     void connectBox(QLineEdit* box);
     void edited();
     void removalPositionRule();
+    void showExpressionValidity();
     void addedPositionRule();
     void sanitise(QLineEdit* box, const QString& clean);
     bool keyPressed(QLineEdit* box, const QKeyEvent* event);

@@ -3,6 +3,7 @@
 #include "options/OptionsPanel.h"
 
 #include "i18n/TextKeys.h"
+#include "naming/NamePipeline.h"
 #include "services/Prompter.h"
 #include "text/TextHelpers.h"
 
@@ -12,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -71,6 +73,12 @@ void OptionsPanel::connectEdits()
     connect(numberingBox, &QCheckBox::toggled, this, &OptionsPanel::numberingToggled);
     connect(addStringBox, &QCheckBox::toggled, this, &OptionsPanel::addStringToggled);
     connect(termsEdit, &QLineEdit::textChanged, this, &OptionsPanel::edited);
+    connect(replaceBox, &QCheckBox::toggled, this, &OptionsPanel::replaceToggled);
+    for (QLineEdit* box : {replaceFromEdit, replaceToEdit})
+        connect(box, &QLineEdit::textChanged, this, &OptionsPanel::edited);
+    connect(replaceRegexBox, &QCheckBox::toggled, this, &OptionsPanel::edited);
+    connect(replaceFromEdit, &QLineEdit::textChanged, this, &OptionsPanel::showExpressionValidity);
+    connect(replaceRegexBox, &QCheckBox::toggled, this, &OptionsPanel::showExpressionValidity);
     connect(patternsEdit, &QLineEdit::textChanged, this, &OptionsPanel::extensionsEdited);
 
     // Option buttons only make the names again: they never mark the settings.
@@ -133,6 +141,30 @@ void OptionsPanel::removeTermsToggled()
     setControlGreyed(termsEdit, !on);
     setControlGreyed(termsHint, !on);
     edited();
+}
+
+void OptionsPanel::replaceToggled()
+{
+    const bool on = replaceBox->isChecked();
+    for (QWidget* control : std::initializer_list<QWidget*>{replaceFromEdit, replaceByLabel,
+                                                            replaceToEdit, replaceRegexBox})
+        setControlGreyed(control, !on);
+    edited();
+}
+
+// An expression that does not compile is drawn in red, Qt's reason in its
+// tool tip; the names go on without the replacement until it does.
+void OptionsPanel::showExpressionValidity()
+{
+    TreatmentOptions options;
+    options.replaceFrom = replaceFromEdit->text();
+    options.replaceRegex = replaceRegexBox->isChecked();
+    const QString problem = replacementProblem(options);
+    QPalette palette = replaceFromEdit->palette();
+    palette.setColor(QPalette::Text,
+                     problem.isEmpty() ? this->palette().color(QPalette::Text) : QColor(Qt::red));
+    replaceFromEdit->setPalette(palette);
+    replaceFromEdit->setToolTip(problem);
 }
 
 void OptionsPanel::removeCharactersToggled()

@@ -122,6 +122,33 @@ private slots:
             << QStringList{u"ACDC Live x"_s};
         QTest::newRow("digits only disappear")
             << u"Intro\r2001\rOutro"_s << names << QStringList{u"Intro"_s, u"Outro"_s};
+        const auto replacing = [&names](const QString& from, const QString& to, bool regex) {
+            return with(names, [&](TreatmentOptions& o) {
+                o.replace = true;
+                o.replaceFrom = from;
+                o.replaceTo = to;
+                o.replaceRegex = regex;
+            });
+        };
+        QTest::newRow("replace, whatever the case")
+            << u"Live at Home\rLIVE"_s << replacing(u"live"_s, u"Studio"_s, false)
+            << QStringList{u"Studio at Home"_s, u"Studio"_s};
+        QTest::newRow("replace after the other treatments")
+            << u"01 - feat. X"_s << replacing(u"feat."_s, u"ft"_s, false) << QStringList{u"ft X"_s};
+        QTest::newRow("expression with groups")
+            << u"Artist - Title"_s << replacing(u"^(.*) - (.*)$"_s, u"\\2 (\\1)"_s, true)
+            << QStringList{u"Title (Artist)"_s};
+        QTest::newRow("expression that empties a name, the line goes")
+            << u"Intro\rBonus"_s << replacing(u"^bonus$"_s, QString(), true)
+            << QStringList{u"Intro"_s};
+        QTest::newRow("invalid expression does nothing")
+            << u"Intro (x"_s << replacing(u"(x"_s, u"y"_s, true) << QStringList{u"Intro (x"_s};
+        QTest::newRow("forbidden characters brought in go")
+            << u"AC-DC"_s << replacing(u"-"_s, u"/:?"_s, false) << QStringList{u"ACDC"_s};
+        QTest::newRow("replace off") << u"Live"_s
+                                     << with(replacing(u"live"_s, u"x"_s, false),
+                                             [](TreatmentOptions& o) { o.replace = false; })
+                                     << QStringList{u"Live"_s};
         QTest::newRow("terms") << u"A live B\rX (Remix)\rLIVE"_s
                                << with(names,
                                        [](TreatmentOptions& o) {

@@ -226,7 +226,12 @@ private slots:
         o.addStringMode = InsertPosition::AtPosition;
         o.removeDurations = false;
         o.numberingWidth = 7;
+        o.replace = true;
+        o.replaceFrom = u" (\\d+) "_s;
+        o.replaceTo = u"[\\1]"_s;
+        o.replaceRegex = true;
         saveTreatmentOptions(settings(), o);
+        QCOMPARE(stored(SettingsKey::replaceFrom), u"&nbsp;(\\d+)&nbsp;"_s);
         QCOMPARE(stored(SettingsKey::numberingSuffix), u"&nbsp;-&nbsp;"_s);
         QCOMPARE(loadTreatmentOptions(settings()), o);
     }

@@ -80,6 +80,25 @@ private slots:
         p.removeTermsBox->setChecked(true);
         QVERIFY(p.termsEdit->isEnabled() && p.termsHint->isEnabled());
 
+        const std::initializer_list<QWidget*> replaceFields{p.replaceFromEdit, p.replaceToEdit,
+                                                            p.replaceRegexBox};
+        QVERIFY(std::none_of(replaceFields.begin(), replaceFields.end(),
+                             [](QWidget* field) { return field->isEnabled(); }));
+        p.replaceBox->setChecked(true);
+        QVERIFY(std::all_of(replaceFields.begin(), replaceFields.end(),
+                            [](QWidget* field) { return field->isEnabled(); }));
+        // An expression is checked as it is typed; the names wait for a valid one.
+        p.replaceRegexBox->setChecked(true);
+        p.replaceToEdit->setText(u"Track"_s);
+        p.replaceFromEdit->setText(u"^(So"_s);
+        QVERIFY(!p.replaceFromEdit->toolTip().isEmpty());
+        QCOMPARE(session.names()[1], u"Song.mp3"_s);
+        p.replaceFromEdit->setText(u"^(So)ng"_s);
+        QVERIFY(p.replaceFromEdit->toolTip().isEmpty());
+        QCOMPARE(session.names()[1], u"Track.mp3"_s);
+        p.replaceBox->setChecked(false);
+        QCOMPARE(session.names()[1], u"Song.mp3"_s);
+
         // A position box is usable only with its option at a position.
         for (auto [check, options, position] :
              {std::tuple{p.removeCharactersBox, p.removeCharactersPlaces,
