@@ -39,7 +39,7 @@ struct Session {
                 QStringLiteral("%1/track %2.mp3").arg(folder).arg(i, 5, 10, QLatin1Char('0')));
             file.open(QIODevice::WriteOnly);
         }
-        env.context().commandLine = folder;
+        env.context().folderArgument = folder;
         window = std::make_unique<MainWindow>(env.context());
         window->load();
         window->showAsLoaded();
@@ -89,6 +89,25 @@ void BM_ReapplyRun(benchmark::State& state)
     state.counters["names"] = double(window.workspace().nameRows.size());
 }
 BENCHMARK(BM_ReapplyRun)->Arg(10000)->Arg(ListSize)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// A keystroke in the find box of a regular-expression replacement: every
+// name is made again with the expression one character longer or shorter.
+void BM_ReplaceKeystroke(benchmark::State& state)
+{
+    MainWindow& window = *session(int(state.range(0))).window;
+    OptionsPanel& panel = *window.optionsPanel;
+    panel.replaceRegexBox->setChecked(true);
+    panel.replaceToEdit->setText(QStringLiteral("\\2 \\1"));
+    panel.replaceBox->setChecked(true);
+    const QString patterns[] = {QStringLiteral("^(\\w+) (\\d+)"),
+                                QStringLiteral("^(\\w+) (\\d+)$")};
+    int typed = 0;
+    for (auto _ : state)
+        panel.replaceFromEdit->setText(patterns[typed++ % 2]);
+    panel.replaceBox->setChecked(false);
+    state.counters["names"] = double(window.workspace().nameRows.size());
+}
+BENCHMARK(BM_ReplaceKeystroke)->Arg(ListSize)->Unit(benchmark::kMillisecond);
 
 // A run that changes nothing, such as after a change of the name list's view:
 // every row is taken again from the previous run.
