@@ -15,7 +15,7 @@ for file in bin/tervane bin/tervane-cli \
     share/icons/hicolor/scalable/apps/net.morvak.Tervane.svg \
     share/icons/hicolor/48x48/apps/net.morvak.Tervane.png \
     share/icons/hicolor/256x256/apps/net.morvak.Tervane.png \
-    share/man/man1/tervane-cli.1 \
+    share/man/man1/tervane.1 share/man/man1/tervane-cli.1 \
     share/tervane/languages/English.lng share/tervane/languages/Deutsch.lng; do
     [ -f "$prefix/$file" ] || { echo "not installed: $file" >&2; exit 1; }
 done
