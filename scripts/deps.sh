@@ -25,3 +25,6 @@ tervane_require_packages() {
 # libtag1-dev, pkg-config: TagLib reads the tags of music files.
 TERVANE_BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
     librsvg2-bin libtag1-dev pkg-config)
+
+# debhelper, dpkg-dev: the Debian package is built by dpkg-buildpackage from debian/.
+TERVANE_PACKAGING_PACKAGES=(debhelper dpkg-dev)

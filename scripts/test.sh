@@ -4,8 +4,10 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/deps.sh"
-# The validators of the installed launcher and catalogue entries.
-tervane_require_packages "${TERVANE_BUILD_PACKAGES[@]}" desktop-file-utils appstream
+# The validators of the installed launcher and catalogue entries, and of the
+# Debian package (lintian).
+tervane_require_packages "${TERVANE_BUILD_PACKAGES[@]}" desktop-file-utils appstream \
+    "${TERVANE_PACKAGING_PACKAGES[@]}" lintian
 
 cd "$root"
 cmake --preset asan >/dev/null

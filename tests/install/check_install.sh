@@ -15,7 +15,7 @@ for file in bin/tervane bin/tervane-cli \
     share/icons/hicolor/scalable/apps/net.morvak.Tervane.svg \
     share/icons/hicolor/48x48/apps/net.morvak.Tervane.png \
     share/icons/hicolor/256x256/apps/net.morvak.Tervane.png \
-    share/man/man1/tervane-cli.1 \
+    share/man/man1/tervane.1 share/man/man1/tervane-cli.1 \
     share/bash-completion/completions/tervane-cli share/zsh/site-functions/_tervane-cli \
     share/fish/vendor_completions.d/tervane-cli.fish \
     share/tervane/languages/English.lng share/tervane/languages/Deutsch.lng; do
@@ -30,5 +30,14 @@ if command -v appstreamcli >/dev/null; then
 fi
 
 "$prefix/bin/tervane-cli" --version | grep -qx 'tervane-cli 2.4.0'
+# The window's program answers --version and --help without a display.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/tervane" --version |
+    grep -qx 'tervane 2.4.0'
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/tervane" --help | grep -q FOLDER
+if command -v man >/dev/null; then
+    for page in tervane tervane-cli; do
+        MANPATH="$prefix/share/man" man -w "$page" >/dev/null
+    done
+fi
 LC_ALL=de_DE.UTF-8 "$prefix/bin/tervane-cli" --help --settings "$prefix/none.ini" | grep -q '^Aufruf:'
 echo "install tree complete"
