@@ -27,7 +27,7 @@ offered() {
     bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1))
              _tervane_cli; printf "%s\n" "${COMPREPLY[@]}"' _ "${files[0]}" "$@"
 }
-bash -c "source '${files[0]}'; complete -p tervane-cli" | grep -q '_tervane_cli'
+bash -c "source '${files[0]}'; complete -p tervane-cli" | grep _tervane_cli >/dev/null
 [ "$(offered tervane-cli re)" = rename ]
 [ "$(offered tervane-cli rename /tmp --dry)" = --dry-run ]
 [ "$(offered tervane-cli preview /tmp --episode s)" = se ]

@@ -29,15 +29,16 @@ if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net "$prefix/share/metainfo/net.morvak.Tervane.metainfo.xml"
 fi
 
-"$prefix/bin/tervane-cli" --version | grep -qx 'tervane-cli 2.4.0'
+# (Outputs are read whole: grep -q leaving early would break the pipe.)
+[ "$("$prefix/bin/tervane-cli" --version)" = 'tervane-cli 2.4.0' ]
 # The window's program answers --version and --help without a display.
-env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/tervane" --version |
-    grep -qx 'tervane 2.4.0'
-env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/tervane" --help | grep -q FOLDER
+headless() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
+[ "$(headless "$prefix/bin/tervane" --version)" = 'tervane 2.4.0' ]
+headless "$prefix/bin/tervane" --help | grep FOLDER >/dev/null
 if command -v man >/dev/null; then
     for page in tervane tervane-cli; do
         MANPATH="$prefix/share/man" man -w "$page" >/dev/null
     done
 fi
-LC_ALL=de_DE.UTF-8 "$prefix/bin/tervane-cli" --help --settings "$prefix/none.ini" | grep -q '^Aufruf:'
+LC_ALL=de_DE.UTF-8 "$prefix/bin/tervane-cli" --help --settings "$prefix/none.ini" | grep "^Aufruf:" >/dev/null
 echo "install tree complete"

@@ -41,7 +41,7 @@ if grep -q '^MimeType=' "$work/root/usr/share/applications/net.morvak.Tervane.de
     echo "the launcher entry claims file types" >&2
     exit 1
 fi
-"$work/root/usr/bin/tervane-cli" --version | grep -qx 'tervane-cli 2.4.0'
-env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/root/usr/bin/tervane" --version |
-    grep -qx 'tervane 2.4.0'
+[ "$("$work/root/usr/bin/tervane-cli" --version)" = 'tervane-cli 2.4.0' ]
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/root/usr/bin/tervane" --version)" = \
+    'tervane 2.4.0' ]
 echo "package $(basename "$deb") built and clean"
