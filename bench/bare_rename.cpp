@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for renaming a folder of numbered files: one renameat2 per file,
 // "<from>N.mp3" to "<to>N.mp3", nothing else (no listing, no checks).
 // Usage: bare_rename FOLDER COUNT FROM TO

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file list is rebuilt at every keystroke in the pattern box and at every
 // refresh, so the listing is measured at the largest list size against a bare
 // reading of the same folder; the numeric order runs when its box is checked.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up lookups in a language file the size of a full translation with
 // half its texts in element form: every catalogue key and a caption for every
 // control of the main window.

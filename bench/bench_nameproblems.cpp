@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The problem count runs at every refresh of the counters, so at every
 // keystroke in an option box: measured at the largest list size.
 #include "session/RenameWorkspace.h"

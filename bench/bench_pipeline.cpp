@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A re-apply run goes through every name at every keystroke in an option box,
 // and a keystroke in the pattern box lists the folder again: measured on the
 // real main window (offscreen), at 10,000, 32,767 and 100,000 files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renaming 10,000 files through the rename command (conflict analysis,
 // renaming with its undo set, reading the folder again) against a bare
 // renameat2 loop over the same files. Each iteration renames the files to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the tags of 10,000 music files (MP3, FLAC, Ogg Vorbis and MP4 in
 // turn, every field set), as a paste of the titles does: warm, and with the
 // files' data dropped from the page cache before each reading (cold). The

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A plain renaming of numbered files ("trackN.mp3" to "songN.mp3") and back,
 # process start included, by tervane-cli, perl rename, mmv (when installed)
 # and a bare renameat2 loop, on ext4 (the build's disk) and on tmpfs. Each

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a file of the core library includes a header of another layer
 # (gui, cli, app, platform), reaches outside its folder, or includes a Qt GUI
 # or widget header. The core's include path holds only src/core, so most such

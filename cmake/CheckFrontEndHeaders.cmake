@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a file of a front end (the window, the command line) includes a
 # core header that is not listed here. The front ends change the core only
 # through the session; besides it they may read the services, the value types

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks with optimisation and runs them (or the ones named).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

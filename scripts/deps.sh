@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the other scripts: installs the Debian packages the build needs
 # when some are missing (as root), or says which command to run.
 tervane_require_packages() {

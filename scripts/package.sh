@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of the program (installed under /usr) from
 # debian/, with its package of debug symbols, into build-deb/, ready for:
 #   sudo apt install ./build-deb/tervane_*.deb

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the main window for docs/screenshots: at its minimum size and
 # maximised, options panel hidden and shown, in French. The program runs from
 # a copy in a temporary folder (its settings live beside it), under a virtual

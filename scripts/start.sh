@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program and starts it, on the folder given as argument if any.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program and its tests (warnings on, AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs every test headless.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Application.h"
 
 #include "i18n/LanguageChoice.h"

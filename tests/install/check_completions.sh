@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The shell completions of tervane-cli offer every option its help names, and
 # bash completes a command and an option as a user would type them.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a temporary prefix and checks the tree a desktop
 # expects: programs, launcher entry, catalogue entry, icons, manual and
 # languages, valid where the validators are at hand; then runs the installed

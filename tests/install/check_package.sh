@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, sources and binaries, from a copy of the files git
 # tracks (as they are in the working tree, build folders left out) and checks
 # it: lintian finds no error and no warning, and the package holds both

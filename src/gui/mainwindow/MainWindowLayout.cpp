@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's geometry at the edge: controls sized to their captions,
 // the layout redone on every resize, the splitter drag, the options panel
 // shown and hidden, and the normal-state geometry the settings keep. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up and shut-down sequences of the main window: settings, language,
 // translation, stored options and geometry in, then out again.
 #include "mainwindow/MainWindow.h"

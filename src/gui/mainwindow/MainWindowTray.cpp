@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window in the notification area: minimised there when the option
 // says so and the desktop has one, brought back by a double-click or the
 // icon's menu.

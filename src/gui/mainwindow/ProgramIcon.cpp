@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/ProgramIcon.h"
 
 // The rendered sizes are built into this static library: they must be

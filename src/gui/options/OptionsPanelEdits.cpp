@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the options panel behaves while it is edited: greying, filtering of
 // the boxes, the checks on leaving a number box, and the reports of edits.
 #include "options/OptionsPanel.h"

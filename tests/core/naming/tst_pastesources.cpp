@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "naming/PasteSources.h"
 #include "naming/TemplateFields.h"
 #include "services/AppError.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "i18n/LanguageFile.h"
 #include "i18n/TranslationCatalogue.h"
 #include "naming/NamePipeline.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/NameDialog.h"
 #include "i18n/TranslationCatalogue.h"
 #include "layout/LayoutWidgets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/MainWindow.h"
 #include "options/OptionsPanel.h"
 #include "support/TestEnvironment.h"
