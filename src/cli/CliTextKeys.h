@@ -9,6 +9,7 @@ namespace tervane::cli {
 // files name them.
 namespace CliKey {
 inline const QString ChainMark = QStringLiteral("CLI_MARQUE_CHAINE");
+inline const QString TakenMark = QStringLiteral("CLI_MARQUE_PRIS");
 inline const QString CommandAndFolder = QStringLiteral("CLI_COMMANDE_ET_DOSSIER");
 inline const QString EmptyOrDoubledNames = QStringLiteral("CLI_NOMS_VIDES_OU_DOUBLES");
 inline const QString EpisodeFormat = QStringLiteral("CLI_EPISODE_FORMAT");

@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 
 namespace tervane::cli {
 
-const std::array<BuiltInText, 35> CliBuiltInTexts{{
+const std::array<BuiltInText, 36> CliBuiltInTexts{{
     {u"CLI_AIDE",
      u"Utilisation :§"
      u"  tervane-cli preview DOSSIER [SOURCE] [OPTIONS]§"
@@ -62,7 +62,8 @@ const std::array<BuiltInText, 35> CliBuiltInTexts{{
      u"  -V, --version        la version du programme§§"
      u"Les noms sont listés une ligne par fichier, le nom actuel et le nouveau nom§"
      u"séparés par une tabulation, suivis de « (enchaîné) » quand la ligne fait§"
-     u"partie d'un enchaînement ou d'un échange. Les caractères qui casseraient une ligne ou§"
+     u"partie d'un enchaînement ou d'un échange, et de « (pris) » quand le nouveau nom§"
+     u"est déjà pris dans le dossier. Les caractères qui casseraient une ligne ou§"
      u"atteindraient le terminal sont écrits en clair : \\t, \\n, \\r, \\\\ pour une§"
      u"barre oblique inverse, \\xHH pour tout autre caractère de contrôle.§§"
      u"Codes de sortie : 0 terminé, 1 une étape du renommage a échoué (les étapes§"
@@ -116,6 +117,7 @@ const std::array<BuiltInText, 35> CliBuiltInTexts{{
      u"%v fichiers gardent leur nouveau nom ; le journal les garde pour une autre annulation"},
     {u"CLI_RENOMMAGE_ANNULE", u"Renommage annulé."},
     {u"CLI_MARQUE_CHAINE", u"(enchaîné)"},
+    {u"CLI_MARQUE_PRIS", u"(pris)"},
     {u"CLI_NOM_PRIS", u"%v nouveau nom est déjà pris dans le dossier : %v"},
     {u"CLI_NOMS_PRIS", u"%v nouveaux noms sont déjà pris dans le dossier : %v"},
     {u"CLI_AUCUN_FICHIER", u"aucun fichier de %v ne correspond à « %v » ; voir --pattern"},

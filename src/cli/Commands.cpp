@@ -67,6 +67,7 @@ CommandContext::CommandContext(Options commandOptions, TranslationCatalogue cata
 {
     session.keepJournal(journalFolderFor(services.folders, options.settingsFile),
                         earlierJournalFolderOf(options.settingsFile));
+    session.setResolvesChains(!options.inOrder);
     // Told on the listing's stream, unless the listing is for programs.
     if (options.verbose)
         session.watchRenames([stream = options.nullSeparated ? streams.err : streams.out](
@@ -183,6 +184,8 @@ QStringList PreviewCommand::namesFileLines() const
 void PreviewCommand::printPlan(const QStringList& rows, const std::vector<bool>& chained) const
 {
     const QString mark = u'\t' + m_context.text(CliKey::ChainMark);
+    const QString takenMark = u'\t' + m_context.text(CliKey::TakenMark);
+    const std::vector<NameRow>& names = m_context.workspace().nameRows;
     // The whole listing is written at once: one conversion, not one a row.
     QString listing;
     listing.reserve(qsizetype(chained.size()) * 40);
@@ -196,6 +199,8 @@ void PreviewCommand::printPlan(const QStringList& rows, const std::vector<bool>&
         listing.append(escaped(from)).append(u'\t').append(escaped(to));
         if (chained[i])
             listing.append(mark);
+        if (i < names.size() && !names[i].takenBy.isEmpty())
+            listing.append(takenMark);
         listing.append(u'\n');
     }
     write(m_context.streams.out, listing);

@@ -222,10 +222,10 @@ void forEachEntry(const QString& folder, Use use)
     ::closedir(directory);
 }
 
-QStringList PosixFileSystem::listFiles(const QString& folder) const
+QStringList PosixFileSystem::listFiles(const QString& folder, QStringList* others) const
 {
     QStringList names;
-    forEachEntry(folder, [&names](const dirent& entry, int fd) {
+    forEachEntry(folder, [&names, others](const dirent& entry, int fd) {
         if (entry.d_name[0] == '.')
             return; // hidden files, and the folder itself and its parent
         bool regular = entry.d_type == DT_REG;
@@ -233,19 +233,20 @@ QStringList PosixFileSystem::listFiles(const QString& folder) const
             struct stat info {};
             regular = ::fstatat(fd, entry.d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
         }
-        if (!regular)
+        QStringList* list = regular ? &names : others;
+        if (!list)
             return;
         // A name the system cannot give back as shown (bytes that are no
         // text) is left out: renaming it could reach another file. Plain
         // ASCII always comes back as it was.
         const QLatin1StringView bytes(entry.d_name);
         if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; })) {
-            names.append(QString(bytes));
+            list->append(QString(bytes));
             return;
         }
         const QString name = QFile::decodeName(entry.d_name);
         if (QFile::encodeName(name) == entry.d_name)
-            names.append(name);
+            list->append(name);
     });
     return names;
 }

@@ -18,7 +18,8 @@ public:
     bool fileExists(const QString& path) const override;
     bool folderExists(const QString& path) const override;
     bool isRegularFile(const QString& path) const override;
-    QStringList listFiles(const QString& folder) const override;
+    using FileSystem::listFiles;
+    QStringList listFiles(const QString& folder, QStringList* others) const override;
     RenameResult renameNoReplace(const QString& folder, const QString& from,
                                  const QString& to) override;
     bool canExchangeNames(const QString& folder) const override;

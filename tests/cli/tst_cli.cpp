@@ -974,6 +974,55 @@ private slots:
         QTEST(bench.onDisk(), "onDisk");
     }
 
+    // New names held in the folder by what the renaming leaves in place
+    // (files outside the pattern, folders) are marked; names that chains and
+    // swaps free are not, unless the renaming runs row by row.
+    void takenNamesAreMarked_data()
+    {
+        QTest::addColumn<QStringList>("entries"); // a trailing "/" makes a folder
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QByteArray>("names");
+        QTest::addColumn<QString>("out");
+        const QStringList pattern{u"--pattern"_s, u"a*;b*;c*"_s};
+        QTest::newRow("a file outside the pattern")
+            << QStringList{u"a.mp3"_s, u"q.mp3"_s} << pattern << QByteArray("q")
+            << u"a.mp3\tq.mp3\t(taken)\n"_s;
+        QTest::newRow("a folder") << QStringList{u"a.mp3"_s, u"q.mp3/"_s} << pattern
+                                  << QByteArray("q") << u"a.mp3\tq.mp3\t(taken)\n"_s;
+        QTest::newRow("another Unicode form")
+            << QStringList{u"a.mp3"_s, u"Zoe\u0301.mp3"_s} << pattern << QByteArray("Zo\xc3\xa9")
+            << u"a.mp3\tZo\u00e9.mp3\t(taken)\n"_s;
+        QTest::newRow("a chain and a swap, freed")
+            << QStringList{u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s} << pattern << QByteArray("b\nc\na")
+            << u"a.mp3\tb.mp3\t(chained)\nb.mp3\tc.mp3\t(chained)\n"
+               "c.mp3\ta.mp3\t(chained)\n"_s;
+        QTest::newRow("a chain row by row")
+            << QStringList{u"a.mp3"_s, u"b.mp3"_s} << pattern + QStringList{u"--in-order"_s}
+            << QByteArray("b\nz")
+            << u"a.mp3\tb.mp3\t(chained)\t(taken)\nb.mp3\tz.mp3\t(chained)\n"_s;
+        QTest::newRow("a chain beside a name held in place")
+            << QStringList{u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s, u"q.mp3"_s} << pattern
+            << QByteArray("b\nz\nq")
+            << u"a.mp3\tb.mp3\t(chained)\t(taken)\nb.mp3\tz.mp3\t(chained)\n"
+               "c.mp3\tq.mp3\t(taken)\n"_s;
+    }
+    void takenNamesAreMarked()
+    {
+        QFETCH(QStringList, entries);
+        Workbench bench({}, "Numérotation=0\n");
+        for (const QString& entry : entries) {
+            if (entry.endsWith(u'/'))
+                QDir().mkpath(bench.folder + u'/' + entry);
+            else
+                WriteFile(bench.folder + u'/' + entry);
+        }
+        QFETCH(QStringList, options);
+        QFETCH(QByteArray, names);
+        const Result result = bench.cli(u"preview"_s, options, names);
+        QCOMPARE(result.err, QString());
+        QTEST(result.out, "out");
+    }
+
     void templateWidthMustFitTheFiles()
     {
         QStringList files;

@@ -54,10 +54,11 @@ public:
     bool fileExists(const QString& path) const override { return m_real.fileExists(path); }
     bool folderExists(const QString& path) const override { return m_real.folderExists(path); }
     bool isRegularFile(const QString& path) const override { return m_real.isRegularFile(path); }
-    QStringList listFiles(const QString& folder) const override
+    using FileSystem::listFiles;
+    QStringList listFiles(const QString& folder, QStringList* others) const override
     {
         asked();
-        return m_real.listFiles(folder);
+        return m_real.listFiles(folder, others);
     }
     RenameResult renameNoReplace(const QString& folder, const QString& from,
                                  const QString& to) override;

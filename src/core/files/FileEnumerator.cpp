@@ -150,12 +150,15 @@ void FileEnumerator::read()
         return;
     // A folder that holds the same names as at the last reading keeps their
     // order, known already.
-    QStringList read = m_fileSystem.listFiles(m_path);
-    if (read != m_read || m_path != m_readPath) {
+    QStringList others;
+    QStringList read = m_fileSystem.listFiles(m_path, &others);
+    if (read != m_read || m_path != m_readPath || others != m_others) {
         m_read = std::move(read);
+        m_others = std::move(others);
         m_readPath = m_path;
         m_sorted = m_read;
         sortAlphabetically(m_sorted);
+        ++m_readings;
     }
     filter();
 }

@@ -40,6 +40,10 @@ public:
     // folder it was read from.
     const QStringList& allNames() const { return m_read; }
     const QString& readPath() const { return m_readPath; }
+    // The names of the folder's other entries (folders...) at that reading,
+    // and how many readings found other names than the one before.
+    const QStringList& otherNames() const { return m_others; }
+    int readings() const { return m_readings; }
 
 private:
     void read();
@@ -53,6 +57,8 @@ private:
     QString m_readPath;   // the folder of the last reading,
     QStringList m_read;   // its names as read,
     QStringList m_sorted; // and in alphabetical order, patterns not applied
+    QStringList m_others;
+    int m_readings = 0;
 };
 
 // Whether name matches a wildcard pattern: "*" stands for any run of

@@ -38,6 +38,8 @@ struct NameRow {
     bool duplicate = false;
     std::size_t record = 0;
     bool nameless = false;
+    QString takenBy = {}; // the entry of the folder holding the new name, that stays
+
     QString madeFrom = {};
     quint64 madeWith = 0;
     std::size_t madeAt = 0;

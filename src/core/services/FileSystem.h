@@ -40,8 +40,11 @@ public:
     virtual bool folderExists(const QString& path) const = 0;
     // A regular file, or a link to one.
     virtual bool isRegularFile(const QString& path) const { return fileExists(path); }
-    // Bare names of the visible regular files of a folder, in no set order.
-    virtual QStringList listFiles(const QString& folder) const = 0;
+    // Bare names of the visible regular files of a folder, in no set order;
+    // the names of its other visible entries (folders, devices...) go to
+    // others, when given, from the same reading.
+    virtual QStringList listFiles(const QString& folder, QStringList* others) const = 0;
+    QStringList listFiles(const QString& folder) const { return listFiles(folder, nullptr); }
     // Renames the file from to to inside folder (bare names) without ever
     // replacing an existing file or folder. Fails, touching nothing, when
     // from is missing, to is taken by another file or a folder, either name

@@ -123,7 +123,56 @@ ListCounterState RenameSession::counterState() const
 void RenameSession::namesMade()
 {
     m_nameProblems = countNameProblems(m_workspace.nameRows);
+    markTakenNames();
     emit namesChanged();
+}
+
+void RenameSession::setResolvesChains(bool resolve)
+{
+    if (std::exchange(m_resolvesChains, resolve) != resolve)
+        namesMade();
+}
+
+namespace {
+
+// Whether the folder's file system takes two names that differ only in
+// letter case for one: asked once a reading, of one listed name.
+bool ignoresCase(const QString& folder, const QStringList& files, const FileSystem& fileSystem)
+{
+    for (const QString& name : files) {
+        QString swapped = name;
+        for (QChar& c : swapped)
+            if (c.unicode() < 0x80 && c.isLetter())
+                c = c.isUpper() ? c.toLower() : c.toUpper();
+        if (swapped != name && !files.contains(swapped))
+            return fileSystem.fileExists(folder + u'/' + swapped);
+    }
+    return false;
+}
+
+} // namespace
+
+// From the folder's last reading: no disk is read at each run of the names.
+void RenameSession::markTakenNames()
+{
+    const QString& folder = m_enumerator.readPath();
+    if (m_enumerator.readings() != m_holdersReading || folder != m_holdersFolder) {
+        const QStringList& files = m_enumerator.allNames();
+        m_holders =
+            NameHolders(files, m_enumerator.otherNames(), ignoresCase(folder, files, m_fileSystem));
+        m_holdersReading = m_enumerator.readings();
+        m_holdersFolder = folder;
+    }
+    const bool current = folder == m_workspace.listedFolder && !m_folderChanged;
+    std::vector<QString> takenBy =
+        current
+            ? namesTakenBy(m_workspace.fileRows, m_workspace.nameRows, m_holders, m_resolvesChains)
+            : std::vector<QString>(m_workspace.nameRows.size());
+    m_namesTaken = 0;
+    for (std::size_t i = 0; i < takenBy.size(); ++i) {
+        m_namesTaken += !takenBy[i].isEmpty();
+        m_workspace.nameRows[i].takenBy = std::move(takenBy[i]);
+    }
 }
 
 void RenameSession::setUndoSet(const QString& folder, std::vector<RenameStep> entries)

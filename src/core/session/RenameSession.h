@@ -3,6 +3,7 @@
 
 #include "files/FileEnumerator.h"
 #include "naming/TreatmentOptions.h"
+#include "rename/NameHolders.h"
 #include "rename/RenameCommand.h"
 #include "session/RenameWorkspace.h"
 
@@ -110,6 +111,12 @@ public:
     RenameOutcome undo(Prompter& prompter, const TranslationCatalogue& texts,
                        const QString& undoneFolder = {});
 
+    // Whether a renaming orders chains and swaps of names, which then take
+    // no name: it decides which new names count as taken (NameRow::takenBy,
+    // remade with the names, from the folder's last reading).
+    void setResolvesChains(bool resolve);
+    int namesTaken() const { return m_namesTaken; }
+
     // From now on each name a renaming or an undo changes is told, as it is
     // changed.
     void watchRenames(RenameWatcher watcher) { m_watcher = std::move(watcher); }
@@ -148,6 +155,7 @@ signals:
 private:
     void followRenames(const std::vector<RenameStep>& renames);
     void namesMade();
+    void markTakenNames();
     void setUndoSet(const QString& folder, std::vector<RenameStep> entries);
     void runEnded(const RenameCommand& command, const JournalRecorder* recorder, bool renamesMade);
     PlannedRenaming plan(bool resolve, bool readNow) const;
@@ -164,6 +172,11 @@ private:
     LoadedJournal m_journalLoaded;
     bool m_journalSaved = true;
     RenameWatcher m_watcher;
+    bool m_resolvesChains = true;
+    NameHolders m_holders;     // the folder's entries at the reading
+    int m_holdersReading = -1; // of the enumerator they were made from
+    QString m_holdersFolder;
+    int m_namesTaken = 0;
 };
 
 } // namespace tervane

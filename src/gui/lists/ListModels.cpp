@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lists/ListModels.h"
 
+#include "i18n/TranslationCatalogue.h"
+
 #include <QBrush>
 #include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
 
 namespace tervane {
 
@@ -42,7 +46,21 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const
         return row.text;
     if (role == Qt::ForegroundRole && row.duplicate)
         return QBrush(QColor(255, 0, 0));
+    if (row.takenBy.isEmpty())
+        return {};
+    if (role == Qt::ForegroundRole)
+        return QBrush(takenNameColour());
+    if (role == Qt::ToolTipRole)
+        return insertValues(m_takenTip, {row.takenBy});
     return {};
+}
+
+// Orange, darker on a light list and lighter on a dark one: another colour
+// than the red of doubled names, readable in either.
+QColor takenNameColour()
+{
+    const bool dark = QGuiApplication::palette().color(QPalette::Base).lightness() < 128;
+    return dark ? QColor(255, 165, 70) : QColor(200, 90, 0);
 }
 
 void NameListModel::refresh()
@@ -55,9 +73,7 @@ void NameListModel::refresh()
     int last = -1;
     if (count == m_shownRows) {
         for (int row = 0; row < count; ++row) {
-            const Shown& shown = m_shown[std::size_t(row)];
-            const NameRow& now = rows[std::size_t(row)];
-            if (shown.text != now.text.constData() || shown.duplicate != now.duplicate) {
+            if (m_shown[std::size_t(row)] != shownOf(rows[std::size_t(row)])) {
                 first = std::min(first, row);
                 last = row;
             }
@@ -65,13 +81,14 @@ void NameListModel::refresh()
     }
     m_shown.resize(rows.size());
     for (std::size_t row = 0; row < rows.size(); ++row)
-        m_shown[row] = {rows[row].text.constData(), rows[row].duplicate};
+        m_shown[row] = shownOf(rows[row]);
     if (count != m_shownRows) {
         beginResetModel();
         m_shownRows = count;
         endResetModel();
     } else if (last >= 0) {
-        emit dataChanged(index(first), index(last), {Qt::DisplayRole, Qt::ForegroundRole});
+        emit dataChanged(index(first), index(last),
+                         {Qt::DisplayRole, Qt::ForegroundRole, Qt::ToolTipRole});
     }
 }
 

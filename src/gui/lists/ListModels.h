@@ -5,6 +5,8 @@
 
 #include <QAbstractListModel>
 
+class QColor;
+
 namespace tervane {
 
 // The rows of fileList: the current file names of the session, shown
@@ -35,6 +37,9 @@ private:
 
 // The rows of nameList: the new names, duplicates in red, shown again
 // whenever the session makes them.
+// The colour of a new name already taken in the folder.
+QColor takenNameColour();
+
 class NameListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -54,15 +59,24 @@ public:
     // The workspace's name rows changed: one reset when their number changed
     // since the last call, else one dataChanged over the rows remade.
     void refresh();
+    // The tool tip of a new name already taken, "%v" for what holds it.
+    void setTakenTip(const QString& tip) { m_takenTip = tip; }
 
 private:
     struct Shown {
         const QChar* text = nullptr;
         bool duplicate = false;
+        bool taken = false;
+        bool operator==(const Shown&) const = default;
     };
+    static Shown shownOf(const NameRow& row)
+    {
+        return {row.text.constData(), row.duplicate, !row.takenBy.isEmpty()};
+    }
     const RenameWorkspace& m_workspace;
     int m_shownRows = 0;
     std::vector<Shown> m_shown; // what each row showed at the last refresh
+    QString m_takenTip;
 };
 
 } // namespace tervane

@@ -104,6 +104,8 @@ void MainWindow::connectHandlers()
                             minimiseToTrayAction, alwaysOnTopAction, resolvePermutationsAction})
         connect(option, &QAction::triggered, this, [this] { m_state.windowOptionsChanged = true; });
     connect(alwaysOnTopAction, &QAction::triggered, this, &MainWindow::applyAlwaysOnTop);
+    connect(resolvePermutationsAction, &QAction::toggled, &m_session,
+            &RenameSession::setResolvesChains);
     connectTray();
     connect(settingsButton, &QPushButton::clicked, this, &MainWindow::settingsClicked);
     connect(showSettingsAction, &QAction::triggered, this, &MainWindow::settingsClicked);

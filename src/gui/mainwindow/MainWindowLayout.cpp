@@ -5,6 +5,8 @@
 // rules themselves, in twips, live in layout/.
 #include "mainwindow/MainWindow.h"
 
+#include "i18n/TextKeys.h"
+#include "i18n/TranslationCatalogue.h"
 #include "layout/CaptionLayout.h"
 #include "layout/LayoutWidgets.h"
 #include "layout/Twips.h"
@@ -120,6 +122,11 @@ void MainWindow::updateListCounters(bool layoutOnly)
                                                ? palette().color(QPalette::Highlight)
                                                : QColor(255, 0, 0));
     nameCountValue->setPalette(colours);
+    const int taken = m_session.namesTaken();
+    nameCountValue->setToolTip(
+        taken == 0   ? QString()
+        : taken == 1 ? text(TextKey::OneNameTaken)
+                     : insertValues(text(TextKey::NamesTakenCount), {QString::number(taken)}));
     renameButton->setEnabled(counters.renameEnabled);
     clearNamesButton->setEnabled(counters.clearEnabled);
     undoButton->setEnabled(counters.undoEnabled);

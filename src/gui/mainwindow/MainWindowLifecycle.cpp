@@ -80,6 +80,7 @@ bool MainWindow::load()
         m_state.catalogue = buildTranslationCatalogue(m_languageFile);
         m_catalogueBuilt = true;
         translateForm(this, m_languageFile);
+        m_nameModel->setTakenTip(text(TextKey::NameTakenBy));
         if (const QString notice = text(u"TraductionIncomplète"_s); !notice.isEmpty())
             prompter.message(notice, MessageIcon::Exclamation);
         fillLanguageList();
@@ -225,6 +226,7 @@ void MainWindow::applyWindowOptions()
     minimiseToTrayAction->setChecked(m_window.minimiseToTray);
     alwaysOnTopAction->setChecked(m_window.alwaysOnTop);
     resolvePermutationsAction->setChecked(m_window.resolvePermutations);
+    m_session.setResolvesChains(m_window.resolvePermutations);
     applyAlwaysOnTop();
 }
 

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "lists/ListModels.h"
 #include "lists/PairedLists.h"
 #include "mainwindow/MainWindow.h"
 #include "options/OptionsPanel.h"
 #include "support/TestEnvironment.h"
 
+#include <QAction>
+#include <QBrush>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -74,6 +77,33 @@ class TestFilesAndNames : public QObject {
     }
 
 private slots:
+    // A new name held in the folder by a file the renaming leaves in place
+    // is drawn in its own colour, the holder named in its tool tip and the
+    // count in the counter's; one a swap frees is marked only row by row.
+    void takenNamesShownBeforeRenaming()
+    {
+        Session session({u"a.mp3"_s, u"b.mp3"_s, u"q.flac"_s, u"q.mp3"_s}, "Numérotation=0\n");
+        session.window->optionsPanel->patternsEdit->setText(u"a*;b*"_s);
+        session.drop(u"b\nq"_s);
+        const QAbstractItemModel& names = *session.window->nameList->model();
+        QCOMPARE(names.index(1, 0).data(Qt::ForegroundRole).value<QBrush>().color(),
+                 takenNameColour());
+        QCOMPARE(names.index(1, 0).data(Qt::ToolTipRole).toString(),
+                 u"Ce nom est déjà pris dans le dossier par 'q.mp3'."_s);
+        // A name held in place: the renaming runs row by row, and b.mp3 is
+        // held until b moves.
+        QCOMPARE(session.window->nameCountValue->toolTip(),
+                 u"2 nouveaux noms sont déjà pris dans le dossier."_s);
+        session.drop(u"b\na"_s);
+        session.window->resolvePermutationsAction->setChecked(true);
+        QCOMPARE(session.nameRows(), (QStringList{u"b.mp3"_s, u"a.mp3"_s}));
+        QVERIFY(!names.index(0, 0).data(Qt::ToolTipRole).isValid());
+        QCOMPARE(session.window->nameCountValue->toolTip(), QString());
+        session.window->resolvePermutationsAction->setChecked(false);
+        QCOMPARE(names.index(0, 0).data(Qt::ToolTipRole).toString(),
+                 u"Ce nom est déjà pris dans le dossier par 'b.mp3'."_s);
+    }
+
     void listsTheMatchingFiles()
     {
         Session session({u"b.MP3"_s, u"a.wma"_s, u"c.txt"_s, u"d.mp3/inside.txt"_s});

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "naming/NameRecord.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <unordered_map>
+#include <vector>
+
+namespace tervane {
+
+// The entries of a folder as one reading found them, looked up by the key
+// names are compared with: which entry holds a name, told without asking the
+// disk.
+class NameHolders {
+public:
+    NameHolders() = default;
+    // caseInsensitive: the folder's file system takes two names that differ
+    // only in letter case for one.
+    NameHolders(const QStringList& files, const QStringList& others, bool caseInsensitive);
+
+    // The entry holding name: the same name, the same in another Unicode
+    // form, or in other letter case where the file system ignores it; empty
+    // when none does.
+    QString holderOf(const QString& name) const;
+
+private:
+    QStringList m_names;
+    std::unordered_multimap<std::size_t, qsizetype> m_byKey; // key hash -> name
+    bool m_caseInsensitive = false;
+};
+
+// For each row of names beside a file, the entry of the folder that holds its
+// new name and that the renaming would find there; empty for none. A file
+// holds its own new name for nothing. Ordered (resolve), the renaming frees
+// the names that listed files leave, unless some name is held by an entry it
+// leaves in place: it then runs row by row, and every name held counts.
+std::vector<QString> namesTakenBy(const QStringList& fileRows, const std::vector<NameRow>& nameRows,
+                                  const NameHolders& holders, bool resolve);
+
+} // namespace tervane
