@@ -40,6 +40,7 @@ set(allowed_core_headers
     settings/Paths.h
     settings/SettingsLocation.h
     settings/WindowSettings.h
+    text/FileNameBytes.h
     text/NaturalSort.h
     text/TextDecoding.h
     text/TextHelpers.h

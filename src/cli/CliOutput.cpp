@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliOutput.h"
 
+#include "text/FileNameBytes.h"
 #include "text/TextHelpers.h"
 
 #include <QStringList>
@@ -13,7 +14,11 @@ namespace tervane::cli {
 
 void write(std::FILE* stream, const QString& text)
 {
-    const QByteArray bytes = text.toUtf8();
+    write(stream, text.toUtf8());
+}
+
+void write(std::FILE* stream, const QByteArray& bytes)
+{
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
 }
 
@@ -25,11 +30,17 @@ void print(std::FILE* stream, const QString& text)
 QString escaped(const QString& name)
 {
     if (std::none_of(name.begin(), name.end(),
-                     [](QChar c) { return c == u'\\' || isControlChar(c); }))
+                     [](QChar c) { return c == u'\\' || isControlChar(c) || c.isSurrogate(); }))
         return name;
     QString out;
     out.reserve(name.size());
-    for (QChar c : name) {
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name[i];
+        // A byte of a name that is not UTF-8, as the byte it is.
+        if (const int byte = foreignByteAt(name, i); byte >= 0) {
+            out += u"\\x%1"_s.arg(byte, 2, 16, QChar(u'0'));
+            continue;
+        }
         switch (c.unicode()) {
         case u'\\':
             out += u"\\\\"_s;

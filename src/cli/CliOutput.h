@@ -18,11 +18,12 @@ struct CliError {
 
 // Text written as UTF-8, as it is, or as one line.
 void write(std::FILE* stream, const QString& text);
+void write(std::FILE* stream, const QByteArray& bytes);
 void print(std::FILE* stream, const QString& text);
 
 // A name as a terminal may show it: control characters written out (\t, \n,
-// \r, \xHH) and backslashes doubled, so that a row stays one line and no
-// name can drive the terminal.
+// \r, \xHH), the bytes of a name that is not UTF-8 as \xHH, and backslashes
+// doubled, so that a row stays one line and no name can drive the terminal.
 QString escaped(const QString& name);
 
 // A message of the window's as one line: its lines joined as sentences,

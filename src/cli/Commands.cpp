@@ -10,6 +10,7 @@
 #include "services/AppError.h"
 #include "settings/GeneralSettings.h"
 #include "settings/Paths.h"
+#include "text/FileNameBytes.h"
 #include "text/TextDecoding.h"
 #include "text/TextHelpers.h"
 
@@ -186,16 +187,23 @@ void PreviewCommand::printPlan(const QStringList& rows, const std::vector<bool>&
     const QString mark = u'\t' + m_context.text(CliKey::ChainMark);
     const QString takenMark = u'\t' + m_context.text(CliKey::TakenMark);
     const std::vector<NameRow>& names = m_context.workspace().nameRows;
+    if (m_context.options.nullSeparated) {
+        // Raw, as the system holds the names: a file's own bytes.
+        QByteArray raw;
+        for (std::size_t i = 0; i < chained.size(); ++i)
+            raw.append(bytesOfFileName(m_context.workspace().fileRows.value(qsizetype(i))))
+                .append('\0')
+                .append(rows.value(qsizetype(i)).toUtf8())
+                .append('\0');
+        write(m_context.streams.out, raw);
+        return;
+    }
     // The whole listing is written at once: one conversion, not one a row.
     QString listing;
     listing.reserve(qsizetype(chained.size()) * 40);
     for (std::size_t i = 0; i < chained.size(); ++i) {
         const QString from = m_context.workspace().fileRows.value(qsizetype(i));
         const QString to = rows.value(qsizetype(i));
-        if (m_context.options.nullSeparated) {
-            listing.append(from).append(QChar(0)).append(to).append(QChar(0));
-            continue;
-        }
         listing.append(escaped(from)).append(u'\t').append(escaped(to));
         if (chained[i])
             listing.append(mark);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/PosixFileSystem.h"
 
+#include "text/FileNameBytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,7 +35,7 @@ RenameResult failure(int errorNumber)
 // it: no path is ever joined, so no name can reach another folder.
 int openFolder(const QString& folder)
 {
-    return ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return ::open(bytesOfFileName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 }
 
 class FolderHandle {
@@ -199,7 +201,7 @@ bool PosixFileSystem::fileExists(const QString& path) const
 bool PosixFileSystem::isRegularFile(const QString& path) const
 {
     struct stat info {};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
+    return ::stat(bytesOfFileName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 bool PosixFileSystem::folderExists(const QString& path) const
@@ -213,7 +215,7 @@ bool PosixFileSystem::folderExists(const QString& path) const
 template <typename Use>
 void forEachEntry(const QString& folder, Use use)
 {
-    DIR* directory = ::opendir(QFile::encodeName(folder).constData());
+    DIR* directory = ::opendir(bytesOfFileName(folder).constData());
     if (!directory)
         return;
     const int fd = ::dirfd(directory);
@@ -236,17 +238,8 @@ QStringList PosixFileSystem::listFiles(const QString& folder, QStringList* other
         QStringList* list = regular ? &names : others;
         if (!list)
             return;
-        // A name the system cannot give back as shown (bytes that are no
-        // text) is left out: renaming it could reach another file. Plain
-        // ASCII always comes back as it was.
-        const QLatin1StringView bytes(entry.d_name);
-        if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; })) {
-            list->append(QString(bytes));
-            return;
-        }
-        const QString name = QFile::decodeName(entry.d_name);
-        if (QFile::encodeName(name) == entry.d_name)
-            list->append(name);
+        // A name that is not UTF-8 keeps its bytes, to be renamed by them.
+        list->append(fileNameOfBytes(entry.d_name));
     });
     return names;
 }
@@ -322,8 +315,8 @@ RenameResult PosixFileSystem::renameNoReplace(const QString& folder, const QStri
     const FolderHandle handle(folder, folder == m_heldPath ? m_heldFolder : -1);
     if (handle.fd() < 0)
         return failure(errno);
-    const QByteArray source = QFile::encodeName(from);
-    const QByteArray target = QFile::encodeName(to);
+    const QByteArray source = bytesOfFileName(from);
+    const QByteArray target = bytesOfFileName(to);
 
     // Only the rare cases need the source's identity; a plain rename goes
     // straight to the one system call.
@@ -351,7 +344,7 @@ bool PosixFileSystem::canExchangeNames(const QString& folder) const
     // Only the file systems known to exchange names: elsewhere (FAT, network
     // shares, FUSE) cycles go through a temporary name instead.
     struct statfs info {};
-    if (::statfs(QFile::encodeName(folder).constData(), &info) != 0)
+    if (::statfs(bytesOfFileName(folder).constData(), &info) != 0)
         return false;
     switch (info.f_type) {
     case EXT4_SUPER_MAGIC: // ext2, ext3 and ext4 alike
@@ -374,8 +367,8 @@ RenameResult PosixFileSystem::exchangeNames(const QString& folder, const QString
     const FolderHandle handle(folder, folder == m_heldPath ? m_heldFolder : -1);
     if (handle.fd() < 0)
         return failure(errno);
-    if (::renameat2(handle.fd(), QFile::encodeName(a).constData(), handle.fd(),
-                    QFile::encodeName(b).constData(), RENAME_EXCHANGE) != 0)
+    if (::renameat2(handle.fd(), bytesOfFileName(a).constData(), handle.fd(),
+                    bytesOfFileName(b).constData(), RENAME_EXCHANGE) != 0)
         return failure(errno);
     return {};
 }
@@ -386,12 +379,12 @@ NameIndex<quint64> PosixFileSystem::fileIdentities(const QString& folder) const
 {
     NameIndex<quint64> identities;
     struct statfs kind {};
-    if (::statfs(QFile::encodeName(folder).constData(), &kind) != 0 ||
+    if (::statfs(bytesOfFileName(folder).constData(), &kind) != 0 ||
         kind.f_type == OVERLAYFS_SUPER_MAGIC)
         return identities;
     forEachEntry(folder, [&identities](const dirent& entry, int) {
         if (entry.d_type == DT_REG)
-            identities.emplace(QFile::decodeName(entry.d_name), quint64(entry.d_ino));
+            identities.emplace(fileNameOfBytes(entry.d_name), quint64(entry.d_ino));
     });
     return identities;
 }
@@ -405,9 +398,9 @@ quint64 PosixFileSystem::fileIdentity(const QString& path) const
     const bool inHeld =
         m_heldFolder >= 0 && slash > 0 && QStringView(path).left(slash) == m_heldPath;
     const int found =
-        inHeld ? ::fstatat(m_heldFolder, QFile::encodeName(path.mid(slash + 1)).constData(), &info,
+        inHeld ? ::fstatat(m_heldFolder, bytesOfFileName(path.mid(slash + 1)).constData(), &info,
                            AT_SYMLINK_NOFOLLOW)
-               : ::lstat(QFile::encodeName(path).constData(), &info);
+               : ::lstat(bytesOfFileName(path).constData(), &info);
     return found == 0 ? quint64(info.st_ino) : 0;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/TagLibTags.h"
 
+#include "text/FileNameBytes.h"
+
 #include <QFile>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
@@ -45,7 +47,7 @@ private:
 
 FileTags readFileTags(const QString& path)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = bytesOfFileName(path);
     // Opened read-only: by name, TagLib would open the file for writing
     // too, which tells watchers (indexers, synchronisers) it was written.
     // Opened without blocking, then checked: a pipe put at the path, even

@@ -20,6 +20,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -45,6 +46,7 @@ class TestCli : public QObject {
         int exitCode = -1;
         QString out;
         QString err;
+        QByteArray rawOut = {};
     };
 
     struct Workbench {
@@ -74,8 +76,9 @@ class TestCli : public QObject {
             process.closeWriteChannel();
             if (!process.waitForFinished(60000))
                 process.kill();
-            return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                    QString::fromUtf8(process.readAllStandardError())};
+            const QByteArray out = process.readAllStandardOutput();
+            return {process.exitCode(), QString::fromUtf8(out),
+                    QString::fromUtf8(process.readAllStandardError()), out};
         }
         // Runs a command on the folder with the bench's settings.
         Result cli(const QString& command, QStringList more = {},
@@ -846,6 +849,24 @@ private slots:
         QCOMPARE(bench.cli(u"rename"_s, {u"--file-names"_s}).exitCode, 0);
         QCOMPARE(bench.onDisk(), (QStringList{u"ab.mp3=a\rb.mp3"_s, u"e[31m.mp3=e\x1b[31m.mp3"_s,
                                               u"tx.mp3=t\tx.mp3"_s, u"z.mp3=z\\.mp3"_s}));
+    }
+
+    // Names from old disks, in Windows-1252 bytes: listed with their bytes
+    // written out, raw with -z, renamed to UTF-8 and given their bytes back.
+    void namesThatAreNotUtf8()
+    {
+        Workbench bench({}, "Numérotation=0\n");
+        const QByteArray folder = QFile::encodeName(bench.folder);
+        ::close(::open((folder + "/caf\xe9.mp3").constData(), O_CREAT | O_WRONLY, 0644));
+        const Result preview = bench.cli(u"preview"_s, {u"--file-names"_s});
+        QCOMPARE(preview.out, u"caf\\xe9.mp3\tcaf\u00e9.mp3\n"_s);
+        QCOMPARE(bench.cli(u"preview"_s, {u"--file-names"_s, u"-z"_s}).rawOut,
+                 QByteArray("caf\xe9.mp3\0caf\xc3\xa9.mp3\0", 19));
+        QCOMPARE(bench.cli(u"rename"_s, {u"--file-names"_s}).exitCode, 0);
+        QCOMPARE(QDir(bench.folder).entryList(QDir::Files), QStringList{u"caf\u00e9.mp3"_s});
+        QCOMPARE(bench.cli(u"undo"_s).exitCode, 0);
+        struct stat info {};
+        QCOMPARE(::stat((folder + "/caf\xe9.mp3").constData(), &info), 0);
     }
 
     void badInput_data()

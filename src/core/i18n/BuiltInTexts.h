@@ -10,7 +10,7 @@ struct BuiltInText {
     const char16_t* french;
 };
 
-inline constexpr std::array<BuiltInText, 57> BuiltInTexts{{
+inline constexpr std::array<BuiltInText, 58> BuiltInTexts{{
     {u"TraductionIncomplète", u""},
     {u"TXT_REGLAGES", u"R&églages"},
     {u"TXT_PISTE_NUMERO", u"Piste n°[NUM]"},
@@ -103,6 +103,7 @@ inline constexpr std::array<BuiltInText, 57> BuiltInTexts{{
     {u"MSG_JOURNAL_ABIME",
      u"Le journal d'annulation '%v' est abîmé ou tronqué : le dernier renommage de ce dossier "
      u"ne peut pas être annulé, et le journal est gardé tel quel pour examen."},
+    {u"TXT_NOM_NON_UTF8", u"nom de fichier non UTF-8"},
     {u"TXT_NOM_PRIS_PAR", u"Ce nom est déjà pris dans le dossier par '%v'."},
     {u"TXT_UN_NOM_PRIS", u"Un nouveau nom est déjà pris dans le dossier."},
     {u"TXT_NOMS_PRIS", u"%v nouveaux noms sont déjà pris dans le dossier."},

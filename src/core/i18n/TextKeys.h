@@ -33,6 +33,7 @@ inline const QString NamesTaken = QStringLiteral("MSG_CONFLITS_DETECTES");
 inline const QString NoFileListed = QStringLiteral("MSG_ERREUR_LISTE_FICHIERS_VIDE");
 inline const QString NotAFolder = QStringLiteral("MSG_PAS_UN_DOSSIER");
 inline const QString NameTakenBy = QStringLiteral("TXT_NOM_PRIS_PAR");
+inline const QString ForeignName = QStringLiteral("TXT_NOM_NON_UTF8");
 inline const QString OneNameTaken = QStringLiteral("TXT_UN_NOM_PRIS");
 inline const QString NamesTakenCount = QStringLiteral("TXT_NOMS_PRIS");
 inline const QString NotRestored = QStringLiteral("MSG_ERREUR_ANNULATION_RENOMMAGE");

@@ -2,6 +2,7 @@
 #include "naming/NamePipeline.h"
 
 #include "naming/Numbering.h"
+#include "text/FileNameBytes.h"
 #include "text/TextHelpers.h"
 
 #include <QRegularExpression>
@@ -333,7 +334,7 @@ QString rowText(const QString& treated, std::size_t b, const TreatmentOptions& n
         name.insert(addedStringIndex(name, addedAt), added);
     if (qsizetype(b) >= fileRows.size() || numbering.dropOriginalExtension)
         return name;
-    return name.append(extensionOf(fileRows[qsizetype(b)]));
+    return name.append(extensionOf(shownFileName(fileRows[qsizetype(b)])));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "services/Clipboard.h"
 #include "services/Dialogs.h"
 #include "services/Prompter.h"
+#include "text/FileNameBytes.h"
 #include "text/TextDecoding.h"
 #include "text/TextHelpers.h"
 
@@ -72,7 +73,9 @@ QStringList fileNameLines(const QStringList& fileRows)
     QStringList lines;
     lines.reserve(fileRows.size());
     for (const QString& file : fileRows)
-        lines << getBaseName(file).removeIf([](QChar c) { return isControlChar(c); });
+        lines << getBaseName(shownFileName(file)).removeIf([](QChar c) {
+            return isControlChar(c);
+        });
     return lines;
 }
 

@@ -2,6 +2,7 @@
 #include "naming/TemplateFields.h"
 
 #include "naming/Numbering.h"
+#include "text/FileNameBytes.h"
 #include "text/TextHelpers.h"
 
 namespace tervane {
@@ -36,7 +37,8 @@ QString fillTemplate(const QString& pattern, int index, int width, const QString
         if (rest.startsWith(TrackField))
             return {trackText(tags.track, width), TrackField.size()};
         if (rest.startsWith(TitleField))
-            return {tags.title.isEmpty() ? getBaseName(fileName) : tags.title, TitleField.size()};
+            return {tags.title.isEmpty() ? getBaseName(shownFileName(fileName)) : tags.title,
+                    TitleField.size()};
         if (rest.startsWith(ArtistField))
             return {tags.artist, ArtistField.size()};
         if (rest.startsWith(AlbumField))

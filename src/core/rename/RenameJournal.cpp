@@ -4,6 +4,7 @@
 #include "rename/RenameCommand.h"
 #include "services/FileSystem.h"
 #include "settings/Paths.h"
+#include "text/FileNameBytes.h"
 #include "text/TextDecoding.h"
 
 #include <QCryptographicHash>
@@ -109,8 +110,8 @@ QByteArray encoded(const QString& folder, bool completed, const std::vector<Rena
     field(completed ? CompletedState : PlannedState);
     field(QByteArray::number(qulonglong(steps.size())));
     for (const RenameStep& step : steps) {
-        field(step.from.toUtf8());
-        field(step.to.toUtf8());
+        field(bytesOfFileName(step.from));
+        field(bytesOfFileName(step.to));
         field(step.isExchange()
                   ? QByteArray::number(step.fromFile) + ' ' + QByteArray::number(step.toFile)
                   : QByteArray());
@@ -174,7 +175,7 @@ Reading decodedFirstVersion(const QByteArray& bytes, const QString& folder)
     RenameJournal::Entry& entry = reading.entry;
     entry.completed = fields[1] == CompletedState;
     for (qsizetype i = 2; i + 2 < fields.size(); i += 2)
-        entry.steps.push_back({QString::fromUtf8(fields[i]), QString::fromUtf8(fields[i + 1])});
+        entry.steps.push_back({fileNameOfBytes(fields[i]), fileNameOfBytes(fields[i + 1])});
     entry.knownDone = entry.completed ? entry.steps.size() : 0;
     entry.doneIsExact = entry.completed;
     entry.settled.assign(entry.steps.size(), false);
@@ -221,7 +222,7 @@ Reading decoded(const QByteArray& bytes, const QString& folder)
     entry.steps.reserve(std::size_t(count));
     Fields steps(QByteArrayView(bytes).sliced(headerSize + stepsAt));
     for (qulonglong i = 0; i < count; ++i) {
-        RenameStep step{QString::fromUtf8(*steps.next()), QString::fromUtf8(*steps.next())};
+        RenameStep step{fileNameOfBytes(*steps.next()), fileNameOfBytes(*steps.next())};
         if (!second) {
             const QByteArrayView identities = *steps.next();
             if (!identities.isEmpty() && !readIdentities(identities, step))

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "services/FileSystem.h"
 
+#include "text/FileNameBytes.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -27,7 +29,7 @@ bool isBareFileName(const QString& name)
     // other names need the round trip.
     const bool ascii =
         std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x80; });
-    return ascii || QFile::decodeName(QFile::encodeName(name)) == name;
+    return ascii || fileNameOfBytes(bytesOfFileName(name)) == name;
 }
 
 } // namespace tervane

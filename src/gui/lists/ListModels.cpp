@@ -2,9 +2,11 @@
 #include "lists/ListModels.h"
 
 #include "i18n/TranslationCatalogue.h"
+#include "text/FileNameBytes.h"
 
 #include <QBrush>
 #include <QColor>
+#include <QFont>
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -19,9 +21,19 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount() || index.row() >= m_workspace.fileRows.size())
         return {};
+    const QString& name = m_workspace.fileRows[index.row()];
     if (role == Qt::DisplayRole)
-        return m_workspace.fileRows[index.row()];
-    return {};
+        return shownFileName(name);
+    if (role != Qt::FontRole && role != Qt::ToolTipRole)
+        return {};
+    // A name whose bytes are not UTF-8 is shown decoded, and says so.
+    if (!hasForeignBytes(name))
+        return {};
+    if (role == Qt::ToolTipRole)
+        return m_foreignTip;
+    QFont italic;
+    italic.setItalic(true);
+    return italic;
 }
 
 void FileListModel::reload()

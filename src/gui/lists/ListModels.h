@@ -29,10 +29,13 @@ public:
 
     // The workspace's file rows were replaced.
     void reload();
+    // The tool tip of a name whose bytes are not UTF-8, shown decoded.
+    void setForeignTip(const QString& tip) { m_foreignTip = tip; }
 
 private:
     const RenameWorkspace& m_workspace;
     int m_shownRows = 0;
+    QString m_foreignTip;
 };
 
 // The rows of nameList: the new names, duplicates in red, shown again

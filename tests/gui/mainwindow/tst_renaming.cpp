@@ -9,10 +9,15 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFont>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeView>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tervane;
 
@@ -165,6 +170,27 @@ private slots:
         session.window->undoButton->click();
         QCOMPARE(session.onDisk(), (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s,
                                                 u"3.mp3=3.mp3"_s, u"4.mp3=4.mp3"_s}));
+    }
+
+    // A name in Windows-1252 bytes is shown decoded and marked; its own name
+    // pasted and renamed makes it UTF-8, and the undo gives its bytes back.
+    void nameThatIsNotUtf8()
+    {
+        Session session({u"a.mp3"_s});
+        const QByteArray folder = QFile::encodeName(session.folder());
+        ::close(::open((folder + "/Caf\xe9.mp3").constData(), O_CREAT | O_WRONLY, 0644));
+        session.window->refreshFileList(true);
+        const QModelIndex row = session.window->fileList->model()->index(1, 0);
+        QCOMPARE(row.data().toString(), u"Café.mp3"_s);
+        QVERIFY(row.data(Qt::FontRole).value<QFont>().italic());
+        QCOMPARE(row.data(Qt::ToolTipRole).toString(), u"nom de fichier non UTF-8"_s);
+        session.window->runNamePipeline(NameSource::FileNames);
+        session.window->renameButton->click();
+        QCOMPARE(QDir(session.folder()).entryList(QDir::Files),
+                 (QStringList{u"01 - a.mp3"_s, u"02 - Café.mp3"_s}));
+        session.window->undoButton->click();
+        struct stat info {};
+        QCOMPARE(::stat((folder + "/Caf\xe9.mp3").constData(), &info), 0);
     }
 
     // A header line pasted with the list and deleted: the numbers and the
