@@ -5,6 +5,7 @@
 #include "i18n/TranslationCatalogue.h"
 #include "services/FolderLock.h"
 #include "services/Prompter.h"
+#include "text/FileNameBytes.h"
 #include "text/NameKey.h"
 #include "text/NameSet.h"
 
@@ -160,7 +161,8 @@ void RenameCommand::reportFailedStep(const RenameStep& step, std::size_t row,
     setBusy(false);
     const QString message =
         insertValues(m_texts.item(TextKey::RenameFailed),
-                     {QString::number(result.errorNumber), step.from, step.to, detailOf(result)});
+                     {QString::number(result.errorNumber), shownFileName(step.from),
+                      shownFileName(step.to), detailOf(result)});
     if (row == 0) {
         m_prompter.message(message, MessageIcon::Critical);
         return;
@@ -314,9 +316,9 @@ void RenameCommand::reportUnrestored(
     constexpr std::size_t Listed = 20;
     setBusy(false);
     const auto& [first, firstResult] = failures.front();
-    QString text =
-        insertValues(m_texts.item(TextKey::NotRestored),
-                     {QString::number(firstResult.errorNumber), first.to, detailOf(firstResult)});
+    QString text = insertValues(
+        m_texts.item(TextKey::NotRestored),
+        {QString::number(firstResult.errorNumber), shownFileName(first.to), detailOf(firstResult)});
     if (failures.size() > 1) {
         text += u"\r\n\r\n"_s + (failures.size() == 2
                                      ? m_texts.item(TextKey::OtherNotRestored)
@@ -324,7 +326,7 @@ void RenameCommand::reportUnrestored(
                                                     {QString::number(failures.size() - 1)}));
         for (std::size_t i = 1; i < failures.size() && i <= Listed; ++i) {
             const auto& [entry, result] = failures[i];
-            text += u"\r\n'%1' (%2) : %3"_s.arg(entry.to)
+            text += u"\r\n'%1' (%2) : %3"_s.arg(shownFileName(entry.to))
                         .arg(result.errorNumber)
                         .arg(result.description);
         }
