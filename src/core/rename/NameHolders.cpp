@@ -5,6 +5,7 @@
 #include "text/NameSet.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace tervane {
 
@@ -13,13 +14,20 @@ NameHolders::NameHolders(const QStringList& files, const QStringList& others, bo
     , m_caseInsensitive(caseInsensitive)
 {
     m_byKey.reserve(std::size_t(m_names.size()));
-    for (qsizetype i = 0; i < m_names.size(); ++i)
-        m_byKey.emplace(nameKeyHash(m_names[i]), i);
+    m_seen.resize(std::max<std::size_t>(1024, std::bit_ceil(std::size_t(m_names.size()) * 16)));
+    for (qsizetype i = 0; i < m_names.size(); ++i) {
+        const std::size_t hash = nameKeyHash(m_names[i]);
+        m_byKey.emplace(hash, i);
+        m_seen[hash & (m_seen.size() - 1)] = true;
+    }
 }
 
 QString NameHolders::holderOf(const QString& name) const
 {
-    const auto [first, last] = m_byKey.equal_range(nameKeyHash(name));
+    const std::size_t hash = nameKeyHash(name);
+    if (m_names.isEmpty() || !m_seen[hash & (m_seen.size() - 1)])
+        return {};
+    const auto [first, last] = m_byKey.equal_range(hash);
     QString key;
     for (auto it = first; it != last; ++it) {
         const QString& held = m_names[it->second];
@@ -37,34 +45,37 @@ QString NameHolders::holderOf(const QString& name) const
     return {};
 }
 
-std::vector<QString> namesTakenBy(const QStringList& fileRows, const std::vector<NameRow>& nameRows,
-                                  const NameHolders& holders, bool resolve)
+int markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& nameRows,
+                   const NameHolders& holders, bool resolve)
 {
     const std::size_t rows = std::min(std::size_t(fileRows.size()), nameRows.size());
-    std::vector<QString> takenBy(nameRows.size());
-    bool any = false;
-    for (std::size_t i = 0; i < rows; ++i) {
-        const QString& to = nameRows[i].text;
-        const QString& from = fileRows[qsizetype(i)];
-        if (to.isEmpty() || to == from)
+    int taken = 0;
+    for (std::size_t i = 0; i < nameRows.size(); ++i) {
+        NameRow& row = nameRows[i];
+        row.takenBy.clear();
+        const QString& to = row.text;
+        if (i >= rows || to.isEmpty() || to == fileRows[qsizetype(i)])
             continue;
-        if (QString holder = holders.holderOf(to); !holder.isEmpty() && holder != from) {
-            takenBy[i] = std::move(holder);
-            any = true;
+        if (QString holder = holders.holderOf(to);
+            !holder.isEmpty() && holder != fileRows[qsizetype(i)]) {
+            row.takenBy = std::move(holder);
+            ++taken;
         }
     }
-    if (!resolve || !any)
-        return takenBy;
+    if (!resolve || taken == 0)
+        return taken;
     NameSet leaving;
     for (std::size_t i = 0; i < rows; ++i)
         if (nameRows[i].text != fileRows[qsizetype(i)])
             leaving.insert(fileRows[qsizetype(i)]);
-    const bool heldInPlace = std::any_of(takenBy.begin(), takenBy.end(), [&](const QString& h) {
-        return !h.isEmpty() && !leaving.count(h);
+    const bool heldInPlace = std::any_of(nameRows.begin(), nameRows.end(), [&](const NameRow& r) {
+        return !r.takenBy.isEmpty() && !leaving.count(r.takenBy);
     });
-    if (!heldInPlace)
-        std::fill(takenBy.begin(), takenBy.end(), QString());
-    return takenBy;
+    if (heldInPlace)
+        return taken;
+    for (NameRow& row : nameRows)
+        row.takenBy.clear();
+    return 0;
 }
 
 } // namespace tervane

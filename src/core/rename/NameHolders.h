@@ -29,15 +29,17 @@ public:
 private:
     QStringList m_names;
     std::unordered_multimap<std::size_t, qsizetype> m_byKey; // key hash -> name
+    std::vector<bool> m_seen; // a bit a key hash: most names are not held at all
     bool m_caseInsensitive = false;
 };
 
-// For each row of names beside a file, the entry of the folder that holds its
-// new name and that the renaming would find there; empty for none. A file
-// holds its own new name for nothing. Ordered (resolve), the renaming frees
-// the names that listed files leave, unless some name is held by an entry it
-// leaves in place: it then runs row by row, and every name held counts.
-std::vector<QString> namesTakenBy(const QStringList& fileRows, const std::vector<NameRow>& nameRows,
-                                  const NameHolders& holders, bool resolve);
+// Sets each row's takenBy: the entry of the folder that holds its new name
+// and that the renaming would find there; empty for none. A file holds its
+// own new name for nothing. Ordered (resolve), the renaming frees the names
+// that listed files leave, unless some name is held by an entry it leaves in
+// place: it then runs row by row, and every name held counts. Returns how
+// many rows are taken.
+int markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& nameRows,
+                   const NameHolders& holders, bool resolve);
 
 } // namespace tervane

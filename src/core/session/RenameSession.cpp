@@ -163,16 +163,10 @@ void RenameSession::markTakenNames()
         m_holdersReading = m_enumerator.readings();
         m_holdersFolder = folder;
     }
+    // Rows that follow a renaming wait for the next reading.
     const bool current = folder == m_workspace.listedFolder && !m_folderChanged;
-    std::vector<QString> takenBy =
-        current
-            ? namesTakenBy(m_workspace.fileRows, m_workspace.nameRows, m_holders, m_resolvesChains)
-            : std::vector<QString>(m_workspace.nameRows.size());
-    m_namesTaken = 0;
-    for (std::size_t i = 0; i < takenBy.size(); ++i) {
-        m_namesTaken += !takenBy[i].isEmpty();
-        m_workspace.nameRows[i].takenBy = std::move(takenBy[i]);
-    }
+    m_namesTaken = markNamesTaken(current ? m_workspace.fileRows : QStringList(),
+                                  m_workspace.nameRows, m_holders, m_resolvesChains);
 }
 
 void RenameSession::setUndoSet(const QString& folder, std::vector<RenameStep> entries)

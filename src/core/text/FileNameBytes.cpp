@@ -48,6 +48,11 @@ int foreignByteAt(QStringView name, qsizetype i)
 
 bool hasForeignBytes(QStringView name)
 {
+    // Every name of every row is asked at each run of the names: the common
+    // answer comes from one pass over the code units.
+    const auto mayBeByte = [](QChar c) { return (c.unicode() & 0xFF80) == 0xDC80; };
+    if (std::none_of(name.begin(), name.end(), mayBeByte))
+        return false;
     for (qsizetype i = 0; i < name.size(); ++i)
         if (foreignByteAt(name, i) >= 0)
             return true;
