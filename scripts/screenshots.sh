@@ -50,8 +50,8 @@ shoot() {
     local program=$! window
     window=$(window_named 'Tervane v')
     if [ "$3" = shown ]; then
-        # The Options menu, then its last item: show the settings.
-        xdotool windowactivate --sync "$window" key alt+o sleep 0.3 key Up Return
+        # The Options menu, then its last item but one: show the settings.
+        xdotool windowactivate --sync "$window" key alt+o sleep 0.3 key Up Up Return
         sleep 1
     fi
     import -frame -window "$window" "$out/$1.png"
