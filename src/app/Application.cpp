@@ -53,8 +53,8 @@ void answerInformationOptions(int argc, char** argv)
         const std::string_view argument = argv[i];
         if (argument == "--")
             return;
-        if (argument == "-h" || argument == "-?" || argument.starts_with("--help") ||
-            argument == "-v" || argument == "--version") {
+        if (argument == "-h" || argument.starts_with("--help") || argument == "-v" ||
+            argument == "--version") {
             QCoreApplication information(argc, argv);
             QCommandLineParser parser;
             describeArguments(parser);

@@ -6,10 +6,15 @@
 
 #include <QCoreApplication>
 
+#include <csignal>
+
 // The command line on the system's own services.
 int main(int argc, char** argv)
 {
     using namespace tervane;
+    // A reader that goes away (| head) is a failed write, said at the end,
+    // not a death halfway through a renaming.
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tervane-cli"));
     PosixFileSystem fileSystem;

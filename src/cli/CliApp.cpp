@@ -51,8 +51,12 @@ int runCommand(Options options, TranslationCatalogue texts, const CliServices& s
     FileSystem& fileSystem = services.fileSystem;
     CommandContext context(std::move(options), std::move(texts), services, streams);
     const QString& command = context.options.command;
-    if (command == u"preview" || context.options.dryRun)
+    if (command == u"preview")
         return PreviewCommand(context).run();
+    // A dry run plans, and refuses, as the renaming would; without the lock,
+    // as it changes nothing.
+    if (context.options.dryRun)
+        return RenameFilesCommand(context).run();
     const FolderLock lock(fileSystem, context.options.folder);
     if (!lock.isLocked())
         throw CliError{Refused, lock.refusal(context.texts, escaped(context.options.folder))};

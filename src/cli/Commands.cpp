@@ -278,6 +278,8 @@ int RenameFilesCommand::renameFiles(const RenameSession::PlannedRenaming& planne
                                           CliKey::NamesTaken, {taken.join(u", "_s)}) +
                                     u' ' + m_context.text(CliKey::YesRenamesAnyway)};
     }
+    if (m_context.options.dryRun)
+        return Done;
     // The conflicts were counted and, with --yes, accepted: the run does not
     // count them again.
     const RenameOutcome outcome =

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
@@ -192,10 +191,11 @@ FolderLockResult lockRefused(int errorNumber)
 
 } // namespace
 
+// By the names' own bytes, as they were listed (links followed).
 bool PosixFileSystem::fileExists(const QString& path) const
 {
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
+    struct stat info {};
+    return ::stat(bytesOfFileName(path).constData(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
 bool PosixFileSystem::isRegularFile(const QString& path) const
@@ -206,7 +206,9 @@ bool PosixFileSystem::isRegularFile(const QString& path) const
 
 bool PosixFileSystem::folderExists(const QString& path) const
 {
-    return !path.isEmpty() && QFileInfo(path).isDir();
+    struct stat info {};
+    return !path.isEmpty() && ::stat(bytesOfFileName(path).constData(), &info) == 0 &&
+           S_ISDIR(info.st_mode);
 }
 
 // Calls use(entry, folder's descriptor) for each entry the folder holds, with

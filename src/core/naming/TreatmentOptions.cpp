@@ -41,6 +41,15 @@ private:
     QString m_file;
 };
 
+// The reading of a value drops one pair of quotes around it: a text that is
+// so quoted itself ('live', an expression "(.*)") gets a pair to lose.
+QString withQuotesKept(const QString& text)
+{
+    const bool quoted = text.size() >= 2 && (text.front() == u'"' || text.front() == u'\'') &&
+                        text.back() == text.front();
+    return quoted ? u'"' + text + u'"' : text;
+}
+
 QString modeText(InsertPosition mode)
 {
     return QString::number(static_cast<int>(mode));
@@ -107,8 +116,8 @@ void saveTreatmentOptions(const QString& settingsFile, const TreatmentOptions& o
     write(removeTerms, boolText(o.removeTerms));
     write(termsToRemove, encodeSpaces(o.termsToRemove));
     write(replace, boolText(o.replace));
-    write(replaceFrom, encodeSpaces(o.replaceFrom));
-    write(replaceTo, encodeSpaces(o.replaceTo));
+    write(replaceFrom, withQuotesKept(encodeSpaces(o.replaceFrom)));
+    write(replaceTo, withQuotesKept(encodeSpaces(o.replaceTo)));
     write(replaceRegex, boolText(o.replaceRegex));
     write(removeEmptyLines, boolText(o.removeEmptyLines));
     write(removeCharacters, boolText(o.removeCharacters));

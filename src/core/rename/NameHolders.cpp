@@ -11,6 +11,7 @@ namespace tervane {
 
 NameHolders::NameHolders(const QStringList& files, const QStringList& others, bool caseInsensitive)
     : m_names(files + others)
+    , m_files(files.size())
     , m_caseInsensitive(caseInsensitive)
 {
     m_byKey.reserve(std::size_t(m_names.size()));
@@ -45,6 +46,14 @@ QString NameHolders::holderOf(const QString& name) const
     return {};
 }
 
+bool NameHolders::isFile(const QString& holder) const
+{
+    const auto [first, last] = m_byKey.equal_range(nameKeyHash(holder));
+    return std::any_of(first, last, [&](const auto& entry) {
+        return entry.second < m_files && m_names[entry.second] == holder;
+    });
+}
+
 int markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& nameRows,
                    const NameHolders& holders, bool resolve)
 {
@@ -69,13 +78,21 @@ int markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& nameRows,
         if (nameRows[i].text != fileRows[qsizetype(i)])
             leaving.insert(fileRows[qsizetype(i)]);
     const bool heldInPlace = std::any_of(nameRows.begin(), nameRows.end(), [&](const NameRow& r) {
-        return !r.takenBy.isEmpty() && !leaving.count(r.takenBy);
+        return !r.takenBy.isEmpty() && !leaving.count(r.takenBy) && holders.isFile(r.takenBy);
     });
     if (heldInPlace)
         return taken;
-    for (NameRow& row : nameRows)
-        row.takenBy.clear();
-    return 0;
+    // Ordered: only names held by what no step moves stay taken.
+    taken = 0;
+    for (NameRow& row : nameRows) {
+        if (row.takenBy.isEmpty())
+            continue;
+        if (leaving.count(row.takenBy))
+            row.takenBy.clear();
+        else
+            ++taken;
+    }
+    return taken;
 }
 
 } // namespace tervane

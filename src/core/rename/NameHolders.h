@@ -25,9 +25,12 @@ public:
     // form, or in other letter case where the file system ignores it; empty
     // when none does.
     QString holderOf(const QString& name) const;
+    // Whether a holder is a file; folders and other entries are not.
+    bool isFile(const QString& holder) const;
 
 private:
-    QStringList m_names;
+    QStringList m_names; // the files first
+    qsizetype m_files = 0;
     std::unordered_multimap<std::size_t, qsizetype> m_byKey; // key hash -> name
     std::vector<bool> m_seen; // a bit a key hash: most names are not held at all
     bool m_caseInsensitive = false;
@@ -37,8 +40,9 @@ private:
 // and that the renaming would find there; empty for none. A file holds its
 // own new name for nothing. Ordered (resolve), the renaming frees the names
 // that listed files leave, unless some name is held by an entry it leaves in
-// place: it then runs row by row, and every name held counts. Returns how
-// many rows are taken.
+// place: it then runs row by row, and every name held counts. A folder
+// holding a name stops only its own step, which then fails; it is marked all
+// the same. Returns how many rows are taken.
 int markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& nameRows,
                    const NameHolders& holders, bool resolve);
 

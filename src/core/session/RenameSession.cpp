@@ -54,8 +54,19 @@ void RenameSession::listFiles(bool readAgain, bool numeric)
     // time its files are renamed; its renaming is the one to undo, files or not.
     if (!m_enumerator.path().isEmpty())
         m_workspace.listedFolder = canonicalFolder(m_enumerator.path());
+    m_listedReading = m_enumerator.readPath();
     m_filesListed = true;
     emit filesChanged();
+    // The names already made are taken or free by this reading.
+    marksChanged();
+}
+
+void RenameSession::marksChanged()
+{
+    const int before = m_namesTaken;
+    markTakenNames();
+    if (before != 0 || m_namesTaken != 0)
+        emit namesChanged();
 }
 
 void RenameSession::generateNames(const TreatmentOptions& options,
@@ -164,7 +175,7 @@ void RenameSession::markTakenNames()
         m_holdersFolder = folder;
     }
     // Rows that follow a renaming wait for the next reading.
-    const bool current = folder == m_workspace.listedFolder && !m_folderChanged;
+    const bool current = folder == m_listedReading && !m_folderChanged;
     m_namesTaken = markNamesTaken(current ? m_workspace.fileRows : QStringList(),
                                   m_workspace.nameRows, m_holders, m_resolvesChains);
 }
@@ -390,6 +401,7 @@ void RenameSession::followRenames(const std::vector<RenameStep>& renames)
     }
     m_filesListed = true;
     emit filesChanged();
+    marksChanged(); // none until the folder is read again
 }
 
 } // namespace tervane

@@ -156,6 +156,7 @@ private:
     void followRenames(const std::vector<RenameStep>& renames);
     void namesMade();
     void markTakenNames();
+    void marksChanged();
     void setUndoSet(const QString& folder, std::vector<RenameStep> entries);
     void runEnded(const RenameCommand& command, const JournalRecorder* recorder, bool renamesMade);
     PlannedRenaming plan(bool resolve, bool readNow) const;
@@ -176,6 +177,7 @@ private:
     NameHolders m_holders;     // the folder's entries at the reading
     int m_holdersReading = -1; // of the enumerator they were made from
     QString m_holdersFolder;
+    QString m_listedReading; // the folder as read for the file rows
     int m_namesTaken = 0;
 };
 

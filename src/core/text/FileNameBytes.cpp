@@ -24,7 +24,9 @@ QString fileNameOfBytes(QByteArrayView bytes)
 {
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // A leading byte order mark is part of the name, not to be dropped.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString name = utf8(bytes);
     if (!utf8.hasError())
         return name;

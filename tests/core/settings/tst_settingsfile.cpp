@@ -229,7 +229,7 @@ private slots:
         o.numberingWidth = 7;
         o.replace = true;
         o.replaceFrom = u" (\\d+) "_s;
-        o.replaceTo = u"[\\1]"_s;
+        o.replaceTo = u"'\\1'"_s;
         o.replaceRegex = true;
         saveTreatmentOptions(settings(), o);
         QCOMPARE(stored(SettingsKey::replaceFrom), u"&nbsp;(\\d+)&nbsp;"_s);

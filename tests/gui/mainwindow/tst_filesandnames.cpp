@@ -30,7 +30,9 @@ class TestFilesAndNames : public QObject {
         TestEnvironment env;
         std::unique_ptr<MainWindow> window;
 
-        explicit Session(const QStringList& files, const QByteArray& settings = {})
+        // Opened on the folder, or through a link of that name to it.
+        explicit Session(const QStringList& files, const QByteArray& settings = {},
+                         const QString& link = {})
         {
             for (const QString& file : files)
                 WriteFile(folder() + u'/' + file);
@@ -38,6 +40,8 @@ class TestFilesAndNames : public QObject {
             if (!settings.isEmpty())
                 WriteFile(env.settingsFile(), "[Config]\n" + settings);
             env.context().folderArgument = folder();
+            if (!link.isEmpty() && QFile::link(folder(), env.path(link)))
+                env.context().folderArgument = env.path(link);
             window = std::make_unique<MainWindow>(env.context());
             if (!window->load())
                 qFatal("start-up failed");
@@ -82,7 +86,8 @@ private slots:
     // count in the counter's; one a swap frees is marked only row by row.
     void takenNamesShownBeforeRenaming()
     {
-        Session session({u"a.mp3"_s, u"b.mp3"_s, u"q.flac"_s, u"q.mp3"_s}, "Numérotation=0\n");
+        Session session({u"a.mp3"_s, u"b.mp3"_s, u"q.flac"_s, u"q.mp3"_s}, "Numérotation=0\n",
+                        u"through a link"_s);
         session.window->optionsPanel->patternsEdit->setText(u"a*;b*"_s);
         session.drop(u"b\nq"_s);
         const QAbstractItemModel& names = *session.window->nameList->model();
@@ -94,6 +99,10 @@ private slots:
         // held until b moves.
         QCOMPARE(session.window->nameCountValue->toolTip(),
                  u"2 nouveaux noms sont déjà pris dans le dossier."_s);
+        // The holder gone, a reading of the folder frees the name.
+        QFile::remove(session.folder() + u"/q.mp3"_s);
+        session.window->refreshFileList(true);
+        QVERIFY(!names.index(1, 0).data(Qt::ToolTipRole).isValid());
         session.drop(u"b\na"_s);
         session.window->resolvePermutationsAction->setChecked(true);
         QCOMPARE(session.nameRows(), (QStringList{u"b.mp3"_s, u"a.mp3"_s}));
