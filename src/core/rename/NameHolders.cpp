@@ -54,25 +54,28 @@ bool NameHolders::isFile(const QString& holder) const
     });
 }
 
-int markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& nameRows,
-                   const NameHolders& holders, bool resolve)
+MarkedNames markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& nameRows,
+                           const NameHolders& holders, bool resolve)
 {
     const std::size_t rows = std::min(std::size_t(fileRows.size()), nameRows.size());
     int taken = 0;
+    bool anyHeld = false;
     for (std::size_t i = 0; i < nameRows.size(); ++i) {
         NameRow& row = nameRows[i];
         row.takenBy.clear();
-        const QString& to = row.text;
-        if (i >= rows || to.isEmpty() || to == fileRows[qsizetype(i)])
+        if (row.text.isEmpty())
             continue;
-        if (QString holder = holders.holderOf(to);
-            !holder.isEmpty() && holder != fileRows[qsizetype(i)]) {
+        QString holder = holders.holderOf(row.text);
+        if (holder.isEmpty())
+            continue;
+        anyHeld = true;
+        if (i < rows && holder != fileRows[qsizetype(i)]) {
             row.takenBy = std::move(holder);
             ++taken;
         }
     }
     if (!resolve || taken == 0)
-        return taken;
+        return {taken, anyHeld};
     NameSet leaving;
     for (std::size_t i = 0; i < rows; ++i)
         if (nameRows[i].text != fileRows[qsizetype(i)])
@@ -81,7 +84,7 @@ int markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& nameRows,
         return !r.takenBy.isEmpty() && !leaving.count(r.takenBy) && holders.isFile(r.takenBy);
     });
     if (heldInPlace)
-        return taken;
+        return {taken, anyHeld};
     // Ordered: only names held by what no step moves stay taken.
     taken = 0;
     for (NameRow& row : nameRows) {
@@ -92,7 +95,7 @@ int markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& nameRows,
         else
             ++taken;
     }
-    return taken;
+    return {taken, anyHeld};
 }
 
 } // namespace tervane

@@ -42,8 +42,12 @@ private:
 // that listed files leave, unless some name is held by an entry it leaves in
 // place: it then runs row by row, and every name held counts. A folder
 // holding a name stops only its own step, which then fails; it is marked all
-// the same. Returns how many rows are taken.
-int markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& nameRows,
-                   const NameHolders& holders, bool resolve);
+// the same.
+struct MarkedNames {
+    int taken = 0;        // rows marked
+    bool anyHeld = false; // some new name is held, by its own file or another entry
+};
+MarkedNames markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& nameRows,
+                           const NameHolders& holders, bool resolve);
 
 } // namespace tervane

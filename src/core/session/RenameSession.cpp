@@ -61,8 +61,14 @@ void RenameSession::listFiles(bool readAgain, bool numeric)
     marksChanged();
 }
 
+// After a listing or a renaming: the names are the same, only the files
+// beside them may have changed. Where no entry of that reading holds any of
+// the names, none can be taken whatever the files: nothing to do.
 void RenameSession::marksChanged()
 {
+    if (m_namesTaken == 0 && !m_anyNameHeld && m_markedNames == m_namesMade &&
+        m_holdersReading == m_enumerator.readings() && m_holdersFolder == m_enumerator.readPath())
+        return;
     const int before = m_namesTaken;
     markTakenNames();
     if (before != 0 || m_namesTaken != 0)
@@ -134,6 +140,7 @@ ListCounterState RenameSession::counterState() const
 void RenameSession::namesMade()
 {
     m_nameProblems = countNameProblems(m_workspace.nameRows);
+    ++m_namesMade;
     markTakenNames();
     emit namesChanged();
 }
@@ -176,8 +183,11 @@ void RenameSession::markTakenNames()
     }
     // Rows that follow a renaming wait for the next reading.
     const bool current = folder == m_listedReading && !m_folderChanged;
-    m_namesTaken = markNamesTaken(current ? m_workspace.fileRows : QStringList(),
-                                  m_workspace.nameRows, m_holders, m_resolvesChains);
+    const MarkedNames marked = markNamesTaken(current ? m_workspace.fileRows : QStringList(),
+                                              m_workspace.nameRows, m_holders, m_resolvesChains);
+    m_namesTaken = marked.taken;
+    m_anyNameHeld = marked.anyHeld;
+    m_markedNames = m_namesMade;
 }
 
 void RenameSession::setUndoSet(const QString& folder, std::vector<RenameStep> entries)

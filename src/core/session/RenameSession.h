@@ -178,6 +178,9 @@ private:
     int m_holdersReading = -1; // of the enumerator they were made from
     QString m_holdersFolder;
     QString m_listedReading; // the folder as read for the file rows
+    int m_namesMade = 0;     // runs and edits of the names
+    int m_markedNames = -1;  // the one marked last
+    bool m_anyNameHeld = false;
     int m_namesTaken = 0;
 };
 
