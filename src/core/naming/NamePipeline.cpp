@@ -415,6 +415,7 @@ std::vector<NameRow> generateNameRows(std::vector<NameRecord>& records,
         const QString& treated = records[row.record].treated.treated;
         if (b < previous.size() && rowIsUnchanged(previous[b], b, treated, stamp)) {
             row.text = previous[b].text;
+            row.keyHash = previous[b].keyHash;
         } else {
             row.text = rowText(treated, b, numbering, addedAt, added, fileRows);
         }

@@ -38,7 +38,8 @@ struct NameRow {
     bool duplicate = false;
     std::size_t record = 0;
     bool nameless = false;
-    QString takenBy = {}; // the entry of the folder holding the new name, that stays
+    QString takenBy = {};    // the entry of the folder holding the new name, that stays
+    std::size_t keyHash = 0; // rowKeyHash(text) once asked (0: not yet), kept with the text
 
     QString madeFrom = {};
     quint64 madeWith = 0;

@@ -9,6 +9,12 @@
 
 namespace tervane {
 
+// The key hash as rows keep it: never 0, which a row keeps for "not yet".
+std::size_t rowKeyHash(const QString& name)
+{
+    return nameKeyHash(name) | 1;
+}
+
 NameHolders::NameHolders(const QStringList& files, const QStringList& others, bool caseInsensitive)
     : m_names(files + others)
     , m_files(files.size())
@@ -17,7 +23,7 @@ NameHolders::NameHolders(const QStringList& files, const QStringList& others, bo
     m_byKey.reserve(std::size_t(m_names.size()));
     m_seen.resize(std::max<std::size_t>(1024, std::bit_ceil(std::size_t(m_names.size()) * 16)));
     for (qsizetype i = 0; i < m_names.size(); ++i) {
-        const std::size_t hash = nameKeyHash(m_names[i]);
+        const std::size_t hash = rowKeyHash(m_names[i]);
         m_byKey.emplace(hash, i);
         m_seen[hash & (m_seen.size() - 1)] = true;
     }
@@ -25,7 +31,11 @@ NameHolders::NameHolders(const QStringList& files, const QStringList& others, bo
 
 QString NameHolders::holderOf(const QString& name) const
 {
-    const std::size_t hash = nameKeyHash(name);
+    return holderOf(name, rowKeyHash(name));
+}
+
+QString NameHolders::holderOf(const QString& name, std::size_t hash) const
+{
     if (m_names.isEmpty() || !m_seen[hash & (m_seen.size() - 1)])
         return {};
     const auto [first, last] = m_byKey.equal_range(hash);
@@ -48,7 +58,7 @@ QString NameHolders::holderOf(const QString& name) const
 
 bool NameHolders::isFile(const QString& holder) const
 {
-    const auto [first, last] = m_byKey.equal_range(nameKeyHash(holder));
+    const auto [first, last] = m_byKey.equal_range(rowKeyHash(holder));
     return std::any_of(first, last, [&](const auto& entry) {
         return entry.second < m_files && m_names[entry.second] == holder;
     });
@@ -65,7 +75,10 @@ MarkedNames markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& na
         row.takenBy.clear();
         if (row.text.isEmpty())
             continue;
-        QString holder = holders.holderOf(row.text);
+        // A row kept from the last run keeps its hash.
+        if (row.keyHash == 0)
+            row.keyHash = rowKeyHash(row.text);
+        QString holder = holders.holderOf(row.text, row.keyHash);
         if (holder.isEmpty())
             continue;
         anyHeld = true;

@@ -14,6 +14,9 @@ namespace tervane {
 // The entries of a folder as one reading found them, looked up by the key
 // names are compared with: which entry holds a name, told without asking the
 // disk.
+// The hash of a name's key as name rows keep it (never 0).
+std::size_t rowKeyHash(const QString& name);
+
 class NameHolders {
 public:
     NameHolders() = default;
@@ -25,6 +28,8 @@ public:
     // form, or in other letter case where the file system ignores it; empty
     // when none does.
     QString holderOf(const QString& name) const;
+    // The same, given rowKeyHash(name).
+    QString holderOf(const QString& name, std::size_t keyHash) const;
     // Whether a holder is a file; folders and other entries are not.
     bool isFile(const QString& holder) const;
 
