@@ -207,7 +207,7 @@ void PreviewCommand::printPlan(const QStringList& rows, const std::vector<bool>&
         listing.append(escaped(from)).append(u'\t').append(escaped(to));
         if (chained[i])
             listing.append(mark);
-        if (i < names.size() && !names[i].takenBy.isEmpty())
+        if (i < names.size() && names[i].holder >= 0)
             listing.append(takenMark);
         listing.append(u'\n');
     }

@@ -38,7 +38,7 @@ struct NameRow {
     bool duplicate = false;
     std::size_t record = 0;
     bool nameless = false;
-    QString takenBy = {};    // the entry of the folder holding the new name, that stays
+    qint32 holder = -1;      // the entry of the folder that holds the new name and stays, or -1
     std::size_t keyHash = 0; // rowKeyHash(text) once asked (0: not yet), kept with the text
 
     QString madeFrom = {};

@@ -29,21 +29,16 @@ NameHolders::NameHolders(const QStringList& files, const QStringList& others, bo
     }
 }
 
-QString NameHolders::holderOf(const QString& name) const
-{
-    return holderOf(name, rowKeyHash(name));
-}
-
-QString NameHolders::holderOf(const QString& name, std::size_t hash) const
+qint32 NameHolders::holderOf(const QString& name, std::size_t hash) const
 {
     if (m_names.isEmpty() || !m_seen[hash & (m_seen.size() - 1)])
-        return {};
+        return -1;
     const auto [first, last] = m_byKey.equal_range(hash);
     QString key;
     for (auto it = first; it != last; ++it) {
         const QString& held = m_names[it->second];
         if (held == name)
-            return held;
+            return qint32(it->second);
         if (key.isEmpty())
             key = nameKey(name);
         if (nameKey(held) != key)
@@ -51,17 +46,9 @@ QString NameHolders::holderOf(const QString& name, std::size_t hash) const
         const bool sameForm = held.normalized(QString::NormalizationForm_C) ==
                               name.normalized(QString::NormalizationForm_C);
         if (sameForm || m_caseInsensitive)
-            return held;
+            return qint32(it->second);
     }
-    return {};
-}
-
-bool NameHolders::isFile(const QString& holder) const
-{
-    const auto [first, last] = m_byKey.equal_range(rowKeyHash(holder));
-    return std::any_of(first, last, [&](const auto& entry) {
-        return entry.second < m_files && m_names[entry.second] == holder;
-    });
+    return -1;
 }
 
 MarkedNames markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& nameRows,
@@ -72,18 +59,18 @@ MarkedNames markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& na
     bool anyHeld = false;
     for (std::size_t i = 0; i < nameRows.size(); ++i) {
         NameRow& row = nameRows[i];
-        row.takenBy.clear();
+        row.holder = -1;
         if (row.text.isEmpty())
             continue;
         // A row kept from the last run keeps its hash.
         if (row.keyHash == 0)
             row.keyHash = rowKeyHash(row.text);
-        QString holder = holders.holderOf(row.text, row.keyHash);
-        if (holder.isEmpty())
+        const qint32 holder = holders.holderOf(row.text, row.keyHash);
+        if (holder < 0)
             continue;
         anyHeld = true;
-        if (i < rows && holder != fileRows[qsizetype(i)]) {
-            row.takenBy = std::move(holder);
+        if (i < rows && holders.nameOf(holder) != fileRows[qsizetype(i)]) {
+            row.holder = holder;
             ++taken;
         }
     }
@@ -93,20 +80,21 @@ MarkedNames markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& na
     for (std::size_t i = 0; i < rows; ++i)
         if (nameRows[i].text != fileRows[qsizetype(i)])
             leaving.insert(fileRows[qsizetype(i)]);
+    const auto stays = [&](qint32 holder) { return !leaving.count(holders.nameOf(holder)); };
     const bool heldInPlace = std::any_of(nameRows.begin(), nameRows.end(), [&](const NameRow& r) {
-        return !r.takenBy.isEmpty() && !leaving.count(r.takenBy) && holders.isFile(r.takenBy);
+        return r.holder >= 0 && holders.isFile(r.holder) && stays(r.holder);
     });
     if (heldInPlace)
         return {taken, anyHeld};
     // Ordered: only names held by what no step moves stay taken.
     taken = 0;
     for (NameRow& row : nameRows) {
-        if (row.takenBy.isEmpty())
+        if (row.holder < 0)
             continue;
-        if (leaving.count(row.takenBy))
-            row.takenBy.clear();
-        else
+        if (stays(row.holder))
             ++taken;
+        else
+            row.holder = -1;
     }
     return {taken, anyHeld};
 }

@@ -25,13 +25,13 @@ public:
     NameHolders(const QStringList& files, const QStringList& others, bool caseInsensitive);
 
     // The entry holding name: the same name, the same in another Unicode
-    // form, or in other letter case where the file system ignores it; empty
-    // when none does.
-    QString holderOf(const QString& name) const;
-    // The same, given rowKeyHash(name).
-    QString holderOf(const QString& name, std::size_t keyHash) const;
+    // form, or in other letter case where the file system ignores it; -1
+    // when none does. Given rowKeyHash(name).
+    qint32 holderOf(const QString& name, std::size_t keyHash) const;
+    qint32 holderOf(const QString& name) const { return holderOf(name, rowKeyHash(name)); }
+    const QString& nameOf(qint32 holder) const { return m_names[holder]; }
     // Whether a holder is a file; folders and other entries are not.
-    bool isFile(const QString& holder) const;
+    bool isFile(qint32 holder) const { return holder < m_files; }
 
 private:
     QStringList m_names; // the files first
@@ -41,7 +41,7 @@ private:
     bool m_caseInsensitive = false;
 };
 
-// Sets each row's takenBy: the entry of the folder that holds its new name
+// Sets each row's holder: the entry of the folder that holds its new name
 // and that the renaming would find there; empty for none. A file holds its
 // own new name for nothing. Ordered (resolve), the renaming frees the names
 // that listed files leave, unless some name is held by an entry it leaves in

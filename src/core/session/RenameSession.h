@@ -112,10 +112,12 @@ public:
                        const QString& undoneFolder = {});
 
     // Whether a renaming orders chains and swaps of names, which then take
-    // no name: it decides which new names count as taken (NameRow::takenBy,
+    // no name: it decides which new names count as taken (NameRow::holder,
     // remade with the names, from the folder's last reading).
     void setResolvesChains(bool resolve);
     int namesTaken() const { return m_namesTaken; }
+    // What holds a taken name (NameRow::holder).
+    const QString& holderName(const NameRow& row) const { return m_holders.nameOf(row.holder); }
 
     // From now on each name a renaming or an undo changes is told, as it is
     // changed.

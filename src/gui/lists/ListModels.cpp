@@ -58,12 +58,12 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const
         return row.text;
     if (role == Qt::ForegroundRole && row.duplicate)
         return QBrush(QColor(255, 0, 0));
-    if (row.takenBy.isEmpty())
+    if (row.holder < 0 || !m_session)
         return {};
     if (role == Qt::ForegroundRole)
         return QBrush(takenNameColour());
     if (role == Qt::ToolTipRole)
-        return insertValues(m_takenTip, {row.takenBy});
+        return insertValues(m_takenTip, {m_session->holderName(row)});
     return {};
 }
 

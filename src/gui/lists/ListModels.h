@@ -49,6 +49,7 @@ public:
     explicit NameListModel(const RenameSession& session, QObject* parent = nullptr)
         : NameListModel(session.workspace(), parent)
     {
+        m_session = &session;
         connect(&session, &RenameSession::namesChanged, this, &NameListModel::refresh);
     }
     // Over rows that whoever changes them refreshes.
@@ -74,12 +75,13 @@ private:
     };
     static Shown shownOf(const NameRow& row)
     {
-        return {row.text.constData(), row.duplicate, !row.takenBy.isEmpty()};
+        return {row.text.constData(), row.duplicate, row.holder >= 0};
     }
     const RenameWorkspace& m_workspace;
     int m_shownRows = 0;
     std::vector<Shown> m_shown; // what each row showed at the last refresh
     QString m_takenTip;
+    const RenameSession* m_session = nullptr; // names what holds a taken name
 };
 
 } // namespace tervane
