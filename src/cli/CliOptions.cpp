@@ -144,10 +144,9 @@ Options parseOptions(const QStringList& given, const TranslationCatalogue& texts
     o.verbose = parser.isSet(verbose);
     o.regex = parser.isSet(regex);
     if (o.replace && o.regex)
-        if (const QRegularExpression expression = expressionOf(o.replaceFrom);
-            !expression.isValid())
+        if (const QString problem = expressionProblem(o.replaceFrom); !problem.isEmpty())
             throw CliError{Usage, cliText(texts, CliKey::InvalidExpression,
-                                          {escaped(o.replaceFrom), expression.errorString()})};
+                                          {escaped(o.replaceFrom), problem})};
     return o;
 }
 

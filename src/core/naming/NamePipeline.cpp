@@ -135,6 +135,12 @@ QString cleanRecord(const QString& sourceText, const TreatmentOptions& options,
     return t;
 }
 
+QRegularExpression expressionOf(const QString& pattern)
+{
+    return QRegularExpression(pattern, QRegularExpression::CaseInsensitiveOption |
+                                           QRegularExpression::UseUnicodePropertiesOption);
+}
+
 // The find and replace of the names, made once a run: a text found whatever
 // its case, or a regular expression (case-insensitive, Unicode) whose
 // replacement may name its groups \1 to \9. Inactive when off, empty or
@@ -339,17 +345,9 @@ QString rowText(const QString& treated, std::size_t b, const TreatmentOptions& n
 
 } // namespace
 
-QRegularExpression expressionOf(const QString& pattern)
+QString expressionProblem(const QString& pattern)
 {
-    return QRegularExpression(pattern, QRegularExpression::CaseInsensitiveOption |
-                                           QRegularExpression::UseUnicodePropertiesOption);
-}
-
-QString replacementProblem(const TreatmentOptions& options)
-{
-    if (!options.replaceRegex || options.replaceFrom.isEmpty())
-        return {};
-    const QRegularExpression expression = expressionOf(options.replaceFrom);
+    const QRegularExpression expression = expressionOf(pattern);
     return expression.isValid() ? QString() : expression.errorString();
 }
 

@@ -4,7 +4,6 @@
 #include "naming/NameRecord.h"
 #include "naming/TreatmentOptions.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 #include <vector>
 
@@ -29,10 +28,9 @@ inline bool obtainsOwnLines(NameSource source)
     return static_cast<int>(source) <= static_cast<int>(NameSource::FileTitles);
 }
 
-// The regular expression of a find and replace: case-insensitive, Unicode.
-QRegularExpression expressionOf(const QString& pattern);
-// Why the find and replace cannot run (its expression's error), or nothing.
-QString replacementProblem(const TreatmentOptions& options);
+// Why the regular expression of a find and replace (case-insensitive,
+// Unicode) does not compile (Qt's reason), or nothing.
+QString expressionProblem(const QString& pattern);
 
 // Pasted text cut into lines at carriage returns only.
 QStringList splitIntoLines(const QString& text);

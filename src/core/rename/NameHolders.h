@@ -28,7 +28,6 @@ public:
     // form, or in other letter case where the file system ignores it; -1
     // when none does. Given rowKeyHash(name).
     qint32 holderOf(const QString& name, std::size_t keyHash) const;
-    qint32 holderOf(const QString& name) const { return holderOf(name, rowKeyHash(name)); }
     const QString& nameOf(qint32 holder) const { return m_names[holder]; }
     // Whether a holder is a file; folders and other entries are not.
     bool isFile(qint32 holder) const { return holder < m_files; }

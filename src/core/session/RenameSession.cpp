@@ -66,8 +66,7 @@ void RenameSession::listFiles(bool readAgain, bool numeric)
 // the names, none can be taken whatever the files: nothing to do.
 void RenameSession::marksChanged()
 {
-    if (m_namesTaken == 0 && !m_anyNameHeld && m_markedNames == m_namesMade &&
-        m_holdersReading == m_enumerator.readings() && m_holdersFolder == m_enumerator.readPath())
+    if (m_namesTaken == 0 && !m_anyNameHeld && m_markedNames == m_namesMade && holdersCurrent())
         return;
     const int before = m_namesTaken;
     markTakenNames();
@@ -170,11 +169,17 @@ bool ignoresCase(const QString& folder, const QStringList& files, const FileSyst
 
 } // namespace
 
+bool RenameSession::holdersCurrent() const
+{
+    return m_holdersReading == m_enumerator.readings() &&
+           m_holdersFolder == m_enumerator.readPath();
+}
+
 // From the folder's last reading: no disk is read at each run of the names.
 void RenameSession::markTakenNames()
 {
     const QString& folder = m_enumerator.readPath();
-    if (m_enumerator.readings() != m_holdersReading || folder != m_holdersFolder) {
+    if (!holdersCurrent()) {
         const QStringList& files = m_enumerator.allNames();
         m_holders =
             NameHolders(files, m_enumerator.otherNames(), ignoresCase(folder, files, m_fileSystem));

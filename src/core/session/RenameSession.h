@@ -159,6 +159,7 @@ private:
     void namesMade();
     void markTakenNames();
     void marksChanged();
+    bool holdersCurrent() const; // made from the enumerator's last reading
     void setUndoSet(const QString& folder, std::vector<RenameStep> entries);
     void runEnded(const RenameCommand& command, const JournalRecorder* recorder, bool renamesMade);
     PlannedRenaming plan(bool resolve, bool readNow) const;

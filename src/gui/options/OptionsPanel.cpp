@@ -57,6 +57,10 @@ struct DesignedPanelControl {
 
 constexpr auto Frame = &Panel::treatmentsFrame;
 constexpr int OptionSpacing = 150;
+// The places a treatment can act at, for the removal and the added string.
+constexpr std::array<const char16_t*, 3> PositionCaptions{u"au début", u"à la fin",
+                                                          u"à partir de la position"};
+constexpr std::array<int, 3> PositionWidths{1100, 1100, 2400};
 
 // One control a row, as a table reads.
 // clang-format off
@@ -102,10 +106,8 @@ const DesignedPanelControl PanelDesign[] = {
      {2160, 2345, 1000, 255}, Frame},
     {&Panel::removeCharactersPlaceBox, u"picSuppressionCaractères", nullptr,
      {3310, 2330, 5000, 255}, Frame,
-     OptionButtons<3>{&Panel::removeCharactersPlaces,
-                      u"optSuppressionCaractèresPosition",
-                      {u"au début", u"à la fin", u"à partir de la position"},
-                      {1100, 1100, 2400}}},
+     OptionButtons<3>{&Panel::removeCharactersPlaces, u"optSuppressionCaractèresPosition",
+                      PositionCaptions, PositionWidths}},
     {NumberBox{&Panel::removeCharactersPositionEdit}, u"txtSuppressionCaractèresPosition", u"1",
      {8370, 2300, 360, 285}, Frame},
 
@@ -133,10 +135,8 @@ const DesignedPanelControl PanelDesign[] = {
      Frame},
     {&Panel::addStringEdit, u"txtAjoutChaîne", nullptr, {1980, 3620, 1300, 285}, Frame},
     {&Panel::addStringPlaceBox, u"picAjoutChaîne", nullptr, {3430, 3650, 4900, 255}, Frame,
-     OptionButtons<3>{&Panel::addStringPlaces,
-                      u"optAjoutChaînePosition",
-                      {u"au début", u"à la fin", u"à partir de la position"},
-                      {1100, 1100, 2400}}},
+     OptionButtons<3>{&Panel::addStringPlaces, u"optAjoutChaînePosition", PositionCaptions,
+                      PositionWidths}},
     {NumberBox{&Panel::addStringPositionEdit}, u"txtAjoutChaînePosition", u"1",
      {8390, 3620, 360, 285}, Frame},
 

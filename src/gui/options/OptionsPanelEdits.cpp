@@ -157,10 +157,8 @@ void OptionsPanel::replaceToggled()
 // tool tip; the names go on without the replacement until it does.
 void OptionsPanel::showExpressionValidity()
 {
-    TreatmentOptions options;
-    options.replaceFrom = replaceFromEdit->text();
-    options.replaceRegex = replaceRegexBox->isChecked();
-    const QString problem = replacementProblem(options);
+    const QString problem =
+        replaceRegexBox->isChecked() ? expressionProblem(replaceFromEdit->text()) : QString();
     QPalette palette = replaceFromEdit->palette();
     palette.setColor(QPalette::Text,
                      problem.isEmpty() ? this->palette().color(QPalette::Text) : QColor(Qt::red));
