@@ -60,6 +60,7 @@ public:
     }
     bool rollbackStarting(std::size_t stepsDone) override
     {
+        m_walkedBack = true;
         return kept(m_journal.recordRunEnd(stepsDone));
     }
     bool entrySettled(std::size_t index) override
@@ -74,11 +75,15 @@ public:
             m_journal.discardPrepared(m_folder);
             return;
         }
-        // So it does after a run that left every name as it found it.
-        // Otherwise the journal is made exactly what is left; should that
-        // fail, the journal on disk still tells it, with its records.
+        // So it does after a run that left every name as it found it. A
+        // run that did its whole plan leaves the plan to undo, as the
+        // journal holds it. Otherwise the journal is made exactly what is
+        // left; should that fail, the journal on disk still tells it, with
+        // its records.
         if (!m_undoing && previousKept)
             kept(m_journal.restorePrevious(m_folder));
+        else if (!m_undoing && !m_walkedBack && m_stepsDone == m_refilled.size())
+            kept(m_journal.recordCompleted(m_folder, m_stepsDone));
         else
             kept(m_journal.rewrite(m_folder, undoSet));
     }
@@ -129,6 +134,7 @@ private:
     std::vector<std::size_t> m_journalIndex;
     bool m_committed = false;
     bool m_undoing = false;
+    bool m_walkedBack = false;
     std::size_t m_stepsDone = 0;
     bool m_saved = true;
 };

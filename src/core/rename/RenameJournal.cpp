@@ -32,7 +32,8 @@ namespace tervane {
 // first named from and to, separated by a space), a checksum of all that (MD5
 // of the bytes before it, in hexadecimal) and "end". Progress records follow,
 // each with a checksum of its own after a space: "d<count>" (steps done),
-// "e<count>" (the run did these steps and no more) and "s<index>" (entry
+// "e<count>" (the run did these steps and no more), "c<count>" (the run did
+// all its steps: as good as a completed journal) and "s<index>" (entry
 // settled by an undo or a rollback). The reading stops at the first record cut
 // short or altered; a journal cut or altered before its end reads as damaged.
 
@@ -144,6 +145,9 @@ void applyProgress(RenameJournal::Entry& entry, Fields& fields, bool checked)
         else if (record.startsWith('e') && !entry.doneIsExact) {
             entry.knownDone = std::size_t(value);
             entry.doneIsExact = true;
+        } else if (record.startsWith('c') && value == entry.steps.size()) {
+            entry.completed = entry.doneIsExact = true;
+            entry.knownDone = entry.steps.size();
         } else if (record.startsWith('s') && value < entry.steps.size())
             entry.settled[value] = true;
     }
@@ -444,6 +448,15 @@ bool RenameJournal::recordRunEnd(std::size_t count)
 bool RenameJournal::recordSettled(std::size_t index, bool sync)
 {
     return appendRecord('s' + QByteArray::number(qulonglong(index)), sync);
+}
+
+bool RenameJournal::recordCompleted(const QString& folder, std::size_t count)
+{
+    const bool recorded = appendRecord('c' + QByteArray::number(qulonglong(count)), true);
+    m_progress.close();
+    // Left behind by a crash, the journal it replaced is replaced again by
+    // the next run, and never read after a run whose steps are on record.
+    return recorded && removeFile(previousFileFor(folder));
 }
 
 bool RenameJournal::rewrite(const QString& folder, const std::vector<RenameStep>& steps)

@@ -23,7 +23,8 @@ class FileSystem;
 // appended: the count of steps done (in batches, synced before any step
 // the folder alone could not tell from an earlier one), where the run ended
 // once a rollback or an undo begins, and each entry walked back. When the
-// command ends, the journal is rewritten with exactly what is left to undo.
+// command ends, a run that did all its steps says so in one last record; the
+// journal of any other is rewritten with exactly what is left to undo.
 class RenameJournal {
 public:
     explicit RenameJournal(QString journalFolder);
@@ -70,6 +71,9 @@ public:
     // be undone, and the folder will soon no longer tell. Always synced.
     bool recordRunEnd(std::size_t count);
     bool recordSettled(std::size_t index, bool sync);
+    // The run committed last did all its steps, which are now what is left
+    // to undo; the journal it replaced goes. Synced.
+    bool recordCompleted(const QString& folder, std::size_t count);
     // Replaces the journal with the steps left to undo; none removes it.
     bool rewrite(const QString& folder, const std::vector<RenameStep>& steps);
     // The run committed last was rolled back in full (or never began): the
