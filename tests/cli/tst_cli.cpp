@@ -946,6 +946,12 @@ private slots:
             << u"tervane-cli: 1 new name is already taken in the folder: b.mp3 (--yes renames "
                "all the same)\n"_s
             << untouched;
+        QTest::newRow("a hidden name already taken")
+            << QStringList{u"rename"_s} << QByteArray(".h\ny\n") << 3
+            << u"a.mp3\t.h.mp3\nb.mp3\ty.mp3\n"_s
+            << u"tervane-cli: 1 new name is already taken in the folder: .h.mp3 (--yes renames "
+               "all the same)\n"_s
+            << untouched;
         QTest::newRow("verbose, one file")
             << QStringList{u"rename"_s, u"--verbose"_s} << QByteArray("x\nb\n") << 0
             << u"a.mp3\tx.mp3\nb.mp3\tb.mp3\na.mp3 -> x.mp3\n"
@@ -989,6 +995,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QByteArray, input);
         Workbench bench({u"a.mp3"_s, u"b.mp3"_s}, "Numérotation=0\n");
+        WriteFile(bench.folder + u"/.h.mp3"_s); // hidden: never listed
         if (arguments.size() > 1 || arguments.first() != u"-V")
             arguments.insert(1, bench.folder);
         arguments << u"--settings"_s << bench.settings;

@@ -57,6 +57,7 @@ MarkedNames markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& na
     const std::size_t rows = std::min(std::size_t(fileRows.size()), nameRows.size());
     int taken = 0;
     bool anyHeld = false;
+    bool changedNamesFree = rows == nameRows.size();
     for (std::size_t i = 0; i < nameRows.size(); ++i) {
         NameRow& row = nameRows[i];
         row.holder = -1;
@@ -66,6 +67,9 @@ MarkedNames markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& na
         if (row.keyHash == 0)
             row.keyHash = rowKeyHash(row.text);
         const qint32 holder = holders.holderOf(row.text, row.keyHash);
+        if ((holder >= 0 || row.text.startsWith(u'.')) &&
+            (i >= rows || row.text != fileRows[qsizetype(i)]))
+            changedNamesFree = false;
         if (holder < 0)
             continue;
         anyHeld = true;
@@ -75,7 +79,7 @@ MarkedNames markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& na
         }
     }
     if (!resolve || taken == 0)
-        return {taken, anyHeld};
+        return {taken, anyHeld, changedNamesFree};
     NameSet leaving;
     for (std::size_t i = 0; i < rows; ++i)
         if (nameRows[i].text != fileRows[qsizetype(i)])
@@ -85,7 +89,7 @@ MarkedNames markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& na
         return r.holder >= 0 && holders.isFile(r.holder) && stays(r.holder);
     });
     if (heldInPlace)
-        return {taken, anyHeld};
+        return {taken, anyHeld, changedNamesFree};
     // Ordered: only names held by what no step moves stay taken.
     taken = 0;
     for (NameRow& row : nameRows) {
@@ -96,7 +100,7 @@ MarkedNames markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& na
         else
             row.holder = -1;
     }
-    return {taken, anyHeld};
+    return {taken, anyHeld, changedNamesFree};
 }
 
 } // namespace tervane

@@ -50,6 +50,9 @@ private:
 struct MarkedNames {
     int taken = 0;        // rows marked
     bool anyHeld = false; // some new name is held, by its own file or another entry
+    // Every row that changes its file's name gives it a name no entry holds,
+    // and not a hidden one, which the reading leaves out.
+    bool changedNamesFree = true;
 };
 MarkedNames markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& nameRows,
                            const NameHolders& holders, bool resolve);

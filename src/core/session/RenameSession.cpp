@@ -192,6 +192,7 @@ void RenameSession::markTakenNames()
                                               m_workspace.nameRows, m_holders, m_resolvesChains);
     m_namesTaken = marked.taken;
     m_anyNameHeld = marked.anyHeld;
+    m_changedNamesFree = current && marked.changedNamesFree;
     m_markedNames = m_namesMade;
 }
 
@@ -213,6 +214,17 @@ RenameSession::PlannedRenaming RenameSession::plan(bool resolve, bool readNow) c
     const QString& folder = m_workspace.listedFolder;
     // Held, the folder answers for the identities of the files to exchange.
     const HeldFolder held(m_fileSystem, folder);
+    // By the reading the rows were marked from, no new name is taken and none
+    // is another row's old name or new name: the steps run as they come.
+    const bool marksCurrent = !readNow && m_markedNames == m_namesMade && holdersCurrent();
+    if (resolve && marksCurrent && m_changedNamesFree && m_nameProblems == 0 && !plan.empty()) {
+        const std::size_t rows = plan.size();
+        return {withCaseOnlyRenamesSplit(std::move(plan), folder, m_fileSystem),
+                true,
+                0,
+                {},
+                std::vector<bool>(rows, false)};
+    }
     const FolderNames names(
         folder, readNow ? m_fileSystem.listFiles(folder) : m_enumerator.allNames(), m_fileSystem);
     if (resolve && !plan.empty())

@@ -184,6 +184,7 @@ private:
     int m_namesMade = 0;     // runs and edits of the names
     int m_markedNames = -1;  // the one marked last
     bool m_anyNameHeld = false;
+    bool m_changedNamesFree = false; // at that marking, beside the file rows listed
     int m_namesTaken = 0;
 };
 
