@@ -25,13 +25,13 @@ public:
     // Steps done are recorded in batches of this many, at least.
     static constexpr std::size_t ProgressBatch = 64;
 
-    // For a renaming: the plan, already prepared in the journal.
-    JournalRecorder(RenameJournal& journal, QString folder, std::vector<RenameStep> plan,
-                    std::size_t batch = ProgressBatch)
+    // For a renaming: the plan, already prepared in the journal. Known
+    // independent, no step of it takes a name another step leaves.
+    JournalRecorder(RenameJournal& journal, QString folder, const std::vector<RenameStep>& plan,
+                    bool independent)
         : m_journal(journal)
         , m_folder(std::move(folder))
-        , m_batch(batch)
-        , m_refilled(refilled(plan))
+        , m_refilled(independent ? std::vector<bool>(plan.size(), false) : refilled(plan))
         , m_movesOn(movesOn(plan, m_refilled))
     {}
     // For an undo: the entries of the undo set, and the journal's index of each.
@@ -54,7 +54,7 @@ public:
     {
         m_stepsDone = index + 1;
         const bool movesOnNext = m_stepsDone < m_movesOn.size() && m_movesOn[m_stepsDone];
-        if (m_stepsDone % m_batch != 0 && !movesOnNext)
+        if (m_stepsDone % ProgressBatch != 0 && !movesOnNext)
             return true;
         return kept(m_journal.recordStepsDone(m_stepsDone, movesOnNext));
     }
@@ -128,7 +128,6 @@ private:
 
     RenameJournal& m_journal;
     QString m_folder;
-    std::size_t m_batch = ProgressBatch;
     std::vector<bool> m_refilled;
     std::vector<bool> m_movesOn;
     std::vector<std::size_t> m_journalIndex;

@@ -219,11 +219,11 @@ RenameSession::PlannedRenaming RenameSession::plan(bool resolve, bool readNow) c
     const bool marksCurrent = !readNow && m_markedNames == m_namesMade && holdersCurrent();
     if (resolve && marksCurrent && m_changedNamesFree && m_nameProblems == 0 && !plan.empty()) {
         const std::size_t rows = plan.size();
-        return {withCaseOnlyRenamesSplit(std::move(plan), folder, m_fileSystem),
-                true,
-                0,
-                {},
-                std::vector<bool>(rows, false)};
+        std::vector<RenameStep> steps =
+            withCaseOnlyRenamesSplit(std::move(plan), folder, m_fileSystem);
+        // A step split in two goes through a name of its own.
+        const bool independent = steps.size() == rows;
+        return {std::move(steps), true, 0, {}, std::vector<bool>(rows, false), independent};
     }
     const FolderNames names(
         folder, readNow ? m_fileSystem.listFiles(folder) : m_enumerator.allNames(), m_fileSystem);
@@ -273,7 +273,7 @@ RenameOutcome RenameSession::rename(const PlannedRenaming& planned, Prompter& pr
     if (m_journal) {
         if (!m_journal->prepare(folder, planned.steps, m_fileSystem))
             return RenameOutcome::NotRecorded;
-        recorder.emplace(*m_journal, folder, planned.steps);
+        recorder.emplace(*m_journal, folder, planned.steps, planned.independent);
     }
     RenameCommand command(folder, m_fileSystem, prompter, texts, recorder ? &*recorder : nullptr);
     command.watchRenames(m_watcher);

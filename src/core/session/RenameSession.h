@@ -81,6 +81,7 @@ public:
         int conflicts = 0;
         QStringList takenNames;         // the first few new names that are taken
         std::vector<bool> rowsInChains; // of a resolved plan, as rowsInChains() tells
+        bool independent = false;       // no step takes a name another step leaves
     };
     PlannedRenaming planRenaming(bool resolve) const;
     // For each pair of rows, whether it renames only through the order of a
