@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <iterator>
 #include <optional>
+#include <utility>
 
 namespace tervane {
 
@@ -36,16 +37,18 @@ bool hasShapeAt(const QString& text, qsizetype i, QStringView shape)
 // The per-name steps below change their text in place: a run goes through
 // every name at every keystroke in an option box, and copies would dominate.
 
+// Read through a constant view: a text with nothing to trim stays shared.
 void trimSpaces(QString& t)
 {
-    qsizetype end = t.size();
-    while (end > 0 && t[end - 1] == u' ')
+    const QStringView text(t);
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == u' ')
         --end;
-    if (end < t.size())
-        t.truncate(end);
     qsizetype start = 0;
-    while (start < t.size() && t[start] == u' ')
+    while (start < end && text[start] == u' ')
         ++start;
+    if (end < text.size())
+        t.truncate(end);
     if (start > 0)
         t.remove(0, start);
 }
@@ -108,9 +111,10 @@ void removeTerms(QString& t, const QStringList& terms, const QStringList& folded
 void removeLeadingDigits(QString& t)
 {
     qsizetype i = 0;
-    while (i < t.size() && isAsciiDigit(t[i]))
+    while (i < t.size() && isAsciiDigit(std::as_const(t)[i]))
         ++i;
-    t.remove(0, i);
+    if (i > 0)
+        t.remove(0, i);
     trimSpaces(t);
 }
 
@@ -370,8 +374,11 @@ QString normaliseLineBreaks(const QString& text)
 
 QString sourceTextOfLine(const QString& line)
 {
+    const auto forbidden = [](QChar c) { return c != u':' && isForbiddenChar(c); };
     QString kept = line;
-    kept.removeIf([](QChar c) { return c != u':' && isForbiddenChar(c); });
+    // Most lines hold none: they stay shared, not copied.
+    if (std::any_of(line.cbegin(), line.cend(), forbidden))
+        kept.removeIf(forbidden);
     removeLoneSurrogates(kept);
     return trimmedSpaces(kept);
 }

@@ -395,6 +395,23 @@ RenameSession::LoadedJournal RenameSession::readJournal(const QString& folder)
     return {JournalLoad::Loaded, {}, interrupted};
 }
 
+// Renames made one a row, in the order of the rows, as most plans run: each
+// row takes its new name.
+bool RenameSession::followedRowByRow(const std::vector<RenameStep>& renames)
+{
+    QStringList& rows = m_workspace.fileRows;
+    if (qsizetype(renames.size()) != rows.size())
+        return false;
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        const RenameStep& step = renames[std::size_t(row)];
+        if (step.isExchange() || step.from != rows[row])
+            return false;
+    }
+    for (qsizetype row = 0; row < rows.size(); ++row)
+        rows[row] = renames[std::size_t(row)].to;
+    return true;
+}
+
 // Each file row follows its file through the renames, in its place: every
 // file keeps standing beside the name it was given, so the names list can
 // never be applied a second time to files it was not made for. The next
@@ -402,6 +419,16 @@ RenameSession::LoadedJournal RenameSession::readJournal(const QString& folder)
 void RenameSession::followRenames(const std::vector<RenameStep>& renames)
 {
     m_folderChanged = m_folderChanged || !renames.empty();
+    if (!followedRowByRow(renames))
+        followByName(renames);
+    m_filesListed = true;
+    emit filesChanged();
+    marksChanged(); // none until the folder is read again
+}
+
+// Renames in any order: each row found by the name its file bore.
+void RenameSession::followByName(const std::vector<RenameStep>& renames)
+{
     NameIndex<qsizetype> rowOf;
     rowOf.reserve(std::size_t(m_workspace.fileRows.size()));
     for (qsizetype row = 0; row < m_workspace.fileRows.size(); ++row)
@@ -426,9 +453,6 @@ void RenameSession::followRenames(const std::vector<RenameStep>& renames)
             rowOf.emplace(step.to, fromRow);
         }
     }
-    m_filesListed = true;
-    emit filesChanged();
-    marksChanged(); // none until the folder is read again
 }
 
 } // namespace tervane

@@ -163,6 +163,8 @@ private:
     bool holdersCurrent() const; // made from the enumerator's last reading
     void setUndoSet(const QString& folder, std::vector<RenameStep> entries);
     void runEnded(const RenameCommand& command, const JournalRecorder* recorder, bool renamesMade);
+    bool followedRowByRow(const std::vector<RenameStep>& renames);
+    void followByName(const std::vector<RenameStep>& renames);
     PlannedRenaming plan(bool resolve, bool readNow) const;
     LoadedJournal readJournal(const QString& folder);
 
