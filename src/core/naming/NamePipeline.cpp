@@ -360,16 +360,21 @@ QStringList splitIntoLines(const QString& text)
     return splitText(text, QStringLiteral("\r"), -1, CompareMode::Binary);
 }
 
-QString normaliseLineBreaks(const QString& text)
+QStringList textLines(const QString& text)
 {
-    QString result;
-    result.reserve(text.size() + text.size() / 32);
+    QStringList lines;
+    qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\n' && (i == 0 || text[i - 1] != u'\r'))
-            result += u'\r';
-        result += text[i];
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
     }
-    return result;
+    lines.append(text.mid(start));
+    return lines;
 }
 
 QString sourceTextOfLine(const QString& line)

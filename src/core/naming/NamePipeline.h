@@ -35,10 +35,9 @@ QString expressionProblem(const QString& pattern);
 // Pasted text cut into lines at carriage returns only.
 QStringList splitIntoLines(const QString& text);
 
-// Text from outside (clipboard, file, drop) with every line feed that no
-// carriage return precedes turned into CR LF, so that Unix text splits into
-// the lines its user sees.
-QString normaliseLineBreaks(const QString& text);
+// Text from outside (clipboard, file, drop) cut into the lines its user sees,
+// whatever ends them: CR LF, a carriage return or a line feed alone.
+QStringList textLines(const QString& text);
 
 // The source text of a line: the line trimmed of spaces and rid of the
 // characters a file name may not hold, colons excepted (a duration is written

@@ -42,7 +42,7 @@ std::optional<QStringList> linesOfClipboard(const QString& clipboardText)
 {
     if (trimmedSpaces(clipboardText).isEmpty())
         return std::nullopt;
-    return splitIntoLines(normaliseLineBreaks(clipboardText));
+    return textLines(clipboardText);
 }
 
 QStringList textLinesOf(QFile& file)
@@ -56,7 +56,7 @@ QStringList textLinesOf(QFile& file)
         throw AppError(EFBIG, QStringLiteral("The file is too large to be a list of names."));
     if (bytes.contains('\0'))
         throw AppError(EINVAL, QStringLiteral("The file is not a text file."));
-    return splitIntoLines(normaliseLineBreaks(decodeText(bytes)));
+    return textLines(decodeText(bytes));
 }
 
 QStringList linesOfTextFile(const QString& path)

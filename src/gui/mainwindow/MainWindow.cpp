@@ -268,7 +268,7 @@ void MainWindow::makeNames(NameSource source, std::optional<QStringList> lines)
 
 void MainWindow::dropText(const QString& dropped)
 {
-    makeNames(NameSource::DroppedText, splitIntoLines(normaliseLineBreaks(dropped)));
+    makeNames(NameSource::DroppedText, textLines(dropped));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

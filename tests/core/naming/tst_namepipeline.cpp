@@ -396,21 +396,6 @@ private slots:
         QCOMPARE(rows[0].size(), 100000 + 4);
         QCOMPARE(rows[2], u"y.mp3"_s); // no half of a surrogate pair
     }
-
-    void lineBreakNormalisation_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("normalised");
-        QTest::newRow("LF") << u"a\nb\n"_s << u"a\r\nb\r\n"_s;
-        QTest::newRow("CR LF kept") << u"a\r\nb"_s << u"a\r\nb"_s;
-        QTest::newRow("CR kept") << u"a\rb"_s << u"a\rb"_s;
-        QTest::newRow("leading LF") << u"\na"_s << u"\r\na"_s;
-    }
-    void lineBreakNormalisation()
-    {
-        QFETCH(QString, text);
-        QTEST(normaliseLineBreaks(text), "normalised");
-    }
 };
 
 QTEST_APPLESS_MAIN(TestNamePipeline)

@@ -22,11 +22,14 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("CR LF") << u"a\r\nb"_s << QStringList{u"a"_s, u"\nb"_s};
-        QTest::newRow("LF only") << u"a\nb\n"_s << QStringList{u"a"_s, u"\nb"_s, u"\n"_s};
+        QTest::newRow("CR LF") << u"a\r\nb"_s << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("LF only") << u"a\nb\n"_s << QStringList{u"a"_s, u"b"_s, QString()};
         QTest::newRow("CR only") << u"a\rb"_s << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("leading LF, LF CR, CR CR LF")
+            << u"\na\n\rb\r\r\nc"_s
+            << QStringList{QString(), u"a"_s, QString(), u"b"_s, QString(), u"c"_s};
         QTest::newRow("line breaks only are not empty")
-            << u"\r\n\r\n"_s << QStringList{QString(), u"\n"_s, u"\n"_s};
+            << u"\r\n\r\n"_s << QStringList{QString(), QString(), QString()};
     }
     void clipboard()
     {
@@ -47,9 +50,8 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf"
                                                       "Caf\xc3\xa9\r\nB")
-                                        << QStringList{u"Café"_s, u"\nB"_s};
-        QTest::newRow("Windows-1252")
-            << QByteArray("Caf\xe9\nB") << QStringList{u"Café"_s, u"\nB"_s};
+                                        << QStringList{u"Café"_s, u"B"_s};
+        QTest::newRow("Windows-1252") << QByteArray("Caf\xe9\nB") << QStringList{u"Café"_s, u"B"_s};
         QTest::newRow("invalid UTF-8 reads as Windows-1252")
             << QByteArray("a\xc3(b") << QStringList{u"aÃ(b"_s};
         QTest::newRow("empty file: one empty line") << QByteArray() << QStringList{QString()};
