@@ -3,9 +3,8 @@
 
 #include "rename/RenameCommand.h"
 #include "rename/RenameJournal.h"
-#include "text/NameSet.h"
+#include "text/NamePositions.h"
 
-#include <QSet>
 #include <QString>
 #include <algorithm>
 #include <vector>
@@ -99,11 +98,10 @@ private:
         std::vector<bool> flags(steps.size(), false);
         if (std::find(refilledSteps.begin(), refilledSteps.end(), true) == refilledSteps.end())
             return flags;
-        NameSet given;
-        given.reserve(steps.size());
+        NamePositions given(steps.size());
         for (std::size_t i = 0; i < steps.size(); ++i) {
-            flags[i] = given.count(steps[i].from) > 0;
-            given.insert(steps[i].to);
+            flags[i] = given.find(steps[i].from) != NamePositions::None;
+            given.add(steps[i].to, i);
         }
         return flags;
     }
@@ -111,13 +109,12 @@ private:
     // back fills it again.
     static std::vector<bool> refilled(const std::vector<RenameStep>& steps)
     {
-        NameSet oldNames;
-        oldNames.reserve(steps.size());
-        for (const RenameStep& step : steps)
-            oldNames.insert(step.from);
+        NamePositions oldNames(steps.size());
+        for (std::size_t i = 0; i < steps.size(); ++i)
+            oldNames.add(steps[i].from, i);
         std::vector<bool> flags(steps.size(), false);
         for (std::size_t i = 0; i < steps.size(); ++i)
-            flags[i] = oldNames.count(steps[i].to) > 0;
+            flags[i] = oldNames.find(steps[i].to) != NamePositions::None;
         return flags;
     }
     bool kept(bool written)

@@ -3,6 +3,7 @@
 
 #include "rename/FolderNames.h"
 #include "services/FileSystem.h"
+#include "text/NamePositions.h"
 #include "text/NameSet.h"
 
 #include <QCoreApplication>
@@ -16,7 +17,7 @@ namespace tervane {
 
 namespace {
 
-constexpr std::size_t None = std::size_t(-1);
+constexpr std::size_t None = NamePositions::None;
 
 bool isChanged(const RenameStep& step)
 {
@@ -27,19 +28,14 @@ bool isChanged(const RenameStep& step)
 // that must free that name first.
 std::vector<std::size_t> blockers(const std::vector<RenameStep>& plan)
 {
-    NameIndex<std::size_t> stepOfOldName;
-    stepOfOldName.reserve(plan.size());
+    NamePositions stepOfOldName(plan.size());
     for (std::size_t i = 0; i < plan.size(); ++i)
         if (isChanged(plan[i]))
-            stepOfOldName.emplace(plan[i].from, i);
+            stepOfOldName.add(plan[i].from, i);
     std::vector<std::size_t> blocker(plan.size(), None);
-    for (std::size_t i = 0; i < plan.size(); ++i) {
-        if (!isChanged(plan[i]))
-            continue;
-        const auto found = stepOfOldName.find(plan[i].to);
-        if (found != stepOfOldName.end())
-            blocker[i] = found->second;
-    }
+    for (std::size_t i = 0; i < plan.size(); ++i)
+        if (isChanged(plan[i]))
+            blocker[i] = stepOfOldName.find(plan[i].to);
     return blocker;
 }
 
@@ -112,10 +108,9 @@ private:
 // Whether two changed steps take the same new name: no order renames both.
 bool hasSharedNewName(const std::vector<RenameStep>& plan)
 {
-    NameSet taken;
-    taken.reserve(plan.size());
-    for (const RenameStep& step : plan)
-        if (isChanged(step) && !taken.insert(step.to).second)
+    NamePositions taken(plan.size());
+    for (std::size_t i = 0; i < plan.size(); ++i)
+        if (isChanged(plan[i]) && taken.add(plan[i].to, i) != i)
             return true;
     return false;
 }

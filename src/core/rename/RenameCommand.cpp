@@ -7,7 +7,7 @@
 #include "services/Prompter.h"
 #include "text/FileNameBytes.h"
 #include "text/NameKey.h"
-#include "text/NameSet.h"
+#include "text/NamePositions.h"
 
 #include <QHash>
 #include <QSet>
@@ -377,15 +377,15 @@ std::size_t stepsDoneOfInterruptedRun(const std::vector<RenameStep>& steps, std:
 
 std::size_t filesMoved(const std::vector<RenameStep>& steps)
 {
-    NameSet reached;
-    reached.reserve(steps.size());
+    NamePositions reached(steps.size());
     std::size_t moved = 0;
-    for (const RenameStep& step : steps) {
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const RenameStep& step = steps[i];
         if (step.from == step.to)
             continue;
-        if (!reached.count(step.from))
+        if (reached.find(step.from) == NamePositions::None)
             moved += step.isExchange() ? 2 : 1;
-        reached.insert(step.to);
+        reached.add(step.to, i);
     }
     return moved;
 }

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "text/NamePositions.h"
 #include "text/TextHelpers.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <limits>
+#include <map>
 
 using namespace tervane;
 
@@ -306,6 +309,26 @@ private slots:
         QFETCH(QString, pattern);
         QFETCH(bool, expected);
         QCOMPARE(tervane::matchesPattern(text, pattern), expected);
+    }
+
+    // Names of a small alphabet, many alike, in a table made too small: each
+    // keeps the first position it was given, as a map would.
+    void namePositionsAgreeWithAMap()
+    {
+        QRandomGenerator random(7);
+        std::vector<QString> names(3000);
+        for (QString& name : names)
+            for (int k = int(random.bounded(1, 4)); k > 0; --k)
+                name += QChar(u'a' + random.bounded(3));
+        tervane::NamePositions positions(10);
+        std::map<QString, std::size_t> first;
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const std::size_t expected = first.emplace(names[i], i).first->second;
+            QCOMPARE(positions.add(names[i], i), expected);
+        }
+        for (const auto& [name, position] : first)
+            QCOMPARE(positions.find(name), position);
+        QCOMPARE(positions.find(u"d"), tervane::NamePositions::None);
     }
 };
 
