@@ -27,13 +27,31 @@ void print(std::FILE* stream, const QString& text)
     write(stream, text + u'\n');
 }
 
+namespace {
+
+bool needsEscaping(QStringView name)
+{
+    return std::any_of(name.begin(), name.end(),
+                       [](QChar c) { return c == u'\\' || isControlChar(c) || c.isSurrogate(); });
+}
+
+} // namespace
+
 QString escaped(const QString& name)
 {
-    if (std::none_of(name.begin(), name.end(),
-                     [](QChar c) { return c == u'\\' || isControlChar(c) || c.isSurrogate(); }))
+    if (!needsEscaping(name))
         return name;
     QString out;
-    out.reserve(name.size());
+    appendEscaped(out, name);
+    return out;
+}
+
+void appendEscaped(QString& out, QStringView name)
+{
+    if (!needsEscaping(name)) {
+        out.append(name);
+        return;
+    }
     for (qsizetype i = 0; i < name.size(); ++i) {
         const QChar c = name[i];
         // A byte of a name that is not UTF-8, as the byte it is.
@@ -61,7 +79,6 @@ QString escaped(const QString& name)
                 out += c;
         }
     }
-    return out;
 }
 
 QString messageLine(const QString& text)

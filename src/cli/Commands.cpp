@@ -199,12 +199,14 @@ void PreviewCommand::printPlan(const QStringList& rows, const std::vector<bool>&
         return;
     }
     // The whole listing is written at once: one conversion, not one a row.
+    const QStringList& files = m_context.workspace().fileRows;
     QString listing;
     listing.reserve(qsizetype(chained.size()) * 40);
     for (std::size_t i = 0; i < chained.size(); ++i) {
-        const QString from = m_context.workspace().fileRows.value(qsizetype(i));
-        const QString to = rows.value(qsizetype(i));
-        listing.append(escaped(from)).append(u'\t').append(escaped(to));
+        const auto row = qsizetype(i);
+        appendEscaped(listing, row < files.size() ? QStringView(files[row]) : QStringView());
+        listing.append(u'\t');
+        appendEscaped(listing, row < rows.size() ? QStringView(rows[row]) : QStringView());
         if (chained[i])
             listing.append(mark);
         if (i < names.size() && names[i].holder >= 0)
