@@ -86,6 +86,8 @@ RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,
     m_walkedBackInFull = true;
     if (plan.empty())
         return RenameOutcome::NotPossible;
+    m_inEffect.reserve(plan.size());
+    m_renamesMade.reserve(plan.size());
     // Files that already bear their new names: nothing to do, nothing to ask,
     // and the previous renaming stays undoable.
     if (std::all_of(plan.begin(), plan.end(),
