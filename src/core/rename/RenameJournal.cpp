@@ -103,6 +103,11 @@ private:
 QByteArray encoded(const QString& folder, bool completed, const std::vector<RenameStep>& steps)
 {
     QByteArray bytes = JournalHeader;
+    // Room for names of plain text, so that a large plan grows it seldom.
+    qsizetype room = 128;
+    for (const RenameStep& step : steps)
+        room += step.from.size() + step.to.size() + 4;
+    bytes.reserve(room);
     const auto field = [&bytes](QByteArrayView text) {
         bytes += text;
         bytes += '\0';
