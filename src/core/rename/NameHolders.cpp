@@ -51,6 +51,18 @@ qint32 NameHolders::holderOf(const QString& name, std::size_t hash) const
     return -1;
 }
 
+bool NameHolders::keyHeld(const QString& name, std::size_t hash) const
+{
+    if (m_names.isEmpty() || !m_seen[hash & (m_seen.size() - 1)])
+        return false;
+    const auto [first, last] = m_byKey.equal_range(hash);
+    if (first == last)
+        return false;
+    const QString key = nameKey(name);
+    return std::any_of(first, last,
+                       [&](const auto& held) { return nameKey(m_names[held.second]) == key; });
+}
+
 MarkedNames markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& nameRows,
                            const NameHolders& holders, bool resolve)
 {
@@ -67,8 +79,9 @@ MarkedNames markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& na
         if (row.keyHash == 0)
             row.keyHash = rowKeyHash(row.text);
         const qint32 holder = holders.holderOf(row.text, row.keyHash);
-        if ((holder >= 0 || row.text.startsWith(u'.')) &&
-            (i >= rows || row.text != fileRows[qsizetype(i)]))
+        const bool changes = i >= rows || row.text != fileRows[qsizetype(i)];
+        if (changes &&
+            (holder >= 0 || row.text.startsWith(u'.') || holders.keyHeld(row.text, row.keyHash)))
             changedNamesFree = false;
         if (holder < 0)
             continue;

@@ -28,6 +28,9 @@ public:
     // form, or in other letter case where the file system ignores it; -1
     // when none does. Given rowKeyHash(name).
     qint32 holderOf(const QString& name, std::size_t keyHash) const;
+    // Whether some entry has the key of name, whatever the file system makes
+    // of the difference. Given rowKeyHash(name).
+    bool keyHeld(const QString& name, std::size_t keyHash) const;
     const QString& nameOf(qint32 holder) const { return m_names[holder]; }
     // Whether a holder is a file; folders and other entries are not.
     bool isFile(qint32 holder) const { return holder < m_files; }
@@ -50,8 +53,8 @@ private:
 struct MarkedNames {
     int taken = 0;        // rows marked
     bool anyHeld = false; // some new name is held, by its own file or another entry
-    // Every row that changes its file's name gives it a name no entry holds,
-    // and not a hidden one, which the reading leaves out.
+    // Every row that changes its file's name gives it a name whose key no
+    // entry has, and not a hidden one, which the reading leaves out.
     bool changedNamesFree = true;
 };
 MarkedNames markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& nameRows,
