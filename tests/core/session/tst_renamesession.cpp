@@ -210,7 +210,12 @@ class TestRenameSession : public QObject {
             prompter.queueAnswers({below(2) == 0, below(2) == 0});
             RenameOutcome outcome = RenameOutcome::NotPossible;
             try {
-                outcome = session.planAndRename(below(2) == 0, prompter, texts);
+                // The window plans by the folder as it is now; the command
+                // line by the listing it has just made.
+                const bool resolve = below(2) == 0;
+                outcome = below(2) == 0
+                              ? session.planAndRename(resolve, prompter, texts)
+                              : session.rename(session.planRenaming(resolve), prompter, texts);
             } catch (const FaultyFileSystem::Killed&) {
                 restartAfterKill(before);
                 return;
