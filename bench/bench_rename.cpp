@@ -151,7 +151,9 @@ struct OrderedRenaming {
     bool run(const std::vector<RenameStep>& plan, benchmark::State& state)
     {
         state.PauseTiming();
-        const FolderNames names(folder, fileSystem.listFiles(folder), fileSystem);
+        std::vector<quint64> identities;
+        const QStringList present = fileSystem.listFiles(folder, nullptr, &identities);
+        const FolderNames names(folder, present, fileSystem, std::move(identities));
         state.ResumeTiming();
         const HeldFolder held(fileSystem, folder); // as the session plans
         const auto ordered = orderPlan(plan, folder, fileSystem, names);

@@ -211,6 +211,8 @@ bool PosixFileSystem::folderExists(const QString& path) const
            S_ISDIR(info.st_mode);
 }
 
+namespace {
+
 // Calls use(entry, folder's descriptor) for each entry the folder holds, with
 // the system's own directory calls: the entry types and inode numbers come
 // with the names, where a QFileInfo per entry would cost far more.
@@ -226,10 +228,23 @@ void forEachEntry(const QString& folder, Use use)
     ::closedir(directory);
 }
 
-QStringList PosixFileSystem::listFiles(const QString& folder, QStringList* others) const
+// Where the file system's readdir gives the same inode number as stat does:
+// everywhere but overlay file systems, which may give another one.
+bool readsIdentities(const QString& folder)
+{
+    struct statfs kind {};
+    return ::statfs(bytesOfFileName(folder).constData(), &kind) == 0 &&
+           kind.f_type != OVERLAYFS_SUPER_MAGIC;
+}
+
+} // namespace
+
+QStringList PosixFileSystem::listFiles(const QString& folder, QStringList* others,
+                                       std::vector<quint64>* identities) const
 {
     QStringList names;
-    forEachEntry(folder, [&names, others](const dirent& entry, int fd) {
+    const bool identified = identities && readsIdentities(folder);
+    forEachEntry(folder, [&](const dirent& entry, int fd) {
         if (entry.d_name[0] == '.')
             return; // hidden files, and the folder itself and its parent
         bool regular = entry.d_type == DT_REG;
@@ -242,6 +257,9 @@ QStringList PosixFileSystem::listFiles(const QString& folder, QStringList* other
             return;
         // A name that is not UTF-8 keeps its bytes, to be renamed by them.
         list->append(fileNameOfBytes(entry.d_name));
+        // A link's own identity is not its file's: it is asked for by name.
+        if (regular && identities)
+            identities->push_back(identified && entry.d_type == DT_REG ? quint64(entry.d_ino) : 0);
     });
     return names;
 }
@@ -373,22 +391,6 @@ RenameResult PosixFileSystem::exchangeNames(const QString& folder, const QString
                     bytesOfFileName(b).constData(), RENAME_EXCHANGE) != 0)
         return failure(errno);
     return {};
-}
-
-// Where the file system's readdir gives the same inode number as stat does:
-// everywhere but overlay file systems, which may give another one.
-NameIndex<quint64> PosixFileSystem::fileIdentities(const QString& folder) const
-{
-    NameIndex<quint64> identities;
-    struct statfs kind {};
-    if (::statfs(bytesOfFileName(folder).constData(), &kind) != 0 ||
-        kind.f_type == OVERLAYFS_SUPER_MAGIC)
-        return identities;
-    forEachEntry(folder, [&identities](const dirent& entry, int) {
-        if (entry.d_type == DT_REG)
-            identities.emplace(fileNameOfBytes(entry.d_name), quint64(entry.d_ino));
-    });
-    return identities;
 }
 
 quint64 PosixFileSystem::fileIdentity(const QString& path) const

@@ -19,13 +19,13 @@ public:
     bool folderExists(const QString& path) const override;
     bool isRegularFile(const QString& path) const override;
     using FileSystem::listFiles;
-    QStringList listFiles(const QString& folder, QStringList* others) const override;
+    QStringList listFiles(const QString& folder, QStringList* others,
+                          std::vector<quint64>* identities) const override;
     RenameResult renameNoReplace(const QString& folder, const QString& from,
                                  const QString& to) override;
     bool canExchangeNames(const QString& folder) const override;
     RenameResult exchangeNames(const QString& folder, const QString& a, const QString& b) override;
     quint64 fileIdentity(const QString& path) const override;
-    NameIndex<quint64> fileIdentities(const QString& folder) const override;
     FolderLockResult lockFolder(const QString& folder) override;
     void holdFolder(const QString& folder) override;
     void releaseFolder() override;

@@ -55,10 +55,11 @@ public:
     bool folderExists(const QString& path) const override { return m_real.folderExists(path); }
     bool isRegularFile(const QString& path) const override { return m_real.isRegularFile(path); }
     using FileSystem::listFiles;
-    QStringList listFiles(const QString& folder, QStringList* others) const override
+    QStringList listFiles(const QString& folder, QStringList* others,
+                          std::vector<quint64>* identities) const override
     {
         asked();
-        return m_real.listFiles(folder, others);
+        return m_real.listFiles(folder, others, identities);
     }
     RenameResult renameNoReplace(const QString& folder, const QString& from,
                                  const QString& to) override;
@@ -70,10 +71,6 @@ public:
     }
     RenameResult exchangeNames(const QString& folder, const QString& a, const QString& b) override;
     quint64 fileIdentity(const QString& path) const override { return m_real.fileIdentity(path); }
-    NameIndex<quint64> fileIdentities(const QString& folder) const override
-    {
-        return m_real.fileIdentities(folder);
-    }
     FolderLockResult lockFolder(const QString& folder) override
     {
         return m_real.lockFolder(folder);

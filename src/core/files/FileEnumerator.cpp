@@ -151,7 +151,9 @@ void FileEnumerator::read()
     // A folder that holds the same names as at the last reading keeps their
     // order, known already.
     QStringList others;
-    QStringList read = m_fileSystem.listFiles(m_path, &others);
+    std::vector<quint64> identities;
+    QStringList read = m_fileSystem.listFiles(m_path, &others, &identities);
+    m_identities = std::move(identities); // names alike may be other files
     if (read != m_read || m_path != m_readPath || others != m_others) {
         m_read = std::move(read);
         m_others = std::move(others);

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <vector>
+
 namespace tervane {
 
 // The files of one folder whose names match a pattern list: the only source
@@ -39,6 +41,8 @@ public:
     // Every file of the folder as last read, patterns not applied, and the
     // folder it was read from.
     const QStringList& allNames() const { return m_read; }
+    // Their identities, as that reading gave them (0 where it gave none).
+    const std::vector<quint64>& identities() const { return m_identities; }
     const QString& readPath() const { return m_readPath; }
     // The names of the folder's other entries (folders...) at that reading,
     // and how many readings found other names than the one before.
@@ -54,8 +58,9 @@ private:
     QString m_pattern;
     QStringList m_preparedPatterns;
     QStringList m_names;
-    QString m_readPath;   // the folder of the last reading,
-    QStringList m_read;   // its names as read,
+    QString m_readPath; // the folder of the last reading,
+    QStringList m_read; // its names as read,
+    std::vector<quint64> m_identities;
     QStringList m_sorted; // and in alphabetical order, patterns not applied
     QStringList m_others;
     int m_readings = 0;

@@ -7,14 +7,17 @@
 namespace tervane {
 
 FolderNames::FolderNames(const QString& folder, const QStringList& present,
-                         const FileSystem& fileSystem)
+                         const FileSystem& fileSystem, std::vector<quint64> identities)
     : m_prefix(folder + u'/')
     , m_fileSystem(fileSystem)
+    , m_present(present)
+    , m_identities(std::move(identities))
+    , m_exact(std::size_t(present.size()))
 {
-    m_exact.reserve(std::size_t(present.size()));
     m_keys.reserve(std::size_t(present.size()));
-    for (const QString& name : present) {
-        m_exact.insert(name);
+    for (qsizetype i = 0; i < m_present.size(); ++i) {
+        const QString& name = m_present[i];
+        m_exact.add(name, std::size_t(i));
         m_keys.insert(nameKeyHash(name));
         if (mayNeedComposing(name))
             m_composed.insert(name.normalized(QString::NormalizationForm_C));
@@ -25,7 +28,7 @@ FolderNames::FolderNames(const QString& folder, const QStringList& present,
 // the two as one name.
 bool FolderNames::taken(const QString& name) const
 {
-    if (m_exact.count(name))
+    if (m_exact.find(name) != NamePositions::None)
         return true;
     if (name.startsWith(u'.'))
         return m_fileSystem.fileExists(m_prefix + name);
@@ -34,7 +37,14 @@ bool FolderNames::taken(const QString& name) const
     if (!m_keys.count(nameKeyHash(name)))
         return false;
     const QString nfc = name.normalized(QString::NormalizationForm_C);
-    return m_exact.count(nfc) || m_composed.count(nfc) || m_fileSystem.fileExists(m_prefix + name);
+    return m_exact.find(nfc) != NamePositions::None || m_composed.count(nfc) ||
+           m_fileSystem.fileExists(m_prefix + name);
+}
+
+quint64 FolderNames::identityOf(const QString& name) const
+{
+    const std::size_t at = m_exact.find(name);
+    return at < m_identities.size() ? m_identities[at] : 0;
 }
 
 } // namespace tervane

@@ -6,7 +6,10 @@
 
 #include <unordered_set>
 
+#include "text/NamePositions.h"
 #include "text/NameSet.h"
+
+#include <vector>
 
 namespace tervane {
 
@@ -20,14 +23,23 @@ class FileSystem;
 // rename itself, which never replaces a file.
 class FolderNames {
 public:
-    FolderNames(const QString& folder, const QStringList& present, const FileSystem& fileSystem);
+    // identities: of the files present, as the reading gave them (0 where it
+    // gave none); none when it was not asked for them.
+    FolderNames(const QString& folder, const QStringList& present, const FileSystem& fileSystem,
+                std::vector<quint64> identities = {});
+    FolderNames(const FolderNames&) = delete; // its table points into its names
+    FolderNames& operator=(const FolderNames&) = delete;
 
     bool taken(const QString& name) const;
+    // The identity of a file present, as the reading gave it; 0 when unknown.
+    quint64 identityOf(const QString& name) const;
 
 private:
     QString m_prefix; // the folder, with its separator
     const FileSystem& m_fileSystem;
-    NameSet m_exact;
+    const QStringList m_present;
+    const std::vector<quint64> m_identities;
+    NamePositions m_exact;                  // of the present names, in m_present
     std::unordered_set<std::size_t> m_keys; // hashes of the names' comparison keys
     NameSet m_composed;                     // present names that were not composed, composed
 };

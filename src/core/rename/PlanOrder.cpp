@@ -78,32 +78,14 @@ private:
     static inline std::atomic<int> s_count = 0;
 };
 
-// The identities of the files to exchange, from one reading of the folder
-// taken at the first one asked, or one by one where the file system gives
-// none with the names.
-class Identities {
-public:
-    Identities(const QString& folder, const FileSystem& fileSystem)
-        : m_folder(folder)
-        , m_fileSystem(fileSystem)
-    {}
-    quint64 of(const QString& name)
-    {
-        if (!m_read) {
-            m_byName = m_fileSystem.fileIdentities(m_folder);
-            m_read = true;
-        }
-        const auto found = m_byName.find(name);
-        return found != m_byName.end() ? found->second
-                                       : m_fileSystem.fileIdentity(m_folder + u'/' + name);
-    }
-
-private:
-    const QString& m_folder;
-    const FileSystem& m_fileSystem;
-    NameIndex<quint64> m_byName;
-    bool m_read = false;
-};
+// The identities of the files to exchange: from the reading the plan goes by,
+// or one by one where the file system gave none with the names.
+quint64 identityOf(const QString& name, const FolderNames& names, const QString& folder,
+                   const FileSystem& fileSystem)
+{
+    const quint64 known = names.identityOf(name);
+    return known ? known : fileSystem.fileIdentity(folder + u'/' + name);
+}
 
 // Whether two changed steps take the same new name: no order renames both.
 bool hasSharedNewName(const std::vector<RenameStep>& plan)
@@ -130,8 +112,10 @@ std::vector<bool> chainsOf(const std::vector<std::size_t>& blocker)
 std::optional<OrderedPlan> orderPlan(const std::vector<RenameStep>& plan, const QString& folder,
                                      const FileSystem& fileSystem)
 {
+    std::vector<quint64> identities;
+    const QStringList present = fileSystem.listFiles(folder, nullptr, &identities);
     return orderPlan(plan, folder, fileSystem,
-                     FolderNames(folder, fileSystem.listFiles(folder), fileSystem));
+                     FolderNames(folder, present, fileSystem, std::move(identities)));
 }
 
 std::optional<OrderedPlan> orderPlan(const std::vector<RenameStep>& plan, const QString& folder,
@@ -149,7 +133,6 @@ std::optional<OrderedPlan> orderPlan(const std::vector<RenameStep>& plan, const 
     ordered.steps.reserve(plan.size());
     TemporaryNames temporaries(plan, folder, fileSystem);
     const bool exchanges = fileSystem.canExchangeNames(folder);
-    Identities identities(folder, fileSystem);
     std::vector<std::size_t> walk;
     for (std::size_t first = 0; first < plan.size(); ++first) {
         if (state[first] != Waiting)
@@ -169,8 +152,8 @@ std::optional<OrderedPlan> orderPlan(const std::vector<RenameStep>& plan, const 
             // Two files trading names do it in one exchange, where the file
             // system can.
             if (walk.size() == 2 && exchanges) {
-                const quint64 first = identities.of(plan[k].from);
-                const quint64 second = identities.of(plan[k].to);
+                const quint64 first = identityOf(plan[k].from, names, folder, fileSystem);
+                const quint64 second = identityOf(plan[k].to, names, folder, fileSystem);
                 if (first && second) {
                     ordered.steps.push_back({plan[k].from, plan[k].to, first, second});
                     ++ordered.exchanges;

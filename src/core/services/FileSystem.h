@@ -42,9 +42,15 @@ public:
     virtual bool isRegularFile(const QString& path) const { return fileExists(path); }
     // Bare names of the visible regular files of a folder, in no set order;
     // the names of its other visible entries (folders, devices...) go to
-    // others, when given, from the same reading.
-    virtual QStringList listFiles(const QString& folder, QStringList* others) const = 0;
-    QStringList listFiles(const QString& folder) const { return listFiles(folder, nullptr); }
+    // others, when given, from the same reading; and to identities, when
+    // given, the identity of each file (as fileIdentity's), where the file
+    // system gives it with the name, else 0.
+    virtual QStringList listFiles(const QString& folder, QStringList* others,
+                                  std::vector<quint64>* identities) const = 0;
+    QStringList listFiles(const QString& folder, QStringList* others = nullptr) const
+    {
+        return listFiles(folder, others, nullptr);
+    }
     // Renames the file from to to inside folder (bare names) without ever
     // replacing an existing file or folder. Fails, touching nothing, when
     // from is missing, to is taken by another file or a folder, either name
@@ -70,14 +76,6 @@ public:
     {
         (void)path;
         return 0;
-    }
-    // The identities of the folder's files, by name, from one reading of the
-    // folder, where its file system gives them with the names (the same as
-    // fileIdentity's); none where it does not.
-    virtual NameIndex<quint64> fileIdentities(const QString& folder) const
-    {
-        (void)folder;
-        return {};
     }
 
     // Locks the folder against every other process, whoever runs it, in
