@@ -151,9 +151,7 @@ struct OrderedRenaming {
     bool run(const std::vector<RenameStep>& plan, benchmark::State& state)
     {
         state.PauseTiming();
-        std::vector<quint64> identities;
-        const QStringList present = fileSystem.listFiles(folder, nullptr, &identities);
-        const FolderNames names(folder, present, fileSystem, std::move(identities));
+        const FolderNames names = FolderNames::read(folder, fileSystem);
         state.ResumeTiming();
         const HeldFolder held(fileSystem, folder); // as the session plans
         const auto ordered = orderPlan(plan, folder, fileSystem, names);

@@ -24,6 +24,13 @@ FolderNames::FolderNames(const QString& folder, const QStringList& present,
     }
 }
 
+FolderNames FolderNames::read(const QString& folder, const FileSystem& fileSystem)
+{
+    std::vector<quint64> identities;
+    const QStringList present = fileSystem.listFiles(folder, nullptr, &identities);
+    return FolderNames(folder, present, fileSystem, std::move(identities));
+}
+
 // A name present in its other Unicode form is taken, as the names list counts
 // the two as one name.
 bool FolderNames::taken(const QString& name) const

@@ -27,6 +27,8 @@ public:
     // gave none); none when it was not asked for them.
     FolderNames(const QString& folder, const QStringList& present, const FileSystem& fileSystem,
                 std::vector<quint64> identities = {});
+    // The folder as it is now, read with the identities of its files.
+    static FolderNames read(const QString& folder, const FileSystem& fileSystem);
     FolderNames(const FolderNames&) = delete; // its table points into its names
     FolderNames& operator=(const FolderNames&) = delete;
 

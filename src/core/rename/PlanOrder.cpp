@@ -112,10 +112,7 @@ std::vector<bool> chainsOf(const std::vector<std::size_t>& blocker)
 std::optional<OrderedPlan> orderPlan(const std::vector<RenameStep>& plan, const QString& folder,
                                      const FileSystem& fileSystem)
 {
-    std::vector<quint64> identities;
-    const QStringList present = fileSystem.listFiles(folder, nullptr, &identities);
-    return orderPlan(plan, folder, fileSystem,
-                     FolderNames(folder, present, fileSystem, std::move(identities)));
+    return orderPlan(plan, folder, fileSystem, FolderNames::read(folder, fileSystem));
 }
 
 std::optional<OrderedPlan> orderPlan(const std::vector<RenameStep>& plan, const QString& folder,

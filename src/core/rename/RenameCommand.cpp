@@ -46,7 +46,7 @@ int countConflicts(const std::vector<RenameStep>& plan, const FolderNames& names
 int countConflicts(const QString& folder, const std::vector<RenameStep>& plan,
                    const FileSystem& fileSystem)
 {
-    return countConflicts(plan, FolderNames(folder, fileSystem.listFiles(folder), fileSystem));
+    return countConflicts(plan, FolderNames::read(folder, fileSystem));
 }
 
 RenameCommand::RenameCommand(QString folder, FileSystem& fileSystem, Prompter& prompter,

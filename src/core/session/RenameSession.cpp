@@ -225,11 +225,9 @@ RenameSession::PlannedRenaming RenameSession::plan(bool resolve, bool readNow) c
         const bool independent = steps.size() == rows;
         return {std::move(steps), true, 0, {}, std::vector<bool>(rows, false), independent};
     }
-    std::vector<quint64> identities;
-    const QStringList present =
-        readNow ? m_fileSystem.listFiles(folder, nullptr, &identities) : m_enumerator.allNames();
-    const FolderNames names(folder, present, m_fileSystem,
-                            readNow ? std::move(identities) : m_enumerator.identities());
+    const FolderNames names = readNow ? FolderNames::read(folder, m_fileSystem)
+                                      : FolderNames(folder, m_enumerator.allNames(), m_fileSystem,
+                                                    m_enumerator.identities());
     if (resolve && !plan.empty())
         if (auto ordered = orderPlan(plan, folder, m_fileSystem, names))
             return {withCaseOnlyRenamesSplit(std::move(ordered->steps), folder, m_fileSystem),
