@@ -75,6 +75,16 @@ private slots:
             << QStringList{u"A"_s, u"a"_s} << QStringList{u"A"_s, u"a"_s};
         QTest::newRow("accented capital")
             << QStringList{u"Éz"_s, u"éa"_s} << QStringList{u"éa"_s, u"Éz"_s};
+        QTest::newRow("long shared beginning, one name within another")
+            << QStringList{u"Album - Artist - 10.mp3"_s, u"Album - Artist - 02.mp3"_s,
+                           u"Album - Artist - 1.mp3"_s, u"Album - Artist"_s}
+            << QStringList{u"Album - Artist"_s, u"Album - Artist - 02.mp3"_s,
+                           u"Album - Artist - 1.mp3"_s, u"Album - Artist - 10.mp3"_s};
+        QTest::newRow("names alike after their first eight characters")
+            << QStringList{u"Track 000010.mp3"_s, u"cover.jpg"_s, u"Track 000002.mp3"_s,
+                           u"track 000001.mp3"_s}
+            << QStringList{u"cover.jpg"_s, u"track 000001.mp3"_s, u"Track 000002.mp3"_s,
+                           u"Track 000010.mp3"_s};
     }
     void alphabetical()
     {
