@@ -37,21 +37,10 @@ bool needsEscaping(QStringView name)
 
 } // namespace
 
-QString escaped(const QString& name)
-{
-    if (!needsEscaping(name))
-        return name;
-    QString out;
-    appendEscaped(out, name);
-    return out;
-}
+namespace {
 
-void appendEscaped(QString& out, QStringView name)
+void appendEscapedText(QString& out, QStringView name)
 {
-    if (!needsEscaping(name)) {
-        out.append(name);
-        return;
-    }
     for (qsizetype i = 0; i < name.size(); ++i) {
         const QChar c = name[i];
         // A byte of a name that is not UTF-8, as the byte it is.
@@ -79,6 +68,35 @@ void appendEscaped(QString& out, QStringView name)
                 out += c;
         }
     }
+}
+
+} // namespace
+
+QString escaped(const QString& name)
+{
+    if (!needsEscaping(name))
+        return name;
+    QString out;
+    appendEscapedText(out, name);
+    return out;
+}
+
+void appendEscaped(QByteArray& out, QStringView name)
+{
+    // Most names are printable ASCII: their characters are their bytes.
+    const auto plain = [](QChar c) {
+        return c.unicode() >= 0x20 && c.unicode() < 0x7F && c != u'\\';
+    };
+    if (!std::all_of(name.begin(), name.end(), plain)) {
+        QString text;
+        appendEscapedText(text, name);
+        out += text.toUtf8();
+        return;
+    }
+    const qsizetype at = out.size();
+    out.resize(at + name.size());
+    std::transform(name.begin(), name.end(), out.data() + at,
+                   [](QChar c) { return char(c.unicode()); });
 }
 
 QString messageLine(const QString& text)

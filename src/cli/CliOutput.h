@@ -25,8 +25,9 @@ void print(std::FILE* stream, const QString& text);
 // \r, \xHH), the bytes of a name that is not UTF-8 as \xHH, and backslashes
 // doubled, so that a row stays one line and no name can drive the terminal.
 QString escaped(const QString& name);
-// The same, added to out: a listing of many names is made without a copy of each.
-void appendEscaped(QString& out, QStringView name);
+// The same, added to out as UTF-8: a listing of many names is made without a
+// copy of each.
+void appendEscaped(QByteArray& out, QStringView name);
 
 // A message of the window's as one line: its lines joined as sentences,
 // blank ones and indents dropped, control characters written out.

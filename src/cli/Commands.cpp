@@ -184,8 +184,8 @@ QStringList PreviewCommand::namesFileLines() const
 // mark in a third column (not in the raw listing for programs).
 void PreviewCommand::printPlan(const QStringList& rows, const std::vector<bool>& chained) const
 {
-    const QString mark = u'\t' + m_context.text(CliKey::ChainMark);
-    const QString takenMark = u'\t' + m_context.text(CliKey::TakenMark);
+    const QByteArray mark = (u'\t' + m_context.text(CliKey::ChainMark)).toUtf8();
+    const QByteArray takenMark = (u'\t' + m_context.text(CliKey::TakenMark)).toUtf8();
     const std::vector<NameRow>& names = m_context.workspace().nameRows;
     if (m_context.options.nullSeparated) {
         // Raw, as the system holds the names: a file's own bytes.
@@ -200,18 +200,18 @@ void PreviewCommand::printPlan(const QStringList& rows, const std::vector<bool>&
     }
     // The whole listing is written at once: one conversion, not one a row.
     const QStringList& files = m_context.workspace().fileRows;
-    QString listing;
+    QByteArray listing;
     listing.reserve(qsizetype(chained.size()) * 40);
     for (std::size_t i = 0; i < chained.size(); ++i) {
         const auto row = qsizetype(i);
         appendEscaped(listing, row < files.size() ? QStringView(files[row]) : QStringView());
-        listing.append(u'\t');
+        listing.append('\t');
         appendEscaped(listing, row < rows.size() ? QStringView(rows[row]) : QStringView());
         if (chained[i])
             listing.append(mark);
         if (i < names.size() && names[i].holder >= 0)
             listing.append(takenMark);
-        listing.append(u'\n');
+        listing.append('\n');
     }
     write(m_context.streams.out, listing);
 }
