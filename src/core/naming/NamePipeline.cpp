@@ -363,6 +363,7 @@ QStringList splitIntoLines(const QString& text)
 QStringList textLines(const QString& text)
 {
     QStringList lines;
+    lines.reserve(text.count(u'\n') + 1);
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];

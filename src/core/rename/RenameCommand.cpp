@@ -113,7 +113,7 @@ RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,
         std::none_of(m_inEffect.begin(), m_inEffect.end(),
                      [](const RenameStep& step) { return step.from != step.to; });
     if (!previousKept)
-        undoSet = m_inEffect;
+        undoSet = std::move(m_inEffect);
     if (m_recorder)
         m_recorder->finished(undoSet, previousKept);
     return outcome;
