@@ -30,6 +30,47 @@ RenameResult failure(int errorNumber)
     return {false, errorNumber, QString::fromLocal8Bit(std::strerror(errorNumber))};
 }
 
+// The bytes of a name for the calls on a folder, when it is a bare file name.
+// Plain ASCII names, nearly all of them, are checked and copied in one pass
+// into a buffer of their own: a renaming makes no allocation a name.
+class NameBytes {
+public:
+    explicit NameBytes(const QString& name)
+    {
+        if (copiedAsPlainAscii(name))
+            m_bytes = QByteArray::fromRawData(m_buffer, name.size());
+        else if (isBareFileName(name))
+            m_bytes = bytesOfFileName(name);
+        else
+            m_bare = false;
+    }
+    NameBytes(const NameBytes&) = delete;
+    NameBytes& operator=(const NameBytes&) = delete;
+
+    bool isBare() const { return m_bare; }
+    const QByteArray& bytes() const { return m_bytes; }
+
+private:
+    bool copiedAsPlainAscii(const QString& name)
+    {
+        if (name.isEmpty() || name.size() >= qsizetype(sizeof m_buffer) || name == u"." ||
+            name == u"..")
+            return false;
+        char* out = m_buffer;
+        for (const QChar c : name) {
+            if (c.unicode() == 0 || c.unicode() >= 0x80 || c == u'/')
+                return false;
+            *out++ = char(c.unicode());
+        }
+        *out = '\0'; // the system calls read up to it
+        return true;
+    }
+
+    char m_buffer[NAME_MAX + 1];
+    QByteArray m_bytes;
+    bool m_bare = true;
+};
+
 // The folder, opened once so that every call below names files relative to
 // it: no path is ever joined, so no name can reach another folder.
 int openFolder(const QString& folder)
@@ -330,13 +371,15 @@ void PosixFileSystem::closeHeldFolder()
 RenameResult PosixFileSystem::renameNoReplace(const QString& folder, const QString& from,
                                               const QString& to)
 {
-    if (!isBareFileName(from) || !isBareFileName(to))
+    const NameBytes fromBytes(from);
+    const NameBytes toBytes(to);
+    if (!fromBytes.isBare() || !toBytes.isBare())
         return failure(EINVAL);
     const FolderHandle handle(folder, folder == m_heldPath ? m_heldFolder : -1);
     if (handle.fd() < 0)
         return failure(errno);
-    const QByteArray source = bytesOfFileName(from);
-    const QByteArray target = bytesOfFileName(to);
+    const QByteArray& source = fromBytes.bytes();
+    const QByteArray& target = toBytes.bytes();
 
     // Only the rare cases need the source's identity; a plain rename goes
     // straight to the one system call.
@@ -382,13 +425,15 @@ bool PosixFileSystem::canExchangeNames(const QString& folder) const
 RenameResult PosixFileSystem::exchangeNames(const QString& folder, const QString& a,
                                             const QString& b)
 {
-    if (!isBareFileName(a) || !isBareFileName(b))
+    const NameBytes first(a);
+    const NameBytes second(b);
+    if (!first.isBare() || !second.isBare())
         return failure(EINVAL);
     const FolderHandle handle(folder, folder == m_heldPath ? m_heldFolder : -1);
     if (handle.fd() < 0)
         return failure(errno);
-    if (::renameat2(handle.fd(), bytesOfFileName(a).constData(), handle.fd(),
-                    bytesOfFileName(b).constData(), RENAME_EXCHANGE) != 0)
+    if (::renameat2(handle.fd(), first.bytes().constData(), handle.fd(), second.bytes().constData(),
+                    RENAME_EXCHANGE) != 0)
         return failure(errno);
     return {};
 }

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -72,6 +73,10 @@ private slots:
             << u"a.mp3"_s << QString(QChar(0xD800)) + u"x"_s << EINVAL;
         QTest::newRow("source with a separator") << u"../a.mp3"_s << u"c.mp3"_s << EINVAL;
         QTest::newRow("too long") << u"a.mp3"_s << QString(300, u'x') << ENAMETOOLONG;
+        QTest::newRow("one byte too long")
+            << u"a.mp3"_s << QString(NAME_MAX + 1, u'x') << ENAMETOOLONG;
+        QTest::newRow("longest name, source missing")
+            << QString(NAME_MAX, u'x') << u"c.mp3"_s << ENOENT;
         QTest::newRow("too long in bytes") << u"a.mp3"_s << QString(200, u'é') << ENAMETOOLONG;
     }
     void refusals()
