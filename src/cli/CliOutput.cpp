@@ -87,16 +87,13 @@ void appendEscaped(QByteArray& out, QStringView name)
     const auto plain = [](QChar c) {
         return c.unicode() >= 0x20 && c.unicode() < 0x7F && c != u'\\';
     };
-    if (!std::all_of(name.begin(), name.end(), plain)) {
-        QString text;
-        appendEscapedText(text, name);
-        out += text.toUtf8();
+    if (std::all_of(name.begin(), name.end(), plain)) {
+        appendBytesOfFileName(out, name);
         return;
     }
-    const qsizetype at = out.size();
-    out.resize(at + name.size());
-    std::transform(name.begin(), name.end(), out.data() + at,
-                   [](QChar c) { return char(c.unicode()); });
+    QString text;
+    appendEscapedText(text, name);
+    out += text.toUtf8();
 }
 
 QString messageLine(const QString& text)

@@ -116,8 +116,10 @@ QByteArray encoded(const QString& folder, bool completed, const std::vector<Rena
     field(completed ? CompletedState : PlannedState);
     field(QByteArray::number(qulonglong(steps.size())));
     for (const RenameStep& step : steps) {
-        field(bytesOfFileName(step.from));
-        field(bytesOfFileName(step.to));
+        appendBytesOfFileName(bytes, step.from);
+        bytes += '\0';
+        appendBytesOfFileName(bytes, step.to);
+        bytes += '\0';
         field(step.isExchange()
                   ? QByteArray::number(step.fromFile) + ' ' + QByteArray::number(step.toFile)
                   : QByteArray());

@@ -78,6 +78,18 @@ QByteArray bytesOfFileName(QStringView name)
     return bytes;
 }
 
+void appendBytesOfFileName(QByteArray& out, QStringView name)
+{
+    if (!std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+        out += bytesOfFileName(name);
+        return;
+    }
+    const qsizetype at = out.size();
+    out.resize(at + name.size());
+    std::transform(name.begin(), name.end(), out.data() + at,
+                   [](QChar c) { return char(c.unicode()); });
+}
+
 QString shownFileName(const QString& name)
 {
     if (!hasForeignBytes(name))

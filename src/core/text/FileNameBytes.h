@@ -14,6 +14,8 @@ namespace tervane {
 // undone, whatever it holds.
 QString fileNameOfBytes(QByteArrayView bytes);
 QByteArray bytesOfFileName(QStringView name);
+// The same bytes added to out: a plain ASCII name without a copy of its own.
+void appendBytesOfFileName(QByteArray& out, QStringView name);
 
 // Whether a name holds bytes that are not UTF-8.
 bool hasForeignBytes(QStringView name);
