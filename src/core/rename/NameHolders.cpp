@@ -24,21 +24,29 @@ NameHolders::NameHolders(const QStringList& files, const QStringList& others, bo
     m_seen.resize(std::max<std::size_t>(1024, std::bit_ceil(std::size_t(m_names.size()) * 16)));
     for (qsizetype i = 0; i < m_names.size(); ++i) {
         const std::size_t hash = rowKeyHash(m_names[i]);
-        m_byKey.emplace(hash, i);
+        m_byKey.push_back({hash, i});
         m_seen[hash & (m_seen.size() - 1)] = true;
     }
+    std::stable_sort(m_byKey.begin(), m_byKey.end()); // files first among a hash
+}
+
+std::pair<const NameHolders::Held*, const NameHolders::Held*>
+NameHolders::withHash(std::size_t hash) const
+{
+    const auto [first, last] = std::equal_range(m_byKey.begin(), m_byKey.end(), Held{hash, 0});
+    return {std::to_address(first), std::to_address(last)};
 }
 
 qint32 NameHolders::holderOf(const QString& name, std::size_t hash) const
 {
     if (m_names.isEmpty() || !m_seen[hash & (m_seen.size() - 1)])
         return -1;
-    const auto [first, last] = m_byKey.equal_range(hash);
+    const auto [first, last] = withHash(hash);
     QString key;
     for (auto it = first; it != last; ++it) {
-        const QString& held = m_names[it->second];
+        const QString& held = m_names[it->name];
         if (held == name)
-            return qint32(it->second);
+            return qint32(it->name);
         if (key.isEmpty())
             key = nameKey(name);
         if (nameKey(held) != key)
@@ -46,7 +54,7 @@ qint32 NameHolders::holderOf(const QString& name, std::size_t hash) const
         const bool sameForm = held.normalized(QString::NormalizationForm_C) ==
                               name.normalized(QString::NormalizationForm_C);
         if (sameForm || m_caseInsensitive)
-            return qint32(it->second);
+            return qint32(it->name);
     }
     return -1;
 }
@@ -55,12 +63,12 @@ bool NameHolders::keyHeld(const QString& name, std::size_t hash) const
 {
     if (m_names.isEmpty() || !m_seen[hash & (m_seen.size() - 1)])
         return false;
-    const auto [first, last] = m_byKey.equal_range(hash);
+    const auto [first, last] = withHash(hash);
     if (first == last)
         return false;
     const QString key = nameKey(name);
     return std::any_of(first, last,
-                       [&](const auto& held) { return nameKey(m_names[held.second]) == key; });
+                       [&](const Held& held) { return nameKey(m_names[held.name]) == key; });
 }
 
 MarkedNames markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& nameRows,

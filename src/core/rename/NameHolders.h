@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <unordered_map>
 #include <vector>
 
 namespace tervane {
@@ -36,10 +35,18 @@ public:
     bool isFile(qint32 holder) const { return holder < m_files; }
 
 private:
+    struct Held {
+        std::size_t hash;
+        qsizetype name;
+        bool operator<(const Held& other) const { return hash < other.hash; }
+    };
+    // The entries whose key has this hash.
+    std::pair<const Held*, const Held*> withHash(std::size_t hash) const;
+
     QStringList m_names; // the files first
     qsizetype m_files = 0;
-    std::unordered_multimap<std::size_t, qsizetype> m_byKey; // key hash -> name
-    std::vector<bool> m_seen; // a bit a key hash: most names are not held at all
+    std::vector<Held> m_byKey; // ordered by key hash: one block, not a node an entry
+    std::vector<bool> m_seen;  // a bit a key hash: most names are not held at all
     bool m_caseInsensitive = false;
 };
 
