@@ -2,6 +2,7 @@
 #include "services/FileSystem.h"
 
 #include "text/FileNameBytes.h"
+#include "text/TextHelpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,9 +28,7 @@ bool isBareFileName(const QString& name)
         return false;
     // Plain ASCII reads back the same in any encoding of file names: only
     // other names need the round trip.
-    const bool ascii =
-        std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x80; });
-    return ascii || fileNameOfBytes(bytesOfFileName(name)) == name;
+    return isAscii(name) || fileNameOfBytes(bytesOfFileName(name)) == name;
 }
 
 } // namespace tervane

@@ -2,6 +2,7 @@
 #include "text/FileNameBytes.h"
 
 #include "text/TextDecoding.h"
+#include "text/TextHelpers.h"
 
 #include <QStringDecoder>
 
@@ -80,7 +81,7 @@ QByteArray bytesOfFileName(QStringView name)
 
 void appendBytesOfFileName(QByteArray& out, QStringView name)
 {
-    if (!std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+    if (!isAscii(name)) {
         out += bytesOfFileName(name);
         return;
     }

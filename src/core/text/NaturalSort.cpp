@@ -16,11 +16,6 @@ namespace tervane {
 
 namespace {
 
-bool isAscii(QStringView text)
-{
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
-}
-
 // Sort keys of the user's collation, ignoring case. Qt's keys for the C
 // locale are the text's UTF-8 compared as bytes, and disregard the case
 // setting: there the texts are case folded first, and the keys are written
@@ -41,14 +36,8 @@ public:
         }
         m_ends.reserve(texts.size());
         m_heads.reserve(texts.size());
-        for (const QString& text : texts) {
-            if (isAscii(text))
-                for (const QChar c : text)
-                    m_bytes.push_back(char(c.unicode() - (c >= u'A' && c <= u'Z' ? 'A' - 'a' : 0)));
-            else
-                m_bytes += text.toCaseFolded().toStdString();
-            m_ends.push_back(m_bytes.size());
-        }
+        for (const QString& text : texts)
+            addFolded(text);
         const std::size_t shared = sharedPrefix();
         for (std::size_t i = 0; i < m_ends.size(); ++i)
             m_heads.push_back(headOf(bytes(qsizetype(i)).substr(shared)));
@@ -64,8 +53,17 @@ public:
     }
 
 private:
-    // Keys that differ in their first eight bytes (the shorter one padded
-    // with zeros) compare as these numbers do; others need all their bytes.
+    void addFolded(const QString& text)
+    {
+        if (isAscii(text))
+            for (const QChar c : text)
+                m_bytes.push_back(char(c.unicode() - (c >= u'A' && c <= u'Z' ? 'A' - 'a' : 0)));
+        else
+            m_bytes += text.toCaseFolded().toStdString();
+        m_ends.push_back(m_bytes.size());
+    }
+
+    // The length of the beginning every key shares.
     std::size_t sharedPrefix() const
     {
         if (m_ends.empty())
@@ -83,6 +81,8 @@ private:
         return shared;
     }
 
+    // Keys that differ in their first eight bytes (the shorter one padded
+    // with zeros) compare as these numbers do; others need all their bytes.
     static quint64 headOf(std::string_view key)
     {
         quint64 head = 0;

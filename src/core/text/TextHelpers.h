@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 
 #include <initializer_list>
@@ -120,6 +121,12 @@ QString getLastPathComponent(const QString& path);
 inline bool isAsciiDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
+}
+
+// Text of ASCII characters only: the same in any encoding, UTF-8 included.
+inline bool isAscii(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
 // text without the characters a file name may not hold:  : \ / < > ? * | "
