@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <numeric>
 
 namespace tervane {
 
@@ -20,33 +21,52 @@ NameHolders::NameHolders(const QStringList& files, const QStringList& others, bo
     , m_files(files.size())
     , m_caseInsensitive(caseInsensitive)
 {
-    m_byKey.reserve(std::size_t(m_names.size()));
-    m_seen.resize(std::max<std::size_t>(1024, std::bit_ceil(std::size_t(m_names.size()) * 16)));
-    for (qsizetype i = 0; i < m_names.size(); ++i) {
-        const std::size_t hash = rowKeyHash(m_names[i]);
-        m_byKey.push_back({hash, i});
-        m_seen[hash & (m_seen.size() - 1)] = true;
+    const auto count = std::size_t(m_names.size());
+    m_seen.resize(std::max<std::size_t>(1024, std::bit_ceil(count * 16)));
+    // The entries laid out bucket after bucket, each in the order of the
+    // names (files first): counted, then placed.
+    m_bucketStarts.assign(std::bit_ceil(std::max<std::size_t>(count, 1)) + 1, 0);
+    std::vector<std::size_t> hashes(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        hashes[i] = rowKeyHash(m_names[qsizetype(i)]);
+        m_seen[seenIndex(hashes[i])] = true;
+        ++m_bucketStarts[bucketOf(hashes[i]) + 1];
     }
-    std::stable_sort(m_byKey.begin(), m_byKey.end()); // files first among a hash
+    std::partial_sum(m_bucketStarts.begin(), m_bucketStarts.end(), m_bucketStarts.begin());
+    std::vector<std::size_t> next(m_bucketStarts.begin(), m_bucketStarts.end() - 1);
+    m_byKey.resize(count);
+    for (std::size_t i = 0; i < count; ++i)
+        m_byKey[next[bucketOf(hashes[i])]++] = {hashes[i], qsizetype(i)};
 }
 
-std::pair<const NameHolders::Held*, const NameHolders::Held*>
-NameHolders::withHash(std::size_t hash) const
+// Row key hashes all have their lowest bit set: the bits above it place them.
+std::size_t NameHolders::seenIndex(std::size_t hash) const
 {
-    const auto [first, last] = std::equal_range(m_byKey.begin(), m_byKey.end(), Held{hash, 0});
-    return {std::to_address(first), std::to_address(last)};
+    return (hash >> 1) & (m_seen.size() - 1);
+}
+
+std::size_t NameHolders::bucketOf(std::size_t hash) const
+{
+    return (hash >> 1) & (m_bucketStarts.size() - 2);
+}
+
+std::span<const NameHolders::Held> NameHolders::bucket(std::size_t hash) const
+{
+    const std::size_t b = bucketOf(hash);
+    return std::span(m_byKey).subspan(m_bucketStarts[b], m_bucketStarts[b + 1] - m_bucketStarts[b]);
 }
 
 qint32 NameHolders::holderOf(const QString& name, std::size_t hash) const
 {
-    if (m_names.isEmpty() || !m_seen[hash & (m_seen.size() - 1)])
+    if (m_names.isEmpty() || !m_seen[seenIndex(hash)])
         return -1;
-    const auto [first, last] = withHash(hash);
     QString key;
-    for (auto it = first; it != last; ++it) {
-        const QString& held = m_names[it->name];
+    for (const Held& entry : bucket(hash)) {
+        if (entry.hash != hash)
+            continue;
+        const QString& held = m_names[entry.name];
         if (held == name)
-            return qint32(it->name);
+            return qint32(entry.name);
         if (key.isEmpty())
             key = nameKey(name);
         if (nameKey(held) != key)
@@ -54,21 +74,25 @@ qint32 NameHolders::holderOf(const QString& name, std::size_t hash) const
         const bool sameForm = held.normalized(QString::NormalizationForm_C) ==
                               name.normalized(QString::NormalizationForm_C);
         if (sameForm || m_caseInsensitive)
-            return qint32(it->name);
+            return qint32(entry.name);
     }
     return -1;
 }
 
 bool NameHolders::keyHeld(const QString& name, std::size_t hash) const
 {
-    if (m_names.isEmpty() || !m_seen[hash & (m_seen.size() - 1)])
+    if (m_names.isEmpty() || !m_seen[seenIndex(hash)])
         return false;
-    const auto [first, last] = withHash(hash);
-    if (first == last)
-        return false;
-    const QString key = nameKey(name);
-    return std::any_of(first, last,
-                       [&](const Held& held) { return nameKey(m_names[held.name]) == key; });
+    QString key;
+    for (const Held& entry : bucket(hash)) {
+        if (entry.hash != hash)
+            continue;
+        if (key.isEmpty())
+            key = nameKey(name);
+        if (nameKey(m_names[entry.name]) == key)
+            return true;
+    }
+    return false;
 }
 
 MarkedNames markNamesTaken(const QStringList& fileRows, std::vector<NameRow>& nameRows,

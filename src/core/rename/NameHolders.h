@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <span>
 #include <vector>
 
 namespace tervane {
@@ -38,15 +39,17 @@ private:
     struct Held {
         std::size_t hash;
         qsizetype name;
-        bool operator<(const Held& other) const { return hash < other.hash; }
     };
-    // The entries whose key has this hash.
-    std::pair<const Held*, const Held*> withHash(std::size_t hash) const;
+    std::size_t seenIndex(std::size_t hash) const;
+    std::size_t bucketOf(std::size_t hash) const;
+    // The entries whose key hash falls in the bucket of this one.
+    std::span<const Held> bucket(std::size_t hash) const;
 
     QStringList m_names; // the files first
     qsizetype m_files = 0;
-    std::vector<Held> m_byKey; // ordered by key hash: one block, not a node an entry
-    std::vector<bool> m_seen;  // a bit a key hash: most names are not held at all
+    std::vector<Held> m_byKey;               // bucket after bucket: one block, not a node an entry
+    std::vector<std::size_t> m_bucketStarts; // a power of two of buckets, and the end
+    std::vector<bool> m_seen;                // a bit a key hash: most names are not held at all
     bool m_caseInsensitive = false;
 };
 
