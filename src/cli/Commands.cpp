@@ -89,14 +89,14 @@ int PreviewCommand::run()
 
 void PreviewCommand::makePlan()
 {
-    const QStringList rows = listAndName();
-    printPlan(rows, m_context.session.rowsInChains());
+    listAndName();
+    printPlan(m_context.session.rowsInChains());
 }
 
-QStringList PreviewCommand::listAndName()
+void PreviewCommand::listAndName()
 {
     listFiles();
-    return generateNames();
+    generateNames();
 }
 
 void PreviewCommand::listFiles()
@@ -112,7 +112,7 @@ void PreviewCommand::listFiles()
                                                {escaped(m_context.options.folder), pattern})};
 }
 
-QStringList PreviewCommand::generateNames()
+void PreviewCommand::generateNames()
 {
     TreatmentOptions options = loadTreatmentOptions(m_context.options.settingsFile);
     // The find and replace given for the run stands in for the stored one.
@@ -127,10 +127,6 @@ QStringList PreviewCommand::generateNames()
     const qsizetype files = m_context.workspace().fileRows.size();
     options.numberingWidth = fillWidthForListing(options.numberingWidth, files);
     m_context.session.generateNames(options, sourceLines());
-    QStringList rows;
-    for (const NameRow& row : m_context.workspace().nameRows)
-        rows << row.text;
-    return rows;
 }
 
 QStringList PreviewCommand::sourceLines() const
@@ -182,7 +178,7 @@ QStringList PreviewCommand::namesFileLines() const
 
 // Rows that rename only through the order of a chain or a cycle carry a
 // mark in a third column (not in the raw listing for programs).
-void PreviewCommand::printPlan(const QStringList& rows, const std::vector<bool>& chained) const
+void PreviewCommand::printPlan(const std::vector<bool>& chained) const
 {
     const QByteArray mark = (u'\t' + m_context.text(CliKey::ChainMark)).toUtf8();
     const QByteArray takenMark = (u'\t' + m_context.text(CliKey::TakenMark)).toUtf8();
@@ -193,12 +189,12 @@ void PreviewCommand::printPlan(const QStringList& rows, const std::vector<bool>&
         for (std::size_t i = 0; i < chained.size(); ++i)
             raw.append(bytesOfFileName(m_context.workspace().fileRows.value(qsizetype(i))))
                 .append('\0')
-                .append(rows.value(qsizetype(i)).toUtf8())
+                .append(i < names.size() ? names[i].text.toUtf8() : QByteArray())
                 .append('\0');
         write(m_context.streams.out, raw);
         return;
     }
-    // The whole listing is written at once: one conversion, not one a row.
+    // The whole listing is made in one block and written at once.
     const QStringList& files = m_context.workspace().fileRows;
     QByteArray listing;
     listing.reserve(qsizetype(chained.size()) * 40);
@@ -206,7 +202,7 @@ void PreviewCommand::printPlan(const QStringList& rows, const std::vector<bool>&
         const auto row = qsizetype(i);
         appendEscaped(listing, row < files.size() ? QStringView(files[row]) : QStringView());
         listing.append('\t');
-        appendEscaped(listing, row < rows.size() ? QStringView(rows[row]) : QStringView());
+        appendEscaped(listing, i < names.size() ? QStringView(names[i].text) : QStringView());
         if (chained[i])
             listing.append(mark);
         if (i < names.size() && names[i].holder >= 0)
@@ -258,11 +254,11 @@ RenameFilesCommand::RenameFilesCommand(CommandContext& context)
 // The plan is made once: its chains mark the listing, then it runs.
 int RenameFilesCommand::run()
 {
-    const QStringList rows = m_preview.listAndName();
+    m_preview.listAndName();
     const RenameSession& session = m_context.session;
     // Lists that do not pair up plan nothing, and are refused below.
     const RenameSession::PlannedRenaming planned = session.planRenaming(!m_context.options.inOrder);
-    m_preview.printPlan(rows, planned.resolved ? planned.rowsInChains : session.rowsInChains());
+    m_preview.printPlan(planned.resolved ? planned.rowsInChains : session.rowsInChains());
     return renameFiles(planned);
 }
 

@@ -42,9 +42,9 @@ public:
 
     void makePlan();
     // The files listed and their new names made: the rows of the plan.
-    QStringList listAndName();
+    void listAndName();
     // The plan listed, with the rows that rename through a chain marked.
-    void printPlan(const QStringList& rows, const std::vector<bool>& chained) const;
+    void printPlan(const std::vector<bool>& chained) const;
     // Refuses a plan whose lists do not pair up, or with an empty or doubled name.
     void refuseUnpairedPlan() const;
     // The summary goes with the listing, unless the listing is for programs.
@@ -52,7 +52,7 @@ public:
 
 private:
     void listFiles();
-    QStringList generateNames();
+    void generateNames();
     QStringList sourceLines() const;
     QStringList templateLines(const QString& pattern) const;
     QStringList namesFileLines() const;
