@@ -35,10 +35,6 @@ bool needsEscaping(QStringView name)
                        [](QChar c) { return c == u'\\' || isControlChar(c) || c.isSurrogate(); });
 }
 
-} // namespace
-
-namespace {
-
 void appendEscapedText(QString& out, QStringView name)
 {
     for (qsizetype i = 0; i < name.size(); ++i) {
@@ -88,7 +84,7 @@ void appendEscaped(QByteArray& out, QStringView name)
         return c.unicode() >= 0x20 && c.unicode() < 0x7F && c != u'\\';
     };
     if (std::all_of(name.begin(), name.end(), plain)) {
-        appendBytesOfFileName(out, name);
+        appendAsciiBytes(out, name);
         return;
     }
     QString text;

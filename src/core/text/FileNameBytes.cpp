@@ -81,13 +81,17 @@ QByteArray bytesOfFileName(QStringView name)
 
 void appendBytesOfFileName(QByteArray& out, QStringView name)
 {
-    if (!isAscii(name)) {
+    if (isAscii(name))
+        appendAsciiBytes(out, name);
+    else
         out += bytesOfFileName(name);
-        return;
-    }
+}
+
+void appendAsciiBytes(QByteArray& out, QStringView ascii)
+{
     const qsizetype at = out.size();
-    out.resize(at + name.size());
-    std::transform(name.begin(), name.end(), out.data() + at,
+    out.resize(at + ascii.size());
+    std::transform(ascii.begin(), ascii.end(), out.data() + at,
                    [](QChar c) { return char(c.unicode()); });
 }
 

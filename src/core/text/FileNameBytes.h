@@ -16,6 +16,8 @@ QString fileNameOfBytes(QByteArrayView bytes);
 QByteArray bytesOfFileName(QStringView name);
 // The same bytes added to out: a plain ASCII name without a copy of its own.
 void appendBytesOfFileName(QByteArray& out, QStringView name);
+// Text known to be ASCII added to out, a byte a character.
+void appendAsciiBytes(QByteArray& out, QStringView ascii);
 
 // Whether a name holds bytes that are not UTF-8.
 bool hasForeignBytes(QStringView name);
