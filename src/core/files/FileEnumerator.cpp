@@ -5,6 +5,7 @@
 #include "text/NaturalSort.h"
 
 #include <algorithm>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -87,8 +88,30 @@ bool matchComposed(QStringView name, QStringView pattern)
     return p == pattern.size();
 }
 
+// A pattern made of "*" then plain characters of the basic plane, as the
+// usual "*.mp3", is decided by the name's end alone when that end lies below
+// U+0300: no composition reaches such characters (none combines with what
+// comes before it), and each folds on its own.
+std::optional<bool> matchedByEnd(QStringView name, QStringView pattern)
+{
+    if (pattern.isEmpty() || pattern.front() != u'*')
+        return std::nullopt;
+    const QStringView end = pattern.sliced(1);
+    if (name.size() < end.size() || std::any_of(end.begin(), end.end(), [](QChar c) {
+            return c == u'*' || c == u'?' || c.isSurrogate();
+        }))
+        return std::nullopt;
+    const QStringView tail = name.last(end.size());
+    if (mayNeedComposing(tail))
+        return std::nullopt;
+    return std::equal(tail.begin(), tail.end(), end.begin(),
+                      [](QChar c, QChar p) { return foldedCodePoint(c.unicode()) == p.unicode(); });
+}
+
 bool matchPrepared(QStringView name, QStringView pattern)
 {
+    if (const std::optional<bool> matched = matchedByEnd(name, pattern))
+        return *matched;
     if (mayNeedComposing(name))
         return matchComposed(name.toString().normalized(QString::NormalizationForm_C), pattern);
     return matchComposed(name, pattern);

@@ -15,6 +15,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 
 using namespace Qt::StringLiterals;
@@ -36,6 +37,29 @@ QStringList joinedLines(const QStringList& pieces)
     return splitIntoLines(text);
 }
 
+// The file's bytes, at most limit of them, whatever size it claims: a pipe or
+// a device may have none, or no end. A regular file is read in one piece of
+// its size and one more byte, so a short list costs no more than its size.
+QByteArray bytesUpTo(QFile& file, qint64 limit)
+{
+    constexpr qint64 Piece = 64 * 1024;
+    QByteArray bytes;
+    qint64 room = file.isSequential() ? Piece : std::min(file.size() + 1, limit);
+    qint64 have = 0;
+    while (room > 0) {
+        bytes.resize(have + room);
+        const qint64 got = file.read(bytes.data() + have, room);
+        if (got < 0)
+            throw AppError(EIO, descriptionOfError(EIO));
+        if (got == 0)
+            break;
+        have += got;
+        room = std::min(std::max(have, Piece), limit - have);
+    }
+    bytes.resize(have);
+    return bytes;
+}
+
 } // namespace
 
 std::optional<QStringList> linesOfClipboard(const QString& clipboardText)
@@ -47,11 +71,7 @@ std::optional<QStringList> linesOfClipboard(const QString& clipboardText)
 
 QStringList textLinesOf(QFile& file)
 {
-    // Read no more than the limit allows, whatever size the file claims: a
-    // pipe or a device may have none, or no end.
-    const QByteArray bytes = file.read(MaximumTextFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        throw AppError(EIO, descriptionOfError(EIO));
+    const QByteArray bytes = bytesUpTo(file, MaximumTextFileSize + 1);
     if (bytes.size() > MaximumTextFileSize)
         throw AppError(EFBIG, QStringLiteral("The file is too large to be a list of names."));
     if (bytes.contains('\0'))

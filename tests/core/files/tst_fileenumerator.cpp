@@ -137,6 +137,12 @@ private slots:
         QTest::newRow("decomposed accent") << u"e\u0301t\u00E9"_s << u"?T\u0045\u0301"_s << true;
         QTest::newRow("outside the basic plane") << u"\U00010400.mp3"_s << u"?.mp3"_s << true;
         QTest::newRow("case outside the basic plane") << u"\U00010400"_s << u"\U00010428"_s << true;
+        QTest::newRow("accent before a plain end") << u"e\u0301.MP3"_s << u"*.mp3"_s << true;
+        QTest::newRow("end shorter than the pattern") << u"mp3"_s << u"*.mp3"_s << false;
+        QTest::newRow("end folding outside Latin") << u"a\u00B5"_s << u"*\u03BC"_s << true;
+        QTest::newRow("end composing with the letter before")
+            << u"ae\u0301"_s << u"*\u00E9"_s << true;
+        QTest::newRow("end folding into ASCII") << u"x.\u212A"_s << u"*.k"_s << true;
         QTest::newRow("no bracket classes") << u"a.mp3"_s << u"[a].mp3"_s << false;
     }
     void wildcard()
