@@ -886,6 +886,9 @@ private slots:
         QTest::newRow("unreadable names file")
             << QStringList{u"preview"_s, u"@"_s, u"--names"_s, u"/no/names.txt"_s} << 2
             << u"An error occurred while processing the file"_s;
+        QTest::newRow("names from an endless device")
+            << QStringList{u"preview"_s, u"@"_s, u"--names"_s, u"/dev/zero"_s} << 2
+            << u"too large"_s;
         QTest::newRow("two sources")
             << QStringList{u"preview"_s, u"@"_s, u"--file-names"_s, u"--template"_s, u"x"_s} << 2
             << u"one source"_s;
