@@ -97,9 +97,8 @@ std::optional<bool> matchedByEnd(QStringView name, QStringView pattern)
     if (pattern.isEmpty() || pattern.front() != u'*')
         return std::nullopt;
     const QStringView end = pattern.sliced(1);
-    if (name.size() < end.size() || std::any_of(end.begin(), end.end(), [](QChar c) {
-            return c == u'*' || c == u'?' || c.isSurrogate();
-        }))
+    const auto plain = [](QChar c) { return c != u'*' && c != u'?' && !c.isSurrogate(); };
+    if (name.size() < end.size() || !std::all_of(end.begin(), end.end(), plain))
         return std::nullopt;
     const QStringView tail = name.last(end.size());
     if (mayNeedComposing(tail))
