@@ -26,9 +26,7 @@ CodePoint codePointAt(QStringView text, qsizetype i)
     return {c.unicode(), 1};
 }
 
-// The form patterns are kept in: composed, then case folded code point by
-// code point, exactly as names are folded while they are matched.
-QString preparedPattern(QStringView pattern)
+PreparedPattern preparedPattern(QStringView pattern)
 {
     const QString composed = mayNeedComposing(pattern)
                                  ? pattern.toString().normalized(QString::NormalizationForm_C)
@@ -44,7 +42,10 @@ QString preparedPattern(QStringView pattern)
             result.append(QChar(char16_t(f)));
         i += c.size;
     }
-    return result;
+    const auto plain = [](QChar c) { return c != u'*' && c != u'?' && !c.isSurrogate(); };
+    const bool starThenPlain =
+        result.startsWith(u'*') && std::all_of(result.cbegin() + 1, result.cend(), plain);
+    return {result, starThenPlain};
 }
 
 // Matches a composed name against a prepared pattern, folding the name as it
@@ -88,17 +89,12 @@ bool matchComposed(QStringView name, QStringView pattern)
     return p == pattern.size();
 }
 
-// A pattern made of "*" then plain characters of the basic plane, as the
-// usual "*.mp3", is decided by the name's end alone when that end lies below
-// U+0300: no composition reaches such characters (none combines with what
-// comes before it), and each folds on its own.
-std::optional<bool> matchedByEnd(QStringView name, QStringView pattern)
+// A star then plain characters is decided by the name's end alone when that
+// end lies below U+0300: no composition reaches such characters (none
+// combines with what comes before it), and each folds on its own.
+std::optional<bool> matchedByEnd(QStringView name, QStringView end)
 {
-    if (pattern.isEmpty() || pattern.front() != u'*')
-        return std::nullopt;
-    const QStringView end = pattern.sliced(1);
-    const auto plain = [](QChar c) { return c != u'*' && c != u'?' && !c.isSurrogate(); };
-    if (name.size() < end.size() || !std::all_of(end.begin(), end.end(), plain))
+    if (name.size() < end.size())
         return std::nullopt;
     const QStringView tail = name.last(end.size());
     if (mayNeedComposing(tail))
@@ -107,13 +103,15 @@ std::optional<bool> matchedByEnd(QStringView name, QStringView pattern)
                       [](QChar c, QChar p) { return foldedCodePoint(c.unicode()) == p.unicode(); });
 }
 
-bool matchPrepared(QStringView name, QStringView pattern)
+bool matchPrepared(QStringView name, const PreparedPattern& pattern)
 {
-    if (const std::optional<bool> matched = matchedByEnd(name, pattern))
-        return *matched;
+    if (pattern.starThenPlain)
+        if (const auto matched = matchedByEnd(name, QStringView(pattern.text).sliced(1)))
+            return *matched;
     if (mayNeedComposing(name))
-        return matchComposed(name.toString().normalized(QString::NormalizationForm_C), pattern);
-    return matchComposed(name, pattern);
+        return matchComposed(name.toString().normalized(QString::NormalizationForm_C),
+                             pattern.text);
+    return matchComposed(name, pattern.text);
 }
 
 } // namespace
@@ -195,8 +193,9 @@ void FileEnumerator::filter()
     }
     QStringList names = m_sorted;
     names.removeIf([this](const QString& name) {
-        return std::none_of(m_preparedPatterns.cbegin(), m_preparedPatterns.cend(),
-                            [&](const QString& pattern) { return matchPrepared(name, pattern); });
+        return std::none_of(
+            m_preparedPatterns.cbegin(), m_preparedPatterns.cend(),
+            [&](const PreparedPattern& pattern) { return matchPrepared(name, pattern); });
     });
     m_names = std::move(names);
 }

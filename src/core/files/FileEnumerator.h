@@ -11,6 +11,15 @@
 
 namespace tervane {
 
+// A wildcard pattern in the form names are matched against: composed, then
+// case folded code point by code point, exactly as names are folded while
+// they are matched. A star then plain characters of the basic plane (the
+// usual "*.mp3") may be decided by a name's end alone.
+struct PreparedPattern {
+    QString text;
+    bool starThenPlain = false;
+};
+
 // The files of one folder whose names match a pattern list: the only source
 // of the file rows. Reads through the FileSystem, so folders and hidden files
 // are never listed.
@@ -56,7 +65,7 @@ private:
     const FileSystem& m_fileSystem;
     QString m_path;
     QString m_pattern;
-    QStringList m_preparedPatterns;
+    QList<PreparedPattern> m_preparedPatterns;
     QStringList m_names;
     QString m_readPath; // the folder of the last reading,
     QStringList m_read; // its names as read,
