@@ -285,6 +285,8 @@ int RenameFilesCommand::renameFiles(const RenameSession::PlannedRenaming& planne
     if (outcome == RenameOutcome::NotRecorded)
         throw CliError{Usage, m_context.text(CliKey::JournalNotWritten,
                                              {m_context.session.journalLocation()})};
+    if (outcome == RenameOutcome::FilesChanged)
+        throw CliError{Refused, m_context.text(TextKey::FolderChanged)};
     warnUnsavedJournal(m_context);
     if (outcome != RenameOutcome::Finished)
         return StepFailed;

@@ -438,6 +438,24 @@ RenameResult PosixFileSystem::exchangeNames(const QString& folder, const QString
     return {};
 }
 
+std::vector<qint64> PosixFileSystem::fileBirths(const QString& folder,
+                                                const QStringList& names) const
+{
+    std::vector<qint64> births(std::size_t(names.size()), 0);
+    const FolderHandle handle(folder, folder == m_heldPath ? m_heldFolder : -1);
+    if (handle.fd() < 0)
+        return births;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        struct statx info {};
+        if (::statx(handle.fd(), bytesOfFileName(names[i]).constData(), AT_SYMLINK_NOFOLLOW,
+                    STATX_BTIME, &info) == 0 &&
+            (info.stx_mask & STATX_BTIME))
+            births[std::size_t(i)] =
+                qint64(info.stx_btime.tv_sec) * 1'000'000'000 + info.stx_btime.tv_nsec;
+    }
+    return births;
+}
+
 quint64 PosixFileSystem::fileIdentity(const QString& path) const
 {
     // The files of one folder share a device: the inode number suffices. In

@@ -26,6 +26,7 @@ public:
     bool canExchangeNames(const QString& folder) const override;
     RenameResult exchangeNames(const QString& folder, const QString& a, const QString& b) override;
     quint64 fileIdentity(const QString& path) const override;
+    std::vector<qint64> fileBirths(const QString& folder, const QStringList& names) const override;
     FolderLockResult lockFolder(const QString& folder) override;
     void holdFolder(const QString& folder) override;
     void releaseFolder() override;

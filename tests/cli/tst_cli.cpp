@@ -246,7 +246,7 @@ private slots:
     {
         Workbench bench({u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s});
         QDir(bench.folder).mkdir(u"03 - Outro.mp3"_s);
-        const Result result = bench.cli(u"rename"_s, {}, "Intro\nSong\nOutro\n");
+        const Result result = bench.cli(u"rename"_s, {u"--yes"_s}, "Intro\nSong\nOutro\n");
         QCOMPARE(result.exitCode, 1);
         // The window's message box, as one line.
         QVERIFY(
@@ -578,7 +578,8 @@ private slots:
         Workbench bench({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s}, "Numérotation=0\n");
         QCOMPARE(bench.cli(u"rename"_s, {}, "x\ny\nz\n").exitCode, 0);
         QDir(bench.folder).mkdir(taken);
-        QCOMPARE(bench.cli(u"rename"_s, {}, "p\nq\nr\n").exitCode, 1);
+        QCOMPARE(bench.cli(u"rename"_s, {}, "p\nq\nr\n").exitCode, 3); // a folder holds a name
+        QCOMPARE(bench.cli(u"rename"_s, {u"--yes"_s}, "p\nq\nr\n").exitCode, 1);
         QCOMPARE(bench.cli(u"undo"_s).exitCode, 0);
         QCOMPARE(bench.onDisk(),
                  (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s, u"c.mp3=c.mp3"_s}));

@@ -71,6 +71,10 @@ public:
     }
     RenameResult exchangeNames(const QString& folder, const QString& a, const QString& b) override;
     quint64 fileIdentity(const QString& path) const override { return m_real.fileIdentity(path); }
+    std::vector<qint64> fileBirths(const QString& folder, const QStringList& names) const override
+    {
+        return m_real.fileBirths(folder, names);
+    }
     FolderLockResult lockFolder(const QString& folder) override
     {
         return m_real.lockFolder(folder);

@@ -2,6 +2,7 @@
 #include "files/FileEnumerator.h"
 
 #include "text/NameKey.h"
+#include "text/NamePositions.h"
 #include "text/NaturalSort.h"
 
 #include <algorithm>
@@ -174,6 +175,8 @@ void FileEnumerator::read()
     std::vector<quint64> identities;
     QStringList read = m_fileSystem.listFiles(m_path, &others, &identities);
     m_identities = std::move(identities); // names alike may be other files
+    if (m_readsBirths)
+        m_births = m_fileSystem.fileBirths(m_path, read);
     if (read != m_read || m_path != m_readPath || others != m_others) {
         m_read = std::move(read);
         m_others = std::move(others);
@@ -198,6 +201,54 @@ void FileEnumerator::filter()
             [&](const PreparedPattern& pattern) { return matchPrepared(name, pattern); });
     });
     m_names = std::move(names);
+}
+
+std::vector<std::size_t> FileEnumerator::positionsOf(const QStringList& names) const
+{
+    NamePositions positions(std::size_t(m_read.size()));
+    for (qsizetype i = 0; i < m_read.size(); ++i)
+        positions.add(m_read[i], std::size_t(i));
+    std::vector<std::size_t> found;
+    found.reserve(std::size_t(names.size()));
+    for (const QString& name : names)
+        found.push_back(positions.find(name));
+    return found;
+}
+
+namespace {
+
+// The values of a reading's names at the positions given; 0 for none.
+template <typename Value>
+std::vector<Value> valuesAt(const std::vector<Value>& values,
+                            const std::vector<std::size_t>& positions)
+{
+    std::vector<Value> found(positions.size(), 0);
+    for (std::size_t i = 0; i < positions.size(); ++i)
+        if (positions[i] < values.size())
+            found[i] = values[positions[i]];
+    return found;
+}
+
+template <typename Value>
+bool anyKnown(const std::vector<Value>& values)
+{
+    return std::any_of(values.begin(), values.end(), [](Value v) { return v != 0; });
+}
+
+} // namespace
+
+std::vector<quint64> FileEnumerator::identitiesOf(const QStringList& names) const
+{
+    if (!anyKnown(m_identities))
+        return std::vector<quint64>(std::size_t(names.size()), 0);
+    return valuesAt(m_identities, positionsOf(names));
+}
+
+std::vector<qint64> FileEnumerator::birthsOf(const QStringList& names) const
+{
+    if (!m_readsBirths || !anyKnown(m_births))
+        return std::vector<qint64>(std::size_t(names.size()), 0);
+    return valuesAt(m_births, positionsOf(names));
 }
 
 } // namespace tervane

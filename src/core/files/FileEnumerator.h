@@ -52,6 +52,12 @@ public:
     const QStringList& allNames() const { return m_read; }
     // Their identities, as that reading gave them (0 where it gave none).
     const std::vector<quint64>& identities() const { return m_identities; }
+    // From now on each reading also asks when each file was created.
+    void readBirths() { m_readsBirths = true; }
+    // The identity and the birth of each of names among the files of that
+    // reading (0 where it gave none).
+    std::vector<quint64> identitiesOf(const QStringList& names) const;
+    std::vector<qint64> birthsOf(const QStringList& names) const;
     const QString& readPath() const { return m_readPath; }
     // The names of the folder's other entries (folders...) at that reading,
     // and how many readings found other names than the one before.
@@ -70,9 +76,14 @@ private:
     QString m_readPath; // the folder of the last reading,
     QStringList m_read; // its names as read,
     std::vector<quint64> m_identities;
+    std::vector<qint64> m_births;
     QStringList m_sorted; // and in alphabetical order, patterns not applied
     QStringList m_others;
     int m_readings = 0;
+    bool m_readsBirths = false;
+
+    // Where each of names is among the names read; past the end for none.
+    std::vector<std::size_t> positionsOf(const QStringList& names) const;
 };
 
 // Whether name matches a wildcard pattern: "*" stands for any run of

@@ -10,7 +10,7 @@ struct BuiltInText {
     const char16_t* french;
 };
 
-inline constexpr std::array<BuiltInText, 58> BuiltInTexts{{
+inline constexpr std::array<BuiltInText, 61> BuiltInTexts{{
     {u"TraductionIncomplète", u""},
     {u"TXT_REGLAGES", u"R&églages"},
     {u"TXT_PISTE_NUMERO", u"Piste n°[NUM]"},
@@ -103,6 +103,16 @@ inline constexpr std::array<BuiltInText, 58> BuiltInTexts{{
     {u"MSG_JOURNAL_ABIME",
      u"Le journal d'annulation '%v' est abîmé ou tronqué : le dernier renommage de ce dossier "
      u"ne peut pas être annulé, et le journal est gardé tel quel pour examen."},
+    {u"TXT_NOMS_POUR_AUTRES_FICHIERS",
+     u"Ces noms ont été faits pour une autre liste de fichiers : collez-les de nouveau ou "
+     u"modifiez-les."},
+    {u"MSG_DOSSIER_MODIFIE",
+     u"Les fichiers du dossier ont changé depuis leur affichage : aucun fichier n'a été renommé."
+     u"§§La liste des fichiers a été relue ; vérifiez les noms avant de renommer."},
+    {u"MSG_PLUS_RIEN_A_ANNULER",
+     u"Il n'y a plus de renommage à annuler dans ce dossier : un autre programme l'a déjà "
+     u"annulé, ou son journal a disparu. Aucun fichier n'a été renommé.§§La liste des fichiers "
+     u"a été relue."},
     {u"TXT_NOM_NON_UTF8", u"nom de fichier non UTF-8"},
     {u"TXT_NOM_PRIS_PAR", u"Ce nom est déjà pris dans le dossier par '%v'."},
     {u"TXT_UN_NOM_PRIS", u"Un nouveau nom est déjà pris dans le dossier."},

@@ -24,17 +24,23 @@ class FileSystem;
 class FolderNames {
 public:
     // identities: of the files present, as the reading gave them (0 where it
-    // gave none); none when it was not asked for them.
+    // gave none); none when it was not asked for them. others: the names of
+    // the folder's other entries (folders...) at the same reading.
     FolderNames(const QString& folder, const QStringList& present, const FileSystem& fileSystem,
-                std::vector<quint64> identities = {});
+                std::vector<quint64> identities = {}, const QStringList& others = {});
     // The folder as it is now, read with the identities of its files.
     static FolderNames read(const QString& folder, const FileSystem& fileSystem);
     FolderNames(const FolderNames&) = delete; // its table points into its names
     FolderNames& operator=(const FolderNames&) = delete;
 
+    // Whether an entry of the folder holds the name: a file, or a folder or
+    // another entry, which no rename may replace either.
     bool taken(const QString& name) const;
     // The identity of a file present, as the reading gave it; 0 when unknown.
     quint64 identityOf(const QString& name) const;
+    // Whether a file bears the name, and is the file of that identity where
+    // both this reading and the one that gave the identity know it.
+    bool holdsFile(const QString& name, quint64 identity) const;
 
 private:
     QString m_prefix; // the folder, with its separator
@@ -44,6 +50,7 @@ private:
     NamePositions m_exact;                  // of the present names, in m_present
     std::unordered_set<std::size_t> m_keys; // hashes of the names' comparison keys
     NameSet m_composed;                     // present names that were not composed, composed
+    NameSet m_others;                       // the names of the other entries
 };
 
 } // namespace tervane

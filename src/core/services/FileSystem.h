@@ -77,6 +77,15 @@ public:
         (void)path;
         return 0;
     }
+    // When each of the files of a folder (bare names) was created, in
+    // nanoseconds, kept through renames; 0 where the file system does not
+    // tell. A file deleted and another created under its name may get its
+    // identity again, never its birth.
+    virtual std::vector<qint64> fileBirths(const QString& folder, const QStringList& names) const
+    {
+        (void)folder;
+        return std::vector<qint64>(std::size_t(names.size()), 0);
+    }
 
     // Locks the folder against every other process, whoever runs it, in
     // whatever environment and however the folder's path is written, until

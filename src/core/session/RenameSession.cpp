@@ -45,33 +45,58 @@ void RenameSession::setPattern(const QString& patterns)
 
 void RenameSession::listFiles(bool readAgain, bool numeric)
 {
+    m_numeric = numeric;
     if (std::exchange(m_folderChanged, false) || readAgain)
         m_enumerator.refresh();
     m_workspace.fileRows = m_enumerator.names();
     if (numeric)
         sortNumerically(m_workspace.fileRows);
+    m_workspace.fileIdentities = m_enumerator.identitiesOf(m_workspace.fileRows);
+    m_workspace.fileBirths = m_enumerator.birthsOf(m_workspace.fileRows);
     // The folder found now, whatever a link on the way to it leads to by the
     // time its files are renamed; its renaming is the one to undo, files or not.
     if (!m_enumerator.path().isEmpty())
         m_workspace.listedFolder = canonicalFolder(m_enumerator.path());
     m_listedReading = m_enumerator.readPath();
-    m_filesListed = true;
-    emit filesChanged();
-    // The names already made are taken or free by this reading.
-    marksChanged();
+    fileRowsChanged();
 }
 
 // After a listing or a renaming: the names are the same, only the files
-// beside them may have changed. Where no entry of that reading holds any of
-// the names, none can be taken whatever the files: nothing to do.
-void RenameSession::marksChanged()
+// beside them may have changed. They may be for other files now, and taken
+// or free by this reading. Where no entry of that reading holds any of the
+// names, none can be taken whatever the files: nothing to mark again.
+void RenameSession::fileRowsChanged()
 {
-    if (m_namesTaken == 0 && !m_anyNameHeld && m_markedNames == m_namesMade && holdersCurrent())
-        return;
+    m_filesListed = true;
+    const bool wasForOtherFiles = std::exchange(m_namesForOtherFiles, namesMadeForOtherFiles());
+    emit filesChanged();
+    const bool marksCurrent =
+        m_namesTaken == 0 && !m_anyNameHeld && m_markedNames == m_namesMade && holdersCurrent();
     const int before = m_namesTaken;
-    markTakenNames();
-    if (before != 0 || m_namesTaken != 0)
+    if (!marksCurrent)
+        markTakenNames();
+    if (before != 0 || m_namesTaken != 0 || wasForOtherFiles != m_namesForOtherFiles)
         emit namesChanged();
+}
+
+// The end of the window's renaming and undo: the files and the marks as the
+// folder holds them now, in the order last asked for.
+void RenameSession::listAgain()
+{
+    listFiles(true, m_numeric);
+}
+
+bool RenameSession::namesMadeForOtherFiles() const
+{
+    return !m_workspace.nameRows.empty() && !fileRowsAreMadeFor(m_workspace);
+}
+
+// The user made or changed the names beside the file rows shown: those are
+// the files the names are for.
+void RenameSession::namesMadeForFileRows()
+{
+    m_workspace.namesMadeFor = {m_workspace.listedFolder, m_workspace.fileRows,
+                                m_workspace.fileIdentities, m_workspace.fileBirths};
 }
 
 void RenameSession::generateNames(const TreatmentOptions& options,
@@ -85,6 +110,7 @@ void RenameSession::generateNames(const TreatmentOptions& options,
         std::exchange(m_filesListed, false) ? none : m_workspace.nameRows;
     m_workspace.nameRows =
         generateNameRows(m_workspace.sourceRecords, options, m_workspace.fileRows, previous);
+    namesMadeForFileRows();
     namesMade();
 }
 
@@ -92,6 +118,7 @@ void RenameSession::clearNames()
 {
     m_workspace.nameRows.clear();
     m_workspace.sourceRecords.clear();
+    namesMadeForFileRows();
     namesMade();
 }
 
@@ -121,6 +148,7 @@ bool RenameSession::modifyName(std::size_t row, const QString& text)
 void RenameSession::removeNames(const std::vector<bool>& selected)
 {
     removeNameRecords(m_workspace, selected);
+    namesMadeForFileRows();
     namesMade();
 }
 
@@ -131,7 +159,7 @@ void RenameSession::moveNames(std::vector<bool>& selected, bool up)
 
 ListCounterState RenameSession::counterState() const
 {
-    return listCounterState(m_workspace, m_nameProblems);
+    return listCounterState(m_workspace, m_nameProblems, !m_namesForOtherFiles);
 }
 
 // The rows were made again: their problems are counted, and the doubled ones
@@ -139,6 +167,7 @@ ListCounterState RenameSession::counterState() const
 void RenameSession::namesMade()
 {
     m_nameProblems = countNameProblems(m_workspace.nameRows);
+    m_namesForOtherFiles = namesMadeForOtherFiles();
     ++m_namesMade;
     markTakenNames();
     emit namesChanged();
@@ -225,9 +254,15 @@ RenameSession::PlannedRenaming RenameSession::plan(bool resolve, bool readNow) c
         const bool independent = steps.size() == rows;
         return {std::move(steps), true, 0, {}, std::vector<bool>(rows, false), independent};
     }
-    const FolderNames names = readNow ? FolderNames::read(folder, m_fileSystem)
-                                      : FolderNames(folder, m_enumerator.allNames(), m_fileSystem,
-                                                    m_enumerator.identities());
+    const FolderNames names =
+        readNow ? FolderNames::read(folder, m_fileSystem)
+                : FolderNames(folder, m_enumerator.allNames(), m_fileSystem,
+                              m_enumerator.identities(), m_enumerator.otherNames());
+    if (readNow && !fileRowsStillThere(names)) {
+        PlannedRenaming changed;
+        changed.filesChanged = true;
+        return changed;
+    }
     if (resolve && !plan.empty())
         if (auto ordered = orderPlan(plan, folder, m_fileSystem, names))
             return {withCaseOnlyRenamesSplit(std::move(ordered->steps), folder, m_fileSystem),
@@ -242,6 +277,26 @@ RenameSession::PlannedRenaming RenameSession::plan(bool resolve, bool readNow) c
             conflicts,
             std::move(taken),
             {}};
+}
+
+// Whether each file row's file still bears its name, as the reading now
+// tells: a file gone or replaced since the listing would take a name made
+// for another.
+bool RenameSession::fileRowsStillThere(const FolderNames& names) const
+{
+    const QStringList& rows = m_workspace.fileRows;
+    const std::vector<quint64>& identities = m_workspace.fileIdentities;
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        if (!names.holdsFile(rows[i], std::size_t(i) < identities.size() ? identities[i] : 0))
+            return false;
+    const std::vector<qint64>& births = m_workspace.fileBirths;
+    if (std::all_of(births.begin(), births.end(), [](qint64 birth) { return birth == 0; }))
+        return true;
+    const std::vector<qint64> now = m_fileSystem.fileBirths(m_workspace.listedFolder, rows);
+    for (std::size_t i = 0; i < births.size() && i < now.size(); ++i)
+        if (births[i] != 0 && now[i] != 0 && births[i] != now[i])
+            return false;
+    return true;
 }
 
 std::vector<bool> RenameSession::rowsInChains() const
@@ -266,6 +321,10 @@ std::size_t RenameSession::filesRenamed() const
 RenameOutcome RenameSession::rename(const PlannedRenaming& planned, Prompter& prompter,
                                     const TranslationCatalogue& texts, bool conflictsAccepted)
 {
+    if (planned.filesChanged)
+        return RenameOutcome::FilesChanged;
+    if (m_namesForOtherFiles)
+        return RenameOutcome::NotPossible;
     const QString& folder = m_workspace.listedFolder;
     const FolderLock lock(m_fileSystem, folder);
     if (!lockedOrReported(lock, folder, prompter, texts))
@@ -290,11 +349,17 @@ RenameOutcome RenameSession::rename(const PlannedRenaming& planned, Prompter& pr
 RenameOutcome RenameSession::planAndRename(bool resolve, Prompter& prompter,
                                            const TranslationCatalogue& texts)
 {
+    if (m_namesForOtherFiles)
+        return RenameOutcome::NotPossible;
     const FolderLock lock(m_fileSystem, m_workspace.listedFolder);
     if (!lockedOrReported(lock, m_workspace.listedFolder, prompter, texts))
         return RenameOutcome::Busy;
     // The listing may be old by now: the plan goes by the folder as it is.
-    return rename(plan(resolve, true), prompter, texts);
+    const RenameOutcome outcome = rename(plan(resolve, true), prompter, texts);
+    if (outcome != RenameOutcome::NotPossible && outcome != RenameOutcome::Busy &&
+        outcome != RenameOutcome::Declined && outcome != RenameOutcome::NotRecorded)
+        listAgain();
+    return outcome;
 }
 
 RenameOutcome RenameSession::undo(Prompter& prompter, const TranslationCatalogue& texts,
@@ -304,6 +369,17 @@ RenameOutcome RenameSession::undo(Prompter& prompter, const TranslationCatalogue
     const FolderLock lock(m_fileSystem, folder);
     if (!lockedOrReported(lock, folder, prompter, texts))
         return RenameOutcome::Busy;
+    const RenameOutcome outcome = undoLocked(folder, prompter, texts);
+    // The listed folder is read again, also when another program undid its
+    // renaming already: the rows show what it did.
+    if (undoneFolder.isEmpty() && outcome != RenameOutcome::NotRecorded)
+        listAgain();
+    return outcome;
+}
+
+RenameOutcome RenameSession::undoLocked(const QString& folder, Prompter& prompter,
+                                        const TranslationCatalogue& texts)
+{
     std::optional<JournalRecorder> recorder;
     if (m_journal) {
         const JournalLoad status = loadJournal(folder).status;
@@ -413,27 +489,31 @@ bool RenameSession::followedRowByRow(const std::vector<RenameStep>& renames)
     return true;
 }
 
-// Each file row follows its file through the renames, in its place: every
-// file keeps standing beside the name it was given, so the names list can
-// never be applied a second time to files it was not made for. The next
-// listing reads the folder again, whatever it is asked.
+// Each file row follows its file through the renames, in its place, and so
+// do the files the names were made for: the names stay theirs, under
+// whatever names the renames gave them. The next listing reads the folder
+// again, whatever it is asked.
 void RenameSession::followRenames(const std::vector<RenameStep>& renames)
 {
     m_folderChanged = m_folderChanged || !renames.empty();
+    QStringList& madeFor = m_workspace.namesMadeFor.files;
+    const bool madeForRows = madeFor == m_workspace.fileRows;
     if (!followedRowByRow(renames))
-        followByName(renames);
-    m_filesListed = true;
-    emit filesChanged();
-    marksChanged(); // none until the folder is read again
+        followByName(m_workspace.fileRows, renames);
+    if (madeForRows)
+        madeFor = m_workspace.fileRows;
+    else
+        followByName(madeFor, renames);
+    fileRowsChanged(); // none marked until the folder is read again
 }
 
-// Renames in any order: each row found by the name its file bore.
-void RenameSession::followByName(const std::vector<RenameStep>& renames)
+// Renames in any order: each name found by the name its file bore.
+void RenameSession::followByName(QStringList& names, const std::vector<RenameStep>& renames)
 {
     NameIndex<qsizetype> rowOf;
-    rowOf.reserve(std::size_t(m_workspace.fileRows.size()));
-    for (qsizetype row = 0; row < m_workspace.fileRows.size(); ++row)
-        rowOf.emplace(m_workspace.fileRows[row], row);
+    rowOf.reserve(std::size_t(names.size()));
+    for (qsizetype row = 0; row < names.size(); ++row)
+        rowOf.emplace(names[row], row);
     const auto take = [&rowOf](const QString& name) {
         const auto found = rowOf.find(name);
         if (found == rowOf.end())
@@ -446,11 +526,11 @@ void RenameSession::followByName(const std::vector<RenameStep>& renames)
         const qsizetype fromRow = take(step.from);
         const qsizetype toRow = take(step.to);
         if (step.isExchange() && toRow >= 0) {
-            m_workspace.fileRows[toRow] = step.from;
+            names[toRow] = step.from;
             rowOf.emplace(step.from, toRow);
         }
         if (fromRow >= 0) {
-            m_workspace.fileRows[fromRow] = step.to;
+            names[fromRow] = step.to;
             rowOf.emplace(step.to, fromRow);
         }
     }

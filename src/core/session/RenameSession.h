@@ -67,6 +67,18 @@ public:
     // among the rows (those are marked as the names are made).
     ListCounterState counterState() const;
     int nameProblems() const { return m_nameProblems; }
+    // From now on each listing also reads when its files were created, so
+    // that names kept across readings (the window's) tell a file from
+    // another created under its name since, which may bear its identity (the
+    // inode number) again. A run that renames by the one reading it has just
+    // made (the command line's) does without.
+    void readFileBirths() { m_enumerator.readBirths(); }
+    // A list of names goes only to the files it was made for: those that
+    // stood beside it, in that order, when the user last made or changed the
+    // names (the workspace's namesMadeFor). Since, a reading may have ordered
+    // the files otherwise or found others: the names then wait, and no
+    // renaming gives them.
+    bool namesForOtherFiles() const { return m_namesForOtherFiles; }
 
     // The steps a renaming of the two lists runs: row by row, or, when asked
     // and possible, ordered so that chains and cycles of names rename
@@ -82,6 +94,7 @@ public:
         QStringList takenNames;         // the first few new names that are taken
         std::vector<bool> rowsInChains; // of a resolved plan, as rowsInChains() tells
         bool independent = false;       // no step takes a name another step leaves
+        bool filesChanged = false;      // a file row's file is gone or replaced: no steps
     };
     PlannedRenaming planRenaming(bool resolve) const;
     // For each pair of rows, whether it renames only through the order of a
@@ -91,15 +104,17 @@ public:
     std::size_t filesRenamed() const;
 
     // Renames the listed files to the names, on the listed folder, by the
-    // planned steps. Afterwards each file row still shows its file, under its
-    // name now, beside the name it was given; a listing orders them again.
-    // The folder's lock is held to the end, the reading of the folder after
-    // the run included; whoever planned should hold it already.
+    // planned steps; nothing when the names were made for other files
+    // (NotPossible) or the plan found a file row's file gone or replaced
+    // (FilesChanged). Afterwards each file row still shows its file, under
+    // its name now, beside the name it was given; a listing orders them
+    // again. The folder's lock is held to the end; whoever planned should
+    // hold it already.
     RenameOutcome rename(const PlannedRenaming& planned, Prompter& prompter,
                          const TranslationCatalogue& texts, bool conflictsAccepted = false);
-    // Reads the folder, plans and renames under one hold of the folder's
-    // lock: no other run can change the folder between the plan and the end
-    // of the renaming.
+    // Reads the folder, plans, renames and reads the folder again under one
+    // hold of the folder's lock: no other run can change the folder between
+    // the plan and the listing that shows the renaming.
     RenameOutcome planAndRename(bool resolve, Prompter& prompter,
                                 const TranslationCatalogue& texts);
     // Gives the files of the undo set their names back, under the folder's
@@ -108,7 +123,8 @@ public:
     // lock: whatever another run did since, the undo is of the folder's last
     // renaming (NotPossible when there is none, NotRecorded when the journal
     // cannot be used: journalLoaded() says why). The folder is the listed
-    // one unless another is given (the command line undoes without listing).
+    // one, then read again under the same hold, unless another is given (the
+    // command line undoes without listing).
     RenameOutcome undo(Prompter& prompter, const TranslationCatalogue& texts,
                        const QString& undoneFolder = {});
 
@@ -157,21 +173,29 @@ signals:
 
 private:
     void followRenames(const std::vector<RenameStep>& renames);
+    void fileRowsChanged();
+    void listAgain();
+    RenameOutcome undoLocked(const QString& folder, Prompter& prompter,
+                             const TranslationCatalogue& texts);
+    bool namesMadeForOtherFiles() const;
+    void namesMadeForFileRows();
     void namesMade();
     void markTakenNames();
-    void marksChanged();
     bool holdersCurrent() const; // made from the enumerator's last reading
     void setUndoSet(const QString& folder, std::vector<RenameStep> entries);
     void runEnded(const RenameCommand& command, const JournalRecorder* recorder, bool renamesMade);
     bool followedRowByRow(const std::vector<RenameStep>& renames);
-    void followByName(const std::vector<RenameStep>& renames);
+    static void followByName(QStringList& names, const std::vector<RenameStep>& renames);
     PlannedRenaming plan(bool resolve, bool readNow) const;
+    bool fileRowsStillThere(const FolderNames& names) const;
     LoadedJournal readJournal(const QString& folder);
 
     FileSystem& m_fileSystem;
     FileEnumerator m_enumerator;
     RenameWorkspace m_workspace;
-    bool m_filesListed = true;    // the file rows changed since the names were made
+    bool m_filesListed = true; // the file rows changed since the names were made
+    bool m_namesForOtherFiles = false;
+    bool m_numeric = false;       // the order of the last listing
     bool m_folderChanged = false; // renamed since the folder was last read
     int m_nameProblems = 0;
     std::unique_ptr<RenameJournal> m_journal;

@@ -21,6 +21,28 @@ std::vector<RenameStep> renamePlan(const RenameWorkspace& workspace)
     return plan;
 }
 
+namespace {
+
+// Whether two readings' values agree wherever both know them.
+template <typename Value>
+bool agreeWhereKnown(const std::vector<Value>& a, const std::vector<Value>& b)
+{
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+        if (a[i] != 0 && b[i] != 0 && a[i] != b[i])
+            return false;
+    return true;
+}
+
+} // namespace
+
+bool fileRowsAreMadeFor(const RenameWorkspace& workspace)
+{
+    const NamesMadeFor& madeFor = workspace.namesMadeFor;
+    return madeFor.folder == workspace.listedFolder && madeFor.files == workspace.fileRows &&
+           agreeWhereKnown(madeFor.identities, workspace.fileIdentities) &&
+           agreeWhereKnown(madeFor.births, workspace.fileBirths);
+}
+
 int countNameProblems(std::vector<NameRow>& rows)
 {
     const auto rowCount = static_cast<int>(rows.size());
@@ -64,13 +86,16 @@ int countNameProblems(std::vector<NameRow>& rows)
     return int(std::min<qint64>(count, std::numeric_limits<int>::max()));
 }
 
-ListCounterState listCounterState(const RenameWorkspace& workspace, int nameProblems)
+ListCounterState listCounterState(const RenameWorkspace& workspace, int nameProblems,
+                                  bool namesMadeForFiles)
 {
     const auto names = static_cast<qsizetype>(workspace.nameRows.size());
     const qsizetype files = workspace.fileRows.size();
     ListCounterState state;
     state.countsAgree = names == files;
-    state.renameEnabled = names == files && names > 0 && nameProblems == 0;
+    state.namesForOtherFiles = names > 0 && !namesMadeForFiles;
+    state.renameEnabled =
+        names == files && names > 0 && nameProblems == 0 && !state.namesForOtherFiles;
     state.clearEnabled = names > 0;
     state.undoEnabled = !workspace.undoSet.empty();
     return state;

@@ -9,15 +9,35 @@
 
 namespace tervane {
 
+// The files a list of names was made for: the file rows that stood beside
+// the names when the user last made or changed them, in row order, by the
+// names they bear since (followed through every renaming made here), their
+// identities and their births (0 where the reading gave none).
+struct NamesMadeFor {
+    QString folder;
+    QStringList files;
+    std::vector<quint64> identities;
+    std::vector<qint64> births;
+};
+
 // The state behind the two paired lists: name row i is the new name of file
-// row i, and nothing else links them.
+// row i, and the names go only to the files they were made for.
 struct RenameWorkspace {
     QString listedFolder;
     QStringList fileRows;
+    std::vector<quint64> fileIdentities; // of each file row, as its reading gave it
+    std::vector<qint64> fileBirths;      // the same
     std::vector<NameRow> nameRows;
     std::vector<NameRecord> sourceRecords;
     std::vector<RenameStep> undoSet;
+    NamesMadeFor namesMadeFor;
 };
+
+// Whether the file rows are the files the names were made for: the same
+// folder, the same names in the same order and, where both readings gave
+// them, the same identity and birth (a file replaced by another of the same
+// name is another file).
+bool fileRowsAreMadeFor(const RenameWorkspace& workspace);
 
 // The renaming the two lists describe: file row i to name row i, in row
 // order; none when they do not pair up (no rows, or counts that differ).
@@ -35,9 +55,12 @@ struct ListCounterState {
     bool renameEnabled = false;
     bool clearEnabled = false;
     bool undoEnabled = false;
+    bool namesForOtherFiles = false; // names there are, made for other file rows
 };
 
-// From the count of naming problems of the names list (countNameProblems).
-ListCounterState listCounterState(const RenameWorkspace& workspace, int nameProblems);
+// From the count of naming problems of the names list (countNameProblems) and
+// whether the names were made for the file rows (fileRowsAreMadeFor).
+ListCounterState listCounterState(const RenameWorkspace& workspace, int nameProblems,
+                                  bool namesMadeForFiles);
 
 } // namespace tervane

@@ -58,12 +58,21 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const
         return row.text;
     if (role == Qt::ForegroundRole && row.duplicate)
         return QBrush(QColor(255, 0, 0));
-    if (row.holder < 0 || !m_session)
-        return {};
-    if (role == Qt::ForegroundRole)
+    if (role == Qt::FontRole && forOtherFiles()) {
+        QFont italic;
+        italic.setItalic(true);
+        return italic;
+    }
+    if (role == Qt::ToolTipRole) {
+        QStringList tips;
+        if (forOtherFiles())
+            tips << m_forOtherFilesTip;
+        if (row.holder >= 0 && m_session)
+            tips << insertValues(m_takenTip, {m_session->holderName(row)});
+        return tips.isEmpty() ? QVariant() : QVariant(tips.join(u'\n'));
+    }
+    if (role == Qt::ForegroundRole && row.holder >= 0 && m_session)
         return QBrush(takenNameColour());
-    if (role == Qt::ToolTipRole)
-        return insertValues(m_takenTip, {m_session->holderName(row)});
     return {};
 }
 
@@ -100,7 +109,7 @@ void NameListModel::refresh()
         endResetModel();
     } else if (last >= 0) {
         emit dataChanged(index(first), index(last),
-                         {Qt::DisplayRole, Qt::ForegroundRole, Qt::ToolTipRole});
+                         {Qt::DisplayRole, Qt::ForegroundRole, Qt::FontRole, Qt::ToolTipRole});
     }
 }
 

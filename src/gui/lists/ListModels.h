@@ -38,8 +38,8 @@ private:
     QString m_foreignTip;
 };
 
-// The rows of nameList: the new names, duplicates in red, shown again
-// whenever the session makes them.
+// The rows of nameList: the new names, duplicates in red, names made for
+// other files in italics, shown again whenever the session makes them.
 // The colour of a new name already taken in the folder.
 QColor takenNameColour();
 
@@ -65,22 +65,27 @@ public:
     void refresh();
     // The tool tip of a new name already taken, "%v" for what holds it.
     void setTakenTip(const QString& tip) { m_takenTip = tip; }
+    // The tool tip of names made for other files.
+    void setForOtherFilesTip(const QString& tip) { m_forOtherFilesTip = tip; }
 
 private:
     struct Shown {
         const QChar* text = nullptr;
         bool duplicate = false;
         bool taken = false;
+        bool forOtherFiles = false;
         bool operator==(const Shown&) const = default;
     };
-    static Shown shownOf(const NameRow& row)
+    bool forOtherFiles() const { return m_session && m_session->namesForOtherFiles(); }
+    Shown shownOf(const NameRow& row) const
     {
-        return {row.text.constData(), row.duplicate, row.holder >= 0};
+        return {row.text.constData(), row.duplicate, row.holder >= 0, forOtherFiles()};
     }
     const RenameWorkspace& m_workspace;
     int m_shownRows = 0;
     std::vector<Shown> m_shown; // what each row showed at the last refresh
     QString m_takenTip;
+    QString m_forOtherFilesTip;
     const RenameSession* m_session = nullptr; // names what holds a taken name
 };
 

@@ -64,6 +64,8 @@ MainWindow::MainWindow(AppContext& context)
 {
     setObjectName(QStringLiteral("frmTervane"));
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // The names outlive many readings of the folder.
+    m_session.readFileBirths();
     createMenus(*this);
     createControls(*this);
     connectLists();
@@ -181,8 +183,7 @@ void MainWindow::showAboutBox()
 void MainWindow::refreshFileList(bool refreshFirst)
 {
     m_session.listFiles(refreshFirst, numericSortBox->isChecked());
-    if (!m_workspace.fileRows.isEmpty())
-        adjustFillWidth();
+    filesListedAgain();
     if (refreshFirst || m_workspace.listedFolder != m_journalReadFor)
         readFolderJournal();
 }

@@ -121,6 +121,7 @@ private:
     void warnIfJournalBehind();
     void warn(const QString& key, const QStringList& values);
 
+    void filesListedAgain();
     void adjustFillWidth();
     void fillWidthChosen();
     std::optional<QStringList> linesOfSource(NameSource source);

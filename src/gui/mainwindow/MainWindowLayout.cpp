@@ -122,11 +122,19 @@ void MainWindow::updateListCounters(bool layoutOnly)
                                                ? palette().color(QPalette::Highlight)
                                                : QColor(255, 0, 0));
     nameCountValue->setPalette(colours);
+    // Names made for other files wait: the reason goes where the user looks.
+    const QString forOtherFiles =
+        counters.namesForOtherFiles ? text(TextKey::NamesForOtherFiles) : QString();
     const int taken = m_session.namesTaken();
-    nameCountValue->setToolTip(
+    const QString takenTip =
         taken == 0   ? QString()
         : taken == 1 ? text(TextKey::OneNameTaken)
-                     : insertValues(text(TextKey::NamesTakenCount), {QString::number(taken)}));
+                     : insertValues(text(TextKey::NamesTakenCount), {QString::number(taken)});
+    QStringList tips{forOtherFiles, takenTip};
+    tips.removeAll(QString());
+    nameCountValue->setToolTip(tips.join(u'\n'));
+    renameButton->setToolTip(forOtherFiles);
+    renameButton->setAccessibleDescription(forOtherFiles);
     renameButton->setEnabled(counters.renameEnabled);
     clearNamesButton->setEnabled(counters.clearEnabled);
     undoButton->setEnabled(counters.undoEnabled);

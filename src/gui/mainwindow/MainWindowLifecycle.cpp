@@ -81,6 +81,7 @@ bool MainWindow::load()
         m_catalogueBuilt = true;
         translateForm(this, m_languageFile);
         m_nameModel->setTakenTip(text(TextKey::NameTakenBy));
+        m_nameModel->setForOtherFilesTip(text(TextKey::NamesForOtherFiles));
         m_fileModel->setForeignTip(text(TextKey::ForeignName));
         if (const QString notice = text(u"TraductionIncomplète"_s); !notice.isEmpty())
             prompter.message(notice, MessageIcon::Exclamation);

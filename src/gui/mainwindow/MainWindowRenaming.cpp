@@ -11,6 +11,8 @@
 
 namespace tervane {
 
+// The session ends a renaming by reading the folder again: the file rows
+// show the names now on disk, and the marks what holds the names now.
 void MainWindow::renameClicked()
 {
     const RenameOutcome outcome = m_session.planAndRename(resolvePermutationsAction->isChecked(),
@@ -20,20 +22,30 @@ void MainWindow::renameClicked()
     if (outcome == RenameOutcome::NotPossible || outcome == RenameOutcome::Declined ||
         outcome == RenameOutcome::Busy || outcome == RenameOutcome::NotRecorded)
         return;
+    filesListedAgain();
+    if (outcome == RenameOutcome::FilesChanged) {
+        warn(TextKey::FolderChanged, {});
+        return;
+    }
     warnIfJournalBehind();
     m_pairedLists->nameRowClicked(0);
 }
 
 // The undo is of the folder's last renaming as its journal keeps it now,
-// whichever program made it.
+// whichever program made it. One that another program undid already is
+// said, and the folder read again to show what it did.
 void MainWindow::undoClicked()
 {
     const RenameOutcome outcome = m_session.undo(m_context.prompter, m_state.catalogue);
     if (outcome == RenameOutcome::NotRecorded)
         warnOfJournal(m_session.journalLoaded());
-    if (outcome == RenameOutcome::Busy || outcome == RenameOutcome::NotRecorded ||
-        outcome == RenameOutcome::NotPossible)
+    if (outcome == RenameOutcome::Busy || outcome == RenameOutcome::NotRecorded)
         return;
+    filesListedAgain();
+    if (outcome == RenameOutcome::NotPossible) {
+        warn(TextKey::NothingLeftToUndo, {});
+        return;
+    }
     warnIfJournalBehind();
     if (!m_workspace.nameRows.empty())
         m_pairedLists->nameRowClicked(0);
@@ -83,6 +95,13 @@ void MainWindow::warnOfJournal(const RenameSession::LoadedJournal& loaded)
     default:
         break;
     }
+}
+
+// Another number of files may want another fill width.
+void MainWindow::filesListedAgain()
+{
+    if (!m_workspace.fileRows.isEmpty())
+        adjustFillWidth();
 }
 
 void MainWindow::warnIfJournalBehind()

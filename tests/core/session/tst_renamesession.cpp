@@ -15,18 +15,40 @@ using namespace tervane;
 using namespace Qt::StringLiterals;
 
 // Random sequences of what a user does with one folder in the window (paste,
-// edit, move, change options, list again, rename, undo), with faults
-// injected, the program killed in the middle of a renaming and started
-// again, and random answers, on real files whose content says which file
-// each one is. After every edit the names are what a run from scratch makes;
-// after every renaming each file bears the name shown beside it when the
-// command was given; an undo, from the journal after a restart too, gives
-// back the names the files had before. The number of sequences can be
-// raised with TERVANE_SESSION_SEQUENCES.
+// edit, move, change options, clear, list again with another pattern or
+// order, rename, undo, start again), of what another program does to the
+// folder meanwhile (files added, removed, renamed), with faults injected,
+// the program killed in the middle of a renaming and started again, and
+// random answers, on real files whose content says which file each one is.
+// After every edit the names are what a run from scratch makes; at every
+// renaming each file gets either nothing or the name the user's last action
+// on the names made for that very file (the one shown beside it then); an
+// undo, from the journal after a restart too, gives back the names the
+// files had before. The number of sequences can be raised with
+// TERVANE_SESSION_SEQUENCES.
 class TestRenameSession : public QObject {
     Q_OBJECT
 
     using Folder = QMap<QString, QString>; // name -> content, every file
+
+    struct Tally {
+        int renamings = 0;
+        int finished = 0;
+        int refused = 0; // clicks on Renommer while the names were for other files
+        int kills = 0;
+        int interrupted = 0; // kills that left files renamed, for the journal to restore
+        int othersActed = 0;
+
+        void add(const Tally& t)
+        {
+            renamings += t.renamings;
+            finished += t.finished;
+            refused += t.refused;
+            kills += t.kills;
+            interrupted += t.interrupted;
+            othersActed += t.othersActed;
+        }
+    };
 
     struct Sequence {
         QTemporaryDir dir;
@@ -41,29 +63,64 @@ class TestRenameSession : public QObject {
         const RenameWorkspace& workspace = session.workspace();
         TreatmentOptions options;
         QRandomGenerator random;
-        std::optional<Folder> undoTarget; // the folder before the renaming the undo set holds
-        int renamings = 0;
-        int kills = 0;
-        int interrupted = 0; // kills that left files renamed, for the journal to restore
+        // The folder before the renaming the undo set holds; two, where a
+        // kill leaves it open which renaming that is.
+        QList<Folder> undoTargets;
+        bool changedByOthers = false; // since that renaming
+        QStringList contents;         // every file's content, as the folder should hold them
+        // The file each row showed at the last listing (its content; empty
+        // for none), and the name the user's last action on the names made
+        // for each file.
+        QStringList rowContents;
+        QMap<QString, QString> madeFor;
+        bool numeric = false;
+        bool rowsCurrent = true; // no other program acted since the last reading
+        Tally tally;
 
         explicit Sequence(quint32 seed)
             : random(seed)
         {
             const int files = 1 + int(random.bounded(8));
             for (int i = 0; i < files; ++i)
-                WriteFile(dir.filePath(u"f%1.mp3"_s.arg(i)), "file " + QByteArray::number(i));
-            WriteFile(dir.filePath(u"other.txt"_s), "other");
+                add(u"f%1.mp3"_s.arg(i), u"file %1"_s.arg(i));
+            add(u"other.txt"_s, u"other"_s);
             start();
         }
 
-        // As the window starts: the folder listed, its journal read.
+        void add(const QString& name, const QString& content)
+        {
+            WriteFile(dir.filePath(name), content.toUtf8());
+            contents << content;
+        }
+
+        // As the window starts: the folder listed, its journal read. The
+        // files the rows show are noted at every listing, and as they follow
+        // a renaming.
         RenameSession::LoadedJournal start()
         {
+            madeFor.clear();
+            QObject::connect(&session, &RenameSession::filesChanged, &session, [this] {
+                const Folder now = folder();
+                rowContents.clear();
+                for (const QString& row : workspace.fileRows)
+                    rowContents << now.value(row);
+            });
+            session.readFileBirths();
             session.keepJournal(journals.path());
             session.setPattern(u"*.mp3"_s);
             session.setFolder(dir.path());
-            session.listFiles(false, false);
+            session.listFiles(false, numeric);
             return session.loadJournal(workspace.listedFolder);
+        }
+
+        // The user made or changed the names beside the files shown.
+        void namesMade()
+        {
+            madeFor.clear();
+            for (qsizetype i = 0;
+                 i < rowContents.size() && i < qsizetype(workspace.nameRows.size()); ++i)
+                if (!rowContents[i].isEmpty())
+                    madeFor.insert(rowContents[i], workspace.nameRows[std::size_t(i)].text);
         }
 
         quint32 below(quint32 n) { return random.bounded(n); }
@@ -128,7 +185,7 @@ class TestRenameSession : public QObject {
             if (workspace.fileRows.isEmpty())
                 return false;
             const auto rows = workspace.nameRows.size();
-            switch (below(6)) {
+            switch (below(7)) {
             case 0: {
                 // Half the time a clean list that pairs with the files.
                 const bool clean = below(2) == 0;
@@ -137,8 +194,13 @@ class TestRenameSession : public QObject {
                      ++i)
                     lines << (clean ? u"Song %1 %2"_s.arg(i).arg(below(3)) : randomLine());
                 session.generateNames(options, lines);
+                namesMade();
                 return true;
             }
+            case 6:
+                session.clearNames();
+                namesMade();
+                return true;
             case 1:
                 session.insertName(below(quint32(rows) + 1), randomLine());
                 break;
@@ -162,7 +224,53 @@ class TestRenameSession : public QObject {
                 changeOptions();
             }
             session.generateNames(options);
+            namesMade();
             return true;
+        }
+
+        // A reading of the folder between two actions, as a refresh, a key
+        // in the pattern box or Tri numérique make it.
+        void listAgain()
+        {
+            switch (below(3)) {
+            case 0:
+                session.listFiles(true, numeric);
+                rowsCurrent = true;
+                break;
+            case 1:
+                session.setPattern(below(2) == 0 ? u"*.mp3"_s : u"*.mp3;*.txt"_s);
+                session.listFiles(false, numeric);
+                break;
+            default:
+                numeric = !numeric;
+                session.listFiles(false, numeric);
+            }
+        }
+
+        // Another program adds, removes or renames a file of the folder.
+        void otherProgramActs()
+        {
+            ++tally.othersActed;
+            changedByOthers = true;
+            rowsCurrent = false;
+            const QStringList names = folder().keys();
+            const QString name =
+                names.isEmpty() ? QString() : names[qsizetype(below(quint32(names.size())))];
+            const QString somewhere = below(2) == 0
+                                          ? u"f%1.mp3"_s.arg(below(10))
+                                          : u"Song %1 %2.mp3"_s.arg(below(8)).arg(below(3));
+            switch (name.isEmpty() ? 0 : below(3)) {
+            case 0:
+                if (!QFile::exists(dir.filePath(somewhere)))
+                    add(somewhere, u"added %1"_s.arg(tally.othersActed));
+                break;
+            case 1:
+                contents.removeOne(folder().value(name));
+                QVERIFY(QFile::remove(dir.filePath(name)));
+                break;
+            default:
+                QFile::rename(dir.filePath(name), dir.filePath(somewhere));
+            }
         }
 
         void checkRowsFromScratch() const
@@ -179,107 +287,174 @@ class TestRenameSession : public QObject {
             }
         }
 
-        void checkNothingLost(const Folder& before, const Folder& after) const
+        // Every file is there, and, read since another program acted, every
+        // file row names one.
+        void checkNothingLost() const
         {
-            QStringList was = before.values();
-            QStringList is = after.values();
+            const Folder now = folder();
+            QStringList was = contents;
+            QStringList is = now.values();
             was.sort();
             is.sort();
             QCOMPARE(is, was);
-            // Every file row names a file that is there.
-            for (const QString& row : workspace.fileRows)
-                QVERIFY2(after.contains(row), qPrintable(row));
+            if (rowsCurrent)
+                for (const QString& row : workspace.fileRows)
+                    QVERIFY2(now.contains(row), qPrintable(row));
         }
 
+        // At a renaming, each file got nothing or the name made for it; all
+        // of them theirs when it finished.
+        void checkNamesWentToTheirFiles(const Folder& before, RenameOutcome outcome) const
+        {
+            const Folder after = folder();
+            for (auto file = before.cbegin(); file != before.cend(); ++file) {
+                const QString name = after.key(file.value());
+                if (name == file.key())
+                    continue;
+                if (outcome != RenameOutcome::Finished && name.startsWith(u"tervane-"_s))
+                    continue; // a cycle stopped halfway
+                QVERIFY2(madeFor.contains(file.value()) && madeFor[file.value()] == name,
+                         qPrintable(u"%1 (%2) became %3, made for it: %4"_s.arg(
+                             file.key(), file.value(), name, madeFor.value(file.value()))));
+            }
+            if (outcome == RenameOutcome::Finished)
+                for (auto file = madeFor.cbegin(); file != madeFor.cend(); ++file)
+                    if (before.key(file.key()) != QString())
+                        QCOMPARE(after.key(file.key()), file.value());
+        }
+
+        // Renommer as the window clicks it (the plan by the folder as it is
+        // now), or a command line run (a fresh listing, names pasted, the
+        // plan by that listing). A click while the names wait for other
+        // files renames nothing.
         void rename()
         {
-            if (!session.counterState().renameEnabled)
+            if (qEnvironmentVariableIsSet("TRACE"))
+                qInfo() << "rename?" << session.counterState().renameEnabled
+                        << session.namesForOtherFiles() << folder();
+            const bool window = below(3) != 0;
+            if (!window) {
+                session.listFiles(true, numeric);
+                rowsCurrent = true;
+                QStringList lines;
+                for (qsizetype i = 0; i < workspace.fileRows.size(); ++i)
+                    lines << u"Song %1 %2"_s.arg(i).arg(below(3));
+                session.generateNames(options, lines);
+                namesMade();
+            }
+            const bool forOtherFiles = session.namesForOtherFiles();
+            if (!session.counterState().renameEnabled && !forOtherFiles)
                 return;
-            ++renamings;
+            ++tally.renamings;
             const Folder before = folder();
-            const QStringList files = workspace.fileRows;
-            QStringList names;
-            for (const NameRow& row : workspace.nameRows)
-                names << row.text;
             const quint32 fault = below(6);
             if (fault < 3)
-                fileSystem.failRename(fileSystem.renames() + int(below(quint32(files.size()) + 2)),
+                fileSystem.failRename(fileSystem.renames() +
+                                          int(below(quint32(workspace.fileRows.size()) + 2)),
                                       fault == 0   ? FaultyFileSystem::Fault::AccessRefused
                                       : fault == 1 ? FaultyFileSystem::Fault::Killed
                                                    : FaultyFileSystem::Fault::KilledAfter);
             prompter.queueAnswers({below(2) == 0, below(2) == 0});
+            const int renamesBefore = fileSystem.renames();
             RenameOutcome outcome = RenameOutcome::NotPossible;
             try {
-                // The window plans by the folder as it is now; the command
-                // line by the listing it has just made.
                 const bool resolve = below(2) == 0;
-                outcome = below(2) == 0
-                              ? session.planAndRename(resolve, prompter, texts)
-                              : session.rename(session.planRenaming(resolve), prompter, texts);
+                outcome = window ? session.planAndRename(resolve, prompter, texts)
+                                 : session.rename(session.planRenaming(resolve), prompter, texts);
             } catch (const FaultyFileSystem::Killed&) {
-                restartAfterKill(before);
+                checkNamesWentToTheirFiles(before, RenameOutcome::StepFailed);
+                // The rename killed instead of being made is counted too.
+                const int made = fileSystem.renames() - renamesBefore - (fault == 1 ? 1 : 0);
+                restartAfterKill(before, made);
                 return;
             }
             if (fault == 1 || fault == 2) // a kill the run did not reach kills nothing later
                 fileSystem.clearFaults();
-            const Folder after = folder();
-            checkNothingLost(before, after);
-            for (qsizetype i = 0; i < files.size(); ++i) {
-                // A file bears its own name, the one shown beside it, or, when
-                // the run stopped in a cycle, a temporary one.
-                const QString content = before[files[i]];
-                const QString name = after.key(content);
-                if (outcome == RenameOutcome::Finished) {
-                    QCOMPARE(name, names[i]);
-                    QCOMPARE(workspace.fileRows[i], names[i]);
-                } else {
-                    QVERIFY2(name == files[i] || name == names[i] || name.startsWith(u"tervane-"_s),
-                             qPrintable(name));
-                }
+            prompter.clearAnswers();
+            // The window's renaming ends by reading the folder again.
+            rowsCurrent =
+                rowsCurrent ||
+                (window && outcome != RenameOutcome::Busy && outcome != RenameOutcome::Declined &&
+                 outcome != RenameOutcome::NotPossible && outcome != RenameOutcome::NotRecorded);
+            checkNothingLost();
+            checkNamesWentToTheirFiles(before, outcome);
+            if (forOtherFiles) {
+                ++tally.refused;
+                QCOMPARE(outcome, RenameOutcome::NotPossible);
             }
-            if (after != before)
-                undoTarget = before;
+            if (qEnvironmentVariableIsSet("TRACE"))
+                qInfo() << "rename" << window << int(outcome) << before << folder();
+            if (outcome == RenameOutcome::Finished)
+                ++tally.finished;
+            if (folder() != before) {
+                undoTargets = {before};
+                changedByOthers = false;
+            }
         }
 
-        // The program started again after a kill: nothing was lost, and the
-        // journal of an interrupted run offers to give back the names the
-        // files had before it (taken now or from Annuler later).
-        void restartAfterKill(const Folder& before)
+        // The program started again: nothing was lost, and the journal of an
+        // interrupted run offers to give back the names the files had before
+        // it (taken now or from Annuler later).
+        void restart()
         {
-            ++kills;
             fileSystem.clearFaults();
             prompter.clearAnswers();
             running.emplace(fileSystem);
             const RenameSession::LoadedJournal loaded = start();
-            checkNothingLost(before, folder());
+            rowsCurrent = true;
             QVERIFY(loaded.status == RenameSession::JournalLoad::Loaded ||
                     loaded.status == RenameSession::JournalLoad::Missing);
-            if (!loaded.interrupted) {
-                // Killed before its first rename: the previous renaming stands.
-                QCOMPARE(folder(), before);
-                return;
-            }
-            ++interrupted;
-            undoTarget = before;
-            if (below(2) == 0) {
+            checkNothingLost();
+            if (loaded.interrupted && below(2) == 0)
                 undo();
-                QVERIFY2(!undoTarget, "the restore offered after a kill did not finish");
-            }
         }
 
+        // A run killed after renaming files is the one to undo; killed
+        // before its first rename, the previous renaming stands. Renames that
+        // left every name as it was may leave either.
+        void restartAfterKill(const Folder& before, int renamesMade)
+        {
+            ++tally.kills;
+            if (folder() != before) {
+                ++tally.interrupted;
+                undoTargets = {before};
+                changedByOthers = false;
+            } else if (renamesMade > 0) {
+                undoTargets << before;
+            }
+            restart();
+        }
+
+        // Annuler: the files of the last renaming get the names they had
+        // before it, all of them when it finishes. (Where another program
+        // moved files meanwhile, the undo goes by their names, which may be
+        // other files' by now: only that nothing is lost is checked then.)
         void undo()
         {
             if (workspace.undoSet.empty())
                 return;
             const Folder before = folder();
             const RenameOutcome outcome = session.undo(prompter, texts);
+            rowsCurrent = rowsCurrent || outcome != RenameOutcome::NotRecorded;
+            if (qEnvironmentVariableIsSet("TRACE"))
+                qInfo() << "undo" << int(outcome) << before << folder();
+            checkNothingLost();
+            QVERIFY(!undoTargets.isEmpty());
             const Folder after = folder();
-            checkNothingLost(before, after);
-            QVERIFY(undoTarget.has_value());
+            for (auto file = before.cbegin(); file != before.cend() && !changedByOthers; ++file) {
+                const QString name = after.key(file.value());
+                const auto hadIt = [&](const Folder& target) {
+                    return target.key(file.value()) == name;
+                };
+                if (name != file.key() && !name.startsWith(u"tervane-"_s))
+                    QVERIFY2(std::any_of(undoTargets.begin(), undoTargets.end(), hadIt),
+                             qPrintable(name));
+            }
             if (outcome == RenameOutcome::Finished) {
-                QCOMPARE(after, *undoTarget);
+                if (!changedByOthers)
+                    QVERIFY(undoTargets.contains(after));
                 QVERIFY(workspace.undoSet.empty());
-                undoTarget.reset();
+                undoTargets.clear();
             }
         }
     };
@@ -291,23 +466,34 @@ private slots:
                                   ? qEnvironmentVariableIntValue("TERVANE_SESSION_SEQUENCES")
                                   : 300;
         int actions = 0;
-        int renamings = 0;
-        int kills = 0;
-        int interrupted = 0;
+        Tally total;
         for (int seed = 1; seed <= sequences; ++seed) {
             Sequence sequence{quint32(seed)};
             for (int step = 0; step < 40; ++step, ++actions) {
-                switch (sequence.below(10)) {
-                case 0: // read again or not, the listing shows what the folder holds
-                    sequence.session.listFiles(sequence.below(2) == 0, sequence.below(2) == 0);
-                    sequence.checkNothingLost(sequence.folder(), sequence.folder());
-                    break;
+                const quint32 action = sequence.below(14);
+                if (qEnvironmentVariableIsSet("TRACE"))
+                    qInfo("seed %d step %d action %u undo %zu", seed, step, action,
+                          sequence.workspace.undoSet.size());
+                switch (action) {
+                case 0:
                 case 1:
+                    sequence.listAgain();
+                    sequence.checkNothingLost();
+                    break;
                 case 2:
+                case 3:
+                case 4:
                     sequence.rename();
                     break;
-                case 3:
+                case 5:
+                case 6:
                     sequence.undo();
+                    break;
+                case 7:
+                    sequence.otherProgramActs();
+                    break;
+                case 8:
+                    sequence.restart();
                     break;
                 default:
                     if (sequence.edit())
@@ -316,12 +502,12 @@ private slots:
                 if (QTest::currentTestFailed())
                     QFAIL(qPrintable(u"sequence %1, action %2"_s.arg(seed).arg(step)));
             }
-            renamings += sequence.renamings;
-            kills += sequence.kills;
-            interrupted += sequence.interrupted;
+            total.add(sequence.tally);
         }
-        qInfo("%d sequences, %d actions, %d renamings, %d of them killed (%d with files renamed)",
-              sequences, actions, renamings, kills, interrupted);
+        qInfo("%d sequences, %d actions, %d renamings (%d finished, %d refused as made for other "
+              "files), %d of them killed (%d with files renamed), %d actions of other programs",
+              sequences, actions, total.renamings, total.finished, total.refused, total.kills,
+              total.interrupted, total.othersActed);
     }
 };
 

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFont>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -134,42 +135,115 @@ private slots:
         QCOMPARE(session.env.prompter.busyDepth, 0);
     }
 
-    // A second click on Renommer after a renaming whose names re-sort: the
-    // files stay beside the names they took, so nothing is renamed again,
-    // nothing is asked, and the first renaming can still be undone.
-    void secondClickRenamesNothing_data()
+    // Names that re-sort after their renaming wait beside files they were
+    // not made for: Renommer says why and renames nothing, whatever reads
+    // the folder between; an undo that brings the files back to their order
+    // makes the names theirs again, each file getting its own.
+    void namesGoOnlyToTheirFiles_data()
     {
-        QTest::addColumn<bool>("resolve");
-        QTest::addColumn<bool>("namesOfFiles"); // the names pasted again from the files
-        QTest::newRow("permutations resolved") << true << false;
-        QTest::newRow("permutations asked") << false << false;
-        QTest::newRow("every row has its name") << false << true;
+        QTest::addColumn<QString>("between");
+        QTest::newRow("a key in the pattern box") << u"pattern"_s;
+        QTest::newRow("Rafraîchir") << u"refresh"_s;
+        QTest::newRow("Tri numérique") << u"numeric"_s;
+        QTest::newRow("a restart") << u"restart"_s;
+        QTest::newRow("names pasted again from the files") << u"paste"_s;
     }
-    void secondClickRenamesNothing()
+    void namesGoOnlyToTheirFiles()
     {
-        QFETCH(bool, resolve);
-        QFETCH(bool, namesOfFiles);
-        Session session({u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s, u"4.mp3"_s});
-        session.window->resolvePermutationsAction->setChecked(resolve);
-        session.window->optionsPanel->numberingBox->setChecked(false);
-        session.window->dropText(u"d\nc\nb\na"_s);
-        session.window->renameButton->click();
-        const QStringList renamed{u"a.mp3=4.mp3"_s, u"b.mp3=3.mp3"_s, u"c.mp3=2.mp3"_s,
-                                  u"d.mp3=1.mp3"_s};
+        QFETCH(QString, between);
+        Session session(
+            {u"a1.mp3"_s, u"a2.mp3"_s, u"a3.mp3"_s, u"a4.mp3"_s, u"a5.mp3"_s, u"a6.mp3"_s});
+        MainWindow* window = session.window.get();
+        window->optionsPanel->numberingBox->setChecked(false);
+        window->dropText(u"zeta\nepsilon\ndelta\ngamma\nbeta\nalpha"_s);
+        window->renameButton->click();
+        const QStringList renamed{u"alpha.mp3=a6.mp3"_s, u"beta.mp3=a5.mp3"_s,
+                                  u"delta.mp3=a3.mp3"_s, u"epsilon.mp3=a2.mp3"_s,
+                                  u"gamma.mp3=a4.mp3"_s, u"zeta.mp3=a1.mp3"_s};
         QCOMPARE(session.onDisk(), renamed);
-        QCOMPARE(session.fileRows(), (QStringList{u"d.mp3"_s, u"c.mp3"_s, u"b.mp3"_s, u"a.mp3"_s}));
-        if (namesOfFiles) {
-            session.window->refreshFileList(true);
-            session.window->runNamePipeline(NameSource::FileNames);
-        }
-        session.env.prompter.queueAnswers({true, true});
-        session.window->renameButton->click();
+        // Read again, the files sort otherwise than the names.
+        QCOMPARE(session.fileRows().first(), u"alpha.mp3"_s);
+        const QString why = u"Ces noms ont été faits pour une autre liste de fichiers"_s;
+        QVERIFY(!window->renameButton->isEnabled());
+        QVERIFY(window->renameButton->toolTip().startsWith(why));
+        QVERIFY(window->nameCountValue->toolTip().startsWith(why));
+        const QModelIndex firstName = window->nameList->model()->index(0, 0);
+        QVERIFY(firstName.data(Qt::FontRole).value<QFont>().italic());
+        QVERIFY(firstName.data(Qt::ToolTipRole).toString().startsWith(why));
+        window->renameButton->click();
         QCOMPARE(session.onDisk(), renamed);
+
+        if (between == u"pattern")
+            window->optionsPanel->patternsEdit->setText(u"*.mp3;*.ogg"_s);
+        else if (between == u"refresh")
+            window->refreshButton->click();
+        else if (between == u"numeric")
+            window->numericSortBox->click();
+        else if (between == u"restart")
+            session.start();
+        else
+            window->runNamePipeline(NameSource::FileNames);
+        window = session.window.get();
+        window->undoButton->click();
+        const QStringList first{u"a1.mp3=a1.mp3"_s, u"a2.mp3=a2.mp3"_s, u"a3.mp3=a3.mp3"_s,
+                                u"a4.mp3=a4.mp3"_s, u"a5.mp3=a5.mp3"_s, u"a6.mp3=a6.mp3"_s};
+        QCOMPARE(session.onDisk(), first);
+        QCOMPARE(session.fileRows().first(), u"a1.mp3"_s);
         QVERIFY(session.env.prompter.boxes.isEmpty());
-        QVERIFY(session.window->undoButton->isEnabled());
-        session.window->undoButton->click();
-        QCOMPARE(session.onDisk(), (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s,
-                                                u"3.mp3=3.mp3"_s, u"4.mp3=4.mp3"_s}));
+        if (between == u"restart") { // no names any more
+            QVERIFY(!window->renameButton->isEnabled());
+            return;
+        }
+        // Names pasted from the renamed files were made for them in that
+        // order: now beside other files.
+        QCOMPARE(window->renameButton->isEnabled(), between != u"paste");
+        QCOMPARE(window->nameList->model()->index(0, 0).data(Qt::FontRole).value<QFont>().italic(),
+                 between == u"paste");
+        window->renameButton->click();
+        QCOMPARE(session.onDisk(), between == u"paste" ? first : renamed);
+    }
+
+    // After Renommer and Annuler the folder is read again: a file another
+    // program added is listed, and the names it holds are marked taken.
+    void folderReadAgainAfterRenamingAndUndo()
+    {
+        Session session({u"a.mp3"_s, u"b.mp3"_s});
+        MainWindow* window = session.window.get();
+        window->optionsPanel->numberingBox->setChecked(false);
+        window->dropText(u"x\ny"_s);
+        WriteFile(session.folder() + u"/late.mp3"_s, "late");
+        window->renameButton->click();
+        QCOMPARE(session.fileRows(), (QStringList{u"late.mp3"_s, u"x.mp3"_s, u"y.mp3"_s}));
+        QCOMPARE(window->fileCountValue->text(), u"3"_s);
+        WriteFile(session.folder() + u"/later.mp3"_s, "later");
+        window->undoButton->click();
+        QCOMPARE(session.fileRows(),
+                 (QStringList{u"a.mp3"_s, u"b.mp3"_s, u"late.mp3"_s, u"later.mp3"_s}));
+        window->dropText(u"b\nc\nd\ne"_s);
+        QCOMPARE(window->nameCountValue->toolTip(),
+                 u"Un nouveau nom est déjà pris dans le dossier."_s);
+    }
+
+    // The question counts every new name an entry of the folder holds, as
+    // the marks do: sub-folders too.
+    void conflictQuestionCountsWhatTheMarksShow()
+    {
+        Session session({u"a.wma"_s, u"b.wma"_s, u"c.wma"_s});
+        QDir(session.folder()).mkdir(u"01 - Un.mp3"_s);
+        QDir(session.folder()).mkdir(u"03 - Trois.mp3"_s);
+        WriteFile(session.folder() + u"/02 - Deux.mp3"_s); // not listed
+        MainWindow* window = session.window.get();
+        window->optionsPanel->patternsEdit->setText(u"*.wma"_s);
+        window->optionsPanel->dropExtensionBox->setChecked(true);
+        window->refreshButton->click();
+        window->dropText(u"Un.mp3\nDeux.mp3\nTrois.mp3"_s);
+        QCOMPARE(window->nameCountValue->toolTip(),
+                 u"3 nouveaux noms sont déjà pris dans le dossier."_s);
+        session.env.prompter.queueAnswers({false});
+        window->renameButton->click();
+        QCOMPARE(session.env.prompter.boxes.size(), 1);
+        QVERIFY2(session.env.prompter.boxes[0].text.contains(u" 3 nouveaux noms"_s),
+                 qPrintable(session.env.prompter.boxes[0].text));
     }
 
     // A name in Windows-1252 bytes is shown decoded and marked; its own name
@@ -231,7 +305,13 @@ private slots:
         QCOMPARE(session.onDisk(), renamed);
         if (windowRenames) {
             QCOMPARE(session.cli(u"undo"_s), 0);
-            session.window->undoButton->click(); // nothing left: the journal is gone
+            QVERIFY(session.window->undoButton->isEnabled()); // the window does not know yet
+            session.window->undoButton->click(); // nothing left: said, and the folder read again
+            QCOMPARE(session.env.prompter.boxes.size(), 1);
+            QVERIFY(session.env.prompter.boxes[0].text.startsWith(
+                u"Il n'y a plus de renommage à annuler"_s));
+            QCOMPARE(session.fileRows(), (QStringList{u"1.mp3"_s, u"2.mp3"_s}));
+            session.env.prompter.boxes.clear();
         } else {
             QVERIFY(session.window->undoButton->isEnabled());
             session.window->undoButton->click();
