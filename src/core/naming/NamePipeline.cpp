@@ -16,11 +16,6 @@ namespace tervane {
 
 namespace {
 
-bool isAsciiAlphanumeric(QChar c)
-{
-    return isAsciiDigit(c) || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-}
-
 // Whether the text at i has the shape given, "#" standing for a digit.
 bool hasShapeAt(const QString& text, qsizetype i, QStringView shape)
 {
@@ -182,14 +177,10 @@ private:
     std::optional<QRegularExpression> m_expression;
 };
 
-// n, or n - 1 where n would cut a surrogate pair in two.
-qsizetype wholeCodePoints(const QString& text, qsizetype n)
-{
-    return n > 0 && text[n - 1].isHighSurrogate() ? n - 1 : n;
-}
-
-// Length of the longest run of characters outside [0-9A-Za-z] that starts
-// every non-empty name.
+// Length of the longest run of junk (spaces, punctuation, symbols) that
+// starts every non-empty name: it ends at the first letter or digit, of any
+// script. A combining mark on the junk goes with it; the marks of a letter
+// come after the letter, and are never reached.
 qsizetype sharedLeadingJunk(const std::vector<NameRecord>& records)
 {
     const auto first = std::find_if(records.begin(), records.end(), [](const NameRecord& r) {
@@ -199,15 +190,18 @@ qsizetype sharedLeadingJunk(const std::vector<NameRecord>& records)
         return 0;
     const QString& reference = first->treated.cleaned;
     qsizetype n = 0;
-    for (; n < reference.size(); ++n) {
-        const QChar c = reference[n];
-        if (isAsciiAlphanumeric(c))
+    while (n < reference.size()) {
+        const qsizetype size = characterSize(reference, n);
+        const QStringView c = QStringView(reference).sliced(n, size);
+        const char32_t code = size == 2 ? QChar::surrogateToUcs4(c[0], c[1]) : c[0].unicode();
+        if (QChar::isLetterOrNumber(code))
             return n;
         for (auto other = first + 1; other != records.end(); ++other) {
             const QString& name = other->treated.cleaned;
-            if (!name.isEmpty() && (name.size() <= n || name[n] != c))
-                return wholeCodePoints(reference, n);
+            if (!name.isEmpty() && QStringView(name).mid(n, size) != c)
+                return n;
         }
+        n += size;
     }
     return n;
 }

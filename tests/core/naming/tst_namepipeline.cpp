@@ -97,8 +97,18 @@ private slots:
             << u"***\r***Live"_s
             << with(names, [](TreatmentOptions& o) { o.removeEmptyLines = false; })
             << QStringList{QString(), u"Live"_s};
-        QTest::newRow("accented first letters are junk")
-            << u"Été\rÉternel"_s << names << QStringList{u"té"_s, u"ternel"_s};
+        QTest::newRow("accented first letters stay")
+            << u"Été\rÉternel"_s << names << QStringList{u"Été"_s, u"Éternel"_s};
+        QTest::newRow("one accented name keeps its first letter")
+            << u"Été indien"_s << names << QStringList{u"Été indien"_s};
+        QTest::newRow("letters of another script")
+            << u"«Привет мир»"_s << names << QStringList{u"Привет мир»"_s};
+        QTest::newRow("digits of another script")
+            << u"- ٣ Intro"_s << names << QStringList{u"٣ Intro"_s};
+        QTest::newRow("letter outside the basic plane")
+            << u"(𝐀lpha)"_s << names << QStringList{u"𝐀lpha)"_s};
+        QTest::newRow("a mark on the junk goes with it")
+            << u"-́ Intro"_s << names << QStringList{u"Intro"_s};
         QTest::newRow("duration with the character after it")
             << u"Song (3:45)"_s << durationsOnly << QStringList{u"Song ("_s};
         QTest::newRow("h:mm:ss") << u"Song 12:34:56 x"_s << durationsOnly
