@@ -147,7 +147,7 @@ private slots:
         const Result result =
             bench.cli(u"preview"_s, {}, "01 - Intro (3:45)\r\n02 - Song 4:01\r\n3 - Outro\r\n");
         QCOMPARE(result.exitCode, 0);
-        QCOMPARE(result.out, u"01 track.mp3\t01 - Intro (.mp3\n02 track.wma\t02 - Song.wma\n"
+        QCOMPARE(result.out, u"01 track.mp3\t01 - Intro.mp3\n02 track.wma\t02 - Song.wma\n"
                              "03 track.mp3\t03 - Outro.mp3\n"_s);
         QCOMPARE(bench.onDisk().first(), u"01 track.mp3=01 track.mp3"_s);
     }

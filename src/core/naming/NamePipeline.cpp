@@ -57,8 +57,16 @@ qsizetype characterSize(const QString& t, qsizetype i)
     return t[i].isHighSurrogate() && i + 1 < t.size() && t[i + 1].isLowSurrogate() ? 2 : 1;
 }
 
+bool areBrackets(QChar open, QChar close)
+{
+    return (open == u'(' && close == u')') || (open == u'[' && close == u']') ||
+           (open == u'{' && close == u'}');
+}
+
 // Durations hh:mm:ss, h:mm:ss, mm:ss and m:ss go, each with the character
-// after it.
+// after it. One alone between brackets goes with both, and with the space
+// after them where a space or the start is before them: no half bracket and
+// no double space is left.
 void removeDurations(QString& t)
 {
     static constexpr QStringView Shapes[] = {u"##:##:##", u"#:##:##", u"##:##", u"#:##"};
@@ -69,7 +77,16 @@ void removeDurations(QString& t)
             ++i;
             continue;
         }
-        t.remove(i, shape->size() + characterSize(t, i + shape->size()));
+        const qsizetype end = i + shape->size();
+        if (i > 0 && end < t.size() && areBrackets(t[i - 1], t[end])) {
+            const qsizetype from = i - 1;
+            const bool spaced =
+                (from == 0 || t[from - 1] == u' ') && end + 1 < t.size() && t[end + 1] == u' ';
+            t.remove(from, end + 1 - from + (spaced ? 1 : 0));
+            i = from;
+            continue;
+        }
+        t.remove(i, shape->size() + characterSize(t, end));
     }
 }
 

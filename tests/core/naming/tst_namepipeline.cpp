@@ -110,7 +110,14 @@ private slots:
         QTest::newRow("a mark on the junk goes with it")
             << u"-́ Intro"_s << names << QStringList{u"Intro"_s};
         QTest::newRow("duration with the character after it")
-            << u"Song (3:45)"_s << durationsOnly << QStringList{u"Song ("_s};
+            << u"Song 3:45-Live"_s << durationsOnly << QStringList{u"Song Live"_s};
+        QTest::newRow("duration alone in brackets, at the end")
+            << u"Song Two (3:45)"_s << durationsOnly << QStringList{u"Song Two"_s};
+        QTest::newRow("duration alone in brackets, between words")
+            << u"Song [1:02:03] Live\r{3:45}Intro"_s << durationsOnly
+            << QStringList{u"Song Live"_s, u"Intro"_s};
+        QTest::newRow("brackets that do not pair keep the half")
+            << u"Song (3:45]"_s << durationsOnly << QStringList{u"Song ("_s};
         QTest::newRow("h:mm:ss") << u"Song 12:34:56 x"_s << durationsOnly
                                  << QStringList{u"Song x"_s};
         QTest::newRow("one hour digit")
