@@ -55,11 +55,16 @@ QStringList textsOf(const std::vector<NameRow>& rows)
     return texts;
 }
 
+// The names, then, when the find and replace could not be decided, the name
+// it gave up on, marked "undecided: ".
 QStringList generate(const QString& text, const TreatmentOptions& options,
                      const QStringList& fileRows)
 {
     std::vector<NameRecord> records = recordsFromLines(splitIntoLines(text));
-    return textsOf(generateNameRows(records, options, fileRows));
+    QStringList names = textsOf(generateNameRows(records, options, fileRows));
+    if (const auto undecided = undecidedReplacement(records))
+        names << u"undecided: "_s + *undecided;
+    return names;
 }
 
 } // namespace
@@ -161,6 +166,15 @@ private slots:
             << QStringList{u"Intro"_s};
         QTest::newRow("invalid expression does nothing")
             << u"Intro (x"_s << replacing(u"(x"_s, u"y"_s, true) << QStringList{u"Intro (x"_s};
+        const QString longRun(40, u'a');
+        QTest::newRow("expression undecided on one name replaces in none")
+            << u"Song\r"_s + longRun << replacing(u"(a|aa)+c|o"_s, u"x"_s, true)
+            << QStringList{u"Song"_s, longRun, u"undecided: "_s + longRun};
+        QTest::newRow("expression undecided after an empty match")
+            << u"Intro\r"_s + longRun << replacing(u"(?:(a|aa)+c)??"_s, u"x"_s, true)
+            << QStringList{u"Intro"_s, longRun, u"undecided: "_s + longRun};
+        QTest::newRow("empty matches up to the end are decided")
+            << u"ab"_s << replacing(u"x*"_s, u"-"_s, true) << QStringList{u"-a-b-"_s};
         QTest::newRow("forbidden characters brought in go")
             << u"AC-DC"_s << replacing(u"-"_s, u"/:?"_s, false) << QStringList{u"ACDC"_s};
         QTest::newRow("replace off") << u"Live"_s
