@@ -906,6 +906,12 @@ private slots:
             << 2 << QString::fromLocal8Bit(std::strerror(EACCES));
         QTest::newRow("not a series folder")
             << QStringList{u"preview"_s, u"@"_s, u"--episode"_s, u"x"_s} << 3 << u"series"_s;
+        QTest::newRow("expression too complex to decide on a name")
+            << QStringList{u"rename"_s,     u"@"_s,
+                           u"--template"_s, QString(40, u'a') + u"!XYZ"_s,
+                           u"--replace"_s,  u"(a+)+!Q|XYZ"_s,
+                           u"done"_s,       u"--regex"_s}
+            << 2 << u"too complex to decide on the name \"%1!XYZ\"\n"_s.arg(QString(40, u'a'));
     }
     void badInput()
     {
