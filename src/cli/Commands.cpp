@@ -5,6 +5,7 @@
 #include "i18n/LanguageChoice.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/TextKeys.h"
+#include "naming/NamePipeline.h"
 #include "naming/Numbering.h"
 #include "naming/PasteSources.h"
 #include "services/AppError.h"
@@ -127,6 +128,10 @@ void PreviewCommand::generateNames()
     const qsizetype files = m_context.workspace().fileRows.size();
     options.numberingWidth = fillWidthForListing(options.numberingWidth, files);
     m_context.session.generateNames(options, sourceLines());
+    // Names the find and replace could not be decided on are bad input: no
+    // name goes without the replacement asked for.
+    if (const auto name = undecidedReplacement(m_context.workspace().sourceRecords))
+        throw CliError{Usage, m_context.text(TextKey::UndecidedReplacement, {escaped(*name)})};
 }
 
 QStringList PreviewCommand::sourceLines() const

@@ -147,7 +147,7 @@ private slots:
         const Result result =
             bench.cli(u"preview"_s, {}, "01 - Intro (3:45)\r\n02 - Song 4:01\r\n3 - Outro\r\n");
         QCOMPARE(result.exitCode, 0);
-        QCOMPARE(result.out, u"01 track.mp3\t01 - Intro (.mp3\n02 track.wma\t02 - Song.wma\n"
+        QCOMPARE(result.out, u"01 track.mp3\t01 - Intro.mp3\n02 track.wma\t02 - Song.wma\n"
                              "03 track.mp3\t03 - Outro.mp3\n"_s);
         QCOMPARE(bench.onDisk().first(), u"01 track.mp3=01 track.mp3"_s);
     }
@@ -907,6 +907,12 @@ private slots:
             << 2 << QString::fromLocal8Bit(std::strerror(EACCES));
         QTest::newRow("not a series folder")
             << QStringList{u"preview"_s, u"@"_s, u"--episode"_s, u"x"_s} << 3 << u"series"_s;
+        QTest::newRow("expression too complex to decide on a name")
+            << QStringList{u"rename"_s,     u"@"_s,
+                           u"--template"_s, QString(40, u'a') + u"!XYZ"_s,
+                           u"--replace"_s,  u"(a+)+!Q|XYZ"_s,
+                           u"done"_s,       u"--regex"_s}
+            << 2 << u"too complex to decide on the name \"%1!XYZ\"\n"_s.arg(QString(40, u'a'));
     }
     void badInput()
     {

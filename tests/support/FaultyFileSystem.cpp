@@ -3,6 +3,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -29,6 +30,19 @@ void setFileSizeLimit(rlim_t limit)
 }
 
 } // namespace
+
+bool FaultyFileSystem::fileExists(const QString& path) const
+{
+    const bool exists = m_real.fileExists(path);
+    if (exists || !ignoresCase)
+        return exists;
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const QString name = path.mid(slash + 1);
+    const QStringList files = m_real.listFiles(path.left(slash));
+    return std::any_of(files.cbegin(), files.cend(), [&](const QString& file) {
+        return file.compare(name, Qt::CaseInsensitive) == 0;
+    });
+}
 
 void FaultyFileSystem::diskFreed()
 {

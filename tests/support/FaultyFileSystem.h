@@ -51,7 +51,11 @@ public:
     // another program may act at that moment.
     std::function<void()> whenAsked;
 
-    bool fileExists(const QString& path) const override { return m_real.fileExists(path); }
+    // Whether names that differ only in letter case are one, as on the file
+    // systems of other systems: a file is then found by any of them.
+    bool ignoresCase = false;
+
+    bool fileExists(const QString& path) const override;
     bool folderExists(const QString& path) const override { return m_real.folderExists(path); }
     bool isRegularFile(const QString& path) const override { return m_real.isRegularFile(path); }
     using FileSystem::listFiles;

@@ -10,7 +10,7 @@ struct BuiltInText {
     const char16_t* french;
 };
 
-inline constexpr std::array<BuiltInText, 61> BuiltInTexts{{
+inline constexpr std::array<BuiltInText, 62> BuiltInTexts{{
     {u"TraductionIncomplète", u""},
     {u"TXT_REGLAGES", u"R&églages"},
     {u"TXT_PISTE_NUMERO", u"Piste n°[NUM]"},
@@ -125,6 +125,8 @@ inline constexpr std::array<BuiltInText, 61> BuiltInTexts{{
     {u"MSG_CHANGEMENT_LANGUE",
      u"Le changement de langue de l'interface sera pris en compte après redémarrage du "
      u"logiciel..."},
+    {u"TXT_REMPLACEMENT_INDECIDABLE",
+     u"l'expression régulière est trop complexe pour décider du nom « %v »"},
 }};
 
 #include <QString>

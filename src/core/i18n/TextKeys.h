@@ -58,6 +58,7 @@ inline const QString TrackTemplate = QStringLiteral("TXT_PISTE_NUMERO");
 inline const QString UndoAgainLater = QStringLiteral("MSG_ANNULATION_A_REPRENDRE");
 inline const QString UnreadableClipboard = QStringLiteral("MSG_ERREUR_CONTENU_PRESSE-PAPIERS");
 inline const QString UnreadableTextFile = QStringLiteral("MSG_ERREUR_CONTENU_FICHIER");
+inline const QString UndecidedReplacement = QStringLiteral("TXT_REMPLACEMENT_INDECIDABLE");
 } // namespace TextKey
 
 } // namespace tervane

@@ -12,14 +12,11 @@
 #include <optional>
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 namespace tervane {
 
 namespace {
-
-bool isAsciiAlphanumeric(QChar c)
-{
-    return isAsciiDigit(c) || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-}
 
 // Whether the text at i has the shape given, "#" standing for a digit.
 bool hasShapeAt(const QString& text, qsizetype i, QStringView shape)
@@ -62,8 +59,16 @@ qsizetype characterSize(const QString& t, qsizetype i)
     return t[i].isHighSurrogate() && i + 1 < t.size() && t[i + 1].isLowSurrogate() ? 2 : 1;
 }
 
+bool areBrackets(QChar open, QChar close)
+{
+    return (open == u'(' && close == u')') || (open == u'[' && close == u']') ||
+           (open == u'{' && close == u'}');
+}
+
 // Durations hh:mm:ss, h:mm:ss, mm:ss and m:ss go, each with the character
-// after it.
+// after it. One alone between brackets goes with both, and with the space
+// after them where a space or the start is before them: no half bracket and
+// no double space is left.
 void removeDurations(QString& t)
 {
     static constexpr QStringView Shapes[] = {u"##:##:##", u"#:##:##", u"##:##", u"#:##"};
@@ -74,7 +79,16 @@ void removeDurations(QString& t)
             ++i;
             continue;
         }
-        t.remove(i, shape->size() + characterSize(t, i + shape->size()));
+        const qsizetype end = i + shape->size();
+        if (i > 0 && end < t.size() && areBrackets(t[i - 1], t[end])) {
+            const qsizetype from = i - 1;
+            const bool spaced =
+                (from == 0 || t[from - 1] == u' ') && end + 1 < t.size() && t[end + 1] == u' ';
+            t.remove(from, end + 1 - from + (spaced ? 1 : 0));
+            i = from;
+            continue;
+        }
+        t.remove(i, shape->size() + characterSize(t, end));
     }
 }
 
@@ -155,8 +169,10 @@ public:
         : m_from(o.replace ? o.replaceFrom : QString())
         , m_to(o.replaceTo)
     {
-        if (o.replaceRegex && !m_from.isEmpty())
+        if (o.replaceRegex && !m_from.isEmpty()) {
             m_expression.emplace(expressionOf(m_from));
+            m_nonEmpty.emplace(expressionOf(u"(*NOTEMPTY_ATSTART)"_s + m_from));
+        }
     }
 
     bool isActive() const
@@ -164,32 +180,61 @@ public:
         return !m_from.isEmpty() && (!m_expression || m_expression->isValid());
     }
     // Every match replaced; what the replacement brings that no name may
-    // hold goes.
-    void apply(QString& name) const
+    // hold goes. False, the name untouched, when the expression cannot be
+    // decided on it.
+    bool apply(QString& name) const
     {
-        if (m_expression)
-            name.replace(*m_expression, m_to);
-        else
+        if (m_expression) {
+            const QRegularExpressionMatch first = m_expression->match(name);
+            if (!first.isValid() || (first.hasMatch() && !walksToTheEnd(name)))
+                return false;
+            if (first.hasMatch())
+                name.replace(*m_expression, m_to);
+        } else {
             name.replace(m_from, m_to, Qt::CaseInsensitive);
+        }
         removeForbiddenChars(name);
         removeLoneSurrogates(name);
         trimSpaces(name);
+        return true;
     }
 
 private:
+    // Whether the walk through the matches that QString::replace makes ends
+    // past the last match, not on an error of the engine (its match limit,
+    // on a pattern that backtracks without end): Qt stops the walk silently
+    // either way, and would replace only the matches found before. The step
+    // that ended the walk is made again, as Qt makes it, to tell.
+    bool walksToTheEnd(const QString& name) const
+    {
+        QRegularExpressionMatch last;
+        for (auto matches = m_expression->globalMatch(name); matches.hasNext();)
+            last = matches.next();
+        constexpr auto Normal = QRegularExpression::NormalMatch;
+        constexpr auto Unchecked = QRegularExpression::DontCheckSubjectStringMatchOption;
+        const qsizetype end = last.capturedEnd();
+        if (last.capturedLength() > 0)
+            return m_expression->match(name, end, Normal, Unchecked).isValid();
+        // After an empty match Qt looks for a non-empty one anchored there,
+        // then for any one a character further (past the end: the walk is
+        // over). No name holds the line breaks Qt would also step over.
+        const QRegularExpressionMatch anchored = m_nonEmpty->match(
+            name, end, Normal, Unchecked | QRegularExpression::AnchorAtOffsetMatchOption);
+        const qsizetype next = end + std::max<qsizetype>(1, characterSize(name, end));
+        return anchored.isValid() &&
+               (next > name.size() || m_expression->match(name, next, Normal, Unchecked).isValid());
+    }
+
     QString m_from;
     QString m_to;
     std::optional<QRegularExpression> m_expression;
+    std::optional<QRegularExpression> m_nonEmpty; // the same, matching no empty text at its start
 };
 
-// n, or n - 1 where n would cut a surrogate pair in two.
-qsizetype wholeCodePoints(const QString& text, qsizetype n)
-{
-    return n > 0 && text[n - 1].isHighSurrogate() ? n - 1 : n;
-}
-
-// Length of the longest run of characters outside [0-9A-Za-z] that starts
-// every non-empty name.
+// Length of the longest run of junk (spaces, punctuation, symbols) that
+// starts every non-empty name: it ends at the first letter or digit, of any
+// script. A combining mark on the junk goes with it; the marks of a letter
+// come after the letter, and are never reached.
 qsizetype sharedLeadingJunk(const std::vector<NameRecord>& records)
 {
     const auto first = std::find_if(records.begin(), records.end(), [](const NameRecord& r) {
@@ -199,15 +244,18 @@ qsizetype sharedLeadingJunk(const std::vector<NameRecord>& records)
         return 0;
     const QString& reference = first->treated.cleaned;
     qsizetype n = 0;
-    for (; n < reference.size(); ++n) {
-        const QChar c = reference[n];
-        if (isAsciiAlphanumeric(c))
+    while (n < reference.size()) {
+        const qsizetype size = characterSize(reference, n);
+        const QStringView c = QStringView(reference).sliced(n, size);
+        const char32_t code = size == 2 ? QChar::surrogateToUcs4(c[0], c[1]) : c[0].unicode();
+        if (QChar::isLetterOrNumber(code))
             return n;
         for (auto other = first + 1; other != records.end(); ++other) {
             const QString& name = other->treated.cleaned;
-            if (!name.isEmpty() && (name.size() <= n || name[n] != c))
-                return wholeCodePoints(reference, n);
+            if (!name.isEmpty() && QStringView(name).mid(n, size) != c)
+                return n;
         }
+        n += size;
     }
     return n;
 }
@@ -286,8 +334,9 @@ void treatRecords(std::vector<NameRecord>& records, const TreatmentOptions& opti
     for (NameRecord& record : records) {
         TreatedText& kept = record.treated;
         if (!cleanedIsValid(record, stamp)) {
-            kept = {record.sourceText, stamp,
-                    cleanRecord(record.sourceText, options, terms, foldedTerms), -1, QString()};
+            kept = {.source = record.sourceText,
+                    .treatments = stamp,
+                    .cleaned = cleanRecord(record.sourceText, options, terms, foldedTerms)};
         }
     }
 
@@ -307,10 +356,10 @@ void treatRecords(std::vector<NameRecord>& records, const TreatmentOptions& opti
                 lowerAllButFirstInPlace(name);
             if (options.removeCharacters && p != 0 && k > 0)
                 removeCharacters(name, p, k);
-            if (replacement.isActive())
-                replacement.apply(name);
             kept.junk = junk;
             kept.treated = name;
+            kept.undecided = replacement.isActive() && !replacement.apply(name);
+            kept.replaced = std::move(name);
         }
     }
 }
@@ -353,6 +402,15 @@ QString expressionProblem(const QString& pattern)
 {
     const QRegularExpression expression = expressionOf(pattern);
     return expression.isValid() ? QString() : expression.errorString();
+}
+
+std::optional<QString> undecidedReplacement(const std::vector<NameRecord>& records)
+{
+    const auto undecided = std::find_if(records.begin(), records.end(),
+                                        [](const NameRecord& r) { return r.treated.undecided; });
+    if (undecided == records.end())
+        return std::nullopt;
+    return undecided->treated.treated;
 }
 
 QStringList splitIntoLines(const QString& text)
@@ -403,13 +461,19 @@ std::vector<NameRow> generateNameRows(std::vector<NameRecord>& records,
                                       const std::vector<NameRow>& previous)
 {
     treatRecords(records, options);
+    // A find and replace that cannot be decided on some name is made on none.
+    const bool replaced = std::none_of(records.begin(), records.end(),
+                                       [](const NameRecord& r) { return r.treated.undecided; });
+    const auto nameOf = [replaced](const NameRecord& r) -> const QString& {
+        return replaced ? r.treated.replaced : r.treated.treated;
+    };
 
     // Records left empty are hidden, not deleted: they take no row and no
     // number, and come back when a later run gives them a name again.
     std::vector<NameRow> rows;
     rows.reserve(records.size());
     for (std::size_t r = 0; r < records.size(); ++r) {
-        const bool empty = records[r].treated.treated.isEmpty();
+        const bool empty = nameOf(records[r]).isEmpty();
         if (!(empty && options.removeEmptyLines))
             rows.push_back({QString(), false, r, empty});
     }
@@ -423,7 +487,7 @@ std::vector<NameRow> generateNameRows(std::vector<NameRecord>& records,
     const quint64 stamp = rowStamp(options);
     for (std::size_t b = 0; b < rows.size(); ++b) {
         NameRow& row = rows[b];
-        const QString& treated = records[row.record].treated.treated;
+        const QString& treated = nameOf(records[row.record]);
         if (b < previous.size() && rowIsUnchanged(previous[b], b, treated, stamp)) {
             row.text = previous[b].text;
             row.keyHash = previous[b].keyHash;

@@ -5,6 +5,7 @@
 #include "naming/TreatmentOptions.h"
 
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace tervane {
@@ -32,6 +33,12 @@ inline bool obtainsOwnLines(NameSource source)
 // Unicode) does not compile (Qt's reason), or nothing.
 QString expressionProblem(const QString& pattern);
 
+// The name on which the find and replace of the records' last run could not
+// be decided (the expression engine gave up on it, as it does on a pattern
+// that backtracks without end), the first one; that run replaced nothing in
+// any name. Nothing when every name was decided.
+std::optional<QString> undecidedReplacement(const std::vector<NameRecord>& records);
+
 // Pasted text cut into lines at carriage returns only.
 QStringList splitIntoLines(const QString& text);
 
@@ -51,9 +58,10 @@ std::vector<NameRecord> recordsFromLines(const QStringList& lines);
 // the options say. Returns the rows of the names list: each name with the
 // extension of the file in the same row, and the record it shows. Records
 // left empty take no row when the options say so; they stay among the
-// records. Rows of the previous run, made with the same file rows, that
-// nothing changed (made at the same place from the same text and options)
-// are taken again.
+// records. A find and replace that cannot be decided on some name is made on
+// none (undecidedReplacement tells which). Rows of the previous run, made
+// with the same file rows, that nothing changed (made at the same place from
+// the same text and options) are taken again.
 std::vector<NameRow> generateNameRows(std::vector<NameRecord>& records,
                                       const TreatmentOptions& options, const QStringList& fileRows,
                                       const std::vector<NameRow>& previous = {});

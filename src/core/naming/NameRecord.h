@@ -16,7 +16,9 @@ struct TreatedText {
     quint64 treatments = 0; // a fingerprint of the options these steps read
     QString cleaned;        // terms, durations, forbidden characters, leading digits
     qsizetype junk = -1;    // the shared leading junk removed from cleaned
-    QString treated;        // then capitals and characters removed
+    QString treated = {};   // then capitals and characters removed
+    QString replaced = {};  // then the find and replace made
+    bool undecided = false; // the find and replace could not be decided on treated
 };
 
 // One name row's origin: the text it is made from, and what the treatments

@@ -19,6 +19,7 @@
 #include "mainwindow/Controls.h"
 #include "mainwindow/FolderDropTarget.h"
 #include "mainwindow/PasteMenu.h"
+#include "naming/NamePipeline.h"
 #include "naming/Numbering.h"
 #include "naming/PasteSources.h"
 #include "options/FillWidthList.h"
@@ -92,6 +93,7 @@ void MainWindow::connectLists()
     connect(&m_session, &RenameSession::namesChanged, this, [this] {
         updateListCounters(false);
         fitListColumns(false);
+        optionsPanel->showUndecidedReplacement(undecidedReplacement(m_workspace.sourceRecords));
     });
     connect(&m_session, &RenameSession::undoChanged, this,
             [this] { undoButton->setEnabled(!m_workspace.undoSet.empty()); });

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -48,6 +49,10 @@ public:
     void removeCharactersToggled();
     void numberingToggled();
     void addStringToggled();
+
+    // The name the last run's find and replace could not be decided on, if
+    // any: the expression is then shown as one that does not compile.
+    void showUndecidedReplacement(const std::optional<QString>& name);
 
     std::array<QFrame*, 2> separators{};
     QLabel* patternsLabel = nullptr;
@@ -123,6 +128,7 @@ private:
     Prompter* m_prompter = nullptr;
     TextLookup m_text;
     bool m_checkingBox = false; // a left number box is being checked
+    QString m_undecided;        // why the last run replaced nothing, or nothing
 };
 
 } // namespace tervane

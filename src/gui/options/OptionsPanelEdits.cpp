@@ -4,6 +4,7 @@
 #include "options/OptionsPanel.h"
 
 #include "i18n/TextKeys.h"
+#include "i18n/TranslationCatalogue.h"
 #include "naming/NamePipeline.h"
 #include "services/Prompter.h"
 #include "text/TextHelpers.h"
@@ -19,6 +20,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -154,16 +156,31 @@ void OptionsPanel::replaceToggled()
 }
 
 // An expression that does not compile is drawn in red, Qt's reason in its
-// tool tip; the names go on without the replacement until it does.
+// tool tip; the names go on without the replacement until it does. So is one
+// the last run could not decide on a name.
 void OptionsPanel::showExpressionValidity()
 {
-    const QString problem =
-        replaceRegexBox->isChecked() ? expressionProblem(replaceFromEdit->text()) : QString();
+    QString problem;
+    if (replaceRegexBox->isChecked()) {
+        problem = expressionProblem(replaceFromEdit->text());
+        if (problem.isEmpty())
+            problem = m_undecided;
+    }
     QPalette palette = replaceFromEdit->palette();
     palette.setColor(QPalette::Text,
                      problem.isEmpty() ? this->palette().color(QPalette::Text) : QColor(Qt::red));
     replaceFromEdit->setPalette(palette);
     replaceFromEdit->setToolTip(problem);
+}
+
+void OptionsPanel::showUndecidedReplacement(const std::optional<QString>& name)
+{
+    QString reason =
+        name && m_text ? insertValues(m_text(TextKey::UndecidedReplacement), {*name}) : QString();
+    if (reason == m_undecided)
+        return;
+    m_undecided = std::move(reason);
+    showExpressionValidity();
 }
 
 void OptionsPanel::removeCharactersToggled()

@@ -100,6 +100,31 @@ private slots:
         QCOMPARE(files.names(), (QStringList{u"A.mp3"_s, u"a.mp3"_s}));
     }
 
+    // A reading counts when it finds other entries than the one before, the
+    // folder's other entries included: the names marked taken follow it.
+    void readingsCountChanges_data()
+    {
+        QTest::addColumn<QString>("subFolder"); // made between two readings
+        QTest::addColumn<int>("readings");      // that the second one adds
+        QTest::newRow("nothing changed") << QString() << 0;
+        QTest::newRow("a sub-folder made") << u"sub"_s << 1;
+    }
+    void readingsCountChanges()
+    {
+        QFETCH(QString, subFolder);
+        QTemporaryDir dir;
+        WriteFile(dir.filePath(u"a.mp3"_s));
+        FileEnumerator files(m_fileSystem);
+        files.setPattern(u"*.mp3"_s);
+        QVERIFY(files.setPath(dir.path()));
+        const int before = files.readings();
+        if (!subFolder.isEmpty())
+            QVERIFY(QDir(dir.path()).mkdir(subFolder));
+        files.refresh();
+        QTEST(files.readings() - before, "readings");
+        QCOMPARE(files.otherNames(), subFolder.isEmpty() ? QStringList() : QStringList{subFolder});
+    }
+
     void vanishedFolderKeepsTheNames()
     {
         QTemporaryDir dir;

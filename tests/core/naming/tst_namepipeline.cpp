@@ -55,11 +55,16 @@ QStringList textsOf(const std::vector<NameRow>& rows)
     return texts;
 }
 
+// The names, then, when the find and replace could not be decided, the name
+// it gave up on, marked "undecided: ".
 QStringList generate(const QString& text, const TreatmentOptions& options,
                      const QStringList& fileRows)
 {
     std::vector<NameRecord> records = recordsFromLines(splitIntoLines(text));
-    return textsOf(generateNameRows(records, options, fileRows));
+    QStringList names = textsOf(generateNameRows(records, options, fileRows));
+    if (const auto undecided = undecidedReplacement(records))
+        names << u"undecided: "_s + *undecided;
+    return names;
 }
 
 } // namespace
@@ -97,10 +102,27 @@ private slots:
             << u"***\r***Live"_s
             << with(names, [](TreatmentOptions& o) { o.removeEmptyLines = false; })
             << QStringList{QString(), u"Live"_s};
-        QTest::newRow("accented first letters are junk")
-            << u"Été\rÉternel"_s << names << QStringList{u"té"_s, u"ternel"_s};
+        QTest::newRow("accented first letters stay")
+            << u"Été\rÉternel"_s << names << QStringList{u"Été"_s, u"Éternel"_s};
+        QTest::newRow("one accented name keeps its first letter")
+            << u"Été indien"_s << names << QStringList{u"Été indien"_s};
+        QTest::newRow("letters of another script")
+            << u"«Привет мир»"_s << names << QStringList{u"Привет мир»"_s};
+        QTest::newRow("digits of another script")
+            << u"- ٣ Intro"_s << names << QStringList{u"٣ Intro"_s};
+        QTest::newRow("letter outside the basic plane")
+            << u"(𝐀lpha)"_s << names << QStringList{u"𝐀lpha)"_s};
+        QTest::newRow("a mark on the junk goes with it")
+            << u"-́ Intro"_s << names << QStringList{u"Intro"_s};
         QTest::newRow("duration with the character after it")
-            << u"Song (3:45)"_s << durationsOnly << QStringList{u"Song ("_s};
+            << u"Song 3:45-Live"_s << durationsOnly << QStringList{u"Song Live"_s};
+        QTest::newRow("duration alone in brackets, at the end")
+            << u"Song Two (3:45)"_s << durationsOnly << QStringList{u"Song Two"_s};
+        QTest::newRow("duration alone in brackets, between words")
+            << u"Song [1:02:03] Live\r{3:45}Intro"_s << durationsOnly
+            << QStringList{u"Song Live"_s, u"Intro"_s};
+        QTest::newRow("brackets that do not pair keep the half")
+            << u"Song (3:45]"_s << durationsOnly << QStringList{u"Song ("_s};
         QTest::newRow("h:mm:ss") << u"Song 12:34:56 x"_s << durationsOnly
                                  << QStringList{u"Song x"_s};
         QTest::newRow("one hour digit")
@@ -144,6 +166,15 @@ private slots:
             << QStringList{u"Intro"_s};
         QTest::newRow("invalid expression does nothing")
             << u"Intro (x"_s << replacing(u"(x"_s, u"y"_s, true) << QStringList{u"Intro (x"_s};
+        const QString longRun(40, u'a');
+        QTest::newRow("expression undecided on one name replaces in none")
+            << u"Song\r"_s + longRun << replacing(u"(a|aa)+c|o"_s, u"x"_s, true)
+            << QStringList{u"Song"_s, longRun, u"undecided: "_s + longRun};
+        QTest::newRow("expression undecided after an empty match")
+            << u"Intro\r"_s + longRun << replacing(u"(?:(a|aa)+c)??"_s, u"x"_s, true)
+            << QStringList{u"Intro"_s, longRun, u"undecided: "_s + longRun};
+        QTest::newRow("empty matches up to the end are decided")
+            << u"ab"_s << replacing(u"x*"_s, u"-"_s, true) << QStringList{u"-a-b-"_s};
         QTest::newRow("forbidden characters brought in go")
             << u"AC-DC"_s << replacing(u"-"_s, u"/:?"_s, false) << QStringList{u"ACDC"_s};
         QTest::newRow("replace off") << u"Live"_s

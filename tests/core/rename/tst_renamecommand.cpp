@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "i18n/LanguageFile.h"
 #include "i18n/TranslationCatalogue.h"
+#include "rename/NameHolders.h"
 #include "rename/PlanOrder.h"
 #include "rename/RenameCommand.h"
 #include "session/RenameWorkspace.h"
@@ -306,22 +307,34 @@ private slots:
     {
         QTest::addColumn<QString>("present");
         QTest::addColumn<QString>("newName");
+        QTest::addColumn<bool>("ignoresCase"); // the file system
         QTest::addColumn<int>("conflicts");
         const QString composed = u"caf\u00e9.mp3"_s;
         const QString decomposed = u"cafe\u0301.mp3"_s;
-        QTest::newRow("same name") << u"t.mp3"_s << u"t.mp3"_s << 1;
-        QTest::newRow("composed, decomposed on disk") << decomposed << composed << 1;
-        QTest::newRow("decomposed, composed on disk") << composed << decomposed << 1;
-        QTest::newRow("case only, the disk tells") << u"T.mp3"_s << u"t.mp3"_s << 0;
-        QTest::newRow("other name") << u"t.mp3"_s << u"u.mp3"_s << 0;
+        QTest::newRow("same name") << u"t.mp3"_s << u"t.mp3"_s << false << 1;
+        QTest::newRow("composed, decomposed on disk") << decomposed << composed << false << 1;
+        QTest::newRow("decomposed, composed on disk") << composed << decomposed << false << 1;
+        QTest::newRow("case only, the disk tells") << u"T.mp3"_s << u"t.mp3"_s << false << 0;
+        QTest::newRow("case only, on a disk that ignores it")
+            << u"T.mp3"_s << u"t.mp3"_s << true << 1;
+        QTest::newRow("other name") << u"t.mp3"_s << u"u.mp3"_s << false << 0;
     }
     void conflictsCompareNamesAsTheListDoes()
     {
         QFETCH(QString, present);
         QFETCH(QString, newName);
+        QFETCH(bool, ignoresCase);
         Folder folder({u"a.mp3"_s, present});
+        folder.fileSystem.ignoresCase = ignoresCase;
         folder.plan({u"a.mp3>"_s + newName});
         QTEST(countConflicts(folder.dir.path(), renamePlan(folder.workspace), folder.fileSystem),
+              "conflicts");
+        // The list marks as taken the names the renaming finds taken.
+        QStringList others;
+        const QStringList files = folder.fileSystem.listFiles(folder.dir.path(), &others);
+        const NameHolders holders(files, others, ignoresCase);
+        QTEST(markNamesTaken(folder.workspace.fileRows, folder.workspace.nameRows, holders, false)
+                  .taken,
               "conflicts");
     }
 

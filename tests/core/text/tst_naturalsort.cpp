@@ -69,6 +69,8 @@ private slots:
         QTest::addColumn<QStringList>("sorted");
         QTest::newRow("case ignored") << QStringList{u"b.mp3"_s, u"C.mp3"_s, u"A.mp3"_s}
                                       << QStringList{u"A.mp3"_s, u"b.mp3"_s, u"C.mp3"_s};
+        QTest::newRow("capital Z folds too") << QStringList{u"Zoo.mp3"_s, u"apple.mp3"_s}
+                                             << QStringList{u"apple.mp3"_s, u"Zoo.mp3"_s};
         QTest::newRow("case-only twins, one way")
             << QStringList{u"a"_s, u"A"_s} << QStringList{u"A"_s, u"a"_s};
         QTest::newRow("case-only twins, other way")

@@ -82,7 +82,7 @@ private slots:
         QGuiApplication::clipboard()->setText(clipboard);
         QTest::mouseClick(session.window->pasteButton, Qt::LeftButton);
         QCOMPARE(session.names(),
-                 (QStringList{u"01 - Intro (.mp3"_s, u"02 - Song (.wma"_s, u"03 - Outro.mp3"_s}));
+                 (QStringList{u"01 - Intro.mp3"_s, u"02 - Song.wma"_s, u"03 - Outro.mp3"_s}));
         QVERIFY(session.window->renameButton->isEnabled());
     }
 

@@ -97,6 +97,17 @@ private slots:
         p.replaceFromEdit->setText(u"^(So)ng"_s);
         QVERIFY(p.replaceFromEdit->toolTip().isEmpty());
         QCOMPARE(session.names()[1], u"Track.mp3"_s);
+        // So is one the engine gives up on for a name: then no name is changed.
+        const QString longRun(40, u'a');
+        session.window->dropText(u"Intro\nSong\n"_s + longRun);
+        p.replaceFromEdit->setText(u"^(So)ng|(a|aa)+c"_s);
+        QVERIFY2(p.replaceFromEdit->toolTip().contains(longRun),
+                 qPrintable(p.replaceFromEdit->toolTip()));
+        QCOMPARE(p.replaceFromEdit->palette().color(QPalette::Text), QColor(Qt::red));
+        QCOMPARE(session.names()[1], u"Song.mp3"_s);
+        p.replaceFromEdit->setText(u"^(So)ng"_s);
+        QVERIFY(p.replaceFromEdit->toolTip().isEmpty());
+        QCOMPARE(session.names()[1], u"Track.mp3"_s);
         p.replaceBox->setChecked(false);
         QCOMPARE(session.names()[1], u"Song.mp3"_s);
 
