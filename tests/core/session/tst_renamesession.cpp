@@ -329,9 +329,6 @@ class TestRenameSession : public QObject {
         // files renames nothing.
         void rename()
         {
-            if (qEnvironmentVariableIsSet("TRACE"))
-                qInfo() << "rename?" << session.counterState().renameEnabled
-                        << session.namesForOtherFiles() << folder();
             const bool window = below(3) != 0;
             if (!window) {
                 session.listFiles(true, numeric);
@@ -382,8 +379,6 @@ class TestRenameSession : public QObject {
                 ++tally.refused;
                 QCOMPARE(outcome, RenameOutcome::NotPossible);
             }
-            if (qEnvironmentVariableIsSet("TRACE"))
-                qInfo() << "rename" << window << int(outcome) << before << folder();
             if (outcome == RenameOutcome::Finished)
                 ++tally.finished;
             if (folder() != before) {
@@ -436,8 +431,6 @@ class TestRenameSession : public QObject {
             const Folder before = folder();
             const RenameOutcome outcome = session.undo(prompter, texts);
             rowsCurrent = rowsCurrent || outcome != RenameOutcome::NotRecorded;
-            if (qEnvironmentVariableIsSet("TRACE"))
-                qInfo() << "undo" << int(outcome) << before << folder();
             checkNothingLost();
             QVERIFY(!undoTargets.isEmpty());
             const Folder after = folder();
@@ -470,11 +463,7 @@ private slots:
         for (int seed = 1; seed <= sequences; ++seed) {
             Sequence sequence{quint32(seed)};
             for (int step = 0; step < 40; ++step, ++actions) {
-                const quint32 action = sequence.below(14);
-                if (qEnvironmentVariableIsSet("TRACE"))
-                    qInfo("seed %d step %d action %u undo %zu", seed, step, action,
-                          sequence.workspace.undoSet.size());
-                switch (action) {
+                switch (sequence.below(14)) {
                 case 0:
                 case 1:
                     sequence.listAgain();
