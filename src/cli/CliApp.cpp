@@ -18,6 +18,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -57,12 +58,19 @@ int runCommand(Options options, TranslationCatalogue texts, const CliServices& s
     // as it changes nothing.
     if (context.options.dryRun)
         return RenameFilesCommand(context).run();
+    // The names are read first: a source that keeps the command waiting (a
+    // terminal, a pipe nobody writes to) holds no lock meanwhile.
+    std::optional<RenameFilesCommand> renaming;
+    if (command != u"undo") {
+        renaming.emplace(context);
+        renaming->readNames();
+    }
     const FolderLock lock(fileSystem, context.options.folder);
     if (!lock.isLocked())
         throw CliError{Refused, lock.refusal(context.texts, escaped(context.options.folder))};
-    if (command == u"undo")
+    if (!renaming)
         return UndoCommand(context).run();
-    return RenameFilesCommand(context).run();
+    return renaming->run();
 }
 
 // The command the arguments ask for, its exit code.

@@ -150,7 +150,20 @@ QStringList PreviewCommand::sourceLines() const
         return templateLines(episodeTemplate(*series, m_context.options.source));
     }
     default:
-        return namesFileLines();
+        return m_namesRead ? *m_namesRead : namesFileLines();
+    }
+}
+
+void PreviewCommand::readNames()
+{
+    switch (m_context.options.source) {
+    case NameSource::FileNames:
+    case NameSource::TypedTemplate:
+    case NameSource::FolderEpisodeX:
+    case NameSource::FolderEpisodeSE:
+        return; // made from the folder
+    default:
+        m_namesRead = namesFileLines();
     }
 }
 

@@ -10,6 +10,8 @@
 
 #include <QStringList>
 
+#include <optional>
+
 namespace tervane::cli {
 
 // What every command works with: its options, the file system, where it
@@ -49,6 +51,8 @@ public:
     void refuseUnpairedPlan() const;
     // The summary goes with the listing, unless the listing is for programs.
     void report(const QString& summary) const;
+    // Names from a file or standard input read now, ahead of the listing.
+    void readNames();
 
 private:
     void listFiles();
@@ -58,6 +62,7 @@ private:
     QStringList namesFileLines() const;
 
     CommandContext& m_context;
+    std::optional<QStringList> m_namesRead;
 };
 
 // The preview, then the renaming itself, kept in the folder's journal.
@@ -65,6 +70,7 @@ class RenameFilesCommand {
 public:
     explicit RenameFilesCommand(CommandContext& context);
     int run();
+    void readNames() { m_preview.readNames(); }
 
 private:
     int renameFiles(const RenameSession::PlannedRenaming& planned);

@@ -588,6 +588,25 @@ private slots:
     // A run holding the folder from a process with a runtime folder and a
     // home of its own refuses every other until it is killed; a lock file
     // left where earlier versions kept them refuses nothing.
+    // Names from a pipe nobody writes to yet keep the command waiting, not
+    // the folder locked: other runs go on meanwhile.
+    void namesAreReadBeforeTheFolderIsLocked()
+    {
+        Workbench bench({u"a.mp3"_s}, "Numérotation=0\n");
+        QProcess renaming;
+        renaming.start(QStringLiteral(TERVANE_CLI),
+                       {u"rename"_s, bench.folder, u"--settings"_s, bench.settings});
+        QVERIFY(renaming.waitForStarted());
+        const QString waitChannel = u"/proc/%1/wchan"_s.arg(renaming.processId());
+        QTRY_VERIFY(ReadFile(waitChannel).contains("pipe_read"));
+        QCOMPARE(OtherRun(bench.folder).state(), u"locked"_s);
+        renaming.write("b\n");
+        renaming.closeWriteChannel();
+        QVERIFY(renaming.waitForFinished(60000));
+        QCOMPARE(renaming.exitCode(), 0);
+        QCOMPARE(QDir(bench.folder).entryList(QDir::Files), QStringList{u"b.mp3"_s});
+    }
+
     void secondRunOnAFolderIsRefused_data()
     {
         QTest::addColumn<bool>("held");
