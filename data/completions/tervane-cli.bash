@@ -25,7 +25,7 @@ _tervane_cli()
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$(printf '%s\n' --names --file-names --template --tags \
             --width --episode --settings --pattern --numeric --replace --regex --yes \
-            --in-order -z --null \
+            --forget-interrupted --in-order -z --null \
             -n --dry-run -v --verbose -h --help -V --version)" -- "$cur"))
         return
     fi

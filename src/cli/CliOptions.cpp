@@ -75,13 +75,15 @@ Options parseOptions(const QStringList& given, const TranslationCatalogue& texts
     const QCommandLineOption pattern(u"pattern"_s, {}, u"PATTERNS"_s);
     const QCommandLineOption numeric(u"numeric"_s);
     const QCommandLineOption yes(u"yes"_s);
+    const QCommandLineOption forgetInterrupted(u"forget-interrupted"_s);
     const QCommandLineOption inOrder(u"in-order"_s);
     const QCommandLineOption nullSeparated(QStringList{u"z"_s, u"null"_s});
     const QCommandLineOption dryRun(QStringList{u"n"_s, u"dry-run"_s});
     const QCommandLineOption verbose(QStringList{u"v"_s, u"verbose"_s});
     const QCommandLineOption regex(u"regex"_s);
     parser.addOptions({names, fileNames, templateText, tags, width, episode, settings, pattern,
-                       numeric, yes, nullSeparated, inOrder, dryRun, verbose, regex});
+                       numeric, yes, forgetInterrupted, nullSeparated, inOrder, dryRun, verbose,
+                       regex});
     if (!parser.parse(arguments))
         throw CliError{Usage, parser.errorText()};
 
@@ -109,6 +111,8 @@ Options parseOptions(const QStringList& given, const TranslationCatalogue& texts
         throw CliError{Usage, text(CliKey::WidthWith)};
     if (parser.isSet(yes) && o.command != u"rename")
         throw CliError{Usage, text(CliKey::YesWith)};
+    if (parser.isSet(forgetInterrupted) && o.command != u"rename")
+        throw CliError{Usage, text(CliKey::ForgetInterruptedWith)};
 
     if (parser.isSet(fileNames)) {
         o.source = NameSource::FileNames;
@@ -138,6 +142,7 @@ Options parseOptions(const QStringList& given, const TranslationCatalogue& texts
     o.pattern = parser.value(pattern);
     o.numeric = parser.isSet(numeric);
     o.yes = parser.isSet(yes);
+    o.forgetInterrupted = parser.isSet(forgetInterrupted);
     o.inOrder = parser.isSet(inOrder);
     o.nullSeparated = parser.isSet(nullSeparated);
     o.dryRun = parser.isSet(dryRun);

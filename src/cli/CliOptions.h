@@ -20,7 +20,8 @@ struct Options {
     bool hasPattern = false;
     bool numeric = false;
     bool yes = false;
-    bool inOrder = false; // rename row by row, without ordering chains and cycles
+    bool forgetInterrupted = false; // rename over a renaming left unfinished
+    bool inOrder = false;           // rename row by row, without ordering chains and cycles
     bool nullSeparated = false;
     bool dryRun = false;  // rename shows its plan, as preview does, and renames nothing
     bool verbose = false; // each name changed is told as it is changed

@@ -44,6 +44,8 @@ inline const QString WidthValues = QStringLiteral("CLI_WIDTH_VALEURS");
 inline const QString WidthWith = QStringLiteral("CLI_WIDTH_AVEC");
 inline const QString YesRenamesAnyway = QStringLiteral("CLI_YES_MALGRE_TOUT");
 inline const QString YesWith = QStringLiteral("CLI_YES_AVEC");
+inline const QString ForgetInterruptedWith = QStringLiteral("CLI_FORGET_INTERRUPTED_AVEC");
+inline const QString InterruptedFirst = QStringLiteral("CLI_RENOMMAGE_INTERROMPU");
 } // namespace CliKey
 
 } // namespace tervane::cli

@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 
 namespace tervane::cli {
 
-const std::array<BuiltInText, 36> CliBuiltInTexts{{
+const std::array<BuiltInText, 38> CliBuiltInTexts{{
     {u"CLI_AIDE",
      u"Utilisation :§"
      u"  tervane-cli preview DOSSIER [SOURCE] [OPTIONS]§"
@@ -46,6 +46,8 @@ const std::array<BuiltInText, 36> CliBuiltInTexts{{
      u"                       ses groupes par \\1 à \\9§"
      u"  --yes                renommer même quand des nouveaux noms sont déjà pris§"
      u"                       dans le dossier§"
+     u"  --forget-interrupted renommer même quand le dernier renommage du dossier a§"
+     u"                       été interrompu (il ne pourra plus être annulé)§"
      u"  --in-order           renommer ligne à ligne ; sans cette option, les noms§"
      u"                       qui s'enchaînent (a en b, b en c) ou s'échangent (a en§"
      u"                       b, b en a) sont renommés dans le bon ordre : deux§"
@@ -75,7 +77,8 @@ const std::array<BuiltInText, 36> CliBuiltInTexts{{
      u"tel quel ; un journal impossible à écrire, des réglages illisibles), 3§"
      u"refusé, rien n'est renommé (un autre renommage ou une annulation est en§"
      u"cours dans le dossier, listes qui ne vont pas par paires, noms déjà pris§"
-     u"sans --yes...) ; preview aussi sort avec 3 pour un tel plan.§§"
+     u"sans --yes, dernier renommage interrompu sans --forget-interrupted...) ;§"
+     u"preview aussi sort avec 3 pour un tel plan.§§"
      u"Le dernier renommage de chaque dossier, fait ici ou dans la fenêtre, est§"
      u"gardé dans un journal, dans§"
      u"  %v§"
@@ -91,6 +94,11 @@ const std::array<BuiltInText, 36> CliBuiltInTexts{{
     {u"CLI_NULL_AVEC", u"--null va avec preview et rename"},
     {u"CLI_WIDTH_AVEC", u"--width va avec --template, --tags ou --episode"},
     {u"CLI_YES_AVEC", u"--yes va avec rename"},
+    {u"CLI_FORGET_INTERRUPTED_AVEC", u"--forget-interrupted va avec rename"},
+    {u"CLI_RENOMMAGE_INTERROMPU",
+     u"le dernier renommage de %v a été interrompu : « tervane-cli undo » rend d'abord leurs "
+     u"noms aux fichiers (--forget-interrupted renomme malgré tout, et ce renommage ne pourra "
+     u"plus être annulé)"},
     {u"CLI_EPISODE_FORMAT", u"--episode prend x ou se"},
     {u"CLI_WIDTH_VALEURS", u"--width prend 0 ou 2 à 9"},
     {u"CLI_PAS_UNE_SERIE",

@@ -272,12 +272,23 @@ RenameFilesCommand::RenameFilesCommand(CommandContext& context)
 // The plan is made once: its chains mark the listing, then it runs.
 int RenameFilesCommand::run()
 {
+    refuseOverInterruptedRenaming();
     m_preview.listAndName();
     const RenameSession& session = m_context.session;
     // Lists that do not pair up plan nothing, and are refused below.
     const RenameSession::PlannedRenaming planned = session.planRenaming(!m_context.options.inOrder);
     m_preview.printPlan(planned.resolved ? planned.rowsInChains : session.rowsInChains());
     return renameFiles(planned);
+}
+
+// A renaming left unfinished keeps the only record of the names its files
+// had: a new one would replace it, and they could never be given back.
+void RenameFilesCommand::refuseOverInterruptedRenaming()
+{
+    if (!m_context.options.forgetInterrupted &&
+        m_context.session.journalInterrupted(m_context.options.folder))
+        throw CliError{
+            Refused, m_context.text(CliKey::InterruptedFirst, {escaped(m_context.options.folder)})};
 }
 
 int RenameFilesCommand::renameFiles(const RenameSession::PlannedRenaming& planned)

@@ -73,6 +73,7 @@ public:
     void readNames() { m_preview.readNames(); }
 
 private:
+    void refuseOverInterruptedRenaming();
     int renameFiles(const RenameSession::PlannedRenaming& planned);
 
     CommandContext& m_context;

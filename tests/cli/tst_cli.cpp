@@ -260,10 +260,12 @@ private slots:
     void undoAfterAnInterruptedRun_data()
     {
         QTest::addColumn<bool>("exchange");
-        QTest::addColumn<bool>("earlier"); // the journal where an earlier version kept it
-        QTest::newRow("a chain") << false << false;
-        QTest::newRow("an exchange, then a rename") << true << false;
-        QTest::newRow("a chain, journal at its earlier place") << false << true;
+        QTest::addColumn<bool>("earlier");     // the journal where an earlier version kept it
+        QTest::addColumn<bool>("renamedOver"); // a new renaming tried first
+        QTest::newRow("a chain") << false << false << false;
+        QTest::newRow("an exchange, then a rename") << true << false << false;
+        QTest::newRow("a chain, journal at its earlier place") << false << true << false;
+        QTest::newRow("a chain, a new renaming refused") << false << false << true;
     }
     void undoAfterAnInterruptedRun()
     {
@@ -271,6 +273,7 @@ private slots:
         // plan, the folder only the first step.
         QFETCH(bool, exchange);
         QFETCH(bool, earlier);
+        QFETCH(bool, renamedOver);
         Workbench bench({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s});
         PosixFileSystem fileSystem;
         RenameJournal journal(earlier ? bench.earlierJournals() : bench.journals());
@@ -286,6 +289,18 @@ private slots:
         } else {
             QVERIFY(journal.prepare(bench.folder, plan, fileSystem));
             QVERIFY(QFile::rename(b, bench.folder + u"/d.mp3"_s));
+        }
+        if (renamedOver) {
+            // It would replace the only record of the names to give back.
+            const Result refused = bench.cli(u"rename"_s, {u"--file-names"_s});
+            QCOMPARE(refused.exitCode, 3);
+            QVERIFY2(refused.err.contains(u"was interrupted: run \"tervane-cli undo\" first"_s),
+                     qPrintable(refused.err));
+            QCOMPARE(bench.cli(u"rename"_s, {u"--file-names"_s, u"-n"_s}).exitCode, 3);
+            QCOMPARE(bench.cli(u"rename"_s, {u"--file-names"_s, u"-n"_s, u"--forget-interrupted"_s})
+                         .exitCode,
+                     0);
+            QCOMPARE(bench.cli(u"undo"_s, {u"--forget-interrupted"_s}).exitCode, 2);
         }
         const Result undone = bench.cli(u"undo"_s);
         QCOMPARE(undone.exitCode, 0);

@@ -433,6 +433,26 @@ RenameSession::LoadedJournal RenameSession::loadJournal(const QString& folder)
     return m_journalLoaded;
 }
 
+namespace {
+
+// Left by a run or an undo that did not end: some files may still lack the
+// names it was to give them.
+bool leftUnfinished(const RenameJournal::Entry& entry)
+{
+    return !entry.completed ||
+           std::find(entry.settled.begin(), entry.settled.end(), true) != entry.settled.end();
+}
+
+} // namespace
+
+bool RenameSession::journalInterrupted(const QString& folder)
+{
+    if (!m_journal)
+        return false;
+    const RenameJournal::Reading reading = m_journal->read(folder, m_fileSystem);
+    return reading.status == RenameJournal::Status::Valid && leftUnfinished(reading.entry);
+}
+
 RenameSession::LoadedJournal RenameSession::readJournal(const QString& folder)
 {
     const FolderLock lock(m_fileSystem, folder);
@@ -450,9 +470,7 @@ RenameSession::LoadedJournal RenameSession::readJournal(const QString& folder)
         break;
     }
     const RenameJournal::Entry& entry = reading.entry;
-    const bool interrupted =
-        !entry.completed ||
-        std::find(entry.settled.begin(), entry.settled.end(), true) != entry.settled.end();
+    const bool interrupted = leftUnfinished(entry);
     std::size_t done = entry.knownDone;
     if (!entry.doneIsExact) {
         done = stepsDoneOfInterruptedRun(entry.steps, entry.knownDone, folder, m_fileSystem);

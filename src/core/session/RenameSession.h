@@ -163,6 +163,9 @@ public:
         bool interrupted = false; // left by a run or an undo that did not end
     };
     LoadedJournal loadJournal(const QString& folder);
+    // Whether the folder's journal was left by a run or an undo that did not
+    // end, as it reads now (nothing is recorded); whoever asks holds the lock.
+    bool journalInterrupted(const QString& folder);
     // What the last load found, the one before an undo included.
     const LoadedJournal& journalLoaded() const { return m_journalLoaded; }
 
