@@ -46,6 +46,7 @@ inline const QString YesRenamesAnyway = QStringLiteral("CLI_YES_MALGRE_TOUT");
 inline const QString YesWith = QStringLiteral("CLI_YES_AVEC");
 inline const QString ForgetInterruptedWith = QStringLiteral("CLI_FORGET_INTERRUPTED_AVEC");
 inline const QString InterruptedFirst = QStringLiteral("CLI_RENOMMAGE_INTERROMPU");
+inline const QString UnusableNames = QStringLiteral("CLI_NOMS_IMPOSSIBLES");
 } // namespace CliKey
 
 } // namespace tervane::cli

@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 
 namespace tervane::cli {
 
-const std::array<BuiltInText, 38> CliBuiltInTexts{{
+const std::array<BuiltInText, 39> CliBuiltInTexts{{
     {u"CLI_AIDE",
      u"Utilisation :§"
      u"  tervane-cli preview DOSSIER [SOURCE] [OPTIONS]§"
@@ -108,6 +108,9 @@ const std::array<BuiltInText, 38> CliBuiltInTexts{{
     {u"CLI_NOMS_VIDES_OU_DOUBLES",
      u"un nouveau nom est vide ou donné deux fois (sans tenir compte de la casse) : %v"},
     {u"CLI_LIGNE", u"ligne %v « %v »"},
+    {u"CLI_NOMS_IMPOSSIBLES",
+     u"un nouveau nom ne peut être celui d'aucun fichier (« . », « .. » ou plus de 255 octets) : "
+     u"%v"},
     {u"CLI_JOURNAL_NON_MIS_A_JOUR",
      u"le journal %v n'a pas pu être mis à jour : la commande s'est arrêtée là, et une "
      u"annulation ultérieure reprendra à partir de ce qu'il contient"},

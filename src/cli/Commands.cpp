@@ -27,6 +27,9 @@ namespace tervane::cli {
 
 namespace {
 
+// The longest name most file systems take (ext4, XFS, Btrfs, tmpfs).
+constexpr qsizetype MaxFileNameBytes = 255;
+
 QStringList standardInputLines()
 {
     QFile input;
@@ -237,16 +240,30 @@ void PreviewCommand::refuseUnpairedPlan() const
     if (files != names)
         throw CliError{Refused, m_context.text(CliKey::ListsUnpaired,
                                                {QString::number(files), QString::number(names)})};
-    if (m_context.session.nameProblems() > 0) {
-        QStringList doubled;
-        for (std::size_t i = 0; i < m_context.workspace().nameRows.size(); ++i) {
-            const NameRow& row = m_context.workspace().nameRows[i];
-            if (row.duplicate || row.text.isEmpty())
-                doubled << m_context.text(CliKey::Row, {QString::number(i + 1), escaped(row.text)});
-        }
-        throw CliError{Refused,
-                       m_context.text(CliKey::EmptyOrDoubledNames, {doubled.join(u", "_s)})};
-    }
+    if (m_context.session.nameProblems() > 0)
+        throw CliError{
+            Refused, m_context.text(CliKey::EmptyOrDoubledNames, {rowsWhere([](const NameRow& row) {
+                                        return row.duplicate || row.text.isEmpty();
+                                    })})};
+    // Names no file can bear would only fail halfway through the renaming.
+    const QString unusable = rowsWhere([](const NameRow& row) {
+        return row.text == u"." || row.text == u".." ||
+               bytesOfFileName(row.text).size() > MaxFileNameBytes;
+    });
+    if (!unusable.isEmpty())
+        throw CliError{Refused, m_context.text(CliKey::UnusableNames, {unusable})};
+}
+
+// The rows whose names match, as the messages list them.
+template <typename Match>
+QString PreviewCommand::rowsWhere(Match match) const
+{
+    QStringList rows;
+    const std::vector<NameRow>& names = m_context.workspace().nameRows;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (match(names[i]))
+            rows << m_context.text(CliKey::Row, {QString::number(i + 1), escaped(names[i].text)});
+    return rows.join(u", "_s);
 }
 
 // The summary goes with the listing, unless the listing is for programs.

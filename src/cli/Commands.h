@@ -60,6 +60,8 @@ private:
     QStringList sourceLines() const;
     QStringList templateLines(const QString& pattern) const;
     QStringList namesFileLines() const;
+    template <typename Match>
+    QString rowsWhere(Match match) const;
 
     CommandContext& m_context;
     std::optional<QStringList> m_namesRead;

@@ -242,6 +242,25 @@ private slots:
         QVERIFY(QFile::exists(bench.folder + u"/b.mp3"_s));
     }
 
+    // Names no file can bear are refused before anything is renamed.
+    void unusableNamesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("..") << QByteArray("..");
+        QTest::newRow("256 bytes") << QByteArray(256, 'e');
+    }
+    void unusableNamesAreRefused()
+    {
+        QFETCH(QByteArray, name);
+        Workbench bench({u"a.mp3"_s, u"b.mp3"_s},
+                        "Numérotation=0\nSuppressionCaractèresNonAlpha=0\n"
+                        "NePasReprendreExtensionOriginale=-1\n");
+        const Result refused = bench.cli(u"rename"_s, {}, "x\n" + name + '\n');
+        QCOMPARE(refused.exitCode, 3);
+        QVERIFY2(refused.err.contains(u"over 255 bytes): row 2 \""_s), qPrintable(refused.err));
+        QCOMPARE(bench.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
+    }
+
     void failedStepIsRolledBack()
     {
         Workbench bench({u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s});
