@@ -203,31 +203,7 @@ void FileEnumerator::filter()
     m_names = std::move(names);
 }
 
-std::vector<std::size_t> FileEnumerator::positionsOf(const QStringList& names) const
-{
-    NamePositions positions(std::size_t(m_read.size()));
-    for (qsizetype i = 0; i < m_read.size(); ++i)
-        positions.add(m_read[i], std::size_t(i));
-    std::vector<std::size_t> found;
-    found.reserve(std::size_t(names.size()));
-    for (const QString& name : names)
-        found.push_back(positions.find(name));
-    return found;
-}
-
 namespace {
-
-// The values of a reading's names at the positions given; 0 for none.
-template <typename Value>
-std::vector<Value> valuesAt(const std::vector<Value>& values,
-                            const std::vector<std::size_t>& positions)
-{
-    std::vector<Value> found(positions.size(), 0);
-    for (std::size_t i = 0; i < positions.size(); ++i)
-        if (positions[i] < values.size())
-            found[i] = values[positions[i]];
-    return found;
-}
 
 template <typename Value>
 bool anyKnown(const std::vector<Value>& values)
@@ -237,18 +213,25 @@ bool anyKnown(const std::vector<Value>& values)
 
 } // namespace
 
-std::vector<quint64> FileEnumerator::identitiesOf(const QStringList& names) const
+FileEnumerator::FilesFound FileEnumerator::filesOf(const QStringList& names) const
 {
-    if (!anyKnown(m_identities))
-        return std::vector<quint64>(std::size_t(names.size()), 0);
-    return valuesAt(m_identities, positionsOf(names));
-}
-
-std::vector<qint64> FileEnumerator::birthsOf(const QStringList& names) const
-{
-    if (!m_readsBirths || !anyKnown(m_births))
-        return std::vector<qint64>(std::size_t(names.size()), 0);
-    return valuesAt(m_births, positionsOf(names));
+    const auto count = std::size_t(names.size());
+    FilesFound found{std::vector<quint64>(count, 0), std::vector<qint64>(count, 0)};
+    const bool identities = anyKnown(m_identities);
+    const bool births = m_readsBirths && anyKnown(m_births);
+    if (!identities && !births)
+        return found;
+    NamePositions positions(std::size_t(m_read.size()));
+    for (qsizetype i = 0; i < m_read.size(); ++i)
+        positions.add(m_read[i], std::size_t(i));
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t at = positions.find(names[qsizetype(i)]);
+        if (identities && at < m_identities.size())
+            found.identities[i] = m_identities[at];
+        if (births && at < m_births.size())
+            found.births[i] = m_births[at];
+    }
+    return found;
 }
 
 } // namespace tervane

@@ -55,9 +55,12 @@ public:
     // From now on each reading also asks when each file was created.
     void readBirths() { m_readsBirths = true; }
     // The identity and the birth of each of names among the files of that
-    // reading (0 where it gave none).
-    std::vector<quint64> identitiesOf(const QStringList& names) const;
-    std::vector<qint64> birthsOf(const QStringList& names) const;
+    // reading (0 where it gave none), found with one look-up each.
+    struct FilesFound {
+        std::vector<quint64> identities;
+        std::vector<qint64> births;
+    };
+    FilesFound filesOf(const QStringList& names) const;
     const QString& readPath() const { return m_readPath; }
     // The names of the folder's other entries (folders...) at that reading,
     // and how many readings found other names than the one before.
@@ -81,9 +84,6 @@ private:
     QStringList m_others;
     int m_readings = 0;
     bool m_readsBirths = false;
-
-    // Where each of names is among the names read; past the end for none.
-    std::vector<std::size_t> positionsOf(const QStringList& names) const;
 };
 
 // Whether name matches a wildcard pattern: "*" stands for any run of

@@ -51,8 +51,9 @@ void RenameSession::listFiles(bool readAgain, bool numeric)
     m_workspace.fileRows = m_enumerator.names();
     if (numeric)
         sortNumerically(m_workspace.fileRows);
-    m_workspace.fileIdentities = m_enumerator.identitiesOf(m_workspace.fileRows);
-    m_workspace.fileBirths = m_enumerator.birthsOf(m_workspace.fileRows);
+    FileEnumerator::FilesFound found = m_enumerator.filesOf(m_workspace.fileRows);
+    m_workspace.fileIdentities = std::move(found.identities);
+    m_workspace.fileBirths = std::move(found.births);
     // The folder found now, whatever a link on the way to it leads to by the
     // time its files are renamed; its renaming is the one to undo, files or not.
     if (!m_enumerator.path().isEmpty())
@@ -290,13 +291,8 @@ bool RenameSession::fileRowsStillThere(const FolderNames& names) const
         if (!names.holdsFile(rows[i], std::size_t(i) < identities.size() ? identities[i] : 0))
             return false;
     const std::vector<qint64>& births = m_workspace.fileBirths;
-    if (std::all_of(births.begin(), births.end(), [](qint64 birth) { return birth == 0; }))
-        return true;
-    const std::vector<qint64> now = m_fileSystem.fileBirths(m_workspace.listedFolder, rows);
-    for (std::size_t i = 0; i < births.size() && i < now.size(); ++i)
-        if (births[i] != 0 && now[i] != 0 && births[i] != now[i])
-            return false;
-    return true;
+    return std::all_of(births.begin(), births.end(), [](qint64 birth) { return birth == 0; }) ||
+           agreeWhereKnown(births, m_fileSystem.fileBirths(m_workspace.listedFolder, rows));
 }
 
 std::vector<bool> RenameSession::rowsInChains() const

@@ -21,20 +21,6 @@ std::vector<RenameStep> renamePlan(const RenameWorkspace& workspace)
     return plan;
 }
 
-namespace {
-
-// Whether two readings' values agree wherever both know them.
-template <typename Value>
-bool agreeWhereKnown(const std::vector<Value>& a, const std::vector<Value>& b)
-{
-    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
-        if (a[i] != 0 && b[i] != 0 && a[i] != b[i])
-            return false;
-    return true;
-}
-
-} // namespace
-
 bool fileRowsAreMadeFor(const RenameWorkspace& workspace)
 {
     const NamesMadeFor& madeFor = workspace.namesMadeFor;

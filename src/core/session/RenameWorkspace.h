@@ -33,6 +33,17 @@ struct RenameWorkspace {
     NamesMadeFor namesMadeFor;
 };
 
+// Whether two readings' identities or births of the same rows agree wherever
+// both know them (0: not known).
+template <typename Value>
+bool agreeWhereKnown(const std::vector<Value>& a, const std::vector<Value>& b)
+{
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+        if (a[i] != 0 && b[i] != 0 && a[i] != b[i])
+            return false;
+    return true;
+}
+
 // Whether the file rows are the files the names were made for: the same
 // folder, the same names in the same order and, where both readings gave
 // them, the same identity and birth (a file replaced by another of the same

@@ -38,11 +38,11 @@ private:
     QString m_foreignTip;
 };
 
-// The rows of nameList: the new names, duplicates in red, names made for
-// other files in italics, shown again whenever the session makes them.
 // The colour of a new name already taken in the folder.
 QColor takenNameColour();
 
+// The rows of nameList: the new names, duplicates in red, names made for
+// other files in italics, shown again whenever the session makes them.
 class NameListModel : public QAbstractListModel {
     Q_OBJECT
 public:
