@@ -164,7 +164,7 @@ public:
     };
     LoadedJournal loadJournal(const QString& folder);
     // Whether the folder's journal was left by a run or an undo that did not
-    // end, as it reads now (nothing is recorded); whoever asks holds the lock.
+    // end, as it reads now: only read, nothing is recorded.
     bool journalInterrupted(const QString& folder);
     // What the last load found, the one before an undo included.
     const LoadedJournal& journalLoaded() const { return m_journalLoaded; }

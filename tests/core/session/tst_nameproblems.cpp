@@ -127,14 +127,8 @@ private slots:
             << ab << Ids{1, 2} << Ids{7, 8} << ab << Ids{1, 2} << Ids{7, 9} << false;
         QTest::newRow("births not told")
             << ab << Ids{1, 2} << Ids{0, 0} << ab << Ids{1, 2} << Ids{7, 9} << true;
-        QTest::newRow("renamed by another program")
-            << ab << Ids{1, 2} << Ids{} << QStringList{u"a"_s, u"c"_s} << Ids{1, 2} << Ids{}
-            << false;
         QTest::newRow("no identities: the names decide")
             << ab << Ids{0, 0} << Ids{} << ab << Ids{} << Ids{} << true;
-        QTest::newRow("one more file")
-            << ab << Ids{1, 2} << Ids{} << QStringList{u"a"_s, u"b"_s, u"c"_s} << Ids{1, 2, 3}
-            << Ids{} << false;
     }
     void fileRowsAreMadeFor()
     {

@@ -38,16 +38,6 @@ class TestRenameSession : public QObject {
         int kills = 0;
         int interrupted = 0; // kills that left files renamed, for the journal to restore
         int othersActed = 0;
-
-        void add(const Tally& t)
-        {
-            renamings += t.renamings;
-            finished += t.finished;
-            refused += t.refused;
-            kills += t.kills;
-            interrupted += t.interrupted;
-            othersActed += t.othersActed;
-        }
     };
 
     struct Sequence {
@@ -75,10 +65,11 @@ class TestRenameSession : public QObject {
         QMap<QString, QString> madeFor;
         bool numeric = false;
         bool rowsCurrent = true; // no other program acted since the last reading
-        Tally tally;
+        Tally& tally;            // of every sequence
 
-        explicit Sequence(quint32 seed)
+        Sequence(quint32 seed, Tally& total)
             : random(seed)
+            , tally(total)
         {
             const int files = 1 + int(random.bounded(8));
             for (int i = 0; i < files; ++i)
@@ -461,7 +452,7 @@ private slots:
         int actions = 0;
         Tally total;
         for (int seed = 1; seed <= sequences; ++seed) {
-            Sequence sequence{quint32(seed)};
+            Sequence sequence{quint32(seed), total};
             for (int step = 0; step < 40; ++step, ++actions) {
                 switch (sequence.below(14)) {
                 case 0:
@@ -491,7 +482,6 @@ private slots:
                 if (QTest::currentTestFailed())
                     QFAIL(qPrintable(u"sequence %1, action %2"_s.arg(seed).arg(step)));
             }
-            total.add(sequence.tally);
         }
         qInfo("%d sequences, %d actions, %d renamings (%d finished, %d refused as made for other "
               "files), %d of them killed (%d with files renamed), %d actions of other programs",
