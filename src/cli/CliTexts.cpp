@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 
 namespace tervane::cli {
 
-const std::array<BuiltInText, 39> CliBuiltInTexts{{
+const std::array<BuiltInText, 41> CliBuiltInTexts{{
     {u"CLI_AIDE",
      u"Utilisation :§"
      u"  tervane-cli preview DOSSIER [SOURCE] [OPTIONS]§"
@@ -123,6 +123,12 @@ const std::array<BuiltInText, 39> CliBuiltInTexts{{
     {u"CLI_JOURNAL_ABIME",
      u"le journal %v est abîmé ou tronqué : rien n'a été renommé, et le journal est gardé tel "
      u"quel pour examen"},
+    {u"CLI_JOURNAL_NON_MIS_A_JOUR_FIN",
+     u"la commande est allée jusqu'au bout, mais le journal %v n'a pas pu l'enregistrer : une "
+     u"annulation ultérieure se fondera sur ce qu'il contient et sur le dossier"},
+    {u"CLI_JOURNAL_AUTRE_DOSSIER",
+     u"%v n'est plus le dossier dont le journal a noté le renommage (il a été déplacé ou "
+     u"remplacé depuis) : rien n'a été renommé, et le journal est gardé"},
     {u"CLI_FICHIER_NON_RETABLI",
      u"%v fichier garde son nouveau nom ; le journal le garde pour une autre annulation"},
     {u"CLI_FICHIERS_NON_RETABLIS",

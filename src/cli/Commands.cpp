@@ -272,13 +272,15 @@ void PreviewCommand::report(const QString& summary) const
     print(m_context.options.nullSeparated ? m_context.streams.err : m_context.streams.out, summary);
 }
 
-void warnUnsavedJournal(const CommandContext& context)
+bool warnUnsavedJournal(const CommandContext& context, bool wentToTheEnd)
 {
-    if (!context.session.journalSaved())
-        print(context.streams.err,
-              u"tervane-cli: "_s +
-                  context.text(CliKey::JournalBehind,
-                               {context.session.journalFileOf(context.options.folder)}));
+    if (context.session.journalSaved())
+        return false;
+    print(context.streams.err,
+          u"tervane-cli: "_s +
+              context.text(wentToTheEnd ? CliKey::JournalBehindAtEnd : CliKey::JournalBehind,
+                           {context.session.journalFileOf(context.options.folder)}));
+    return true;
 }
 
 RenameFilesCommand::RenameFilesCommand(CommandContext& context)
@@ -333,12 +335,13 @@ int RenameFilesCommand::renameFiles(const RenameSession::PlannedRenaming& planne
                                              {m_context.session.journalLocation()})};
     if (outcome == RenameOutcome::FilesChanged)
         throw CliError{Refused, m_context.text(TextKey::FolderChanged)};
-    warnUnsavedJournal(m_context);
-    if (outcome != RenameOutcome::Finished)
+    const bool finished = outcome == RenameOutcome::Finished;
+    const bool journalBehind = warnUnsavedJournal(m_context, finished);
+    if (!finished)
         return StepFailed;
     m_preview.report(countText(m_context.texts, qsizetype(m_context.session.filesRenamed()),
                                CliKey::FileRenamed, CliKey::FilesRenamed));
-    return Done;
+    return journalBehind ? StepFailed : Done;
 }
 
 UndoCommand::UndoCommand(CommandContext& context)
@@ -354,16 +357,19 @@ int UndoCommand::run()
     if (outcome == RenameOutcome::Busy) // the command holds the lock: only should that fail
         return Refused;
     refuseUnusableJournal();
-    warnUnsavedJournal(m_context);
-    if (outcome != RenameOutcome::Finished) {
-        print(m_context.streams.err,
-              u"tervane-cli: "_s + countText(m_context.texts,
-                                             qsizetype(m_context.workspace().undoSet.size()),
-                                             CliKey::FileNotRestored, CliKey::FilesNotRestored));
+    const bool finished = outcome == RenameOutcome::Finished;
+    const bool journalBehind = warnUnsavedJournal(m_context, finished);
+    if (!finished) {
+        // Files left alone for good were said with their reasons; only
+        // those kept for another attempt are counted here.
+        if (const auto kept = qsizetype(m_context.workspace().undoSet.size()))
+            print(m_context.streams.err,
+                  u"tervane-cli: "_s + countText(m_context.texts, kept, CliKey::FileNotRestored,
+                                                 CliKey::FilesNotRestored));
         return StepFailed;
     }
     print(m_context.streams.out, m_context.text(CliKey::RenamingUndone));
-    return Done;
+    return journalBehind ? StepFailed : Done;
 }
 
 void UndoCommand::refuseUnusableJournal() const
@@ -379,6 +385,8 @@ void UndoCommand::refuseUnusableJournal() const
                        m_context.text(CliKey::JournalUnreadable, {journalFile, loaded.problem})};
     case RenameSession::JournalLoad::Damaged:
         throw CliError{Usage, m_context.text(CliKey::JournalDamaged, {journalFile})};
+    case RenameSession::JournalLoad::OtherFolder:
+        throw CliError{Refused, m_context.text(CliKey::JournalOtherFolder, {escaped(folder)})};
     case RenameSession::JournalLoad::Busy:
         throw CliError{Refused, m_context.text(TextKey::FolderBusy, {escaped(folder)})};
     case RenameSession::JournalLoad::NotRecorded:

@@ -95,7 +95,8 @@ private:
     CommandContext& m_context;
 };
 
-// Says on standard error when the journal could not be brought up to date.
-void warnUnsavedJournal(const CommandContext& context);
+// Says on standard error when the journal could not be brought up to date
+// (after a command that went to its end or not); true when it did.
+bool warnUnsavedJournal(const CommandContext& context, bool wentToTheEnd);
 
 } // namespace tervane::cli

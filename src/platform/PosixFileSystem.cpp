@@ -458,17 +458,29 @@ std::vector<qint64> PosixFileSystem::fileBirths(const QString& folder,
 
 quint64 PosixFileSystem::fileIdentity(const QString& path) const
 {
+    return fileIdentityBefore(path, 0);
+}
+
+quint64 PosixFileSystem::fileIdentityBefore(const QString& path, qint64 time) const
+{
     // The files of one folder share a device: the inode number suffices. In
     // the folder held, the name is looked up from it, not from the root.
-    struct stat info {};
     const qsizetype slash = path.lastIndexOf(u'/');
     const bool inHeld =
         m_heldFolder >= 0 && slash > 0 && QStringView(path).left(slash) == m_heldPath;
+    struct statx info {};
     const int found =
-        inHeld ? ::fstatat(m_heldFolder, bytesOfFileName(path.mid(slash + 1)).constData(), &info,
-                           AT_SYMLINK_NOFOLLOW)
-               : ::lstat(bytesOfFileName(path).constData(), &info);
-    return found == 0 ? quint64(info.st_ino) : 0;
+        inHeld ? ::statx(m_heldFolder, bytesOfFileName(path.mid(slash + 1)).constData(),
+                         AT_SYMLINK_NOFOLLOW, STATX_INO | STATX_BTIME, &info)
+               : ::statx(AT_FDCWD, bytesOfFileName(path).constData(), AT_SYMLINK_NOFOLLOW,
+                         STATX_INO | STATX_BTIME, &info);
+    if (found != 0)
+        return 0;
+    // Born since: another file, under an identity the system gave again.
+    if (time > 0 && (info.stx_mask & STATX_BTIME) &&
+        qint64(info.stx_btime.tv_sec) * 1'000'000'000 + info.stx_btime.tv_nsec > time)
+        return 0;
+    return quint64(info.stx_ino);
 }
 
 } // namespace tervane

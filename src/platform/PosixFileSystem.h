@@ -26,7 +26,16 @@ public:
     bool canExchangeNames(const QString& folder) const override;
     RenameResult exchangeNames(const QString& folder, const QString& a, const QString& b) override;
     quint64 fileIdentity(const QString& path) const override;
+    quint64 fileIdentityBefore(const QString& path, qint64 time) const override;
     std::vector<qint64> fileBirths(const QString& folder, const QStringList& names) const override;
+    FolderIdentity folderIdentity(const QString& folder) const override;
+    bool removeSecondName(const QString& folder, const QString& kept,
+                          const QString& extra) override;
+    bool writeWholeFile(const QString& path, const QByteArray& bytes) override;
+    std::unique_ptr<AppendedFile> openToAppend(const QString& path) override;
+    bool replaceFile(const QString& from, const QString& to) override;
+    bool removeFile(const QString& path) override;
+    bool syncFolder(const QString& folder) override;
     FolderLockResult lockFolder(const QString& folder) override;
     void holdFolder(const QString& folder) override;
     void releaseFolder() override;

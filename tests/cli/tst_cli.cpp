@@ -124,7 +124,11 @@ class TestCli : public QObject {
         // Where the journals are kept, and where they were kept before.
         static QString journals() { return journalFolderOf(systemSpecialFolders()); }
         QString earlierJournals() const { return root.filePath(u"journal"_s); }
-        QString journalFile() const { return RenameJournal(journals()).fileFor(folder); }
+        QString journalFile() const
+        {
+            PosixFileSystem fileSystem;
+            return RenameJournal(journals(), fileSystem).fileFor(folder);
+        }
         QStringList onDisk() const
         {
             QStringList found;
@@ -295,7 +299,7 @@ private slots:
         QFETCH(bool, renamedOver);
         Workbench bench({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s});
         PosixFileSystem fileSystem;
-        RenameJournal journal(earlier ? bench.earlierJournals() : bench.journals());
+        RenameJournal journal(earlier ? bench.earlierJournals() : bench.journals(), fileSystem);
         const QString a = bench.folder + u"/a.mp3"_s;
         const QString b = bench.folder + u"/b.mp3"_s;
         std::vector<RenameStep> plan{{u"b.mp3"_s, u"d.mp3"_s}, {u"a.mp3"_s, u"b.mp3"_s}};
@@ -303,10 +307,10 @@ private slots:
             plan = {
                 {u"a.mp3"_s, u"b.mp3"_s, fileSystem.fileIdentity(a), fileSystem.fileIdentity(b)},
                 {u"c.mp3"_s, u"d.mp3"_s}};
-            QVERIFY(journal.prepare(bench.folder, plan, fileSystem));
+            QVERIFY(journal.prepare(bench.folder, plan));
             QVERIFY(fileSystem.exchangeNames(bench.folder, u"a.mp3"_s, u"b.mp3"_s).ok);
         } else {
-            QVERIFY(journal.prepare(bench.folder, plan, fileSystem));
+            QVERIFY(journal.prepare(bench.folder, plan));
             QVERIFY(QFile::rename(b, bench.folder + u"/d.mp3"_s));
         }
         if (renamedOver) {
@@ -484,13 +488,18 @@ private slots:
         struct IgnoringCase : FaultyFileSystem {
             using FaultyFileSystem::FaultyFileSystem;
             bool ignoring = false;
-            quint64 fileIdentity(const QString& path) const override
+            quint64 fileIdentityBefore(const QString& path, qint64 time) const override
             {
                 const QFileInfo file(path);
                 for (const QString& name : QDir(file.path()).entryList(QDir::Files))
                     if (ignoring && name.compare(file.fileName(), Qt::CaseInsensitive) == 0)
-                        return FaultyFileSystem::fileIdentity(file.path() + u'/' + name);
-                return FaultyFileSystem::fileIdentity(path);
+                        return FaultyFileSystem::fileIdentityBefore(file.path() + u'/' + name,
+                                                                    time);
+                return FaultyFileSystem::fileIdentityBefore(path, time);
+            }
+            quint64 fileIdentity(const QString& path) const override
+            {
+                return fileIdentityBefore(path, 0);
             }
         };
         Workbench bench({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s}, "Numérotation=0\n");
@@ -590,7 +599,7 @@ private slots:
         QCOMPARE(bench.here(u"rename"_s, {u"--names"_s, names}, faulty), 1);
         QCOMPARE(bench.onDisk(), (QStringList{u"1.mp3=1.mp3"_s, u"3.mp3=3.mp3"_s, u"5.mp3=5.mp3"_s,
                                               u"b.mp3=2.mp3"_s, u"d.mp3=4.mp3"_s}));
-        const auto journal = RenameJournal(bench.journals()).read(bench.folder, real);
+        const auto journal = RenameJournal(bench.journals(), real).read(bench.folder);
         QCOMPARE(journal.entry.steps.size(), std::size_t(2));
         QCOMPARE(journal.entry.steps[1].to, u"d.mp3"_s);
         QCOMPARE(bench.here(u"undo"_s, {}, real), 0);

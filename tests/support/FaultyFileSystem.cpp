@@ -102,3 +102,40 @@ RenameResult FaultyFileSystem::exchangeNames(const QString& folder, const QStrin
 {
     return withFault(folder, a, [&] { return m_real.exchangeNames(folder, a, b); });
 }
+
+namespace {
+
+// The journal's records go to the real file unless refused.
+class FaultyAppendedFile : public AppendedFile {
+public:
+    FaultyAppendedFile(std::unique_ptr<AppendedFile> real,
+                       std::function<bool(FaultyFileSystem::OwnFileCall)> refused)
+        : m_real(std::move(real))
+        , m_refused(std::move(refused))
+    {}
+    bool append(QByteArrayView bytes) override
+    {
+        return !m_refused(FaultyFileSystem::OwnFileCall::Append) && m_real->append(bytes);
+    }
+    bool sync() override
+    {
+        return !m_refused(FaultyFileSystem::OwnFileCall::Sync) && m_real->sync();
+    }
+
+private:
+    std::unique_ptr<AppendedFile> m_real;
+    std::function<bool(FaultyFileSystem::OwnFileCall)> m_refused;
+};
+
+} // namespace
+
+std::unique_ptr<AppendedFile> FaultyFileSystem::openToAppend(const QString& path)
+{
+    if (refused(OwnFileCall::Open, path))
+        return nullptr;
+    std::unique_ptr<AppendedFile> real = m_real.openToAppend(path);
+    if (!real)
+        return nullptr;
+    return std::make_unique<FaultyAppendedFile>(
+        std::move(real), [this, path](OwnFileCall call) { return refused(call, path); });
+}

@@ -55,6 +55,10 @@ public:
     // systems of other systems: a file is then found by any of them.
     bool ignoresCase = false;
 
+    // The calls made on the program's own files; refuses tells which fail.
+    enum class OwnFileCall { WriteWhole, Open, Append, Sync, Replace, Remove, SyncFolder };
+    std::function<bool(OwnFileCall, const QString& path)> refuses;
+
     bool fileExists(const QString& path) const override;
     bool folderExists(const QString& path) const override { return m_real.folderExists(path); }
     bool isRegularFile(const QString& path) const override { return m_real.isRegularFile(path); }
@@ -75,9 +79,39 @@ public:
     }
     RenameResult exchangeNames(const QString& folder, const QString& a, const QString& b) override;
     quint64 fileIdentity(const QString& path) const override { return m_real.fileIdentity(path); }
+    quint64 fileIdentityBefore(const QString& path, qint64 time) const override
+    {
+        return m_real.fileIdentityBefore(path, time);
+    }
     std::vector<qint64> fileBirths(const QString& folder, const QStringList& names) const override
     {
         return m_real.fileBirths(folder, names);
+    }
+    FolderIdentity folderIdentity(const QString& folder) const override
+    {
+        return m_real.folderIdentity(folder);
+    }
+    bool removeSecondName(const QString& folder, const QString& kept,
+                          const QString& extra) override
+    {
+        return m_real.removeSecondName(folder, kept, extra);
+    }
+    bool writeWholeFile(const QString& path, const QByteArray& bytes) override
+    {
+        return !refused(OwnFileCall::WriteWhole, path) && m_real.writeWholeFile(path, bytes);
+    }
+    std::unique_ptr<AppendedFile> openToAppend(const QString& path) override;
+    bool replaceFile(const QString& from, const QString& to) override
+    {
+        return !refused(OwnFileCall::Replace, from) && m_real.replaceFile(from, to);
+    }
+    bool removeFile(const QString& path) override
+    {
+        return !refused(OwnFileCall::Remove, path) && m_real.removeFile(path);
+    }
+    bool syncFolder(const QString& folder) override
+    {
+        return !refused(OwnFileCall::SyncFolder, folder) && m_real.syncFolder(folder);
     }
     FolderLockResult lockFolder(const QString& folder) override
     {
@@ -87,6 +121,7 @@ public:
     void releaseFolder() override { m_real.releaseFolder(); }
 
 private:
+    bool refused(OwnFileCall call, const QString& path) const { return refuses && refuses(call, path); }
     void asked() const
     {
         if (whenAsked)

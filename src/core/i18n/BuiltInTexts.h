@@ -10,7 +10,7 @@ struct BuiltInText {
     const char16_t* french;
 };
 
-inline constexpr std::array<BuiltInText, 62> BuiltInTexts{{
+inline constexpr std::array<BuiltInText, 65> BuiltInTexts{{
     {u"TraductionIncomplète", u""},
     {u"TXT_REGLAGES", u"R&églages"},
     {u"TXT_PISTE_NUMERO", u"Piste n°[NUM]"},
@@ -103,6 +103,17 @@ inline constexpr std::array<BuiltInText, 62> BuiltInTexts{{
     {u"MSG_JOURNAL_ABIME",
      u"Le journal d'annulation '%v' est abîmé ou tronqué : le dernier renommage de ce dossier "
      u"ne peut pas être annulé, et le journal est gardé tel quel pour examen."},
+    {u"MSG_JOURNAL_AUTRE_DOSSIER",
+     u"Le dossier '%v' n'est plus celui dont le journal d'annulation a noté le renommage : il a "
+     u"été déplacé ou remplacé depuis. Son dernier renommage ne peut pas être annulé ici, et le "
+     u"journal est gardé."},
+    {u"MSG_JOURNAL_NON_MIS_A_JOUR_FIN",
+     u"L'opération est allée jusqu'au bout, mais le journal d'annulation '%v' n'a pas pu "
+     u"l'enregistrer : une annulation ultérieure se fondera sur ce qu'il contient et sur le "
+     u"dossier."},
+    {u"TXT_FICHIER_PLUS_LA",
+     u"ce n'est plus le fichier renommé : il a été déplacé, supprimé ou remplacé depuis, et il "
+     u"est laissé tel quel."},
     {u"TXT_NOMS_POUR_AUTRES_FICHIERS",
      u"Ces noms ont été faits pour une autre liste de fichiers : collez-les de nouveau ou "
      u"modifiez-les."},

@@ -17,8 +17,10 @@ namespace tervane {
 // Records are synced where a crash could otherwise leave the journal behind
 // the folder in a way the folder cannot tell: before a step that moves a file
 // on from a name an earlier step gave it, and after walking back an entry
-// whose new name the walk back will fill again. Whatever cannot be recorded
-// stops the command there.
+// whose file the walk back moves on, or, for a file the journal does not
+// know, whose new name the walk back will fill again. Elsewhere the names and
+// identities of the files tell how far a killed command went. Whatever cannot
+// be recorded stops the command there.
 class JournalRecorder : public RenameRecorder {
 public:
     // Steps done are recorded in batches of this many, at least.
@@ -30,6 +32,7 @@ public:
                     bool independent)
         : m_journal(journal)
         , m_folder(std::move(folder))
+        , m_plan(plan)
         , m_refilled(independent ? std::vector<bool>(plan.size(), false) : refilled(plan))
         , m_movesOn(movesOn(plan, m_refilled))
     {}
@@ -38,7 +41,9 @@ public:
                     std::vector<std::size_t> journalIndex)
         : m_journal(journal)
         , m_folder(std::move(folder))
+        , m_plan(entries)
         , m_refilled(refilled(entries))
+        , m_syncSettled(settledToSync(entries, m_refilled))
         , m_journalIndex(std::move(journalIndex))
         , m_committed(true)
         , m_undoing(true)
@@ -60,12 +65,13 @@ public:
     bool rollbackStarting(std::size_t stepsDone) override
     {
         m_walkedBack = true;
+        m_syncSettled = settledToSync(m_plan, m_refilled);
         return kept(m_journal.recordRunEnd(stepsDone));
     }
     bool entrySettled(std::size_t index) override
     {
         return kept(m_journal.recordSettled(m_undoing ? m_journalIndex[index] : index,
-                                            index < m_refilled.size() && m_refilled[index]));
+                                            index < m_syncSettled.size() && m_syncSettled[index]));
     }
     void finished(const std::vector<RenameStep>& undoSet, bool previousKept) override
     {
@@ -105,6 +111,24 @@ private:
         }
         return flags;
     }
+    // Entries a killed walk back would leave the folder unable to tell as
+    // settled: those whose file a later walk back moves on (from a name an
+    // earlier step gave it), and those whose new name a later walk back fills
+    // again, unless their file is known, and then told by its identity.
+    static std::vector<bool> settledToSync(const std::vector<RenameStep>& entries,
+                                           const std::vector<bool>& refilledEntries)
+    {
+        std::vector<bool> flags(entries.size(), false);
+        NamePositions given(entries.size());
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const RenameStep& entry = entries[i];
+            const bool identified = entry.fromFile != 0 && !entry.isExchange();
+            flags[i] = (refilledEntries[i] && !identified) ||
+                       given.find(entry.from) != NamePositions::None;
+            given.add(entry.to, i);
+        }
+        return flags;
+    }
     // Steps whose new name is another step's old name: walking that one
     // back fills it again.
     static std::vector<bool> refilled(const std::vector<RenameStep>& steps)
@@ -125,7 +149,9 @@ private:
 
     RenameJournal& m_journal;
     QString m_folder;
+    const std::vector<RenameStep>& m_plan; // of a renaming: it outlives the recorder
     std::vector<bool> m_refilled;
+    std::vector<bool> m_syncSettled;
     std::vector<bool> m_movesOn;
     std::vector<std::size_t> m_journalIndex;
     bool m_committed = false;

@@ -161,10 +161,10 @@ std::optional<OrderedPlan> orderPlan(const std::vector<RenameStep>& plan, const 
             // A cycle: its first step's file waits under a temporary name
             // while the others run, then takes its new name.
             const QString temporary = temporaries.next();
-            ordered.steps.push_back({plan[k].from, temporary});
+            ordered.steps.push_back({plan[k].from, temporary, plan[k].fromFile});
             for (std::size_t w = walk.size(); w-- > 1;)
                 ordered.steps.push_back(plan[walk[w]]);
-            ordered.steps.push_back({temporary, plan[k].to});
+            ordered.steps.push_back({temporary, plan[k].to, plan[k].fromFile});
             ++ordered.temporaries;
         } else {
             // A chain: its last step's new name must be free in the folder.
@@ -207,8 +207,8 @@ std::vector<RenameStep> withCaseOnlyRenamesSplit(std::vector<RenameStep> plan,
             continue;
         }
         const QString middle = temporaryNames.next();
-        split.push_back({step.from, middle});
-        split.push_back({middle, step.to});
+        split.push_back({step.from, middle, step.fromFile});
+        split.push_back({middle, step.to, step.fromFile});
     }
     return split;
 }

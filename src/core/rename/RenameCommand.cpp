@@ -84,6 +84,7 @@ RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,
     m_inEffect.clear();
     m_renamesMade.clear();
     m_walkedBackInFull = true;
+    m_plannedAt = timeNow();
     if (plan.empty())
         return RenameOutcome::NotPossible;
     m_inEffect.reserve(plan.size());
@@ -182,9 +183,10 @@ void RenameCommand::rollBack()
         m_walkedBackInFull = renameBack(m_inEffect);
 }
 
-RenameOutcome RenameCommand::undo(std::vector<RenameStep>& undoSet)
+RenameOutcome RenameCommand::undo(std::vector<RenameStep>& undoSet, qint64 plannedAt)
 {
     m_renamesMade.clear();
+    m_plannedAt = plannedAt;
     const FolderLock lock(m_fileSystem, m_folder);
     if (!lockedOrReported(lock, m_folder, m_prompter, m_texts))
         return RenameOutcome::Busy;
@@ -235,14 +237,21 @@ bool RenameCommand::renameBack(std::vector<RenameStep>& entries)
             // A file that went on from its new name (through a temporary name)
             // and could not come back from there is not restored, whatever
             // now holds its old name.
-            if (!result.ok && (keptOldNames.contains(entry.to) || !alreadyRestored(entry))) {
-                kept[i] = true;
-                keptByNewName.insert(entry.to, i);
-                keptOldNames.insert(entry.from);
+            const bool movedOn = keptOldNames.contains(entry.to);
+            if (!result.ok && (movedOn || !alreadyRestored(entry))) {
                 failures.emplace_back(entry, result);
-                continue;
+                // A file no longer where the renaming left it is left alone
+                // for good: no later attempt could find it.
+                if (movedOn || leftWhereRenamed(entry)) {
+                    kept[i] = true;
+                    keptByNewName.insert(entry.to, i);
+                    keptOldNames.insert(entry.from);
+                    continue;
+                }
+                failures.back().second = notThere();
+            } else {
+                made(entry.reversed());
             }
-            made({entry.to, entry.from, entry.toFile, entry.fromFile});
         }
         if (!settled(i)) {
             stopped = true;
@@ -271,11 +280,40 @@ RenameResult RenameCommand::undoStep(const RenameStep& entry)
 {
     if (entry.isExchange())
         return undoExchange(entry);
-    // Whatever took the renamed file's place (a folder, a pipe, a dangling
-    // link) is not the file, and keeps its name.
-    if (!m_fileSystem.isRegularFile(m_folder + u'/' + entry.to))
-        return {false, ENOENT, QString::fromLocal8Bit(std::strerror(ENOENT))};
+    // Whatever took the renamed file's place (another file, a folder, a
+    // pipe, a dangling link) is not the file, and keeps its name.
+    if (!leftWhereRenamed(entry))
+        return notThere();
+    // A rename cut between its link and its unlink left the file under both
+    // names: the new one goes.
+    if (entry.fromFile && fileAt(entry.from) == entry.fromFile)
+        return m_fileSystem.removeSecondName(m_folder, entry.from, entry.to)
+                   ? RenameResult{}
+                   : RenameResult{false, EEXIST, QString::fromLocal8Bit(std::strerror(EEXIST))};
     return m_fileSystem.renameNoReplace(m_folder, entry.to, entry.from);
+}
+
+// Whether the file the entry moved still bears the name it gave it: the
+// same file where the journal knows it, else a file.
+bool RenameCommand::leftWhereRenamed(const RenameStep& entry) const
+{
+    if (entry.isExchange())
+        return fileAt(entry.to) == entry.fromFile || fileAt(entry.from) == entry.toFile;
+    if (entry.fromFile)
+        return fileAt(entry.to) == entry.fromFile;
+    return m_fileSystem.isRegularFile(m_folder + u'/' + entry.to);
+}
+
+// The identity of the file bearing the name, unless it was born since the
+// renaming was planned: then it cannot be one the renaming moved.
+quint64 RenameCommand::fileAt(const QString& name) const
+{
+    return m_fileSystem.fileIdentityBefore(m_folder + u'/' + name, m_plannedAt);
+}
+
+RenameResult RenameCommand::notThere() const
+{
+    return {false, ENOENT, m_texts.item(TextKey::FileNotThere)};
 }
 
 // Each file of an exchange goes back to its first name, in one exchange
@@ -283,9 +321,8 @@ RenameResult RenameCommand::undoStep(const RenameStep& entry)
 // takes its name back alone, if that name is free.
 RenameResult RenameCommand::undoExchange(const RenameStep& entry)
 {
-    const QString folder = m_folder + u'/';
-    const bool firstThere = m_fileSystem.fileIdentity(folder + entry.to) == entry.fromFile;
-    const bool secondThere = m_fileSystem.fileIdentity(folder + entry.from) == entry.toFile;
+    const bool firstThere = fileAt(entry.to) == entry.fromFile;
+    const bool secondThere = fileAt(entry.from) == entry.toFile;
     if (firstThere && secondThere)
         return m_fileSystem.exchangeNames(m_folder, entry.to, entry.from);
     RenameResult result;
@@ -303,11 +340,11 @@ RenameResult RenameCommand::undoExchange(const RenameStep& entry)
 // interrupted, or by hand.
 bool RenameCommand::alreadyRestored(const RenameStep& entry) const
 {
+    if (entry.fromFile && !entry.isExchange())
+        return fileAt(entry.from) == entry.fromFile && fileAt(entry.to) != entry.fromFile;
     if (!entry.isExchange())
         return stepLooksDone({entry.to, entry.from}, m_folder, m_fileSystem);
-    const QString folder = m_folder + u'/';
-    return m_fileSystem.fileIdentity(folder + entry.from) == entry.fromFile &&
-           m_fileSystem.fileIdentity(folder + entry.to) == entry.toFile;
+    return fileAt(entry.from) == entry.fromFile && fileAt(entry.to) == entry.toFile;
 }
 
 // One message for every entry left unrestored, in the order of the set: the

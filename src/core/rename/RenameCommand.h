@@ -73,7 +73,9 @@ public:
     // attempt, unless their file went away for good; an entry whose file
     // already has its old name again (its old name present, its new one
     // gone) counts as restored. Finished only when every file was restored.
-    RenameOutcome undo(std::vector<RenameStep>& undoSet);
+    // Only files there when the renaming was planned (plannedAt, as timeNow()
+    // gives it; 0: unknown) are taken for the files it moved.
+    RenameOutcome undo(std::vector<RenameStep>& undoSet, qint64 plannedAt = 0);
 
     bool confirmConflicts(int conflicts);
     void watchRenames(RenameWatcher watcher) { m_watcher = std::move(watcher); }
@@ -91,6 +93,9 @@ private:
     RenameResult undoStep(const RenameStep& entry);
     RenameResult undoExchange(const RenameStep& entry);
     bool alreadyRestored(const RenameStep& entry) const;
+    bool leftWhereRenamed(const RenameStep& entry) const;
+    quint64 fileAt(const QString& name) const;
+    RenameResult notThere() const;
     void reportUnrestored(const std::vector<std::pair<RenameStep, RenameResult>>& failures,
                           bool leftToUndo);
     void setBusy(bool busy);
@@ -103,6 +108,7 @@ private:
     RenameRecorder* m_recorder;
     std::vector<RenameStep> m_inEffect; // the run's steps done and not walked back
     bool m_walkedBackInFull = true;     // every step walked back found its old name
+    qint64 m_plannedAt = 0;             // when the renaming walked back was planned
     std::vector<RenameStep> m_renamesMade;
     RenameWatcher m_watcher;
     bool m_busy = false;

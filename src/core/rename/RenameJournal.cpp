@@ -11,35 +11,40 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
 namespace tervane {
 
 // The journal is a list of UTF-8 fields, each ended by a NUL (the one
-// character no file name can hold): after a header line, the folder, the
-// state, the step count, the old and new name of every step and what the
-// step is (empty for a rename, for an exchange the identities of the files
-// first named from and to, separated by a space), a checksum of all that (MD5
+// character no file name can hold): after a header line, the folder, its
+// identity and when the renaming was planned ("<device> <inode> <time>",
+// the time in nanoseconds since the epoch), the state, the step count, the old and new
+// name of every step and the files it moves (for a rename the identity of
+// its file, for an exchange the identities of the files first named from and
+// to, separated by a space; empty where unknown), a checksum of all that (MD5
 // of the bytes before it, in hexadecimal) and "end". Progress records follow,
 // each with a checksum of its own after a space: "d<count>" (steps done),
 // "e<count>" (the run did these steps and no more), "c<count>" (the run did
 // all its steps: as good as a completed journal) and "s<index>" (entry
-// settled by an undo or a rollback). The reading stops at the first record cut
-// short or altered; a journal cut or altered before its end reads as damaged.
+// settled by an undo or a rollback).
+//
+// A kill while appending leaves at most a last field cut short (its NUL is
+// written last), and a crash of the system a tail of fields that fail their
+// checks: the records before them are what was on record. A record that
+// fails its check followed by one that passes is neither: the journal was
+// altered, and reads as damaged rather than be guessed past.
 
 namespace {
 
-const QByteArray JournalHeader = QByteArrayLiteral("tervane journal 4\n");
+const QByteArray JournalHeader = QByteArrayLiteral("tervane journal 5\n");
+// Journals of the fourth version: no folder identity, no identity of renames.
+const QByteArray FourthHeader = QByteArrayLiteral("tervane journal 4\n");
 // Journals of the third version: progress records without checksums.
 const QByteArray ThirdHeader = QByteArrayLiteral("tervane journal 3\n");
 // Journals of the second version: no exchanges, two fields a step.
@@ -100,19 +105,30 @@ private:
     qsizetype m_at = 0;
 };
 
-QByteArray encoded(const QString& folder, bool completed, const std::vector<RenameStep>& steps)
+// What a step moves: "<file>" for a rename, "<from> <to>" for an exchange.
+QByteArray identitiesOf(const RenameStep& step)
+{
+    if (step.isExchange())
+        return QByteArray::number(step.fromFile) + ' ' + QByteArray::number(step.toFile);
+    return step.fromFile ? QByteArray::number(step.fromFile) : QByteArray();
+}
+
+QByteArray encoded(const QString& folder, FolderIdentity identity, qint64 plannedAt,
+                   bool completed, const std::vector<RenameStep>& steps)
 {
     QByteArray bytes = JournalHeader;
     // Room for names of plain text, so that a large plan grows it seldom.
     qsizetype room = 128;
     for (const RenameStep& step : steps)
-        room += step.from.size() + step.to.size() + 4;
+        room += step.from.size() + step.to.size() + 24;
     bytes.reserve(room);
     const auto field = [&bytes](QByteArrayView text) {
         bytes += text;
         bytes += '\0';
     };
     field(canonicalFolder(folder).toUtf8());
+    field(QByteArray::number(identity.device) + ' ' + QByteArray::number(identity.inode) + ' ' +
+          QByteArray::number(plannedAt));
     field(completed ? CompletedState : PlannedState);
     field(QByteArray::number(qulonglong(steps.size())));
     for (const RenameStep& step : steps) {
@@ -120,9 +136,7 @@ QByteArray encoded(const QString& folder, bool completed, const std::vector<Rena
         bytes += '\0';
         appendBytesOfFileName(bytes, step.to);
         bytes += '\0';
-        field(step.isExchange()
-                  ? QByteArray::number(step.fromFile) + ' ' + QByteArray::number(step.toFile)
-                  : QByteArray());
+        field(identitiesOf(step));
     }
     field(checksum(bytes));
     field(EndMarker);
@@ -137,16 +151,30 @@ Reading damaged()
     return {Status::Damaged, {}};
 }
 
+// Whether the field is a progress record that passes its check.
+bool isSoundRecord(QByteArrayView field, std::size_t steps)
+{
+    const QByteArray record = recordOf(field);
+    bool ok = false;
+    const qulonglong value = record.mid(1).toULongLong(&ok);
+    return ok && value <= steps;
+}
+
 // Applies the progress records to the entry, up to the first that fails its
-// check (or, in journals before the fourth version, is no number).
-void applyProgress(RenameJournal::Entry& entry, Fields& fields, bool checked)
+// check (or, in journals before the fourth version, is no number). False
+// when a sound record follows that one: the records were altered, not cut.
+bool applyProgress(RenameJournal::Entry& entry, Fields& fields, bool checked)
 {
     while (const auto field = fields.next()) {
         const QByteArray record = checked ? recordOf(*field) : field->toByteArray();
         bool ok = false;
         const qulonglong value = record.mid(1).toULongLong(&ok);
-        if (!ok || value > entry.steps.size())
-            return;
+        if (!ok || value > entry.steps.size()) {
+            while (const auto later = fields.next())
+                if (checked && isSoundRecord(*later, entry.steps.size()))
+                    return false;
+            return true;
+        }
         if (record.startsWith('d') && !entry.doneIsExact)
             entry.knownDone = std::max(entry.knownDone, std::size_t(value));
         else if (record.startsWith('e') && !entry.doneIsExact) {
@@ -158,19 +186,33 @@ void applyProgress(RenameJournal::Entry& entry, Fields& fields, bool checked)
         } else if (record.startsWith('s') && value < entry.steps.size())
             entry.settled[value] = true;
     }
+    return true;
 }
 
-// An exchange's two identities, "<from> <to>", both non-zero.
-bool readIdentities(QByteArrayView field, RenameStep& step)
+// A rename's identity, "<file>", or an exchange's two, "<from> <to>": all
+// non-zero. Journals before the fifth version hold no rename's.
+bool readIdentities(QByteArrayView field, RenameStep& step, bool renamesToo)
 {
     const qsizetype space = field.indexOf(' ');
-    if (space < 0)
-        return false;
     bool fromOk = false;
-    bool toOk = false;
+    bool toOk = true;
+    if (space < 0) {
+        step.fromFile = renamesToo ? field.toULongLong(&fromOk) : 0;
+        return fromOk && step.fromFile;
+    }
     step.fromFile = field.first(space).toULongLong(&fromOk);
     step.toFile = field.sliced(space + 1).toULongLong(&toOk);
     return fromOk && toOk && step.fromFile && step.toFile;
+}
+
+// "<device> <inode> <time>" into the entry; unknown where unreadable.
+void readFolderIdentity(QByteArrayView field, RenameJournal::Entry& entry)
+{
+    const QList<QByteArray> parts = field.toByteArray().split(' ');
+    if (parts.size() != 3)
+        return;
+    entry.folder = {parts[0].toULongLong(), parts[1].toULongLong()};
+    entry.plannedAt = parts[2].toLongLong();
 }
 
 Reading decodedFirstVersion(const QByteArray& bytes, const QString& folder)
@@ -199,12 +241,15 @@ Reading decoded(const QByteArray& bytes, const QString& folder)
         return decodedFirstVersion(bytes, folder);
     const bool second = bytes.startsWith(SecondHeader);
     const bool third = bytes.startsWith(ThirdHeader);
-    if (!second && !third && !bytes.startsWith(JournalHeader))
+    const bool fourth = bytes.startsWith(FourthHeader);
+    const bool fifth = bytes.startsWith(JournalHeader);
+    if (!second && !third && !fourth && !fifth)
         return damaged();
     const qsizetype headerSize = JournalHeader.size();
     const qsizetype stepFields = second ? 2 : 3;
     Fields fields(QByteArrayView(bytes).sliced(headerSize));
     const auto folderField = fields.next();
+    const auto folderIdentity = fifth ? fields.next() : std::optional<QByteArrayView>();
     const auto state = fields.next();
     const auto countField = fields.next();
     if (!countField)
@@ -236,7 +281,7 @@ Reading decoded(const QByteArray& bytes, const QString& folder)
         RenameStep step{fileNameOfBytes(*steps.next()), fileNameOfBytes(*steps.next())};
         if (!second) {
             const QByteArrayView identities = *steps.next();
-            if (!identities.isEmpty() && !readIdentities(identities, step))
+            if (!identities.isEmpty() && !readIdentities(identities, step, fifth))
                 return damaged();
         }
         entry.steps.push_back(std::move(step));
@@ -244,7 +289,10 @@ Reading decoded(const QByteArray& bytes, const QString& folder)
     entry.knownDone = entry.completed ? entry.steps.size() : 0;
     entry.doneIsExact = entry.completed;
     entry.settled.assign(entry.steps.size(), false);
-    applyProgress(entry, fields, !second && !third);
+    if (folderIdentity)
+        readFolderIdentity(*folderIdentity, entry);
+    if (!applyProgress(entry, fields, !second && !third))
+        return damaged();
     return reading;
 }
 
@@ -272,42 +320,11 @@ bool hasBegun(const std::vector<RenameStep>& plan, const QString& folder,
     return stepsDoneOfInterruptedRun(plan, 0, folder, fileSystem) > 0;
 }
 
-bool replaceFile(const QString& from, const QString& to)
-{
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-}
-
-// Names put in place or removed in the folder survive a crash of the system.
-bool syncFolder(const QString& folder)
-{
-    const int fd =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool synced = ::fsync(fd) == 0;
-    ::close(fd);
-    return synced;
-}
-
-// Writes a file whole or not at all. Unbuffered, so that a write the disk
-// refuses fails here rather than in a flush whose failure would still let the
-// empty file take the place of the old one.
-bool writeWhole(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-           file.write(bytes) == bytes.size() && file.commit();
-}
-
-bool removeFile(const QString& path)
-{
-    return QFile::remove(path) || !QFileInfo::exists(path);
-}
-
 } // namespace
 
-RenameJournal::RenameJournal(QString journalFolder)
+RenameJournal::RenameJournal(QString journalFolder, FileSystem& fileSystem)
     : m_folder(std::move(journalFolder))
+    , m_fileSystem(fileSystem)
 {}
 
 QString RenameJournal::fileFor(const QString& folder) const
@@ -344,7 +361,7 @@ void RenameJournal::adoptEarlierJournals(const QString& earlierFolder)
         else
             QFile::remove(file.filePath());
     }
-    syncFolder(m_folder);
+    m_fileSystem.syncFolder(m_folder);
     earlier.rmdir(earlier.absolutePath());
 }
 
@@ -358,44 +375,54 @@ QString RenameJournal::previousFileFor(const QString& folder) const
     return fileFor(folder) + u".previous"_s;
 }
 
-RenameJournal::Reading RenameJournal::read(const QString& folder, const FileSystem& fileSystem)
+RenameJournal::Reading RenameJournal::read(const QString& folder)
 {
-    settlePrepared(folder, fileSystem);
+    settlePrepared(folder);
     Reading reading = readFile(fileFor(folder), folder);
+    if (reading.status != Status::Valid)
+        return reading;
+    // Another folder now at the path: nothing of it is the journal's to
+    // touch, and the journal waits for its own.
+    const FolderIdentity recorded = reading.entry.folder;
+    if (recorded.inode != 0 && m_fileSystem.folderIdentity(folder) != recorded)
+        return {Status::OtherFolder, {}};
     // A run put in place but killed before its first rename leaves the
     // previous renaming the one to undo.
-    if (reading.status == Status::Valid && !reading.entry.completed &&
-        reading.entry.knownDone == 0 && !hasBegun(reading.entry.steps, folder, fileSystem)) {
+    if (!reading.entry.completed && reading.entry.knownDone == 0 &&
+        !hasBegun(reading.entry.steps, folder, m_fileSystem)) {
         restorePrevious(folder);
         reading = readFile(fileFor(folder), folder);
     }
-    if (reading.status == Status::Valid)
+    if (reading.status == Status::Valid) {
         openForProgress(folder);
+        m_plannedAt = reading.entry.plannedAt;
+    }
     return reading;
 }
 
 // A prepared plan whose run began takes the journal's place; one whose run
 // never began is dropped.
-void RenameJournal::settlePrepared(const QString& folder, const FileSystem& fileSystem)
+void RenameJournal::settlePrepared(const QString& folder)
 {
     const QString prepared = preparedFileFor(folder);
     if (!QFileInfo::exists(prepared))
         return;
     const Reading reading = readFile(prepared, folder);
-    if (reading.status == Status::Valid && hasBegun(reading.entry.steps, folder, fileSystem))
-        replaceFile(prepared, fileFor(folder));
+    if (reading.status == Status::Valid && hasBegun(reading.entry.steps, folder, m_fileSystem))
+        m_fileSystem.replaceFile(prepared, fileFor(folder));
     else
-        QFile::remove(prepared);
+        m_fileSystem.removeFile(prepared);
 }
 
-bool RenameJournal::prepare(const QString& folder, const std::vector<RenameStep>& plan,
-                            const FileSystem& fileSystem)
+bool RenameJournal::prepare(const QString& folder, const std::vector<RenameStep>& plan)
 {
-    settlePrepared(folder, fileSystem);
+    settlePrepared(folder);
     if (!QDir().mkpath(m_folder))
         return false;
-    const QByteArray bytes = encoded(folder, false, plan);
-    return writeWhole(preparedFileFor(folder), bytes);
+    m_plannedAt = timeNow();
+    const QByteArray bytes =
+        encoded(folder, m_fileSystem.folderIdentity(folder), m_plannedAt, false, plan);
+    return m_fileSystem.writeWholeFile(preparedFileFor(folder), bytes);
 }
 
 bool RenameJournal::commitPrepared(const QString& folder)
@@ -407,39 +434,53 @@ bool RenameJournal::commitPrepared(const QString& folder)
     const QFileInfo present(journal);
     if (present.exists() && (!present.isFile() || present.isSymLink()))
         return false; // something else holds the journal's place
-    if (present.exists() ? !replaceFile(journal, previous) : !removeFile(previous))
+    if (present.exists() ? !m_fileSystem.replaceFile(journal, previous) : !m_fileSystem.removeFile(previous))
         return false;
-    if (replaceFile(preparedFileFor(folder), journal)) {
+    if (m_fileSystem.replaceFile(preparedFileFor(folder), journal)) {
         openForProgress(folder);
-        if (m_progress.isOpen() && syncFolder(m_folder))
+        if (m_progress && m_fileSystem.syncFolder(m_folder))
             return true;
         // Not for good: the plan goes back beside the journal it replaced.
-        m_progress.close();
-        replaceFile(journal, preparedFileFor(folder));
+        closeProgress();
+        m_fileSystem.replaceFile(journal, preparedFileFor(folder));
     }
     if (QFileInfo::exists(previous))
-        replaceFile(previous, journal);
+        m_fileSystem.replaceFile(previous, journal);
     return false;
 }
 
 void RenameJournal::discardPrepared(const QString& folder)
 {
-    QFile::remove(preparedFileFor(folder));
+    m_fileSystem.removeFile(preparedFileFor(folder));
 }
 
 void RenameJournal::openForProgress(const QString& folder)
 {
-    m_progress.close();
-    m_progress.setFileName(fileFor(folder));
-    if (!m_progress.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        m_progress.setFileName(QString());
+    closeProgress();
+    m_progress = m_fileSystem.openToAppend(fileFor(folder));
+}
+
+void RenameJournal::closeProgress()
+{
+    m_progress.reset();
+    m_pending.clear();
+    m_pendingRecords = 0;
 }
 
 bool RenameJournal::appendRecord(const QByteArray& record, bool sync)
 {
-    const QByteArray bytes = checkedRecord(record) + '\0';
-    return m_progress.isOpen() && m_progress.write(bytes) == bytes.size() &&
-           (!sync || ::fdatasync(m_progress.handle()) == 0);
+    m_pending += checkedRecord(record);
+    m_pending += '\0';
+    ++m_pendingRecords;
+    return writePending(sync);
+}
+
+bool RenameJournal::writePending(bool sync)
+{
+    const bool written = m_progress && m_progress->append(m_pending);
+    m_pending.clear();
+    m_pendingRecords = 0;
+    return written && (!sync || m_progress->sync());
 }
 
 bool RenameJournal::recordStepsDone(std::size_t count, bool sync)
@@ -454,38 +495,53 @@ bool RenameJournal::recordRunEnd(std::size_t count)
 
 bool RenameJournal::recordSettled(std::size_t index, bool sync)
 {
+    // Entries settled are many and each short: unsynced, they wait to be
+    // written with others.
+    constexpr int Batch = 64;
+    if (!sync && m_pendingRecords + 1 < Batch && m_progress) {
+        m_pending += checkedRecord('s' + QByteArray::number(qulonglong(index)));
+        m_pending += '\0';
+        ++m_pendingRecords;
+        return true;
+    }
     return appendRecord('s' + QByteArray::number(qulonglong(index)), sync);
 }
 
 bool RenameJournal::recordCompleted(const QString& folder, std::size_t count)
 {
     const bool recorded = appendRecord('c' + QByteArray::number(qulonglong(count)), true);
-    m_progress.close();
+    closeProgress();
     // Left behind by a crash, the journal it replaced is replaced again by
     // the next run, and never read after a run whose steps are on record.
-    return recorded && removeFile(previousFileFor(folder));
+    return recorded && m_fileSystem.removeFile(previousFileFor(folder));
 }
 
 bool RenameJournal::rewrite(const QString& folder, const std::vector<RenameStep>& steps)
 {
-    m_progress.close();
+    // Should the rewriting fail, the records tell what was done.
+    const bool recordsWritten = m_pending.isEmpty() || writePending(false);
+    closeProgress();
     bool written = false;
     if (steps.empty()) {
-        written = removeFile(fileFor(folder));
+        written = m_fileSystem.removeFile(fileFor(folder));
     } else {
-        written =
-            QDir().mkpath(m_folder) && writeWhole(fileFor(folder), encoded(folder, true, steps));
+        written = QDir().mkpath(m_folder) &&
+                  m_fileSystem.writeWholeFile(
+                      fileFor(folder),
+                      encoded(folder, m_fileSystem.folderIdentity(folder), m_plannedAt, true,
+                              steps));
     }
-    return written && removeFile(previousFileFor(folder)) && syncFolder(m_folder);
+    return recordsWritten && written && m_fileSystem.removeFile(previousFileFor(folder)) &&
+           m_fileSystem.syncFolder(m_folder);
 }
 
 bool RenameJournal::restorePrevious(const QString& folder)
 {
-    m_progress.close();
+    closeProgress();
     const QString previous = previousFileFor(folder);
-    const bool restored = QFileInfo::exists(previous) ? replaceFile(previous, fileFor(folder))
-                                                      : removeFile(fileFor(folder));
-    return restored && syncFolder(m_folder);
+    const bool restored = QFileInfo::exists(previous) ? m_fileSystem.replaceFile(previous, fileFor(folder))
+                                           : m_fileSystem.removeFile(fileFor(folder));
+    return restored && m_fileSystem.syncFolder(m_folder);
 }
 
 } // namespace tervane

@@ -2,14 +2,13 @@
 #pragma once
 
 #include "rename/RenameStep.h"
+#include "services/FileSystem.h"
 
-#include <QFile>
 #include <QString>
+#include <memory>
 #include <vector>
 
 namespace tervane {
-
-class FileSystem;
 
 // The last renaming done from the command line in each folder, kept on disk
 // so that a later run can undo it, even when the run that did it, or an undo
@@ -24,10 +23,12 @@ class FileSystem;
 // the folder alone could not tell from an earlier one), where the run ended
 // once a rollback or an undo begins, and each entry walked back. When the
 // command ends, a run that did all its steps says so in one last record; the
-// journal of any other is rewritten with exactly what is left to undo.
+// journal of any other is rewritten with exactly what is left to undo. The
+// journal knows the folder (not only its path) and the file of each step, so
+// that an undo renames only the files the renaming moved.
 class RenameJournal {
 public:
-    explicit RenameJournal(QString journalFolder);
+    RenameJournal(QString journalFolder, FileSystem& fileSystem);
 
     const QString& location() const { return m_folder; }
     QString fileFor(const QString& folder) const;
@@ -44,8 +45,12 @@ public:
         std::size_t knownDone = 0;     // steps known done (all of them when completed)
         bool doneIsExact = false;      // no later step was done (the run is over)
         std::vector<bool> settled;     // entries an undo has already given their old name
+        FolderIdentity folder;         // the folder renamed; unknown in older journals
+        qint64 plannedAt = 0;          // when the renaming was planned; 0: unknown
     };
-    enum class Status { Missing, Valid, Damaged, Unreadable };
+    // OtherFolder: valid, but the folder now at its path is not the one it
+    // renamed (moved away, another put in its place).
+    enum class Status { Missing, Valid, Damaged, Unreadable, OtherFolder };
     struct Reading {
         Status status = Status::Missing;
         Entry entry;
@@ -53,19 +58,19 @@ public:
     };
 
     // The journal of a folder, after settling a plan that a killed run left
-    // prepared. A journal cut short or altered reads as damaged.
-    Reading read(const QString& folder, const FileSystem& fileSystem);
+    // prepared. A journal altered, or cut anywhere but in its last records,
+    // reads as damaged.
+    Reading read(const QString& folder);
 
     // Each returns false when the journal could not be written.
-    bool prepare(const QString& folder, const std::vector<RenameStep>& plan,
-                 const FileSystem& fileSystem);
+    bool prepare(const QString& folder, const std::vector<RenameStep>& plan);
     // Puts the prepared plan in the journal's place, for good, before the
     // first rename; the journal it replaces waits aside until the run ends.
     bool commitPrepared(const QString& folder);
     void discardPrepared(const QString& folder);
     // Progress records, appended to the journal of the folder last prepared,
     // committed or read; synced when asked, so that they survive a crash of
-    // the system.
+    // the system. Entries settled unsynced are written in batches.
     bool recordStepsDone(std::size_t count, bool sync);
     // The run did these steps and no more: it stopped, to roll back or to
     // be undone, and the folder will soon no longer tell. Always synced.
@@ -83,12 +88,18 @@ public:
 private:
     QString preparedFileFor(const QString& folder) const;
     QString previousFileFor(const QString& folder) const;
-    void settlePrepared(const QString& folder, const FileSystem& fileSystem);
+    void settlePrepared(const QString& folder);
     bool appendRecord(const QByteArray& record, bool sync);
+    bool writePending(bool sync);
+    void closeProgress();
     void openForProgress(const QString& folder);
 
     QString m_folder;
-    QFile m_progress;
+    FileSystem& m_fileSystem;
+    std::unique_ptr<AppendedFile> m_progress;
+    qint64 m_plannedAt = 0; // of the renaming last prepared or read
+    QByteArray m_pending;   // records not written yet
+    int m_pendingRecords = 0;
 };
 
 } // namespace tervane

@@ -2,23 +2,37 @@
 #pragma once
 
 #include <QString>
+#include <chrono>
 #include <functional>
 #include <vector>
 
 namespace tervane {
 
 // One step of a renaming, kept so that it can be undone: the file's bare
-// name before and after it. An exchange trades the names of two files at
-// once (the file named to takes the name from): both names exist before and
-// after it, so only the identities of the two files tell where each is.
+// name before and after it, and the identity of the file it moves, from the
+// reading that planned it, so that an undo never moves another file that
+// took the name since. An exchange trades the names of two files at once
+// (the file named to takes the name from): both names exist before and after
+// it, so only the identities of the two files tell where each is.
 struct RenameStep {
     QString from;
     QString to;
-    quint64 fromFile = 0; // an exchange: the identity of the file first named from
-    quint64 toFile = 0;   // and of the one first named to; 0 for a rename
+    quint64 fromFile = 0; // the identity of the file first named from; 0: unknown
+    quint64 toFile = 0;   // an exchange: of the one first named to; 0 for a rename
 
-    bool isExchange() const { return fromFile != 0; }
+    bool isExchange() const { return toFile != 0; }
+    // The step that walks this one back.
+    RenameStep reversed() const { return isExchange() ? RenameStep{to, from, toFile, fromFile}
+                                                      : RenameStep{to, from, fromFile, 0}; }
 };
+
+// The time now as file systems stamp births: nanoseconds since the epoch.
+inline qint64 timeNow()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
 
 // Told of each name changed, as it is changed: a step done, or one walked
 // back (reversed).

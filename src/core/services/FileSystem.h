@@ -30,6 +30,24 @@ struct FolderLockResult {
     QString description;                  // the system's text for it
 };
 
+// Where a folder is, whatever path leads to it: a folder moved away and
+// another put under its path is another folder.
+struct FolderIdentity {
+    quint64 device = 0;
+    quint64 inode = 0; // 0: unknown
+    bool operator==(const FolderIdentity&) const = default;
+};
+
+// A file of the program's own (a journal) open for appending records.
+class AppendedFile {
+public:
+    virtual ~AppendedFile() = default;
+    // The bytes written whole, or false.
+    virtual bool append(QByteArrayView bytes) = 0;
+    // What was appended is on disk, to survive a crash of the system.
+    virtual bool sync() = 0;
+};
+
 // The file operations the program performs. Paths are full paths.
 class FileSystem {
 public:
@@ -77,6 +95,15 @@ public:
         (void)path;
         return 0;
     }
+    // The identity of a file that was there already at the time given (in
+    // nanoseconds since the epoch; none: any time): one created since, where
+    // the file system tells births, is another file even under an identity
+    // given again, and has none (0).
+    virtual quint64 fileIdentityBefore(const QString& path, qint64 time) const
+    {
+        (void)time;
+        return fileIdentity(path);
+    }
     // When each of the files of a folder (bare names) was created, in
     // nanoseconds, kept through renames; 0 where the file system does not
     // tell. A file deleted and another created under its name may get its
@@ -86,6 +113,26 @@ public:
         (void)folder;
         return std::vector<qint64>(std::size_t(names.size()), 0);
     }
+
+    virtual FolderIdentity folderIdentity(const QString& folder) const = 0;
+    // Takes the name extra away from the file named kept too (bare names),
+    // only when both are one file: what a rename done as a link then an
+    // unlink leaves when it is cut between the two.
+    virtual bool removeSecondName(const QString& folder, const QString& kept,
+                                  const QString& extra) = 0;
+
+    // The program's own files, which must survive a crash of the system.
+    // Writes the file whole and synced in place of any file of that name, or
+    // leaves it as it was.
+    virtual bool writeWholeFile(const QString& path, const QByteArray& bytes) = 0;
+    // Null when the file cannot be opened (it is created when missing).
+    virtual std::unique_ptr<AppendedFile> openToAppend(const QString& path) = 0;
+    // Renames a file in place of another (or of none), in one folder.
+    virtual bool replaceFile(const QString& from, const QString& to) = 0;
+    // True once the path is no longer there.
+    virtual bool removeFile(const QString& path) = 0;
+    // Names put in place or removed in the folder survive a crash of the system.
+    virtual bool syncFolder(const QString& folder) = 0;
 
     // Locks the folder against every other process, whoever runs it, in
     // whatever environment and however the folder's path is written, until

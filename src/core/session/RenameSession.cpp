@@ -327,7 +327,7 @@ RenameOutcome RenameSession::rename(const PlannedRenaming& planned, Prompter& pr
         return RenameOutcome::Busy;
     std::optional<JournalRecorder> recorder;
     if (m_journal) {
-        if (!m_journal->prepare(folder, planned.steps, m_fileSystem))
+        if (!m_journal->prepare(folder, planned.steps))
             return RenameOutcome::NotRecorded;
         recorder.emplace(*m_journal, folder, planned.steps, planned.independent);
     }
@@ -386,7 +386,7 @@ RenameOutcome RenameSession::undoLocked(const QString& folder, Prompter& prompte
     }
     RenameCommand command(folder, m_fileSystem, prompter, texts, recorder ? &*recorder : nullptr);
     command.watchRenames(m_watcher);
-    const RenameOutcome outcome = command.undo(m_workspace.undoSet);
+    const RenameOutcome outcome = command.undo(m_workspace.undoSet, m_undoPlannedAt);
     runEnded(command, recorder ? &*recorder : nullptr, outcome != RenameOutcome::Busy);
     return outcome;
 }
@@ -405,7 +405,7 @@ void RenameSession::runEnded(const RenameCommand& command, const JournalRecorder
 
 void RenameSession::keepJournal(const QString& journalFolder, const QString& earlierFolder)
 {
-    m_journal = std::make_unique<RenameJournal>(journalFolder);
+    m_journal = std::make_unique<RenameJournal>(journalFolder, m_fileSystem);
     m_journal->adoptEarlierJournals(earlierFolder);
 }
 
@@ -445,7 +445,7 @@ bool RenameSession::journalInterrupted(const QString& folder)
 {
     if (!m_journal)
         return false;
-    const RenameJournal::Reading reading = m_journal->read(folder, m_fileSystem);
+    const RenameJournal::Reading reading = m_journal->read(folder);
     return reading.status == RenameJournal::Status::Valid && leftUnfinished(reading.entry);
 }
 
@@ -454,7 +454,7 @@ RenameSession::LoadedJournal RenameSession::readJournal(const QString& folder)
     const FolderLock lock(m_fileSystem, folder);
     if (!lock.isLocked())
         return {JournalLoad::Busy};
-    const RenameJournal::Reading reading = m_journal->read(folder, m_fileSystem);
+    const RenameJournal::Reading reading = m_journal->read(folder);
     switch (reading.status) {
     case RenameJournal::Status::Missing:
         return {JournalLoad::Missing};
@@ -462,6 +462,8 @@ RenameSession::LoadedJournal RenameSession::readJournal(const QString& folder)
         return {JournalLoad::Unreadable, reading.problem};
     case RenameJournal::Status::Damaged:
         return {JournalLoad::Damaged};
+    case RenameJournal::Status::OtherFolder:
+        return {JournalLoad::OtherFolder};
     case RenameJournal::Status::Valid:
         break;
     }
@@ -472,6 +474,14 @@ RenameSession::LoadedJournal RenameSession::readJournal(const QString& folder)
         done = stepsDoneOfInterruptedRun(entry.steps, entry.knownDone, folder, m_fileSystem);
         if (!m_journal->recordRunEnd(done))
             return {JournalLoad::NotRecorded};
+        // A run killed within a rename made as a link then an unlink left
+        // its file under both names: the new one was never the file's.
+        if (done < entry.steps.size()) {
+            const RenameStep& cut = entry.steps[done];
+            if (cut.fromFile && !cut.isExchange() &&
+                m_fileSystem.fileIdentity(folder + u'/' + cut.from) == cut.fromFile)
+                m_fileSystem.removeSecondName(folder, cut.from, cut.to);
+        }
     }
     std::vector<RenameStep> entries;
     std::vector<std::size_t> journalIndex;
@@ -482,6 +492,7 @@ RenameSession::LoadedJournal RenameSession::readJournal(const QString& folder)
         }
     }
     m_journalIndex = std::move(journalIndex);
+    m_undoPlannedAt = entry.plannedAt;
     setUndoSet(folder, std::move(entries));
     return {JournalLoad::Loaded, {}, interrupted};
 }

@@ -156,7 +156,7 @@ public:
     // it). For a run or an undo that was interrupted, how far it went is
     // read from the folder and recorded first, since once the undo begins
     // the folder no longer shows it.
-    enum class JournalLoad { Loaded, Missing, Unreadable, Damaged, NotRecorded, Busy };
+    enum class JournalLoad { Loaded, Missing, Unreadable, Damaged, OtherFolder, NotRecorded, Busy };
     struct LoadedJournal {
         JournalLoad status = JournalLoad::Missing;
         QString problem = {};     // why an unreadable journal could not be read
@@ -203,6 +203,7 @@ private:
     int m_nameProblems = 0;
     std::unique_ptr<RenameJournal> m_journal;
     std::vector<std::size_t> m_journalIndex; // of each entry of the undo set
+    qint64 m_undoPlannedAt = 0;              // when its renaming was planned, as read
     LoadedJournal m_journalLoaded;
     bool m_journalSaved = true;
     RenameWatcher m_watcher;

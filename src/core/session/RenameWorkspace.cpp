@@ -16,8 +16,10 @@ std::vector<RenameStep> renamePlan(const RenameWorkspace& workspace)
     if (std::size_t(workspace.fileRows.size()) != workspace.nameRows.size())
         return plan;
     plan.reserve(workspace.nameRows.size());
+    const std::vector<quint64>& identities = workspace.fileIdentities;
     for (std::size_t i = 0; i < workspace.nameRows.size(); ++i)
-        plan.push_back({workspace.fileRows[qsizetype(i)], workspace.nameRows[i].text});
+        plan.push_back({workspace.fileRows[qsizetype(i)], workspace.nameRows[i].text,
+                        i < identities.size() ? identities[i] : 0});
     return plan;
 }
 

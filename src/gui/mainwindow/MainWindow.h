@@ -30,6 +30,8 @@ class QTreeView;
 
 namespace tervane {
 
+enum class RenameOutcome;
+
 class FileListModel;
 class PopupMenu;
 class NameListModel;
@@ -118,7 +120,7 @@ private:
     void readFolderJournal();
     void tellFolderJournal();
     void warnOfJournal(const RenameSession::LoadedJournal& loaded);
-    void warnIfJournalBehind();
+    void warnIfJournalBehind(RenameOutcome outcome);
     void warn(const QString& key, const QStringList& values);
 
     void filesListedAgain();

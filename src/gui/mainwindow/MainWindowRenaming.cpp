@@ -27,7 +27,7 @@ void MainWindow::renameClicked()
         warn(TextKey::FolderChanged, {});
         return;
     }
-    warnIfJournalBehind();
+    warnIfJournalBehind(outcome);
     m_pairedLists->nameRowClicked(0);
 }
 
@@ -46,7 +46,7 @@ void MainWindow::undoClicked()
         warn(TextKey::NothingLeftToUndo, {});
         return;
     }
-    warnIfJournalBehind();
+    warnIfJournalBehind(outcome);
     if (!m_workspace.nameRows.empty())
         m_pairedLists->nameRowClicked(0);
 }
@@ -89,6 +89,9 @@ void MainWindow::warnOfJournal(const RenameSession::LoadedJournal& loaded)
     case RenameSession::JournalLoad::Damaged:
         warn(TextKey::JournalDamaged, {file});
         break;
+    case RenameSession::JournalLoad::OtherFolder:
+        warn(TextKey::JournalOtherFolder, {m_workspace.listedFolder});
+        break;
     case RenameSession::JournalLoad::NotRecorded:
         warn(TextKey::JournalBehind, {file});
         break;
@@ -104,10 +107,12 @@ void MainWindow::filesListedAgain()
         adjustFillWidth();
 }
 
-void MainWindow::warnIfJournalBehind()
+void MainWindow::warnIfJournalBehind(RenameOutcome outcome)
 {
     if (!m_session.journalSaved())
-        warn(TextKey::JournalBehind, {m_session.journalFileOf(m_workspace.listedFolder)});
+        warn(outcome == RenameOutcome::Finished ? TextKey::JournalBehindAtEnd
+                                                : TextKey::JournalBehind,
+             {m_session.journalFileOf(m_workspace.listedFolder)});
 }
 
 void MainWindow::warn(const QString& key, const QStringList& values)
