@@ -363,19 +363,39 @@ private slots:
 
     // A journal that cannot be written, at any point, stops the command
     // there: nothing is renamed, or undone, beyond its record, and what was
-    // done is undone once the disk has room again.
+    // done is undone once the disk has room again. A command that went to
+    // its end but could not record it fails too.
     void journalThatCannotBeWrittenStopsTheCommand_data()
     {
-        QTest::addColumn<QString>("command"); // the one run on a full disk
+        using Call = FaultyFileSystem::OwnFileCall;
+        QTest::addColumn<QString>("command"); // the one run with the fault
+        QTest::addColumn<int>("call");        // the journal's call refused, or -1: a full disk
+        QTest::addColumn<int>("nth");         // which of those calls (from 1)
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("rename, before moving a file on") << u"rename"_s << 1;
-        QTest::newRow("undo, twice") << u"undo"_s << 1;
-        QTest::newRow("journal's place held by a folder") << u"place"_s << 2;
-        QTest::newRow("journals' folder's place held by a file") << u"folder"_s << 2;
+        QTest::newRow("rename, before moving a file on") << u"rename"_s << -1 << 0 << 1;
+        QTest::newRow("undo, twice") << u"undo"_s << -1 << 0 << 1;
+        QTest::newRow("journal's place held by a folder") << u"place"_s << -1 << 0 << 2;
+        QTest::newRow("journals' folder's place held by a file") << u"folder"_s << -1 << 0 << 2;
+        QTest::newRow("the plan not written whole and synced")
+            << u"again"_s << int(Call::WriteWhole) << 1 << 2;
+        QTest::newRow("the folder of the journals not synced")
+            << u"again"_s << int(Call::SyncFolder) << 1 << 2;
+        QTest::newRow("the plan not put in place, the journal moved aside")
+            << u"again"_s << int(Call::Replace) << 2 << 2;
+        QTest::newRow("a progress record refused once: rolled back")
+            << u"rename"_s << int(Call::Append) << 1 << 1;
+        QTest::newRow("a progress record not synced: rolled back")
+            << u"rename"_s << int(Call::Sync) << 1 << 1;
+        QTest::newRow("the completion record refused")
+            << u"rename"_s << int(Call::Append) << 2 << 1;
+        QTest::newRow("the journal not removed after the undo")
+            << u"undo"_s << int(Call::Remove) << 1 << 1;
     }
     void journalThatCannotBeWrittenStopsTheCommand()
     {
         QFETCH(QString, command);
+        QFETCH(int, call);
+        QFETCH(int, nth);
         QFETCH(int, exitCode);
         // Three files trading names in a cycle, through a temporary name.
         Workbench bench({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s}, "Numérotation=0\n");
@@ -384,7 +404,15 @@ private slots:
         const QStringList rename{u"--names"_s, names};
         PosixFileSystem real;
         FaultyFileSystem full(real);
-        full.failRename(0, FaultyFileSystem::Fault::DiskFull);
+        if (call < 0) {
+            full.failRename(0, FaultyFileSystem::Fault::DiskFull);
+        } else {
+            full.exchanges = false;
+            full.refuses = [call, nth, count = 0](FaultyFileSystem::OwnFileCall made,
+                                                  const QString&) mutable {
+                return int(made) == call && ++count == nth;
+            };
+        }
         if (command == u"folder") {
             // No journal can be there: nothing to undo, and nothing renamed.
             const QString aside = bench.journals() + u".aside"_s;
@@ -403,16 +431,29 @@ private slots:
             QCOMPARE(bench.onDisk(), original);
             return;
         }
-        if (command == u"rename") {
+        if (command == u"again") {
+            // A second renaming that cannot be put on record: nothing of it
+            // is done, and the first stays undoable.
+            QCOMPARE(bench.here(u"rename"_s, rename, real), 0);
+            const QStringList renamed = bench.onDisk();
             QCOMPARE(bench.here(u"rename"_s, rename, full), exitCode);
+            QCOMPARE(bench.onDisk(), renamed);
+        } else if (command == u"rename") {
+            QCOMPARE(bench.here(u"rename"_s, rename, full), exitCode);
+            // Transient: whatever the run did not record, it walked back.
+            if (call == int(FaultyFileSystem::OwnFileCall::Append) && nth == 1)
+                QCOMPARE(bench.onDisk(), original);
         } else {
             QCOMPARE(bench.here(u"rename"_s, rename, real), 0);
             // Twice: the second finds the journal as the first left it.
             QCOMPARE(bench.here(u"undo"_s, {}, full), exitCode);
-            QCOMPARE(bench.here(u"undo"_s, {}, full), exitCode);
+            if (call < 0)
+                QCOMPARE(bench.here(u"undo"_s, {}, full), exitCode);
+            else
+                QCOMPARE(bench.onDisk(), original);
         }
         FaultyFileSystem::diskFreed();
-        QCOMPARE(bench.here(u"undo"_s, {}, real), 0);
+        QCOMPARE(bench.here(u"undo"_s, {}, real), bench.onDisk() == original ? 3 : 0);
         QCOMPARE(bench.onDisk(), original);
     }
 
@@ -444,27 +485,53 @@ private slots:
     }
 
     // What took a renamed file's place is not the file: it keeps its name,
-    // and an undo that could not restore every file does not say it did.
+    // and an undo that could not restore every file does not say it did. A
+    // folder put in the place of the one renamed is not undone at all.
     void undoOfFilesGoneOrReplaced_data()
     {
         QTest::addColumn<QString>("replaced"); // the renamed file's name, now held by...
-        QTest::addColumn<bool>("folder");      // a folder, else nothing
-        QTest::newRow("deleted, its chain undone") << u"b.mp3"_s << false;
-        QTest::newRow("a folder in its place") << u"c.mp3"_s << true;
+        QTest::addColumn<QString>("by");       // nothing, a folder, another file; or the folder
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("deleted, its chain undone") << u"b.mp3"_s << u""_s << 1;
+        QTest::newRow("a folder in its place") << u"c.mp3"_s << u"folder"_s << 1;
+        QTest::newRow("moved away, another file in its place") << u"c.mp3"_s << u"file"_s << 1;
+        QTest::newRow("the folder moved away, another in its place") << u""_s << u"folder"_s << 3;
     }
     void undoOfFilesGoneOrReplaced()
     {
         QFETCH(QString, replaced);
-        QFETCH(bool, folder);
+        QFETCH(QString, by);
+        QFETCH(int, exitCode);
         Workbench bench({u"a.mp3"_s, u"b.mp3"_s}, "Numérotation=0\n");
         QCOMPARE(bench.cli(u"rename"_s, {}, "b\nc\n").exitCode, 0); // b -> c, then a -> b
-        QVERIFY(QFile::remove(bench.folder + u'/' + replaced));
-        if (folder)
-            QVERIFY(QDir(bench.folder).mkdir(replaced));
+        const QString aside = bench.root.filePath(u"aside"_s);
+        const QString moved = replaced.isEmpty() ? bench.folder : bench.folder + u'/' + replaced;
+        QVERIFY(QDir().rename(moved, aside));
+        if (by == u"folder")
+            QVERIFY(QDir().mkdir(moved));
+        // Newcomers bear the new names.
+        const QStringList newcomers =
+            replaced.isEmpty() ? QStringList{u"b.mp3"_s, u"c.mp3"_s} : QStringList{replaced};
+        if (by == u"file" || replaced.isEmpty())
+            for (const QString& name : newcomers)
+                WriteFile(bench.folder + u'/' + name, "newcomer");
+        const QStringList before = bench.onDisk();
         const Result undone = bench.cli(u"undo"_s);
-        QCOMPARE(undone.exitCode, 1);
+        QCOMPARE(undone.exitCode, exitCode);
         QVERIFY(!undone.out.contains(u"undone"_s));
-        QCOMPARE(QFileInfo(bench.folder + u'/' + replaced).isDir(), folder);
+        if (replaced.isEmpty()) {
+            QCOMPARE(bench.onDisk(), before);
+            QVERIFY2(undone.err.contains(u"moved or replaced"_s), qPrintable(undone.err));
+            // Its own folder back in place, the journal undoes it.
+            QVERIFY(QDir(bench.folder).removeRecursively() && QDir().rename(aside, bench.folder));
+            QCOMPARE(bench.cli(u"undo"_s).exitCode, 0);
+            QCOMPARE(bench.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
+            return;
+        }
+        QCOMPARE(QFileInfo(bench.folder + u'/' + replaced).isDir(), by == u"folder");
+        if (by == u"file")
+            QCOMPARE(bench.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"c.mp3=newcomer"_s}));
+        QCOMPARE(bench.cli(u"undo"_s).exitCode, 3); // nothing left to undo, nothing renamed
     }
 
     // Runs killed while a file waits under a temporary name are undone: a

@@ -491,6 +491,14 @@ RenameSession::LoadedJournal RenameSession::readJournal(const QString& folder)
             journalIndex.push_back(i);
         }
     }
+    // Every file settled already (by an undo whose journal could not go):
+    // nothing is left to undo.
+    if (entries.empty() && done > 0) {
+        if (!m_journal->rewrite(folder, {}))
+            return {JournalLoad::NotRecorded};
+        setUndoSet(folder, {});
+        return {JournalLoad::Missing};
+    }
     m_journalIndex = std::move(journalIndex);
     m_undoPlannedAt = entry.plannedAt;
     setUndoSet(folder, std::move(entries));
