@@ -388,9 +388,36 @@ bool stepLooksDone(const RenameStep& step, const QString& folder, const FileSyst
            fileSystem.fileExists(prefix + step.to) && !fileSystem.fileExists(prefix + step.from);
 }
 
+namespace {
+
+// Where the journal knows the file of every step: the last step whose file
+// bears its new name was done, and so was every step before it. A file moved
+// on by a later step leaves that step to tell; one that only changes letter
+// case may find its file under its new name before it runs, and tells nothing.
+std::optional<std::size_t> stepsDoneByIdentity(const std::vector<RenameStep>& steps,
+                                               std::size_t knownDone, const QString& folder,
+                                               const FileSystem& fileSystem)
+{
+    const auto identified = [](const RenameStep& step) { return step.fromFile != 0; };
+    if (!std::all_of(steps.begin(), steps.end(), identified))
+        return std::nullopt;
+    const QString prefix = folder + u'/';
+    for (std::size_t i = steps.size(); i-- > knownDone;) {
+        const RenameStep& step = steps[i];
+        if (step.from.compare(step.to, Qt::CaseInsensitive) != 0 && isBareFileName(step.to) &&
+            fileSystem.fileIdentity(prefix + step.to) == step.fromFile)
+            return i + 1;
+    }
+    return knownDone;
+}
+
+} // namespace
+
 std::size_t stepsDoneOfInterruptedRun(const std::vector<RenameStep>& steps, std::size_t knownDone,
                                       const QString& folder, const FileSystem& fileSystem)
 {
+    if (const auto done = stepsDoneByIdentity(steps, knownDone, folder, fileSystem))
+        return *done;
     const QString prefix = folder + u'/';
     const auto changed = [](const RenameStep& step) {
         return step.from != step.to && isBareFileName(step.from) && isBareFileName(step.to);
