@@ -213,6 +213,47 @@ void BM_RenameSwapPairsWithoutExchange(benchmark::State& state)
 }
 BENCHMARK(BM_RenameSwapPairsWithoutExchange)->Unit(benchmark::kMillisecond);
 
+// The window's shift by one (0) and swap in pairs (1) with the journal both
+// front ends keep, timed as a renaming (0) or as the undo of it (1): an undo
+// records its progress as the renaming does, in batches.
+void BM_JournalledRenameAndUndo(benchmark::State& state)
+{
+    const bool swap = state.range(0) == 1;
+    const bool timingUndo = state.range(1) == 1;
+    OrderedRenaming<> renaming;
+    RenameSession session(renaming.fileSystem);
+    session.keepJournal(renaming.dir.filePath(QStringLiteral("journals")));
+    session.setPattern(QStringLiteral("*.mp3"));
+    session.setFolder(renaming.folder);
+    TreatmentOptions options;
+    options.numbering = false;
+    QStringList lines;
+    for (int i = 1; i <= FileCount; ++i)
+        lines << getBaseName(OrderedRenaming<>::name(swap ? (i % 2 ? i + 1 : i - 1) : i + 1));
+    const auto timed = [&state](bool timing, const auto& step) {
+        if (!timing)
+            state.PauseTiming();
+        const bool done = step() == RenameOutcome::Finished;
+        if (!timing)
+            state.ResumeTiming();
+        return done;
+    };
+    for (auto _ : state) {
+        state.PauseTiming();
+        session.listFiles(false, false);
+        session.generateNames(options, lines);
+        state.ResumeTiming();
+        if (!timed(!timingUndo,
+                   [&] { return session.planAndRename(true, renaming.prompter, renaming.texts); }) ||
+            !timed(timingUndo, [&] { return session.undo(renaming.prompter, renaming.texts); }))
+            state.SkipWithError("the renaming or its undo did not go through");
+    }
+}
+BENCHMARK(BM_JournalledRenameAndUndo)
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->ArgNames({"swap", "undo"})
+    ->Unit(benchmark::kMillisecond);
+
 void BM_BareRenameLoop(benchmark::State& state)
 {
     QTemporaryDir dir;

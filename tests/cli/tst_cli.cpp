@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <cerrno>
@@ -79,6 +80,41 @@ class TestCli : public QObject {
             const QByteArray out = process.readAllStandardOutput();
             return {process.exitCode(), QString::fromUtf8(out),
                     QString::fromUtf8(process.readAllStandardError()), out};
+        }
+        // A command run under strace, which puts the faults into the system
+        // calls named on the folder and the journal's files (not those of
+        // the sanitizers, nor the output); whether the call swept (the first)
+        // got its fault is said in injected.
+        Result traced(const QStringList& calls, const QStringList& faults, const QString& command,
+                      QStringList more, bool* injected) const
+        {
+            const QString log = root.filePath(u"strace.log"_s);
+            QProcess process;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(u"LC_ALL"_s, u"en_GB.UTF-8"_s);
+            environment.insert(u"ASAN_OPTIONS"_s, u"detect_leaks=0"_s); // no leak check traced
+            process.setProcessEnvironment(environment);
+            QStringList arguments{u"-f"_s, u"-o"_s, log, u"-e"_s, u"trace="_s + calls.join(u',')};
+            const QString journal = journalFile();
+            for (const QString& path : {folder, journals(), journal, journal + u".writing"_s,
+                                        journal + u".prepared"_s,
+                                        journal + u".prepared.writing"_s, journal + u".previous"_s})
+                arguments << u"-P"_s << path;
+            for (const QString& fault : faults)
+                arguments << u"-e"_s << u"inject="_s + fault;
+            process.start(u"strace"_s, arguments + QStringList{QStringLiteral(TERVANE_CLI), command,
+                                                               folder} +
+                                           more + QStringList{u"--settings"_s, settings});
+            process.closeWriteChannel();
+            if (!process.waitForFinished(60000))
+                process.kill();
+            const QString trace = QString::fromUtf8(ReadFile(log));
+            *injected = trace.contains(u"killed by SIGKILL"_s) ||
+                        trace.contains(QRegularExpression(u"\\b"_s + faults.first().section(u':', 0, 0) +
+                                                          u"\\(.*\\(INJECTED\\)"_s));
+            return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                    QString::fromUtf8(process.readAllStandardOutput()),
+                    QString::fromUtf8(process.readAllStandardError())};
         }
         // Runs a command on the folder with the bench's settings.
         Result cli(const QString& command, QStringList more = {},
@@ -401,6 +437,85 @@ private slots:
         QVERIFY(!outcomes.contains(-1));
         QCOMPARE(outcomes.value(-2), 0); // a wrong name said undone, or its journal gone
         QVERIFY(outcomes.value(2) > 0);  // altered records refused as damaged
+    }
+
+    // Every system call that changes a name or the journal, in a renaming,
+    // its rollback and an undo, killed or failed in turn: no file is lost,
+    // a command that says it went through left the names it says, and an
+    // undo afterwards gives every file its first name back. A file system
+    // without no-replace renames (links then unlinks) is swept too.
+    void killedOrFailedAtEverySystemCall_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("fault");
+        for (const QString& command : {u"rename"_s, u"rollback"_s, u"undo"_s, u"linking"_s})
+            for (const QString& fault : {u"signal=KILL"_s, u"error=EIO"_s})
+                QTest::newRow(qPrintable(command + u", "_s + fault)) << command << fault;
+    }
+    void killedOrFailedAtEverySystemCall()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, fault);
+        if (QStandardPaths::findExecutable(u"strace"_s).isEmpty())
+            QSKIP("strace is not installed");
+        // A cycle, a chain and a swap; for the rollback, a last step that
+        // fails on a folder in its way.
+        QStringList files{u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s, u"k.mp3"_s,
+                          u"l.mp3"_s, u"s.mp3"_s, u"t.mp3"_s};
+        QByteArray names("b\nc\na\nl\nm\nt\ns\n");
+        if (command == u"rollback") {
+            files << u"z.mp3"_s;
+            names += "y\n";
+        }
+        const bool linking = command == u"linking";
+        QStringList calls{u"renameat2"_s, u"rename"_s, u"unlink"_s, u"unlinkat"_s,
+                          u"fdatasync"_s, u"fsync"_s, u"write"_s};
+        if (linking)
+            calls = {u"linkat"_s, u"unlinkat"_s};
+        int runs = 0;
+        for (const QString& call : calls) {
+            for (int when = 1;; ++when) {
+                Workbench bench(files, "Numérotation=0\n");
+                const QStringList original = bench.onDisk();
+                const QString namesFile = WriteFile(bench.root.filePath(u"names.txt"_s), names);
+                const QStringList rename{u"--names"_s, namesFile, u"--yes"_s};
+                if (command == u"rollback")
+                    QVERIFY(QDir(bench.folder).mkdir(u"y.mp3"_s));
+                if (command == u"undo")
+                    QCOMPARE(bench.cli(u"rename"_s, rename).exitCode, 0);
+                const QStringList before = bench.onDisk();
+                QStringList faults{call + u':' + fault + u":when="_s + QString::number(when)};
+                if (linking)
+                    faults << u"renameat2:error=EINVAL"_s;
+                bool injected = false;
+                const Result run = bench.traced(calls + QStringList{u"renameat2"_s}, faults,
+                                                command == u"undo"_s ? command : u"rename"_s,
+                                                command == u"undo"_s ? QStringList() : rename,
+                                                &injected);
+                const auto contents = [](QStringList onDisk) {
+                    for (QString& file : onDisk)
+                        file = file.section(u'=', 1);
+                    onDisk.sort();
+                    return onDisk;
+                };
+                // Nothing lost (a kill between a link and an unlink leaves a
+                // file under two names, until the undo).
+                const QStringList kept = contents(bench.onDisk());
+                for (const QString& content : contents(original))
+                    QVERIFY2(kept.contains(content), qPrintable(content));
+                if (run.exitCode == 0 && command == u"undo")
+                    QCOMPARE(bench.onDisk(), original);
+                if (run.exitCode == 0 && command != u"undo")
+                    QVERIFY(bench.onDisk() != before);
+                const Result undone = bench.cli(u"undo"_s);
+                QVERIFY2(undone.exitCode == 0 || undone.exitCode == 3, qPrintable(undone.err));
+                QCOMPARE(bench.onDisk(), original);
+                ++runs;
+                if (!injected)
+                    break;
+            }
+        }
+        qInfo() << runs << "runs," << fault << "injected at each" << calls.join(u", "_s);
     }
 
     // A journal that cannot be written, at any point, stops the command

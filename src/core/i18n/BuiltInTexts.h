@@ -10,7 +10,7 @@ struct BuiltInText {
     const char16_t* french;
 };
 
-inline constexpr std::array<BuiltInText, 65> BuiltInTexts{{
+inline constexpr std::array<BuiltInText, 67> BuiltInTexts{{
     {u"TraductionIncomplète", u""},
     {u"TXT_REGLAGES", u"R&églages"},
     {u"TXT_PISTE_NUMERO", u"Piste n°[NUM]"},
@@ -111,6 +111,8 @@ inline constexpr std::array<BuiltInText, 65> BuiltInTexts{{
      u"L'opération est allée jusqu'au bout, mais le journal d'annulation '%v' n'a pas pu "
      u"l'enregistrer : une annulation ultérieure se fondera sur ce qu'il contient et sur le "
      u"dossier."},
+    {u"TXT_RENOMMAGE_EN_COURS", u"Renommage des fichiers…"},
+    {u"TXT_ANNULATION_EN_COURS", u"Annulation du renommage…"},
     {u"TXT_FICHIER_PLUS_LA",
      u"ce n'est plus le fichier renommé : il a été déplacé, supprimé ou remplacé depuis, et il "
      u"est laissé tel quel."},

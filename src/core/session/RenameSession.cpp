@@ -474,14 +474,6 @@ RenameSession::LoadedJournal RenameSession::readJournal(const QString& folder)
         done = stepsDoneOfInterruptedRun(entry.steps, entry.knownDone, folder, m_fileSystem);
         if (!m_journal->recordRunEnd(done))
             return {JournalLoad::NotRecorded};
-        // A run killed within a rename made as a link then an unlink left
-        // its file under both names: the new one was never the file's.
-        if (done < entry.steps.size()) {
-            const RenameStep& cut = entry.steps[done];
-            if (cut.fromFile && !cut.isExchange() &&
-                m_fileSystem.fileIdentity(folder + u'/' + cut.from) == cut.fromFile)
-                m_fileSystem.removeSecondName(folder, cut.from, cut.to);
-        }
     }
     std::vector<RenameStep> entries;
     std::vector<std::size_t> journalIndex;

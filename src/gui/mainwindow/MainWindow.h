@@ -30,8 +30,6 @@ class QTreeView;
 
 namespace tervane {
 
-enum class RenameOutcome;
-
 class FileListModel;
 class PopupMenu;
 class NameListModel;
@@ -121,6 +119,8 @@ private:
     void tellFolderJournal();
     void warnOfJournal(const RenameSession::LoadedJournal& loaded);
     void warnIfJournalBehind(RenameOutcome outcome);
+    template <typename Command>
+    RenameOutcome withProgress(const QString& captionKey, qsizetype renames, Command command);
     void warn(const QString& key, const QStringList& values);
 
     void filesListedAgain();

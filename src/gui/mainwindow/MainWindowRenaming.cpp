@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/MainWindow.h"
 
+#include "dialogs/RenamingProgress.h"
 #include "i18n/TextKeys.h"
 #include "i18n/TranslationCatalogue.h"
 #include "lists/PairedLists.h"
@@ -11,12 +12,27 @@
 
 namespace tervane {
 
+// A long renaming or undo shows how far it has gone.
+template <typename Command>
+RenameOutcome MainWindow::withProgress(const QString& captionKey, qsizetype renames,
+                                       Command command)
+{
+    RenamingProgress progress(this, text(captionKey), renames);
+    m_session.watchRenames([&progress](const RenameStep&) { progress.renamed(); });
+    const RenameOutcome outcome = command();
+    m_session.watchRenames({});
+    return outcome;
+}
+
 // The session ends a renaming by reading the folder again: the file rows
 // show the names now on disk, and the marks what holds the names now.
 void MainWindow::renameClicked()
 {
-    const RenameOutcome outcome = m_session.planAndRename(resolvePermutationsAction->isChecked(),
-                                                          m_context.prompter, m_state.catalogue);
+    const RenameOutcome outcome =
+        withProgress(TextKey::RenamingInProgress, m_workspace.fileRows.size(), [this] {
+            return m_session.planAndRename(resolvePermutationsAction->isChecked(),
+                                           m_context.prompter, m_state.catalogue);
+        });
     if (outcome == RenameOutcome::NotRecorded)
         warn(TextKey::JournalNotWritten, {m_session.journalLocation()});
     if (outcome == RenameOutcome::NotPossible || outcome == RenameOutcome::Declined ||
@@ -36,7 +52,9 @@ void MainWindow::renameClicked()
 // said, and the folder read again to show what it did.
 void MainWindow::undoClicked()
 {
-    const RenameOutcome outcome = m_session.undo(m_context.prompter, m_state.catalogue);
+    const RenameOutcome outcome =
+        withProgress(TextKey::UndoInProgress, qsizetype(m_workspace.undoSet.size()),
+                     [this] { return m_session.undo(m_context.prompter, m_state.catalogue); });
     if (outcome == RenameOutcome::NotRecorded)
         warnOfJournal(m_session.journalLoaded());
     if (outcome == RenameOutcome::Busy || outcome == RenameOutcome::NotRecorded)
