@@ -29,8 +29,17 @@ QString numberOf(unsigned int number)
     return number ? QString::number(number) : QString();
 }
 
+FileTags givenUpTags()
+{
+    FileTags tags;
+    tags.givenUp = true;
+    return tags;
+}
+
 // A file already open, read-only, under its own name: TagLib tells formats
-// apart by the name's extension first.
+// apart by the name's extension first. It seems to end once TagLib has looked
+// through LookedThroughBound bytes: TagLib would otherwise look for a frame
+// through the whole file.
 class OpenFileStream : public TagLib::FileStream {
 public:
     OpenFileStream(int descriptor, QByteArray name)
@@ -39,8 +48,22 @@ public:
     {}
     TagLib::FileName name() const override { return m_name.constData(); }
 
+    // TagLib looks for something a buffer at a time; a tag's body, whatever
+    // its size, it reads at once.
+    TagLib::ByteVector readBlock(unsigned long length) override
+    {
+        if (length <= bufferSize())
+            m_lookedThrough += length;
+        if (m_lookedThrough > LookedThroughBound)
+            m_givenUp = true;
+        return m_givenUp ? TagLib::ByteVector() : TagLib::FileStream::readBlock(length);
+    }
+    bool givenUp() const { return m_givenUp; }
+
 private:
     QByteArray m_name;
+    unsigned long m_lookedThrough = 0;
+    bool m_givenUp = false;
 };
 
 } // namespace
@@ -66,6 +89,8 @@ FileTags readFileTags(const QString& path)
         return {};
     }
     const TagLib::FileRef file(&stream, false);
+    if (stream.givenUp())
+        return givenUpTags();
     const TagLib::Tag* tag = file.isNull() ? nullptr : file.tag();
     if (!tag)
         return {};

@@ -16,6 +16,9 @@ struct FileTags {
     QString album;
     QString year;
     QString track; // the track's number alone: "3" of "3/12"
+    // Set when the reading gave up on the file before finding its tags (too
+    // much of it looked through): its fields stay empty.
+    bool givenUp = false;
 };
 
 // Reads the tags of one file, never writing any; a file that cannot be read
