@@ -9,8 +9,8 @@ namespace tervane {
 // comments, MP4 atoms, ASF, APE), without the audio properties; empty
 // fields for a file it cannot read. Never writes. Gives up on a file whose
 // frames or tags do not show within LookedThroughBound bytes, whatever its
-// size.
-FileTags readFileTags(const QString& path);
+// size, and on any once stop is requested.
+FileTags readFileTags(const QString& path, std::stop_token stop = {});
 
 // What TagLib may look through, a small block at a time, for a file's first
 // frame or its tags: far more than junk before a real file's first frame,

@@ -185,6 +185,18 @@ private slots:
         QTEST(read.givenUp, "givenUp");
     }
 
+    // A reading stopped gives up on the file it reads: the window's Cancel.
+    void stoppedReadingGivesUp()
+    {
+        QVERIFY(writeAudioFile(path(u"stopped.mp3"_s), AudioFormat::Mp3,
+                               AudioTags{u"T"_s, {}, {}, 0, {}}));
+        std::stop_source stop;
+        stop.request_stop();
+        const FileTags read = readFileTags(path(u"stopped.mp3"_s), stop.get_token());
+        QVERIFY(read.givenUp);
+        QVERIFY(read.title.isEmpty());
+    }
+
     // A pipe put in a music file's place just before it is opened, after any
     // check of the path, never holds the reader: no tags from it.
     void pipeSwappedInBeforeOpeningNeverHoldsTheReader()

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <stop_token>
 #include <vector>
 
 namespace tervane {
@@ -17,14 +18,14 @@ struct FileTags {
     QString year;
     QString track; // the track's number alone: "3" of "3/12"
     // Set when the reading gave up on the file before finding its tags (too
-    // much of it looked through): its fields stay empty.
+    // much of it looked through, or stopped): its fields stay empty.
     bool givenUp = false;
 };
 
 // Reads the tags of one file, never writing any; a file that cannot be read
-// (not audio, damaged, unreadable) gives empty fields. Called from several
-// threads at once.
-using FileTagReader = std::function<FileTags(const QString& path)>;
+// (not audio, damaged, unreadable) gives empty fields. Gives up soon after
+// stop is requested. Called from several threads at once.
+using FileTagReader = std::function<FileTags(const QString& path, std::stop_token stop)>;
 
 // Reads the tags of many files, keeping the window alive meanwhile.
 class TagReading {

@@ -17,6 +17,8 @@
 #include <QToolButton>
 #include <QTreeView>
 
+#include <atomic>
+
 using namespace tervane;
 
 using namespace Qt::StringLiterals;
@@ -203,14 +205,31 @@ private slots:
         QCOMPARE(session.window->workspace().sourceRecords.back().sourceText, u"- c ()"_s);
     }
 
-    // A slow reading shows its progress; cancelled, it changes nothing.
+    // A slow reading shows its progress; cancelled, it changes nothing, and
+    // a file being read is told to stop.
+    void cancelledTagReadingChangesNothing_data()
+    {
+        QTest::addColumn<int>("files");
+        QTest::addColumn<bool>("readUntilStopped"); // else each file takes 50 ms
+        QTest::newRow("many short files") << 60 << false;
+        QTest::newRow("one long file") << 1 << true;
+    }
     void cancelledTagReadingChangesNothing()
     {
-        Session session(tracks(60));
+        QFETCH(int, files);
+        QFETCH(bool, readUntilStopped);
+        Session session(tracks(files));
         session.window->dropText(u"Kept"_s);
         const QStringList before = session.names();
-        session.context->readFileTags = [](const QString&) {
-            QThread::msleep(50);
+        std::atomic<bool> stopSeen{false};
+        session.context->readFileTags = [&stopSeen, readUntilStopped](const QString&,
+                                                                      std::stop_token stop) {
+            // Ten seconds at most: a stop that never comes fails the test.
+            const int limit = readUntilStopped ? 10000 : 50;
+            for (int waited = 0; waited < limit && !stop.stop_requested(); waited += 10)
+                QThread::msleep(10);
+            if (stop.stop_requested())
+                stopSeen = true;
             return FileTags{u"Read"_s, {}, {}, {}, {}};
         };
         bool shown = false;
@@ -225,6 +244,7 @@ private slots:
         poll.start(20);
         session.window->runNamePipeline(NameSource::FileTitles);
         QVERIFY(shown);
+        QVERIFY(stopSeen || !readUntilStopped);
         QCOMPARE(session.names(), before);
         QVERIFY(session.env.prompter.boxes.isEmpty());
         QCOMPARE(session.env.prompter.busyDepth, 0);
