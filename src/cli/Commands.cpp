@@ -58,28 +58,6 @@ void tellRename(std::FILE* stream, const RenameStep& step)
               escaped(step.from) + (step.isExchange() ? u" <-> "_s : u" -> "_s) + escaped(step.to));
 }
 
-// The tags as the command's reading gives them, each file given up on said
-// in a line on the error stream.
-class WarnedTagReading : public TagReading {
-public:
-    explicit WarnedTagReading(const CommandContext& context)
-        : m_context(context)
-    {}
-    std::optional<std::vector<FileTags>> readTags(const QStringList& paths) override
-    {
-        auto tags = m_context.tagReading.readTags(paths);
-        for (std::size_t i = 0; tags && i < tags->size(); ++i)
-            if ((*tags)[i].givenUp)
-                print(m_context.streams.err,
-                      u"tervane-cli: "_s +
-                          m_context.text(CliKey::TagsGivenUp, {escaped(paths[qsizetype(i)])}));
-        return tags;
-    }
-
-private:
-    const CommandContext& m_context;
-};
-
 } // namespace
 
 CommandContext::CommandContext(Options commandOptions, TranslationCatalogue catalogue,
@@ -202,7 +180,12 @@ QStringList PreviewCommand::templateLines(const QString& pattern) const
     if (pattern.contains(NumberPlaceholder, Qt::CaseInsensitive) && !fillWidthSuits(width, files))
         throw CliError{Refused, m_context.text(TextKey::FillWidthTooSmall)};
     const RenameWorkspace& workspace = m_context.workspace();
-    WarnedTagReading tagReading(m_context);
+    // Each file given up on is said in a line of its own.
+    TellingTagReading tagReading(m_context.tagReading, [this](const QStringList& givenUp) {
+        for (const QString& path : givenUp)
+            print(m_context.streams.err,
+                  u"tervane-cli: "_s + m_context.text(CliKey::TagsGivenUp, {escaped(path)}));
+    });
     return *filledTemplateLines(pattern, width, {workspace.listedFolder, workspace.fileRows},
                                 tagReading);
 }

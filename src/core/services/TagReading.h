@@ -35,4 +35,30 @@ public:
     virtual std::optional<std::vector<FileTags>> readTags(const QStringList& paths) = 0;
 };
 
+// Another reading, whose files given up on are told, in their order, once
+// all are read; a cancelled reading tells nothing.
+class TellingTagReading : public TagReading {
+public:
+    using Tell = std::function<void(const QStringList& givenUp)>;
+    TellingTagReading(TagReading& reading, Tell tell)
+        : m_reading(reading)
+        , m_tell(std::move(tell))
+    {}
+    std::optional<std::vector<FileTags>> readTags(const QStringList& paths) override
+    {
+        auto tags = m_reading.readTags(paths);
+        QStringList givenUp;
+        for (std::size_t i = 0; tags && i < tags->size(); ++i)
+            if ((*tags)[i].givenUp)
+                givenUp << paths[qsizetype(i)];
+        if (!givenUp.isEmpty())
+            m_tell(givenUp);
+        return tags;
+    }
+
+private:
+    TagReading& m_reading;
+    Tell m_tell;
+};
+
 } // namespace tervane

@@ -193,16 +193,22 @@ private slots:
         QVERIFY(session.env.prompter.boxes.isEmpty());
     }
 
+    // "d.mp3", a gigabyte of zeros, is given up on and said.
     void templateWithTagFields()
     {
-        Session session({u"a.mp3"_s, u"b.wma"_s, u"c.mp3"_s});
+        Session session({u"a.mp3"_s, u"b.wma"_s, u"c.mp3"_s, u"d.mp3"_s});
         writeTaggedFiles(session);
+        QVERIFY(QFile::resize(session.folder(u"music/d.mp3"_s), qint64(1) << 30));
         session.env.nameAsker.answers.append(
             NameAnswer{u"[PISTE] [ARTISTE] - [TITRE] ([ANNEE])"_s, 2});
         session.window->runNamePipeline(NameSource::TypedTemplate);
         QCOMPARE(session.window->workspace().sourceRecords.front().sourceText,
                  u"03 Ann - Intro (1999)"_s);
-        QCOMPARE(session.window->workspace().sourceRecords.back().sourceText, u"- c ()"_s);
+        QCOMPARE(session.window->workspace().sourceRecords[2].sourceText, u"- c ()"_s);
+        QCOMPARE(session.window->workspace().sourceRecords.back().sourceText, u"- d ()"_s);
+        QCOMPARE(session.env.prompter.boxes.size(), 1);
+        QVERIFY(session.lastMessage().startsWith(u"Les étiquettes de ces fichiers"_s));
+        QVERIFY(session.lastMessage().endsWith(u"\nd.mp3"_s));
     }
 
     // A slow reading shows its progress; cancelled, it changes nothing, and
