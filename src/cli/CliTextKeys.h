@@ -49,6 +49,7 @@ inline const QString YesWith = QStringLiteral("CLI_YES_AVEC");
 inline const QString ForgetInterruptedWith = QStringLiteral("CLI_FORGET_INTERRUPTED_AVEC");
 inline const QString InterruptedFirst = QStringLiteral("CLI_RENOMMAGE_INTERROMPU");
 inline const QString UnusableNames = QStringLiteral("CLI_NOMS_IMPOSSIBLES");
+inline const QString TagsGivenUp = QStringLiteral("CLI_ETIQUETTES_ABANDONNEES");
 } // namespace CliKey
 
 } // namespace tervane::cli

@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 
 namespace tervane::cli {
 
-const std::array<BuiltInText, 41> CliBuiltInTexts{{
+const std::array<BuiltInText, 42> CliBuiltInTexts{{
     {u"CLI_AIDE",
      u"Utilisation :§"
      u"  tervane-cli preview DOSSIER [SOURCE] [OPTIONS]§"
@@ -142,6 +142,9 @@ const std::array<BuiltInText, 41> CliBuiltInTexts{{
     {u"CLI_SORTIE_NON_ECRITE", u"la sortie ne peut pas être écrite : %v"},
     {u"CLI_REPLACE_VALEURS", u"--replace prend deux valeurs : le texte cherché et son remplaçant"},
     {u"CLI_EXPRESSION_INVALIDE", u"l'expression régulière « %v » n'est pas valide : %v"},
+    {u"CLI_ETIQUETTES_ABANDONNEES",
+     u"étiquettes de %v abandonnées : ni son ni étiquette trouvés assez tôt (fichier vide ou "
+     u"inachevé ?) ; ses champs restent vides"},
 }};
 
 QString settingsFileOf(const QStringList& arguments, const SpecialFolders& folders)

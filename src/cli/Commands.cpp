@@ -180,8 +180,14 @@ QStringList PreviewCommand::templateLines(const QString& pattern) const
     if (pattern.contains(NumberPlaceholder, Qt::CaseInsensitive) && !fillWidthSuits(width, files))
         throw CliError{Refused, m_context.text(TextKey::FillWidthTooSmall)};
     const RenameWorkspace& workspace = m_context.workspace();
+    // Each file given up on is said in a line of its own.
+    TellingTagReading tagReading(m_context.tagReading, [this](const QStringList& givenUp) {
+        for (const QString& path : givenUp)
+            print(m_context.streams.err,
+                  u"tervane-cli: "_s + m_context.text(CliKey::TagsGivenUp, {escaped(path)}));
+    });
     return *filledTemplateLines(pattern, width, {workspace.listedFolder, workspace.fileRows},
-                                m_context.tagReading);
+                                tagReading);
 }
 
 QStringList PreviewCommand::namesFileLines() const

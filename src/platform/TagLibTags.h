@@ -7,8 +7,16 @@ namespace tervane {
 
 // The tags of a music file as TagLib reads them (ID3v1 and ID3v2, Vorbis
 // comments, MP4 atoms, ASF, APE), without the audio properties; empty
-// fields for a file it cannot read. Never writes.
-FileTags readFileTags(const QString& path);
+// fields for a file it cannot read. Never writes. Gives up on a file whose
+// frames or tags do not show within LookedThroughBound bytes, whatever its
+// size, and on any once stop is requested.
+FileTags readFileTags(const QString& path, std::stop_token stop = {});
+
+// What TagLib may look through, a small block at a time, for a file's first
+// frame or its tags: far more than junk before a real file's first frame,
+// far less than a file left full of zeros by an unfinished download. The
+// tags' own bodies, read whole, do not count.
+constexpr unsigned long LookedThroughBound = 1 << 20;
 
 // The tags of every file, read on the thread pool; the caller waits.
 std::vector<FileTags> readTagsOfFiles(const QStringList& paths);

@@ -243,22 +243,27 @@ private slots:
     }
 
     // Names from the files' tags: the title, or the file's name without one.
+    // A file given up on (c.mp3, 1 GiB of zeros) is said on the error stream.
     void namesFromTags_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("out");
-        QTest::newRow("--tags") << QStringList{u"--tags"_s}
-                                << u"a.mp3\tIntro.mp3\nb.flac\tACDC Live.flac\nc.mp3\tc.mp3\n"_s;
+        QTest::addColumn<bool>("zeroFilled");
+        const QString titles = u"a.mp3\tIntro.mp3\nb.flac\tACDC Live.flac\nc.mp3\tc.mp3\n"_s;
+        QTest::newRow("--tags") << QStringList{u"--tags"_s} << titles << false;
         QTest::newRow("fields") << QStringList{u"--template"_s, u"[PISTE]. [ARTISTE] - [TITRE]"_s}
                                 << u"a.mp3\t03. Ann - Intro.mp3\nb.flac\t. Bob - ACDC Live.flac\n"
-                                   u"c.mp3\t.  - c.mp3\n"_s;
+                                   u"c.mp3\t.  - c.mp3\n"_s
+                                << false;
         QTest::newRow("track filled to 3")
             << QStringList{u"--template"_s, u"[PISTE]-[TITRE]"_s, u"--width"_s, u"3"_s}
-            << u"a.mp3\t003-Intro.mp3\nb.flac\t-ACDC Live.flac\nc.mp3\t-c.mp3\n"_s;
+            << u"a.mp3\t003-Intro.mp3\nb.flac\t-ACDC Live.flac\nc.mp3\t-c.mp3\n"_s << false;
+        QTest::newRow("a file of zeros") << QStringList{u"--tags"_s} << titles << true;
     }
     void namesFromTags()
     {
         QFETCH(QStringList, arguments);
+        QFETCH(bool, zeroFilled);
         Workbench bench({u"a.mp3"_s, u"b.flac"_s, u"c.mp3"_s},
                         "Numérotation=0\nExtensions=*.mp3;*.flac\nSuppressionChiffresDébut=0\n"
                         "SuppressionCaractèresNonAlpha=0\n");
@@ -266,10 +271,16 @@ private slots:
                                AudioTags{u"Intro"_s, u"Ann"_s, {}, 0, u"3/12"_s}));
         QVERIFY(writeAudioFile(bench.folder + u"/b.flac"_s, AudioFormat::Flac,
                                AudioTags{u"AC/DC Live"_s, u"Bob"_s, {}, 0, {}}));
-        QVERIFY(writeAudioFile(bench.folder + u"/c.mp3"_s, AudioFormat::Mp3));
+        const QString c = bench.folder + u"/c.mp3"_s;
+        QVERIFY(zeroFilled ? QFile::resize(c, 0) && QFile::resize(c, qint64(1) << 30)
+                           : writeAudioFile(c, AudioFormat::Mp3));
         const Result preview = bench.cli(u"preview"_s, arguments);
         QCOMPARE(preview.exitCode, 0);
         QTEST(preview.out, "out");
+        const QString warning = u"tervane-cli: tags of "_s + c +
+                                u" given up on: neither sound nor tags found early enough "
+                                u"(an empty or unfinished file?); its fields stay empty\n"_s;
+        QCOMPARE(preview.err, zeroFilled ? warning : QString());
     }
 
     void emptyGeneratedNameIsRefused()

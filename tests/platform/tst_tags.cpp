@@ -97,12 +97,18 @@ private slots:
             {"Opus", AudioFormat::OggOpus, "a.opus"}, {"MP4", AudioFormat::Mp4, "a.m4a"},
             {"ASF", AudioFormat::Asf, "a.wma"},       {"APE", AudioFormat::Ape, "a.ape"},
         };
+        // Larger than what a reading looks through, as a cover picture may be.
+        const QString large(qsizetype(2 * LookedThroughBound), u'L');
         for (const auto& f : formats) {
             const QString file = QString::fromLatin1(f.file);
             QTest::addRow("%s, track 3/12", f.name)
                 << f.format << file << u"Intro"_s << u"3/12"_s << u"3"_s;
             QTest::addRow("%s, a title with / : and a line break", f.name)
                 << f.format << file << awkward << u"12"_s << u"12"_s;
+            // ID3v1 titles have 30 bytes, ASF's 64 KiB.
+            if (f.format != AudioFormat::Mp3Id3v1 && f.format != AudioFormat::Asf)
+                QTest::addRow("%s, a title of 2 MiB", f.name)
+                    << f.format << file << large << u"1"_s << u"1"_s;
         }
     }
     void everyFormatAndField()
@@ -121,27 +127,34 @@ private slots:
         QTEST(read.track, "trackRead");
     }
 
-    // Whatever the file, no error: empty fields.
+    // Whatever the file, no error: empty fields. A file whose frames or tags
+    // do not show early enough is given up on, whatever its size.
     void unreadableFilesGiveEmptyFields_data()
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("bytes"); // empty: an untagged file of the extension
+        QTest::addColumn<bool>("givenUp");
         QByteArray noise(5000, '\0');
         QRandomGenerator random(7);
         for (char& c : noise)
             c = char(random.bounded(256));
-        QTest::newRow("mp3 without tags") << u"b.mp3"_s << QByteArray();
-        QTest::newRow("flac without tags") << u"b.flac"_s << QByteArray();
-        QTest::newRow("m4a without tags") << u"b.m4a"_s << QByteArray();
-        QTest::newRow("damaged mp3") << u"c.mp3"_s << noise;
-        QTest::newRow("damaged flac") << u"c.flac"_s << noise;
-        QTest::newRow("damaged ogg") << u"c.ogg"_s << QByteArray("OggS") + noise;
-        QTest::newRow("damaged wma") << u"c.wma"_s << noise.left(40);
-        QTest::newRow("text file") << u"notes.txt"_s << QByteArray("Intro\nSong\n");
-        QTest::newRow("empty file") << u"empty.mp3"_s << QByteArray("");
-        QTest::newRow("missing file") << u"missing.mp3"_s << QByteArray();
-        QTest::newRow("a folder") << u"folder.mp3"_s << QByteArray();
-        QTest::newRow("a named pipe") << u"pipe.mp3"_s << QByteArray();
+        QTest::newRow("mp3 without tags") << u"b.mp3"_s << QByteArray() << false;
+        QTest::newRow("flac without tags") << u"b.flac"_s << QByteArray() << false;
+        QTest::newRow("m4a without tags") << u"b.m4a"_s << QByteArray() << false;
+        QTest::newRow("damaged mp3") << u"c.mp3"_s << noise << false;
+        QTest::newRow("damaged flac") << u"c.flac"_s << noise << false;
+        QTest::newRow("damaged ogg") << u"c.ogg"_s << QByteArray("OggS") + noise << false;
+        QTest::newRow("damaged wma") << u"c.wma"_s << noise.left(40) << false;
+        QTest::newRow("text file") << u"notes.txt"_s << QByteArray("Intro\nSong\n") << false;
+        QTest::newRow("empty file") << u"empty.mp3"_s << QByteArray("") << false;
+        QTest::newRow("missing file") << u"missing.mp3"_s << QByteArray() << false;
+        QTest::newRow("a folder") << u"folder.mp3"_s << QByteArray() << false;
+        QTest::newRow("a named pipe") << u"pipe.mp3"_s << QByteArray() << false;
+        QTest::newRow("sparse mp3 of 1 GiB") << u"sparse.mp3"_s << QByteArray() << true;
+        QTest::newRow("sparse flac of 1 GiB") << u"sparse.flac"_s << QByteArray() << true;
+        QTest::newRow("ID3v1 after more junk than is looked through")
+            << u"junk.mp3"_s
+            << QByteArray(2 * LookedThroughBound, '\x01') + "TAG" + QByteArray(125, 'J') << true;
     }
     void unreadableFilesGiveEmptyFields()
     {
@@ -157,6 +170,10 @@ private slots:
             QVERIFY(QDir().mkpath(full));
         } else if (file.startsWith(u"pipe"_s)) {
             QCOMPARE(::mkfifo(QFile::encodeName(full).constData(), 0600), 0);
+        } else if (file.startsWith(u"sparse"_s)) {
+            // Space set aside by an unfinished download: a hole, read as zeros.
+            QFile out(full);
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.resize(qint64(1) << 30));
         } else if (!file.startsWith(u"missing"_s)) {
             QFile out(full);
             QVERIFY(out.open(QIODevice::WriteOnly));
@@ -165,6 +182,19 @@ private slots:
         const FileTags read = readFileTags(full);
         QVERIFY(read.title.isEmpty() && read.artist.isEmpty() && read.album.isEmpty() &&
                 read.year.isEmpty() && read.track.isEmpty());
+        QTEST(read.givenUp, "givenUp");
+    }
+
+    // A reading stopped gives up on the file it reads: the window's Cancel.
+    void stoppedReadingGivesUp()
+    {
+        QVERIFY(writeAudioFile(path(u"stopped.mp3"_s), AudioFormat::Mp3,
+                               AudioTags{u"T"_s, {}, {}, 0, {}}));
+        std::stop_source stop;
+        stop.request_stop();
+        const FileTags read = readFileTags(path(u"stopped.mp3"_s), stop.get_token());
+        QVERIFY(read.givenUp);
+        QVERIFY(read.title.isEmpty());
     }
 
     // A pipe put in a music file's place just before it is opened, after any

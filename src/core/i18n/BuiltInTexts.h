@@ -10,7 +10,7 @@ struct BuiltInText {
     const char16_t* french;
 };
 
-inline constexpr std::array<BuiltInText, 67> BuiltInTexts{{
+inline constexpr std::array<BuiltInText, 68> BuiltInTexts{{
     {u"TraductionIncomplète", u""},
     {u"TXT_REGLAGES", u"R&églages"},
     {u"TXT_PISTE_NUMERO", u"Piste n°[NUM]"},
@@ -140,6 +140,9 @@ inline constexpr std::array<BuiltInText, 67> BuiltInTexts{{
      u"logiciel..."},
     {u"TXT_REMPLACEMENT_INDECIDABLE",
      u"l'expression régulière est trop complexe pour décider du nom « %v »"},
+    {u"MSG_ETIQUETTES_ABANDONNEES",
+     u"Les étiquettes de ces fichiers n'ont pas été lues : ni son ni étiquette n'y ont été "
+     u"trouvés assez tôt (fichiers vides ou inachevés ?). Leurs champs restent vides.§§%v"},
 }};
 
 #include <QString>

@@ -58,6 +58,7 @@ inline const QString UndoInProgress = QStringLiteral("TXT_ANNULATION_EN_COURS");
 inline const QString ResumeInterrupted = QStringLiteral("MSG_REPRISE_RENOMMAGE_INTERROMPU");
 inline const QString RollBackQuestion = QStringLiteral("MSG_ERREUR_RENOMMAGE_FICHIERS_TRAITES");
 inline const QString StartFailed = QStringLiteral("MSG_ERREUR_INITIALISATION");
+inline const QString TagsGivenUp = QStringLiteral("MSG_ETIQUETTES_ABANDONNEES");
 inline const QString TextFiles = QStringLiteral("TXT_FICHIERS_TXT");
 inline const QString TrackTemplate = QStringLiteral("TXT_PISTE_NUMERO");
 inline const QString UndoAgainLater = QStringLiteral("MSG_ANNULATION_A_REPRENDRE");

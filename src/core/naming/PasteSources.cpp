@@ -60,6 +60,19 @@ QByteArray bytesUpTo(QFile& file, qint64 limit)
     return bytes;
 }
 
+// The names of the files, one a line: the first ten, an ellipsis for the
+// others.
+QString shownFileNames(const QStringList& paths)
+{
+    constexpr qsizetype Shown = 10;
+    QStringList names;
+    for (const QString& path : paths.first(std::min(paths.size(), Shown)))
+        names << shownFileName(getLastPathComponent(path));
+    if (paths.size() > Shown)
+        names << u"…"_s;
+    return names.join(u'\n');
+}
+
 } // namespace
 
 std::optional<QStringList> linesOfClipboard(const QString& clipboardText)
@@ -192,8 +205,7 @@ std::optional<QStringList> PasteSourceReader::read(NameSource source, const QStr
         return templateLines(captionOfEntry(text(TextKey::PasteTemplate)),
                              text(TextKey::TrackTemplate), files);
     case NameSource::FileTitles:
-        return filledTemplateLines(TitleField, initialTemplateWidth(files.rows.size()), files,
-                                   m_tagReading);
+        return tagTemplateLines(TitleField, initialTemplateWidth(files.rows.size()), files);
     case NameSource::FolderEpisodeX:
     case NameSource::FolderEpisodeSE: {
         const auto series = seriesFolderOf(getLastPathComponent(folderText));
@@ -238,7 +250,18 @@ std::optional<QStringList> PasteSourceReader::templateLines(const QString& capti
                                              initialTemplateWidth(fileCount), fileCount});
     if (!answer)
         return std::nullopt;
-    return filledTemplateLines(answer->text, answer->fillWidth, files, m_tagReading);
+    return tagTemplateLines(answer->text, answer->fillWidth, files);
+}
+
+// The files whose tags were given up on are said, as the names are made.
+std::optional<QStringList> PasteSourceReader::tagTemplateLines(const QString& pattern, int width,
+                                                               const ListedFiles& files)
+{
+    TellingTagReading tagReading(m_tagReading, [this](const QStringList& givenUp) {
+        m_prompter.message(insertValues(text(TextKey::TagsGivenUp), {shownFileNames(givenUp)}),
+                           MessageIcon::Exclamation);
+    });
+    return filledTemplateLines(pattern, width, files, tagReading);
 }
 
 std::optional<QStringList> filledTemplateLines(const QString& pattern, int width,

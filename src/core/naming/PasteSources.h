@@ -91,6 +91,8 @@ private:
     std::optional<QStringList> textFileLines(const QString& folderText);
     std::optional<QStringList> templateLines(const QString& caption, const QString& pattern,
                                              const ListedFiles& files);
+    std::optional<QStringList> tagTemplateLines(const QString& pattern, int width,
+                                                const ListedFiles& files);
     QString text(const QString& key) const;
 
     const Clipboard& m_clipboard;

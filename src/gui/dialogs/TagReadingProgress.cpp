@@ -34,19 +34,26 @@ std::optional<std::vector<FileTags>> TagReadingProgress::readTags(const QStringL
     progress.setAutoClose(false);
     progress.setAutoReset(false);
 
+    std::stop_source stop;
     QFutureWatcher<FileTags> watcher;
     QObject::connect(&watcher, &QFutureWatcherBase::progressValueChanged, &progress,
                      &QProgressDialog::setValue);
     QObject::connect(&watcher, &QFutureWatcherBase::finished, &progress, &QProgressDialog::accept);
-    // Cancel, Escape and the window's close button alike.
-    QObject::connect(&progress, &QProgressDialog::canceled, &watcher, &QFutureWatcherBase::cancel);
-    QObject::connect(&progress, &QDialog::rejected, &watcher, &QFutureWatcherBase::cancel);
+    // Cancel, Escape and the window's close button alike: no file more is
+    // begun, and the files being read give up at their next read.
+    const auto cancel = [&] {
+        stop.request_stop();
+        watcher.cancel();
+    };
+    QObject::connect(&progress, &QProgressDialog::canceled, &watcher, cancel);
+    QObject::connect(&progress, &QDialog::rejected, &watcher, cancel);
     // A pool of its own: the global one also paints the window, which would
     // wait behind files read from a slow disk.
     QThreadPool pool;
-    const FileTagReader readFile = m_readFile;
     watcher.setFuture(QtConcurrent::mapped(
-        &pool, paths, [readFile](const QString& path) { return readFile(path); }));
+        &pool, paths, [readFile = m_readFile, token = stop.get_token()](const QString& path) {
+            return readFile(path, token);
+        }));
 
     // A short reading ends before anything shows; the window meanwhile
     // takes no input, as it would not under a modal dialog.
@@ -57,7 +64,7 @@ std::optional<std::vector<FileTags>> TagReadingProgress::readTags(const QStringL
     if (!watcher.isFinished())
         progress.exec();
     watcher.waitForFinished();
-    if (watcher.isCanceled())
+    if (stop.stop_requested())
         return std::nullopt;
     const QList<FileTags> results = watcher.future().results();
     return std::vector<FileTags>(results.begin(), results.end());

@@ -11,7 +11,8 @@ namespace tervane {
 
 // Reads the tags of the listed files on the thread pool. The window takes no
 // input meanwhile; a reading that lasts ShowAfterMs shows a progress dialog
-// counting the files, whose Cancel ends it and pastes nothing.
+// counting the files, whose Cancel ends it, even within a large file, and
+// pastes nothing.
 class TagReadingProgress : public TagReading {
 public:
     static constexpr int ShowAfterMs = 300;

@@ -17,6 +17,8 @@
 #include <QToolButton>
 #include <QTreeView>
 
+#include <atomic>
+
 using namespace tervane;
 
 using namespace Qt::StringLiterals;
@@ -191,26 +193,49 @@ private slots:
         QVERIFY(session.env.prompter.boxes.isEmpty());
     }
 
+    // "d.mp3", a gigabyte of zeros, is given up on and said.
     void templateWithTagFields()
     {
-        Session session({u"a.mp3"_s, u"b.wma"_s, u"c.mp3"_s});
+        Session session({u"a.mp3"_s, u"b.wma"_s, u"c.mp3"_s, u"d.mp3"_s});
         writeTaggedFiles(session);
+        QVERIFY(QFile::resize(session.folder(u"music/d.mp3"_s), qint64(1) << 30));
         session.env.nameAsker.answers.append(
             NameAnswer{u"[PISTE] [ARTISTE] - [TITRE] ([ANNEE])"_s, 2});
         session.window->runNamePipeline(NameSource::TypedTemplate);
         QCOMPARE(session.window->workspace().sourceRecords.front().sourceText,
                  u"03 Ann - Intro (1999)"_s);
-        QCOMPARE(session.window->workspace().sourceRecords.back().sourceText, u"- c ()"_s);
+        QCOMPARE(session.window->workspace().sourceRecords[2].sourceText, u"- c ()"_s);
+        QCOMPARE(session.window->workspace().sourceRecords.back().sourceText, u"- d ()"_s);
+        QCOMPARE(session.env.prompter.boxes.size(), 1);
+        QVERIFY(session.lastMessage().startsWith(u"Les étiquettes de ces fichiers"_s));
+        QVERIFY(session.lastMessage().endsWith(u"\nd.mp3"_s));
     }
 
-    // A slow reading shows its progress; cancelled, it changes nothing.
+    // A slow reading shows its progress; cancelled, it changes nothing, and
+    // a file being read is told to stop.
+    void cancelledTagReadingChangesNothing_data()
+    {
+        QTest::addColumn<int>("files");
+        QTest::addColumn<bool>("readUntilStopped"); // else each file takes 50 ms
+        QTest::newRow("many short files") << 60 << false;
+        QTest::newRow("one long file") << 1 << true;
+    }
     void cancelledTagReadingChangesNothing()
     {
-        Session session(tracks(60));
+        QFETCH(int, files);
+        QFETCH(bool, readUntilStopped);
+        Session session(tracks(files));
         session.window->dropText(u"Kept"_s);
         const QStringList before = session.names();
-        session.context->readFileTags = [](const QString&) {
-            QThread::msleep(50);
+        std::atomic<bool> stopSeen{false};
+        session.context->readFileTags = [&stopSeen, readUntilStopped](const QString&,
+                                                                      std::stop_token stop) {
+            // Ten seconds at most: a stop that never comes fails the test.
+            const int limit = readUntilStopped ? 10000 : 50;
+            for (int waited = 0; waited < limit && !stop.stop_requested(); waited += 10)
+                QThread::msleep(10);
+            if (stop.stop_requested())
+                stopSeen = true;
             return FileTags{u"Read"_s, {}, {}, {}, {}};
         };
         bool shown = false;
@@ -225,6 +250,7 @@ private slots:
         poll.start(20);
         session.window->runNamePipeline(NameSource::FileTitles);
         QVERIFY(shown);
+        QVERIFY(stopSeen || !readUntilStopped);
         QCOMPARE(session.names(), before);
         QVERIFY(session.env.prompter.boxes.isEmpty());
         QCOMPARE(session.env.prompter.busyDepth, 0);
