@@ -367,8 +367,10 @@ RenameOutcome RenameSession::undo(Prompter& prompter, const TranslationCatalogue
         return RenameOutcome::Busy;
     const RenameOutcome outcome = undoLocked(folder, prompter, texts);
     // The listed folder is read again, also when another program undid its
-    // renaming already: the rows show what it did.
-    if (undoneFolder.isEmpty() && outcome != RenameOutcome::NotRecorded)
+    // renaming already, or put another folder in its place: the rows show
+    // what it did.
+    if (undoneFolder.isEmpty() && (outcome != RenameOutcome::NotRecorded ||
+                                   m_journalLoaded.status == JournalLoad::OtherFolder))
         listAgain();
     return outcome;
 }

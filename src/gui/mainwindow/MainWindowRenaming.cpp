@@ -55,8 +55,11 @@ void MainWindow::undoClicked()
     const RenameOutcome outcome =
         withProgress(TextKey::UndoInProgress, qsizetype(m_workspace.undoSet.size()),
                      [this] { return m_session.undo(m_context.prompter, m_state.catalogue); });
-    if (outcome == RenameOutcome::NotRecorded)
+    if (outcome == RenameOutcome::NotRecorded) {
         warnOfJournal(m_session.journalLoaded());
+        if (m_session.journalLoaded().status == RenameSession::JournalLoad::OtherFolder)
+            filesListedAgain();
+    }
     if (outcome == RenameOutcome::Busy || outcome == RenameOutcome::NotRecorded)
         return;
     filesListedAgain();

@@ -355,29 +355,50 @@ private slots:
 
     // A file moved away after the renaming, the window started again or not:
     // the others are restored, the one gone is said and left alone for good
-    // (no later attempt could find it).
+    // (no later attempt could find it). A folder put in the place of the one
+    // renamed is refused, shown, and its journal kept for the real one.
     void undoLeavesAloneWhatWentAway_data()
     {
         QTest::addColumn<bool>("restart");
-        QTest::newRow("same window") << false;
-        QTest::newRow("after a restart") << true;
+        QTest::addColumn<bool>("wholeFolder");
+        QTest::newRow("same window") << false << false;
+        QTest::newRow("after a restart") << true << false;
+        QTest::newRow("the folder replaced") << false << true;
     }
     void undoLeavesAloneWhatWentAway()
     {
         QFETCH(bool, restart);
+        QFETCH(bool, wholeFolder);
         Session session({u"1.mp3"_s, u"2.mp3"_s});
         session.window->dropText(u"One\nTwo"_s);
         session.window->renameButton->click();
-        QVERIFY(QFile::rename(session.folder() + u"/01 - One.mp3"_s,
-                              session.env.path(u"moved.mp3"_s)));
+        const QString moved = session.env.path(u"moved"_s);
+        if (wholeFolder) {
+            QVERIFY(QDir().rename(session.folder(), moved));
+            QVERIFY(QDir().mkdir(session.folder()));
+            WriteFile(session.folder() + u"/01 - One.mp3"_s, "newcomer");
+        } else {
+            QVERIFY(QFile::rename(session.folder() + u"/01 - One.mp3"_s, moved));
+        }
         if (restart)
             session.start();
         session.window->undoButton->click();
         QCOMPARE(session.env.prompter.boxes.size(), 1);
+        QVERIFY(!session.window->undoButton->isEnabled());
+        if (wholeFolder) {
+            QVERIFY(session.env.prompter.boxes[0].text.contains(u"remplacé"_s));
+            QCOMPARE(session.onDisk(), QStringList{u"01 - One.mp3=newcomer"_s});
+            QCOMPARE(session.window->fileList->model()->rowCount(), 1); // the folder as it is now
+            QVERIFY(QDir(session.folder()).removeRecursively() &&
+                    QDir().rename(moved, session.folder()));
+            session.start();
+            session.window->undoButton->click();
+            QCOMPARE(session.onDisk(), (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s}));
+            return;
+        }
         QVERIFY(session.env.prompter.boxes[0].text.contains(u"'01 - One.mp3'"_s));
         QVERIFY(!session.env.prompter.boxes[0].text.contains(u"nouvelle annulation"_s));
         QCOMPARE(session.onDisk(), QStringList{u"2.mp3=2.mp3"_s});
-        QVERIFY(!session.window->undoButton->isEnabled());
     }
 
     void declinedConflictChangesNothing()
