@@ -6,9 +6,10 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/deps.sh"
 # The validators of the installed launcher and catalogue entries, and of the
-# Debian package (lintian).
+# Debian package (lintian); strace puts faults into the command line's system
+# calls.
 tervane_require_packages "${TERVANE_BUILD_PACKAGES[@]}" desktop-file-utils appstream \
-    "${TERVANE_PACKAGING_PACKAGES[@]}" lintian
+    "${TERVANE_PACKAGING_PACKAGES[@]}" lintian strace
 
 cd "$root"
 cmake --preset asan >/dev/null
