@@ -2,6 +2,7 @@
 #include "lists/ListModels.h"
 
 #include "i18n/TranslationCatalogue.h"
+#include "qt/ReadableColour.h"
 #include "text/FileNameBytes.h"
 
 #include <QBrush>
@@ -11,6 +12,16 @@
 #include <QPalette>
 
 namespace tervane {
+
+namespace {
+
+// The lists are drawn on the palette's base colour.
+QColor listBackground()
+{
+    return QGuiApplication::palette().color(QPalette::Base);
+}
+
+} // namespace
 
 int FileListModel::rowCount(const QModelIndex& parent) const
 {
@@ -57,7 +68,7 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const
     if (role == Qt::DisplayRole)
         return row.text;
     if (role == Qt::ForegroundRole && row.duplicate)
-        return QBrush(QColor(255, 0, 0));
+        return QBrush(doubledNameColour(listBackground()));
     if (role == Qt::FontRole && forOtherFiles()) {
         QFont italic;
         italic.setItalic(true);
@@ -72,17 +83,10 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const
         return tips.isEmpty() ? QVariant() : QVariant(tips.join(u'\n'));
     }
     if (role == Qt::ForegroundRole && row.holder >= 0 && m_session)
-        return QBrush(takenNameColour());
+        return QBrush(takenNameColour(listBackground()));
     return {};
 }
 
-// Orange, darker on a light list and lighter on a dark one: another colour
-// than the red of doubled names, readable in either.
-QColor takenNameColour()
-{
-    const bool dark = QGuiApplication::palette().color(QPalette::Base).lightness() < 128;
-    return dark ? QColor(255, 165, 70) : QColor(200, 90, 0);
-}
 
 void NameListModel::refresh()
 {

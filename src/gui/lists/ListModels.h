@@ -5,7 +5,6 @@
 
 #include <QAbstractListModel>
 
-class QColor;
 
 namespace tervane {
 
@@ -37,9 +36,6 @@ private:
     int m_shownRows = 0;
     QString m_foreignTip;
 };
-
-// The colour of a new name already taken in the folder.
-QColor takenNameColour();
 
 // The rows of nameList: the new names, duplicates in red, names made for
 // other files in italics, shown again whenever the session makes them.

@@ -5,6 +5,7 @@
 #include "mainwindow/Controls.h"
 #include "mainwindow/Pictures.h"
 #include "options/OptionsPanel.h"
+#include "qt/ReadableColour.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -146,7 +147,8 @@ void MainWindowControls::createControls(QMainWindow& window)
         arrow->resize(arrow->sizeHint());
         arrow->hide();
     }
-    const QColor highlight = window.palette().color(QPalette::Highlight);
+    const QColor highlight = readableOn(window.palette().color(QPalette::Highlight),
+                                        window.palette().color(QPalette::Window));
     for (QLabel* value : {fileCountValue, nameCountValue}) {
         QPalette colours = value->palette();
         colours.setColor(QPalette::WindowText, highlight);

@@ -13,6 +13,7 @@
 #include "lists/ListModels.h"
 #include "mainwindow/Controls.h"
 #include "options/OptionsPanel.h"
+#include "qt/ReadableColour.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -118,9 +119,11 @@ void MainWindow::updateListCounters(bool layoutOnly)
 
     const ListCounterState counters = m_session.counterState();
     QPalette colours = nameCountValue->palette();
-    colours.setColor(QPalette::WindowText, counters.countsAgree
-                                               ? palette().color(QPalette::Highlight)
-                                               : QColor(255, 0, 0));
+    const QColor background = palette().color(QPalette::Window);
+    colours.setColor(QPalette::WindowText,
+                     readableOn(counters.countsAgree ? palette().color(QPalette::Highlight)
+                                                     : QColor(255, 0, 0),
+                                background));
     nameCountValue->setPalette(colours);
     // Names made for other files wait: the reason goes where the user looks.
     const QString forOtherFiles =

@@ -6,6 +6,7 @@
 #include "i18n/TextKeys.h"
 #include "i18n/TranslationCatalogue.h"
 #include "naming/NamePipeline.h"
+#include "qt/ReadableColour.h"
 #include "services/Prompter.h"
 #include "text/TextHelpers.h"
 
@@ -168,7 +169,8 @@ void OptionsPanel::showExpressionValidity()
     }
     QPalette palette = replaceFromEdit->palette();
     palette.setColor(QPalette::Text,
-                     problem.isEmpty() ? this->palette().color(QPalette::Text) : QColor(Qt::red));
+                     problem.isEmpty() ? this->palette().color(QPalette::Text)
+                                       : doubledNameColour(this->palette().color(QPalette::Base)));
     replaceFromEdit->setPalette(palette);
     replaceFromEdit->setToolTip(problem);
 }

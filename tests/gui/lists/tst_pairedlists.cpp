@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lists/ListModels.h"
 #include "lists/PairedLists.h"
+#include "qt/ReadableColour.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTreeView>
 
@@ -78,7 +80,51 @@ private slots:
         QCOMPARE(pair.nameModel.data(pair.nameModel.index(3), Qt::ForegroundRole)
                      .value<QBrush>()
                      .color(),
-                 QColor(255, 0, 0));
+                 doubledNameColour(QApplication::palette().color(QPalette::Base)));
+    }
+
+    // The marks stay readable on the palette in use: a doubled name drawn
+    // by the model, a taken one, and the counters on the window.
+    void marksAreReadableOnEveryPalette_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<QString>("mark");
+        for (const bool dark : {false, true})
+            for (const QString& mark : {u"doubled"_s, u"taken"_s, u"counter"_s, u"counts differ"_s})
+                QTest::newRow(qPrintable((dark ? u"dark, "_s : u"light, "_s) + mark))
+                    << dark << mark;
+    }
+    void marksAreReadableOnEveryPalette()
+    {
+        QFETCH(bool, dark);
+        QFETCH(QString, mark);
+        const QPalette before = QApplication::palette();
+        QPalette palette = QStyleFactory::create(u"Fusion"_s)->standardPalette();
+        if (dark) {
+            palette.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+            palette.setColor(QPalette::Base, QColor(0x3D, 0x3D, 0x3D));
+            palette.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
+        }
+        QApplication::setPalette(palette);
+        const QColor window = palette.color(QPalette::Window);
+        const QColor base = palette.color(QPalette::Base);
+        QColor colour;
+        QColor background = base;
+        if (mark == u"doubled") {
+            Pair pair(2, 2);
+            pair.workspace.nameRows[1].duplicate = true;
+            colour = pair.nameModel.index(1, 0).data(Qt::ForegroundRole).value<QBrush>().color();
+        } else if (mark == u"taken") {
+            colour = takenNameColour(base);
+        } else {
+            background = window;
+            colour = readableOn(mark == u"counter" ? palette.color(QPalette::Highlight)
+                                                   : QColor(255, 0, 0),
+                                window);
+        }
+        QApplication::setPalette(before);
+        QVERIFY2(contrastRatio(colour, background) >= ReadableContrast,
+                 qPrintable(colour.name() + u" on "_s + background.name()));
     }
 
     void fileClickEchoesToNames()

@@ -3,6 +3,7 @@
 #include "lists/PairedLists.h"
 #include "mainwindow/MainWindow.h"
 #include "options/OptionsPanel.h"
+#include "qt/ReadableColour.h"
 #include "support/TestEnvironment.h"
 
 #include <QAction>
@@ -92,7 +93,7 @@ private slots:
         session.drop(u"b\nq"_s);
         const QAbstractItemModel& names = *session.window->nameList->model();
         QCOMPARE(names.index(1, 0).data(Qt::ForegroundRole).value<QBrush>().color(),
-                 takenNameColour());
+                 takenNameColour(QGuiApplication::palette().color(QPalette::Base)));
         QCOMPARE(names.index(1, 0).data(Qt::ToolTipRole).toString(),
                  u"Ce nom est déjà pris dans le dossier par 'q.mp3'."_s);
         // A name held in place: the renaming runs row by row, and b.mp3 is
@@ -178,7 +179,8 @@ private slots:
         session.drop(u"Same\rsame"_s);
         QVERIFY(!session.window->renameButton->isEnabled());
         const QModelIndex first = session.window->nameList->model()->index(0, 0);
-        QCOMPARE(first.data(Qt::ForegroundRole).value<QBrush>().color(), QColor(255, 0, 0));
+        QCOMPARE(first.data(Qt::ForegroundRole).value<QBrush>().color(),
+                 doubledNameColour(QGuiApplication::palette().color(QPalette::Base)));
     }
 
     void fillWidthFollowsTheFileCount()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/MainWindow.h"
 #include "options/OptionsPanel.h"
+#include "qt/ReadableColour.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
@@ -103,7 +104,8 @@ private slots:
         p.replaceFromEdit->setText(u"^(So)ng|(a|aa)+c"_s);
         QVERIFY2(p.replaceFromEdit->toolTip().contains(longRun),
                  qPrintable(p.replaceFromEdit->toolTip()));
-        QCOMPARE(p.replaceFromEdit->palette().color(QPalette::Text), QColor(Qt::red));
+        QCOMPARE(p.replaceFromEdit->palette().color(QPalette::Text),
+                 doubledNameColour(p.replaceFromEdit->palette().color(QPalette::Base)));
         QCOMPARE(session.names()[1], u"Song.mp3"_s);
         p.replaceFromEdit->setText(u"^(So)ng"_s);
         QVERIFY(p.replaceFromEdit->toolTip().isEmpty());
