@@ -11,6 +11,12 @@ namespace tervane {
 
 namespace {
 
+// Under the quit button: the panel when it shows, and a margin.
+int spaceBelowQuit(int panelHeight, bool panelShown)
+{
+    return panelShown ? panelHeight + 360 : 300;
+}
+
 // The button column and the browse button against the right edge, the quit
 // button against the bottom (or above the panel), the panel under it.
 void layoutRightEdge(TwipsLayout& layout, const ClientArea& area)
@@ -32,8 +38,8 @@ void layoutRightEdge(TwipsLayout& layout, const ClientArea& area)
 
     QRect& panel = layout[u"picOptions"_s];
     QRect& quit = layout[u"btnQuitter"_s];
-    const int below = area.panelShown ? panel.height() + 360 : 300;
-    quit.moveTo(paste.left(), area.height - quit.height() - below);
+    quit.moveTo(paste.left(),
+                area.height - quit.height() - spaceBelowQuit(panel.height(), area.panelShown));
     panel.moveTop(bottomOf(quit) + 300);
 }
 
@@ -165,6 +171,12 @@ WindowSpan toggleOptionsPanel(bool show, int nonClientHeight, int windowTop, QRe
     if (show && span.top + span.height > screenHeight - ScreenBottomMargin)
         span.top = screenHeight - span.height - ScreenBottomMargin;
     return span;
+}
+
+int minimumClientHeight(const TwipsLayout& layout, bool panelShown)
+{
+    const int panel = layout.value(u"picOptions"_s).height();
+    return MinimumClientHeight - spaceBelowQuit(panel, false) + spaceBelowQuit(panel, panelShown);
 }
 
 QRect workAreaOf(QRect frame, const QList<QRect>& areas)

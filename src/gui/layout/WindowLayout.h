@@ -14,11 +14,10 @@ namespace tervane {
 // The main window's geometry rules in twips, free of widgets, so that they
 // can be tested on their own; the window converts at the edge.
 
-// The smallest client area: the designed one, panel hidden or shown. (The
-// window, frame included, is then 9600 twips wide and 5630 or 10815 high.)
+// The smallest client area: the designed one with the panel hidden. (The
+// window, frame included, is then 9600 twips wide and 5630 high.)
 inline constexpr int MinimumClientWidth = 9495;
 inline constexpr int MinimumClientHeight = 4750;
-inline constexpr int MinimumClientHeightWithPanel = 9880;
 inline constexpr int ScreenBottomMargin = 500;
 inline constexpr int PanelBottomMargin = 60;
 
@@ -46,6 +45,10 @@ struct CountWidths {
 // bounds, the counters under the lists. Returns the splitter's bounds.
 SplitterBounds layoutClientArea(TwipsLayout& layout, const ClientArea& area, int splitterRatio,
                                 CountWidths counts);
+
+// The smallest client height, the panel hidden or shown: with the panel, as
+// much more as the panel takes under the quit button, at its height now.
+int minimumClientHeight(const TwipsLayout& layout, bool panelShown);
 
 // Where a row counter goes under its list: its value right-aligned 120 twips
 // inside the list's right edge, its caption 60 twips before the value, both

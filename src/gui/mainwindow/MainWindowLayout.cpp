@@ -88,7 +88,7 @@ void MainWindow::layoutCaptions()
 
 void MainWindow::updateMinimumSize()
 {
-    const int height = panelShown() ? MinimumClientHeightWithPanel : MinimumClientHeight;
+    const int height = minimumClientHeight(m_layout, panelShown());
     setMinimumSize(pixels(m_captionsWidth), pixels(height) + menuBar()->sizeHint().height());
 }
 
@@ -172,6 +172,8 @@ void MainWindow::settingsClicked()
     placeSettingsArrow(show);
     showSettingsAction->setChecked(show);
     optionsPanel->setEnabled(show);
+    // Hidden, not only below the client area: not even a line of it shows.
+    optionsPanel->setVisible(show);
 }
 
 void MainWindow::placeSettingsArrow(bool shown)

@@ -277,12 +277,19 @@ private slots:
     void captionsAreNeverCut_data()
     {
         QTest::addColumn<bool>("longCaptions");
-        QTest::newRow("French") << false;
-        QTest::newRow("a language with long captions") << true;
+        QTest::addColumn<bool>("panel");
+        QTest::addColumn<bool>("smallest"); // the window shrunk to its minimum size
+        QTest::newRow("French") << false << true << false;
+        QTest::newRow("a language with long captions") << true << true << false;
+        QTest::newRow("at its smallest, panel shown") << false << true << true;
+        QTest::newRow("at its smallest, panel hidden") << false << false << true;
+        QTest::newRow("long captions at the smallest") << true << true << true;
     }
     void captionsAreNeverCut()
     {
         QFETCH(bool, longCaptions);
+        QFETCH(bool, panel);
+        QFETCH(bool, smallest);
         TestEnvironment env;
         if (longCaptions) {
             MainWindow design(env.context());
@@ -291,8 +298,11 @@ private slots:
         MainWindow window(env.context());
         QVERIFY(window.load());
         window.showAsLoaded();
-        window.settingsButton->click();
-        QVERIFY(window.optionsPanel->isVisibleTo(&window));
+        if (window.optionsPanel->isVisibleTo(&window) != panel)
+            window.settingsButton->click();
+        QCOMPARE(window.optionsPanel->isVisibleTo(&window), panel);
+        if (smallest)
+            window.resize(window.minimumSize());
         QCOMPARE(longCaptions, window.folderLabel->text().endsWith(u"language"_s));
         const QStringList mainProblems = cutCaptions(&window);
         QVERIFY2(mainProblems.isEmpty(), qPrintable(mainProblems.join(u", "_s)));
