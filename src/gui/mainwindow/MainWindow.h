@@ -187,6 +187,7 @@ private:
     TwipsLayout m_layout;
     SplitterBounds m_splitterBounds;
     int m_captionsWidth = MinimumClientWidth; // the narrowest client area the captions allow
+    std::optional<QRect> m_beforePanel;       // the frame before the panel last showed
     std::optional<int> m_dragOffset;          // twips into the splitter bar, while it is dragged
     FileListModel* m_fileModel = nullptr;
     bool m_filesWide = false; // the file list's column is wider than the list

@@ -162,7 +162,16 @@ void MainWindow::settingsClicked()
     settingsButton->setProperty("tag", show ? u"*"_s : QString());
     updateMinimumSize();
     if (resizeWindow) {
-        const QRect wanted(frame.x(), pixels(span.top), frame.width(), pixels(span.height));
+        QRect wanted(frame.x(), pixels(span.top), frame.width(), pixels(span.height));
+        // Hidden again, the panel gives back the height the window had
+        // before it showed, and the top it had unless moved since.
+        if (show) {
+            m_beforePanel = frame;
+        } else if (m_beforePanel && m_beforePanel->height() > wanted.height()) {
+            wanted.setHeight(m_beforePanel->height());
+            if (frame.top() <= m_beforePanel->top())
+                wanted.moveTop(m_beforePanel->top());
+        }
         if (show)
             keepFrameOnScreen(wanted, ScreenChoice::Own);
         else

@@ -361,6 +361,7 @@ private slots:
                      qPrintable(u"%1,%2"_s.arg(window.y()).arg(window.height())));
         window.settingsButton->click();
         QVERIFY(area.contains(window.frameGeometry()));
+        QCOMPARE(window.size(), QSize(1000, 800)); // the height it had before the panel
         window.close();
         QVERIFY(stored(env, u"FenêtreHaut"_s).toInt() >= area.top() * 15);
     }
