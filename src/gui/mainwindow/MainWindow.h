@@ -146,6 +146,7 @@ private:
     // is nearest to (a stored place).
     enum class ScreenChoice { Own, Any };
     void keepFrameOnScreen(QRect frame, ScreenChoice choice);
+    void placeOnceFramed();
     void placeFrame(const QRect& frame);
 
     // Geometry: captions, resizing, the splitter, the panel.
@@ -188,6 +189,7 @@ private:
     SplitterBounds m_splitterBounds;
     int m_captionsWidth = MinimumClientWidth; // the narrowest client area the captions allow
     std::optional<QRect> m_beforePanel;       // the frame before the panel last showed
+    bool m_placeWhenFramed = false;           // shown, the desktop's frame not yet known
     std::optional<int> m_dragOffset;          // twips into the splitter bar, while it is dragged
     FileListModel* m_fileModel = nullptr;
     bool m_filesWide = false; // the file list's column is wider than the list

@@ -238,15 +238,27 @@ void MainWindow::followSplitter()
 void MainWindow::moveEvent(QMoveEvent* event)
 {
     QMainWindow::moveEvent(event);
+    placeOnceFramed();
     rememberNormalGeometry();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
+    placeOnceFramed();
     rememberNormalGeometry();
     if (!isMinimized())
         layoutClientArea();
+}
+
+// The first time the desktop's frame shows round the window, the frame is
+// kept on the screen: its bottom edge included.
+void MainWindow::placeOnceFramed()
+{
+    if (!m_placeWhenFramed || frameGeometry().size() == size() || (windowState() & NotNormal))
+        return;
+    m_placeWhenFramed = false;
+    keepFrameOnScreen(frameGeometry(), ScreenChoice::Any);
 }
 
 // Moves and sizes the window for its frame (in pixels), as move() places it.

@@ -265,8 +265,10 @@ void MainWindow::showAsLoaded()
         showMaximized();
     } else {
         show();
-        // The frame the desktop adds is known only now.
         keepFrameOnScreen(frameGeometry(), ScreenChoice::Any);
+        // The frame the desktop adds is known once it has framed the window,
+        // which it does later: the place is checked again then.
+        m_placeWhenFramed = true;
     }
     if (!m_notAFolder.isEmpty())
         warn(TextKey::NotAFolder, {std::exchange(m_notAFolder, {})});
