@@ -71,8 +71,13 @@ public:
 
 class FixedClipboard : public Clipboard {
 public:
-    QString text() const override { return content; }
+    QString text() const override
+    {
+        ++reads;
+        return content;
+    }
     QString content;
+    mutable int reads = 0;
 };
 
 class ScriptedDialogs : public Dialogs {

@@ -19,6 +19,8 @@
 #include <QScrollBar>
 #include <QTreeView>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace tervane {
@@ -68,7 +70,7 @@ QString NameListEditor::text(const QString& key) const
 
 // ---------------------------------------------------------------- commands
 
-void NameListEditor::showNamesMenu()
+void NameListEditor::showNamesMenu(std::optional<QPoint> at)
 {
     if (m_host.fileListIsEmpty())
         return;
@@ -77,14 +79,15 @@ void NameListEditor::showNamesMenu()
     menu.addItem(AddName, text(TextKey::AddName) + u"\tCtrl+Inser"_s);
     if (selected == 1) {
         menu.addItem(InsertName, text(TextKey::InsertName) + u"\tInser"_s);
-        menu.addItem(ModifyName, text(TextKey::ModifyName));
+        menu.addItem(ModifyName, text(TextKey::ModifyName) + u"\tF2"_s);
     }
     if (selected > 0)
         menu.addItem(DeleteNames, text(TextKey::DeleteNames) + u"\tDel"_s);
     menu.addItem(0, u"-"_s);
     addPasteItems(menu, m_host.catalogue());
 
-    const int chosen = menu.trackPopup(m_names->window(), -1, -1, nullptr, false);
+    const int chosen =
+        menu.trackPopup(m_names->window(), at ? at->x() : -1, at ? at->y() : -1, nullptr, false);
     switch (chosen) {
     case AddName:
         addOrInsertName(-1);
@@ -127,9 +130,19 @@ void NameListEditor::addOrInsertName(int row)
 
 void NameListEditor::modifySelectedName()
 {
-    if (getSelectedCount(m_names) != 1)
-        return;
-    const int row = currentRow();
+    if (getSelectedCount(m_names) == 1)
+        modifyName(currentRow());
+}
+
+void NameListEditor::modifyCurrentName()
+{
+    const std::vector<bool> rows = selectedOrFocusedRows();
+    if (std::count(rows.begin(), rows.end(), true) == 1)
+        modifyName(int(std::find(rows.begin(), rows.end(), true) - rows.begin()));
+}
+
+void NameListEditor::modifyName(int row)
+{
     const QString& source = m_session.sourceTextOfRow(std::size_t(row));
     // The source text is shown as it is: its colons may be a duration's,
     // which the treatments still have to recognise.
@@ -143,7 +156,16 @@ void NameListEditor::modifySelectedName()
 
 void NameListEditor::deleteSelectedNames()
 {
-    const std::vector<bool> selected = selectedRows();
+    deleteNames(selectedRows());
+}
+
+void NameListEditor::deleteCurrentNames()
+{
+    deleteNames(selectedOrFocusedRows());
+}
+
+void NameListEditor::deleteNames(const std::vector<bool>& selected)
+{
     const auto first = std::find(selected.begin(), selected.end(), true);
     if (first == selected.end())
         return;
@@ -167,7 +189,8 @@ void NameListEditor::moveSelectedNamesDown()
     moveSelectedNames(false);
 }
 
-void NameListEditor::moveSelectedNames(bool up)
+// Returns the row the focus mark moved to.
+int NameListEditor::moveSelectedNames(bool up)
 {
     m_names->setUpdatesEnabled(false);
     const int target = currentRow() + (up ? -1 : 1);
@@ -175,13 +198,25 @@ void NameListEditor::moveSelectedNames(bool up)
     m_session.moveNames(selected, up);
     m_host.runNamePipeline(NameSource::Reapply);
     selectRows(selected);
-    m_dragRow = target;
     if (target >= 0 && target < m_names->model()->rowCount())
         m_names->selectionModel()->setCurrentIndex(m_names->model()->index(target, 0),
                                                    QItemSelectionModel::NoUpdate);
     m_names->setUpdatesEnabled(true);
     safeSetFocus(m_names);
     m_lists.updateMoveAvailability();
+    return target;
+}
+
+// The menu a right click on the focused row opens, under that row.
+void NameListEditor::showNamesMenuAtCurrentRow()
+{
+    const QModelIndex current = m_names->currentIndex();
+    if (!current.isValid()) {
+        showNamesMenu(m_viewport->mapToGlobal(QPoint(0, 0)));
+        return;
+    }
+    m_names->scrollTo(current);
+    rightClicked(current.row(), m_viewport->mapToGlobal(m_names->visualRect(current).bottomLeft()));
 }
 
 // ---------------------------------------------------------------- rows and selection
@@ -201,6 +236,17 @@ int NameListEditor::currentRow() const
         return current.row();
     const QModelIndexList selected = m_names->selectionModel()->selectedRows();
     return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+// The selected rows, or the focused row alone when none is selected.
+std::vector<bool> NameListEditor::selectedOrFocusedRows() const
+{
+    std::vector<bool> rows = selectedRows();
+    const int focused = m_names->currentIndex().row();
+    if (std::find(rows.begin(), rows.end(), true) == rows.end() && focused >= 0 &&
+        std::size_t(focused) < rows.size())
+        rows[std::size_t(focused)] = true;
+    return rows;
 }
 
 std::vector<bool> NameListEditor::selectedRows() const
@@ -249,10 +295,9 @@ void NameListEditor::selectOnly(int row)
 
 bool NameListEditor::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_names && event->type() == QEvent::KeyRelease) {
-        keyReleased(static_cast<QKeyEvent*>(event));
-        return false;
-    }
+    // Keys act at their press: a modifier let go first still counts.
+    if (watched == m_names && event->type() == QEvent::KeyPress)
+        return keyPressed(static_cast<QKeyEvent*>(event));
     // Compared by address: the list may be half destroyed when its viewport
     // reports its last events.
     if (watched != m_viewport)
@@ -320,9 +365,9 @@ bool NameListEditor::mouseMoved(const QMouseEvent* event)
     if (row < 0 || row == m_dragRow)
         return true;
     if (m_dragRow < row && m_lists.canMoveDown())
-        moveSelectedNamesDown();
+        m_dragRow = moveSelectedNames(false);
     else if (row < m_dragRow && m_lists.canMoveUp())
-        moveSelectedNamesUp();
+        m_dragRow = moveSelectedNames(true);
     return true;
 }
 
@@ -350,7 +395,7 @@ bool NameListEditor::mouseReleased(const QMouseEvent* event)
     return !pressedOnRow;
 }
 
-void NameListEditor::rightClicked(int row)
+void NameListEditor::rightClicked(int row, std::optional<QPoint> at)
 {
     QItemSelectionModel* selection = m_names->selectionModel();
     if (row < 0) {
@@ -359,7 +404,7 @@ void NameListEditor::rightClicked(int row)
     } else {
         selection->setCurrentIndex(m_names->model()->index(row, 0), QItemSelectionModel::Select);
     }
-    showNamesMenu();
+    showNamesMenu(at);
 }
 
 void NameListEditor::dragArmed()
@@ -378,35 +423,82 @@ void NameListEditor::watchPointer()
     m_names->viewport()->unsetCursor();
 }
 
-void NameListEditor::keyReleased(const QKeyEvent* event)
+bool NameListEditor::keyPressed(const QKeyEvent* event)
 {
-    if (event->isAutoRepeat())
-        return;
-    const bool ctrl = (event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
-    switch (event->key()) {
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    // A held key repeats a move only: the other commands delete, paste or
+    // open a dialog, once per press.
+    const bool move = modifiers == Qt::AltModifier && (key == Qt::Key_Up || key == Qt::Key_Down);
+    if (event->isAutoRepeat() && !move)
+        return false;
+    if (modifiers == Qt::ControlModifier && ctrlLetterPressed(key))
+        return true;
+    return commandKeyPressed(key, modifiers);
+}
+
+// Runs the key's command; false leaves the key to the list itself.
+bool NameListEditor::commandKeyPressed(int key, Qt::KeyboardModifiers modifiers)
+{
+    const bool plain = modifiers == Qt::NoModifier;
+    switch (key) {
     case Qt::Key_Delete:
-        deleteSelectedNames();
-        break;
+        deleteCurrentNames();
+        return true;
     case Qt::Key_Insert: {
         const int row = currentRow();
-        addOrInsertName(ctrl || row < 0 ? -1 : row);
-        break;
+        addOrInsertName(modifiers == Qt::ControlModifier || row < 0 ? -1 : row);
+        return true;
     }
-    case Qt::Key_A:
-        if (ctrl)
-            setAllItemsSelected(m_names, true);
-        break;
-    case Qt::Key_V:
-    case Qt::Key_W:
-    case Qt::Key_Y:
-        if (ctrl)
-            m_host.runNamePipeline(event->key() == Qt::Key_V   ? NameSource::Clipboard
-                                   : event->key() == Qt::Key_W ? NameSource::TextFile
-                                                               : NameSource::FileNames);
-        break;
+    case Qt::Key_F2:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (plain)
+            modifyCurrentName();
+        return plain;
+    case Qt::Key_Menu:
+    case Qt::Key_F10: {
+        const bool menuKey = key == Qt::Key_Menu ? plain : modifiers == Qt::ShiftModifier;
+        if (menuKey)
+            showNamesMenuAtCurrentRow();
+        return menuKey;
+    }
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (modifiers != Qt::AltModifier)
+            return false;
+        moveKeyPressed(key == Qt::Key_Up);
+        return true;
     default:
-        break;
+        return false;
     }
+}
+
+bool NameListEditor::ctrlLetterPressed(int key)
+{
+    switch (key) {
+    case Qt::Key_A:
+        setAllItemsSelected(m_names, true);
+        return true;
+    case Qt::Key_V:
+        m_host.runNamePipeline(NameSource::Clipboard);
+        return true;
+    case Qt::Key_W:
+        m_host.runNamePipeline(NameSource::TextFile);
+        return true;
+    case Qt::Key_Y:
+        m_host.runNamePipeline(NameSource::FileNames);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Alt+Up and Alt+Down move the selected names as a drag does, row by row.
+void NameListEditor::moveKeyPressed(bool up)
+{
+    if (up ? m_lists.canMoveUp() : m_lists.canMoveDown())
+        moveSelectedNames(up);
 }
 
 } // namespace tervane

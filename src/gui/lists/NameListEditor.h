@@ -4,8 +4,10 @@
 #include "naming/NamePipeline.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QTimer>
 
+#include <optional>
 #include <vector>
 
 class QMouseEvent;
@@ -40,11 +42,16 @@ public:
     NameListEditor(RenameSession& session, PairedLists& lists, QTreeView* names, NameListHost& host,
                    QObject* parent);
 
-    void showNamesMenu();
+    // at: where the menu opens, on the screen; by default at the pointer.
+    void showNamesMenu(std::optional<QPoint> at = std::nullopt);
     // row: where the new name goes; -1 after the last one.
     void addOrInsertName(int row);
     void modifySelectedName();
     void deleteSelectedNames();
+    // The keys' commands: they act on the focused row when none is selected.
+    void modifyCurrentName();
+    void deleteCurrentNames();
+    void showNamesMenuAtCurrentRow();
     void moveSelectedNamesUp();
     void moveSelectedNamesDown();
 
@@ -62,16 +69,22 @@ private:
     bool mousePressed(const QMouseEvent* event);
     bool mouseMoved(const QMouseEvent* event);
     bool mouseReleased(const QMouseEvent* event);
-    void keyReleased(const QKeyEvent* event);
-    void rightClicked(int row);
+    bool keyPressed(const QKeyEvent* event);
+    bool commandKeyPressed(int key, Qt::KeyboardModifiers modifiers);
+    bool ctrlLetterPressed(int key);
+    void moveKeyPressed(bool up);
+    void rightClicked(int row, std::optional<QPoint> at = std::nullopt);
     void dragArmed();
     void watchPointer();
     void endDrag();
-    void moveSelectedNames(bool up);
+    int moveSelectedNames(bool up);
+    void modifyName(int row);
+    void deleteNames(const std::vector<bool>& selected);
 
     int rowAt(const QMouseEvent* event) const;
     int currentRow() const;
     std::vector<bool> selectedRows() const;
+    std::vector<bool> selectedOrFocusedRows() const;
     void selectRows(const std::vector<bool>& selected);
     void selectOnly(int row);
     QString text(const QString& key) const;

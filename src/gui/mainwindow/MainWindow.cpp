@@ -49,6 +49,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QToolButton>
 #include <QTreeView>
@@ -123,6 +124,8 @@ void MainWindow::connectHandlers()
     connect(optionsPanel, &OptionsPanel::extensionsEdited, this, &MainWindow::patternsEdited);
     connect(folderEdit, &QLineEdit::textChanged, this, &MainWindow::folderEdited);
     connect(refreshButton, &QPushButton::clicked, this, &MainWindow::refreshClicked);
+    connect(new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, this,
+            &MainWindow::refreshClicked);
     connect(clearNamesButton, &QPushButton::clicked, this, &MainWindow::clearNamesClicked);
     connect(browseButton, &QPushButton::clicked, this, &MainWindow::browseClicked);
     connect(pasteButton, &QPushButton::clicked, this, &MainWindow::pasteClicked);

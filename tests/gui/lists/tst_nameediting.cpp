@@ -70,6 +70,12 @@ class TestNameEditing : public QObject {
                 list->selectionModel()->setCurrentIndex(list->model()->index(row, 0),
                                                         QItemSelectionModel::Select);
         }
+        // Moves the focus mark to row, leaving the selection as it is.
+        void focus(int row)
+        {
+            list->selectionModel()->setCurrentIndex(list->model()->index(row, 0),
+                                                    QItemSelectionModel::NoUpdate);
+        }
         QPoint at(int row) const { return list->visualRect(list->model()->index(row, 0)).center(); }
         QPoint below() const { return {10, list->viewport()->height() - 3}; }
         void answer(const QString& text) { env.nameAsker.answers << NameAnswer{text, -1}; }
@@ -81,55 +87,112 @@ private slots:
     {
         QTest::addColumn<int>("count");
         QTest::addColumn<Rows>("selection");
+        QTest::addColumn<int>("focused"); // -1: the last row selected
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("ctrlLetGoFirst");  // Ctrl released before the key
         QTest::addColumn<QStringList>("expected"); // names, without their extension
         QTest::addColumn<Rows>("expectedSelection");
         const auto ctrl = int(Qt::ControlModifier);
-        QTest::newRow("insert before B") << 3 << Rows{1} << int(Qt::Key_Insert) << 0
+        const auto alt = int(Qt::AltModifier);
+        const QStringList abc{u"A"_s, u"B"_s, u"C"_s};
+        QTest::newRow("insert before B") << 3 << Rows{1} << -1 << int(Qt::Key_Insert) << 0 << false
                                          << QStringList{u"A"_s, u"X"_s, u"B"_s, u"C"_s} << Rows{1};
         QTest::newRow("Ctrl+Insert appends")
-            << 3 << Rows{1} << int(Qt::Key_Insert) << ctrl
+            << 3 << Rows{1} << -1 << int(Qt::Key_Insert) << ctrl << false
+            << QStringList{u"A"_s, u"B"_s, u"C"_s, u"X"_s} << Rows{3};
+        QTest::newRow("Ctrl+Insert, Ctrl let go first, still appends")
+            << 3 << Rows{1} << -1 << int(Qt::Key_Insert) << ctrl << true
             << QStringList{u"A"_s, u"B"_s, u"C"_s, u"X"_s} << Rows{3};
         QTest::newRow("Insert without a current row appends")
-            << 3 << Rows{} << int(Qt::Key_Insert) << 0
+            << 3 << Rows{} << -1 << int(Qt::Key_Insert) << 0 << false
             << QStringList{u"A"_s, u"B"_s, u"C"_s, u"X"_s} << Rows{3};
         QTest::newRow("delete rows 2 and 4 of 6")
-            << 6 << Rows{1, 3} << int(Qt::Key_Delete) << 0
+            << 6 << Rows{1, 3} << -1 << int(Qt::Key_Delete) << 0 << false
             << QStringList{u"A"_s, u"C"_s, u"E"_s, u"F"_s} << Rows{1};
         QTest::newRow("delete the last row")
-            << 5 << Rows{4} << int(Qt::Key_Delete) << 0
+            << 5 << Rows{4} << -1 << int(Qt::Key_Delete) << 0 << false
             << QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s} << Rows{3};
-        QTest::newRow("delete every row")
-            << 2 << Rows{0, 1} << int(Qt::Key_Delete) << 0 << QStringList() << Rows{};
+        QTest::newRow("delete every row") << 2 << Rows{0, 1} << -1 << int(Qt::Key_Delete) << 0
+                                          << false << QStringList() << Rows{};
+        QTest::newRow("delete the focused row, none selected")
+            << 3 << Rows{} << 1 << int(Qt::Key_Delete) << 0 << false << QStringList{u"A"_s, u"C"_s}
+            << Rows{1};
+        QTest::newRow("delete the selected row, not the focused one")
+            << 3 << Rows{0} << 2 << int(Qt::Key_Delete) << 0 << false << QStringList{u"B"_s, u"C"_s}
+            << Rows{0};
         QTest::newRow("Ctrl+A selects every row")
-            << 3 << Rows{} << int(Qt::Key_A) << ctrl << QStringList{u"A"_s, u"B"_s, u"C"_s}
-            << Rows{0, 1, 2};
+            << 3 << Rows{} << -1 << int(Qt::Key_A) << ctrl << false << abc << Rows{0, 1, 2};
+        QTest::newRow("Ctrl+A, Ctrl let go first")
+            << 3 << Rows{} << -1 << int(Qt::Key_A) << ctrl << true << abc << Rows{0, 1, 2};
         QTest::newRow("Ctrl+Shift+V does nothing")
-            << 3 << Rows{} << int(Qt::Key_V) << int(Qt::ControlModifier | Qt::ShiftModifier)
-            << QStringList{u"A"_s, u"B"_s, u"C"_s} << Rows{};
-        QTest::newRow("Ctrl+V pastes") << 3 << Rows{} << int(Qt::Key_V) << ctrl
+            << 3 << Rows{} << -1 << int(Qt::Key_V) << int(Qt::ControlModifier | Qt::ShiftModifier)
+            << false << abc << Rows{};
+        QTest::newRow("Ctrl+V pastes") << 3 << Rows{} << -1 << int(Qt::Key_V) << ctrl << false
                                        << QStringList{u"P"_s, u"Q"_s, u"R"_s} << Rows{};
+        QTest::newRow("Ctrl+V, Ctrl let go first, pastes")
+            << 3 << Rows{} << -1 << int(Qt::Key_V) << ctrl << true
+            << QStringList{u"P"_s, u"Q"_s, u"R"_s} << Rows{};
+        QTest::newRow("F2 modifies the selected row")
+            << 3 << Rows{1} << -1 << int(Qt::Key_F2) << 0 << false
+            << QStringList{u"A"_s, u"X"_s, u"C"_s} << Rows{1};
+        QTest::newRow("Return modifies the selected row")
+            << 3 << Rows{2} << -1 << int(Qt::Key_Return) << 0 << false
+            << QStringList{u"A"_s, u"B"_s, u"X"_s} << Rows{2};
+        QTest::newRow("Enter modifies the selected row")
+            << 3 << Rows{0} << -1 << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false
+            << QStringList{u"X"_s, u"B"_s, u"C"_s} << Rows{0};
+        QTest::newRow("F2 modifies the focused row, none selected")
+            << 3 << Rows{} << 1 << int(Qt::Key_F2) << 0 << false
+            << QStringList{u"A"_s, u"X"_s, u"C"_s} << Rows{};
+        QTest::newRow("F2 with two rows selected does nothing")
+            << 3 << Rows{0, 2} << -1 << int(Qt::Key_F2) << 0 << false << abc << Rows{0, 2};
+        QTest::newRow("Alt+Up moves the selected row up")
+            << 3 << Rows{1} << -1 << int(Qt::Key_Up) << alt << false
+            << QStringList{u"B"_s, u"A"_s, u"C"_s} << Rows{0};
+        QTest::newRow("Alt+Down moves two rows down together")
+            << 4 << Rows{0, 1} << -1 << int(Qt::Key_Down) << alt << false
+            << QStringList{u"C"_s, u"A"_s, u"B"_s, u"D"_s} << Rows{1, 2};
+        QTest::newRow("Alt+Up on the first row does nothing")
+            << 3 << Rows{0} << -1 << int(Qt::Key_Up) << alt << false << abc << Rows{0};
+        QTest::newRow("Alt+Down on the last row does nothing")
+            << 3 << Rows{2} << -1 << int(Qt::Key_Down) << alt << false << abc << Rows{2};
     }
     void keysEditTheNames()
     {
         QFETCH(int, count);
         QFETCH(Rows, selection);
+        QFETCH(int, focused);
         QFETCH(int, key);
         QFETCH(int, modifiers);
+        QFETCH(bool, ctrlLetGoFirst);
         QStringList names;
         for (int i = 0; i < count; ++i)
             names << QString(QChar(u'A' + i));
         Session session(names, "Numérotation=0\n", count + 1);
         session.env.clipboard.content = u"P\nQ\nR"_s;
         session.select(selection);
+        if (focused >= 0)
+            session.focus(focused);
         session.answer(u"X"_s);
-        QTest::keyClick(session.list, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        const int readsBefore = session.env.clipboard.reads;
+        const auto held = Qt::KeyboardModifiers(modifiers);
+        if (ctrlLetGoFirst) {
+            QTest::keyPress(session.list, Qt::Key(key), held);
+            QTest::keyRelease(session.list, Qt::Key_Control, held & ~Qt::ControlModifier);
+            QTest::keyRelease(session.list, Qt::Key(key), held & ~Qt::ControlModifier);
+        } else {
+            QTest::keyClick(session.list, Qt::Key(key), held);
+        }
         QFETCH(QStringList, expected);
         for (QString& name : expected)
             name += u".mp3"_s;
         QCOMPARE(session.names(), expected);
         QTEST(session.selected(), "expectedSelection");
+        // Each command runs once per press, whenever its keys are let go.
+        const bool paste = key == Qt::Key_V && held == Qt::ControlModifier;
+        QCOMPARE(session.env.clipboard.reads - readsBefore, paste ? 1 : 0);
+        QCOMPARE(session.editor().dragRow(), -1); // a key arms no drag
     }
 
     void dialogAsksForTheRightRow()
@@ -206,7 +269,9 @@ private slots:
     void contextMenu_data()
     {
         QTest::addColumn<Rows>("selection");
-        QTest::addColumn<int>("clickedRow"); // -1: below the last row
+        QTest::addColumn<int>("clickedRow"); // -1: below the last row; with a key, the focused row
+        QTest::addColumn<int>("key");        // 0: a right click
+        QTest::addColumn<int>("modifiers");
         QTest::addColumn<QStringList>("menu");
         QTest::addColumn<Rows>("expectedSelection");
         const QStringList paste{u"-"_s,
@@ -216,33 +281,52 @@ private slots:
                                 u"-"_s,
                                 u"Coller une &chaîne de caractères..."_s,
                                 u"Coller les &titres lus dans les fichiers"_s};
+        const QStringList oneRow =
+            QStringList{u"&Ajouter..."_s, u"&Insérer..."_s, u"&Modifier..."_s, u"&Supprimer"_s} +
+            paste;
+        const QStringList severalRows = QStringList{u"&Ajouter..."_s, u"&Supprimer"_s} + paste;
+        const auto menuKey = int(Qt::Key_Menu);
         QTest::newRow("below the last row")
-            << Rows{1} << -1 << QStringList{u"&Ajouter..."_s} + paste << Rows{};
-        QTest::newRow("on the one selected row")
-            << Rows{1} << 1
-            << QStringList{u"&Ajouter..."_s, u"&Insérer..."_s, u"&Modifier..."_s, u"&Supprimer"_s} +
-                   paste
-            << Rows{1};
+            << Rows{1} << -1 << 0 << 0 << QStringList{u"&Ajouter..."_s} + paste << Rows{};
+        QTest::newRow("on the one selected row") << Rows{1} << 1 << 0 << 0 << oneRow << Rows{1};
         QTest::newRow("an unselected row while two are selected")
-            << Rows{0, 2} << 3 << QStringList{u"&Ajouter..."_s, u"&Supprimer"_s} + paste
+            << Rows{0, 2} << 3 << 0 << 0 << severalRows << Rows{0, 2, 3};
+        QTest::newRow("Menu key on the one selected row")
+            << Rows{1} << 1 << menuKey << 0 << oneRow << Rows{1};
+        QTest::newRow("Menu key on the focused row, none selected")
+            << Rows{} << 2 << menuKey << 0 << oneRow << Rows{2};
+        QTest::newRow("Shift+F10 on an unselected row while two are selected")
+            << Rows{0, 2} << 3 << int(Qt::Key_F10) << int(Qt::ShiftModifier) << severalRows
             << Rows{0, 2, 3};
     }
     void contextMenu()
     {
         QFETCH(Rows, selection);
         QFETCH(int, clickedRow);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
         Session session({u"A"_s, u"B"_s, u"C"_s, u"D"_s});
         session.select(selection);
         auto captions = std::make_shared<QStringList>();
-        QTimer::singleShot(0, [captions] {
+        auto shownAt = std::make_shared<QPoint>();
+        QTimer::singleShot(0, [captions, shownAt] {
             if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
                 for (const QAction* item : popup->actions())
                     *captions << (item->isSeparator() ? u"-"_s : item->text().section(u'\t', 0, 0));
+                *shownAt = popup->pos();
                 popup->close();
             }
         });
-        const QPoint point = clickedRow < 0 ? session.below() : session.at(clickedRow);
-        QTest::mouseClick(session.list->viewport(), Qt::RightButton, {}, point);
+        if (key != 0) {
+            session.focus(clickedRow);
+            QTest::keyClick(session.list, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            // Opened by a key, the menu hangs under the focused row.
+            const QRect row = session.list->visualRect(session.list->model()->index(clickedRow, 0));
+            QCOMPARE(*shownAt, session.list->viewport()->mapToGlobal(row.bottomLeft()));
+        } else {
+            const QPoint point = clickedRow < 0 ? session.below() : session.at(clickedRow);
+            QTest::mouseClick(session.list->viewport(), Qt::RightButton, {}, point);
+        }
         QTEST(*captions, "menu");
         QTEST(session.selected(), "expectedSelection");
     }

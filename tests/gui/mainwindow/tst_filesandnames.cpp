@@ -246,12 +246,29 @@ private slots:
         QCOMPARE(session.window->nameList->selectionModel()->selectedRows().value(0).row(), 2);
     }
 
+    void refreshShowsFilesChangedOutside_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("the button") << u"button"_s;
+        QTest::newRow("F5 in the names list") << u"nameList"_s;
+        QTest::newRow("F5 in the folder box") << u"folderEdit"_s;
+    }
     void refreshShowsFilesChangedOutside()
     {
+        QFETCH(QString, how);
         Session session({u"a.mp3"_s});
         WriteFile(session.folder() + u"/b.mp3"_s);
         QCOMPARE(session.fileRows().size(), 1);
-        session.window->refreshButton->click();
+        MainWindow* window = session.window.get();
+        // The window's keys reach it only while it is the active one.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        if (how == u"button")
+            window->refreshButton->click();
+        else if (how == u"nameList")
+            QTest::keyClick(window->nameList, Qt::Key_F5);
+        else
+            QTest::keyClick(window->folderEdit, Qt::Key_F5);
         QCOMPARE(session.fileRows(), (QStringList{u"a.mp3"_s, u"b.mp3"_s}));
     }
 };
