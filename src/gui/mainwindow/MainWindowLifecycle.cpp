@@ -82,6 +82,7 @@ bool MainWindow::load()
         translateForm(this, m_languageFile);
         nameControlsForReaders(*this, [this](const QString& key) { return text(key); });
         m_nameModel->setTakenTip(text(TextKey::NameTakenBy));
+        m_nameModel->setProblemTips(text(TextKey::DoubledName), text(TextKey::EmptyName));
         m_nameModel->setForOtherFilesTip(text(TextKey::NamesForOtherFiles));
         m_fileModel->setForeignTip(text(TextKey::ForeignName));
         if (const QString notice = text(u"TraductionIncomplète"_s); !notice.isEmpty())
