@@ -4,7 +4,6 @@
 #include "layout/Twips.h"
 
 #include <QAbstractButton>
-#include <QKeySequence>
 #include <QLabel>
 #include <QVariant>
 
@@ -34,8 +33,9 @@ QString spokenCaption(const QString& caption)
 
 void nameByLabel(QWidget* field, QLabel* label)
 {
-    if (!QKeySequence::mnemonic(label->text()).isEmpty())
-        label->setBuddy(field);
+    // Tied even without an access key: on Linux a list box is said by its
+    // current entry, and its label only reaches a screen reader this way.
+    label->setBuddy(field);
     field->setAccessibleName(spokenCaption(label->text()));
 }
 

@@ -62,8 +62,8 @@ Control* makeDesigned(QWidget* parent, const char16_t* name, const char16_t* cap
 // ("&&" says one) and without the spaces that pad it on the screen.
 QString spokenCaption(const QString& caption);
 
-// Names a field after the label beside it; a label with an access key also
-// leads to the field.
+// Names a field after the label beside it, and ties the label to it: an
+// access key in the label leads to the field.
 void nameByLabel(QWidget* field, QLabel* label);
 
 // Names every captioned button under root by its spoken caption, so that no

@@ -218,20 +218,17 @@ private slots:
     {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("spoken");
-        QTest::addColumn<bool>("leadsToField");
-        QTest::newRow("access key, padding") << u"R&églages    "_s << u"Réglages"_s << true;
-        QTest::newRow("doubled ampersand") << u"Tom && Jerry"_s << u"Tom & Jerry"_s << false;
-        QTest::newRow("both") << u"&Sel && poivre"_s << u"Sel & poivre"_s << true;
-        QTest::newRow("ampersand at the end") << u"Fin&"_s << u"Fin"_s << false;
-        QTest::newRow("spaces around")
-            << u" et/ou la suffixer "_s << u"et/ou la suffixer"_s << false;
-        QTest::newRow("plain") << u"..."_s << u"..."_s << false;
+        QTest::newRow("access key, padding") << u"R&églages    "_s << u"Réglages"_s;
+        QTest::newRow("doubled ampersand") << u"Tom && Jerry"_s << u"Tom & Jerry"_s;
+        QTest::newRow("both") << u"&Sel && poivre"_s << u"Sel & poivre"_s;
+        QTest::newRow("ampersand at the end") << u"Fin&"_s << u"Fin"_s;
+        QTest::newRow("spaces around") << u" et/ou la suffixer "_s << u"et/ou la suffixer"_s;
+        QTest::newRow("plain") << u"..."_s << u"..."_s;
     }
     void spokenCaptions()
     {
         QFETCH(QString, caption);
         QFETCH(QString, spoken);
-        QFETCH(bool, leadsToField);
         QCOMPARE(spokenCaption(caption), spoken);
         QWidget window;
         auto* label = makeControl<QLabel>(&window, u"lblA"_s);
@@ -239,7 +236,7 @@ private slots:
         auto* field = makeControl<QLineEdit>(&window, u"txtA"_s);
         nameByLabel(field, label);
         QCOMPARE(field->accessibleName(), spoken);
-        QCOMPARE(label->buddy() == field, leadsToField);
+        QCOMPARE(label->buddy(), field);
     }
 
     void frenchLeavesTheWindowAlone()
