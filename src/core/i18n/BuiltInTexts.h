@@ -10,7 +10,7 @@ struct BuiltInText {
     const char16_t* french;
 };
 
-inline constexpr std::array<BuiltInText, 68> BuiltInTexts{{
+inline constexpr std::array<BuiltInText, 82> BuiltInTexts{{
     {u"TraductionIncomplète", u""},
     {u"TXT_REGLAGES", u"R&églages"},
     {u"TXT_PISTE_NUMERO", u"Piste n°[NUM]"},
@@ -143,6 +143,20 @@ inline constexpr std::array<BuiltInText, 68> BuiltInTexts{{
     {u"MSG_ETIQUETTES_ABANDONNEES",
      u"Les étiquettes de ces fichiers n'ont pas été lues : ni son ni étiquette n'y ont été "
      u"trouvés assez tôt (fichiers vides ou inachevés ?). Leurs champs restent vides.§§%v"},
+    {u"TXT_NOM_RAFRAICHIR", u"Relire la liste des fichiers"},
+    {u"TXT_NOM_PARCOURIR", u"Choisir le répertoire"},
+    {u"TXT_NOM_COLLER_PLUS", u"Autres façons de coller"},
+    {u"TXT_NOM_LISTE_FICHIERS", u"Liste des fichiers"},
+    {u"TXT_NOM_LISTE_NOMS", u"Liste des nouveaux noms"},
+    {u"TXT_NOM_TERMES", u"Termes à supprimer"},
+    {u"TXT_NOM_RECHERCHE", u"Texte à remplacer"},
+    {u"TXT_NOM_REMPLACEMENT", u"Texte de remplacement"},
+    {u"TXT_NOM_NOMBRE_CARACTERES", u"Nombre de caractères à supprimer"},
+    {u"TXT_NOM_POSITION_SUPPRESSION", u"Position de la suppression"},
+    {u"TXT_NOM_CHAINE", u"Chaîne à ajouter"},
+    {u"TXT_NOM_POSITION_AJOUT", u"Position de l'ajout"},
+    {u"TXT_NOM_EN_DOUBLE", u"Nom en double"},
+    {u"TXT_NOM_VIDE", u"Nom vide"},
 }};
 
 #include <QString>

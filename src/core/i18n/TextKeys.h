@@ -65,6 +65,20 @@ inline const QString UndoAgainLater = QStringLiteral("MSG_ANNULATION_A_REPRENDRE
 inline const QString UnreadableClipboard = QStringLiteral("MSG_ERREUR_CONTENU_PRESSE-PAPIERS");
 inline const QString UnreadableTextFile = QStringLiteral("MSG_ERREUR_CONTENU_FICHIER");
 inline const QString UndecidedReplacement = QStringLiteral("TXT_REMPLACEMENT_INDECIDABLE");
+inline const QString RefreshFiles = QStringLiteral("TXT_NOM_RAFRAICHIR");
+inline const QString BrowseFolder = QStringLiteral("TXT_NOM_PARCOURIR");
+inline const QString MorePaste = QStringLiteral("TXT_NOM_COLLER_PLUS");
+inline const QString FileListName = QStringLiteral("TXT_NOM_LISTE_FICHIERS");
+inline const QString NameListName = QStringLiteral("TXT_NOM_LISTE_NOMS");
+inline const QString TermsField = QStringLiteral("TXT_NOM_TERMES");
+inline const QString SearchedField = QStringLiteral("TXT_NOM_RECHERCHE");
+inline const QString ReplacementField = QStringLiteral("TXT_NOM_REMPLACEMENT");
+inline const QString RemovedCountField = QStringLiteral("TXT_NOM_NOMBRE_CARACTERES");
+inline const QString RemovalPositionField = QStringLiteral("TXT_NOM_POSITION_SUPPRESSION");
+inline const QString AddedTextField = QStringLiteral("TXT_NOM_CHAINE");
+inline const QString AddedPositionField = QStringLiteral("TXT_NOM_POSITION_AJOUT");
+inline const QString DoubledName = QStringLiteral("TXT_NOM_EN_DOUBLE");
+inline const QString EmptyName = QStringLiteral("TXT_NOM_VIDE");
 } // namespace TextKey
 
 } // namespace tervane

@@ -74,17 +74,31 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const
         italic.setItalic(true);
         return italic;
     }
-    if (role == Qt::ToolTipRole) {
-        QStringList tips;
-        if (forOtherFiles())
-            tips << m_forOtherFilesTip;
-        if (row.holder >= 0 && m_session)
-            tips << insertValues(m_takenTip, {m_session->holderName(row)});
-        return tips.isEmpty() ? QVariant() : QVariant(tips.join(u'\n'));
+    // What the colours and the italics show, said in words too: on hovering,
+    // and to a screen reader.
+    if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) {
+        const QString notes = rowNotes(row);
+        return notes.isEmpty() ? QVariant() : QVariant(notes);
     }
     if (role == Qt::ForegroundRole && row.holder >= 0 && m_session)
         return QBrush(takenNameColour(listBackground()));
     return {};
+}
+
+QString NameListModel::rowNotes(const NameRow& row) const
+{
+    QStringList notes;
+    if (forOtherFiles())
+        notes << m_forOtherFilesTip;
+    // An empty name is also marked as doubled: its emptiness is the news.
+    if (row.nameless || row.text.isEmpty())
+        notes << m_emptyTip;
+    else if (row.duplicate)
+        notes << m_doubledTip;
+    if (row.holder >= 0 && m_session)
+        notes << insertValues(m_takenTip, {m_session->holderName(row)});
+    notes.removeAll(QString());
+    return notes.join(u'\n');
 }
 
 
@@ -113,7 +127,8 @@ void NameListModel::refresh()
         endResetModel();
     } else if (last >= 0) {
         emit dataChanged(index(first), index(last),
-                         {Qt::DisplayRole, Qt::ForegroundRole, Qt::FontRole, Qt::ToolTipRole});
+                         {Qt::DisplayRole, Qt::ForegroundRole, Qt::FontRole, Qt::ToolTipRole,
+                          Qt::AccessibleDescriptionRole});
     }
 }
 

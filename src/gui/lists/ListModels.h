@@ -63,6 +63,12 @@ public:
     void setTakenTip(const QString& tip) { m_takenTip = tip; }
     // The tool tip of names made for other files.
     void setForOtherFilesTip(const QString& tip) { m_forOtherFilesTip = tip; }
+    // The notes of a doubled name and of an empty one.
+    void setProblemTips(const QString& doubled, const QString& empty)
+    {
+        m_doubledTip = doubled;
+        m_emptyTip = empty;
+    }
 
 private:
     struct Shown {
@@ -77,11 +83,14 @@ private:
     {
         return {row.text.constData(), row.duplicate, row.holder >= 0, forOtherFiles()};
     }
+    QString rowNotes(const NameRow& row) const;
     const RenameWorkspace& m_workspace;
     int m_shownRows = 0;
     std::vector<Shown> m_shown; // what each row showed at the last refresh
     QString m_takenTip;
     QString m_forOtherFilesTip;
+    QString m_doubledTip;
+    QString m_emptyTip;
     const RenameSession* m_session = nullptr; // names what holds a taken name
 };
 

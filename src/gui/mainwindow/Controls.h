@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+class QLabel;
+
 namespace tervane {
 
 // Helpers for building windows the way the program describes them: every
@@ -55,6 +57,18 @@ Control* makeDesigned(QWidget* parent, const char16_t* name, const char16_t* cap
         placeInTwips(control, twips.x(), twips.y(), twips.width(), twips.height());
     return control;
 }
+
+// A caption as a screen reader is to say it: without its access-key "&"
+// ("&&" says one) and without the spaces that pad it on the screen.
+QString spokenCaption(const QString& caption);
+
+// Names a field after the label beside it, and ties the label to it: an
+// access key in the label leads to the field.
+void nameByLabel(QWidget* field, QLabel* label);
+
+// Names every captioned button under root by its spoken caption, so that no
+// padding or "&" of the screen reaches a screen reader.
+void nameCaptionedButtons(QWidget* root);
 
 // Names a member of a control array: base name as objectName, index as the
 // "index" property; its translation key is "name(index)".

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/MainWindowControls.h"
 
+#include "i18n/TextKeys.h"
 #include "layout/Twips.h"
 #include "mainwindow/Controls.h"
 #include "mainwindow/Pictures.h"
@@ -20,6 +21,7 @@
 #include <QTreeView>
 
 #include <type_traits>
+#include <utility>
 #include <variant>
 
 namespace tervane {
@@ -157,6 +159,23 @@ void MainWindowControls::createControls(QMainWindow& window)
 
     optionsPanel = new OptionsPanel(client);
     placeInTwips(optionsPanel, 0, 4750, DesignClientWidth, 5430);
+}
+
+void MainWindowControls::nameControlsForReaders(QMainWindow& window, const TextLookup& text)
+{
+    nameCaptionedButtons(window.centralWidget());
+    nameByLabel(folderEdit, folderLabel);
+    // Buttons showing a picture or "..." say what they do, on hovering too.
+    const std::pair<QWidget*, QString> pictured[] = {{browseButton, TextKey::BrowseFolder},
+                                                     {refreshButton, TextKey::RefreshFiles},
+                                                     {pasteMenuButton, TextKey::MorePaste}};
+    for (const auto& [button, key] : pictured) {
+        button->setAccessibleName(text(key));
+        button->setToolTip(text(key));
+    }
+    fileList->setAccessibleName(text(TextKey::FileListName));
+    nameList->setAccessibleName(text(TextKey::NameListName));
+    optionsPanel->nameControlsForReaders(text);
 }
 
 void MainWindowControls::createMenus(QMainWindow& window)

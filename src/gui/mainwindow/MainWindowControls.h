@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+#include <functional>
+
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -29,6 +32,10 @@ struct MainWindowControls {
     void createControls(QMainWindow& window);
     // Makes the menus of window's menu bar, and the notification-area menu.
     void createMenus(QMainWindow& window);
+    // Gives every control a user can reach a name for screen readers, in the
+    // language of the captions: run once they are translated.
+    using TextLookup = std::function<QString(const QString&)>;
+    void nameControlsForReaders(QMainWindow& window, const TextLookup& text);
 
     // Controls, named as the program names them.
     QLabel* folderLabel = nullptr;

@@ -80,7 +80,9 @@ bool MainWindow::load()
         m_state.catalogue = buildTranslationCatalogue(m_languageFile);
         m_catalogueBuilt = true;
         translateForm(this, m_languageFile);
+        nameControlsForReaders(*this, [this](const QString& key) { return text(key); });
         m_nameModel->setTakenTip(text(TextKey::NameTakenBy));
+        m_nameModel->setProblemTips(text(TextKey::DoubledName), text(TextKey::EmptyName));
         m_nameModel->setForOtherFilesTip(text(TextKey::NamesForOtherFiles));
         m_fileModel->setForeignTip(text(TextKey::ForeignName));
         if (const QString notice = text(u"TraductionIncomplète"_s); !notice.isEmpty())

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "options/OptionsPanel.h"
 
+#include "i18n/TextKeys.h"
 #include "mainwindow/Controls.h"
 #include "options/FillWidthList.h"
 
@@ -13,6 +14,7 @@
 #include <QRadioButton>
 
 #include <type_traits>
+#include <utility>
 #include <variant>
 
 namespace tervane {
@@ -182,6 +184,15 @@ void selectPosition(const std::array<QRadioButton*, N>& options, InsertPosition 
         options[index]->setChecked(true);
 }
 
+// The three rows offer the same places: an option names its row first.
+template <std::size_t N>
+void nameOptions(const std::array<QRadioButton*, N>& options, const QString& row)
+{
+    for (QRadioButton* option : options)
+        option->setAccessibleName(spokenCaption(row) + QStringLiteral(", ") +
+                                  spokenCaption(option->text()));
+}
+
 } // namespace
 
 OptionsPanel::OptionsPanel(QWidget* parent)
@@ -228,6 +239,33 @@ void OptionsPanel::createControls()
             design.options);
     }
     fillWidthList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+}
+
+void OptionsPanel::nameControlsForReaders(const TextLookup& text)
+{
+    nameByLabel(patternsEdit, patternsLabel);
+    nameByLabel(fillWidthList, fillWidthLabel);
+    nameByLabel(numberingPrefixEdit, numberingPrefixLabel);
+    nameByLabel(numberingSuffixEdit, numberingSuffixLabel);
+    nameByLabel(languageList, languageLabel);
+    patternsEdit->setAccessibleDescription(spokenCaption(patternsHint->text()));
+    termsEdit->setAccessibleDescription(spokenCaption(termsHint->text()));
+    // Boxes that follow a tick box have no label of their own; the frame's
+    // title would name them all alike.
+    const std::pair<QLineEdit*, QString> boxes[] = {
+        {termsEdit, TextKey::TermsField},
+        {replaceFromEdit, TextKey::SearchedField},
+        {replaceToEdit, TextKey::ReplacementField},
+        {removeCharactersCountEdit, TextKey::RemovedCountField},
+        {removeCharactersPositionEdit, TextKey::RemovalPositionField},
+        {addStringEdit, TextKey::AddedTextField},
+        {addStringPositionEdit, TextKey::AddedPositionField}};
+    for (const auto& [box, key] : boxes)
+        box->setAccessibleName(text(key));
+    nameOptions(removeCharactersPlaces,
+                removeCharactersBox->text() + u' ' + removeCharactersLabel->text());
+    nameOptions(numberingPlaces, numberingBox->text());
+    nameOptions(addStringPlaces, addStringBox->text());
 }
 
 QString OptionsPanel::extensions() const

@@ -35,6 +35,10 @@ public:
     using TextLookup = std::function<QString(const QString&)>;
     void setServices(Prompter& prompter, TextLookup text);
 
+    // Names the fields and options for screen readers, from the translated
+    // captions and the texts of the catalogue.
+    void nameControlsForReaders(const TextLookup& text);
+
     // Puts stored settings into the controls through their own change handlers.
     void setTreatmentOptions(const TreatmentOptions& options);
     TreatmentOptions currentTreatmentOptions() const;

@@ -213,6 +213,32 @@ private slots:
         QVERIFY2(collisions.isEmpty(), qPrintable(collisions.join(u", "_s)));
     }
 
+    // What a screen reader says of a caption, and the label that names a field.
+    void spokenCaptions_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("access key, padding") << u"R&églages    "_s << u"Réglages"_s;
+        QTest::newRow("doubled ampersand") << u"Tom && Jerry"_s << u"Tom & Jerry"_s;
+        QTest::newRow("both") << u"&Sel && poivre"_s << u"Sel & poivre"_s;
+        QTest::newRow("ampersand at the end") << u"Fin&"_s << u"Fin"_s;
+        QTest::newRow("spaces around") << u" et/ou la suffixer "_s << u"et/ou la suffixer"_s;
+        QTest::newRow("plain") << u"..."_s << u"..."_s;
+    }
+    void spokenCaptions()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, spoken);
+        QCOMPARE(spokenCaption(caption), spoken);
+        QWidget window;
+        auto* label = makeControl<QLabel>(&window, u"lblA"_s);
+        label->setText(caption);
+        auto* field = makeControl<QLineEdit>(&window, u"txtA"_s);
+        nameByLabel(field, label);
+        QCOMPARE(field->accessibleName(), spoken);
+        QCOMPARE(label->buddy(), field);
+    }
+
     void frenchLeavesTheWindowAlone()
     {
         QWidget window;

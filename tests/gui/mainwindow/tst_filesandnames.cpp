@@ -114,6 +114,46 @@ private slots:
                  u"Ce nom est déjà pris dans le dossier par 'b.mp3'."_s);
     }
 
+    // The state a row's colour shows is said in words, on hovering and to a
+    // screen reader alike.
+    void rowStateIsSaidInWords_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("patterns");
+        QTest::addColumn<QString>("dropped");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("said");
+        const QStringList two{u"a.mp3"_s, u"b.mp3"_s};
+        const QByteArray plain = "Numérotation=0\n";
+        // Lines the treatments empty are kept: their names are empty.
+        const QByteArray keepEmpty = plain + "SuppressionLignesVides=0\n";
+        QTest::newRow("doubled") << two << plain << QString() << u"Same\nsame"_s << 1
+                                 << u"Nom en double"_s;
+        QTest::newRow("empty") << two << keepEmpty << QString() << u"01\nb"_s << 0 << u"Nom vide"_s;
+        QTest::newRow("taken") << QStringList{u"a.mp3"_s, u"b.mp3"_s, u"q.flac"_s, u"q.mp3"_s}
+                               << plain << u"a*;b*"_s << u"b\nq"_s << 1
+                               << u"Ce nom est déjà pris dans le dossier par 'q.mp3'."_s;
+        QTest::newRow("fine") << two << plain << QString() << u"x\ny"_s << 0 << QString();
+    }
+
+    void rowStateIsSaidInWords()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QByteArray, settings);
+        QFETCH(QString, patterns);
+        QFETCH(QString, dropped);
+        QFETCH(int, row);
+        QFETCH(QString, said);
+        Session session(files, settings);
+        if (!patterns.isEmpty())
+            session.window->optionsPanel->patternsEdit->setText(patterns);
+        session.drop(dropped);
+        const QModelIndex index = session.window->nameList->model()->index(row, 0);
+        QCOMPARE(index.data(Qt::AccessibleDescriptionRole).toString(), said);
+        QCOMPARE(index.data(Qt::ToolTipRole).toString(), said);
+    }
+
     void listsTheMatchingFiles()
     {
         Session session({u"b.MP3"_s, u"a.wma"_s, u"c.txt"_s, u"d.mp3/inside.txt"_s});

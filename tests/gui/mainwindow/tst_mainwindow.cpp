@@ -10,6 +10,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -570,6 +571,61 @@ private slots:
                  qPrintable(env.prompter.boxes[0].text));
         QVERIFY(env.prompter.boxes[0].text.contains(u"Veuillez contacter"_s));
         QCOMPARE(env.prompter.busyDepth, 0);
+    }
+
+    // A screen reader names every control the keyboard reaches, shown and
+    // greyed alike, in the interface language, and no two alike.
+    void everyReachableControlIsNamed_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("panelShown");
+        QTest::newRow("panel hidden") << QString() << false;
+        QTest::newRow("panel shown") << QString() << true;
+        QTest::newRow("English, panel shown") << u"English"_s << true;
+        QTest::newRow("German, panel shown") << u"Deutsch"_s << true;
+        QTest::newRow("German, panel hidden") << u"Deutsch"_s << false;
+    }
+
+    void everyReachableControlIsNamed()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, panelShown);
+        TestEnvironment env;
+        if (!language.isEmpty()) {
+            const QString file = language + u".lng"_s;
+            QVERIFY(QFile::copy(QStringLiteral(TERVANE_LANGUAGES) + u'/' + file,
+                                env.path(u"program/"_s + file)));
+            WriteFile(env.settingsFile(), "[Config]\nLangue=" + language.toUtf8() + '\n');
+        }
+        MainWindow window(env.context());
+        QVERIFY(window.load());
+        window.showAsLoaded();
+        if (window.showSettingsAction->isChecked() != panelShown)
+            window.settingsButton->click();
+        QCOMPARE(window.optionsPanel->isEnabled(), panelShown);
+        QCOMPARE(spokenCaption(window.settingsButton->text()) == u"Réglages"_s, language.isEmpty());
+
+        QHash<QString, QString> named; // name -> the control that has it
+        for (QWidget* control : window.findChildren<QWidget*>()) {
+            if (control->focusPolicy() == Qt::NoFocus || !control->isVisible())
+                continue;
+            const QString key =
+                controlKey(control) + u' ' + QLatin1StringView(control->metaObject()->className());
+            QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(control);
+            const QString name = spoken->text(QAccessible::Name);
+            // On Linux a list box is said by its entry, and named by its label.
+            if (qobject_cast<QComboBox*>(control))
+                QVERIFY2(!spoken->relations(QAccessible::Label).isEmpty(), qPrintable(key));
+            QVERIFY2(!name.isEmpty(), qPrintable(key));
+            QVERIFY2(!name.contains(u'&') && name == name.trimmed(),
+                     qPrintable(key + u": "_s + name));
+            QVERIFY2(!named.contains(name),
+                     qPrintable(key + u" and "_s + named.value(name) + u": "_s + name));
+            named.insert(name, key);
+        }
+        // The main window's thirteen, and the panel's thirty-two when shown.
+        QCOMPARE(named.size(), panelShown ? 45 : 13);
+        QVERIFY(named.contains(spokenCaption(window.settingsButton->text())));
     }
 
     void languageFileTranslatesTheWindow()
