@@ -10,7 +10,22 @@
 
 #include <QAction>
 
+using namespace Qt::StringLiterals;
+
 namespace tervane {
+
+namespace {
+
+// A folder's path as a message shows it: a line may break after its slashes
+// only where the path itself is too long for one.
+QString pathInText(const QString& path)
+{
+    QString glued = path;
+    glued.replace(u'/', u"/\u2060"_s);
+    return u"\u2060"_s + glued;
+}
+
+} // namespace
 
 // A long renaming or undo shows how far it has gone.
 template <typename Command>
@@ -96,7 +111,7 @@ void MainWindow::tellFolderJournal()
     warnOfJournal(loaded);
     if (loaded.status == RenameSession::JournalLoad::Loaded && loaded.interrupted &&
         m_context.prompter.ask(
-            insertValues(text(TextKey::ResumeInterrupted), {m_workspace.listedFolder})))
+            insertValues(text(TextKey::ResumeInterrupted), {pathInText(m_workspace.listedFolder)})))
         undoClicked();
 }
 
@@ -111,7 +126,7 @@ void MainWindow::warnOfJournal(const RenameSession::LoadedJournal& loaded)
         warn(TextKey::JournalDamaged, {file});
         break;
     case RenameSession::JournalLoad::OtherFolder:
-        warn(TextKey::JournalOtherFolder, {m_workspace.listedFolder});
+        warn(TextKey::JournalOtherFolder, {pathInText(m_workspace.listedFolder)});
         break;
     case RenameSession::JournalLoad::NotRecorded:
         warn(TextKey::JournalBehind, {file});
