@@ -147,6 +147,7 @@ private:
     enum class ScreenChoice { Own, Any };
     void keepFrameOnScreen(QRect frame, ScreenChoice choice);
     void placeOnceFramed();
+    static constexpr int FramedWithinMs = 500;
     void placeFrame(const QRect& frame);
 
     // Geometry: captions, resizing, the splitter, the panel.

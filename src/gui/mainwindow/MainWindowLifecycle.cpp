@@ -269,8 +269,10 @@ void MainWindow::showAsLoaded()
         show();
         keepFrameOnScreen(frameGeometry(), ScreenChoice::Any);
         // The frame the desktop adds is known once it has framed the window,
-        // which it does later: the place is checked again then.
+        // which it does later: the place is checked again then, and after a
+        // while for a desktop that says its frame without moving the window.
         m_placeWhenFramed = true;
+        QTimer::singleShot(FramedWithinMs, this, &MainWindow::placeOnceFramed);
     }
     if (!m_notAFolder.isEmpty())
         warn(TextKey::NotAFolder, {std::exchange(m_notAFolder, {})});
