@@ -14,6 +14,7 @@
 #include "layout/LayoutWidgets.h"
 #include "layout/Twips.h"
 #include "lists/ListModels.h"
+#include "lists/MarkedNameDelegate.h"
 #include "lists/PairedLists.h"
 #include "lists/TextDropTarget.h"
 #include "mainwindow/Controls.h"
@@ -84,6 +85,7 @@ void MainWindow::connectLists()
     m_nameModel = new NameListModel(m_session, this);
     fileList->setModel(m_fileModel);
     nameList->setModel(m_nameModel);
+    nameList->setItemDelegate(new MarkedNameDelegate(nameList));
     m_pairedLists = new PairedLists(m_workspace, fileList, nameList, this);
     m_nameEditor = new NameListEditor(m_session, *m_pairedLists, nameList, *this, this);
     // The models follow the session themselves; the counters and columns too.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lists/ListModels.h"
+#include "lists/MarkedNameDelegate.h"
 #include "lists/PairedLists.h"
 #include "qt/ReadableColour.h"
 
@@ -113,7 +114,19 @@ private slots:
         if (mark == u"doubled") {
             Pair pair(2, 2);
             pair.workspace.nameRows[1].duplicate = true;
-            colour = pair.nameModel.index(1, 0).data(Qt::ForegroundRole).value<QBrush>().color();
+            const QModelIndex row = pair.nameModel.index(1, 0);
+            colour = row.data(Qt::ForegroundRole).value<QBrush>().color();
+            // Selected, the row keeps its colour, readable on the selection's.
+            struct Delegate : MarkedNameDelegate {
+                using MarkedNameDelegate::initStyleOption;
+            };
+            QStyleOptionViewItem selected;
+            selected.palette = palette;
+            selected.state = QStyle::State_Selected;
+            Delegate().initStyleOption(&selected, row);
+            const QColor kept = selected.palette.color(QPalette::HighlightedText);
+            QVERIFY(kept != palette.color(QPalette::HighlightedText));
+            QVERIFY(contrastRatio(kept, palette.color(QPalette::Highlight)) >= ReadableContrast);
         } else if (mark == u"taken") {
             colour = takenNameColour(base);
         } else {
