@@ -3,6 +3,7 @@
 
 #include "services/AppIdentity.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 
 #include <climits>
@@ -22,12 +23,18 @@ RenamingProgress::RenamingProgress(QWidget* owner, const QString& caption, qsize
 {
     m_dialog.setObjectName(u"frmRenommage"_s);
     m_dialog.setWindowTitle(AppTitle);
-    m_dialog.setWindowModality(Qt::WindowModal);
+    // Every window of the program waits, the tray's menu included.
+    m_dialog.setWindowModality(Qt::ApplicationModal);
     m_dialog.setCancelButton(nullptr); // a renaming stops only where it fails
     m_dialog.setMinimumDuration(INT_MAX); // shown by renamed(), after ShowAfterMs
     m_dialog.setAutoClose(false);
     m_dialog.setAutoReset(false);
     m_clock.start();
+}
+
+void UnclosableProgressDialog::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
 }
 
 void RenamingProgress::renamed()

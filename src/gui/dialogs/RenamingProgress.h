@@ -7,6 +7,18 @@
 
 namespace tervane {
 
+// A progress dialog that stays until its owner ends it: Escape and the
+// close button would leave the program open to input, a second renaming
+// among them, while the first still runs.
+class UnclosableProgressDialog : public QProgressDialog {
+public:
+    using QProgressDialog::QProgressDialog;
+    void reject() override {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};
+
 // How far a long renaming or undo has gone. Both run on the window's thread,
 // which takes no input meanwhile; told of each rename, this shows a dialog
 // once they last ShowAfterMs, and keeps it painted.
@@ -18,7 +30,7 @@ public:
     void renamed();
 
 private:
-    QProgressDialog m_dialog;
+    UnclosableProgressDialog m_dialog;
     QElapsedTimer m_clock;
     qint64 m_shownAt = -1;
     int m_done = 0;
