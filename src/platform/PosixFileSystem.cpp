@@ -402,6 +402,22 @@ RenameResult PosixFileSystem::renameNoReplace(const QString& folder, const QStri
     return error ? failure(error) : RenameResult{};
 }
 
+bool PosixFileSystem::removeSecondName(const QString& folder, const QString& kept,
+                                       const QString& extra)
+{
+    const NameBytes keptBytes(kept);
+    const NameBytes extraBytes(extra);
+    const FolderHandle handle(folder, folder == m_heldPath ? m_heldFolder : -1);
+    if (!keptBytes.isBare() || !extraBytes.isBare() || kept == extra || handle.fd() < 0)
+        return false;
+    struct stat keptInfo {};
+    struct stat extraInfo {};
+    const bool oneFile = handle.stat(keptBytes.bytes(), &keptInfo) &&
+                         handle.stat(extraBytes.bytes(), &extraInfo) && S_ISREG(keptInfo.st_mode) &&
+                         keptInfo.st_dev == extraInfo.st_dev && keptInfo.st_ino == extraInfo.st_ino;
+    return oneFile && ::unlinkat(handle.fd(), extraBytes.bytes().constData(), 0) == 0;
+}
+
 bool PosixFileSystem::canExchangeNames(const QString& folder) const
 {
     // Only the file systems known to exchange names: elsewhere (FAT, network

@@ -53,27 +53,6 @@ FolderIdentity PosixFileSystem::folderIdentity(const QString& folder) const
     return {quint64(info.st_dev), quint64(info.st_ino)};
 }
 
-bool PosixFileSystem::removeSecondName(const QString& folder, const QString& kept,
-                                       const QString& extra)
-{
-    if (!isBareFileName(kept) || !isBareFileName(extra) || kept == extra)
-        return false;
-    const int fd = ::open(bytesOfFileName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat keptInfo {};
-    struct stat extraInfo {};
-    const QByteArray extraBytes = bytesOfFileName(extra);
-    const bool oneFile =
-        ::fstatat(fd, bytesOfFileName(kept).constData(), &keptInfo, AT_SYMLINK_NOFOLLOW) == 0 &&
-        ::fstatat(fd, extraBytes.constData(), &extraInfo, AT_SYMLINK_NOFOLLOW) == 0 &&
-        S_ISREG(keptInfo.st_mode) && keptInfo.st_dev == extraInfo.st_dev &&
-        keptInfo.st_ino == extraInfo.st_ino;
-    const bool removed = oneFile && ::unlinkat(fd, extraBytes.constData(), 0) == 0;
-    ::close(fd);
-    return removed;
-}
-
 // Beside it first, synced, then in its place: a crash leaves the old file
 // or the new one, never a part of either.
 bool PosixFileSystem::writeWholeFile(const QString& path, const QByteArray& bytes)

@@ -467,11 +467,15 @@ void RenameJournal::closeProgress()
     m_pendingRecords = 0;
 }
 
-bool RenameJournal::appendRecord(const QByteArray& record, bool sync)
+bool RenameJournal::appendRecord(const QByteArray& record, bool sync, bool mayWait)
 {
+    // Records that may wait (entries settled: many, and each short) are
+    // written with others, unless synced.
+    constexpr int Batch = 64;
     m_pending += checkedRecord(record);
     m_pending += '\0';
-    ++m_pendingRecords;
+    if (mayWait && !sync && ++m_pendingRecords < Batch && m_progress)
+        return true;
     return writePending(sync);
 }
 
@@ -495,16 +499,7 @@ bool RenameJournal::recordRunEnd(std::size_t count)
 
 bool RenameJournal::recordSettled(std::size_t index, bool sync)
 {
-    // Entries settled are many and each short: unsynced, they wait to be
-    // written with others.
-    constexpr int Batch = 64;
-    if (!sync && m_pendingRecords + 1 < Batch && m_progress) {
-        m_pending += checkedRecord('s' + QByteArray::number(qulonglong(index)));
-        m_pending += '\0';
-        ++m_pendingRecords;
-        return true;
-    }
-    return appendRecord('s' + QByteArray::number(qulonglong(index)), sync);
+    return appendRecord('s' + QByteArray::number(qulonglong(index)), sync, true);
 }
 
 bool RenameJournal::recordCompleted(const QString& folder, std::size_t count)

@@ -89,7 +89,7 @@ private:
     QString preparedFileFor(const QString& folder) const;
     QString previousFileFor(const QString& folder) const;
     void settlePrepared(const QString& folder);
-    bool appendRecord(const QByteArray& record, bool sync);
+    bool appendRecord(const QByteArray& record, bool sync, bool mayWait = false);
     bool writePending(bool sync);
     void closeProgress();
     void openForProgress(const QString& folder);
