@@ -36,10 +36,17 @@ void layoutRightEdge(TwipsLayout& layout, const ClientArea& area)
          {u"btnViderListe"_s, u"btnRenommer"_s, u"btnAnnuler"_s, u"btnRéglages"_s})
         layout[button].moveLeft(paste.left());
 
+    // The quit button goes above the panel, but never higher than in the
+    // smallest window: a client area too short for the whole panel (a short
+    // screen) shows what it can of it, and the panel scrolls.
     QRect& panel = layout[u"picOptions"_s];
     QRect& quit = layout[u"btnQuitter"_s];
+    const int highest = area.panelShown
+                            ? MinimumClientHeight - quit.height() - spaceBelowQuit(0, false)
+                            : 0;
     quit.moveTo(paste.left(),
-                area.height - quit.height() - spaceBelowQuit(panel.height(), area.panelShown));
+                std::max(highest, area.height - quit.height() -
+                                      spaceBelowQuit(panel.height(), area.panelShown)));
     panel.moveTop(bottomOf(quit) + 300);
 }
 
@@ -122,7 +129,10 @@ SplitterBounds layoutClientArea(TwipsLayout& layout, const ClientArea& area, int
     bar.moveLeft(std::min(bounds.max, std::max(bounds.min, atRatio)));
     placeListsBesideBar(layout, right);
     placeCounters(layout, counts);
-    layoutOptionsPanel(layout, area.width);
+    // A scrolled panel leaves room for its scroll bar.
+    const bool scrolled = area.panelShown && panelViewHeight(layout, area.height) <
+                                                 layout.value(u"picOptions"_s).height();
+    layoutOptionsPanel(layout, area.width - (scrolled ? area.scrollBarWidth : 0));
     return bounds;
 }
 
@@ -173,10 +183,21 @@ WindowSpan toggleOptionsPanel(bool show, int nonClientHeight, int windowTop, QRe
     return span;
 }
 
-int minimumClientHeight(const TwipsLayout& layout, bool panelShown)
+int minimumClientHeight(const TwipsLayout& layout, bool panelShown, int roomOnScreen)
 {
     const int panel = layout.value(u"picOptions"_s).height();
-    return MinimumClientHeight - spaceBelowQuit(panel, false) + spaceBelowQuit(panel, panelShown);
+    const int whole =
+        MinimumClientHeight - spaceBelowQuit(panel, false) + spaceBelowQuit(panel, panelShown);
+    if (!panelShown)
+        return whole;
+    const int leastScrolled = MinimumClientHeight + LeastPanelView;
+    return std::max(std::min(whole, roomOnScreen), std::min(whole, leastScrolled));
+}
+
+int panelViewHeight(const TwipsLayout& layout, int clientHeight)
+{
+    const QRect panel = layout.value(u"picOptions"_s);
+    return std::clamp(clientHeight - PanelBottomMargin - panel.top(), 0, panel.height());
 }
 
 QRect workAreaOf(QRect frame, const QList<QRect>& areas)

@@ -20,6 +20,8 @@ inline constexpr int MinimumClientWidth = 9495;
 inline constexpr int MinimumClientHeight = 4750;
 inline constexpr int ScreenBottomMargin = 500;
 inline constexpr int PanelBottomMargin = 60;
+// However short the screen, a shown panel keeps this much of itself in view.
+inline constexpr int LeastPanelView = 1500;
 
 // The splitter bar's allowed range (its left edge), known after each resize.
 struct SplitterBounds {
@@ -31,6 +33,7 @@ struct ClientArea {
     int width = 0;
     int height = 0;
     bool panelShown = false;
+    int scrollBarWidth = 0; // taken from the panel's width when it scrolls
 };
 
 // Widths of the texts of the two row counts.
@@ -47,8 +50,13 @@ SplitterBounds layoutClientArea(TwipsLayout& layout, const ClientArea& area, int
                                 CountWidths counts);
 
 // The smallest client height, the panel hidden or shown: with the panel, as
-// much more as the panel takes under the quit button, at its height now.
-int minimumClientHeight(const TwipsLayout& layout, bool panelShown);
+// much more as the panel takes under the quit button, at its height now, but
+// no more than the room on the screen (roomOnScreen twips, the client area of
+// a window as tall as the screen's work area): the panel then scrolls.
+int minimumClientHeight(const TwipsLayout& layout, bool panelShown, int roomOnScreen);
+
+// How much of the panel a client area of that height shows, once laid out.
+int panelViewHeight(const TwipsLayout& layout, int clientHeight);
 
 // Where a row counter goes under its list: its value right-aligned 120 twips
 // inside the list's right edge, its caption 60 twips before the value, both

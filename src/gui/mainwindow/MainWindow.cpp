@@ -50,6 +50,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStyle>
 #include <QToolButton>
@@ -74,6 +75,12 @@ MainWindow::MainWindow(AppContext& context)
     connectLists();
     connectHandlers();
     m_layout = readLayout(layoutContainers());
+    optionsView->setWidget(optionsPanel);
+    // A control reached by Tab in a scrolled panel comes into view.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && optionsPanel->isAncestorOf(now))
+            optionsView->ensureWidgetVisible(now);
+    });
     resize(pixels(DesignClientWidth), pixels(DesignClientHeight) + menuBar()->sizeHint().height());
 }
 

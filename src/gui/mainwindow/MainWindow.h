@@ -154,6 +154,7 @@ private:
     QList<QWidget*> layoutContainers() const;
     void layoutCaptions();
     void updateMinimumSize();
+    void placeOptionsView(int clientHeight);
     void placeSettingsArrow(bool panelShown);
     CountWidths countWidths() const;
     bool splitterMouseEvent(QEvent* event);

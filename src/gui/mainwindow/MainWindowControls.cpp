@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QToolButton>
 #include <QTreeView>
@@ -159,6 +160,10 @@ void MainWindowControls::createControls(QMainWindow& window)
 
     optionsPanel = new OptionsPanel(client);
     placeInTwips(optionsPanel, 0, 4750, DesignClientWidth, 5430);
+    optionsView = new QScrollArea(client);
+    optionsView->setFrameShape(QFrame::NoFrame);
+    optionsView->setFocusPolicy(Qt::NoFocus);
+    optionsView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 void MainWindowControls::nameControlsForReaders(QMainWindow& window, const TextLookup& text)

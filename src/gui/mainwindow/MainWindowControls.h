@@ -12,6 +12,7 @@ class QLineEdit;
 class QMainWindow;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 class QToolButton;
 class QTreeView;
 
@@ -63,6 +64,9 @@ struct MainWindowControls {
     QLabel* nameCountLabel = nullptr;
     QLabel* nameCountValue = nullptr;
     OptionsPanel* optionsPanel = nullptr;
+    // Holds the panel once the layout has read its designed place, and
+    // scrolls it when the screen is too short for all of it.
+    QScrollArea* optionsView = nullptr;
 
     QMenu* fileMenu = nullptr;
     QAction* quitAction = nullptr;

@@ -22,9 +22,12 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTreeView>
 
 #include <algorithm>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -88,18 +91,37 @@ void MainWindow::layoutCaptions()
 
 void MainWindow::updateMinimumSize()
 {
-    const int height = minimumClientHeight(m_layout, panelShown());
-    setMinimumSize(pixels(m_captionsWidth), pixels(height) + menuBar()->sizeHint().height());
+    // The client area of a window as tall as its screen's work area.
+    const int menu = menuBar()->sizeHint().height();
+    const int roomOnScreen =
+        screen()->availableGeometry().height() - (frameGeometry().height() - height()) - menu;
+    const int height = minimumClientHeight(m_layout, panelShown(), twips(roomOnScreen));
+    const int whole = minimumClientHeight(m_layout, panelShown(), std::numeric_limits<int>::max());
+    // A panel that may scroll needs its captions' width beside its scroll bar.
+    const int scrollBar = height < whole ? optionsView->verticalScrollBar()->sizeHint().width() : 0;
+    setMinimumSize(pixels(m_captionsWidth) + scrollBar, pixels(height) + menu);
 }
 
 void MainWindow::layoutClientArea()
 {
     const QSize client = clientSize();
+    const int scrollBar = optionsView->verticalScrollBar()->sizeHint().width();
     m_splitterBounds = tervane::layoutClientArea(
-        m_layout, {twips(client.width()), twips(client.height()), panelShown()},
+        m_layout, {twips(client.width()), twips(client.height()), panelShown(), twips(scrollBar)},
         m_window.splitterRatio, countWidths());
     applyLayout(m_layout, layoutContainers());
+    placeOptionsView(twips(client.height()));
     fitListColumns(true);
+}
+
+// The panel at its whole size in its view, the view where the panel would be,
+// as tall as the client area lets it be.
+void MainWindow::placeOptionsView(int clientHeight)
+{
+    const QRect panel = twipsToPixels(m_layout.value(u"picOptions"_s), widgetDpi(this));
+    const int viewHeight = pixels(panelViewHeight(m_layout, clientHeight));
+    optionsPanel->resize(panel.size());
+    optionsView->setGeometry(panel.x(), panel.y(), clientSize().width(), viewHeight);
 }
 
 CountWidths MainWindow::countWidths() const
@@ -182,7 +204,7 @@ void MainWindow::settingsClicked()
     showSettingsAction->setChecked(show);
     optionsPanel->setEnabled(show);
     // Hidden, not only below the client area: not even a line of it shows.
-    optionsPanel->setVisible(show);
+    optionsView->setVisible(show);
 }
 
 void MainWindow::placeSettingsArrow(bool shown)

@@ -181,6 +181,10 @@ private slots:
         QTest::newRow("panel under the quit button")
             << 12000 << 10000 << true << 50 << u"picOptions"_s
             << QRect(0, 10000 - 5130 - 60, 12000, 5130);
+        QTest::newRow("too short for the panel: quit at its highest")
+            << 12000 << 7000 << true << 50 << u"btnQuitter"_s << QRect(10665, 3610, 1215, 840);
+        QTest::newRow("too short: the panel scrolls, beside its bar")
+            << 12000 << 7000 << true << 50 << u"picOptions"_s << QRect(0, 4750, 12000 - 240, 5130);
         QTest::newRow("hidden panel just below the client area")
             << 12000 << 6000 << false << 50 << u"picOptions"_s << QRect(0, 6000, 12000, 5130);
         QTest::newRow("numeric order under the file list")
@@ -199,8 +203,36 @@ private slots:
         QFETCH(int, ratio);
         QFETCH(QString, control);
         TwipsLayout layout = captionedDesign();
-        layoutClientArea(layout, {clientWidth, clientHeight, panelShown}, ratio, {375, 375});
+        layoutClientArea(layout, {clientWidth, clientHeight, panelShown, 240}, ratio, {375, 375});
         QTEST(layout.value(control), "expected");
+    }
+
+    // A screen too short for the whole panel makes the smallest window
+    // shorter, never shorter than a little of the panel.
+    void minimumHeight_data()
+    {
+        QTest::addColumn<bool>("panelShown");
+        QTest::addColumn<int>("roomOnScreen");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<int>("panelInView");
+        const int whole = 4750 - 300 + 5130 + 360;
+        QTest::newRow("hidden") << false << 3000 << 4750 << 0;
+        QTest::newRow("shown, the screen tall enough") << true << 20000 << whole << 5130;
+        QTest::newRow("shown on a short screen: the panel scrolls")
+            << true << 7000 << 7000 << 7000 - 4750 - PanelBottomMargin;
+        QTest::newRow("shown on a tiny screen: a little of the panel")
+            << true << 3000 << 4750 + LeastPanelView << LeastPanelView - PanelBottomMargin;
+    }
+    void minimumHeight()
+    {
+        QFETCH(bool, panelShown);
+        QFETCH(int, roomOnScreen);
+        QFETCH(int, expected);
+        TwipsLayout layout = captionedDesign();
+        const int height = minimumClientHeight(layout, panelShown, roomOnScreen);
+        QCOMPARE(height, expected);
+        layoutClientArea(layout, {9495, height, panelShown, 240}, 50, {375, 375});
+        QTEST(panelViewHeight(layout, height), "panelInView");
     }
 
     void splitterDrag_data()

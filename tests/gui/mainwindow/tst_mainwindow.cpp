@@ -35,21 +35,26 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Every shown captioned control narrower than its caption, cut by its
-// parent's edge, or overlapping a captioned sibling.
+// Every shown control narrower than its caption, cut by its parent's edge
+// (a scrolled view's content excepted), or overlapping a sibling.
 QStringList cutCaptions(QWidget* window)
 {
     QStringList problems;
     QList<const QWidget*> checked;
     for (const QWidget* control : window->findChildren<QWidget*>()) {
-        const int needed = neededCaptionWidth(control);
-        if (needed == 0 || control->objectName().isEmpty() || !control->isVisibleTo(window))
+        if (control->objectName().isEmpty() || control->objectName().startsWith(u"qt_"_s) ||
+            !control->isVisibleTo(window) || control->isWindow())
             continue;
         const QRect place = control->geometry();
+        const int needed = neededCaptionWidth(control);
         if (place.width() < needed)
             problems << u"%1 %2 < %3"_s.arg(controlKey(control)).arg(place.width()).arg(needed);
-        if (place.left() < 0 || place.right() >= control->parentWidget()->width())
-            problems << controlKey(control) + u" outside its parent"_s;
+        const QWidget* parent = control->parentWidget();
+        if (!parent->rect().contains(place) &&
+            parent->objectName() != u"qt_scrollarea_viewport"_s)
+            problems << u"%1 %2,%3 %4x%5 outside its parent %6x%7"_s.arg(controlKey(control))
+                            .arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height())
+                            .arg(parent->width()).arg(parent->height());
         for (const QWidget* sibling : checked)
             // Neighbouring buttons may share their one-pixel border.
             if (sibling->parentWidget() == control->parentWidget() &&
@@ -307,6 +312,18 @@ private slots:
         QCOMPARE(longCaptions, window.folderLabel->text().endsWith(u"language"_s));
         const QStringList mainProblems = cutCaptions(&window);
         QVERIFY2(mainProblems.isEmpty(), qPrintable(mainProblems.join(u", "_s)));
+        // Whatever the scale, the window fits its screen's work area, in
+        // height, and in width unless the captions themselves are wider.
+        const QRect area = window.screen()->availableGeometry();
+        const QRect frame = window.frameGeometry();
+        const QSize border = frame.size() - window.size();
+        QVERIFY(window.minimumHeight() + border.height() <= area.height());
+        QVERIFY(longCaptions || window.minimumWidth() + border.width() <= area.width());
+        if (!smallest) {
+            QVERIFY2(frame.top() >= area.top() && frame.bottom() <= area.bottom(),
+                     qPrintable(u"%1 %2"_s.arg(frame.y()).arg(frame.height())));
+            QVERIFY(longCaptions || area.contains(frame));
+        }
 
         const LanguageFile language =
             longCaptions ? LanguageFile::load(env.path(u"program/Long.lng"_s)) : LanguageFile();
