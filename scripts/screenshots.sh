@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the main window for docs/screenshots: at its minimum size and
-# maximised, options panel hidden and shown, in French. The program runs from
+# maximised, options panel hidden and shown, in French; at twice the scale,
+# and with a dark palette (through qt6ct's "darker" colours). The program runs from
 # a copy in a temporary folder (its settings live beside it), under a virtual
 # X server with a window manager, so that the frames are real.
 set -euo pipefail
@@ -10,9 +11,10 @@ out="$root/docs/screenshots"
 
 if [ "${1:-}" != --inside ]; then
     source "$root/scripts/deps.sh"
-    tervane_require_packages "${TERVANE_BUILD_PACKAGES[@]}" xvfb xauth openbox imagemagick xdotool
+    tervane_require_packages "${TERVANE_BUILD_PACKAGES[@]}" xvfb xauth openbox imagemagick xdotool \
+        qt6ct
     (cd "$root" && cmake --preset dev >/dev/null && cmake --build --preset dev --target tervane -j"$(nproc)")
-    exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" --inside
+    exec xvfb-run -a -s "-screen 0 1600x1000x24" "$0" --inside
 fi
 
 # A fixed place, so that the folder shown in the pictures stays the same.
@@ -26,6 +28,9 @@ for track in "01 - Ouverture" "02 - Le Grand Départ" "03 - Sur la route" "04 - 
     : >"$work/Musique/Album/$track.mp3"
 done
 export HOME="$work"
+mkdir -p "$work/.config/qt6ct"
+printf '[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\nstyle=Fusion\n' \
+    >"$work/.config/qt6ct/qt6ct.conf"
 openbox >/dev/null 2>&1 &
 sleep 1
 
@@ -42,11 +47,13 @@ window_named() {
 }
 
 # shoot NAME STATE PANEL [LANGUAGE]: STATE 0 (normal, minimum size) or 2
-# (maximised); the language is French unless named.
+# (maximised); the language is French unless named. SCALE and THEME, when
+# set, become QT_SCALE_FACTOR and QT_QPA_PLATFORMTHEME.
 shoot() {
     printf '[Config]\nLangue=%s\nFenêtreMémoriserTaille=-1\nFenêtreEtat=%s\nFenêtreLargeur=1\nFenêtreHauteur=1\n' \
         "${4:-Français}" "$2" >"$work/Tervane.ini"
-    "$work/tervane" "$work/Musique/Album" >/dev/null 2>&1 &
+    QT_SCALE_FACTOR="${SCALE:-1}" QT_QPA_PLATFORMTHEME="${THEME:-}" \
+        "$work/tervane" "$work/Musique/Album" >/dev/null 2>&1 &
     local program=$! window
     window=$(window_named 'Tervane v')
     if [ "$3" = shown ]; then
@@ -82,4 +89,8 @@ shoot maximised-panel-hidden 2 hidden
 shoot maximised-panel-shown 2 shown
 shoot english-panel-shown 0 shown English
 shoot german-panel-shown 0 shown Deutsch
+# A screen of 1600 by 1000 at twice the scale: too short for the whole panel,
+# which scrolls.
+SCALE=2 shoot scale-2-panel-shown 0 shown
+THEME=qt6ct shoot dark-panel-shown 0 shown
 about

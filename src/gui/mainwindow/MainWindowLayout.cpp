@@ -189,8 +189,8 @@ void MainWindow::settingsClicked()
         // before it showed, and the top it had unless moved since.
         if (show) {
             m_beforePanel = frame;
-        } else if (m_beforePanel && m_beforePanel->height() > wanted.height()) {
-            wanted.setHeight(m_beforePanel->height());
+        } else if (m_beforePanel) {
+            wanted.setHeight(std::max(wanted.height(), m_beforePanel->height()));
             if (frame.top() <= m_beforePanel->top())
                 wanted.moveTop(m_beforePanel->top());
         }

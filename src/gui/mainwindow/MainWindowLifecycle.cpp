@@ -52,6 +52,7 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <utility>
 
@@ -274,6 +275,9 @@ void MainWindow::showAsLoaded()
         m_placeWhenFramed = true;
         QTimer::singleShot(FramedWithinMs, this, &MainWindow::placeOnceFramed);
     }
+    // How much of the panel shows depends on the screen the window is on.
+    connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::updateMinimumSize,
+            Qt::UniqueConnection);
     if (!m_notAFolder.isEmpty())
         warn(TextKey::NotAFolder, {std::exchange(m_notAFolder, {})});
     tellFolderJournal();

@@ -373,6 +373,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.size(), QSize(1000, 800));
         const QRect area = window.screen()->availableGeometry();
+        const int top = window.frameGeometry().top();
         window.settingsButton->click();
         QVERIFY(window.optionsPanel->isVisibleTo(&window));
         QTRY_VERIFY2(area.contains(window.frameGeometry()),
@@ -380,6 +381,7 @@ private slots:
         window.settingsButton->click();
         QVERIFY(area.contains(window.frameGeometry()));
         QCOMPARE(window.size(), QSize(1000, 800)); // the height it had before the panel
+        QCOMPARE(window.frameGeometry().top(), top); // and its place, though pushed up
         window.close();
         QVERIFY(stored(env, u"FenêtreHaut"_s).toInt() >= area.top() * 15);
     }
