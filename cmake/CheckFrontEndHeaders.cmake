@@ -10,6 +10,7 @@
 set(allowed_core_headers
     files/InitialFolder.h
     i18n/BuiltInTexts.h
+    i18n/ErrorReasons.h
     i18n/LanguageChoice.h
     i18n/LanguageFile.h
     i18n/QtTranslations.h

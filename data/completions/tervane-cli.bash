@@ -25,8 +25,8 @@ _tervane_cli()
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$(printf '%s\n' --names --file-names --template --tags \
             --width --episode --settings --pattern --numeric --replace --regex --yes \
-            --forget-interrupted --in-order -z --null \
-            -n --dry-run -v --verbose -h --help -V --version)" -- "$cur"))
+            --forget-interrupted --in-order -z -0 --null \
+            -n --dry-run -v --verbose -q --quiet -h --help -V --version)" -- "$cur"))
         return
     fi
     # The command comes first, then the folder.

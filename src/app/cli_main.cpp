@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliApp.h"
+#include "cli/CliOutput.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/SystemFolders.h"
 #include "platform/TagLibTags.h"
@@ -25,6 +26,11 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("tervane-cli"));
     PosixFileSystem fileSystem;
     WaitedTagReading tagReading;
-    return runCliCommand(QCoreApplication::arguments(),
-                         {fileSystem, tagReading, systemSpecialFolders()});
+    const int code = runCliCommand(QCoreApplication::arguments(),
+                                   {fileSystem, tagReading, systemSpecialFolders()});
+    if (code == cli::OutputClosed) {
+        std::signal(SIGPIPE, SIG_DFL);
+        std::raise(SIGPIPE);
+    }
+    return code;
 }

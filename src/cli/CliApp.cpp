@@ -6,6 +6,7 @@
 #include "cli/CliTextKeys.h"
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
+#include "i18n/ErrorReasons.h"
 #include "i18n/TranslationCatalogue.h"
 #include "services/AppError.h"
 #include "services/AppIdentity.h"
@@ -77,12 +78,13 @@ int runCommand(Options options, TranslationCatalogue texts, const CliServices& s
 int runArguments(const QStringList& arguments, TranslationCatalogue texts,
                  const QString& settingsFile, const CliServices& services, OutputStreams streams)
 {
-    if (arguments.contains(u"--help"_s) || arguments.contains(u"-h"_s)) {
+    const QStringList options = optionPart(arguments);
+    if (options.contains(u"--help"_s) || options.contains(u"-h"_s)) {
         print(streams.out,
               cliText(texts, CliKey::Help, {journalFolderFor(services.folders, settingsFile)}));
         return Done;
     }
-    if (arguments.contains(u"--version"_s) || arguments.contains(u"-V"_s)) {
+    if (options.contains(u"--version"_s) || options.contains(u"-V"_s)) {
         print(streams.out, u"tervane-cli "_s + fullVersion());
         return Done;
     }
@@ -99,7 +101,7 @@ int runArguments(const QStringList& arguments, TranslationCatalogue texts,
                                cliText(texts, CliKey::NoSuchSettings, {options.settingsFile})};
             if (const int problem = settingsFileProblem(options.settingsFile))
                 throw CliError{Usage, cliText(texts, CliKey::SettingsUnreadable,
-                                              {options.settingsFile, descriptionOfError(problem)})};
+                                              {options.settingsFile, textFileReason(texts, problem)})};
         }
         return runCommand(std::move(options), std::move(texts), services, streams);
     } catch (const CliError& error) {
@@ -115,13 +117,17 @@ int runCliCommand(const QStringList& arguments, const CliServices& services, Out
     const QString settingsFile = settingsFileOf(arguments, services.folders);
     TranslationCatalogue texts = cliCatalogue(settingsFile);
     const int code = runArguments(arguments, texts, settingsFile, services, streams);
-    // Output lost (a full disk, a closed pipe) is a failure, not a success.
+    // Output lost (a full disk) is a failure, not a success. A reader that
+    // went away (| head) wanted no more: that ends the command quietly, as
+    // the pipe's own signal would have once the work was done.
     const bool flushed = std::fflush(streams.out) == 0;
     if (flushed && !std::ferror(streams.out))
         return code;
-    const int error = flushed ? EIO : errno;
+    const int error = flushed ? writeError(streams.out) : errno;
+    if (error == EPIPE)
+        return code == Done ? OutputClosed : code;
     print(streams.err, u"tervane-cli: "_s +
-                           cliText(texts, CliKey::OutputNotWritten, {descriptionOfError(error)}));
+                           cliText(texts, CliKey::OutputNotWritten, {errorReason(texts, error)}));
     return code == Done ? StepFailed : code;
 }
 

@@ -55,7 +55,31 @@ QStringList takeReplacement(QStringList arguments, Options& o, const Translation
     return arguments;
 }
 
+// The parser's complaint in the program's words: an option it does not
+// know, or one whose value is missing.
+QString parserProblem(const QCommandLineParser& parser, const QStringList& arguments,
+                      const QList<QCommandLineOption>& options, const TranslationCatalogue& texts)
+{
+    const auto dashed = [](const QString& name) {
+        return (name.size() == 1 ? u"-"_s : u"--"_s) + name;
+    };
+    if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty())
+        return cliText(texts, CliKey::UnknownOption, {dashed(unknown.first())});
+    for (const QCommandLineOption& option : options)
+        if (!option.valueName().isEmpty())
+            for (const QString& name : option.names())
+                if (optionPart(arguments).endsWith(dashed(name)))
+                    return cliText(texts, CliKey::MissingValue, {dashed(name)});
+    return parser.errorText();
+}
+
 } // namespace
+
+QStringList optionPart(const QStringList& arguments)
+{
+    const qsizetype end = arguments.indexOf(u"--"_s);
+    return end < 0 ? arguments : arguments.first(end);
+}
 
 Options parseOptions(const QStringList& given, const TranslationCatalogue& texts,
                      const SpecialFolders& folders)
@@ -77,15 +101,19 @@ Options parseOptions(const QStringList& given, const TranslationCatalogue& texts
     const QCommandLineOption yes(u"yes"_s);
     const QCommandLineOption forgetInterrupted(u"forget-interrupted"_s);
     const QCommandLineOption inOrder(u"in-order"_s);
-    const QCommandLineOption nullSeparated(QStringList{u"z"_s, u"null"_s});
+    const QCommandLineOption nullSeparated(QStringList{u"z"_s, u"0"_s, u"null"_s});
     const QCommandLineOption dryRun(QStringList{u"n"_s, u"dry-run"_s});
     const QCommandLineOption verbose(QStringList{u"v"_s, u"verbose"_s});
+    const QCommandLineOption quiet(QStringList{u"q"_s, u"quiet"_s});
     const QCommandLineOption regex(u"regex"_s);
-    parser.addOptions({names, fileNames, templateText, tags, width, episode, settings, pattern,
-                       numeric, yes, forgetInterrupted, nullSeparated, inOrder, dryRun, verbose,
-                       regex});
+    const QList<QCommandLineOption> all{names,   fileNames,     templateText,      tags,
+                                        width,   episode,       settings,          pattern,
+                                        numeric, yes,           forgetInterrupted, nullSeparated,
+                                        inOrder, dryRun,        verbose,           quiet,
+                                        regex};
+    parser.addOptions(all);
     if (!parser.parse(arguments))
-        throw CliError{Usage, parser.errorText()};
+        throw CliError{Usage, parserProblem(parser, arguments, all, texts)};
 
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 2)
@@ -113,6 +141,8 @@ Options parseOptions(const QStringList& given, const TranslationCatalogue& texts
         throw CliError{Usage, text(CliKey::YesWith)};
     if (parser.isSet(forgetInterrupted) && o.command != u"rename")
         throw CliError{Usage, text(CliKey::ForgetInterruptedWith)};
+    if (parser.isSet(quiet) && (o.command == u"preview" || parser.isSet(verbose)))
+        throw CliError{Usage, text(CliKey::QuietWith)};
 
     if (parser.isSet(fileNames)) {
         o.source = NameSource::FileNames;
@@ -147,6 +177,7 @@ Options parseOptions(const QStringList& given, const TranslationCatalogue& texts
     o.nullSeparated = parser.isSet(nullSeparated);
     o.dryRun = parser.isSet(dryRun);
     o.verbose = parser.isSet(verbose);
+    o.quiet = parser.isSet(quiet);
     o.regex = parser.isSet(regex);
     if (o.replace && o.regex)
         if (const QString problem = expressionProblem(o.replaceFrom); !problem.isEmpty())

@@ -22,9 +22,10 @@ struct Options {
     bool yes = false;
     bool forgetInterrupted = false; // rename over a renaming left unfinished
     bool inOrder = false;           // rename row by row, without ordering chains and cycles
-    bool nullSeparated = false;
+    bool nullSeparated = false; // names read and listed each ended by a NUL
     bool dryRun = false;  // rename shows its plan, as preview does, and renames nothing
     bool verbose = false; // each name changed is told as it is changed
+    bool quiet = false;   // nothing on standard output: errors only
     NameSource source = NameSource::TextFile;
     QString namesFile = QStringLiteral("-");
     QString templateText;
@@ -41,6 +42,9 @@ QString defaultSettingsFile(const SpecialFolders& folders);
 // Where the journals live: in the state folder, else, without one, beside
 // the settings file in use, where they lived before.
 QString journalFolderFor(const SpecialFolders& folders, const QString& settingsFile);
+// The arguments before "--", where options may be: those after it are
+// only ever folders (or the command).
+QStringList optionPart(const QStringList& arguments);
 // Throws CliError (exit code 2) for arguments that make no command, its
 // message taken from texts.
 Options parseOptions(const QStringList& arguments, const TranslationCatalogue& texts,

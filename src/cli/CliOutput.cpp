@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cerrno>
 
 using namespace Qt::StringLiterals;
 
@@ -17,9 +18,26 @@ void write(std::FILE* stream, const QString& text)
     write(stream, text.toUtf8());
 }
 
+namespace {
+
+// The stream whose write last failed, and why.
+std::FILE* failedStream = nullptr;
+int failure = 0;
+
+} // namespace
+
 void write(std::FILE* stream, const QByteArray& bytes)
 {
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+    if (std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream) !=
+        std::size_t(bytes.size())) {
+        failedStream = stream;
+        failure = errno;
+    }
+}
+
+int writeError(std::FILE* stream)
+{
+    return stream == failedStream && failure != 0 ? failure : EIO;
 }
 
 void print(std::FILE* stream, const QString& text)

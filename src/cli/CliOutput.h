@@ -8,7 +8,9 @@
 
 namespace tervane::cli {
 
-enum ExitCode { Done = 0, StepFailed = 1, Usage = 2, Refused = 3 };
+// OutputClosed: the work done, but the reader of the output went away; the
+// program then ends by the pipe's signal, as a shell expects.
+enum ExitCode { Done = 0, StepFailed = 1, Usage = 2, Refused = 3, OutputClosed = 141 };
 
 // A failure of the command line, with its exit code.
 struct CliError {
@@ -20,6 +22,9 @@ struct CliError {
 void write(std::FILE* stream, const QString& text);
 void write(std::FILE* stream, const QByteArray& bytes);
 void print(std::FILE* stream, const QString& text);
+// The error number of the last write to the stream that failed; EIO when none
+// was seen.
+int writeError(std::FILE* stream);
 
 // A name as a terminal may show it: control characters written out (\t, \n,
 // \r, \xHH), the bytes of a name that is not UTF-8 as \xHH, and backslashes

@@ -50,6 +50,11 @@ inline const QString ForgetInterruptedWith = QStringLiteral("CLI_FORGET_INTERRUP
 inline const QString InterruptedFirst = QStringLiteral("CLI_RENOMMAGE_INTERROMPU");
 inline const QString UnusableNames = QStringLiteral("CLI_NOMS_IMPOSSIBLES");
 inline const QString TagsGivenUp = QStringLiteral("CLI_ETIQUETTES_ABANDONNEES");
+inline const QString UnknownOption = QStringLiteral("CLI_OPTION_INCONNUE");
+inline const QString MissingValue = QStringLiteral("CLI_VALEUR_MANQUANTE");
+inline const QString QuietWith = QStringLiteral("CLI_QUIET_AVEC");
+inline const QString NameHeldByFolder = QStringLiteral("CLI_NOM_DE_DOSSIER");
+inline const QString NamesHeldByFolders = QStringLiteral("CLI_NOMS_DE_DOSSIERS");
 } // namespace CliKey
 
 } // namespace tervane::cli

@@ -11,16 +11,19 @@ using namespace Qt::StringLiterals;
 
 namespace tervane::cli {
 
-const std::array<BuiltInText, 42> CliBuiltInTexts{{
+const std::array<BuiltInText, 47> CliBuiltInTexts{{
     {u"CLI_AIDE",
      u"Utilisation :§"
      u"  tervane-cli preview DOSSIER [SOURCE] [OPTIONS]§"
      u"  tervane-cli rename  DOSSIER [SOURCE] [OPTIONS] [--yes]§"
-     u"  tervane-cli undo    DOSSIER [--settings FICHIER]§§"
+     u"  tervane-cli undo    DOSSIER [--settings FICHIER] [--quiet]§"
+     u"§"
      u"Construit les nouveaux noms des fichiers de DOSSIER comme la fenêtre de§"
      u"Tervane (liste, traitements de nettoyage, numérotation, extensions), puis§"
      u"les affiche (preview), les applique sans jamais écraser un fichier (rename)§"
-     u"ou rétablit les noms du dernier renommage fait ici (undo).§§"
+     u"ou rétablit les noms du dernier renommage fait ici (undo). Après « -- », les§"
+     u"arguments ne sont jamais des options : tervane-cli preview -- -dossier.§"
+     u"§"
      u"Source des noms (une au plus) :§"
      u"  --names FICHIER      un nom par ligne d'un fichier texte (\"-\" : l'entrée§"
      u"                       standard, par défaut)§"
@@ -32,7 +35,8 @@ const std::array<BuiltInText, 42> CliBuiltInTexts{{
      u"  --width N            le remplissage du numéro (0, 2 à 9 ; par défaut le§"
      u"                       nombre de chiffres du nombre de fichiers, au moins 2)§"
      u"  --episode x|se       le nom du dossier comme série et saison : noms 01x01§"
-     u"                       ou S01E01§§"
+     u"                       ou S01E01§"
+     u"§"
      u"Options :§"
      u"  --settings FICHIER   le fichier de réglages à lire (par défaut celui du§"
      u"                       programme)§"
@@ -45,7 +49,8 @@ const std::array<BuiltInText, 42> CliBuiltInTexts{{
      u"  --regex              DE est une expression régulière ; PAR peut reprendre§"
      u"                       ses groupes par \\1 à \\9§"
      u"  --yes                renommer même quand des nouveaux noms sont déjà pris§"
-     u"                       dans le dossier§"
+     u"                       dans le dossier par des fichiers (jamais par des§"
+     u"                       dossiers)§"
      u"  --forget-interrupted renommer même quand le dernier renommage du dossier a§"
      u"                       été interrompu (il ne pourra plus être annulé)§"
      u"  --in-order           renommer ligne à ligne ; sans cette option, les noms§"
@@ -54,31 +59,43 @@ const std::array<BuiltInText, 42> CliBuiltInTexts{{
      u"                       fichiers échangent leurs noms d'un coup là où le§"
      u"                       système de fichiers le permet, sinon par un nom§"
      u"                       temporaire tervane-...tmp§"
-     u"  -z, --null           lister les noms bruts, chacun suivi d'un NUL (nom§"
-     u"                       actuel, nouveau nom), comme find -print0§"
-     u"  -n, --dry-run        (rename) afficher ce qui serait renommé, comme preview,§"
-     u"                       sans rien renommer§"
-     u"  -v, --verbose        dire chaque renommage quand il est fait : ancien -> nouveau§"
-     u"                       (ancien <-> nouveau pour un échange)§"
+     u"  -z, -0, --null       lire les noms chacun suivi d'un NUL, comme les écrit§"
+     u"                       find -print0 (une liste sans aucun NUL est lue par§"
+     u"                       lignes), et les lister bruts, chacun suivi d'un NUL§"
+     u"                       (nom actuel, nouveau nom)§"
+     u"  -n, --dry-run        (rename) afficher ce qui serait renommé, comme§"
+     u"                       preview, sans rien renommer§"
+     u"  -v, --verbose        dire chaque renommage quand il est fait :§"
+     u"                       ancien -> nouveau (ancien <-> nouveau pour un échange)§"
+     u"  -q, --quiet          (rename, undo) n'afficher que les erreurs§"
      u"  -h, --help           cette aide§"
-     u"  -V, --version        la version du programme§§"
+     u"  -V, --version        la version du programme§"
+     u"§"
      u"Les noms sont listés une ligne par fichier, le nom actuel et le nouveau nom§"
      u"séparés par une tabulation, suivis de « (enchaîné) » quand la ligne fait§"
-     u"partie d'un enchaînement ou d'un échange, et de « (pris) » quand le nouveau nom§"
-     u"est déjà pris dans le dossier. Les caractères qui casseraient une ligne ou§"
-     u"atteindraient le terminal sont écrits en clair : \\t, \\n, \\r, \\\\ pour une§"
-     u"barre oblique inverse, \\xHH pour tout autre caractère de contrôle.§§"
-     u"Codes de sortie : 0 terminé, 1 une étape du renommage a échoué (les étapes§"
-     u"précédentes sont annulées), le journal n'a pas pu suivre (la commande s'est§"
-     u"arrêtée là), une annulation a laissé des fichiers qu'elle n'a pas pu§"
-     u"rétablir (le journal les garde pour une autre annulation) ou la sortie n'a§"
-     u"pas pu être écrite (le travail, lui, est fait), 2 erreur§"
-     u"d'utilisation ou entrée incorrecte (un journal abîmé ou illisible est gardé§"
-     u"tel quel ; un journal impossible à écrire, des réglages illisibles), 3§"
-     u"refusé, rien n'est renommé (un autre renommage ou une annulation est en§"
-     u"cours dans le dossier, listes qui ne vont pas par paires, noms déjà pris§"
-     u"sans --yes, dernier renommage interrompu sans --forget-interrupted...) ;§"
-     u"preview aussi sort avec 3 pour un tel plan.§§"
+     u"partie d'un enchaînement ou d'un échange, et de « (pris) » quand le nouveau§"
+     u"nom est déjà pris dans le dossier. Les caractères qui casseraient une ligne§"
+     u"ou atteindraient le terminal sont écrits en clair : \\t, \\n, \\r, \\\\ pour une§"
+     u"barre oblique inverse, \\xHH pour tout autre caractère de contrôle.§"
+     u"§"
+     u"Codes de sortie :§"
+     u"  0  terminé (preview aussi quand des nouveaux noms sont pris : rename les§"
+     u"     refuse)§"
+     u"  1  une étape du renommage a échoué (les étapes précédentes sont annulées),§"
+     u"     le journal n'a pas pu suivre (la commande s'est arrêtée là), une§"
+     u"     annulation a laissé des fichiers qu'elle n'a pas pu rétablir (le§"
+     u"     journal les garde pour une autre annulation) ou la sortie n'a pas pu§"
+     u"     être écrite (le travail, lui, est fait)§"
+     u"  2  erreur d'utilisation ou entrée incorrecte (un journal abîmé ou§"
+     u"     illisible est gardé tel quel ; un journal impossible à écrire, des§"
+     u"     réglages illisibles)§"
+     u"  3  refusé, rien n'est renommé : un autre renommage ou une annulation est§"
+     u"     en cours dans le dossier, listes qui ne vont pas par paires, noms vides§"
+     u"     ou donnés deux fois (preview aussi), noms déjà pris sans --yes ou par§"
+     u"     des dossiers, dernier renommage interrompu sans --forget-interrupted...§"
+     u"Un lecteur qui s'en va (| head) termine la commande sans un mot, par§"
+     u"SIGPIPE, une fois son travail fait.§"
+     u"§"
      u"Le dernier renommage de chaque dossier, fait ici ou dans la fenêtre, est§"
      u"gardé dans un journal, dans§"
      u"  %v§"
@@ -90,7 +107,7 @@ const std::array<BuiltInText, 42> CliBuiltInTexts{{
     {u"CLI_COMMANDE_ET_DOSSIER", u"une commande et un dossier sont attendus ; voir --help"},
     {u"CLI_COMMANDE_INCONNUE", u"commande inconnue « %v » ; voir --help"},
     {u"CLI_UNE_SEULE_SOURCE", u"une seule source de noms au plus"},
-    {u"CLI_UNDO_SANS_OPTION", u"undo ne prend ni source ni option, sauf --settings"},
+    {u"CLI_UNDO_SANS_OPTION", u"undo ne prend ni source ni option, sauf --settings et --quiet"},
     {u"CLI_NULL_AVEC", u"--null va avec preview et rename"},
     {u"CLI_WIDTH_AVEC", u"--width va avec --template, --tags ou --episode"},
     {u"CLI_YES_AVEC", u"--yes va avec rename"},
@@ -145,6 +162,11 @@ const std::array<BuiltInText, 42> CliBuiltInTexts{{
     {u"CLI_ETIQUETTES_ABANDONNEES",
      u"étiquettes de %v abandonnées : ni son ni étiquette trouvés assez tôt (fichier vide ou "
      u"inachevé ?) ; ses champs restent vides"},
+    {u"CLI_OPTION_INCONNUE", u"option inconnue : %v ; voir --help"},
+    {u"CLI_VALEUR_MANQUANTE", u"%v attend une valeur"},
+    {u"CLI_QUIET_AVEC", u"--quiet va avec rename et undo, sans --verbose"},
+    {u"CLI_NOM_DE_DOSSIER", u"%v nouveau nom est celui d'un dossier, qu'un renommage ne remplace jamais : %v"},
+    {u"CLI_NOMS_DE_DOSSIERS", u"%v nouveaux noms sont ceux de dossiers, qu'un renommage ne remplace jamais : %v"},
 }};
 
 QString settingsFileOf(const QStringList& arguments, const SpecialFolders& folders)
@@ -188,7 +210,7 @@ QString cliText(const TranslationCatalogue& texts, const QString& key, const QSt
 QString countText(const TranslationCatalogue& texts, qsizetype count, const QString& singularKey,
                   const QString& pluralKey, const QStringList& values)
 {
-    return cliText(texts, count == 1 ? singularKey : pluralKey,
+    return cliText(texts, texts.takesSingular(count) ? singularKey : pluralKey,
                    QStringList{QString::number(count)} + values);
 }
 

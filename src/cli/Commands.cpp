@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 
 #include "cli/CliTextKeys.h"
+#include "i18n/ErrorReasons.h"
 #include "i18n/LanguageChoice.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/TextKeys.h"
@@ -30,24 +31,31 @@ namespace {
 // The longest name most file systems take (ext4, XFS, Btrfs, tmpfs).
 constexpr qsizetype MaxFileNameBytes = 255;
 
-QStringList standardInputLines()
+QStringList namesOf(QFile& input, bool nulEnded)
+{
+    return nulEnded ? nulEndedNamesOf(input) : textLinesOf(input);
+}
+
+QStringList standardInputNames(bool nulEnded)
 {
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly))
         throw AppError(EBADF, descriptionOfError(EBADF));
-    return textLinesOf(input);
+    return namesOf(input, nulEnded);
 }
 
 // A pipe or a device named as the names file (<(...), /dev/stdin) is read
 // as standard input is, up to the same limit; other paths must be text files.
-QStringList namesFileLinesAt(const QString& path)
+QStringList namesFileAt(const QString& path, bool nulEnded)
 {
     const QFileInfo info(path);
-    if (!info.exists() || info.isFile() || info.isDir())
-        return linesOfTextFile(path);
-    QFile stream;
-    openForReading(stream, path);
-    return textLinesOf(stream);
+    const bool stream = info.exists() && !info.isFile() && !info.isDir();
+    if (!stream)
+        if (const int problem = textFileProblem(path))
+            throw AppError(problem, descriptionOfError(problem));
+    QFile file;
+    openForReading(file, path);
+    return namesOf(file, nulEnded);
 }
 
 // Each name changed, as a terminal may show it.
@@ -193,13 +201,14 @@ QStringList PreviewCommand::templateLines(const QString& pattern) const
 QStringList PreviewCommand::namesFileLines() const
 {
     try {
+        const bool nulEnded = m_context.options.nullSeparated;
         if (m_context.options.namesFile == u"-")
-            return standardInputLines();
-        return namesFileLinesAt(m_context.options.namesFile);
+            return standardInputNames(nulEnded);
+        return namesFileAt(m_context.options.namesFile, nulEnded);
     } catch (const AppError& error) {
         throw CliError{Usage, m_context.text(TextKey::UnreadableTextFile) + u' ' +
                                   escaped(m_context.options.namesFile) + u": "_s +
-                                  error.description()};
+                                  textFileReason(m_context.texts, error.number())};
     }
 }
 
@@ -302,7 +311,8 @@ int RenameFilesCommand::run()
     const RenameSession& session = m_context.session;
     // Lists that do not pair up plan nothing, and are refused below.
     const RenameSession::PlannedRenaming planned = session.planRenaming(!m_context.options.inOrder);
-    m_preview.printPlan(planned.resolved ? planned.rowsInChains : session.rowsInChains());
+    if (!m_context.options.quiet)
+        m_preview.printPlan(planned.resolved ? planned.rowsInChains : session.rowsInChains());
     return renameFiles(planned);
 }
 
@@ -319,6 +329,7 @@ void RenameFilesCommand::refuseOverInterruptedRenaming()
 int RenameFilesCommand::renameFiles(const RenameSession::PlannedRenaming& planned)
 {
     m_preview.refuseUnpairedPlan();
+    refuseNamesOfFolders();
     const int conflicts = planned.conflicts;
     if (conflicts > 0 && !m_context.options.yes) {
         QStringList taken;
@@ -345,9 +356,24 @@ int RenameFilesCommand::renameFiles(const RenameSession::PlannedRenaming& planne
     const bool journalBehind = warnUnsavedJournal(m_context, finished);
     if (!finished)
         return StepFailed;
-    m_preview.report(countText(m_context.texts, qsizetype(m_context.session.filesRenamed()),
-                               CliKey::FileRenamed, CliKey::FilesRenamed));
+    if (!m_context.options.quiet)
+        m_preview.report(countText(m_context.texts, qsizetype(m_context.session.filesRenamed()),
+                                   CliKey::FileRenamed, CliKey::FilesRenamed));
     return journalBehind ? StepFailed : Done;
+}
+
+// A folder is never renamed over, --yes or not: a new name that a folder
+// holds is refused, and the folder named.
+void RenameFilesCommand::refuseNamesOfFolders() const
+{
+    const RenameSession& session = m_context.session;
+    QStringList folders;
+    for (const NameRow& row : m_context.workspace().nameRows)
+        if (row.holder >= 0 && !session.heldByFile(row))
+            folders << escaped(session.holderName(row)) + u'/';
+    if (!folders.isEmpty())
+        throw CliError{Refused, countText(m_context.texts, folders.size(), CliKey::NameHeldByFolder,
+                                          CliKey::NamesHeldByFolders, {folders.join(u", "_s)})};
 }
 
 UndoCommand::UndoCommand(CommandContext& context)
@@ -374,7 +400,8 @@ int UndoCommand::run()
                                                  CliKey::FilesNotRestored));
         return StepFailed;
     }
-    print(m_context.streams.out, m_context.text(CliKey::RenamingUndone));
+    if (!m_context.options.quiet)
+        print(m_context.streams.out, m_context.text(CliKey::RenamingUndone));
     return journalBehind ? StepFailed : Done;
 }
 

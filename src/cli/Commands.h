@@ -76,6 +76,7 @@ public:
 
 private:
     void refuseOverInterruptedRenaming();
+    void refuseNamesOfFolders() const;
     int renameFiles(const RenameSession::PlannedRenaming& planned);
 
     CommandContext& m_context;

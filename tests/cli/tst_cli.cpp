@@ -67,7 +67,13 @@ class TestCli : public QObject {
                    const QString& locale = u"en_GB.UTF-8"_s, const QString& output = {}) const
         {
             QProcess process;
-            if (!output.isEmpty())
+            if (output == u"|closed") // a pipe whose reader has gone
+                process.setChildProcessModifier([] {
+                    int ends[2];
+                    if (::pipe(ends) == 0 && ::dup2(ends[1], STDOUT_FILENO) >= 0)
+                        ::close(ends[0]);
+                });
+            else if (!output.isEmpty())
                 process.setStandardOutputFile(output);
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
             environment.insert(u"LC_ALL"_s, locale);
@@ -78,7 +84,10 @@ class TestCli : public QObject {
             if (!process.waitForFinished(60000))
                 process.kill();
             const QByteArray out = process.readAllStandardOutput();
-            return {process.exitCode(), QString::fromUtf8(out),
+            // Ended by a signal: its number as a shell gives it.
+            const int code = process.exitStatus() == QProcess::CrashExit ? 128 + process.exitCode()
+                                                                          : process.exitCode();
+            return {code, QString::fromUtf8(out),
                     QString::fromUtf8(process.readAllStandardError()), out};
         }
         // A command run under strace, which puts the faults into the system
@@ -315,15 +324,16 @@ private slots:
     void failedStepIsRolledBack()
     {
         Workbench bench({u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s});
-        QDir(bench.folder).mkdir(u"03 - Outro.mp3"_s);
-        const Result result = bench.cli(u"rename"_s, {u"--yes"_s}, "Intro\nSong\nOutro\n");
+        WriteFile(bench.folder + u"/03 - Outro.mp3"_s); // a file the listing leaves out
+        const Result result = bench.cli(
+            u"rename"_s, {u"--yes"_s, u"--pattern"_s, u"?.mp3"_s}, "Intro\nSong\nOutro\n");
         QCOMPARE(result.exitCode, 1);
         // The window's message box, as one line.
         QVERIFY(
             result.err.contains(u"tervane-cli: An error (17) occurred while renaming the file "
                                 "'3.mp3' to '03 - Outro.mp3': File exists. The preceding files"_s));
-        QCOMPARE(bench.onDisk(),
-                 (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s, u"3.mp3=3.mp3"_s}));
+        QCOMPARE(bench.onDisk(), (QStringList{u"03 - Outro.mp3="_s, u"1.mp3=1.mp3"_s,
+                                              u"2.mp3=2.mp3"_s, u"3.mp3=3.mp3"_s}));
         QCOMPARE(bench.cli(u"undo"_s).exitCode, 3); // nothing left to undo
     }
 
@@ -856,18 +866,18 @@ private slots:
     // previous renaming undoable.
     void previousJournalKeptWhenNothingStaysRenamed_data()
     {
-        QTest::addColumn<QString>("taken"); // a sub-folder's name, where the run fails
-        QTest::newRow("first step fails") << u"p.mp3"_s;
-        QTest::newRow("rolled back") << u"r.mp3"_s;
+        QTest::addColumn<QString>("taken"); // a hidden file's name, where the run fails
+        QTest::newRow("first step fails") << u".p.mp3"_s;
+        QTest::newRow("rolled back") << u".r.mp3"_s;
     }
     void previousJournalKeptWhenNothingStaysRenamed()
     {
         QFETCH(QString, taken);
         Workbench bench({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s}, "Numérotation=0\n");
         QCOMPARE(bench.cli(u"rename"_s, {}, "x\ny\nz\n").exitCode, 0);
-        QDir(bench.folder).mkdir(taken);
-        QCOMPARE(bench.cli(u"rename"_s, {}, "p\nq\nr\n").exitCode, 3); // a folder holds a name
-        QCOMPARE(bench.cli(u"rename"_s, {u"--yes"_s}, "p\nq\nr\n").exitCode, 1);
+        WriteFile(bench.folder + u'/' + taken);
+        QCOMPARE(bench.cli(u"rename"_s, {}, ".p\nq\n.r\n").exitCode, 3); // a file holds a name
+        QCOMPARE(bench.cli(u"rename"_s, {u"--yes"_s}, ".p\nq\n.r\n").exitCode, 1);
         QCOMPARE(bench.cli(u"undo"_s).exitCode, 0);
         QCOMPARE(bench.onDisk(),
                  (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s, u"c.mp3=c.mp3"_s}));
@@ -1211,7 +1221,7 @@ private slots:
             << u"cannot be read"_s;
         QTest::newRow("settings an ordinary user cannot read")
             << QStringList{u"preview"_s, u"@"_s, u"--file-names"_s, u"--settings"_s, u"LOCKED"_s}
-            << 2 << QString::fromLocal8Bit(std::strerror(EACCES));
+            << 2 << u"Accès refusé"_s; // the settings unread, the built-in French
         QTest::newRow("not a series folder")
             << QStringList{u"preview"_s, u"@"_s, u"--episode"_s, u"x"_s} << 3 << u"series"_s;
         QTest::newRow("expression too complex to decide on a name")
@@ -1306,6 +1316,35 @@ private slots:
             << untouched;
         QTest::newRow("version") << QStringList{u"-V"_s} << QByteArray() << 0
                                  << u"tervane-cli 2.4.0\n"_s << QString() << untouched;
+        QTest::newRow("-- ends the options")
+            << QStringList{u"preview"_s, u"--"_s, u"--help"_s} << QByteArray("x\ny\n") << 2
+            << QString() << u"tervane-cli: expected a command and a folder; see --help\n"_s
+            << untouched;
+        QTest::newRow("quiet: errors only")
+            << QStringList{u"rename"_s, u"-q"_s} << QByteArray("x\ny\n") << 0 << QString()
+            << QString() << QStringList{u"x.mp3=a.mp3"_s, u"y.mp3=b.mp3"_s};
+        QTest::newRow("quiet goes with rename and undo")
+            << QStringList{u"preview"_s, u"--quiet"_s} << QByteArray("x\ny\n") << 2 << QString()
+            << u"tervane-cli: --quiet goes with rename and undo, without --verbose\n"_s
+            << untouched;
+        QTest::newRow("names ended by NUL")
+            << QStringList{u"rename"_s, u"-0"_s} << QByteArray("x\0y\nz\0", 7) << 0
+            << u"a.mp3\0x.mp3\0b.mp3\0yz.mp3\0"_s << u"2 files renamed.\n"_s
+            << QStringList{u"x.mp3=a.mp3"_s, u"yz.mp3=b.mp3"_s};
+        QTest::newRow("a reader gone: quiet, as by SIGPIPE")
+            << QStringList{u"rename"_s, u"|closed"_s} << QByteArray("x\ny\n") << 128 + SIGPIPE
+            << QString() << QString() << QStringList{u"x.mp3=a.mp3"_s, u"y.mp3=b.mp3"_s};
+        QTest::newRow("an unknown option, in the program's words")
+            << QStringList{u"preview"_s, u"--bogus"_s} << QByteArray() << 2 << QString()
+            << u"tervane-cli: unknown option --bogus; see --help\n"_s << untouched;
+        QTest::newRow("a value missing")
+            << QStringList{u"preview"_s, u"--pattern"_s} << QByteArray() << 2 << QString()
+            << u"tervane-cli: --pattern needs a value\n"_s << untouched;
+        QTest::newRow("a name held by a folder: no --yes offered")
+            << QStringList{u"rename"_s, u"--yes"_s, u"+folder:y.mp3"_s} << QByteArray("x\ny\n")
+            << 3 << u"a.mp3\tx.mp3\nb.mp3\ty.mp3\t(taken)\n"_s
+            << u"tervane-cli: 1 new name is a folder's, which no renaming replaces: y.mp3/\n"_s
+            << untouched;
     }
     void habitsOfACommandLine()
     {
@@ -1315,9 +1354,18 @@ private slots:
         WriteFile(bench.folder + u"/.h.mp3"_s); // hidden: never listed
         if (arguments.size() > 1 || arguments.first() != u"-V")
             arguments.insert(1, bench.folder);
-        arguments << u"--settings"_s << bench.settings;
-        const QString output = arguments.contains(u">/dev/full"_s) ? u"/dev/full"_s : QString();
+        for (const QString& argument : arguments)
+            if (argument.startsWith(u"+folder:"_s))
+                QDir().mkpath(bench.folder + u'/' + argument.mid(8));
+        arguments.removeIf([](const QString& argument) { return argument.startsWith(u'+'); });
+        const qsizetype afterFolder = std::min<qsizetype>(2, arguments.size());
+        arguments.insert(afterFolder, bench.settings);
+        arguments.insert(afterFolder, u"--settings"_s);
+        const QString output = arguments.contains(u">/dev/full"_s) ? u"/dev/full"_s
+                               : arguments.contains(u"|closed"_s) ? u"|closed"_s
+                                                                  : QString();
         arguments.removeAll(u">/dev/full"_s);
+        arguments.removeAll(u"|closed"_s);
         const Result result = bench.run(arguments, input, u"en_GB.UTF-8"_s, output);
         QTEST(result.exitCode, "exitCode");
         QTEST(result.out, "out");
@@ -1412,41 +1460,63 @@ private slots:
         QTest::addColumn<QByteArray>("config");
         QTest::addColumn<QString>("help");
         QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("noneRenamed"); // the count, by the language's plural rule
+        QTest::addColumn<QString>("notText");     // a reason of the system's, translated
         QTest::newRow("English system")
             << u"en_US.UTF-8"_s << QByteArray() << u"tervane-cli rename  FOLDER"_s
-            << u"unknown command \"list\"; see --help"_s;
+            << u"unknown command \"list\"; see --help"_s << u"0 files renamed."_s
+            << u"This is not a text file."_s;
         QTest::newRow("German system")
             << u"de_DE.UTF-8"_s << QByteArray() << u"tervane-cli rename  ORDNER"_s
-            << u"unbekannter Befehl „list“; siehe --help"_s;
+            << u"unbekannter Befehl „list“; siehe --help"_s << u"0 Dateien umbenannt."_s
+            << u"Dies ist keine Textdatei."_s;
         QTest::newRow("French system")
             << u"fr_FR.UTF-8"_s << QByteArray() << u"tervane-cli rename  DOSSIER"_s
-            << u"commande inconnue « list » ; voir --help"_s;
+            << u"commande inconnue « list » ; voir --help"_s << u"0 fichier renommé."_s
+            << u"Ce n'est pas un fichier texte."_s;
         QTest::newRow("a system without a shipped file")
             << u"it_IT.UTF-8"_s << QByteArray() << u"tervane-cli rename  DOSSIER"_s
-            << u"commande inconnue"_s;
+            << u"commande inconnue"_s << u"0 fichier renommé."_s
+            << u"Ce n'est pas un fichier texte."_s;
         QTest::newRow("C locale: untranslated English")
             << u"C"_s << QByteArray() << u"tervane-cli rename  FOLDER"_s
-            << u"unknown command \"list\"; see --help"_s;
+            << u"unknown command \"list\"; see --help"_s << u"0 files renamed."_s
+            << u"This is not a text file."_s;
         QTest::newRow("the stored language wins")
             << u"en_US.UTF-8"_s << QByteArray("Langue=Deutsch\n") << u"Aufruf:"_s
-            << u"unbekannter Befehl"_s;
+            << u"unbekannter Befehl"_s << u"0 Dateien umbenannt."_s
+            << u"Dies ist keine Textdatei."_s;
     }
     void speaksTheWindowsLanguage()
     {
         QFETCH(QString, locale);
         QFETCH(QByteArray, config);
-        Workbench bench({u"a.mp3"_s}, config);
+        Workbench bench({u"a.mp3"_s}, config + "Numérotation=0\n");
         QFETCH(QString, help);
         const Result usage = bench.run({u"--help"_s, u"--settings"_s, bench.settings}, {}, locale);
         QCOMPARE(usage.exitCode, 0);
         QVERIFY2(usage.out.contains(help), qPrintable(usage.out.left(200)));
         QVERIFY(usage.out.contains(bench.journals()));
+        // The help fits a terminal of 80 columns, whatever the language.
+        for (const QString& line : usage.out.split(u'\n'))
+            QVERIFY2(line.size() <= 80 || line.contains(bench.journals()), qPrintable(line));
         const Result wrong =
             bench.run({u"list"_s, bench.folder, u"--settings"_s, bench.settings}, {}, locale);
         QCOMPARE(wrong.exitCode, 2);
         QFETCH(QString, error);
         QVERIFY2(wrong.err.contains(error), qPrintable(wrong.err));
         QCOMPARE(bench.run({u"--version"_s}).out, u"tervane-cli 2.4.0\n"_s);
+
+        const QStringList settings{u"--settings"_s, bench.settings};
+        const Result none = bench.run(QStringList{u"rename"_s, bench.folder, u"--file-names"_s} +
+                                          settings,
+                                      {}, locale);
+        QTEST(none.out.section(u'\n', -2, -2), "noneRenamed");
+        const Result folder = bench.run(
+            QStringList{u"preview"_s, bench.folder, u"--names"_s, bench.folder} + settings, {},
+            locale);
+        QFETCH(QString, notText);
+        QVERIFY2(folder.err.endsWith(notText + u'\n'), qPrintable(folder.err));
     }
 };
 

@@ -10,7 +10,7 @@ struct BuiltInText {
     const char16_t* french;
 };
 
-inline constexpr std::array<BuiltInText, 82> BuiltInTexts{{
+inline constexpr std::array<BuiltInText, 99> BuiltInTexts{{
     {u"TraductionIncomplète", u""},
     {u"TXT_REGLAGES", u"R&églages"},
     {u"TXT_PISTE_NUMERO", u"Piste n°[NUM]"},
@@ -157,6 +157,23 @@ inline constexpr std::array<BuiltInText, 82> BuiltInTexts{{
     {u"TXT_NOM_POSITION_AJOUT", u"Position de l'ajout"},
     {u"TXT_NOM_EN_DOUBLE", u"Nom en double"},
     {u"TXT_NOM_VIDE", u"Nom vide"},
+    {u"TXT_ERREUR_ENOENT", u"Aucun fichier ou dossier de ce nom"},
+    {u"TXT_ERREUR_EACCES", u"Accès refusé"},
+    {u"TXT_ERREUR_EPERM", u"Opération non permise"},
+    {u"TXT_ERREUR_EEXIST", u"Le fichier existe déjà"},
+    {u"TXT_ERREUR_EISDIR", u"C'est un dossier"},
+    {u"TXT_ERREUR_ENOTDIR", u"Ce n'est pas un dossier"},
+    {u"TXT_ERREUR_ENOTEMPTY", u"Le dossier n'est pas vide"},
+    {u"TXT_ERREUR_ENOSPC", u"Plus de place sur le disque"},
+    {u"TXT_ERREUR_EROFS", u"Système de fichiers en lecture seule"},
+    {u"TXT_ERREUR_EIO", u"Erreur d'entrée-sortie"},
+    {u"TXT_ERREUR_EBUSY", u"Fichier ou dossier occupé"},
+    {u"TXT_ERREUR_ENAMETOOLONG", u"Nom trop long"},
+    {u"TXT_ERREUR_EXDEV", u"Le fichier est sur un autre système de fichiers"},
+    {u"TXT_ERREUR_ELOOP", u"Trop de liens symboliques"},
+    {u"TXT_ERREUR_EDQUOT", u"Quota de disque dépassé"},
+    {u"TXT_ERREUR_TEXTE", u"Ce n'est pas un fichier texte."},
+    {u"TXT_ERREUR_TROP_GRAND", u"Le fichier est trop grand pour être lu comme du texte."},
 }};
 
 #include <QString>

@@ -2,6 +2,7 @@
 #include "i18n/TranslationCatalogue.h"
 
 #include "i18n/BuiltInTexts.h"
+#include "i18n/LanguageChoice.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/TextKeys.h"
 
@@ -47,9 +48,16 @@ void addTranslation(TranslationCatalogue& catalogue, const LanguageFile& file, c
     catalogue.add(key, lookupTranslation(file, key, french));
 }
 
+bool TranslationCatalogue::takesSingular(qsizetype count) const
+{
+    // French counts none as one; English and German do not.
+    return count == 1 || (count == 0 && m_language == QLocale::French);
+}
+
 TranslationCatalogue buildTranslationCatalogue(const LanguageFile& file)
 {
     TranslationCatalogue catalogue;
+    catalogue.setLanguage(interfaceLocale(file).language());
     for (const BuiltInText& text : BuiltInTexts)
         addTranslation(catalogue, file, QString::fromUtf16(text.key),
                        QString::fromUtf16(text.french));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QHash>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -22,6 +23,10 @@ public:
     void remove(const QString& key);
     // The texts in insertion order.
     QStringList newEnum() const;
+    // Whether a count takes the singular in the catalogue's language: French
+    // says "0 fichier", English "0 files".
+    bool takesSingular(qsizetype count) const;
+    void setLanguage(QLocale::Language language) { m_language = language; }
 
 private:
     struct Entry {
@@ -29,6 +34,7 @@ private:
         QString text;
     };
     std::vector<Entry> m_entries;
+    QLocale::Language m_language = QLocale::French;
 };
 
 void addTranslation(TranslationCatalogue& catalogue, const LanguageFile& file, const QString& key,

@@ -277,4 +277,19 @@ std::optional<QStringList> filledTemplateLines(const QString& pattern, int width
     return linesFromTemplate(pattern, width, files.rows, tags);
 }
 
+QStringList nulEndedNamesOf(QFile& file)
+{
+    QByteArray bytes = bytesUpTo(file, MaximumTextFileSize + 1);
+    if (bytes.size() > MaximumTextFileSize)
+        throw AppError(EFBIG, QStringLiteral("The file is too large to be a list of names."));
+    if (!bytes.contains('\0'))
+        return textLines(decodeText(bytes));
+    if (bytes.endsWith('\0'))
+        bytes.chop(1);
+    QStringList names;
+    for (const QByteArray& name : bytes.split('\0'))
+        names << fileNameOfBytes(name);
+    return names;
+}
+
 } // namespace tervane

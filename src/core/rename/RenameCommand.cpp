@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rename/RenameCommand.h"
 
+#include "i18n/ErrorReasons.h"
 #include "i18n/TextKeys.h"
 #include "i18n/TranslationCatalogue.h"
 #include "services/FolderLock.h"
@@ -22,9 +23,11 @@ namespace tervane {
 
 namespace {
 
-QString detailOf(const RenameResult& result)
+// The system's reason, in the messages' language where the catalogue has it.
+QString detailOf(const RenameResult& result, const TranslationCatalogue& texts)
 {
-    return u'\t' + result.description;
+    return u'\t' + (result.errorNumber != 0 ? errorReason(texts, result.errorNumber)
+                                             : result.description);
 }
 
 } // namespace
@@ -165,7 +168,7 @@ void RenameCommand::reportFailedStep(const RenameStep& step, std::size_t row,
     const QString message =
         insertValues(m_texts.item(TextKey::RenameFailed),
                      {QString::number(result.errorNumber), shownFileName(step.from),
-                      shownFileName(step.to), detailOf(result)});
+                      shownFileName(step.to), detailOf(result, m_texts)});
     if (row == 0) {
         m_prompter.message(message, MessageIcon::Critical);
         return;
@@ -357,7 +360,7 @@ void RenameCommand::reportUnrestored(
     const auto& [first, firstResult] = failures.front();
     QString text = insertValues(
         m_texts.item(TextKey::NotRestored),
-        {QString::number(firstResult.errorNumber), shownFileName(first.to), detailOf(firstResult)});
+        {QString::number(firstResult.errorNumber), shownFileName(first.to), detailOf(firstResult, m_texts)});
     if (failures.size() > 1) {
         text += u"\r\n\r\n"_s + (failures.size() == 2
                                      ? m_texts.item(TextKey::OtherNotRestored)
@@ -367,7 +370,7 @@ void RenameCommand::reportUnrestored(
             const auto& [entry, result] = failures[i];
             text += u"\r\n'%1' (%2) : %3"_s.arg(shownFileName(entry.to))
                         .arg(result.errorNumber)
-                        .arg(result.description);
+                        .arg(detailOf(result, m_texts).mid(1));
         }
         if (failures.size() > Listed + 1)
             text += u"\r\n..."_s;

@@ -135,6 +135,8 @@ public:
     int namesTaken() const { return m_namesTaken; }
     // What holds a taken name (NameRow::holder).
     const QString& holderName(const NameRow& row) const { return m_holders.nameOf(row.holder); }
+    // Whether what holds it is a file (not a folder or another entry).
+    bool heldByFile(const NameRow& row) const { return m_holders.isFile(row.holder); }
 
     // From now on each name a renaming or an undo changes is told, as it is
     // changed.
