@@ -1257,6 +1257,11 @@ private slots:
         const QStringList untouched{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s};
         QTest::newRow("dry run") << QStringList{u"rename"_s, u"-n"_s} << QByteArray("x\ny\n") << 0
                                  << u"a.mp3\tx.mp3\nb.mp3\ty.mp3\n"_s << QString() << untouched;
+        QTest::newRow("names in UTF-16 with a byte order mark")
+            << QStringList{u"preview"_s}
+            << Bytes("\xff\xfe"
+                     "x\0\n\0y\0\n\0")
+            << 0 << u"a.mp3\tx.mp3\nb.mp3\ty.mp3\n"_s << QString() << untouched;
         QTest::newRow("dry run refuses as rename does")
             << QStringList{u"rename"_s, u"-n"_s, u"--in-order"_s} << QByteArray("b\nz\n") << 3
             << u"a.mp3\tb.mp3\t(chained)\t(taken)\nb.mp3\tz.mp3\t(chained)\n"_s
