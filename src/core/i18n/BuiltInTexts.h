@@ -10,7 +10,7 @@ struct BuiltInText {
     const char16_t* french;
 };
 
-inline constexpr std::array<BuiltInText, 82> BuiltInTexts{{
+inline constexpr std::array<BuiltInText, 83> BuiltInTexts{{
     {u"TraductionIncomplète", u""},
     {u"TXT_REGLAGES", u"R&églages"},
     {u"TXT_PISTE_NUMERO", u"Piste n°[NUM]"},
@@ -157,6 +157,14 @@ inline constexpr std::array<BuiltInText, 82> BuiltInTexts{{
     {u"TXT_NOM_POSITION_AJOUT", u"Position de l'ajout"},
     {u"TXT_NOM_EN_DOUBLE", u"Nom en double"},
     {u"TXT_NOM_VIDE", u"Nom vide"},
+    {u"TXT_AIDE_LIGNE_COMMANDE",
+     u"Utilisation : tervane [options] [DOSSIER]§"
+     u"Renomme d'un coup les fichiers d'un dossier.§§"
+     u"Options :§"
+     u"  -h, --help          Affiche cette aide.§"
+     u"  -V, -v, --version   Affiche la version du programme.§§"
+     u"Arguments :§"
+     u"  DOSSIER             Le dossier à ouvrir ; par défaut, le dernier ouvert."},
 }};
 
 #include <QString>
