@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Application.h"
 
+#include "i18n/BuiltInTexts.h"
 #include "i18n/LanguageChoice.h"
+#include "i18n/LanguageFile.h"
+#include "i18n/TextKeys.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/ProgramIcon.h"
 #include "platform/PosixFileSystem.h"
@@ -10,9 +13,11 @@
 #include "platform/SystemFolders.h"
 #include "platform/TagLibTags.h"
 #include "qt/QtServices.h"
+#include "services/AppError.h"
 #include "services/AppIdentity.h"
 #include "services/FileSystem.h"
 #include "services/Launcher.h"
+#include "settings/SettingsLocation.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -36,13 +41,43 @@ bool hasDisplay()
     return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
-void describeArguments(QCommandLineParser& parser)
+// The options both programs answer without doing anything else.
+struct InformationOptions {
+    QCommandLineOption help{{u"h"_s, u"help"_s}};
+    QCommandLineOption version{{u"V"_s, u"v"_s, u"version"_s}};
+};
+
+void describeArguments(QCommandLineParser& parser, const InformationOptions& options)
 {
-    parser.setApplicationDescription(u"Renames the files of a folder in one go."_s);
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(u"folder"_s, u"The folder to open; by default the last one."_s,
-                                 u"[FOLDER]"_s);
+    parser.addOption(options.help);
+    parser.addOption(options.version);
+    parser.addPositionalArgument(u"folder"_s, {}, u"[FOLDER]"_s);
+}
+
+// The help, in the language the window would show itself in with the
+// settings it would read (nothing written).
+QString helpText()
+{
+    const QString programFolder = QDir::cleanPath(QCoreApplication::applicationDirPath());
+    const SettingsLocation location =
+        settingsLocationFor(programFolder, systemSpecialFolders(), AppTitle);
+    // A settings file left beside an installed program is the one its window
+    // would move into place, and read.
+    const QString settings =
+        location.earlierFile.isEmpty() ? location.filePath : location.earlierFile;
+    const QString languages = languageFolderFor(programFolder);
+    const QString path = languageFilePathFor(
+        languages, languageForSettings(settings, languages, getSystemLanguageCode()));
+    LanguageFile file;
+    if (!path.isEmpty()) {
+        try {
+            file = LanguageFile::load(path);
+        } catch (const AppError&) {
+            // An unreadable language file leaves the built-in French.
+        }
+    }
+    return lookupTranslation(file, TextKey::CommandLineHelp, frenchText(TextKey::CommandLineHelp))
+        .replace(u"\r\n"_s, u"\n"_s);
 }
 
 // --help and --version are answered before any window is made, so without a
@@ -54,11 +89,18 @@ void answerInformationOptions(int argc, char** argv)
         if (argument == "--")
             return;
         if (argument == "-h" || argument.starts_with("--help") || argument == "-v" ||
-            argument == "--version") {
+            argument == "-V" || argument == "--version") {
             QCoreApplication information(argc, argv);
             QCommandLineParser parser;
-            describeArguments(parser);
-            parser.process(information); // prints, and ends the process
+            const InformationOptions options;
+            describeArguments(parser, options);
+            parser.process(information); // an unknown option ends the process, saying so
+            const QString answer = parser.isSet(options.version)
+                                       ? QCoreApplication::applicationName() + u' ' +
+                                             QCoreApplication::applicationVersion()
+                                       : helpText();
+            std::fputs((answer + u'\n').toUtf8().constData(), stdout);
+            std::exit(std::fflush(stdout) == 0 ? EXIT_SUCCESS : EXIT_FAILURE);
         }
     }
 }
@@ -68,7 +110,7 @@ void answerInformationOptions(int argc, char** argv)
 QString folderArgument(const QApplication& application)
 {
     QCommandLineParser parser;
-    describeArguments(parser);
+    describeArguments(parser, InformationOptions());
     parser.process(application); // an unknown option ends the process, saying so
     const QString folder = parser.positionalArguments().value(0);
     return folder.isEmpty() ? folder : QDir::cleanPath(QDir::current().absoluteFilePath(folder));

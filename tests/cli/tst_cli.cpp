@@ -1267,6 +1267,11 @@ private slots:
         const QStringList untouched{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s};
         QTest::newRow("dry run") << QStringList{u"rename"_s, u"-n"_s} << QByteArray("x\ny\n") << 0
                                  << u"a.mp3\tx.mp3\nb.mp3\ty.mp3\n"_s << QString() << untouched;
+        QTest::newRow("names in UTF-16 with a byte order mark")
+            << QStringList{u"preview"_s}
+            << Bytes("\xff\xfe"
+                     "x\0\n\0y\0\n\0")
+            << 0 << u"a.mp3\tx.mp3\nb.mp3\ty.mp3\n"_s << QString() << untouched;
         QTest::newRow("dry run refuses as rename does")
             << QStringList{u"rename"_s, u"-n"_s, u"--in-order"_s} << QByteArray("b\nz\n") << 3
             << u"a.mp3\tb.mp3\t(chained)\t(taken)\nb.mp3\tz.mp3\t(chained)\n"_s
@@ -1450,6 +1455,50 @@ private slots:
         QVERIFY(process.waitForFinished());
         QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()),
                  u"e1.mp3\tMa série S02E01.mp3\ne2.mp3\tMa série S02E02.mp3\n"_s);
+    }
+
+    // The window's program answers the same information options without a
+    // display, its help in the language its window would show.
+    void windowProgramAnswersWithoutADisplay_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QByteArray>("config");
+        QTest::addColumn<QString>("expected"); // in the output
+        QTest::newRow("-V") << u"-V"_s << QByteArray() << u"tervane 2.4.0\n"_s;
+        QTest::newRow("help in the stored English")
+            << u"--help"_s << QByteArray("Langue=English\n")
+            << u"  FOLDER              The folder to open; by default the last one.\n"_s;
+        QTest::newRow("help in the stored German")
+            << u"--help"_s << QByteArray("Langue=Deutsch\n")
+            << u"  -V, -v, --version   Zeigt die Versionsinformationen an.\n"_s;
+    }
+    void windowProgramAnswersWithoutADisplay()
+    {
+        QFETCH(QString, option);
+        QFETCH(QByteArray, config);
+        // A portable copy of the program, with its settings and languages.
+        const QTemporaryDir dir;
+        const QString program = dir.filePath(u"tervane"_s);
+        QVERIFY(QFile::copy(QStringLiteral(TERVANE_WINDOW), program));
+        for (const QString& language : {u"English.lng"_s, u"Deutsch.lng"_s})
+            QVERIFY(QFile::copy(QStringLiteral(TERVANE_LANGUAGES) + u'/' + language,
+                                dir.filePath(language)));
+        WriteFile(dir.filePath(u"Tervane.ini"_s), "[Config]\n" + config);
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const QString& display : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+            environment.remove(display);
+        environment.insert(u"LC_ALL"_s, u"fr_FR.UTF-8"_s); // the stored language wins
+        process.setProcessEnvironment(environment);
+        process.start(program, {option});
+        QVERIFY(process.waitForFinished(60000));
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(process.exitCode() == 0, qPrintable(err));
+        const QString out = QString::fromUtf8(process.readAllStandardOutput());
+        QFETCH(QString, expected);
+        QVERIFY2(out.contains(expected), qPrintable(out));
+        for (const QString& line : out.split(u'\n'))
+            QVERIFY2(line.size() <= 80, qPrintable(line));
     }
 
     // The command line speaks the language the window would: the stored one,

@@ -35,7 +35,8 @@ fi
 # The window's program answers --version and --help without a display.
 headless() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
 [ "$(headless "$prefix/bin/tervane" --version)" = 'tervane 2.4.0' ]
-headless "$prefix/bin/tervane" --help | grep FOLDER >/dev/null
+[ "$(headless "$prefix/bin/tervane" -V)" = 'tervane 2.4.0' ]
+LC_ALL=C.UTF-8 headless "$prefix/bin/tervane" --help | grep FOLDER >/dev/null
 if command -v man >/dev/null; then
     for page in tervane tervane-cli; do
         MANPATH="$prefix/share/man" man -w "$page" >/dev/null

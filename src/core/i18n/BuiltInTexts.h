@@ -10,7 +10,7 @@ struct BuiltInText {
     const char16_t* french;
 };
 
-inline constexpr std::array<BuiltInText, 99> BuiltInTexts{{
+inline constexpr std::array<BuiltInText, 100> BuiltInTexts{{
     {u"TraductionIncomplète", u""},
     {u"TXT_REGLAGES", u"R&églages"},
     {u"TXT_PISTE_NUMERO", u"Piste n°[NUM]"},
@@ -174,6 +174,14 @@ inline constexpr std::array<BuiltInText, 99> BuiltInTexts{{
     {u"TXT_ERREUR_EDQUOT", u"Quota de disque dépassé"},
     {u"TXT_ERREUR_TEXTE", u"Ce n'est pas un fichier texte."},
     {u"TXT_ERREUR_TROP_GRAND", u"Le fichier est trop grand pour être lu comme du texte."},
+    {u"TXT_AIDE_LIGNE_COMMANDE",
+     u"Utilisation : tervane [options] [DOSSIER]§"
+     u"Renomme d'un coup les fichiers d'un dossier.§§"
+     u"Options :§"
+     u"  -h, --help          Affiche cette aide.§"
+     u"  -V, -v, --version   Affiche la version du programme.§§"
+     u"Arguments :§"
+     u"  DOSSIER             Le dossier à ouvrir ; par défaut, le dernier ouvert."},
 }};
 
 #include <QString>

@@ -79,6 +79,7 @@ inline const QString AddedTextField = QStringLiteral("TXT_NOM_CHAINE");
 inline const QString AddedPositionField = QStringLiteral("TXT_NOM_POSITION_AJOUT");
 inline const QString DoubledName = QStringLiteral("TXT_NOM_EN_DOUBLE");
 inline const QString EmptyName = QStringLiteral("TXT_NOM_VIDE");
+inline const QString CommandLineHelp = QStringLiteral("TXT_AIDE_LIGNE_COMMANDE");
 } // namespace TextKey
 
 } // namespace tervane

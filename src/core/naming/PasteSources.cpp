@@ -87,9 +87,10 @@ QStringList textLinesOf(QFile& file)
     const QByteArray bytes = bytesUpTo(file, MaximumTextFileSize + 1);
     if (bytes.size() > MaximumTextFileSize)
         throw AppError(EFBIG, QStringLiteral("The file is too large to be a list of names."));
-    if (bytes.contains('\0'))
+    const std::optional<QString> text = decodeTextFile(bytes);
+    if (!text)
         throw AppError(EINVAL, QStringLiteral("The file is not a text file."));
-    return textLines(decodeText(bytes));
+    return textLines(*text);
 }
 
 QStringList linesOfTextFile(const QString& path)

@@ -42,6 +42,46 @@ QString decodeTextLines(const QByteArray& bytes)
     return lines.join(u'\n');
 }
 
+namespace {
+
+// UTF-16 of the given order, or nothing when the bytes cannot be.
+std::optional<QString> decodeUtf16(QByteArrayView bytes, bool bigEndian)
+{
+    if (bytes.size() % 2 != 0)
+        return std::nullopt;
+    QString text(bytes.size() / 2, Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto high = uchar(bytes[2 * i + (bigEndian ? 0 : 1)]);
+        const auto low = uchar(bytes[2 * i + (bigEndian ? 1 : 0)]);
+        text[i] = QChar(char16_t((high << 8) | low));
+    }
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            return std::nullopt;
+    }
+    return text;
+}
+
+} // namespace
+
+std::optional<QString> decodeTextFile(const QByteArray& bytes)
+{
+    std::optional<QString> text;
+    if (bytes.startsWith("\xff\xfe"))
+        text = decodeUtf16(QByteArrayView(bytes).sliced(2), false);
+    else if (bytes.startsWith("\xfe\xff"))
+        text = decodeUtf16(QByteArrayView(bytes).sliced(2), true);
+    else if (bytes.startsWith("\xef\xbb\xbf"))
+        text = decodeText(bytes.sliced(3));
+    else
+        text = decodeText(bytes);
+    if (text && text->contains(QChar(0)))
+        return std::nullopt;
+    return text;
+}
+
 int textFileProblem(const QString& path)
 {
     const QFileInfo info(path);

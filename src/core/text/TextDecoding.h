@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 class QFile;
 
 namespace tervane {
@@ -14,6 +16,12 @@ QString decodeText(const QByteArray& bytes);
 // The same, line by line: a file edited by hand may mix both, and each line
 // keeps its own encoding.
 QString decodeTextLines(const QByteArray& bytes);
+
+// The text of a whole file, or nothing when it is no text. A byte order mark
+// comes first: UTF-16 of its order (refused when odd in length or holding an
+// unpaired surrogate) or UTF-8, the mark dropped; without one, decodeText's
+// guess. Text holding a NUL is no text.
+std::optional<QString> decodeTextFile(const QByteArray& bytes);
 
 // The largest text file the program reads (names, settings, languages).
 inline constexpr qint64 MaximumTextFileSize = 16 * 1024 * 1024;

@@ -4,6 +4,7 @@
 #include "services/AppError.h"
 #include "support/TestEnvironment.h"
 
+#include <QStringEncoder>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -52,6 +53,18 @@ private slots:
                                                       "Caf\xc3\xa9\r\nB")
                                         << QStringList{u"Café"_s, u"B"_s};
         QTest::newRow("Windows-1252") << QByteArray("Caf\xe9\nB") << QStringList{u"Café"_s, u"B"_s};
+        QTest::newRow("UTF-8 with BOM, then Windows-1252: no mark left")
+            << QByteArray("\xef\xbb\xbf"
+                          "Caf\xe9")
+            << QStringList{u"Café"_s};
+        QTest::newRow("UTF-16LE with BOM")
+            << QByteArray("\xff\xfe") +
+                   QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(u"Café\r\n𝄞B"_s))
+            << QStringList{u"Café"_s, u"𝄞B"_s};
+        QTest::newRow("UTF-16BE with BOM")
+            << QByteArray("\xfe\xff") +
+                   QByteArray(QStringEncoder(QStringEncoder::Utf16BE)(u"Café\n𝄞B"_s))
+            << QStringList{u"Café"_s, u"𝄞B"_s};
         QTest::newRow("invalid UTF-8 reads as Windows-1252")
             << QByteArray("a\xc3(b") << QStringList{u"aÃ(b"_s};
         QTest::newRow("empty file: one empty line") << QByteArray() << QStringList{QString()};
@@ -73,6 +86,25 @@ private slots:
         const QString lateNul =
             WriteFile(m_dir.filePath(u"late.txt"_s), QByteArray(20000, 'a') + '\0' + "b\n");
         QVERIFY_THROWS_EXCEPTION(AppError, linesOfTextFile(lateNul));
+        // UTF-16 that cannot be is refused as any other file that is no text.
+        const auto refusal = [](const QString& path) {
+            try {
+                linesOfTextFile(path);
+            } catch (const AppError& error) {
+                return u"%1 %2"_s.arg(error.number()).arg(error.description());
+            }
+            return QString();
+        };
+        const QString notText = refusal(binary);
+        QVERIFY(!notText.isEmpty());
+        QCOMPARE(refusal(WriteFile(m_dir.filePath(u"odd.txt"_s), Bytes("\xff\xfe"
+                                                                       "a\0b"))),
+                 notText);
+        QCOMPARE(refusal(WriteFile(m_dir.filePath(u"lone.txt"_s), Bytes("\xfe\xff\xd8\x34\0a"))),
+                 notText);
+        QCOMPARE(refusal(WriteFile(m_dir.filePath(u"nul.txt"_s), Bytes("\xff\xfe"
+                                                                       "a\0\0\0"))),
+                 notText);
         // The system's own error number: 13 for a refused access.
         QFile::setPermissions(m_dir.path(), QFileDevice::Permissions(0x7777));
         const QString locked = WriteFile(m_dir.filePath(u"locked.txt"_s), "a\n");
