@@ -82,15 +82,29 @@ std::optional<QStringList> linesOfClipboard(const QString& clipboardText)
     return textLines(clipboardText);
 }
 
-QStringList textLinesOf(QFile& file)
+namespace {
+
+QByteArray namesFileBytes(QFile& file)
 {
-    const QByteArray bytes = bytesUpTo(file, MaximumTextFileSize + 1);
+    QByteArray bytes = bytesUpTo(file, MaximumTextFileSize + 1);
     if (bytes.size() > MaximumTextFileSize)
         throw AppError(EFBIG, QStringLiteral("The file is too large to be a list of names."));
+    return bytes;
+}
+
+QStringList linesOfBytes(const QByteArray& bytes)
+{
     const std::optional<QString> text = decodeTextFile(bytes);
     if (!text)
         throw AppError(EINVAL, QStringLiteral("The file is not a text file."));
     return textLines(*text);
+}
+
+} // namespace
+
+QStringList textLinesOf(QFile& file)
+{
+    return linesOfBytes(namesFileBytes(file));
 }
 
 QStringList linesOfTextFile(const QString& path)
@@ -280,11 +294,10 @@ std::optional<QStringList> filledTemplateLines(const QString& pattern, int width
 
 QStringList nulEndedNamesOf(QFile& file)
 {
-    QByteArray bytes = bytesUpTo(file, MaximumTextFileSize + 1);
-    if (bytes.size() > MaximumTextFileSize)
-        throw AppError(EFBIG, QStringLiteral("The file is too large to be a list of names."));
-    if (!bytes.contains('\0'))
-        return textLines(decodeText(bytes));
+    QByteArray bytes = namesFileBytes(file);
+    // UTF-16 holds NULs of its own: such a list is text.
+    if (!bytes.contains('\0') || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return linesOfBytes(bytes);
     if (bytes.endsWith('\0'))
         bytes.chop(1);
     QStringList names;

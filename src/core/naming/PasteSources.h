@@ -112,8 +112,9 @@ std::optional<QStringList> filledTemplateLines(const QString& pattern, int width
                                                const ListedFiles& files, TagReading& tagReading);
 
 // Names each ended by a NUL, as find -print0 lists them, each as the bytes of
-// a file name (the last NUL may be missing); a list without any NUL is read
-// by its lines, as textLinesOf reads it. Throws AppError as textLinesOf does.
+// a file name (the last NUL may be missing); a list without any NUL, or in
+// UTF-16, is read by its lines, as textLinesOf reads it. Throws AppError as
+// textLinesOf does.
 QStringList nulEndedNamesOf(QFile& file);
 
 } // namespace tervane

@@ -23,11 +23,13 @@ namespace tervane {
 
 namespace {
 
-// The system's reason, in the messages' language where the catalogue has it.
+// The reason of a step that failed: the system's own in the messages'
+// language where the catalogue has it, the program's as it was told.
 QString detailOf(const RenameResult& result, const TranslationCatalogue& texts)
 {
-    return u'\t' + (result.errorNumber != 0 ? errorReason(texts, result.errorNumber)
-                                             : result.description);
+    const bool systems =
+        result.description == QString::fromLocal8Bit(std::strerror(result.errorNumber));
+    return u'\t' + (systems ? errorReason(texts, result.errorNumber) : result.description);
 }
 
 } // namespace
