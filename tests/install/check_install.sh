@@ -10,6 +10,16 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
+# zsh looks in site-functions under any prefix but /usr, where Debian's looks
+# in vendor-completions only: installed under /usr (below a DESTDIR here), the
+# completion goes there and nowhere else.
+[ ! -e "$prefix/share/zsh/vendor-completions" ] ||
+    { echo "zsh completion in vendor-completions under $prefix" >&2; exit 1; }
+DESTDIR="$prefix/root" cmake --install "$build" --prefix /usr >/dev/null
+[ -f "$prefix/root/usr/share/zsh/vendor-completions/_tervane-cli" ] &&
+    [ ! -e "$prefix/root/usr/share/zsh/site-functions" ] ||
+    { echo "zsh completion not in vendor-completions alone under /usr" >&2; exit 1; }
+
 for file in bin/tervane bin/tervane-cli \
     share/applications/net.morvak.Tervane.desktop \
     share/metainfo/net.morvak.Tervane.metainfo.xml \
