@@ -10,6 +10,16 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
+# zsh looks in site-functions under any prefix but /usr, where Debian's looks
+# in vendor-completions only: installed under /usr (below a DESTDIR here), the
+# completion goes there and nowhere else.
+[ ! -e "$prefix/share/zsh/vendor-completions" ] ||
+    { echo "zsh completion in vendor-completions under $prefix" >&2; exit 1; }
+DESTDIR="$prefix/root" cmake --install "$build" --prefix /usr >/dev/null
+[ -f "$prefix/root/usr/share/zsh/vendor-completions/_tervane-cli" ] &&
+    [ ! -e "$prefix/root/usr/share/zsh/site-functions" ] ||
+    { echo "zsh completion not in vendor-completions alone under /usr" >&2; exit 1; }
+
 for file in bin/tervane bin/tervane-cli \
     share/applications/net.morvak.Tervane.desktop \
     share/metainfo/net.morvak.Tervane.metainfo.xml \
@@ -27,7 +37,12 @@ if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$prefix/share/applications/net.morvak.Tervane.desktop"
 fi
 if command -v appstreamcli >/dev/null; then
-    appstreamcli validate --no-net "$prefix/share/metainfo/net.morvak.Tervane.metainfo.xml"
+    # Clean to the pedantic level, but for the capitals of the reverse-DNS id.
+    remarks=$(appstreamcli validate --pedantic --no-net \
+        "$prefix/share/metainfo/net.morvak.Tervane.metainfo.xml") || { echo "$remarks" >&2; exit 1; }
+    if grep -E '^[EWIP]: ' <<<"$remarks" | grep -v ' cid-contains-uppercase-letter ' >&2; then
+        exit 1
+    fi
 fi
 
 # (Outputs are read whole: grep -q leaving early would break the pipe.)
