@@ -243,8 +243,9 @@ void BM_JournalledRenameAndUndo(benchmark::State& state)
         session.listFiles(false, false);
         session.generateNames(options, lines);
         state.ResumeTiming();
-        if (!timed(!timingUndo,
-                   [&] { return session.planAndRename(true, renaming.prompter, renaming.texts); }) ||
+        if (!timed(
+                !timingUndo,
+                [&] { return session.planAndRename(true, renaming.prompter, renaming.texts); }) ||
             !timed(timingUndo, [&] { return session.undo(renaming.prompter, renaming.texts); }))
             state.SkipWithError("the renaming or its undo did not go through");
     }

@@ -100,8 +100,9 @@ int runArguments(const QStringList& arguments, TranslationCatalogue texts,
                 throw CliError{Usage,
                                cliText(texts, CliKey::NoSuchSettings, {options.settingsFile})};
             if (const int problem = settingsFileProblem(options.settingsFile))
-                throw CliError{Usage, cliText(texts, CliKey::SettingsUnreadable,
-                                              {options.settingsFile, textFileReason(texts, problem)})};
+                throw CliError{Usage,
+                               cliText(texts, CliKey::SettingsUnreadable,
+                                       {options.settingsFile, textFileReason(texts, problem)})};
         }
         return runCommand(std::move(options), std::move(texts), services, streams);
     } catch (const CliError& error) {

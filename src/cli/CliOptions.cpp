@@ -106,11 +106,10 @@ Options parseOptions(const QStringList& given, const TranslationCatalogue& texts
     const QCommandLineOption verbose(QStringList{u"v"_s, u"verbose"_s});
     const QCommandLineOption quiet(QStringList{u"q"_s, u"quiet"_s});
     const QCommandLineOption regex(u"regex"_s);
-    const QList<QCommandLineOption> all{names,   fileNames,     templateText,      tags,
-                                        width,   episode,       settings,          pattern,
-                                        numeric, yes,           forgetInterrupted, nullSeparated,
-                                        inOrder, dryRun,        verbose,           quiet,
-                                        regex};
+    const QList<QCommandLineOption> all{
+        names,   fileNames, templateText,      tags,          width,   episode, settings, pattern,
+        numeric, yes,       forgetInterrupted, nullSeparated, inOrder, dryRun,  verbose,  quiet,
+        regex};
     parser.addOptions(all);
     if (!parser.parse(arguments))
         throw CliError{Usage, parserProblem(parser, arguments, all, texts)};

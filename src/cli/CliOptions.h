@@ -22,10 +22,10 @@ struct Options {
     bool yes = false;
     bool forgetInterrupted = false; // rename over a renaming left unfinished
     bool inOrder = false;           // rename row by row, without ordering chains and cycles
-    bool nullSeparated = false; // names read and listed each ended by a NUL
-    bool dryRun = false;  // rename shows its plan, as preview does, and renames nothing
-    bool verbose = false; // each name changed is told as it is changed
-    bool quiet = false;   // nothing on standard output: errors only
+    bool nullSeparated = false;     // names read and listed each ended by a NUL
+    bool dryRun = false;            // rename shows its plan, as preview does, and renames nothing
+    bool verbose = false;           // each name changed is told as it is changed
+    bool quiet = false;             // nothing on standard output: errors only
     NameSource source = NameSource::TextFile;
     QString namesFile = QStringLiteral("-");
     QString templateText;

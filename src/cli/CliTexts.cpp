@@ -165,8 +165,10 @@ const std::array<BuiltInText, 47> CliBuiltInTexts{{
     {u"CLI_OPTION_INCONNUE", u"option inconnue : %v ; voir --help"},
     {u"CLI_VALEUR_MANQUANTE", u"%v attend une valeur"},
     {u"CLI_QUIET_AVEC", u"--quiet va avec rename et undo, sans --verbose"},
-    {u"CLI_NOM_DE_DOSSIER", u"%v nouveau nom est celui d'un dossier, qu'un renommage ne remplace jamais : %v"},
-    {u"CLI_NOMS_DE_DOSSIERS", u"%v nouveaux noms sont ceux de dossiers, qu'un renommage ne remplace jamais : %v"},
+    {u"CLI_NOM_DE_DOSSIER",
+     u"%v nouveau nom est celui d'un dossier, qu'un renommage ne remplace jamais : %v"},
+    {u"CLI_NOMS_DE_DOSSIERS",
+     u"%v nouveaux noms sont ceux de dossiers, qu'un renommage ne remplace jamais : %v"},
 }};
 
 QString settingsFileOf(const QStringList& arguments, const SpecialFolders& folders)

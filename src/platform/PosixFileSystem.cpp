@@ -485,11 +485,11 @@ quint64 PosixFileSystem::fileIdentityBefore(const QString& path, qint64 time) co
     const bool inHeld =
         m_heldFolder >= 0 && slash > 0 && QStringView(path).left(slash) == m_heldPath;
     struct statx info {};
-    const int found =
-        inHeld ? ::statx(m_heldFolder, bytesOfFileName(path.mid(slash + 1)).constData(),
-                         AT_SYMLINK_NOFOLLOW, STATX_INO | STATX_BTIME, &info)
-               : ::statx(AT_FDCWD, bytesOfFileName(path).constData(), AT_SYMLINK_NOFOLLOW,
-                         STATX_INO | STATX_BTIME, &info);
+    const int found = inHeld
+                          ? ::statx(m_heldFolder, bytesOfFileName(path.mid(slash + 1)).constData(),
+                                    AT_SYMLINK_NOFOLLOW, STATX_INO | STATX_BTIME, &info)
+                          : ::statx(AT_FDCWD, bytesOfFileName(path).constData(),
+                                    AT_SYMLINK_NOFOLLOW, STATX_INO | STATX_BTIME, &info);
     if (found != 0)
         return 0;
     // Born since: another file, under an identity the system gave again.

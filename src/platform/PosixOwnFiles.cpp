@@ -28,7 +28,8 @@ public:
     {
         qsizetype written = 0;
         while (written < bytes.size()) {
-            const ssize_t n = ::write(m_fd, bytes.data() + written, std::size_t(bytes.size() - written));
+            const ssize_t n =
+                ::write(m_fd, bytes.data() + written, std::size_t(bytes.size() - written));
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0)
@@ -72,8 +73,8 @@ bool PosixFileSystem::writeWholeFile(const QString& path, const QByteArray& byte
 
 std::unique_ptr<AppendedFile> PosixFileSystem::openToAppend(const QString& path)
 {
-    const int fd = ::open(bytesOfFileName(path).constData(),
-                          O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+    const int fd =
+        ::open(bytesOfFileName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0)
         return nullptr;
     return std::make_unique<PosixAppendedFile>(fd);

@@ -86,9 +86,9 @@ class TestCli : public QObject {
             const QByteArray out = process.readAllStandardOutput();
             // Ended by a signal: its number as a shell gives it.
             const int code = process.exitStatus() == QProcess::CrashExit ? 128 + process.exitCode()
-                                                                          : process.exitCode();
-            return {code, QString::fromUtf8(out),
-                    QString::fromUtf8(process.readAllStandardError()), out};
+                                                                         : process.exitCode();
+            return {code, QString::fromUtf8(out), QString::fromUtf8(process.readAllStandardError()),
+                    out};
         }
         // A command run under strace, which puts the faults into the system
         // calls named on the folder and the journal's files (not those of
@@ -105,22 +105,23 @@ class TestCli : public QObject {
             process.setProcessEnvironment(environment);
             QStringList arguments{u"-f"_s, u"-o"_s, log, u"-e"_s, u"trace="_s + calls.join(u',')};
             const QString journal = journalFile();
-            for (const QString& path : {folder, journals(), journal, journal + u".writing"_s,
-                                        journal + u".prepared"_s,
-                                        journal + u".prepared.writing"_s, journal + u".previous"_s})
+            for (const QString& path :
+                 {folder, journals(), journal, journal + u".writing"_s, journal + u".prepared"_s,
+                  journal + u".prepared.writing"_s, journal + u".previous"_s})
                 arguments << u"-P"_s << path;
             for (const QString& fault : faults)
                 arguments << u"-e"_s << u"inject="_s + fault;
-            process.start(u"strace"_s, arguments + QStringList{QStringLiteral(TERVANE_CLI), command,
-                                                               folder} +
-                                           more + QStringList{u"--settings"_s, settings});
+            process.start(u"strace"_s,
+                          arguments + QStringList{QStringLiteral(TERVANE_CLI), command, folder} +
+                              more + QStringList{u"--settings"_s, settings});
             process.closeWriteChannel();
             if (!process.waitForFinished(60000))
                 process.kill();
             const QString trace = QString::fromUtf8(ReadFile(log));
-            *injected = trace.contains(u"killed by SIGKILL"_s) ||
-                        trace.contains(QRegularExpression(u"\\b"_s + faults.first().section(u':', 0, 0) +
-                                                          u"\\(.*\\(INJECTED\\)"_s));
+            *injected =
+                trace.contains(u"killed by SIGKILL"_s) ||
+                trace.contains(QRegularExpression(u"\\b"_s + faults.first().section(u':', 0, 0) +
+                                                  u"\\(.*\\(INJECTED\\)"_s));
             return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
                     QString::fromUtf8(process.readAllStandardOutput()),
                     QString::fromUtf8(process.readAllStandardError())};
@@ -325,8 +326,8 @@ private slots:
     {
         Workbench bench({u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s});
         WriteFile(bench.folder + u"/03 - Outro.mp3"_s); // a file the listing leaves out
-        const Result result = bench.cli(
-            u"rename"_s, {u"--yes"_s, u"--pattern"_s, u"?.mp3"_s}, "Intro\nSong\nOutro\n");
+        const Result result = bench.cli(u"rename"_s, {u"--yes"_s, u"--pattern"_s, u"?.mp3"_s},
+                                        "Intro\nSong\nOutro\n");
         QCOMPARE(result.exitCode, 1);
         // The window's message box, as one line.
         QVERIFY(
@@ -447,7 +448,7 @@ private slots:
         QCOMPARE(undoAltered([&sample](QByteArray& journal) { sample = journal; }), 0);
         const qsizetype records = sample.indexOf(QByteArrayView("\0end\0", 5)) + 5;
         QVERIFY(records > 5 && sample.size() > records + 20); // two records at least
-        QMap<int, int> outcomes; // by exit code
+        QMap<int, int> outcomes;                              // by exit code
         for (qsizetype at = records - 40; at < sample.size(); ++at) {
             ++outcomes[undoAltered([at](QByteArray& journal) { journal.truncate(at); })];
             ++outcomes[undoAltered([at](QByteArray& journal) { journal[at] ^= 1; })];
@@ -490,7 +491,7 @@ private slots:
         }
         const bool linking = command == u"linking";
         QStringList calls{u"renameat2"_s, u"rename"_s, u"unlink"_s, u"unlinkat"_s,
-                          u"fdatasync"_s, u"fsync"_s, u"write"_s};
+                          u"fdatasync"_s, u"fsync"_s,  u"write"_s};
         if (linking)
             calls = {u"linkat"_s, u"unlinkat"_s};
         int runs = 0;
@@ -509,10 +510,10 @@ private slots:
                 if (linking)
                     faults << u"renameat2:error=EINVAL"_s;
                 bool injected = false;
-                const Result run = bench.traced(calls + QStringList{u"renameat2"_s}, faults,
-                                                command == u"undo"_s ? command : u"rename"_s,
-                                                command == u"undo"_s ? QStringList() : rename,
-                                                &injected);
+                const Result run =
+                    bench.traced(calls + QStringList{u"renameat2"_s}, faults,
+                                 command == u"undo"_s ? command : u"rename"_s,
+                                 command == u"undo"_s ? QStringList() : rename, &injected);
                 const auto contents = [](QStringList onDisk) {
                     for (QString& file : onDisk)
                         file = file.section(u'=', 1);
@@ -1346,8 +1347,8 @@ private slots:
             << QStringList{u"preview"_s, u"--pattern"_s} << QByteArray() << 2 << QString()
             << u"tervane-cli: --pattern needs a value\n"_s << untouched;
         QTest::newRow("a name held by a folder: no --yes offered")
-            << QStringList{u"rename"_s, u"--yes"_s, u"+folder:y.mp3"_s} << QByteArray("x\ny\n")
-            << 3 << u"a.mp3\tx.mp3\nb.mp3\ty.mp3\t(taken)\n"_s
+            << QStringList{u"rename"_s, u"--yes"_s, u"+folder:y.mp3"_s} << QByteArray("x\ny\n") << 3
+            << u"a.mp3\tx.mp3\nb.mp3\ty.mp3\t(taken)\n"_s
             << u"tervane-cli: 1 new name is a folder's, which no renaming replaces: y.mp3/\n"_s
             << untouched;
     }
@@ -1367,8 +1368,8 @@ private slots:
         arguments.insert(afterFolder, bench.settings);
         arguments.insert(afterFolder, u"--settings"_s);
         const QString output = arguments.contains(u">/dev/full"_s) ? u"/dev/full"_s
-                               : arguments.contains(u"|closed"_s) ? u"|closed"_s
-                                                                  : QString();
+                               : arguments.contains(u"|closed"_s)  ? u"|closed"_s
+                                                                   : QString();
         arguments.removeAll(u">/dev/full"_s);
         arguments.removeAll(u"|closed"_s);
         const Result result = bench.run(arguments, input, u"en_GB.UTF-8"_s, output);
@@ -1557,9 +1558,8 @@ private slots:
         QCOMPARE(bench.run({u"--version"_s}).out, u"tervane-cli 2.4.0\n"_s);
 
         const QStringList settings{u"--settings"_s, bench.settings};
-        const Result none = bench.run(QStringList{u"rename"_s, bench.folder, u"--file-names"_s} +
-                                          settings,
-                                      {}, locale);
+        const Result none = bench.run(
+            QStringList{u"rename"_s, bench.folder, u"--file-names"_s} + settings, {}, locale);
         QTEST(none.out.section(u'\n', -2, -2), "noneRenamed");
         const Result folder = bench.run(
             QStringList{u"preview"_s, bench.folder, u"--names"_s, bench.folder} + settings, {},

@@ -91,8 +91,7 @@ public:
     {
         return m_real.folderIdentity(folder);
     }
-    bool removeSecondName(const QString& folder, const QString& kept,
-                          const QString& extra) override
+    bool removeSecondName(const QString& folder, const QString& kept, const QString& extra) override
     {
         return m_real.removeSecondName(folder, kept, extra);
     }
@@ -121,7 +120,10 @@ public:
     void releaseFolder() override { m_real.releaseFolder(); }
 
 private:
-    bool refused(OwnFileCall call, const QString& path) const { return refuses && refuses(call, path); }
+    bool refused(OwnFileCall call, const QString& path) const
+    {
+        return refuses && refuses(call, path);
+    }
     void asked() const
     {
         if (whenAsked)

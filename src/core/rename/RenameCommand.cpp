@@ -360,9 +360,9 @@ void RenameCommand::reportUnrestored(
     constexpr std::size_t Listed = 20;
     setBusy(false);
     const auto& [first, firstResult] = failures.front();
-    QString text = insertValues(
-        m_texts.item(TextKey::NotRestored),
-        {QString::number(firstResult.errorNumber), shownFileName(first.to), detailOf(firstResult, m_texts)});
+    QString text = insertValues(m_texts.item(TextKey::NotRestored),
+                                {QString::number(firstResult.errorNumber), shownFileName(first.to),
+                                 detailOf(firstResult, m_texts)});
     if (failures.size() > 1) {
         text += u"\r\n\r\n"_s + (failures.size() == 2
                                      ? m_texts.item(TextKey::OtherNotRestored)

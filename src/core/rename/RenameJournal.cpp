@@ -113,8 +113,8 @@ QByteArray identitiesOf(const RenameStep& step)
     return step.fromFile ? QByteArray::number(step.fromFile) : QByteArray();
 }
 
-QByteArray encoded(const QString& folder, FolderIdentity identity, qint64 plannedAt,
-                   bool completed, const std::vector<RenameStep>& steps)
+QByteArray encoded(const QString& folder, FolderIdentity identity, qint64 plannedAt, bool completed,
+                   const std::vector<RenameStep>& steps)
 {
     QByteArray bytes = JournalHeader;
     // Room for names of plain text, so that a large plan grows it seldom.
@@ -434,7 +434,8 @@ bool RenameJournal::commitPrepared(const QString& folder)
     const QFileInfo present(journal);
     if (present.exists() && (!present.isFile() || present.isSymLink()))
         return false; // something else holds the journal's place
-    if (present.exists() ? !m_fileSystem.replaceFile(journal, previous) : !m_fileSystem.removeFile(previous))
+    if (present.exists() ? !m_fileSystem.replaceFile(journal, previous)
+                         : !m_fileSystem.removeFile(previous))
         return false;
     if (m_fileSystem.replaceFile(preparedFileFor(folder), journal)) {
         openForProgress(folder);
@@ -521,10 +522,9 @@ bool RenameJournal::rewrite(const QString& folder, const std::vector<RenameStep>
         written = m_fileSystem.removeFile(fileFor(folder));
     } else {
         written = QDir().mkpath(m_folder) &&
-                  m_fileSystem.writeWholeFile(
-                      fileFor(folder),
-                      encoded(folder, m_fileSystem.folderIdentity(folder), m_plannedAt, true,
-                              steps));
+                  m_fileSystem.writeWholeFile(fileFor(folder),
+                                              encoded(folder, m_fileSystem.folderIdentity(folder),
+                                                      m_plannedAt, true, steps));
     }
     return recordsWritten && written && m_fileSystem.removeFile(previousFileFor(folder)) &&
            m_fileSystem.syncFolder(m_folder);
@@ -534,8 +534,9 @@ bool RenameJournal::restorePrevious(const QString& folder)
 {
     closeProgress();
     const QString previous = previousFileFor(folder);
-    const bool restored = QFileInfo::exists(previous) ? m_fileSystem.replaceFile(previous, fileFor(folder))
-                                           : m_fileSystem.removeFile(fileFor(folder));
+    const bool restored = QFileInfo::exists(previous)
+                              ? m_fileSystem.replaceFile(previous, fileFor(folder))
+                              : m_fileSystem.removeFile(fileFor(folder));
     return restored && m_fileSystem.syncFolder(m_folder);
 }
 

@@ -22,8 +22,11 @@ struct RenameStep {
 
     bool isExchange() const { return toFile != 0; }
     // The step that walks this one back.
-    RenameStep reversed() const { return isExchange() ? RenameStep{to, from, toFile, fromFile}
-                                                      : RenameStep{to, from, fromFile, 0}; }
+    RenameStep reversed() const
+    {
+        return isExchange() ? RenameStep{to, from, toFile, fromFile}
+                            : RenameStep{to, from, fromFile, 0};
+    }
 };
 
 // The time now as file systems stamp births: nanoseconds since the epoch.

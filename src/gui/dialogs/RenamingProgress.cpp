@@ -25,7 +25,7 @@ RenamingProgress::RenamingProgress(QWidget* owner, const QString& caption, qsize
     m_dialog.setWindowTitle(AppTitle);
     // Every window of the program waits, the tray's menu included.
     m_dialog.setWindowModality(Qt::ApplicationModal);
-    m_dialog.setCancelButton(nullptr); // a renaming stops only where it fails
+    m_dialog.setCancelButton(nullptr);    // a renaming stops only where it fails
     m_dialog.setMinimumDuration(INT_MAX); // shown by renamed(), after ShowAfterMs
     m_dialog.setAutoClose(false);
     m_dialog.setAutoReset(false);

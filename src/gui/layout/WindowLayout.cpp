@@ -41,9 +41,8 @@ void layoutRightEdge(TwipsLayout& layout, const ClientArea& area)
     // screen) shows what it can of it, and the panel scrolls.
     QRect& panel = layout[u"picOptions"_s];
     QRect& quit = layout[u"btnQuitter"_s];
-    const int highest = area.panelShown
-                            ? MinimumClientHeight - quit.height() - spaceBelowQuit(0, false)
-                            : 0;
+    const int highest =
+        area.panelShown ? MinimumClientHeight - quit.height() - spaceBelowQuit(0, false) : 0;
     quit.moveTo(paste.left(),
                 std::max(highest, area.height - quit.height() -
                                       spaceBelowQuit(panel.height(), area.panelShown)));

@@ -101,7 +101,6 @@ QString NameListModel::rowNotes(const NameRow& row) const
     return notes.join(u'\n');
 }
 
-
 void NameListModel::refresh()
 {
     const auto& rows = m_workspace.nameRows;

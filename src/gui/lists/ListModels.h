@@ -5,7 +5,6 @@
 
 #include <QAbstractListModel>
 
-
 namespace tervane {
 
 // The rows of fileList: the current file names of the session, shown

@@ -142,10 +142,10 @@ void MainWindow::updateListCounters(bool layoutOnly)
     const ListCounterState counters = m_session.counterState();
     QPalette colours = nameCountValue->palette();
     const QColor background = palette().color(QPalette::Window);
-    colours.setColor(QPalette::WindowText,
-                     readableOn(counters.countsAgree ? palette().color(QPalette::Highlight)
-                                                     : QColor(255, 0, 0),
-                                background));
+    colours.setColor(
+        QPalette::WindowText,
+        readableOn(counters.countsAgree ? palette().color(QPalette::Highlight) : QColor(255, 0, 0),
+                   background));
     nameCountValue->setPalette(colours);
     // Names made for other files wait: the reason goes where the user looks.
     const QString forOtherFiles =

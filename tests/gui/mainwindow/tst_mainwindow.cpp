@@ -50,11 +50,14 @@ QStringList cutCaptions(QWidget* window)
         if (place.width() < needed)
             problems << u"%1 %2 < %3"_s.arg(controlKey(control)).arg(place.width()).arg(needed);
         const QWidget* parent = control->parentWidget();
-        if (!parent->rect().contains(place) &&
-            parent->objectName() != u"qt_scrollarea_viewport"_s)
+        if (!parent->rect().contains(place) && parent->objectName() != u"qt_scrollarea_viewport"_s)
             problems << u"%1 %2,%3 %4x%5 outside its parent %6x%7"_s.arg(controlKey(control))
-                            .arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height())
-                            .arg(parent->width()).arg(parent->height());
+                            .arg(place.x())
+                            .arg(place.y())
+                            .arg(place.width())
+                            .arg(place.height())
+                            .arg(parent->width())
+                            .arg(parent->height());
         for (const QWidget* sibling : checked)
             // Neighbouring buttons may share their one-pixel border.
             if (sibling->parentWidget() == control->parentWidget() &&
@@ -380,7 +383,7 @@ private slots:
                      qPrintable(u"%1,%2"_s.arg(window.y()).arg(window.height())));
         window.settingsButton->click();
         QVERIFY(area.contains(window.frameGeometry()));
-        QCOMPARE(window.size(), QSize(1000, 800)); // the height it had before the panel
+        QCOMPARE(window.size(), QSize(1000, 800));   // the height it had before the panel
         QCOMPARE(window.frameGeometry().top(), top); // and its place, though pushed up
         window.close();
         QVERIFY(stored(env, u"FenêtreHaut"_s).toInt() >= area.top() * 15);
