@@ -7,6 +7,7 @@
 #include "mainwindow/MainWindow.h"
 #include "naming/NamePipeline.h"
 #include "options/OptionsPanel.h"
+#include "session/RenameWorkspace.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>

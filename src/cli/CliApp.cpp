@@ -50,7 +50,6 @@ int settingsFileProblem(const QString& path)
 int runCommand(Options options, TranslationCatalogue texts, const CliServices& services,
                OutputStreams streams)
 {
-    FileSystem& fileSystem = services.fileSystem;
     CommandContext context(std::move(options), std::move(texts), services, streams);
     const QString& command = context.options.command;
     if (command == u"preview")
@@ -66,9 +65,9 @@ int runCommand(Options options, TranslationCatalogue texts, const CliServices& s
         renaming.emplace(context);
         renaming->readNames();
     }
-    const FolderLock lock(fileSystem, context.options.folder);
-    if (!lock.isLocked())
-        throw CliError{Refused, lock.refusal(context.texts, escaped(context.options.folder))};
+    const auto lock = context.session.holdFolder(context.options.folder);
+    if (!lock->isLocked())
+        throw CliError{Refused, lock->refusal(context.texts, escaped(context.options.folder))};
     if (!renaming)
         return UndoCommand(context).run();
     return renaming->run();

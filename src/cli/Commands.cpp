@@ -119,7 +119,7 @@ void PreviewCommand::listFiles()
     m_context.session.setPattern(pattern);
     m_context.session.setFolder(m_context.options.folder);
     m_context.session.listFiles(false, m_context.options.numeric);
-    if (m_context.workspace().fileRows.isEmpty())
+    if (m_context.files().isEmpty())
         throw CliError{Refused, m_context.text(CliKey::NoFileMatches,
                                                {escaped(m_context.options.folder), pattern})};
 }
@@ -136,12 +136,12 @@ void PreviewCommand::generateNames()
     } else if (m_context.options.regex) {
         options.replaceRegex = true;
     }
-    const qsizetype files = m_context.workspace().fileRows.size();
+    const qsizetype files = m_context.files().size();
     options.numberingWidth = fillWidthForListing(options.numberingWidth, files);
     m_context.session.generateNames(options, sourceLines());
     // Names the find and replace could not be decided on are bad input: no
     // name goes without the replacement asked for.
-    if (const auto name = undecidedReplacement(m_context.workspace().sourceRecords))
+    if (const auto name = m_context.session.undecidedReplacement())
         throw CliError{Usage, m_context.text(TextKey::UndecidedReplacement, {escaped(*name)})};
 }
 
@@ -149,7 +149,7 @@ QStringList PreviewCommand::sourceLines() const
 {
     switch (m_context.options.source) {
     case NameSource::FileNames:
-        return fileNameLines(m_context.workspace().fileRows);
+        return fileNameLines(m_context.files());
     case NameSource::TypedTemplate:
         return templateLines(m_context.options.templateText);
     case NameSource::FolderEpisodeX:
@@ -182,20 +182,19 @@ void PreviewCommand::readNames()
 // template holds the number.
 QStringList PreviewCommand::templateLines(const QString& pattern) const
 {
-    const qsizetype files = m_context.workspace().fileRows.size();
+    const qsizetype files = m_context.files().size();
     const int width =
         m_context.options.width >= 0 ? m_context.options.width : initialTemplateWidth(files);
     if (pattern.contains(NumberPlaceholder, Qt::CaseInsensitive) && !fillWidthSuits(width, files))
         throw CliError{Refused, m_context.text(TextKey::FillWidthTooSmall)};
-    const RenameWorkspace& workspace = m_context.workspace();
     // Each file given up on is said in a line of its own.
     TellingTagReading tagReading(m_context.tagReading, [this](const QStringList& givenUp) {
         for (const QString& path : givenUp)
             print(m_context.streams.err,
                   u"tervane-cli: "_s + m_context.text(CliKey::TagsGivenUp, {escaped(path)}));
     });
-    return *filledTemplateLines(pattern, width, {workspace.listedFolder, workspace.fileRows},
-                                tagReading);
+    return *filledTemplateLines(pattern, width,
+                                {m_context.session.listedFolder(), m_context.files()}, tagReading);
 }
 
 QStringList PreviewCommand::namesFileLines() const
@@ -218,12 +217,12 @@ void PreviewCommand::printPlan(const std::vector<bool>& chained) const
 {
     const QByteArray mark = (u'\t' + m_context.text(CliKey::ChainMark)).toUtf8();
     const QByteArray takenMark = (u'\t' + m_context.text(CliKey::TakenMark)).toUtf8();
-    const std::vector<NameRow>& names = m_context.workspace().nameRows;
+    const std::vector<NameRow>& names = m_context.names();
     if (m_context.options.nullSeparated) {
         // Raw, as the system holds the names: a file's own bytes.
         QByteArray raw;
         for (std::size_t i = 0; i < chained.size(); ++i)
-            raw.append(bytesOfFileName(m_context.workspace().fileRows.value(qsizetype(i))))
+            raw.append(bytesOfFileName(m_context.files().value(qsizetype(i))))
                 .append('\0')
                 .append(i < names.size() ? names[i].text.toUtf8() : QByteArray())
                 .append('\0');
@@ -231,7 +230,7 @@ void PreviewCommand::printPlan(const std::vector<bool>& chained) const
         return;
     }
     // The whole listing is made in one block and written at once.
-    const QStringList& files = m_context.workspace().fileRows;
+    const QStringList& files = m_context.files();
     QByteArray listing;
     listing.reserve(qsizetype(chained.size()) * 40);
     for (std::size_t i = 0; i < chained.size(); ++i) {
@@ -250,8 +249,8 @@ void PreviewCommand::printPlan(const std::vector<bool>& chained) const
 
 void PreviewCommand::refuseUnpairedPlan() const
 {
-    const qsizetype files = m_context.workspace().fileRows.size();
-    const auto names = qsizetype(m_context.workspace().nameRows.size());
+    const qsizetype files = m_context.files().size();
+    const auto names = qsizetype(m_context.names().size());
     if (files != names)
         throw CliError{Refused, m_context.text(CliKey::ListsUnpaired,
                                                {QString::number(files), QString::number(names)})};
@@ -274,7 +273,7 @@ template <typename Match>
 QString PreviewCommand::rowsWhere(Match match) const
 {
     QStringList rows;
-    const std::vector<NameRow>& names = m_context.workspace().nameRows;
+    const std::vector<NameRow>& names = m_context.names();
     for (std::size_t i = 0; i < names.size(); ++i)
         if (match(names[i]))
             rows << m_context.text(CliKey::Row, {QString::number(i + 1), escaped(names[i].text)});
@@ -368,7 +367,7 @@ void RenameFilesCommand::refuseNamesOfFolders() const
 {
     const RenameSession& session = m_context.session;
     QStringList folders;
-    for (const NameRow& row : m_context.workspace().nameRows)
+    for (const NameRow& row : m_context.names())
         if (row.holder >= 0 && !session.heldByFile(row))
             folders << escaped(session.holderName(row)) + u'/';
     if (!folders.isEmpty())
@@ -394,7 +393,7 @@ int UndoCommand::run()
     if (!finished) {
         // Files left alone for good were said with their reasons; only
         // those kept for another attempt are counted here.
-        if (const auto kept = qsizetype(m_context.workspace().undoSet.size()))
+        if (const auto kept = qsizetype(m_context.session.undoSize()))
             print(m_context.streams.err,
                   u"tervane-cli: "_s + countText(m_context.texts, kept, CliKey::FileNotRestored,
                                                  CliKey::FilesNotRestored));

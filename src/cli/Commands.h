@@ -25,7 +25,8 @@ struct CommandContext {
     {
         return cliText(texts, key, values);
     }
-    const RenameWorkspace& workspace() const { return session.workspace(); }
+    const QStringList& files() const { return session.rows().files; }
+    const std::vector<NameRow>& names() const { return session.rows().names; }
 
     Options options;
     FileSystem& fileSystem;

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/RenameSession.h"
 
+#include "files/FileEnumerator.h"
 #include "naming/NamePipeline.h"
+#include "rename/NameHolders.h"
+#include "rename/RenameCommand.h"
+#include "session/RenameWorkspace.h"
 #include "rename/JournalRecorder.h"
 #include "rename/PlanOrder.h"
 #include "rename/RenameJournal.h"
@@ -22,17 +26,19 @@ namespace tervane {
 RenameSession::RenameSession(FileSystem& fileSystem, QObject* parent)
     : QObject(parent)
     , m_fileSystem(fileSystem)
-    , m_enumerator(fileSystem)
+    , m_enumerator(std::make_unique<FileEnumerator>(fileSystem))
+    , m_workspace(std::make_unique<RenameWorkspace>())
+    , m_holders(std::make_unique<NameHolders>())
 {}
 
 RenameSession::~RenameSession() = default;
 
 bool RenameSession::setFolder(const QString& folder)
 {
-    if (folder == m_enumerator.path() || !m_enumerator.setPath(folder))
+    if (folder == m_enumerator->path() || !m_enumerator->setPath(folder))
         return false;
-    if (!m_workspace.undoSet.empty()) {
-        m_workspace.undoSet.clear();
+    if (!m_workspace->undoSet.empty()) {
+        m_workspace->undoSet.clear();
         emit undoChanged();
     }
     return true;
@@ -40,25 +46,25 @@ bool RenameSession::setFolder(const QString& folder)
 
 void RenameSession::setPattern(const QString& patterns)
 {
-    m_enumerator.setPattern(patterns);
+    m_enumerator->setPattern(patterns);
 }
 
 void RenameSession::listFiles(bool readAgain, bool numeric)
 {
     m_numeric = numeric;
     if (std::exchange(m_folderChanged, false) || readAgain)
-        m_enumerator.refresh();
-    m_workspace.fileRows = m_enumerator.names();
+        m_enumerator->refresh();
+    m_workspace->fileRows = m_enumerator->names();
     if (numeric)
-        sortNumerically(m_workspace.fileRows);
-    FileEnumerator::FilesFound found = m_enumerator.filesOf(m_workspace.fileRows);
-    m_workspace.fileIdentities = std::move(found.identities);
-    m_workspace.fileBirths = std::move(found.births);
+        sortNumerically(m_workspace->fileRows);
+    FileEnumerator::FilesFound found = m_enumerator->filesOf(m_workspace->fileRows);
+    m_workspace->fileIdentities = std::move(found.identities);
+    m_workspace->fileBirths = std::move(found.births);
     // The folder found now, whatever a link on the way to it leads to by the
     // time its files are renamed; its renaming is the one to undo, files or not.
-    if (!m_enumerator.path().isEmpty())
-        m_workspace.listedFolder = canonicalFolder(m_enumerator.path());
-    m_listedReading = m_enumerator.readPath();
+    if (!m_enumerator->path().isEmpty())
+        m_workspace->listedFolder = canonicalFolder(m_enumerator->path());
+    m_listedReading = m_enumerator->readPath();
     fileRowsChanged();
 }
 
@@ -89,85 +95,146 @@ void RenameSession::listAgain()
 
 bool RenameSession::namesMadeForOtherFiles() const
 {
-    return !m_workspace.nameRows.empty() && !fileRowsAreMadeFor(m_workspace);
+    return !m_workspace->nameRows.empty() && !fileRowsAreMadeFor(*m_workspace);
 }
 
 // The user made or changed the names beside the file rows shown: those are
 // the files the names are for.
 void RenameSession::namesMadeForFileRows()
 {
-    m_workspace.namesMadeFor = {m_workspace.listedFolder, m_workspace.fileRows,
-                                m_workspace.fileIdentities, m_workspace.fileBirths};
+    m_workspace->namesMadeFor = {m_workspace->listedFolder, m_workspace->fileRows,
+                                m_workspace->fileIdentities, m_workspace->fileBirths};
 }
 
 void RenameSession::generateNames(const TreatmentOptions& options,
                                   const std::optional<QStringList>& lines)
 {
+    m_options = options;
+    generateNames(lines);
+}
+
+void RenameSession::generateNames(const std::optional<QStringList>& lines)
+{
     if (lines)
-        m_workspace.sourceRecords = recordsFromLines(*lines);
+        m_workspace->sourceRecords = recordsFromLines(*lines);
     // Rows made beside other files are made again: their extensions may differ.
     static const std::vector<NameRow> none;
     const std::vector<NameRow>& previous =
-        std::exchange(m_filesListed, false) ? none : m_workspace.nameRows;
-    m_workspace.nameRows =
-        generateNameRows(m_workspace.sourceRecords, options, m_workspace.fileRows, previous);
+        std::exchange(m_filesListed, false) ? none : m_workspace->nameRows;
+    m_workspace->nameRows =
+        generateNameRows(m_workspace->sourceRecords, m_options, m_workspace->fileRows, previous);
     namesMadeForFileRows();
     namesMade();
 }
 
 void RenameSession::clearNames()
 {
-    m_workspace.nameRows.clear();
-    m_workspace.sourceRecords.clear();
+    m_workspace->nameRows.clear();
+    m_workspace->sourceRecords.clear();
     namesMadeForFileRows();
     namesMade();
 }
 
 std::size_t RenameSession::insertName(std::size_t row, const QString& text)
 {
-    return insertNameRecord(m_workspace, row, text);
+    const std::size_t record = insertNameRecord(*m_workspace, row, text);
+    namesEdited();
+    return record;
 }
 
 std::optional<std::size_t> RenameSession::rowOfRecord(std::size_t record) const
 {
-    return tervane::rowOfRecord(m_workspace, record);
+    return tervane::rowOfRecord(*m_workspace, record);
 }
 
 const QString& RenameSession::sourceTextOfRow(std::size_t row) const
 {
-    return m_workspace.sourceRecords[m_workspace.nameRows[row].record].sourceText;
+    return m_workspace->sourceRecords[m_workspace->nameRows[row].record].sourceText;
 }
 
 bool RenameSession::modifyName(std::size_t row, const QString& text)
 {
     if (text == sourceTextOfRow(row))
         return false;
-    m_workspace.sourceRecords[m_workspace.nameRows[row].record].sourceText = sourceTextOfLine(text);
+    m_workspace->sourceRecords[m_workspace->nameRows[row].record].sourceText = sourceTextOfLine(text);
+    namesEdited();
     return true;
 }
 
 void RenameSession::removeNames(const std::vector<bool>& selected)
 {
-    removeNameRecords(m_workspace, selected);
-    namesMadeForFileRows();
-    namesMade();
+    removeNameRecords(*m_workspace, selected);
+    namesEdited();
 }
 
 void RenameSession::moveNames(std::vector<bool>& selected, bool up)
 {
-    moveNameRecords(m_workspace, selected, up);
+    moveNameRecords(*m_workspace, selected, up);
+    namesEdited();
+}
+
+// An edit's names, made at once; with no file listed they wait, as they
+// are, for the files a listing brings (their extensions come from them).
+void RenameSession::namesEdited()
+{
+    if (!m_workspace->fileRows.isEmpty()) {
+        generateNames();
+        return;
+    }
+    namesMadeForFileRows();
+    namesMade();
+}
+
+ListRows RenameSession::rows() const
+{
+    return {m_workspace->fileRows, m_workspace->nameRows};
+}
+
+const QString& RenameSession::listedFolder() const
+{
+    return m_workspace->listedFolder;
+}
+
+std::size_t RenameSession::undoSize() const
+{
+    return m_workspace->undoSet.size();
+}
+
+std::optional<QString> RenameSession::undecidedReplacement() const
+{
+    return tervane::undecidedReplacement(m_workspace->sourceRecords);
+}
+
+const QString& RenameSession::holderName(const NameRow& row) const
+{
+    return m_holders->nameOf(row.holder);
+}
+
+bool RenameSession::heldByFile(const NameRow& row) const
+{
+    return m_holders->isFile(row.holder);
+}
+
+void RenameSession::readFileBirths()
+{
+    m_enumerator->readBirths();
+}
+
+std::unique_ptr<FolderLock> RenameSession::holdFolder(const QString& folder)
+{
+    return std::make_unique<FolderLock>(m_fileSystem, folder);
 }
 
 ListCounterState RenameSession::counterState() const
 {
-    return listCounterState(m_workspace, m_nameProblems, !m_namesForOtherFiles);
+    return listCounterState(*m_workspace, m_nameProblems, !m_namesForOtherFiles);
 }
 
 // The rows were made again: their problems are counted, and the doubled ones
 // marked, before anyone shows them.
 void RenameSession::namesMade()
 {
-    m_nameProblems = countNameProblems(m_workspace.nameRows);
+    m_nameProblems = countNameProblems(m_workspace->nameRows);
     m_namesForOtherFiles = namesMadeForOtherFiles();
     ++m_namesMade;
     markTakenNames();
@@ -201,25 +268,25 @@ bool ignoresCase(const QString& folder, const QStringList& files, const FileSyst
 
 bool RenameSession::holdersCurrent() const
 {
-    return m_holdersReading == m_enumerator.readings() &&
-           m_holdersFolder == m_enumerator.readPath();
+    return m_holdersReading == m_enumerator->readings() &&
+           m_holdersFolder == m_enumerator->readPath();
 }
 
 // From the folder's last reading: no disk is read at each run of the names.
 void RenameSession::markTakenNames()
 {
-    const QString& folder = m_enumerator.readPath();
+    const QString& folder = m_enumerator->readPath();
     if (!holdersCurrent()) {
-        const QStringList& files = m_enumerator.allNames();
-        m_holders =
-            NameHolders(files, m_enumerator.otherNames(), ignoresCase(folder, files, m_fileSystem));
-        m_holdersReading = m_enumerator.readings();
+        const QStringList& files = m_enumerator->allNames();
+        m_holders = std::make_unique<NameHolders>(files, m_enumerator->otherNames(),
+                                                  ignoresCase(folder, files, m_fileSystem));
+        m_holdersReading = m_enumerator->readings();
         m_holdersFolder = folder;
     }
     // Rows that follow a renaming wait for the next reading.
     const bool current = folder == m_listedReading && !m_folderChanged;
-    const MarkedNames marked = markNamesTaken(current ? m_workspace.fileRows : QStringList(),
-                                              m_workspace.nameRows, m_holders, m_resolvesChains);
+    const MarkedNames marked = markNamesTaken(current ? m_workspace->fileRows : QStringList(),
+                                              m_workspace->nameRows, *m_holders, m_resolvesChains);
     m_namesTaken = marked.taken;
     m_anyNameHeld = marked.anyHeld;
     m_changedNamesFree = current && marked.changedNamesFree;
@@ -228,20 +295,20 @@ void RenameSession::markTakenNames()
 
 void RenameSession::setUndoSet(const QString& folder, std::vector<RenameStep> entries)
 {
-    m_workspace.listedFolder = folder;
-    m_workspace.undoSet = std::move(entries);
+    m_workspace->listedFolder = folder;
+    m_workspace->undoSet = std::move(entries);
     emit undoChanged();
 }
 
 RenameSession::PlannedRenaming RenameSession::planRenaming(bool resolve) const
 {
-    return plan(resolve, m_folderChanged || m_enumerator.readPath() != m_enumerator.path());
+    return plan(resolve, m_folderChanged || m_enumerator->readPath() != m_enumerator->path());
 }
 
 RenameSession::PlannedRenaming RenameSession::plan(bool resolve, bool readNow) const
 {
-    std::vector<RenameStep> plan = renamePlan(m_workspace);
-    const QString& folder = m_workspace.listedFolder;
+    std::vector<RenameStep> plan = renamePlan(*m_workspace);
+    const QString& folder = m_workspace->listedFolder;
     // Held, the folder answers for the identities of the files to exchange.
     const HeldFolder held(m_fileSystem, folder);
     // By the reading the rows were marked from, no new name is taken and none
@@ -257,8 +324,8 @@ RenameSession::PlannedRenaming RenameSession::plan(bool resolve, bool readNow) c
     }
     const FolderNames names =
         readNow ? FolderNames::read(folder, m_fileSystem)
-                : FolderNames(folder, m_enumerator.allNames(), m_fileSystem,
-                              m_enumerator.identities(), m_enumerator.otherNames());
+                : FolderNames(folder, m_enumerator->allNames(), m_fileSystem,
+                              m_enumerator->identities(), m_enumerator->otherNames());
     if (readNow && !fileRowsStillThere(names)) {
         PlannedRenaming changed;
         changed.filesChanged = true;
@@ -285,33 +352,33 @@ RenameSession::PlannedRenaming RenameSession::plan(bool resolve, bool readNow) c
 // for another.
 bool RenameSession::fileRowsStillThere(const FolderNames& names) const
 {
-    const QStringList& rows = m_workspace.fileRows;
-    const std::vector<quint64>& identities = m_workspace.fileIdentities;
+    const QStringList& rows = m_workspace->fileRows;
+    const std::vector<quint64>& identities = m_workspace->fileIdentities;
     for (qsizetype i = 0; i < rows.size(); ++i)
         if (!names.holdsFile(rows[i], std::size_t(i) < identities.size() ? identities[i] : 0))
             return false;
-    const std::vector<qint64>& births = m_workspace.fileBirths;
+    const std::vector<qint64>& births = m_workspace->fileBirths;
     return std::all_of(births.begin(), births.end(), [](qint64 birth) { return birth == 0; }) ||
-           agreeWhereKnown(births, m_fileSystem.fileBirths(m_workspace.listedFolder, rows));
+           agreeWhereKnown(births, m_fileSystem.fileBirths(m_workspace->listedFolder, rows));
 }
 
 std::vector<bool> RenameSession::rowsInChains() const
 {
     const qsizetype rows =
-        std::max(m_workspace.fileRows.size(), qsizetype(m_workspace.nameRows.size()));
+        std::max(m_workspace->fileRows.size(), qsizetype(m_workspace->nameRows.size()));
     std::vector<RenameStep> pairs;
     pairs.reserve(std::size_t(rows));
     for (qsizetype i = 0; i < rows; ++i)
         pairs.push_back(
-            {m_workspace.fileRows.value(i), i < qsizetype(m_workspace.nameRows.size())
-                                                ? m_workspace.nameRows[std::size_t(i)].text
+            {m_workspace->fileRows.value(i), i < qsizetype(m_workspace->nameRows.size())
+                                                ? m_workspace->nameRows[std::size_t(i)].text
                                                 : QString()});
     return tervane::rowsInChains(pairs);
 }
 
 std::size_t RenameSession::filesRenamed() const
 {
-    return filesMoved(m_workspace.undoSet);
+    return filesMoved(m_workspace->undoSet);
 }
 
 RenameOutcome RenameSession::rename(const PlannedRenaming& planned, Prompter& prompter,
@@ -321,7 +388,7 @@ RenameOutcome RenameSession::rename(const PlannedRenaming& planned, Prompter& pr
         return RenameOutcome::FilesChanged;
     if (m_namesForOtherFiles)
         return RenameOutcome::NotPossible;
-    const QString& folder = m_workspace.listedFolder;
+    const QString& folder = m_workspace->listedFolder;
     const FolderLock lock(m_fileSystem, folder);
     if (!lockedOrReported(lock, folder, prompter, texts))
         return RenameOutcome::Busy;
@@ -334,7 +401,7 @@ RenameOutcome RenameSession::rename(const PlannedRenaming& planned, Prompter& pr
     RenameCommand command(folder, m_fileSystem, prompter, texts, recorder ? &*recorder : nullptr);
     command.watchRenames(m_watcher);
     const RenameOutcome outcome =
-        command.run(planned.steps, m_workspace.undoSet, conflictsAccepted || planned.resolved,
+        command.run(planned.steps, m_workspace->undoSet, conflictsAccepted || planned.resolved,
                     planned.conflicts);
     runEnded(command, recorder ? &*recorder : nullptr,
              outcome != RenameOutcome::NotPossible && outcome != RenameOutcome::Busy &&
@@ -347,8 +414,8 @@ RenameOutcome RenameSession::planAndRename(bool resolve, Prompter& prompter,
 {
     if (m_namesForOtherFiles)
         return RenameOutcome::NotPossible;
-    const FolderLock lock(m_fileSystem, m_workspace.listedFolder);
-    if (!lockedOrReported(lock, m_workspace.listedFolder, prompter, texts))
+    const FolderLock lock(m_fileSystem, m_workspace->listedFolder);
+    if (!lockedOrReported(lock, m_workspace->listedFolder, prompter, texts))
         return RenameOutcome::Busy;
     // The listing may be old by now: the plan goes by the folder as it is.
     const RenameOutcome outcome = rename(plan(resolve, true), prompter, texts);
@@ -361,7 +428,7 @@ RenameOutcome RenameSession::planAndRename(bool resolve, Prompter& prompter,
 RenameOutcome RenameSession::undo(Prompter& prompter, const TranslationCatalogue& texts,
                                   const QString& undoneFolder)
 {
-    const QString folder = undoneFolder.isEmpty() ? m_workspace.listedFolder : undoneFolder;
+    const QString folder = undoneFolder.isEmpty() ? m_workspace->listedFolder : undoneFolder;
     const FolderLock lock(m_fileSystem, folder);
     if (!lockedOrReported(lock, folder, prompter, texts))
         return RenameOutcome::Busy;
@@ -384,11 +451,11 @@ RenameOutcome RenameSession::undoLocked(const QString& folder, Prompter& prompte
         if (status != JournalLoad::Loaded)
             return status == JournalLoad::Missing ? RenameOutcome::NotPossible
                                                   : RenameOutcome::NotRecorded;
-        recorder.emplace(*m_journal, folder, m_workspace.undoSet, m_journalIndex);
+        recorder.emplace(*m_journal, folder, m_workspace->undoSet, m_journalIndex);
     }
     RenameCommand command(folder, m_fileSystem, prompter, texts, recorder ? &*recorder : nullptr);
     command.watchRenames(m_watcher);
-    const RenameOutcome outcome = command.undo(m_workspace.undoSet, m_undoPlannedAt);
+    const RenameOutcome outcome = command.undo(m_workspace->undoSet, m_undoPlannedAt);
     runEnded(command, recorder ? &*recorder : nullptr, outcome != RenameOutcome::Busy);
     return outcome;
 }
@@ -426,7 +493,7 @@ RenameSession::LoadedJournal RenameSession::loadJournal(const QString& folder)
     if (!m_journal)
         return {};
     m_journalLoaded = readJournal(folder);
-    if (m_journalLoaded.status != JournalLoad::Loaded && !m_workspace.undoSet.empty())
+    if (m_journalLoaded.status != JournalLoad::Loaded && !m_workspace->undoSet.empty())
         setUndoSet(folder, {});
     return m_journalLoaded;
 }
@@ -503,7 +570,7 @@ RenameSession::LoadedJournal RenameSession::readJournal(const QString& folder)
 // row takes its new name.
 bool RenameSession::followedRowByRow(const std::vector<RenameStep>& renames)
 {
-    QStringList& rows = m_workspace.fileRows;
+    QStringList& rows = m_workspace->fileRows;
     if (qsizetype(renames.size()) != rows.size())
         return false;
     for (qsizetype row = 0; row < rows.size(); ++row) {
@@ -523,12 +590,12 @@ bool RenameSession::followedRowByRow(const std::vector<RenameStep>& renames)
 void RenameSession::followRenames(const std::vector<RenameStep>& renames)
 {
     m_folderChanged = m_folderChanged || !renames.empty();
-    QStringList& madeFor = m_workspace.namesMadeFor.files;
-    const bool madeForRows = madeFor == m_workspace.fileRows;
+    QStringList& madeFor = m_workspace->namesMadeFor.files;
+    const bool madeForRows = madeFor == m_workspace->fileRows;
     if (!followedRowByRow(renames))
-        followByName(m_workspace.fileRows, renames);
+        followByName(m_workspace->fileRows, renames);
     if (madeForRows)
-        madeFor = m_workspace.fileRows;
+        madeFor = m_workspace->fileRows;
     else
         followByName(madeFor, renames);
     fileRowsChanged(); // none marked until the folder is read again

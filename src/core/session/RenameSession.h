@@ -1,22 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "files/FileEnumerator.h"
+#include "naming/NameRecord.h"
 #include "naming/TreatmentOptions.h"
-#include "rename/NameHolders.h"
-#include "rename/RenameCommand.h"
-#include "session/RenameWorkspace.h"
+#include "rename/RenameOutcome.h"
+#include "rename/RenameStep.h"
+#include "session/ListCounterState.h"
 
 #include <QObject>
+#include <QStringList>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace tervane {
 
-class Prompter;
+class FileEnumerator;
+class FileSystem;
+class FolderLock;
+class FolderNames;
 class JournalRecorder;
+class NameHolders;
+class Prompter;
+class RenameCommand;
 class RenameJournal;
 class TranslationCatalogue;
+struct RenameWorkspace;
+
+// The two lists' rows as views read them: file row i beside name row i.
+struct ListRows {
+    const QStringList& files;
+    const std::vector<NameRow>& names;
+};
 
 // One folder's renaming, as both front ends drive it: the listing of its
 // files, the names made from a source of lines, the rename and its undo. It
@@ -29,7 +44,16 @@ public:
     ~RenameSession() override;
 
     // The state behind the two lists, to read; the commands below change it.
-    const RenameWorkspace& workspace() const { return m_workspace; }
+    // (Its definition is the core's own: the front ends read the views below.)
+    const RenameWorkspace& workspace() const { return *m_workspace; }
+    ListRows rows() const;
+    // The folder the file rows were read from; empty before any listing.
+    const QString& listedFolder() const;
+    // Whether there is a renaming to undo, and how many files it moved.
+    std::size_t undoSize() const;
+    // The name on which the find and replace could not be decided, if any:
+    // no name then has the replacement.
+    std::optional<QString> undecidedReplacement() const;
 
     // Chooses the folder to list: true when the path is an existing folder
     // other than the one listed, which is then read. Anything else changes
@@ -41,24 +65,27 @@ public:
     // in numeric order when asked.
     void listFiles(bool readAgain, bool numeric);
 
+    // The treatments the names are made with, kept for every run and edit
+    // to come; the names are not made again until asked.
+    void setTreatmentOptions(const TreatmentOptions& options) { m_options = options; }
     // Makes the names: from new lines (a paste) or, without, again from the
     // records kept (a change of the treatments or of a name).
+    void generateNames(const std::optional<QStringList>& lines = std::nullopt);
     void generateNames(const TreatmentOptions& options,
                        const std::optional<QStringList>& lines = std::nullopt);
     void clearNames();
 
     // Editing the names, one command per action on the list: each changes the
-    // records behind the rows, and the next generateNames rebuilds the rows.
+    // records behind the rows and makes the names again, said once.
     // A new name before row `row` (after the last one when there is no such
-    // row); returns its record, which rowOfRecord finds once it has a row.
+    // row); returns its record, which rowOfRecord finds in the rows.
     std::size_t insertName(std::size_t row, const QString& text);
     std::optional<std::size_t> rowOfRecord(std::size_t record) const;
     // The text row `row`'s name is made from, and that text replaced, as a
     // line is read; false when the text is the same (nothing changes).
     const QString& sourceTextOfRow(std::size_t row) const;
     bool modifyName(std::size_t row, const QString& text);
-    // The names of the flagged rows go, at once (the rows too, even should
-    // the next run be refused).
+    // The names of the flagged rows go, at once.
     void removeNames(const std::vector<bool>& selected);
     // Every flagged row one row up or down, the flags following their rows.
     void moveNames(std::vector<bool>& selected, bool up);
@@ -72,7 +99,7 @@ public:
     // another created under its name since, which may bear its identity (the
     // inode number) again. A run that renames by the one reading it has just
     // made (the command line's) does without.
-    void readFileBirths() { m_enumerator.readBirths(); }
+    void readFileBirths();
     // A list of names goes only to the files it was made for: those that
     // stood beside it, in that order, when the user last made or changed the
     // names (the workspace's namesMadeFor). Since, a reading may have ordered
@@ -134,9 +161,14 @@ public:
     void setResolvesChains(bool resolve);
     int namesTaken() const { return m_namesTaken; }
     // What holds a taken name (NameRow::holder).
-    const QString& holderName(const NameRow& row) const { return m_holders.nameOf(row.holder); }
+    const QString& holderName(const NameRow& row) const;
     // Whether what holds it is a file (not a folder or another entry).
-    bool heldByFile(const NameRow& row) const { return m_holders.isFile(row.holder); }
+    bool heldByFile(const NameRow& row) const;
+
+    // Takes the folder's lock for a whole command of the command line, from
+    // its listing to its end; the lock says whether it holds the folder, and
+    // why not (another run holds it).
+    std::unique_ptr<FolderLock> holdFolder(const QString& folder);
 
     // From now on each name a renaming or an undo changes is told, as it is
     // changed.
@@ -184,6 +216,7 @@ private:
                              const TranslationCatalogue& texts);
     bool namesMadeForOtherFiles() const;
     void namesMadeForFileRows();
+    void namesEdited();
     void namesMade();
     void markTakenNames();
     bool holdersCurrent() const; // made from the enumerator's last reading
@@ -196,8 +229,9 @@ private:
     LoadedJournal readJournal(const QString& folder);
 
     FileSystem& m_fileSystem;
-    FileEnumerator m_enumerator;
-    RenameWorkspace m_workspace;
+    std::unique_ptr<FileEnumerator> m_enumerator;
+    std::unique_ptr<RenameWorkspace> m_workspace;
+    TreatmentOptions m_options;
     bool m_filesListed = true; // the file rows changed since the names were made
     bool m_namesForOtherFiles = false;
     bool m_numeric = false;       // the order of the last listing
@@ -210,7 +244,7 @@ private:
     bool m_journalSaved = true;
     RenameWatcher m_watcher;
     bool m_resolvesChains = true;
-    NameHolders m_holders;     // the folder's entries at the reading
+    std::unique_ptr<NameHolders> m_holders; // the folder's entries at the reading
     int m_holdersReading = -1; // of the enumerator they were made from
     QString m_holdersFolder;
     QString m_listedReading; // the folder as read for the file rows

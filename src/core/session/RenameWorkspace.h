@@ -3,6 +3,7 @@
 
 #include "naming/NameRecord.h"
 #include "rename/RenameStep.h"
+#include "session/ListCounterState.h"
 
 #include <QStringList>
 #include <vector>
@@ -59,15 +60,6 @@ std::vector<RenameStep> renamePlan(const RenameWorkspace& workspace);
 // of names equal without regard to case (so three equal names count 3).
 // Rows with a problem are marked; no mark is ever cleared here.
 int countNameProblems(std::vector<NameRow>& rows);
-
-// What the counters and the three action buttons show after a refresh.
-struct ListCounterState {
-    bool countsAgree = false;
-    bool renameEnabled = false;
-    bool clearEnabled = false;
-    bool undoEnabled = false;
-    bool namesForOtherFiles = false; // names there are, made for other file rows
-};
 
 // From the count of naming problems of the names list (countNameProblems) and
 // whether the names were made for the file rows (fileRowsAreMadeFor).

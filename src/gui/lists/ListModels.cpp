@@ -30,9 +30,9 @@ int FileListModel::rowCount(const QModelIndex& parent) const
 
 QVariant FileListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= rowCount() || index.row() >= m_workspace.fileRows.size())
+    if (!index.isValid() || index.row() >= rowCount() || index.row() >= m_rows.files.size())
         return {};
-    const QString& name = m_workspace.fileRows[index.row()];
+    const QString& name = m_rows.files[index.row()];
     if (role == Qt::DisplayRole)
         return shownFileName(name);
     if (role != Qt::FontRole && role != Qt::ToolTipRole)
@@ -50,7 +50,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
 void FileListModel::reload()
 {
     beginResetModel();
-    m_shownRows = int(m_workspace.fileRows.size());
+    m_shownRows = int(m_rows.files.size());
     endResetModel();
 }
 
@@ -62,9 +62,9 @@ int NameListModel::rowCount(const QModelIndex& parent) const
 QVariant NameListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount() ||
-        index.row() >= int(m_workspace.nameRows.size()))
+        index.row() >= int(m_rows.names.size()))
         return {};
-    const NameRow& row = m_workspace.nameRows[std::size_t(index.row())];
+    const NameRow& row = m_rows.names[std::size_t(index.row())];
     if (role == Qt::DisplayRole)
         return row.text;
     if (role == Qt::ForegroundRole && row.duplicate)
@@ -103,7 +103,7 @@ QString NameListModel::rowNotes(const NameRow& row) const
 
 void NameListModel::refresh()
 {
-    const auto& rows = m_workspace.nameRows;
+    const auto& rows = m_rows.names;
     const int count = int(rows.size());
     // A row whose text still shares its characters was not remade: only the
     // span between the first and the last remade row is redrawn.

@@ -13,25 +13,25 @@ class FileListModel : public QAbstractListModel {
     Q_OBJECT
 public:
     explicit FileListModel(const RenameSession& session, QObject* parent = nullptr)
-        : FileListModel(session.workspace(), parent)
+        : FileListModel(session.rows(), parent)
     {
         connect(&session, &RenameSession::filesChanged, this, &FileListModel::reload);
     }
     // Over rows that whoever changes them reloads.
-    explicit FileListModel(const RenameWorkspace& workspace, QObject* parent = nullptr)
+    explicit FileListModel(ListRows rows, QObject* parent = nullptr)
         : QAbstractListModel(parent)
-        , m_workspace(workspace)
+        , m_rows(rows)
     {}
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-    // The workspace's file rows were replaced.
+    // The file rows were replaced.
     void reload();
     // The tool tip of a name whose bytes are not UTF-8, shown decoded.
     void setForeignTip(const QString& tip) { m_foreignTip = tip; }
 
 private:
-    const RenameWorkspace& m_workspace;
+    ListRows m_rows;
     int m_shownRows = 0;
     QString m_foreignTip;
 };
@@ -42,20 +42,20 @@ class NameListModel : public QAbstractListModel {
     Q_OBJECT
 public:
     explicit NameListModel(const RenameSession& session, QObject* parent = nullptr)
-        : NameListModel(session.workspace(), parent)
+        : NameListModel(session.rows(), parent)
     {
         m_session = &session;
         connect(&session, &RenameSession::namesChanged, this, &NameListModel::refresh);
     }
     // Over rows that whoever changes them refreshes.
-    explicit NameListModel(const RenameWorkspace& workspace, QObject* parent = nullptr)
+    explicit NameListModel(ListRows rows, QObject* parent = nullptr)
         : QAbstractListModel(parent)
-        , m_workspace(workspace)
+        , m_rows(rows)
     {}
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-    // The workspace's name rows changed: one reset when their number changed
+    // The name rows changed: one reset when their number changed
     // since the last call, else one dataChanged over the rows remade.
     void refresh();
     // The tool tip of a new name already taken, "%v" for what holds it.
@@ -83,7 +83,7 @@ private:
         return {row.text.constData(), row.duplicate, row.holder >= 0, forOtherFiles()};
     }
     QString rowNotes(const NameRow& row) const;
-    const RenameWorkspace& m_workspace;
+    ListRows m_rows;
     int m_shownRows = 0;
     std::vector<Shown> m_shown; // what each row showed at the last refresh
     QString m_takenTip;

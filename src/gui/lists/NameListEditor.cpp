@@ -109,20 +109,19 @@ void NameListEditor::showNamesMenu(std::optional<QPoint> at)
 
 void NameListEditor::addOrInsertName(int row)
 {
-    const RenameWorkspace& workspace = m_session.workspace();
+    const ListRows rows = m_session.rows();
     const bool append = row < 0;
-    const auto number = append ? workspace.nameRows.size() + 1 : std::size_t(row) + 1;
+    const auto number = append ? rows.names.size() + 1 : std::size_t(row) + 1;
     const auto answer = m_host.nameAsker().askName(
         {dialogCaption(text(append ? TextKey::AddName : TextKey::InsertName)),
          insertValues(text(TextKey::EnterName), {QString::number(number)}), QString(), false, -1,
-         workspace.fileRows.size()});
+         rows.files.size()});
     if (!answer)
         return;
     const std::size_t record =
-        m_session.insertName(append ? workspace.nameRows.size() : std::size_t(row), answer->text);
-    m_host.runNamePipeline(NameSource::Reapply);
-    // The new name has no row when the run was refused or the treatments
-    // emptied it: then nothing is selected.
+        m_session.insertName(append ? rows.names.size() : std::size_t(row), answer->text);
+    // The new name has no row when the treatments emptied it: then nothing
+    // is selected.
     const auto shown = m_session.rowOfRecord(record);
     selectOnly(shown ? int(*shown) : -1);
     m_lists.updateMoveAvailability();
@@ -149,9 +148,9 @@ void NameListEditor::modifyName(int row)
     const auto answer = m_host.nameAsker().askName(
         {dialogCaption(text(TextKey::ModifyName)),
          insertValues(text(TextKey::EnterName), {QString::number(row + 1)}), source, false, -1,
-         m_session.workspace().fileRows.size()});
-    if (answer && m_session.modifyName(std::size_t(row), answer->text))
-        m_host.runNamePipeline(NameSource::Reapply);
+         m_session.rows().files.size()});
+    if (answer)
+        m_session.modifyName(std::size_t(row), answer->text);
 }
 
 void NameListEditor::deleteSelectedNames()
@@ -172,8 +171,7 @@ void NameListEditor::deleteNames(const std::vector<bool>& selected)
     const auto firstRow = int(first - selected.begin());
     m_names->setUpdatesEnabled(false);
     m_session.removeNames(selected);
-    m_host.runNamePipeline(NameSource::Reapply);
-    const auto rows = int(m_session.workspace().nameRows.size());
+    const auto rows = int(m_session.rows().names.size());
     selectOnly(rows == 0 ? -1 : std::min(firstRow, rows - 1));
     m_names->setUpdatesEnabled(true);
     m_lists.updateMoveAvailability();
@@ -196,7 +194,6 @@ int NameListEditor::moveSelectedNames(bool up)
     const int target = currentRow() + (up ? -1 : 1);
     std::vector<bool> selected = selectedRows();
     m_session.moveNames(selected, up);
-    m_host.runNamePipeline(NameSource::Reapply);
     selectRows(selected);
     if (target >= 0 && target < m_names->model()->rowCount())
         m_names->selectionModel()->setCurrentIndex(m_names->model()->index(target, 0),

@@ -40,10 +40,10 @@ void echoRow(QAbstractItemView* target, int row, bool selected)
 
 } // namespace
 
-PairedLists::PairedLists(const RenameWorkspace& workspace, QTreeView* files, QTreeView* names,
+PairedLists::PairedLists(ListRows rows, QTreeView* files, QTreeView* names,
                          QObject* parent)
     : QObject(parent)
-    , m_workspace(workspace)
+    , m_rows(rows)
     , m_files(files)
     , m_names(names)
 {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "session/RenameSession.h"
+
 #include <QObject>
 #include <QTimer>
 
@@ -11,15 +13,12 @@ class QAbstractItemView;
 
 namespace tervane {
 
-struct RenameWorkspace;
-
 // Keeps the two lists usable as a pair: the selection of a row is echoed to
 // the same row of the other list, and the lists scroll together.
 class PairedLists : public QObject {
     Q_OBJECT
 public:
-    PairedLists(const RenameWorkspace& workspace, QTreeView* files, QTreeView* names,
-                QObject* parent);
+    PairedLists(ListRows rows, QTreeView* files, QTreeView* names, QObject* parent);
 
     void fileRowClicked(int row);
     void nameRowClicked(int row);
@@ -34,7 +33,7 @@ public:
     bool canMoveDown() const { return m_canMoveDown; }
 
 private:
-    const RenameWorkspace& m_workspace;
+    ListRows m_rows;
     int m_lastFilesTopIndex = 0;
     int m_lastNamesTopIndex = 0;
     bool m_scrollSyncBusy = false;

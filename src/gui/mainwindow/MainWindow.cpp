@@ -93,7 +93,7 @@ void MainWindow::connectLists()
     fileList->setModel(m_fileModel);
     nameList->setModel(m_nameModel);
     nameList->setItemDelegate(new MarkedNameDelegate(nameList));
-    m_pairedLists = new PairedLists(m_workspace, fileList, nameList, this);
+    m_pairedLists = new PairedLists(m_session.rows(), fileList, nameList, this);
     m_nameEditor = new NameListEditor(m_session, *m_pairedLists, nameList, *this, this);
     // The models follow the session themselves; the counters and columns too.
     connect(&m_session, &RenameSession::filesChanged, this, [this] {
@@ -103,10 +103,10 @@ void MainWindow::connectLists()
     connect(&m_session, &RenameSession::namesChanged, this, [this] {
         updateListCounters(false);
         fitListColumns(false);
-        optionsPanel->showUndecidedReplacement(undecidedReplacement(m_workspace.sourceRecords));
+        optionsPanel->showUndecidedReplacement(m_session.undecidedReplacement());
     });
     connect(&m_session, &RenameSession::undoChanged, this,
-            [this] { undoButton->setEnabled(!m_workspace.undoSet.empty()); });
+            [this] { undoButton->setEnabled(m_session.undoSize() != 0); });
 }
 
 void MainWindow::connectHandlers()
@@ -198,7 +198,7 @@ void MainWindow::refreshFileList(bool refreshFirst)
 {
     m_session.listFiles(refreshFirst, numericSortBox->isChecked());
     filesListedAgain();
-    if (refreshFirst || m_workspace.listedFolder != m_journalReadFor)
+    if (refreshFirst || m_session.listedFolder() != m_journalReadFor)
         readFolderJournal();
 }
 
@@ -207,7 +207,7 @@ void MainWindow::adjustFillWidth()
 {
     QComboBox* widths = optionsPanel->fillWidthList;
     const int selected = getComboItemData(widths);
-    const int wanted = fillWidthForListing(selected, m_workspace.fileRows.size());
+    const int wanted = fillWidthForListing(selected, m_session.rows().files.size());
     if (wanted != selected) {
         m_comboSuppress = true;
         selectComboItemByData(widths, wanted);
@@ -219,7 +219,7 @@ void MainWindow::adjustFillWidth()
 // waits for the next counter refresh.
 void MainWindow::fillWidthChosen()
 {
-    if (!validateFillWidth(optionsPanel->fillWidthList, m_workspace.fileRows.size(),
+    if (!validateFillWidth(optionsPanel->fillWidthList, m_session.rows().files.size(),
                            m_context.prompter, text(TextKey::FillWidthTooSmall))) {
         renameButton->setEnabled(false);
         return;
@@ -231,13 +231,13 @@ void MainWindow::fillWidthChosen()
 void MainWindow::fitListColumns(bool fileRowsChanged)
 {
     if (fileRowsChanged) {
-        const std::vector<QStringView> files(m_workspace.fileRows.cbegin(),
-                                             m_workspace.fileRows.cend());
+        const std::vector<QStringView> files(m_session.rows().files.cbegin(),
+                                             m_session.rows().files.cend());
         m_filesWide = fitListColumn(fileList, files);
     }
     std::vector<QStringView> names;
-    names.reserve(m_workspace.nameRows.size());
-    for (const NameRow& name : m_workspace.nameRows)
+    names.reserve(m_session.rows().names.size());
+    for (const NameRow& name : m_session.rows().names)
         names.push_back(name.text);
     const bool namesWide = fitListColumn(nameList, names);
     shareHorizontalScrollBar(fileList, nameList, m_filesWide || namesWide);
@@ -254,7 +254,7 @@ void MainWindow::makeNames(NameSource source, std::optional<QStringList> lines)
 {
     if (m_state.isLoading || m_comboSuppress)
         return;
-    const qsizetype fileCount = m_workspace.fileRows.size();
+    const qsizetype fileCount = m_session.rows().files.size();
     if (fileCount == 0) {
         m_context.prompter.message(text(TextKey::NoFileListed), MessageIcon::Exclamation);
         return;
@@ -269,6 +269,7 @@ void MainWindow::makeNames(NameSource source, std::optional<QStringList> lines)
         if (obtainsOwnLines(source) && !(lines = linesOfSource(source)))
             return;
         const BusyPointer busy(m_context.prompter);
+        // The session keeps them for the edits of the names to come.
         m_session.generateNames(optionsPanel->currentTreatmentOptions(), lines);
     } catch (const std::exception&) {
         // The names list stays as it was; the records keep what the run did.
@@ -348,7 +349,7 @@ void MainWindow::folderEdited()
 
 bool MainWindow::fileListIsEmpty()
 {
-    if (!m_workspace.fileRows.isEmpty())
+    if (!m_session.rows().files.isEmpty())
         return false;
     m_context.prompter.message(text(TextKey::NoFileListed), MessageIcon::Exclamation);
     safeSetFocus(fileList);
@@ -394,7 +395,7 @@ std::optional<QStringList> MainWindow::linesOfSource(NameSource source)
     PasteSourceReader reader(m_context.clipboard, m_context.dialogs, nameAsker(),
                              m_context.prompter, tagReading, m_state.catalogue);
     return reader.read(source, folderEdit->text(),
-                       {m_workspace.listedFolder, m_workspace.fileRows});
+                       {m_session.listedFolder(), m_session.rows().files});
 }
 
 } // namespace tervane

@@ -77,7 +77,8 @@ public:
     const TwipsLayout& layout() const { return m_layout; }
 
     const AppState& state() const { return m_state; }
-    const RenameWorkspace& workspace() const { return m_workspace; }
+    // The session's state, for tests to read.
+    const RenameWorkspace& workspace() const { return m_session.workspace(); }
     PairedLists& pairedLists() { return *m_pairedLists; }
     NameListEditor& nameListEditor() { return *m_nameEditor; }
 
@@ -181,7 +182,6 @@ private:
     AppContext& m_context;
     AppState m_state;
     RenameSession m_session;
-    const RenameWorkspace& m_workspace = m_session.workspace();
     SettingsLocation m_settingsLocation;
     LanguageFile m_languageFile;
     bool m_catalogueBuilt = false;

@@ -132,8 +132,8 @@ CountWidths MainWindow::countWidths() const
 
 void MainWindow::updateListCounters(bool layoutOnly)
 {
-    fileCountValue->setText(QString::number(m_workspace.fileRows.size()));
-    nameCountValue->setText(QString::number(m_workspace.nameRows.size()));
+    fileCountValue->setText(QString::number(m_session.rows().files.size()));
+    nameCountValue->setText(QString::number(m_session.rows().names.size()));
     placeCounters(m_layout, countWidths());
     applyLayout(m_layout, {centralWidget()});
     if (layoutOnly)

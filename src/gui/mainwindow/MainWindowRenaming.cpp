@@ -44,7 +44,7 @@ RenameOutcome MainWindow::withProgress(const QString& captionKey, qsizetype rena
 void MainWindow::renameClicked()
 {
     const RenameOutcome outcome =
-        withProgress(TextKey::RenamingInProgress, m_workspace.fileRows.size(), [this] {
+        withProgress(TextKey::RenamingInProgress, m_session.rows().files.size(), [this] {
             return m_session.planAndRename(resolvePermutationsAction->isChecked(),
                                            m_context.prompter, m_state.catalogue);
         });
@@ -68,7 +68,7 @@ void MainWindow::renameClicked()
 void MainWindow::undoClicked()
 {
     const RenameOutcome outcome =
-        withProgress(TextKey::UndoInProgress, qsizetype(m_workspace.undoSet.size()),
+        withProgress(TextKey::UndoInProgress, qsizetype(m_session.undoSize()),
                      [this] { return m_session.undo(m_context.prompter, m_state.catalogue); });
     if (outcome == RenameOutcome::NotRecorded) {
         warnOfJournal(m_session.journalLoaded());
@@ -83,7 +83,7 @@ void MainWindow::undoClicked()
         return;
     }
     warnIfJournalBehind(outcome);
-    if (!m_workspace.nameRows.empty())
+    if (!m_session.rows().names.empty())
         m_pairedLists->nameRowClicked(0);
 }
 
@@ -92,12 +92,12 @@ void MainWindow::undoClicked()
 // undo is offered to finish at once, once the window shows.
 void MainWindow::readFolderJournal()
 {
-    if (!m_session.keepsJournal() || m_workspace.listedFolder.isEmpty())
+    if (!m_session.keepsJournal() || m_session.listedFolder().isEmpty())
         return;
-    const RenameSession::LoadedJournal loaded = m_session.loadJournal(m_workspace.listedFolder);
+    const RenameSession::LoadedJournal loaded = m_session.loadJournal(m_session.listedFolder());
     // Another run holds the folder: its journal is read at the next listing.
     m_journalReadFor =
-        loaded.status == RenameSession::JournalLoad::Busy ? QString() : m_workspace.listedFolder;
+        loaded.status == RenameSession::JournalLoad::Busy ? QString() : m_session.listedFolder();
     m_journalToTell = true;
     if (!m_state.isLoading)
         tellFolderJournal();
@@ -111,13 +111,13 @@ void MainWindow::tellFolderJournal()
     warnOfJournal(loaded);
     if (loaded.status == RenameSession::JournalLoad::Loaded && loaded.interrupted &&
         m_context.prompter.ask(
-            insertValues(text(TextKey::ResumeInterrupted), {pathInText(m_workspace.listedFolder)})))
+            insertValues(text(TextKey::ResumeInterrupted), {pathInText(m_session.listedFolder())})))
         undoClicked();
 }
 
 void MainWindow::warnOfJournal(const RenameSession::LoadedJournal& loaded)
 {
-    const QString file = m_session.journalFileOf(m_workspace.listedFolder);
+    const QString file = m_session.journalFileOf(m_session.listedFolder());
     switch (loaded.status) {
     case RenameSession::JournalLoad::Unreadable:
         warn(TextKey::JournalUnreadable, {file, loaded.problem});
@@ -126,7 +126,7 @@ void MainWindow::warnOfJournal(const RenameSession::LoadedJournal& loaded)
         warn(TextKey::JournalDamaged, {file});
         break;
     case RenameSession::JournalLoad::OtherFolder:
-        warn(TextKey::JournalOtherFolder, {pathInText(m_workspace.listedFolder)});
+        warn(TextKey::JournalOtherFolder, {pathInText(m_session.listedFolder())});
         break;
     case RenameSession::JournalLoad::NotRecorded:
         warn(TextKey::JournalBehind, {file});
@@ -139,7 +139,7 @@ void MainWindow::warnOfJournal(const RenameSession::LoadedJournal& loaded)
 // Another number of files may want another fill width.
 void MainWindow::filesListedAgain()
 {
-    if (!m_workspace.fileRows.isEmpty())
+    if (!m_session.rows().files.isEmpty())
         adjustFillWidth();
 }
 
@@ -148,7 +148,7 @@ void MainWindow::warnIfJournalBehind(RenameOutcome outcome)
     if (!m_session.journalSaved())
         warn(outcome == RenameOutcome::Finished ? TextKey::JournalBehindAtEnd
                                                 : TextKey::JournalBehind,
-             {m_session.journalFileOf(m_workspace.listedFolder)});
+             {m_session.journalFileOf(m_session.listedFolder())});
 }
 
 void MainWindow::warn(const QString& key, const QStringList& values)

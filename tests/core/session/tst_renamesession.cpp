@@ -3,6 +3,7 @@
 #include "i18n/TranslationCatalogue.h"
 #include "naming/NamePipeline.h"
 #include "session/RenameSession.h"
+#include "session/RenameWorkspace.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestEnvironment.h"
 
@@ -50,7 +51,8 @@ class TestRenameSession : public QObject {
         // Started again in the same place after a kill.
         std::optional<RenameSession> running;
         RenameSession& session = running.emplace(fileSystem);
-        const RenameWorkspace& workspace = session.workspace();
+        // Read afresh: a session started again keeps its state elsewhere.
+        const RenameWorkspace& workspace() const { return session.workspace(); }
         TreatmentOptions options;
         QRandomGenerator random;
         // The folder before the renaming the undo set holds; two, where a
@@ -93,7 +95,7 @@ class TestRenameSession : public QObject {
             QObject::connect(&session, &RenameSession::filesChanged, &session, [this] {
                 const Folder now = folder();
                 rowContents.clear();
-                for (const QString& row : workspace.fileRows)
+                for (const QString& row : workspace().fileRows)
                     rowContents << now.value(row);
             });
             session.readFileBirths();
@@ -101,7 +103,7 @@ class TestRenameSession : public QObject {
             session.setPattern(u"*.mp3"_s);
             session.setFolder(dir.path());
             session.listFiles(false, numeric);
-            return session.loadJournal(workspace.listedFolder);
+            return session.loadJournal(workspace().listedFolder);
         }
 
         // The user made or changed the names beside the files shown.
@@ -109,9 +111,9 @@ class TestRenameSession : public QObject {
         {
             madeFor.clear();
             for (qsizetype i = 0;
-                 i < rowContents.size() && i < qsizetype(workspace.nameRows.size()); ++i)
+                 i < rowContents.size() && i < qsizetype(workspace().nameRows.size()); ++i)
                 if (!rowContents[i].isEmpty())
-                    madeFor.insert(rowContents[i], workspace.nameRows[std::size_t(i)].text);
+                    madeFor.insert(rowContents[i], workspace().nameRows[std::size_t(i)].text);
         }
 
         quint32 below(quint32 n) { return random.bounded(n); }
@@ -141,7 +143,7 @@ class TestRenameSession : public QObject {
 
         std::vector<bool> randomSelection()
         {
-            std::vector<bool> selected(workspace.nameRows.size());
+            std::vector<bool> selected(workspace().nameRows.size());
             for (auto&& flag : selected)
                 flag = below(3) == 0;
             return selected;
@@ -173,15 +175,15 @@ class TestRenameSession : public QObject {
         // was nothing to edit.
         bool edit()
         {
-            if (workspace.fileRows.isEmpty())
+            if (workspace().fileRows.isEmpty())
                 return false;
-            const auto rows = workspace.nameRows.size();
+            const auto rows = workspace().nameRows.size();
             switch (below(7)) {
             case 0: {
                 // Half the time a clean list that pairs with the files.
                 const bool clean = below(2) == 0;
                 QStringList lines;
-                for (qsizetype i = 0, n = workspace.fileRows.size() + (clean ? 0 : below(3)); i < n;
+                for (qsizetype i = 0, n = workspace().fileRows.size() + (clean ? 0 : below(3)); i < n;
                      ++i)
                     lines << (clean ? u"Song %1 %2"_s.arg(i).arg(below(3)) : randomLine());
                 session.generateNames(options, lines);
@@ -272,14 +274,14 @@ class TestRenameSession : public QObject {
         void checkRowsFromScratch() const
         {
             std::vector<NameRecord> fresh;
-            for (const NameRecord& record : workspace.sourceRecords)
+            for (const NameRecord& record : workspace().sourceRecords)
                 fresh.push_back({record.sourceText});
             const std::vector<NameRow> expected =
-                generateNameRows(fresh, options, workspace.fileRows);
-            QCOMPARE(workspace.nameRows.size(), expected.size());
+                generateNameRows(fresh, options, workspace().fileRows);
+            QCOMPARE(workspace().nameRows.size(), expected.size());
             for (std::size_t i = 0; i < expected.size(); ++i) {
-                QCOMPARE(workspace.nameRows[i].text, expected[i].text);
-                QCOMPARE(workspace.nameRows[i].record, expected[i].record);
+                QCOMPARE(workspace().nameRows[i].text, expected[i].text);
+                QCOMPARE(workspace().nameRows[i].record, expected[i].record);
             }
         }
 
@@ -294,7 +296,7 @@ class TestRenameSession : public QObject {
             is.sort();
             QCOMPARE(is, was);
             if (rowsCurrent)
-                for (const QString& row : workspace.fileRows)
+                for (const QString& row : workspace().fileRows)
                     QVERIFY2(now.contains(row), qPrintable(row));
         }
 
@@ -330,7 +332,7 @@ class TestRenameSession : public QObject {
                 session.listFiles(true, numeric);
                 rowsCurrent = true;
                 QStringList lines;
-                for (qsizetype i = 0; i < workspace.fileRows.size(); ++i)
+                for (qsizetype i = 0; i < workspace().fileRows.size(); ++i)
                     lines << u"Song %1 %2"_s.arg(i).arg(below(3));
                 session.generateNames(options, lines);
                 namesMade();
@@ -343,7 +345,7 @@ class TestRenameSession : public QObject {
             const quint32 fault = below(6);
             if (fault < 3)
                 fileSystem.failRename(fileSystem.renames() +
-                                          int(below(quint32(workspace.fileRows.size()) + 2)),
+                                          int(below(quint32(workspace().fileRows.size()) + 2)),
                                       fault == 0   ? FaultyFileSystem::Fault::AccessRefused
                                       : fault == 1 ? FaultyFileSystem::Fault::Killed
                                                    : FaultyFileSystem::Fault::KilledAfter);
@@ -422,7 +424,7 @@ class TestRenameSession : public QObject {
         // gets the name it had before the renaming.
         void undo()
         {
-            if (workspace.undoSet.empty())
+            if (workspace().undoSet.empty())
                 return;
             const Folder before = folder();
             const RenameOutcome outcome = session.undo(prompter, texts);
@@ -442,7 +444,7 @@ class TestRenameSession : public QObject {
             if (outcome == RenameOutcome::Finished) {
                 if (!changedByOthers)
                     QVERIFY(undoTargets.contains(after));
-                QVERIFY(workspace.undoSet.empty());
+                QVERIFY(workspace().undoSet.empty());
                 undoTargets.clear();
             }
         }

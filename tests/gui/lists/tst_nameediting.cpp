@@ -2,6 +2,7 @@
 #include "lists/NameListEditor.h"
 #include "lists/PairedLists.h"
 #include "mainwindow/MainWindow.h"
+#include "session/RenameWorkspace.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>

@@ -3,6 +3,7 @@
 #include "lists/MarkedNameDelegate.h"
 #include "lists/PairedLists.h"
 #include "qt/ReadableColour.h"
+#include "session/RenameWorkspace.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -23,9 +24,9 @@ class TestPairedLists : public QObject {
         QWidget window;
         QTreeView* files = new QTreeView(&window);
         QTreeView* names = new QTreeView(&window);
-        FileListModel fileModel{workspace};
-        NameListModel nameModel{workspace};
-        PairedLists lists{workspace, files, names, nullptr};
+        FileListModel fileModel{{workspace.fileRows, workspace.nameRows}};
+        NameListModel nameModel{{workspace.fileRows, workspace.nameRows}};
+        PairedLists lists{{workspace.fileRows, workspace.nameRows}, files, names, nullptr};
 
         Pair(int fileCount, int nameCount)
         {

@@ -4,6 +4,7 @@
 #include "mainwindow/MainWindow.h"
 #include "options/OptionsPanel.h"
 #include "qt/ReadableColour.h"
+#include "session/RenameWorkspace.h"
 #include "support/TestEnvironment.h"
 
 #include <QAction>

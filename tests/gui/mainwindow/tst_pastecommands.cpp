@@ -2,6 +2,7 @@
 #include "dialogs/PopupMenu.h"
 #include "mainwindow/MainWindow.h"
 #include "qt/QtServices.h"
+#include "session/RenameWorkspace.h"
 #include "support/AudioFiles.h"
 #include "support/TestEnvironment.h"
 

@@ -3,6 +3,7 @@
 #include "mainwindow/MainWindow.h"
 #include "options/OptionsPanel.h"
 #include "platform/TagLibTags.h"
+#include "session/RenameWorkspace.h"
 #include "support/FaultyFileSystem.h"
 #include "support/OtherRun.h"
 #include "support/TestEnvironment.h"
