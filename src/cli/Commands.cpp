@@ -138,30 +138,37 @@ void PreviewCommand::generateNames()
     }
     const qsizetype files = m_context.files().size();
     options.numberingWidth = fillWidthForListing(options.numberingWidth, files);
-    m_context.session.generateNames(options, sourceLines());
+    m_context.session.setTreatmentOptions(options);
+    // Each file whose tags were given up on is said in a line of its own.
+    TellingTagReading tagReading(m_context.tagReading, [this](const QStringList& givenUp) {
+        for (const QString& path : givenUp)
+            print(m_context.streams.err,
+                  u"tervane-cli: "_s + m_context.text(CliKey::TagsGivenUp, {escaped(path)}));
+    });
+    m_context.session.fillNames(m_context.options.source, sourceInput(), tagReading);
     // Names the find and replace could not be decided on are bad input: no
     // name goes without the replacement asked for.
     if (const auto name = m_context.session.undecidedReplacement())
         throw CliError{Usage, m_context.text(TextKey::UndecidedReplacement, {escaped(*name)})};
 }
 
-QStringList PreviewCommand::sourceLines() const
+NameSourceInput PreviewCommand::sourceInput() const
 {
     switch (m_context.options.source) {
     case NameSource::FileNames:
-        return fileNameLines(m_context.files());
+        return {};
     case NameSource::TypedTemplate:
-        return templateLines(m_context.options.templateText);
+        return templateInput(m_context.options.templateText);
     case NameSource::FolderEpisodeX:
     case NameSource::FolderEpisodeSE: {
         const auto series =
             seriesFolderOf(getLastPathComponent(QDir::cleanPath(m_context.options.folder)));
         if (!series)
             throw CliError{Refused, m_context.text(CliKey::NotASeries)};
-        return templateLines(episodeTemplate(*series, m_context.options.source));
+        return templateInput(episodeTemplate(*series, m_context.options.source));
     }
     default:
-        return m_namesRead ? *m_namesRead : namesFileLines();
+        return {m_namesRead ? *m_namesRead : namesFileLines(), {}, 0};
     }
 }
 
@@ -180,21 +187,14 @@ void PreviewCommand::readNames()
 
 // As in the name dialog, the width must fit the file count when the
 // template holds the number.
-QStringList PreviewCommand::templateLines(const QString& pattern) const
+NameSourceInput PreviewCommand::templateInput(const QString& pattern) const
 {
     const qsizetype files = m_context.files().size();
     const int width =
         m_context.options.width >= 0 ? m_context.options.width : initialTemplateWidth(files);
     if (pattern.contains(NumberPlaceholder, Qt::CaseInsensitive) && !fillWidthSuits(width, files))
         throw CliError{Refused, m_context.text(TextKey::FillWidthTooSmall)};
-    // Each file given up on is said in a line of its own.
-    TellingTagReading tagReading(m_context.tagReading, [this](const QStringList& givenUp) {
-        for (const QString& path : givenUp)
-            print(m_context.streams.err,
-                  u"tervane-cli: "_s + m_context.text(CliKey::TagsGivenUp, {escaped(path)}));
-    });
-    return *filledTemplateLines(pattern, width,
-                                {m_context.session.listedFolder(), m_context.files()}, tagReading);
+    return {std::nullopt, pattern, width};
 }
 
 QStringList PreviewCommand::namesFileLines() const

@@ -58,8 +58,8 @@ public:
 private:
     void listFiles();
     void generateNames();
-    QStringList sourceLines() const;
-    QStringList templateLines(const QString& pattern) const;
+    NameSourceInput sourceInput() const;
+    NameSourceInput templateInput(const QString& pattern) const;
     QStringList namesFileLines() const;
     template <typename Match>
     QString rowsWhere(Match match) const;

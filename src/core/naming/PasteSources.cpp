@@ -197,7 +197,12 @@ PasteSourceReader::PasteSourceReader(const Clipboard& clipboard, Dialogs& dialog
     , m_dialogs(dialogs)
     , m_nameAsker(nameAsker)
     , m_prompter(prompter)
-    , m_tagReading(tagReading)
+    , m_telling(tagReading,
+                [this](const QStringList& givenUp) {
+                    m_prompter.message(
+                        insertValues(text(TextKey::TagsGivenUp), {shownFileNames(givenUp)}),
+                        MessageIcon::Exclamation);
+                })
     , m_texts(texts)
 {}
 
@@ -206,21 +211,27 @@ QString PasteSourceReader::text(const QString& key) const
     return m_texts.item(key);
 }
 
-std::optional<QStringList> PasteSourceReader::read(NameSource source, const QString& folderText,
-                                                   const ListedFiles& files)
+std::optional<NameSourceInput> PasteSourceReader::input(NameSource source,
+                                                        const QString& folderText,
+                                                        const ListedFiles& files)
 {
+    const auto linesInput = [](std::optional<QStringList> lines) -> std::optional<NameSourceInput> {
+        if (!lines)
+            return std::nullopt;
+        return NameSourceInput{std::move(lines), {}, 0};
+    };
     switch (source) {
     case NameSource::Clipboard:
-        return clipboardLines();
+        return linesInput(clipboardLines());
     case NameSource::TextFile:
-        return textFileLines(folderText);
+        return linesInput(textFileLines(folderText));
     case NameSource::FileNames:
-        return fileNameLines(files.rows);
+        return NameSourceInput{};
     case NameSource::TypedTemplate:
-        return templateLines(captionOfEntry(text(TextKey::PasteTemplate)),
+        return askedTemplate(captionOfEntry(text(TextKey::PasteTemplate)),
                              text(TextKey::TrackTemplate), files);
     case NameSource::FileTitles:
-        return tagTemplateLines(TitleField, initialTemplateWidth(files.rows.size()), files);
+        return NameSourceInput{std::nullopt, TitleField, initialTemplateWidth(files.rows.size())};
     case NameSource::FolderEpisodeX:
     case NameSource::FolderEpisodeSE: {
         const auto series = seriesFolderOf(getLastPathComponent(folderText));
@@ -228,13 +239,22 @@ std::optional<QStringList> PasteSourceReader::read(NameSource source, const QStr
             return std::nullopt;
         const QString entry = text(source == NameSource::FolderEpisodeX ? TextKey::PasteEpisodesX
                                                                         : TextKey::PasteEpisodesSE);
-        return templateLines(captionOfFolderEntry(entry), episodeTemplate(*series, source), files);
+        return askedTemplate(captionOfFolderEntry(entry), episodeTemplate(*series, source), files);
     }
     case NameSource::DroppedText:
     case NameSource::Reapply:
         break;
     }
     return std::nullopt;
+}
+
+std::optional<QStringList> PasteSourceReader::read(NameSource source, const QString& folderText,
+                                                   const ListedFiles& files)
+{
+    const auto brought = input(source, folderText, files);
+    if (!brought)
+        return std::nullopt;
+    return sourceLines(source, *brought, files, m_telling);
 }
 
 std::optional<QStringList> PasteSourceReader::clipboardLines()
@@ -256,27 +276,26 @@ std::optional<QStringList> PasteSourceReader::textFileLines(const QString& folde
     return linesOfTextFile(*file);
 }
 
-std::optional<QStringList> PasteSourceReader::templateLines(const QString& caption,
-                                                            const QString& pattern,
-                                                            const ListedFiles& files)
+std::optional<NameSourceInput> PasteSourceReader::askedTemplate(const QString& caption,
+                                                                const QString& pattern,
+                                                                const ListedFiles& files)
 {
     const qsizetype fileCount = files.rows.size();
     const auto answer = m_nameAsker.askName({caption, text(TextKey::EnterTemplate), pattern, true,
                                              initialTemplateWidth(fileCount), fileCount});
     if (!answer)
         return std::nullopt;
-    return tagTemplateLines(answer->text, answer->fillWidth, files);
+    return NameSourceInput{std::nullopt, answer->text, answer->fillWidth};
 }
 
-// The files whose tags were given up on are said, as the names are made.
-std::optional<QStringList> PasteSourceReader::tagTemplateLines(const QString& pattern, int width,
-                                                               const ListedFiles& files)
+std::optional<QStringList> sourceLines(NameSource source, const NameSourceInput& input,
+                                       const ListedFiles& files, TagReading& tagReading)
 {
-    TellingTagReading tagReading(m_tagReading, [this](const QStringList& givenUp) {
-        m_prompter.message(insertValues(text(TextKey::TagsGivenUp), {shownFileNames(givenUp)}),
-                           MessageIcon::Exclamation);
-    });
-    return filledTemplateLines(pattern, width, files, tagReading);
+    if (input.lines)
+        return input.lines;
+    if (source == NameSource::FileNames)
+        return fileNameLines(files.rows);
+    return filledTemplateLines(input.templateText, input.width, files, tagReading);
 }
 
 std::optional<QStringList> filledTemplateLines(const QString& pattern, int width,

@@ -67,6 +67,22 @@ QString captionOfFolderEntry(const QString& entry);
 // least 2.
 int initialTemplateWidth(qsizetype fileCount);
 
+// What a source of names brings before its lines are made: the lines a user
+// gave (a paste, a text file, standard input, a drop), or a template to fill
+// for each listed file with its number's width (typed, the titles', or the
+// one made of a series folder's name). The current names bring nothing.
+struct NameSourceInput {
+    std::optional<QStringList> lines;
+    QString templateText;
+    int width = 0;
+};
+
+// The lines a source makes for the listed files from what it brought, the
+// files' tags read only when the template has fields for them; none when
+// that reading was cancelled.
+std::optional<QStringList> sourceLines(NameSource source, const NameSourceInput& input,
+                                       const ListedFiles& files, TagReading& tagReading);
+
 class Clipboard;
 class Dialogs;
 class NameAsker;
@@ -81,25 +97,29 @@ public:
                       Prompter& prompter, TagReading& tagReading,
                       const TranslationCatalogue& texts);
 
-    // The lines; nothing when there is nothing to paste or the user
-    // cancelled. Throws AppError when a text file cannot be read.
+    // What the source brings, asked of the user where it needs it; nothing
+    // when there is nothing to paste or the user cancelled. Throws AppError
+    // when a text file cannot be read.
+    std::optional<NameSourceInput> input(NameSource source, const QString& folderText,
+                                         const ListedFiles& files);
+    // The lines, as sourceLines makes them of that input.
     std::optional<QStringList> read(NameSource source, const QString& folderText,
                                     const ListedFiles& files);
+    // The tag reading to make the lines with: files given up on are said.
+    TagReading& tagReading() { return m_telling; }
 
 private:
     std::optional<QStringList> clipboardLines();
     std::optional<QStringList> textFileLines(const QString& folderText);
-    std::optional<QStringList> templateLines(const QString& caption, const QString& pattern,
-                                             const ListedFiles& files);
-    std::optional<QStringList> tagTemplateLines(const QString& pattern, int width,
-                                                const ListedFiles& files);
+    std::optional<NameSourceInput> askedTemplate(const QString& caption, const QString& pattern,
+                                                 const ListedFiles& files);
     QString text(const QString& key) const;
 
     const Clipboard& m_clipboard;
     Dialogs& m_dialogs;
     NameAsker& m_nameAsker;
     Prompter& m_prompter;
-    TagReading& m_tagReading;
+    TellingTagReading m_telling;
     const TranslationCatalogue& m_texts;
 };
 

@@ -127,6 +127,19 @@ void RenameSession::generateNames(const std::optional<QStringList>& lines)
     namesMade();
 }
 
+bool RenameSession::fillNames(NameSource source, const NameSourceInput& input,
+                              TagReading& tagReading)
+{
+    if (source == NameSource::Reapply) {
+        generateNames();
+        return true;
+    }
+    const auto lines = sourceLines(source, input, {listedFolder(), rows().files}, tagReading);
+    if (lines)
+        generateNames(*lines);
+    return lines.has_value();
+}
+
 void RenameSession::clearNames()
 {
     m_workspace->nameRows.clear();

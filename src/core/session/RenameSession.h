@@ -2,6 +2,7 @@
 #pragma once
 
 #include "naming/NameRecord.h"
+#include "naming/PasteSources.h"
 #include "naming/TreatmentOptions.h"
 #include "rename/RenameOutcome.h"
 #include "rename/RenameStep.h"
@@ -74,6 +75,11 @@ public:
     void generateNames(const TreatmentOptions& options,
                        const std::optional<QStringList>& lines = std::nullopt);
     void clearNames();
+    // Makes the names from a source, with what it brought (PasteSources.h):
+    // the lines given, the current file names, or a template filled for each
+    // listed file (tags read through tagReading). False, the names as they
+    // were, when the tags' reading was cancelled.
+    bool fillNames(NameSource source, const NameSourceInput& input, TagReading& tagReading);
 
     // Editing the names, one command per action on the list: each changes the
     // records behind the rows and makes the names again, said once.

@@ -23,6 +23,7 @@
 #include "naming/NamePipeline.h"
 #include "naming/Numbering.h"
 #include "naming/PasteSources.h"
+#include "naming/TemplateFields.h"
 #include "options/FillWidthList.h"
 #include "options/OptionsPanel.h"
 #include "services/AppError.h"
@@ -266,11 +267,22 @@ void MainWindow::makeNames(NameSource source, std::optional<QStringList> lines)
     }
     bool failed = false;
     try {
-        if (obtainsOwnLines(source) && !(lines = linesOfSource(source)))
+        TagReadingProgress tagReading(this, m_context.readFileTags,
+                                      captionOfEntry(text(TextKey::PasteTitlesFromTags)));
+        PasteSourceReader reader(m_context.clipboard, m_context.dialogs, nameAsker(),
+                                 m_context.prompter, tagReading, m_state.catalogue);
+        std::optional<NameSourceInput> input = NameSourceInput{std::move(lines), {}, 0};
+        if (obtainsOwnLines(source) &&
+            !(input = reader.input(source, folderEdit->text(),
+                                   {m_session.listedFolder(), m_session.rows().files})))
             return;
-        const BusyPointer busy(m_context.prompter);
+        // A reading of tags shows its own progress, which the pointer leaves free.
+        std::optional<BusyPointer> busy;
+        if (!usesTagFields(input->templateText))
+            busy.emplace(m_context.prompter);
         // The session keeps them for the edits of the names to come.
-        m_session.generateNames(optionsPanel->currentTreatmentOptions(), lines);
+        m_session.setTreatmentOptions(optionsPanel->currentTreatmentOptions());
+        m_session.fillNames(source, *input, reader.tagReading());
     } catch (const std::exception&) {
         // The names list stays as it was; the records keep what the run did.
         failed = true;
@@ -384,18 +396,6 @@ NameAsker& MainWindow::nameAsker()
         m_nameDialog = std::make_unique<NameDialogAsker>(m_state.catalogue, m_languageFile,
                                                          m_context.prompter, this);
     return *m_nameDialog;
-}
-
-// The lines the source brings; none ends the run (nothing to paste, or the
-// user cancelled). Throws when a text cannot be read.
-std::optional<QStringList> MainWindow::linesOfSource(NameSource source)
-{
-    TagReadingProgress tagReading(this, m_context.readFileTags,
-                                  captionOfEntry(text(TextKey::PasteTitlesFromTags)));
-    PasteSourceReader reader(m_context.clipboard, m_context.dialogs, nameAsker(),
-                             m_context.prompter, tagReading, m_state.catalogue);
-    return reader.read(source, folderEdit->text(),
-                       {m_session.listedFolder(), m_session.rows().files});
 }
 
 } // namespace tervane

@@ -127,7 +127,6 @@ private:
     void filesListedAgain();
     void adjustFillWidth();
     void fillWidthChosen();
-    std::optional<QStringList> linesOfSource(NameSource source);
     void makeNames(NameSource source, std::optional<QStringList> lines);
     NameAsker& nameAsker() override;
     bool fileListIsEmpty() override;
