@@ -11,6 +11,7 @@
 #include <iterator>
 #include <optional>
 #include <utility>
+#include <variant>
 
 using namespace Qt::StringLiterals;
 
@@ -291,7 +292,6 @@ void removeCharacters(QString& s, int p, int k)
     }
 }
 
-// The options the steps before numbering read, as one fingerprint.
 // A 64-bit fingerprint of option values: two 32-bit hashes with different
 // seeds, never 0 (which stands for "never made").
 quint64 fingerprint(const QStringList& values)
@@ -300,16 +300,38 @@ quint64 fingerprint(const QStringList& values)
     return (quint64(qHash(bytes, 0x9e3779b9)) << 32 | quint64(qHash(bytes, 0x7f4a7c15))) | 1;
 }
 
+QString valueText(bool value)
+{
+    return QString::number(int(value));
+}
+QString valueText(int value)
+{
+    return QString::number(value);
+}
+QString valueText(InsertPosition value)
+{
+    return QString::number(int(value));
+}
+QString valueText(const QString& value)
+{
+    return value;
+}
+
+// The options of one stage of the making of names, as one fingerprint.
+quint64 stageStamp(const TreatmentOptions& o, TreatmentOption::Stage stage)
+{
+    QStringList values;
+    for (const TreatmentOption& option : treatmentOptionTable()) {
+        if (option.stage == stage)
+            std::visit([&](const auto& kind) { values << valueText(o.*kind.member); }, option.kind);
+    }
+    return fingerprint(values);
+}
+
+// The options the steps before numbering read.
 quint64 treatmentStamp(const TreatmentOptions& o)
 {
-    return fingerprint(
-        {QString::number(int(o.removeTerms)), o.termsToRemove, QString::number(int(o.replace)),
-         o.replaceFrom, o.replaceTo, QString::number(int(o.replaceRegex)),
-         QString::number(int(o.removeDurations)), QString::number(int(o.removeLeadingDigits)),
-         QString::number(int(o.removeLeadingNonAlphanumerics)),
-         QString::number(int(o.removeCapitals)), QString::number(int(o.removeCharacters)),
-         o.removeCharactersCount, QString::number(int(o.removeCharactersMode)),
-         o.removeCharactersPosition});
+    return stageStamp(o, TreatmentOption::Stage::Treatment);
 }
 
 bool cleanedIsValid(const NameRecord& record, quint64 stamp)
@@ -364,15 +386,11 @@ void treatRecords(std::vector<NameRecord>& records, const TreatmentOptions& opti
     }
 }
 
-// The options the steps after the treatments read, as one fingerprint: a row
-// made with the same ones (and the same file list) needs no remaking.
+// The options the steps after the treatments read: a row made with the same
+// ones (and the same file list) needs no remaking.
 quint64 rowStamp(const TreatmentOptions& o)
 {
-    return fingerprint(
-        {QString::number(int(o.numbering)), QString::number(int(o.numberingPosition)),
-         QString::number(o.numberingWidth), o.numberingPrefix, o.numberingSuffix,
-         QString::number(int(o.addString)), o.addStringText, QString::number(int(o.addStringMode)),
-         o.addStringPosition, QString::number(int(o.dropOriginalExtension))});
+    return stageStamp(o, TreatmentOption::Stage::Completion);
 }
 
 // A row's name depends on its treated text, the options, and its place: its

@@ -11,49 +11,134 @@ namespace tervane {
 
 namespace {
 
+using Option = TreatmentOption;
+using Stored = Option::Stored;
+using Stage = Option::Stage;
+using T = TreatmentOptions;
+
+const TreatmentOption Table[] = {
+    {Option::Flag{&T::removeLeadingDigits}, SettingsKey::removeLeadingDigits, Stage::Treatment},
+    {Option::Flag{&T::removeLeadingNonAlphanumerics}, SettingsKey::removeLeadingNonAlphanumerics,
+     Stage::Treatment},
+    {Option::Flag{&T::removeCapitals}, SettingsKey::removeCapitals, Stage::Treatment},
+    {Option::Flag{&T::removeDurations}, SettingsKey::removeDurations, Stage::Treatment},
+    {Option::Flag{&T::removeTerms}, SettingsKey::removeTerms, Stage::Treatment},
+    {Option::Text{&T::termsToRemove, Stored::Spaced}, SettingsKey::termsToRemove, Stage::Treatment},
+    {Option::Flag{&T::replace}, SettingsKey::replace, Stage::Treatment},
+    {Option::Text{&T::replaceFrom, Stored::Quoted}, SettingsKey::replaceFrom, Stage::Treatment},
+    {Option::Text{&T::replaceTo, Stored::Quoted}, SettingsKey::replaceTo, Stage::Treatment},
+    {Option::Flag{&T::replaceRegex}, SettingsKey::replaceRegex, Stage::Treatment},
+    {Option::Flag{&T::removeEmptyLines}, SettingsKey::removeEmptyLines, Stage::Rows},
+    {Option::Flag{&T::removeCharacters}, SettingsKey::removeCharacters, Stage::Treatment},
+    {Option::Text{&T::removeCharactersCount, Stored::AsTyped}, SettingsKey::removeCharactersCount,
+     Stage::Treatment},
+    {Option::Place{&T::removeCharactersMode, 3}, SettingsKey::removeCharactersMode,
+     Stage::Treatment},
+    {Option::Text{&T::removeCharactersPosition, Stored::AsTyped},
+     SettingsKey::removeCharactersPosition, Stage::Treatment},
+    {Option::Flag{&T::numbering}, SettingsKey::numbering, Stage::Completion},
+    {Option::Place{&T::numberingPosition, 2}, SettingsKey::numberingPosition, Stage::Completion},
+    {Option::Width{&T::numberingWidth, SettingsKey::NumberingDigitsOld},
+     SettingsKey::numberingWidth, Stage::Completion},
+    {Option::Text{&T::numberingPrefix, Stored::NamePart}, SettingsKey::numberingPrefix,
+     Stage::Completion},
+    {Option::Text{&T::numberingSuffix, Stored::NamePart}, SettingsKey::numberingSuffix,
+     Stage::Completion},
+    {Option::Flag{&T::addString}, SettingsKey::addString, Stage::Completion},
+    {Option::Text{&T::addStringText, Stored::NamePart}, SettingsKey::addStringText,
+     Stage::Completion},
+    {Option::Place{&T::addStringMode, 3}, SettingsKey::addStringMode, Stage::Completion},
+    {Option::Text{&T::addStringPosition, Stored::AsTyped}, SettingsKey::addStringPosition,
+     Stage::Completion},
+    {Option::Flag{&T::dropOriginalExtension}, SettingsKey::dropOriginalExtension,
+     Stage::Completion},
+};
+
+// Reads and writes the treatment keys of one settings file, each kind as it
+// is stored; a missing key reads as the option's default.
 class TreatmentKeys {
 public:
     explicit TreatmentKeys(const QString& file)
         : m_file(file)
     {}
 
+    void read(TreatmentOptions& o, const Option::Flag& flag, const QString& key) const
+    {
+        o.*flag.member = readBoolValue(text(key, boolText(m_defaults.*flag.member)));
+    }
+    void read(TreatmentOptions& o, const Option::Text& option, const QString& key) const
+    {
+        const QString& defaultValue = m_defaults.*option.member;
+        if (option.stored == Stored::AsTyped) {
+            o.*option.member = text(key, defaultValue);
+            return;
+        }
+        const QString value = decodeSpaces(text(key, encodeSpaces(defaultValue)));
+        // A settings file edited by hand may hold what no file name can.
+        o.*option.member = option.stored == Stored::NamePart ? cleanNamePart(value) : value;
+    }
+    void read(TreatmentOptions& o, const Option::Place& place, const QString& key) const
+    {
+        // A place naming no option button reads as the first one.
+        const int index = readNumberValue(text(key, modeText(m_defaults.*place.member)));
+        o.*place.member = index < 0 || index >= place.places ? InsertPosition::AtStart
+                                                             : static_cast<InsertPosition>(index);
+    }
+    void read(TreatmentOptions& o, const Option::Width& width, const QString& key) const
+    {
+        const QString older = text(width.olderKey, QString::number(m_defaults.*width.member));
+        o.*width.member = correctNumberingWidth(readNumberValue(text(key, older)));
+    }
+
+    void write(const TreatmentOptions& o, const Option::Flag& flag, const QString& key) const
+    {
+        store(key, boolText(o.*flag.member));
+    }
+    void write(const TreatmentOptions& o, const Option::Text& option, const QString& key) const
+    {
+        const QString& value = o.*option.member;
+        switch (option.stored) {
+        case Stored::AsTyped:
+            return store(key, value);
+        case Stored::Quoted:
+            return store(key, withQuotesKept(encodeSpaces(value)));
+        case Stored::Spaced:
+        case Stored::NamePart:
+            return store(key, encodeSpaces(value));
+        }
+    }
+    void write(const TreatmentOptions& o, const Option::Place& place, const QString& key) const
+    {
+        store(key, modeText(o.*place.member));
+    }
+    void write(const TreatmentOptions& o, const Option::Width& width, const QString& key) const
+    {
+        store(width.olderKey, std::nullopt);
+        store(key, QString::number(o.*width.member));
+    }
+
+private:
     QString text(const QString& key, const QString& defaultValue) const
     {
         return readIniString(m_file, SettingsKey::Section, key, defaultValue);
     }
-    bool flag(const QString& key, bool defaultValue) const
+    void store(const QString& key, const std::optional<QString>& value) const
     {
-        return readBoolValue(text(key, boolText(defaultValue)));
+        writeIniString(m_file, SettingsKey::Section, key, value);
     }
-    QString spaced(const QString& key, const QString& defaultValue) const
+    // The reading of a value drops one pair of quotes around it: a text that
+    // is so quoted itself ('live', an expression "(.*)") gets a pair to lose.
+    static QString withQuotesKept(const QString& text)
     {
-        return decodeSpaces(text(key, encodeSpaces(defaultValue)));
+        const bool quoted = text.size() >= 2 && (text.front() == u'"' || text.front() == u'\'') &&
+                            text.back() == text.front();
+        return quoted ? u'"' + text + u'"' : text;
     }
-    InsertPosition mode(const QString& key, int buttonCount) const
-    {
-        // A mode naming no option button reads as the first one.
-        const int index = readNumberValue(text(key, QStringLiteral("0")));
-        return index < 0 || index >= buttonCount ? InsertPosition::AtStart
-                                                 : static_cast<InsertPosition>(index);
-    }
+    static QString modeText(InsertPosition mode) { return QString::number(static_cast<int>(mode)); }
 
-private:
     QString m_file;
+    const TreatmentOptions m_defaults{};
 };
-
-// The reading of a value drops one pair of quotes around it: a text that is
-// so quoted itself ('live', an expression "(.*)") gets a pair to lose.
-QString withQuotesKept(const QString& text)
-{
-    const bool quoted = text.size() >= 2 && (text.front() == u'"' || text.front() == u'\'') &&
-                        text.back() == text.front();
-    return quoted ? u'"' + text + u'"' : text;
-}
-
-QString modeText(InsertPosition mode)
-{
-    return QString::number(static_cast<int>(mode));
-}
 
 } // namespace
 
@@ -64,77 +149,25 @@ int correctNumberingWidth(int width)
     return width < 0 || width > 9 ? 0 : width;
 }
 
+std::span<const TreatmentOption> treatmentOptionTable()
+{
+    return Table;
+}
+
 TreatmentOptions loadTreatmentOptions(const QString& settingsFile)
 {
-    using namespace SettingsKey;
     const TreatmentKeys keys(settingsFile);
-    const TreatmentOptions d;
     TreatmentOptions o;
-    o.removeLeadingDigits = keys.flag(removeLeadingDigits, d.removeLeadingDigits);
-    o.removeLeadingNonAlphanumerics =
-        keys.flag(removeLeadingNonAlphanumerics, d.removeLeadingNonAlphanumerics);
-    o.removeCapitals = keys.flag(removeCapitals, d.removeCapitals);
-    o.removeDurations = keys.flag(removeDurations, d.removeDurations);
-    o.removeTerms = keys.flag(removeTerms, d.removeTerms);
-    o.termsToRemove = keys.spaced(termsToRemove, d.termsToRemove);
-    o.replace = keys.flag(replace, d.replace);
-    o.replaceFrom = keys.spaced(replaceFrom, d.replaceFrom);
-    o.replaceTo = keys.spaced(replaceTo, d.replaceTo);
-    o.replaceRegex = keys.flag(replaceRegex, d.replaceRegex);
-    o.removeEmptyLines = keys.flag(removeEmptyLines, d.removeEmptyLines);
-    o.removeCharacters = keys.flag(removeCharacters, d.removeCharacters);
-    o.removeCharactersCount = keys.text(removeCharactersCount, d.removeCharactersCount);
-    o.removeCharactersMode = keys.mode(removeCharactersMode, 3);
-    o.removeCharactersPosition = keys.text(removeCharactersPosition, d.removeCharactersPosition);
-    o.numbering = keys.flag(numbering, d.numbering);
-    o.numberingPosition = keys.mode(numberingPosition, 2);
-    const QString olderWidth = keys.text(NumberingDigitsOld, QStringLiteral("2"));
-    o.numberingWidth =
-        correctNumberingWidth(readNumberValue(keys.text(numberingWidth, olderWidth)));
-    // Parts of names: a settings file edited by hand may hold what no file
-    // name can.
-    o.numberingPrefix = cleanNamePart(keys.spaced(numberingPrefix, d.numberingPrefix));
-    o.numberingSuffix = cleanNamePart(keys.spaced(numberingSuffix, d.numberingSuffix));
-    o.addString = keys.flag(addString, d.addString);
-    o.addStringText = cleanNamePart(keys.spaced(addStringText, d.addStringText));
-    o.addStringMode = keys.mode(addStringMode, 3);
-    o.addStringPosition = keys.text(addStringPosition, d.addStringPosition);
-    o.dropOriginalExtension = keys.flag(dropOriginalExtension, d.dropOriginalExtension);
+    for (const TreatmentOption& option : Table)
+        std::visit([&](const auto& kind) { keys.read(o, kind, option.key); }, option.kind);
     return o;
 }
 
 void saveTreatmentOptions(const QString& settingsFile, const TreatmentOptions& o)
 {
-    using namespace SettingsKey;
-    const auto write = [&](const QString& key, const std::optional<QString>& value) {
-        writeIniString(settingsFile, Section, key, value);
-    };
-    write(removeLeadingDigits, boolText(o.removeLeadingDigits));
-    write(removeLeadingNonAlphanumerics, boolText(o.removeLeadingNonAlphanumerics));
-    write(removeCapitals, boolText(o.removeCapitals));
-    write(removeDurations, boolText(o.removeDurations));
-    write(removeTerms, boolText(o.removeTerms));
-    write(termsToRemove, encodeSpaces(o.termsToRemove));
-    write(replace, boolText(o.replace));
-    write(replaceFrom, withQuotesKept(encodeSpaces(o.replaceFrom)));
-    write(replaceTo, withQuotesKept(encodeSpaces(o.replaceTo)));
-    write(replaceRegex, boolText(o.replaceRegex));
-    write(removeEmptyLines, boolText(o.removeEmptyLines));
-    write(removeCharacters, boolText(o.removeCharacters));
-    write(removeCharactersCount, o.removeCharactersCount);
-    write(removeCharactersMode, modeText(o.removeCharactersMode));
-    write(removeCharactersPosition, o.removeCharactersPosition);
-    write(numbering, boolText(o.numbering));
-    write(numberingPosition, modeText(o.numberingPosition));
-    write(NumberingDigitsOld, std::nullopt);
-    write(numberingWidth, QString::number(o.numberingWidth));
-    write(numberingPrefix, encodeSpaces(o.numberingPrefix));
-    write(numberingSuffix, encodeSpaces(o.numberingSuffix));
-    write(addString, boolText(o.addString));
-    write(addStringText, encodeSpaces(o.addStringText));
-    write(addStringMode, modeText(o.addStringMode));
-    write(addStringPosition, o.addStringPosition);
-    write(dropOriginalExtension, boolText(o.dropOriginalExtension));
+    const TreatmentKeys keys(settingsFile);
+    for (const TreatmentOption& option : Table)
+        std::visit([&](const auto& kind) { keys.write(o, kind, option.key); }, option.kind);
 }
 
 } // namespace tervane

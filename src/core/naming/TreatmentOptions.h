@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QString>
+#include <span>
+#include <variant>
 
 namespace tervane {
 
@@ -38,6 +40,50 @@ struct TreatmentOptions {
 
     bool operator==(const TreatmentOptions&) const = default;
 };
+
+// One treatment option as the settings file and the making of names know it:
+// its member, by kind, its key, and what a change to it makes stale. Its
+// default is the member's above, which a missing key reads as.
+struct TreatmentOption {
+    // A tick, stored as boolText.
+    struct Flag {
+        bool TreatmentOptions::*member;
+    };
+    // A text, stored as it is typed or with its spaces kept (encodeSpaces).
+    enum class Stored {
+        AsTyped,
+        Spaced,
+        Quoted,   // spaced, and a text in quotes given a pair the reading drops
+        NamePart, // spaced, and read back rid of what no file name may hold
+    };
+    struct Text {
+        QString TreatmentOptions::*member;
+        Stored stored;
+    };
+    // The option button chosen among a row's places, stored as its index.
+    struct Place {
+        InsertPosition TreatmentOptions::*member;
+        int places;
+    };
+    // A zero-fill width, read corrected, once stored under an older key.
+    struct Width {
+        int TreatmentOptions::*member;
+        const QString& olderKey;
+    };
+    // What a change to the option makes stale: the treatments before
+    // numbering (every name is cleaned again), or the completion of the rows
+    // (numbering, added string, extension: every row is made again). Rows:
+    // only which records take rows, which no fingerprint need hold, since a
+    // row that moves is made again anyway.
+    enum class Stage { Treatment, Completion, Rows };
+
+    std::variant<Flag, Text, Place, Width> kind;
+    const QString& key;
+    Stage stage;
+};
+
+// Every treatment option, in the settings file's order.
+std::span<const TreatmentOption> treatmentOptionTable();
 
 // The stored fill width made usable: 1 becomes 2, anything outside 0..9 is 0.
 int correctNumberingWidth(int width);

@@ -278,64 +278,71 @@ void OptionsPanel::setExtensions(const QString& patterns)
     patternsEdit->setText(patterns);
 }
 
+// In the settings file's order, which is the order they are put in.
+std::span<const OptionsPanel::OptionField> OptionsPanel::optionFields()
+{
+    using T = TreatmentOptions;
+    using P = OptionsPanel;
+    static const OptionField fields[] = {
+        TickBoxField{&T::removeLeadingDigits, &P::removeLeadingDigitsBox, &P::edited},
+        TickBoxField{&T::removeLeadingNonAlphanumerics, &P::removeLeadingJunkBox, &P::edited},
+        TickBoxField{&T::removeCapitals, &P::removeCapitalsBox, &P::edited},
+        TickBoxField{&T::removeDurations, &P::removeDurationsBox, &P::edited},
+        TickBoxField{&T::removeTerms, &P::removeTermsBox, &P::removeTermsToggled},
+        TextBoxField{&T::termsToRemove, &P::termsEdit, BoxInput::Anything},
+        TickBoxField{&T::replace, &P::replaceBox, &P::replaceToggled},
+        TextBoxField{&T::replaceFrom, &P::replaceFromEdit, BoxInput::Anything},
+        TextBoxField{&T::replaceTo, &P::replaceToEdit, BoxInput::Anything},
+        TickBoxField{&T::replaceRegex, &P::replaceRegexBox, &P::edited},
+        TickBoxField{&T::removeEmptyLines, &P::removeEmptyLinesBox, &P::edited},
+        TickBoxField{&T::removeCharacters, &P::removeCharactersBox, &P::removeCharactersToggled},
+        TextBoxField{&T::removeCharactersCount, &P::removeCharactersCountEdit, BoxInput::Digits},
+        PlacesField<3>{&T::removeCharactersMode, &P::removeCharactersPlaces,
+                       &P::removalPositionRule},
+        TextBoxField{&T::removeCharactersPosition, &P::removeCharactersPositionEdit,
+                     BoxInput::Digits},
+        TickBoxField{&T::numbering, &P::numberingBox, &P::numberingToggled},
+        PlacesField<2>{&T::numberingPosition, &P::numberingPlaces, &P::namesStale},
+        FillWidthField{&T::numberingWidth, &P::fillWidthList},
+        TextBoxField{&T::numberingPrefix, &P::numberingPrefixEdit, BoxInput::NameCharacters},
+        TextBoxField{&T::numberingSuffix, &P::numberingSuffixEdit, BoxInput::NameCharacters},
+        TickBoxField{&T::addString, &P::addStringBox, &P::addStringToggled},
+        TextBoxField{&T::addStringText, &P::addStringEdit, BoxInput::NameCharacters},
+        PlacesField<3>{&T::addStringMode, &P::addStringPlaces, &P::addedPositionRule},
+        TextBoxField{&T::addStringPosition, &P::addStringPositionEdit, BoxInput::Digits},
+        TickBoxField{&T::dropOriginalExtension, &P::dropExtensionBox, &P::edited},
+    };
+    return fields;
+}
+
 void OptionsPanel::setTreatmentOptions(const TreatmentOptions& o)
 {
-    removeLeadingDigitsBox->setChecked(o.removeLeadingDigits);
-    removeLeadingJunkBox->setChecked(o.removeLeadingNonAlphanumerics);
-    removeCapitalsBox->setChecked(o.removeCapitals);
-    removeDurationsBox->setChecked(o.removeDurations);
-    removeTermsBox->setChecked(o.removeTerms);
-    termsEdit->setText(o.termsToRemove);
-    replaceBox->setChecked(o.replace);
-    replaceFromEdit->setText(o.replaceFrom);
-    replaceToEdit->setText(o.replaceTo);
-    replaceRegexBox->setChecked(o.replaceRegex);
-    removeEmptyLinesBox->setChecked(o.removeEmptyLines);
-    removeCharactersBox->setChecked(o.removeCharacters);
-    removeCharactersCountEdit->setText(o.removeCharactersCount);
-    selectPosition(removeCharactersPlaces, o.removeCharactersMode);
-    removeCharactersPositionEdit->setText(o.removeCharactersPosition);
-    numberingBox->setChecked(o.numbering);
-    selectPosition(numberingPlaces, o.numberingPosition);
-    selectComboItemByData(fillWidthList, o.numberingWidth);
-    numberingPrefixEdit->setText(o.numberingPrefix);
-    numberingSuffixEdit->setText(o.numberingSuffix);
-    addStringBox->setChecked(o.addString);
-    addStringEdit->setText(o.addStringText);
-    selectPosition(addStringPlaces, o.addStringMode);
-    addStringPositionEdit->setText(o.addStringPosition);
-    dropExtensionBox->setChecked(o.dropOriginalExtension);
+    for (const OptionField& field : optionFields()) {
+        std::visit(ByKind{[&](const TickBoxField& f) { (this->*f.box)->setChecked(o.*f.option); },
+                          [&](const TextBoxField& f) { (this->*f.box)->setText(o.*f.option); },
+                          [&](const FillWidthField& f) {
+                              selectComboItemByData(this->*f.list, o.*f.option);
+                          },
+                          [&](const auto& places) {
+                              selectPosition(this->*places.buttons, o.*places.option);
+                          }},
+                   field);
+    }
 }
 
 TreatmentOptions OptionsPanel::currentTreatmentOptions() const
 {
     TreatmentOptions o;
-    o.removeLeadingDigits = removeLeadingDigitsBox->isChecked();
-    o.removeLeadingNonAlphanumerics = removeLeadingJunkBox->isChecked();
-    o.removeDurations = removeDurationsBox->isChecked();
-    o.removeTerms = removeTermsBox->isChecked();
-    o.termsToRemove = termsEdit->text();
-    o.replace = replaceBox->isChecked();
-    o.replaceFrom = replaceFromEdit->text();
-    o.replaceTo = replaceToEdit->text();
-    o.replaceRegex = replaceRegexBox->isChecked();
-    o.removeCapitals = removeCapitalsBox->isChecked();
-    o.removeEmptyLines = removeEmptyLinesBox->isChecked();
-    o.removeCharacters = removeCharactersBox->isChecked();
-    o.removeCharactersCount = removeCharactersCountEdit->text();
-    o.removeCharactersMode = selectedPosition(removeCharactersPlaces);
-    o.removeCharactersPosition = removeCharactersPositionEdit->text();
-    o.numbering = numberingBox->isChecked();
-    o.numberingPosition =
-        numberingPlaces[0]->isChecked() ? InsertPosition::AtStart : InsertPosition::AtEnd;
-    o.numberingWidth = getComboItemData(fillWidthList);
-    o.numberingPrefix = numberingPrefixEdit->text();
-    o.numberingSuffix = numberingSuffixEdit->text();
-    o.addString = addStringBox->isChecked();
-    o.addStringText = addStringEdit->text();
-    o.addStringMode = selectedPosition(addStringPlaces);
-    o.addStringPosition = addStringPositionEdit->text();
-    o.dropOriginalExtension = dropExtensionBox->isChecked();
+    for (const OptionField& field : optionFields()) {
+        std::visit(
+            ByKind{[&](const TickBoxField& f) { o.*f.option = (this->*f.box)->isChecked(); },
+                   [&](const TextBoxField& f) { o.*f.option = (this->*f.box)->text(); },
+                   [&](const FillWidthField& f) { o.*f.option = getComboItemData(this->*f.list); },
+                   [&](const auto& places) {
+                       o.*places.option = selectedPosition(this->*places.buttons);
+                   }},
+            field);
+    }
     return o;
 }
 

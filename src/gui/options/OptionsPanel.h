@@ -7,6 +7,8 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <span>
+#include <variant>
 
 class QCheckBox;
 class QComboBox;
@@ -117,10 +119,44 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The treatment options as the panel shows them, one row each in
+    // optionFields(): the option, its control, and what an edit of it runs.
+    using Handler = void (OptionsPanel::*)();
+    struct TickBoxField {
+        bool TreatmentOptions::*option;
+        QCheckBox* OptionsPanel::*box;
+        Handler toggled;
+    };
+    // What a text box lets in: anything, digits, or what a file name may hold.
+    enum class BoxInput { Anything, Digits, NameCharacters };
+    struct TextBoxField {
+        QString TreatmentOptions::*option;
+        QLineEdit* OptionsPanel::*box;
+        BoxInput input;
+    };
+    template <std::size_t N>
+    struct PlacesField {
+        InsertPosition TreatmentOptions::*option;
+        std::array<QRadioButton*, N> OptionsPanel::*buttons;
+        Handler selected;
+    };
+    struct FillWidthField {
+        int TreatmentOptions::*option;
+        QComboBox* OptionsPanel::*list;
+    };
+    using OptionField =
+        std::variant<TickBoxField, TextBoxField, PlacesField<2>, PlacesField<3>, FillWidthField>;
+    static std::span<const OptionField> optionFields();
+    // One handler a kind of field, for std::visit.
+    template <class... Handlers>
+    struct ByKind : Handlers... {
+        using Handlers::operator()...;
+    };
+
     void createControls();
     void connectEdits();
     bool isNumberBox(const QLineEdit* box) const;
-    void connectBox(QLineEdit* box);
+    void connectBox(QLineEdit* box, BoxInput input);
     void edited();
     void removalPositionRule();
     void showExpressionValidity();

@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <variant>
 
 using namespace Qt::StringLiterals;
 
@@ -51,8 +52,10 @@ bool isDigitOrControl(QChar c)
 
 bool OptionsPanel::isNumberBox(const QLineEdit* box) const
 {
-    return box == removeCharactersCountEdit || box == removeCharactersPositionEdit ||
-           box == addStringPositionEdit;
+    return std::ranges::any_of(optionFields(), [this, box](const OptionField& field) {
+        const auto* text = std::get_if<TextBoxField>(&field);
+        return text && text->input == BoxInput::Digits && this->*text->box == box;
+    });
 }
 
 void OptionsPanel::setServices(Prompter& prompter, TextLookup text)
@@ -69,41 +72,32 @@ void OptionsPanel::edited()
 
 void OptionsPanel::connectEdits()
 {
-    for (QCheckBox* box : {removeLeadingDigitsBox, removeLeadingJunkBox, removeDurationsBox,
-                           removeCapitalsBox, removeEmptyLinesBox, dropExtensionBox})
-        connect(box, &QCheckBox::toggled, this, &OptionsPanel::edited);
-    connect(removeTermsBox, &QCheckBox::toggled, this, &OptionsPanel::removeTermsToggled);
-    connect(removeCharactersBox, &QCheckBox::toggled, this, &OptionsPanel::removeCharactersToggled);
-    connect(numberingBox, &QCheckBox::toggled, this, &OptionsPanel::numberingToggled);
-    connect(addStringBox, &QCheckBox::toggled, this, &OptionsPanel::addStringToggled);
-    connect(termsEdit, &QLineEdit::textChanged, this, &OptionsPanel::edited);
-    connect(replaceBox, &QCheckBox::toggled, this, &OptionsPanel::replaceToggled);
-    for (QLineEdit* box : {replaceFromEdit, replaceToEdit})
-        connect(box, &QLineEdit::textChanged, this, &OptionsPanel::edited);
-    connect(replaceRegexBox, &QCheckBox::toggled, this, &OptionsPanel::edited);
-    connect(replaceFromEdit, &QLineEdit::textChanged, this, &OptionsPanel::showExpressionValidity);
-    connect(replaceRegexBox, &QCheckBox::toggled, this, &OptionsPanel::showExpressionValidity);
-    connect(patternsEdit, &QLineEdit::textChanged, this, &OptionsPanel::extensionsEdited);
-
     // Option buttons only make the names again: they never mark the settings.
-    const auto onSelected = [this](QRadioButton* option, auto rule) {
+    const auto onSelected = [this](QRadioButton* option, Handler rule) {
         connect(option, &QRadioButton::toggled, this, [this, rule](bool on) {
             if (on)
                 (this->*rule)();
         });
     };
-    for (QRadioButton* option : removeCharactersPlaces)
-        onSelected(option, &OptionsPanel::removalPositionRule);
-    for (QRadioButton* option : addStringPlaces)
-        onSelected(option, &OptionsPanel::addedPositionRule);
-    for (QRadioButton* option : numberingPlaces)
-        onSelected(option, &OptionsPanel::namesStale);
-    connect(fillWidthList, &QComboBox::currentIndexChanged, this, &OptionsPanel::fillWidthChosen);
+    for (const OptionField& field : optionFields()) {
+        std::visit(ByKind{[&](const TickBoxField& f) {
+                              connect(this->*f.box, &QCheckBox::toggled, this, f.toggled);
+                          },
+                          [&](const TextBoxField& f) { connectBox(this->*f.box, f.input); },
+                          [&](const FillWidthField& f) {
+                              connect(this->*f.list, &QComboBox::currentIndexChanged, this,
+                                      &OptionsPanel::fillWidthChosen);
+                          },
+                          [&](const auto& places) {
+                              for (QRadioButton* option : this->*places.buttons)
+                                  onSelected(option, places.selected);
+                          }},
+                   field);
+    }
+    connect(replaceFromEdit, &QLineEdit::textChanged, this, &OptionsPanel::showExpressionValidity);
+    connect(replaceRegexBox, &QCheckBox::toggled, this, &OptionsPanel::showExpressionValidity);
+    connect(patternsEdit, &QLineEdit::textChanged, this, &OptionsPanel::extensionsEdited);
 
-    for (QLineEdit* box :
-         {removeCharactersCountEdit, removeCharactersPositionEdit, addStringPositionEdit,
-          numberingPrefixEdit, numberingSuffixEdit, addStringEdit})
-        connectBox(box);
     // The whole text is selected on entry, but in the suffix box.
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->installEventFilter(this);
@@ -119,9 +113,13 @@ void OptionsPanel::connectEdits()
 
 // Digit boxes keep digits only, name boxes what a file name may hold; what
 // else comes in (typed or pasted) goes with a beep, and the edit counts.
-void OptionsPanel::connectBox(QLineEdit* box)
+void OptionsPanel::connectBox(QLineEdit* box, BoxInput input)
 {
-    const bool digits = isNumberBox(box);
+    if (input == BoxInput::Anything) {
+        connect(box, &QLineEdit::textChanged, this, &OptionsPanel::edited);
+        return;
+    }
+    const bool digits = input == BoxInput::Digits;
     connect(box, &QLineEdit::textChanged, this, [this, box, digits](const QString& text) {
         const QString clean = digits ? keepDigits(text) : withoutForbiddenChars(text);
         if (clean != text)
