@@ -8,6 +8,9 @@
 #
 # ROOT: the front end's folder; OWN: its include root; CORE: the core's.
 set(allowed_core_headers
+    base/AppError.h
+    base/AppIdentity.h
+    base/SpecialFolders.h
     files/InitialFolder.h
     i18n/BuiltInTexts.h
     i18n/ErrorReasons.h
@@ -24,8 +27,6 @@ set(allowed_core_headers
     rename/RenameOutcome.h
     rename/RenameStep.h
     services/AppContext.h
-    services/AppError.h
-    services/AppIdentity.h
     services/Clipboard.h
     services/Dialogs.h
     services/FileSystem.h
@@ -33,7 +34,6 @@ set(allowed_core_headers
     services/Launcher.h
     services/NotificationArea.h
     services/Prompter.h
-    services/SpecialFolders.h
     services/TagReading.h
     session/AppState.h
     session/RenameSession.h

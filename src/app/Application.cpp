@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Application.h"
 
+#include "base/AppError.h"
+#include "base/AppIdentity.h"
 #include "i18n/BuiltInTexts.h"
 #include "i18n/LanguageChoice.h"
 #include "i18n/LanguageFile.h"
@@ -13,8 +15,6 @@
 #include "platform/SystemFolders.h"
 #include "platform/TagLibTags.h"
 #include "qt/QtServices.h"
-#include "services/AppError.h"
-#include "services/AppIdentity.h"
 #include "services/FileSystem.h"
 #include "services/Launcher.h"
 #include "settings/SettingsLocation.h"

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliApp.h"
 
+#include "base/AppError.h"
+#include "base/AppIdentity.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
 #include "cli/CliTextKeys.h"
@@ -8,8 +10,6 @@
 #include "cli/Commands.h"
 #include "i18n/ErrorReasons.h"
 #include "i18n/TranslationCatalogue.h"
-#include "services/AppError.h"
-#include "services/AppIdentity.h"
 #include "services/FolderLock.h"
 #include "settings/Paths.h"
 #include "text/TextDecoding.h"

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/MainWindow.h"
 
+#include "base/AppError.h"
+#include "base/AppIdentity.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/NameDialog.h"
 #include "dialogs/PopupMenu.h"
@@ -25,8 +27,6 @@
 #include "naming/PasteSources.h"
 #include "options/FillWidthList.h"
 #include "options/OptionsPanel.h"
-#include "services/AppError.h"
-#include "services/AppIdentity.h"
 #include "services/Clipboard.h"
 #include "services/Dialogs.h"
 #include "services/FileSystem.h"

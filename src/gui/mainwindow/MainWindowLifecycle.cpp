@@ -3,6 +3,8 @@
 // translation, stored options and geometry in, then out again.
 #include "mainwindow/MainWindow.h"
 
+#include "base/AppError.h"
+#include "base/AppIdentity.h"
 #include "dialogs/NameDialog.h"
 #include "dialogs/PopupMenu.h"
 #include "files/InitialFolder.h"
@@ -21,8 +23,6 @@
 #include "naming/PasteSources.h"
 #include "options/FillWidthList.h"
 #include "options/OptionsPanel.h"
-#include "services/AppError.h"
-#include "services/AppIdentity.h"
 #include "services/Clipboard.h"
 #include "services/Dialogs.h"
 #include "services/FileSystem.h"
