@@ -24,6 +24,7 @@ set(allowed_core_headers
     naming/PasteSources.h
     naming/TemplateFields.h
     naming/TreatmentOptions.h
+    rename/LockRefusal.h
     rename/RenameOutcome.h
     rename/RenameStep.h
     services/AppContext.h

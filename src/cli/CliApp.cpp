@@ -10,6 +10,7 @@
 #include "cli/Commands.h"
 #include "i18n/ErrorReasons.h"
 #include "i18n/TranslationCatalogue.h"
+#include "rename/LockRefusal.h"
 #include "services/FolderLock.h"
 #include "settings/Paths.h"
 #include "text/TextDecoding.h"
@@ -68,7 +69,7 @@ int runCommand(Options options, TranslationCatalogue texts, const CliServices& s
     }
     const FolderLock lock(fileSystem, context.options.folder);
     if (!lock.isLocked())
-        throw CliError{Refused, lock.refusal(context.texts, escaped(context.options.folder))};
+        throw CliError{Refused, lockRefusal(lock, context.texts, escaped(context.options.folder))};
     if (!renaming)
         return UndoCommand(context).run();
     return renaming->run();

@@ -3,6 +3,7 @@
 
 #include "naming/NamePipeline.h"
 #include "rename/JournalRecorder.h"
+#include "rename/LockRefusal.h"
 #include "rename/PlanOrder.h"
 #include "rename/RenameJournal.h"
 #include "services/FolderLock.h"
