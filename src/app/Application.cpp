@@ -8,16 +8,16 @@
 #include "i18n/LanguageFile.h"
 #include "i18n/TextKeys.h"
 #include "mainwindow/MainWindow.h"
-#include "mainwindow/ProgramIcon.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/StartupLock.h"
 #include "platform/SystemFolders.h"
 #include "platform/TagLibTags.h"
-#include "qt/QtServices.h"
+#include "qtservices/QtServices.h"
 #include "services/FileSystem.h"
 #include "services/Launcher.h"
 #include "settings/SettingsLocation.h"
+#include "widgets/ProgramIcon.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -2,9 +2,9 @@
 #include "dialogs/AboutBox.h"
 
 #include "base/AppIdentity.h"
-#include "i18n/TranslateForm.h"
-#include "mainwindow/Controls.h"
-#include "mainwindow/ProgramIcon.h"
+#include "translation/TranslateForm.h"
+#include "widgets/Controls.h"
+#include "widgets/ProgramIcon.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -12,16 +12,13 @@
 #include "i18n/LanguageChoice.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/TextKeys.h"
-#include "i18n/TranslateForm.h"
 #include "layout/LayoutWidgets.h"
-#include "layout/Twips.h"
 #include "lists/ListModels.h"
 #include "lists/MarkedNameDelegate.h"
 #include "lists/PairedLists.h"
+#include "lists/PasteMenu.h"
 #include "lists/TextDropTarget.h"
-#include "mainwindow/Controls.h"
 #include "mainwindow/FolderDropTarget.h"
-#include "mainwindow/PasteMenu.h"
 #include "naming/NamePipeline.h"
 #include "naming/Numbering.h"
 #include "naming/PasteSources.h"
@@ -36,6 +33,9 @@
 #include "settings/SettingsLocation.h"
 #include "text/NaturalSort.h"
 #include "text/TextHelpers.h"
+#include "translation/TranslateForm.h"
+#include "widgets/Controls.h"
+#include "widgets/Twips.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 #include "lists/ListModels.h"
 #include "lists/MarkedNameDelegate.h"
 #include "lists/PairedLists.h"
-#include "qt/ReadableColour.h"
+#include "widgets/ReadableColour.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/MainWindow.h"
 #include "options/OptionsPanel.h"
-#include "qt/ReadableColour.h"
 #include "support/TestEnvironment.h"
+#include "widgets/ReadableColour.h"
 
 #include <QApplication>
 #include <QCheckBox>
