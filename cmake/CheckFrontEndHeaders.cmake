@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a file of a front end (the window, the command line) includes a
 # core header that is not listed here. The front ends change the core only
-# through the session; besides it they may read the services, the value types
-# and the text, naming, i18n and settings helpers below. The renaming's
+# through the session; besides it they may read the ground types, the
+# services, the value types, the text, naming, i18n and settings helpers
+# below and the wording of a refused folder lock. The renaming's
 # internals (plan order, journal, command), the settings file's reader and
 # the workspace behind the session stay the core's own.
 #
