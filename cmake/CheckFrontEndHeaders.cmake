@@ -1,13 +1,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a file of a front end (the window, the command line) includes a
 # core header that is not listed here. The front ends change the core only
-# through the session; besides it they may read the services, the value types
-# and the text, naming, i18n and settings helpers below. The renaming's
+# through the session; besides it they may read the ground types, the
+# services, the value types, the text, naming, i18n and settings helpers
+# below and the wording of a refused folder lock. The renaming's
 # internals (plan order, journal, command), the settings file's reader and
 # the workspace behind the session stay the core's own.
 #
 # ROOT: the front end's folder; OWN: its include root; CORE: the core's.
 set(allowed_core_headers
+    base/AppError.h
+    base/AppIdentity.h
+    base/SpecialFolders.h
     files/InitialFolder.h
     i18n/BuiltInTexts.h
     i18n/ErrorReasons.h
@@ -21,11 +25,10 @@ set(allowed_core_headers
     naming/PasteSources.h
     naming/TemplateFields.h
     naming/TreatmentOptions.h
+    rename/LockRefusal.h
     rename/RenameOutcome.h
     rename/RenameStep.h
     services/AppContext.h
-    services/AppError.h
-    services/AppIdentity.h
     services/Clipboard.h
     services/Dialogs.h
     services/FileSystem.h
@@ -33,7 +36,6 @@ set(allowed_core_headers
     services/Launcher.h
     services/NotificationArea.h
     services/Prompter.h
-    services/SpecialFolders.h
     services/TagReading.h
     session/AppState.h
     session/RenameSession.h

@@ -1,23 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Application.h"
 
+#include "base/AppError.h"
+#include "base/AppIdentity.h"
 #include "i18n/BuiltInTexts.h"
 #include "i18n/LanguageChoice.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/TextKeys.h"
 #include "mainwindow/MainWindow.h"
-#include "mainwindow/ProgramIcon.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/StartupLock.h"
 #include "platform/SystemFolders.h"
 #include "platform/TagLibTags.h"
-#include "qt/QtServices.h"
-#include "services/AppError.h"
-#include "services/AppIdentity.h"
+#include "qtservices/QtServices.h"
 #include "services/FileSystem.h"
 #include "services/Launcher.h"
 #include "settings/SettingsLocation.h"
+#include "widgets/ProgramIcon.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

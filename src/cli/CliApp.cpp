@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliApp.h"
 
+#include "base/AppError.h"
+#include "base/AppIdentity.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
 #include "cli/CliTextKeys.h"
@@ -8,8 +10,7 @@
 #include "cli/Commands.h"
 #include "i18n/ErrorReasons.h"
 #include "i18n/TranslationCatalogue.h"
-#include "services/AppError.h"
-#include "services/AppIdentity.h"
+#include "rename/LockRefusal.h"
 #include "services/FolderLock.h"
 #include "settings/Paths.h"
 #include "text/TextDecoding.h"
@@ -67,7 +68,7 @@ int runCommand(Options options, TranslationCatalogue texts, const CliServices& s
     }
     const auto lock = context.session.holdFolder(context.options.folder);
     if (!lock->isLocked())
-        throw CliError{Refused, lock->refusal(context.texts, escaped(context.options.folder))};
+        throw CliError{Refused, lockRefusal(*lock, context.texts, escaped(context.options.folder))};
     if (!renaming)
         return UndoCommand(context).run();
     return renaming->run();

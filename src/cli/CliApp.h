@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/SpecialFolders.h"
 #include "cli/CliOutput.h"
-#include "services/SpecialFolders.h"
 
 #include <QStringList>
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliOptions.h"
 
+#include "base/AppIdentity.h"
 #include "cli/CliOutput.h"
 #include "cli/CliTextKeys.h"
 #include "cli/CliTexts.h"
 #include "naming/NamePipeline.h"
 #include "naming/TemplateFields.h"
-#include "services/AppIdentity.h"
 #include "settings/Paths.h"
 #include "settings/SettingsLocation.h"
 

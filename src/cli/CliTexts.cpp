@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliTexts.h"
 
+#include "base/AppError.h"
 #include "cli/CliOptions.h"
 #include "i18n/LanguageChoice.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/QtTranslations.h"
-#include "services/AppError.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/SpecialFolders.h"
 #include "i18n/BuiltInTexts.h"
 #include "i18n/TranslationCatalogue.h"
-#include "services/SpecialFolders.h"
 
 #include <QStringList>
 #include <array>

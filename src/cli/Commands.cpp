@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Commands.h"
 
+#include "base/AppError.h"
 #include "cli/CliTextKeys.h"
 #include "i18n/ErrorReasons.h"
 #include "i18n/LanguageChoice.h"
@@ -9,7 +10,6 @@
 #include "naming/NamePipeline.h"
 #include "naming/Numbering.h"
 #include "naming/PasteSources.h"
-#include "services/AppError.h"
 #include "settings/GeneralSettings.h"
 #include "settings/Paths.h"
 #include "text/FileNameBytes.h"

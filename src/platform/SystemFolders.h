@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "services/SpecialFolders.h"
+#include "base/SpecialFolders.h"
 
 namespace tervane {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "i18n/LanguageFile.h"
 
-#include "services/AppError.h"
+#include "base/AppError.h"
 #include "settings/IniFile.h"
 #include "text/TextDecoding.h"
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "naming/PasteSources.h"
 
+#include "base/AppError.h"
 #include "i18n/TextKeys.h"
 #include "i18n/TranslationCatalogue.h"
 #include "naming/Numbering.h"
 #include "naming/TemplateFields.h"
-#include "services/AppError.h"
 #include "services/Clipboard.h"
 #include "services/Dialogs.h"
 #include "services/Prompter.h"

@@ -4,6 +4,7 @@
 #include "i18n/ErrorReasons.h"
 #include "i18n/TextKeys.h"
 #include "i18n/TranslationCatalogue.h"
+#include "rename/LockRefusal.h"
 #include "services/FolderLock.h"
 #include "services/Prompter.h"
 #include "text/FileNameBytes.h"

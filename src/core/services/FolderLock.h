@@ -7,30 +7,25 @@
 
 namespace tervane {
 
-class Prompter;
-class TranslationCatalogue;
-
 // Only one renaming or undo may run on a folder at a time, whichever program,
 // user or environment runs it: the window and the command line hold this
 // lock from the plan to the end of a command. The file system locks the
 // folder itself and lets go when the process ends, however it ends. Within
 // one process the lock nests, so that a command holding it may run another
-// that takes it too.
+// that takes it too. What a refusal tells the user is in rename/LockRefusal.h.
 class FolderLock {
 public:
     FolderLock(FileSystem& fileSystem, const QString& folder);
 
     bool isLocked() const { return m_result.lock != nullptr; }
-    // Why the folder is not locked, for the user: another process holds it,
-    // or the system's reason. The folder is shown as given.
-    QString refusal(const TranslationCatalogue& texts, const QString& shownFolder) const;
+    // When refused: whether another process holds the folder, else the
+    // system's error number and its text.
+    bool isBusy() const { return m_result.busy; }
+    int errorNumber() const { return m_result.errorNumber; }
+    const QString& description() const { return m_result.description; }
 
 private:
     FolderLockResult m_result;
 };
-
-// True when the folder is locked; else says why, with the folder's path.
-bool lockedOrReported(const FolderLock& lock, const QString& folder, Prompter& prompter,
-                      const TranslationCatalogue& texts);
 
 } // namespace tervane

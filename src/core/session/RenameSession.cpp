@@ -7,6 +7,7 @@
 #include "rename/RenameCommand.h"
 #include "session/RenameWorkspace.h"
 #include "rename/JournalRecorder.h"
+#include "rename/LockRefusal.h"
 #include "rename/PlanOrder.h"
 #include "rename/RenameJournal.h"
 #include "services/FolderLock.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/TextDecoding.h"
 
-#include "services/AppError.h"
+#include "base/AppError.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/AboutBox.h"
 
-#include "i18n/TranslateForm.h"
-#include "mainwindow/Controls.h"
-#include "mainwindow/ProgramIcon.h"
-#include "services/AppIdentity.h"
+#include "base/AppIdentity.h"
+#include "translation/TranslateForm.h"
+#include "widgets/Controls.h"
+#include "widgets/ProgramIcon.h"
 
 #include <QGridLayout>
 #include <QLabel>

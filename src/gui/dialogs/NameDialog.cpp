@@ -3,17 +3,17 @@
 
 #include "i18n/LanguageFile.h"
 #include "i18n/TextKeys.h"
-#include "i18n/TranslateForm.h"
 #include "i18n/TranslationCatalogue.h"
 #include "layout/CaptionLayout.h"
 #include "layout/LayoutWidgets.h"
-#include "layout/Twips.h"
-#include "mainwindow/Controls.h"
 #include "naming/Numbering.h"
 #include "naming/TemplateFields.h"
 #include "options/FillWidthList.h"
 #include "services/Prompter.h"
 #include "text/TextHelpers.h"
+#include "translation/TranslateForm.h"
+#include "widgets/Controls.h"
+#include "widgets/Twips.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/PopupMenu.h"
 
-#include "services/AppError.h"
+#include "base/AppError.h"
 
 #include <QApplication>
 #include <QCursor>

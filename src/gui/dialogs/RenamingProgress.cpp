@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/RenamingProgress.h"
 
-#include "services/AppIdentity.h"
+#include "base/AppIdentity.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/TagReadingProgress.h"
 
-#include "services/AppIdentity.h"
+#include "base/AppIdentity.h"
 
 #include <QEventLoop>
 #include <QFutureWatcher>

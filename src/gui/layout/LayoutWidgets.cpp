@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "layout/LayoutWidgets.h"
 
-#include "layout/Twips.h"
-#include "mainwindow/Controls.h"
+#include "widgets/Controls.h"
+#include "widgets/Twips.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -2,8 +2,8 @@
 #include "lists/ListModels.h"
 
 #include "i18n/TranslationCatalogue.h"
-#include "qt/ReadableColour.h"
 #include "text/FileNameBytes.h"
+#include "widgets/ReadableColour.h"
 
 #include <QBrush>
 #include <QColor>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lists/MarkedNameDelegate.h"
 
-#include "qt/ReadableColour.h"
+#include "widgets/ReadableColour.h"
 
 #include <QBrush>
 #include <QPainter>

@@ -4,13 +4,13 @@
 #include "dialogs/PopupMenu.h"
 #include "i18n/TextKeys.h"
 #include "i18n/TranslationCatalogue.h"
-#include "layout/Twips.h"
 #include "lists/PairedLists.h"
-#include "mainwindow/Controls.h"
-#include "mainwindow/PasteMenu.h"
+#include "lists/PasteMenu.h"
 #include "services/Dialogs.h"
 #include "session/RenameSession.h"
 #include "text/TextHelpers.h"
+#include "widgets/Controls.h"
+#include "widgets/Twips.h"
 
 #include <QGuiApplication>
 #include <QItemSelection>

@@ -2,11 +2,11 @@
 #include "mainwindow/MainWindowControls.h"
 
 #include "i18n/TextKeys.h"
-#include "layout/Twips.h"
-#include "mainwindow/Controls.h"
 #include "mainwindow/Pictures.h"
 #include "options/OptionsPanel.h"
-#include "qt/ReadableColour.h"
+#include "widgets/Controls.h"
+#include "widgets/ReadableColour.h"
+#include "widgets/Twips.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -9,11 +9,11 @@
 #include "i18n/TranslationCatalogue.h"
 #include "layout/CaptionLayout.h"
 #include "layout/LayoutWidgets.h"
-#include "layout/Twips.h"
 #include "lists/ListModels.h"
-#include "mainwindow/Controls.h"
 #include "options/OptionsPanel.h"
-#include "qt/ReadableColour.h"
+#include "widgets/Controls.h"
+#include "widgets/ReadableColour.h"
+#include "widgets/Twips.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>

@@ -3,6 +3,8 @@
 // translation, stored options and geometry in, then out again.
 #include "mainwindow/MainWindow.h"
 
+#include "base/AppError.h"
+#include "base/AppIdentity.h"
 #include "dialogs/NameDialog.h"
 #include "dialogs/PopupMenu.h"
 #include "files/InitialFolder.h"
@@ -11,18 +13,12 @@
 #include "i18n/LanguageFile.h"
 #include "i18n/QtTranslations.h"
 #include "i18n/TextKeys.h"
-#include "i18n/TranslateForm.h"
-#include "layout/Twips.h"
 #include "lists/ListModels.h"
 #include "lists/PairedLists.h"
-#include "mainwindow/Controls.h"
-#include "mainwindow/ProgramIcon.h"
 #include "naming/Numbering.h"
 #include "naming/PasteSources.h"
 #include "options/FillWidthList.h"
 #include "options/OptionsPanel.h"
-#include "services/AppError.h"
-#include "services/AppIdentity.h"
 #include "services/Clipboard.h"
 #include "services/Dialogs.h"
 #include "services/FileSystem.h"
@@ -33,6 +29,10 @@
 #include "settings/SettingsLocation.h"
 #include "text/NaturalSort.h"
 #include "text/TextHelpers.h"
+#include "translation/TranslateForm.h"
+#include "widgets/Controls.h"
+#include "widgets/ProgramIcon.h"
+#include "widgets/Twips.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 // icon's menu.
 #include "mainwindow/MainWindow.h"
 
-#include "qt/QtServices.h"
+#include "qtservices/QtServices.h"
 
 #include <QAction>
 #include <QCursor>

@@ -2,8 +2,8 @@
 #include "options/OptionsPanel.h"
 
 #include "i18n/TextKeys.h"
-#include "mainwindow/Controls.h"
 #include "options/FillWidthList.h"
+#include "widgets/Controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

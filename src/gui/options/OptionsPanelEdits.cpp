@@ -6,9 +6,9 @@
 #include "i18n/TextKeys.h"
 #include "i18n/TranslationCatalogue.h"
 #include "naming/NamePipeline.h"
-#include "qt/ReadableColour.h"
 #include "services/Prompter.h"
 #include "text/TextHelpers.h"
+#include "widgets/ReadableColour.h"
 
 #include <QCheckBox>
 #include <QComboBox>

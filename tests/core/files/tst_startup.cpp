@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "base/AppIdentity.h"
 #include "files/InitialFolder.h"
-#include "services/AppIdentity.h"
 
 #include <QSet>
 #include <QTest>

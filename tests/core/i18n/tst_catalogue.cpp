@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "base/AppError.h"
 #include "i18n/BuiltInTexts.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/TranslationCatalogue.h"
-#include "services/AppError.h"
 #include "support/TestEnvironment.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "base/AppError.h"
 #include "naming/PasteSources.h"
 #include "naming/TemplateFields.h"
-#include "services/AppError.h"
 #include "support/TestEnvironment.h"
 
 #include <QStringEncoder>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "base/AppError.h"
 #include "naming/TreatmentOptions.h"
-#include "services/AppError.h"
 #include "settings/IniFile.h"
 #include "settings/Paths.h"
 #include "settings/SettingsKeys.h"

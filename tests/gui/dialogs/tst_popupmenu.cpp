@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "base/AppError.h"
 #include "dialogs/PopupMenu.h"
-#include "services/AppError.h"
 
 #include <QApplication>
 #include <QMenu>

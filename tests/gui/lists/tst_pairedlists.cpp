@@ -2,8 +2,8 @@
 #include "lists/ListModels.h"
 #include "lists/MarkedNameDelegate.h"
 #include "lists/PairedLists.h"
-#include "qt/ReadableColour.h"
 #include "session/RenameWorkspace.h"
+#include "widgets/ReadableColour.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>

@@ -3,9 +3,9 @@
 #include "lists/PairedLists.h"
 #include "mainwindow/MainWindow.h"
 #include "options/OptionsPanel.h"
-#include "qt/ReadableColour.h"
 #include "session/RenameWorkspace.h"
 #include "support/TestEnvironment.h"
+#include "widgets/ReadableColour.h"
 
 #include <QAction>
 #include <QBrush>

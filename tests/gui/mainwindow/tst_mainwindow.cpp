@@ -2,12 +2,12 @@
 #include "dialogs/NameDialog.h"
 #include "i18n/TranslationCatalogue.h"
 #include "layout/LayoutWidgets.h"
-#include "mainwindow/Controls.h"
 #include "mainwindow/MainWindow.h"
 #include "options/OptionsPanel.h"
-#include "qt/QtServices.h"
+#include "qtservices/QtServices.h"
 #include "settings/IniFile.h"
 #include "support/TestEnvironment.h"
+#include "widgets/Controls.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

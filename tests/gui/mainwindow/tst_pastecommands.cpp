@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/PopupMenu.h"
 #include "mainwindow/MainWindow.h"
-#include "qt/QtServices.h"
+#include "qtservices/QtServices.h"
 #include "session/RenameWorkspace.h"
 #include "support/AudioFiles.h"
 #include "support/TestEnvironment.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/MainWindow.h"
 #include "options/OptionsPanel.h"
-#include "qt/ReadableColour.h"
 #include "session/RenameWorkspace.h"
 #include "support/TestEnvironment.h"
+#include "widgets/ReadableColour.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow/Controls.h"
+#include "widgets/Controls.h"
 
-#include "layout/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QAbstractButton>
 #include <QLabel>

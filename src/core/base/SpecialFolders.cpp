@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "services/SpecialFolders.h"
+#include "base/SpecialFolders.h"
 
 namespace tervane {
 

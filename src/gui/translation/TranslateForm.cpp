@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "i18n/TranslateForm.h"
+#include "translation/TranslateForm.h"
 
 #include "i18n/LanguageFile.h"
-#include "mainwindow/Controls.h"
+#include "widgets/Controls.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/ReadableColour.h"
+#include "widgets/ReadableColour.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "services/AppIdentity.h"
+#include "base/AppIdentity.h"
 
 namespace tervane {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/QtServices.h"
+#include "qtservices/QtServices.h"
 
 #include <QApplication>
 #include <QClipboard>

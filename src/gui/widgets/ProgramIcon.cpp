@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow/ProgramIcon.h"
+#include "widgets/ProgramIcon.h"
 
 // The rendered sizes are built into this static library: they must be
 // registered by hand, outside any namespace.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow/PasteMenu.h"
+#include "lists/PasteMenu.h"
 
 #include "dialogs/PopupMenu.h"
 #include "i18n/TextKeys.h"

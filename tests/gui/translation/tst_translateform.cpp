@@ -4,11 +4,11 @@
 #include "dialogs/NameDialog.h"
 #include "i18n/BuiltInTexts.h"
 #include "i18n/LanguageFile.h"
-#include "i18n/TranslateForm.h"
 #include "i18n/TranslationCatalogue.h"
-#include "mainwindow/Controls.h"
 #include "mainwindow/MainWindow.h"
 #include "support/TestEnvironment.h"
+#include "translation/TranslateForm.h"
+#include "widgets/Controls.h"
 
 #include <QAbstractButton>
 #include <QMenuBar>
