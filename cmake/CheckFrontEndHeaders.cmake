@@ -25,14 +25,11 @@ set(allowed_core_headers
     naming/PasteSources.h
     naming/TemplateFields.h
     naming/TreatmentOptions.h
-    rename/LockRefusal.h
     rename/RenameOutcome.h
-    rename/RenameStep.h
     services/AppContext.h
     services/Clipboard.h
     services/Dialogs.h
     services/FileSystem.h
-    services/FolderLock.h
     services/Launcher.h
     services/NotificationArea.h
     services/Prompter.h

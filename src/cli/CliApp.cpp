@@ -10,8 +10,6 @@
 #include "cli/Commands.h"
 #include "i18n/ErrorReasons.h"
 #include "i18n/TranslationCatalogue.h"
-#include "rename/LockRefusal.h"
-#include "services/FolderLock.h"
 #include "settings/Paths.h"
 #include "text/TextDecoding.h"
 
@@ -66,9 +64,11 @@ int runCommand(Options options, TranslationCatalogue texts, const CliServices& s
         renaming.emplace(context);
         renaming->readNames();
     }
-    const auto lock = context.session.holdFolder(context.options.folder);
-    if (!lock->isLocked())
-        throw CliError{Refused, lockRefusal(*lock, context.texts, escaped(context.options.folder))};
+    QString refusal;
+    const auto hold = context.session.holdFolder(context.options.folder, context.texts,
+                                                 escaped(context.options.folder), refusal);
+    if (!hold)
+        throw CliError{Refused, refusal};
     if (!renaming)
         return UndoCommand(context).run();
     return renaming->run();

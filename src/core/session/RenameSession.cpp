@@ -3,15 +3,15 @@
 
 #include "files/FileEnumerator.h"
 #include "naming/NamePipeline.h"
-#include "rename/NameHolders.h"
-#include "rename/RenameCommand.h"
-#include "session/RenameWorkspace.h"
 #include "rename/JournalRecorder.h"
 #include "rename/LockRefusal.h"
+#include "rename/NameHolders.h"
 #include "rename/PlanOrder.h"
+#include "rename/RenameCommand.h"
 #include "rename/RenameJournal.h"
 #include "services/FolderLock.h"
 #include "session/NameEditing.h"
+#include "session/RenameWorkspace.h"
 #include "settings/Paths.h"
 #include "text/NameSet.h"
 #include "text/NaturalSort.h"
@@ -104,7 +104,7 @@ bool RenameSession::namesMadeForOtherFiles() const
 void RenameSession::namesMadeForFileRows()
 {
     m_workspace->namesMadeFor = {m_workspace->listedFolder, m_workspace->fileRows,
-                                m_workspace->fileIdentities, m_workspace->fileBirths};
+                                 m_workspace->fileIdentities, m_workspace->fileBirths};
 }
 
 void RenameSession::generateNames(const TreatmentOptions& options,
@@ -170,7 +170,8 @@ bool RenameSession::modifyName(std::size_t row, const QString& text)
 {
     if (text == sourceTextOfRow(row))
         return false;
-    m_workspace->sourceRecords[m_workspace->nameRows[row].record].sourceText = sourceTextOfLine(text);
+    m_workspace->sourceRecords[m_workspace->nameRows[row].record].sourceText =
+        sourceTextOfLine(text);
     namesEdited();
     return true;
 }
@@ -234,9 +235,15 @@ void RenameSession::readFileBirths()
     m_enumerator->readBirths();
 }
 
-std::unique_ptr<FolderLock> RenameSession::holdFolder(const QString& folder)
+RenameSession::FolderHold RenameSession::holdFolder(const QString& folder,
+                                                    const TranslationCatalogue& texts,
+                                                    const QString& shownFolder, QString& refusal)
 {
-    return std::make_unique<FolderLock>(m_fileSystem, folder);
+    auto lock = std::make_shared<const FolderLock>(m_fileSystem, folder);
+    if (lock->isLocked())
+        return lock;
+    refusal = lockRefusal(*lock, texts, shownFolder);
+    return nullptr;
 }
 
 ListCounterState RenameSession::counterState() const
@@ -385,8 +392,8 @@ std::vector<bool> RenameSession::rowsInChains() const
     for (qsizetype i = 0; i < rows; ++i)
         pairs.push_back(
             {m_workspace->fileRows.value(i), i < qsizetype(m_workspace->nameRows.size())
-                                                ? m_workspace->nameRows[std::size_t(i)].text
-                                                : QString()});
+                                                 ? m_workspace->nameRows[std::size_t(i)].text
+                                                 : QString()});
     return tervane::rowsInChains(pairs);
 }
 

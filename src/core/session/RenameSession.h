@@ -172,9 +172,12 @@ public:
     bool heldByFile(const NameRow& row) const;
 
     // Takes the folder's lock for a whole command of the command line, from
-    // its listing to its end; the lock says whether it holds the folder, and
-    // why not (another run holds it).
-    std::unique_ptr<FolderLock> holdFolder(const QString& folder);
+    // its listing to its end: the lock is kept as long as the hold returned.
+    // None when another run holds the folder; refusal then says why, the
+    // folder shown as given.
+    using FolderHold = std::shared_ptr<const void>;
+    FolderHold holdFolder(const QString& folder, const TranslationCatalogue& texts,
+                          const QString& shownFolder, QString& refusal);
 
     // From now on each name a renaming or an undo changes is told, as it is
     // changed.
@@ -251,7 +254,7 @@ private:
     RenameWatcher m_watcher;
     bool m_resolvesChains = true;
     std::unique_ptr<NameHolders> m_holders; // the folder's entries at the reading
-    int m_holdersReading = -1; // of the enumerator they were made from
+    int m_holdersReading = -1;              // of the enumerator they were made from
     QString m_holdersFolder;
     QString m_listedReading; // the folder as read for the file rows
     int m_namesMade = 0;     // runs and edits of the names
