@@ -36,8 +36,9 @@ class NameListModel;
 class OptionsPanel;
 class PairedLists;
 
-// The main window: owner of the workspace, the settings and every control,
-// and runner of the start-up and shut-down sequences.
+// The main window: every control, the settings, and the start-up and
+// shut-down sequences; what the files and names become is the session's,
+// which the window drives and shows.
 class MainWindow : public QMainWindow, public MainWindowControls, public NameListHost {
     Q_OBJECT
 public:
