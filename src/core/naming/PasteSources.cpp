@@ -153,7 +153,7 @@ QStringList pathsOfFiles(const QString& folder, const QStringList& fileRows)
 
 std::optional<SeriesFolder> seriesFolderOf(const QString& folderName)
 {
-    const int pos = findLast(folderName, QStringLiteral(" S"), -1, CompareMode::Binary);
+    const int pos = findLast(folderName, QStringLiteral(" S"));
     if (pos < 1)
         return std::nullopt;
     const QString season = folderName.mid(pos + 1);
