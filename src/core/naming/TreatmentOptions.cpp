@@ -70,36 +70,36 @@ TreatmentOptions loadTreatmentOptions(const QString& settingsFile)
     const TreatmentKeys keys(settingsFile);
     const TreatmentOptions d;
     TreatmentOptions o;
-    o.removeLeadingDigits = keys.flag(removeLeadingDigits, d.removeLeadingDigits);
+    o.removeLeadingDigits = keys.flag(RemoveLeadingDigits, d.removeLeadingDigits);
     o.removeLeadingNonAlphanumerics =
-        keys.flag(removeLeadingNonAlphanumerics, d.removeLeadingNonAlphanumerics);
-    o.removeCapitals = keys.flag(removeCapitals, d.removeCapitals);
-    o.removeDurations = keys.flag(removeDurations, d.removeDurations);
-    o.removeTerms = keys.flag(removeTerms, d.removeTerms);
-    o.termsToRemove = keys.spaced(termsToRemove, d.termsToRemove);
-    o.replace = keys.flag(replace, d.replace);
-    o.replaceFrom = keys.spaced(replaceFrom, d.replaceFrom);
-    o.replaceTo = keys.spaced(replaceTo, d.replaceTo);
-    o.replaceRegex = keys.flag(replaceRegex, d.replaceRegex);
-    o.removeEmptyLines = keys.flag(removeEmptyLines, d.removeEmptyLines);
-    o.removeCharacters = keys.flag(removeCharacters, d.removeCharacters);
-    o.removeCharactersCount = keys.text(removeCharactersCount, d.removeCharactersCount);
-    o.removeCharactersMode = keys.mode(removeCharactersMode, 3);
-    o.removeCharactersPosition = keys.text(removeCharactersPosition, d.removeCharactersPosition);
-    o.numbering = keys.flag(numbering, d.numbering);
-    o.numberingPosition = keys.mode(numberingPosition, 2);
+        keys.flag(RemoveLeadingNonAlphanumerics, d.removeLeadingNonAlphanumerics);
+    o.removeCapitals = keys.flag(RemoveCapitals, d.removeCapitals);
+    o.removeDurations = keys.flag(RemoveDurations, d.removeDurations);
+    o.removeTerms = keys.flag(RemoveTerms, d.removeTerms);
+    o.termsToRemove = keys.spaced(TermsToRemove, d.termsToRemove);
+    o.replace = keys.flag(Replace, d.replace);
+    o.replaceFrom = keys.spaced(ReplaceFrom, d.replaceFrom);
+    o.replaceTo = keys.spaced(ReplaceTo, d.replaceTo);
+    o.replaceRegex = keys.flag(ReplaceRegex, d.replaceRegex);
+    o.removeEmptyLines = keys.flag(RemoveEmptyLines, d.removeEmptyLines);
+    o.removeCharacters = keys.flag(RemoveCharacters, d.removeCharacters);
+    o.removeCharactersCount = keys.text(RemoveCharactersCount, d.removeCharactersCount);
+    o.removeCharactersMode = keys.mode(RemoveCharactersMode, 3);
+    o.removeCharactersPosition = keys.text(RemoveCharactersPosition, d.removeCharactersPosition);
+    o.numbering = keys.flag(Numbering, d.numbering);
+    o.numberingPosition = keys.mode(NumberingPosition, 2);
     const QString olderWidth = keys.text(NumberingDigitsOld, QStringLiteral("2"));
     o.numberingWidth =
-        correctNumberingWidth(readNumberValue(keys.text(numberingWidth, olderWidth)));
+        correctNumberingWidth(readNumberValue(keys.text(NumberingWidth, olderWidth)));
     // Parts of names: a settings file edited by hand may hold what no file
     // name can.
-    o.numberingPrefix = cleanNamePart(keys.spaced(numberingPrefix, d.numberingPrefix));
-    o.numberingSuffix = cleanNamePart(keys.spaced(numberingSuffix, d.numberingSuffix));
-    o.addString = keys.flag(addString, d.addString);
-    o.addStringText = cleanNamePart(keys.spaced(addStringText, d.addStringText));
-    o.addStringMode = keys.mode(addStringMode, 3);
-    o.addStringPosition = keys.text(addStringPosition, d.addStringPosition);
-    o.dropOriginalExtension = keys.flag(dropOriginalExtension, d.dropOriginalExtension);
+    o.numberingPrefix = cleanNamePart(keys.spaced(NumberingPrefix, d.numberingPrefix));
+    o.numberingSuffix = cleanNamePart(keys.spaced(NumberingSuffix, d.numberingSuffix));
+    o.addString = keys.flag(AddString, d.addString);
+    o.addStringText = cleanNamePart(keys.spaced(AddStringText, d.addStringText));
+    o.addStringMode = keys.mode(AddStringMode, 3);
+    o.addStringPosition = keys.text(AddStringPosition, d.addStringPosition);
+    o.dropOriginalExtension = keys.flag(DropOriginalExtension, d.dropOriginalExtension);
     return o;
 }
 
@@ -109,32 +109,32 @@ void saveTreatmentOptions(const QString& settingsFile, const TreatmentOptions& o
     const auto write = [&](const QString& key, const std::optional<QString>& value) {
         writeIniString(settingsFile, Section, key, value);
     };
-    write(removeLeadingDigits, boolText(o.removeLeadingDigits));
-    write(removeLeadingNonAlphanumerics, boolText(o.removeLeadingNonAlphanumerics));
-    write(removeCapitals, boolText(o.removeCapitals));
-    write(removeDurations, boolText(o.removeDurations));
-    write(removeTerms, boolText(o.removeTerms));
-    write(termsToRemove, encodeSpaces(o.termsToRemove));
-    write(replace, boolText(o.replace));
-    write(replaceFrom, withQuotesKept(encodeSpaces(o.replaceFrom)));
-    write(replaceTo, withQuotesKept(encodeSpaces(o.replaceTo)));
-    write(replaceRegex, boolText(o.replaceRegex));
-    write(removeEmptyLines, boolText(o.removeEmptyLines));
-    write(removeCharacters, boolText(o.removeCharacters));
-    write(removeCharactersCount, o.removeCharactersCount);
-    write(removeCharactersMode, modeText(o.removeCharactersMode));
-    write(removeCharactersPosition, o.removeCharactersPosition);
-    write(numbering, boolText(o.numbering));
-    write(numberingPosition, modeText(o.numberingPosition));
+    write(RemoveLeadingDigits, boolText(o.removeLeadingDigits));
+    write(RemoveLeadingNonAlphanumerics, boolText(o.removeLeadingNonAlphanumerics));
+    write(RemoveCapitals, boolText(o.removeCapitals));
+    write(RemoveDurations, boolText(o.removeDurations));
+    write(RemoveTerms, boolText(o.removeTerms));
+    write(TermsToRemove, encodeSpaces(o.termsToRemove));
+    write(Replace, boolText(o.replace));
+    write(ReplaceFrom, withQuotesKept(encodeSpaces(o.replaceFrom)));
+    write(ReplaceTo, withQuotesKept(encodeSpaces(o.replaceTo)));
+    write(ReplaceRegex, boolText(o.replaceRegex));
+    write(RemoveEmptyLines, boolText(o.removeEmptyLines));
+    write(RemoveCharacters, boolText(o.removeCharacters));
+    write(RemoveCharactersCount, o.removeCharactersCount);
+    write(RemoveCharactersMode, modeText(o.removeCharactersMode));
+    write(RemoveCharactersPosition, o.removeCharactersPosition);
+    write(Numbering, boolText(o.numbering));
+    write(NumberingPosition, modeText(o.numberingPosition));
     write(NumberingDigitsOld, std::nullopt);
-    write(numberingWidth, QString::number(o.numberingWidth));
-    write(numberingPrefix, encodeSpaces(o.numberingPrefix));
-    write(numberingSuffix, encodeSpaces(o.numberingSuffix));
-    write(addString, boolText(o.addString));
-    write(addStringText, encodeSpaces(o.addStringText));
-    write(addStringMode, modeText(o.addStringMode));
-    write(addStringPosition, o.addStringPosition);
-    write(dropOriginalExtension, boolText(o.dropOriginalExtension));
+    write(NumberingWidth, QString::number(o.numberingWidth));
+    write(NumberingPrefix, encodeSpaces(o.numberingPrefix));
+    write(NumberingSuffix, encodeSpaces(o.numberingSuffix));
+    write(AddString, boolText(o.addString));
+    write(AddStringText, encodeSpaces(o.addStringText));
+    write(AddStringMode, modeText(o.addStringMode));
+    write(AddStringPosition, o.addStringPosition);
+    write(DropOriginalExtension, boolText(o.dropOriginalExtension));
 }
 
 } // namespace tervane
