@@ -239,7 +239,7 @@ std::optional<QStringList> PasteSourceReader::read(NameSource source, const QStr
 
 std::optional<QStringList> PasteSourceReader::clipboardLines()
 {
-    const auto lines = linesOfClipboard(m_clipboard.text());
+    auto lines = linesOfClipboard(m_clipboard.text());
     if (!lines)
         m_prompter.message(text(TextKey::EmptyClipboard), MessageIcon::Exclamation);
     return lines;
