@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tervane::cli {
 
@@ -55,6 +56,56 @@ inline const QString MissingValue = QStringLiteral("CLI_VALEUR_MANQUANTE");
 inline const QString QuietWith = QStringLiteral("CLI_QUIET_AVEC");
 inline const QString NameHeldByFolder = QStringLiteral("CLI_NOM_DE_DOSSIER");
 inline const QString NamesHeldByFolders = QStringLiteral("CLI_NOMS_DE_DOSSIERS");
+
+// Every key above: each has a built-in French text and a text in every
+// shipped language file.
+inline const QStringList All{ChainMark,
+                             TakenMark,
+                             CommandAndFolder,
+                             EmptyOrDoubledNames,
+                             EpisodeFormat,
+                             FileNotRestored,
+                             FilesNotRestored,
+                             FileRenamed,
+                             FilesRenamed,
+                             Help,
+                             JournalBehind,
+                             JournalDamaged,
+                             JournalBehindAtEnd,
+                             JournalOtherFolder,
+                             JournalNotWritten,
+                             JournalUnreadable,
+                             ListsUnpaired,
+                             NameTaken,
+                             ReplaceValues,
+                             InvalidExpression,
+                             NamesTaken,
+                             NoFileMatches,
+                             OutputNotWritten,
+                             NoSuchFolder,
+                             NoSuchSettings,
+                             NotASeries,
+                             NothingToUndo,
+                             NullWith,
+                             OneSourceOnly,
+                             RenamingUndone,
+                             Row,
+                             SettingsUnreadable,
+                             UndoWithoutOptions,
+                             UnknownCommand,
+                             WidthValues,
+                             WidthWith,
+                             YesRenamesAnyway,
+                             YesWith,
+                             ForgetInterruptedWith,
+                             InterruptedFirst,
+                             UnusableNames,
+                             TagsGivenUp,
+                             UnknownOption,
+                             MissingValue,
+                             QuietWith,
+                             NameHeldByFolder,
+                             NamesHeldByFolders};
 } // namespace CliKey
 
 } // namespace tervane::cli

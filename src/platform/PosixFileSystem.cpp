@@ -127,8 +127,8 @@ QByteArray unusedName(const FolderHandle& folder, const QByteArray& near)
         ++from;
     const QByteArray tail = near.sliced(from);
     for (int attempt = 0;; ++attempt) {
-        const QByteArray name = "tervane-" + QByteArray::number(::getpid()) + '-' +
-                                QByteArray::number(attempt) + '-' + tail;
+        QByteArray name = "tervane-" + QByteArray::number(::getpid()) + '-' +
+                          QByteArray::number(attempt) + '-' + tail;
         if (!folder.exists(name))
             return name;
     }

@@ -6,24 +6,14 @@
 
 namespace tervane {
 
-QString getSpecialFolder(int csidl)
-{
-    switch (csidl) {
-    case AppDataFolder:
-        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    case ProgramFilesFolder:
-        return QDir::cleanPath(QStringLiteral(TERVANE_INSTALL_PREFIX));
-    case DocumentsFolder: {
-        const QString documents =
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        return QDir(documents).exists() ? documents : QDir::homePath();
-    }
-    default:
-        return {};
-    }
-}
-
 namespace {
+
+// The system's answers, without a trailing separator.
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
 
 // $XDG_STATE_HOME when it is an absolute path, else ~/.local/state.
 QString stateFolder()
@@ -37,8 +27,9 @@ QString stateFolder()
 
 SpecialFolders systemSpecialFolders()
 {
-    return {getSpecialFolder(AppDataFolder), getSpecialFolder(ProgramFilesFolder),
-            getSpecialFolder(DocumentsFolder), stateFolder()};
+    return {QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+            QDir::cleanPath(QStringLiteral(TERVANE_INSTALL_PREFIX)), documentsFolder(),
+            stateFolder()};
 }
 
 } // namespace tervane

@@ -5,9 +5,6 @@
 
 namespace tervane {
 
-// Special folder numbers the program asks for.
-enum SpecialFolderId { AppDataFolder = 26, ProgramFilesFolder = 38, DocumentsFolder = 5 };
-
 // The special folders, read once from the system (platform) and replaceable
 // as a whole so that a test can put them in a temporary folder.
 struct SpecialFolders {
@@ -15,8 +12,6 @@ struct SpecialFolders {
     QString programFiles;
     QString documents;
     QString state = {}; // where programs keep what must outlive them ($XDG_STATE_HOME)
-
-    QString get(int csidl) const;
 };
 
 } // namespace tervane

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tervane {
 
@@ -80,6 +81,81 @@ inline const QString AddedPositionField = QStringLiteral("TXT_NOM_POSITION_AJOUT
 inline const QString DoubledName = QStringLiteral("TXT_NOM_EN_DOUBLE");
 inline const QString EmptyName = QStringLiteral("TXT_NOM_VIDE");
 inline const QString CommandLineHelp = QStringLiteral("TXT_AIDE_LIGNE_COMMANDE");
+
+// Every key above: each has a built-in French text and a text in every
+// shipped language file.
+inline const QStringList All{AddName,
+                             AllFiles,
+                             BadRemovalValue,
+                             ChooseFolder,
+                             ChooseTextFile,
+                             DeleteNames,
+                             EmptyClipboard,
+                             EnterName,
+                             EnterTemplate,
+                             FillWidthTooSmall,
+                             FolderBusy,
+                             FolderNotLockable,
+                             GoOnDespiteConflicts,
+                             JournalBehind,
+                             JournalDamaged,
+                             JournalNotWritten,
+                             JournalUnreadable,
+                             JournalOtherFolder,
+                             JournalBehindAtEnd,
+                             FileNotThere,
+                             InsertName,
+                             LanguageChanged,
+                             ModifyName,
+                             NameTaken,
+                             NamesTaken,
+                             NoFileListed,
+                             NotAFolder,
+                             NameTakenBy,
+                             ForeignName,
+                             OneNameTaken,
+                             NamesTakenCount,
+                             NamesForOtherFiles,
+                             FolderChanged,
+                             NothingLeftToUndo,
+                             NotRestored,
+                             OthersNotRestored,
+                             OtherNotRestored,
+                             PasteEpisodesSE,
+                             PasteEpisodesX,
+                             PasteFileNames,
+                             PasteFromClipboard,
+                             PasteFromFile,
+                             PasteTemplate,
+                             PasteTitlesFromTags,
+                             RenameFailed,
+                             RenamingInProgress,
+                             UndoInProgress,
+                             ResumeInterrupted,
+                             RollBackQuestion,
+                             StartFailed,
+                             TagsGivenUp,
+                             TextFiles,
+                             TrackTemplate,
+                             UndoAgainLater,
+                             UnreadableClipboard,
+                             UnreadableTextFile,
+                             UndecidedReplacement,
+                             RefreshFiles,
+                             BrowseFolder,
+                             MorePaste,
+                             FileListName,
+                             NameListName,
+                             TermsField,
+                             SearchedField,
+                             ReplacementField,
+                             RemovedCountField,
+                             RemovalPositionField,
+                             AddedTextField,
+                             AddedPositionField,
+                             DoubledName,
+                             EmptyName,
+                             CommandLineHelp};
 } // namespace TextKey
 
 } // namespace tervane

@@ -346,8 +346,7 @@ bool cleanedIsValid(const NameRecord& record, quint64 stamp)
 void treatRecords(std::vector<NameRecord>& records, const TreatmentOptions& options)
 {
     const quint64 stamp = treatmentStamp(options);
-    QStringList terms =
-        splitText(options.termsToRemove, QStringLiteral(";"), -1, CompareMode::Binary);
+    QStringList terms = splitText(options.termsToRemove, QStringLiteral(";"));
     QStringList foldedTerms;
     for (QString& term : terms) {
         term = trimmedSpaces(term);
@@ -433,7 +432,7 @@ std::optional<QString> undecidedReplacement(const std::vector<NameRecord>& recor
 
 QStringList splitIntoLines(const QString& text)
 {
-    return splitText(text, QStringLiteral("\r"), -1, CompareMode::Binary);
+    return splitText(text, QStringLiteral("\r"));
 }
 
 QStringList textLines(const QString& text)

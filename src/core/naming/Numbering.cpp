@@ -35,17 +35,12 @@ QString numberText(int index, int width)
         digits[count++] = char16_t(u'0' + value % 10);
     if (index < 0)
         digits[count++] = u'-';
-    // Zero-filled to width keeps the last width characters, as PadLeft does.
+    // Zero-filled to width keeps the last width characters, like a left pad.
     const int length = width >= 2 ? width : count;
     QString number(length, u'0');
     for (int i = 0; i < std::min(length, count); ++i)
         number[length - 1 - i] = QChar(digits[i]);
     return number;
-}
-
-QString formatTemplateName(const QString& name, int index, int width)
-{
-    return replaceText(name, NumberPlaceholder, numberText(index, width), 1, CompareMode::Binary);
 }
 
 QString formatNumberedName(const QString& name, int index, const TreatmentOptions& options)
@@ -72,12 +67,6 @@ qsizetype addedStringIndex(QStringView name, int p)
     if (p == -1)
         return name.size();
     return unitIndexOfCodePoint(name, std::max(p - 1, 0));
-}
-
-QString insertAddedString(const QString& name, const QString& text, int p)
-{
-    QString result = name;
-    return result.insert(addedStringIndex(name, p), text);
 }
 
 } // namespace tervane

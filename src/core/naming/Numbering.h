@@ -25,18 +25,13 @@ int fillWidthForListing(int selectedWidth, qint64 fileCount);
 // its last width digits), plain otherwise.
 QString numberText(int index, int width);
 
-// Template use (width >= 0): every "[NUM]" of name becomes the number.
-QString formatTemplateName(const QString& name, int index, int width);
-
 // Pipeline use: the name numbered as the options say (unchanged when the
 // numbering is off); a "[NUM]" in it is plain text.
 QString formatNumberedName(const QString& name, int index, const TreatmentOptions& options);
 
-// text put into name at p: 1 before it, -1 after it, any other p before its
-// character at p (appended when p is beyond its end).
-QString insertAddedString(const QString& name, const QString& text, int p);
-// Where InsertAddedString puts the text, 0-based in UTF-16 units: before the
-// name's character (code point) at position p.
+// Where an added text goes into name, 0-based in UTF-16 units: at p = 1 before
+// it, at -1 after it, at any other p before its character (code point) at p
+// (after it when p is beyond its end).
 qsizetype addedStringIndex(QStringView name, int p);
 
 } // namespace tervane

@@ -153,7 +153,7 @@ QStringList pathsOfFiles(const QString& folder, const QStringList& fileRows)
 
 std::optional<SeriesFolder> seriesFolderOf(const QString& folderName)
 {
-    const int pos = findLast(folderName, QStringLiteral(" S"), -1, CompareMode::Binary);
+    const int pos = findLast(folderName, QStringLiteral(" S"));
     if (pos < 1)
         return std::nullopt;
     const QString season = folderName.mid(pos + 1);
@@ -259,7 +259,7 @@ std::optional<QStringList> PasteSourceReader::read(NameSource source, const QStr
 
 std::optional<QStringList> PasteSourceReader::clipboardLines()
 {
-    const auto lines = linesOfClipboard(m_clipboard.text());
+    auto lines = linesOfClipboard(m_clipboard.text());
     if (!lines)
         m_prompter.message(text(TextKey::EmptyClipboard), MessageIcon::Exclamation);
     return lines;

@@ -26,7 +26,7 @@ bool isInside(const QString& folder, const QString& prefix)
 
 QString makerFolder(const SpecialFolders& folders)
 {
-    return addBackslash(folders.get(AppDataFolder)) + MakerFolderName + QDir::separator();
+    return addBackslash(folders.appData) + MakerFolderName + QDir::separator();
 }
 
 void createFolder(const QString& path)
@@ -49,7 +49,7 @@ SettingsLocation settingsLocationFor(const QString& programFolder, const Special
     SettingsLocation location;
     location.folderPath = addBackslash(makerFolder(folders) + title);
     location.filePath = location.folderPath + title + QStringLiteral(".ini");
-    location.installed = isInside(programFolder, folders.get(ProgramFilesFolder));
+    location.installed = isInside(programFolder, folders.programFiles);
     const QString besideProgram = addBackslash(programFolder) + title + QStringLiteral(".ini");
     if (!location.installed) {
         location.folderPath = addBackslash(programFolder);

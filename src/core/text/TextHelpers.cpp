@@ -11,11 +11,6 @@ namespace tervane {
 
 namespace {
 
-Qt::CaseSensitivity sensitivity(CompareMode mode)
-{
-    return mode == CompareMode::Text ? Qt::CaseInsensitive : Qt::CaseSensitive;
-}
-
 // Whether c belongs to a bracketed list (the text between "[" and "]").
 bool matchesList(QChar c, QStringView list)
 {
@@ -52,35 +47,23 @@ QString foldCase(const QString& text)
 }
 
 QString replaceText(const QString& expression, const QString& find, const QString& replacement,
-                    int start, CompareMode mode)
+                    int start)
 {
     // An empty find would be found again at the same place forever.
     if (find.isEmpty())
         return expression;
-    // Text mode searches a case-folded copy: simple case folding maps each
-    // code unit to one, so positions agree, and an exact search is many times
-    // faster than a case-insensitive one.
-    const bool folding = mode == CompareMode::Text;
-    const QString needle = folding ? foldCase(find) : find;
-    QString haystack = folding ? foldCase(expression) : expression;
-    const QString foldedReplacement = folding ? foldCase(replacement) : replacement;
     QString result = expression;
     qsizetype from = std::max(start, 1) - 1;
     for (;;) {
-        const qsizetype at = haystack.indexOf(needle, from);
+        const qsizetype at = result.indexOf(find, from);
         if (at < 0)
             return result;
         result.replace(at, find.size(), replacement);
-        if (folding)
-            haystack.replace(at, needle.size(), foldedReplacement);
-        else
-            haystack = result;
         from = at + replacement.size();
     }
 }
 
-QStringList splitText(const QString& expression, const QString& delimiter, int limit,
-                      CompareMode mode)
+QStringList splitText(const QString& expression, const QString& delimiter, int limit)
 {
     if (limit == 0)
         return {};
@@ -89,7 +72,7 @@ QStringList splitText(const QString& expression, const QString& delimiter, int l
     QStringList pieces;
     qsizetype from = 0;
     while (limit < 0 || pieces.size() < limit - 1) {
-        const qsizetype at = expression.indexOf(delimiter, from, sensitivity(mode));
+        const qsizetype at = expression.indexOf(delimiter, from);
         if (at < 0)
             break;
         pieces.append(expression.mid(from, at - from));
@@ -99,7 +82,7 @@ QStringList splitText(const QString& expression, const QString& delimiter, int l
     return pieces;
 }
 
-int findLast(const QString& text, const QString& match, int start, CompareMode mode)
+int findLast(const QString& text, const QString& match, int start)
 {
     const qsizetype length = match.size();
     if (length == 0 || length > text.size())
@@ -110,22 +93,12 @@ int findLast(const QString& text, const QString& match, int start, CompareMode m
     // lastIndexOf reads a negative index as counted from the end: refuse it.
     if (last < 0)
         return 0;
-    return int(text.lastIndexOf(match, last, sensitivity(mode)) + 1);
+    return int(text.lastIndexOf(match, last) + 1);
 }
 
 QString repeatText(int count, const QString& text)
 {
     return count < 1 ? QString() : text.repeated(count);
-}
-
-QString padLeft(const QString& text, int width, QChar fill)
-{
-    // QString::right() returns everything for a negative count.
-    if (width <= 0)
-        return QString();
-    if (text.size() >= width)
-        return text.right(width);
-    return QString(width - text.size(), fill) + text;
 }
 
 QString trimmedSpaces(const QString& text)
@@ -208,11 +181,6 @@ QStringView extensionOf(QStringView fileName)
     return {};
 }
 
-QString getExtension(const QString& fileName)
-{
-    return extensionOf(fileName).toString();
-}
-
 QString getLastPathComponent(const QString& path)
 {
     const QChar separator = QDir::separator();
@@ -233,15 +201,6 @@ QString cleanNamePart(const QString& text)
     QString clean = withoutForbiddenChars(text);
     removeLoneSurrogates(clean);
     return clean;
-}
-
-qsizetype codePointCount(QStringView text)
-{
-    qsizetype count = text.size();
-    for (qsizetype i = 0; i + 1 < text.size(); ++i)
-        if (text[i].isHighSurrogate() && text[i + 1].isLowSurrogate())
-            --count;
-    return count;
 }
 
 qsizetype unitIndexOfCodePoint(QStringView text, qsizetype p)

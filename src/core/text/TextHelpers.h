@@ -7,18 +7,12 @@
 #include <algorithm>
 #include <array>
 
-#include <initializer_list>
-
 namespace tervane {
 
 // String and file-name helpers used by the name pipeline, the numbering and the
 // paste sources. All are pure. Positions are 1-based and count UTF-16 code
 // units; several helpers deliberately differ from the Qt function of the same
 // purpose at the edges, and the generated names depend on those differences.
-
-// How searches compare text. Text folds letter case (Unicode case folding, so
-// accented capitals match their small letters too).
-enum class CompareMode { Binary = 0, Text = 1 };
 
 // Simple case folding, one code unit for one (so positions agree with the
 // original), with a quick path for ASCII. Characters outside the basic plane
@@ -30,55 +24,22 @@ QString foldCase(const QString& text);
 // find "aa" and an empty replacement gives "a". A start below 1 counts as 1; an
 // empty find leaves the expression unchanged.
 QString replaceText(const QString& expression, const QString& find, const QString& replacement,
-                    int start = 1, CompareMode mode = CompareMode::Binary);
+                    int start = 1);
 
 // The pieces between delimiters, at most limit of them (-1 or any negative
 // value: no limit); the last piece holds the rest of the text. An empty
 // expression gives one empty piece and a trailing delimiter a last empty piece.
 // An empty delimiter gives the whole expression as the only piece. A limit of 0
 // gives an empty list.
-QStringList splitText(const QString& expression, const QString& delimiter, int limit = -1,
-                      CompareMode mode = CompareMode::Binary);
+QStringList splitText(const QString& expression, const QString& delimiter, int limit = -1);
 
 // Position of the last occurrence of match that ends at or before start
 // (-1: the end of the text); 0 when there is none, when match is empty or when
 // start is below 1.
-int findLast(const QString& text, const QString& match, int start = -1,
-             CompareMode mode = CompareMode::Binary);
+int findLast(const QString& text, const QString& match, int start = -1);
 
 // text repeated count times; empty for a count below 1.
 QString repeatText(int count, const QString& text);
-
-// The last width characters of width fill characters followed by text: a text
-// longer than width loses its leading characters ("123" to width 2 is "23").
-QString padLeft(const QString& text, int width, QChar fill);
-
-// The first greatest (smallest) value of the list; a value-initialised T for an
-// empty list. Callers mix counts and constants, so name T when types differ:
-// MaxOf<qsizetype>({list.size(), 1}).
-template <typename T>
-T maxOf(std::initializer_list<T> values)
-{
-    if (values.size() == 0)
-        return T{};
-    T best = *values.begin();
-    for (const T& value : values)
-        if (best < value)
-            best = value;
-    return best;
-}
-
-template <typename T>
-T minOf(std::initializer_list<T> values)
-{
-    if (values.size() == 0)
-        return T{};
-    T best = *values.begin();
-    for (const T& value : values)
-        if (value < best)
-            best = value;
-    return best;
-}
 
 // Leading and trailing U+0020 removed; tabs, line breaks and no-break spaces
 // are kept, unlike QString::trimmed().
@@ -108,8 +69,6 @@ bool matchesPattern(const QString& text, const QString& pattern);
 QString getBaseName(const QString& fileName);
 
 // The text from the last "." to the end, dot included; empty when there is none.
-QString getExtension(const QString& fileName);
-// The same, without a copy.
 QStringView extensionOf(QStringView fileName);
 
 // The text after the last separator once one trailing separator is removed:
@@ -162,7 +121,6 @@ QString cleanNamePart(const QString& text);
 // Counting in characters as a user sees them: a character outside the Basic
 // Multilingual Plane (an emoji) is one code point but two UTF-16 units, and
 // is never cut in two.
-qsizetype codePointCount(QStringView text);
 // The UTF-16 index of the code point at 0-based position p (the text's size
 // when p is at or past its end).
 qsizetype unitIndexOfCodePoint(QStringView text, qsizetype p);

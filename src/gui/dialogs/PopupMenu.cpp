@@ -38,7 +38,7 @@ PopupMenu::PopupMenu()
 
 PopupMenu::~PopupMenu() = default;
 
-void PopupMenu::addItem(int nID, const QString& item, int attributes)
+void PopupMenu::addItem(int id, const QString& item, int attributes)
 {
     QAction* added = nullptr;
     if (item == u"-") {
@@ -51,28 +51,28 @@ void PopupMenu::addItem(int nID, const QString& item, int attributes)
             added->setChecked(true);
         }
     }
-    applyAttributes(added, nID, attributes);
+    applyAttributes(added, id, attributes);
 }
 
-void PopupMenu::addItem(int nID, PopupMenu& submenu, int attributes)
+void PopupMenu::addItem(int id, PopupMenu& submenu, int attributes)
 {
     startColumn(m_menu.get(), attributes);
     submenu.m_menu->setTitle(submenu.Caption);
-    applyAttributes(m_menu->addMenu(submenu.m_menu.get()), nID, attributes);
+    applyAttributes(m_menu->addMenu(submenu.m_menu.get()), id, attributes);
 }
 
-void PopupMenu::applyAttributes(QAction* added, int nID, int attributes)
+void PopupMenu::applyAttributes(QAction* added, int id, int attributes)
 {
-    added->setData(nID);
+    added->setData(id);
     if (attributes & (Greyed | Disabled))
-        if (QAction* item = findItem(nID))
+        if (QAction* item = findItem(id))
             item->setEnabled(false);
 }
 
-QAction* PopupMenu::findItem(int nID) const
+QAction* PopupMenu::findItem(int id) const
 {
     for (QAction* action : m_menu->actions())
-        if (identifierOf(action) == nID)
+        if (identifierOf(action) == id)
             return action;
     return nullptr;
 }

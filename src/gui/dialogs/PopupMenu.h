@@ -28,10 +28,10 @@ public:
 
     // Appends a separator ("-") or a text item ("caption\tshortcut", "&" marks
     // the access key). Attributes greyed and disabled then apply to the first
-    // item carrying the identifier nID.
-    void addItem(int nID, const QString& item, int attributes = 0);
+    // item carrying the identifier id.
+    void addItem(int id, const QString& item, int attributes = 0);
     // Appends a submenu, listed under its Caption. It must outlive this menu.
-    void addItem(int nID, PopupMenu& submenu, int attributes = 0);
+    void addItem(int id, PopupMenu& submenu, int attributes = 0);
 
     // Shows the menu and waits: at (x, y) on the screen, -1 standing for the
     // mouse pointer's coordinate; or, when control is given, under it, its
@@ -45,8 +45,8 @@ public:
     static int identifierOf(const QAction* action);
 
 private:
-    QAction* findItem(int nID) const;
-    void applyAttributes(QAction* added, int nID, int attributes);
+    QAction* findItem(int id) const;
+    void applyAttributes(QAction* added, int id, int attributes);
 
     std::unique_ptr<QMenu> m_menu;
 };

@@ -185,7 +185,7 @@ const Advances& advancesFor(const QFont& font)
     Advances advances(0x10000, quint8(std::clamp(metrics.maxWidth(), 1, 255)));
     for (int c = 0; c < 256; ++c)
         advances[std::size_t(c)] = quint8(std::clamp(metrics.horizontalAdvance(QChar(c)), 0, 255));
-    return *cached.insert(key, std::move(advances));
+    return *cached.emplace(key, std::move(advances));
 }
 
 // Ranks texts by an estimate of their width in the list's font, from the

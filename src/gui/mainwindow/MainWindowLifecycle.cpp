@@ -247,7 +247,7 @@ void MainWindow::chooseInitialFolder()
     QString folder = named;
     if (named.isEmpty() || !folderExists(named)) {
         m_notAFolder = named;
-        folder = readLastFolder(m_state.settingsFilePath, m_context.folders.get(DocumentsFolder));
+        folder = readLastFolder(m_state.settingsFilePath, m_context.folders.documents);
     }
     folder = walkUpToExistingFolder(folder, m_context.programFolder, folderExists);
     folderEdit->setText(folder);

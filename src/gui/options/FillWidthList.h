@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QComboBox>
 #include <QSignalBlocker>
 #include <QString>
 #include <array>
-
-class QComboBox;
 
 namespace tervane {
 

@@ -213,7 +213,7 @@ private slots:
     {
         store("NumérotationNbChiffres=4\n");
         saveTreatmentOptions(settings(), loadTreatmentOptions(settings()));
-        QCOMPARE(stored(SettingsKey::numberingWidth), u"4"_s);
+        QCOMPARE(stored(SettingsKey::NumberingWidth), u"4"_s);
         QCOMPARE(stored(SettingsKey::NumberingDigitsOld), u"<missing>"_s);
     }
 
@@ -232,8 +232,8 @@ private slots:
         o.replaceTo = u"'\\1'"_s;
         o.replaceRegex = true;
         saveTreatmentOptions(settings(), o);
-        QCOMPARE(stored(SettingsKey::replaceFrom), u"&nbsp;(\\d+)&nbsp;"_s);
-        QCOMPARE(stored(SettingsKey::numberingSuffix), u"&nbsp;-&nbsp;"_s);
+        QCOMPARE(stored(SettingsKey::ReplaceFrom), u"&nbsp;(\\d+)&nbsp;"_s);
+        QCOMPARE(stored(SettingsKey::NumberingSuffix), u"&nbsp;-&nbsp;"_s);
         QCOMPARE(loadTreatmentOptions(settings()), o);
     }
 

@@ -6,6 +6,8 @@
 
 using namespace tervane;
 
+Q_DECLARE_METATYPE(tervane::CaptionWidth)
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -329,8 +331,6 @@ private slots:
         QTEST(placeImageInButton({81, 25}, {7, 4}, alignment, 10), "expected");
     }
 };
-
-Q_DECLARE_METATYPE(tervane::CaptionWidth)
 
 QTEST_APPLESS_MAIN(TestWindowLayout)
 #include "tst_windowlayout.moc"

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/CliTextKeys.h"
 #include "cli/CliTexts.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/NameDialog.h"
 #include "i18n/BuiltInTexts.h"
 #include "i18n/LanguageFile.h"
+#include "i18n/TextKeys.h"
 #include "i18n/TranslationCatalogue.h"
 #include "mainwindow/MainWindow.h"
 #include "support/TestEnvironment.h"
@@ -99,6 +101,17 @@ QStringList catalogueCaptions(const TranslationCatalogue& catalogue, const QStri
     return captions;
 }
 
+// A table of built-in texts: French by key.
+using FrenchTexts = QHash<QString, QString>;
+template <typename Texts>
+FrenchTexts frenchByKey(const Texts& texts)
+{
+    FrenchTexts french;
+    for (const BuiltInText& text : texts)
+        french.insert(QString::fromUtf16(text.key), QString::fromUtf16(text.french));
+    return french;
+}
+
 } // namespace
 
 // Which controls a language file reaches, and by which key.
@@ -149,6 +162,27 @@ private slots:
         QCOMPARE(item->text(), u"Menu item"_s);
         QCOMPARE(untouched->text(), u"même\r\ntexte"_s); // the escapes apply to the default too
         QCOMPARE(escaped->text(), u"a\r\nb"_s);
+    }
+
+    // Every key the code asks for has its built-in French text (which the
+    // shipped languages are checked against below), so none shows up blank.
+    void everyKeyHasFrenchText_data()
+    {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<FrenchTexts>("french");
+        QTest::newRow("window") << TextKey::All << frenchByKey(BuiltInTexts);
+        QTest::newRow("command line") << cli::CliKey::All << frenchByKey(cli::CliBuiltInTexts);
+    }
+    void everyKeyHasFrenchText()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(FrenchTexts, french);
+        QStringList missing;
+        for (const QString& key : keys)
+            if (french.value(key).isEmpty())
+                missing << key;
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u", "_s)));
+        QCOMPARE(QSet<QString>(keys.cbegin(), keys.cend()).size(), keys.size());
     }
 
     // Every text of the program and every caption of its windows has a value
