@@ -211,9 +211,8 @@ QString PasteSourceReader::text(const QString& key) const
     return m_texts.item(key);
 }
 
-std::optional<NameSourceInput> PasteSourceReader::input(NameSource source,
-                                                        const QString& folderText,
-                                                        const ListedFiles& files)
+std::optional<NameSourceInput>
+PasteSourceReader::input(NameSource source, const QString& folderText, const ListedFiles& files)
 {
     const auto linesInput = [](std::optional<QStringList> lines) -> std::optional<NameSourceInput> {
         if (!lines)

@@ -61,8 +61,7 @@ int NameListModel::rowCount(const QModelIndex& parent) const
 
 QVariant NameListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= rowCount() ||
-        index.row() >= int(m_rows.names.size()))
+    if (!index.isValid() || index.row() >= rowCount() || index.row() >= int(m_rows.names.size()))
         return {};
     const NameRow& row = m_rows.names[std::size_t(index.row())];
     if (role == Qt::DisplayRole)

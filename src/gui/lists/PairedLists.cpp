@@ -40,8 +40,7 @@ void echoRow(QAbstractItemView* target, int row, bool selected)
 
 } // namespace
 
-PairedLists::PairedLists(ListRows rows, QTreeView* files, QTreeView* names,
-                         QObject* parent)
+PairedLists::PairedLists(ListRows rows, QTreeView* files, QTreeView* names, QObject* parent)
     : QObject(parent)
     , m_rows(rows)
     , m_files(files)

@@ -183,8 +183,8 @@ class TestRenameSession : public QObject {
                 // Half the time a clean list that pairs with the files.
                 const bool clean = below(2) == 0;
                 QStringList lines;
-                for (qsizetype i = 0, n = workspace().fileRows.size() + (clean ? 0 : below(3)); i < n;
-                     ++i)
+                for (qsizetype i = 0, n = workspace().fileRows.size() + (clean ? 0 : below(3));
+                     i < n; ++i)
                     lines << (clean ? u"Song %1 %2"_s.arg(i).arg(below(3)) : randomLine());
                 session.generateNames(options, lines);
                 namesMade();
