@@ -95,7 +95,7 @@ void MainWindow::connectLists()
     nameList->setModel(m_nameModel);
     nameList->setItemDelegate(new MarkedNameDelegate(nameList));
     m_pairedLists = new PairedLists(m_session.rows(), fileList, nameList, this);
-    m_nameEditor = new NameListEditor(m_session, *m_pairedLists, nameList, *this, this);
+    m_nameEditor = new NameListEditor(m_session, *m_pairedLists, nameList, m_listHost, this);
     // The models follow the session themselves; the counters and columns too.
     connect(&m_session, &RenameSession::filesChanged, this, [this] {
         updateListCounters(false);

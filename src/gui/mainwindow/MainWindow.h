@@ -39,7 +39,7 @@ class PairedLists;
 // The main window: every control, the settings, and the start-up and
 // shut-down sequences; what the files and names become is the session's,
 // which the window drives and shows.
-class MainWindow : public QMainWindow, public MainWindowControls, public NameListHost {
+class MainWindow : public QMainWindow, public MainWindowControls {
     Q_OBJECT
 public:
     explicit MainWindow(AppContext& context);
@@ -59,7 +59,7 @@ public:
     // Places the row counts under the lists; unless layoutOnly, also updates
     // them, their colour and the buttons that depend on them.
     void updateListCounters(bool layoutOnly);
-    void runNamePipeline(NameSource source) override;
+    void runNamePipeline(NameSource source);
     void refreshFileList(bool refreshFirst);
     // A name run leaves the file rows as they are, and their fit stands.
     void fitListColumns(bool fileRowsChanged = true);
@@ -129,9 +129,26 @@ private:
     void adjustFillWidth();
     void fillWidthChosen();
     void makeNames(NameSource source, std::optional<QStringList> lines);
-    NameAsker& nameAsker() override;
-    bool fileListIsEmpty() override;
-    const TranslationCatalogue& catalogue() const override { return m_state.catalogue; }
+    NameAsker& nameAsker();
+    bool fileListIsEmpty();
+
+    // What the names list's editor asks of the window around it.
+    class ListHost final : public NameListHost {
+    public:
+        explicit ListHost(MainWindow& window)
+            : m_window(window)
+        {}
+        void runNamePipeline(NameSource source) override { m_window.runNamePipeline(source); }
+        bool fileListIsEmpty() override { return m_window.fileListIsEmpty(); }
+        NameAsker& nameAsker() override { return m_window.nameAsker(); }
+        const TranslationCatalogue& catalogue() const override
+        {
+            return m_window.m_state.catalogue;
+        }
+
+    private:
+        MainWindow& m_window;
+    };
     void refreshClicked();
     void clearNamesClicked();
     void browseClicked();
@@ -197,6 +214,7 @@ private:
     bool m_filesWide = false; // the file list's column is wider than the list
     NameListModel* m_nameModel = nullptr;
     PairedLists* m_pairedLists = nullptr;
+    ListHost m_listHost{*this};
     NameListEditor* m_nameEditor = nullptr;
     QString m_journalReadFor; // the folder whose journal the undo set is
     bool m_journalToTell = false;
