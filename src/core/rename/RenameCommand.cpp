@@ -93,6 +93,8 @@ RenameOutcome RenameCommand::run(const std::vector<RenameStep>& plan,
     m_plannedAt = timeNow();
     if (plan.empty())
         return RenameOutcome::NotPossible;
+    // A file born once the renames begin must never pass for one planned.
+    waitUntilBirthsFollow(m_plannedAt);
     m_inEffect.reserve(plan.size());
     m_renamesMade.reserve(plan.size());
     // Files that already bear their new names: nothing to do, nothing to ask,

@@ -4,6 +4,8 @@
 #include <QString>
 #include <chrono>
 #include <functional>
+#include <thread>
+#include <time.h>
 #include <vector>
 
 namespace tervane {
@@ -35,6 +37,17 @@ inline qint64 timeNow()
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
                std::chrono::system_clock::now().time_since_epoch())
         .count();
+}
+
+// File systems stamp births with a coarse clock, which lags timeNow() by up
+// to one tick of the system: waits until it has passed the time given, so
+// that every file born from then on is born after it.
+inline void waitUntilBirthsFollow(qint64 time)
+{
+    timespec now{};
+    while (::clock_gettime(CLOCK_REALTIME_COARSE, &now) == 0 &&
+           qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec <= time)
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
 }
 
 // Told of each name changed, as it is changed: a step done, or one walked
