@@ -71,16 +71,16 @@ MainWindow::MainWindow(AppContext& context)
     setAttribute(Qt::WA_DeleteOnClose, false);
     // The names outlive many readings of the folder.
     m_session.readFileBirths();
-    createMenus(*this);
-    createControls(*this);
+    m_ui.createMenus(*this);
+    m_ui.createControls(*this);
     connectLists();
     connectHandlers();
     m_layout = readLayout(layoutContainers());
-    optionsView->setWidget(optionsPanel);
+    m_ui.optionsView->setWidget(m_ui.optionsPanel);
     // A control reached by Tab in a scrolled panel comes into view.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now && optionsPanel->isAncestorOf(now))
-            optionsView->ensureWidgetVisible(now);
+        if (now && m_ui.optionsPanel->isAncestorOf(now))
+            m_ui.optionsView->ensureWidgetVisible(now);
     });
     resize(pixels(DesignClientWidth), pixels(DesignClientHeight) + menuBar()->sizeHint().height());
 }
@@ -91,11 +91,11 @@ void MainWindow::connectLists()
 {
     m_fileModel = new FileListModel(m_session, this);
     m_nameModel = new NameListModel(m_session, this);
-    fileList->setModel(m_fileModel);
-    nameList->setModel(m_nameModel);
-    nameList->setItemDelegate(new MarkedNameDelegate(nameList));
-    m_pairedLists = new PairedLists(m_session.rows(), fileList, nameList, this);
-    m_nameEditor = new NameListEditor(m_session, *m_pairedLists, nameList, m_listHost, this);
+    m_ui.fileList->setModel(m_fileModel);
+    m_ui.nameList->setModel(m_nameModel);
+    m_ui.nameList->setItemDelegate(new MarkedNameDelegate(m_ui.nameList));
+    m_pairedLists = new PairedLists(m_session.rows(), m_ui.fileList, m_ui.nameList, this);
+    m_nameEditor = new NameListEditor(m_session, *m_pairedLists, m_ui.nameList, m_listHost, this);
     // The models follow the session themselves; the counters and columns too.
     connect(&m_session, &RenameSession::filesChanged, this, [this] {
         updateListCounters(false);
@@ -104,49 +104,52 @@ void MainWindow::connectLists()
     connect(&m_session, &RenameSession::namesChanged, this, [this] {
         updateListCounters(false);
         fitListColumns(false);
-        optionsPanel->showUndecidedReplacement(m_session.undecidedReplacement());
+        m_ui.optionsPanel->showUndecidedReplacement(m_session.undecidedReplacement());
     });
     connect(&m_session, &RenameSession::undoChanged, this,
-            [this] { undoButton->setEnabled(m_session.undoSize() != 0); });
+            [this] { m_ui.undoButton->setEnabled(m_session.undoSize() != 0); });
 }
 
 void MainWindow::connectHandlers()
 {
-    connect(quitAction, &QAction::triggered, this, &QWidget::close);
-    connect(quitButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(aboutAction, &QAction::triggered, this, &MainWindow::showAboutBox);
-    for (QAction* option : {rememberPositionAction, rememberSizeAction, rememberSplitterAction,
-                            minimiseToTrayAction, alwaysOnTopAction, resolvePermutationsAction})
+    connect(m_ui.quitAction, &QAction::triggered, this, &QWidget::close);
+    connect(m_ui.quitButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_ui.aboutAction, &QAction::triggered, this, &MainWindow::showAboutBox);
+    for (QAction* option :
+         {m_ui.rememberPositionAction, m_ui.rememberSizeAction, m_ui.rememberSplitterAction,
+          m_ui.minimiseToTrayAction, m_ui.alwaysOnTopAction, m_ui.resolvePermutationsAction})
         connect(option, &QAction::triggered, this, [this] { m_state.windowOptionsChanged = true; });
-    connect(alwaysOnTopAction, &QAction::triggered, this, &MainWindow::applyAlwaysOnTop);
-    connect(resolvePermutationsAction, &QAction::toggled, &m_session,
+    connect(m_ui.alwaysOnTopAction, &QAction::triggered, this, &MainWindow::applyAlwaysOnTop);
+    connect(m_ui.resolvePermutationsAction, &QAction::toggled, &m_session,
             &RenameSession::setResolvesChains);
     connectTray();
-    connect(settingsButton, &QPushButton::clicked, this, &MainWindow::settingsClicked);
-    connect(showSettingsAction, &QAction::triggered, this, &MainWindow::settingsClicked);
-    connect(optionsPanel->languageList, &QComboBox::activated, this, &MainWindow::languageChosen);
-    optionsPanel->setServices(m_context.prompter, [this](const QString& key) { return text(key); });
-    connect(optionsPanel, &OptionsPanel::settingsEdited, this,
+    connect(m_ui.settingsButton, &QPushButton::clicked, this, &MainWindow::settingsClicked);
+    connect(m_ui.showSettingsAction, &QAction::triggered, this, &MainWindow::settingsClicked);
+    connect(m_ui.optionsPanel->languageList, &QComboBox::activated, this,
+            &MainWindow::languageChosen);
+    m_ui.optionsPanel->setServices(m_context.prompter,
+                                   [this](const QString& key) { return text(key); });
+    connect(m_ui.optionsPanel, &OptionsPanel::settingsEdited, this,
             [this] { m_state.treatmentSettingsChanged = true; });
-    connect(optionsPanel, &OptionsPanel::namesStale, this,
+    connect(m_ui.optionsPanel, &OptionsPanel::namesStale, this,
             [this] { runNamePipeline(NameSource::Reapply); });
-    connect(optionsPanel, &OptionsPanel::fillWidthChosen, this, &MainWindow::fillWidthChosen);
-    connect(optionsPanel, &OptionsPanel::extensionsEdited, this, &MainWindow::patternsEdited);
-    connect(folderEdit, &QLineEdit::textChanged, this, &MainWindow::folderEdited);
-    connect(refreshButton, &QPushButton::clicked, this, &MainWindow::refreshClicked);
+    connect(m_ui.optionsPanel, &OptionsPanel::fillWidthChosen, this, &MainWindow::fillWidthChosen);
+    connect(m_ui.optionsPanel, &OptionsPanel::extensionsEdited, this, &MainWindow::patternsEdited);
+    connect(m_ui.folderEdit, &QLineEdit::textChanged, this, &MainWindow::folderEdited);
+    connect(m_ui.refreshButton, &QPushButton::clicked, this, &MainWindow::refreshClicked);
     connect(new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, this,
             &MainWindow::refreshClicked);
-    connect(clearNamesButton, &QPushButton::clicked, this, &MainWindow::clearNamesClicked);
-    connect(browseButton, &QPushButton::clicked, this, &MainWindow::browseClicked);
-    connect(pasteButton, &QPushButton::clicked, this, &MainWindow::pasteClicked);
-    connect(renameButton, &QPushButton::clicked, this, &MainWindow::renameClicked);
-    connect(undoButton, &QPushButton::clicked, this, &MainWindow::undoClicked);
-    pasteMenuButton->installEventFilter(this);
-    splitterBar->installEventFilter(this);
-    connect(numericSortBox, &QCheckBox::clicked, this, [this] { refreshFileList(false); });
-    new TextDropTarget(nameList->viewport(), [this](const QString& text) { dropText(text); });
-    new FolderDropTarget(folderEdit, [this](const QString& folder) { folderDropped(folder); });
-    folderEdit->installEventFilter(this);
+    connect(m_ui.clearNamesButton, &QPushButton::clicked, this, &MainWindow::clearNamesClicked);
+    connect(m_ui.browseButton, &QPushButton::clicked, this, &MainWindow::browseClicked);
+    connect(m_ui.pasteButton, &QPushButton::clicked, this, &MainWindow::pasteClicked);
+    connect(m_ui.renameButton, &QPushButton::clicked, this, &MainWindow::renameClicked);
+    connect(m_ui.undoButton, &QPushButton::clicked, this, &MainWindow::undoClicked);
+    m_ui.pasteMenuButton->installEventFilter(this);
+    m_ui.splitterBar->installEventFilter(this);
+    connect(m_ui.numericSortBox, &QCheckBox::clicked, this, [this] { refreshFileList(false); });
+    new TextDropTarget(m_ui.nameList->viewport(), [this](const QString& text) { dropText(text); });
+    new FolderDropTarget(m_ui.folderEdit, [this](const QString& folder) { folderDropped(folder); });
+    m_ui.folderEdit->installEventFilter(this);
 
     unloadTimer.setObjectName(QStringLiteral("tmrUnload"));
     unloadTimer.setInterval(50);
@@ -177,7 +180,7 @@ void MainWindow::activated()
 void MainWindow::applyAlwaysOnTop()
 {
     // Later: the About box joins the topmost band too.
-    const bool onTop = alwaysOnTopAction->isChecked();
+    const bool onTop = m_ui.alwaysOnTopAction->isChecked();
     if (onTop != bool(windowFlags() & Qt::WindowStaysOnTopHint)) {
         const bool wasVisible = isVisible();
         setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
@@ -188,7 +191,7 @@ void MainWindow::applyAlwaysOnTop()
 
 void MainWindow::showAboutBox()
 {
-    AboutBox about(m_languageFile, alwaysOnTopAction->isChecked(), this);
+    AboutBox about(m_languageFile, m_ui.alwaysOnTopAction->isChecked(), this);
     about.exec();
     activateWindow();
 }
@@ -197,7 +200,7 @@ void MainWindow::showAboutBox()
 
 void MainWindow::refreshFileList(bool refreshFirst)
 {
-    m_session.listFiles(refreshFirst, numericSortBox->isChecked());
+    m_session.listFiles(refreshFirst, m_ui.numericSortBox->isChecked());
     filesListedAgain();
     if (refreshFirst || m_session.listedFolder() != m_journalReadFor)
         readFolderJournal();
@@ -206,7 +209,7 @@ void MainWindow::refreshFileList(bool refreshFirst)
 // The fill width follows the number of files, unless no fill is chosen.
 void MainWindow::adjustFillWidth()
 {
-    QComboBox* widths = optionsPanel->fillWidthList;
+    QComboBox* widths = m_ui.optionsPanel->fillWidthList;
     const int selected = getComboItemData(widths);
     const int wanted = fillWidthForListing(selected, m_session.rows().files.size());
     if (wanted != selected) {
@@ -220,9 +223,9 @@ void MainWindow::adjustFillWidth()
 // waits for the next counter refresh.
 void MainWindow::fillWidthChosen()
 {
-    if (!validateFillWidth(optionsPanel->fillWidthList, m_session.rows().files.size(),
+    if (!validateFillWidth(m_ui.optionsPanel->fillWidthList, m_session.rows().files.size(),
                            m_context.prompter, text(TextKey::FillWidthTooSmall))) {
-        renameButton->setEnabled(false);
+        m_ui.renameButton->setEnabled(false);
         return;
     }
     m_state.treatmentSettingsChanged = true;
@@ -234,14 +237,14 @@ void MainWindow::fitListColumns(bool fileRowsChanged)
     if (fileRowsChanged) {
         const std::vector<QStringView> files(m_session.rows().files.cbegin(),
                                              m_session.rows().files.cend());
-        m_filesWide = fitListColumn(fileList, files);
+        m_filesWide = fitListColumn(m_ui.fileList, files);
     }
     std::vector<QStringView> names;
     names.reserve(m_session.rows().names.size());
     for (const NameRow& name : m_session.rows().names)
         names.push_back(name.text);
-    const bool namesWide = fitListColumn(nameList, names);
-    shareHorizontalScrollBar(fileList, nameList, m_filesWide || namesWide);
+    const bool namesWide = fitListColumn(m_ui.nameList, names);
+    shareHorizontalScrollBar(m_ui.fileList, m_ui.nameList, m_filesWide || namesWide);
 }
 
 void MainWindow::runNamePipeline(NameSource source)
@@ -260,9 +263,9 @@ void MainWindow::makeNames(NameSource source, std::optional<QStringList> lines)
         m_context.prompter.message(text(TextKey::NoFileListed), MessageIcon::Exclamation);
         return;
     }
-    if (!validateFillWidth(optionsPanel->fillWidthList, fileCount, m_context.prompter,
+    if (!validateFillWidth(m_ui.optionsPanel->fillWidthList, fileCount, m_context.prompter,
                            text(TextKey::FillWidthTooSmall))) {
-        renameButton->setEnabled(false);
+        m_ui.renameButton->setEnabled(false);
         return;
     }
     bool failed = false;
@@ -273,7 +276,7 @@ void MainWindow::makeNames(NameSource source, std::optional<QStringList> lines)
                                  m_context.prompter, tagReading, m_state.catalogue);
         std::optional<NameSourceInput> input = NameSourceInput{std::move(lines), {}, 0};
         if (obtainsOwnLines(source) &&
-            !(input = reader.input(source, folderEdit->text(),
+            !(input = reader.input(source, m_ui.folderEdit->text(),
                                    {m_session.listedFolder(), m_session.rows().files})))
             return;
         // A reading of tags shows its own progress, which the pointer leaves free.
@@ -281,7 +284,7 @@ void MainWindow::makeNames(NameSource source, std::optional<QStringList> lines)
         if (!usesTagFields(input->templateText))
             busy.emplace(m_context.prompter);
         // The session keeps them for the edits of the names to come.
-        m_session.setTreatmentOptions(optionsPanel->currentTreatmentOptions());
+        m_session.setTreatmentOptions(m_ui.optionsPanel->currentTreatmentOptions());
         m_session.fillNames(source, *input, reader.tagReading());
     } catch (const std::exception&) {
         // The names list stays as it was; the records keep what the run did.
@@ -301,15 +304,15 @@ void MainWindow::dropText(const QString& dropped)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == pasteMenuButton && event->type() == QEvent::MouseButtonPress) {
+    if (watched == m_ui.pasteMenuButton && event->type() == QEvent::MouseButtonPress) {
         pasteMenuPressed();
         return true;
     }
-    if (watched == splitterBar && splitterMouseEvent(event))
+    if (watched == m_ui.splitterBar && splitterMouseEvent(event))
         return true;
     // The whole folder is selected on entry, after the box's own handling.
-    if (watched == folderEdit && event->type() == QEvent::FocusIn)
-        QTimer::singleShot(0, folderEdit, &QLineEdit::selectAll);
+    if (watched == m_ui.folderEdit && event->type() == QEvent::FocusIn)
+        QTimer::singleShot(0, m_ui.folderEdit, &QLineEdit::selectAll);
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -326,24 +329,24 @@ void MainWindow::clearNamesClicked()
 void MainWindow::browseClicked()
 {
     const auto folder =
-        m_context.dialogs.existingFolder(text(TextKey::ChooseFolder), folderEdit->text());
+        m_context.dialogs.existingFolder(text(TextKey::ChooseFolder), m_ui.folderEdit->text());
     if (!folder)
         return;
-    folderEdit->setText(QDir::toNativeSeparators(*folder));
+    m_ui.folderEdit->setText(QDir::toNativeSeparators(*folder));
     // The folder already listed is listed again.
     refreshFileList(false);
 }
 
 void MainWindow::folderDropped(const QString& folder)
 {
-    folderEdit->setText(folder);
+    m_ui.folderEdit->setText(folder);
     refreshFileList(false);
-    folderEdit->selectAll();
+    m_ui.folderEdit->selectAll();
 }
 
 void MainWindow::patternsEdited()
 {
-    m_session.setPattern(optionsPanel->extensions());
+    m_session.setPattern(m_ui.optionsPanel->extensions());
     if (!m_state.isLoading)
         refreshFileList(false);
     m_state.treatmentSettingsChanged = true;
@@ -353,7 +356,7 @@ void MainWindow::patternsEdited()
 // no listing, and the list keeps the last folder reached.
 void MainWindow::folderEdited()
 {
-    if (m_session.setFolder(folderEdit->text()) && !m_state.isLoading)
+    if (m_session.setFolder(m_ui.folderEdit->text()) && !m_state.isLoading)
         refreshFileList(false);
 }
 
@@ -364,7 +367,7 @@ bool MainWindow::fileListIsEmpty()
     if (!m_session.rows().files.isEmpty())
         return false;
     m_context.prompter.message(text(TextKey::NoFileListed), MessageIcon::Exclamation);
-    safeSetFocus(fileList);
+    safeSetFocus(m_ui.fileList);
     return true;
 }
 
@@ -376,14 +379,14 @@ void MainWindow::pasteClicked()
 
 std::unique_ptr<PopupMenu> MainWindow::buildPasteMenu() const
 {
-    return tervane::buildPasteMenu(m_state.catalogue, folderEdit->text());
+    return tervane::buildPasteMenu(m_state.catalogue, m_ui.folderEdit->text());
 }
 
 void MainWindow::pasteMenuPressed()
 {
     if (fileListIsEmpty())
         return;
-    const int chosen = buildPasteMenu()->trackPopup(this, -1, -1, pasteMenuButton, true);
+    const int chosen = buildPasteMenu()->trackPopup(this, -1, -1, m_ui.pasteMenuButton, true);
     if (const auto source = pasteSourceOf(chosen))
         runNamePipeline(*source);
 }

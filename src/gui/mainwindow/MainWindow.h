@@ -39,7 +39,7 @@ class PairedLists;
 // The main window: every control, the settings, and the start-up and
 // shut-down sequences; what the files and names become is the session's,
 // which the window drives and shows.
-class MainWindow : public QMainWindow, public MainWindowControls {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(AppContext& context);
@@ -68,7 +68,7 @@ public:
     void pasteClicked();
     void renameClicked();
     void undoClicked();
-    // The paste menu of pasteMenuButton, built for one showing.
+    // The paste menu of the paste menu button, built for one showing.
     std::unique_ptr<PopupMenu> buildPasteMenu() const;
     void pasteMenuPressed();
     void settingsClicked();
@@ -77,6 +77,8 @@ public:
     // The controls' places, in twips.
     const TwipsLayout& layout() const { return m_layout; }
 
+    // The controls, for tests to drive as a user would.
+    const MainWindowControls& controls() const { return m_ui; }
     const AppState& state() const { return m_state; }
     // The session's state, for tests to read.
     const RenameWorkspace& workspace() const { return m_session.workspace(); }
@@ -197,6 +199,7 @@ private:
     QString text(const QString& key) const;
 
     AppContext& m_context;
+    MainWindowControls m_ui;
     AppState m_state;
     RenameSession m_session;
     SettingsLocation m_settingsLocation;

@@ -64,25 +64,25 @@ QSize MainWindow::clientSize() const
 
 bool MainWindow::panelShown() const
 {
-    return !settingsButton->property("tag").toString().isEmpty();
+    return !m_ui.settingsButton->property("tag").toString().isEmpty();
 }
 
 QList<QWidget*> MainWindow::layoutContainers() const
 {
     return {centralWidget(),
-            optionsPanel,
-            optionsPanel->treatmentsFrame,
-            optionsPanel->removeCharactersPlaceBox,
-            optionsPanel->numberingPlaceBox,
-            optionsPanel->addStringPlaceBox};
+            m_ui.optionsPanel,
+            m_ui.optionsPanel->treatmentsFrame,
+            m_ui.optionsPanel->removeCharactersPlaceBox,
+            m_ui.optionsPanel->numberingPlaceBox,
+            m_ui.optionsPanel->addStringPlaceBox};
 }
 
 void MainWindow::layoutCaptions()
 {
     // Room for the arrow picture.
-    settingsButton->setText(settingsButton->text() + u"    "_s);
+    m_ui.settingsButton->setText(m_ui.settingsButton->text() + u"    "_s);
     layoutMainCaptions(m_layout, measureCaptions(layoutContainers()), twips(clientSize().width()));
-    const int widestCount = textWidthInTwips(nameCountValue, u"000000"_s);
+    const int widestCount = textWidthInTwips(m_ui.nameCountValue, u"000000"_s);
     m_captionsWidth = std::max(MinimumClientWidth, captionsClientWidth(m_layout, widestCount));
     updateMinimumSize();
     layoutClientArea();
@@ -98,14 +98,15 @@ void MainWindow::updateMinimumSize()
     const int height = minimumClientHeight(m_layout, panelShown(), twips(roomOnScreen));
     const int whole = minimumClientHeight(m_layout, panelShown(), std::numeric_limits<int>::max());
     // A panel that may scroll needs its captions' width beside its scroll bar.
-    const int scrollBar = height < whole ? optionsView->verticalScrollBar()->sizeHint().width() : 0;
+    const int scrollBar =
+        height < whole ? m_ui.optionsView->verticalScrollBar()->sizeHint().width() : 0;
     setMinimumSize(pixels(m_captionsWidth) + scrollBar, pixels(height) + menu);
 }
 
 void MainWindow::layoutClientArea()
 {
     const QSize client = clientSize();
-    const int scrollBar = optionsView->verticalScrollBar()->sizeHint().width();
+    const int scrollBar = m_ui.optionsView->verticalScrollBar()->sizeHint().width();
     m_splitterBounds = tervane::layoutClientArea(
         m_layout, {twips(client.width()), twips(client.height()), panelShown(), twips(scrollBar)},
         m_window.splitterRatio, countWidths());
@@ -120,33 +121,33 @@ void MainWindow::placeOptionsView(int clientHeight)
 {
     const QRect panel = twipsToPixels(m_layout.value(u"picOptions"_s), widgetDpi(this));
     const int viewHeight = pixels(panelViewHeight(m_layout, clientHeight));
-    optionsPanel->resize(panel.size());
-    optionsView->setGeometry(panel.x(), panel.y(), clientSize().width(), viewHeight);
+    m_ui.optionsPanel->resize(panel.size());
+    m_ui.optionsView->setGeometry(panel.x(), panel.y(), clientSize().width(), viewHeight);
 }
 
 CountWidths MainWindow::countWidths() const
 {
-    return {textWidthInTwips(fileCountValue, fileCountValue->text()),
-            textWidthInTwips(nameCountValue, nameCountValue->text())};
+    return {textWidthInTwips(m_ui.fileCountValue, m_ui.fileCountValue->text()),
+            textWidthInTwips(m_ui.nameCountValue, m_ui.nameCountValue->text())};
 }
 
 void MainWindow::updateListCounters(bool layoutOnly)
 {
-    fileCountValue->setText(QString::number(m_session.rows().files.size()));
-    nameCountValue->setText(QString::number(m_session.rows().names.size()));
+    m_ui.fileCountValue->setText(QString::number(m_session.rows().files.size()));
+    m_ui.nameCountValue->setText(QString::number(m_session.rows().names.size()));
     placeCounters(m_layout, countWidths());
     applyLayout(m_layout, {centralWidget()});
     if (layoutOnly)
         return;
 
     const ListCounterState counters = m_session.counterState();
-    QPalette colours = nameCountValue->palette();
+    QPalette colours = m_ui.nameCountValue->palette();
     const QColor background = palette().color(QPalette::Window);
     colours.setColor(
         QPalette::WindowText,
         readableOn(counters.countsAgree ? palette().color(QPalette::Highlight) : QColor(255, 0, 0),
                    background));
-    nameCountValue->setPalette(colours);
+    m_ui.nameCountValue->setPalette(colours);
     // Names made for other files wait: the reason goes where the user looks.
     const QString forOtherFiles =
         counters.namesForOtherFiles ? text(TextKey::NamesForOtherFiles) : QString();
@@ -157,12 +158,12 @@ void MainWindow::updateListCounters(bool layoutOnly)
                      : insertValues(text(TextKey::NamesTakenCount), {QString::number(taken)});
     QStringList tips{forOtherFiles, takenTip};
     tips.removeAll(QString());
-    nameCountValue->setToolTip(tips.join(u'\n'));
-    renameButton->setToolTip(forOtherFiles);
-    renameButton->setAccessibleDescription(forOtherFiles);
-    renameButton->setEnabled(counters.renameEnabled);
-    clearNamesButton->setEnabled(counters.clearEnabled);
-    undoButton->setEnabled(counters.undoEnabled);
+    m_ui.nameCountValue->setToolTip(tips.join(u'\n'));
+    m_ui.renameButton->setToolTip(forOtherFiles);
+    m_ui.renameButton->setAccessibleDescription(forOtherFiles);
+    m_ui.renameButton->setEnabled(counters.renameEnabled);
+    m_ui.clearNamesButton->setEnabled(counters.clearEnabled);
+    m_ui.undoButton->setEnabled(counters.undoEnabled);
 }
 
 // ---------------------------------------------------------------- options panel
@@ -181,7 +182,7 @@ void MainWindow::settingsClicked()
                                                twips(frame.y()), m_layout.value(u"picOptions"_s),
                                                twips(screenArea.y() + screenArea.height()));
 
-    settingsButton->setProperty("tag", show ? u"*"_s : QString());
+    m_ui.settingsButton->setProperty("tag", show ? u"*"_s : QString());
     updateMinimumSize();
     if (resizeWindow) {
         QRect wanted(frame.x(), pixels(span.top), frame.width(), pixels(span.height));
@@ -201,19 +202,19 @@ void MainWindow::settingsClicked()
     }
     layoutClientArea();
     placeSettingsArrow(show);
-    showSettingsAction->setChecked(show);
-    optionsPanel->setEnabled(show);
+    m_ui.showSettingsAction->setChecked(show);
+    m_ui.optionsPanel->setEnabled(show);
     // Hidden, not only below the client area: not even a line of it shows.
-    optionsView->setVisible(show);
+    m_ui.optionsView->setVisible(show);
 }
 
 void MainWindow::placeSettingsArrow(bool shown)
 {
-    QLabel* arrow = shown ? arrowUpPicture : arrowDownPicture;
-    arrow->move(placeImageInButton(settingsButton->size(), arrow->size(), ImageAlignment::Right,
-                                   pixels(160)));
+    QLabel* arrow = shown ? m_ui.arrowUpPicture : m_ui.arrowDownPicture;
+    arrow->move(placeImageInButton(m_ui.settingsButton->size(), arrow->size(),
+                                   ImageAlignment::Right, pixels(160)));
     arrow->show();
-    (shown ? arrowDownPicture : arrowUpPicture)->hide();
+    (shown ? m_ui.arrowDownPicture : m_ui.arrowUpPicture)->hide();
 }
 
 // ---------------------------------------------------------------- splitter
@@ -227,8 +228,8 @@ bool MainWindow::splitterMouseEvent(QEvent* event)
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const int mouseX = twips(int(mouse->position().x()));
     if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
-        setBarColour(splitterBar, QPalette::Dark);
-        splitterBar->raise();
+        setBarColour(m_ui.splitterBar, QPalette::Dark);
+        m_ui.splitterBar->raise();
         m_dragOffset = mouseX;
     } else if (type == QEvent::MouseMove && m_dragOffset && (mouse->buttons() & Qt::LeftButton)) {
         QRect& bar = m_layout[u"picSéparateur"_s];
@@ -240,7 +241,7 @@ bool MainWindow::splitterMouseEvent(QEvent* event)
     } else if (type == QEvent::MouseButtonRelease && m_dragOffset) {
         m_dragOffset.reset();
         followSplitter();
-        setBarColour(splitterBar, QPalette::Button);
+        setBarColour(m_ui.splitterBar, QPalette::Button);
     } else {
         return false;
     }

@@ -70,7 +70,7 @@ bool MainWindow::load()
         QCoreApplication::processEvents();
         setWindowTitle(getTitleWithVersion());
         setWindowIcon(programIcon());
-        trayMenu->menuAction()->setVisible(false);
+        m_ui.trayMenu->menuAction()->setVisible(false);
         locateSettings();
         readInterfaceLanguage();
         setLanguageFilePath();
@@ -81,7 +81,7 @@ bool MainWindow::load()
         m_state.catalogue = buildTranslationCatalogue(m_languageFile);
         m_catalogueBuilt = true;
         translateForm(this, m_languageFile);
-        nameControlsForReaders(*this, [this](const QString& key) { return text(key); });
+        m_ui.nameControlsForReaders(*this, [this](const QString& key) { return text(key); });
         m_nameModel->setTakenTip(text(TextKey::NameTakenBy));
         m_nameModel->setProblemTips(text(TextKey::DoubledName), text(TextKey::EmptyName));
         m_nameModel->setForOtherFilesTip(text(TextKey::NamesForOtherFiles));
@@ -89,10 +89,10 @@ bool MainWindow::load()
         if (const QString notice = text(u"TraductionIncomplète"_s); !notice.isEmpty())
             prompter.message(notice, MessageIcon::Exclamation);
         fillLanguageList();
-        QPalette bar = splitterBar->palette();
+        QPalette bar = m_ui.splitterBar->palette();
         bar.setColor(QPalette::Window, palette().color(QPalette::Button));
-        splitterBar->setPalette(bar);
-        addFillWidthEntries(optionsPanel->fillWidthList,
+        m_ui.splitterBar->setPalette(bar);
+        addFillWidthEntries(m_ui.optionsPanel->fillWidthList,
                             [this](const QString& key) { return text(key); });
         layoutCaptions();
         m_state.isLoading = true;
@@ -170,7 +170,7 @@ void MainWindow::setLanguageFilePath()
 
 void MainWindow::fillLanguageList()
 {
-    QComboBox* list = optionsPanel->languageList;
+    QComboBox* list = m_ui.optionsPanel->languageList;
     list->clear();
     list->addItem(BuiltInLanguage);
     list->addItems(languageNames(languageFolder()));
@@ -183,7 +183,7 @@ void MainWindow::fillLanguageList()
 
 void MainWindow::languageChosen()
 {
-    const QString chosen = optionsPanel->languageList->currentText();
+    const QString chosen = m_ui.optionsPanel->languageList->currentText();
     if (chosen == m_state.interfaceLanguage || chosen.isEmpty())
         return;
     m_state.interfaceLanguage = chosen;
@@ -196,17 +196,17 @@ void MainWindow::languageChosen()
 void MainWindow::applyStoredTreatmentSettings()
 {
     const QString& file = m_state.settingsFilePath;
-    optionsPanel->setExtensions(readExtensions(file));
-    optionsPanel->setTreatmentOptions(loadTreatmentOptions(file));
+    m_ui.optionsPanel->setExtensions(readExtensions(file));
+    m_ui.optionsPanel->setTreatmentOptions(loadTreatmentOptions(file));
 }
 
 void MainWindow::runDependentFieldHandlers()
 {
-    optionsPanel->removeTermsToggled();
-    optionsPanel->replaceToggled();
-    optionsPanel->removeCharactersToggled();
-    optionsPanel->numberingToggled();
-    optionsPanel->addStringToggled();
+    m_ui.optionsPanel->removeTermsToggled();
+    m_ui.optionsPanel->replaceToggled();
+    m_ui.optionsPanel->removeCharactersToggled();
+    m_ui.optionsPanel->numberingToggled();
+    m_ui.optionsPanel->addStringToggled();
     settingsClicked();
 }
 
@@ -215,9 +215,9 @@ void MainWindow::applyWindowOptions()
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     m_window = readWindowSettings(m_state.settingsFilePath, twips(width()), twips(height()),
                                   twips(screen.width()), twips(screen.height()));
-    rememberSplitterAction->setChecked(m_window.rememberSplitter);
-    rememberSizeAction->setChecked(m_window.rememberSize);
-    rememberPositionAction->setChecked(m_window.rememberPosition);
+    m_ui.rememberSplitterAction->setChecked(m_window.rememberSplitter);
+    m_ui.rememberSizeAction->setChecked(m_window.rememberSize);
+    m_ui.rememberPositionAction->setChecked(m_window.rememberPosition);
     // The window keeps at least its minimum size, and is centred with the size
     // it has, not one too small to show; the frame goes where it was, on a
     // screen: a stored place may be on none now, or above the screen's top.
@@ -228,9 +228,9 @@ void MainWindow::applyWindowOptions()
     }
     keepFrameOnScreen({QPoint(pixels(m_window.left), pixels(m_window.top)), frameGeometry().size()},
                       ScreenChoice::Any);
-    minimiseToTrayAction->setChecked(m_window.minimiseToTray);
-    alwaysOnTopAction->setChecked(m_window.alwaysOnTop);
-    resolvePermutationsAction->setChecked(m_window.resolvePermutations);
+    m_ui.minimiseToTrayAction->setChecked(m_window.minimiseToTray);
+    m_ui.alwaysOnTopAction->setChecked(m_window.alwaysOnTop);
+    m_ui.resolvePermutationsAction->setChecked(m_window.resolvePermutations);
     m_session.setResolvesChains(m_window.resolvePermutations);
     applyAlwaysOnTop();
 }
@@ -250,8 +250,8 @@ void MainWindow::chooseInitialFolder()
         folder = readLastFolder(m_state.settingsFilePath, m_context.folders.documents);
     }
     folder = walkUpToExistingFolder(folder, m_context.programFolder, folderExists);
-    folderEdit->setText(folder);
-    folderEdit->setCursorPosition(int(folder.size()));
+    m_ui.folderEdit->setText(folder);
+    m_ui.folderEdit->setCursorPosition(int(folder.size()));
 }
 
 // Renamings and undos are journalled with the command line's, where journals
@@ -308,15 +308,15 @@ void MainWindow::unload()
     const QString& file = m_state.settingsFilePath;
     if (m_state.treatmentSettingsChanged) {
         writeLanguage(file, m_state.interfaceLanguage);
-        writeExtensions(file, optionsPanel->extensions());
-        saveTreatmentOptions(file, optionsPanel->currentTreatmentOptions());
+        writeExtensions(file, m_ui.optionsPanel->extensions());
+        saveTreatmentOptions(file, m_ui.optionsPanel->currentTreatmentOptions());
     }
-    m_window.rememberSplitter = rememberSplitterAction->isChecked();
-    m_window.rememberSize = rememberSizeAction->isChecked();
-    m_window.rememberPosition = rememberPositionAction->isChecked();
-    m_window.minimiseToTray = minimiseToTrayAction->isChecked();
-    m_window.alwaysOnTop = alwaysOnTopAction->isChecked();
-    m_window.resolvePermutations = resolvePermutationsAction->isChecked();
+    m_window.rememberSplitter = m_ui.rememberSplitterAction->isChecked();
+    m_window.rememberSize = m_ui.rememberSizeAction->isChecked();
+    m_window.rememberPosition = m_ui.rememberPositionAction->isChecked();
+    m_window.minimiseToTray = m_ui.minimiseToTrayAction->isChecked();
+    m_window.alwaysOnTop = m_ui.alwaysOnTopAction->isChecked();
+    m_window.resolvePermutations = m_ui.resolvePermutationsAction->isChecked();
     if (m_state.windowOptionsChanged)
         writeWindowOptions(file, m_window);
     rememberNormalGeometry();
@@ -328,7 +328,7 @@ void MainWindow::unload()
     // A maximised window that is minimised is stored as a normal one.
     m_window.maximised = isMaximized() && !isMinimized();
     writeWindowSize(file, m_window);
-    writeLastFolder(file, folderEdit->text());
+    writeLastFolder(file, m_ui.folderEdit->text());
     if (m_state.restartRequired)
         // By its own full path, not a bare name that would depend on the
         // current folder and the search path; with the same arguments.

@@ -45,7 +45,7 @@ void MainWindow::renameClicked()
 {
     const RenameOutcome outcome =
         withProgress(TextKey::RenamingInProgress, m_session.rows().files.size(), [this] {
-            return m_session.planAndRename(resolvePermutationsAction->isChecked(),
+            return m_session.planAndRename(m_ui.resolvePermutationsAction->isChecked(),
                                            m_context.prompter, m_state.catalogue);
         });
     if (outcome == RenameOutcome::NotRecorded)

@@ -25,7 +25,7 @@ constexpr int TrayWatchInterval = 1000; // ms
 
 void MainWindow::connectTray()
 {
-    connect(trayRestoreAction, &QAction::triggered, this, &MainWindow::restoreFromTray);
+    connect(m_ui.trayRestoreAction, &QAction::triggered, this, &MainWindow::restoreFromTray);
     m_trayWatch.setInterval(TrayWatchInterval);
     connect(&m_trayWatch, &QTimer::timeout, this, &MainWindow::checkNotificationArea);
 }
@@ -46,7 +46,7 @@ void MainWindow::changeEvent(QEvent* event)
         return;
     if (isMinimized()) {
         // Once the minimising is over: it shows the window as it ends.
-        if (minimiseToTrayAction->isChecked())
+        if (m_ui.minimiseToTrayAction->isChecked())
             QMetaObject::invokeMethod(this, &MainWindow::addTrayIcon, Qt::QueuedConnection);
     } else if (m_trayIconShown) {
         removeTrayIcon();
@@ -96,8 +96,8 @@ void MainWindow::trayClicked(TrayClick click)
     if (click == TrayClick::DoubleClick) {
         restoreFromTray();
     } else {
-        trayMenu->setDefaultAction(trayRestoreAction);
-        trayMenu->exec(QCursor::pos());
+        m_ui.trayMenu->setDefaultAction(m_ui.trayRestoreAction);
+        m_ui.trayMenu->exec(QCursor::pos());
     }
     m_trayEventBusy = false;
 }

@@ -45,7 +45,7 @@ class TestNameEditing : public QObject {
             if (!window->load())
                 qFatal("start-up failed");
             window->showAsLoaded();
-            list = window->nameList;
+            list = window->controls().nameList;
             if (!names.isEmpty())
                 window->dropText(names.join(u'\n'));
         }
@@ -235,7 +235,7 @@ private slots:
     {
         Session session({u"A"_s, u"B"_s, u"C"_s});
         QDir().mkpath(session.env.path(u"empty"_s));
-        session.window->folderEdit->setText(session.env.path(u"empty"_s));
+        session.window->controls().folderEdit->setText(session.env.path(u"empty"_s));
         QVERIFY(session.window->workspace().fileRows.isEmpty());
         session.select({0});
         QTest::keyClick(session.list, Qt::Key_Delete);

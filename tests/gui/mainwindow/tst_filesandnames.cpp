@@ -48,7 +48,8 @@ class TestFilesAndNames : public QObject {
             if (!window->load())
                 qFatal("start-up failed");
             window->showAsLoaded();
-            window->settingsButton->click(); // the options panel opens, so its controls work
+            window->controls()
+                .settingsButton->click(); // the options panel opens, so its controls work
         }
         QString folder() const { return env.path(u"music"_s); }
         QStringList rows(const QTreeView* list) const
@@ -58,14 +59,17 @@ class TestFilesAndNames : public QObject {
                 texts << list->model()->index(i, 0).data().toString();
             return texts;
         }
-        QStringList fileRows() const { return rows(window->fileList); }
-        QStringList nameRows() const { return rows(window->nameList); }
-        int fillWidth() const { return window->optionsPanel->fillWidthList->currentData().toInt(); }
+        QStringList fileRows() const { return rows(window->controls().fileList); }
+        QStringList nameRows() const { return rows(window->controls().nameList); }
+        int fillWidth() const
+        {
+            return window->controls().optionsPanel->fillWidthList->currentData().toInt();
+        }
         void drop(const QString& text)
         {
             QMimeData data;
             data.setText(text);
-            QWidget* target = window->nameList->viewport();
+            QWidget* target = window->controls().nameList->viewport();
             const QPoint at = target->rect().center();
             QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
             QApplication::sendEvent(target, &enter);
@@ -90,27 +94,27 @@ private slots:
     {
         Session session({u"a.mp3"_s, u"b.mp3"_s, u"q.flac"_s, u"q.mp3"_s}, "Numérotation=0\n",
                         u"through a link"_s);
-        session.window->optionsPanel->patternsEdit->setText(u"a*;b*"_s);
+        session.window->controls().optionsPanel->patternsEdit->setText(u"a*;b*"_s);
         session.drop(u"b\nq"_s);
-        const QAbstractItemModel& names = *session.window->nameList->model();
+        const QAbstractItemModel& names = *session.window->controls().nameList->model();
         QCOMPARE(names.index(1, 0).data(Qt::ForegroundRole).value<QBrush>().color(),
                  takenNameColour(QGuiApplication::palette().color(QPalette::Base)));
         QCOMPARE(names.index(1, 0).data(Qt::ToolTipRole).toString(),
                  u"Ce nom est déjà pris dans le dossier par 'q.mp3'."_s);
         // A name held in place: the renaming runs row by row, and b.mp3 is
         // held until b moves.
-        QCOMPARE(session.window->nameCountValue->toolTip(),
+        QCOMPARE(session.window->controls().nameCountValue->toolTip(),
                  u"2 nouveaux noms sont déjà pris dans le dossier."_s);
         // The holder gone, a reading of the folder frees the name.
         QFile::remove(session.folder() + u"/q.mp3"_s);
         session.window->refreshFileList(true);
         QVERIFY(!names.index(1, 0).data(Qt::ToolTipRole).isValid());
         session.drop(u"b\na"_s);
-        session.window->resolvePermutationsAction->setChecked(true);
+        session.window->controls().resolvePermutationsAction->setChecked(true);
         QCOMPARE(session.nameRows(), (QStringList{u"b.mp3"_s, u"a.mp3"_s}));
         QVERIFY(!names.index(0, 0).data(Qt::ToolTipRole).isValid());
-        QCOMPARE(session.window->nameCountValue->toolTip(), QString());
-        session.window->resolvePermutationsAction->setChecked(false);
+        QCOMPARE(session.window->controls().nameCountValue->toolTip(), QString());
+        session.window->controls().resolvePermutationsAction->setChecked(false);
         QCOMPARE(names.index(0, 0).data(Qt::ToolTipRole).toString(),
                  u"Ce nom est déjà pris dans le dossier par 'b.mp3'."_s);
     }
@@ -148,9 +152,9 @@ private slots:
         QFETCH(QString, said);
         Session session(files, settings);
         if (!patterns.isEmpty())
-            session.window->optionsPanel->patternsEdit->setText(patterns);
+            session.window->controls().optionsPanel->patternsEdit->setText(patterns);
         session.drop(dropped);
-        const QModelIndex index = session.window->nameList->model()->index(row, 0);
+        const QModelIndex index = session.window->controls().nameList->model()->index(row, 0);
         QCOMPARE(index.data(Qt::AccessibleDescriptionRole).toString(), said);
         QCOMPARE(index.data(Qt::ToolTipRole).toString(), said);
     }
@@ -159,10 +163,10 @@ private slots:
     {
         Session session({u"b.MP3"_s, u"a.wma"_s, u"c.txt"_s, u"d.mp3/inside.txt"_s});
         QCOMPARE(session.fileRows(), (QStringList{u"a.wma"_s, u"b.MP3"_s}));
-        QCOMPARE(session.window->fileCountValue->text(), u"2"_s);
+        QCOMPARE(session.window->controls().fileCountValue->text(), u"2"_s);
         QCOMPARE(session.window->workspace().listedFolder, session.folder());
 
-        session.window->optionsPanel->patternsEdit->setText(u"*.txt"_s);
+        session.window->controls().optionsPanel->patternsEdit->setText(u"*.txt"_s);
         QCOMPARE(session.fileRows(), QStringList{u"c.txt"_s});
     }
 
@@ -171,21 +175,21 @@ private slots:
         Session session({u"Piste 10.mp3"_s, u"Piste 2.mp3"_s, u"Piste 1.mp3"_s});
         QCOMPARE(session.fileRows(),
                  (QStringList{u"Piste 1.mp3"_s, u"Piste 10.mp3"_s, u"Piste 2.mp3"_s}));
-        QTest::mouseClick(session.window->numericSortBox, Qt::LeftButton, {},
-                          QPoint(5, session.window->numericSortBox->height() / 2));
+        QTest::mouseClick(session.window->controls().numericSortBox, Qt::LeftButton, {},
+                          QPoint(5, session.window->controls().numericSortBox->height() / 2));
         QCOMPARE(session.fileRows(),
                  (QStringList{u"Piste 1.mp3"_s, u"Piste 2.mp3"_s, u"Piste 10.mp3"_s}));
-        session.window->numericSortBox->click();
+        session.window->controls().numericSortBox->click();
         QCOMPARE(session.fileRows().last(), u"Piste 2.mp3"_s);
     }
 
     void emptyFolder()
     {
         Session session({});
-        QCOMPARE(session.window->fileCountValue->text(), u"0"_s);
-        QCOMPARE(session.window->nameCountValue->text(), u"0"_s);
-        QVERIFY(!session.window->renameButton->isEnabled());
-        session.window->optionsPanel->removeCapitalsBox->click();
+        QCOMPARE(session.window->controls().fileCountValue->text(), u"0"_s);
+        QCOMPARE(session.window->controls().nameCountValue->text(), u"0"_s);
+        QVERIFY(!session.window->controls().renameButton->isEnabled());
+        session.window->controls().optionsPanel->removeCapitalsBox->click();
         QCOMPARE(session.env.prompter.boxes.size(), 1);
         QVERIFY(session.env.prompter.boxes[0].text.startsWith(u"Cette opération n'est possible"_s));
     }
@@ -196,30 +200,32 @@ private slots:
         session.drop(u"01 - Intro\n02 - Song\n03 - Outro\n"_s);
         QCOMPARE(session.nameRows(),
                  (QStringList{u"01 - Intro.mp3"_s, u"02 - Song.wma"_s, u"03 - Outro.mp3"_s}));
-        QVERIFY(session.window->renameButton->isEnabled());
-        QVERIFY(session.window->clearNamesButton->isEnabled());
+        QVERIFY(session.window->controls().renameButton->isEnabled());
+        QVERIFY(session.window->controls().clearNamesButton->isEnabled());
 
         // A treatment change is applied to the same source lines, in one
         // update of the names model.
-        QSignalSpy changed(session.window->nameList->model(), &QAbstractItemModel::dataChanged);
-        QSignalSpy reset(session.window->nameList->model(), &QAbstractItemModel::modelReset);
-        session.window->optionsPanel->numberingBox->click();
+        QSignalSpy changed(session.window->controls().nameList->model(),
+                           &QAbstractItemModel::dataChanged);
+        QSignalSpy reset(session.window->controls().nameList->model(),
+                         &QAbstractItemModel::modelReset);
+        session.window->controls().optionsPanel->numberingBox->click();
         QCOMPARE(session.nameRows(), (QStringList{u"Intro.mp3"_s, u"Song.wma"_s, u"Outro.mp3"_s}));
         QCOMPARE(changed.size() + reset.size(), 1);
 
-        session.window->clearNamesButton->click();
+        session.window->controls().clearNamesButton->click();
         QVERIFY(session.nameRows().isEmpty());
-        QVERIFY(!session.window->clearNamesButton->isEnabled());
+        QVERIFY(!session.window->controls().clearNamesButton->isEnabled());
         QVERIFY(session.window->workspace().sourceRecords.empty());
     }
 
     void duplicateNamesTurnRed()
     {
         Session session({u"a.mp3"_s, u"b.mp3"_s});
-        session.window->optionsPanel->numberingBox->setChecked(false);
+        session.window->controls().optionsPanel->numberingBox->setChecked(false);
         session.drop(u"Same\rsame"_s);
-        QVERIFY(!session.window->renameButton->isEnabled());
-        const QModelIndex first = session.window->nameList->model()->index(0, 0);
+        QVERIFY(!session.window->controls().renameButton->isEnabled());
+        const QModelIndex first = session.window->controls().nameList->model()->index(0, 0);
         QCOMPARE(first.data(Qt::ForegroundRole).value<QBrush>().color(),
                  doubledNameColour(QGuiApplication::palette().color(QPalette::Base)));
     }
@@ -231,7 +237,7 @@ private slots:
         QDir().mkpath(session.env.path(u"eight"_s));
         for (const QString& name : tracks(8))
             WriteFile(session.env.path(u"eight/"_s) + name);
-        session.window->folderEdit->setText(session.env.path(u"eight"_s));
+        session.window->controls().folderEdit->setText(session.env.path(u"eight"_s));
         QCOMPARE(session.fileRows().size(), 8);
         QCOMPARE(session.fillWidth(), 2);
     }
@@ -246,11 +252,11 @@ private slots:
     {
         Session session(tracks(120));
         session.drop(u"x"_s);
-        QComboBox* widths = session.window->optionsPanel->fillWidthList;
+        QComboBox* widths = session.window->controls().optionsPanel->fillWidthList;
         widths->setCurrentIndex(widths->findData(2));
         QVERIFY(session.env.prompter.boxes.last().text.startsWith(
             u"Cette valeur de remplissage n'est pas adaptée"_s));
-        QVERIFY(!session.window->renameButton->isEnabled());
+        QVERIFY(!session.window->controls().renameButton->isEnabled());
     }
 
     void listsShowTheSameRowsWithScrollBars()
@@ -263,8 +269,8 @@ private slots:
         QStringList names(40, QString(40, u'i'));
         names.insert(7, QString(25, u'W'));
         session.window->dropText(names.join(u'\n'));
-        QTreeView* fileList = session.window->fileList;
-        QTreeView* nameList = session.window->nameList;
+        QTreeView* fileList = session.window->controls().fileList;
+        QTreeView* nameList = session.window->controls().nameList;
         const QModelIndex wide = nameList->model()->index(7, 0);
         QVERIFY(nameList->columnWidth(0) >= nameList->sizeHintForIndex(wide).width());
         QCOMPARE(fileList->horizontalScrollBarPolicy(), nameList->horizontalScrollBarPolicy());
@@ -278,13 +284,17 @@ private slots:
     {
         Session session({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s});
         session.window->dropText(u"x\ny\nz"_s);
-        QTreeView* fileList = session.window->fileList;
+        QTreeView* fileList = session.window->controls().fileList;
         fileList->setFocus();
         fileList->setCurrentIndex(fileList->model()->index(0, 0));
         QTest::keyClick(fileList, Qt::Key_Down);
-        QCOMPARE(session.window->nameList->selectionModel()->selectedRows().value(0).row(), 1);
+        QCOMPARE(
+            session.window->controls().nameList->selectionModel()->selectedRows().value(0).row(),
+            1);
         QTest::keyClick(fileList, Qt::Key_End);
-        QCOMPARE(session.window->nameList->selectionModel()->selectedRows().value(0).row(), 2);
+        QCOMPARE(
+            session.window->controls().nameList->selectionModel()->selectedRows().value(0).row(),
+            2);
     }
 
     void refreshShowsFilesChangedOutside_data()
@@ -305,11 +315,11 @@ private slots:
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
         if (how == u"button")
-            window->refreshButton->click();
+            window->controls().refreshButton->click();
         else if (how == u"nameList")
-            QTest::keyClick(window->nameList, Qt::Key_F5);
+            QTest::keyClick(window->controls().nameList, Qt::Key_F5);
         else
-            QTest::keyClick(window->folderEdit, Qt::Key_F5);
+            QTest::keyClick(window->controls().folderEdit, Qt::Key_F5);
         QCOMPARE(session.fileRows(), (QStringList{u"a.mp3"_s, u"b.mp3"_s}));
     }
 };

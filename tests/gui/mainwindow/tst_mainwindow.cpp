@@ -117,16 +117,16 @@ private slots:
         window.showAsLoaded();
         QCOMPARE(window.windowTitle(), u"Tervane v2.4"_s);
         QVERIFY(!window.windowIcon().pixmap(48, 48).isNull());
-        QCOMPARE(window.fileCountValue->text(), u"0"_s);
-        QCOMPARE(window.nameCountValue->text(), u"0"_s);
-        QVERIFY(!window.renameButton->isEnabled());
-        QVERIFY(!window.clearNamesButton->isEnabled());
-        QVERIFY(!window.undoButton->isEnabled());
-        QVERIFY(window.settingsButton->property("tag").toString().isEmpty());
-        QVERIFY(!window.showSettingsAction->isChecked());
-        QVERIFY(!window.trayMenu->menuAction()->isVisible());
-        QCOMPARE(window.folderEdit->text(), env.path(u"documents"_s));
-        QCOMPARE(window.optionsPanel->patternsEdit->text(), u"*.mp3;*.wma"_s);
+        QCOMPARE(window.controls().fileCountValue->text(), u"0"_s);
+        QCOMPARE(window.controls().nameCountValue->text(), u"0"_s);
+        QVERIFY(!window.controls().renameButton->isEnabled());
+        QVERIFY(!window.controls().clearNamesButton->isEnabled());
+        QVERIFY(!window.controls().undoButton->isEnabled());
+        QVERIFY(window.controls().settingsButton->property("tag").toString().isEmpty());
+        QVERIFY(!window.controls().showSettingsAction->isChecked());
+        QVERIFY(!window.controls().trayMenu->menuAction()->isVisible());
+        QCOMPARE(window.controls().folderEdit->text(), env.path(u"documents"_s));
+        QCOMPARE(window.controls().optionsPanel->patternsEdit->text(), u"*.mp3;*.wma"_s);
         QVERIFY(window.state().treatmentSettingsChanged);
         QVERIFY2(env.prompter.boxes.isEmpty(), qPrintable(env.prompter.boxes.value(0).text));
         QCOMPARE(env.prompter.busyDepth, 0);
@@ -165,11 +165,12 @@ private slots:
                                  "txtExtensions",
                                  "cboLangue"})
             QVERIFY2(window.findChild<QWidget*>(QString::fromUtf8(name)), name);
-        QCOMPARE(window.quitAction->shortcut(), QKeySequence(u"Ctrl+Q"_s));
-        QCOMPARE(window.aboutAction->shortcut(), QKeySequence(Qt::Key_F1));
-        QCOMPARE(window.rememberSplitterAction->text(), u"Mémoriser la p&osition du séparateur"_s);
+        QCOMPARE(window.controls().quitAction->shortcut(), QKeySequence(u"Ctrl+Q"_s));
+        QCOMPARE(window.controls().aboutAction->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(window.controls().rememberSplitterAction->text(),
+                 u"Mémoriser la p&osition du séparateur"_s);
         const auto options =
-            window.optionsPanel->findChildren<QWidget*>(u"optNumérotationPosition"_s);
+            window.controls().optionsPanel->findChildren<QWidget*>(u"optNumérotationPosition"_s);
         QCOMPARE(options.size(), 2);
         QCOMPARE(options[1]->property("index").toInt(), 1);
     }
@@ -183,8 +184,8 @@ private slots:
         MainWindow window(env.context());
         QVERIFY(window.load());
         window.showAsLoaded();
-        window.optionsPanel->numberingSuffixEdit->setText(u" _ "_s);
-        window.quitAction->trigger();
+        window.controls().optionsPanel->numberingSuffixEdit->setText(u" _ "_s);
+        window.controls().quitAction->trigger();
         QVERIFY(!window.isVisible());
         QCOMPARE(stored(env, u"Langue"_s), u"Français"_s);
         QCOMPARE(stored(env, u"Extensions"_s), u"*.mp3;*.wma"_s);
@@ -219,7 +220,7 @@ private slots:
         QVERIFY(window.load());
         window.showAsLoaded();
         QFETCH(QString, shown);
-        QCOMPARE(window.folderEdit->text(), env.path(shown));
+        QCOMPARE(window.controls().folderEdit->text(), env.path(shown));
         QFETCH(bool, said);
         QCOMPARE(env.prompter.boxes.size(), said ? 1 : 0);
         if (said)
@@ -238,11 +239,11 @@ private slots:
                                       "FenêtreHauteur=7000\nDernierDossier=/nonexistent/x/y\n");
         MainWindow window(env.context());
         QVERIFY(window.load());
-        QCOMPARE(window.optionsPanel->patternsEdit->text(), u"*.flac"_s);
-        QVERIFY(window.optionsPanel->numberingPlaces[1]->isChecked());
-        QCOMPARE(window.optionsPanel->fillWidthList->currentData().toInt(), 3);
-        QVERIFY(window.rememberSizeAction->isChecked());
-        QCOMPARE(window.folderEdit->text(), u"/"_s);
+        QCOMPARE(window.controls().optionsPanel->patternsEdit->text(), u"*.flac"_s);
+        QVERIFY(window.controls().optionsPanel->numberingPlaces[1]->isChecked());
+        QCOMPARE(window.controls().optionsPanel->fillWidthList->currentData().toInt(), 3);
+        QVERIFY(window.controls().rememberSizeAction->isChecked());
+        QCOMPARE(window.controls().folderEdit->text(), u"/"_s);
         window.close();
         QCOMPARE(stored(env, u"NumérotationRemplissage"_s), u"3"_s);
         QCOMPARE(stored(env, u"NumérotationNbChiffres"_s), u"<missing>"_s);
@@ -254,14 +255,14 @@ private slots:
         TestEnvironment env;
         MainWindow window(env.context());
         QVERIFY(window.load());
-        window.rememberPositionAction->trigger();
-        window.resolvePermutationsAction->trigger();
+        window.controls().rememberPositionAction->trigger();
+        window.controls().resolvePermutationsAction->trigger();
         window.close();
         QCOMPARE(stored(env, u"FenêtreMémoriserPosition"_s), u"-1"_s);
         QCOMPARE(stored(env, u"RésoudrePermutations"_s), u"-1"_s);
         MainWindow again(env.context());
         QVERIFY(again.load());
-        QVERIFY(again.resolvePermutationsAction->isChecked());
+        QVERIFY(again.controls().resolvePermutationsAction->isChecked());
         QCOMPARE(stored(env, u"FenêtreMémoriserTaille"_s), u"0"_s);
         QVERIFY(stored(env, u"FenêtreGauche"_s) != u"<missing>"_s);
     }
@@ -274,9 +275,9 @@ private slots:
         QVERIFY(window.load());
         window.showAsLoaded();
         const int collapsed = window.height();
-        window.settingsButton->click();
+        window.controls().settingsButton->click();
         QVERIFY(window.height() > collapsed);
-        QVERIFY(window.showSettingsAction->isChecked());
+        QVERIFY(window.controls().showSettingsAction->isChecked());
         window.close();
         const int storedHeight = stored(env, u"FenêtreHauteur"_s).toInt();
         QVERIFY2(qAbs(storedHeight - collapsed * 15) <= 15,
@@ -307,12 +308,12 @@ private slots:
         MainWindow window(env.context());
         QVERIFY(window.load());
         window.showAsLoaded();
-        if (window.optionsPanel->isVisibleTo(&window) != panel)
-            window.settingsButton->click();
-        QCOMPARE(window.optionsPanel->isVisibleTo(&window), panel);
+        if (window.controls().optionsPanel->isVisibleTo(&window) != panel)
+            window.controls().settingsButton->click();
+        QCOMPARE(window.controls().optionsPanel->isVisibleTo(&window), panel);
         if (smallest)
             window.resize(window.minimumSize());
-        QCOMPARE(longCaptions, window.folderLabel->text().endsWith(u"language"_s));
+        QCOMPARE(longCaptions, window.controls().folderLabel->text().endsWith(u"language"_s));
         const QStringList mainProblems = cutCaptions(&window);
         QVERIFY2(mainProblems.isEmpty(), qPrintable(mainProblems.join(u", "_s)));
         // Whatever the scale, the window fits its screen's work area, in
@@ -352,8 +353,8 @@ private slots:
             QCOMPARE(window.frameGeometry().topLeft(), QPoint(200, 67));
             QCOMPARE(window.size(), QSize(900, 340));
             // The options panel keeps the window's top where it is.
-            window.settingsButton->click();
-            window.settingsButton->click();
+            window.controls().settingsButton->click();
+            window.controls().settingsButton->click();
             QCOMPARE(window.frameGeometry().topLeft(), QPoint(200, 67));
             window.close();
             QCOMPARE(stored(env, u"FenêtreGauche"_s), u"3000"_s);
@@ -377,11 +378,11 @@ private slots:
         QCOMPARE(window.size(), QSize(1000, 800));
         const QRect area = window.screen()->availableGeometry();
         const int top = window.frameGeometry().top();
-        window.settingsButton->click();
-        QVERIFY(window.optionsPanel->isVisibleTo(&window));
+        window.controls().settingsButton->click();
+        QVERIFY(window.controls().optionsPanel->isVisibleTo(&window));
         QTRY_VERIFY2(area.contains(window.frameGeometry()),
                      qPrintable(u"%1,%2"_s.arg(window.y()).arg(window.height())));
-        window.settingsButton->click();
+        window.controls().settingsButton->click();
         QVERIFY(area.contains(window.frameGeometry()));
         QCOMPARE(window.size(), QSize(1000, 800));   // the height it had before the panel
         QCOMPARE(window.frameGeometry().top(), top); // and its place, though pushed up
@@ -433,10 +434,12 @@ private slots:
         QVERIFY(window.isMaximized());
         const QSize maximised = window.size();
         // The panel shows inside the maximised window, which keeps its size.
-        window.settingsButton->click();
+        window.controls().settingsButton->click();
         QCOMPARE(window.size(), maximised);
-        QVERIFY(window.optionsPanel->geometry().bottom() < window.centralWidget()->height());
-        QCOMPARE(window.quitButton->geometry().right() + 1 + 8, window.centralWidget()->width());
+        QVERIFY(window.controls().optionsPanel->geometry().bottom() <
+                window.centralWidget()->height());
+        QCOMPARE(window.controls().quitButton->geometry().right() + 1 + 8,
+                 window.centralWidget()->width());
         window.close();
         QCOMPARE(stored(env, u"FenêtreEtat"_s), u"2"_s);
         QCOMPARE(stored(env, u"FenêtreLargeur"_s), u"12000"_s);
@@ -462,7 +465,7 @@ private slots:
         MainWindow window(env.context());
         QVERIFY(window.load());
         window.showAsLoaded();
-        window.minimiseToTrayAction->setChecked(option);
+        window.controls().minimiseToTrayAction->setChecked(option);
         const QString caption = u"Tervane v2.4 — "_s + QString(80, u'x');
         window.setWindowTitle(caption);
         window.showMinimized();
@@ -481,7 +484,7 @@ private slots:
             }
         });
         env.notificationArea.onClick(TrayClick::RightClick);
-        QCOMPARE(chosen, window.trayRestoreAction);
+        QCOMPARE(chosen, window.controls().trayRestoreAction);
         QVERIFY(env.notificationArea.shown);
         // A double-click brings the window back and the icon goes.
         env.notificationArea.onClick(TrayClick::DoubleClick);
@@ -508,7 +511,7 @@ private slots:
         MainWindow window(env.context());
         QVERIFY(window.load());
         window.showAsLoaded();
-        window.minimiseToTrayAction->trigger();
+        window.controls().minimiseToTrayAction->trigger();
         window.showMinimized();
         QTRY_VERIFY(area.icon() && window.trayIconShown());
         const QPointer<QSystemTrayIcon> icon = area.icon();
@@ -543,7 +546,7 @@ private slots:
         MainWindow window(env.context());
         QVERIFY(window.load());
         window.showAsLoaded();
-        window.minimiseToTrayAction->setChecked(true);
+        window.controls().minimiseToTrayAction->setChecked(true);
         window.showMinimized();
         QTRY_VERIFY(env.notificationArea.shown);
         QVERIFY(!window.isVisible());
@@ -559,7 +562,7 @@ private slots:
         MainWindow window(env.context());
         QVERIFY(window.load());
         window.showAsLoaded();
-        window.alwaysOnTopAction->trigger();
+        window.controls().alwaysOnTopAction->trigger();
         QVERIFY(window.windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(window.isVisible());
         Qt::WindowFlags aboutFlags;
@@ -571,11 +574,11 @@ private slots:
                 about->close();
             }
         });
-        window.aboutAction->trigger();
+        window.controls().aboutAction->trigger();
         QVERIFY(aboutFlags & Qt::WindowStaysOnTopHint);
         QVERIFY(!(aboutFlags & Qt::WindowMaximizeButtonHint));
         QVERIFY2(link.contains(u"<a href=\"https://"_s), qPrintable(link));
-        window.alwaysOnTopAction->trigger();
+        window.controls().alwaysOnTopAction->trigger();
         QVERIFY(!(window.windowFlags() & Qt::WindowStaysOnTopHint));
     }
 
@@ -622,10 +625,11 @@ private slots:
         MainWindow window(env.context());
         QVERIFY(window.load());
         window.showAsLoaded();
-        if (window.showSettingsAction->isChecked() != panelShown)
-            window.settingsButton->click();
-        QCOMPARE(window.optionsPanel->isEnabled(), panelShown);
-        QCOMPARE(spokenCaption(window.settingsButton->text()) == u"Réglages"_s, language.isEmpty());
+        if (window.controls().showSettingsAction->isChecked() != panelShown)
+            window.controls().settingsButton->click();
+        QCOMPARE(window.controls().optionsPanel->isEnabled(), panelShown);
+        QCOMPARE(spokenCaption(window.controls().settingsButton->text()) == u"Réglages"_s,
+                 language.isEmpty());
 
         QHash<QString, QString> named; // name -> the control that has it
         for (QWidget* control : window.findChildren<QWidget*>()) {
@@ -647,7 +651,7 @@ private slots:
         }
         // The main window's thirteen, and the panel's thirty-two when shown.
         QCOMPARE(named.size(), panelShown ? 45 : 13);
-        QVERIFY(named.contains(spokenCaption(window.settingsButton->text())));
+        QVERIFY(named.contains(spokenCaption(window.controls().settingsButton->text())));
     }
 
     void languageFileTranslatesTheWindow()
@@ -665,19 +669,19 @@ private slots:
         MainWindow window(env.context());
         QVERIFY(window.load());
         QCOMPARE(window.windowTitle(), u"Renamer"_s);
-        QCOMPARE(window.optionsPanel->removeDurationsBox->text(), u"Remove durations"_s);
-        QCOMPARE(window.optionsPanel->numberingPlaces[1]->text(), u"at the end"_s);
-        QCOMPARE(window.optionsPanel->numberingPlaces[0]->text(), u"au début"_s);
-        QCOMPARE(window.quitAction->text(), u"&Quit"_s);
+        QCOMPARE(window.controls().optionsPanel->removeDurationsBox->text(), u"Remove durations"_s);
+        QCOMPARE(window.controls().optionsPanel->numberingPlaces[1]->text(), u"at the end"_s);
+        QCOMPARE(window.controls().optionsPanel->numberingPlaces[0]->text(), u"au début"_s);
+        QCOMPARE(window.controls().quitAction->text(), u"&Quit"_s);
         QCOMPARE(env.prompter.boxes.size(), 1);
         QCOMPARE(env.prompter.boxes[0].text, u"Partial\r\ntranslation"_s);
         QCOMPARE(env.prompter.boxes[0].icon, MessageIcon::Exclamation);
 
         // Choosing another language shows the message in the current one and
         // restarts the program with the new one stored.
-        QComboBox* languages = window.optionsPanel->languageList;
+        QComboBox* languages = window.controls().optionsPanel->languageList;
         QCOMPARE(languages->currentText(), u"English"_s);
-        QVERIFY(languages->isEnabledTo(window.optionsPanel));
+        QVERIFY(languages->isEnabledTo(window.controls().optionsPanel));
         emit languages->activated(languages->currentIndex()); // the active one: nothing
         QCOMPARE(env.prompter.boxes.size(), 1);
         QVERIFY(!window.unloadTimer.isActive());
@@ -702,7 +706,7 @@ private slots:
             MainWindow window(env.context());
             QVERIFY(window.load());
             QCOMPARE(window.state().interfaceLanguage, u"English"_s);
-            window.quitAction->trigger();
+            window.controls().quitAction->trigger();
         }
         QVERIFY(!QFile::exists(env.path(u"prefix/bin/Tervane.ini"_s)));
         QCOMPARE(readIniString(env.path(u"appdata/Morvak/Tervane/Tervane.ini"_s), u"Config"_s,
@@ -793,7 +797,7 @@ private slots:
         MainWindow window(env.context());
         QVERIFY(window.load());
         window.showAsLoaded();
-        QTEST(window.folderLabel->text(), "folderCaption");
+        QTEST(window.controls().folderLabel->text(), "folderCaption");
         QVERIFY(window.width() < 2000);
         QCOMPARE(window.state().catalogue.item(u"TXT_REMPLISSAGE2"_s),
                  u"sur 2 caractères (01-99)"_s);
@@ -806,8 +810,10 @@ private slots:
         MainWindow window(env.context());
         QVERIFY(window.load());
         QCOMPARE(window.state().interfaceLanguage, u"Français"_s);
-        QVERIFY(!window.optionsPanel->languageList->isEnabledTo(window.optionsPanel));
-        QCOMPARE(window.optionsPanel->fillWidthList->itemText(1), u"sur 2 caractères (01-99)"_s);
+        QVERIFY(!window.controls().optionsPanel->languageList->isEnabledTo(
+            window.controls().optionsPanel));
+        QCOMPARE(window.controls().optionsPanel->fillWidthList->itemText(1),
+                 u"sur 2 caractères (01-99)"_s);
         QVERIFY(env.prompter.boxes.isEmpty());
     }
 
@@ -819,8 +825,8 @@ private slots:
         WriteFile(env.settingsFile(), garbage);
         MainWindow window(env.context());
         QVERIFY(window.load());
-        QCOMPARE(window.optionsPanel->patternsEdit->text(), u"*.mp3;*.wma"_s);
-        QVERIFY(window.optionsPanel->removeDurationsBox->isChecked());
+        QCOMPARE(window.controls().optionsPanel->patternsEdit->text(), u"*.mp3;*.wma"_s);
+        QVERIFY(window.controls().optionsPanel->removeDurationsBox->isChecked());
     }
 };
 

@@ -51,7 +51,7 @@ class TestPasteCommands : public QObject {
         QStringList names() const
         {
             QStringList texts;
-            const QAbstractItemModel* model = window->nameList->model();
+            const QAbstractItemModel* model = window->controls().nameList->model();
             for (int i = 0; i < model->rowCount(); ++i)
                 texts << model->index(i, 0).data().toString();
             return texts;
@@ -83,10 +83,10 @@ private slots:
         QFETCH(QString, clipboard);
         Session session({u"a.mp3"_s, u"b.wma"_s, u"c.mp3"_s});
         QGuiApplication::clipboard()->setText(clipboard);
-        QTest::mouseClick(session.window->pasteButton, Qt::LeftButton);
+        QTest::mouseClick(session.window->controls().pasteButton, Qt::LeftButton);
         QCOMPARE(session.names(),
                  (QStringList{u"01 - Intro.mp3"_s, u"02 - Song.wma"_s, u"03 - Outro.mp3"_s}));
-        QVERIFY(session.window->renameButton->isEnabled());
+        QVERIFY(session.window->controls().renameButton->isEnabled());
     }
 
     void clipboardOfSpacesChangesNothing()
@@ -94,7 +94,7 @@ private slots:
         Session session({u"a.mp3"_s});
         session.window->dropText(u"Kept"_s);
         QGuiApplication::clipboard()->setText(u"    "_s);
-        session.window->pasteButton->click();
+        session.window->controls().pasteButton->click();
         QCOMPARE(session.lastMessage(),
                  u"Le presse-papiers ne contient aucune information utilisable..."_s);
         QCOMPARE(session.names(), QStringList{u"01 - Kept.mp3"_s});
@@ -107,17 +107,17 @@ private slots:
         for (int i = 0; i < 100000; ++i)
             text += u"Line %1\n"_s.arg(i);
         QGuiApplication::clipboard()->setText(text);
-        session.window->pasteButton->click();
+        session.window->controls().pasteButton->click();
         QCOMPARE(session.window->workspace().nameRows.size(), std::size_t(100000));
-        QVERIFY(!session.window->renameButton->isEnabled());
+        QVERIFY(!session.window->controls().renameButton->isEnabled());
     }
 
     void emptyFileListRefusesAtOnce()
     {
         Session session({});
-        session.window->pasteButton->click();
+        session.window->controls().pasteButton->click();
         QVERIFY(session.lastMessage().startsWith(u"Cette opération n'est possible"_s));
-        QTest::mouseClick(session.window->pasteMenuButton, Qt::LeftButton);
+        QTest::mouseClick(session.window->controls().pasteMenuButton, Qt::LeftButton);
         QCOMPARE(session.env.prompter.boxes.size(), 2);
     }
 
@@ -187,7 +187,7 @@ private slots:
             if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
                 QTest::keyClick(popup, Qt::Key_T);
         });
-        QTest::mousePress(session.window->pasteMenuButton, Qt::LeftButton);
+        QTest::mousePress(session.window->controls().pasteMenuButton, Qt::LeftButton);
         QCOMPARE(session.names(), (QStringList{u"01 - Intro.mp3"_s, u"02 - Outro liveat home.wma"_s,
                                                u"03 - c.mp3"_s}));
         QVERIFY(session.env.nameAsker.requests.isEmpty());
@@ -297,7 +297,7 @@ private slots:
                     popup->close();
             }
         });
-        QTest::mousePress(session.window->pasteMenuButton, Qt::LeftButton);
+        QTest::mousePress(session.window->controls().pasteMenuButton, Qt::LeftButton);
         QCOMPARE(session.names(), (QStringList{u"01 - x.mp3"_s, u"02 - y.mp3"_s}));
     }
 };

@@ -76,7 +76,7 @@ class TestRenaming : public QObject {
         QStringList fileRows() const
         {
             QStringList rows;
-            const QAbstractItemModel* model = window->fileList->model();
+            const QAbstractItemModel* model = window->controls().fileList->model();
             for (int i = 0; i < model->rowCount(); ++i)
                 rows << model->index(i, 0).data().toString();
             return rows;
@@ -96,18 +96,18 @@ private slots:
     {
         QFETCH(bool, resolve);
         Session session({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s});
-        session.window->resolvePermutationsAction->setChecked(resolve);
-        session.window->optionsPanel->numberingBox->setChecked(false);
+        session.window->controls().resolvePermutationsAction->setChecked(resolve);
+        session.window->controls().optionsPanel->numberingBox->setChecked(false);
         session.window->dropText(u"b\nc\na"_s);
         session.env.prompter.queueAnswers({false});
-        QTest::mouseClick(session.window->renameButton, Qt::LeftButton);
+        QTest::mouseClick(session.window->controls().renameButton, Qt::LeftButton);
         QCOMPARE(session.env.prompter.boxes.size(), resolve ? 0 : 1);
         const QStringList swapped{u"a.mp3=c.mp3"_s, u"b.mp3=a.mp3"_s, u"c.mp3=b.mp3"_s};
         const QStringList unchanged{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s, u"c.mp3=c.mp3"_s};
         QCOMPARE(session.onDisk(), resolve ? swapped : unchanged);
         if (!resolve)
             return;
-        QTest::mouseClick(session.window->undoButton, Qt::LeftButton);
+        QTest::mouseClick(session.window->controls().undoButton, Qt::LeftButton);
         QCOMPARE(session.onDisk(),
                  (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s, u"c.mp3=c.mp3"_s}));
     }
@@ -116,23 +116,23 @@ private slots:
     {
         Session session({u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s});
         session.window->dropText(u"Intro\nSong\nOutro"_s);
-        QVERIFY(session.window->renameButton->isEnabled());
-        QVERIFY(!session.window->undoButton->isEnabled());
+        QVERIFY(session.window->controls().renameButton->isEnabled());
+        QVERIFY(!session.window->controls().undoButton->isEnabled());
 
-        QTest::mouseClick(session.window->renameButton, Qt::LeftButton);
+        QTest::mouseClick(session.window->controls().renameButton, Qt::LeftButton);
         QCOMPARE(session.onDisk(), (QStringList{u"01 - Intro.mp3=1.mp3"_s, u"02 - Song.mp3=2.mp3"_s,
                                                 u"03 - Outro.mp3=3.mp3"_s}));
         QCOMPARE(session.fileRows(),
                  (QStringList{u"01 - Intro.mp3"_s, u"02 - Song.mp3"_s, u"03 - Outro.mp3"_s}));
-        QVERIFY(session.window->undoButton->isEnabled());
+        QVERIFY(session.window->controls().undoButton->isEnabled());
         QVERIFY(session.env.prompter.boxes.isEmpty());
-        QCOMPARE(session.window->fileList->selectionModel()->selectedRows().size(), 0);
+        QCOMPARE(session.window->controls().fileList->selectionModel()->selectedRows().size(), 0);
 
-        QTest::mouseClick(session.window->undoButton, Qt::LeftButton);
+        QTest::mouseClick(session.window->controls().undoButton, Qt::LeftButton);
         QCOMPARE(session.onDisk(),
                  (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s, u"3.mp3=3.mp3"_s}));
         QCOMPARE(session.fileRows(), (QStringList{u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s}));
-        QVERIFY(!session.window->undoButton->isEnabled());
+        QVERIFY(!session.window->controls().undoButton->isEnabled());
         QCOMPARE(session.env.prompter.busyDepth, 0);
     }
 
@@ -155,9 +155,9 @@ private slots:
         Session session(
             {u"a1.mp3"_s, u"a2.mp3"_s, u"a3.mp3"_s, u"a4.mp3"_s, u"a5.mp3"_s, u"a6.mp3"_s});
         MainWindow* window = session.window.get();
-        window->optionsPanel->numberingBox->setChecked(false);
+        window->controls().optionsPanel->numberingBox->setChecked(false);
         window->dropText(u"zeta\nepsilon\ndelta\ngamma\nbeta\nalpha"_s);
-        window->renameButton->click();
+        window->controls().renameButton->click();
         const QStringList renamed{u"alpha.mp3=a6.mp3"_s, u"beta.mp3=a5.mp3"_s,
                                   u"delta.mp3=a3.mp3"_s, u"epsilon.mp3=a2.mp3"_s,
                                   u"gamma.mp3=a4.mp3"_s, u"zeta.mp3=a1.mp3"_s};
@@ -165,42 +165,47 @@ private slots:
         // Read again, the files sort otherwise than the names.
         QCOMPARE(session.fileRows().first(), u"alpha.mp3"_s);
         const QString why = u"Ces noms ont été faits pour une autre liste de fichiers"_s;
-        QVERIFY(!window->renameButton->isEnabled());
-        QVERIFY(window->renameButton->toolTip().startsWith(why));
-        QVERIFY(window->nameCountValue->toolTip().startsWith(why));
-        const QModelIndex firstName = window->nameList->model()->index(0, 0);
+        QVERIFY(!window->controls().renameButton->isEnabled());
+        QVERIFY(window->controls().renameButton->toolTip().startsWith(why));
+        QVERIFY(window->controls().nameCountValue->toolTip().startsWith(why));
+        const QModelIndex firstName = window->controls().nameList->model()->index(0, 0);
         QVERIFY(firstName.data(Qt::FontRole).value<QFont>().italic());
         QVERIFY(firstName.data(Qt::ToolTipRole).toString().startsWith(why));
-        window->renameButton->click();
+        window->controls().renameButton->click();
         QCOMPARE(session.onDisk(), renamed);
 
         if (between == u"pattern")
-            window->optionsPanel->patternsEdit->setText(u"*.mp3;*.ogg"_s);
+            window->controls().optionsPanel->patternsEdit->setText(u"*.mp3;*.ogg"_s);
         else if (between == u"refresh")
-            window->refreshButton->click();
+            window->controls().refreshButton->click();
         else if (between == u"numeric")
-            window->numericSortBox->click();
+            window->controls().numericSortBox->click();
         else if (between == u"restart")
             session.start();
         else
             window->runNamePipeline(NameSource::FileNames);
         window = session.window.get();
-        window->undoButton->click();
+        window->controls().undoButton->click();
         const QStringList first{u"a1.mp3=a1.mp3"_s, u"a2.mp3=a2.mp3"_s, u"a3.mp3=a3.mp3"_s,
                                 u"a4.mp3=a4.mp3"_s, u"a5.mp3=a5.mp3"_s, u"a6.mp3=a6.mp3"_s};
         QCOMPARE(session.onDisk(), first);
         QCOMPARE(session.fileRows().first(), u"a1.mp3"_s);
         QVERIFY(session.env.prompter.boxes.isEmpty());
         if (between == u"restart") { // no names any more
-            QVERIFY(!window->renameButton->isEnabled());
+            QVERIFY(!window->controls().renameButton->isEnabled());
             return;
         }
         // Names pasted from the renamed files were made for them in that
         // order: now beside other files.
-        QCOMPARE(window->renameButton->isEnabled(), between != u"paste");
-        QCOMPARE(window->nameList->model()->index(0, 0).data(Qt::FontRole).value<QFont>().italic(),
+        QCOMPARE(window->controls().renameButton->isEnabled(), between != u"paste");
+        QCOMPARE(window->controls()
+                     .nameList->model()
+                     ->index(0, 0)
+                     .data(Qt::FontRole)
+                     .value<QFont>()
+                     .italic(),
                  between == u"paste");
-        window->renameButton->click();
+        window->controls().renameButton->click();
         QCOMPARE(session.onDisk(), between == u"paste" ? first : renamed);
     }
 
@@ -210,18 +215,18 @@ private slots:
     {
         Session session({u"a.mp3"_s, u"b.mp3"_s});
         MainWindow* window = session.window.get();
-        window->optionsPanel->numberingBox->setChecked(false);
+        window->controls().optionsPanel->numberingBox->setChecked(false);
         window->dropText(u"x\ny"_s);
         WriteFile(session.folder() + u"/late.mp3"_s, "late");
-        window->renameButton->click();
+        window->controls().renameButton->click();
         QCOMPARE(session.fileRows(), (QStringList{u"late.mp3"_s, u"x.mp3"_s, u"y.mp3"_s}));
-        QCOMPARE(window->fileCountValue->text(), u"3"_s);
+        QCOMPARE(window->controls().fileCountValue->text(), u"3"_s);
         WriteFile(session.folder() + u"/later.mp3"_s, "later");
-        window->undoButton->click();
+        window->controls().undoButton->click();
         QCOMPARE(session.fileRows(),
                  (QStringList{u"a.mp3"_s, u"b.mp3"_s, u"late.mp3"_s, u"later.mp3"_s}));
         window->dropText(u"b\nc\nd\ne"_s);
-        QCOMPARE(window->nameCountValue->toolTip(),
+        QCOMPARE(window->controls().nameCountValue->toolTip(),
                  u"Un nouveau nom est déjà pris dans le dossier."_s);
     }
 
@@ -234,14 +239,14 @@ private slots:
         QDir(session.folder()).mkdir(u"03 - Trois.mp3"_s);
         WriteFile(session.folder() + u"/02 - Deux.mp3"_s); // not listed
         MainWindow* window = session.window.get();
-        window->optionsPanel->patternsEdit->setText(u"*.wma"_s);
-        window->optionsPanel->dropExtensionBox->setChecked(true);
-        window->refreshButton->click();
+        window->controls().optionsPanel->patternsEdit->setText(u"*.wma"_s);
+        window->controls().optionsPanel->dropExtensionBox->setChecked(true);
+        window->controls().refreshButton->click();
         window->dropText(u"Un.mp3\nDeux.mp3\nTrois.mp3"_s);
-        QCOMPARE(window->nameCountValue->toolTip(),
+        QCOMPARE(window->controls().nameCountValue->toolTip(),
                  u"3 nouveaux noms sont déjà pris dans le dossier."_s);
         session.env.prompter.queueAnswers({false});
-        window->renameButton->click();
+        window->controls().renameButton->click();
         QCOMPARE(session.env.prompter.boxes.size(), 1);
         QVERIFY2(session.env.prompter.boxes[0].text.contains(u" 3 nouveaux noms"_s),
                  qPrintable(session.env.prompter.boxes[0].text));
@@ -255,15 +260,15 @@ private slots:
         const QByteArray folder = QFile::encodeName(session.folder());
         ::close(::open((folder + "/Caf\xe9.mp3").constData(), O_CREAT | O_WRONLY, 0644));
         session.window->refreshFileList(true);
-        const QModelIndex row = session.window->fileList->model()->index(1, 0);
+        const QModelIndex row = session.window->controls().fileList->model()->index(1, 0);
         QCOMPARE(row.data().toString(), u"Café.mp3"_s);
         QVERIFY(row.data(Qt::FontRole).value<QFont>().italic());
         QCOMPARE(row.data(Qt::ToolTipRole).toString(), u"nom de fichier non UTF-8"_s);
         session.window->runNamePipeline(NameSource::FileNames);
-        session.window->renameButton->click();
+        session.window->controls().renameButton->click();
         QCOMPARE(QDir(session.folder()).entryList(QDir::Files),
                  (QStringList{u"01 - a.mp3"_s, u"02 - Café.mp3"_s}));
-        session.window->undoButton->click();
+        session.window->controls().undoButton->click();
         struct stat info {};
         QCOMPARE(::stat((folder + "/Caf\xe9.mp3").constData(), &info), 0);
     }
@@ -274,11 +279,11 @@ private slots:
     {
         Session session({u"1.mp3"_s, u"2.wma"_s, u"3.mp3"_s});
         session.window->dropText(u"Tracklist:\nOne\nTwo\nThree"_s);
-        QTreeView* names = session.window->nameList;
+        QTreeView* names = session.window->controls().nameList;
         names->selectionModel()->select(names->model()->index(0, 0),
                                         QItemSelectionModel::ClearAndSelect);
         session.window->nameListEditor().deleteSelectedNames();
-        session.window->renameButton->click();
+        session.window->controls().renameButton->click();
         QCOMPARE(session.onDisk(), (QStringList{u"01 - One.mp3=1.mp3"_s, u"02 - Two.wma=2.wma"_s,
                                                 u"03 - Three.mp3=3.mp3"_s}));
     }
@@ -297,7 +302,7 @@ private slots:
         const QStringList renamed{u"01 - One.mp3=1.mp3"_s, u"02 - Two.mp3=2.mp3"_s};
         if (windowRenames) {
             session.window->dropText(u"One\nTwo"_s);
-            session.window->renameButton->click();
+            session.window->controls().renameButton->click();
         } else {
             const QString names = WriteFile(session.env.path(u"names.txt"_s), "One\nTwo\n");
             QCOMPARE(session.cli(u"rename"_s, {u"--names"_s, names}), 0);
@@ -306,20 +311,22 @@ private slots:
         QCOMPARE(session.onDisk(), renamed);
         if (windowRenames) {
             QCOMPARE(session.cli(u"undo"_s), 0);
-            QVERIFY(session.window->undoButton->isEnabled()); // the window does not know yet
-            session.window->undoButton->click(); // nothing left: said, and the folder read again
+            QVERIFY(
+                session.window->controls().undoButton->isEnabled()); // the window does not know yet
+            session.window->controls()
+                .undoButton->click(); // nothing left: said, and the folder read again
             QCOMPARE(session.env.prompter.boxes.size(), 1);
             QVERIFY(session.env.prompter.boxes[0].text.startsWith(
                 u"Il n'y a plus de renommage à annuler"_s));
             QCOMPARE(session.fileRows(), (QStringList{u"1.mp3"_s, u"2.mp3"_s}));
             session.env.prompter.boxes.clear();
         } else {
-            QVERIFY(session.window->undoButton->isEnabled());
-            session.window->undoButton->click();
+            QVERIFY(session.window->controls().undoButton->isEnabled());
+            session.window->controls().undoButton->click();
             QCOMPARE(session.cli(u"undo"_s), 3); // nothing left to undo
         }
         QCOMPARE(session.onDisk(), (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s}));
-        QVERIFY(!session.window->undoButton->isEnabled());
+        QVERIFY(!session.window->controls().undoButton->isEnabled());
         QVERIFY(session.env.prompter.boxes.isEmpty());
     }
 
@@ -347,11 +354,11 @@ private slots:
         QVERIFY(session.env.prompter.boxes[0].text.contains(u"interrompu"_s));
         if (!restoreAtOnce) {
             QCOMPARE(session.onDisk().first(), u"01 - One.mp3=1.mp3"_s);
-            session.window->undoButton->click();
+            session.window->controls().undoButton->click();
         }
         QCOMPARE(session.onDisk(),
                  (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s, u"3.mp3=3.mp3"_s}));
-        QVERIFY(!session.window->undoButton->isEnabled());
+        QVERIFY(!session.window->controls().undoButton->isEnabled());
     }
 
     // A file moved away after the renaming, the window started again or not:
@@ -372,7 +379,7 @@ private slots:
         QFETCH(bool, wholeFolder);
         Session session({u"1.mp3"_s, u"2.mp3"_s});
         session.window->dropText(u"One\nTwo"_s);
-        session.window->renameButton->click();
+        session.window->controls().renameButton->click();
         const QString moved = session.env.path(u"moved"_s);
         if (wholeFolder) {
             QVERIFY(QDir().rename(session.folder(), moved));
@@ -383,17 +390,18 @@ private slots:
         }
         if (restart)
             session.start();
-        session.window->undoButton->click();
+        session.window->controls().undoButton->click();
         QCOMPARE(session.env.prompter.boxes.size(), 1);
-        QVERIFY(!session.window->undoButton->isEnabled());
+        QVERIFY(!session.window->controls().undoButton->isEnabled());
         if (wholeFolder) {
             QVERIFY(session.env.prompter.boxes[0].text.contains(u"remplacé"_s));
             QCOMPARE(session.onDisk(), QStringList{u"01 - One.mp3=newcomer"_s});
-            QCOMPARE(session.window->fileList->model()->rowCount(), 1); // the folder as it is now
+            QCOMPARE(session.window->controls().fileList->model()->rowCount(),
+                     1); // the folder as it is now
             QVERIFY(QDir(session.folder()).removeRecursively() &&
                     QDir().rename(moved, session.folder()));
             session.start();
-            session.window->undoButton->click();
+            session.window->controls().undoButton->click();
             QCOMPARE(session.onDisk(), (QStringList{u"1.mp3=1.mp3"_s, u"2.mp3=2.mp3"_s}));
             return;
         }
@@ -407,13 +415,13 @@ private slots:
         Session session({u"a.mp3"_s, u"b.mp3"_s});
         session.window->dropText(u"b\nz"_s);
         // Numbering off: a.mp3 -> b.mp3 is taken by the second file.
-        session.window->settingsButton->click();
+        session.window->controls().settingsButton->click();
         session.window->findChild<QWidget*>(u"chkNumérotation"_s)->setProperty("checked", false);
         session.env.prompter.queueAnswers({false});
-        session.window->renameButton->click();
+        session.window->controls().renameButton->click();
         QCOMPARE(session.env.prompter.boxes.size(), 1);
         QCOMPARE(session.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
-        QVERIFY(!session.window->undoButton->isEnabled());
+        QVERIFY(!session.window->controls().undoButton->isEnabled());
     }
 
     // No other run comes between the window's plan and the end of its
@@ -423,7 +431,7 @@ private slots:
     void otherRunsWaitForTheWindow()
     {
         Session session({u"a.mp3"_s, u"b.mp3"_s});
-        session.window->resolvePermutationsAction->setChecked(true);
+        session.window->controls().resolvePermutationsAction->setChecked(true);
         session.window->dropText(u"One\nTwo"_s);
         // What runs started whenever the window asks about files get.
         const auto seenByOtherRuns = [&](QPushButton* button) {
@@ -434,21 +442,21 @@ private slots:
             seen.removeDuplicates();
             return seen;
         };
-        QCOMPARE(seenByOtherRuns(session.window->renameButton), QStringList{u"busy"_s});
+        QCOMPARE(seenByOtherRuns(session.window->controls().renameButton), QStringList{u"busy"_s});
         const QStringList renamed{u"01 - One.mp3=a.mp3"_s, u"02 - Two.mp3=b.mp3"_s};
         QCOMPARE(session.onDisk(), renamed);
 
         OtherRun otherRun(session.folder());
         QCOMPARE(otherRun.state(), u"locked"_s);
         session.window->dropText(u"Three\nFour"_s);
-        session.window->renameButton->click();
-        session.window->undoButton->click();
+        session.window->controls().renameButton->click();
+        session.window->controls().undoButton->click();
         QCOMPARE(session.env.prompter.boxes.size(), 2);
         for (const auto& box : std::as_const(session.env.prompter.boxes))
             QVERIFY(box.text.contains(session.folder()));
         QCOMPARE(session.onDisk(), renamed);
         otherRun.kill();
-        QCOMPARE(seenByOtherRuns(session.window->undoButton), QStringList{u"busy"_s});
+        QCOMPARE(seenByOtherRuns(session.window->controls().undoButton), QStringList{u"busy"_s});
         QCOMPARE(session.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
     }
 
@@ -461,13 +469,13 @@ private slots:
         const QString other = session.env.path(u"other"_s);
         WriteFile(other + u"/a.mp3"_s, "other");
         QVERIFY(QFile::link(session.folder(), link));
-        session.window->folderEdit->setText(link);
+        session.window->controls().folderEdit->setText(link);
         session.window->dropText(u"One"_s);
         session.fileSystem.whenAsked = [&] {
             if (QFileInfo(link).symLinkTarget() == session.folder())
                 QVERIFY(QFile::remove(link) && QFile::link(other, link));
         };
-        session.window->renameButton->click();
+        session.window->controls().renameButton->click();
         QCOMPARE(session.onDisk(), QStringList{u"01 - One.mp3=a.mp3"_s});
         QCOMPARE(QDir(other).entryList(QDir::Files), QStringList{u"a.mp3"_s});
     }
@@ -478,16 +486,16 @@ private slots:
     {
         Session session({u"1.mp3"_s});
         session.window->dropText(u"One"_s);
-        session.window->renameButton->click();
-        QVERIFY(session.window->undoButton->isEnabled());
+        session.window->controls().renameButton->click();
+        QVERIFY(session.window->controls().undoButton->isEnabled());
         QDir().mkpath(session.env.path(u"other"_s));
         WriteFile(session.env.path(u"other/x.mp3"_s));
-        session.window->folderEdit->setText(session.env.path(u"other"_s));
-        QVERIFY(!session.window->undoButton->isEnabled());
+        session.window->controls().folderEdit->setText(session.env.path(u"other"_s));
+        QVERIFY(!session.window->controls().undoButton->isEnabled());
         QVERIFY(session.window->workspace().undoSet.empty());
-        session.window->folderEdit->setText(session.folder());
-        QVERIFY(session.window->undoButton->isEnabled());
-        session.window->undoButton->click();
+        session.window->controls().folderEdit->setText(session.folder());
+        QVERIFY(session.window->controls().undoButton->isEnabled());
+        session.window->controls().undoButton->click();
         QCOMPARE(session.onDisk(), QStringList{u"1.mp3=1.mp3"_s});
     }
 };

@@ -50,7 +50,7 @@ class TestOptionsPanel : public QObject {
             window->showAsLoaded();
             window->settingsClicked();
             QApplication::setActiveWindow(window.get());
-            panel = window->optionsPanel;
+            panel = window->controls().optionsPanel;
         }
         QStringList names() const
         {
@@ -228,7 +228,7 @@ private slots:
         widths->setCurrentIndex(widths->findData(2));
         QCOMPARE(session.boxes(), 1);
         QVERIFY(session.env.prompter.boxes[0].text.startsWith(u"Cette valeur de remplissage"_s));
-        QVERIFY(!session.window->renameButton->isEnabled());
+        QVERIFY(!session.window->controls().renameButton->isEnabled());
         // Numbering off: the width no longer matters, and names come without a warning.
         session.panel->numberingBox->setChecked(false);
         session.window->dropText(u"A\nB"_s);
@@ -253,7 +253,7 @@ private slots:
         auto* box = session.panel->findChild<QComboBox*>(list);
         QVERIFY(box && box->isEnabled() && box->count() > box->currentIndex() + 1);
         QVERIFY(QTest::qWaitForWindowActive(session.window.get()));
-        (focused ? static_cast<QWidget*>(box) : session.window->nameList)->setFocus();
+        (focused ? static_cast<QWidget*>(box) : session.window->controls().nameList)->setFocus();
         QTRY_COMPARE(box->hasFocus(), focused);
         const int before = box->currentIndex();
         const QPointF centre = box->rect().center();
@@ -284,21 +284,22 @@ private slots:
         session.window->dropText(u"A\nB\nC"_s);
         session.window->renameClicked();
         QVERIFY(!session.window->workspace().undoSet.empty());
-        QSignalSpy listings(session.window->fileList->model(), &QAbstractItemModel::modelReset);
+        QSignalSpy listings(session.window->controls().fileList->model(),
+                            &QAbstractItemModel::modelReset);
 
         // Cancel in the picker: nothing changes; the same folder picked: listed
         // again, the undo set kept.
-        session.window->browseButton->click();
-        QCOMPARE(session.window->folderEdit->text(), music);
+        session.window->controls().browseButton->click();
+        QCOMPARE(session.window->controls().folderEdit->text(), music);
         QCOMPARE(listings.size(), 0);
         session.env.dialogs.nextFolder = music;
-        session.window->browseButton->click();
+        session.window->controls().browseButton->click();
         QCOMPARE(listings.size(), 1);
-        QVERIFY(session.window->undoButton->isEnabled());
+        QVERIFY(session.window->controls().undoButton->isEnabled());
 
         // Typed key by key: every existing folder reached on the way is
         // listed (the folder list follows), no other keystroke lists.
-        QLineEdit* folder = session.window->folderEdit;
+        QLineEdit* folder = session.window->controls().folderEdit;
         folder->clear();
         listings.clear();
         QTest::keyClicks(folder, other);
