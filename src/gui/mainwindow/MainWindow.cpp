@@ -122,7 +122,8 @@ void MainWindow::connectHandlers()
     connect(m_ui.alwaysOnTopAction, &QAction::triggered, this, &MainWindow::applyAlwaysOnTop);
     connect(m_ui.resolvePermutationsAction, &QAction::toggled, &m_session,
             &RenameSession::setResolvesChains);
-    connectTray();
+    m_tray = new WindowInTray(*this, m_context.notificationArea, *m_ui.trayMenu,
+                              *m_ui.trayRestoreAction);
     connect(m_ui.settingsButton, &QPushButton::clicked, this, &MainWindow::settingsClicked);
     connect(m_ui.showSettingsAction, &QAction::triggered, this, &MainWindow::settingsClicked);
     connect(m_ui.optionsPanel->languageList, &QComboBox::activated, this,
@@ -399,6 +400,13 @@ NameAsker& MainWindow::nameAsker()
         m_nameDialog = std::make_unique<NameDialogAsker>(m_state.catalogue, m_languageFile,
                                                          m_context.prompter, this);
     return *m_nameDialog;
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        m_tray->windowStateChanged(m_ui.minimiseToTrayAction->isChecked());
 }
 
 } // namespace tervane

@@ -5,9 +5,9 @@
 #include "layout/WindowLayout.h"
 #include "lists/NameListEditor.h"
 #include "mainwindow/MainWindowControls.h"
+#include "mainwindow/WindowInTray.h"
 #include "naming/NamePipeline.h"
 #include "services/AppContext.h"
-#include "services/NotificationArea.h"
 #include "session/AppState.h"
 #include "session/RenameSession.h"
 #include "settings/SettingsLocation.h"
@@ -51,10 +51,8 @@ public:
     // Shows the window in the state the settings asked for.
     void showAsLoaded();
 
-    // The notification area: a click on the program's icon there, and
-    // whether the minimised window waits there.
-    void trayClicked(TrayClick click);
-    bool trayIconShown() const { return m_trayIconShown; }
+    // Whether the minimised window waits in the notification area.
+    bool trayIconShown() const { return m_tray->iconShown(); }
 
     // Places the row counts under the lists; unless layoutOnly, also updates
     // them, their colour and the buttons that depend on them.
@@ -181,13 +179,6 @@ private:
     void followSplitter();
     bool panelShown() const;
     void applyAlwaysOnTop();
-    void connectTray();
-    NotificationArea& notificationArea();
-    void addTrayIcon();
-    void removeTrayIcon();
-    void forgetTrayIcon();
-    void checkNotificationArea();
-    void restoreFromTray();
     void showAboutBox();
 
     int twips(int pixels) const;
@@ -225,10 +216,7 @@ private:
     bool m_unloaded = false;
     bool m_comboSuppress = false;
     std::unique_ptr<NameAsker> m_nameDialog;
-    std::unique_ptr<NotificationArea> m_notificationArea;
-    bool m_trayIconShown = false;
-    bool m_trayEventBusy = false;
-    QTimer m_trayWatch; // while the window waits in the notification area
+    WindowInTray* m_tray = nullptr;
 };
 
 } // namespace tervane

@@ -303,8 +303,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::unload()
 {
     // Quitting from the icon's menu leaves no icon behind.
-    if (m_trayIconShown)
-        forgetTrayIcon();
+    m_tray->forgetIcon();
     const QString& file = m_state.settingsFilePath;
     if (m_state.treatmentSettingsChanged) {
         writeLanguage(file, m_state.interfaceLanguage);
