@@ -46,7 +46,7 @@ struct Session {
         window->load();
         window->showAsLoaded();
         window->settingsClicked();
-        OptionsPanel& panel = *window->optionsPanel;
+        OptionsPanel& panel = *window->controls().optionsPanel;
         panel.removeTermsBox->setChecked(true);
         panel.termsEdit->setText(QStringLiteral("live;(remix);bonus"));
         panel.removeCapitalsBox->setChecked(true);
@@ -87,7 +87,7 @@ void BM_ReapplyRun(benchmark::State& state)
 {
     MainWindow& window = *session(int(state.range(0))).window;
     for (auto _ : state)
-        window.optionsPanel->removeCapitalsBox->toggle();
+        window.controls().optionsPanel->removeCapitalsBox->toggle();
     state.counters["names"] = double(window.workspace().nameRows.size());
 }
 BENCHMARK(BM_ReapplyRun)->Arg(10000)->Arg(ListSize)->Arg(100000)->Unit(benchmark::kMillisecond);
@@ -97,7 +97,7 @@ BENCHMARK(BM_ReapplyRun)->Arg(10000)->Arg(ListSize)->Arg(100000)->Unit(benchmark
 void BM_ReplaceKeystroke(benchmark::State& state)
 {
     MainWindow& window = *session(int(state.range(0))).window;
-    OptionsPanel& panel = *window.optionsPanel;
+    OptionsPanel& panel = *window.controls().optionsPanel;
     panel.replaceRegexBox->setChecked(true);
     panel.replaceToEdit->setText(QStringLiteral("\\2 \\1"));
     panel.replaceBox->setChecked(true);
@@ -129,10 +129,10 @@ void BM_ReapplyRowByRow(benchmark::State& state)
     const RenameWorkspace& workspace = window.workspace();
     std::vector<NameRecord> records = workspace.sourceRecords;
     std::vector<NameRow> rows = workspace.nameRows; // the list's own items
-    auto* model = static_cast<NameListModel*>(window.nameList->model());
+    auto* model = static_cast<NameListModel*>(window.controls().nameList->model());
     for (auto _ : state) {
         const std::vector<NameRow> names = generateNameRows(
-            records, window.optionsPanel->currentTreatmentOptions(), workspace.fileRows);
+            records, window.controls().optionsPanel->currentTreatmentOptions(), workspace.fileRows);
         for (std::size_t i = 0; i < names.size(); ++i) {
             rows[i] = names[i];
             const QModelIndex row = model->index(int(i));
@@ -149,7 +149,7 @@ void BM_GenerateNamesOnly(benchmark::State& state)
 {
     MainWindow& window = *session().window;
     std::vector<NameRecord> records = window.workspace().sourceRecords;
-    TreatmentOptions options = window.optionsPanel->currentTreatmentOptions();
+    TreatmentOptions options = window.controls().optionsPanel->currentTreatmentOptions();
     for (auto _ : state) {
         options.removeCapitals = !options.removeCapitals;
         benchmark::DoNotOptimize(generateNameRows(records, options, window.workspace().fileRows));
@@ -214,7 +214,7 @@ BENCHMARK(BM_LayoutClientArea)->Unit(benchmark::kMillisecond);
 void BM_DragOneRow(benchmark::State& state)
 {
     MainWindow& window = *session(int(state.range(0))).window;
-    QTreeView* names = window.nameList;
+    QTreeView* names = window.controls().nameList;
     const QModelIndex middle = names->model()->index(names->model()->rowCount() / 2, 0);
     names->selectionModel()->setCurrentIndex(middle, QItemSelectionModel::ClearAndSelect);
     names->scrollTo(middle);
@@ -236,7 +236,7 @@ BENCHMARK(BM_DragOneRow)->Arg(10000)->Arg(ListSize)->Arg(100000)->Unit(benchmark
 void BM_PatternKeystroke(benchmark::State& state)
 {
     MainWindow& window = *session(int(state.range(0))).window;
-    QLineEdit* patterns = window.optionsPanel->patternsEdit;
+    QLineEdit* patterns = window.controls().optionsPanel->patternsEdit;
     const QString typed = patterns->text();
     bool longer = false;
     for (auto _ : state) {
@@ -255,13 +255,13 @@ BENCHMARK(BM_PatternKeystroke)
 void BM_FolderKeystroke(benchmark::State& state)
 {
     MainWindow& window = *session().window;
-    const QString folder = window.folderEdit->text();
+    const QString folder = window.controls().folderEdit->text();
     bool longer = false;
     for (auto _ : state) {
         longer = !longer;
-        window.folderEdit->setText(longer ? folder + u'x' : folder);
+        window.controls().folderEdit->setText(longer ? folder + u'x' : folder);
     }
-    window.folderEdit->setText(folder);
+    window.controls().folderEdit->setText(folder);
 }
 BENCHMARK(BM_FolderKeystroke)->Unit(benchmark::kMicrosecond);
 
