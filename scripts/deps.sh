@@ -24,8 +24,9 @@ tervane_require_packages() {
 # qt6-translations-l10n: Qt's own dialogs and buttons in the interface language.
 # librsvg2-bin: the program's icon is rendered from its SVG at build time.
 # libtag1-dev, pkg-config: TagLib reads the tags of music files.
+# libexiv2-dev: Exiv2 reads when pictures were taken, and by which camera.
 TERVANE_BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
-    librsvg2-bin libtag1-dev pkg-config)
+    librsvg2-bin libtag1-dev libexiv2-dev pkg-config)
 
 # debhelper, dpkg-dev: the Debian package is built by dpkg-buildpackage from debian/.
 TERVANE_PACKAGING_PACKAGES=(debhelper dpkg-dev)

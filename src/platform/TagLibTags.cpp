@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/TagLibTags.h"
 
+#include "platform/PictureMetadata.h"
+
 #include "text/FileNameBytes.h"
 
 #include <QFile>
@@ -72,6 +74,8 @@ private:
 
 FileTags readFileTags(const QString& path, std::stop_token stop)
 {
+    if (isPictureName(path))
+        return stop.stop_requested() ? givenUpTags() : readPictureTags(path);
     const QByteArray name = bytesOfFileName(path);
     // Opened read-only: by name, TagLib would open the file for writing
     // too, which tells watchers (indexers, synchronisers) it was written.
@@ -96,8 +100,13 @@ FileTags readFileTags(const QString& path, std::stop_token stop)
     const TagLib::Tag* tag = file.isNull() ? nullptr : file.tag();
     if (!tag)
         return {};
-    return {textOf(tag->title()), textOf(tag->artist()), textOf(tag->album()),
-            numberOf(tag->year()), numberOf(tag->track())};
+    FileTags tags;
+    tags.title = textOf(tag->title());
+    tags.artist = textOf(tag->artist());
+    tags.album = textOf(tag->album());
+    tags.year = numberOf(tag->year());
+    tags.track = numberOf(tag->track());
+    return tags;
 }
 
 std::vector<FileTags> readTagsOfFiles(const QStringList& paths)

@@ -5,7 +5,8 @@
 
 namespace tervane {
 
-// The tags of a music file as TagLib reads them (ID3v1 and ID3v2, Vorbis
+// A picture's date and camera as readPictureTags reads them; else
+// the tags of a music file as TagLib reads them (ID3v1 and ID3v2, Vorbis
 // comments, MP4 atoms, ASF, APE), without the audio properties; empty
 // fields for a file it cannot read. Never writes. Gives up on a file whose
 // frames or tags do not show within LookedThroughBound bytes, whatever its

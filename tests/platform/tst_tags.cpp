@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/TagLibTags.h"
 #include "support/AudioFiles.h"
+#include "support/PictureFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,6 +31,7 @@ using namespace tervane;
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(AudioFormat)
+Q_DECLARE_METATYPE(PictureMetadata)
 
 namespace {
 
@@ -208,7 +210,8 @@ private slots:
         QCOMPARE(::mkfifo(pipe.constData(), 0600), 0);
         std::promise<int> listening;
         std::atomic<bool> done{false};
-        FileTags read{u"not read"_s, {}, {}, {}, {}};
+        FileTags read;
+        read.title = u"not read"_s;
         std::thread reader([&] {
             const int supervisor = superviseOpenings();
             listening.set_value(supervisor);
@@ -274,6 +277,111 @@ private slots:
         std::memcpy(&first, events, sizeof first);
         QCOMPARE(first.mask, quint32(IN_CLOSE_NOWRITE));
         ::close(watch);
+    }
+
+    // A picture's date taken, from the first source that has one, in the
+    // local time written; its camera, with the maker unless the model says it.
+    void pictureFields_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<PictureMetadata>("metadata");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QString>("camera");
+        const QString original = u"Exif.Photo.DateTimeOriginal"_s;
+        const QString digitized = u"Exif.Photo.DateTimeDigitized"_s;
+        const std::pair<QString, QString> canon[] = {{u"Exif.Image.Make"_s, u"Canon"_s},
+                                                     {u"Exif.Image.Model"_s, u"Canon EOS R6"_s}};
+        QTest::newRow("JPEG, taken, Canon")
+            << u"a.jpg"_s
+            << PictureMetadata{{original, u"2026:12:07 14:33:12"_s}, canon[0], canon[1]}
+            << u"2026-12-07"_s << u"14.33.12"_s << u"Canon EOS R6"_s;
+        QTest::newRow("taken before digitised")
+            << u"b.JPG"_s
+            << PictureMetadata{{digitized, u"2027:01:01 00:00:00"_s},
+                               {original, u"2026:12:07 14:33:12"_s}}
+            << u"2026-12-07"_s << u"14.33.12"_s << QString();
+        QTest::newRow("PNG, digitised, SONY")
+            << u"c.png"_s
+            << PictureMetadata{{digitized, u"2026:12:07 09:05:00"_s},
+                               {u"Exif.Image.Make"_s, u"SONY"_s},
+                               {u"Exif.Image.Model"_s, u"ILCE-7M3"_s}}
+            << u"2026-12-07"_s << u"09.05.00"_s << u"SONY ILCE-7M3"_s;
+        QTest::newRow("TIFF, XMP with sub-seconds and zone")
+            << u"d.tif"_s
+            << PictureMetadata{{u"Xmp.exif.DateTimeOriginal"_s, u"2026-12-07T23:59:59.75+01:00"_s}}
+            << u"2026-12-07"_s << u"23.59.59"_s << QString();
+        QTest::newRow("WebP, XMP created, camera from XMP")
+            << u"e.webp"_s
+            << PictureMetadata{{u"Xmp.xmp.CreateDate"_s, u"2026-12-07T14:33:12"_s},
+                               {u"Xmp.tiff.Make"_s, u"Google"_s},
+                               {u"Xmp.tiff.Model"_s, u"Pixel 8"_s}}
+            << u"2026-12-07"_s << u"14.33.12"_s << u"Google Pixel 8"_s;
+        QTest::newRow("blank date: the next source")
+            << u"f.jpg"_s
+            << PictureMetadata{{original, u"0000:00:00 00:00:00"_s},
+                               {u"Xmp.xmp.CreateDate"_s, u"2026-12-07"_s}}
+            << u"2026-12-07"_s << QString() << QString();
+        QTest::newRow("no date at all") << u"g.jpg"_s << PictureMetadata{canon[0], canon[1]}
+                                        << QString() << QString() << u"Canon EOS R6"_s;
+        QTest::newRow("no metadata")
+            << u"h.png"_s << PictureMetadata{} << QString() << QString() << QString();
+    }
+    void pictureFields()
+    {
+        QFETCH(QString, file);
+        QFETCH(PictureMetadata, metadata);
+        QVERIFY(writePicture(path(file), pictureFormatOf(file), metadata));
+        const FileTags read = readFileTags(path(file));
+        QTEST(read.takenDate.toString(u"yyyy-MM-dd"), "date");
+        QTEST(read.takenDate.isValid() ? read.takenTime.toString(u"HH.mm.ss") : QString(), "time");
+        QTEST(read.camera, "camera");
+        QVERIFY(!read.givenUp);
+        QVERIFY(read.modified.isValid());
+    }
+
+    // Whatever is at a picture's name, an answer soon and no date: what is
+    // no picture, or is damaged, is given up on and said.
+    void unreadablePictures_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("givenUp");
+        QTest::newRow("damaged Exif block") << u"damaged.jpg"_s << true;
+        QTest::newRow("truncated") << u"truncated.jpg"_s << true;
+        QTest::newRow("a named pipe") << u"pipe.jpg"_s << true;
+        QTest::newRow("a device") << u"zero.jpg"_s << true;
+        QTest::newRow("sparse file of 20 GiB") << u"sparse.jpg"_s << true;
+        QTest::newRow("missing") << u"missing.jpg"_s << false;
+    }
+    void unreadablePictures()
+    {
+        QFETCH(QString, file);
+        const QString full = path(file);
+        const QByteArray name = QFile::encodeName(full);
+        const PictureMetadata dated{{u"Exif.Photo.DateTimeOriginal"_s, u"2026:12:07 14:33:12"_s}};
+        if (file.startsWith(u"damaged"_s) || file.startsWith(u"truncated"_s)) {
+            QVERIFY(writePicture(full, PictureFormat::Jpeg, dated));
+            QFile picture(full);
+            QVERIFY(picture.open(QIODevice::ReadWrite));
+            QByteArray bytes = picture.readAll();
+            const qsizetype exif = bytes.indexOf("Exif");
+            QVERIFY(exif > 0);
+            if (file.startsWith(u"damaged"_s))
+                bytes.replace(exif + 6, 40, QByteArray(40, char(0xEE))); // the TIFF header and IFD
+            else
+                bytes.truncate(exif + 20);
+            QVERIFY(picture.resize(0) && picture.seek(0) && picture.write(bytes) == bytes.size());
+        } else if (file.startsWith(u"pipe"_s)) {
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        } else if (file.startsWith(u"zero"_s)) {
+            QCOMPARE(::symlink("/dev/zero", name.constData()), 0);
+        } else if (file.startsWith(u"sparse"_s)) {
+            QFile out(full);
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.resize(qint64(20) << 30));
+        }
+        const FileTags read = readFileTags(full);
+        QVERIFY(!read.takenDate.isValid());
+        QTEST(read.givenUp, "givenUp");
     }
 
     // Many files read on the thread pool come back in their order.

@@ -20,10 +20,26 @@ QString trackText(const QString& track, int width)
 
 bool usesTagFields(const QString& pattern)
 {
-    for (const QString* field : {&TitleField, &ArtistField, &AlbumField, &YearField, &TrackField})
+    for (const QString* field : {&TitleField, &ArtistField, &AlbumField, &YearField, &TrackField,
+                                 &DateField, &TimeField, &CameraField})
         if (pattern.contains(*field))
             return true;
     return false;
+}
+
+bool usesDateFields(const QString& pattern)
+{
+    return pattern.contains(DateField) || pattern.contains(TimeField);
+}
+
+QString takenDateText(const FileTags& tags)
+{
+    return tags.takenDate.toString(u"yyyy-MM-dd");
+}
+
+QString takenTimeText(const FileTags& tags)
+{
+    return tags.takenDate.isValid() ? tags.takenTime.toString(u"HH.mm.ss") : QString();
 }
 
 QString fillTemplate(const QString& pattern, int index, int width, const QString& fileName,
@@ -45,6 +61,12 @@ QString fillTemplate(const QString& pattern, int index, int width, const QString
             return {tags.album, AlbumField.size()};
         if (rest.startsWith(YearField))
             return {tags.year, YearField.size()};
+        if (rest.startsWith(DateField))
+            return {takenDateText(tags), DateField.size()};
+        if (rest.startsWith(TimeField))
+            return {takenTimeText(tags), TimeField.size()};
+        if (rest.startsWith(CameraField))
+            return {tags.camera, CameraField.size()};
         return {QString(), 0};
     };
     QString filled;

@@ -14,9 +14,19 @@ inline const QString ArtistField = QStringLiteral("[ARTISTE]");
 inline const QString AlbumField = QStringLiteral("[ALBUM]");
 inline const QString YearField = QStringLiteral("[ANNEE]");
 inline const QString TrackField = QStringLiteral("[PISTE]");
+// A picture's: the date and time it was taken ("2026-12-07", "14.33.12": a
+// colon has no place in a name) and its camera.
+inline const QString DateField = QStringLiteral("[DATE]");
+inline const QString TimeField = QStringLiteral("[HEURE]");
+inline const QString CameraField = QStringLiteral("[APPAREIL]");
 
-// Whether the template needs the files' tags.
+// Whether the template needs the files' tags; its date fields.
 bool usesTagFields(const QString& pattern);
+bool usesDateFields(const QString& pattern);
+
+// A picture's date and time taken as the fields write them.
+QString takenDateText(const FileTags& tags);
+QString takenTimeText(const FileTags& tags);
 
 // The template filled for one file row: "[NUM]" takes the running number
 // (index, zero-filled to width), "[PISTE]" the tag's track number

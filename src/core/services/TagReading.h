@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -10,20 +11,29 @@
 
 namespace tervane {
 
-// What a music file says of itself in its tags; empty where it says nothing.
+// What a file says of itself in its tags; empty where it says nothing.
 struct FileTags {
     QString title;
     QString artist;
     QString album;
     QString year;
     QString track; // the track's number alone: "3" of "3/12"
+    // A picture's: when it was taken, in the local time its camera wrote
+    // (no time zone; invalid when it says none), and by which camera.
+    QDate takenDate;
+    QTime takenTime;
+    QString camera;
+    // When the file was last written, in local time: a picture's date only
+    // when the user asks for it in place of a missing one.
+    QDateTime modified;
     // Set when the reading gave up on the file before finding its tags (too
     // much of it looked through, or stopped): its fields stay empty.
     bool givenUp = false;
 };
 
-// Reads the tags of one file, never writing any; a file that cannot be read
-// (not audio, damaged, unreadable) gives empty fields. Gives up soon after
+// Reads the tags of one file, never writing any: a music file's, or a
+// picture's metadata; a file that cannot be read (damaged, unreadable, of
+// neither kind) gives empty fields. Gives up soon after
 // stop is requested. Called from several threads at once.
 using FileTagReader = std::function<FileTags(const QString& path, std::stop_token stop)>;
 

@@ -10,6 +10,7 @@
 #include "rename/RenameCommand.h"
 #include "rename/RenameJournal.h"
 #include "services/FolderLock.h"
+#include "session/FileTagCache.h"
 #include "session/NameEditing.h"
 #include "session/RenameWorkspace.h"
 #include "settings/Paths.h"
@@ -29,6 +30,7 @@ RenameSession::RenameSession(FileSystem& fileSystem, QObject* parent)
     , m_fileSystem(fileSystem)
     , m_enumerator(std::make_unique<FileEnumerator>(fileSystem))
     , m_workspace(std::make_unique<RenameWorkspace>())
+    , m_tagCache(std::make_unique<FileTagCache>())
     , m_holders(std::make_unique<NameHolders>())
 {}
 
@@ -38,6 +40,7 @@ bool RenameSession::setFolder(const QString& folder)
 {
     if (folder == m_enumerator->path() || !m_enumerator->setPath(folder))
         return false;
+    m_tagCache->clear();
     if (!m_workspace->undoSet.empty()) {
         m_workspace->undoSet.clear();
         emit undoChanged();
@@ -53,14 +56,18 @@ void RenameSession::setPattern(const QString& patterns)
 void RenameSession::listFiles(bool readAgain, bool numeric)
 {
     m_numeric = numeric;
-    if (std::exchange(m_folderChanged, false) || readAgain)
+    if (std::exchange(m_folderChanged, false) || readAgain) {
         m_enumerator->refresh();
+        m_tagCache->forgetUnborn();
+    }
     m_workspace->fileRows = m_enumerator->names();
     if (numeric)
         sortNumerically(m_workspace->fileRows);
     FileEnumerator::FilesFound found = m_enumerator->filesOf(m_workspace->fileRows);
     m_workspace->fileIdentities = std::move(found.identities);
     m_workspace->fileBirths = std::move(found.births);
+    if (m_takenReading)
+        orderByDateTaken();
     // The folder found now, whatever a link on the way to it leads to by the
     // time its files are renamed; its renaming is the one to undo, files or not.
     if (!m_enumerator->path().isEmpty())
@@ -128,6 +135,77 @@ void RenameSession::generateNames(const std::optional<QStringList>& lines)
     namesMade();
 }
 
+namespace {
+
+// The file rows' tags, read through the cache: each file is read once.
+class CachedTagReading : public TagReading {
+public:
+    CachedTagReading(FileTagCache& cache, const RenameWorkspace& workspace, TagReading& reading)
+        : m_cache(cache)
+        , m_workspace(workspace)
+        , m_reading(reading)
+    {}
+    std::optional<std::vector<FileTags>> readTags(const QStringList& paths) override
+    {
+        return m_cache.tagsOf({paths, m_workspace.fileIdentities, m_workspace.fileBirths},
+                              m_reading);
+    }
+
+private:
+    FileTagCache& m_cache;
+    const RenameWorkspace& m_workspace;
+    TagReading& m_reading;
+};
+
+} // namespace
+
+void RenameSession::listByDateTaken(TagReading* reading)
+{
+    m_takenReading = reading;
+}
+
+void RenameSession::setDateFallback(bool modifiedTime)
+{
+    m_tagCache->setDateFallback(modifiedTime);
+}
+
+void RenameSession::forgetReadTags()
+{
+    m_tagCache->clear();
+}
+
+std::optional<FileTags> RenameSession::readTagsOfRow(qsizetype row) const
+{
+    const auto index = std::size_t(row);
+    if (row < 0 || index >= m_workspace->fileIdentities.size())
+        return std::nullopt;
+    const qint64 birth =
+        index < m_workspace->fileBirths.size() ? m_workspace->fileBirths[index] : 0;
+    return m_tagCache->kept(m_workspace->fileIdentities[index], birth);
+}
+
+// A cancelled reading leaves the files in their order by name.
+void RenameSession::orderByDateTaken()
+{
+    RenameWorkspace& w = *m_workspace;
+    CachedTagReading reading(*m_tagCache, w, *m_takenReading);
+    const auto tags = reading.readTags(pathsOfFiles(m_enumerator->path(), w.fileRows));
+    if (!tags)
+        return;
+    QStringList rows;
+    std::vector<quint64> identities;
+    std::vector<qint64> births;
+    for (const qsizetype row : orderTaken(*tags)) {
+        const auto index = std::size_t(row);
+        rows << w.fileRows[row];
+        identities.push_back(index < w.fileIdentities.size() ? w.fileIdentities[index] : 0);
+        births.push_back(index < w.fileBirths.size() ? w.fileBirths[index] : 0);
+    }
+    w.fileRows = std::move(rows);
+    w.fileIdentities = std::move(identities);
+    w.fileBirths = std::move(births);
+}
+
 bool RenameSession::fillNames(NameSource source, const NameSourceInput& input,
                               TagReading& tagReading)
 {
@@ -135,7 +213,8 @@ bool RenameSession::fillNames(NameSource source, const NameSourceInput& input,
         generateNames();
         return true;
     }
-    const auto lines = sourceLines(source, input, {listedFolder(), rows().files}, tagReading);
+    CachedTagReading cached(*m_tagCache, *m_workspace, tagReading);
+    const auto lines = sourceLines(source, input, {listedFolder(), rows().files}, cached);
     if (lines)
         generateNames(*lines);
     return lines.has_value();

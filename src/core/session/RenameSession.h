@@ -17,6 +17,7 @@
 namespace tervane {
 
 class FileEnumerator;
+class FileTagCache;
 class FileSystem;
 class FolderLock;
 class FolderNames;
@@ -65,6 +66,18 @@ public:
     // Lists the folder's matching files, read again from disk when asked,
     // in numeric order when asked.
     void listFiles(bool readAgain, bool numeric);
+    // From now on listings order the files by when they were taken, oldest
+    // first (tags read through reading), the files without a date last; or,
+    // without a reading, by name alone. Ties keep the order by name.
+    void listByDateTaken(TagReading* reading);
+    // Pictures without a date taken take the time they were last written,
+    // in the order and the date fields, when the user asks for it.
+    void setDateFallback(bool modifiedTime);
+    // The tags read of a file row's file (for a listing by date taken or a
+    // template), if it was read.
+    std::optional<FileTags> readTagsOfRow(qsizetype row) const;
+    // Tags read are forgotten: the files may have changed since.
+    void forgetReadTags();
 
     // The treatments the names are made with, kept for every run and edit
     // to come; the names are not made again until asked.
@@ -236,6 +249,7 @@ private:
     PlannedRenaming plan(bool resolve, bool readNow) const;
     bool fileRowsStillThere(const FolderNames& names) const;
     LoadedJournal readJournal(const QString& folder);
+    void orderByDateTaken();
 
     FileSystem& m_fileSystem;
     std::unique_ptr<FileEnumerator> m_enumerator;
@@ -243,7 +257,9 @@ private:
     TreatmentOptions m_options;
     bool m_filesListed = true; // the file rows changed since the names were made
     bool m_namesForOtherFiles = false;
-    bool m_numeric = false;       // the order of the last listing
+    bool m_numeric = false;               // the order of the last listing
+    TagReading* m_takenReading = nullptr; // listing by date taken, through it
+    std::unique_ptr<FileTagCache> m_tagCache;
     bool m_folderChanged = false; // renamed since the folder was last read
     int m_nameProblems = 0;
     std::unique_ptr<RenameJournal> m_journal;

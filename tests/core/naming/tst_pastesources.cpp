@@ -152,7 +152,8 @@ private slots:
     }
 
     // Fields filled from one file's tags (title "T", artist "A", album "B",
-    // year "1999", track "3" unless the row says otherwise), file "f.mp3".
+    // year "1999", track "3" unless the row says otherwise, taken on
+    // 2026-12-07 at 14:33:12 by "Canon EOS R6"), file "f.mp3".
     void tagFields_data()
     {
         QTest::addColumn<QString>("pattern");
@@ -176,6 +177,11 @@ private slots:
             << u"ACDC LiveinParis"_s;
         QTest::newRow("unclosed bracket")
             << u"[[TITRE] [ANNEE"_s << 2 << u"T"_s << u"3"_s << u"[T [ANNEE"_s;
+        QTest::newRow("picture fields, no colon")
+            << u"[DATE] [HEURE] [APPAREIL] - [NUM]"_s << 3 << u"T"_s << u"3"_s
+            << u"2026-12-07 14.33.12 Canon EOS R6 - 007"_s;
+        QTest::newRow("no date taken: empty fields")
+            << u"[DATE]_[HEURE]"_s << 2 << u"no date"_s << u"3"_s << u"_"_s;
     }
     void tagFields()
     {
@@ -183,7 +189,17 @@ private slots:
         QFETCH(int, width);
         QFETCH(QString, title);
         QFETCH(QString, track);
-        const FileTags tags{title, u"A"_s, u"B"_s, u"1999"_s, track};
+        FileTags tags;
+        tags.title = title;
+        tags.artist = u"A"_s;
+        tags.album = u"B"_s;
+        tags.year = u"1999"_s;
+        tags.track = track;
+        if (title != u"no date") {
+            tags.takenDate = QDate(2026, 12, 7);
+            tags.takenTime = QTime(14, 33, 12);
+        }
+        tags.camera = u"Canon EOS R6"_s;
         QStringList files;
         for (int i = 1; i <= 7; ++i)
             files << u"f.mp3"_s;

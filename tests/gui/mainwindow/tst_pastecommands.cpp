@@ -237,7 +237,9 @@ private slots:
                 QThread::msleep(10);
             if (stop.stop_requested())
                 stopSeen = true;
-            return FileTags{u"Read"_s, {}, {}, {}, {}};
+            FileTags tags;
+            tags.title = u"Read"_s;
+            return tags;
         };
         bool shown = false;
         QTimer poll;
