@@ -14,6 +14,14 @@ _tervane_cli()
         COMPREPLY=($(compgen -W $'x\nse' -- "$cur"))
         return
         ;;
+    --sort)
+        COMPREPLY=($(compgen -W $'name\nnumeric\ntaken' -- "$cur"))
+        return
+        ;;
+    --date-fallback)
+        COMPREPLY=($(compgen -W $'none\nmtime' -- "$cur"))
+        return
+        ;;
     --width)
         COMPREPLY=($(compgen -W $'0\n2\n3\n4\n5\n6\n7\n8\n9' -- "$cur"))
         return
@@ -24,7 +32,8 @@ _tervane_cli()
     esac
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$(printf '%s\n' --names --file-names --template --tags \
-            --width --episode --settings --pattern --numeric --replace --regex --yes \
+            --width --episode --settings --pattern --numeric --sort --date-fallback \
+            --replace --regex --yes \
             --forget-interrupted --in-order -z -0 --null \
             -n --dry-run -v --verbose -q --quiet -h --help -V --version)" -- "$cur"))
         return
@@ -33,7 +42,8 @@ _tervane_cli()
     local i words=0
     for ((i = 1; i < COMP_CWORD; i++)); do
         case ${COMP_WORDS[i]} in
-        --names | --settings | --episode | --width | --template | --pattern) ((i++)) ;;
+        --names | --settings | --episode | --width | --template | --pattern | --sort | \
+            --date-fallback) ((i++)) ;;
         --replace) ((i += 2)) ;;
         -*) ;;
         *) ((words++)) ;;

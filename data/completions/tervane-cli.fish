@@ -16,6 +16,8 @@ complete -c tervane-cli -l episode -x -a 'x se' -d 'The folder name as a series 
 complete -c tervane-cli -l settings -r -F -d 'The settings file to read'
 complete -c tervane-cli -l pattern -x -d 'The files to list, such as "*.mp3;*.wma"'
 complete -c tervane-cli -l numeric -d 'List the files in numeric order'
+complete -c tervane-cli -l sort -x -a 'name numeric taken' -d 'The order of the files'
+complete -c tervane-cli -l date-fallback -x -a 'none mtime' -d 'The date of pictures without a date taken'
 complete -c tervane-cli -l replace -x -d 'Replace each FROM in the names, whatever its case, by TO'
 complete -c tervane-cli -l regex -d 'FROM is a regular expression; TO may repeat its groups as \\1 to \\9'
 complete -c tervane-cli -l yes -d 'Rename even when new names are already taken'

@@ -98,6 +98,8 @@ Options parseOptions(const QStringList& given, const TranslationCatalogue& texts
     const QCommandLineOption settings(u"settings"_s, {}, u"FILE"_s);
     const QCommandLineOption pattern(u"pattern"_s, {}, u"PATTERNS"_s);
     const QCommandLineOption numeric(u"numeric"_s);
+    const QCommandLineOption sort(u"sort"_s, {}, u"ORDER"_s);
+    const QCommandLineOption dateFallback(u"date-fallback"_s, {}, u"DATE"_s);
     const QCommandLineOption yes(u"yes"_s);
     const QCommandLineOption forgetInterrupted(u"forget-interrupted"_s);
     const QCommandLineOption inOrder(u"in-order"_s);
@@ -109,7 +111,7 @@ Options parseOptions(const QStringList& given, const TranslationCatalogue& texts
     const QList<QCommandLineOption> all{
         names,   fileNames, templateText,      tags,          width,   episode, settings, pattern,
         numeric, yes,       forgetInterrupted, nullSeparated, inOrder, dryRun,  verbose,  quiet,
-        regex};
+        regex,   sort,      dateFallback};
     parser.addOptions(all);
     if (!parser.parse(arguments))
         throw CliError{Usage, parserProblem(parser, arguments, all, texts)};
@@ -128,8 +130,9 @@ Options parseOptions(const QStringList& given, const TranslationCatalogue& texts
     if (sources > 1)
         throw CliError{Usage, text(CliKey::OneSourceOnly)};
     if (o.command == u"undo" &&
-        (sources > 0 || parser.isSet(pattern) || parser.isSet(numeric) || parser.isSet(yes) ||
-         parser.isSet(width) || parser.isSet(dryRun) || o.replace || parser.isSet(regex)))
+        (sources > 0 || parser.isSet(pattern) || parser.isSet(numeric) || parser.isSet(sort) ||
+         parser.isSet(dateFallback) || parser.isSet(yes) || parser.isSet(width) ||
+         parser.isSet(dryRun) || o.replace || parser.isSet(regex)))
         throw CliError{Usage, text(CliKey::UndoWithoutOptions)};
     if (o.command == u"undo" && parser.isSet(nullSeparated))
         throw CliError{Usage, text(CliKey::NullWith)};
@@ -170,6 +173,19 @@ Options parseOptions(const QStringList& given, const TranslationCatalogue& texts
     o.hasPattern = parser.isSet(pattern);
     o.pattern = parser.value(pattern);
     o.numeric = parser.isSet(numeric);
+    if (parser.isSet(sort)) {
+        const QString order = parser.value(sort);
+        if (order != u"name" && order != u"numeric" && order != u"taken")
+            throw CliError{Usage, text(CliKey::SortValues)};
+        o.numeric = o.numeric || order == u"numeric";
+        o.byDateTaken = order == u"taken";
+    }
+    if (parser.isSet(dateFallback)) {
+        const QString fallback = parser.value(dateFallback);
+        if (fallback != u"none" && fallback != u"mtime")
+            throw CliError{Usage, text(CliKey::DateFallbackValues)};
+        o.dateFallback = fallback == u"mtime";
+    }
     o.yes = parser.isSet(yes);
     o.forgetInterrupted = parser.isSet(forgetInterrupted);
     o.inOrder = parser.isSet(inOrder);

@@ -19,6 +19,8 @@ struct Options {
     QString pattern;
     bool hasPattern = false;
     bool numeric = false;
+    bool byDateTaken = false;  // --sort taken
+    bool dateFallback = false; // --date-fallback mtime
     bool yes = false;
     bool forgetInterrupted = false; // rename over a renaming left unfinished
     bool inOrder = false;           // rename row by row, without ordering chains and cycles

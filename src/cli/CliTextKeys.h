@@ -11,6 +11,9 @@ namespace tervane::cli {
 namespace CliKey {
 inline const QString ChainMark = QStringLiteral("CLI_MARQUE_CHAINE");
 inline const QString TakenMark = QStringLiteral("CLI_MARQUE_PRIS");
+inline const QString NoDateMark = QStringLiteral("CLI_MARQUE_SANS_DATE");
+inline const QString SortValues = QStringLiteral("CLI_SORT_VALEURS");
+inline const QString DateFallbackValues = QStringLiteral("CLI_DATE_FALLBACK_VALEURS");
 inline const QString CommandAndFolder = QStringLiteral("CLI_COMMANDE_ET_DOSSIER");
 inline const QString EmptyOrDoubledNames = QStringLiteral("CLI_NOMS_VIDES_OU_DOUBLES");
 inline const QString EpisodeFormat = QStringLiteral("CLI_EPISODE_FORMAT");
@@ -105,7 +108,10 @@ inline const QStringList All{ChainMark,
                              MissingValue,
                              QuietWith,
                              NameHeldByFolder,
-                             NamesHeldByFolders};
+                             NamesHeldByFolders,
+                             NoDateMark,
+                             SortValues,
+                             DateFallbackValues};
 } // namespace CliKey
 
 } // namespace tervane::cli

@@ -10,6 +10,7 @@
 #include "naming/NamePipeline.h"
 #include "naming/Numbering.h"
 #include "naming/PasteSources.h"
+#include "naming/TemplateFields.h"
 #include "settings/GeneralSettings.h"
 #include "settings/Paths.h"
 #include "text/FileNameBytes.h"
@@ -72,7 +73,12 @@ CommandContext::CommandContext(Options commandOptions, TranslationCatalogue cata
                                const CliServices& services, OutputStreams outputs)
     : options(std::move(commandOptions))
     , fileSystem(services.fileSystem)
-    , tagReading(services.tagReading)
+    , tagReading(services.tagReading,
+                 [this](const QStringList& givenUp) {
+                     for (const QString& path : givenUp)
+                         print(streams.err,
+                               u"tervane-cli: "_s + text(CliKey::TagsGivenUp, {escaped(path)}));
+                 })
     , streams(outputs)
     , texts(std::move(catalogue))
     , session(services.fileSystem)
@@ -81,6 +87,9 @@ CommandContext::CommandContext(Options commandOptions, TranslationCatalogue cata
     session.keepJournal(journalFolderFor(services.folders, options.settingsFile),
                         earlierJournalFolderOf(options.settingsFile));
     session.setResolvesChains(!options.inOrder);
+    session.setDateFallback(options.dateFallback);
+    if (options.byDateTaken)
+        session.listByDateTaken(&tagReading);
     // Told on the listing's stream, unless the listing is for programs.
     if (options.verbose)
         session.watchRenames([stream = options.nullSeparated ? streams.err : streams.out](
@@ -139,13 +148,7 @@ void PreviewCommand::generateNames()
     const qsizetype files = m_context.files().size();
     options.numberingWidth = fillWidthForListing(options.numberingWidth, files);
     m_context.session.setTreatmentOptions(options);
-    // Each file whose tags were given up on is said in a line of its own.
-    TellingTagReading tagReading(m_context.tagReading, [this](const QStringList& givenUp) {
-        for (const QString& path : givenUp)
-            print(m_context.streams.err,
-                  u"tervane-cli: "_s + m_context.text(CliKey::TagsGivenUp, {escaped(path)}));
-    });
-    m_context.session.fillNames(m_context.options.source, sourceInput(), tagReading);
+    m_context.session.fillNames(m_context.options.source, sourceInput(), m_context.tagReading);
     // Names the find and replace could not be decided on are bad input: no
     // name goes without the replacement asked for.
     if (const auto name = m_context.session.undecidedReplacement())
@@ -217,6 +220,10 @@ void PreviewCommand::printPlan(const std::vector<bool>& chained) const
 {
     const QByteArray mark = (u'\t' + m_context.text(CliKey::ChainMark)).toUtf8();
     const QByteArray takenMark = (u'\t' + m_context.text(CliKey::TakenMark)).toUtf8();
+    const QByteArray noDateMark = (u'\t' + m_context.text(CliKey::NoDateMark)).toUtf8();
+    const bool datesUsed =
+        m_context.options.byDateTaken || (m_context.options.source == NameSource::TypedTemplate &&
+                                          usesDateFields(m_context.options.templateText));
     const std::vector<NameRow>& names = m_context.names();
     if (m_context.options.nullSeparated) {
         // Raw, as the system holds the names: a file's own bytes.
@@ -242,9 +249,17 @@ void PreviewCommand::printPlan(const std::vector<bool>& chained) const
             listing.append(mark);
         if (i < names.size() && names[i].holder >= 0)
             listing.append(takenMark);
+        if (datesUsed && !hasDateTaken(row))
+            listing.append(noDateMark);
         listing.append('\n');
     }
     write(m_context.streams.out, listing);
+}
+
+bool PreviewCommand::hasDateTaken(qsizetype row) const
+{
+    const auto tags = m_context.session.readTagsOfRow(row);
+    return tags && tags->takenDate.isValid();
 }
 
 void PreviewCommand::refuseUnpairedPlan() const

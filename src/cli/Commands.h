@@ -30,7 +30,8 @@ struct CommandContext {
 
     Options options;
     FileSystem& fileSystem;
-    TagReading& tagReading;
+    // The files' tags, each file given up on said in a line of its own.
+    TellingTagReading tagReading;
     OutputStreams streams;
     TranslationCatalogue texts;
     RenameSession session;
@@ -48,6 +49,7 @@ public:
     void listAndName();
     // The plan listed, with the rows that rename through a chain marked.
     void printPlan(const std::vector<bool>& chained) const;
+    bool hasDateTaken(qsizetype row) const;
     // Refuses a plan whose lists do not pair up, or with an empty or doubled name.
     void refuseUnpairedPlan() const;
     // The summary goes with the listing, unless the listing is for programs.

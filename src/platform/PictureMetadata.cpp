@@ -53,8 +53,8 @@ QString valueOf(const Data& data, const char* key)
 TakenMoment takenMomentIn(const Exiv2::Image& image)
 {
     for (const char* key : ExifDateKeys)
-        if (TakenMoment moment = takenMomentOf(valueOf<Exiv2::ExifData, Exiv2::ExifKey>(
-                image.exifData(), key));
+        if (TakenMoment moment =
+                takenMomentOf(valueOf<Exiv2::ExifData, Exiv2::ExifKey>(image.exifData(), key));
             moment.date.isValid())
             return moment;
     for (const char* key : XmpDateKeys)
@@ -98,10 +98,10 @@ QDateTime modifiedOf(const struct stat& info)
 bool isPictureName(const QString& path)
 {
     static const QSet<QString> extensions = {
-        u"jpg"_s, u"jpeg"_s, u"jpe"_s, u"tif"_s, u"tiff"_s, u"png"_s, u"webp"_s, u"heic"_s,
-        u"heif"_s, u"avif"_s, u"cr2"_s, u"cr3"_s, u"crw"_s, u"nef"_s, u"nrw"_s, u"arw"_s,
-        u"sr2"_s, u"srw"_s, u"dng"_s, u"orf"_s, u"rw2"_s, u"raf"_s, u"pef"_s, u"3fr"_s,
-        u"mrw"_s, u"x3f"_s};
+        u"jpg"_s,  u"jpeg"_s, u"jpe"_s,  u"tif"_s, u"tiff"_s, u"png"_s, u"webp"_s,
+        u"heic"_s, u"heif"_s, u"avif"_s, u"cr2"_s, u"cr3"_s,  u"crw"_s, u"nef"_s,
+        u"nrw"_s,  u"arw"_s,  u"sr2"_s,  u"srw"_s, u"dng"_s,  u"orf"_s, u"rw2"_s,
+        u"raf"_s,  u"pef"_s,  u"3fr"_s,  u"mrw"_s, u"x3f"_s};
     return extensions.contains(QFileInfo(path).suffix().toLower());
 }
 
@@ -123,8 +123,7 @@ FileTags readPictureTags(const QString& path)
     FileTags tags;
     tags.modified = modifiedOf(info);
     try {
-        const auto image =
-            Exiv2::ImageFactory::open("/proc/self/fd/" + std::to_string(descriptor));
+        const auto image = Exiv2::ImageFactory::open("/proc/self/fd/" + std::to_string(descriptor));
         image->readMetadata();
         const TakenMoment taken = takenMomentIn(*image);
         tags.takenDate = taken.date;

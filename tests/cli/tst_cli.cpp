@@ -8,6 +8,7 @@
 #include "support/AudioFiles.h"
 #include "support/FaultyFileSystem.h"
 #include "support/OtherRun.h"
+#include "support/PictureFiles.h"
 #include "support/TestEnvironment.h"
 
 #include <QCryptographicHash>
@@ -184,6 +185,41 @@ class TestCli : public QObject {
         }
     };
 
+    // The pictures of namesFromPictures, with settings that leave the names
+    // to the template.
+    struct PictureBench : Workbench {
+        PictureBench()
+            : Workbench({}, "Numérotation=0\nExtensions=*.jpg\nSuppressionChiffresDébut=0\n"
+                            "SuppressionCaractèresNonAlpha=0\n")
+        {
+            const std::pair<QString, QString> canon[] = {
+                {u"Exif.Image.Make"_s, u"Canon"_s}, {u"Exif.Image.Model"_s, u"Canon EOS R6"_s}};
+            const auto taken = [](const char* moment) {
+                return std::pair(u"Exif.Photo.DateTimeOriginal"_s, QString::fromLatin1(moment));
+            };
+            const struct {
+                const char* name;
+                PictureMetadata metadata;
+            } pictures[] = {
+                {"IMG_0001.jpg", {taken("2026:12:07 15:00:00"), canon[0], canon[1]}},
+                {"IMG_0002.jpg", {taken("2026:12:07 14:33:12"), canon[0], canon[1]}},
+                {"same.jpg", {taken("2026:12:07 14:33:12"), canon[0], canon[1]}},
+                {"PXL_1.jpg",
+                 {taken("2026:12:07 14:30:00"),
+                  {u"Exif.Image.Make"_s, u"Google"_s},
+                  {u"Exif.Image.Model"_s, u"Pixel 8"_s}}},
+                {"scan.jpg", {}},
+            };
+            for (const auto& picture : pictures)
+                QVERIFY(writePicture(folder + u'/' + QString::fromLatin1(picture.name),
+                                     PictureFormat::Jpeg, picture.metadata));
+            QFile scan(folder + u"/scan.jpg"_s);
+            QVERIFY(scan.open(QIODevice::ReadWrite) &&
+                    scan.setFileTime(QDateTime(QDate(2020, 1, 2), QTime(12, 0)),
+                                     QFileDevice::FileModificationTime));
+        }
+    };
+
     // The journals go to a state folder of the tests' own, for the command
     // lines run here and in processes of their own.
     QTemporaryDir m_state;
@@ -291,6 +327,61 @@ private slots:
                                 u" given up on: neither sound nor tags found early enough "
                                 u"(an empty or unfinished file?); its fields stay empty\n"_s;
         QCOMPARE(preview.err, zeroFilled ? warning : QString());
+    }
+
+    // Pictures of two cameras, named and ordered by when they were taken:
+    // PXL 14:30:00 (Pixel), IMG_0002 and same 14:33:12, IMG_0001 15:00:00
+    // (Canon), scan without a date, last written on 2020-01-02 at noon.
+    void namesFromPictures_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("in the order taken, across cameras")
+            << QStringList{u"--sort"_s, u"taken"_s, u"--template"_s, u"Noël [NUM]"_s} << 0
+            << u"PXL_1.jpg\tNoël 01.jpg\nIMG_0002.jpg\tNoël 02.jpg\nsame.jpg\tNoël 03.jpg\n"
+               u"IMG_0001.jpg\tNoël 04.jpg\nscan.jpg\tNoël 05.jpg\t(no date)\n"_s;
+        QTest::newRow("same second: doubled names, refused")
+            << QStringList{u"--template"_s, u"[DATE] [HEURE]"_s} << 3
+            << u"IMG_0001.jpg\t2026-12-07 15.00.00.jpg\nIMG_0002.jpg\t2026-12-07 14.33.12.jpg\n"
+               u"PXL_1.jpg\t2026-12-07 14.30.00.jpg\nsame.jpg\t2026-12-07 14.33.12.jpg\n"
+               u"scan.jpg\t\t(no date)\n"_s;
+        QTest::newRow("the time written in place of none")
+            << QStringList{u"--sort"_s,          u"taken"_s,
+                           u"--template"_s,      u"[DATE] [HEURE] [APPAREIL]"_s,
+                           u"--date-fallback"_s, u"mtime"_s}
+            << 3
+            << u"scan.jpg\t2020-01-02 12.00.00.jpg\nPXL_1.jpg\t2026-12-07 14.30.00 Google "
+               u"Pixel 8.jpg\nIMG_0002.jpg\t2026-12-07 14.33.12 Canon EOS R6.jpg\nsame.jpg\t"
+               u"2026-12-07 14.33.12 Canon EOS R6.jpg\nIMG_0001.jpg\t2026-12-07 15.00.00 Canon "
+               u"EOS R6.jpg\n"_s;
+        QTest::newRow("bad order") << QStringList{u"--sort"_s, u"size"_s} << 2 << QString();
+        QTest::newRow("bad fallback")
+            << QStringList{u"--date-fallback"_s, u"ctime"_s} << 2 << QString();
+    }
+    void namesFromPictures()
+    {
+        QFETCH(QStringList, arguments);
+        const PictureBench bench;
+        const Result preview = bench.cli(u"preview"_s, arguments);
+        QTEST(preview.exitCode, "exitCode");
+        QTEST(preview.out, "out");
+    }
+
+    // Renamed by date and time taken, numbered, then undone.
+    void picturesRenamedThenUndone()
+    {
+        const PictureBench bench;
+        const QStringList before = QDir(bench.folder).entryList(QDir::Files);
+        const Result renamed = bench.cli(
+            u"rename"_s, {u"--sort"_s, u"taken"_s, u"--template"_s, u"[DATE] [HEURE] [NUM]"_s});
+        QCOMPARE(renamed.exitCode, 0);
+        QCOMPARE(QDir(bench.folder).entryList(QDir::Files),
+                 (QStringList{u"05.jpg"_s, u"2026-12-07 14.30.00 01.jpg"_s,
+                              u"2026-12-07 14.33.12 02.jpg"_s, u"2026-12-07 14.33.12 03.jpg"_s,
+                              u"2026-12-07 15.00.00 04.jpg"_s}));
+        QCOMPARE(bench.cli(u"undo"_s).exitCode, 0);
+        QCOMPARE(QDir(bench.folder).entryList(QDir::Files), before);
     }
 
     void emptyGeneratedNameIsRefused()
