@@ -80,6 +80,7 @@ QString cameraIn(const Exiv2::Image& image)
 FileTags givenUp(const QDateTime& modified = {})
 {
     FileTags tags;
+    tags.picture = true;
     tags.modified = modified;
     tags.givenUp = true;
     return tags;
@@ -121,6 +122,7 @@ FileTags readPictureTags(const QString& path)
         return givenUp();
     }
     FileTags tags;
+    tags.picture = true;
     tags.modified = modifiedOf(info);
     try {
         const auto image = Exiv2::ImageFactory::open("/proc/self/fd/" + std::to_string(descriptor));

@@ -10,7 +10,7 @@ struct BuiltInText {
     const char16_t* french;
 };
 
-inline constexpr std::array<BuiltInText, 100> BuiltInTexts{{
+inline constexpr std::array<BuiltInText, 103> BuiltInTexts{{
     {u"TraductionIncomplète", u""},
     {u"TXT_REGLAGES", u"R&églages"},
     {u"TXT_PISTE_NUMERO", u"Piste n°[NUM]"},
@@ -127,6 +127,9 @@ inline constexpr std::array<BuiltInText, 100> BuiltInTexts{{
      u"annulé, ou son journal a disparu. Aucun fichier n'a été renommé.§§La liste des fichiers "
      u"a été relue."},
     {u"TXT_NOM_NON_UTF8", u"nom de fichier non UTF-8"},
+    {u"TXT_PRISE_DE_VUE", u"Prise de vue : %v"},
+    {u"TXT_SANS_DATE_PRISE_DE_VUE", u"Pas de date de prise de vue"},
+    {u"TXT_TRI_DATE_PRISE_DE_VUE", u"Lister les photos dans l'ordre de la prise de vue"},
     {u"TXT_NOM_PRIS_PAR", u"Ce nom est déjà pris dans le dossier par '%v'."},
     {u"TXT_UN_NOM_PRIS", u"Un nouveau nom est déjà pris dans le dossier."},
     {u"TXT_NOMS_PRIS", u"%v nouveaux noms sont déjà pris dans le dossier."},

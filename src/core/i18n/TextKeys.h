@@ -38,6 +38,9 @@ inline const QString NoFileListed = QStringLiteral("MSG_ERREUR_LISTE_FICHIERS_VI
 inline const QString NotAFolder = QStringLiteral("MSG_PAS_UN_DOSSIER");
 inline const QString NameTakenBy = QStringLiteral("TXT_NOM_PRIS_PAR");
 inline const QString ForeignName = QStringLiteral("TXT_NOM_NON_UTF8");
+inline const QString TakenOn = QStringLiteral("TXT_PRISE_DE_VUE");
+inline const QString NoDateTaken = QStringLiteral("TXT_SANS_DATE_PRISE_DE_VUE");
+inline const QString SortByDateTaken = QStringLiteral("TXT_TRI_DATE_PRISE_DE_VUE");
 inline const QString OneNameTaken = QStringLiteral("TXT_UN_NOM_PRIS");
 inline const QString NamesTakenCount = QStringLiteral("TXT_NOMS_PRIS");
 inline const QString NamesForOtherFiles = QStringLiteral("TXT_NOMS_POUR_AUTRES_FICHIERS");
@@ -113,6 +116,9 @@ inline const QStringList All{AddName,
                              NotAFolder,
                              NameTakenBy,
                              ForeignName,
+                             TakenOn,
+                             NoDateTaken,
+                             SortByDateTaken,
                              OneNameTaken,
                              NamesTakenCount,
                              NamesForOtherFiles,

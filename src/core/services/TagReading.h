@@ -20,6 +20,7 @@ struct FileTags {
     QString track; // the track's number alone: "3" of "3/12"
     // A picture's: when it was taken, in the local time its camera wrote
     // (no time zone; invalid when it says none), and by which camera.
+    bool picture = false; // read as a picture
     QDate takenDate;
     QTime takenTime;
     QString camera;

@@ -51,6 +51,8 @@ inline const QString SplitterRatio = QStringLiteral("SéparateurRatio");
 inline const QString MinimiseToTray = QStringLiteral("MinimiserSystray");
 inline const QString AlwaysOnTop = QStringLiteral("ToujoursAuDessus");
 inline const QString ResolvePermutations = QStringLiteral("RésoudrePermutations");
+inline const QString SortByDateTaken = QStringLiteral("TriDatePriseDeVue");
+inline const QString DateFallback = QStringLiteral("PhotosSansDateModification");
 inline const QString LastFolder = QStringLiteral("DernierDossier");
 } // namespace SettingsKey
 

@@ -48,6 +48,8 @@ WindowSettings readWindowSettings(const QString& file, int initialWidth, int ini
     s.minimiseToTray = readMenuValue(read(file, MinimiseToTray));
     s.alwaysOnTop = readMenuValue(read(file, AlwaysOnTop));
     s.resolvePermutations = readMenuValue(read(file, ResolvePermutations));
+    s.sortByDateTaken = readMenuValue(read(file, SortByDateTaken));
+    s.dateFallback = readMenuValue(read(file, DateFallback));
     return s;
 }
 
@@ -60,6 +62,8 @@ void writeWindowOptions(const QString& file, const WindowSettings& s)
     write(file, MinimiseToTray, boolText(s.minimiseToTray));
     write(file, AlwaysOnTop, boolText(s.alwaysOnTop));
     write(file, ResolvePermutations, boolText(s.resolvePermutations));
+    write(file, SortByDateTaken, boolText(s.sortByDateTaken));
+    write(file, DateFallback, boolText(s.dateFallback));
 }
 
 void writeWindowPosition(const QString& file, const WindowSettings& s)

@@ -21,6 +21,10 @@ struct WindowSettings {
     // Chains and cycles of names are renamed through their order and
     // temporary names, without the conflict question.
     bool resolvePermutations = false;
+    // Files listed by the date pictures were taken; pictures without one
+    // dated by their last modification.
+    bool sortByDateTaken = false;
+    bool dateFallback = false;
 };
 
 // Reads the window keys in table order. Without the stored size the window

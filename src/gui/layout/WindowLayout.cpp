@@ -63,13 +63,14 @@ SplitterBounds splitterBounds(const TwipsLayout& layout)
             layout.value(u"lblNbNoms"_s).left() - 120};
 }
 
-// Under the lists: the refresh button left of the file list, the numeric-order
-// check box under it.
+// Beside and under the lists: the refresh button left of the file list, the
+// order of taking under it, the numeric-order check box under the list.
 void layoutUnderLists(TwipsLayout& layout)
 {
     const QRect files = layout.value(u"lvwFichiers"_s);
     QRect& refresh = layout[u"btnRafraîchir"_s];
     refresh.moveLeft(files.left() - 120 - refresh.width());
+    layout[u"btnTriDate"_s].moveLeft(refresh.left());
     layout[u"chkTriNum"_s].moveTo(files.left(), bottomOf(files) + 20);
 }
 

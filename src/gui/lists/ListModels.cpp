@@ -38,10 +38,18 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
     if (role != Qt::FontRole && role != Qt::ToolTipRole)
         return {};
     // A name whose bytes are not UTF-8 is shown decoded, and says so.
-    if (!hasForeignBytes(name))
+    const bool foreign = hasForeignBytes(name);
+    if (role == Qt::ToolTipRole) {
+        QStringList tips;
+        if (foreign)
+            tips << m_foreignTip;
+        if (m_rowTip)
+            tips << m_rowTip(index.row());
+        tips.removeAll(QString());
+        return tips.isEmpty() ? QVariant() : QVariant(tips.join(u'\n'));
+    }
+    if (!foreign)
         return {};
-    if (role == Qt::ToolTipRole)
-        return m_foreignTip;
     QFont italic;
     italic.setItalic(true);
     return italic;

@@ -29,11 +29,14 @@ public:
     void reload();
     // The tool tip of a name whose bytes are not UTF-8, shown decoded.
     void setForeignTip(const QString& tip) { m_foreignTip = tip; }
+    // What else a row's tool tip says of its file, if anything.
+    void setRowTip(std::function<QString(int row)> tip) { m_rowTip = std::move(tip); }
 
 private:
     ListRows m_rows;
     int m_shownRows = 0;
     QString m_foreignTip;
+    std::function<QString(int row)> m_rowTip;
 };
 
 // The rows of nameList: the new names, duplicates in red, names made for

@@ -117,8 +117,14 @@ void MainWindow::connectHandlers()
     connect(m_ui.aboutAction, &QAction::triggered, this, &MainWindow::showAboutBox);
     for (QAction* option :
          {m_ui.rememberPositionAction, m_ui.rememberSizeAction, m_ui.rememberSplitterAction,
-          m_ui.minimiseToTrayAction, m_ui.alwaysOnTopAction, m_ui.resolvePermutationsAction})
+          m_ui.minimiseToTrayAction, m_ui.alwaysOnTopAction, m_ui.resolvePermutationsAction,
+          m_ui.dateFallbackAction})
         connect(option, &QAction::triggered, this, [this] { m_state.windowOptionsChanged = true; });
+    connect(m_ui.dateFallbackAction, &QAction::toggled, this, [this](bool modifiedTime) {
+        m_session.setDateFallback(modifiedTime);
+        if (m_ui.takenSortButton->isChecked())
+            refreshFileList(false);
+    });
     connect(m_ui.alwaysOnTopAction, &QAction::triggered, this, &MainWindow::applyAlwaysOnTop);
     connect(m_ui.resolvePermutationsAction, &QAction::toggled, &m_session,
             &RenameSession::setResolvesChains);
@@ -148,6 +154,10 @@ void MainWindow::connectHandlers()
     m_ui.pasteMenuButton->installEventFilter(this);
     m_ui.splitterBar->installEventFilter(this);
     connect(m_ui.numericSortBox, &QCheckBox::clicked, this, [this] { refreshFileList(false); });
+    connect(m_ui.takenSortButton, &QPushButton::clicked, this, [this] {
+        m_state.windowOptionsChanged = true;
+        refreshFileList(false);
+    });
     new TextDropTarget(m_ui.nameList->viewport(), [this](const QString& text) { dropText(text); });
     new FolderDropTarget(m_ui.folderEdit, [this](const QString& folder) { folderDropped(folder); });
     m_ui.folderEdit->installEventFilter(this);
@@ -201,6 +211,10 @@ void MainWindow::showAboutBox()
 
 void MainWindow::refreshFileList(bool refreshFirst)
 {
+    // The session lists again after each renaming, in the same order.
+    m_takenReading = std::make_unique<TagReadingProgress>(this, m_context.readFileTags,
+                                                          m_ui.takenSortButton->toolTip());
+    m_session.listByDateTaken(m_ui.takenSortButton->isChecked() ? m_takenReading.get() : nullptr);
     m_session.listFiles(refreshFirst, m_ui.numericSortBox->isChecked());
     filesListedAgain();
     if (refreshFirst || m_session.listedFolder() != m_journalReadFor)
@@ -319,6 +333,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::refreshClicked()
 {
+    // Pictures may have been given other dates since.
+    m_session.forgetReadTags();
     refreshFileList(true);
 }
 

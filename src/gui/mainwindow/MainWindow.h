@@ -216,6 +216,7 @@ private:
     bool m_unloaded = false;
     bool m_comboSuppress = false;
     std::unique_ptr<NameAsker> m_nameDialog;
+    std::unique_ptr<TagReading> m_takenReading; // for the listings by date taken
     WindowInTray* m_tray = nullptr;
 };
 

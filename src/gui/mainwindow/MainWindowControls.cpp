@@ -88,6 +88,7 @@ const DesignedControl MainWindowDesign[] = {
     {&Controls::filesLabel, u"lblFichiers", u"Fichiers", {120, 1110, 735, 255}},
     {&Controls::refreshButton, u"btnRafraîchir", u"", {510, 1380, 360, 275}},
     {&Controls::refreshPicture, u"picRafraîchir", nullptr, {}, &Controls::refreshButton},
+    {&Controls::takenSortButton, u"btnTriDate", u"", {510, 1715, 360, 275}},
     {&Controls::fileList, u"lvwFichiers", nullptr, {960, 1080, 3495, 3375}},
     {&Controls::splitterBar, u"picSéparateur", nullptr, {4485, 1080, 60, 3375}},
     {&Controls::nameList, u"lvwNoms", nullptr, {4560, 1080, 3495, 3375}},
@@ -137,6 +138,10 @@ void MainWindowControls::createControls(QMainWindow& window)
     refreshPicture->setAttribute(Qt::WA_TransparentForMouseEvents);
     refreshPicture->setGeometry(QRect(QPoint(0, 0), refreshButton->size()));
     refreshPicture->setAlignment(Qt::AlignCenter);
+    // Beside the list it orders: a caption under it would leave the names
+    // list too little room in the smallest window.
+    takenSortButton->setCheckable(true);
+    takenSortButton->setIcon(clockPicture(window.palette(), window.devicePixelRatioF()));
     fileList->setSelectionMode(QAbstractItemView::SingleSelection);
     splitterBar->setCursor(Qt::SplitHCursor);
     splitterBar->setAutoFillBackground(true);
@@ -173,6 +178,7 @@ void MainWindowControls::nameControlsForReaders(QMainWindow& window, const TextL
     // Buttons showing a picture or "..." say what they do, on hovering too.
     const std::pair<QWidget*, QString> pictured[] = {{browseButton, TextKey::BrowseFolder},
                                                      {refreshButton, TextKey::RefreshFiles},
+                                                     {takenSortButton, TextKey::SortByDateTaken},
                                                      {pasteMenuButton, TextKey::MorePaste}};
     for (const auto& [button, key] : pictured) {
         button->setAccessibleName(text(key));
@@ -212,6 +218,9 @@ void MainWindowControls::createMenus(QMainWindow& window)
     resolvePermutationsAction =
         makeAction(optionsMenu, QStringLiteral("mnuOptionsRésoudrePermutations"),
                    QStringLiteral("Résoudre les permutations de &noms"), true);
+    dateFallbackAction =
+        makeAction(optionsMenu, QStringLiteral("mnuOptionsDateModification"),
+                   QStringLiteral("Photos sans date : date de &modification"), true);
 
     helpMenu = makeMenu(bar, QStringLiteral("mnuAide"), QStringLiteral("&?"));
     aboutAction = makeAction(helpMenu, QStringLiteral("mnuAideAPropos"),

@@ -46,6 +46,7 @@ struct MainWindowControls {
     QLabel* filesLabel = nullptr;
     QPushButton* refreshButton = nullptr;
     QLabel* refreshPicture = nullptr;
+    QPushButton* takenSortButton = nullptr; // pressed: listed by date taken
     QTreeView* fileList = nullptr;
     QFrame* splitterBar = nullptr;
     QTreeView* nameList = nullptr;
@@ -78,6 +79,7 @@ struct MainWindowControls {
     QAction* alwaysOnTopAction = nullptr;
     QAction* showSettingsAction = nullptr;
     QAction* resolvePermutationsAction = nullptr;
+    QAction* dateFallbackAction = nullptr;
     QMenu* helpMenu = nullptr;
     QAction* aboutAction = nullptr;
     QMenu* trayMenu = nullptr;

@@ -86,6 +86,17 @@ bool MainWindow::load()
         m_nameModel->setProblemTips(text(TextKey::DoubledName), text(TextKey::EmptyName));
         m_nameModel->setForOtherFilesTip(text(TextKey::NamesForOtherFiles));
         m_fileModel->setForeignTip(text(TextKey::ForeignName));
+        m_fileModel->setRowTip([this](int row) {
+            const auto tags = m_session.readTagsOfRow(row);
+            if (!tags || !tags->picture)
+                return QString();
+            if (!tags->takenDate.isValid())
+                return text(TextKey::NoDateTaken);
+            const QString taken = QLocale().toString(QDateTime(tags->takenDate, tags->takenTime),
+                                                     QLocale::ShortFormat);
+            return insertValues(text(TextKey::TakenOn),
+                                {tags->camera.isEmpty() ? taken : taken + u", "_s + tags->camera});
+        });
         if (const QString notice = text(u"TraductionIncomplète"_s); !notice.isEmpty())
             prompter.message(notice, MessageIcon::Exclamation);
         fillLanguageList();
@@ -232,6 +243,9 @@ void MainWindow::applyWindowOptions()
     m_ui.alwaysOnTopAction->setChecked(m_window.alwaysOnTop);
     m_ui.resolvePermutationsAction->setChecked(m_window.resolvePermutations);
     m_session.setResolvesChains(m_window.resolvePermutations);
+    m_ui.takenSortButton->setChecked(m_window.sortByDateTaken);
+    m_ui.dateFallbackAction->setChecked(m_window.dateFallback);
+    m_session.setDateFallback(m_window.dateFallback);
     applyAlwaysOnTop();
 }
 
@@ -316,6 +330,8 @@ void MainWindow::unload()
     m_window.minimiseToTray = m_ui.minimiseToTrayAction->isChecked();
     m_window.alwaysOnTop = m_ui.alwaysOnTopAction->isChecked();
     m_window.resolvePermutations = m_ui.resolvePermutationsAction->isChecked();
+    m_window.sortByDateTaken = m_ui.takenSortButton->isChecked();
+    m_window.dateFallback = m_ui.dateFallbackAction->isChecked();
     if (m_state.windowOptionsChanged)
         writeWindowOptions(file, m_window);
     rememberNormalGeometry();

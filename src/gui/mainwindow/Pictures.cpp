@@ -75,4 +75,16 @@ QPixmap arrowPicture(const QPalette& palette, bool up, qreal pixelRatio)
     return picture;
 }
 
+QPixmap clockPicture(const QPalette& palette, qreal pixelRatio)
+{
+    QPixmap picture = blank({14, 14}, pixelRatio);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(palette.color(QPalette::ButtonText), 1.4, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(palette.color(QPalette::Base));
+    painter.drawEllipse(QRectF(1, 1, 12, 12));
+    painter.drawPolyline(QPolygonF({{7, 3.5}, {7, 7}, {10, 8.5}}));
+    return picture;
+}
+
 } // namespace tervane

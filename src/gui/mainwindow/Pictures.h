@@ -18,4 +18,7 @@ QPixmap logoPicture(const QPalette& palette, qreal pixelRatio);
 // options panel, down when it shows it.
 QPixmap arrowPicture(const QPalette& palette, bool up, qreal pixelRatio);
 
+// A clock face at ten past two, for the order of taking; 14 by 14 pixels.
+QPixmap clockPicture(const QPalette& palette, qreal pixelRatio);
+
 } // namespace tervane

@@ -25,6 +25,7 @@ TwipsLayout designLayout()
     put(u"imgPar"_s, 3907, 600, 1680, 390);
     put(u"lblFichiers"_s, 120, 1110, 735, 255);
     put(u"btnRafraîchir"_s, 510, 1380, 360, 275);
+    put(u"btnTriDate"_s, 510, 1715, 360, 275);
     put(u"lvwFichiers"_s, 960, 1080, 3495, 3375);
     put(u"picSéparateur"_s, 4485, 1080, 60, 3375);
     put(u"lvwNoms"_s, 4560, 1080, 3495, 3375);
@@ -196,6 +197,8 @@ private slots:
             << QRect(10545 - 120 - 375, 5750, 375, 255);
         QTest::newRow("refresh button left of the file list")
             << 12000 << 6000 << false << 50 << u"btnRafraîchir"_s << QRect(480, 1380, 360, 275);
+        QTest::newRow("order of taking under it")
+            << 12000 << 6000 << false << 50 << u"btnTriDate"_s << QRect(480, 1715, 360, 275);
     }
     void resizeRules()
     {

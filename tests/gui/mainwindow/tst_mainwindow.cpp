@@ -143,6 +143,7 @@ private slots:
                                  "lblFichiers",
                                  "btnRafraîchir",
                                  "picRafraîchir",
+                                 "btnTriDate",
                                  "lvwFichiers",
                                  "picSéparateur",
                                  "lvwNoms",
@@ -650,7 +651,7 @@ private slots:
             named.insert(name, key);
         }
         // The main window's thirteen, and the panel's thirty-two when shown.
-        QCOMPARE(named.size(), panelShown ? 45 : 13);
+        QCOMPARE(named.size(), panelShown ? 46 : 14);
         QVERIFY(named.contains(spokenCaption(window.controls().settingsButton->text())));
     }
 
