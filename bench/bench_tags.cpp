@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the tags of 10,000 music files (MP3, FLAC, Ogg Vorbis and MP4 in
-// turn, every field set), as a paste of the titles does: warm, and with the
+// turn, every field set), as a paste of the titles does, and the date taken
+// of 10,000 small JPEGs, as a listing by date taken does: warm, and with the
 // files' data dropped from the page cache before each reading (cold). The
 // folder's entries stay cached; a cold disk adds its seeks on top.
+// bench/photo_dates.sh runs the pictures' reading beside exiftool and exiv2.
 #include "platform/TagLibTags.h"
 #include "support/AudioFiles.h"
+#include "support/PictureFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,6 +22,17 @@ using namespace tervane;
 namespace {
 
 constexpr int FileCount = 10000;
+
+// Drops the files' data from the page cache (written back first).
+void dropFromCache(const QStringList& paths)
+{
+    ::sync();
+    for (const QString& path : paths) {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+        ::close(fd);
+    }
+}
 
 struct TaggedFolder {
     QTemporaryDir dir;
@@ -52,14 +66,30 @@ struct TaggedFolder {
         }
     }
 
-    // Drops the files' data from the page cache (written back first).
-    void dropFromCache() const
+    void dropFromCache() const { ::dropFromCache(paths); }
+};
+
+// The pictures of TERVANE_PHOTOS when set (the script's), else 10,000 copies
+// of one small dated JPEG.
+struct PictureFolder {
+    QTemporaryDir dir;
+    QStringList paths;
+
+    PictureFolder()
     {
-        ::sync();
-        for (const QString& path : paths) {
-            const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
-            ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
-            ::close(fd);
+        if (const QString given = qEnvironmentVariable("TERVANE_PHOTOS"); !given.isEmpty()) {
+            for (const QString& name : QDir(given).entryList({QStringLiteral("*.jpg")}))
+                paths << given + u'/' + name;
+            return;
+        }
+        const QString model = dir.filePath(QStringLiteral("model.jpg"));
+        writePicture(
+            model, PictureFormat::Jpeg,
+            {{QStringLiteral("Exif.Photo.DateTimeOriginal"), QStringLiteral("2026:12:07 14:33:12")},
+             {QStringLiteral("Exif.Image.Model"), QStringLiteral("Pixel 8")}});
+        for (int i = 0; i < FileCount; ++i) {
+            paths << dir.filePath(QStringLiteral("IMG_%1.jpg").arg(i, 5, 10, QLatin1Char('0')));
+            QFile::copy(model, paths.last());
         }
     }
 };
@@ -96,6 +126,36 @@ void BM_ReadTagsCold(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ReadTagsCold)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+const PictureFolder& pictures()
+{
+    static const PictureFolder folder;
+    return folder;
+}
+
+void checkDates(benchmark::State& state, const std::vector<FileTags>& tags)
+{
+    if (tags.empty() || !tags.front().takenDate.isValid() || !tags.back().takenDate.isValid())
+        state.SkipWithError("the dates were not read");
+}
+
+void BM_PhotoDatesWarm(benchmark::State& state)
+{
+    for (auto _ : state)
+        checkDates(state, readTagsOfFiles(pictures().paths));
+}
+BENCHMARK(BM_PhotoDatesWarm)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_PhotoDatesCold(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        dropFromCache(pictures().paths);
+        state.ResumeTiming();
+        checkDates(state, readTagsOfFiles(pictures().paths));
+    }
+}
+BENCHMARK(BM_PhotoDatesCold)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
