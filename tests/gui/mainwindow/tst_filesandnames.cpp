@@ -4,6 +4,7 @@
 #include "mainwindow/MainWindow.h"
 #include "options/OptionsPanel.h"
 #include "session/RenameWorkspace.h"
+#include "support/PictureFiles.h"
 #include "support/TestEnvironment.h"
 #include "widgets/ReadableColour.h"
 
@@ -181,6 +182,37 @@ private slots:
                  (QStringList{u"Piste 1.mp3"_s, u"Piste 2.mp3"_s, u"Piste 10.mp3"_s}));
         session.window->controls().numericSortBox->click();
         QCOMPARE(session.fileRows().last(), u"Piste 2.mp3"_s);
+    }
+
+    // The clock button lists pictures by date taken, kept through a renaming
+    // and its undo; a row's tool tip tells its date, or that it has none.
+    void orderOfTakingRelists()
+    {
+        Session session({}, "Extensions=*.jpg\nNumérotation=0\nSuppressionChiffresDébut=0\n");
+        const auto picture = [&](const QString& name, const char* taken) {
+            const PictureMetadata dated{{u"Exif.Photo.DateTimeOriginal"_s, QLatin1String(taken)}};
+            QVERIFY(writePicture(session.folder() + u'/' + name, PictureFormat::Jpeg,
+                                 *taken ? dated : PictureMetadata{}));
+        };
+        picture(u"a.jpg"_s, "2026:12:07 15:00:00");
+        picture(u"b.jpg"_s, "");
+        picture(u"c.jpg"_s, "2026:12:07 14:00:00");
+        const MainWindowControls& ui = session.window->controls();
+        ui.refreshButton->click();
+        ui.takenSortButton->click();
+        const QStringList taken{u"c.jpg"_s, u"a.jpg"_s, u"b.jpg"_s};
+        QCOMPARE(session.fileRows(), taken);
+        QVERIFY(
+            ui.fileList->model()->index(0, 0).data(Qt::ToolTipRole).toString().contains(u"14"_s));
+        QCOMPARE(ui.fileList->model()->index(2, 0).data(Qt::ToolTipRole).toString(),
+                 u"Pas de date de prise de vue"_s);
+        session.drop(u"x\ny\nz"_s);
+        ui.renameButton->click();
+        QCOMPARE(session.fileRows(), (QStringList{u"x.jpg"_s, u"y.jpg"_s, u"z.jpg"_s}));
+        ui.undoButton->click();
+        QCOMPARE(session.fileRows(), taken);
+        ui.takenSortButton->click();
+        QCOMPARE(session.fileRows(), (QStringList{u"a.jpg"_s, u"b.jpg"_s, u"c.jpg"_s}));
     }
 
     void emptyFolder()
