@@ -25,6 +25,40 @@ namespace {
 const char* const ExifDateKeys[] = {"Exif.Photo.DateTimeOriginal", "Exif.Photo.DateTimeDigitized"};
 const char* const XmpDateKeys[] = {"Xmp.exif.DateTimeOriginal", "Xmp.xmp.CreateDate"};
 
+// A file Exiv2 may read no more than ReadBound bytes of, seeks aside: far
+// more than a picture's metadata and the markers before it, far less than a
+// file of zeros behind a picture's first bytes, which Exiv2 would otherwise
+// look through to its end for a marker.
+class BoundedFileIo : public Exiv2::FileIo {
+public:
+    using Exiv2::FileIo::FileIo;
+
+    Exiv2::DataBuf read(long count) override
+    {
+        spend(count);
+        return Exiv2::FileIo::read(count);
+    }
+    long read(Exiv2::byte* buffer, long count) override
+    {
+        spend(count);
+        return Exiv2::FileIo::read(buffer, count);
+    }
+    int getb() override
+    {
+        spend(1);
+        return Exiv2::FileIo::getb();
+    }
+
+private:
+    void spend(long count)
+    {
+        m_read += count;
+        if (m_read > PictureReadBound)
+            throw Exiv2::Error(Exiv2::kerFailedToReadImageData);
+    }
+    long m_read = 0;
+};
+
 // Exiv2 reads pictures on several threads at once once its XMP parser has a
 // lock for the namespaces it registers, and keeps its warnings to itself.
 void prepareExiv2()
@@ -125,7 +159,11 @@ FileTags readPictureTags(const QString& path)
     tags.picture = true;
     tags.modified = modifiedOf(info);
     try {
-        const auto image = Exiv2::ImageFactory::open("/proc/self/fd/" + std::to_string(descriptor));
+        Exiv2::BasicIo::AutoPtr file(
+            new BoundedFileIo("/proc/self/fd/" + std::to_string(descriptor)));
+        const auto image = Exiv2::ImageFactory::open(file);
+        if (!image.get()) // no picture Exiv2 knows
+            throw Exiv2::Error(Exiv2::kerFileContainsUnknownImageType);
         image->readMetadata();
         const TakenMoment taken = takenMomentIn(*image);
         tags.takenDate = taken.date;

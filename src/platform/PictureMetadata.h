@@ -11,10 +11,12 @@ bool isPictureName(const QString& path);
 
 // When a picture was taken and by which camera, as Exiv2 reads them from its
 // metadata (Exif, then XMP), with the file's last write time; never writes.
-// Exiv2 reads the metadata's structures, not the picture itself. A file that
+// Exiv2 reads the metadata's structures, not the picture itself, and no more
+// than PictureReadBound bytes in all, whatever the file's size. A file that
 // is no regular file (a pipe, a device), or whose metadata cannot be read
-// (truncated, damaged, not a picture), is given up on.
+// within that (truncated, damaged, not a picture), is given up on.
 FileTags readPictureTags(const QString& path);
+constexpr long PictureReadBound = 16L << 20;
 
 // The moment a metadata field gives ("2026:12:07 14:33:12" of Exif,
 // "2026-12-07T14:33:12.5+01:00" of XMP), in the local time written: its

@@ -351,6 +351,7 @@ private slots:
         QTest::newRow("a named pipe") << u"pipe.jpg"_s << true;
         QTest::newRow("a device") << u"zero.jpg"_s << true;
         QTest::newRow("sparse file of 20 GiB") << u"sparse.jpg"_s << true;
+        QTest::newRow("a JPEG's first bytes, then 20 GiB of zeros") << u"zeros.jpg"_s << true;
         QTest::newRow("missing") << u"missing.jpg"_s << false;
     }
     void unreadablePictures()
@@ -375,9 +376,12 @@ private slots:
             QCOMPARE(::mkfifo(name.constData(), 0600), 0);
         } else if (file.startsWith(u"zero"_s)) {
             QCOMPARE(::symlink("/dev/zero", name.constData()), 0);
-        } else if (file.startsWith(u"sparse"_s)) {
+        } else if (file.startsWith(u"sparse"_s) || file.startsWith(u"zeros"_s)) {
             QFile out(full);
-            QVERIFY(out.open(QIODevice::WriteOnly) && out.resize(qint64(20) << 30));
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            if (file.startsWith(u"zeros"_s))
+                out.write(QByteArray::fromHex("ffd8ffe10010"));
+            QVERIFY(out.resize(qint64(20) << 30));
         }
         const FileTags read = readFileTags(full);
         QVERIFY(!read.takenDate.isValid());
