@@ -52,8 +52,11 @@ inline const QString MinimiseToTray = QStringLiteral("MinimiserSystray");
 inline const QString AlwaysOnTop = QStringLiteral("ToujoursAuDessus");
 inline const QString ResolvePermutations = QStringLiteral("RésoudrePermutations");
 inline const QString LastFolder = QStringLiteral("DernierDossier");
+inline const QString HistoryLength = QStringLiteral("HistoriqueRenommages");
 } // namespace SettingsKey
 
 inline const QString DefaultExtensions = QStringLiteral("*.mp3;*.wma");
+// Renamings of each folder its history keeps, the latest included.
+inline constexpr int DefaultHistoryLength = 20;
 
 } // namespace tervane
