@@ -212,6 +212,12 @@ void MainWindowControls::createMenus(QMainWindow& window)
     resolvePermutationsAction =
         makeAction(optionsMenu, QStringLiteral("mnuOptionsRésoudrePermutations"),
                    QStringLiteral("Résoudre les permutations de &noms"), true);
+    makeSeparator(optionsMenu, QStringLiteral("mnuOptionsSep4"));
+    historyAction = makeAction(optionsMenu, QStringLiteral("mnuOptionsHistorique"),
+                               QStringLiteral("&Historique des renommages…"));
+    redoAction = makeAction(optionsMenu, QStringLiteral("mnuOptionsRétablir"),
+                            QStringLiteral("&Rétablir le renommage annulé"));
+    redoAction->setEnabled(false);
 
     helpMenu = makeMenu(bar, QStringLiteral("mnuAide"), QStringLiteral("&?"));
     aboutAction = makeAction(helpMenu, QStringLiteral("mnuAideAPropos"),

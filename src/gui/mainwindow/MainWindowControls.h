@@ -78,6 +78,8 @@ struct MainWindowControls {
     QAction* alwaysOnTopAction = nullptr;
     QAction* showSettingsAction = nullptr;
     QAction* resolvePermutationsAction = nullptr;
+    QAction* historyAction = nullptr;
+    QAction* redoAction = nullptr;
     QMenu* helpMenu = nullptr;
     QAction* aboutAction = nullptr;
     QMenu* trayMenu = nullptr;
