@@ -846,6 +846,10 @@ private slots:
             << second
             << u"^  1  \\S+ \\S+  command line  2 files  c\\.mp3 -> e\\.mp3, d\\.mp3 -> f\\.mp3\n"
                "  2  .*  a\\.mp3 -> c\\.mp3, b\\.mp3 -> d\\.mp3\n$"_s;
+        QTest::newRow("history of a swap, file by file")
+            << QStringList{u"rename b a"_s, u"history"_s} << QByteArray() << 0
+            << QStringList{u"a.mp3=b.mp3"_s, u"b.mp3=a.mp3"_s}
+            << u"2 files  a\\.mp3 -> b\\.mp3, b\\.mp3 -> a\\.mp3\n$"_s;
         QTest::newRow("history with its steps")
             << QStringList{u"rename c d"_s, u"history -v"_s} << QByteArray() << 0 << first
             << u"files  a.*\n    a\\.mp3 -> c\\.mp3\n    b\\.mp3 -> d\\.mp3\n$"_s;
