@@ -484,11 +484,16 @@ RenameOutcome RenameSession::undoWalk(const QString& folder, Prompter& prompter,
     if (!m_journal)
         return undoLocked(folder, prompter, texts);
     // The size the history is to have once done, on record before the first
-    // undo: one killed goes on with the next undo, to there.
+    // undo: one killed goes on with the next undo, to there. One killed once
+    // there is over, and this undo is asked afresh.
+    m_journal->read(folder);
+    const std::size_t size = m_journal->historySize(folder);
     std::optional<std::size_t> target = m_journal->walkTarget(folder);
+    if (target && size <= *target) {
+        m_journal->endWalk(folder);
+        target.reset();
+    }
     if (!target && renamings > 1) {
-        m_journal->read(folder);
-        const std::size_t size = m_journal->historySize(folder);
         target = size > renamings ? size - renamings : 0;
         if (!m_journal->beginWalk(folder, *target)) {
             m_journalLoaded = {JournalLoad::NotRecorded};
@@ -516,8 +521,14 @@ RenameOutcome RenameSession::redo(Prompter& prompter, const TranslationCatalogue
     const RenameJournal::Reading reading = m_journal->readRedo(folder);
     if (reading.status != RenameJournal::Status::Valid || reading.entry.steps.empty())
         return RenameOutcome::NotPossible;
+    // Rows whose name did not change rename nothing, and their file may be
+    // gone since.
     PlannedRenaming planned;
-    planned.steps = reading.entry.steps;
+    std::copy_if(reading.entry.steps.begin(), reading.entry.steps.end(),
+                 std::back_inserter(planned.steps),
+                 [](const RenameStep& step) { return step.from != step.to; });
+    if (planned.steps.empty())
+        return RenameOutcome::NotPossible;
     planned.resolved = true;
     // The rows show what changed the files since.
     const RenameOutcome outcome = stillWhereUndoLeft(planned.steps, folder)
@@ -547,8 +558,6 @@ bool RenameSession::stillWhereUndoLeft(const std::vector<RenameStep>& steps,
         return file ? m_fileSystem.fileIdentity(path) == file : m_fileSystem.isRegularFile(path);
     };
     for (const RenameStep& step : steps) {
-        if (step.from == step.to)
-            continue;
         if (!isThere(step.from, step.fromFile) ||
             (step.isExchange() && !isThere(step.to, step.toFile)))
             return false;

@@ -362,6 +362,7 @@ class TestRenameSession : public QObject {
                 return;
             ++tally.renamings;
             const Folder before = folder();
+            const qint64 startedAt = timeNow();
             const quint32 fault = below(6);
             if (fault < 3)
                 fileSystem.failRename(fileSystem.renames() +
@@ -378,7 +379,7 @@ class TestRenameSession : public QObject {
             } catch (const FaultyFileSystem::Killed&) {
                 forgetRedo();
                 checkNamesWentToTheirFiles(before, RenameOutcome::StepFailed);
-                restartAfterKill(before);
+                restartAfterKill(before, startedAt);
                 return;
             }
             if (fault == 1 || fault == 2) // a kill the run did not reach kills nothing later
@@ -424,7 +425,7 @@ class TestRenameSession : public QObject {
         // The program started again: nothing was lost, and the journal of an
         // interrupted run offers to give back the names the files had before
         // it (taken now or from Annuler later).
-        void restart()
+        void restart(const std::function<void()>& started = {})
         {
             fileSystem.clearFaults();
             prompter.clearAnswers();
@@ -434,21 +435,29 @@ class TestRenameSession : public QObject {
             QVERIFY(loaded.status == RenameSession::JournalLoad::Loaded ||
                     loaded.status == RenameSession::JournalLoad::Missing);
             checkNothingLost();
+            if (started)
+                started();
             if (loaded.interrupted && below(2) == 0)
                 undo();
         }
 
         // A run killed after renaming files is the one to undo; killed
-        // before its first rename, or having left every name as it was, the
-        // previous renaming stands: as far as the folder tells, it never began.
-        void restartAfterKill(const Folder& before)
+        // before its first rename, the previous renaming stands. One that
+        // left every name as it was may be either, as the journal tells:
+        // undoing it then changes nothing.
+        void restartAfterKill(const Folder& before, qint64 startedAt)
         {
             ++tally.kills;
-            if (folder() != before) {
+            const bool renamed = folder() != before;
+            if (renamed) {
                 ++tally.interrupted;
                 pushLevel({before});
             }
-            restart();
+            restart([&] {
+                const auto entries = session.history(dir.path()).entries;
+                if (!renamed && !entries.empty() && entries.front().madeAt >= startedAt)
+                    pushLevel({before});
+            });
         }
 
         // Annuler, or an undo of several renamings: the files of each
@@ -535,6 +544,7 @@ class TestRenameSession : public QObject {
             QVERIFY(session.canRedo(dir.path()));
             const Folder before = folder();
             prompter.queueAnswers({true, true});
+            const int faultsBefore = fileSystem.faultsInjected();
             const RenameOutcome outcome = session.redo(prompter, texts);
             prompter.clearAnswers();
             rowsCurrent = true;
@@ -545,7 +555,10 @@ class TestRenameSession : public QObject {
                 QCOMPARE(folder(), before);
                 return;
             }
-            // A name another program took since stops it, rolled back.
+            // A name another program took since, or a fault still waiting,
+            // stops it, rolled back.
+            if (fileSystem.faultsInjected() != faultsBefore)
+                redoTarget.reset();
             QVERIFY(outcome == RenameOutcome::Finished || !redoTarget);
             if (redoTarget)
                 QCOMPARE(folder(), *redoTarget);
