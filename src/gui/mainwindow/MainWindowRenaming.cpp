@@ -143,8 +143,10 @@ void MainWindow::historyClicked()
         warn(TextKey::FolderBusy, {pathInText(folder)});
         return;
     }
-    if (history.status == RenameSession::JournalLoad::OtherFolder)
+    if (history.status == RenameSession::JournalLoad::OtherFolder) {
         warnOfJournal({history.status});
+        return;
+    }
     if (history.entries.empty()) {
         warn(TextKey::HistoryEmpty, {});
         return;
