@@ -96,11 +96,11 @@ const std::array<BuiltInText, 62> CliBuiltInTexts{{
      u"Un lecteur qui s'en va (| head) termine la commande sans un mot, par§"
      u"SIGPIPE, une fois son travail fait.§"
      u"§"
-     u"Le dernier renommage de chaque dossier, fait ici ou dans la fenêtre, est§"
-     u"gardé dans un journal, dans§"
+     u"Les renommages de chaque dossier, faits ici ou dans la fenêtre, sont gardés§"
+     u"dans des journaux, dans§"
      u"  %v§"
      u"pour qu'undo fonctionne lors d'une exécution ultérieure, même après une§"
-     u"interruption, et que la fenêtre puisse l'annuler."},
+     u"interruption, et que la fenêtre puisse les annuler."},
     {u"CLI_DOSSIER_INTROUVABLE", u"dossier introuvable : %v"},
     {u"CLI_REGLAGES_INTROUVABLES", u"fichier de réglages introuvable : %v"},
     {u"CLI_REGLAGES_ILLISIBLES", u"le fichier de réglages %v ne peut pas être lu : %v"},
