@@ -26,7 +26,7 @@ _tervane_cli()
         COMPREPLY=($(compgen -W $'0\n2\n3\n4\n5\n6\n7\n8\n9' -- "$cur"))
         return
         ;;
-    --template | --pattern | --replace)
+    --template | --pattern | --replace | --to)
         return
         ;;
     esac
@@ -35,7 +35,7 @@ _tervane_cli()
             --width --episode --settings --pattern --numeric --sort --date-fallback \
             --replace --regex --yes \
             --forget-interrupted --in-order -z -0 --null \
-            -n --dry-run -v --verbose -q --quiet -h --help -V --version)" -- "$cur"))
+            -n --dry-run -v --verbose -q --quiet -h --help -V --version --to)" -- "$cur"))
         return
     fi
     # The command comes first, then the folder.
@@ -43,14 +43,14 @@ _tervane_cli()
     for ((i = 1; i < COMP_CWORD; i++)); do
         case ${COMP_WORDS[i]} in
         --names | --settings | --episode | --width | --template | --pattern | --sort | \
-            --date-fallback) ((i++)) ;;
+            --date-fallback | --to) ((i++)) ;;
         --replace) ((i += 2)) ;;
         -*) ;;
         *) ((words++)) ;;
         esac
     done
     if ((words == 0)); then
-        COMPREPLY=($(compgen -W $'preview\nrename\nundo' -- "$cur"))
+        COMPREPLY=($(compgen -W $'preview\nrename\nundo\nhistory\nredo' -- "$cur"))
     elif ((words == 1)); then
         compopt -o filenames 2>/dev/null
         COMPREPLY=($(compgen -d -- "$cur"))

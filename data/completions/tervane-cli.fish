@@ -1,10 +1,12 @@
 # fish completion for tervane-cli
 
-set -l commands preview rename undo
+set -l commands preview rename undo history redo
 complete -c tervane-cli -f
 complete -c tervane-cli -n "not __fish_seen_subcommand_from $commands" -a preview -d 'Show the new names beside the current ones'
 complete -c tervane-cli -n "not __fish_seen_subcommand_from $commands" -a rename -d 'Rename the files'
 complete -c tervane-cli -n "not __fish_seen_subcommand_from $commands" -a undo -d 'Undo the last renaming of the folder'
+complete -c tervane-cli -n "not __fish_seen_subcommand_from $commands" -a history -d 'List the renamings undo can undo, latest first'
+complete -c tervane-cli -n "not __fish_seen_subcommand_from $commands" -a redo -d 'Do again what the last undo undid'
 complete -c tervane-cli -n "__fish_seen_subcommand_from $commands" -a '(__fish_complete_directories)'
 
 complete -c tervane-cli -l names -r -F -d 'One name per line from a text file, a pipe or a device'
@@ -28,5 +30,6 @@ complete -c tervane-cli -s 0 -d 'Read the names ended by NUL, and list them so'
 complete -c tervane-cli -s n -l dry-run -d 'Show what would be renamed, and rename nothing'
 complete -c tervane-cli -s v -l verbose -d 'Tell each rename as it is made'
 complete -c tervane-cli -s q -l quiet -d 'Print nothing but errors'
+complete -c tervane-cli -l to -x -d '(undo) Undo the renamings of the history from the latest (1) to N'
 complete -c tervane-cli -s h -l help -d 'Show the usage, and where the journals live'
 complete -c tervane-cli -s V -l version -d 'Show the version'

@@ -53,6 +53,9 @@ int runCommand(Options options, TranslationCatalogue texts, const CliServices& s
     const QString& command = context.options.command;
     if (command == u"preview")
         return PreviewCommand(context).run();
+    // Only read, under the lock the listing takes itself.
+    if (command == u"history")
+        return HistoryCommand(context).run();
     // A dry run plans, and refuses, as the renaming would; without the lock,
     // as it changes nothing.
     if (context.options.dryRun)
@@ -60,7 +63,7 @@ int runCommand(Options options, TranslationCatalogue texts, const CliServices& s
     // The names are read first: a source that keeps the command waiting (a
     // terminal, a pipe nobody writes to) holds no lock meanwhile.
     std::optional<RenameFilesCommand> renaming;
-    if (command != u"undo") {
+    if (command != u"undo" && command != u"redo") {
         renaming.emplace(context);
         renaming->readNames();
     }
@@ -69,6 +72,8 @@ int runCommand(Options options, TranslationCatalogue texts, const CliServices& s
                                                  escaped(context.options.folder), refusal);
     if (!hold)
         throw CliError{Refused, refusal};
+    if (command == u"redo")
+        return RedoCommand(context).run();
     if (!renaming)
         return UndoCommand(context).run();
     return renaming->run();
@@ -81,7 +86,8 @@ int runArguments(const QStringList& arguments, TranslationCatalogue texts,
     const QStringList options = optionPart(arguments);
     if (options.contains(u"--help"_s) || options.contains(u"-h"_s)) {
         print(streams.out,
-              cliText(texts, CliKey::Help, {journalFolderFor(services.folders, settingsFile)}));
+              cliText(texts, CliKey::Help, {journalFolderFor(services.folders, settingsFile)}) +
+                  u"\n\n"_s + cliText(texts, CliKey::HelpHistory));
         return Done;
     }
     if (options.contains(u"--version"_s) || options.contains(u"-V"_s)) {

@@ -108,20 +108,25 @@ Options parseOptions(const QStringList& given, const TranslationCatalogue& texts
     const QCommandLineOption verbose(QStringList{u"v"_s, u"verbose"_s});
     const QCommandLineOption quiet(QStringList{u"q"_s, u"quiet"_s});
     const QCommandLineOption regex(u"regex"_s);
+    const QCommandLineOption undoTo(u"to"_s, {}, u"N"_s);
     const QList<QCommandLineOption> all{
         names,   fileNames, templateText,      tags,          width,   episode, settings, pattern,
         numeric, yes,       forgetInterrupted, nullSeparated, inOrder, dryRun,  verbose,  quiet,
         regex,   sort,      dateFallback};
+    parser.addOption(undoTo);
     parser.addOptions(all);
     if (!parser.parse(arguments))
-        throw CliError{Usage, parserProblem(parser, arguments, all, texts)};
+        throw CliError{Usage, parserProblem(parser, arguments, all + QList{undoTo}, texts)};
 
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 2)
         throw CliError{Usage, text(CliKey::CommandAndFolder)};
     o.command = positional[0];
     o.folder = positional[1];
-    if (o.command != u"preview" && o.command != u"rename" && o.command != u"undo")
+    const bool history = o.command == u"history";
+    const bool redo = o.command == u"redo";
+    if (o.command != u"preview" && o.command != u"rename" && o.command != u"undo" && !history &&
+        !redo)
         throw CliError{Usage, cliText(texts, CliKey::UnknownCommand, {o.command})};
 
     const int sources = int(parser.isSet(names)) + int(parser.isSet(fileNames)) +
@@ -136,6 +141,21 @@ Options parseOptions(const QStringList& given, const TranslationCatalogue& texts
         throw CliError{Usage, text(CliKey::UndoWithoutOptions)};
     if (o.command == u"undo" && parser.isSet(nullSeparated))
         throw CliError{Usage, text(CliKey::NullWith)};
+    // The history is listed, and redone, as it was recorded.
+    if ((history || redo) &&
+        (sources > 0 || parser.isSet(pattern) || parser.isSet(numeric) || parser.isSet(yes) ||
+         parser.isSet(width) || parser.isSet(dryRun) || o.replace || parser.isSet(regex) ||
+         parser.isSet(forgetInterrupted) || parser.isSet(inOrder) ||
+         (redo && parser.isSet(nullSeparated)) || (history && parser.isSet(quiet))))
+        throw CliError{Usage, cliText(texts, CliKey::HistoryWithoutOptions, {o.command})};
+    if (parser.isSet(undoTo)) {
+        bool ok = false;
+        o.undoTo = parser.value(undoTo).toInt(&ok);
+        if (o.command != u"undo")
+            throw CliError{Usage, text(CliKey::ToWith)};
+        if (!ok || o.undoTo < 1)
+            throw CliError{Usage, text(CliKey::ToValues)};
+    }
     if (parser.isSet(width) && !parser.isSet(templateText) && !parser.isSet(tags) &&
         !parser.isSet(episode))
         throw CliError{Usage, text(CliKey::WidthWith)};

@@ -36,6 +36,7 @@ struct Options {
     QString replaceFrom;
     QString replaceTo;
     bool regex = false; // FROM, or the stored one, is a regular expression
+    int undoTo = 1;     // undo: the renamings undone, latest first
 };
 
 // The folder of the executable: language files and a portable settings file.

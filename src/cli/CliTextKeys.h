@@ -59,6 +59,21 @@ inline const QString MissingValue = QStringLiteral("CLI_VALEUR_MANQUANTE");
 inline const QString QuietWith = QStringLiteral("CLI_QUIET_AVEC");
 inline const QString NameHeldByFolder = QStringLiteral("CLI_NOM_DE_DOSSIER");
 inline const QString NamesHeldByFolders = QStringLiteral("CLI_NOMS_DE_DOSSIERS");
+inline const QString HelpHistory = QStringLiteral("CLI_AIDE_HISTORIQUE");
+inline const QString HistoryWithoutOptions = QStringLiteral("CLI_HISTORIQUE_SANS_OPTION");
+inline const QString ToWith = QStringLiteral("CLI_TO_AVEC");
+inline const QString ToValues = QStringLiteral("CLI_TO_VALEURS");
+inline const QString HistoryTooShort = QStringLiteral("CLI_HISTORIQUE_TROP_COURT");
+inline const QString RenamingsUndone = QStringLiteral("CLI_RENOMMAGES_ANNULES");
+inline const QString NothingToRedo = QStringLiteral("CLI_RIEN_A_RETABLIR");
+inline const QString RedoFilesChanged = QStringLiteral("CLI_RETABLIR_FICHIERS_CHANGES");
+inline const QString RenamingRedone = QStringLiteral("CLI_RENOMMAGE_RETABLI");
+inline const QString MadeByWindow = QStringLiteral("CLI_HISTORIQUE_FENETRE");
+inline const QString MadeByCommandLine = QStringLiteral("CLI_HISTORIQUE_LIGNE_DE_COMMANDE");
+inline const QString HistoryFile = QStringLiteral("CLI_HISTORIQUE_FICHIER");
+inline const QString HistoryFiles = QStringLiteral("CLI_HISTORIQUE_FICHIERS");
+inline const QString HistoryInterrupted = QStringLiteral("CLI_HISTORIQUE_INTERROMPU");
+inline const QString HistoryDamaged = QStringLiteral("CLI_HISTORIQUE_ABIME");
 
 // Every key above: each has a built-in French text and a text in every
 // shipped language file.
@@ -111,7 +126,22 @@ inline const QStringList All{ChainMark,
                              NamesHeldByFolders,
                              NoDateMark,
                              SortValues,
-                             DateFallbackValues};
+                             DateFallbackValues,
+                             HelpHistory,
+                             HistoryWithoutOptions,
+                             ToWith,
+                             ToValues,
+                             HistoryTooShort,
+                             RenamingsUndone,
+                             NothingToRedo,
+                             RedoFilesChanged,
+                             RenamingRedone,
+                             MadeByWindow,
+                             MadeByCommandLine,
+                             HistoryFile,
+                             HistoryFiles,
+                             HistoryInterrupted,
+                             HistoryDamaged};
 } // namespace CliKey
 
 } // namespace tervane::cli

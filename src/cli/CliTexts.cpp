@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 
 namespace tervane::cli {
 
-const std::array<BuiltInText, 50> CliBuiltInTexts{{
+const std::array<BuiltInText, 65> CliBuiltInTexts{{
     {u"CLI_AIDE", u"Utilisation :§"
                   u"  tervane-cli preview DOSSIER [SOURCE] [OPTIONS]§"
                   u"  tervane-cli rename  DOSSIER [SOURCE] [OPTIONS] [--yes]§"
@@ -104,19 +104,20 @@ const std::array<BuiltInText, 50> CliBuiltInTexts{{
                   u"Un lecteur qui s'en va (| head) termine la commande sans un mot, par§"
                   u"SIGPIPE, une fois son travail fait.§"
                   u"§"
-                  u"Le dernier renommage de chaque dossier, fait ici ou dans la fenêtre, est§"
-                  u"gardé dans un journal, dans§"
+                  u"Les renommages de chaque dossier, faits ici ou dans la fenêtre, sont gardés§"
+                  u"dans des journaux, dans§"
                   u"  %v§"
                   u"pour qu'undo fonctionne lors d'une exécution ultérieure, même après une§"
-                  u"interruption, et que la fenêtre puisse l'annuler."},
+                  u"interruption, et que la fenêtre puisse les annuler."},
     {u"CLI_DOSSIER_INTROUVABLE", u"dossier introuvable : %v"},
     {u"CLI_REGLAGES_INTROUVABLES", u"fichier de réglages introuvable : %v"},
     {u"CLI_REGLAGES_ILLISIBLES", u"le fichier de réglages %v ne peut pas être lu : %v"},
     {u"CLI_COMMANDE_ET_DOSSIER", u"une commande et un dossier sont attendus ; voir --help"},
     {u"CLI_COMMANDE_INCONNUE", u"commande inconnue « %v » ; voir --help"},
     {u"CLI_UNE_SEULE_SOURCE", u"une seule source de noms au plus"},
-    {u"CLI_UNDO_SANS_OPTION", u"undo ne prend ni source ni option, sauf --settings et --quiet"},
-    {u"CLI_NULL_AVEC", u"--null va avec preview et rename"},
+    {u"CLI_UNDO_SANS_OPTION",
+     u"undo ne prend ni source ni option, sauf --settings, --quiet et --to"},
+    {u"CLI_NULL_AVEC", u"--null va avec preview, rename et history"},
     {u"CLI_WIDTH_AVEC", u"--width va avec --template, --tags ou --episode"},
     {u"CLI_YES_AVEC", u"--yes va avec rename"},
     {u"CLI_FORGET_INTERRUPTED_AVEC", u"--forget-interrupted va avec rename"},
@@ -175,11 +176,55 @@ const std::array<BuiltInText, 50> CliBuiltInTexts{{
      u"inachevé ?) ; ses champs restent vides"},
     {u"CLI_OPTION_INCONNUE", u"option inconnue : %v ; voir --help"},
     {u"CLI_VALEUR_MANQUANTE", u"%v attend une valeur"},
-    {u"CLI_QUIET_AVEC", u"--quiet va avec rename et undo, sans --verbose"},
+    {u"CLI_QUIET_AVEC", u"--quiet va avec rename, undo et redo, sans --verbose"},
     {u"CLI_NOM_DE_DOSSIER",
      u"%v nouveau nom est celui d'un dossier, qu'un renommage ne remplace jamais : %v"},
     {u"CLI_NOMS_DE_DOSSIERS",
      u"%v nouveaux noms sont ceux de dossiers, qu'un renommage ne remplace jamais : %v"},
+    {u"CLI_AIDE_HISTORIQUE",
+     u"Historique : les derniers renommages de chaque dossier (20 par défaut, clé§"
+     u"HistoriqueRenommages de la section [Config] des réglages), numérotés du§"
+     u"dernier (1) au plus ancien.§"
+     u"  tervane-cli history DOSSIER [-v] [-z]§"
+     u"  tervane-cli undo    DOSSIER --to N§"
+     u"  tervane-cli redo    DOSSIER [--quiet] [--verbose]§"
+     u"§"
+     u"  history              lister les renommages qu'undo peut annuler, un par§"
+     u"                       ligne : numéro, date, interface, nombre de fichiers et§"
+     u"                       premiers noms (ancien -> nouveau) ; -v ajoute chaque§"
+     u"                       étape ; -z les écrit bruts, chaque champ suivi d'un§"
+     u"                       NUL : numéro, état (done, interrupted ou damaged),§"
+     u"                       date (UTC), interface (window, command-line ou vide),§"
+     u"                       nombre de fichiers, nombre d'étapes, puis l'ancien et§"
+     u"                       le nouveau nom de chaque étape§"
+     u"  --to N               (undo) annuler un à un les renommages 1 à N, du§"
+     u"                       dernier au plus ancien ; une annulation interrompue§"
+     u"                       reprend à la suivante, jusqu'au renommage N§"
+     u"  redo                 refaire ce que la dernière annulation a défait, tant§"
+     u"                       qu'aucun renommage n'a été fait depuis et que chaque§"
+     u"                       fichier est encore où elle l'a laissé§"
+     u"Chaque annulation vérifie l'identité de chaque fichier : un fichier déplacé§"
+     u"ou remplacé depuis est laissé tel quel, et signalé. Un journal abîmé arrête§"
+     u"l'annulation à lui, et il est gardé. Au-delà de 64 Mio de journaux gardés§"
+     u"pour un dossier, les plus anciens renommages sont oubliés."},
+    {u"CLI_HISTORIQUE_SANS_OPTION", u"%v ne prend ni source ni option de renommage ; voir --help"},
+    {u"CLI_TO_AVEC", u"--to va avec undo"},
+    {u"CLI_TO_VALEURS", u"--to prend un numéro de l'historique : 1 (le dernier renommage) ou plus"},
+    {u"CLI_HISTORIQUE_TROP_COURT", u"l'historique de %v ne va pas jusqu'au renommage %v : rien n'a "
+                                   u"été renommé ; voir « tervane-cli history »"},
+    {u"CLI_RENOMMAGES_ANNULES", u"%v renommages annulés."},
+    {u"CLI_RIEN_A_RETABLIR",
+     u"aucune annulation à reprendre dans %v (un renommage fait depuis l'empêche)"},
+    {u"CLI_RETABLIR_FICHIERS_CHANGES",
+     u"des fichiers de %v ne sont plus là où l'annulation les a laissés (déplacés, remplacés ou "
+     u"renommés) : rien n'a été renommé"},
+    {u"CLI_RENOMMAGE_RETABLI", u"Renommage rétabli."},
+    {u"CLI_HISTORIQUE_FENETRE", u"fenêtre"},
+    {u"CLI_HISTORIQUE_LIGNE_DE_COMMANDE", u"ligne de commande"},
+    {u"CLI_HISTORIQUE_FICHIER", u"%v fichier"},
+    {u"CLI_HISTORIQUE_FICHIERS", u"%v fichiers"},
+    {u"CLI_HISTORIQUE_INTERROMPU", u"(interrompu)"},
+    {u"CLI_HISTORIQUE_ABIME", u"journal abîmé : aucune annulation ne va au-delà"},
 }};
 
 QString settingsFileOf(const QStringList& arguments, const SpecialFolders& folders)

@@ -12,7 +12,7 @@ namespace tervane::cli {
 
 // The command line's own texts with their built-in French; a language file
 // gives them in its language as it gives the window's. "%v" is a value.
-extern const std::array<BuiltInText, 50> CliBuiltInTexts;
+extern const std::array<BuiltInText, 65> CliBuiltInTexts;
 
 // The settings file the arguments name, else the program's own.
 QString settingsFileOf(const QStringList& arguments, const SpecialFolders& folders);

@@ -17,6 +17,7 @@
 #include "text/TextDecoding.h"
 #include "text/TextHelpers.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -85,7 +86,8 @@ CommandContext::CommandContext(Options commandOptions, TranslationCatalogue cata
     , prompter(outputs.err)
 {
     session.keepJournal(journalFolderFor(services.folders, options.settingsFile),
-                        earlierJournalFolderOf(options.settingsFile));
+                        earlierJournalFolderOf(options.settingsFile), FrontEnd::CommandLine);
+    session.setHistoryLength(readHistoryLength(options.settingsFile));
     session.setResolvesChains(!options.inOrder);
     session.setDateFallback(options.dateFallback);
     if (options.byDateTaken)
@@ -398,8 +400,11 @@ UndoCommand::UndoCommand(CommandContext& context)
 // it could not use is said here.
 int UndoCommand::run()
 {
-    const RenameOutcome outcome =
-        m_context.session.undo(m_context.prompter, m_context.texts, m_context.options.folder);
+    const auto renamings = std::size_t(m_context.options.undoTo);
+    if (renamings > 1)
+        refuseShortHistory();
+    const RenameOutcome outcome = m_context.session.undo(m_context.prompter, m_context.texts,
+                                                         m_context.options.folder, renamings);
     if (outcome == RenameOutcome::Busy) // the command holds the lock: only should that fail
         return Refused;
     refuseUnusableJournal();
@@ -415,8 +420,25 @@ int UndoCommand::run()
         return StepFailed;
     }
     if (!m_context.options.quiet)
-        print(m_context.streams.out, m_context.text(CliKey::RenamingUndone));
+        print(m_context.streams.out,
+              renamings > 1 ? m_context.text(CliKey::RenamingsUndone, {QString::number(renamings)})
+                            : m_context.text(CliKey::RenamingUndone));
     return journalBehind ? StepFailed : Done;
+}
+
+// Asked back further than the history goes, nothing is undone.
+void UndoCommand::refuseShortHistory()
+{
+    const QString& folder = m_context.options.folder;
+    const RenameSession::History history = m_context.session.history(folder);
+    // The undo says why it cannot begin, or stops at a damaged entry and
+    // says it.
+    if (history.status != RenameSession::JournalLoad::Loaded || history.entries.back().damaged)
+        return;
+    if (history.entries.size() < std::size_t(m_context.options.undoTo))
+        throw CliError{
+            Refused, m_context.text(CliKey::HistoryTooShort,
+                                    {escaped(folder), QString::number(m_context.options.undoTo)})};
 }
 
 void UndoCommand::refuseUnusableJournal() const
@@ -441,6 +463,153 @@ void UndoCommand::refuseUnusableJournal() const
     case RenameSession::JournalLoad::Loaded:
         break;
     }
+}
+
+HistoryCommand::HistoryCommand(CommandContext& context)
+    : m_context(context)
+{}
+
+int HistoryCommand::run()
+{
+    const QString& folder = m_context.options.folder;
+    const RenameSession::History history = m_context.session.history(folder);
+    switch (history.status) {
+    case RenameSession::JournalLoad::OtherFolder:
+        throw CliError{Refused, m_context.text(CliKey::JournalOtherFolder, {escaped(folder)})};
+    case RenameSession::JournalLoad::Busy:
+        throw CliError{Refused, m_context.text(TextKey::FolderBusy, {escaped(folder)})};
+    default:
+        break;
+    }
+    const bool raw = m_context.options.nullSeparated;
+    if (history.entries.empty() && !raw)
+        print(m_context.streams.out, m_context.text(CliKey::NothingToUndo, {escaped(folder)}));
+    QByteArray listing;
+    for (std::size_t i = 0; i < history.entries.size(); ++i) {
+        const RenameSession::HistoryEntry& entry = history.entries[i];
+        if (raw) {
+            listing += rawEntry(i + 1, entry);
+            continue;
+        }
+        listing += entryLine(i + 1, entry).toUtf8() + '\n';
+        if (m_context.options.verbose)
+            for (const RenameStep& step : entry.steps) {
+                listing += "    ";
+                appendEscaped(listing, step.from);
+                listing += step.isExchange() ? " <-> " : " -> ";
+                appendEscaped(listing, step.to);
+                listing += '\n';
+            }
+    }
+    write(m_context.streams.out, listing);
+    // A damaged journal is said as undo says it, and kept.
+    if (history.status == RenameSession::JournalLoad::Damaged ||
+        history.status == RenameSession::JournalLoad::Unreadable)
+        return Usage;
+    return Done;
+}
+
+namespace {
+
+QString madeByName(FrontEnd maker)
+{
+    switch (maker) {
+    case FrontEnd::Window:
+        return u"window"_s;
+    case FrontEnd::CommandLine:
+        return u"command-line"_s;
+    case FrontEnd::Unknown:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+// Number, state, date (UTC), front end, files, steps, then each step's old
+// and new name, each field ended by a NUL; names as the system holds them.
+QByteArray HistoryCommand::rawEntry(std::size_t number,
+                                    const RenameSession::HistoryEntry& entry) const
+{
+    QByteArray raw;
+    const auto field = [&raw](const QByteArray& text) { raw.append(text).append('\0'); };
+    field(QByteArray::number(qulonglong(number)));
+    field(entry.damaged ? "damaged" : entry.interrupted ? "interrupted" : "done");
+    field(entry.madeAt == 0 ? QByteArray()
+                            : QDateTime::fromMSecsSinceEpoch(entry.madeAt / 1'000'000)
+                                  .toUTC()
+                                  .toString(Qt::ISODate)
+                                  .toUtf8());
+    field(madeByName(entry.madeBy).toUtf8());
+    field(QByteArray::number(qulonglong(filesMoved(entry.steps))));
+    field(QByteArray::number(qulonglong(entry.steps.size())));
+    for (const RenameStep& step : entry.steps) {
+        field(bytesOfFileName(step.from));
+        field(bytesOfFileName(step.to));
+    }
+    return raw;
+}
+
+// "N  date  front end  files  first names"; the names before and after of
+// the first files it moved.
+QString HistoryCommand::entryLine(std::size_t number,
+                                  const RenameSession::HistoryEntry& entry) const
+{
+    constexpr std::size_t NamesShown = 2;
+    QString line = QString::number(number).rightJustified(3) + u"  "_s;
+    if (entry.damaged)
+        return line + m_context.text(CliKey::HistoryDamaged);
+    line += entry.madeAt == 0 ? u"?"_s
+                              : QDateTime::fromMSecsSinceEpoch(entry.madeAt / 1'000'000)
+                                    .toString(u"yyyy-MM-dd HH:mm:ss"_s);
+    if (entry.madeBy != FrontEnd::Unknown)
+        line +=
+            u"  "_s + m_context.text(entry.madeBy == FrontEnd::Window ? CliKey::MadeByWindow
+                                                                      : CliKey::MadeByCommandLine);
+    line += u"  "_s + countText(m_context.texts, qsizetype(filesMoved(entry.steps)),
+                                CliKey::HistoryFile, CliKey::HistoryFiles);
+    if (entry.interrupted)
+        line += u' ' + m_context.text(CliKey::HistoryInterrupted);
+    const std::vector<RenameStep> files = namesBeforeAndAfter(entry.steps);
+    QStringList shown;
+    for (std::size_t i = 0; i < files.size() && i < NamesShown; ++i)
+        shown << escaped(files[i].from) + u" -> "_s + escaped(files[i].to);
+    if (files.size() > NamesShown)
+        shown << u"..."_s;
+    if (!shown.isEmpty())
+        line += u"  "_s + shown.join(u", "_s);
+    return line;
+}
+
+RedoCommand::RedoCommand(CommandContext& context)
+    : m_context(context)
+{}
+
+int RedoCommand::run()
+{
+    const QString& folder = m_context.options.folder;
+    const RenameOutcome outcome =
+        m_context.session.redo(m_context.prompter, m_context.texts, folder);
+    switch (outcome) {
+    case RenameOutcome::NotPossible:
+        throw CliError{Refused, m_context.text(CliKey::NothingToRedo, {escaped(folder)})};
+    case RenameOutcome::FilesChanged:
+        throw CliError{Refused, m_context.text(CliKey::RedoFilesChanged, {escaped(folder)})};
+    case RenameOutcome::Busy:
+        return Refused;
+    case RenameOutcome::NotRecorded:
+        throw CliError{Usage, m_context.text(CliKey::JournalNotWritten,
+                                             {m_context.session.journalLocation()})};
+    default:
+        break;
+    }
+    const bool finished = outcome == RenameOutcome::Finished;
+    const bool journalBehind = warnUnsavedJournal(m_context, finished);
+    if (!finished)
+        return StepFailed;
+    if (!m_context.options.quiet)
+        print(m_context.streams.out, m_context.text(CliKey::RenamingRedone));
+    return journalBehind ? StepFailed : Done;
 }
 
 } // namespace tervane::cli

@@ -95,7 +95,31 @@ public:
 
 private:
     void refuseUnusableJournal() const;
+    void refuseShortHistory();
 
+    CommandContext& m_context;
+};
+
+// Lists the renamings of the folder that undo can undo, latest first.
+class HistoryCommand {
+public:
+    explicit HistoryCommand(CommandContext& context);
+    int run();
+
+private:
+    QByteArray rawEntry(std::size_t number, const RenameSession::HistoryEntry& entry) const;
+    QString entryLine(std::size_t number, const RenameSession::HistoryEntry& entry) const;
+
+    CommandContext& m_context;
+};
+
+// Renames again what the folder's last undo gave back.
+class RedoCommand {
+public:
+    explicit RedoCommand(CommandContext& context);
+    int run();
+
+private:
     CommandContext& m_context;
 };
 

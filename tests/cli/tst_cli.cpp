@@ -918,6 +918,127 @@ private slots:
         QCOMPARE(bench.onDisk(), QStringList{u"a.mp3=x.mp3"_s});
     }
 
+    // Renamings, undos and redos one after the other, then what the last
+    // command said and left: the history is walked latest first, and a
+    // damaged entry stops the walk there, kept.
+    void historyIsWalkedInOrder_data()
+    {
+        QTest::addColumn<QStringList>("commands");
+        QTest::addColumn<QByteArray>("config");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<QString>("said"); // a pattern of the output, or of the error
+        const QStringList original{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s};
+        const QStringList first{u"c.mp3=a.mp3"_s, u"d.mp3=b.mp3"_s};
+        const QStringList second{u"e.mp3=a.mp3"_s, u"f.mp3=b.mp3"_s};
+        const QStringList three{u"rename c d"_s, u"rename e f"_s, u"rename g h"_s};
+        QTest::newRow("history, latest first")
+            << QStringList{u"rename c d"_s, u"rename e f"_s, u"history"_s} << QByteArray() << 0
+            << second
+            << u"^  1  \\S+ \\S+  command line  2 files  c\\.mp3 -> e\\.mp3, d\\.mp3 -> f\\.mp3\n"
+               "  2  .*  a\\.mp3 -> c\\.mp3, b\\.mp3 -> d\\.mp3\n$"_s;
+        QTest::newRow("history of a swap, file by file")
+            << QStringList{u"rename b a"_s, u"history"_s} << QByteArray() << 0
+            << QStringList{u"a.mp3=b.mp3"_s, u"b.mp3=a.mp3"_s}
+            << u"2 files  a\\.mp3 -> b\\.mp3, b\\.mp3 -> a\\.mp3\n$"_s;
+        QTest::newRow("history with its steps")
+            << QStringList{u"rename c d"_s, u"history -v"_s} << QByteArray() << 0 << first
+            << u"files  a.*\n    a\\.mp3 -> c\\.mp3\n    b\\.mp3 -> d\\.mp3\n$"_s;
+        QTest::newRow("history raw")
+            << QStringList{u"rename c d"_s, u"history -z"_s} << QByteArray() << 0 << first
+            << u"^1\\x00done\\x00\\d{4}-\\d\\d-\\d\\dT[\\d:]+Z\\x00command-line\\x002\\x002\\x00"
+               "a\\.mp3\\x00c\\.mp3\\x00b\\.mp3\\x00d\\.mp3\\x00$"_s;
+        QTest::newRow("undos in order")
+            << QStringList{u"rename c d"_s, u"rename e f"_s, u"undo"_s, u"undo"_s} << QByteArray()
+            << 0 << original << u"^Renaming undone.\n$"_s;
+        QTest::newRow("undo --to") << three + QStringList{u"undo --to 2"_s} << QByteArray() << 0
+                                   << first << u"^2 renamings undone.\n$"_s;
+        QTest::newRow("undo --to beyond the history")
+            << QStringList{u"rename c d"_s, u"undo --to 2"_s} << QByteArray() << 3 << first
+            << u"does not go back to renaming 2"_s;
+        QTest::newRow("history bounded by the settings")
+            << three + QStringList{u"undo --to 3"_s} << QByteArray("HistoriqueRenommages=2\n") << 3
+            << QStringList{u"g.mp3=a.mp3"_s, u"h.mp3=b.mp3"_s}
+            << u"does not go back to renaming 3"_s;
+        QTest::newRow("redo") << QStringList{u"rename c d"_s, u"rename e f"_s, u"undo"_s, u"redo"_s}
+                              << QByteArray() << 0 << second << u"^Renaming redone.\n$"_s;
+        QTest::newRow("redo undone again")
+            << QStringList{u"rename c d"_s, u"undo"_s, u"redo"_s, u"undo"_s} << QByteArray() << 0
+            << original << u"^Renaming undone.\n$"_s;
+        QTest::newRow("no redo after a renaming")
+            << QStringList{u"rename c d"_s, u"undo"_s, u"rename e f"_s, u"redo"_s} << QByteArray()
+            << 3 << QStringList{u"e.mp3=a.mp3"_s, u"f.mp3=b.mp3"_s} << u"no undo to take back"_s;
+        QTest::newRow("no redo of a file moved since")
+            << QStringList{u"rename c d"_s, u"undo"_s, u"move a.mp3 z.mp3"_s, u"redo"_s}
+            << QByteArray() << 3 << QStringList{u"b.mp3=b.mp3"_s, u"z.mp3=a.mp3"_s}
+            << u"no longer where the undo left them"_s;
+        QTest::newRow("journal of the fifth version, one entry")
+            << QStringList{u"fifth"_s, u"history"_s} << QByteArray() << 0
+            << QStringList{u"b.mp3=b.mp3"_s, u"x.mp3=a.mp3"_s}
+            << u"^  1  \\S+ \\S+  1 file  a\\.mp3 -> x\\.mp3\n$"_s;
+        QTest::newRow("journal of the fifth version undone")
+            << QStringList{u"fifth"_s, u"undo"_s, u"undo"_s} << QByteArray() << 3 << original
+            << u"no renaming to undo"_s;
+        QTest::newRow("damaged middle entry listed")
+            << three + QStringList{u"damage"_s, u"history"_s} << QByteArray() << 0
+            << QStringList{u"g.mp3=a.mp3"_s, u"h.mp3=b.mp3"_s}
+            << u"\n  2  damaged journal: no undo goes past it\n$"_s;
+        QTest::newRow("damaged middle entry stops the walk, kept")
+            << three + QStringList{u"damage"_s, u"undo --to 3"_s, u"kept"_s} << QByteArray() << 2
+            << second << u"damaged"_s;
+    }
+    void historyIsWalkedInOrder()
+    {
+        QFETCH(QStringList, commands);
+        QFETCH(QByteArray, config);
+        Workbench bench({u"a.mp3"_s, u"b.mp3"_s}, "Numérotation=0\n" + config);
+        Result result;
+        QByteArray damaged;
+        for (const QString& command : commands) {
+            QStringList words = command.split(u' ');
+            const QString verb = words.takeFirst();
+            if (verb == u"rename") {
+                result = bench.cli(verb, {}, (words.join(u'\n') + u'\n').toUtf8());
+            } else if (verb == u"move") {
+                QVERIFY(
+                    QFile::rename(bench.folder + u'/' + words[0], bench.folder + u'/' + words[1]));
+            } else if (verb == u"fifth") {
+                // As the previous version left it: a.mp3 renamed x.mp3.
+                QVERIFY(QFile::rename(bench.folder + u"/a.mp3"_s, bench.folder + u"/x.mp3"_s));
+                QByteArray journal = "tervane journal 5\n" +
+                                     QByteArrayList{canonicalFolder(bench.folder).toUtf8(),
+                                                    "0 0 " + QByteArray::number(timeNow()),
+                                                    "completed",
+                                                    "1",
+                                                    "a.mp3",
+                                                    "x.mp3",
+                                                    ""}
+                                         .join('\0') +
+                                     '\0';
+                journal +=
+                    QCryptographicHash::hash(journal, QCryptographicHash::Md5).toHex() + '\0';
+                journal += QByteArray("end") + '\0';
+                QDir().mkpath(QFileInfo(bench.journalFile()).path());
+                WriteFile(bench.journalFile(), journal);
+            } else if (verb == u"damage") {
+                // The newest older entry, a name in its plan altered.
+                const QString newest = bench.journalFile() + u".2"_s;
+                damaged = ReadFile(newest);
+                damaged[damaged.indexOf("e.mp3")] = 'x';
+                WriteFile(newest, damaged);
+            } else if (verb == u"kept") {
+                QCOMPARE(ReadFile(bench.journalFile()), damaged);
+            } else {
+                result = bench.cli(verb, words);
+            }
+        }
+        QTEST(result.exitCode, "exitCode");
+        QTEST(bench.onDisk(), "left");
+        QFETCH(QString, said);
+        QVERIFY2(QRegularExpression(said).match(result.out + result.err).hasMatch(),
+                 qPrintable(result.out + result.err));
+    }
+
     void undoReportsWhatItCannotRestoreAndKeepsIt()
     {
         Workbench bench({u"a.mp3"_s, u"b.mp3"_s}, "Numérotation=0\n");
@@ -1314,6 +1435,13 @@ private slots:
         QTest::newRow("settings an ordinary user cannot read")
             << QStringList{u"preview"_s, u"@"_s, u"--file-names"_s, u"--settings"_s, u"LOCKED"_s}
             << 2 << u"Accès refusé"_s; // the settings unread, the built-in French
+        QTest::newRow("--to without undo") << QStringList{u"preview"_s, u"@"_s, u"--to"_s, u"2"_s}
+                                           << 2 << u"--to goes with undo"_s;
+        QTest::newRow("--to 0") << QStringList{u"undo"_s, u"@"_s, u"--to"_s, u"0"_s} << 2
+                                << u"--to takes a number"_s;
+        QTest::newRow("history with a source")
+            << QStringList{u"history"_s, u"@"_s, u"--file-names"_s} << 2
+            << u"history takes no source"_s;
         QTest::newRow("not a series folder")
             << QStringList{u"preview"_s, u"@"_s, u"--episode"_s, u"x"_s} << 3 << u"series"_s;
         QTest::newRow("expression too complex to decide on a name")
@@ -1420,9 +1548,9 @@ private slots:
         QTest::newRow("quiet: errors only")
             << QStringList{u"rename"_s, u"-q"_s} << QByteArray("x\ny\n") << 0 << QString()
             << QString() << QStringList{u"x.mp3=a.mp3"_s, u"y.mp3=b.mp3"_s};
-        QTest::newRow("quiet goes with rename and undo")
+        QTest::newRow("quiet goes with rename, undo and redo")
             << QStringList{u"preview"_s, u"--quiet"_s} << QByteArray("x\ny\n") << 2 << QString()
-            << u"tervane-cli: --quiet goes with rename and undo, without --verbose\n"_s
+            << u"tervane-cli: --quiet goes with rename, undo and redo, without --verbose\n"_s
             << untouched;
         QTest::newRow("names ended by NUL")
             << QStringList{u"rename"_s, u"-0"_s} << QByteArray("x\0y\nz\0", 7) << 0

@@ -29,7 +29,9 @@ offered() {
              _tervane_cli; printf "%s\n" "${COMPREPLY[@]}"' _ "${files[0]}" "$@"
 }
 bash -c "source '${files[0]}'; complete -p tervane-cli" | grep _tervane_cli >/dev/null
-[ "$(offered tervane-cli re)" = rename ]
+[ "$(offered tervane-cli ren)" = rename ]
+[ "$(offered tervane-cli re | tr '\n' ' ')" = "rename redo " ]
+[ "$(offered tervane-cli hi)" = history ]
 [ "$(offered tervane-cli rename /tmp --dry)" = --dry-run ]
 [ "$(offered tervane-cli preview /tmp --episode s)" = se ]
 

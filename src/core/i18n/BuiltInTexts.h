@@ -10,7 +10,7 @@ struct BuiltInText {
     const char16_t* french;
 };
 
-inline constexpr std::array<BuiltInText, 103> BuiltInTexts{{
+inline constexpr std::array<BuiltInText, 117> BuiltInTexts{{
     {u"TraductionIncomplète", u""},
     {u"TXT_REGLAGES", u"R&églages"},
     {u"TXT_PISTE_NUMERO", u"Piste n°[NUM]"},
@@ -185,6 +185,24 @@ inline constexpr std::array<BuiltInText, 103> BuiltInTexts{{
      u"  -V, -v, --version   Affiche la version du programme.§§"
      u"Arguments :§"
      u"  DOSSIER             Le dossier à ouvrir ; par défaut, le dernier ouvert."},
+    {u"TXT_HISTORIQUE_TITRE", u"Historique des renommages"},
+    {u"TXT_HISTORIQUE_ANNULER_JUSQUICI", u"&Annuler jusqu'à ce renommage"},
+    {u"TXT_HISTORIQUE_FERMER", u"&Fermer"},
+    {u"TXT_HISTORIQUE_FICHIER", u"%v fichier"},
+    {u"TXT_HISTORIQUE_FICHIERS", u"%v fichiers"},
+    {u"TXT_HISTORIQUE_FENETRE", u"fenêtre"},
+    {u"TXT_HISTORIQUE_LIGNE_DE_COMMANDE", u"ligne de commande"},
+    {u"TXT_HISTORIQUE_INTERROMPU", u"(interrompu)"},
+    {u"TXT_HISTORIQUE_ABIME", u"journal abîmé : aucune annulation ne va au-delà"},
+    {u"MSG_HISTORIQUE_VIDE", u"Il n'y a aucun renommage à annuler dans ce dossier."},
+    {u"MSG_ANNULER_RENOMMAGES",
+     u"Annuler les %v derniers renommages de ce dossier, un à un, du dernier au plus ancien ?"},
+    {u"TXT_RETABLISSEMENT_EN_COURS", u"Rétablissement du renommage…"},
+    {u"MSG_RIEN_A_RETABLIR", u"Il n'y a pas d'annulation à reprendre dans ce dossier : un "
+                             u"renommage a été fait depuis. Aucun fichier n'a été renommé."},
+    {u"MSG_RETABLIR_FICHIERS_CHANGES",
+     u"Des fichiers ne sont plus là où l'annulation les a laissés (déplacés, remplacés ou "
+     u"renommés) : aucun fichier n'a été renommé.§§La liste des fichiers a été relue."},
 }};
 
 #include <QString>

@@ -87,6 +87,21 @@ inline const QString CommandLineHelp = QStringLiteral("TXT_AIDE_LIGNE_COMMANDE")
 
 // Every key above: each has a built-in French text and a text in every
 // shipped language file.
+inline const QString HistoryTitle = QStringLiteral("TXT_HISTORIQUE_TITRE");
+inline const QString HistoryUndoTo = QStringLiteral("TXT_HISTORIQUE_ANNULER_JUSQUICI");
+inline const QString HistoryClose = QStringLiteral("TXT_HISTORIQUE_FERMER");
+inline const QString HistoryFile = QStringLiteral("TXT_HISTORIQUE_FICHIER");
+inline const QString HistoryFiles = QStringLiteral("TXT_HISTORIQUE_FICHIERS");
+inline const QString HistoryMadeByWindow = QStringLiteral("TXT_HISTORIQUE_FENETRE");
+inline const QString HistoryMadeByCommandLine = QStringLiteral("TXT_HISTORIQUE_LIGNE_DE_COMMANDE");
+inline const QString HistoryInterrupted = QStringLiteral("TXT_HISTORIQUE_INTERROMPU");
+inline const QString HistoryDamaged = QStringLiteral("TXT_HISTORIQUE_ABIME");
+inline const QString HistoryEmpty = QStringLiteral("MSG_HISTORIQUE_VIDE");
+inline const QString UndoSeveral = QStringLiteral("MSG_ANNULER_RENOMMAGES");
+inline const QString RedoInProgress = QStringLiteral("TXT_RETABLISSEMENT_EN_COURS");
+inline const QString NothingToRedo = QStringLiteral("MSG_RIEN_A_RETABLIR");
+inline const QString RedoFilesChanged = QStringLiteral("MSG_RETABLIR_FICHIERS_CHANGES");
+
 inline const QStringList All{AddName,
                              AllFiles,
                              BadRemovalValue,
@@ -161,7 +176,21 @@ inline const QStringList All{AddName,
                              AddedPositionField,
                              DoubledName,
                              EmptyName,
-                             CommandLineHelp};
+                             CommandLineHelp,
+                             HistoryTitle,
+                             HistoryUndoTo,
+                             HistoryClose,
+                             HistoryFile,
+                             HistoryFiles,
+                             HistoryMadeByWindow,
+                             HistoryMadeByCommandLine,
+                             HistoryInterrupted,
+                             HistoryDamaged,
+                             HistoryEmpty,
+                             UndoSeveral,
+                             RedoInProgress,
+                             NothingToRedo,
+                             RedoFilesChanged};
 } // namespace TextKey
 
 } // namespace tervane

@@ -45,6 +45,7 @@ public:
         , m_refilled(refilled(entries))
         , m_syncSettled(settledToSync(entries, m_refilled))
         , m_journalIndex(std::move(journalIndex))
+        , m_undone(entries)
         , m_committed(true)
         , m_undoing(true)
     {}
@@ -90,12 +91,22 @@ public:
         else if (!m_undoing && !m_walkedBack && m_stepsDone == m_refilled.size())
             kept(m_journal.recordCompleted(m_folder, m_stepsDone));
         else
-            kept(m_journal.rewrite(m_folder, undoSet));
+            keepRest(undoSet);
     }
     // Whether every record was written.
     bool saved() const { return m_saved; }
 
 private:
+    // An undo that gave every file its name back keeps what it undid for a
+    // redo; anything else forgets the redo kept, which no longer applies.
+    void keepRest(const std::vector<RenameStep>& undoSet)
+    {
+        if (m_undoing && undoSet.empty())
+            kept(m_journal.keepForRedo(m_folder, m_undone));
+        else
+            m_journal.dropRedo(m_folder);
+        kept(m_journal.rewrite(m_folder, undoSet));
+    }
     // Steps that move a file on from a name an earlier step gave it. Only
     // a plan with a step refilled (below) has any.
     static std::vector<bool> movesOn(const std::vector<RenameStep>& steps,
@@ -154,6 +165,7 @@ private:
     std::vector<bool> m_syncSettled;
     std::vector<bool> m_movesOn;
     std::vector<std::size_t> m_journalIndex;
+    std::vector<RenameStep> m_undone; // of an undo: its entries, as it began
     bool m_committed = false;
     bool m_undoing = false;
     bool m_walkedBack = false;

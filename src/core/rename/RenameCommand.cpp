@@ -464,4 +464,41 @@ std::size_t filesMoved(const std::vector<RenameStep>& steps)
     return moved;
 }
 
+std::vector<RenameStep> namesBeforeAndAfter(const std::vector<RenameStep>& steps)
+{
+    std::vector<RenameStep> files; // from: the first name; to: the name now
+    QHash<QString, std::size_t> fileNamed;
+    const auto moveOn = [&files, &fileNamed](const QString& from, const QString& to,
+                                             std::optional<std::size_t> file) {
+        if (!file) {
+            file = files.size();
+            files.push_back({from, from});
+        }
+        files[*file].to = to;
+        return std::pair{to, *file};
+    };
+    for (const RenameStep& step : steps) {
+        if (step.from == step.to)
+            continue;
+        const auto take = [&fileNamed](const QString& name) -> std::optional<std::size_t> {
+            const auto found = fileNamed.constFind(name);
+            if (found == fileNamed.cend())
+                return std::nullopt;
+            const std::size_t file = *found;
+            fileNamed.erase(found);
+            return file;
+        };
+        const std::optional<std::size_t> fromFile = take(step.from);
+        const std::optional<std::size_t> toFile = step.isExchange() ? take(step.to) : std::nullopt;
+        const auto moved = moveOn(step.from, step.to, fromFile);
+        if (step.isExchange()) {
+            const auto other = moveOn(step.to, step.from, toFile);
+            fileNamed.insert(other.first, other.second);
+        }
+        fileNamed.insert(moved.first, moved.second);
+    }
+    std::erase_if(files, [](const RenameStep& file) { return file.from == file.to; });
+    return files;
+}
+
 } // namespace tervane

@@ -24,7 +24,8 @@ namespace tervane {
 // The journal is a list of UTF-8 fields, each ended by a NUL (the one
 // character no file name can hold): after a header line, the folder, its
 // identity and when the renaming was planned ("<device> <inode> <time>",
-// the time in nanoseconds since the epoch), the state, the step count, the old and new
+// the time in nanoseconds since the epoch), the front end that made it
+// ("window", "command line" or empty), the state, the step count, the old and new
 // name of every step and the files it moves (for a rename the identity of
 // its file, for an exchange the identities of the files first named from and
 // to, separated by a space; empty where unknown), a checksum of all that (MD5
@@ -42,7 +43,9 @@ namespace tervane {
 
 namespace {
 
-const QByteArray JournalHeader = QByteArrayLiteral("tervane journal 5\n");
+const QByteArray JournalHeader = QByteArrayLiteral("tervane journal 6\n");
+// Journals of the fifth version: no front end.
+const QByteArray FifthHeader = QByteArrayLiteral("tervane journal 5\n");
 // Journals of the fourth version: no folder identity, no identity of renames.
 const QByteArray FourthHeader = QByteArrayLiteral("tervane journal 4\n");
 // Journals of the third version: progress records without checksums.
@@ -54,6 +57,9 @@ const QByteArray FirstHeader = QByteArrayLiteral("tervane journal 1\n");
 const QByteArray PlannedState = QByteArrayLiteral("begun");
 const QByteArray CompletedState = QByteArrayLiteral("completed");
 const QByteArray EndMarker = QByteArrayLiteral("end");
+const QByteArray MadeByWindow = QByteArrayLiteral("window");
+const QByteArray MadeByCommandLine = QByteArrayLiteral("command line");
+const QByteArray WalkHeader = QByteArrayLiteral("tervane walk 1 ");
 constexpr qint64 MaximumJournalSize = qint64(1) << 30;
 constexpr qint64 MaximumFirstVersionSize = qint64(1) << 24;
 
@@ -113,8 +119,28 @@ QByteArray identitiesOf(const RenameStep& step)
     return step.fromFile ? QByteArray::number(step.fromFile) : QByteArray();
 }
 
-QByteArray encoded(const QString& folder, FolderIdentity identity, qint64 plannedAt, bool completed,
-                   const std::vector<RenameStep>& steps)
+QByteArray makerField(FrontEnd maker)
+{
+    switch (maker) {
+    case FrontEnd::Window:
+        return MadeByWindow;
+    case FrontEnd::CommandLine:
+        return MadeByCommandLine;
+    case FrontEnd::Unknown:
+        break;
+    }
+    return {};
+}
+
+FrontEnd makerOf(QByteArrayView field)
+{
+    return field == MadeByWindow        ? FrontEnd::Window
+           : field == MadeByCommandLine ? FrontEnd::CommandLine
+                                        : FrontEnd::Unknown;
+}
+
+QByteArray encoded(const QString& folder, FolderIdentity identity, qint64 plannedAt, FrontEnd maker,
+                   bool completed, const std::vector<RenameStep>& steps)
 {
     QByteArray bytes = JournalHeader;
     // Room for names of plain text, so that a large plan grows it seldom.
@@ -129,6 +155,7 @@ QByteArray encoded(const QString& folder, FolderIdentity identity, qint64 planne
     field(canonicalFolder(folder).toUtf8());
     field(QByteArray::number(identity.device) + ' ' + QByteArray::number(identity.inode) + ' ' +
           QByteArray::number(plannedAt));
+    field(makerField(maker));
     field(completed ? CompletedState : PlannedState);
     field(QByteArray::number(qulonglong(steps.size())));
     for (const RenameStep& step : steps) {
@@ -242,7 +269,8 @@ Reading decoded(const QByteArray& bytes, const QString& folder)
     const bool second = bytes.startsWith(SecondHeader);
     const bool third = bytes.startsWith(ThirdHeader);
     const bool fourth = bytes.startsWith(FourthHeader);
-    const bool fifth = bytes.startsWith(JournalHeader);
+    const bool sixth = bytes.startsWith(JournalHeader);
+    const bool fifth = sixth || bytes.startsWith(FifthHeader);
     if (!second && !third && !fourth && !fifth)
         return damaged();
     const qsizetype headerSize = JournalHeader.size();
@@ -250,6 +278,7 @@ Reading decoded(const QByteArray& bytes, const QString& folder)
     Fields fields(QByteArrayView(bytes).sliced(headerSize));
     const auto folderField = fields.next();
     const auto folderIdentity = fifth ? fields.next() : std::optional<QByteArrayView>();
+    const auto maker = sixth ? fields.next() : std::optional<QByteArrayView>();
     const auto state = fields.next();
     const auto countField = fields.next();
     if (!countField)
@@ -291,6 +320,8 @@ Reading decoded(const QByteArray& bytes, const QString& folder)
     entry.settled.assign(entry.steps.size(), false);
     if (folderIdentity)
         readFolderIdentity(*folderIdentity, entry);
+    if (maker)
+        entry.madeBy = makerOf(*maker);
     if (!applyProgress(entry, fields, !second && !third))
         return damaged();
     return reading;
@@ -378,6 +409,9 @@ QString RenameJournal::previousFileFor(const QString& folder) const
 RenameJournal::Reading RenameJournal::read(const QString& folder)
 {
     settlePrepared(folder);
+    // Emptied by an undo killed before the next entry took its place.
+    if (!QFileInfo::exists(fileFor(folder)) && !historyNumbers(folder).empty())
+        bringBackNewest(folder);
     Reading reading = readFile(fileFor(folder), folder);
     if (reading.status != Status::Valid)
         return reading;
@@ -392,10 +426,15 @@ RenameJournal::Reading RenameJournal::read(const QString& folder)
         !hasBegun(reading.entry.steps, folder, m_fileSystem)) {
         restorePrevious(folder);
         reading = readFile(fileFor(folder), folder);
+    } else {
+        // Its run began: the journal it replaced is history now (a kill
+        // left it aside).
+        archivePrevious(folder);
     }
     if (reading.status == Status::Valid) {
         openForProgress(folder);
         m_plannedAt = reading.entry.plannedAt;
+        m_madeBy = reading.entry.madeBy;
     }
     return reading;
 }
@@ -420,8 +459,9 @@ bool RenameJournal::prepare(const QString& folder, const std::vector<RenameStep>
     if (!QDir().mkpath(m_folder))
         return false;
     m_plannedAt = timeNow();
+    m_madeBy = m_maker;
     const QByteArray bytes =
-        encoded(folder, m_fileSystem.folderIdentity(folder), m_plannedAt, false, plan);
+        encoded(folder, m_fileSystem.folderIdentity(folder), m_plannedAt, m_madeBy, false, plan);
     return m_fileSystem.writeWholeFile(preparedFileFor(folder), bytes);
 }
 
@@ -434,13 +474,19 @@ bool RenameJournal::commitPrepared(const QString& folder)
     const QFileInfo present(journal);
     if (present.exists() && (!present.isFile() || present.isSymLink()))
         return false; // something else holds the journal's place
+    // One a kill left aside is older than the journal: history already.
+    if (!archivePrevious(folder))
+        return false;
     if (present.exists() ? !m_fileSystem.replaceFile(journal, previous)
                          : !m_fileSystem.removeFile(previous))
         return false;
     if (m_fileSystem.replaceFile(preparedFileFor(folder), journal)) {
         openForProgress(folder);
-        if (m_progress && m_fileSystem.syncFolder(m_folder))
+        if (m_progress && m_fileSystem.syncFolder(m_folder)) {
+            // A renaming begun: what an undo gave back is no longer to redo.
+            dropRedo(folder);
             return true;
+        }
         // Not for good: the plan goes back beside the journal it replaced.
         closeProgress();
         m_fileSystem.replaceFile(journal, preparedFileFor(folder));
@@ -507,9 +553,10 @@ bool RenameJournal::recordCompleted(const QString& folder, std::size_t count)
 {
     const bool recorded = appendRecord('c' + QByteArray::number(qulonglong(count)), true);
     closeProgress();
-    // Left behind by a crash, the journal it replaced is replaced again by
-    // the next run, and never read after a run whose steps are on record.
-    return recorded && m_fileSystem.removeFile(previousFileFor(folder));
+    // Left behind by a crash, the journal it replaced goes to the history
+    // when the journal is next read.
+    dropRedo(folder);
+    return recorded && archivePrevious(folder);
 }
 
 bool RenameJournal::rewrite(const QString& folder, const std::vector<RenameStep>& steps)
@@ -517,27 +564,166 @@ bool RenameJournal::rewrite(const QString& folder, const std::vector<RenameStep>
     // Should the rewriting fail, the records tell what was done.
     const bool recordsWritten = m_pending.isEmpty() || writePending(false);
     closeProgress();
-    bool written = false;
-    if (steps.empty()) {
-        written = m_fileSystem.removeFile(fileFor(folder));
-    } else {
-        written = QDir().mkpath(m_folder) &&
-                  m_fileSystem.writeWholeFile(fileFor(folder),
-                                              encoded(folder, m_fileSystem.folderIdentity(folder),
-                                                      m_plannedAt, true, steps));
-    }
-    return recordsWritten && written && m_fileSystem.removeFile(previousFileFor(folder)) &&
-           m_fileSystem.syncFolder(m_folder);
+    // Nothing left to undo: the renaming before it is the one to undo next.
+    if (steps.empty())
+        return recordsWritten && bringBackNewest(folder);
+    const bool written = QDir().mkpath(m_folder) &&
+                         m_fileSystem.writeWholeFile(
+                             fileFor(folder), encoded(folder, m_fileSystem.folderIdentity(folder),
+                                                      m_plannedAt, m_madeBy, true, steps));
+    return recordsWritten && written && archivePrevious(folder);
 }
 
 bool RenameJournal::restorePrevious(const QString& folder)
 {
-    closeProgress();
+    return bringBackNewest(folder);
+}
+
+QString RenameJournal::redoFileFor(const QString& folder) const
+{
+    return fileFor(folder) + u".redo"_s;
+}
+
+QString RenameJournal::walkFileFor(const QString& folder) const
+{
+    return fileFor(folder) + u".walk"_s;
+}
+
+// The numbers of the history's entries, oldest first.
+std::vector<int> RenameJournal::historyNumbers(const QString& folder) const
+{
+    const QString journalName = QFileInfo(fileFor(folder)).fileName();
+    std::vector<int> numbers;
+    const QStringList names =
+        QDir(m_folder).entryList({journalName + u".*"_s}, QDir::Files | QDir::Hidden);
+    for (const QString& name : names) {
+        bool ok = false;
+        const int number = name.mid(journalName.size() + 1).toInt(&ok);
+        if (ok && number > 0)
+            numbers.push_back(number);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+// The journal a run replaced becomes the newest entry of the history.
+bool RenameJournal::archivePrevious(const QString& folder)
+{
     const QString previous = previousFileFor(folder);
-    const bool restored = QFileInfo::exists(previous)
-                              ? m_fileSystem.replaceFile(previous, fileFor(folder))
-                              : m_fileSystem.removeFile(fileFor(folder));
-    return restored && m_fileSystem.syncFolder(m_folder);
+    if (!QFileInfo::exists(previous))
+        return true;
+    const std::vector<int> numbers = historyNumbers(folder);
+    const int next = numbers.empty() ? 1 : numbers.back() + 1;
+    const bool moved =
+        m_fileSystem.replaceFile(previous, fileFor(folder) + u'.' + QString::number(next));
+    pruneHistory(folder);
+    return moved && m_fileSystem.syncFolder(m_folder);
+}
+
+// The journal emptied: the journal its run replaced, else the newest entry
+// of the history, takes its place, whatever it holds (a damaged one is
+// refused there, and kept).
+bool RenameJournal::bringBackNewest(const QString& folder)
+{
+    closeProgress();
+    const QString journal = fileFor(folder);
+    const QString previous = previousFileFor(folder);
+    const std::vector<int> numbers = historyNumbers(folder);
+    bool moved = false;
+    if (QFileInfo::exists(previous))
+        moved = m_fileSystem.replaceFile(previous, journal);
+    else if (!numbers.empty())
+        moved = m_fileSystem.replaceFile(journal + u'.' + QString::number(numbers.back()), journal);
+    else
+        moved = m_fileSystem.removeFile(journal);
+    return moved && m_fileSystem.syncFolder(m_folder);
+}
+
+// Beyond the length asked, or beyond the bytes allowed, the oldest go.
+void RenameJournal::pruneHistory(const QString& folder)
+{
+    const std::vector<int> numbers = historyNumbers(folder);
+    const QString journal = fileFor(folder);
+    const auto entryFile = [&journal](int number) {
+        return journal + u'.' + QString::number(number);
+    };
+    std::size_t kept = 0;
+    qint64 bytes = 0;
+    std::size_t first = numbers.size(); // the oldest entry kept
+    while (first > 0 && kept + 1 < std::size_t(m_historyLength)) {
+        const qint64 size = QFileInfo(entryFile(numbers[first - 1])).size();
+        if (kept > 0 && bytes + size > MaximumHistoryBytes)
+            break;
+        bytes += size;
+        ++kept;
+        --first;
+    }
+    for (std::size_t i = 0; i < first; ++i)
+        m_fileSystem.removeFile(entryFile(numbers[i]));
+}
+
+std::vector<RenameJournal::Reading> RenameJournal::readHistory(const QString& folder) const
+{
+    const std::vector<int> numbers = historyNumbers(folder);
+    std::vector<Reading> readings;
+    for (auto number = numbers.rbegin(); number != numbers.rend(); ++number)
+        readings.push_back(readFile(fileFor(folder) + u'.' + QString::number(*number), folder));
+    return readings;
+}
+
+std::size_t RenameJournal::historySize(const QString& folder) const
+{
+    return (QFileInfo::exists(fileFor(folder)) ? 1 : 0) + historyNumbers(folder).size();
+}
+
+bool RenameJournal::keepForRedo(const QString& folder, const std::vector<RenameStep>& steps)
+{
+    return m_fileSystem.writeWholeFile(
+        redoFileFor(folder),
+        encoded(folder, m_fileSystem.folderIdentity(folder), m_plannedAt, m_madeBy, true, steps));
+}
+
+RenameJournal::Reading RenameJournal::readRedo(const QString& folder) const
+{
+    return readFile(redoFileFor(folder), folder);
+}
+
+bool RenameJournal::hasRedo(const QString& folder) const
+{
+    return QFileInfo::exists(redoFileFor(folder));
+}
+
+void RenameJournal::dropRedo(const QString& folder)
+{
+    if (hasRedo(folder))
+        m_fileSystem.removeFile(redoFileFor(folder));
+}
+
+bool RenameJournal::beginWalk(const QString& folder, std::size_t remaining)
+{
+    return m_fileSystem.writeWholeFile(walkFileFor(folder),
+                                       WalkHeader + QByteArray::number(qulonglong(remaining)) +
+                                           '\n') &&
+           m_fileSystem.syncFolder(m_folder);
+}
+
+std::optional<std::size_t> RenameJournal::walkTarget(const QString& folder) const
+{
+    QFile file(walkFileFor(folder));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.read(64);
+    bool ok = false;
+    const qulonglong remaining = bytes.startsWith(WalkHeader) && bytes.endsWith('\n')
+                                     ? bytes.sliced(WalkHeader.size()).chopped(1).toULongLong(&ok)
+                                     : 0;
+    return ok ? std::optional<std::size_t>(remaining) : std::nullopt;
+}
+
+void RenameJournal::endWalk(const QString& folder)
+{
+    if (QFileInfo::exists(walkFileFor(folder)))
+        m_fileSystem.removeFile(walkFileFor(folder));
 }
 
 } // namespace tervane

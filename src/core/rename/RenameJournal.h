@@ -3,9 +3,12 @@
 
 #include "rename/RenameStep.h"
 #include "services/FileSystem.h"
+#include "settings/SettingsKeys.h"
 
 #include <QString>
+#include <algorithm>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tervane {
@@ -26,8 +29,20 @@ namespace tervane {
 // journal of any other is rewritten with exactly what is left to undo. The
 // journal knows the folder (not only its path) and the file of each step, so
 // that an undo renames only the files the renaming moved.
+//
+// The journals it replaced are kept beside it as the folder's history,
+// numbered from the oldest (<journal>.1, .2, ...): a renaming completed
+// turns the journal it replaced into the newest entry, and an undo that
+// restores every file puts the newest entry back in the journal's place,
+// keeping what it undid aside (<journal>.redo) for a redo until the next
+// renaming. Each move is one rename of a file, then synced: a kill leaves
+// every entry whole and in its order.
 class RenameJournal {
 public:
+    // The older entries together stay within this, the oldest dropped first
+    // (the newest is kept whatever its size).
+    static constexpr qint64 MaximumHistoryBytes = qint64(64) << 20;
+
     RenameJournal(QString journalFolder, FileSystem& fileSystem);
 
     const QString& location() const { return m_folder; }
@@ -47,6 +62,7 @@ public:
         std::vector<bool> settled;     // entries an undo has already given their old name
         FolderIdentity folder;         // the folder renamed; unknown in older journals
         qint64 plannedAt = 0;          // when the renaming was planned; 0: unknown
+        FrontEnd madeBy = FrontEnd::Unknown;
     };
     // OtherFolder: valid, but the folder now at its path is not the one it
     // renamed (moved away, another put in its place).
@@ -85,6 +101,28 @@ public:
     // journal it replaced (or none) is the folder's again.
     bool restorePrevious(const QString& folder);
 
+    // The front end whose renamings are recorded from now on.
+    void setMaker(FrontEnd maker) { m_maker = maker; }
+    // How many renamings the history keeps, the journal's own included.
+    void setHistoryLength(int length) { m_historyLength = std::max(length, 1); }
+    // The older renamings of the folder, newest first, each as read (a
+    // damaged one as damaged); the journal itself is read by read().
+    std::vector<Reading> readHistory(const QString& folder) const;
+    // The journal, read, and the older renamings the history keeps.
+    std::size_t historySize(const QString& folder) const;
+    // The steps an undo gave their old names back, to be done again by a
+    // redo; the redo kept, if any, and forgetting it.
+    bool keepForRedo(const QString& folder, const std::vector<RenameStep>& steps);
+    Reading readRedo(const QString& folder) const;
+    bool hasRedo(const QString& folder) const;
+    void dropRedo(const QString& folder);
+    // An undo of several renamings, on record until it ends, so that one
+    // killed goes on to where it was asked: the size the history is to
+    // have; none when no such undo is under way.
+    bool beginWalk(const QString& folder, std::size_t remaining);
+    std::optional<std::size_t> walkTarget(const QString& folder) const;
+    void endWalk(const QString& folder);
+
 private:
     QString preparedFileFor(const QString& folder) const;
     QString previousFileFor(const QString& folder) const;
@@ -93,6 +131,12 @@ private:
     bool writePending(bool sync);
     void closeProgress();
     void openForProgress(const QString& folder);
+    QString redoFileFor(const QString& folder) const;
+    QString walkFileFor(const QString& folder) const;
+    std::vector<int> historyNumbers(const QString& folder) const;
+    bool archivePrevious(const QString& folder);
+    bool bringBackNewest(const QString& folder);
+    void pruneHistory(const QString& folder);
 
     QString m_folder;
     FileSystem& m_fileSystem;
@@ -100,6 +144,9 @@ private:
     qint64 m_plannedAt = 0; // of the renaming last prepared or read
     QByteArray m_pending;   // records not written yet
     int m_pendingRecords = 0;
+    FrontEnd m_maker = FrontEnd::Unknown;
+    FrontEnd m_madeBy = FrontEnd::Unknown; // of the renaming last prepared or read
+    int m_historyLength = DefaultHistoryLength;
 };
 
 } // namespace tervane

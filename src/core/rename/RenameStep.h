@@ -50,6 +50,9 @@ inline void waitUntilBirthsFollow(qint64 time)
         std::this_thread::sleep_for(std::chrono::microseconds(200));
 }
 
+// Which front end made a renaming, as its journal keeps it.
+enum class FrontEnd { Unknown, Window, CommandLine };
+
 // Told of each name changed, as it is changed: a step done, or one walked
 // back (reversed).
 using RenameWatcher = std::function<void(const RenameStep&)>;
@@ -64,5 +67,10 @@ bool stepLooksDone(const RenameStep& step, const QString& folder, const FileSyst
 // How many files the steps moved: each file counts once, however many
 // steps it took (through a temporary name), and an exchange moves two.
 std::size_t filesMoved(const std::vector<RenameStep>& steps);
+
+// Each file the steps moved, from the name it had before them to the one it
+// has after them (temporary names and exchanges followed through), in the
+// order the files were first moved; files back under their name left out.
+std::vector<RenameStep> namesBeforeAndAfter(const std::vector<RenameStep>& steps);
 
 } // namespace tervane

@@ -488,12 +488,20 @@ RenameOutcome RenameSession::rename(const PlannedRenaming& planned, Prompter& pr
         return RenameOutcome::FilesChanged;
     if (m_namesForOtherFiles)
         return RenameOutcome::NotPossible;
-    const QString& folder = m_workspace->listedFolder;
+    return runPlan(m_workspace->listedFolder, planned, prompter, texts, conflictsAccepted);
+}
+
+RenameOutcome RenameSession::runPlan(const QString& folder, const PlannedRenaming& planned,
+                                     Prompter& prompter, const TranslationCatalogue& texts,
+                                     bool conflictsAccepted)
+{
     const FolderLock lock(m_fileSystem, folder);
     if (!lockedOrReported(lock, folder, prompter, texts))
         return RenameOutcome::Busy;
     std::optional<JournalRecorder> recorder;
     if (m_journal) {
+        // An undo of several renamings left unfinished goes no further.
+        m_journal->endWalk(folder);
         if (!m_journal->prepare(folder, planned.steps))
             return RenameOutcome::NotRecorded;
         recorder.emplace(*m_journal, folder, planned.steps, planned.independent);
@@ -526,13 +534,20 @@ RenameOutcome RenameSession::planAndRename(bool resolve, Prompter& prompter,
 }
 
 RenameOutcome RenameSession::undo(Prompter& prompter, const TranslationCatalogue& texts,
-                                  const QString& undoneFolder)
+                                  const QString& undoneFolder, std::size_t renamings)
 {
     const QString folder = undoneFolder.isEmpty() ? m_workspace->listedFolder : undoneFolder;
     const FolderLock lock(m_fileSystem, folder);
     if (!lockedOrReported(lock, folder, prompter, texts))
         return RenameOutcome::Busy;
-    const RenameOutcome outcome = undoLocked(folder, prompter, texts);
+    const RenameOutcome outcome = undoWalk(folder, prompter, texts, renamings);
+    // The renaming before is the next to undo, as Annuler shows; what the
+    // undo found stays what it found.
+    if (m_journal && outcome == RenameOutcome::Finished) {
+        const LoadedJournal found = m_journalLoaded;
+        loadJournal(folder);
+        m_journalLoaded = found;
+    }
     // The listed folder is read again, also when another program undid its
     // renaming already, or put another folder in its place: the rows show
     // what it did.
@@ -540,6 +555,96 @@ RenameOutcome RenameSession::undo(Prompter& prompter, const TranslationCatalogue
                                    m_journalLoaded.status == JournalLoad::OtherFolder))
         listAgain();
     return outcome;
+}
+
+RenameOutcome RenameSession::undoWalk(const QString& folder, Prompter& prompter,
+                                      const TranslationCatalogue& texts, std::size_t renamings)
+{
+    if (!m_journal)
+        return undoLocked(folder, prompter, texts);
+    // The size the history is to have once done, on record before the first
+    // undo: one killed goes on with the next undo, to there. One killed once
+    // there is over, and this undo is asked afresh.
+    m_journal->read(folder);
+    const std::size_t size = m_journal->historySize(folder);
+    std::optional<std::size_t> target = m_journal->walkTarget(folder);
+    if (target && size <= *target) {
+        m_journal->endWalk(folder);
+        target.reset();
+    }
+    if (!target && renamings > 1) {
+        target = size > renamings ? size - renamings : 0;
+        if (!m_journal->beginWalk(folder, *target)) {
+            m_journalLoaded = {JournalLoad::NotRecorded};
+            return RenameOutcome::NotRecorded;
+        }
+    }
+    RenameOutcome outcome = undoLocked(folder, prompter, texts);
+    while (target && outcome == RenameOutcome::Finished && m_journalSaved &&
+           m_journal->historySize(folder) > *target)
+        outcome = undoLocked(folder, prompter, texts);
+    if (target)
+        m_journal->endWalk(folder);
+    return outcome;
+}
+
+RenameOutcome RenameSession::redo(Prompter& prompter, const TranslationCatalogue& texts,
+                                  const QString& redoneFolder)
+{
+    const QString folder = redoneFolder.isEmpty() ? m_workspace->listedFolder : redoneFolder;
+    if (!m_journal)
+        return RenameOutcome::NotPossible;
+    const FolderLock lock(m_fileSystem, folder);
+    if (!lockedOrReported(lock, folder, prompter, texts))
+        return RenameOutcome::Busy;
+    const RenameJournal::Reading reading = m_journal->readRedo(folder);
+    if (reading.status != RenameJournal::Status::Valid || reading.entry.steps.empty())
+        return RenameOutcome::NotPossible;
+    // Rows whose name did not change rename nothing, and their file may be
+    // gone since.
+    PlannedRenaming planned;
+    std::copy_if(reading.entry.steps.begin(), reading.entry.steps.end(),
+                 std::back_inserter(planned.steps),
+                 [](const RenameStep& step) { return step.from != step.to; });
+    if (planned.steps.empty())
+        return RenameOutcome::NotPossible;
+    planned.resolved = true;
+    // The rows show what changed the files since.
+    const RenameOutcome outcome = stillWhereUndoLeft(planned.steps, folder)
+                                      ? runPlan(folder, planned, prompter, texts, true)
+                                      : RenameOutcome::FilesChanged;
+    if (redoneFolder.isEmpty() && outcome != RenameOutcome::Busy &&
+        outcome != RenameOutcome::NotRecorded)
+        listAgain();
+    return outcome;
+}
+
+bool RenameSession::canRedo(const QString& folder) const
+{
+    return m_journal && m_journal->hasRedo(folder);
+}
+
+// Every file the steps move first bears the name they move it from, and is
+// the file they moved: nothing another program put in its place.
+bool RenameSession::stillWhereUndoLeft(const std::vector<RenameStep>& steps,
+                                       const QString& folder) const
+{
+    NameSet reached;
+    const auto isThere = [&](const QString& name, quint64 file) {
+        if (reached.count(name) != 0)
+            return true;
+        const QString path = folder + u'/' + name;
+        return file ? m_fileSystem.fileIdentity(path) == file : m_fileSystem.isRegularFile(path);
+    };
+    for (const RenameStep& step : steps) {
+        if (!isThere(step.from, step.fromFile) ||
+            (step.isExchange() && !isThere(step.to, step.toFile)))
+            return false;
+        reached.insert(step.to);
+        if (step.isExchange())
+            reached.insert(step.from);
+    }
+    return true;
 }
 
 RenameOutcome RenameSession::undoLocked(const QString& folder, Prompter& prompter,
@@ -572,10 +677,18 @@ void RenameSession::runEnded(const RenameCommand& command, const JournalRecorder
     emit undoChanged();
 }
 
-void RenameSession::keepJournal(const QString& journalFolder, const QString& earlierFolder)
+void RenameSession::keepJournal(const QString& journalFolder, const QString& earlierFolder,
+                                FrontEnd maker)
 {
     m_journal = std::make_unique<RenameJournal>(journalFolder, m_fileSystem);
     m_journal->adoptEarlierJournals(earlierFolder);
+    m_journal->setMaker(maker);
+}
+
+void RenameSession::setHistoryLength(int renamings)
+{
+    if (m_journal)
+        m_journal->setHistoryLength(renamings);
 }
 
 QString RenameSession::journalLocation() const
@@ -609,6 +722,68 @@ bool leftUnfinished(const RenameJournal::Entry& entry)
 }
 
 } // namespace
+
+namespace {
+
+// What an entry of the history has left to undo.
+RenameSession::HistoryEntry historyEntryOf(const RenameJournal::Entry& entry, std::size_t done)
+{
+    RenameSession::HistoryEntry shown{
+        entry.plannedAt, entry.madeBy, {}, false, leftUnfinished(entry)};
+    for (std::size_t i = 0; i < done && i < entry.steps.size(); ++i)
+        if (!entry.settled[i])
+            shown.steps.push_back(entry.steps[i]);
+    return shown;
+}
+
+RenameSession::HistoryEntry damagedEntry()
+{
+    RenameSession::HistoryEntry entry;
+    entry.damaged = true;
+    return entry;
+}
+
+} // namespace
+
+RenameSession::History RenameSession::history(const QString& folder)
+{
+    History found;
+    if (!m_journal)
+        return found;
+    const FolderLock lock(m_fileSystem, folder);
+    if (!lock.isLocked())
+        return {JournalLoad::Busy};
+    const RenameJournal::Reading latest = m_journal->read(folder);
+    switch (latest.status) {
+    case RenameJournal::Status::Missing:
+        return found;
+    case RenameJournal::Status::OtherFolder:
+        return {JournalLoad::OtherFolder};
+    case RenameJournal::Status::Unreadable:
+    case RenameJournal::Status::Damaged:
+        found.status = latest.status == RenameJournal::Status::Damaged ? JournalLoad::Damaged
+                                                                       : JournalLoad::Unreadable;
+        found.problem = latest.problem;
+        found.entries.push_back(damagedEntry());
+        return found;
+    case RenameJournal::Status::Valid:
+        break;
+    }
+    found.status = JournalLoad::Loaded;
+    const RenameJournal::Entry& entry = latest.entry;
+    found.entries.push_back(historyEntryOf(
+        entry, entry.doneIsExact ? entry.knownDone
+                                 : stepsDoneOfInterruptedRun(entry.steps, entry.knownDone, folder,
+                                                             m_fileSystem)));
+    for (const RenameJournal::Reading& older : m_journal->readHistory(folder)) {
+        if (older.status != RenameJournal::Status::Valid) {
+            found.entries.push_back(damagedEntry());
+            break;
+        }
+        found.entries.push_back(historyEntryOf(older.entry, older.entry.knownDone));
+    }
+    return found;
+}
 
 bool RenameSession::journalInterrupted(const QString& folder)
 {
@@ -653,12 +828,14 @@ RenameSession::LoadedJournal RenameSession::readJournal(const QString& folder)
         }
     }
     // Every file settled already (by an undo whose journal could not go):
-    // nothing is left to undo.
+    // that undo is over, and the renaming before it is the one to undo.
     if (entries.empty() && done > 0) {
-        if (!m_journal->rewrite(folder, {}))
+        const std::vector<RenameStep> undone(entry.steps.begin(),
+                                             entry.steps.begin() + std::ptrdiff_t(done));
+        if (!m_journal->keepForRedo(folder, undone) || !m_journal->rewrite(folder, {}))
             return {JournalLoad::NotRecorded};
         setUndoSet(folder, {});
-        return {JournalLoad::Missing};
+        return readJournal(folder);
     }
     m_journalIndex = std::move(journalIndex);
     m_undoPlannedAt = entry.plannedAt;

@@ -171,8 +171,20 @@ public:
     // cannot be used: journalLoaded() says why). The folder is the listed
     // one, then read again under the same hold, unless another is given (the
     // command line undoes without listing).
+    // Asked for several renamings, it undoes them one by one, latest first,
+    // and stops at the first that does not finish; an undo of several that
+    // was killed is on record, and the next undo goes on to where it was
+    // asked.
     RenameOutcome undo(Prompter& prompter, const TranslationCatalogue& texts,
-                       const QString& undoneFolder = {});
+                       const QString& undoneFolder = {}, std::size_t renamings = 1);
+    // Renames again what the folder's last undo gave back, when no renaming
+    // was made since, as a renaming of its own (then undone as any other).
+    // Only when every file it moves is still where the undo left it, under
+    // its name (FilesChanged otherwise, nothing renamed); NotPossible when
+    // there is nothing to redo.
+    RenameOutcome redo(Prompter& prompter, const TranslationCatalogue& texts,
+                       const QString& redoneFolder = {});
+    bool canRedo(const QString& folder) const;
 
     // Whether a renaming orders chains and swaps of names, which then take
     // no name: it decides which new names count as taken (NameRow::holder,
@@ -199,7 +211,11 @@ public:
     // From now on every renaming and undo is kept in its folder's journal, in
     // journalFolder, where the journals of earlierFolder move first: a
     // renaming whose plan cannot be written renames nothing (NotRecorded).
-    void keepJournal(const QString& journalFolder, const QString& earlierFolder = {});
+    // Each renaming is kept as made by the front end given; the history
+    // keeps that many renamings of each folder.
+    void keepJournal(const QString& journalFolder, const QString& earlierFolder = {},
+                     FrontEnd maker = FrontEnd::Unknown);
+    void setHistoryLength(int renamings);
     bool keepsJournal() const { return m_journal != nullptr; }
     // The journal's folder, and the journal of a folder.
     QString journalLocation() const;
@@ -225,6 +241,23 @@ public:
     // What the last load found, the one before an undo included.
     const LoadedJournal& journalLoaded() const { return m_journalLoaded; }
 
+    // The renamings of a folder that can be undone, latest first: the
+    // journal's, then the older ones its history keeps, read under the
+    // folder's lock. A damaged entry ends the list: no undo goes past it.
+    struct HistoryEntry {
+        qint64 madeAt = 0; // when it was planned, as timeNow() gives it; 0: unknown
+        FrontEnd madeBy = FrontEnd::Unknown;
+        std::vector<RenameStep> steps; // those left to undo, in the order they ran
+        bool damaged = false;
+        bool interrupted = false; // left by a run or an undo that did not end
+    };
+    struct History {
+        JournalLoad status = JournalLoad::Missing; // of the folder's journal
+        QString problem = {};
+        std::vector<HistoryEntry> entries = {};
+    };
+    History history(const QString& folder);
+
 signals:
     void filesChanged();
     void namesChanged();
@@ -236,6 +269,11 @@ private:
     void listAgain();
     RenameOutcome undoLocked(const QString& folder, Prompter& prompter,
                              const TranslationCatalogue& texts);
+    RenameOutcome undoWalk(const QString& folder, Prompter& prompter,
+                           const TranslationCatalogue& texts, std::size_t renamings);
+    RenameOutcome runPlan(const QString& folder, const PlannedRenaming& planned, Prompter& prompter,
+                          const TranslationCatalogue& texts, bool conflictsAccepted);
+    bool stillWhereUndoLeft(const std::vector<RenameStep>& steps, const QString& folder) const;
     bool namesMadeForOtherFiles() const;
     void namesMadeForFileRows();
     void namesEdited();

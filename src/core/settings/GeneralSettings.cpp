@@ -36,4 +36,13 @@ void writeLastFolder(const QString& file, const QString& folder)
     writeIniString(file, SettingsKey::Section, SettingsKey::LastFolder, folder);
 }
 
+int readHistoryLength(const QString& file)
+{
+    bool ok = false;
+    const int length = readIniString(file, SettingsKey::Section, SettingsKey::HistoryLength, {})
+                           .trimmed()
+                           .toInt(&ok);
+    return ok && length >= 1 && length <= 1000 ? length : DefaultHistoryLength;
+}
+
 } // namespace tervane

@@ -17,5 +17,8 @@ void writeExtensions(const QString& file, const QString& patterns);
 // The folder shown when the window was last closed; fallback when none.
 QString readLastFolder(const QString& file, const QString& fallback);
 void writeLastFolder(const QString& file, const QString& folder);
+// How many renamings of each folder the history keeps (1 to 1000); the
+// default one when none, or none that makes sense, is stored.
+int readHistoryLength(const QString& file);
 
 } // namespace tervane

@@ -54,8 +54,11 @@ inline const QString ResolvePermutations = QStringLiteral("RésoudrePermutations
 inline const QString SortByDateTaken = QStringLiteral("TriDatePriseDeVue");
 inline const QString DateFallback = QStringLiteral("PhotosSansDateModification");
 inline const QString LastFolder = QStringLiteral("DernierDossier");
+inline const QString HistoryLength = QStringLiteral("HistoriqueRenommages");
 } // namespace SettingsKey
 
 inline const QString DefaultExtensions = QStringLiteral("*.mp3;*.wma");
+// Renamings of each folder its history keeps, the latest included.
+inline constexpr int DefaultHistoryLength = 20;
 
 } // namespace tervane

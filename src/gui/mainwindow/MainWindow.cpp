@@ -106,8 +106,10 @@ void MainWindow::connectLists()
         fitListColumns(false);
         m_ui.optionsPanel->showUndecidedReplacement(m_session.undecidedReplacement());
     });
-    connect(&m_session, &RenameSession::undoChanged, this,
-            [this] { m_ui.undoButton->setEnabled(m_session.undoSize() != 0); });
+    connect(&m_session, &RenameSession::undoChanged, this, [this] {
+        m_ui.undoButton->setEnabled(m_session.undoSize() != 0);
+        m_ui.redoAction->setEnabled(m_session.canRedo(m_session.listedFolder()));
+    });
 }
 
 void MainWindow::connectHandlers()
@@ -151,6 +153,8 @@ void MainWindow::connectHandlers()
     connect(m_ui.pasteButton, &QPushButton::clicked, this, &MainWindow::pasteClicked);
     connect(m_ui.renameButton, &QPushButton::clicked, this, &MainWindow::renameClicked);
     connect(m_ui.undoButton, &QPushButton::clicked, this, &MainWindow::undoClicked);
+    connect(m_ui.historyAction, &QAction::triggered, this, &MainWindow::historyClicked);
+    connect(m_ui.redoAction, &QAction::triggered, this, &MainWindow::redoClicked);
     m_ui.pasteMenuButton->installEventFilter(this);
     m_ui.splitterBar->installEventFilter(this);
     connect(m_ui.numericSortBox, &QCheckBox::clicked, this, [this] { refreshFileList(false); });

@@ -66,6 +66,9 @@ public:
     void pasteClicked();
     void renameClicked();
     void undoClicked();
+    void undoEnded(RenameOutcome outcome);
+    void historyClicked();
+    void redoClicked();
     // The paste menu of the paste menu button, built for one showing.
     std::unique_ptr<PopupMenu> buildPasteMenu() const;
     void pasteMenuPressed();

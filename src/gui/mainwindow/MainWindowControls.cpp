@@ -221,6 +221,12 @@ void MainWindowControls::createMenus(QMainWindow& window)
     dateFallbackAction =
         makeAction(optionsMenu, QStringLiteral("mnuOptionsDateModification"),
                    QStringLiteral("Photos sans date : date de &modification"), true);
+    makeSeparator(optionsMenu, QStringLiteral("mnuOptionsSep4"));
+    historyAction = makeAction(optionsMenu, QStringLiteral("mnuOptionsHistorique"),
+                               QStringLiteral("&Historique des renommages…"));
+    redoAction = makeAction(optionsMenu, QStringLiteral("mnuOptionsRétablir"),
+                            QStringLiteral("&Rétablir le renommage annulé"));
+    redoAction->setEnabled(false);
 
     helpMenu = makeMenu(bar, QStringLiteral("mnuAide"), QStringLiteral("&?"));
     aboutAction = makeAction(helpMenu, QStringLiteral("mnuAideAPropos"),

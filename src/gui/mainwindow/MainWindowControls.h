@@ -80,6 +80,8 @@ struct MainWindowControls {
     QAction* showSettingsAction = nullptr;
     QAction* resolvePermutationsAction = nullptr;
     QAction* dateFallbackAction = nullptr;
+    QAction* historyAction = nullptr;
+    QAction* redoAction = nullptr;
     QMenu* helpMenu = nullptr;
     QAction* aboutAction = nullptr;
     QMenu* trayMenu = nullptr;

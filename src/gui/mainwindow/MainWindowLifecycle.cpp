@@ -272,8 +272,11 @@ void MainWindow::chooseInitialFolder()
 // live; those kept beside the settings by an earlier version move there.
 void MainWindow::keepJournal()
 {
-    if (const QString journals = journalFolderOf(m_context.folders); !journals.isEmpty())
-        m_session.keepJournal(journals, earlierJournalFolderOf(m_state.settingsFilePath));
+    if (const QString journals = journalFolderOf(m_context.folders); !journals.isEmpty()) {
+        m_session.keepJournal(journals, earlierJournalFolderOf(m_state.settingsFilePath),
+                              FrontEnd::Window);
+        m_session.setHistoryLength(readHistoryLength(m_state.settingsFilePath));
+    }
 }
 
 void MainWindow::showAsLoaded()

@@ -25,7 +25,7 @@ private slots:
     void frenchCatalogue()
     {
         const TranslationCatalogue catalogue = buildTranslationCatalogue(LanguageFile());
-        QCOMPARE(catalogue.count(), 103);
+        QCOMPARE(catalogue.count(), 117);
         QCOMPARE(catalogue.newEnum().first(), QString());
         QCOMPARE(catalogue.item(u"txt_piste_numero"_s), u"Piste n°[NUM]"_s);
         QVERIFY(catalogue.item(u"MSG_ERREUR_RENOMMAGE"_s).endsWith(u":\r\n\r\n%v"_s));

@@ -25,8 +25,9 @@ using namespace Qt::StringLiterals;
 // renaming each file gets either nothing or the name the user's last action
 // on the names made for that very file (the one shown beside it then); an
 // undo, from the journal after a restart too, gives back the names the
-// files had before. The number of sequences can be raised with
-// TERVANE_SESSION_SEQUENCES.
+// files had before. Undos walk the folder's history, several renamings at
+// once too, killed halfway and resumed; the last undo is redone. The number
+// of sequences can be raised with TERVANE_SESSION_SEQUENCES.
 class TestRenameSession : public QObject {
     Q_OBJECT
 
@@ -39,6 +40,18 @@ class TestRenameSession : public QObject {
         int kills = 0;
         int interrupted = 0; // kills that left files renamed, for the journal to restore
         int othersActed = 0;
+        int undos = 0;
+        int deepUndos = 0;      // of several renamings at once
+        int undoKills = 0;      // undos killed, then resumed
+        int undosLeftAlone = 0; // undos that left files changed behind their back
+        int redos = 0;
+        int redosRefused = 0; // files no longer where the undo left them
+    };
+
+    // A renaming the history keeps: the folder before it.
+    struct Level {
+        Folder target;
+        bool changed = false; // another program acted since
     };
 
     struct Sequence {
@@ -55,11 +68,13 @@ class TestRenameSession : public QObject {
         const RenameWorkspace& workspace() const { return session.workspace(); }
         TreatmentOptions options;
         QRandomGenerator random;
-        // The folder before the renaming the undo set holds; two, where a
-        // kill leaves it open which renaming that is.
-        QList<Folder> undoTargets;
-        bool changedByOthers = false; // since that renaming
-        QStringList contents;         // every file's content, as the folder should hold them
+        // The renamings the history keeps, oldest first, and how many it keeps.
+        QList<Level> levels;
+        int historyLength = 20;
+        // The folder before the last undo, which a redo gives back.
+        std::optional<Folder> redoTarget;
+        bool redoable = false;
+        QStringList contents; // every file's content, as the folder should hold them
         // The file each row showed at the last listing (its content; empty
         // for none), and the name the user's last action on the names made
         // for each file.
@@ -73,6 +88,7 @@ class TestRenameSession : public QObject {
             : random(seed)
             , tally(total)
         {
+            historyLength = below(2) == 0 ? 2 + int(below(3)) : 20;
             const int files = 1 + int(random.bounded(8));
             for (int i = 0; i < files; ++i)
                 add(u"f%1.mp3"_s.arg(i), u"file %1"_s.arg(i));
@@ -100,6 +116,7 @@ class TestRenameSession : public QObject {
             });
             session.readFileBirths();
             session.keepJournal(journals.path());
+            session.setHistoryLength(historyLength);
             session.setPattern(u"*.mp3"_s);
             session.setFolder(dir.path());
             session.listFiles(false, numeric);
@@ -246,7 +263,10 @@ class TestRenameSession : public QObject {
         void otherProgramActs()
         {
             ++tally.othersActed;
-            changedByOthers = true;
+            for (Level& level : levels)
+                level.changed = true;
+            if (redoTarget)
+                redoTarget.reset();
             rowsCurrent = false;
             const QStringList names = folder().keys();
             const QString name =
@@ -342,6 +362,7 @@ class TestRenameSession : public QObject {
                 return;
             ++tally.renamings;
             const Folder before = folder();
+            const qint64 startedAt = timeNow();
             const quint32 fault = below(6);
             if (fault < 3)
                 fileSystem.failRename(fileSystem.renames() +
@@ -350,17 +371,15 @@ class TestRenameSession : public QObject {
                                       : fault == 1 ? FaultyFileSystem::Fault::Killed
                                                    : FaultyFileSystem::Fault::KilledAfter);
             prompter.queueAnswers({below(2) == 0, below(2) == 0});
-            const int renamesBefore = fileSystem.renames();
             RenameOutcome outcome = RenameOutcome::NotPossible;
             try {
                 const bool resolve = below(2) == 0;
                 outcome = window ? session.planAndRename(resolve, prompter, texts)
                                  : session.rename(session.planRenaming(resolve), prompter, texts);
             } catch (const FaultyFileSystem::Killed&) {
+                forgetRedo();
                 checkNamesWentToTheirFiles(before, RenameOutcome::StepFailed);
-                // The rename killed instead of being made is counted too.
-                const int made = fileSystem.renames() - renamesBefore - (fault == 1 ? 1 : 0);
-                restartAfterKill(before, made);
+                restartAfterKill(before, startedAt);
                 return;
             }
             if (fault == 1 || fault == 2) // a kill the run did not reach kills nothing later
@@ -379,16 +398,34 @@ class TestRenameSession : public QObject {
             }
             if (outcome == RenameOutcome::Finished)
                 ++tally.finished;
-            if (folder() != before) {
-                undoTargets = {before};
-                changedByOthers = false;
-            }
+            // A renaming begun, even rolled back, leaves nothing to redo.
+            if (outcome == RenameOutcome::Finished || outcome == RenameOutcome::StepFailed)
+                forgetRedo();
+            if (folder() != before)
+                pushLevel({before});
+        }
+
+        void forgetRedo()
+        {
+            redoable = false;
+            redoTarget.reset();
+        }
+
+        // A renaming on record: the oldest beyond the history's length go,
+        // and nothing is left to redo.
+        void pushLevel(Level level)
+        {
+            levels << level;
+            while (levels.size() > historyLength)
+                levels.removeFirst();
+            QVERIFY(!session.canRedo(dir.path()));
+            forgetRedo();
         }
 
         // The program started again: nothing was lost, and the journal of an
         // interrupted run offers to give back the names the files had before
         // it (taken now or from Annuler later).
-        void restart()
+        void restart(const std::function<void()>& started = {})
         {
             fileSystem.clearFaults();
             prompter.clearAnswers();
@@ -398,55 +435,137 @@ class TestRenameSession : public QObject {
             QVERIFY(loaded.status == RenameSession::JournalLoad::Loaded ||
                     loaded.status == RenameSession::JournalLoad::Missing);
             checkNothingLost();
+            if (started)
+                started();
             if (loaded.interrupted && below(2) == 0)
                 undo();
         }
 
         // A run killed after renaming files is the one to undo; killed
-        // before its first rename, the previous renaming stands. Renames that
-        // left every name as it was may leave either.
-        void restartAfterKill(const Folder& before, int renamesMade)
+        // before its first rename, the previous renaming stands. One that
+        // left every name as it was may be either, as the journal tells:
+        // undoing it then changes nothing.
+        void restartAfterKill(const Folder& before, qint64 startedAt)
         {
             ++tally.kills;
-            if (folder() != before) {
+            const bool renamed = folder() != before;
+            if (renamed) {
                 ++tally.interrupted;
-                undoTargets = {before};
-                changedByOthers = false;
-            } else if (renamesMade > 0) {
-                undoTargets << before;
+                pushLevel({before});
             }
-            restart();
+            restart([&] {
+                const auto entries = session.history(dir.path()).entries;
+                if (!renamed && !entries.empty() && entries.front().madeAt >= startedAt)
+                    pushLevel({before});
+            });
         }
 
-        // Annuler: the files of the last renaming get the names they had
-        // before it, all of them when it finishes. Whatever another program
-        // did meanwhile, the undo renames no other file: each file it renames
-        // gets the name it had before the renaming.
+        // Annuler, or an undo of several renamings: the files of each
+        // renaming undone get the names they had before it, all of them when
+        // it finishes. Whatever another program did meanwhile, the undo
+        // renames no other file: each file it renames gets a name it had
+        // before one of those renamings. An undo killed halfway is resumed
+        // by the next, to where it was asked.
         void undo()
         {
             if (workspace().undoSet.empty())
                 return;
+            const std::size_t asked = below(3) == 0 ? 2 + below(3) : 1;
+            tally.deepUndos += asked > 1 ? 1 : 0;
+            ++tally.undos;
             const Folder before = folder();
-            const RenameOutcome outcome = session.undo(prompter, texts);
+            const bool kill = asked > 1 && below(3) == 0;
+            if (kill)
+                fileSystem.failRename(fileSystem.renames() + int(below(12)),
+                                      below(2) == 0 ? FaultyFileSystem::Fault::Killed
+                                                    : FaultyFileSystem::Fault::KilledAfter);
+            RenameOutcome outcome = RenameOutcome::NotPossible;
+            try {
+                outcome = session.undo(prompter, texts, {}, asked);
+            } catch (const FaultyFileSystem::Killed&) {
+                ++tally.undoKills;
+                fileSystem.clearFaults();
+                running.emplace(fileSystem);
+                start();
+                checkNothingLost();
+                outcome = session.undo(prompter, texts);
+            }
+            fileSystem.clearFaults();
             rowsCurrent = rowsCurrent || outcome != RenameOutcome::NotRecorded;
             checkNothingLost();
-            QVERIFY(!undoTargets.isEmpty());
+            QVERIFY(!levels.isEmpty());
+            checkUndone(before, outcome, asked);
+        }
+
+        void checkUndone(const Folder& before, RenameOutcome outcome, std::size_t asked)
+        {
+            const qsizetype reach = std::min(qsizetype(asked), levels.size());
+            const QList<Level> walked = levels.mid(levels.size() - reach);
             const Folder after = folder();
             for (auto file = before.cbegin(); file != before.cend(); ++file) {
                 const QString name = after.key(file.value());
-                const auto hadIt = [&](const Folder& target) {
-                    return target.key(file.value()) == name;
+                const auto hadIt = [&](const Level& level) {
+                    return level.target.key(file.value()) == name;
                 };
                 if (name != file.key() && !name.startsWith(u"tervane-"_s))
-                    QVERIFY2(std::any_of(undoTargets.begin(), undoTargets.end(), hadIt),
-                             qPrintable(name));
+                    QVERIFY2(std::any_of(walked.begin(), walked.end(), hadIt), qPrintable(name));
             }
-            if (outcome == RenameOutcome::Finished) {
-                if (!changedByOthers)
-                    QVERIFY(undoTargets.contains(after));
-                QVERIFY(workspace().undoSet.empty());
-                undoTargets.clear();
+            if (outcome != RenameOutcome::Finished) {
+                ++tally.undosLeftAlone;
+                // Left alone and said: the history tells how far it went.
+                const auto onRecord = qsizetype(session.history(dir.path()).entries.size());
+                while (levels.size() > onRecord)
+                    levels.removeLast();
+                redoTarget.reset();
+                redoable = false;
+                return;
             }
+            // Every renaming asked undone: the folder as it was before the
+            // oldest of them, unless another program acted since.
+            const Level& deepest = levels[levels.size() - reach];
+            if (!deepest.changed)
+                QVERIFY2(deepest.target == after,
+                         "the folder is not as it was before the renamings undone");
+            redoTarget.reset();
+            if (asked == 1)
+                redoTarget = before;
+            levels.resize(levels.size() - reach);
+            redoable = true;
+            QCOMPARE(workspace().undoSet.empty(), levels.isEmpty());
+        }
+
+        // Rétablir: the renaming last undone is made again, exactly, unless
+        // a file it moves is no longer where the undo left it; then nothing
+        // is renamed.
+        void redo()
+        {
+            if (!redoable)
+                return;
+            QVERIFY(session.canRedo(dir.path()));
+            const Folder before = folder();
+            prompter.queueAnswers({true, true});
+            const int faultsBefore = fileSystem.faultsInjected();
+            const RenameOutcome outcome = session.redo(prompter, texts);
+            prompter.clearAnswers();
+            rowsCurrent = true;
+            checkNothingLost();
+            ++tally.redos;
+            if (outcome == RenameOutcome::FilesChanged) {
+                ++tally.redosRefused;
+                QCOMPARE(folder(), before);
+                return;
+            }
+            // A name another program took since, or a fault still waiting,
+            // stops it, rolled back.
+            if (fileSystem.faultsInjected() != faultsBefore)
+                redoTarget.reset();
+            QVERIFY(outcome == RenameOutcome::Finished || !redoTarget);
+            if (redoTarget)
+                QCOMPARE(folder(), *redoTarget);
+            if (folder() != before)
+                pushLevel({before});
+            redoable = false;
+            QVERIFY(!session.canRedo(dir.path()));
         }
     };
 
@@ -477,7 +596,10 @@ private slots:
                     sequence.undo();
                     break;
                 case 7:
-                    sequence.otherProgramActs();
+                    if (sequence.below(2) == 0)
+                        sequence.otherProgramActs();
+                    else
+                        sequence.redo();
                     break;
                 case 8:
                     sequence.restart();
@@ -494,6 +616,10 @@ private slots:
               "files), %d of them killed (%d with files renamed), %d actions of other programs",
               sequences, actions, total.renamings, total.finished, total.refused, total.kills,
               total.interrupted, total.othersActed);
+        qInfo("%d undos (%d of several renamings, %d of those killed and resumed, %d leaving files "
+              "changed behind their back), %d redos (%d refused as files had changed)",
+              total.undos, total.deepUndos, total.undoKills, total.undosLeftAlone, total.redos,
+              total.redosRefused);
     }
 };
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliApp.h"
+#include "dialogs/RenamingHistory.h"
 #include "mainwindow/MainWindow.h"
 #include "options/OptionsPanel.h"
 #include "platform/TagLibTags.h"
@@ -8,13 +9,17 @@
 #include "support/OtherRun.h"
 #include "support/TestEnvironment.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 #include <fcntl.h>
@@ -134,6 +139,41 @@ private slots:
         QCOMPARE(session.fileRows(), (QStringList{u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s}));
         QVERIFY(!session.window->controls().undoButton->isEnabled());
         QCOMPARE(session.env.prompter.busyDepth, 0);
+    }
+
+    // Two renamings, one from the command line: the history undoes back to
+    // the first after one confirmation, and Rétablir redoes the first.
+    void historyUndoesBackThenRedoes()
+    {
+        Session session({u"a.mp3"_s, u"b.mp3"_s});
+        session.window->controls().optionsPanel->numberingBox->setChecked(false);
+        session.window->dropText(u"c\nd"_s);
+        QTest::mouseClick(session.window->controls().renameButton, Qt::LeftButton);
+        QCOMPARE(session.cli(u"rename"_s, {u"--template"_s, u"e[NUM]"_s}), 0);
+        QVERIFY(!session.window->controls().redoAction->isEnabled());
+        session.env.prompter.queueAnswers({true});
+        QStringList rows;
+        QTimer::singleShot(0, [&rows] {
+            auto* dialog = dynamic_cast<RenamingHistory*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            for (int i = 0; i < dialog->entryList->count(); ++i)
+                rows << dialog->entryList->item(i)->text();
+            dialog->entryList->setCurrentRow(1);
+            dialog->undoButton->click();
+        });
+        session.window->controls().historyAction->trigger();
+        QCOMPARE(rows.size(), 2);
+        QVERIFY2(rows[1].contains(u"fenêtre — 2 fichiers — a.mp3 → c.mp3, b.mp3 → d.mp3"_s),
+                 qPrintable(rows[1]));
+        QVERIFY2(rows[0].contains(u"ligne de commande"_s), qPrintable(rows[0]));
+        QCOMPARE(session.env.prompter.boxes.size(), 1); // the one confirmation
+        QCOMPARE(session.onDisk(), (QStringList{u"a.mp3=a.mp3"_s, u"b.mp3=b.mp3"_s}));
+        QVERIFY(!session.window->controls().undoButton->isEnabled());
+        QVERIFY(session.window->controls().redoAction->isEnabled());
+        session.window->controls().redoAction->trigger();
+        QCOMPARE(session.onDisk(), (QStringList{u"c.mp3=a.mp3"_s, u"d.mp3=b.mp3"_s}));
+        QVERIFY(!session.window->controls().redoAction->isEnabled());
+        QVERIFY(session.window->controls().undoButton->isEnabled());
     }
 
     // Names that re-sort after their renaming wait beside files they were
