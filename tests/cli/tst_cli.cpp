@@ -962,6 +962,9 @@ private slots:
             << u"does not go back to renaming 3"_s;
         QTest::newRow("redo") << QStringList{u"rename c d"_s, u"rename e f"_s, u"undo"_s, u"redo"_s}
                               << QByteArray() << 0 << second << u"^Renaming redone.\n$"_s;
+        QTest::newRow("redos after undo --to, the oldest first")
+            << three + QStringList{u"undo --to 3"_s, u"redo"_s, u"redo"_s} << QByteArray() << 0
+            << second << u"^Renaming redone.\n$"_s;
         QTest::newRow("redo undone again")
             << QStringList{u"rename c d"_s, u"undo"_s, u"redo"_s, u"undo"_s} << QByteArray() << 0
             << original << u"^Renaming undone.\n$"_s;

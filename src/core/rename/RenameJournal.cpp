@@ -483,8 +483,12 @@ bool RenameJournal::commitPrepared(const QString& folder)
     if (m_fileSystem.replaceFile(preparedFileFor(folder), journal)) {
         openForProgress(folder);
         if (m_progress && m_fileSystem.syncFolder(m_folder)) {
-            // A renaming begun: what an undo gave back is no longer to redo.
-            dropRedo(folder);
+            // A renaming begun: what undos gave back is no longer to redo,
+            // but for the rest of the redos when this is one of them.
+            if (m_redoing)
+                popRedo(folder);
+            else
+                dropRedo(folder);
             return true;
         }
         // Not for good: the plan goes back beside the journal it replaced.
@@ -555,7 +559,8 @@ bool RenameJournal::recordCompleted(const QString& folder, std::size_t count)
     closeProgress();
     // Left behind by a crash, the journal it replaced goes to the history
     // when the journal is next read.
-    dropRedo(folder);
+    if (!m_redoing)
+        dropRedo(folder);
     return recorded && archivePrevious(folder);
 }
 
@@ -579,9 +584,18 @@ bool RenameJournal::restorePrevious(const QString& folder)
     return bringBackNewest(folder);
 }
 
-QString RenameJournal::redoFileFor(const QString& folder) const
+QString RenameJournal::redoFileFor(const QString& folder, int number) const
 {
-    return fileFor(folder) + u".redo"_s;
+    return fileFor(folder) + u".redo."_s + QString::number(number);
+}
+
+// Redos are numbered from 1, the renaming undone last the highest.
+int RenameJournal::redoCount(const QString& folder) const
+{
+    int count = 0;
+    while (QFileInfo::exists(redoFileFor(folder, count + 1)))
+        ++count;
+    return count;
 }
 
 QString RenameJournal::walkFileFor(const QString& folder) const
@@ -679,24 +693,31 @@ std::size_t RenameJournal::historySize(const QString& folder) const
 bool RenameJournal::keepForRedo(const QString& folder, const std::vector<RenameStep>& steps)
 {
     return m_fileSystem.writeWholeFile(
-        redoFileFor(folder),
+        redoFileFor(folder, redoCount(folder) + 1),
         encoded(folder, m_fileSystem.folderIdentity(folder), m_plannedAt, m_madeBy, true, steps));
 }
 
 RenameJournal::Reading RenameJournal::readRedo(const QString& folder) const
 {
-    return readFile(redoFileFor(folder), folder);
+    return readFile(redoFileFor(folder, redoCount(folder)), folder);
 }
 
 bool RenameJournal::hasRedo(const QString& folder) const
 {
-    return QFileInfo::exists(redoFileFor(folder));
+    return QFileInfo::exists(redoFileFor(folder, 1));
 }
 
+// The highest first: a kill leaves the lower ones in order.
 void RenameJournal::dropRedo(const QString& folder)
 {
-    if (hasRedo(folder))
-        m_fileSystem.removeFile(redoFileFor(folder));
+    for (int number = redoCount(folder); number > 0; --number)
+        m_fileSystem.removeFile(redoFileFor(folder, number));
+}
+
+void RenameJournal::popRedo(const QString& folder)
+{
+    if (const int count = redoCount(folder); count > 0)
+        m_fileSystem.removeFile(redoFileFor(folder, count));
 }
 
 bool RenameJournal::beginWalk(const QString& folder, std::size_t remaining)

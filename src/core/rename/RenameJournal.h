@@ -34,9 +34,10 @@ namespace tervane {
 // numbered from the oldest (<journal>.1, .2, ...): a renaming completed
 // turns the journal it replaced into the newest entry, and an undo that
 // restores every file puts the newest entry back in the journal's place,
-// keeping what it undid aside (<journal>.redo) for a redo until the next
-// renaming. Each move is one rename of a file, then synced: a kill leaves
-// every entry whole and in its order.
+// keeping what it undid aside (<journal>.redo.1, .2, ..., the one undone
+// last the highest) for redos, one at a time, until the next renaming. Each
+// move is one rename of a file, then synced: a kill leaves every entry whole
+// and in its order.
 class RenameJournal {
 public:
     // The older entries together stay within this, the oldest dropped first
@@ -111,11 +112,15 @@ public:
     // The journal, read, and the older renamings the history keeps.
     std::size_t historySize(const QString& folder) const;
     // The steps an undo gave their old names back, to be done again by a
-    // redo; the redo kept, if any, and forgetting it.
+    // redo, on top of those kept; the one on top, if any, and forgetting
+    // them all.
     bool keepForRedo(const QString& folder, const std::vector<RenameStep>& steps);
     Reading readRedo(const QString& folder) const;
     bool hasRedo(const QString& folder) const;
     void dropRedo(const QString& folder);
+    // The renaming prepared next redoes the one undone last: committed, it
+    // takes that one off the redos, and leaves the others.
+    void setRedoing(bool redoing) { m_redoing = redoing; }
     // An undo of several renamings, on record until it ends, so that one
     // killed goes on to where it was asked: the size the history is to
     // have; none when no such undo is under way.
@@ -131,7 +136,9 @@ private:
     bool writePending(bool sync);
     void closeProgress();
     void openForProgress(const QString& folder);
-    QString redoFileFor(const QString& folder) const;
+    QString redoFileFor(const QString& folder, int number) const;
+    int redoCount(const QString& folder) const;
+    void popRedo(const QString& folder);
     QString walkFileFor(const QString& folder) const;
     std::vector<int> historyNumbers(const QString& folder) const;
     bool archivePrevious(const QString& folder);
@@ -146,6 +153,7 @@ private:
     int m_pendingRecords = 0;
     FrontEnd m_maker = FrontEnd::Unknown;
     FrontEnd m_madeBy = FrontEnd::Unknown; // of the renaming last prepared or read
+    bool m_redoing = false;
     int m_historyLength = DefaultHistoryLength;
 };
 

@@ -18,6 +18,7 @@
 #include "text/NaturalSort.h"
 
 #include <QHash>
+#include <QScopeGuard>
 
 #include <algorithm>
 
@@ -610,6 +611,8 @@ RenameOutcome RenameSession::redo(Prompter& prompter, const TranslationCatalogue
         return RenameOutcome::NotPossible;
     planned.resolved = true;
     // The rows show what changed the files since.
+    m_journal->setRedoing(true);
+    const auto notRedoing = qScopeGuard([this] { m_journal->setRedoing(false); });
     const RenameOutcome outcome = stillWhereUndoLeft(planned.steps, folder)
                                       ? runPlan(folder, planned, prompter, texts, true)
                                       : RenameOutcome::FilesChanged;

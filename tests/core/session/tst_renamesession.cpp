@@ -26,7 +26,7 @@ using namespace Qt::StringLiterals;
 // on the names made for that very file (the one shown beside it then); an
 // undo, from the journal after a restart too, gives back the names the
 // files had before. Undos walk the folder's history, several renamings at
-// once too, killed halfway and resumed; the last undo is redone. The number
+// once too, killed halfway and resumed; undos are redone, the last first. The number
 // of sequences can be raised with TERVANE_SESSION_SEQUENCES.
 class TestRenameSession : public QObject {
     Q_OBJECT
@@ -71,9 +71,9 @@ class TestRenameSession : public QObject {
         // The renamings the history keeps, oldest first, and how many it keeps.
         QList<Level> levels;
         int historyLength = 20;
-        // The folder before the last undo, which a redo gives back.
-        std::optional<Folder> redoTarget;
-        bool redoable = false;
+        // The folders before the undos a redo gives back, the one undone
+        // last at the end (none where the model cannot tell it exactly).
+        QList<std::optional<Folder>> redoTargets;
         QStringList contents; // every file's content, as the folder should hold them
         // The file each row showed at the last listing (its content; empty
         // for none), and the name the user's last action on the names made
@@ -265,8 +265,8 @@ class TestRenameSession : public QObject {
             ++tally.othersActed;
             for (Level& level : levels)
                 level.changed = true;
-            if (redoTarget)
-                redoTarget.reset();
+            for (std::optional<Folder>& target : redoTargets)
+                target.reset();
             rowsCurrent = false;
             const QStringList names = folder().keys();
             const QString name =
@@ -405,19 +405,17 @@ class TestRenameSession : public QObject {
                 pushLevel({before});
         }
 
-        void forgetRedo()
-        {
-            redoable = false;
-            redoTarget.reset();
-        }
+        void forgetRedo() { redoTargets.clear(); }
 
         // A renaming on record: the oldest beyond the history's length go,
-        // and nothing is left to redo.
-        void pushLevel(Level level)
+        // and, unless it redoes one, nothing is left to redo.
+        void pushLevel(Level level, bool redone = false)
         {
             levels << level;
             while (levels.size() > historyLength)
                 levels.removeFirst();
+            if (redone)
+                return;
             QVERIFY(!session.canRedo(dir.path()));
             forgetRedo();
         }
@@ -516,8 +514,7 @@ class TestRenameSession : public QObject {
                 const auto onRecord = qsizetype(session.history(dir.path()).entries.size());
                 while (levels.size() > onRecord)
                     levels.removeLast();
-                redoTarget.reset();
-                redoable = false;
+                redoTargets.clear();
                 return;
             }
             // Every renaming asked undone: the folder as it was before the
@@ -526,11 +523,18 @@ class TestRenameSession : public QObject {
             if (!deepest.changed)
                 QVERIFY2(deepest.target == after,
                          "the folder is not as it was before the renamings undone");
-            redoTarget.reset();
-            if (asked == 1)
-                redoTarget = before;
+            // Undone from the latest down: each is redone before the folder
+            // the next one undone left, the deepest first.
+            const qsizetype deepestIndex = levels.size() - reach;
+            for (qsizetype k = levels.size() - 1; k >= deepestIndex; --k) {
+                if (k == levels.size() - 1)
+                    redoTargets << std::optional<Folder>(before);
+                else if (!levels[k + 1].changed)
+                    redoTargets << std::optional<Folder>(levels[k + 1].target);
+                else
+                    redoTargets << std::nullopt;
+            }
             levels.resize(levels.size() - reach);
-            redoable = true;
             QCOMPARE(workspace().undoSet.empty(), levels.isEmpty());
         }
 
@@ -539,10 +543,11 @@ class TestRenameSession : public QObject {
         // is renamed.
         void redo()
         {
-            if (!redoable)
+            if (redoTargets.isEmpty())
                 return;
             QVERIFY(session.canRedo(dir.path()));
             const Folder before = folder();
+            std::optional<Folder> target = redoTargets.last();
             prompter.queueAnswers({true, true});
             const int faultsBefore = fileSystem.faultsInjected();
             const RenameOutcome outcome = session.redo(prompter, texts);
@@ -558,14 +563,20 @@ class TestRenameSession : public QObject {
             // A name another program took since, or a fault still waiting,
             // stops it, rolled back.
             if (fileSystem.faultsInjected() != faultsBefore)
-                redoTarget.reset();
-            QVERIFY(outcome == RenameOutcome::Finished || !redoTarget);
-            if (redoTarget)
-                QCOMPARE(folder(), *redoTarget);
+                target.reset();
+            QVERIFY(outcome == RenameOutcome::Finished || !target);
+            if (target)
+                QCOMPARE(folder(), *target);
+            // Done, it is off the redos and the others wait; stopped, what
+            // is left of them is the journal's to say.
+            if (outcome == RenameOutcome::Finished)
+                redoTargets.removeLast();
+            else
+                redoTargets.clear();
             if (folder() != before)
-                pushLevel({before});
-            redoable = false;
-            QVERIFY(!session.canRedo(dir.path()));
+                pushLevel({before}, outcome == RenameOutcome::Finished);
+            if (!redoTargets.isEmpty())
+                QVERIFY(session.canRedo(dir.path()));
         }
     };
 
