@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/PictureMetadata.h"
 
+#include "platform/RegularFile.h"
 #include "text/FileNameBytes.h"
 
 #include <QFileInfo>
@@ -9,7 +10,6 @@
 
 #include <exiv2/exiv2.hpp>
 
-#include <fcntl.h>
 #include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -143,25 +143,19 @@ bool isPictureName(const QString& path)
 FileTags readPictureTags(const QString& path)
 {
     prepareExiv2();
-    // Opened without blocking, then checked: a pipe put at the path would
-    // otherwise hold the reader forever. Exiv2 opens the file checked, by
-    // the descriptor's own link, never what the path may lead to since.
-    const QByteArray name = bytesOfFileName(path);
-    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (descriptor < 0)
-        return {};
-    struct stat info {};
-    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(descriptor);
-        return givenUp();
-    }
+    // Exiv2 opens the file checked, by the descriptor's own link, never what
+    // the path may lead to since.
+    const RegularFile file = openRegularFile(bytesOfFileName(path));
+    if (file.descriptor < 0)
+        return file.otherKind ? givenUp() : FileTags();
+    const int descriptor = file.descriptor;
     FileTags tags;
     tags.picture = true;
-    tags.modified = modifiedOf(info);
+    tags.modified = modifiedOf(file.info);
     try {
-        Exiv2::BasicIo::AutoPtr file(
+        Exiv2::BasicIo::AutoPtr io(
             new BoundedFileIo("/proc/self/fd/" + std::to_string(descriptor)));
-        const auto image = Exiv2::ImageFactory::open(file);
+        const auto image = Exiv2::ImageFactory::open(io);
         if (!image.get()) // no picture Exiv2 knows
             throw Exiv2::Error(Exiv2::kerFileContainsUnknownImageType);
         image->readMetadata();

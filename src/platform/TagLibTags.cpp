@@ -2,6 +2,7 @@
 #include "platform/TagLibTags.h"
 
 #include "platform/PictureMetadata.h"
+#include "platform/RegularFile.h"
 
 #include "text/FileNameBytes.h"
 
@@ -13,8 +14,6 @@
 #include <taglib/tag.h>
 #include <taglib/tfilestream.h>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tervane {
@@ -77,18 +76,10 @@ FileTags readFileTags(const QString& path, std::stop_token stop)
     if (isPictureName(path))
         return stop.stop_requested() ? givenUpTags() : readPictureTags(path);
     const QByteArray name = bytesOfFileName(path);
-    // Opened read-only: by name, TagLib would open the file for writing
-    // too, which tells watchers (indexers, synchronisers) it was written.
-    // Opened without blocking, then checked: a pipe put at the path, even
-    // after a look at it, would otherwise hold the reader forever.
-    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    // Opened here: by name, TagLib would open the file for writing too.
+    const int descriptor = openRegularFile(name).descriptor;
     if (descriptor < 0)
         return {};
-    struct stat info {};
-    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(descriptor);
-        return {};
-    }
     OpenFileStream stream(descriptor, name, std::move(stop)); // closes the descriptor once open
     if (!stream.isOpen()) {
         ::close(descriptor);

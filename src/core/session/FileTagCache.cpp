@@ -6,6 +6,17 @@
 
 namespace tervane {
 
+namespace {
+
+// A row's file as the cache knows it: its identity and birth (0: unknown).
+std::pair<quint64, qint64> keyOf(const FileTagCache::Files& files, std::size_t row)
+{
+    return {row < files.identities.size() ? files.identities[row] : 0,
+            row < files.births.size() ? files.births[row] : 0};
+}
+
+} // namespace
+
 std::optional<std::vector<FileTags>> FileTagCache::tagsOf(const Files& files, TagReading& reading)
 {
     const auto count = std::size_t(files.paths.size());
@@ -13,10 +24,9 @@ std::optional<std::vector<FileTags>> FileTagCache::tagsOf(const Files& files, Ta
     QStringList unread;
     std::vector<std::size_t> unreadRows;
     for (std::size_t row = 0; row < count; ++row) {
-        const quint64 identity = row < files.identities.size() ? files.identities[row] : 0;
-        const qint64 birth = row < files.births.size() ? files.births[row] : 0;
-        const auto found = m_tags.constFind({identity, birth});
-        if (identity != 0 && found != m_tags.cend()) {
+        const auto key = keyOf(files, row);
+        const auto found = m_tags.constFind(key);
+        if (key.first != 0 && found != m_tags.cend()) {
             tags[row] = *found;
         } else {
             unread << files.paths[qsizetype(row)];
@@ -31,10 +41,8 @@ std::optional<std::vector<FileTags>> FileTagCache::tagsOf(const Files& files, Ta
             const std::size_t row = unreadRows[i];
             tags[row] = std::move((*read)[i]);
             // A file given up on may read another time (a stopped reading).
-            const quint64 identity = row < files.identities.size() ? files.identities[row] : 0;
-            const qint64 birth = row < files.births.size() ? files.births[row] : 0;
-            if (!tags[row].givenUp && identity != 0)
-                m_tags.insert({identity, birth}, tags[row]);
+            if (const auto key = keyOf(files, row); !tags[row].givenUp && key.first != 0)
+                m_tags.insert(key, tags[row]);
         }
     }
     for (FileTags& fileTags : tags)
